@@ -1,0 +1,213 @@
+#include "statement/prover.h"
+
+#include <chrono>
+#include <cstdarg>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+std::array<Pro_point, kProPointCount> g_pro_points;
+std::int32_t g_npoints = 0;
+Gdd_cond g_concl;
+xterm* g_concl_lhs = nullptr;
+xterm* g_concl_rhs = nullptr;
+Gdd_cond g_fact;
+std::array<Coord_pair, kProPointCount> g_pairs;
+
+std::int32_t g_method = kMethodDatabase;
+std::int32_t g_timelimit = 60000;
+std::uint32_t g_timing = 0;
+std::uint32_t g_tstart = 0;
+std::uint8_t g_abort = 0;
+std::int32_t g_result = 0;
+std::int32_t g_time = -1;
+std::int32_t g_maxterm = 0;
+std::uint8_t g_maxterm_on = 1;
+std::ostream* g_outfile = nullptr;
+std::string g_example;
+std::uint8_t g_latex = 0;
+std::uint8_t g_save_latex = 1;
+std::uint8_t g_detailed = 0;
+std::uint8_t g_trace = 1;
+
+void Pro_point::clear()
+{
+    kind = 0;
+    name.clear();
+    pots.fill(0);
+}
+
+// ---- output ---------------------------------------------------------------
+
+namespace {
+
+ProverSink& sink()
+{
+    static ProverSink s;
+    return s;
+}
+
+}  // namespace
+
+std::string& prover_output()
+{
+    static std::string text;
+    return text;
+}
+
+void set_gprint_sink(ProverSink s) { sink() = std::move(s); }
+void clear_gprint_sink() { sink() = nullptr; }
+
+void gprint(std::string_view text)
+{
+    if (g_outfile) {
+        g_outfile->write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
+    if (sink())
+        sink()(text);
+    else
+        prover_output().append(text);
+}
+
+void gerror(std::string_view what)
+{
+    gprint("\r\n Sytax error: \r\n");
+    gprint(what);
+    gprint("\r\n\r\n");
+    g_npoints = 0;
+    g_abort = 1;
+}
+
+std::string fmt(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), format, args);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(args);
+    return out;
+}
+
+GprintCapture::GprintCapture() : previous_(sink())
+{
+    sink() = [this](std::string_view t) { text_.append(t); };
+}
+
+GprintCapture::~GprintCapture() { sink() = std::move(previous_); }
+
+// ---- time limit -----------------------------------------------------------
+
+void prover_fatal(const std::string& msg)
+{
+    gprint(msg);
+    gprint("\r\n");
+    throw ProverAbort(msg);
+}
+
+namespace {
+
+ProverClock& clock_fn()
+{
+    static ProverClock c;
+    return c;
+}
+
+std::uint32_t steady_ms()
+{
+    using namespace std::chrono;
+    static const auto origin = steady_clock::now();
+    return static_cast<std::uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now() - origin).count());
+}
+
+}  // namespace
+
+std::uint32_t prover_clock_ms() { return clock_fn() ? clock_fn()() : steady_ms(); }
+
+void set_prover_clock(ProverClock c) { clock_fn() = std::move(c); }
+
+void check_time()
+{
+    if (g_timing == 0)
+        return;
+    // Unsigned difference survives a wrap of the millisecond counter.
+    const auto elapsed = static_cast<std::int64_t>(prover_clock_ms() - g_tstart);
+    if (elapsed > g_timelimit)
+        throw TTIME{g_timing, g_tstart};
+}
+
+// ---- life cycle -----------------------------------------------------------
+
+namespace {
+
+using HookTable = std::map<std::pair<int, std::string>, std::function<void()>>;
+
+HookTable& hooks()
+{
+    static HookTable h;
+    return h;
+}
+
+}  // namespace
+
+void add_prover_reset_hook(ResetStage stage, std::string key, std::function<void()> fn)
+{
+    hooks()[{static_cast<int>(stage), std::move(key)}] = std::move(fn);
+}
+
+void prover_init()
+{
+    g_example = "example";
+    for (auto& p : g_pro_points) {
+        p.clear();
+        p.ps = {nullptr, nullptr};
+        p.rot.clear();
+    }
+    g_pairs.fill(Coord_pair{});
+    g_trace = 0;
+    g_concl.type = 0;
+    g_concl.obj = nullptr;
+    g_abort = 0;
+}
+
+void prover_reset()
+{
+    prover_init();
+    for (auto& [key, fn] : hooks())
+        if (fn)
+            fn();
+    g_method = kMethodDatabase;
+    g_outfile = nullptr;
+    g_npoints = 0;
+    g_concl.type = kConclNone;
+    g_concl.p.fill(0);
+    g_concl_lhs = nullptr;
+    g_concl_rhs = nullptr;
+    g_abort = 0;
+    g_trace = 0;
+    g_save_latex = 1;
+    g_maxterm_on = 1;
+}
+
+std::string fname_part(std::string_view path)
+{
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+void trace_str(std::string_view text)
+{
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+}

@@ -1,0 +1,156 @@
+#pragma once
+// The prover's global tables and the services every proving method uses:
+// the point table of construction records, the conclusion record, the prover
+// flags, the output path gprint, the error report gerror and the time limit.
+// All of it is plain global state of the single GUI thread.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "statement/gdd_cond.h"
+
+struct xterm;  // polynomial node (algebra/poly.h)
+
+// Longest name a user may give a point; generated names may be longer.
+constexpr std::size_t kMaxUserNameLength = 9;
+// Records in the point table; record 0 is never used, so 99 points fit.
+constexpr int kProPointCount = 100;
+constexpr int kMaxProPoints = kProPointCount - 1;
+
+// Conclusion kinds besides the predicates 148..158, 236, 237.
+constexpr std::int32_t kConclNone = 1111;
+constexpr std::int32_t kConclEquation = 1112;
+
+// Proving methods, numbered like their menu commands.
+constexpr std::int32_t kMethodArea = 325;
+constexpr std::int32_t kMethodDatabase = 326;
+constexpr std::int32_t kMethodWu = 327;
+constexpr std::int32_t kMethodGroebner = 328;
+constexpr std::int32_t kMethodFullAngle = 329;
+constexpr std::int32_t kMethodVector = 330;
+
+// One construction record of a statement.
+struct Pro_point {
+    std::uint32_t kind = 0;            // construction kind (command id numbering), 0 = empty
+    std::uint32_t aux = 0;             // drawing's object index when taken from a drawing
+    std::string name;                  // user names hold at most 9 characters; generated ones more
+    std::array<std::uint32_t, 8> pots{};  // argument point indices, 0 = none
+    // The ratio kinds 197..200 and the named constant 357 keep two polynomials.
+    std::array<xterm*, 2> ps{nullptr, nullptr};
+    std::string rot;                   // kind 470: rotation angle in degrees as text (<= 15 chars)
+    std::uint32_t x = 0;               // coordinate handles, unused
+    std::uint32_t y = 0;
+
+    // Back to the empty record (kind 0, no name, no points); the polynomial
+    // slots are only forgotten, their owner frees them.
+    void clear();
+};
+
+// A per-point pair of coordinate polynomials (x slot, y slot).
+struct Coord_pair {
+    xterm* x = nullptr;
+    xterm* y = nullptr;
+};
+
+// ---- tables -------------------------------------------------------------
+extern std::array<Pro_point, kProPointCount> g_pro_points;
+extern std::int32_t g_npoints;
+extern Gdd_cond g_concl;         // the statement's conclusion (kind in .type)
+extern xterm* g_concl_lhs;       // sides of an equation conclusion (kind 1112)
+extern xterm* g_concl_rhs;
+extern Gdd_cond g_fact;          // the fact the user searches for in the database
+extern std::array<Coord_pair, kProPointCount> g_pairs;
+
+// ---- prover globals -----------------------------------------------------
+extern std::int32_t g_method;       // 325..330
+extern std::int32_t g_timelimit;    // maximal proof time in ms; survives reopening
+extern std::uint32_t g_timing;      // 1 while a proof is timed
+extern std::uint32_t g_tstart;      // prover_clock_ms() when the proof started
+extern std::uint8_t g_abort;        // set by gerror: every later step stops
+extern std::int32_t g_result;       // 0 none, 1 true, -1 false, else not solved
+extern std::int32_t g_time;         // proving time in ms, -1 none
+extern std::int32_t g_maxterm;      // largest polynomial met (terms), <=0 none
+extern std::uint8_t g_maxterm_on;
+extern std::ostream* g_outfile;     // while set, gprint writes here (LaTeX file)
+extern std::string g_example;       // base name of the LaTeX proof file
+extern std::uint8_t g_latex;
+extern std::uint8_t g_save_latex;
+extern std::uint8_t g_detailed;
+extern std::uint8_t g_trace;
+
+// ---- output -------------------------------------------------------------
+using ProverSink = std::function<void(std::string_view)>;
+
+// Where gprint writes while no g_outfile is set (the prover window). With no
+// sink installed the text is appended to an internal string (see
+// prover_output()), which is what the tests and the bench read.
+void set_gprint_sink(ProverSink sink);
+void clear_gprint_sink();
+std::string& prover_output();
+
+void gprint(std::string_view text);
+// " Sytax error: " heading, then what; empties the statement and sets g_abort.
+void gerror(std::string_view what);
+
+// printf-style formatting into a std::string (replaces the shared message buffer).
+std::string fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Collects gprint output for its lifetime (tests, the bench).
+class GprintCapture {
+public:
+    GprintCapture();
+    ~GprintCapture();
+    GprintCapture(const GprintCapture&) = delete;
+    GprintCapture& operator=(const GprintCapture&) = delete;
+    const std::string& text() const { return text_; }
+    void clear() { text_.clear(); }
+
+private:
+    std::string text_;
+    ProverSink previous_;
+};
+
+// ---- time limit ----------------------------------------------------------
+// Thrown by the time check when a timed proof ran past g_timelimit.
+struct TTIME {
+    std::uint32_t timing = 0;
+    std::uint32_t tstart = 0;
+};
+
+// Thrown instead of ending the process when a table or pool overflows or a
+// record is inconsistent; the message has already gone through gprint.
+class ProverAbort : public std::runtime_error {
+public:
+    explicit ProverAbort(const std::string& what) : std::runtime_error(what) {}
+};
+
+// Prints msg (followed by a line break) through gprint and throws ProverAbort.
+[[noreturn]] void prover_fatal(const std::string& msg);
+
+// Monotonic milliseconds; replaceable so that tests control time.
+using ProverClock = std::function<std::uint32_t()>;
+std::uint32_t prover_clock_ms();
+void set_prover_clock(ProverClock clock);  // empty function = steady_clock
+// Throws TTIME when g_timing is set and more than g_timelimit ms have passed
+// since g_tstart.
+void check_time();
+
+// ---- life cycle ----------------------------------------------------------
+// Reset stages of the other prover parts, run by prover_reset in this order.
+enum class ResetStage { Polynomials = 0, Equations = 1, FactDatabase = 2 };
+// Registers fn to run at each prover_reset in stage `stage`. Registering the
+// same key twice replaces the earlier function (so re-registration is safe).
+void add_prover_reset_hook(ResetStage stage, std::string key, std::function<void()> fn);
+
+void prover_init();
+void prover_reset();
+
+// Part of path after its last '/', or the whole path.
+std::string fname_part(std::string_view path);
+// Writes text unchanged to standard output.
+void trace_str(std::string_view text);
