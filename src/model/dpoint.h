@@ -12,8 +12,7 @@
 #include <string_view>
 #include <vector>
 
-// Colour in COLORREF layout (r | g << 8 | b << 16); same alias as platform/colour.h.
-using Colour = std::uint32_t;
+#include "platform/colour.h"
 
 // Eight bytes that hold a double, an int32 or a short NUL-terminated text,
 // depending on the object type. The accessors copy bytes, so reading a member
@@ -53,9 +52,9 @@ struct Dpoint {
     static constexpr std::size_t kMaxHideList = 30;
 
     // Colours the record presets use (COLORREF layout).
-    static constexpr Colour kBlack = 0x000000;
-    static constexpr Colour kBlue = 0xFF0000;   // rgb(0, 0, 255)
-    static constexpr Colour kGreen = 0x00FF00;  // rgb(0, 255, 0)
+    static constexpr Colour kBlack = rgb(0, 0, 0);
+    static constexpr Colour kBlue = rgb(0, 0, 255);
+    static constexpr Colour kGreen = rgb(0, 255, 0);
 
     std::int32_t type = 0;
     std::array<char, kNameSize> name{};
