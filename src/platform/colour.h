@@ -22,3 +22,6 @@ inline constexpr Colour kGreen = rgb(0, 255, 0);
 inline constexpr Colour kBlue = rgb(0, 0, 255);
 inline constexpr Colour kLightGrey = rgb(192, 192, 192);
 inline constexpr Colour kGrey = rgb(128, 128, 128);
+
+// Answer of a pixel query outside the drawing area.
+inline constexpr Colour kInvalidColour = 0xFFFFFFFFu;

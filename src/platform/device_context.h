@@ -181,7 +181,8 @@ public:
     virtual DevSize text_extent(std::string_view utf8) = 0;
 
     virtual void set_pixel(int x, int y, Colour c) = 0;
-    // Colour at (x, y); contexts without pixels answer white.
+    // Colour at (x, y); kInvalidColour outside the area; contexts without
+    // pixels answer white.
     virtual Colour get_pixel(int x, int y) const = 0;
 
     // Copies a w x h block from src at (sx, sy) to (x, y), combined by op.

@@ -1,0 +1,327 @@
+#include "platform/image_dc.h"
+
+#include "platform/qt_drawing.h"
+#include "platform/text_metrics.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace {
+
+// Device pixel (x, y) covers [x, x + 1) x [y, y + 1); figures are traced
+// through pixel centres.
+QPointF centre_of(int x, int y) { return {x + 0.5, y + 0.5}; }
+
+struct Box {
+    int left, top, right, bottom;
+};
+
+Box normalised(int left, int top, int right, int bottom)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    return {left, top, right, bottom};
+}
+
+// The traced outline of a box: through the centres of its outermost pixels
+// when a pen draws it, so that the pen stays inside the box; the whole box
+// when there is no pen.
+QRectF traced_rect(const Box& b, bool with_pen)
+{
+    if (with_pen)
+        return QRectF(b.left + 0.5, b.top + 0.5, b.right - b.left - 1.0, b.bottom - b.top - 1.0);
+    return QRectF(b.left, b.top, b.right - b.left, b.bottom - b.top);
+}
+
+// Angle in degrees (counter-clockwise on screen from 3 o'clock) of the point of
+// the ellipse in `rect` that lies on the ray from its centre towards pixel p.
+double radial_angle(const QRectF& rect, int px, int py)
+{
+    const QPointF c = rect.center();
+    const QPointF p = centre_of(px, py);
+    const double rx = std::max(rect.width() / 2.0, 1e-9);
+    const double ry = std::max(rect.height() / 2.0, 1e-9);
+    const double dx = p.x() - c.x();
+    const double dy = p.y() - c.y();
+    if (dx == 0.0 && dy == 0.0)
+        return 0.0;
+    // Parametric angle of the ray's meeting point with the ellipse.
+    return std::atan2(-dy / ry, dx / rx) * 180.0 / std::numbers::pi;
+}
+
+// Counter-clockwise sweep from a to b in (0, 360]: equal ends are the whole ellipse.
+double ccw_sweep(double a, double b)
+{
+    double sweep = std::fmod(b - a, 360.0);
+    if (sweep <= 1e-9)
+        sweep += 360.0;
+    return sweep;
+}
+
+quint32 combine(quint32 dest, quint32 src, Rop2 rop)
+{
+    switch (rop) {
+    case Rop2::Mask:
+        return dest & src;
+    case Rop2::Xor:
+        return dest ^ src;
+    case Rop2::Merge:
+        return dest | src;
+    case Rop2::Not:
+        return ~dest;
+    case Rop2::Copy:
+        return src;
+    }
+    return src;
+}
+
+quint32 combine(quint32 dest, quint32 src, BlitOp op)
+{
+    switch (op) {
+    case BlitOp::Copy:
+        return src;
+    case BlitOp::And:
+        return dest & src;
+    case BlitOp::Or:
+        return dest | src;
+    case BlitOp::Xor:
+        return dest ^ src;
+    }
+    return src;
+}
+
+}  // namespace
+
+ImageDC::ImageDC(Surface& surface) : surface_(surface) {}
+
+void ImageDC::prepare(QPainter& painter, bool antialias) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, antialias);
+    painter.setPen(to_qpen(state_.pen, antialias));
+    painter.setBrush(to_qbrush(state_.brush));
+    // The gaps of a hatch show the background colour in opaque mode.
+    painter.setBackgroundMode(state_.bk_mode == BkMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    painter.setBackground(QBrush(to_qcolor(state_.bk_colour)));
+    painter.setBrushOrigin(0, 0);
+}
+
+void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline)
+{
+    QImage& image = surface_.image();
+    if (image.isNull())
+        return;
+    if (state_.brush.kind == BrushKind::Hollow)
+        fill = nullptr;
+    if (state_.pen.style == PenStyle::Null)
+        outline = nullptr;
+    if (!fill && !outline)
+        return;
+
+    if (state_.rop == Rop2::Copy) {
+        QPainter painter(&image);
+        prepare(painter, true);
+        if (fill)
+            painter.fillPath(*fill, painter.brush());
+        if (outline)
+            painter.strokePath(*outline, painter.pen());
+        return;
+    }
+
+    // Combining operations: draw the figure as it would be copied onto a
+    // transparent layer, then combine every pixel it covers exactly once.
+    QRectF bounds;
+    if (fill)
+        bounds = fill->boundingRect();
+    if (outline)
+        bounds = bounds.united(outline->boundingRect());
+    const int margin = std::max(state_.pen.width, 1) + 2;
+    const QRect box = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin) & image.rect();
+    if (box.isEmpty())
+        return;
+    QImage layer(box.size(), QImage::Format_ARGB32);
+    layer.fill(Qt::transparent);
+    {
+        QPainter painter(&layer);
+        prepare(painter, false);
+        painter.translate(-box.topLeft());
+        // Keep hatches aligned with the target's pixel grid.
+        painter.setBrushOrigin(-box.left(), -box.top());
+        if (fill)
+            painter.fillPath(*fill, painter.brush());
+        if (outline)
+            painter.strokePath(*outline, painter.pen());
+    }
+    for (int y = 0; y < box.height(); ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        auto* dest = reinterpret_cast<QRgb*>(image.scanLine(y + box.top())) + box.left();
+        for (int x = 0; x < box.width(); ++x) {
+            if (qAlpha(src[x]) < 128)
+                continue;
+            dest[x] = combine(dest[x], src[x], state_.rop) | 0xff000000u;
+        }
+    }
+}
+
+void ImageDC::line_to(int x, int y)
+{
+    QPainterPath path(centre_of(state_.position.x, state_.position.y));
+    path.lineTo(centre_of(x, y));
+    paint(nullptr, &path);
+    state_.position = {x, y};
+}
+
+void ImageDC::ellipse(int left, int top, int right, int bottom)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    const bool with_pen = state_.pen.style != PenStyle::Null;
+    QPainterPath path;
+    path.addEllipse(traced_rect(b, with_pen));
+    paint(&path, &path);
+}
+
+void ImageDC::rectangle(int left, int top, int right, int bottom)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    const bool with_pen = state_.pen.style != PenStyle::Null;
+    QPainterPath path;
+    path.addRect(traced_rect(b, with_pen));
+    paint(&path, &path);
+}
+
+void ImageDC::arc_figure(ArcShape shape, int left, int top, int right, int bottom, int x1, int y1,
+                         int x2, int y2)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    const bool with_pen = state_.pen.style != PenStyle::Null;
+    const QRectF rect = traced_rect(b, with_pen || shape == ArcShape::Arc);
+    const double start = radial_angle(rect, x1, y1);
+    const double sweep = ccw_sweep(start, radial_angle(rect, x2, y2));
+    QPainterPath path;
+    switch (shape) {
+    case ArcShape::Arc:
+        path.arcMoveTo(rect, start);
+        path.arcTo(rect, start, sweep);
+        paint(nullptr, &path);
+        return;
+    case ArcShape::Chord:
+        path.arcMoveTo(rect, start);
+        path.arcTo(rect, start, sweep);
+        path.closeSubpath();
+        break;
+    case ArcShape::Pie:
+        path.moveTo(rect.center());
+        path.arcTo(rect, start, sweep);
+        path.closeSubpath();
+        break;
+    }
+    paint(&path, &path);
+}
+
+void ImageDC::arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_figure(ArcShape::Arc, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void ImageDC::chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_figure(ArcShape::Chord, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void ImageDC::pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_figure(ArcShape::Pie, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void ImageDC::polygon(std::span<const DevPoint> points)
+{
+    if (points.size() < 2)
+        return;
+    QPolygonF poly;
+    for (const DevPoint& p : points)
+        poly << centre_of(p.x, p.y);
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(poly);
+    path.closeSubpath();
+    paint(&path, &path);
+}
+
+void ImageDC::polyline(std::span<const DevPoint> points)
+{
+    if (points.size() < 2)
+        return;
+    QPainterPath path(centre_of(points[0].x, points[0].y));
+    for (std::size_t i = 1; i < points.size(); ++i)
+        path.lineTo(centre_of(points[i].x, points[i].y));
+    paint(nullptr, &path);
+}
+
+void ImageDC::fill_rect(const DevRect& rect, const Brush& brush)
+{
+    QImage& image = surface_.image();
+    const Box b = normalised(rect.left, rect.top, rect.right, rect.bottom);
+    if (image.isNull() || brush.kind == BrushKind::Hollow || b.right == b.left || b.bottom == b.top)
+        return;
+    QPainter painter(&image);
+    prepare(painter, false);
+    painter.fillRect(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top), to_qbrush(brush));
+}
+
+void ImageDC::text_out(int x, int y, std::string_view utf8)
+{
+    QImage& image = surface_.image();
+    if (image.isNull() || utf8.empty())
+        return;
+    const DevSize extent = measure_text(state_.font, utf8);
+    QPainter painter(&image);
+    if (state_.bk_mode == BkMode::Opaque)
+        painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(qfont_for(state_.font));
+    painter.setPen(to_qcolor(state_.text_colour));
+    painter.drawText(QPointF(x, y + ascent_of(state_.font)),
+                     QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+DevSize ImageDC::text_extent(std::string_view utf8) { return measure_text(state_.font, utf8); }
+
+void ImageDC::set_pixel(int x, int y, Colour c) { surface_.set_pixel(x, y, c); }
+
+Colour ImageDC::get_pixel(int x, int y) const { return surface_.pixel(x, y); }
+
+void ImageDC::bit_blt(int x, int y, int w, int h, const DeviceContext& src, int sx, int sy, BlitOp op)
+{
+    const Surface* from = src.surface();
+    QImage& image = surface_.image();
+    if (!from || image.isNull() || w <= 0 || h <= 0)
+        return;
+    // Clip the block to both pictures.
+    QRect source = QRect(sx, sy, w, h) & from->image().rect();
+    if (source.isEmpty())
+        return;
+    QRect target = source.translated(x - sx, y - sy) & image.rect();
+    if (target.isEmpty())
+        return;
+    source = target.translated(sx - x, sy - y);
+    // A copy first, so that a block moved within one picture reads the old pixels.
+    const QImage block = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < target.height(); ++row) {
+        const auto* s = reinterpret_cast<const QRgb*>(block.constScanLine(row));
+        auto* d = reinterpret_cast<QRgb*>(image.scanLine(row + target.top())) + target.left();
+        for (int col = 0; col < target.width(); ++col)
+            d[col] = combine(d[col], s[col], op) | 0xff000000u;
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// A device context that paints on a Surface. Plain copies are antialiased;
+// the combining raster operations (mask, xor, merge, not) are applied pixel by
+// pixel without antialiasing, so that drawing a figure twice with xor gives
+// back exactly the picture beneath.
+
+#include "platform/device_context.h"
+#include "platform/surface.h"
+
+class QPainter;
+class QPainterPath;
+
+class ImageDC : public DeviceContext {
+public:
+    explicit ImageDC(Surface& surface);
+
+    void line_to(int x, int y) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void polygon(std::span<const DevPoint> points) override;
+    void polyline(std::span<const DevPoint> points) override;
+    void fill_rect(const DevRect& rect, const Brush& brush) override;
+
+    void text_out(int x, int y, std::string_view utf8) override;
+    DevSize text_extent(std::string_view utf8) override;
+
+    void set_pixel(int x, int y, Colour c) override;
+    Colour get_pixel(int x, int y) const override;
+
+    void bit_blt(int x, int y, int w, int h, const DeviceContext& src, int sx, int sy,
+                 BlitOp op) override;
+
+    const Surface* surface() const override { return &surface_; }
+    Surface& target() { return surface_; }
+    DevSize size() const override { return {surface_.width(), surface_.height()}; }
+
+private:
+    enum class ArcShape { Arc, Chord, Pie };
+    void arc_figure(ArcShape shape, int left, int top, int right, int bottom, int x1, int y1,
+                    int x2, int y2);
+    // Fills `fill` with the brush (when given) and strokes `outline` with the
+    // pen (when given), by the current raster operation.
+    void paint(const QPainterPath* fill, const QPainterPath* outline);
+    void prepare(QPainter& painter, bool antialias) const;
+
+    Surface& surface_;
+};
