@@ -90,3 +90,10 @@ std::string_view Dpoint::name_view() const { return view_bounded(name); }
 void Dpoint::set_text(std::string_view value) { copy_bounded(text, value); }
 
 std::string_view Dpoint::text_view() const { return view_bounded(text); }
+
+std::size_t Dpoint::hide_entries() const {
+    const std::int32_t last = aux1.as_int();
+    if (last < 0) return 0;
+    const std::size_t wanted = static_cast<std::size_t>(last) + 1;
+    return std::min({wanted, hide_list.size(), kMaxHideList});
+}

@@ -119,4 +119,8 @@ struct Dpoint {
     std::string_view text_view() const;
 
     bool is_text() const { return cls == 6 || type == 180; }
+
+    // Number of hide-list entries in use: entries 0 to aux1 of a hide button,
+    // never more than the list holds nor more than kMaxHideList.
+    std::size_t hide_entries() const;
 };

@@ -1,0 +1,60 @@
+#include "model/dump.h"
+
+#include <cstdio>
+
+#include "model/numeric.h"
+#include "platform/device_context.h"
+
+namespace {
+
+constexpr int kAnimationRunning = 26;
+constexpr int kLineHeight = 17;
+constexpr int kLastLineY = 600;
+
+// Device y of the next line, shared by all drawings.
+int g_line_y = 1;
+
+void put_text_line(const DumpWriter& write, std::string_view text) {
+    if (g_line_y > kLastLineY) g_line_y = 1;
+    write(1, g_line_y, text);
+    g_line_y += kLineHeight;
+}
+
+}  // namespace
+
+std::string dump_line(const Dpoint& p, int index) {
+    const std::string name(p.name_view());
+    const auto& a = p.arg;
+    const char* format =
+        "(%d): type=%d,name=%s,xy(%ld,%ld)draw(%d),cls(%d) co(%d,%d) ps(%d,%d,%d,%d,%d,%d,%d,%d)\n";
+    const long x = trunc_to_int(p.x);
+    const long y = trunc_to_int(p.y);
+    const int n = std::snprintf(nullptr, 0, format, index, p.type, name.c_str(), x, y, p.shown,
+                                int(p.cls), p.pen_style, p.size, a[0], a[1], a[2], a[3], a[4],
+                                a[5], a[6], a[7]);
+    std::string line(static_cast<std::size_t>(n), '\0');
+    std::snprintf(line.data(), line.size() + 1, format, index, p.type, name.c_str(), x, y,
+                  p.shown, int(p.cls), p.pen_style, p.size, a[0], a[1], a[2], a[3], a[4], a[5],
+                  a[6], a[7]);
+    return line;
+}
+
+void dump_points(Diagram& d, const DumpWriter& write) {
+    ObjectTable& t = d.table;
+    g_line_y = 1;
+    t.record_count() = t.count();
+    for (int i = rec::kFirstObject; i < t.count(); ++i) put_text_line(write, dump_line(t[i], i));
+}
+
+void dump_points(Diagram& d, DeviceContext& dc) {
+    dump_points(d, [&dc](int x, int y, std::string_view text) { dc.text_out(x, y, text); });
+}
+
+void dump_diagram_cmd(Diagram& d, const DumpWriter& write) {
+    if (d.table.action_state() == kAnimationRunning) return;
+    dump_points(d, write);
+}
+
+void dump_diagram_cmd(Diagram& d, DeviceContext& dc) {
+    dump_diagram_cmd(d, [&dc](int x, int y, std::string_view text) { dc.text_out(x, y, text); });
+}

@@ -1,0 +1,39 @@
+#include "model/find_object.h"
+
+#include <cmath>
+
+#include "model/primitives.h"
+
+namespace {
+bool in_block(const Dpoint& p, int block) { return block == 0 || p.block == block; }
+}  // namespace
+
+int find_object(ObjectTable& t, int type, int a, int b, int block) {
+    if (type == kCircleType) return find_circle(t, a, b);
+    t.record_count() = t.count();
+    for (int i = rec::kFirstObject; i < t.count(); ++i) {
+        const Dpoint& p = t[i];
+        if (p.type == type && p.arg[0] == a && p.arg[1] == b && in_block(p, block)) return i;
+    }
+    return 0;
+}
+
+int find_circle(ObjectTable& t, int c, int p) {
+    t.record_count() = t.count();
+    const double radius = p_dist(t, c, p);
+    for (int i = rec::kFirstObject; i < t.count(); ++i) {
+        const Dpoint& o = t[i];
+        if (o.type == kCircleType && o.arg[0] == c && std::fabs(p_dist(t, c, o.arg[1]) - radius) < 2.0)
+            return i;
+    }
+    return 0;
+}
+
+int find_object_by_name(ObjectTable& t, std::string_view name, int exclude, int block) {
+    t.record_count() = t.count();
+    for (int i = rec::kFirstObject; i < t.count(); ++i) {
+        const Dpoint& p = t[i];
+        if (i != exclude && p.name_view() == name && in_block(p, block)) return i;
+    }
+    return 0;
+}
