@@ -1,0 +1,236 @@
+// Conditions: the pool, the new-condition queue and the two reason lists.
+
+#include "gdd/gdd_conds.h"
+
+#include <deque>
+#include <vector>
+
+#include "gdd/fact_tests.h"
+#include "gdd/gdd_trace.h"
+#include "statement/prover.h"
+
+namespace {
+
+struct Cond_pool {
+    std::deque<Gdd_cond> store;     // stable addresses
+    std::vector<Gdd_cond*> spare;   // released queue conditions
+};
+
+Cond_pool& pool()
+{
+    static Cond_pool p;
+    return p;
+}
+
+Gdd_cond* make_cond(std::int32_t type, void* obj)
+{
+    Gdd_cond* c = alloc_cond();
+    c->type = type;
+    c->obj = obj;
+    return c;
+}
+
+void push_merge(Gdd_cond* c)
+{
+    c->next = g_merge_db;
+    g_merge_db = c;
+}
+
+}  // namespace
+
+void release_all_conds()
+{
+    pool().spare.clear();
+    pool().store.clear();
+}
+
+Gdd_cond* alloc_cond()
+{
+    auto& p = pool();
+    if (!p.spare.empty()) {
+        Gdd_cond* c = p.spare.back();
+        p.spare.pop_back();
+        *c = Gdd_cond{};
+        return c;
+    }
+    return &p.store.emplace_back();
+}
+
+void release_cond(Gdd_cond* c)
+{
+    if (c)
+        pool().spare.push_back(c);
+}
+
+// ---- the new-condition queue ---------------------------------------------------
+
+Gdd_cond* new_cond(std::int32_t type)
+{
+    Gdd_cond* c = alloc_cond();
+    c->type = type;
+    if (g_cond_queue.last) {
+        g_cond_queue.last->next = c;
+        g_cond_queue.last = c;
+    } else {
+        g_cond_queue.first = g_cond_queue.last = c;
+    }
+    return c;
+}
+
+Gdd_cond* queue_cond(std::int32_t type, void* rec)
+{
+    Gdd_cond* c = new_cond(type);
+    c->obj = rec;
+    return c;
+}
+
+void queue_pline(Gdd_pline* P)
+{
+    Gdd_cond* c = make_cond(kCondPara, P);
+    c->next = g_cond_queue.first;
+    g_cond_queue.first = c;
+    if (!g_cond_queue.last)
+        g_cond_queue.last = c;
+}
+
+Gdd_cond* take_cond()
+{
+    Gdd_cond* c = g_cond_queue.first;
+    if (!c)
+        return nullptr;
+    if (c == g_cond_queue.last) {
+        // A duplicate left behind the end mark by fix_queue_tail is still
+        // queued until another condition is appended; it becomes the end.
+        g_cond_queue.first = c->next;
+        g_cond_queue.last = c->next;
+    } else {
+        g_cond_queue.first = c->next;
+    }
+    c->next = nullptr;
+    return c;
+}
+
+void clear_queue()
+{
+    while (Gdd_cond* c = take_cond())
+        release_cond(c);
+}
+
+bool cond_eq(const Gdd_cond* c1, const Gdd_cond* c2)
+{
+    return c1->type == c2->type && c1->obj == c2->obj;
+}
+
+void fix_queue_tail()
+{
+    Gdd_cond* tail = g_cond_queue.last;
+    if (!tail || tail == g_cond_queue.first)
+        return;
+    Gdd_cond* before = nullptr;
+    bool duplicate = false;
+    for (Gdd_cond* c = g_cond_queue.first; c && c != tail; c = c->next) {
+        if (cond_eq(c, tail))
+            duplicate = true;
+        before = c;
+    }
+    if (duplicate && before && before->next == tail)
+        g_cond_queue.last = before;
+}
+
+// ---- the current reason list -------------------------------------------------
+
+Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+{
+    check_time();
+    if (g_trace)
+        trace_str(fmt("add_codb %d %s %s %s %s %s %s %s %s\n", type, pname(p1), pname(p2), pname(p3),
+                      pname(p4), pname(p5), pname(p6), pname(p7), pname(p8)));
+    Gdd_cond* c = alloc_cond();
+    c->type = type;
+    const int pts[8] = {p1, p2, p3, p4, p5, p6, p7, p8};
+    for (int i = 0; i < 8; ++i)
+        c->p[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(pts[i]);
+
+    if (c->type == kCondPara && xcoll4(p1, p2, p3, p4))
+        c->type = kCondColl;
+    if (c->type == kCondColl) {
+        // Each point once, at its first occurrence; zeros dropped.
+        std::array<std::uint32_t, 6> kept{};
+        int n = 0;
+        for (int i = 0; i < 6; ++i) {
+            const std::uint32_t q = c->p[static_cast<std::size_t>(i)];
+            if (q == 0)
+                continue;
+            bool seen = false;
+            for (int j = 0; j < n; ++j)
+                seen = seen || kept[static_cast<std::size_t>(j)] == q;
+            if (!seen)
+                kept[static_cast<std::size_t>(n++)] = q;
+        }
+        for (int i = 0; i < 6; ++i)
+            c->p[static_cast<std::size_t>(i)] = kept[static_cast<std::size_t>(i)];
+        if (n < 3)
+            c->type = kCondTrivial;
+    }
+    c->next = g_co_db;
+    g_co_db = c;
+    return c;
+}
+
+void next_cond()
+{
+    if (g_co_db)
+        g_co_db = g_co_db->next;
+}
+
+void clear_co_db() { g_co_db = nullptr; }
+
+// ---- the merge reason list ---------------------------------------------------
+
+Gdd_cond* new_co(std::int32_t type)
+{
+    Gdd_cond* c = make_cond(type, nullptr);
+    push_merge(c);
+    return c;
+}
+
+Gdd_cond* new_co(std::int32_t type, void* rec)
+{
+    Gdd_cond* c = new_co(type);
+    c->obj = rec;
+    return c;
+}
+
+Gdd_cond* add_codb2(std::int32_t type, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+{
+    Gdd_cond* c = add_codb(type, p1, p2, p3, p4, p5, p6, p7, p8);
+    g_co_db = c->next;
+    push_merge(c);
+    return c;
+}
+
+void clear_merge_db() { g_merge_db = nullptr; }
+
+Gdd_cond* add_codb_ln(std::int32_t type, const Gdd_line* l1, const Gdd_line* l2)
+{
+    return add_codb(type, l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1]);
+}
+
+Gdd_cond* add_codb_ln(std::int32_t type, const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3,
+                      const Gdd_line* l4)
+{
+    return add_codb(type, l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1], l3->pts[0], l3->pts[1],
+                    l4->pts[0], l4->pts[1]);
+}
+
+Gdd_cond* add_codb2_ln(std::int32_t type, const Gdd_line* l1, const Gdd_line* l2)
+{
+    return add_codb2(type, l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1]);
+}
+
+Gdd_cond* add_codb2_ln(std::int32_t type, const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3,
+                       const Gdd_line* l4)
+{
+    return add_codb2(type, l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1], l3->pts[0], l3->pts[1],
+                     l4->pts[0], l4->pts[1]);
+}
