@@ -182,8 +182,12 @@ void prover_init()
     g_abort = 0;
 }
 
+void register_default_reset_hooks();  // prover_wiring.cpp
+
 void prover_reset()
 {
+    static const bool wired = (register_default_reset_hooks(), true);
+    (void)wired;
     prover_init();
     for (auto& [key, fn] : hooks())
         if (fn)

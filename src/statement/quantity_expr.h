@@ -1,0 +1,10 @@
+#pragma once
+// Quantity expressions: the values of ratio lines, CONSTANT expressions and
+// the sides of an equation conclusion, read into polynomials.
+
+struct xterm;
+
+// Reads one value at g_tok in the mode g_rd_expr_mode gives, advances g_tok
+// past it and returns a new polynomial; on error reports through gerror and
+// returns null.
+xterm* rd_pol();

@@ -1,0 +1,178 @@
+#include "statement/tokenizer.h"
+
+#include "statement/parse_facts.h"
+#include "statement/parser.h"
+#include "statement/prover.h"
+
+std::vector<std::string> g_tokens;
+int g_last_tok = -1;
+int g_tok = 0;
+
+std::string_view tok(int i)
+{
+    if (i < 0 || i > g_last_tok || i >= static_cast<int>(g_tokens.size()))
+        return {};
+    return g_tokens[static_cast<std::size_t>(i)];
+}
+
+bool tok_is(int i, std::string_view text)
+{
+    return i >= 0 && i <= g_last_tok && tok(i) == text;
+}
+
+namespace {
+
+bool is_separator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0'; }
+
+bool is_single_char_token(char c)
+{
+    switch (c) {
+    case '(': case ')': case '*': case '+': case '-': case '/': case ';': case '=': case '^':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Characters that end a word. A tab does not: inside a word it is kept.
+bool ends_word(char c)
+{
+    switch (c) {
+    case '\r': case '\n': case ' ': case '\0': case '~': case ';': case '.':
+    case '(': case ')': case '+': case '-': case '*': case '/': case '^': case '=':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool method_reads_area_lines()
+{
+    return g_method == kMethodArea || g_method == kMethodVector || g_method == kMethodFullAngle;
+}
+
+bool method_reads_wu_lines() { return g_method == kMethodWu || g_method == kMethodGroebner; }
+
+void store_token(std::string text)
+{
+    g_tokens.push_back(std::move(text));
+    g_last_tok = static_cast<int>(g_tokens.size()) - 1;
+}
+
+void trace_tokens()
+{
+    std::string out;
+    for (int i = 0; i <= g_last_tok; ++i) {
+        out += fmt("%d:  %s ", i, g_tokens[static_cast<std::size_t>(i)].c_str());
+        if (g_tokens[static_cast<std::size_t>(i)] == ";" || g_tokens[static_cast<std::size_t>(i)] == ")")
+            out += "\r\n";
+    }
+    out += "\r\n";
+    gprint(out);
+}
+
+void trace_table()
+{
+    std::string out;
+    for (int i = 1; i <= g_npoints; ++i) {
+        const auto& p = g_pro_points[static_cast<std::size_t>(i)];
+        out += fmt("[%d]: name: %s type: %d aux: %d; pots:", i, p.name.c_str(),
+                   static_cast<int>(p.kind), static_cast<int>(p.aux));
+        for (auto q : p.pots)
+            out += " " + pt_name(static_cast<int>(q));
+        out += "\r\n";
+    }
+    out += fmt("type: %d pots:", g_concl.type);
+    for (auto q : g_concl.p)
+        out += " " + pt_name(static_cast<int>(q));
+    out += "\r\n";
+    gprint(out);
+}
+
+}  // namespace
+
+void tokenize_stm(std::string_view text)
+{
+    g_tokens.clear();
+    g_last_tok = -1;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] != '~') {
+        const char c = text[i];
+        if (is_separator(c)) {
+            ++i;
+            continue;
+        }
+        if (c == '#') {
+            const std::string_view rest = text.substr(i + 1);
+            if (rest.starts_with("area") && method_reads_area_lines()) {
+                i += 5;
+            } else if (rest.starts_with("wu") && method_reads_wu_lines()) {
+                i += 3;
+            } else {
+                while (i < n && text[i] != '\n' && text[i] != '~')
+                    ++i;
+            }
+            continue;
+        }
+        // A token begins here.
+        if (g_last_tok + 1 >= kMaxTokens) {
+            gerror(" gterm overflow.");
+            return;
+        }
+        if (c == '.') {
+            store_token(".");
+            break;
+        }
+        if (is_single_char_token(c)) {
+            store_token(std::string(1, c));
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < n && !ends_word(text[i]))
+            ++i;
+        store_token(std::string(text.substr(start, i - start)));
+    }
+    if (g_trace)
+        trace_tokens();
+}
+
+void rd_stm(std::string_view text)
+{
+    g_abort = 0;
+    try {
+        tokenize_stm(text);
+        if (!g_abort)
+            parse_stm();
+    } catch (const ProverAbort&) {
+        // The message is already printed; the statement is abandoned.
+        g_npoints = 0;
+        g_abort = 1;
+    }
+    if (g_abort)
+        g_parse_facts.clear();  // they belong to a statement that was not read
+    else if (g_trace)
+        trace_table();
+    g_tokens.clear();
+    g_last_tok = -1;
+    g_tok = 0;
+}
+
+std::string window_statement_text(std::string_view window_text)
+{
+    const auto last_break = window_text.rfind('\n');
+    std::string text;
+    if (last_break != std::string_view::npos)
+        text.assign(window_text.substr(0, last_break + 1));
+    text += ".~";
+    return text;
+}
+
+const std::string& pt_name(int i)
+{
+    static const std::string empty;
+    if (i <= 0 || i >= kProPointCount)
+        return empty;
+    return g_pro_points[static_cast<std::size_t>(i)].name;
+}

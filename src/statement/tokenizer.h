@@ -1,0 +1,40 @@
+#pragma once
+// Cutting a statement text into tokens, and reading a whole statement.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Most tokens one statement may hold.
+constexpr int kMaxTokens = 500;
+
+// The tokens of the statement being read (valid during rd_stm; tests may
+// fill them with tokenize_stm directly).
+extern std::vector<std::string> g_tokens;
+extern int g_last_tok;  // index of the last token, -1 when empty
+extern int g_tok;       // the parser's current token
+
+// Token i, or "" when i lies outside the token list: every reader goes
+// through this so that a statement cut short never reads past the end.
+std::string_view tok(int i);
+// True when token i exists and equals text.
+bool tok_is(int i, std::string_view text);
+
+// Fills g_tokens from text. Reading stops at '~' or at the end of text; '.'
+// is stored as a token and ends the reading. Overflow reports " gterm
+// overflow." through gerror.
+void tokenize_stm(std::string_view text);
+
+// Reads one statement into the point table and the conclusion record, or
+// reports its error through gerror. text normally ends with ".~" as the
+// window's read command appends it. A ProverAbort raised while reading
+// (a pool overflow, say) ends the reading like gerror.
+void rd_stm(std::string_view text);
+
+// The text the prover window hands to rd_stm: everything before the start of
+// the window's last line (so a statement must end with a line break),
+// followed by ".~".
+std::string window_statement_text(std::string_view window_text);
+
+// Printed name of point i of the point table; "" for 0 or an index outside it.
+const std::string& pt_name(int i);
