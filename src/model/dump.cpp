@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "model/numeric.h"
-#include "platform/device_context.h"
 
 namespace {
 
@@ -46,15 +45,7 @@ void dump_points(Diagram& d, const DumpWriter& write) {
     for (int i = rec::kFirstObject; i < t.count(); ++i) put_text_line(write, dump_line(t[i], i));
 }
 
-void dump_points(Diagram& d, DeviceContext& dc) {
-    dump_points(d, [&dc](int x, int y, std::string_view text) { dc.text_out(x, y, text); });
-}
-
 void dump_diagram_cmd(Diagram& d, const DumpWriter& write) {
     if (d.table.action_state() == kAnimationRunning) return;
     dump_points(d, write);
-}
-
-void dump_diagram_cmd(Diagram& d, DeviceContext& dc) {
-    dump_diagram_cmd(d, [&dc](int x, int y, std::string_view text) { dc.text_out(x, y, text); });
 }
