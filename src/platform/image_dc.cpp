@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -44,8 +45,10 @@ QRectF traced_rect(const Box& b, bool with_pen)
 // the ellipse in `rect` that lies on the ray from its centre towards pixel p.
 double radial_angle(const QRectF& rect, int px, int py)
 {
+    // The box centre and the end points are compared in box coordinates, so
+    // that (right, centre y) points exactly at 3 o'clock.
     const QPointF c = rect.center();
-    const QPointF p = centre_of(px, py);
+    const QPointF p(px, py);
     const double rx = std::max(rect.width() / 2.0, 1e-9);
     const double ry = std::max(rect.height() / 2.0, 1e-9);
     const double dx = p.x() - c.x();
@@ -97,6 +100,50 @@ quint32 combine(quint32 dest, quint32 src, BlitOp op)
     return src;
 }
 
+// Pixels of a thin line from (x0, y0) towards (x1, y1): the start pixel is
+// drawn, the end pixel is not, so joined lines touch each pixel once.
+std::vector<QPoint> line_pixels(int x0, int y0, int x1, int y1)
+{
+    std::vector<QPoint> pixels;
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int x = x0;
+    int y = y0;
+    while (x != x1 || y != y1) {
+        pixels.emplace_back(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    return pixels;
+}
+
+// On/off run lengths of the thin styled pens, in pixels.
+std::vector<int> style_runs(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dash:
+        return {18, 6};
+    case PenStyle::Dot:
+        return {3, 3};
+    case PenStyle::DashDot:
+        return {9, 6, 3, 6};
+    case PenStyle::DashDotDot:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+
 }  // namespace
 
 ImageDC::ImageDC(Surface& surface) : surface_(surface) {}
@@ -112,7 +159,7 @@ void ImageDC::prepare(QPainter& painter, bool antialias) const
     painter.setBrushOrigin(0, 0);
 }
 
-void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline)
+void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline, bool smooth)
 {
     QImage& image = surface_.image();
     if (image.isNull())
@@ -126,7 +173,7 @@ void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline)
 
     if (state_.rop == Rop2::Copy) {
         QPainter painter(&image);
-        prepare(painter, true);
+        prepare(painter, smooth);
         if (fill)
             painter.fillPath(*fill, painter.brush());
         if (outline)
@@ -169,11 +216,48 @@ void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline)
     }
 }
 
+bool ImageDC::thin_combined_line() const
+{
+    return state_.rop != Rop2::Copy && state_.pen.width <= 1 && state_.pen.style != PenStyle::Null;
+}
+
+void ImageDC::combine_line(int x0, int y0, int x1, int y1, int& style_pos)
+{
+    QImage& image = surface_.image();
+    const std::vector<int> runs = style_runs(state_.pen.style);
+    int period = 0;
+    for (int r : runs)
+        period += r;
+    const quint32 colour = to_qrgb(state_.pen.colour);
+    for (const QPoint& p : line_pixels(x0, y0, x1, y1)) {
+        bool on = true;
+        if (period > 0) {
+            int at = style_pos % period;
+            std::size_t k = 0;
+            while (at >= runs[k]) {
+                at -= runs[k];
+                ++k;
+            }
+            on = k % 2 == 0;
+        }
+        ++style_pos;
+        if (on && image.rect().contains(p)) {
+            auto* d = reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x();
+            *d = combine(*d, colour, state_.rop) | 0xff000000u;
+        }
+    }
+}
+
 void ImageDC::line_to(int x, int y)
 {
-    QPainterPath path(centre_of(state_.position.x, state_.position.y));
-    path.lineTo(centre_of(x, y));
-    paint(nullptr, &path);
+    if (thin_combined_line()) {
+        int style_pos = 0;
+        combine_line(state_.position.x, state_.position.y, x, y, style_pos);
+    } else {
+        QPainterPath path(centre_of(state_.position.x, state_.position.y));
+        path.lineTo(centre_of(x, y));
+        paint(nullptr, &path);
+    }
     state_.position = {x, y};
 }
 
@@ -196,7 +280,7 @@ void ImageDC::rectangle(int left, int top, int right, int bottom)
     const bool with_pen = state_.pen.style != PenStyle::Null;
     QPainterPath path;
     path.addRect(traced_rect(b, with_pen));
-    paint(&path, &path);
+    paint(&path, &path, false);
 }
 
 void ImageDC::arc_figure(ArcShape shape, int left, int top, int right, int bottom, int x1, int y1,
@@ -263,6 +347,12 @@ void ImageDC::polyline(std::span<const DevPoint> points)
 {
     if (points.size() < 2)
         return;
+    if (thin_combined_line()) {
+        int style_pos = 0;
+        for (std::size_t i = 1; i < points.size(); ++i)
+            combine_line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, style_pos);
+        return;
+    }
     QPainterPath path(centre_of(points[0].x, points[0].y));
     for (std::size_t i = 1; i < points.size(); ++i)
         path.lineTo(centre_of(points[i].x, points[i].y));

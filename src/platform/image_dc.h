@@ -43,9 +43,14 @@ private:
     void arc_figure(ArcShape shape, int left, int top, int right, int bottom, int x1, int y1,
                     int x2, int y2);
     // Fills `fill` with the brush (when given) and strokes `outline` with the
-    // pen (when given), by the current raster operation.
-    void paint(const QPainterPath* fill, const QPainterPath* outline);
+    // pen (when given), by the current raster operation. Axis-aligned figures
+    // need no antialiasing.
+    void paint(const QPainterPath* fill, const QPainterPath* outline, bool smooth = true);
     void prepare(QPainter& painter, bool antialias) const;
+    // Thin lines under a combining operation are traced pixel by pixel,
+    // start pixel in, end pixel out.
+    bool thin_combined_line() const;
+    void combine_line(int x0, int y0, int x1, int y1, int& style_pos);
 
     Surface& surface_;
 };

@@ -52,7 +52,8 @@ QPen to_qpen(const Pen& pen, bool antialias)
         return QPen(Qt::NoPen);
     const int width = std::max(pen.width, 1);
     QPen q(to_qcolor(pen.colour), width);
-    q.setJoinStyle(Qt::RoundJoin);
+    // Thin outlines keep sharp corners; thick ones are rounded.
+    q.setJoinStyle(width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     if (pen.style != PenStyle::Solid) {
         QList<qreal> dashes = dash_pixels(pen.style);
         for (qreal& d : dashes)
