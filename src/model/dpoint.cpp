@@ -97,3 +97,12 @@ std::size_t Dpoint::hide_entries() const {
     const std::size_t wanted = static_cast<std::size_t>(last) + 1;
     return std::min({wanted, hide_list.size(), kMaxHideList});
 }
+
+bool Dpoint::add_hide_entry(std::int32_t index) {
+    const std::size_t used = hide_entries();
+    if (used >= kMaxHideList) return false;
+    hide_list.resize(used);
+    hide_list.push_back(index);
+    aux1.set_int(static_cast<std::int32_t>(used));
+    return true;
+}

@@ -123,4 +123,7 @@ struct Dpoint {
     // Number of hide-list entries in use: entries 0 to aux1 of a hide button,
     // never more than the list holds nor more than kMaxHideList.
     std::size_t hide_entries() const;
+    // Appends an object index to a hide button's list and keeps aux1 on its
+    // last entry; false when the list already holds kMaxHideList entries.
+    bool add_hide_entry(std::int32_t index);
 };

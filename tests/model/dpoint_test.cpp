@@ -130,3 +130,23 @@ TEST(Aux, HoldsADoubleAnIntOrAShortText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HideList, HoldsAtMostThirtyEntriesInStepWithAux1) {
+    Dpoint button(466, "x");
+    button.aux1.set_int(-1);
+    EXPECT_EQ(button.hide_entries(), 0u);
+    for (int i = 0; i < 30; ++i) EXPECT_TRUE(button.add_hide_entry(20 + i));
+    EXPECT_FALSE(button.add_hide_entry(99));
+    EXPECT_EQ(button.hide_entries(), 30u);
+    EXPECT_EQ(button.aux1.as_int(), 29);
+    EXPECT_EQ(button.hide_list.back(), 49);
+    // aux1 claiming more than the list holds is read up to the list's end.
+    button.aux1.set_int(100);
+    EXPECT_EQ(button.hide_entries(), 30u);
+    button.hide_list.resize(3);
+    EXPECT_EQ(button.hide_entries(), 3u);
+}
+
+}  // namespace
