@@ -1,0 +1,200 @@
+#include "paint/fills.h"
+
+#include <gtest/gtest.h>
+
+#include "paint_fixture.h"
+#include "platform/image_dc.h"
+#include "platform/recording_dc.h"
+#include "platform/surface.h"
+
+using namespace paint_test;
+
+namespace {
+
+struct FillDiagram {
+    Diagram d;
+    int a = add_point(d, 40, 40);
+    int b = add_point(d, 160, 40);
+    int c = add_point(d, 100, 140);
+    int centre = add_point(d, 100, 100);
+    int rim = add_point(d, 140, 100);
+    int top = add_point(d, 100, 60);
+
+    int fill(int type, std::initializer_list<int> args, int style, int rop, Colour colour)
+    {
+        const int i = add_object(d, type, 3, args, colour);
+        d.table[i].pen_style = style;
+        d.table[i].size = rop;
+        if (type == kFillTriangle || type == kFillPolygon)
+            d.table[i].name_dx = static_cast<std::int16_t>(args.size() + 1);
+        return i;
+    }
+};
+
+}  // namespace
+
+TEST(FillRop, SizeSelectsTheRasterOperation)
+{
+    const struct {
+        int size;
+        Rop2 rop;
+    } cases[] = {{1, Rop2::Mask}, {2, Rop2::Copy}, {3, Rop2::Xor}, {4, Rop2::Merge},
+                 {0, Rop2::Mask}, {5, Rop2::Mask}, {-3, Rop2::Mask}};
+    for (const auto& c : cases)
+        EXPECT_EQ(fill_rop(c.size), c.rop) << "size " << c.size;
+}
+
+TEST(DrawFillPixels, RedXorWhiteIsCyan)
+{
+    FillDiagram f;
+    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 3, kRed);
+    Surface s(200, 200, kWhite);
+    ImageDC dc(s);
+    draw_fill(f.d, dc, disc, 1);
+    EXPECT_EQ(s.pixel(100, 100), rgb(0, 255, 255));
+    EXPECT_EQ(s.pixel(5, 5), kWhite);
+}
+
+TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
+{
+    FillDiagram f;
+    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 1, kRed);
+    Surface s(200, 200, kWhite);
+    ImageDC dc(s);
+    dc.fill_rect({0, 95, 200, 106}, solid_brush(kBlack));  // a thick black line under the fill
+    draw_fill(f.d, dc, disc, 1);
+    EXPECT_EQ(s.pixel(100, 100), kBlack);
+    EXPECT_EQ(s.pixel(100, 80), kRed);
+    // The white outline leaves the pixels beneath unchanged under the mask.
+    EXPECT_EQ(s.pixel(60, 100), kBlack);
+    EXPECT_EQ(s.pixel(139, 100), kBlack);
+}
+
+TEST(DrawFillPixels, RedMergeOverBlueIsMagenta)
+{
+    FillDiagram f;
+    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 4, kRed);
+    Surface s(200, 200, kBlue);
+    ImageDC dc(s);
+    draw_fill(f.d, dc, tri, 1);
+    EXPECT_EQ(s.pixel(100, 70), rgb(255, 0, 255));
+}
+
+TEST(DrawFillPixels, CopyIsOpaqueInItsColour)
+{
+    FillDiagram f;
+    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 2, kGreen);
+    Surface s(200, 200, kBlack);
+    ImageDC dc(s);
+    draw_fill(f.d, dc, tri, 1);
+    EXPECT_EQ(s.pixel(100, 70), kGreen);
+}
+
+TEST(DrawFill, HatchesAreBlackWhenPrintingAndSolidFillsKeepTheirColour)
+{
+    FillDiagram f;
+    const int hatched = f.fill(kFillCircle, {f.centre, f.rim}, 2, 1, kRed);
+    const int solid = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 1, kRed);
+    for (bool printing : {false, true}) {
+        if (printing)
+            print_mode(f.d);
+        RecordingDC dc;
+        draw_fill(f.d, dc, hatched, 1);
+        draw_fill(f.d, dc, solid, 1);
+        const auto ellipses = dc.calls_named("ellipse");
+        ASSERT_EQ(ellipses.size(), 2u);
+        EXPECT_EQ(ellipses[0].state.brush.kind, BrushKind::Hatched);
+        EXPECT_EQ(ellipses[0].state.brush.hatch, HatchStyle::ForwardDiagonal);
+        EXPECT_EQ(ellipses[0].state.brush.colour, printing ? kBlack : kRed);
+        EXPECT_EQ(ellipses[1].state.brush, solid_brush(kRed));
+        EXPECT_EQ(ellipses[0].state.pen, kWhitePen);
+    }
+}
+
+TEST(DrawFillPixels, PrintedHatchIsBlack)
+{
+    FillDiagram f;
+    const int hatched = f.fill(kFillCircle, {f.centre, f.rim}, 0, 2, kRed);
+    print_mode(f.d, 1.0);  // scale 1: the page shows the disc shifted by 20
+    Surface s(200, 200, kWhite);
+    ImageDC dc(s);
+    draw_fill(f.d, dc, hatched, 1);
+    int black = 0, red = 0;
+    for (int y = 100; y < 140; ++y)
+        for (int x = 100; x < 140; ++x) {
+            black += s.pixel(x, y) == kBlack;
+            red += s.pixel(x, y) == kRed;
+        }
+    EXPECT_GT(black, 20);
+    EXPECT_EQ(red, 0);
+}
+
+TEST(DrawFill, TriangleIsAClosedFourPointPolygon)
+{
+    FillDiagram f;
+    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 1, kRed);
+    RecordingDC dc;
+    draw_fill(f.d, dc, tri, 1);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"polygon(40,40,160,40,100,140,40,40)"});
+}
+
+TEST(DrawFill, MissingPointSuppressesTheFillAndLeavesTheContext)
+{
+    FillDiagram f;
+    const int failed = add_point(f.d, 0.2, 0.3);
+    const int poly = f.fill(kFillPolygon, {f.a, f.b, failed, f.c}, kSolidFillStyle, 1, kRed);
+    const int disc = f.fill(kFillCircle, {f.centre, failed}, kSolidFillStyle, 1, kRed);
+    for (bool printing : {false, true}) {
+        if (printing)
+            print_mode(f.d);
+        RecordingDC dc;
+        draw_fill(f.d, dc, poly, 1);
+        draw_fill(f.d, dc, disc, 1);
+        EXPECT_TRUE(dc.log().empty());
+    }
+}
+
+TEST(DrawFill, ChordAndPieReachTowardAMissingSecondEnd)
+{
+    FillDiagram f;
+    const int failed = add_point(f.d, 0.0, 0.0);
+    const int chord = f.fill(kFillChord, {f.centre, f.rim, failed}, kSolidFillStyle, 1, kRed);
+    const int pie = f.fill(kFillPie, {f.centre, f.rim, f.top}, kSolidFillStyle, 1, kRed);
+    RecordingDC dc;
+    draw_fill(f.d, dc, chord, 1);
+    draw_fill(f.d, dc, pie, 1);
+    // The pie's box lies one pixel right of the chord's.
+    EXPECT_EQ(dc.drawing_log(), (std::vector<std::string>{"chord(60,60,140,140,140,100,0,0)",
+                                                          "pie(61,60,141,140,140,100,100,60)"}));
+}
+
+TEST(DrawFill, HighlightUsesTheCallersBrushMaskedAndRestoresTheContext)
+{
+    FillDiagram f;
+    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 3, kRed);
+    RecordingDC dc;
+    const Brush grey_cross = hatch_brush(HatchStyle::DiagonalCross, kGrey);
+    dc.select_brush(grey_cross);
+    dc.set_rop2(Rop2::Copy);
+    draw_fill(f.d, dc, disc, 0);
+    const auto ellipses = dc.calls_named("ellipse");
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_EQ(ellipses[0].state.brush, grey_cross);
+    EXPECT_EQ(ellipses[0].state.rop, Rop2::Mask);
+    EXPECT_EQ(dc.rop2(), Rop2::Copy);
+    EXPECT_EQ(dc.brush(), grey_cross);
+    EXPECT_EQ(dc.pen(), kBlackPen);
+}
+
+TEST(DrawFill, PolygonCountIsKeptWithinEightPoints)
+{
+    FillDiagram f;
+    const int poly = f.fill(kFillPolygon, {f.a, f.b, f.c, f.a, f.b, f.c, f.a, f.b},
+                            kSolidFillStyle, 1, kRed);
+    f.d.table[poly].name_dx = 40;
+    RecordingDC dc;
+    draw_fill(f.d, dc, poly, 1);
+    const auto polygons = dc.calls_named("polygon");
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0].args.size(), 16u);
+}
