@@ -1,0 +1,450 @@
+#include <string>
+
+#include "algebra/poly.h"
+#include "gdd/gdd.h"
+#include "statement/parse_facts.h"
+#include "statement/parser.h"
+#include "stm_fixture.h"
+
+namespace {
+
+using ParserTest = StatementTest;
+
+TEST_F(ParserTest, FreePointsAreNumberedFirst)
+{
+    read_stm("MIDPOINT M A B;\nPOINT A B;\nFOOT F M A B;\nPOINT C;", "NO.");
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 5);
+    EXPECT_EQ(pt("A"), 1);
+    EXPECT_EQ(pt("B"), 2);
+    EXPECT_EQ(pt("C"), 3);
+    EXPECT_EQ(pt("M"), 4);
+    EXPECT_EQ(pt("F"), 5);
+    EXPECT_EQ(rec(1).kind, 101u);
+    EXPECT_EQ(rec(4).kind, 103u);
+    EXPECT_EQ(rec(4).pots, (std::array<std::uint32_t, 8>{1, 2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(5).kind, 102u);
+    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{4, 1, 2, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(g_concl.type, kConclNone);
+}
+
+struct KeywordCase {
+    const char* line;
+    std::uint32_t kind;
+    std::array<std::uint32_t, 8> pots;
+};
+
+TEST_F(ParserTest, EveryConstructionKeywordMakesItsKind)
+{
+    // Points A..F are 1..6; each line's new point X is record 7.
+    const KeywordCase cases[] = {
+        {"MIDPOINT X A B;", 103, {1, 2}},
+        {"SYM X A B;", 129, {1, 2}},
+        {"ON_LINE X A B;", 110, {1, 2}},
+        {"ON_BLINE X A B;", 11, {1, 2}},
+        {"ON_TLINE X A B C;", 112, {1, 2, 3}},
+        {"ON_PLINE X A B C;", 111, {1, 2, 3}},
+        {"ON_CIRCLE X A B;", 113, {1, 2}},
+        {"ON_ALINE X A B C D E;", 114, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_LL X A B C D;", 116, {1, 2, 3, 4}},
+        {"FOOT X A B C;", 102, {1, 2, 3}},
+        {"INTERSECTION_TT X A B C D E F;", 121, {1, 2, 3, 4, 5, 6}},
+        {"INTERSECTION_LT X A B C D E;", 118, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_LP X A B C D E;", 117, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_PP X A B C D E F;", 119, {1, 2, 3, 4, 5, 6}},
+        {"INTERSECTION_PT X A B C D E F;", 120, {1, 2, 3, 4, 5, 6}},
+        {"INTERSECTION_LC X A B C D;", 122, {1, 2, 3, 4}},
+        {"INTERSECTION_PC X A B C D E;", 42, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_TC X A B C D E;", 124, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_LR X A B C D E;", 126, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_CC X A B C D;", 125, {1, 2, 3, 4}},
+        {"REFLECTION X A B C;", 51, {1, 2, 3}},
+        {"INTERSECTION_CR X A B C D E;", 53, {1, 2, 3, 4, 5}},
+        {"INTERSECTION_RR X A B C D E F;", 54, {1, 2, 3, 4, 5, 6}},
+        {"CENTROID X A B C;", 104, {1, 2, 3}},
+        {"ORTHOCENTER X A B C;", 106, {1, 2, 3}},
+        {"CIRCUMCENTER X A B C;", 105, {1, 2, 3}},
+        {"INCENTER X A B C;", 107, {1, 2, 3}},
+        {"INVERSION X A B C;", 131, {1, 2, 3}},
+        {"HARMONIC X A B C;", 71, {1, 2, 3}},
+        {"PSQUARE X A B;", 132, {1, 2}},
+        {"NSQUARE X A B;", 133, {1, 2}},
+        {"EQ_TRIANGLE X A B;", 109, {1, 2}},
+        {"SIM_TRIANGLE X A B C D E;", 76, {1, 2, 3, 4, 5}},
+        {"COLLINEAR A B C;", 110, {1, 2, 3}},
+        {"PARALLEL A B C D;", 111, {1, 2, 3, 4}},
+        {"PERPENDICULAR A B C D;", 112, {1, 2, 3, 4}},
+        {"EQDISTANCE A B C D;", 113, {1, 2, 3, 4}},
+        {"EQANGEL A B C D E F;", 115, {1, 2, 3, 4, 5, 6}},
+        {"COCIRCLE A B C D;", 117, {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        read_stm(std::string("POINT A B C D E F;\n") + c.line, "NO.");
+        ASSERT_EQ(out(), "");
+        ASSERT_EQ(g_npoints, 7);
+        EXPECT_EQ(rec(7).kind, c.kind);
+        EXPECT_EQ(rec(7).pots, c.pots);
+        const bool predicate = std::string(c.line).find(" X ") == std::string::npos;
+        EXPECT_EQ(rec(7).name, predicate ? "x" : "X");
+    }
+}
+
+TEST_F(ParserTest, HeaderErrors)
+{
+    read("HYPOTHESES: POINT A; SHOW: NO.");
+    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
+    read("EXAMPLE t POINT A; SHOW: NO.");
+    EXPECT_EQ(out(), error_text("The second word should be HYPOTHESES:"));
+    read("example t HYPOTHESES: SHOW: NO.");
+    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
+}
+
+TEST_F(ParserTest, TruncatedStatementsGiveTheNormalMessages)
+{
+    read("EXAMPLE.");
+    EXPECT_EQ(out(), error_text("The second word should be HYPOTHESES:"));
+    read("");
+    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
+    // The appended "." is read as a line of its own.
+    read("EXAMPLE t HYPOTHESES:");
+    EXPECT_EQ(out(), error_text(" .   is not a proper construction\n"));
+    clear_output();
+    rd_stm("EXAMPLE t HYPOTHESES: POINT A;~");
+    EXPECT_EQ(out(), error_text("Statement has No conclusion."));
+    read("EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT M A");
+    EXPECT_EQ(out(), error_text("construction: M A ...;\n"));
+    read("EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT");
+    EXPECT_EQ(out(), error_text("construction: .  ...;\n"));
+    read("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A");
+    EXPECT_EQ(out(), error_text("Cannot find point ."));
+    read("EXAMPLE t HYPOTHESES: POINT A B; SHOW: COLLINEAR A B");
+    EXPECT_EQ(out(), error_text("Conclusion wrong: ") + "COLLINEAR A B . \n" +
+                         error_text(" Statement should ends with a \".\""));
+    EXPECT_EQ(g_npoints, 0);
+}
+
+TEST_F(ParserTest, ConstructionLineOfWrongLength)
+{
+    read_stm("POINT A B C;\nMIDPOINT M A B C;", "NO.");
+    EXPECT_EQ(out(), error_text("construction: M A ...;\n"));
+    read_stm("POINT A B C;\nFOOT F A B;", "NO.");
+    EXPECT_EQ(out(), error_text("construction: F A ...;\n"));
+    read_stm("POINT A B C;\nCOLLINEAR A B;", "NO.");
+    EXPECT_EQ(out(), error_text("construction: A B...;\n"));
+    EXPECT_EQ(g_npoints, 0);
+    EXPECT_EQ(g_abort, 1);
+}
+
+TEST_F(ParserTest, UnknownKeywordNamesTheLine)
+{
+    read_stm("POINT X Y;\nFOO X Y;", "NO.");
+    EXPECT_EQ(out(), error_text(" FOO X Y is not a proper construction\n"));
+    read_stm("POINT A;\nmidpoint M A A;", "NO.");
+    EXPECT_EQ(out(), error_text(" midpoint M A is not a proper construction\n"));
+}
+
+TEST_F(ParserTest, UnknownPoint)
+{
+    read_stm("POINT A B;\nMIDPOINT M A Z;", "NO.");
+    EXPECT_EQ(out(), error_text("Cannot find point Z"));
+    read_stm("POINT A B;", "COLLINEAR A B Z.");
+    EXPECT_EQ(out(), error_text("Cannot find point Z"));
+}
+
+TEST_F(ParserTest, SixtyRecordsFitAndTheSixtyFirstIsRefused)
+{
+    std::string names;
+    for (int i = 0; i < 59; ++i)
+        names += " P" + std::to_string(i);
+    read_stm("POINT" + names + ";\nMIDPOINT M P0 P1;", "NO.");
+    EXPECT_EQ(out(), "");
+    EXPECT_EQ(g_npoints, 60);
+    read_stm("POINT" + names + " Q;\nMIDPOINT M P0 P1;", "NO.");
+    EXPECT_EQ(out(), error_text("Too many points in the statements\n"));
+    EXPECT_EQ(g_npoints, 0);
+    // Predicate records count as well.
+    read_stm("POINT" + names + ";\nCOLLINEAR P0 P1 P2;", "NO.");
+    EXPECT_EQ(out(), "");
+    read_stm("POINT" + names + " Q;\nCOLLINEAR P0 P1 P2;", "NO.");
+    EXPECT_EQ(out(), error_text("Too many points in the statements\n"));
+}
+
+TEST_F(ParserTest, LongUserNamesAreRefused)
+{
+    read_stm("POINT ABCDEFGHI;", "NO.");
+    EXPECT_EQ(out(), "");
+    EXPECT_EQ(rec(1).name, "ABCDEFGHI");
+    read_stm("POINT A B;\nMIDPOINT ABCDEFGHIJ A B;", "NO.");
+    EXPECT_EQ(out(), error_text("Point name ABCDEFGHIJ is too long: at most 9 characters\n"));
+    EXPECT_EQ(g_npoints, 0);
+}
+
+TEST_F(ParserTest, GeneratedNamesKeepTheirFullText)
+{
+    read_stm("POINT A B C LONGNAME1;\nON_BLINE X A B;\nINTERSECTION_TC LONGNAME2 A B LONGNAME1 A B;", "NO.",
+             kMethodArea);
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(5).name, "M_{LONGNAME1}");
+    EXPECT_EQ(rec(7).name, "T_{LONGNAME2}");
+}
+
+TEST_F(ParserTest, MidpointIsAlwaysTheConstruction)
+{
+    read_stm("POINT A B;\nMIDPOINT M A B;", "MIDPOINT M A B.");
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(3).kind, 103u);
+    EXPECT_EQ(rec(3).name, "M");
+    EXPECT_EQ(g_concl.type, 151);
+}
+
+TEST_F(ParserTest, DuplicateNamesResolveToTheFirstRecord)
+{
+    read_stm("POINT A B A;\nMIDPOINT M A B;", "NO.");
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(4).pots[0], 1u);
+}
+
+TEST_F(ParserTest, ConstantLine)
+{
+    read_stm("POINT A B;\nCONSTANT k + 1;", "NO.");
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 3);
+    EXPECT_EQ(rec(3).kind, 357u);
+    EXPECT_EQ(rec(3).name, "x");
+    ASSERT_NE(rec(3).ps[0], nullptr);
+    EXPECT_TRUE(peq(rec(3).ps[0], PolyPtr(pplus(get_m_name("k"), get_n(1))).get()));
+    EXPECT_EQ(mk_var_name("k")->type, kVarNamed);
+
+    read_stm("CONSTANT k k = 2;", "NO.");
+    EXPECT_EQ(out(), error_text("conatant"));
+}
+
+TEST_F(ParserTest, ConstantBecomesAParameterForGroebner)
+{
+    read_stm("POINT A B;\nCONSTANT w^2 - 3;", "NO.", kMethodGroebner);
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(mk_var_name("w")->type, kVarParam);
+}
+
+TEST_F(ParserTest, RatioLinesReadTwoValues)
+{
+    read_stm("POINT A B;\nLRATIO P A B 1 ;\nMRATIO Q A B 2 3;\nPRATIO R A B A 1 2;\nLRATIO S A B -1 (x+1);",
+             "NO.");
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 6);
+    const auto value = [](int r, int k) { return g_pro_points[static_cast<std::size_t>(r)].ps[static_cast<std::size_t>(k)]; };
+    EXPECT_EQ(rec(3).kind, 197u);
+    EXPECT_TRUE(ponep(value(3, 0)));
+    EXPECT_TRUE(ponep(value(3, 1)));
+    EXPECT_EQ(rec(4).kind, 198u);
+    EXPECT_TRUE(peq(value(4, 0), PolyPtr(get_n(2)).get()));
+    EXPECT_TRUE(peq(value(4, 1), PolyPtr(get_n(3)).get()));
+    // PRATIO with its first and third points equal stores A, A, B.
+    EXPECT_EQ(rec(5).kind, 199u);
+    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{1, 1, 2, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(peq(value(5, 1), PolyPtr(get_n(2)).get()));
+    EXPECT_TRUE(pmonep(value(6, 0)));
+    EXPECT_TRUE(peq(value(6, 1), PolyPtr(pplus(get_m_name("x"), get_n(1))).get()));
+}
+
+TEST_F(ParserTest, CircleLineForTheFactMethods)
+{
+    read_stm("POINT O;\nCIRCLE A B C D;\nMIDPOINT M A B;", "NO.");
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 6);
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_EQ(rec(i).kind, 1u);
+    EXPECT_EQ(rec(6).pots[0], 2u);
+    ASSERT_EQ(g_cir_list.size(), 1u);
+    const Gdd_cir* c = g_cir_list.first;
+    EXPECT_EQ(c->state, kNew);
+    EXPECT_EQ(c->centre, 0);
+    ASSERT_EQ(c->count(), 4);
+    EXPECT_EQ((std::array<int, 4>{c->pts[0], c->pts[1], c->pts[2], c->pts[3]}), (std::array<int, 4>{2, 3, 4, 5}));
+    ASSERT_FALSE(g_cond_queue.empty());
+    EXPECT_EQ(g_cond_queue.last->obj, c);
+    EXPECT_EQ(g_cond_queue.last->type, 152);
+}
+
+TEST_F(ParserTest, CircleLineForWuAndGroebner)
+{
+    for (int method : {kMethodWu, kMethodGroebner}) {
+        read_stm("CIRCLE A B C D E;", "NO.", method);
+        ASSERT_EQ(out(), "");
+        ASSERT_EQ(g_npoints, 6);
+        const char* names[] = {"A", "B", "C", "o0", "D", "E"};
+        const std::uint32_t kinds[] = {0, 0, 0, 62, 14, 14};
+        for (int i = 1; i <= 6; ++i) {
+            EXPECT_EQ(rec(i).name, names[i - 1]);
+            EXPECT_EQ(rec(i).kind, kinds[i - 1]);
+        }
+        EXPECT_EQ(rec(4).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{4, 1, 0, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{4, 1, 0, 0, 0, 0, 0, 0}));
+        ASSERT_EQ(g_cir_list.size(), 1u);
+        EXPECT_EQ(g_cir_list.first->centre, 4);
+        EXPECT_EQ(g_cir_list.first->count(), 5);
+
+        prover_reset();
+        read_stm("CIRCLE A B C;", "NO.", method);
+        ASSERT_EQ(out(), "");
+        EXPECT_EQ(g_npoints, 3);
+        ASSERT_EQ(g_cir_list.size(), 1u);
+        EXPECT_EQ(g_cir_list.first->centre, 0);
+        EXPECT_EQ(g_cir_list.first->count(), 3);
+        prover_reset();
+    }
+}
+
+TEST_F(ParserTest, CircleLineHoldsAtMost29Points)
+{
+    std::string names;
+    for (int i = 0; i < 29; ++i)
+        names += " P" + std::to_string(i);
+    read_stm("CIRCLE" + names + ";", "NO.");
+    EXPECT_EQ(out(), "");
+    EXPECT_EQ(g_cir_list.last->count(), 29);
+    read_stm("CIRCLE" + names + " Q;", "NO.");
+    EXPECT_EQ(out(), error_text("CIRCLE: a circle holds at most 29 points\n"));
+    read_stm("CIRCLE A B" + names + " Q;", "NO.", kMethodWu);
+    EXPECT_EQ(out(), error_text("CIRCLE: a circle holds at most 29 points\n"));
+}
+
+TEST_F(ParserTest, OnBlineForTheAreaMethod)
+{
+    read_stm("POINT A B C D;\nON_BLINE X A B;", "NO.", kMethodArea);
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 6);
+    EXPECT_EQ(rec(5).name, "M_{D}");
+    EXPECT_EQ(rec(5).kind, 2u);
+    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{1, 2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(6).name, "X");
+    EXPECT_EQ(rec(6).kind, 12u);
+    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{5, 1, 2, 0, 0, 0, 0, 0}));
+    // With exactly three records the line stays as it is.
+    read_stm("POINT A B C;\nON_BLINE X A B;", "NO.", kMethodVector);
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(4).kind, 11u);
+    read_stm("POINT A B C D;\nON_BLINE X A B;", "NO.", kMethodWu);
+    EXPECT_EQ(rec(5).kind, 11u);
+}
+
+TEST_F(ParserTest, IntersectionTcForTheAreaMethod)
+{
+    read_stm("POINT A B C D E;\nINTERSECTION_TC X A B C D E;", "NO.", kMethodArea);
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 7);
+    EXPECT_EQ(rec(6).name, "T_{X}");
+    EXPECT_EQ(rec(6).kind, 12u);
+    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(7).kind, 40u);
+    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 6, 4, 5, 0, 0, 0, 0}));
+    EXPECT_TRUE(xperp(6, 1, 2, 3));
+    EXPECT_TRUE(xcoll(7, 1, 6));
+    EXPECT_TRUE(xcir_2p(4, 7, 5));
+}
+
+TEST_F(ParserTest, IntersectionLsMakesACentre)
+{
+    read_stm("POINT A B C D E;\nINTERSECTION_LS X A B C D E;", "NO.", kMethodWu);
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 7);
+    EXPECT_EQ(rec(6).name, "o0");
+    EXPECT_EQ(rec(6).kind, 62u);
+    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{3, 4, 5, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(7).name, "X");
+    EXPECT_EQ(rec(7).kind, 40u);
+    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 2, 6, 3, 0, 0, 0, 0}));
+    EXPECT_TRUE(xcir_3p(6, 3, 4, 5));
+    EXPECT_TRUE(xcoll(7, 1, 2));
+    EXPECT_TRUE(xcir_2p(6, 7, 3));
+}
+
+TEST_F(ParserTest, IntersectionLsUsesAKnownCentre)
+{
+    // The line's point B lies on the circle: it is the second point of the circle.
+    read_stm("CIRCLE A B C D E;\nPOINT P;\nINTERSECTION_LS X P C A B C;", "NO.", kMethodGroebner);
+    ASSERT_EQ(out(), "");
+    const int o = pt("o0");
+    ASSERT_NE(o, 0);
+    const int x = pt("X");
+    EXPECT_EQ(x, g_npoints);
+    EXPECT_EQ(rec(x).kind, 40u);
+    EXPECT_EQ(rec(x).pots, (std::array<std::uint32_t, 8>{static_cast<std::uint32_t>(pt("P")),
+                                                          static_cast<std::uint32_t>(pt("C")),
+                                                          static_cast<std::uint32_t>(o),
+                                                          static_cast<std::uint32_t>(pt("C")), 0, 0, 0, 0}));
+}
+
+TEST_F(ParserTest, IntersectionLsForTheDatabaseMethodKeepsItsKind)
+{
+    read_stm("POINT A B C D E;\nINTERSECTION_LS X A B C D E;", "NO.");
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(6).kind, 44u);
+    EXPECT_TRUE(xcoll(6, 1, 2));
+    EXPECT_TRUE(xcir_4p(0, 6, 3, 4, 5));
+}
+
+TEST_F(ParserTest, IntersectionSsWithTwoNewCentres)
+{
+    read_stm("POINT A B C D E;\nINTERSECTION_SS X A B C A D E;", "NO.", kMethodArea);
+    ASSERT_EQ(out(), "");
+    ASSERT_EQ(g_npoints, 8);
+    EXPECT_EQ(rec(6).name, "o0");
+    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(7).name, "o1");
+    EXPECT_EQ(rec(7).kind, 62u);
+    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 4, 5, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(8).name, "X");
+    EXPECT_EQ(rec(8).kind, 50u);
+    // A is on both circles.
+    EXPECT_EQ(rec(8).pots, (std::array<std::uint32_t, 8>{6, 1, 7, 1, 0, 0, 0, 0}));
+    EXPECT_TRUE(xcir_4p(0, 8, 1, 2, 3));
+    EXPECT_TRUE(xcir_4p(0, 8, 1, 4, 5));
+}
+
+TEST_F(ParserTest, IntersectionSsWithAKnownFirstCentre)
+{
+    read_stm("CIRCLE A B C D;\nPOINT E F G;\nINTERSECTION_SS X A B C E F G;\nMIDPOINT M X A;", "NO.",
+             kMethodWu);
+    ASSERT_EQ(out(), "");
+    // E, F, G, then A, B, C, o0, D, the placeholder, o1, X, M.
+    ASSERT_EQ(g_npoints, 12);
+    EXPECT_EQ(static_cast<std::int32_t>(rec(9).kind), -100);
+    EXPECT_EQ(rec(10).name, "o1");
+    EXPECT_EQ(rec(10).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rec(11).name, "X");
+    EXPECT_EQ(rec(11).kind, 50u);
+    // No common defining point: each circle's first.
+    EXPECT_EQ(rec(11).pots, (std::array<std::uint32_t, 8>{7, 4, 10, 1, 0, 0, 0, 0}));
+    // References to X reach X's own record, not the placeholder.
+    EXPECT_EQ(rec(12).pots[0], 11u);
+}
+
+TEST_F(ParserTest, ParserFactsCanBeEnteredAgain)
+{
+    read_stm("POINT A B C D E;\nINTERSECTION_TC X A B C D E;\nCIRCLE P Q R;", "NO.", kMethodArea);
+    ASSERT_EQ(out(), "");
+    init_gdd();
+    EXPECT_FALSE(xperp(6, 1, 2, 3));
+    replay_parse_facts();
+    EXPECT_TRUE(xperp(6, 1, 2, 3));
+    EXPECT_TRUE(xcir_2p(4, 7, 5));
+    EXPECT_TRUE(xcir_3p(0, 8, 9, 10));
+}
+
+TEST_F(ParserTest, ErrorEmptiesTheStatement)
+{
+    read_stm("POINT A B C;", "COLLINEAR A B C.");
+    ASSERT_EQ(g_npoints, 3);
+    read_stm("POINT A B C;\nBAD A;", "NO.");
+    EXPECT_EQ(g_npoints, 0);
+    EXPECT_EQ(g_abort, 1);
+    // The next reading starts clean.
+    read_stm("POINT A B C;", "COLLINEAR A B C.");
+    EXPECT_EQ(g_abort, 0);
+    EXPECT_EQ(g_npoints, 3);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#pragma once
+// Shared set-up of the statement tests: a fresh prover, its output captured.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "statement/prover.h"
+#include "statement/tokenizer.h"
+
+class StatementTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        capture_ = std::make_unique<GprintCapture>();
+        prover_reset();
+    }
+    void TearDown() override
+    {
+        set_prover_clock(nullptr);
+        capture_.reset();
+    }
+
+    // Reads text as the window does after appending ".~".
+    void read(std::string_view text, int method = kMethodDatabase)
+    {
+        g_method = method;
+        capture_->clear();
+        rd_stm(std::string(text) + ".~");
+    }
+
+    // Wraps hypothesis lines and a conclusion into a whole statement.
+    void read_stm(std::string_view hyps, std::string_view show, int method = kMethodDatabase)
+    {
+        read("EXAMPLE t\nHYPOTHESES:\n" + std::string(hyps) + "\nSHOW: " + std::string(show) + "\n", method);
+    }
+
+    const std::string& out() const { return capture_->text(); }
+    void clear_output() { capture_->clear(); }
+
+    // The text gerror prints for what.
+    static std::string error_text(std::string_view what)
+    {
+        return "\r\n Sytax error: \r\n" + std::string(what) + "\r\n\r\n";
+    }
+
+    // Index of the first record named name, 0 if none.
+    static int pt(std::string_view name)
+    {
+        for (int i = 1; i <= g_npoints; ++i)
+            if (g_pro_points[static_cast<std::size_t>(i)].name == name)
+                return i;
+        return 0;
+    }
+
+    static const Pro_point& rec(int i) { return g_pro_points[static_cast<std::size_t>(i)]; }
+
+private:
+    std::unique_ptr<GprintCapture> capture_;
+};
