@@ -36,7 +36,7 @@ void fix_queue_tail();
 
 // Builds a premise (after the proof-time check), normalises it and pushes it
 // on the current reason list.
-Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4,
+Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4 = 0,
                    int p5 = 0, int p6 = 0, int p7 = 0, int p8 = 0);
 // Pops the current reason list (the condition is not released).
 void next_cond();
@@ -48,7 +48,7 @@ Gdd_cond* new_co(std::int32_t type);
 // A merge condition of that type naming rec.
 Gdd_cond* new_co(std::int32_t type, void* rec);
 // add_codb, then the condition is moved to the merge reason list.
-Gdd_cond* add_codb2(std::int32_t type, int p1, int p2, int p3, int p4,
+Gdd_cond* add_codb2(std::int32_t type, int p1, int p2, int p3, int p4 = 0,
                     int p5 = 0, int p6 = 0, int p7 = 0, int p8 = 0);
 // Empties the merge reason list (its conditions stay, they are reasons).
 void clear_merge_db();
