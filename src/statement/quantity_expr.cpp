@@ -368,6 +368,10 @@ xterm* ExprReader::read()
             return nullptr;
         }
     }
+    if (stack_.empty()) {
+        fail("expression error: empty expression");
+        return nullptr;
+    }
     if (!operator_step(kFinal))
         return nullptr;
     return take_result();

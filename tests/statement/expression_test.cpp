@@ -1,0 +1,168 @@
+#include <string>
+
+#include "algebra/poly.h"
+#include "statement/parser.h"
+#include "statement/quantity_terms.h"
+#include "stm_fixture.h"
+
+namespace {
+
+class ExpressionTest : public StatementTest {
+protected:
+    // Reads "SHOW: <expr> = 0." over the points A..D (1..4) and returns the
+    // left side, or null after an error.
+    const xterm* lhs(const std::string& expr)
+    {
+        read_stm("POINT A B C D;", expr + " = 0.");
+        return g_abort ? nullptr : g_concl_lhs;
+    }
+    // The first error text of reading expr.
+    std::string error_of(const std::string& expr)
+    {
+        lhs(expr);
+        const std::string& text = out();
+        const std::string head = "\r\n Sytax error: \r\n";
+        if (text.rfind(head, 0) != 0)
+            return "(no error)";
+        const auto end = text.find("\r\n\r\n", head.size());
+        return text.substr(head.size(), end - head.size());
+    }
+    static xterm* v(const char* name) { return get_m_name(name); }
+    static xterm* n(coef_t value) { return get_n(value); }
+    static bool same(const xterm* read, xterm* expected)
+    {
+        const PolyPtr e(expected);
+        return read && peq(read, e.get());
+    }
+};
+
+TEST_F(ExpressionTest, ImplicitProducts)
+{
+    EXPECT_TRUE(same(lhs("2 x"), ptimes(n(2), v("x"))));
+    EXPECT_TRUE(same(lhs("2(x + 1)"), pplus(ptimes(n(2), v("x")), n(2))));
+    EXPECT_TRUE(same(lhs("x y"), ptimes(v("x"), v("y"))));
+    EXPECT_TRUE(same(lhs("x 2"), ptimes(n(2), v("x"))));
+    EXPECT_TRUE(same(lhs("(x)(y)"), ptimes(v("x"), v("y"))));
+}
+
+TEST_F(ExpressionTest, PrecedenceAndAssociativity)
+{
+    EXPECT_TRUE(same(lhs("a - b - c"), pminus(pminus(v("a"), v("b")), v("c"))));
+    EXPECT_TRUE(same(lhs("a - b * c"), pminus(v("a"), ptimes(v("b"), v("c")))));
+    EXPECT_TRUE(same(lhs("a + b - c + d"), pplus(pminus(pplus(v("a"), v("b")), v("c")), v("d"))));
+    EXPECT_TRUE(same(lhs("a ^ 2 ^ 3"), ppower(v("a"), 6)));
+    // (2^3)^2 = 64, not 2^(3^2) = 512.
+    EXPECT_TRUE(same(lhs("2 ^ 3 ^ 2"), n(64)));
+    EXPECT_TRUE(same(lhs("2 * a ^ 2"), ptimes(n(2), ppower(v("a"), 2))));
+    EXPECT_TRUE(same(lhs("(a + b) * c"), ptimes(pplus(v("a"), v("b")), v("c"))));
+    EXPECT_TRUE(same(lhs("x ^ 0"), n(1)));
+    EXPECT_TRUE(same(lhs("x ^ (0 - 3)"), n(1)));
+}
+
+TEST_F(ExpressionTest, LeadingSignsReadAgainstZero)
+{
+    EXPECT_TRUE(same(lhs("- a + b"), pminus(v("b"), v("a"))));
+    EXPECT_TRUE(same(lhs("+ a"), v("a")));
+    EXPECT_TRUE(same(lhs("b * (- a)"), neg_poly(ptimes(v("a"), v("b")))));
+    EXPECT_TRUE(same(lhs("( ) x"), v("x")));
+}
+
+TEST_F(ExpressionTest, QuantityTerms)
+{
+    EXPECT_TRUE(same(lhs("RATIO A B C D"), rtrim(1, 2, 3, 4)));
+    EXPECT_TRUE(same(lhs("ANGLE A B C D"), trim_a1(1, 2, 3, 4)));
+    EXPECT_TRUE(same(lhs("(AREA A B C)"), mk_sarea(1, 2, 3, 3)));
+    EXPECT_TRUE(same(lhs("(AREA A B C D)"), mk_sarea(1, 2, 3, 4)));
+    EXPECT_TRUE(same(lhs("(PY A B C)"), mk_pdiff(1, 2, 2, 3)));
+    EXPECT_TRUE(same(lhs("(PY A B C D)"), mk_pdiff(1, 2, 3, 4)));
+    EXPECT_TRUE(same(lhs("SQ_DIS A B"), mk_pdiff(1, 2, 2, 1)));
+    EXPECT_TRUE(same(lhs("(VEC A)"), gq_atom4(1, 0)));
+    EXPECT_TRUE(same(lhs("(VEC A B)"), gq_atom4(1, 2)));
+    EXPECT_TRUE(same(lhs("L A B"), gq_atom5(1, 2)));
+    EXPECT_TRUE(same(lhs("CROSS_RATIO A B C D"), ptimes(rtrim(3, 1, 3, 2), rtrim(4, 2, 4, 1))));
+    const PolyPtr ratios(cp_poly(lhs("RATIO C A C B * RATIO D B D A")));
+    EXPECT_TRUE(same(lhs("CROSS_RATIO A B C D"), cp_poly(ratios.get())));
+    EXPECT_TRUE(same(lhs("2 * (AREA A B C) + 1"), pplus(ptimes(n(2), mk_sarea(1, 2, 3, 3)), n(1))));
+}
+
+TEST_F(ExpressionTest, QuantityBuildersBringPointsIntoOneOrder)
+{
+    // Reordering shows up as a sign.
+    EXPECT_TRUE(same(lhs("RATIO A B C D + RATIO B A C D"), n(0)));
+    EXPECT_TRUE(same(lhs("(AREA A B C) + (AREA B A C)"), n(0)));
+    EXPECT_TRUE(same(lhs("(AREA A B C) - (AREA B C A)"), n(0)));
+    EXPECT_TRUE(same(lhs("ANGLE A B C D + ANGLE C D A B"), n(0)));
+    EXPECT_TRUE(same(lhs("(VEC A B) + (VEC B A)"), n(0)));
+    EXPECT_TRUE(same(lhs("RATIO A B A B"), n(1)));
+    EXPECT_TRUE(same(lhs("RATIO A B B A"), n(-1)));
+    EXPECT_TRUE(same(lhs("RATIO A A C D"), n(0)));
+}
+
+TEST_F(ExpressionTest, ErrorTexts)
+{
+    EXPECT_EQ(error_of("a / b"), "expression error 99");
+    EXPECT_EQ(error_of("a ^ b"), "expression error");
+    EXPECT_EQ(error_of("a ^ 100"), "expression error");
+    EXPECT_EQ(error_of("2 RATIO A B C D"), "expression error 99");
+    EXPECT_EQ(error_of("(a + b"), "expression error 99");
+    EXPECT_EQ(error_of("a + b)"), "expression error 17");
+    EXPECT_EQ(error_of("a + * b"), "expresion error 13");
+    EXPECT_EQ(error_of("* b"), "expresion error 13");
+    EXPECT_EQ(error_of("( * a)"), "expresion error 13");
+    EXPECT_EQ(error_of("AREA A B C"), "area is not proper");
+    EXPECT_EQ(error_of("(AREA A B)"), "area is not proper");
+    EXPECT_EQ(error_of("PY A B C"), "py is not proper");
+    EXPECT_EQ(error_of("(VEC A B C)"), "vector is not proper");
+    EXPECT_EQ(error_of("RATIO A B C Z"), "Cannot find point Z");
+    EXPECT_EQ(error_of("RATIO A B C C"), "rtrim: denominator of ratio is zero.~%");
+    EXPECT_EQ(error_of("99999999999999999999"), "coefficient overflow");
+}
+
+TEST_F(ExpressionTest, ValueModeReadsOneValue)
+{
+    read_stm("POINT A B;\nLRATIO P A B RATIO 2;\nMRATIO Q A B - x;", "NO.");
+    ASSERT_EQ(out(), "");
+    // A quantity keyword in value mode is a named variable.
+    EXPECT_TRUE(same(g_pro_points[3].ps[0], v("RATIO")));
+    EXPECT_TRUE(same(g_pro_points[3].ps[1], n(2)));
+    // A sign alone reads as the number 0.
+    EXPECT_TRUE(same(g_pro_points[4].ps[0], n(0)));
+    EXPECT_TRUE(same(g_pro_points[4].ps[1], v("x")));
+}
+
+TEST_F(ExpressionTest, ValueModeParenthesesAndExhaustedTokens)
+{
+    read_stm("POINT A B;\nLRATIO P A B (- x) (x ^ 2 - 1);", "NO.");
+    ASSERT_EQ(out(), "");
+    EXPECT_TRUE(same(g_pro_points[3].ps[0], neg_poly(v("x"))));
+    EXPECT_TRUE(same(g_pro_points[3].ps[1], pminus(ppower(v("x"), 2), n(1))));
+
+    clear_output();
+    rd_stm("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A B (x + 1~");
+    EXPECT_EQ(out(), error_text(" expression error\n"));
+    clear_output();
+    rd_stm("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A B 1~");
+    EXPECT_EQ(out(), error_text(" expression error\n"));
+    read_stm("POINT A B;\nLRATIO P A B (x / 2);", "NO.");
+    EXPECT_EQ(out(), error_text("expression error 99"));
+}
+
+TEST_F(ExpressionTest, EveryNodeGoesBackToThePools)
+{
+    const char* texts[] = {
+        "a / b", "(a + b) * (c - d) ^ 3 = e", "2 RATIO A B C D", "a + * b", "(AREA A B C) * x + y ^ 2",
+        "(a + b", "x ^ y", "CROSS_RATIO A B C D - 1",
+    };
+    for (const char* t : texts) {
+        SCOPED_TRACE(t);
+        lhs(t);
+        free_statement_polys();
+        EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+        EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
+    }
+    read_stm("POINT A B;\nLRATIO P A B (x + 1) (y / 2);\nCONSTANT z;", "NO.");
+    free_statement_polys();
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+}
+
+}  // namespace
