@@ -1,0 +1,373 @@
+// Points, names, texts, segments and dots, checked on the recording context
+// and rendered once to an image for review.
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/diagram.h"
+#include "paint/points_draw.h"
+#include "platform/image_dc.h"
+#include "platform/recording_dc.h"
+#include "platform/text_metrics.h"
+
+namespace {
+
+class PointsDraw : public ::testing::Test {
+protected:
+    int add_point(double x, double y, const char* name, int size = 3, Colour colour = kBlue)
+    {
+        Dpoint p(101, name);
+        p.cls = 1;
+        p.x = x;
+        p.y = y;
+        p.size = size;
+        p.colour = colour;
+        return d.table.append(p);
+    }
+
+    int add_text(double x, double y, const char* text, int size = 4, Colour colour = kBlack)
+    {
+        Dpoint p(180, "x");
+        p.cls = 6;
+        p.x = x;
+        p.y = y;
+        p.name_dx = 0;
+        p.name_dy = 0;
+        p.size = size;
+        p.colour = colour;
+        p.set_text(text);
+        return d.table.append(p);
+    }
+
+    void print_mode(double scale = 6.0)
+    {
+        d.table.pending_command() = 210;
+        d.table.print_scale() = scale;
+    }
+
+    Diagram d;
+    RecordingDC dc;
+};
+
+TEST_F(PointsDraw, FilledPointCoversItsBoxOnScreenAndOnPaper)
+{
+    const int a = add_point(100, 50, "A");
+    d.table[a].name_shown = 0;
+    draw_point(d, dc, a);
+    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(97,47,103,53)"});
+    const RecordedCall disc = dc.drawing_calls()[0];
+    EXPECT_EQ(disc.state.pen, (Pen{kBlue, 1, PenStyle::Solid}));
+    EXPECT_EQ(disc.state.brush, solid_brush(kBlue));
+
+    dc.clear();
+    print_mode();
+    draw_point(d, dc, a);
+    // (100 + 20) * 6 = 720, (50 + 20) * 6 = 420, radius 3 * 6 = 18.
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(702,402,738,438)"});
+}
+
+TEST_F(PointsDraw, SelectedObjectsAreGivenBackAfterThePoint)
+{
+    const int a = add_point(100, 50, "A");
+    d.table[a].name_shown = 0;
+    const Pen callers{kGreen, 3, PenStyle::Dot};
+    dc.select_pen(callers);
+    dc.select_brush(kHollowBrush);
+    draw_point(d, dc, a);
+    EXPECT_EQ(dc.pen(), callers);
+    EXPECT_EQ(dc.brush(), kHollowBrush);
+}
+
+TEST_F(PointsDraw, MissingPointDrawsNothingNotEvenItsName)
+{
+    const int near_origin = add_point(0.3, 0.2, "P");
+    draw_point(d, dc, near_origin);
+    EXPECT_TRUE(dc.drawing_log().empty());
+
+    const int at_edge = add_point(0.0, 50.0, "Q");
+    d.table[at_edge].name_shown = 0;
+    draw_point(d, dc, at_edge);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(-3,47,3,53)"});
+}
+
+TEST_F(PointsDraw, StyledPointIsARingWithAWhiteInside)
+{
+    const int a = add_point(100, 50, "A", 3, kRed);
+    d.table[a].pen_style = 1;
+    d.table[a].name_shown = 0;
+    draw_point(d, dc, a);
+    RecordedCall ring = dc.drawing_calls().at(0);
+    EXPECT_EQ(ring.state.brush, kWhiteBrush);
+    EXPECT_EQ(ring.state.pen, (Pen{kRed, 1, PenStyle::Solid}));
+
+    dc.clear();
+    print_mode();
+    draw_point(d, dc, a);
+    ring = dc.drawing_calls().at(0);
+    EXPECT_EQ(ring.state.pen.width, 2);
+    EXPECT_EQ(ring.state.brush, kWhiteBrush);
+}
+
+TEST_F(PointsDraw, DiscAndNameAreIndependent)
+{
+    const int a = add_point(100, 50, "C");
+    d.table[a].shown = 0;
+    draw_point(d, dc, a);
+    // The name sits at the position plus the offset (-3, 3).
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(97,53,\"C\")"});
+
+    dc.clear();
+    d.table[a].shown = 1;
+    d.table[a].name_shown = 0;
+    draw_point(d, dc, a);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(97,47,103,53)"});
+}
+
+TEST_F(PointsDraw, NameWithSubscript)
+{
+    const DevSize a_big = measure_text(label_font(), "A");
+    const DevSize b_big = measure_text(label_font(), "B");
+    const int drop = kLabelFontHeight - kSmallLabelFontHeight;
+
+    struct Case {
+        const char* name;
+        int label_style;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"A1", 1,
+         {"text_out(97,53,\"A\")", "text_out(" + std::to_string(97 + a_big.cx + 2) + "," +
+                                       std::to_string(53 + drop) + ",\"1\")"}},
+        {"B2", 1,
+         {"text_out(97,53,\"B\")",
+          "text_out(" + std::to_string(97 + b_big.cx) + "," + std::to_string(53 + drop) + ",\"2\")"}},
+        {"B12", 1,
+         {"text_out(97,53,\"B\")",
+          "text_out(" + std::to_string(97 + b_big.cx) + "," + std::to_string(53 + drop) + ",\"12\")"}},
+        {"C", 1, {"text_out(97,53,\"C\")"}},
+        {"A1", 0, {"text_out(97,53,\"A1\")"}},
+    };
+    for (const Case& c : cases) {
+        d.table.truncate(rec::kFirstObject);
+        const int k = add_point(100, 50, c.name);
+        d.table[k].shown = 0;
+        d.table[k].label_style = c.label_style;
+        dc.clear();
+        draw_point(d, dc, k);
+        EXPECT_EQ(dc.drawing_log(), c.expected) << c.name << " style " << c.label_style;
+        const std::vector<RecordedCall> texts = dc.calls_named("text_out");
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts[0].state.font, label_font()) << c.name;
+        if (texts.size() > 1) {
+            EXPECT_EQ(texts[1].state.font, small_label_font()) << c.name;
+        }
+        EXPECT_EQ(texts[0].state.text_colour, kBlue);
+        EXPECT_EQ(texts[0].state.bk_mode, BkMode::Transparent);
+    }
+}
+
+TEST_F(PointsDraw, PrintedNamesUseThePrintFonts)
+{
+    const int k = add_point(100, 50, "A1");
+    d.table[k].shown = 0;
+    print_mode();
+    draw_point(d, dc, k);
+    const std::vector<RecordedCall> texts = dc.calls_named("text_out");
+    ASSERT_EQ(texts.size(), 2u);
+    // (100 - 3 + 20) * 6 = 702, (50 + 3 + 20) * 6 = 438.
+    EXPECT_EQ(texts[0].args, (std::vector<int>{702, 438}));
+    EXPECT_EQ(texts[0].state.font.height, kPrintLabelFontHeight);
+    EXPECT_EQ(texts[1].state.font.height, kPrintSubscriptFontHeight);
+    const int a_width = measure_text(print_label_font(), "A").cx;
+    EXPECT_EQ(texts[1].args,
+              (std::vector<int>{702 + a_width + 2, 438 + kPrintLabelFontHeight - kPrintSubscriptFontHeight}));
+}
+
+TEST_F(PointsDraw, LabelStartsFromTheContextsOwnObjectsAndLeavesTheFontAsFound)
+{
+    dc.select_pen(Pen{kRed, 5, PenStyle::Solid});
+    dc.select_brush(solid_brush(kGreen));
+    const Font callers{30, "Arial", 0, false};
+    dc.select_font(callers);
+    draw_label(d, dc, 10, 20, "X2", kGreen, 1);
+    const std::vector<RecordedCall> texts = dc.calls_named("text_out");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].state.pen, kBlackPen);
+    EXPECT_EQ(texts[0].state.brush, kWhiteBrush);
+    EXPECT_EQ(texts[0].state.text_colour, kGreen);
+    EXPECT_EQ(dc.font(), Font{});  // the context's own font, not the caller's
+    EXPECT_EQ(dc.pen(), kBlackPen);
+
+    dc.clear();
+    draw_label(d, dc, 10, 20, "12", kRed, 0);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(10,20,\"12\")"});
+    EXPECT_EQ(dc.font(), Font{});
+}
+
+TEST_F(PointsDraw, LabelNeverSplitsACharacter)
+{
+    draw_label(d, dc, 0, 0, "\u22201", kBlack, 1);
+    const std::vector<RecordedCall> texts = dc.calls_named("text_out");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "\u2220");
+    EXPECT_EQ(texts[1].text, "1");
+
+    dc.clear();
+    draw_label(d, dc, 0, 0, "", kBlack, 1);
+    EXPECT_EQ(dc.count("text_out"), 1u);
+}
+
+TEST_F(PointsDraw, BlockHighlightPaintsTheCurrentBlockRed)
+{
+    const int mine = add_point(100, 50, "A", 3, kBlue);
+    const int other = add_point(200, 50, "B", 3, kBlue);
+    d.table[mine].block = 2;
+    d.table[other].block = 1;
+    d.table.current_block() = 2;
+    d.table.action_state() = 204;
+
+    draw_point(d, dc, mine);
+    RecordedCall disc = dc.drawing_calls().at(0);
+    EXPECT_EQ(disc.state.pen, (Pen{kRed, 1, PenStyle::Solid}));
+    EXPECT_EQ(disc.state.brush, kWhiteBrush);
+    EXPECT_EQ(dc.calls_named("text_out").at(0).state.text_colour, kRed);
+
+    dc.clear();
+    draw_point(d, dc, other);
+    disc = dc.drawing_calls().at(0);
+    EXPECT_EQ(disc.state.pen, (Pen{kBlue, 1, PenStyle::Solid}));
+    EXPECT_EQ(disc.state.brush, solid_brush(kBlue));
+    EXPECT_EQ(dc.calls_named("text_out").at(0).state.text_colour, kBlue);
+
+    dc.clear();
+    d.table.action_state() = 0;  // highlighting ends with the block selection
+    draw_point(d, dc, mine);
+    EXPECT_EQ(dc.drawing_calls().at(0).state.brush, solid_brush(kBlue));
+}
+
+TEST_F(PointsDraw, TextObjectFontPositionAndColour)
+{
+    const int t = add_text(40, 60, "Hello", 4, kGreen);
+    d.table[t].name_dx = 5;
+    d.table[t].name_dy = -7;
+    const Font callers{12, "", 0, false};
+    dc.select_font(callers);
+    draw_text_obj(d, dc, t, kGreen);
+    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(45,53,\"Hello\")"});
+    const RecordedCall call = dc.drawing_calls()[0];
+    EXPECT_EQ(call.state.font.height, 18);
+    EXPECT_EQ(call.state.font.face, kLabelFace);
+    EXPECT_EQ(call.state.text_colour, kGreen);
+    EXPECT_EQ(call.state.bk_mode, BkMode::Transparent);
+    EXPECT_EQ(dc.font(), callers);
+
+    dc.clear();
+    print_mode();
+    draw_text_obj(d, dc, t, kGreen);
+    EXPECT_EQ(dc.drawing_calls().at(0).state.font.height, 72);
+    EXPECT_EQ(dc.drawing_calls().at(0).args, (std::vector<int>{(45 + 20) * 6, (53 + 20) * 6}));
+}
+
+TEST_F(PointsDraw, HiddenTextAndHighlightedText)
+{
+    const int t = add_text(40, 60, "Hidden");
+    d.table[t].shown = 0;
+    draw_text_obj(d, dc, t, kBlack);
+    EXPECT_TRUE(dc.drawing_log().empty());
+
+    d.table[t].shown = 1;
+    d.table[t].block = 1;
+    d.table.current_block() = 1;
+    d.table.action_state() = 204;
+    draw_text_obj(d, dc, t, kBlack);
+    EXPECT_EQ(dc.drawing_calls().at(0).state.text_colour, kRed);
+}
+
+TEST_F(PointsDraw, TextObjectSizeNeverOverflowsTheFontHeight)
+{
+    const int t = add_text(40, 60, "x", 2'000'000'000);
+    draw_text_obj(d, dc, t, kBlack);
+    EXPECT_GT(dc.drawing_calls().at(0).state.font.height, 0);
+    const int u = add_text(40, 60, "y", -2'000'000'000);
+    draw_text_obj(d, dc, u, kBlack);
+    EXPECT_LT(dc.drawing_calls().at(1).state.font.height, 0);
+}
+
+TEST_F(PointsDraw, SegmentUsesTheCallersPenAndSkipsMissingEnds)
+{
+    const int a = add_point(10, 20, "A");
+    const int b = add_point(110, 70, "B");
+    const int lost = add_point(0, 0, "L");
+    const Pen callers{kRed, 2, PenStyle::Dash};
+    dc.select_pen(callers);
+    draw_segment(d, dc, a, b);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"line_to(110,70)"});
+    const RecordedCall line = dc.drawing_calls()[0];
+    EXPECT_EQ(line.state.position, (DevPoint{10, 20}));
+    EXPECT_EQ(line.state.pen, callers);
+    EXPECT_EQ(line.state.bk_mode, BkMode::Transparent);
+
+    dc.clear();
+    draw_segment(d, dc, a, lost);
+    draw_segment(d, dc, lost, b);
+    EXPECT_TRUE(dc.drawing_log().empty());
+}
+
+TEST_F(PointsDraw, DotIsASmallRingThatGivesThePenAndBrushBack)
+{
+    const int a = add_point(30, 40, "A");
+    draw_dot(d, dc, a, kRed);
+    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(28,38,32,42)"});
+    EXPECT_EQ(dc.drawing_calls()[0].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
+    EXPECT_EQ(dc.drawing_calls()[0].state.brush, kWhiteBrush);
+    EXPECT_EQ(dc.pen(), kBlackPen);
+    EXPECT_EQ(dc.brush(), kWhiteBrush);
+
+    dc.clear();
+    d.table.mouse_x() = 200;  // object 0 is the mouse position
+    d.table.mouse_y() = 100;
+    draw_dot(d, dc, 0, kBlue);
+    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(198,98,202,102)"});
+
+    dc.clear();
+    const int lost = add_point(0.2, 0.4, "L");
+    draw_dot(d, dc, lost, kBlue);
+    EXPECT_TRUE(dc.drawing_log().empty());
+}
+
+TEST_F(PointsDraw, RendersASmallDiagram)
+{
+    const int a = add_point(60, 140, "A", 3, kBlue);
+    const int b = add_point(240, 140, "B", 3, kBlue);
+    const int c1 = add_point(150, 40, "C1", 3, kRed);
+    d.table[c1].pen_style = 1;
+    const int m = add_point(150, 140, "M12", 2, kBlack);
+    d.table[m].name_dx = 4;
+    d.table[m].name_dy = 4;
+    const int t = add_text(20, 170, "Triangle ABC\u2229\u2220", 4, rgb(0, 120, 0));
+
+    Surface s(300, 200);
+    ImageDC image(s);
+    image.select_pen(Pen{kBlack, 1, PenStyle::Solid});
+    draw_segment(d, image, a, b);
+    draw_segment(d, image, b, c1);
+    draw_segment(d, image, c1, a);
+    for (int k : {a, b, c1, m})
+        draw_point(d, image, k);
+    draw_text_obj(d, image, t, d.table.get(t).colour);
+    draw_dot(d, image, m, kRed);
+
+    EXPECT_EQ(s.pixel(59, 139), kBlue);     // inside A's disc
+    EXPECT_EQ(s.pixel(149, 39), kWhite);    // C1 is a ring
+    const Colour rim = s.pixel(149, 37);    // its rim
+    EXPECT_GT(red_of(rim), 200);
+    EXPECT_LT(green_of(rim), 120);
+    EXPECT_EQ(s.pixel(100, 140), kBlack);   // the segment AB
+    ASSERT_TRUE(QDir().mkpath(PLEXATOR_TEST_OUTPUT));
+    EXPECT_TRUE(s.save_png(std::string(PLEXATOR_TEST_OUTPUT) + "/points_names_texts.png"));
+}
+
+}  // namespace
