@@ -1,0 +1,142 @@
+// Feeds thousands of mutated statements to the reader: whatever the text, the
+// reader ends with a table it can stand behind or with an error report, and
+// never reads or writes out of bounds (the sanitizers watch that).
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "algebra/poly.h"
+#include "statement/parser.h"
+#include "stm_fixture.h"
+
+namespace {
+
+const char* const kCorpus[] = {
+    "EXAMPLE t\nHYPOTHESES:\nMIDPOINT M A B;\nPOINT A B C;\nFOOT F C A B;\nSHOW: PERPENDICULAR C F A B.\n",
+    "EXAMPLE s\nHYPOTHESES:\nPOINT A B C D E;\nINTERSECTION_LS X A B C D E;\nINTERSECTION_SS Y A B C A D E;\n"
+    "INTERSECTION_TC Z A B C D E;\nON_BLINE W A B;\nSHOW: COCIRCLE X A B C.\n",
+    "EXAMPLE c\nHYPOTHESES:\nCIRCLE A B C D E;\nPOINT P;\nINTERSECTION_LS X P C A B C;\nSHOW: EQANGEL A B C D E P.\n",
+    "EXAMPLE r\nHYPOTHESES:\nPOINT A B;\nLRATIO P A B 1 ;\nPRATIO Q A B A (x + 1) -2;\nCONSTANT k ^ 2 - 3;\n"
+    "SHOW: (AREA A B P) + 2 * RATIO A P A B = (PY A B Q) - CROSS_RATIO A B P Q.\n",
+    "EXAMPLE e\nHYPOTHESES:\n#area POINT D;\n#wu POINT E;\nPOINT A B C;\nCOLLINEAR A B C;\nEQ_TRIANGLE T A B;\n"
+    "SHOW: (VEC A B) - SQ_DIS A B = L A B * (VEC T).\n",
+    "EXAMPLE p\nHYPOTHESES:\nPOINT A B E F R;\nINTERSECTION_LL P A F B E;\nINTERSECTION_LL C A B F R;\n"
+    "INTERSECTION_LL G E F B R;\nINTERSECTION_LL Q A G E C;\nSHOW: EQ_PRODUCT A B C P E F G Q.\n",
+};
+
+const char* const kVocabulary[] = {
+    "EXAMPLE", "HYPOTHESES:", "SHOW:", "POINT", "CIRCLE", "CONSTANT", "MIDPOINT", "LRATIO", "PRATIO",
+    "ON_BLINE", "INTERSECTION_LS", "INTERSECTION_SS", "INTERSECTION_TC", "COLLINEAR", "EQANGEL",
+    "COCIRCLE", "EQ_PRODUCT", "NO", "RATIO", "AREA", "PY", "VEC", "SQ_DIS", "L", "ANGLE", "CROSS_RATIO",
+    ";", ".", "(", ")", "+", "-", "*", "/", "^", "=", "A", "B", "C", "X", "x", "0", "2", "64",
+    "99999999999999999999", "VERYLONGNAME", "#", "#area", "#wu", "~", "\t", "\n",
+};
+
+std::vector<std::string> split_words(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::string cur;
+    for (char c : text) {
+        if (c == ' ' || c == '\n') {
+            if (!cur.empty())
+                words.push_back(cur);
+            cur.clear();
+            if (c == '\n')
+                words.emplace_back("\n");
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty())
+        words.push_back(cur);
+    return words;
+}
+
+std::string mutate(const std::string& text, std::mt19937& rng)
+{
+    auto words = split_words(text);
+    const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
+    const int edits = 1 + static_cast<int>(pick(4));
+    for (int e = 0; e < edits && !words.empty(); ++e) {
+        const std::size_t at = pick(words.size());
+        switch (pick(6)) {
+        case 0:
+            words.erase(words.begin() + static_cast<long>(at));
+            break;
+        case 1:
+            words.insert(words.begin() + static_cast<long>(at), words[pick(words.size())]);
+            break;
+        case 2:
+            std::swap(words[at], words[pick(words.size())]);
+            break;
+        case 3:
+            words[at] = kVocabulary[pick(std::size(kVocabulary))];
+            break;
+        case 4:
+            words.resize(at);
+            break;
+        default: {
+            std::string& w = words[at];
+            const char c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(rng));
+            w.insert(w.begin() + static_cast<long>(pick(w.size() + 1)), c);
+            break;
+        }
+        }
+    }
+    std::string out;
+    for (const auto& w : words)
+        out += (w == "\n" ? w : w + " ");
+    return out;
+}
+
+using ReaderFuzzTest = StatementTest;
+
+TEST_F(ReaderFuzzTest, TheUnmutatedCorpusReads)
+{
+    for (int method : {kMethodArea, kMethodDatabase, kMethodWu, kMethodGroebner, kMethodFullAngle, kMethodVector}) {
+        for (const char* text : kCorpus) {
+            SCOPED_TRACE(text);
+            prover_reset();
+            read(window_statement_text(text), method);
+            EXPECT_EQ(out(), "");
+            EXPECT_GT(g_npoints, 2);
+        }
+    }
+}
+
+TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
+{
+    const int methods[] = {kMethodArea, kMethodDatabase, kMethodWu, kMethodGroebner, kMethodFullAngle,
+                           kMethodVector};
+    std::mt19937 rng(20240605);
+    int read_ok = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const std::string base = kCorpus[round % std::size(kCorpus)];
+        const std::string text = mutate(base, rng);
+        const int method = methods[static_cast<std::size_t>(round) % std::size(methods)];
+        if (round % 500 == 0)
+            prover_reset();  // the database fills up with the readings' facts
+        read(window_statement_text(text), method);
+        SCOPED_TRACE(text);
+        ASSERT_GE(g_npoints, 0);
+        ASSERT_LE(g_npoints, kMaxParsedPoints);
+        if (g_abort) {
+            ASSERT_EQ(g_npoints, 0);
+            ASSERT_NE(out().find(" Sytax error: "), std::string::npos);
+            continue;
+        }
+        ++read_ok;
+        for (int i = 1; i <= g_npoints; ++i)
+            for (auto p : rec(i).pots)
+                ASSERT_LE(static_cast<int>(p), i);
+        for (auto p : g_concl.p)
+            ASSERT_LE(static_cast<int>(p), g_npoints);
+        free_statement_polys();
+        ASSERT_EQ(pool_stats().xterm_in_use(), 0u);
+    }
+    // The mutations leave a fair share of statements readable.
+    EXPECT_GT(read_ok, 100);
+}
+
+}  // namespace
