@@ -1,12 +1,46 @@
-#include <QApplication>
-#include <QMainWindow>
+// The program's entry: notes the display's colour depth and the command-line
+// point file, then builds the application and runs it.
 
-int main(int argc, char** argv)
+#include <QApplication>
+#include <QScreen>
+
+#include <string>
+
+#include "window/dchild.h"
+#include "window/draw_app.h"
+#include "window/drawing_services.h"
+#include "window/qt_ui_services.h"
+
+namespace {
+
+// Displays of more than 8 bits count as 256 colours, as the off-screen images
+// are made with a 256-colour table.
+int colour_count(int bits_per_pixel)
 {
-    QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle("Plexator");
-    frame.resize(900, 650);
-    frame.show();
-    return app.exec();
+    if (bits_per_pixel < 1 || bits_per_pixel > 8)
+        return 256;
+    const int count = 1 << bits_per_pixel;
+    return count < 1 || count > 256 ? 256 : count;
 }
+
+int OwlMain(int argc, char** argv)
+{
+    QApplication qt_app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plexator"));
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        g_ncolors = colour_count(screen->depth());
+    // Exactly one argument names the point file of the first drawing.
+    const std::string start_file = argc == 2 ? std::string(argv[1]) : std::string();
+
+    QtUi ui;
+    TDrawApp app(ui.services(), no_drawing_services(), start_file);
+    app.InitMainWindow();
+    ui.set_parent(app.frame());
+    app.InitInstance();
+    return qt_app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return OwlMain(argc, argv); }

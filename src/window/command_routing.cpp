@@ -1,0 +1,151 @@
+// The drawing window's response table at work: commands to their handlers,
+// and the handlers that only choose a mode.
+
+#include "window/dchild.h"
+
+#include "model/deleting.h"
+#include "platform/string_table.h"
+#include "window/drawing_services.h"
+#include "window/draw_app.h"
+#include "window/prover_link.h"
+#include "window/status_panes.h"
+#include "window/window_strings.h"
+
+namespace {
+
+// The title of the point-drag mode in pane 3, in the style of its sister modes.
+constexpr const char* kDragPointTitle = "Drag Point #";
+
+}  // namespace
+
+bool Dchild::handles_command(int id) const
+{
+    const auto entry = find_dchild_command(id);
+    return entry && entry->handler != CommandHandler::None;
+}
+
+bool Dchild::command(int id)
+{
+    const auto entry = find_dchild_command(id);
+    if (!entry || entry->handler == CommandHandler::None)
+        return false;
+    DrawingServices& s = services_;
+    switch (entry->handler) {
+    case CommandHandler::DrawAction: draw_action(id); break;
+    case CommandHandler::DragMode: drag_mode_cmd(id); break;
+    case CommandHandler::ConsMode: cons_mode_cmd(id); break;
+    case CommandHandler::Animation: s.cm_animation(*this, id); break;
+    case CommandHandler::Block: s.block_cmd(*this, id); break;
+    case CommandHandler::Measure: s.measure_cmd(*this, id); break;
+    case CommandHandler::SetColor: s.set_color(*this, id); break;
+    case CommandHandler::LineWidth: s.line_width(*this); break;
+    case CommandHandler::LineStyle: s.line_style(*this); break;
+    case CommandHandler::FontSize: s.font_size(*this); break;
+    case CommandHandler::ScriptManager: s.open_script_manager(); break;
+    case CommandHandler::ShowProver: CmShowProver(*this); break;
+    case CommandHandler::RestoreLast:
+        restore_last(diagram);
+        invalidate(true);
+        break;
+    case CommandHandler::DrawScript: s.draw_script(*this); break;
+    case CommandHandler::Print: s.print(*this); break;
+    case CommandHandler::SavePs: s.save_ps(*this); break;
+    case CommandHandler::SaveBitmap: s.save_bitmap(*this); break;
+    case CommandHandler::PrinterSetup: s.printer_setup(*this); break;
+    case CommandHandler::PrintPreview: s.print_preview(*this); break;
+    case CommandHandler::FigSave: s.fig_save(*this); break;
+    case CommandHandler::FigSaveAs: s.fig_save_as(*this); break;
+    case CommandHandler::ToggleView: toggle_view_flag(); break;
+    case CommandHandler::UpdAttrBuf: s.upd_attr_buf(*this); break;
+    case CommandHandler::None: return false;
+    }
+    after_event();
+    return true;
+}
+
+void Dchild::drag_mode_cmd(int id)
+{
+    ObjectTable& t = objects();
+    t.action_state() = id;
+    t.pending_command() = id;
+    t.drag_moved() = 0;
+    switch (id) {
+    case 175:
+    case 285:
+        t.action_state() = t.pending_command() = 175;
+        set_status1(load_string(sid::kDragPointPrompt));
+        set_status3(kDragPointTitle);
+        break;
+    case 176:
+    case 286:
+        t.action_state() = t.pending_command() = 176;
+        set_status1(load_string(sid::kMoveNamePrompt));
+        set_status3(load_string(sid::kDragNameTitle));
+        break;
+    case 177:
+        set_status1(load_string(sid::kTranslatePrompt));
+        set_status3(load_string(sid::kTranslateTitle));
+        break;
+    case 178:
+        set_status1(load_string(sid::kRotateCentrePrompt));
+        set_status3(load_string(sid::kRotateTitle));
+        break;
+    case 179:
+        set_status1(load_string(sid::kResizePrompt));
+        break;
+    case 226:
+        set_status1(load_string(sid::kMirrorPrompt));
+        break;
+    default:
+        break;
+    }
+}
+
+void Dchild::cons_mode_cmd(int id)
+{
+    ObjectTable& t = objects();
+    t.pending_command() = id;
+    t.action_state() = 11;
+    t.no_choice_pending() = 1;
+    if (const int twin = toolbox_menu_twin(id))
+        t.pending_command() = twin;
+
+    if (t.pending_command() == 173) {
+        // "All Names": hide every name, or show every name again.
+        const int shown = t.new_points_show_names() == 0 ? 1 : 0;
+        t.new_points_show_names() = shown;
+        t.record_count() = t.count();
+        for (int i = rec::kFirstObject; i < t.record_count(); ++i)
+            t[i].name_shown = shown;
+        t.action_state() = 0;
+        invalidate(true);
+        return;
+    }
+
+    // A construction chosen while another is half done drops its picks.
+    scratch() = Dpoint::of_type(t.pending_command(), t.current_block());
+    scratch().colour = t.pen_colour();
+    scratch().pen_style = t.pen_style_setting();
+    scratch().size = t.pen_size_setting();
+    services_.cons_step(*this, 0, &scratch(), 0);
+}
+
+void Dchild::toggle_view_flag()
+{
+    view_flag = view_flag == 0 ? 1 : 0;
+    invalidate(true);
+}
+
+void Dchild::after_event()
+{
+    ObjectTable& t = objects();
+    if (stepping_lock_ && t.action_state() != 207) {
+        stepping_lock_ = false;
+        // Finishing the drawing leaves the flag at 1; any other way out must
+        // not leave the commands disabled.
+        if (t.command_lock() == -1)
+            t.command_lock() = 0;
+    }
+    update_toolbox();
+    update();
+}

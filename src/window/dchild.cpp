@@ -1,0 +1,242 @@
+#include "window/dchild.h"
+
+#include <QCloseEvent>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "platform/dialogs.h"
+#include "platform/image_dc.h"
+#include "platform/string_table.h"
+#include "window/drawing_services.h"
+#include "window/paint_link.h"
+#include "window/ui_services.h"
+#include "window/window_strings.h"
+
+Dchild* g_active_draw = nullptr;
+int g_ncolors = 256;
+
+Dchild::Dchild(const std::string& title, const std::optional<FileData>& open_data,
+               DrawingServices& services, const UiServices& ui, QWidget* parent)
+    : QWidget(parent), diagram(this), services_(services), ui_(ui)
+{
+    setWindowTitle(QString::fromStdString(title));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    surface_ = Surface(std::max(1, width()), std::max(1, height()), kWhite);
+
+    // The diagram made the table with its twenty reserved records and the
+    // pending record; the colour commands change these three colours later.
+    ObjectTable& t = objects();
+    t.pen_colour() = kBlack;
+    t.font_colour() = kBlack;
+    t.brush_colour() = kGreen;
+
+    brushes = {solid_brush(t.pen_colour()), solid_brush(kLightGrey)};
+    pens = {Pen{t.pen_colour(), 1, PenStyle::Solid}, Pen{kRed, 1, PenStyle::Solid},
+            Pen{kGreen, 1, PenStyle::Solid}};
+
+    services_.upd_attr_buf(*this);
+    draw_action(-10);
+
+    if (open_data) {
+        untitled = 0;
+        file_data = *open_data;
+        services_.fig_read(*this, file_data.path);
+    } else {
+        untitled = 1;
+        file_data = FileData{{}, load_string(sid::kPointFilesFilter), {}, FileData::kFlags};
+    }
+}
+
+Dchild::~Dchild() { release(); }
+
+void Dchild::release()
+{
+    // Nothing may keep pointing at a window that is gone.
+    if (g_active_draw == this)
+        g_active_draw = nullptr;
+    if (services_.script_manager_open()) {
+        services_.script_show_drawing(nullptr);
+        services_.script_refresh();
+    }
+    if (services_.block_owner() == this)
+        services_.clear_block_owner();
+    if (timer_)
+        timer_->stop(1);
+    services_.release_drawing(*this);
+    mem_dc_.reset();
+    mouse_dc_.reset();
+    captured_ = false;
+}
+
+DeviceContext* Dchild::mouse_dc() const { return mouse_dc_.get(); }
+DeviceContext* Dchild::mem_dc() const { return mem_dc_.get(); }
+
+std::string Dchild::title() const { return windowTitle().toStdString(); }
+
+WindowTimer& Dchild::timer()
+{
+    if (!timer_)
+        timer_ = ui_.timers->make([this](int id) {
+            services_.ev_timer(*this, id);
+            after_event();
+        });
+    return *timer_;
+}
+
+void Dchild::invalidate(bool erase)
+{
+    repaint_pending_ = true;
+    erase_pending_ = erase_pending_ || erase;
+    if (repaint_posted_)
+        return;
+    repaint_posted_ = true;
+    // Runs once the events already queued are handled; dropped with the window.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            repaint_posted_ = false;
+            flush();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Dchild::flush()
+{
+    if (!repaint_pending_)
+        return false;
+    repaint_pending_ = false;
+    if (erase_pending_) {
+        erase_pending_ = false;
+        surface_.fill(kWhite);
+    }
+    Paint(nullptr);
+    update();
+    return true;
+}
+
+void Dchild::Paint(DeviceContext* target)
+{
+    ObjectTable& t = objects();
+    if (t.repaint_switch() == 0)
+        return;
+    auto settle = [&t] {
+        t.placing() = 0;
+        t.recompute() = 0;
+        t.state_label_style() = 0;
+        t.dragged_index() = 0;
+    };
+    if (t.pending_command() == 210) {
+        settle();
+        if (target)
+            paint_whole_diagram(diagram, *target);
+        return;
+    }
+    const int mode = t.action_state();
+    if (mode == 26 || mode == 207)
+        return;
+    // A running mouse operation owns the context: paint on it and leave it held.
+    const bool held = mouse_dc_ != nullptr;
+    if (!held)
+        draw_action(3);
+    settle();
+    paint_whole_diagram(diagram, *mouse_dc_);
+    if (!held)
+        draw_action(4);
+}
+
+bool Dchild::CanClose()
+{
+    if (!modified)
+        return true;
+    const MessageResult answer = ui_.message_boxes->yes_no_cancel(
+        load_string(sid::kDrawingChanged), load_string(sid::kSaveQuestion), MessageIcon::Question);
+    if (answer == MessageResult::Cancel)
+        return false;
+    // A drawing that could not be saved (failure, or Save As cancelled) stays open.
+    if (answer == MessageResult::Yes && !services_.fig_save(*this))
+        return false;
+    return true;
+}
+
+template <typename Fn>
+void Dchild::with_drawing_dc(Fn&& fn)
+{
+    if (mouse_dc_) {
+        fn(*mouse_dc_);
+    } else {
+        ImageDC dc(surface_);
+        dc.set_bk_mode(BkMode::Transparent);
+        fn(dc);
+    }
+    update();
+}
+
+void Dchild::draw_one(int k)
+{
+    with_drawing_dc([&](DeviceContext& dc) { paint_one_object(diagram, dc, k); });
+}
+
+void Dchild::draw_point(int k)
+{
+    with_drawing_dc([&](DeviceContext& dc) { paint_point_object(diagram, dc, k); });
+}
+
+void Dchild::draw_line(int k)
+{
+    with_drawing_dc([&](DeviceContext& dc) { paint_line_object(diagram, dc, k); });
+}
+
+void Dchild::resample_conic(int k) { resample_conic_object(diagram, k); }
+
+bool Dchild::script_manager_open() const { return services_.script_manager_open(); }
+void Dchild::script_append_line(int object_index) { services_.script_append_line(*this, object_index); }
+void Dchild::script_update_line(int pos) { services_.script_update_line(*this, pos); }
+void Dchild::script_delete_line(int pos) { services_.script_delete_line(*this, pos); }
+void Dchild::script_refill() { services_.script_refill(*this); }
+void Dchild::reset_computation_list() { services_.reset_computation_list(*this); }
+void Dchild::reset_animation() { services_.reset_animation(*this); }
+void Dchild::build_from_record(Dpoint& rec) { services_.cons_step(*this, -1, &rec, 0); }
+MessageBoxes* Dchild::message_boxes() { return ui_.message_boxes; }
+
+void Dchild::paintEvent(QPaintEvent*)
+{
+    flush();
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_.image());
+}
+
+void Dchild::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    surface_.resize(std::max(1, width()), std::max(1, height()), kWhite);
+    invalidate(true);
+}
+
+void Dchild::closeEvent(QCloseEvent* event)
+{
+    if (CanClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Dchild::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        EvRButtonDown();
+        after_event();
+    }
+}
+
+void Dchild::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        EvRButtonUp();
+        after_event();
+    }
+}

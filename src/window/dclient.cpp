@@ -1,0 +1,147 @@
+#include "window/dclient.h"
+
+#include <QMdiSubWindow>
+
+#include <algorithm>
+
+#include "platform/string_table.h"
+#include "window/drawing_services.h"
+#include "window/help_pages.h"
+#include "window/toolbox_icons.h"
+#include "window/ui_services.h"
+#include "window/window_strings.h"
+
+namespace {
+
+constexpr const char* kPointFileFilter = "Point Files (*.fig)|*.fig|";
+constexpr const char* kPointFileExt = "fig";
+
+std::string numbered_title(const std::string& base, unsigned n)
+{
+    return base + " " + std::to_string(n);
+}
+
+}  // namespace
+
+Dclient::Dclient(DrawingServices& services, const UiServices& ui, QWidget* parent)
+    : QMdiArea(parent), services_(services), ui_(ui)
+{
+    setObjectName(QStringLiteral("MDICLIENT"));
+    connect(this, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        // A null activation only means that the frame lost the focus; the
+        // active drawing stays what it was until it closes.
+        if (sub)
+            if (auto* child = dynamic_cast<Dchild*>(sub->widget()))
+                EvMDIActivate(child);
+    });
+}
+
+Dchild* Dclient::InitChild()
+{
+    const std::string title = open_data_ ? open_data_->path
+                                         : numbered_title(load_string(sid::kDiagram), new_count_);
+    auto* child = new Dchild(title, open_data_, services_, ui_);
+    QMdiSubWindow* sub = addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(toolbox_icon(280));
+    sub->resize(std::max(320, width() * 3 / 4), std::max(240, height() * 3 / 4));
+    child->show();
+    last_child_ = child;
+    // Clear the reference when the window goes, whoever closes it.
+    connect(child, &QObject::destroyed, this, [this, child] {
+        if (last_child_ == child)
+            last_child_ = nullptr;
+    });
+    setActiveSubWindow(sub);
+    EvMDIActivate(child);
+    return child;
+}
+
+void Dclient::EvMDIActivate(Dchild* child)
+{
+    g_active_draw = child;
+    services_.script_show_drawing(child);
+}
+
+void Dclient::CmFileNew()
+{
+    open_data_.reset();
+    ++new_count_;
+    CreateChild();
+}
+
+void Dclient::CmFileOpen()
+{
+    const std::optional<std::string> path = ui_.files->open_file(kPointFileFilter, kPointFileExt);
+    if (path) {
+        open_data_ = FileData{*path, kPointFileFilter, kPointFileExt, FileData::kFlags};
+        CreateChild();
+    }
+    open_data_.reset();
+}
+
+void Dclient::CmHelp(int id)
+{
+    const std::optional<int> context = help_context_of_command(id);
+    if (!context)
+        return;
+    if (*context == help_context::kContents)
+        ui_.help->show_contents();
+    else
+        ui_.help->show_context(*context);
+}
+
+void Dclient::CmAbout() { ui_.help->show_about(); }
+
+bool Dclient::CeFile()
+{
+    if (!g_active_draw)
+        return true;
+    return g_active_draw->enabler_rule(CommandEnabler::NotStepping);
+}
+
+bool Dclient::handles_command(int id) const
+{
+    return id == 500 || id == 501 || id == 212 || help_context_of_command(id).has_value();
+}
+
+bool Dclient::command(int id)
+{
+    if (id == 500)
+        CmFileNew();
+    else if (id == 501)
+        CmFileOpen();
+    else if (id == 212)
+        CmAbout();
+    else if (help_context_of_command(id))
+        CmHelp(id);
+    else
+        return false;
+    return true;
+}
+
+std::optional<bool> Dclient::command_enabled(int id)
+{
+    if (id == 500 || id == 501)
+        return CeFile();
+    if (handles_command(id))
+        return true;
+    return std::nullopt;
+}
+
+bool Dclient::CanClose()
+{
+    for (Dchild* child : children())
+        if (!child->CanClose())
+            return false;
+    return true;
+}
+
+std::vector<Dchild*> Dclient::children() const
+{
+    std::vector<Dchild*> out;
+    for (QMdiSubWindow* sub : subWindowList(QMdiArea::CreationOrder))
+        if (auto* child = dynamic_cast<Dchild*>(sub->widget()))
+            out.push_back(child);
+    return out;
+}

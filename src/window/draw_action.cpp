@@ -1,0 +1,155 @@
+// The drawing window's shared operations and the commands that only set up
+// a mode: free point, text, buttons, clear, delete last, step-through, ...
+
+#include "window/dchild.h"
+
+#include "model/deleting.h"
+#include "platform/dialogs.h"
+#include "platform/image_dc.h"
+#include "platform/string_table.h"
+#include "window/draw_app.h"
+#include "window/drawing_services.h"
+#include "window/status_panes.h"
+#include "window/ui_services.h"
+#include "window/window_strings.h"
+
+void Dchild::draw_action(int code)
+{
+    ObjectTable& t = objects();
+    switch (code) {
+    case -10:
+        // The presets of a new or cleared drawing; the computation list and the
+        // animation fields are made anew through the hooks.
+        diagram.reset_reserved_records();
+        t.action_state() = 0;
+        t.outer_mode() = 0;
+        t.command_lock() = 0;
+        view_flag = 0;
+        services_.forget_calculator();
+        break;
+    case 0:
+        t.pending_command() = 0;
+        t.outer_mode() = 0;
+        t.action_state() = 0;
+        set_status1("");
+        set_status3("");
+        set_status2("");
+        break;
+    case 1: {
+        off_surface_ = Surface(std::max(1, width()), std::max(1, height()), kWhite);
+        mem_dc_ = std::make_unique<ImageDC>(off_surface_);
+        mem_dc_->set_bk_mode(BkMode::Opaque);
+        g_ncolors = 256;
+        break;
+    }
+    case 2:
+        if (mem_dc_) {
+            mem_dc_->restore_objects();
+            mem_dc_.reset();
+            off_surface_ = Surface();
+        }
+        break;
+    case 3:
+        captured_ = true;
+        if (!mouse_dc_)
+            mouse_dc_ = std::make_unique<ImageDC>(surface_);
+        mouse_dc_->set_bk_mode(BkMode::Transparent);
+        break;
+    case 4:
+        captured_ = false;
+        mouse_dc_.reset();
+        update();
+        break;
+    case 101:
+    case 280:
+        t.pending_command() = 101;
+        t.action_state() = 10;
+        scratch() = Dpoint::of_type(101, t.current_block());
+        set_status1(load_string(sid::kSelectPositionPrompt));
+        set_status3(load_string(sid::kPoint));
+        break;
+    case 180:
+    case 465:
+    case 466:
+        t.pending_command() = code;
+        t.action_state() = 10;
+        scratch() = Dpoint::of_type(code, t.current_block());
+        set_status3(load_string(sid::kText));
+        set_status1(load_string(sid::kTextPositionPrompt));
+        break;
+    case 195:
+    case 292:
+        clear_drawing();
+        break;
+    case 214:
+    case 291:
+        delete_last();
+        break;
+    case 207:
+        start_step_through();
+        break;
+    case 216:
+        invalidate(true);
+        break;
+    case 245:
+        t.conclusion_type() = rec::kNoConclusion;
+        t.conclusion_args().fill(0);
+        break;
+    case 467:
+        t.leave_trace() = t.leave_trace() == 0 ? 1 : 0;
+        break;
+    case 468:
+        t.action_state() = 468;
+        t.pending_command() = 468;
+        set_status3("");
+        set_status1(load_string(sid::kClipboardPrompt));
+        break;
+    default:  // 300 and unknown codes: nothing
+        break;
+    }
+}
+
+void Dchild::clear_drawing()
+{
+    if (!ui_.message_boxes->yes_no(load_string(sid::kDeleteWholeDiagram), load_string(sid::kAreYouSure),
+                                   MessageIcon::Question))
+        return;
+    clear_diagram(diagram);
+    draw_action(-10);
+    invalidate(true);
+    if (services_.script_manager_open())
+        services_.script_refresh();
+    draw_action(0);
+}
+
+void Dchild::delete_last()
+{
+    ObjectTable& t = objects();
+    t.record_count() = t.count();
+    const int count = t.record_count();
+    if (count <= rec::kFirstObject)
+        return;
+    del_point(diagram, count - 1, 0, 0);
+    invalidate(true);
+    flush();
+}
+
+void Dchild::start_step_through()
+{
+    ObjectTable& t = objects();
+    t.action_state() = 207;
+    t.pending_command() = 207;
+    invalidate(true);
+    step_cursor = rec::kFirstObject;
+    t.command_lock() = -1;
+    stepping_lock_ = true;
+    update_toolbox();
+    const std::string text = services_.obj_text(*this, 1, step_cursor);
+    set_status1(load_string(sid::kStepPrompt) + text);
+}
+
+void Dchild::update_toolbox()
+{
+    if (g_app)
+        g_app->update_toolbox();
+}

@@ -1,0 +1,63 @@
+#include "window/help_pages.h"
+
+#include "window/ui_services.h"
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+std::optional<int> help_context_of_command(int id)
+{
+    switch (id) {
+    case 185: return help_context::kContents;
+    case 196: return help_context::kGettingStarted;
+    case 227: return help_context::kInterface;
+    case 228: return help_context::kCommands;
+    case 231: return help_context::kConstructions;
+    default: return std::nullopt;
+    }
+}
+
+std::string help_page_file(int context)
+{
+    switch (context) {
+    case help_context::kGettingStarted: return "getting_started.html";
+    case help_context::kInterface: return "interface.html";
+    case help_context::kCommands: return "commands.html";
+    case help_context::kConstructions: return "constructions.html";
+    default: return "contents.html";
+    }
+}
+
+namespace {
+
+bool has_pages(const fs::path& dir)
+{
+    std::error_code ec;
+    return fs::is_regular_file(dir / "contents.html", ec);
+}
+
+}  // namespace
+
+std::string help_directory()
+{
+    if (const char* env = std::getenv("PLEXATOR_RESOURCES")) {
+        fs::path dir = fs::path(env) / "help";
+        if (has_pages(dir))
+            return dir.string();
+    }
+    // This file lies in <source>/src/window/.
+    const fs::path source_dir = fs::path(__FILE__).parent_path().parent_path().parent_path();
+    if (has_pages(source_dir / "resources" / "help"))
+        return (source_dir / "resources" / "help").string();
+    if (QCoreApplication::instance()) {
+        fs::path dir = QCoreApplication::applicationDirPath().toStdString();
+        for (int up = 0; up < 4 && !dir.empty(); ++up, dir = dir.parent_path())
+            if (has_pages(dir / "resources" / "help"))
+                return (dir / "resources" / "help").string();
+    }
+    return {};
+}

@@ -1,0 +1,60 @@
+// The right button finishes what the current mode does (press) and then
+// cancels the pending command (release).
+
+#include "window/dchild.h"
+
+#include "model/adding.h"
+#include "window/draw_app.h"
+#include "window/drawing_services.h"
+#include "window/status_panes.h"
+
+void Dchild::EvRButtonDown()
+{
+    ObjectTable& t = objects();
+    if (t.action_state() == 26)
+        services_.cm_animation(*this, 0);
+    if (t.outer_mode() == 221) {
+        // Drawing the prover's statement ends: the commands come back.
+        t.command_lock() = 0;
+        t.action_state() = 0;
+        t.outer_mode() = 0;
+        update_toolbox();
+    }
+    if (t.action_state() == 451)
+        services_.block_cmd(*this, 2);
+    if (t.pending_command() == 144 && !mouse_dc_) {
+        const int picked = t.action_state() - 11;
+        // A polygon needs a vertex before its repeated first one.
+        if (picked >= 1) {
+            draw_action(3);
+            scratch().name_dx = static_cast<std::int16_t>(t.action_state() % 10);
+            t.action_state() = 11;
+            add_point(diagram, kAddFill, scratch());
+            t.outer_mode() = 144;
+        }
+    }
+    if (t.action_state() == 466) {
+        t.pending_command() = 0;
+        t.action_state() = 0;
+    }
+}
+
+void Dchild::EvRButtonUp()
+{
+    ObjectTable& t = objects();
+    if (t.outer_mode() == 144) {
+        // The polygon was closed: its context is given up here, whether or
+        // not a repaint ran in between, and the command starts over.
+        services_.cons_step(*this, 0, nullptr, 0);
+        draw_action(4);
+    }
+    if (t.outer_mode() != 451 && t.outer_mode() != 144) {
+        t.pending_command() = 0;
+        t.action_state() = 0;
+        t.outer_mode() = 0;
+        set_status1("");
+        set_status3("");
+        set_status2("");
+    }
+    t.outer_mode() = 0;
+}
