@@ -47,7 +47,7 @@ bool bench_parse_file(const std::string& path, std::ostream& out)
     text << in.rdbuf();
     out << "== " << path << "\n";
     GprintCapture capture;
-    rd_stm(window_statement_text(text.str()));
+    read_window_statement(text.str());
     if (!capture.text().empty())
         out << as_lines(capture.text());
     if (!g_abort)

@@ -544,6 +544,9 @@ void parse_stm()
 {
     g_rd_expr_mode = false;
     g_centre_count = 0;
+    // Facts of an earlier statement speak of other points: the new
+    // statement's circle lookups must not find them.
+    run_prover_reset_stage(ResetStage::FactDatabase);
     g_parse_facts.clear();
     free_statement_polys();
     if (!kw(0, sid::kExample)) {

@@ -167,6 +167,26 @@ void add_prover_reset_hook(ResetStage stage, std::string key, std::function<void
     hooks()[{static_cast<int>(stage), std::move(key)}] = std::move(fn);
 }
 
+void register_default_reset_hooks();  // prover_wiring.cpp
+
+namespace {
+
+void ensure_default_hooks()
+{
+    static const bool wired = (register_default_reset_hooks(), true);
+    (void)wired;
+}
+
+}  // namespace
+
+void run_prover_reset_stage(ResetStage stage)
+{
+    ensure_default_hooks();
+    for (auto& [key, fn] : hooks())
+        if (key.first == static_cast<int>(stage) && fn)
+            fn();
+}
+
 void prover_init()
 {
     g_example = "example";
@@ -182,12 +202,9 @@ void prover_init()
     g_abort = 0;
 }
 
-void register_default_reset_hooks();  // prover_wiring.cpp
-
 void prover_reset()
 {
-    static const bool wired = (register_default_reset_hooks(), true);
-    (void)wired;
+    ensure_default_hooks();
     prover_init();
     for (auto& [key, fn] : hooks())
         if (fn)

@@ -147,6 +147,10 @@ enum class ResetStage { Polynomials = 0, Equations = 1, FactDatabase = 2 };
 // same key twice replaces the earlier function (so re-registration is safe).
 void add_prover_reset_hook(ResetStage stage, std::string key, std::function<void()> fn);
 
+// Runs the registered resets of one stage only (the statement reader empties
+// the fact database this way before it enters a new statement's facts).
+void run_prover_reset_stage(ResetStage stage);
+
 void prover_init();
 void prover_reset();
 

@@ -169,6 +169,8 @@ std::string window_statement_text(std::string_view window_text)
     return text;
 }
 
+void read_window_statement(std::string_view window_text) { rd_stm(window_statement_text(window_text)); }
+
 const std::string& pt_name(int i)
 {
     static const std::string empty;

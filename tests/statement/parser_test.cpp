@@ -434,6 +434,18 @@ TEST_F(ParserTest, ParserFactsCanBeEnteredAgain)
     EXPECT_TRUE(xcir_3p(0, 8, 9, 10));
 }
 
+TEST_F(ParserTest, ANewStatementStartsFromAnEmptyDatabase)
+{
+    // The first statement's circle would otherwise give the second's
+    // INTERSECTION_LS a centre that belongs to other points.
+    read_stm("CIRCLE A B C D;", "NO.", kMethodWu);
+    ASSERT_EQ(g_cir_list.size(), 1u);
+    read_stm("POINT A B C P Q;\nINTERSECTION_LS X P Q A B C;", "NO.", kMethodWu);
+    ASSERT_EQ(out(), "");
+    EXPECT_EQ(rec(6).name, "o0");
+    EXPECT_EQ(rec(7).pots[2], 6u);
+}
+
 TEST_F(ParserTest, ErrorEmptiesTheStatement)
 {
     read_stm("POINT A B C;", "COLLINEAR A B C.");
