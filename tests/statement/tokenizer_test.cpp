@@ -115,6 +115,26 @@ TEST(WindowStatementText, TheLastLineIsNotRead)
     EXPECT_EQ(window_statement_text("a\r\nb\r\n"), "a\r\nb\r\n.~");
 }
 
+TEST_F(TokenizerTest, AStatementWithoutFinalLineBreakLosesItsLastLine)
+{
+    const std::string text = "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nSHOW: COLLINEAR A B C.";
+    clear_output();
+    read_window_statement(text + "\n");
+    EXPECT_EQ(out(), "");
+    EXPECT_EQ(g_concl.type, 148);
+    read_window_statement(text);
+    EXPECT_EQ(out(), error_text(" .   is not a proper construction\n"));
+    EXPECT_EQ(g_npoints, 0);
+}
+
+TEST_F(TokenizerTest, TraceListsTheTokens)
+{
+    g_trace = 1;
+    tokens("P(A);B~");
+    g_trace = 0;
+    EXPECT_EQ(out(), "0:  P 1:  ( 2:  A 3:  ) \r\n4:  ; \r\n5:  B \r\n");
+}
+
 TEST_F(TokenizerTest, PointNames)
 {
     read("EXAMPLE t HYPOTHESES: POINT A B; SHOW: NO.");
