@@ -1,0 +1,341 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/intersections.h"
+#include "model/primitives.h"
+#include "table_fixture.h"
+
+namespace {
+
+using model_test::add_free_point;
+using model_test::place;
+
+constexpr double kEps = 1e-9;
+
+void expect_at(const ObjectTable& t, int i, double x, double y, double eps = kEps) {
+    EXPECT_NEAR(t.get(i).x, x, eps) << "record " << i;
+    EXPECT_NEAR(t.get(i).y, y, eps) << "record " << i;
+}
+
+// --- Line-line kernels -------------------------------------------------------
+
+struct LineLineCase {
+    const char* what;
+    void (*kernel)(ObjectTable&, int, int, int, int, int, int, int);
+    double p[6][2];  // A, B, C, D, E, F
+    double x, y;
+};
+
+class LineLine : public ::testing::TestWithParam<LineLineCase> {};
+
+TEST_P(LineLine, MeetWhereTheFormsSay) {
+    const LineLineCase& c = GetParam();
+    ObjectTable t;
+    int idx[6];
+    for (int k = 0; k < 6; ++k) idx[k] = add_free_point(t, c.p[k][0], c.p[k][1]);
+    const int r = add_free_point(t, -7, -7);
+    c.kernel(t, r, idx[0], idx[1], idx[2], idx[3], idx[4], idx[5]);
+    expect_at(t, r, c.x, c.y);
+    EXPECT_NEAR(t.result_x(), c.x, kEps);
+    EXPECT_NEAR(t.result_y(), c.y, kEps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, LineLine,
+    ::testing::Values(
+        // The diagonals of a square.
+        LineLineCase{"ll", cal_inter_ll, {{0, 0}, {0, 0}, {10, 10}, {0, 10}, {0, 10}, {10, 0}}, 5, 5},
+        // line through (0, 4) parallel to the x axis meets the line x = 3 (parallel to y).
+        LineLineCase{"ll parallel forms", cal_inter_ll, {{0, 4}, {50, 50}, {60, 50}, {3, 0}, {7, 7}, {7, 9}}, 3, 4},
+        // Foot of (4, 0) on the line through (0, 0) and (10, 10).
+        LineLineCase{"lt foot", cal_inter_lt, {{0, 0}, {0, 0}, {10, 10}, {4, 0}, {0, 0}, {10, 10}}, 2, 2},
+        // Perpendicular to the x axis through (6, 1) meets the perpendicular
+        // to the y axis through (2, 9).
+        LineLineCase{"tt", cal_inter_tt, {{6, 1}, {0, 0}, {1, 0}, {2, 9}, {0, 0}, {0, 1}}, 6, 9}),
+    [](const auto& info) {
+        std::string n = info.param.what;
+        for (char& ch : n) if (ch == ' ') ch = '_';
+        return n;
+    });
+
+TEST(LineLine, ParallelOrDirectionlessLinesKeepTheTarget) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 0);
+    const int b = add_free_point(t, 10, 0);
+    const int c = add_free_point(t, 0, 5);
+    const int d = add_free_point(t, 10, 5);
+    const int r = add_free_point(t, 33, 44);
+    cal_inter_ll(t, r, a, a, b, c, c, d);
+    expect_at(t, r, 33, 44);
+    EXPECT_EQ(t.result_x(), 0.0);
+    EXPECT_EQ(t.result_y(), 0.0);
+    // A line given by one point twice has no direction.
+    cal_inter_lt(t, r, a, b, b, c, a, b);
+    expect_at(t, r, 33, 44);
+}
+
+TEST(Circumcenter, OfARightTriangleIsTheMidpointOfTheHypotenuse) {
+    ObjectTable t;
+    const int a = add_free_point(t, 10, 10);
+    const int b = add_free_point(t, 70, 10);
+    const int c = add_free_point(t, 10, 90);
+    const int r = add_free_point(t, 0, 0);
+    cal_circumcenter(t, r, a, b, a, c);
+    expect_at(t, r, 40, 50);
+    // The scratch midpoints stay in the candidate records.
+    expect_at(t, 10, 40, 10);
+    expect_at(t, 11, 10, 50);
+    cal_circumcenter(t, r, a, b, b, c);
+    expect_at(t, r, 40, 50);
+}
+
+TEST(Circumcenter, OfCollinearPointsKeepsTheTarget) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 0);
+    const int b = add_free_point(t, 10, 0);
+    const int c = add_free_point(t, 30, 0);
+    const int r = add_free_point(t, 5, 6);
+    cal_circumcenter(t, r, a, b, a, c);
+    expect_at(t, r, 5, 6);
+}
+
+// --- Line and circle ---------------------------------------------------------
+
+TEST(LineCircle, ThroughAPointOfTheCircleTakesTheOtherRootWhateverRef) {
+    ObjectTable t;
+    const int a0 = add_free_point(t, 100, 100, "A");
+    const int a1 = add_free_point(t, 200, 100, "B");
+    const int a2 = add_free_point(t, 150, 150, "C");  // circle (a2; a2, a0)
+    const int r = add_free_point(t, 0, 0, "D");
+    for (int ref : {0, a0, a1, r}) {
+        t.mouse_x() = 101;
+        t.mouse_y() = 100;
+        place(t, r, 0, 0);
+        EXPECT_EQ(cal_inter_lc(t, r, a0, a0, a1, a2, a2, a0, ref), 1);
+        expect_at(t, r, 200, 100, 1e-9);
+    }
+}
+
+TEST(LineCircle, NearerRefWithoutAKnownPoint) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 100, "O");
+    const int e = add_free_point(t, 0, 300, "E");
+    const int f = add_free_point(t, 50, 300, "F");  // radius 50
+    const int r = add_free_point(t, 0, 0, "R");
+    struct {
+        double mx, my, x, y;
+    } cases[] = {{90, 120, 100, 100}, {300, 0, 200, 100}, {120, 100, 100, 100}};
+    for (const auto& c : cases) {
+        t.mouse_x() = c.mx;
+        t.mouse_y() = c.my;
+        EXPECT_EQ(cal_inter_lc(t, r, a, a, b, o, e, f, 0), 1);
+        expect_at(t, r, c.x, c.y);
+    }
+    // Both roots stay in the candidate records, the plus root in 10.
+    const double x10 = t.get(10).x, x11 = t.get(11).x;
+    EXPECT_NEAR(std::min(x10, x11), 100, kEps);
+    EXPECT_NEAR(std::max(x10, x11), 200, kEps);
+}
+
+TEST(LineCircle, EqualDistancesKeepCandidateTen) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 100, "O");
+    const int e = add_free_point(t, 0, 300, "E");
+    const int f = add_free_point(t, 50, 300, "F");
+    const int r = add_free_point(t, 0, 0, "R");
+    t.mouse_x() = 150;  // on the perpendicular bisector of the roots
+    t.mouse_y() = 40;
+    cal_inter_lc(t, r, a, a, b, o, e, f, 0);
+    expect_at(t, r, t.get(10).x, t.get(10).y, 0);
+}
+
+TEST(LineCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 100, "O");
+    const int e = add_free_point(t, 0, 300, "E");
+    const int f = add_free_point(t, 50, 300, "F");
+    add_free_point(t, 200.002, 100, "N");  // on the line, 0.002 off the circle
+    const int k = add_free_point(t, 100, 100, "K");
+    const int r = add_free_point(t, 0, 0, "R");
+    t.mouse_x() = 101;
+    t.mouse_y() = 100;
+    cal_inter_lc(t, r, a, a, b, o, e, f, 0);
+    expect_at(t, r, 200, 100);  // away from K, not nearest the mouse
+    // A target among the reserved records searches nothing: nearer ref.
+    cal_inter_lc(t, 5, a, a, b, o, e, f, 0);
+    expect_at(t, 5, 100, 100);
+    // A text object on both is no point.
+    t[k].cls = 6;
+    cal_inter_lc(t, r, a, a, b, o, e, f, 0);
+    expect_at(t, r, 100, 100);
+}
+
+TEST(LineCircle, TwoPointsOnTheSameLineAndCircleStayApart) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 100, "O");
+    const int e = add_free_point(t, 0, 300, "E");
+    const int f = add_free_point(t, 50, 300, "F");
+    const int p = add_free_point(t, 0, 0, "P");
+    const int q = add_free_point(t, 0, 0, "Q");
+    t.mouse_x() = 190;
+    t.mouse_y() = 100;
+    cal_inter_lc(t, p, a, a, b, o, e, f, 0);
+    expect_at(t, p, 200, 100);
+    cal_inter_lc(t, q, a, a, b, o, e, f, 0);  // finds P, mouse ignored
+    expect_at(t, q, 100, 100);
+    // Recompute with their own positions as ref: still apart.
+    cal_inter_lc(t, p, a, a, b, o, e, f, p);
+    cal_inter_lc(t, q, a, a, b, o, e, f, q);
+    expect_at(t, p, 200, 100);
+    expect_at(t, q, 100, 100);
+}
+
+TEST(LineCircle, NoIntersectionPutsTheTargetAtTheOrigin) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 300, "O");
+    const int f = add_free_point(t, 150, 350, "F");
+    const int r = add_free_point(t, 7, 7, "R");
+    EXPECT_EQ(cal_inter_lc(t, r, a, a, b, o, o, f, r), -1);
+    expect_at(t, r, 0, 0, 0);
+    expect_at(t, 10, 0, 0, 0);
+    expect_at(t, 11, 0, 0, 0);
+    // A line given by one point twice has no coefficients at all.
+    place(t, r, 7, 7);
+    EXPECT_EQ(cal_inter_lc(t, r, a, b, b, o, o, f, r), -1);
+    expect_at(t, r, 0, 0, 0);
+}
+
+TEST(LineCircle, NameMatchNeedsANameAndADiagramObject) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "");
+    const int b = add_free_point(t, 10, 100, "");
+    const int o = add_free_point(t, 150, 100, "");
+    const int f = add_free_point(t, 150, 150, "");  // radius 50, F not on the line
+    const int r = add_free_point(t, 0, 0, "R");
+    EXPECT_FALSE(named_alike(t, a, f));  // unnamed points are not one point
+    EXPECT_TRUE(named_alike(t, a, a));
+    EXPECT_FALSE(named_alike(t, a, 8));  // a reserved record is never a named point
+    t.mouse_x() = 110;
+    t.mouse_y() = 100;
+    cal_inter_lc(t, r, a, a, b, o, o, f, 0);
+    expect_at(t, r, 100, 100);
+    t[a].set_name("P");
+    t[f].set_name("P");  // named alike: the root away from a
+    cal_inter_lc(t, r, a, a, b, o, o, f, 0);
+    expect_at(t, r, 200, 100);
+}
+
+TEST(TlineCircle, KnowsItsCommonPointByNameOnly) {
+    ObjectTable t;
+    const int a = add_free_point(t, 100, 100, "A");
+    const int b = add_free_point(t, 0, 0, "B");
+    const int c = add_free_point(t, 0, 10, "C");  // tline (A; B, C) is y = 100
+    const int o = add_free_point(t, 150, 100, "O");
+    const int k = add_free_point(t, 200, 100, "K");  // on the tline and the circle
+    const int r = add_free_point(t, 0, 0, "R");
+    t.mouse_x() = 190;
+    t.mouse_y() = 100;
+    // Circle through K, another name: no search by position, nearer ref.
+    EXPECT_EQ(cal_inter_tc(t, r, a, b, c, o, o, k, 0), 1);
+    expect_at(t, r, 200, 100);
+    // Circle through A itself: the other root.
+    cal_inter_tc(t, r, a, b, c, o, o, a, 0);
+    expect_at(t, r, 200, 100);
+    t.mouse_x() = 95;
+    cal_inter_tc(t, r, a, b, c, o, o, a, 0);
+    expect_at(t, r, 200, 100);
+}
+
+TEST(PlineDist, TheRootNearerRef) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 50, "A");
+    const int b = add_free_point(t, 0, 0, "B");
+    const int c = add_free_point(t, 10, 0, "C");  // line (A; B, C) is y = 50
+    const int o = add_free_point(t, 40, 50, "O");
+    const int r = add_free_point(t, 0, 0, "R");
+    t.mouse_x() = 0;
+    t.mouse_y() = 0;
+    EXPECT_EQ(cal_pline_dist(t, r, a, b, c, o, 30.0, 0), 1);
+    expect_at(t, r, 10, 50);
+    t.mouse_x() = 100;
+    cal_pline_dist(t, r, a, b, c, o, 30.0, 0);
+    expect_at(t, r, 70, 50);
+}
+
+// --- Two circles -------------------------------------------------------------
+
+struct TwoCircles {
+    ObjectTable t;
+    int a = add_free_point(t, 100, 100, "A");  // circle (a; a, b), radius 50
+    int b = add_free_point(t, 150, 100, "B");
+    int d = add_free_point(t, 160, 100, "D");  // circle (d; d, e), radius 50
+    int e = add_free_point(t, 160, 150, "E");
+    int r = add_free_point(t, 0, 0, "R");
+    // The two meeting points: x = 130, y = 100 -+ 40.
+    static constexpr double kX = 130, kUpperY = 60, kLowerY = 140;
+};
+
+TEST(CircleCircle, PlacingTakesTheRootNearerTheMouse) {
+    TwoCircles f;
+    f.t.placing() = 1;
+    f.t.mouse_x() = 130;
+    f.t.mouse_y() = 150;
+    EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0), 1);
+    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kLowerY);
+    f.t.mouse_y() = 0;
+    cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0);
+    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
+}
+
+TEST(CircleCircle, RecomputeKeepsTheRecordedSideNotTheNearerRoot) {
+    TwoCircles f;
+    f.t.placing() = 0;
+    place(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
+    f.t[f.r].aux1.set_double(kSideValueFactor * area3(f.t, f.r, f.a, f.d));
+    // Parked next to the lower root, the point still returns to its side.
+    place(f.t, f.r, TwoCircles::kX, TwoCircles::kLowerY);
+    EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, f.r), 1);
+    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
+    // Moved apart: (0, 0) and -1; together again: the recorded side.
+    const double keep_dx = f.t[f.d].x;
+    f.t[f.d].x = 400;
+    f.t[f.e].x = 400;
+    EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, f.r), -1);
+    expect_at(f.t, f.r, 0, 0, 0);
+    f.t[f.d].x = keep_dx;
+    f.t[f.e].x = keep_dx;
+    cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, f.r);
+    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
+}
+
+TEST(CircleCircle, ASideValueOfZeroTakesCandidateEleven) {
+    TwoCircles f;
+    f.t.placing() = 0;
+    f.t[f.r].aux1.set_double(0.0);
+    cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, f.r);
+    expect_at(f.t, f.r, f.t.get(11).x, f.t.get(11).y, 0);
+}
+
+TEST(CircleCircle, ConcentricCirclesDoNotMeet) {
+    ObjectTable t;
+    const int a = add_free_point(t, 100, 100, "A");
+    const int b = add_free_point(t, 150, 100, "B");
+    const int e = add_free_point(t, 100, 130, "E");
+    const int r = add_free_point(t, 5, 5, "R");
+    t.placing() = 1;
+    EXPECT_EQ(cal_inter_cc(t, r, a, a, b, a, a, e, 0), -1);
+    expect_at(t, r, 0, 0, 0);
+}
+
+}  // namespace
