@@ -1,12 +1,18 @@
 #pragma once
 // Helpers for painter tests: a drawing with objects placed by hand.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
 #include "model/diagram.h"
 #include "model/object_table.h"
+#include "paint/animation_services.h"
 #include "platform/colour.h"
+#include "platform/recording_dc.h"
+
+#include <cstdio>
+#include <vector>
 
 namespace paint_test {
 
@@ -52,5 +58,45 @@ inline std::string output_path(const std::string& file)
 {
     return std::string(PLEXATOR_TEST_OUTPUT) + "/" + file;
 }
+
+// The straight lines drawn, as "x1,y1-x2,y2" from each line_to and its start.
+inline std::vector<std::string> lines(const RecordingDC& dc)
+{
+    std::vector<std::string> out;
+    for (const RecordedCall& c : dc.calls_named("line_to")) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d,%d-%d,%d", c.state.position.x, c.state.position.y,
+                      c.args[0], c.args[1]);
+        out.push_back(text);
+    }
+    return out;
+}
+
+// Neighbours of a drawing that record what the painter asks of the
+// animation and the computation list.
+struct RecordingNeighbours : DiagramHooks, AnimationServices {
+    std::vector<std::string> calls;
+    int invalidations = 0;
+    // Called at every animation step, e.g. to move points and record samples.
+    std::function<void(Diagram&)> on_step;
+
+    void invalidate() override { ++invalidations; }
+    void eval_qty(Diagram&, DeviceContext&, int k, int mode) override
+    {
+        calls.push_back("eval_qty(" + std::to_string(k) + "," + std::to_string(mode) + ")");
+    }
+    void draw_driving_points(Diagram&, DeviceContext&) override
+    {
+        calls.push_back("draw_driving_points");
+    }
+    void draw_loci(Diagram&, DeviceContext&) override { calls.push_back("draw_loci"); }
+    void animation_step(Diagram& d) override
+    {
+        calls.push_back("animation_step");
+        if (on_step)
+            on_step(d);
+    }
+    void start_animation(Diagram&) override { calls.push_back("start_animation"); }
+};
 
 }  // namespace paint_test
