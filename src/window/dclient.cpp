@@ -47,11 +47,6 @@ Dchild* Dclient::InitChild()
     sub->resize(std::max(320, width() * 3 / 4), std::max(240, height() * 3 / 4));
     child->show();
     last_child_ = child;
-    // Clear the reference when the window goes, whoever closes it.
-    connect(child, &QObject::destroyed, this, [this, child] {
-        if (last_child_ == child)
-            last_child_ = nullptr;
-    });
     setActiveSubWindow(sub);
     EvMDIActivate(child);
     return child;

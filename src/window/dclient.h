@@ -4,6 +4,7 @@
 // window (new window, load, help, about).
 
 #include <QMdiArea>
+#include <QPointer>
 
 #include <optional>
 #include <string>
@@ -37,7 +38,7 @@ public:
     // Asks every drawing window, in order; false as soon as one refuses.
     bool CanClose();
 
-    Dchild* last_child() const { return last_child_; }
+    Dchild* last_child() const { return last_child_.data(); }
     unsigned new_count() const { return new_count_; }
     // The drawing windows, oldest first.
     std::vector<Dchild*> children() const;
@@ -48,7 +49,7 @@ public:
 private:
     DrawingServices& services_;
     const UiServices& ui_;
-    Dchild* last_child_ = nullptr;
+    QPointer<Dchild> last_child_;  // cleared by itself when the window goes
     std::uint16_t new_count_ = 0;
     std::optional<FileData> open_data_;
 };

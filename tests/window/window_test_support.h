@@ -4,9 +4,6 @@
 // windows asked of the later subsystems.
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QImage>
-#include <QPainter>
 
 #include <memory>
 #include <set>
@@ -18,31 +15,31 @@
 #include "window/dclient.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
+#include "window/prover_link.h"
 #include "window/scripted_ui.h"
+#include "window/status_panes.h"
 #include "window/window_strings.h"
 
 inline void ensure_widgets_application()
 {
-    struct Holder {
-        int argc = 1;
-        char name[14] = "window_tests";
-        char* argv[2] = {name, nullptr};
-        std::unique_ptr<QApplication> app;
-        Holder()
-        {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            app = std::make_unique<QApplication>(argc, argv);
-            // The font machinery's own statics must outlive the application.
-            QFontDatabase::families();
-            QImage scratch(8, 8, QImage::Format_RGB32);
-            QPainter painter(&scratch);
-            painter.drawText(0, 6, QStringLiteral("x"));
-        }
-    };
     if (QCoreApplication::instance())
         return;
-    static Holder holder;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "window_tests";
+    static char* argv[] = {name, nullptr};
+    // Kept for the whole run and never destroyed: the toolkit's input-device
+    // and font statics are torn down before function statics would be.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+// Deletes the windows whose close asked for a deferred delete.
+inline void process_deferred_deletes()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Records every call a drawing window makes into the later subsystems.
@@ -157,7 +154,7 @@ struct AppFixture {
     ~AppFixture()
     {
         app.reset();
-        QCoreApplication::processEvents();
+        process_deferred_deletes();
     }
 
     Dclient& client() { return *app->client(); }
@@ -169,16 +166,25 @@ struct WindowFixture {
     ScriptedUi ui;
     RecordingServices services;
     UiServices ui_services;
+    StatusPanes panes;
     std::unique_ptr<Dchild> win;
 
     WindowFixture()
     {
         ensure_widgets_application();
         register_window_strings();
+        set_status_panes(&panes);
         ui_services = ui.services();
         win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
         win->resize(400, 300);
+        win->flush();
     }
+    ~WindowFixture()
+    {
+        win.reset();
+        set_status_panes(nullptr);
+    }
+    const std::string& pane(int n) const { return panes.text(n); }
 };
 
 // Appends a free point at (x, y) named `name` to the window's table.

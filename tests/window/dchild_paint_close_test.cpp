@@ -1,0 +1,236 @@
+// The drawing window's repaint rules and its close protocol.
+
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "platform/dialogs.h"
+#include "platform/recording_dc.h"
+#include "window_test_support.h"
+
+namespace {
+
+// Marks the four state fields that a repaint settles, so that a test can see
+// whether the repaint ran.
+void unsettle(ObjectTable& t)
+{
+    t.placing() = 1;
+    t.recompute() = 1;
+    t.state_label_style() = 7;
+    t.dragged_index() = 22;
+}
+
+bool settled(ObjectTable& t)
+{
+    return t.placing() == 0 && t.recompute() == 0 && t.state_label_style() == 0 && t.dragged_index() == 0;
+}
+
+TEST(DchildPaint, RepaintRunsOnlyWhenPaintingIsEnabledAndTheModeDrawsNothingItself)
+{
+    struct Case {
+        const char* what;
+        int repaint_switch;
+        int mode;
+        bool runs;
+    };
+    const Case cases[] = {
+        {"idle", 1, 0, true},
+        {"construction", 1, 11, true},
+        {"object-table edit", 0, 0, false},
+        {"animation", 1, 26, false},
+        {"step-through", 1, 207, false},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f;
+        ObjectTable& t = f.win->objects();
+        t.repaint_switch() = c.repaint_switch;
+        t.action_state() = c.mode;
+        unsettle(t);
+        f.win->invalidate(true);
+        f.win->flush();
+        EXPECT_EQ(settled(t), c.runs) << c.what;
+        EXPECT_EQ(f.win->mouse_dc(), nullptr) << c.what << ": the repaint gives its context back";
+    }
+}
+
+TEST(DchildPaint, PrintRepaintUsesTheGivenContextEvenDuringAnimation)
+{
+    WindowFixture f;
+    ObjectTable& t = f.win->objects();
+    t.pending_command() = 210;
+    t.action_state() = 26;
+    unsettle(t);
+    RecordingDC printer;
+    f.win->Paint(&printer);
+    EXPECT_TRUE(settled(t));
+    EXPECT_EQ(f.win->mouse_dc(), nullptr) << "printing takes no client context";
+}
+
+TEST(DchildPaint, RepaintNeverReleasesTheContextOfARunningMouseOperation)
+{
+    WindowFixture f;
+    f.win->draw_action(3);
+    DeviceContext* held = f.win->mouse_dc();
+    ASSERT_NE(held, nullptr);
+    f.win->invalidate(true);
+    f.win->flush();
+    EXPECT_EQ(f.win->mouse_dc(), held);
+    EXPECT_TRUE(f.win->mouse_captured());
+    f.win->draw_action(4);
+    EXPECT_EQ(f.win->mouse_dc(), nullptr);
+}
+
+TEST(DchildPaint, EraseClearsTheSurface)
+{
+    WindowFixture f;
+    f.win->surface().set_pixel(10, 10, kRed);
+    f.win->invalidate(false);
+    f.win->flush();
+    EXPECT_EQ(f.win->surface().pixel(10, 10), kRed) << "without erase the picture stays";
+    f.win->invalidate(true);
+    f.win->flush();
+    EXPECT_EQ(f.win->surface().pixel(10, 10), kWhite);
+}
+
+TEST(DchildClose, UnchangedDrawingClosesWithoutAQuestion)
+{
+    WindowFixture f;
+    EXPECT_TRUE(f.win->CanClose());
+    EXPECT_TRUE(f.ui.boxes.asked().empty());
+}
+
+TEST(DchildClose, ChangedDrawingAsksToSave)
+{
+    struct Case {
+        const char* what;
+        MessageResult answer;
+        bool save_succeeds;
+        bool closes;
+        bool saves;
+    };
+    const Case cases[] = {
+        {"cancel", MessageResult::Cancel, true, false, false},
+        {"no", MessageResult::No, true, true, false},
+        {"yes, saved", MessageResult::Yes, true, true, true},
+        {"yes, save failed or cancelled", MessageResult::Yes, false, false, true},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f;
+        f.win->modified = 1;
+        f.services.save_succeeds = c.save_succeeds;
+        f.ui.boxes.push_answer(c.answer);
+        EXPECT_EQ(f.win->CanClose(), c.closes) << c.what;
+        ASSERT_EQ(f.ui.boxes.asked().size(), 1u) << c.what;
+        const auto& asked = f.ui.boxes.asked()[0];
+        EXPECT_EQ(asked.text, "Do you want to save?");
+        EXPECT_EQ(asked.caption, "Drawing has changed");
+        EXPECT_EQ(asked.buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(asked.icon, MessageIcon::Question);
+        EXPECT_EQ(f.services.called("fig_save"), c.saves) << c.what;
+        EXPECT_EQ(f.win->modified, 1) << c.what << ": only the saver clears the flag";
+    }
+}
+
+TEST(DchildClose, ClosingTheMdiWindowFollowsTheAnswer)
+{
+    AppFixture f;
+    Dchild* win = g_active_draw;
+    ASSERT_NE(win, nullptr);
+    QPointer<QWidget> alive(win);
+    win->modified = 1;
+
+    f.ui.boxes.push_answer(MessageResult::Cancel);
+    win->parentWidget()->close();
+    process_deferred_deletes();
+    ASSERT_FALSE(alive.isNull()) << "Cancel keeps the window";
+    EXPECT_EQ(g_active_draw, win);
+
+    f.services.save_succeeds = false;
+    f.ui.boxes.push_answer(MessageResult::Yes);
+    win->parentWidget()->close();
+    process_deferred_deletes();
+    ASSERT_FALSE(alive.isNull()) << "a failed save keeps the window";
+
+    f.ui.boxes.push_answer(MessageResult::No);
+    win->parentWidget()->close();
+    process_deferred_deletes();
+    EXPECT_TRUE(alive.isNull()) << "No closes and releases the window";
+    EXPECT_EQ(g_active_draw, nullptr) << "no reference to a closed window";
+}
+
+TEST(DchildClose, ActiveReferenceIsClearedOnlyByTheActiveWindowsClose)
+{
+    AppFixture f;
+    Dchild* first = g_active_draw;
+    f.client().CmFileNew();
+    Dchild* second = g_active_draw;
+    ASSERT_NE(first, second);
+
+    QPointer<QWidget> first_alive(first);
+    first->parentWidget()->close();
+    process_deferred_deletes();
+    EXPECT_TRUE(first_alive.isNull());
+    EXPECT_EQ(g_active_draw, second) << "closing another window keeps the active one";
+
+    second->parentWidget()->close();
+    process_deferred_deletes();
+    EXPECT_EQ(g_active_draw, nullptr);
+}
+
+TEST(DchildClose, ClosingTheBlockOwnerMakesPasteUnavailable)
+{
+    AppFixture f;
+    Dchild* owner = g_active_draw;
+    f.services.owner_of_block = owner;
+    f.client().CmFileNew();
+    Dchild* other = g_active_draw;
+    EXPECT_TRUE(other->enabler_rule(CommandEnabler::Paste));
+    owner->parentWidget()->close();
+    process_deferred_deletes();
+    EXPECT_EQ(f.services.owner_of_block, nullptr);
+    EXPECT_FALSE(other->enabler_rule(CommandEnabler::Paste));
+}
+
+TEST(AppClose, RefusedWhileTheProverIsOpen)
+{
+    AppFixture f;
+    auto prover = std::make_unique<QWidget>();
+    g_prover_app = prover.get();
+    g_active_draw->modified = 1;
+    EXPECT_FALSE(f.app->CanClose());
+    ASSERT_EQ(f.ui.boxes.asked().size(), 1u);
+    EXPECT_EQ(f.ui.boxes.asked()[0].text, "Please close the prover first.");
+    EXPECT_EQ(f.ui.boxes.asked()[0].buttons, MessageButtons::Ok);
+
+    f.app->frame()->close();
+    process_deferred_deletes();
+    EXPECT_TRUE(f.app->frame()->isVisible()) << "the frame stays open";
+    EXPECT_EQ(f.client().children().size(), 1u);
+
+    prover.reset();
+    EXPECT_TRUE(prover_flag_clear()) << "a closed prover window leaves no reference";
+}
+
+TEST(AppClose, AsksEveryDrawingAndStopsAtTheFirstRefusal)
+{
+    AppFixture f;
+    Dchild* first = g_active_draw;
+    f.client().CmFileNew();
+    Dchild* second = g_active_draw;
+    f.client().CmFileNew();
+    first->modified = 1;
+    second->modified = 1;
+    f.ui.boxes.push_answer(MessageResult::No);
+    f.ui.boxes.push_answer(MessageResult::Cancel);
+    EXPECT_FALSE(f.app->CanClose());
+    EXPECT_EQ(f.ui.boxes.asked().size(), 2u);
+    EXPECT_EQ(f.client().children().size(), 3u) << "every window stays with its data";
+    EXPECT_EQ(first->objects().count(), 20);
+
+    f.ui.boxes.push_answer(MessageResult::No);
+    f.ui.boxes.push_answer(MessageResult::No);
+    EXPECT_TRUE(f.app->CanClose());
+}
+
+}  // namespace
