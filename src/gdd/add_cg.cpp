@@ -47,17 +47,17 @@ void adj_cg(Gdd_cg* G)
         trace_str("adj_cg\n");
     while (Gdd_cg* M = fd_cg_meet(G)) {
         if (cg_sub(M, G)) {
-            M->state = kDead;
+            kill_rec(M);
         } else if (cg_sub(G, M)) {
-            G->state = kDead;
+            kill_rec(G);
             G = M;
         } else {
             Gdd_cg* N = g_cg_list.append_copy(*G);
             N->state = kNew;
             for (int i = 0; i <= M->last; ++i)
                 add_cg_seg(N, M->end1[static_cast<std::size_t>(i)], M->end2[static_cast<std::size_t>(i)]);
-            G->state = kDead;
-            M->state = kDead;
+            kill_rec(G);
+            kill_rec(M);
             if (G->reasons || M->reasons) {
                 clear_merge_db();
                 new_co(kCondCong, G);

@@ -66,14 +66,14 @@ void adj_cir(Gdd_cir* C)
         trace_str("adj_cir\n");
     while (Gdd_cir* M = fd_cir_meet(C)) {
         if (cir_sub(M, C)) {
-            M->state = kDead;
+            kill_rec(M);
         } else if (cir_sub(C, M)) {
-            C->state = kDead;
+            kill_rec(C);
             C = M;
         } else {
             Gdd_cir* N = g_cir_list.append_copy(*C);
-            C->state = kDead;
-            M->state = kDead;
+            kill_rec(C);
+            kill_rec(M);
             if (N->centre == 0)
                 N->centre = M->centre;
             for (int i = 0; i <= M->last; ++i)

@@ -50,12 +50,12 @@ void ea_deg(Gdd_ea* E, Gdd_line* w, Gdd_line* x, Gdd_line* y, Gdd_line* z)
 {
     clear_merge_db();
     if (xpara_ln(w, x) && y != z) {
-        E->state = kDead;
+        kill_rec(E);
         add_codb2_ln(kCondEqAngle, w, x, y, z);
         add_codb2_ln(kCondPara, w, x);
         add_ppn(8, y, z);
     } else if (xperp_ln(w, x)) {
-        E->state = kDead;
+        kill_rec(E);
         add_codb2_ln(kCondEqAngle, w, x, y, z);
         add_codb2_ln(kCondPerp, w, x);
         add_tx(9, y, z);

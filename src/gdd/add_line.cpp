@@ -61,7 +61,7 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
         if (!P->live() || !in_pls(old, P))
             continue;
         Gdd_pline* Q = cp_pls(P);
-        P->state = kDead;
+        kill_rec(P);
         if (in_pls(neu, Q)) {
             remove_line(Q, old);
         } else {
@@ -76,13 +76,13 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
         if (Q->last >= 1)
             queue_pline(Q);
         else
-            Q->state = kDead;
+            kill_rec(Q);
     }
     for (Gdd_tline* T : g_tn_list) {
         if (!T->live() || !in_tp(old, T))
             continue;
         Gdd_tline* U = new_tp(T->l1 == old ? neu : T->l1, T->l2 == old ? neu : T->l2);
-        T->state = kDead;
+        kill_rec(T);
         clear_merge_db();
         new_co(kCondPerp, T);
         new_co(kCondColl, neu);
@@ -132,16 +132,16 @@ void add_line(int lemma, int a, int b, int c)
 
     while (Gdd_line* M = fd_ln_meet2(L)) {
         if (ln_sub(L, M)) {
-            L->state = kDead;
+            kill_rec(L);
             ln_merge_upd(L, M);
             L = M;
         } else if (ln_sub(M, L)) {
-            M->state = kDead;
+            kill_rec(M);
             ln_merge_upd(M, L);
         } else {
             Gdd_line* N = cp_ln(L);
-            L->state = kDead;
-            M->state = kDead;
+            kill_rec(L);
+            kill_rec(M);
             for (int i = 0; i <= M->last; ++i)
                 ln_ins(N, M->pts[static_cast<std::size_t>(i)]);
             if (L->reasons || M->reasons) {

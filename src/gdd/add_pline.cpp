@@ -38,10 +38,10 @@ void add_pls_line(Gdd_pline* P, Gdd_line* l)
 Gdd_pline* merge_pls(Gdd_pline* into, Gdd_pline* from)
 {
     Gdd_pline* Q = g_pn_list.append_copy(*into);
-    into->state = kDead;
+    kill_rec(into);
     for (int i = 0; i <= from->last; ++i)
         add_pls_line(Q, from->lines[static_cast<std::size_t>(i)]);
-    from->state = kDead;
+    kill_rec(from);
     Q->lemma = 2;
     clear_merge_db();
     new_co(kCondPara, into);

@@ -41,7 +41,7 @@ Gdd_ra* add_ra(int lemma, int o, int p1, int p2, int p3, int p4, int p5, int p6,
     const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
     auto to_cong = [R](Seg known1, Seg known2, Seg x, Seg y) {
         new_co(kCondRatio, R);
-        R->state = kDead;
+        kill_rec(R);
         add_cong1(0, known1.a, known1.b, known2.a, known2.b, x.a, x.b, y.a, y.b);
     };
     if (cong(s1, s3))

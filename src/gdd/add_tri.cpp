@@ -26,9 +26,9 @@ void add_member(Gdd_tri* T, int s, int a, int b, int c)
 Gdd_tri* merge_tri(Gdd_tri* from, Gdd_tri* with, Gdd_tri* first_named, Gdd_tri* second_named)
 {
     Gdd_tri* C = tri_list().append_copy(*from);
-    from->state = kDead;
+    kill_rec(from);
     tri_union(C, with);
-    with->state = kDead;
+    kill_rec(with);
     C->state = kNew;
     clear_merge_db();
     new_co(tri_cond_type(), first_named);

@@ -47,6 +47,10 @@ struct Gdd_fact {
     bool live() const { return state != kDead; }
 };
 
+// A record dies only through here (merged away or found degenerate), so that
+// an index kept beside a list has one place to follow. Records never revive.
+inline void kill_rec(Gdd_fact* rec) { rec->state = kDead; }
+
 // Collinear points, ascending without repeats.
 struct Gdd_line : Gdd_fact {
     std::int8_t last = 0;            // count - 1
