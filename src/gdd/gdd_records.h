@@ -8,6 +8,12 @@
 // links them through `next`. List order decides which rule fires first; `seq`
 // is a record's position in its list, so that an index kept beside a list can
 // return the first match in list order.
+//
+// Records change in few places only, which an index has to follow: they are
+// created by Gdd_list::append / append_copy, die through kill_rec, gain points
+// or members through ln_ins, cir_ins, add_cg_seg and the class and triangle
+// merges, and equal-angle records have a merged line replaced in place
+// (ln_merge_upd).
 
 #include <array>
 #include <cstddef>
