@@ -1,0 +1,146 @@
+// The MDI client: numbered titles, point-file opening, help and about.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QToolButton>
+
+#include "window/help_pages.h"
+#include "window_test_support.h"
+
+namespace {
+
+std::vector<std::string> titles(Dclient& client)
+{
+    std::vector<std::string> out;
+    for (Dchild* child : client.children())
+        out.push_back(child->title());
+    return out;
+}
+
+TEST(Dclient, StartOpensDiagramOne)
+{
+    AppFixture f;
+    EXPECT_EQ(titles(f.client()), std::vector<std::string>{"Diagram 1"});
+    EXPECT_EQ(g_active_draw, f.client().last_child());
+    EXPECT_TRUE(f.services.called("CmScriptManager")) << "the Script Manager opens at start";
+    EXPECT_FALSE(f.services.called("fig_read"));
+}
+
+TEST(Dclient, NewNewLoadNewNumbersOnlyTheNewDrawings)
+{
+    AppFixture f;
+    f.client().CmFileNew();
+    f.ui.files.push_answer("/data/figures/square.fig");
+    f.client().CmFileOpen();
+    f.client().CmFileNew();
+    EXPECT_EQ(titles(f.client()),
+              (std::vector<std::string>{"Diagram 1", "Diagram 2", "/data/figures/square.fig", "Diagram 3"}));
+    EXPECT_EQ(f.client().new_count(), 3u);
+
+    Dchild* loaded = f.client().children()[2];
+    EXPECT_EQ(loaded->untitled, 0);
+    EXPECT_EQ(loaded->file_data.default_ext, "fig");
+    ASSERT_EQ(f.services.read_paths.size(), 1u);
+    EXPECT_EQ(f.services.read_paths[0], "/data/figures/square.fig");
+
+    ASSERT_EQ(f.ui.files.asked().size(), 1u);
+    EXPECT_FALSE(f.ui.files.asked()[0].save);
+    EXPECT_EQ(f.ui.files.asked()[0].filter, "Point Files (*.fig)|*.fig|");
+    EXPECT_EQ(f.ui.files.asked()[0].default_ext, "fig");
+}
+
+TEST(Dclient, CancelledOpenCreatesNothing)
+{
+    AppFixture f;
+    f.ui.files.push_answer(std::nullopt);
+    f.client().CmFileOpen();
+    EXPECT_EQ(f.client().children().size(), 1u);
+    f.client().CmFileNew();
+    EXPECT_EQ(f.client().children().back()->title(), "Diagram 2") << "the cancelled open left no file behind";
+}
+
+TEST(Dclient, ClosingADrawingDoesNotFreeItsNumber)
+{
+    AppFixture f;
+    g_active_draw->parentWidget()->close();
+    process_deferred_deletes();
+    f.client().CmFileNew();
+    EXPECT_EQ(titles(f.client()), std::vector<std::string>{"Diagram 2"});
+}
+
+TEST(Dclient, CommandLineFileIsLoadedIntoTheFirstWindow)
+{
+    ensure_widgets_application();
+    ScriptedUi ui;
+    RecordingServices services;
+    {
+        TDrawApp app(ui.services(), services, "/data/start.fig");
+        app.InitMainWindow();
+        app.InitInstance();
+        ASSERT_EQ(app.client()->children().size(), 1u);
+        Dchild* first = app.client()->children()[0];
+        EXPECT_EQ(first->title(), "Diagram 1") << "the window keeps its title";
+        EXPECT_EQ(first->untitled, 1) << "and stays untitled";
+        ASSERT_EQ(services.read_paths.size(), 1u);
+        EXPECT_EQ(services.read_paths[0], "/data/start.fig");
+    }
+    process_deferred_deletes();
+}
+
+TEST(Dclient, HelpCommandsOpenTheirPages)
+{
+    AppFixture f;
+    const std::pair<int, int> cases[] = {{185, 0}, {196, 531}, {227, 516}, {228, 256}, {231, 519}};
+    for (auto [id, context] : cases) {
+        EXPECT_TRUE(f.client().handles_command(id)) << id;
+        f.client().command(id);
+        ASSERT_FALSE(f.ui.help.shown().empty());
+        EXPECT_EQ(f.ui.help.shown().back(), context) << id;
+    }
+    f.client().command(212);
+    EXPECT_EQ(f.ui.help.about_count(), 1);
+}
+
+TEST(Dclient, HelpWorksWithoutAnyDrawingWindow)
+{
+    AppFixture f;
+    g_active_draw->parentWidget()->close();
+    process_deferred_deletes();
+    ASSERT_EQ(g_active_draw, nullptr);
+    EXPECT_TRUE(f.app->command_enabled(185));
+    EXPECT_TRUE(f.app->route_command(185));
+    EXPECT_EQ(f.ui.help.shown().back(), 0);
+    EXPECT_TRUE(f.app->command_enabled(500)) << "New Window is enabled without a drawing";
+    EXPECT_FALSE(f.app->command_enabled(101)) << "drawing commands need a drawing";
+}
+
+TEST(Dclient, EveryHelpContextHasItsOwnPage)
+{
+    const std::string dir = help_directory();
+    ASSERT_FALSE(dir.empty()) << "help pages not found";
+    std::set<std::string> pages;
+    for (int id : {185, 196, 227, 228, 231}) {
+        const std::string page = help_page_file(*help_context_of_command(id));
+        pages.insert(page);
+        QFile file(QString::fromStdString(dir + "/" + page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<h1>"))) << page;
+    }
+    EXPECT_EQ(pages.size(), 5u);
+}
+
+TEST(Dclient, FileCommandsAreDisabledWhileTheActiveDrawingSteps)
+{
+    AppFixture f;
+    add_free_point(*g_active_draw, 30, 30, "A");
+    EXPECT_TRUE(f.client().CeFile());
+    g_active_draw->command(207);
+    EXPECT_FALSE(f.client().CeFile());
+    EXPECT_FALSE(f.app->command_enabled(500));
+    EXPECT_FALSE(f.app->command_enabled(501));
+    EXPECT_FALSE(f.app->toolbox_button(501)->isEnabled()) << "the toolbox follows";
+}
+
+}  // namespace
