@@ -1,5 +1,6 @@
 #include "platform/image_dc.h"
 
+#include "platform/clip_geometry.h"
 #include "platform/qt_drawing.h"
 #include "platform/text_metrics.h"
 
@@ -29,6 +30,17 @@ Box normalised(int left, int top, int right, int bottom)
     if (top > bottom)
         std::swap(top, bottom);
     return {left, top, right, bottom};
+}
+
+bool within_safe_limit(const Box& b)
+{
+    auto ok = [](int v) { return std::abs(static_cast<double>(v)) <= kRasterSafeLimit; };
+    return ok(b.left) && ok(b.top) && ok(b.right) && ok(b.bottom);
+}
+
+int chebyshev(double dx, double dy)
+{
+    return static_cast<int>(std::max(std::fabs(dx), std::fabs(dy)));
 }
 
 // The traced outline of a box: through the centres of its outermost pixels
@@ -221,6 +233,27 @@ bool ImageDC::thin_combined_line() const
     return state_.rop != Rop2::Copy && state_.pen.width <= 1 && state_.pen.style != PenStyle::Null;
 }
 
+QRectF ImageDC::clip_area() const
+{
+    const double margin = std::max(state_.pen.width, 1) + 4.0;
+    return QRectF(-margin, -margin, surface_.width() + 2 * margin, surface_.height() + 2 * margin);
+}
+
+void ImageDC::combine_clipped_line(int x0, int y0, int x1, int y1, int& style_pos)
+{
+    const int start = style_pos;
+    style_pos = start + chebyshev(double(x1) - x0, double(y1) - y0);
+    QPointF a(x0, y0);
+    QPointF b(x1, y1);
+    if (!clip_segment(a, b, clip_area()))
+        return;
+    const int ax = static_cast<int>(std::lround(a.x()));
+    const int ay = static_cast<int>(std::lround(a.y()));
+    // Keep the dashes where they would be on the whole line.
+    int pos = start + chebyshev(double(ax) - x0, double(ay) - y0);
+    combine_line(ax, ay, static_cast<int>(std::lround(b.x())), static_cast<int>(std::lround(b.y())), pos);
+}
+
 void ImageDC::combine_line(int x0, int y0, int x1, int y1, int& style_pos)
 {
     QImage& image = surface_.image();
@@ -252,11 +285,15 @@ void ImageDC::line_to(int x, int y)
 {
     if (thin_combined_line()) {
         int style_pos = 0;
-        combine_line(state_.position.x, state_.position.y, x, y, style_pos);
+        combine_clipped_line(state_.position.x, state_.position.y, x, y, style_pos);
     } else {
-        QPainterPath path(centre_of(state_.position.x, state_.position.y));
-        path.lineTo(centre_of(x, y));
-        paint(nullptr, &path);
+        QPointF a = centre_of(state_.position.x, state_.position.y);
+        QPointF b = centre_of(x, y);
+        if (clip_segment(a, b, clip_area())) {
+            QPainterPath path(a);
+            path.lineTo(b);
+            paint(nullptr, &path);
+        }
     }
     state_.position = {x, y};
 }
@@ -267,9 +304,44 @@ void ImageDC::ellipse(int left, int top, int right, int bottom)
     if (b.right == b.left || b.bottom == b.top)
         return;
     const bool with_pen = state_.pen.style != PenStyle::Null;
+    if (!within_safe_limit(b)) {
+        paint_clipped_polygon(flatten_elliptic_arc(traced_rect(b, with_pen), 0.0, 360.0, clip_area()));
+        return;
+    }
     QPainterPath path;
     path.addEllipse(traced_rect(b, with_pen));
     paint(&path, &path);
+}
+
+void ImageDC::paint_clipped_polygon(const QPolygonF& polygon)
+{
+    const QRectF area = clip_area();
+    const QPolygonF clipped =
+        area.contains(polygon.boundingRect()) ? polygon : clip_polygon(polygon, area);
+    if (clipped.size() < 2)
+        return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(clipped);
+    path.closeSubpath();
+    paint(&path, &path);
+}
+
+void ImageDC::paint_clipped_polyline(const QPolygonF& points)
+{
+    const QRectF area = clip_area();
+    QPainterPath path;
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        QPointF a = points[i - 1];
+        QPointF b = points[i];
+        if (!clip_segment(a, b, area))
+            continue;
+        if (path.isEmpty() || path.currentPosition() != a)
+            path.moveTo(a);
+        path.lineTo(b);
+    }
+    if (!path.isEmpty())
+        paint(nullptr, &path);
 }
 
 void ImageDC::rectangle(int left, int top, int right, int bottom)
@@ -278,8 +350,14 @@ void ImageDC::rectangle(int left, int top, int right, int bottom)
     if (b.right == b.left || b.bottom == b.top)
         return;
     const bool with_pen = state_.pen.style != PenStyle::Null;
+    QRectF rect = traced_rect(b, with_pen);
+    if (!within_safe_limit(b)) {
+        rect = rect.intersected(clip_area());  // the cut sides lie outside the picture
+        if (rect.isEmpty())
+            return;
+    }
     QPainterPath path;
-    path.addRect(traced_rect(b, with_pen));
+    path.addRect(rect);
     paint(&path, &path, false);
 }
 
@@ -293,6 +371,17 @@ void ImageDC::arc_figure(ArcShape shape, int left, int top, int right, int botto
     const QRectF rect = traced_rect(b, with_pen || shape == ArcShape::Arc);
     const double start = radial_angle(rect, x1, y1);
     const double sweep = ccw_sweep(start, radial_angle(rect, x2, y2));
+    if (!within_safe_limit(b)) {
+        QPolygonF points = flatten_elliptic_arc(rect, start, sweep, clip_area());
+        if (shape == ArcShape::Arc) {
+            paint_clipped_polyline(points);
+            return;
+        }
+        if (shape == ArcShape::Pie)
+            points.prepend(rect.center());
+        paint_clipped_polygon(points);
+        return;
+    }
     QPainterPath path;
     switch (shape) {
     case ArcShape::Arc:
@@ -336,11 +425,7 @@ void ImageDC::polygon(std::span<const DevPoint> points)
     QPolygonF poly;
     for (const DevPoint& p : points)
         poly << centre_of(p.x, p.y);
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    path.addPolygon(poly);
-    path.closeSubpath();
-    paint(&path, &path);
+    paint_clipped_polygon(poly);
 }
 
 void ImageDC::polyline(std::span<const DevPoint> points)
@@ -350,24 +435,31 @@ void ImageDC::polyline(std::span<const DevPoint> points)
     if (thin_combined_line()) {
         int style_pos = 0;
         for (std::size_t i = 1; i < points.size(); ++i)
-            combine_line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, style_pos);
+            combine_clipped_line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, style_pos);
         return;
     }
-    QPainterPath path(centre_of(points[0].x, points[0].y));
-    for (std::size_t i = 1; i < points.size(); ++i)
-        path.lineTo(centre_of(points[i].x, points[i].y));
-    paint(nullptr, &path);
+    QPolygonF poly;
+    for (const DevPoint& p : points)
+        poly << centre_of(p.x, p.y);
+    paint_clipped_polyline(poly);
 }
 
 void ImageDC::fill_rect(const DevRect& rect, const Brush& brush)
 {
     QImage& image = surface_.image();
     const Box b = normalised(rect.left, rect.top, rect.right, rect.bottom);
-    if (image.isNull() || brush.kind == BrushKind::Hollow || b.right == b.left || b.bottom == b.top)
+    if (image.isNull() || brush.kind == BrushKind::Hollow)
+        return;
+    // Cut to the picture first: a box of any size costs no more than the picture.
+    const int left = std::max(b.left, 0);
+    const int top = std::max(b.top, 0);
+    const int right = std::min(b.right, image.width());
+    const int bottom = std::min(b.bottom, image.height());
+    if (right <= left || bottom <= top)
         return;
     QPainter painter(&image);
     prepare(painter, false);
-    painter.fillRect(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top), to_qbrush(brush));
+    painter.fillRect(QRect(left, top, right - left, bottom - top), to_qbrush(brush));
 }
 
 void ImageDC::text_out(int x, int y, std::string_view utf8)
@@ -376,6 +468,10 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
     if (image.isNull() || utf8.empty())
         return;
     const DevSize extent = measure_text(state_.font, utf8);
+    const long long right = static_cast<long long>(x) + extent.cx;
+    const long long bottom = static_cast<long long>(y) + extent.cy;
+    if (x >= image.width() || y >= image.height() || right < 0 || bottom < 0)
+        return;  // nothing of it would show
     QPainter painter(&image);
     if (state_.bk_mode == BkMode::Opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
@@ -396,16 +492,20 @@ void ImageDC::bit_blt(int x, int y, int w, int h, const DeviceContext& src, int 
 {
     const Surface* from = src.surface();
     QImage& image = surface_.image();
-    if (!from || image.isNull() || w <= 0 || h <= 0)
+    if (!from || image.isNull() || from->image().isNull() || w <= 0 || h <= 0)
         return;
-    // Clip the block to both pictures.
-    QRect source = QRect(sx, sy, w, h) & from->image().rect();
-    if (source.isEmpty())
+    // Clip the block to both pictures, in wide integers so no size overflows.
+    using Wide = long long;
+    Wide x0 = x, y0 = y, x1 = Wide(x) + w, y1 = Wide(y) + h;  // target, end exclusive
+    const Wide dx = Wide(sx) - x, dy = Wide(sy) - y;            // target -> source
+    x0 = std::max({x0, Wide(0), -dx});
+    y0 = std::max({y0, Wide(0), -dy});
+    x1 = std::min({x1, Wide(image.width()), Wide(from->width()) - dx});
+    y1 = std::min({y1, Wide(image.height()), Wide(from->height()) - dy});
+    if (x1 <= x0 || y1 <= y0)
         return;
-    QRect target = source.translated(x - sx, y - sy) & image.rect();
-    if (target.isEmpty())
-        return;
-    source = target.translated(sx - x, sy - y);
+    const QRect target(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
+    const QRect source = target.translated(int(dx), int(dy));
     // A copy first, so that a block moved within one picture reads the old pixels.
     const QImage block = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
     for (int row = 0; row < target.height(); ++row) {

@@ -9,6 +9,8 @@
 #include "platform/surface.h"
 
 class QPainter;
+class QPolygonF;
+class QRectF;
 class QPainterPath;
 
 class ImageDC : public DeviceContext {
@@ -51,6 +53,11 @@ private:
     // start pixel in, end pixel out.
     bool thin_combined_line() const;
     void combine_line(int x0, int y0, int x1, int y1, int& style_pos);
+    void combine_clipped_line(int x0, int y0, int x1, int y1, int& style_pos);
+    // The picture with a margin wider than the pen: what lies beyond is cut.
+    QRectF clip_area() const;
+    void paint_clipped_polygon(const QPolygonF& polygon);
+    void paint_clipped_polyline(const QPolygonF& points);
 
     Surface& surface_;
 };
