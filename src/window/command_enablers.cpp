@@ -97,8 +97,8 @@ void CmShowProver(Dchild& win)
 {
     if (!prover_flag_clear())
         return;
-    // Every toolbox button stands enabled for a moment, so that the prover
-    // finds the toolbox usable when it draws into the window.
+    // The toolbox is shown with every button enabled as the prover opens;
+    // the flag itself goes back to the per-command rules at once.
     win.objects().command_lock() = 1;
     if (g_app)
         g_app->update_toolbox();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -110,7 +111,13 @@ public:
     void open_script_manager() override { calls.push_back({"CmScriptManager", 0}); }
     bool script_manager_open() const override { return script_open; }
     void script_refresh() override { calls.push_back({"script_refresh", 0}); }
-    void run_prover_app() override { calls.push_back({"CmShowProver", 0}); }
+    void run_prover_app() override
+    {
+        calls.push_back({"CmShowProver", 0});
+        if (on_run_prover)
+            on_run_prover();
+    }
+    std::function<void()> on_run_prover;
     void draw_script(Dchild&) override { calls.push_back({"CmDrawScript", 0}); }
     int prover_point_count() const override { return prover_points; }
     void upd_attr_buf(Dchild& win) override

@@ -1,0 +1,297 @@
+// The eleven command enablers and the command-enable flag.
+
+#include <gtest/gtest.h>
+
+#include <QToolButton>
+
+#include <map>
+
+#include "window/command_table.h"
+#include "window_test_support.h"
+
+namespace {
+
+// The enabler bindings, by enabler.
+const std::map<std::string, std::vector<int>>& guarded_ids()
+{
+    static const std::map<std::string, std::vector<int>> table = {
+        {"DrivingPoint", {220, 238, 239, 420, 423, 424, 425, 426, 428, 430, 461}},
+        {"Paste", {453}},
+        {"NotStepping", {195}},
+        {"DragModes", {175, 176, 177, 178, 179, 226, 242, 243}},
+        {"Restore", {141}},
+        {"DrawScript", {221}},
+        {"Enabled", {101, 180, 280, 287, 288}},
+        {"Objects1", {99, 134, 140, 168, 169, 172, 173, 206, 207, 210, 211, 214, 216, 230, 233, 281, 285, 286,
+                      291, 292, 422, 465, 466, 502, 24334}},
+        {"Objects2", {103, 109, 110, 111, 112, 113, 125, 129, 132, 133, 135, 136, 145, 159, 161, 164, 170, 171, 181,
+                      186, 187, 189, 190, 191, 194, 197, 198, 203, 204, 205, 224, 282, 289, 290, 296, 297, 298, 451,
+                      452}},
+        {"Objects3", {102, 104, 105, 106, 107, 108, 115, 117, 118, 119, 120, 121, 122, 123, 124, 126, 127, 128,
+                      130, 131, 143, 144, 146, 147, 148, 150, 151, 153, 158, 160, 162, 165, 182, 183, 192, 199,
+                      222, 236, 237, 283, 293, 295, 458}},
+        {"Objects4", {114, 116, 149, 157, 163, 166, 384}},
+    };
+    return table;
+}
+
+std::set<int> all_guarded()
+{
+    std::set<int> ids;
+    for (const auto& [name, list] : guarded_ids())
+        ids.insert(list.begin(), list.end());
+    return ids;
+}
+
+// Ids of the table without an enabler entry (framework default: enabled).
+std::set<int> unguarded()
+{
+    std::set<int> ids;
+    const std::set<int> guarded = all_guarded();
+    for (const DchildCommand& c : dchild_commands())
+        if (!guarded.count(c.id))
+            ids.insert(c.id);
+    return ids;
+}
+
+std::set<int> enabled_ids(Dchild& win)
+{
+    std::set<int> ids;
+    for (const DchildCommand& c : dchild_commands())
+        if (win.command_enabled(c.id).value_or(false))
+            ids.insert(c.id);
+    return ids;
+}
+
+std::set<int> ids_of(std::initializer_list<const char*> enablers)
+{
+    std::set<int> ids;
+    for (const char* name : enablers) {
+        const auto& list = guarded_ids().at(name);
+        ids.insert(list.begin(), list.end());
+    }
+    return ids;
+}
+
+std::set<int> united(std::set<int> a, const std::set<int>& b)
+{
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+void add_objects(Dchild& win, int n)
+{
+    for (int i = 0; i < n; ++i)
+        add_free_point(win, 20 + 30 * i, 40, std::string(1, char('A' + i)).c_str());
+}
+
+TEST(Enablers, BindingsAreTheTablesOwn)
+{
+    std::map<std::string, std::set<int>> bound;
+    for (const DchildCommand& c : dchild_commands())
+        if (c.enabler != CommandEnabler::None)
+            bound[std::string(enabler_name(c.enabler)).substr(2)].insert(c.id);
+    std::size_t total = 0;
+    for (const auto& [name, list] : guarded_ids()) {
+        EXPECT_EQ(bound[name], std::set<int>(list.begin(), list.end())) << name;
+        total += list.size();
+    }
+    EXPECT_EQ(total, 142u);
+}
+
+TEST(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
+{
+    WindowFixture f;
+    const std::set<int> expected = united(ids_of({"Enabled", "NotStepping"}), unguarded());
+    EXPECT_EQ(enabled_ids(*f.win), expected);
+    EXPECT_TRUE(f.win->command_enabled(287).value()) << "the segment tool works on an empty drawing";
+    EXPECT_FALSE(f.win->command_enabled(135).value()) << "the menu's segment needs two objects";
+    EXPECT_EQ(f.win->objects().record_count(), 20) << "the enablers refresh the record count";
+}
+
+TEST(Enablers, ObjectThresholdsOneToFour)
+{
+    const std::set<int> base = united(ids_of({"Enabled", "NotStepping"}), unguarded());
+    const std::set<int> by_count[] = {
+        united(base, ids_of({"Objects1", "DragModes"})),
+        united(base, ids_of({"Objects1", "Objects2", "DragModes"})),
+        united(base, ids_of({"Objects1", "Objects2", "Objects3", "DragModes"})),
+        united(base, ids_of({"Objects1", "Objects2", "Objects3", "Objects4", "DragModes"})),
+    };
+    for (int n = 1; n <= 4; ++n) {
+        WindowFixture f;
+        add_objects(*f.win, n);
+        EXPECT_EQ(enabled_ids(*f.win), by_count[n - 1]) << n << " objects";
+    }
+}
+
+TEST(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
+{
+    WindowFixture f;
+    add_objects(*f.win, 4);
+    ObjectTable& t = f.win->objects();
+    t.last_driver() = 0;
+    t.restore_top() = 15;
+    f.services.owner_of_block = f.win.get();
+    g_prover_app = f.win.get();
+    f.services.prover_points = 5;
+    f.win->command(207);
+    ASSERT_EQ(t.action_state(), 207);
+    ASSERT_EQ(t.command_lock(), -1);
+    EXPECT_EQ(enabled_ids(*f.win), united(ids_of({"DrivingPoint", "Paste"}), unguarded()));
+    g_prover_app = nullptr;
+}
+
+TEST(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
+{
+    WindowFixture f;
+    f.win->objects().command_lock() = 1;
+    const std::set<int> expected = united(
+        ids_of({"Enabled", "NotStepping", "Objects1", "Objects2", "Objects3", "Objects4", "DrivingPoint", "Paste"}),
+        unguarded());
+    EXPECT_EQ(enabled_ids(*f.win), expected)
+        << "drag modes, restore and draw-script still test their own conditions";
+}
+
+TEST(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
+{
+    WindowFixture f;
+    add_objects(*f.win, 4);
+    ObjectTable& t = f.win->objects();
+    t.command_lock() = -1;
+    t.restore_top() = 16;
+    const std::set<int> expected = united(ids_of({"DragModes", "Restore"}), unguarded());
+    EXPECT_EQ(enabled_ids(*f.win), expected);
+}
+
+TEST(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
+{
+    WindowFixture f;
+    add_objects(*f.win, 2);
+    f.win->objects().command_lock() = 5;
+    EXPECT_TRUE(f.win->command_enabled(135).value());
+    EXPECT_FALSE(f.win->command_enabled(102).value());
+}
+
+TEST(Enablers, ConditionalEnablers)
+{
+    WindowFixture f;
+    ObjectTable& t = f.win->objects();
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
+    t.last_driver() = 0;
+    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
+
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::Restore));
+    t.restore_top() = 15;
+    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Restore));
+
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::Paste));
+    f.services.owner_of_block = f.win.get();
+    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Paste));
+
+    // Draw According to Script: the prover must be open and hold a statement.
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript));
+    auto prover = std::make_unique<QWidget>();
+    g_prover_app = prover.get();
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript)) << "empty point table";
+    f.services.prover_points = 1;
+    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::DrawScript));
+    prover.reset();
+    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript)) << "prover closed";
+}
+
+TEST(Enablers, CommandsOfMissingSubsystemsStayDisabled)
+{
+    WindowFixture f;
+    add_objects(*f.win, 4);
+    f.services.missing = {CommandHandler::ConsMode, CommandHandler::SetColor, CommandHandler::Animation};
+    f.win->objects().last_driver() = 0;
+    EXPECT_FALSE(f.win->command_enabled(103).value()) << "constructions";
+    EXPECT_FALSE(f.win->command_enabled(287).value()) << "construction tools";
+    EXPECT_FALSE(f.win->command_enabled(137).value()) << "a command without an enabler";
+    EXPECT_FALSE(f.win->command_enabled(420).value()) << "animation";
+    EXPECT_TRUE(f.win->command_enabled(101).value()) << "the window's own commands";
+    EXPECT_TRUE(f.win->command_enabled(175).value());
+    EXPECT_TRUE(f.win->command_enabled(24334).value()) << "an enabler without a handler";
+
+    ensure_widgets_application();
+    DrawingServices& none = no_drawing_services();
+    for (const DchildCommand& c : dchild_commands()) {
+        const bool own = c.handler == CommandHandler::DrawAction || c.handler == CommandHandler::DragMode ||
+                         c.handler == CommandHandler::ToggleView || c.handler == CommandHandler::UpdAttrBuf ||
+                         c.handler == CommandHandler::RestoreLast || c.handler == CommandHandler::None;
+        EXPECT_EQ(none.provides(c.handler) || own, own) << c.id;
+    }
+}
+
+TEST(Enablers, StepThroughLeftByTheRightButtonGivesTheCommandsBack)
+{
+    AppFixture f;
+    Dchild& win = f.active();
+    add_objects(win, 3);
+    f.app->update_toolbox();
+    ASSERT_TRUE(f.app->toolbox_button(291)->isEnabled());
+    ASSERT_TRUE(f.app->route_command(207));
+    EXPECT_EQ(win.objects().command_lock(), -1);
+    EXPECT_FALSE(f.app->toolbox_button(291)->isEnabled());
+    EXPECT_FALSE(f.app->toolbox_button(280)->isEnabled());
+
+    win.EvRButtonDown();
+    win.EvRButtonUp();
+    win.after_event();
+    EXPECT_EQ(win.objects().action_state(), 0);
+    EXPECT_EQ(win.objects().command_lock(), 0);
+    EXPECT_TRUE(f.app->toolbox_button(291)->isEnabled());
+    EXPECT_TRUE(f.app->toolbox_button(280)->isEnabled());
+}
+
+TEST(Enablers, StepThroughLeftByAnotherCommandGivesTheCommandsBack)
+{
+    AppFixture f;
+    Dchild& win = f.active();
+    add_objects(win, 3);
+    ASSERT_TRUE(f.app->route_command(207));
+    // The clipboard rectangle has no enabler, so it can be chosen while stepping.
+    ASSERT_TRUE(f.app->route_command(468));
+    EXPECT_EQ(win.objects().action_state(), 468);
+    EXPECT_EQ(win.objects().command_lock(), 0);
+    EXPECT_TRUE(f.app->command_enabled(214));
+}
+
+TEST(Enablers, FinishedStepThroughKeepsEverythingEnabled)
+{
+    AppFixture f;
+    Dchild& win = f.active();
+    add_objects(win, 1);
+    ASSERT_TRUE(f.app->route_command(207));
+    // Passing the last object ends the mode and sets the flag to 1.
+    win.draw_action(0);
+    win.objects().command_lock() = 1;
+    win.after_event();
+    EXPECT_EQ(win.objects().command_lock(), 1);
+    EXPECT_TRUE(f.app->command_enabled(384)) << "flag 1 enables even the four-object commands";
+}
+
+TEST(Enablers, ShowProverRefreshesTheToolboxAllEnabledThenOpens)
+{
+    AppFixture f;
+    Dchild& win = f.active();
+    // The prover finds every toolbox button enabled, even on an empty drawing.
+    std::vector<bool> buttons_when_opened;
+    f.services.on_run_prover = [&] {
+        for (QToolButton* b : f.app->toolbox_buttons())
+            buttons_when_opened.push_back(b->isEnabled());
+    };
+    win.command(193);
+    EXPECT_EQ(buttons_when_opened, std::vector<bool>(20, true));
+    EXPECT_EQ(win.objects().command_lock(), 0);
+    EXPECT_EQ(f.services.count("CmShowProver"), 1);
+
+    auto prover = std::make_unique<QWidget>();
+    g_prover_app = prover.get();
+    win.command(193);
+    EXPECT_EQ(f.services.count("CmShowProver"), 1) << "an open prover is not opened again";
+    prover.reset();
+}
+
+}  // namespace
