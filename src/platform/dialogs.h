@@ -5,10 +5,12 @@
 // from a script without ever blocking. The toolkit implementations live with
 // the windows.
 
+#include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
