@@ -1,0 +1,113 @@
+// The two candidates of a new intersection with a circle, marked by the point
+// computation on the device context it is given.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/compute_point.h"
+#include "model/diagram.h"
+#include "platform/recording_dc.h"
+
+namespace {
+
+class CandidateMarks : public ::testing::Test {
+protected:
+    int add_point(double x, double y, const char* name) {
+        Dpoint p(101, name);
+        p.cls = 1;
+        p.x = x;
+        p.y = y;
+        return d.table.append(p);
+    }
+    int add_constructed(int type, std::vector<int> parents) {
+        Dpoint p(type, "X");
+        p.cls = 1;
+        for (std::size_t k = 0; k < parents.size(); ++k) p.arg[k] = parents[k];
+        return d.table.append(p);
+    }
+    int place_new(int i, double mx, double my) {
+        d.table.mouse_x() = mx;
+        d.table.mouse_y() = my;
+        d.table.placing() = 1;
+        d.table.recompute() = 1;
+        return compute_point(d, &dc, i);
+    }
+
+    Diagram d;
+    RecordingDC dc;
+    // Line ab is y = 100; circle (o; o, c) has radius 50; (far; far, g) misses the line.
+    int a = add_point(0, 100, "A");
+    int b = add_point(10, 100, "B");
+    int o = add_point(150, 100, "O");
+    int c = add_point(150, 150, "C");
+    int far = add_point(150, 400, "F");
+    int g = add_point(150, 420, "G");
+};
+
+TEST_F(CandidateMarks, LineAndCircleInRed) {
+    const int x = add_constructed(122, {a, b, o, c});
+    EXPECT_EQ(place_new(x, 120, 90), kComputeCandidatesShown);
+    const auto marks = dc.calls_named("ellipse");
+    ASSERT_EQ(marks.size(), 2u);
+    std::vector<std::string> boxes{marks[0].canonical, marks[1].canonical};
+    std::sort(boxes.begin(), boxes.end());
+    EXPECT_EQ(boxes[0], "ellipse(198,98,202,102)");
+    EXPECT_EQ(boxes[1], "ellipse(98,98,102,102)");
+    for (const auto& m : marks) {
+        EXPECT_EQ(m.state.pen.colour, kRed);
+        EXPECT_EQ(m.state.pen.width, 1);
+        EXPECT_EQ(m.state.brush, kWhiteBrush);
+    }
+    // Pen and brush are given back.
+    EXPECT_EQ(dc.pen(), kBlackPen);
+    EXPECT_EQ(dc.brush(), kWhiteBrush);
+}
+
+TEST_F(CandidateMarks, TlineAndCircleInBlue) {
+    const int x = add_constructed(124, {o, a, b, o, c});  // tline x = 150 meets it at y = 50, 150
+    EXPECT_EQ(place_new(x, 150, 60), kComputeCandidatesShown);
+    const auto marks = dc.calls_named("ellipse");
+    ASSERT_EQ(marks.size(), 2u);
+    for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, kBlue);
+}
+
+TEST_F(CandidateMarks, TwoCirclesInRed) {
+    const int d2 = add_point(190, 100, "D");
+    const int e = add_point(190, 150, "E");
+    const int x = add_constructed(125, {o, c, d2, e});
+    EXPECT_EQ(place_new(x, 170, 60), kComputeCandidatesShown);
+    const auto marks = dc.calls_named("ellipse");
+    ASSERT_EQ(marks.size(), 2u);
+    for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, kRed);
+}
+
+TEST_F(CandidateMarks, NoneWithoutAnIntersectionOrAChoice) {
+    const int miss = add_constructed(122, {a, b, far, g});
+    EXPECT_EQ(place_new(miss, 120, 90), kComputeCandidatesShown);
+    const int known = add_constructed(122, {a, o, b, o});  // the circle passes through o
+    EXPECT_EQ(place_new(known, 120, 90), kComputeDone);
+    const int mid = add_constructed(103, {a, o});
+    place_new(mid, 120, 90);
+    EXPECT_EQ(dc.count("ellipse"), 0u);
+    // On recompute nothing is marked either.
+    const int x = add_constructed(122, {a, b, o, c});
+    d.table.placing() = 0;
+    compute_point(d, &dc, x);
+    EXPECT_EQ(dc.count("ellipse"), 0u);
+}
+
+TEST_F(CandidateMarks, ACandidateAtTheDeviceOriginIsSkipped) {
+    d.table[10].x = 0.3;
+    d.table[10].y = -0.2;
+    d.table[11].x = 40;
+    d.table[11].y = 0.2;
+    mark_candidate(d.table, dc, 10, kRed);
+    mark_candidate(d.table, dc, 11, kRed);
+    ASSERT_EQ(dc.count("ellipse"), 1u);
+    EXPECT_EQ(dc.calls_named("ellipse")[0].canonical, "ellipse(38,-2,42,2)");
+}
+
+}  // namespace
