@@ -96,6 +96,24 @@ Direction place_aline_helper(ObjectTable& t, int a, int b, int d, int e, int f) 
     return u;
 }
 
+// Of the two points at distance dist from A along the unit direction u (and
+// against it), the one nearer ref (a tie takes the first), as the line-circle
+// kernels leave them: both in records 10 and 11, the chosen one in the result
+// register. The line passes through the centre, so they are taken directly; a
+// root finder could lose a point at distance 0 to rounding.
+WorldPoint point_at_distance(ObjectTable& t, int A, Direction u, double dist, int ref) {
+    const double ax = t.get(A).x;
+    const double ay = t.get(A).y;
+    put(t, rec::kCandidate0, ax + dist * u.x, ay + dist * u.y);
+    put(t, rec::kCandidate1, ax - dist * u.x, ay - dist * u.y);
+    const bool second = p_dist2(t, ref, rec::kCandidate1) < p_dist2(t, ref, rec::kCandidate0);
+    const Dpoint& chosen = t.get(second ? rec::kCandidate1 : rec::kCandidate0);
+    const WorldPoint p{chosen.x, chosen.y};
+    t.result_x() = p.x;
+    t.result_y() = p.y;
+    return p;
+}
+
 }  // namespace
 
 void on_line_init(ObjectTable& t, int r, int A, int B, int C, int ref) {
@@ -141,8 +159,18 @@ void on_tline_init(ObjectTable& t, int r, int A, int B, int C, int ref) {
 
 void on_tline_cal(ObjectTable& t, int r, int A, int B, int C, int ref) {
     const LineCoef l = tline_coef(t, A, B, C);
-    cal_inter_lc_near(t, l.a, l.b, l.c, t.get(A).x, t.get(A).y, t.get(r).aux1.as_double(), ref);
-    put(t, r, t.result_x(), t.result_y());
+    const double r2 = t.get(r).aux1.as_double();
+    const double len = std::hypot(l.a, l.b);
+    if ((std::fabs(l.a) < kCoefficientGuard && std::fabs(l.b) < kCoefficientGuard) ||
+        !(r2 >= 0.0) || !std::isfinite(len)) {
+        // No perpendicular: a failed point, as the line-circle kernels leave it.
+        for (int k : {rec::kCandidate0, rec::kCandidate1}) put(t, k, 0.0, 0.0);
+        t.result_x() = t.result_y() = 0.0;
+        put(t, r, 0.0, 0.0);
+        return;
+    }
+    const WorldPoint p = point_at_distance(t, A, {-l.b / len, l.a / len}, std::sqrt(r2), ref);
+    put(t, r, p.x, p.y);
 }
 
 int on_circle_init(ObjectTable& t, int r, int O, int E, int F, int ref) {
@@ -191,21 +219,9 @@ void on_aline_init(ObjectTable& t, int r, int a, int b, int d, int e, int f, int
 
 void on_aline_cal(ObjectTable& t, int r, int a, int b, int d, int e, int f, int ref) {
     const Direction u = place_aline_helper(t, a, b, d, e, f);
-    const double dist = t.get(r).aux2.as_double();
-    const double ax = t.get(a).x;
-    const double ay = t.get(a).y;
-    // The two points at the stored distance from a, as a line-circle pair;
-    // the one nearer ref (ties: the first).
-    put(t, rec::kCandidate0, ax + dist * u.x, ay + dist * u.y);
-    put(t, rec::kCandidate1, ax - dist * u.x, ay - dist * u.y);
-    const bool second = p_dist2(t, ref, rec::kCandidate1) < p_dist2(t, ref, rec::kCandidate0);
-    const Dpoint& chosen = t.get(second ? rec::kCandidate1 : rec::kCandidate0);
-    const double px = chosen.x;
-    const double py = chosen.y;
-    t.result_x() = px;
-    t.result_y() = py;
-    put(t, kAlinePoint, px, py);
-    put(t, r, px, py);
+    const WorldPoint p = point_at_distance(t, a, u, t.get(r).aux2.as_double(), ref);
+    put(t, kAlinePoint, p.x, p.y);
+    put(t, r, p.x, p.y);
 }
 
 void cal_tline_dist(ObjectTable& t, int r, int A, int B, int C, int O, double dist, int ref) {

@@ -172,6 +172,35 @@ TEST(OnTline, AxisParallelDirectionsAndAPointOnA0) {
     expect_at(t, p, 100, 100);
 }
 
+TEST(OnTline, APointPlacedOnA0StaysThereWhateverTheDirection) {
+    // Rounding must not lose the point at distance 0 (a root finder does, for
+    // a good share of directions).
+    int lost = 0;
+    for (int k = 0; k < 200; ++k) {
+        ObjectTable t;
+        const int a0 = add_free_point(t, 100 + 1.37 * k, 200 + 0.73 * k, "A");
+        const int b = add_free_point(t, 17 + 3.1 * k, 3 + 1.9 * (k % 17), "B");
+        const int c = add_free_point(t, 41 + 0.7 * (k % 13), 77 + 2.3 * k, "C");
+        const int p = add_free_point(t, 0, 0, "P");
+        mouse(t, t.get(a0).x, t.get(a0).y);
+        on_tline_init(t, p, a0, b, c, 0);
+        on_tline_cal(t, p, a0, b, c, p);
+        if (std::hypot(t.get(p).x - t.get(a0).x, t.get(p).y - t.get(a0).y) > 1e-6) ++lost;
+    }
+    EXPECT_EQ(lost, 0);
+}
+
+TEST(OnTline, NoPerpendicularWithoutADirection) {
+    ObjectTable t;
+    const int a0 = add_free_point(t, 100, 100, "A");
+    const int b = add_free_point(t, 50, 50, "B");
+    const int p = add_free_point(t, 7, 7, "P");
+    t[p].aux1.set_double(25.0);
+    on_tline_cal(t, p, a0, b, b, p);
+    expect_at(t, p, 0, 0, 0);
+    expect_at(t, 10, 0, 0, 0);
+}
+
 // --- Points on circles -------------------------------------------------------
 
 TEST(OnCircle, KeepsItsBearingFromTheCentre) {
