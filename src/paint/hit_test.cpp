@@ -6,24 +6,20 @@
 #include "model/intersections.h"
 #include "model/primitives.h"
 #include "paint/conics.h"
+#include "paint/draw_objects.h"
+#include "paint/fills.h"
 #include "paint/marks.h"
 #include "paint/paint_support.h"
 
 namespace {
 
-constexpr int kSegment = 135, kCircle = 136, kArc = 192, kCircle3 = 222, kArc3 = 458;
-constexpr int kMarkedSegment = 460;
-constexpr int kFillTriangle = 143, kFillCircle = 145, kFillChord = 146, kFillPie = 147;
 // Scratch records of the search.
 constexpr int kMouseRec = 1, kFootRec = 2, kMidRec = 3, kPickedMidRec = 4;
-// Three points closer to one line than this (signed area in squared units)
-// have no circle through them.
-constexpr double kCollinearArea = 0.0001;
 
 bool is_segment_like(int type)
 {
-    return type == kSegment || type == kOneWayArrow || type == kTwoWayArrow ||
-           type == kMarkedSegment;
+    return type == kSegmentType || type == kOneWayArrow || type == kTwoWayArrow ||
+           type == kMarkedSegmentType;
 }
 
 struct Search {
@@ -122,25 +118,25 @@ struct Search {
         const int a = o.arg[0], b = o.arg[1], c = o.arg[2];
         bool hit = false;
         switch (o.type) {
-        case kSegment:
+        case kSegmentType:
         case kOneWayArrow:
         case kTwoWayArrow:
-        case kMarkedSegment:
+        case kMarkedSegmentType:
             segment_rule(k, a, b);
             return;
-        case kCircle:
+        case kCircleType:
             hit = on_rim(a, b);
             break;
-        case kCircle3:
+        case kCircle3Type:
             if (std::fabs(area3(t, a, b, c)) >= kCollinearArea) {
                 cal_circumcenter(t, kMouseRec, a, b, a, c);
                 hit = on_rim(kMouseRec, a);
             }
             break;
-        case kArc:
+        case kArcType:
             hit = arc_rule(a, b, c);
             break;
-        case kArc3:
+        case kArc3Type:
             hit = arc3_rule(a, b, c);
             break;
         case kEllipse:
