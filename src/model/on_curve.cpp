@@ -153,8 +153,12 @@ void on_line_cal(ObjectTable& t, int r, int A, int B, int C, int /*ref*/) {
 void on_tline_init(ObjectTable& t, int r, int A, int B, int C, int ref) {
     if (!project_on_tline(t, A, B, C, ref)) return;
     const Dpoint& foot = t.get(rec::kCandidate0);
+    const double dx = foot.x - t.get(A).x;
+    const double dy = foot.y - t.get(A).y;
+    const double param = dx * dx + dy * dy;
+    if (!std::isfinite(param)) return;
     put(t, r, foot.x, foot.y);
-    store_parameter(t[r], p_dist2(t, A, r));
+    store_parameter(t[r], param);
 }
 
 void on_tline_cal(ObjectTable& t, int r, int A, int B, int C, int ref) {
