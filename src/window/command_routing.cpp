@@ -73,28 +73,28 @@ void Dchild::drag_mode_cmd(int id)
     case 175:
     case 285:
         t.action_state() = t.pending_command() = 175;
-        set_status1(load_string(sid::kDragPointPrompt));
+        set_status1(load_string(wsid::kDragPointPrompt));
         set_status3(kDragPointTitle);
         break;
     case 176:
     case 286:
         t.action_state() = t.pending_command() = 176;
-        set_status1(load_string(sid::kMoveNamePrompt));
-        set_status3(load_string(sid::kDragNameTitle));
+        set_status1(load_string(wsid::kMoveNamePrompt));
+        set_status3(load_string(wsid::kDragNameTitle));
         break;
     case 177:
-        set_status1(load_string(sid::kTranslatePrompt));
-        set_status3(load_string(sid::kTranslateTitle));
+        set_status1(load_string(wsid::kTranslatePrompt));
+        set_status3(load_string(wsid::kTranslateTitle));
         break;
     case 178:
-        set_status1(load_string(sid::kRotateCentrePrompt));
-        set_status3(load_string(sid::kRotateTitle));
+        set_status1(load_string(wsid::kRotateCentrePrompt));
+        set_status3(load_string(wsid::kRotateTitle));
         break;
     case 179:
-        set_status1(load_string(sid::kResizePrompt));
+        set_status1(load_string(wsid::kResizePrompt));
         break;
     case 226:
-        set_status1(load_string(sid::kMirrorPrompt));
+        set_status1(load_string(wsid::kMirrorPrompt));
         break;
     default:
         break;

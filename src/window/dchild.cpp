@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
+#include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/paint_link.h"
 #include "window/ui_services.h"
@@ -48,7 +49,7 @@ Dchild::Dchild(const std::string& title, const std::optional<FileData>& open_dat
         services_.fig_read(*this, file_data.path);
     } else {
         untitled = 1;
-        file_data = FileData{{}, load_string(sid::kPointFilesFilter), {}, FileData::kFlags};
+        file_data = FileData{{}, load_string(wsid::kPointFilesFilter), {}, FileData::kFlags};
     }
 }
 
@@ -71,6 +72,15 @@ void Dchild::release()
     mem_dc_.reset();
     mouse_dc_.reset();
     captured_ = false;
+    // The toolbox follows the drawing that is active once this one is gone.
+    if (g_app && g_app->frame())
+        QMetaObject::invokeMethod(
+            g_app->frame(),
+            [] {
+                if (g_app)
+                    g_app->update_toolbox();
+            },
+            Qt::QueuedConnection);
 }
 
 DeviceContext* Dchild::mouse_dc() const { return mouse_dc_.get(); }
@@ -154,7 +164,7 @@ bool Dchild::CanClose()
     if (!modified)
         return true;
     const MessageResult answer = ui_.message_boxes->yes_no_cancel(
-        load_string(sid::kDrawingChanged), load_string(sid::kSaveQuestion), MessageIcon::Question);
+        load_string(wsid::kDrawingChanged), load_string(wsid::kSaveQuestion), MessageIcon::Question);
     if (answer == MessageResult::Cancel)
         return false;
     // A drawing that could not be saved (failure, or Save As cancelled) stays open.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/string_table.h"
+#include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/help_pages.h"
 #include "window/toolbox_icons.h"
@@ -39,7 +40,7 @@ Dclient::Dclient(DrawingServices& services, const UiServices& ui, QWidget* paren
 Dchild* Dclient::InitChild()
 {
     const std::string title = open_data_ ? open_data_->path
-                                         : numbered_title(load_string(sid::kDiagram), new_count_);
+                                         : numbered_title(load_string(wsid::kDiagram), new_count_);
     auto* child = new Dchild(title, open_data_, services_, ui_);
     QMdiSubWindow* sub = addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -56,6 +57,8 @@ void Dclient::EvMDIActivate(Dchild* child)
 {
     g_active_draw = child;
     services_.script_show_drawing(child);
+    if (g_app)
+        g_app->update_toolbox();
 }
 
 void Dclient::CmFileNew()

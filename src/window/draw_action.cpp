@@ -65,8 +65,8 @@ void Dchild::draw_action(int code)
         t.pending_command() = 101;
         t.action_state() = 10;
         scratch() = Dpoint::of_type(101, t.current_block());
-        set_status1(load_string(sid::kSelectPositionPrompt));
-        set_status3(load_string(sid::kPoint));
+        set_status1(load_string(wsid::kSelectPositionPrompt));
+        set_status3(load_string(wsid::kPoint));
         break;
     case 180:
     case 465:
@@ -74,8 +74,8 @@ void Dchild::draw_action(int code)
         t.pending_command() = code;
         t.action_state() = 10;
         scratch() = Dpoint::of_type(code, t.current_block());
-        set_status3(load_string(sid::kText));
-        set_status1(load_string(sid::kTextPositionPrompt));
+        set_status3(load_string(wsid::kText));
+        set_status1(load_string(wsid::kTextPositionPrompt));
         break;
     case 195:
     case 292:
@@ -102,7 +102,7 @@ void Dchild::draw_action(int code)
         t.action_state() = 468;
         t.pending_command() = 468;
         set_status3("");
-        set_status1(load_string(sid::kClipboardPrompt));
+        set_status1(load_string(wsid::kClipboardPrompt));
         break;
     default:  // 300 and unknown codes: nothing
         break;
@@ -111,7 +111,7 @@ void Dchild::draw_action(int code)
 
 void Dchild::clear_drawing()
 {
-    if (!ui_.message_boxes->yes_no(load_string(sid::kDeleteWholeDiagram), load_string(sid::kAreYouSure),
+    if (!ui_.message_boxes->yes_no(load_string(wsid::kDeleteWholeDiagram), load_string(wsid::kAreYouSure),
                                    MessageIcon::Question))
         return;
     clear_diagram(diagram);
@@ -145,7 +145,7 @@ void Dchild::start_step_through()
     stepping_lock_ = true;
     update_toolbox();
     const std::string text = services_.obj_text(*this, 1, step_cursor);
-    set_status1(load_string(sid::kStepPrompt) + text);
+    set_status1(load_string(wsid::kStepPrompt) + text);
 }
 
 void Dchild::update_toolbox()

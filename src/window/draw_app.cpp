@@ -94,7 +94,7 @@ void TDrawApp::InitMainWindow()
 {
     fonts_ = make_fonts();
     frame_ = std::make_unique<DrawFrame>(*this);
-    frame_->setWindowTitle(qs(load_string(sid::kAppTitle)));
+    frame_->setWindowTitle(qs(load_string(wsid::kAppTitle)));
     client_ = new Dclient(services_, ui_, frame_.get());
     frame_->setCentralWidget(client_);
     build_menu();
@@ -201,7 +201,7 @@ void TDrawApp::InitInstance()
 bool TDrawApp::CanClose()
 {
     if (!prover_flag_clear()) {
-        ui_.message_boxes->ok(load_string(sid::kAppTitle), load_string(sid::kCloseProverFirst));
+        ui_.message_boxes->ok(load_string(wsid::kAppTitle), load_string(wsid::kCloseProverFirst));
         return false;
     }
     return client_ ? client_->CanClose() : true;

@@ -2,7 +2,7 @@
 // Texts of the application frame, the drawing windows and their commands.
 
 // Ids of the texts this subsystem shows by name.
-namespace sid {
+namespace wsid {
 inline constexpr int kAppTitle = 1001;            // "Plexator"
 inline constexpr int kScriptManager = 1002;       // "Script Manager"
 inline constexpr int kDiagram = 1003;             // "Diagram"
@@ -27,7 +27,7 @@ inline constexpr int kTextPositionPrompt = 1307;
 inline constexpr int kClipboardPrompt = 1309;
 inline constexpr int kMirrorPrompt = 1403;
 inline constexpr int kPointFilesFilter = 1992;
-}  // namespace sid
+}  // namespace wsid
 
 // Adds the texts of this subsystem (prompts, titles, questions, the help line
 // of every menu command and toolbox button) to the program's string table.
