@@ -1,0 +1,231 @@
+// Making one auxiliary point: the point record and its defining facts.
+
+#include <initializer_list>
+#include <string>
+
+#include "gdd/aux_points.h"
+#include "gdd/gdd_add.h"
+#include "gdd/gdd_conds.h"
+#include "gdd/gdd_display.h"
+#include "gdd/gdd_lookup.h"
+#include "gdd/gdd_trace.h"
+#include "statement/prover.h"
+
+int g_gdd_npoints = 0;
+int g_aux_pass_start = 0;
+std::uint8_t g_aux_name_counter = 0;
+
+namespace {
+
+// A new point's facts are hypotheses: while they are stated the current
+// reason list (which holds the premises of the rule that asked for the
+// point) is out of the way.
+class Hypothesis_scope {
+public:
+    Hypothesis_scope() : saved_(g_co_db) { g_co_db = nullptr; }
+    ~Hypothesis_scope() { g_co_db = saved_; }
+    Hypothesis_scope(const Hypothesis_scope&) = delete;
+    Hypothesis_scope& operator=(const Hypothesis_scope&) = delete;
+
+private:
+    Gdd_cond* saved_;
+};
+
+bool statement_point(int p) { return p > 0 && p <= g_gdd_npoints; }
+
+// The builder may go on: every argument is one of the statement's own
+// points and (with pass_check) the pass has not added a point yet.
+bool may_build(std::initializer_list<int> args, bool pass_check)
+{
+    for (int p : args)
+        if (!statement_point(p))
+            return false;
+    if (pass_check && g_npoints > g_aux_pass_start)
+        return false;
+    return g_npoints < kMaxProPoints;
+}
+
+void set_args(int p, std::initializer_list<int> args)
+{
+    auto& pots = g_pro_points[static_cast<std::size_t>(p)].pots;
+    std::size_t i = 0;
+    for (int a : args)
+        pots[i++] = static_cast<std::uint32_t>(a);
+}
+
+bool name_taken(const std::string& name)
+{
+    for (int i = 1; i < g_npoints; ++i)
+        if (g_pro_points[static_cast<std::size_t>(i)].name == name)
+            return true;
+    return false;
+}
+
+void trace(const std::string& line)
+{
+    if (g_trace)
+        trace_str(line);
+}
+
+[[maybe_unused]] const bool registered = [] {
+    add_prover_reset_hook(ResetStage::FactDatabase, "aux_points", [] {
+        g_gdd_npoints = 0;
+        g_aux_pass_start = 0;
+        g_aux_name_counter = 0;
+    });
+    return true;
+}();
+
+}  // namespace
+
+void aux_method_start()
+{
+    g_gdd_npoints = g_npoints;
+    g_aux_pass_start = g_npoints;
+    g_aux_name_counter = 0;
+}
+
+int new_aux_point(int code, int kind)
+{
+    if (g_npoints >= kMaxProPoints)
+        return 0;
+    const int n = ++g_npoints;
+    Pro_point& rec = g_pro_points[static_cast<std::size_t>(n)];
+    rec.clear();
+    rec.kind = static_cast<std::uint32_t>(kind);
+    rec.aux = static_cast<std::uint32_t>(code);
+    rec.name.clear();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string candidate(1, letter);
+        if (!name_taken(candidate)) {
+            rec.name = candidate;
+            break;
+        }
+    }
+    if (rec.name.empty())
+        rec.name = fmt("A_{%d}", g_aux_name_counter++);
+    return n;
+}
+
+int aux_on_tline(int code, int a, int b, int c)
+{
+    trace(fmt("add-aux-tline (%d) %s,%s,%s\n", code, pname(a), pname(b), pname(c)));
+    if (!may_build({a, b, c}, false))
+        return 0;
+    const int x = new_aux_point(code, 112);
+    set_args(x, {a, b, c});
+    const Hypothesis_scope hyp;
+    add_tline(0, x, a, b, c);
+    return x;
+}
+
+int aux_mid(int code, int a, int b)
+{
+    trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
+    if (!may_build({a, b}, true))
+        return 0;
+    const int x = new_aux_point(code, 103);
+    set_args(x, {a, b});
+    const Hypothesis_scope hyp;
+    add_line(0, x, a, b);
+    add_mid(0, x, a, b);
+    return x;
+}
+
+int aux_inter_ll(int code, int a, int b, int c, int d)
+{
+    trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
+    if (!may_build({a, b, c, d}, false))
+        return 0;
+    const int x = new_aux_point(code, 116);
+    set_args(x, {a, b, c, d});
+    const Hypothesis_scope hyp;
+    add_line(0, x, a, b);
+    add_line(0, x, c, d);
+    return x;
+}
+
+int aux_inter_lp(int code, int a, int b, int c, int d, int e)
+{
+    trace(fmt("add-aux-ilp %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
+    if (!may_build({a, b, c, d, e}, true))
+        return 0;
+    const int x = new_aux_point(code, 117);
+    set_args(x, {a, b, c, d, e});
+    const Hypothesis_scope hyp;
+    add_line(0, x, a, b);
+    add_pline(0, x, c, d, e);
+    return x;
+}
+
+int aux_inter_lt(int code, int a, int b, int c, int d, int e)
+{
+    trace(fmt("add-aux-ilt %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
+    if (!may_build({a, b, c, d, e}, true))
+        return 0;
+    const int x = new_aux_point(code, 118);
+    set_args(x, {a, b, c, d, e});
+    const Hypothesis_scope hyp;
+    add_line(0, x, a, b);
+    add_tline(0, x, c, d, e);
+    return x;
+}
+
+int aux_foot(int code, int a, int b, int c)
+{
+    trace(fmt("add-aux-foot %s%s%s\n", pname(a), pname(b), pname(c)));
+    if (!may_build({a, b, c}, true))
+        return 0;
+    const int x = new_aux_point(code, 102);
+    set_args(x, {a, b, c});
+    const Hypothesis_scope hyp;
+    add_line(0, x, b, c);
+    add_tline(0, x, a, b, c);
+    return x;
+}
+
+int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
+{
+    trace(fmt("add-aux-ilc %s, %s, %s\n", pname(a), pname(b), cir ? pname(cir->centre) : ""));
+    if (!cir || !may_build({a, b}, true))
+        return 0;
+    const int x = new_aux_point(code, 122);
+    set_args(x, {a, b, cir->centre, a});
+    const Hypothesis_scope hyp;
+    add_line(0, x, a, b);
+    cir_ins(cir, x);
+    queue_cond(kCondCyclic, cir);
+    return x;
+}
+
+int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
+{
+    trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
+    if (!cir || !may_build({a, b, c}, true))
+        return 0;
+    const int x = new_aux_point(code, 123);
+    set_args(x, {a, b, c, cir->centre, a});
+    const Hypothesis_scope hyp;
+    add_pline(0, x, a, b, c);
+    cir_ins(cir, x);
+    queue_cond(kCondCyclic, cir);
+    return x;
+}
+
+int aux_circumcentre(int code, Gdd_cir* cir)
+{
+    trace("aux_co: ");
+    if (!cir)
+        return 0;
+    show_cir(cir);
+    trace("\n");
+    if (cir->last < 2)
+        return 0;
+    const int a = cir->pts[0], b = cir->pts[1], c = cir->pts[2];
+    if (!may_build({a, b, c}, true))
+        return 0;
+    const int x = new_aux_point(code, 105);
+    set_args(x, {a, b, c});
+    cir->centre = static_cast<std::int8_t>(x);
+    return x;
+}

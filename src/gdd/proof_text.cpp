@@ -1,0 +1,379 @@
+// The database proof: auxiliary points, heading and numbered steps.
+
+#include "gdd/proof_text.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "gdd/aux_points.h"
+#include "gdd/fact_tests.h"
+#include "gdd/fact_text.h"
+#include "gdd/gdd_display.h"
+#include "gdd/gdd_lookup.h"
+#include "gdd/gdd_words.h"
+#include "gdd/proof_internal.h"
+#include "statement/prover.h"
+
+namespace {
+
+using namespace gdd_words;
+
+std::deque<Gdd_cond> g_steps;
+int g_step_counter = 0;
+
+ConsTextPrinter& cons_printer()
+{
+    static ConsTextPrinter printer;
+    return printer;
+}
+
+int pt(const Gdd_cond& f, int i) { return static_cast<int>(f.p[static_cast<std::size_t>(i)]); }
+
+int lemma_of(const Gdd_cond* fact)
+{
+    const Gdd_fact* rec = cond_fact(fact);
+    return rec ? rec->lemma : 0;
+}
+
+// The names of the points kept (each once, at its last occurrence, zeros
+// dropped), printed as a collinearity hypothesis when at least three remain.
+void show_coll_points(const std::vector<int>& pts)
+{
+    std::vector<int> kept;
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        if (pts[i] == 0)
+            continue;
+        if (std::find(pts.begin() + static_cast<std::ptrdiff_t>(i) + 1, pts.end(), pts[i]) != pts.end())
+            continue;
+        kept.push_back(pts[i]);
+    }
+    if (kept.size() < 3)
+        return;
+    std::string s(kLines);
+    s += g_latex ? "$[" : "[";
+    for (int p : kept)
+        s += gdd_pt_name(p);
+    s += g_latex ? "]$" : "]";
+    s += kHyp;
+    s += ", ";
+    gprint(s);
+}
+
+// The live lines through p1p2, p3p4, p5p6, p7p8 of an equal-angle fact.
+struct Angle_lines {
+    const Gdd_line* l[4];
+    bool all() const { return l[0] && l[1] && l[2] && l[3]; }
+};
+
+Angle_lines angle_lines(const Gdd_cond& S)
+{
+    Angle_lines a{};
+    for (int i = 0; i < 4; ++i)
+        a.l[i] = fd_ln(pt(S, 2 * i), pt(S, 2 * i + 1));
+    return a;
+}
+
+bool among(int p, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), p) != set.end(); }
+
+// Lemma 41 (inscribed angles): the angle is shown at the circle's points.
+// Returns false when the plain wording is to be used instead.
+bool detailed_lemma41(const Gdd_cond& S, bool last)
+{
+    const Angle_lines a = angle_lines(S);
+    if (!a.all())
+        return false;
+    const int U = inter_lln(a.l[0], a.l[1]);
+    const int V = inter_lln(a.l[2], a.l[3]);
+    const int X = inter_lln(a.l[0], a.l[2]);
+    const int Y = inter_lln(a.l[1], a.l[3]);
+    if (!U || !V || !X || !Y)
+        return false;
+    bool all_among = true;
+    for (int i = 0; i < 8; ++i)
+        all_among = all_among && among(pt(S, i), {U, V, X, Y});
+    if (all_among)
+        return false;
+    show_coll4(pt(S, 0), pt(S, 1), U, X);
+    show_coll4(pt(S, 2), pt(S, 3), U, Y);
+    show_coll4(pt(S, 4), pt(S, 5), V, X);
+    show_coll4(pt(S, 6), pt(S, 7), V, Y);
+    add_pred(last, kCondEqAngle, U, X, U, Y, V, X, V, Y);
+    return true;
+}
+
+// Lemma 22 (base angles of an isosceles triangle).
+bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
+{
+    bool outside = false;
+    for (int i = 0; i < 8; ++i)
+        outside = outside || !among(pt(S, i), {pt(r, 0), pt(r, 1), pt(r, 2)});
+    if (!outside)
+        return false;
+    const Angle_lines a = angle_lines(S);
+    if (!a.all())
+        return false;
+    if (a.l[0] == a.l[3]) {
+        const int W = inter_lln(a.l[1], a.l[2]);
+        const int U = inter_lln(a.l[0], a.l[1]);
+        const int V = inter_lln(a.l[0], a.l[2]);
+        if (!W || !U || !V)
+            return false;
+        show_coll6(pt(S, 0), pt(S, 1), U, V, pt(S, 6), pt(S, 7));
+        show_coll4(pt(S, 2), pt(S, 3), W, U);
+        show_coll4(pt(S, 4), pt(S, 5), W, V);
+        add_pred(last, kCondEqAngle, U, V, U, W, V, W, V, U);
+    } else {
+        const int W = inter_lln(a.l[0], a.l[3]);
+        const int U = inter_lln(a.l[1], a.l[0]);
+        const int V = inter_lln(a.l[1], a.l[3]);
+        if (!W || !U || !V)
+            return false;
+        show_coll6(pt(S, 2), pt(S, 3), U, V, pt(S, 4), pt(S, 5));
+        show_coll4(pt(S, 0), pt(S, 1), W, U);
+        show_coll4(pt(S, 6), pt(S, 7), W, V);
+        add_pred(last, kCondEqAngle, W, U, U, V, U, V, V, W);
+    }
+    return true;
+}
+
+// One reason r of step S (not a merge list). Prints its separator too.
+void show_reason(const Gdd_cond& S, Gdd_cond* r, bool last)
+{
+    const char* separator = last ? ".\r\n" : ", ";
+    if (r->type == kCondTrivial) {
+        if (last)
+            gprint(separator);
+        return;
+    }
+    if (const Gdd_cond* step = find_step(r)) {
+        show_step_ref(step);
+        gprint(separator);
+        return;
+    }
+    show_fact(r, nullptr, kFactLookup);
+    if (g_detailed) {
+        const int lemma = lemma_of(&S);
+        if (lemma == 11 && S.type == kCondPerp && r->type == kCondEqAngle) {
+            if (xcoll4(pt(S, 0), pt(S, 1), pt(*r, 4), pt(*r, 5))) {
+                show_coll4(pt(S, 0), pt(S, 1), pt(*r, 4), pt(*r, 5));
+                show_coll4(pt(S, 2), pt(S, 3), pt(*r, 6), pt(*r, 7));
+            } else {
+                show_coll4(pt(S, 0), pt(S, 1), pt(*r, 6), pt(*r, 7));
+                show_coll4(pt(S, 2), pt(S, 3), pt(*r, 4), pt(*r, 5));
+            }
+        } else if (lemma == 41 && S.type == kCondEqAngle && r->type == kCondCyclic) {
+            if (detailed_lemma41(S, last))
+                return;
+        } else if (lemma == 22 && S.type == kCondEqAngle && r->type == kCondCyclic) {
+            if (detailed_lemma22(S, *r, last))
+                return;
+        }
+    }
+    show_plain_reason(r);
+    gprint(separator);
+}
+
+}  // namespace
+
+// ---- shared with the merge wording ---------------------------------------------------
+
+Gdd_cond* fact_reasons(const Gdd_cond* fact)
+{
+    const Gdd_fact* rec = cond_fact(fact);
+    return rec ? rec->reasons : nullptr;
+}
+
+void show_plain_reason(Gdd_cond* r)
+{
+    if (!r->obj || !cond_fact(r)) {
+        print_fact(*r);
+        gprint(kObvious);
+    } else if (!fact_reasons(r)) {
+        print_fact(*r);
+        gprint(kHyp);
+    } else {
+        const Gdd_cond* step = new_step(r);
+        gprint(fmt("(%d)", step->number));
+        print_fact(*r);
+    }
+}
+
+void proof_inconsistent(int code) { prover_fatal(fmt("exit: %d", code)); }
+
+// ---- steps ---------------------------------------------------------------------------
+
+const std::deque<Gdd_cond>& proof_steps() { return g_steps; }
+
+Gdd_cond* new_step(const Gdd_cond* fact)
+{
+    Gdd_cond& s = g_steps.emplace_back();
+    s.type = fact->type;
+    s.number = static_cast<std::uint32_t>(++g_step_counter);
+    s.p = fact->p;
+    s.obj = fact->obj;
+    if (g_steps.size() > 1)
+        g_steps[g_steps.size() - 2].next = &s;
+    return &s;
+}
+
+Gdd_cond* find_step(const Gdd_cond* fact)
+{
+    for (Gdd_cond& s : g_steps)
+        if (fact_equal(s, *fact))
+            return &s;
+    return nullptr;
+}
+
+Gdd_cond* find_step_obj(const Gdd_cond* fact)
+{
+    if (!fact->obj)
+        return nullptr;
+    for (Gdd_cond& s : g_steps)
+        if (s.obj == fact->obj)
+            return &s;
+    return nullptr;
+}
+
+void show_step_ref(const Gdd_cond* step)
+{
+    gprint(fmt("(%d)", step->number));
+    g_show_state = 0;
+    print_fact(*step);
+}
+
+void add_pred(int last, int kind, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+{
+    Gdd_cond f;
+    f.type = kind;
+    const int pts[8] = {p1, p2, p3, p4, p5, p6, p7, p8};
+    for (int i = 0; i < 8; ++i)
+        f.p[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(pts[i]);
+    if (kind == kCondColl) {
+        // Each point once, at its first occurrence, zeros skipped.
+        std::array<std::uint32_t, 8> kept{};
+        std::size_t n = 0;
+        for (std::uint32_t q : f.p)
+            if (q != 0 && std::find(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(n), q) ==
+                              kept.begin() + static_cast<std::ptrdiff_t>(n))
+                kept[n++] = q;
+        f.p = kept;
+    }
+    if (const Gdd_cond* step = find_step(&f)) {
+        show_step_ref(step);
+    } else {
+        show_fact(&f, nullptr, kFactLookup);
+        if (!f.obj || !cond_fact(&f)) {
+            print_fact(f);
+            gprint(kObvious);
+        } else if (!fact_reasons(&f)) {
+            print_fact(f);
+            gprint(kHyp);
+        } else {
+            show_step_ref(new_step(&f));
+        }
+    }
+    gprint(last ? ".\r\n" : ", ");
+}
+
+void show_coll4(int a, int b, int c, int d) { show_coll_points({a, b, c, d}); }
+
+void show_coll6(int a, int b, int c, int d, int e, int f) { show_coll_points({a, b, c, d, e, f}); }
+
+void show_proof_steps(Gdd_cond* goal)
+{
+    g_show_state = 0;
+    if (g_steps.empty() || &g_steps.front() != goal) {
+        const Gdd_cond copy = *goal;
+        g_steps.clear();
+        g_step_counter = 0;
+        goal = new_step(&copy);
+    }
+    while (g_steps.size() > 1)
+        g_steps.pop_back();
+    goal->number = 1;
+    goal->next = nullptr;
+    g_step_counter = 1;
+
+    for (std::size_t i = 0; i < g_steps.size(); ++i) {
+        Gdd_cond* S = &g_steps[i];
+        gprint(fmt("\r\n%d. ", S->number));
+        print_fact(*S);
+        gprint(kBecause);
+        if (!S->obj) {
+            gprint(kTrivially);
+            continue;
+        }
+        Gdd_cond* R = fact_reasons(S);
+        if (!R) {
+            gprint(kHyp);
+            gprint("\r\n");
+            continue;
+        }
+        if (R->p[1] == 0) {
+            show_merge_reasons(S, R);
+            continue;
+        }
+        for (Gdd_cond* r = R; r; r = r->next)
+            show_reason(*S, r, r->next == nullptr);
+    }
+}
+
+// ---- the whole proof -------------------------------------------------------------------
+
+void set_cons_text_printer(ConsTextPrinter printer) { cons_printer() = std::move(printer); }
+
+void show_aux_points()
+{
+    if (g_gdd_npoints <= 0 || g_npoints <= g_gdd_npoints)
+        return;
+    if (!g_latex)
+        gprint(std::string(50, '*') + "\r\n");
+    gprint(kAuxAdded);
+    if (g_latex)
+        gprint("\\begin{verbatim}\r\n");
+    for (int i = g_gdd_npoints + 1; i <= g_npoints; ++i) {
+        if (cons_printer())
+            cons_printer()(i);
+        else
+            print_aux_cons_text(i);
+    }
+    if (g_latex)
+        gprint("\\end{verbatim}\r\n");
+    gprint("\r\n");
+}
+
+void show_gdd_proof(int which)
+{
+    const Gdd_cond fact = which == 2 ? g_fact : g_concl;
+    if (!gdd_fact_holds(fact))
+        return;
+    show_aux_points();
+    if (g_latex) {
+        gprint("\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n");
+        gprint("\r\n");
+    } else {
+        gprint("\r\n");
+    }
+    gprint(kMachineProof);
+    gprint("\r\n");
+
+    g_steps.clear();
+    g_step_counter = 0;
+    Gdd_cond goal_fact = fact;
+    goal_fact.obj = nullptr;
+    goal_fact.next = nullptr;
+    goal_fact.number = 0;
+    Gdd_cond* goal = new_step(&goal_fact);
+    if (fact_trivial(*goal)) {
+        print_fact(*goal);
+        gprint(kTrivially);
+        if (g_latex)
+            gprint("}\r\n");
+        return;
+    }
+    show_fact(goal, nullptr, kFactLookup);
+    show_proof_steps(goal);
+    if (g_latex)
+        gprint("}\r\n");
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Set-up for the proof printer, display and auxiliary-point tests: a fresh
+// prover with named points and the prover output captured.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gdd/gdd.h"
+#include "statement/prover.h"
+
+namespace gddproof {
+
+enum Pt { A = 1, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P };
+
+// Builds the database by hand through the adders; output goes to `out`.
+class ProofTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        prover_reset();
+        name_points(P);
+        g_fa_stage = 0;
+        g_tri_mode = 0;
+        g_latex = 0;
+        g_detailed = 0;
+    }
+    void TearDown() override
+    {
+        free_gdd();
+        g_latex = 0;
+        g_detailed = 0;
+        g_outfile = nullptr;
+    }
+
+    // Points 1..n named "A", "B", ... in order.
+    static void name_points(int n)
+    {
+        g_npoints = n;
+        for (int p = 1; p <= n; ++p)
+            g_pro_points[static_cast<std::size_t>(p)].name = std::string(1, static_cast<char>('A' + p - 1));
+    }
+
+    static void set_conclusion(std::int32_t kind, std::initializer_list<int> pts)
+    {
+        g_concl = Gdd_cond{};
+        g_concl.type = kind;
+        std::size_t i = 0;
+        for (int p : pts)
+            g_concl.p[i++] = static_cast<std::uint32_t>(p);
+    }
+
+    static Gdd_cond fact(std::int32_t kind, std::initializer_list<int> pts)
+    {
+        Gdd_cond f;
+        f.type = kind;
+        std::size_t i = 0;
+        for (int p : pts)
+            f.p[i++] = static_cast<std::uint32_t>(p);
+        return f;
+    }
+
+    GprintCapture out;
+};
+
+}  // namespace gddproof
