@@ -13,23 +13,13 @@
 
 namespace {
 
-// Displays of more than 8 bits count as 256 colours, as the off-screen images
-// are made with a 256-colour table.
-int colour_count(int bits_per_pixel)
-{
-    if (bits_per_pixel < 1 || bits_per_pixel > 8)
-        return 256;
-    const int count = 1 << bits_per_pixel;
-    return count < 1 || count > 256 ? 256 : count;
-}
-
 int OwlMain(int argc, char** argv)
 {
     QApplication qt_app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plexator"));
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        g_ncolors = colour_count(screen->depth());
+        g_ncolors = display_colour_count(screen->depth());
     // Exactly one argument names the point file of the first drawing.
     const std::string start_file = argc == 2 ? std::string(argv[1]) : std::string();
 

@@ -41,6 +41,13 @@ std::array<Font, 3> make_fonts()
     return {Font{18, face, 0, false}, Font{14, face, 0, false}, Font{64, face, 0, false}};
 }
 
+int display_colour_count(int bits_per_pixel)
+{
+    if (bits_per_pixel < 1 || bits_per_pixel > 8)
+        return 256;
+    return 1 << bits_per_pixel;
+}
+
 QIcon application_icon()
 {
     QIcon icon;

@@ -108,5 +108,10 @@ extern TDrawApp* g_app;
 // heights 18 (names), 14 (subscripts) and 64 (large text).
 std::array<Font, 3> make_fonts();
 
+// Colours of a display of the given bits per pixel as the off-screen images
+// count them: 2, 16 or 256 up to 8 bits, and 256 for anything deeper (or an
+// unknown depth).
+int display_colour_count(int bits_per_pixel);
+
 // The program icon (a triangle with its circumcircle).
 QIcon application_icon();

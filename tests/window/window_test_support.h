@@ -81,6 +81,7 @@ public:
     void line_style(Dchild&) override { calls.push_back({"CmLineStyle", 0}); }
     void font_size(Dchild&) override { calls.push_back({"CmFontSize", 0}); }
     void cm_animation(Dchild&, int id) override { calls.push_back({"CmAnimation", id}); }
+    void ev_timer(Dchild&, int id) override { calls.push_back({"EvTimer", id}); }
     void measure_cmd(Dchild&, int id) override { calls.push_back({"measure_cmd", id}); }
     void forget_calculator() override { calls.push_back({"forget_calculator", 0}); }
     void reset_computation_list(Dchild&) override { calls.push_back({"reset_computation_list", 0}); }

@@ -1,0 +1,74 @@
+// The desktop side: file-dialog filters, the help window, display colours
+// and the scripted services the tests rely on.
+
+#include <gtest/gtest.h>
+
+#include <QTextBrowser>
+
+#include "window/help_pages.h"
+#include "window/qt_ui_services.h"
+#include "window_test_support.h"
+
+namespace {
+
+TEST(DesktopServices, PointFileFiltersBecomeToolkitFilters)
+{
+    EXPECT_EQ(toolkit_filter("Point Files (*.fig)|*.fig|"), "Point Files (*.fig)");
+    EXPECT_EQ(toolkit_filter("Files (*.fig)|*.fig|"), "Files (*.fig)");
+    EXPECT_EQ(toolkit_filter("Pictures|*.bmp|PostScript|*.ps|"), "Pictures (*.bmp);;PostScript (*.ps)");
+    EXPECT_EQ(toolkit_filter(""), "");
+}
+
+TEST(DesktopServices, DisplayColourCounts)
+{
+    const std::pair<int, int> cases[] = {{1, 2}, {4, 16}, {8, 256}, {16, 256}, {24, 256}, {32, 256}, {0, 256}};
+    for (auto [bits, colours] : cases)
+        EXPECT_EQ(display_colour_count(bits), colours) << bits << " bits";
+}
+
+TEST(DesktopServices, HelpWindowShowsThePageOfEachContext)
+{
+    ensure_widgets_application();
+    QtHelpViewer viewer;
+    const std::pair<int, const char*> cases[] = {
+        {0, "Plexator Help"},       {531, "Getting Started"}, {516, "The Interface"},
+        {256, "Commands"},          {519, "Constructions"},
+    };
+    for (auto [context, title] : cases) {
+        viewer.show_context(context);
+        ASSERT_NE(viewer.window(), nullptr);
+        EXPECT_TRUE(viewer.window()->isVisible());
+        EXPECT_EQ(viewer.window()->browser()->documentTitle().toStdString(), title) << context;
+    }
+    viewer.window()->close();
+}
+
+TEST(DesktopServices, ScriptedTimersTickOnlyWhileRunning)
+{
+    ScriptedTimerFactory factory;
+    std::vector<int> ticks;
+    auto timer = factory.make([&](int id) { ticks.push_back(id); });
+    auto* scripted = factory.timers().at(0);
+    EXPECT_FALSE(scripted->fire(1));
+    timer->start(1, 10);
+    EXPECT_TRUE(timer->running(1));
+    EXPECT_TRUE(scripted->fire(1));
+    timer->stop(1);
+    EXPECT_FALSE(scripted->fire(1));
+    EXPECT_EQ(ticks, std::vector<int>{1});
+    timer.reset();
+    EXPECT_TRUE(factory.timers().empty());
+}
+
+TEST(DesktopServices, DrawingTimerTicksReachTheAnimation)
+{
+    WindowFixture f;
+    f.win->timer().start(1, 1);
+    ASSERT_EQ(f.ui.timers.timers().size(), 1u);
+    f.ui.timers.timers()[0]->fire(1);
+    EXPECT_EQ(f.services.count("EvTimer"), 1);
+    f.win.reset();
+    EXPECT_TRUE(f.ui.timers.timers().empty()) << "the timer goes with its window";
+}
+
+}  // namespace
