@@ -27,6 +27,7 @@ int OwlMain(int argc, char** argv)
     TDrawApp app(ui.services(), no_drawing_services(), start_file);
     app.InitMainWindow();
     ui.set_parent(app.frame());
+    app.frame()->set_quit_on_close(true);
     app.InitInstance();
     return qt_app.exec();
 }

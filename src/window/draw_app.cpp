@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -73,10 +74,13 @@ QIcon application_icon()
 
 void DrawFrame::closeEvent(QCloseEvent* event)
 {
-    if (app_.CanClose())
-        event->accept();
-    else
+    if (!app_.CanClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    if (quit_on_close_)
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 TDrawApp::TDrawApp(const UiServices& ui, DrawingServices& services, std::string start_file)
@@ -88,9 +92,10 @@ TDrawApp::TDrawApp(const UiServices& ui, DrawingServices& services, std::string 
 
 TDrawApp::~TDrawApp()
 {
-    // The drawing windows go with the frame; their release still needs the panes.
-    frame_.reset();
+    // The pane widgets may go before the drawing windows, whose release can
+    // still write status texts: keep the texts, forget the widgets.
     panes_.detach();
+    frame_.reset();
     if (status_panes() == &panes_)
         set_status_panes(nullptr);
     if (g_app == this)

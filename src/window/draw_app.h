@@ -29,12 +29,16 @@ class TDrawApp;
 class DrawFrame : public QMainWindow {
 public:
     explicit DrawFrame(TDrawApp& app) : app_(app) {}
+    // When set, the program ends as the frame closes (other windows such as
+    // the help window do not keep it running).
+    void set_quit_on_close(bool quit) { quit_on_close_ = quit; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     TDrawApp& app_;
+    bool quit_on_close_ = false;
 };
 
 class TDrawApp {
