@@ -96,8 +96,8 @@ dterm* get_dt(int deg, xterm* coef, dterm* next);
 xterm* p_norm_dt(xterm* x, dterm* list);
 xterm* get_m(var_rec* var);                      // var; null gives 0
 xterm* get_m_name(std::string_view name);
-// coef * var^deg; deg 0 gives coef. A null var gives 0 and leaves coef to
-// the caller (not consumed).
+// coef * var^deg (coef may hold any variables); deg 0 gives coef. A null
+// var gives 0 and leaves coef to the caller (not consumed).
 xterm* get_md(var_rec* var, int deg, xterm* coef);
 xterm* cp_poly(const xterm* p);
 dterm* cp_dterms(const dterm* list);

@@ -65,6 +65,8 @@ xterm* get_md(var_rec* var, int deg, xterm* coef)
         return get_num();
     if (deg == 0 || pzerop(coef))
         return coef;
+    if (!pconstp(coef) && !vless(coef->var, var))
+        return ptimes(coef, get_x(var, get_dt(deg, get_n(1), nullptr)));
     return get_x(var, get_dt(deg, coef, nullptr));
 }
 

@@ -1,0 +1,115 @@
+#include "poly_test_util.h"
+
+using namespace polytest;
+
+namespace {
+
+class PoolTest : public PolyTest {};
+
+TEST_F(PoolTest, NodesComeFromBlocksOfTwoThousandAndGoBack)
+{
+    xterm* p = P("(x1+1)^3*(x2-x1)");
+    const PoolStats used = pool_stats();
+    EXPECT_GT(used.xterm_in_use(), 0u);
+    EXPECT_GT(used.dterm_in_use(), 0u);
+    EXPECT_EQ(used.xterm_total % 2000, 0u);
+    EXPECT_EQ(used.dterm_total % 2000, 0u);
+    put_p(p);
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+    EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
+}
+
+TEST_F(PoolTest, SequenceOfOperationsReturnsEveryNode)
+{
+    // Every intermediate result is consumed by the next operation.
+    xterm* a = P("x3^2*(x2+1) - 3x3 + x1*x2");
+    xterm* b = P("x3 - x2");
+    xterm* r = prem(cp_poly(a), b);
+    xterm* q = pdiv(ptimes(cp_poly(a), cp_poly(b)), b);
+    ASSERT_NE(q, nullptr);
+    EXPECT_TRUE(peq(q, a));
+    xterm* s = pminus(ppower(cp_poly(a), 3), ptimes(ptimes(cp_poly(a), cp_poly(a)), cp_poly(a)));
+    EXPECT_TRUE(pzerop(s));
+    put_p(s);
+    put_p(q);
+    put_p(r);
+    put_p(a);
+    put_p(b);
+}
+
+TEST_F(PoolTest, PolynomialListsReturnTheirPolynomials)
+{
+    dterm* list = get_dt(1, P("x1+1"), get_dt(2, P("x2^2-x1"), nullptr));
+    dterm* copy = cp_dterms(list);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->deg, 1);
+    EXPECT_EQ(copy->next->deg, 2);
+    EXPECT_TRUE(peq(copy->next->coef, list->next->coef));
+    EXPECT_NE(copy->next->coef, list->next->coef);
+    put_dts(list);
+    put_dts(copy);
+}
+
+TEST_F(PoolTest, OwnerReturnsItsPolynomial)
+{
+    {
+        PolyPtr p(P("x1^2 + x2"));
+        EXPECT_GT(pool_stats().xterm_in_use(), 0u);
+    }
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+}
+
+TEST_F(PoolTest, ExhaustedPoolReportsAndAborts)
+{
+    const std::size_t limit = pool_block_limit();
+    put_x(new_xterm());  // at least one block
+    const std::size_t nodes = pool_stats().xterm_total;
+    set_pool_block_limit(nodes / 2000);
+    std::vector<xterm*> held;
+    try {
+        for (std::size_t i = 0; i <= nodes; ++i)
+            held.push_back(new_xterm());
+        ADD_FAILURE() << "no ProverAbort";
+    } catch (const ProverAbort& e) {
+        EXPECT_STREQ(e.what(), "run out of memory.");
+    }
+    EXPECT_EQ(held.size(), nodes);
+    EXPECT_EQ(out_.text(), "\n\n Syntax error:\n\nrun out of memory.\n\n Please check your input.\n");
+    for (xterm* x : held)
+        put_x(x);
+    set_pool_block_limit(limit);
+    // The pool works again once nodes are back.
+    put_p(P("x1+1"));
+}
+
+TEST_F(PoolTest, NodeReturnedTwiceIsRefused)
+{
+    xterm* x = get_n(3);
+    put_x(x);
+    EXPECT_THROW(put_x(x), ProverAbort);
+}
+
+TEST_F(PoolTest, InitPoolsReclaimsAbandonedNodesAndEmptiesVariables)
+{
+    xterm* abandoned = P("(x1+x2+x3)^4");
+    (void)abandoned;
+    EXPECT_GT(var_count(), 0u);
+    const std::size_t total = pool_stats().xterm_total;
+    init_pools();
+    EXPECT_EQ(var_count(), 0u);
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+    EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
+    EXPECT_EQ(pool_stats().xterm_total, total);  // blocks are kept for reuse
+}
+
+TEST_F(PoolTest, ProverResetRefillsThePools)
+{
+    xterm* abandoned = P("x1*x2 + 7");
+    (void)abandoned;
+    prover_reset();
+    g_trace = 0;
+    EXPECT_EQ(var_count(), 0u);
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+#include "poly_test_util.h"
+
+using namespace polytest;
+
+namespace {
+
+// The proof-time check inside the arithmetic, with a clock the test controls.
+class TimeLimitTest : public PolyTest {
+protected:
+    void SetUp() override
+    {
+        PolyTest::SetUp();
+        set_prover_clock([this] {
+            ++calls_;
+            return now_;
+        });
+        g_timelimit = 1000;
+        g_tstart = 5000;
+        g_timing = 1;
+    }
+    void TearDown() override
+    {
+        g_timelimit = 60000;
+        PolyTest::TearDown();
+    }
+
+    std::uint32_t now_ = 5000;
+    int calls_ = 0;
+};
+
+TEST_F(TimeLimitTest, ExactlyAtTheLimitIsNotThrown)
+{
+    now_ = 6000;  // 1000 ms elapsed
+    xterm* r = ptimes(P("(x1+x2+1)^3"), P("x2 - x1"));
+    EXPECT_GT(calls_, 0);
+    r = pplus(r, get_n(1));
+    put_p(r);
+}
+
+TEST_F(TimeLimitTest, OneMillisecondPastTheLimitThrowsFromSum)
+{
+    xterm* p = P("x1 + 1");
+    now_ = 6001;
+    try {
+        put_p(pplus(p, get_n(2)));
+        ADD_FAILURE() << "no TTIME";
+    } catch (const TTIME& t) {
+        EXPECT_EQ(t.timing, 1u);
+        EXPECT_EQ(t.tstart, 5000u);
+    }
+    init_pools();
+}
+
+TEST_F(TimeLimitTest, ThrownFromDeepInsideAProduct)
+{
+    xterm* p = P("(x1+x2+x3+1)^2");
+    xterm* q = P("(x1-x2+x3-1)^2");
+    // The clock passes the limit in the middle of the product.
+    int ticks = 0;
+    set_prover_clock([&] { return ++ticks > 20 ? 6001u : 5000u; });
+    EXPECT_THROW(put_p(ptimes(p, q)), TTIME);
+    EXPECT_GT(ticks, 20);
+    init_pools();  // the half-built product is reclaimed
+    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
+}
+
+TEST_F(TimeLimitTest, ThrownFromAPseudoDivision)
+{
+    xterm* q = P("x2^2 + x1*x2 + 1");
+    xterm* p = P("(x2 + x1)^6");
+    int ticks = 0;
+    set_prover_clock([&] { return ++ticks > 10 ? 7000u : 5500u; });
+    EXPECT_THROW(put_p(prem(p, q)), TTIME);
+    EXPECT_GT(ticks, 10);
+    init_pools();  // q and the abandoned remainder go back together
+}
+
+TEST_F(TimeLimitTest, NoCheckWhileNotTiming)
+{
+    g_timing = 0;
+    now_ = 100000;
+    put_p(ptimes(P("x1+1"), P("x1-1")));
+}
+
+TEST_F(TimeLimitTest, ClockWrapIsStillElapsedTime)
+{
+    g_tstart = 0xFFFFFF00u;
+    now_ = 0x100;  // 512 ms after the start, across the wrap
+    put_p(pplus(P("x1"), get_n(1)));
+    now_ = 0x400;  // 1280 ms
+    EXPECT_THROW(put_p(pplus(P("x1"), get_n(1))), TTIME);
+    init_pools();
+}
+
+}  // namespace
