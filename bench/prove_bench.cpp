@@ -1,22 +1,40 @@
-// Command-line driver of the prover: reads statements and reports.
-//   prove_bench --parse [--method NAME] FILE...   read each statement file
-//   prove_bench --examples                        dump the built-in examples
+// Command-line driver of the prover.
+//   prove_bench [--method NAME] [--time-limit SECONDS] [--proof-dir DIR] FILE...
+//       proves each statement file: one line per file, tab-separated:
+//       file, method, result (true, false, not-solved, timeout, error),
+//       milliseconds, maxterm
+//   prove_bench --examples [options]     proves the built-in examples
+//   prove_bench --parse [--method NAME] FILE...   reads each statement file
+//   prove_bench --parse --examples                dumps the built-in examples
 
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "prove_bench_parse.h"
+#include "prove_bench_prove.h"
+#include "statement/examples.h"
 #include "statement/prover.h"
 
 namespace {
 
 int usage()
 {
-    std::cerr << "usage: prove_bench --parse [--method gdd|angle|area|vector|wu|groebner] FILE...\n"
-                 "       prove_bench --examples\n";
+    std::cerr << "usage: prove_bench [--method gdd|angle|area|vector|wu|groebner] [--time-limit SECONDS]\n"
+                 "                   [--proof-dir DIR] [--examples] FILE...\n"
+                 "       prove_bench --parse [--method NAME] FILE...\n"
+                 "       prove_bench --parse --examples\n";
     return 2;
+}
+
+bool positive_number(const std::string& text, int& value)
+{
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::atoi(text.c_str());
+    return value > 0;
 }
 
 }  // namespace
@@ -25,7 +43,8 @@ int main(int argc, char** argv)
 {
     bool parse = false;
     bool examples = false;
-    int method = kMethodDatabase;
+    BenchOptions options;
+    options.method = bench_method("gdd");
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -34,23 +53,59 @@ int main(int argc, char** argv)
         } else if (arg == "--examples") {
             examples = true;
         } else if (arg == "--method" && i + 1 < argc) {
-            method = bench_method(argv[++i]);
-            if (method == 0)
+            options.method_name = argv[++i];
+            options.method = bench_method(options.method_name);
+            if (options.method == 0)
                 return usage();
+        } else if (arg == "--time-limit" && i + 1 < argc) {
+            if (!positive_number(argv[++i], options.time_limit_s))
+                return usage();
+        } else if (arg == "--proof-dir" && i + 1 < argc) {
+            options.proof_dir = argv[++i];
         } else if (arg.starts_with("--")) {
             return usage();
         } else {
             files.push_back(arg);
         }
     }
-    if (!parse && !examples)
+    if (!examples && files.empty())
         return usage();
+    if (!options.proof_dir.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.proof_dir, ec);
+        if (!std::filesystem::is_directory(options.proof_dir)) {
+            std::cerr << "prove_bench: cannot use proof directory " << options.proof_dir << "\n";
+            return 1;
+        }
+        options.proof_dir = std::filesystem::absolute(options.proof_dir).string();
+    }
     prover_reset();
-    g_method = method;
-    if (examples)
-        bench_dump_examples(std::cout);
+    g_method = options.method;
+
     bool ok = true;
-    for (const auto& f : files)
-        ok = bench_parse_file(f, std::cout) && ok;
+    if (parse) {
+        if (examples)
+            bench_dump_examples(std::cout);
+        for (const auto& f : files)
+            ok = bench_parse_file(f, std::cout) && ok;
+        return ok ? 0 : 1;
+    }
+    auto report = [&](const std::string& name, const BenchResult& r) {
+        std::cout << bench_line(name, options, r) << std::endl;
+        if (!r.message.empty())
+            std::cerr << name << ": " << r.message << "\n";
+    };
+    if (examples)
+        for (const auto& ex : example_menu())
+            report(std::string(ex.menu_text), bench_prove_example(ex.id, options));
+    for (const auto& f : files) {
+        const auto r = bench_prove_file(f, options);
+        if (!r) {
+            std::cerr << "prove_bench: cannot read " << f << "\n";
+            ok = false;
+            continue;
+        }
+        report(f, *r);
+    }
     return ok ? 0 : 1;
 }

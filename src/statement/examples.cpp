@@ -111,6 +111,8 @@ int index_of(const char* name, int count)
 
 void write_example(const Example& ex)
 {
+    for (auto& p : g_pro_points)
+        p.hyp_predicate = false;
     int n = 0;
     for (const auto& r : ex.records) {
         auto& p = g_pro_points[static_cast<std::size_t>(++n)];

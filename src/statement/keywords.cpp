@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "statement/prover_strings.h"
+
 namespace {
 
 const std::unordered_map<int, std::string_view>& texts()
@@ -85,9 +87,9 @@ constexpr ConsKeyword kConsKeywords[] = {
     {2113, 103, 2}, {2114, 129, 2}, {2115, 197, 2}, {2116, 198, 2}, {2117, 199, 3},
     {2119, 110, 2}, {2120, 11, 2},  {2121, 112, 3}, {2122, 111, 3}, {2123, 113, 2},
     {2124, 114, 5}, {2146, 116, 4}, {2137, 102, 3}, {2151, 121, 6}, {2148, 118, 5},
-    {2147, 117, 5}, {2149, 119, 6}, {2150, 120, 6}, {2152, 122, 4}, {2153, 42, 5},
-    {2154, 124, 5}, {2160, 44, 5},  {2156, 126, 5}, {2155, 125, 4}, {2138, 51, 3},
-    {2162, 52, 6},  {2157, 53, 5},  {2158, 54, 6},  {2126, 104, 3}, {2127, 106, 3},
+    {2147, 117, 5}, {2149, 119, 6}, {2150, 120, 6}, {2152, 122, 4}, {2153, 123, 5},
+    {2154, 124, 5}, {2160, 44, 5},  {2156, 126, 5}, {2155, 125, 4}, {2138, 130, 3},
+    {2162, 52, 6},  {2157, 127, 5},  {2158, 128, 6},  {2126, 104, 3}, {2127, 106, 3},
     {2128, 105, 3}, {2129, 107, 3}, {2131, 131, 3}, {2132, 71, 3},  {2133, 132, 2},
     {2134, 133, 2}, {2135, 109, 2}, {2136, 76, 5},
 };
@@ -107,8 +109,11 @@ constexpr PredKeyword kConclPredicates[] = {
 
 std::string_view stm_string(int id)
 {
-    const auto it = texts().find(id);
-    return it == texts().end() ? std::string_view{} : it->second;
+    if (const auto it = texts().find(id); it != texts().end())
+        return it->second;
+    const auto& more = prover_string_texts();
+    const auto it = more.find(id);
+    return it == more.end() ? std::string_view{} : it->second;
 }
 
 std::span<const ConsKeyword> cons_keywords() { return kConsKeywords; }

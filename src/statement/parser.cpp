@@ -120,7 +120,10 @@ void number_free_points()
 void rd_pred(int kind, int ntok)
 {
     const int r = add_pro_point(kind, "x");
-    if (g_abort || !line_ends_right(ntok, true))
+    if (g_abort)
+        return;
+    rec(r).hyp_predicate = true;
+    if (!line_ends_right(ntok, true))
         return;
     if (!resolve_pots(r, g_tok + 1, ntok - 2))
         return;
@@ -304,6 +307,10 @@ void parse_stm()
     run_prover_reset_stage(ResetStage::FactDatabase);
     g_parse_facts.clear();
     free_statement_polys();
+    // Records above the new statement's count may be taken by auxiliary points
+    // later: none may keep the predicate mark of an earlier statement.
+    for (auto& r : g_pro_points)
+        r.hyp_predicate = false;
     if (!kw(0, sid::kExample)) {
         gerror(stm_string(sid::kNoExample));
         return;

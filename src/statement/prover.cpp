@@ -38,6 +38,7 @@ void Pro_point::clear()
     kind = 0;
     name.clear();
     pots.fill(0);
+    hyp_predicate = false;
 }
 
 // ---- output ---------------------------------------------------------------
@@ -50,6 +51,12 @@ ProverSink& sink()
     return s;
 }
 
+ClearSink& clear_sink()
+{
+    static ClearSink c;
+    return c;
+}
+
 }  // namespace
 
 std::string& prover_output()
@@ -60,6 +67,16 @@ std::string& prover_output()
 
 void set_gprint_sink(ProverSink s) { sink() = std::move(s); }
 void clear_gprint_sink() { sink() = nullptr; }
+
+void set_clear_sink(ClearSink c) { clear_sink() = std::move(c); }
+
+void clear_prover_window()
+{
+    if (clear_sink())
+        clear_sink()();
+    else
+        prover_output().clear();
+}
 
 void gprint(std::string_view text)
 {
@@ -100,12 +117,17 @@ std::string fmt(const char* format, ...)
     return out;
 }
 
-GprintCapture::GprintCapture() : previous_(sink())
+GprintCapture::GprintCapture() : previous_(sink()), previous_clear_(clear_sink())
 {
     sink() = [this](std::string_view t) { text_.append(t); };
+    clear_sink() = [this] { text_.clear(); };
 }
 
-GprintCapture::~GprintCapture() { sink() = std::move(previous_); }
+GprintCapture::~GprintCapture()
+{
+    sink() = std::move(previous_);
+    clear_sink() = std::move(previous_clear_);
+}
 
 // ---- time limit -----------------------------------------------------------
 

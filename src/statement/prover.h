@@ -45,8 +45,12 @@ struct Pro_point {
     std::string rot;                   // kind 470: rotation angle in degrees as text (<= 15 chars)
     std::uint32_t x = 0;               // coordinate handles, unused
     std::uint32_t y = 0;
+    // A predicate written among the hypotheses (COLLINEAR, PARALLEL, ...): the
+    // record is named "x", its kind (110..117) says which predicate and its
+    // pots are the predicate's points; it constructs no point.
+    bool hyp_predicate = false;
 
-    // Back to the empty record (kind 0, no name, no points); the polynomial
+    // Back to the empty record (kind 0, no name, no points, no predicate); the polynomial
     // slots are only forgotten, their owner frees them.
     void clear();
 };
@@ -93,6 +97,13 @@ void set_gprint_sink(ProverSink sink);
 void clear_gprint_sink();
 std::string& prover_output();
 
+// Empties the prover window (the Prove command, the input help and some
+// window commands start from an empty window). The window installs its own
+// clear operation; without one the internal string is emptied.
+using ClearSink = std::function<void()>;
+void set_clear_sink(ClearSink clear);
+void clear_prover_window();
+
 void gprint(std::string_view text);
 // " Sytax error: " heading, then what; empties the statement and sets g_abort.
 void gerror(std::string_view what);
@@ -100,7 +111,8 @@ void gerror(std::string_view what);
 // printf-style formatting into a std::string (replaces the shared message buffer).
 std::string fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Collects gprint output for its lifetime (tests, the bench).
+// Collects gprint output for its lifetime (tests, the bench); clearing the
+// prover window empties what it collected.
 class GprintCapture {
 public:
     GprintCapture();
@@ -113,6 +125,7 @@ public:
 private:
     std::string text_;
     ProverSink previous_;
+    ClearSink previous_clear_;
 };
 
 // ---- time limit ----------------------------------------------------------

@@ -1,0 +1,190 @@
+// do_concl: the meaning of the conclusion record in one mode.
+
+#include <cstdio>
+#include <string>
+
+#include "algebra/poly.h"
+#include "gdd/fact_tests.h"
+#include "statement/keywords.h"
+#include "statement/prover.h"
+#include "statement/prover_strings.h"
+#include "statement/semantics.h"
+#include "statement/text_fill.h"
+#include "statement/tokenizer.h"
+
+namespace {
+
+int p(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
+std::string_view n(int k) { return pt_name(p(k)); }
+std::string_view w(int id) { return stm_string(id); }
+
+std::string side(const xterm* q) { return q ? poly_text(q, 0) : std::string(); }
+
+// Keyword and the slots it prints, for the keyword and statement forms.
+struct ConclForm {
+    int kind;
+    int keyword;            // keyword form (modes 3, 8)
+    int statement_keyword;  // statement form (mode 4)
+    std::initializer_list<int> slots;
+};
+
+const ConclForm* form_of(int kind)
+{
+    static const ConclForm forms[] = {
+        {148, sid::kColl, sid::kCollinear, {1, 2, 3}},
+        {149, sid::kPara, sid::kParallel, {1, 2, 3, 4}},
+        {150, sid::kPerp, sid::kPerpendicular, {1, 2, 3, 4}},
+        {151, sid::kMidpoint, sid::kMidpoint, {1, 2, 3}},
+        {152, sid::kCocircle, sid::kCocircle, {2, 3, 4, 5}},
+        {153, sid::kCong, sid::kEqdistance, {1, 2, 3, 4}},
+        {154, sid::kAcong, sid::kEqangle, {1, 2, 4, 5, 6, 8}},
+        {155, sid::kEqProduct, sid::kEqProduct, {1, 2, 7, 8, 3, 4, 5, 6}},
+        {156, sid::kTangent, sid::kTangent, {1, 2, 3, 4}},
+        {157, sid::kHarmonicPair, sid::kHarmonicPair, {1, 2, 3, 4}},
+        {158, sid::kPositiveTriangle, sid::kPositiveTriangle, {1, 2, 3}},
+        {236, sid::kConTriangle, sid::kConTriangle, {1, 2, 3, 4, 5, 6}},
+        {237, sid::kSimTriangle, sid::kSimTriangle, {1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto& f : forms)
+        if (f.kind == kind)
+            return &f;
+    return nullptr;
+}
+
+std::string names(const ConclForm& f)
+{
+    std::string out;
+    for (int k : f.slots) {
+        out += ' ';
+        out += n(k);
+    }
+    return out;
+}
+
+bool no_conclusion(int kind) { return kind == 0 || kind == kConclNone; }
+
+void report_unknown_kind()
+{
+    gerror(fmt("%d %s.", g_concl.type, std::string(w(sid::kNotProperPredicate)).c_str()));
+}
+
+int database_test()
+{
+    switch (g_concl.type) {
+    case 148: return xcoll(p(1), p(2), p(3));
+    case 149: return xpara(p(1), p(2), p(3), p(4));
+    case 150: return xperp(p(1), p(2), p(3), p(4));
+    case 151: return xmid(p(1), p(2), p(3));
+    case 152: return xcir_4p(0, p(2), p(3), p(4), p(5));
+    case 153: return xcong(p(1), p(2), p(3), p(4));
+    case 154: return xacong(p(1), p(2), p(4), p(5), p(6), p(8));
+    case 155: return xratio(p(1), p(2), p(3), p(4), p(5), p(6), p(7), p(8));
+    case 236: return xcon(p(1), p(2), p(3), p(4), p(5), p(6));
+    case 237: return xsim(p(1), p(2), p(3), p(4), p(5), p(6));
+    default: return 0;  // no database test: not in the database
+    }
+}
+
+}  // namespace
+
+std::string concl_keyword_text()
+{
+    const int kind = g_concl.type;
+    if (kind == kConclEquation)
+        return side(g_concl_lhs) + " = " + side(g_concl_rhs);
+    if (const ConclForm* f = form_of(kind))
+        return std::string(w(f->keyword)) + names(*f);
+    return "";
+}
+
+std::string concl_statement_text()
+{
+    const int kind = g_concl.type;
+    const std::string_view show = w(sid::kShow);
+    if (no_conclusion(kind))
+        return fill("%s %s", {show, w(sid::kNo)}) + ".\r\n";
+    if (kind == kConclEquation)
+        return std::string(show) + " " + concl_keyword_text() + ".\r\n";
+    const ConclForm* f = form_of(kind);
+    if (!f)
+        return "";
+    // Collinear, midpoint, cocyclic and the positive triangle keep the
+    // reader's two blanks after "SHOW:".
+    const bool two_blanks = kind == 148 || kind == 151 || kind == 152 || kind == 158;
+    return std::string(show) + (two_blanks ? "  " : " ") + std::string(w(f->statement_keyword)) + names(*f) + ".\r\n";
+}
+
+std::string concl_sentence_text()
+{
+    const std::string_view show = w(sid::kSentenceShow);
+    switch (g_concl.type) {
+    case 148: return fill("%s%s, %s, %s%s.", {show, n(1), n(2), n(3), w(sid::kColl)});
+    case 149: return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kParallelTo), n(3), n(4)});
+    case 150: return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kPerpendicularTo), n(3), n(4)});
+    case 151: return fill("%s%s%s%s%s%s.", {show, n(1), w(sid::kIs), n(2), n(3), w(sid::kMidpointWord)});
+    case 152: return fill("%s%s, %s, %s, %s%s.", {show, n(2), n(3), n(4), n(5), w(sid::kCocircle)});
+    case 153: return fill("%s%s%s = %s%s.", {show, n(1), n(2), n(3), n(4)});
+    case 154:
+        return fill("%s%s%s%s%s = %s%s%s%s.",
+                    {show, w(sid::kAngleSign), n(1), n(2), n(4), w(sid::kAngleSign), n(5), n(6), n(8)});
+    case 155: return fill("%s%s%s * %s%s = %s%s * %s%s.", {show, n(1), n(2), n(7), n(8), n(3), n(4), n(5), n(6)});
+    case 156:
+        return fill("%s%s %s%s, %s%s%s.",
+                    {show, w(sid::kTwoCircles), n(1), n(2), n(3), n(4), w(sid::kTangentWord)});
+    default: return "";
+    }
+}
+
+int do_concl(int key)
+{
+    const int kind = g_concl.type;
+    if (g_trace)
+        std::printf("conclusion: %d %d\n", kind, key);
+    const bool known = no_conclusion(kind) || kind == kConclEquation || form_of(kind) != nullptr;
+    switch (key) {
+    case cgeo::kPolys:
+    case cgeo::kAlgebraic:
+        return 0;  // coordinate polynomials: not built yet
+    case cgeo::kPredicate:
+        if (!known) {
+            report_unknown_kind();
+            return 0;
+        }
+        gprint(concl_keyword_text() + ".\r\n");
+        return 0;
+    case cgeo::kNonDegenerate:
+        if (!known) {
+            report_unknown_kind();
+            return 0;
+        }
+        gprint(concl_statement_text());
+        return 0;
+    case cgeo::kStatement:
+        if (!known) {
+            report_unknown_kind();
+            return 0;
+        }
+        return database_test();
+    case cgeo::kDrawing:
+        if (!known) {
+            report_unknown_kind();
+            return 0;
+        }
+        gprint(concl_sentence_text());
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+int do_concl_w() { return do_concl(cgeo::kStatement); }
+
+int do_concl_of(const Gdd_cond& fact)
+{
+    const Gdd_cond saved = g_concl;
+    g_concl.type = fact.type;
+    g_concl.p = fact.p;
+    const int found = do_concl(cgeo::kStatement);
+    g_concl = saved;
+    return found;
+}

@@ -1,0 +1,116 @@
+// gprove: the road from the Prove command to a proof.
+
+#include <string>
+
+#include "gdd/gdd_add.h"
+#include "statement/keywords.h"
+#include "statement/parse_facts.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
+#include "statement/prover_strings.h"
+#include "statement/semantics.h"
+
+const MethodEntry* method_entry(int method);  // prove_methods.cpp
+
+namespace {
+
+bool has_conclusion() { return g_concl.type != 0 && g_concl.type != kConclNone; }
+
+bool has_incenter()
+{
+    for (int i = 1; i <= g_npoints; ++i)
+        if (g_pro_points[static_cast<std::size_t>(i)].kind == 108)
+            return true;
+    return false;
+}
+
+// What every method starts from: the facts the reader entered (the database
+// was emptied since) and the hypothesis facts of every record.
+void store_hypotheses()
+{
+    free_gdd();
+    replay_parse_facts();
+    do_cons_from(cgeo::kFacts, 1);
+}
+
+void report_time_out()
+{
+    clear_prover_window();
+    gprint(fmt("\r\n\r\n%s %d(%s).\r\n", std::string(stm_string(sid::kTerminated)).c_str(),
+               static_cast<int>(g_timelimit * 0.001), ""));
+    gprint(stm_string(sid::kResetTimeLimit));
+    gprint(stm_string(sid::kWithProveMenu));
+}
+
+}  // namespace
+
+ProveEnd gprove()
+{
+    clear_prover_window();
+    g_abort = 0;
+    g_time = 0;
+    g_maxterm = 0;
+    g_result = 0;
+    g_maxterm_on = g_method == kMethodDatabase ? 0 : 1;
+
+    if (!has_conclusion() && g_method != kMethodDatabase) {
+        gprint(stm_string(sid::kNothingToProve));
+        gprint(stm_string(sid::kAddConclusion));
+        return ProveEnd::Refused;
+    }
+    if (has_incenter()) {
+        gprint(stm_string(sid::kNotAllowedIncenter));
+        gprint(stm_string(sid::kUseAntiIncenter));
+        return ProveEnd::Refused;
+    }
+    if (const std::string refusal = method_refusal(g_method); !refusal.empty()) {
+        gprint(refusal);
+        return ProveEnd::Refused;
+    }
+    const MethodEntry& method = *method_entry(g_method);
+
+    try {
+        g_timing = 1;
+        g_tstart = prover_clock_ms();
+        if (g_method == kMethodArea || g_method == kMethodVector)
+            free_points_first();
+        store_hypotheses();
+        if (!g_abort)
+            method.run();
+        if (!g_abort && method.after)
+            method.after();
+        g_timing = 0;
+    } catch (const TTIME&) {
+        g_timing = 0;
+        g_outfile = nullptr;
+        report_time_out();
+        g_result = kResultNotSolved;
+        return ProveEnd::TimedOut;
+    } catch (const ProverAbort&) {
+        // The message is already in the window.
+        g_timing = 0;
+        g_outfile = nullptr;
+        g_result = kResultNotSolved;
+        return ProveEnd::Aborted;
+    }
+    if (g_abort) {
+        g_result = kResultNotSolved;
+        return ProveEnd::Aborted;
+    }
+    return ProveEnd::Ran;
+}
+
+ProveEnd cmd_prove()
+{
+    if (g_npoints < 2) {
+        show_input_help();
+        g_result = 0;
+        show_status();
+        return ProveEnd::Refused;
+    }
+    run_prover_reset_stage(ResetStage::Equations);
+    free_gdd();
+    const ProveEnd end = gprove();
+    show_status();
+    return end;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The Prove command: checks that there is a statement the selected method can
+// prove, stores the hypothesis facts, runs the method under the proof-time
+// limit and reports method, result, time and polynomial size as four status
+// texts.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// g_result of a proof that ended without deciding (time-out, abort, the
+// database method not reaching the conclusion).
+constexpr std::int32_t kResultNotSolved = 2;
+
+// How a Prove ended.
+enum class ProveEnd {
+    Ran,       // the method ran to its end; g_result tells the outcome
+    Refused,   // nothing was proved: no statement, no conclusion, a refusal
+    TimedOut,  // the proof-time limit ended it
+    Aborted,   // the method reported an error (gerror) or a table overflowed
+};
+
+// The four panes of the prover window's status bar.
+struct ProveStatus {
+    std::string method;   // "GDD method", ...
+    std::string result;   // "", "Problem Is True", "Problem Is False", "Not Solved"
+    std::string time;     // "" or "Time :0.250000"
+    std::string maxterm;  // "" or "maxterm: 12"
+};
+// The texts for the current g_method, g_result, g_time and g_maxterm.
+ProveStatus prove_status();
+// Where show_status sends the texts (the window's status bar).
+using StatusSink = std::function<void(const ProveStatus&)>;
+void set_status_sink(StatusSink sink);
+// Sends prove_status() to the sink; also returns it.
+ProveStatus show_status();
+
+// The method pane's text for a method number; "" for an unknown one.
+std::string_view method_name(int method);
+
+// After a method command stored its id in g_method: no result, time or
+// maxterm is shown until the next proof.
+void select_method();
+
+// Clears the window and prints how to enter a statement.
+void show_input_help();
+
+// Entry point of a proving method: `run` proves the statement in the tables
+// (setting g_result); `after` follows when run ended without an error (the
+// proof text or LaTeX file). A method without entry answers that it is not
+// built yet.
+struct MethodEntry {
+    std::function<void()> run;
+    std::function<void()> after;
+};
+void set_method_entry(int method, MethodEntry entry);
+// The entry installed for method (empty functions when none).
+MethodEntry get_method_entry(int method);
+bool method_built(int method);
+
+// The refusal texts of the selected method for the statement in the tables,
+// "" when it can prove it. Checked before anything is proved: a method that is
+// not built, a conclusion it cannot test, a hypothesis it cannot interpret
+// (naming the record's statement line).
+std::string method_refusal(int method);
+
+// The area and vector methods take the free points first: records 2..n are
+// reordered so that the free points come first in statement order, followed
+// by the other records in statement order, and every reference (arguments,
+// conclusion, the reader's facts) is renumbered to name the same point.
+void free_points_first();
+
+// The dispatcher: clears the window, refuses what no method can prove, enters
+// the reader's facts again and the hypothesis facts of every record, runs the
+// method and turns a time-out or an abort into its message. g_result is "none"
+// after a refusal and "not solved" after a time-out or an abort, so no pane
+// ever shows an earlier proof's result.
+ProveEnd gprove();
+
+// The Prove command: the input help when the statement has fewer than two
+// records; otherwise the database is emptied and gprove runs. The status is
+// shown in every case.
+ProveEnd cmd_prove();

@@ -1,0 +1,81 @@
+// The proving methods' entry points and what each of them can interpret.
+
+#include <map>
+#include <string>
+
+#include "statement/keywords.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
+#include "statement/semantics.h"
+
+void register_default_methods();  // prover_wiring.cpp
+
+namespace {
+
+std::map<int, MethodEntry>& entries()
+{
+    static std::map<int, MethodEntry> table;
+    static const bool wired = (register_default_methods(), true);
+    (void)wired;
+    return table;
+}
+
+// Constructions whose meaning the database method states as facts (kinds 1,
+// 44 and 52 through the facts the reader enters), and free points.
+bool gdd_interprets(const Pro_point& r)
+{
+    if (r.hyp_predicate)
+        return true;
+    switch (r.kind) {
+    case 1: case 44: case 52: case 101:
+    case 102: case 103: case 105: case 106: case 107: case 109:
+    case 132: case 133:
+        return true;
+    default:
+        return r.kind >= 110 && r.kind <= 130;
+    }
+}
+
+// Conclusions the database can hold (or none: the database is only built).
+bool gdd_tests(int kind)
+{
+    return (kind >= 148 && kind <= 155) || kind == 236 || kind == 237 || kind == 0 || kind == kConclNone;
+}
+
+}  // namespace
+
+void set_method_entry(int method, MethodEntry entry) { entries()[method] = std::move(entry); }
+
+MethodEntry get_method_entry(int method)
+{
+    const auto it = entries().find(method);
+    return it == entries().end() ? MethodEntry{} : it->second;
+}
+
+bool method_built(int method)
+{
+    const auto it = entries().find(method);
+    return it != entries().end() && it->second.run;
+}
+
+const MethodEntry* method_entry(int method)
+{
+    const auto it = entries().find(method);
+    return it == entries().end() || !it->second.run ? nullptr : &it->second;
+}
+
+std::string method_refusal(int method)
+{
+    const std::string name(method_name(method));
+    if (!method_built(method))
+        return "\r\n" + (name.empty() ? fmt("Method %d", method) : name) + " is not built yet.\r\n";
+    if (method != kMethodDatabase)
+        return "";
+    if (!gdd_tests(g_concl.type))
+        return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
+    for (int i = 1; i <= g_npoints; ++i) {
+        if (!gdd_interprets(g_pro_points[static_cast<std::size_t>(i)]))
+            return "\r\n" + name + " cannot use the hypothesis\r\n" + cons_statement_text(i);
+    }
+    return "";
+}

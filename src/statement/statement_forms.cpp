@@ -1,0 +1,49 @@
+// Printers of the whole statement for the prover window's commands.
+
+#include <string>
+
+#include "statement/keywords.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
+#include "statement/prover_strings.h"
+#include "statement/semantics.h"
+#include "statement/statement_forms.h"
+
+void show_statement()
+{
+    if (g_npoints < 2)
+        return;
+    gprint(fmt("%s thm \r\n", std::string(stm_string(sid::kExample)).c_str()));
+    gprint(std::string(stm_string(sid::kHypotheses)) + "\r\n");
+    do_cons_from(cgeo::kStatement, 1);
+    do_concl(cgeo::kNonDegenerate);
+}
+
+void print_predicate_form()
+{
+    if (g_npoints < 2) {
+        show_input_help();
+        return;
+    }
+    gprint(stm_string(sid::kPredicateFormHead));
+    gprint(stm_string(sid::kEquationalPredicates));
+    gprint(stm_string(sid::kPointsWord));
+    for (int i = 1; i <= g_npoints; ++i)
+        gprint(" " + g_pro_points[static_cast<std::size_t>(i)].name);
+    gprint(".\r\n");
+    do_cons_from(cgeo::kPredicate, 1);
+    gprint(stm_string(sid::kNonDegenerateHead));
+    do_cons_from(cgeo::kNonDegenerate, 1);
+    gprint(stm_string(sid::kConclusionHead));
+    do_concl(cgeo::kPredicate);
+    gprint("\r\n");
+    // The algebraic form that follows for Wu's and the Groebner method needs
+    // their coordinate polynomials, which are not built yet.
+}
+
+void explain_statement()
+{
+    clear_prover_window();
+    do_cons_from(cgeo::kDrawing, 1);
+    do_concl(cgeo::kDrawing);
+}
