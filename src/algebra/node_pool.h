@@ -127,5 +127,5 @@ private:
     std::vector<std::unique_ptr<Slot[]>> blocks_;
     Slot* free_ = nullptr;
     std::size_t free_count_ = 0;
-    std::size_t block_limit_ = 10000;
+    std::size_t block_limit_ = 5000;  // ten million nodes
 };

@@ -1,6 +1,8 @@
 // Sums, products and powers. Arguments are consumed and their nodes reused,
 // so results are built in place.
 
+#include <utility>
+
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
 #include "algebra/poly_internal.h"
