@@ -1,0 +1,316 @@
+// Auxiliary points: naming, the builders and their refusals, and the search
+// families.
+
+#include "proof_fixture.h"
+
+#include "gdd/aux_points.h"
+
+namespace gddproof {
+namespace {
+
+class AuxTest : public ProofTest {
+protected:
+    // A statement of n points, the database method just started.
+    void statement(int n)
+    {
+        name_points(n);
+        aux_method_start();
+    }
+    static const Pro_point& rec(int p) { return g_pro_points[static_cast<std::size_t>(p)]; }
+    static std::array<std::uint32_t, 8> pots(std::initializer_list<std::uint32_t> v)
+    {
+        std::array<std::uint32_t, 8> a{};
+        std::copy(v.begin(), v.end(), a.begin());
+        return a;
+    }
+    static int queued(std::int32_t type, const void* obj)
+    {
+        int n = 0;
+        for (const Gdd_cond* c = g_cond_queue.first; c; c = c->next) {
+            n += c->type == type && c->obj == obj;
+            if (c == g_cond_queue.last)
+                break;
+        }
+        return n;
+    }
+};
+
+TEST_F(AuxTest, NewPointsTakeTheFirstFreeLetter)
+{
+    name_points(3);
+    g_pro_points[2].name = "X";  // B is free again
+    aux_method_start();
+    const int p = new_aux_point(9, 103);
+    EXPECT_EQ(p, 4);
+    EXPECT_EQ(g_npoints, 4);
+    EXPECT_EQ(rec(p).name, "B");
+    EXPECT_EQ(rec(p).kind, 103u);
+    EXPECT_EQ(rec(p).aux, 9u);
+    EXPECT_EQ(rec(p).pots, pots({}));
+    EXPECT_EQ(rec(new_aux_point(9, 103)).name, "D");
+}
+
+TEST_F(AuxTest, AfterTheAlphabetNamesAreNumbered)
+{
+    statement(26);
+    EXPECT_EQ(rec(new_aux_point(1, 116)).name, "A_{0}");
+    EXPECT_EQ(rec(new_aux_point(1, 116)).name, "A_{1}");
+    // The next proof starts the numbers again.
+    statement(26);
+    EXPECT_EQ(rec(new_aux_point(1, 116)).name, "A_{0}");
+}
+
+TEST_F(AuxTest, FullPointTableIsRefused)
+{
+    statement(kMaxProPoints);
+    EXPECT_EQ(new_aux_point(1, 116), 0);
+    EXPECT_EQ(aux_inter_ll(1, A, B, C, D), 0);
+    EXPECT_EQ(aux_on_tline(1, A, B, C), 0);
+    EXPECT_EQ(g_npoints, kMaxProPoints);
+}
+
+TEST_F(AuxTest, BuildersTakeOnlyStatementPoints)
+{
+    statement(4);
+    g_npoints = 5;  // an auxiliary point of an earlier pass
+    g_pro_points[5].name = "E";
+    g_aux_pass_start = 5;
+    EXPECT_EQ(aux_mid(1, A, E), 0);
+    EXPECT_EQ(aux_inter_ll(1, A, B, C, E), 0);
+    EXPECT_EQ(aux_on_tline(1, E, A, B), 0);
+    EXPECT_EQ(aux_mid(1, A, 0), 0);
+    EXPECT_EQ(g_npoints, 5);
+    EXPECT_EQ(aux_mid(1, A, B), 6);
+}
+
+TEST_F(AuxTest, OnePointPerPassExceptIntersectionsAndPerpendiculars)
+{
+    statement(4);
+    EXPECT_EQ(aux_mid(1, A, B), 5);
+    EXPECT_EQ(aux_mid(1, A, C), 0);
+    EXPECT_EQ(aux_foot(1, A, B, C), 0);
+    EXPECT_EQ(aux_inter_lp(1, A, B, C, B, D), 0);
+    EXPECT_EQ(aux_inter_ll(1, A, B, C, D), 6);
+    EXPECT_EQ(aux_on_tline(1, A, B, C), 7);
+}
+
+TEST_F(AuxTest, NewFactsAreHypotheses)
+{
+    statement(4);
+    add_mid(0, D, B, C);
+    Gdd_cond* premise = add_codb(151, D, B, C, 0);
+    const int e = aux_mid(2, A, B);
+    ASSERT_EQ(e, 5);
+    EXPECT_EQ(g_co_db, premise);
+    const Gdd_mid* m = g_mid_list.last;
+    EXPECT_EQ(m->m, e);
+    EXPECT_EQ(m->reasons, nullptr);
+    const Gdd_line* l = fd_ln(A, B);
+    ASSERT_NE(l, nullptr);
+    EXPECT_TRUE(on_ln(e, l));
+    EXPECT_EQ(l->reasons, nullptr);
+    EXPECT_EQ(rec(e).pots, pots({A, B}));
+
+    const int f = aux_foot(2, A, B, C);
+    EXPECT_EQ(f, 0);  // the pass already added a point
+    g_aux_pass_start = g_npoints;
+    const int g = aux_foot(2, A, B, C);
+    ASSERT_EQ(g, 6);
+    EXPECT_TRUE(xcoll(g, B, C));
+    EXPECT_TRUE(xperp(g, A, B, C));
+    EXPECT_EQ(g_tn_list.last->reasons, nullptr);
+}
+
+TEST_F(AuxTest, CircleBuildersExtendTheCircle)
+{
+    statement(4);
+    add_cir2(0, C, A, B);
+    Gdd_cir* cir = g_cir_list.first;
+    clear_queue();
+    const int d = aux_inter_lc(22, A, D, cir);
+    ASSERT_EQ(d, 5);
+    EXPECT_EQ(rec(d).kind, 122u);
+    EXPECT_EQ(rec(d).pots, pots({A, D, C, A}));
+    EXPECT_TRUE(on_cir(d, cir));
+    EXPECT_TRUE(xcoll(d, A, D));
+    EXPECT_EQ(queued(152, cir), 1);
+
+    g_aux_pass_start = g_npoints;
+    const int e = aux_inter_pc(22, B, A, D, cir);
+    ASSERT_EQ(e, 6);
+    EXPECT_EQ(rec(e).pots, pots({B, A, D, C, B}));
+    EXPECT_TRUE(on_cir(e, cir));
+    EXPECT_TRUE(xpara(e, B, A, D));
+}
+
+TEST_F(AuxTest, CircumcentreBecomesTheCentre)
+{
+    statement(3);
+    add_cir3(0, 0, A, B, C);
+    Gdd_cir* cir = g_cir_list.first;
+    out.clear();
+    const int o = aux_circumcentre(25, cir);
+    ASSERT_EQ(o, 4);
+    EXPECT_EQ(cir->centre, o);
+    EXPECT_EQ(rec(o).kind, 105u);
+    EXPECT_EQ(rec(o).pots, pots({A, B, C}));
+    EXPECT_EQ(out.text(), "circle[ABC]");
+}
+
+TEST_F(AuxTest, NothingToAddLeavesTheCount)
+{
+    statement(3);
+    add_line(0, A, B, C);
+    aux_search();
+    EXPECT_EQ(g_npoints, 3);
+}
+
+// ---- the families -----------------------------------------------------------------------
+
+TEST_F(AuxTest, OrthocenterMakesBothMissingCorners)
+{
+    statement(4);
+    add_tline(0, A, B, C, D);
+    add_tline(0, A, C, B, D);
+    Gdd_tline* first = g_tn_list.first;
+    Gdd_tline* second = g_tn_list.last;
+    clear_queue();
+    aux_search();
+    ASSERT_EQ(g_npoints, 6);
+    EXPECT_EQ(rec(5).kind, 116u);
+    EXPECT_EQ(rec(5).aux, 31u);
+    EXPECT_EQ(rec(5).pots, pots({C, A, D, B}));
+    EXPECT_EQ(rec(6).pots, pots({B, A, D, C}));
+    EXPECT_TRUE(xcoll(E, A, C));
+    EXPECT_TRUE(xcoll(E, B, D));
+    EXPECT_TRUE(xcoll(F, A, B));
+    EXPECT_TRUE(xcoll(F, C, D));
+    EXPECT_EQ(queued(150, second), 1);
+    EXPECT_EQ(queued(150, first), 2);
+}
+
+TEST_F(AuxTest, TrapezoidMidpointOfTheDiagonal)
+{
+    statement(6);
+    add_mid(0, E, A, B);
+    add_line(0, E, A, B);
+    add_mid(0, F, C, D);
+    add_line(0, F, C, D);
+    add_pline(0, A, C, B, D);
+    aux_search();
+    ASSERT_EQ(g_npoints, 7);
+    EXPECT_EQ(rec(G).kind, 103u);
+    EXPECT_EQ(rec(G).aux, 3u);
+    EXPECT_EQ(rec(G).pots, pots({C, B}));
+    EXPECT_TRUE(xmid(G, C, B));
+    EXPECT_EQ(g_co_db, nullptr);
+}
+
+TEST_F(AuxTest, PerpendicularThroughTheCentreHalvesTheChord)
+{
+    statement(5);
+    add_cir2(0, E, B, C);
+    add_tline(0, E, A, B, C);
+    Gdd_tline* T = g_tn_list.first;
+    clear_queue();
+    aux_search();
+    ASSERT_EQ(g_npoints, 6);
+    EXPECT_EQ(rec(F).kind, 116u);
+    EXPECT_EQ(rec(F).aux, 7u);
+    EXPECT_EQ(rec(F).pots, pots({B, C, E, A}));
+    const Gdd_mid* m = g_mid_list.last;
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->m, F);
+    EXPECT_EQ(m->lemma, 31);
+    ASSERT_NE(m->reasons, nullptr);
+    EXPECT_EQ(m->reasons->type, 152);
+    ASSERT_NE(m->reasons->next, nullptr);
+    EXPECT_EQ(m->reasons->next->type, 150);
+    EXPECT_EQ(m->reasons->next->next, nullptr);
+    EXPECT_EQ(queued(150, T), 1);
+}
+
+TEST_F(AuxTest, BisectorMeetsTheBase)
+{
+    statement(4);  // D is the vertex
+    Gdd_line* da = fadd_ln(D, A);
+    Gdd_line* dc = fadd_ln(D, C);
+    Gdd_line* db = fadd_ln(D, B);
+    add_ea_ln(0, da, dc, dc, db);
+    add_ae_pt(0, A, C, D, D, C, B);
+    aux_search();
+    ASSERT_EQ(g_npoints, 5);
+    EXPECT_EQ(rec(E).aux, 18u);
+    EXPECT_EQ(rec(E).pots, pots({A, B, D, C}));
+    EXPECT_TRUE(xmid(E, A, B));
+    EXPECT_TRUE(xcir_2p(D, A, B));
+    EXPECT_EQ(g_mid_list.last->lemma, 33);
+}
+
+TEST_F(AuxTest, TransversalOfParallelsGetsItsMissingCrossing)
+{
+    statement(6);
+    add_pline(0, A, B, C, D);
+    add_line(0, A, E, C);
+    add_line(0, B, E, D);
+    add_line(0, A, B, F);
+    new_ln(E, F);
+    Gdd_pline* cls = g_pn_list.first;
+    clear_queue();
+    aux_search();
+    ASSERT_EQ(g_npoints, 7);
+    EXPECT_EQ(rec(G).aux, 26u);
+    EXPECT_EQ(rec(G).pots, pots({E, F, C, D}));
+    EXPECT_TRUE(xcoll(G, E, F));
+    EXPECT_TRUE(xcoll(G, C, D));
+    EXPECT_EQ(queued(149, cls), 1);
+}
+
+TEST_F(AuxTest, RadiusWithATangentGetsItsDiameter)
+{
+    statement(5);
+    add_cir3(0, D, A, B, C);
+    add_tline(0, D, E, D, A);
+    Gdd_cir* cir = g_cir_list.first;
+    clear_queue();
+    aux_search();
+    ASSERT_EQ(g_npoints, 6);
+    EXPECT_EQ(rec(F).kind, 122u);
+    EXPECT_EQ(rec(F).aux, 23u);
+    EXPECT_EQ(rec(F).pots, pots({A, D, D, A}));
+    EXPECT_TRUE(on_cir(F, cir));
+    EXPECT_TRUE(xcoll(F, A, D));
+}
+
+TEST_F(AuxTest, TangentsAtConclusionPoints)
+{
+    statement(4);
+    add_cir3(0, D, A, B, C);
+    set_conclusion(153, {D, A, D, B});
+    aux_search();
+    // The on-perpendicular builder makes one point per conclusion point.
+    ASSERT_EQ(g_npoints, 6);
+    EXPECT_EQ(rec(E).kind, 112u);
+    EXPECT_EQ(rec(E).aux, 32u);
+    EXPECT_EQ(rec(E).pots, pots({A, A, D}));
+    EXPECT_EQ(rec(F).pots, pots({B, B, D}));
+    EXPECT_TRUE(xperp(E, A, A, D));
+}
+
+TEST_F(AuxTest, FootOnALineThroughTheRightAngle)
+{
+    statement(4);
+    add_tline(0, A, B, A, C);
+    new_ln(B, D);
+    new_ln(B, C);
+    aux_search();
+    ASSERT_EQ(g_npoints, 5);
+    EXPECT_EQ(rec(E).kind, 102u);
+    EXPECT_EQ(rec(E).aux, 12u);
+    EXPECT_EQ(rec(E).pots, pots({C, B, D}));
+    EXPECT_TRUE(xcoll(E, B, D));
+    EXPECT_TRUE(xperp(E, C, B, D));
+}
+
+}  // namespace
+}  // namespace gddproof

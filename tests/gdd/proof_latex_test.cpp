@@ -1,0 +1,161 @@
+// The LaTeX file of a database proof.
+
+#include "proof_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "gdd/proof_latex.h"
+
+namespace gddproof {
+namespace {
+
+const char* const kPreamble =
+    "\\documentstyle[11pt]{article}\r\n\\voffset=-2.5truecm\r\n\\hoffset=-1.9truecm\r\n"
+    "\\textwidth = 16truecm\r\n\\textheight = 22.5truecm\r\n\\parskip=8pt\r\n\\parindent=15pt\r\n"
+    "\\def\\fa#1#2{\\langle{#1},{#2}\\rangle}\r\n\\begin{document}\r\n";
+
+std::string read_file(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class ProofLatexTest : public ProofTest {
+protected:
+    void SetUp() override
+    {
+        ProofTest::SetUp();
+        dir_ = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "gdd-latex" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        g_tex_dir = dir_.string();
+    }
+    void TearDown() override
+    {
+        g_tex_dir.clear();
+        g_result = 0;
+        ProofTest::TearDown();
+    }
+    std::string file_text() const { return read_file(dir_ / "example.tex"); }
+
+    std::filesystem::path dir_;
+};
+
+TEST_F(ProofLatexTest, ProvedStatementGetsItsProofInTheFrame)
+{
+    add_line(0, D, A, B);
+    add_tline(0, D, C, A, B);
+    set_conclusion(150, {C, D, A, B});
+    g_result = 1;
+    out.clear();
+    save_proof_tex(1);
+    EXPECT_EQ(file_text(), std::string(kPreamble) +
+                               "\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n\r\nThe Machine Proof\r\n"
+                               "\r\n1. $CD\\bot AB$,\r\n   because (hyp)\r\n}\r\n\\end{document}\r\n");
+    EXPECT_EQ(out.text(), "\r\n\r\nThe Proof in LaTex format has been saved in  example.tex\r\n");
+    EXPECT_EQ(g_outfile, nullptr);
+    EXPECT_EQ(g_latex, 1);
+    EXPECT_EQ(g_example, "example");
+    EXPECT_EQ(proof_tex_path(), (dir_ / "example.tex").string());
+}
+
+TEST_F(ProofLatexTest, UnprovedStatementGetsTheFrameAlone)
+{
+    set_conclusion(150, {C, D, A, B});
+    g_result = 2;
+    out.clear();
+    save_proof_tex(1);
+    EXPECT_EQ(file_text(), std::string(kPreamble) + "\\end{document}\r\n");
+    EXPECT_EQ(out.text(), "");
+}
+
+TEST_F(ProofLatexTest, FileIsRewrittenByEveryProof)
+{
+    add_tline(0, A, B, C, D);
+    set_conclusion(150, {A, B, C, D});
+    save_proof_tex(1);
+    set_conclusion(149, {A, B, C, D});
+    save_proof_tex(1);
+    EXPECT_EQ(file_text(), std::string(kPreamble) + "\\end{document}\r\n");
+}
+
+TEST_F(ProofLatexTest, FileThatCannotBeOpenedGivesAMessage)
+{
+    g_tex_dir = (dir_ / "missing" / "dir").string();
+    set_conclusion(150, {A, B, C, D});
+    g_result = 1;
+    out.clear();
+    save_proof_tex(1);
+    EXPECT_EQ(out.text(), "Couldn't open example.tex");
+    EXPECT_EQ(g_outfile, nullptr);
+}
+
+TEST_F(ProofLatexTest, AbortWhileWritingClosesTheFile)
+{
+    // A merged class whose recorded merge matches none of its parts.
+    Gdd_line* abe = new_ln(A, B);
+    ln_ins(abe, E);
+    Gdd_pline* old = g_pn_list.append();
+    old->last = 1;
+    old->lines[0] = new_ln(C, D);
+    old->lines[1] = new_ln(F, G);
+    Gdd_pline* merged = g_pn_list.append();
+    merged->state = kLive;
+    merged->last = 1;
+    merged->lines[0] = abe;
+    merged->lines[1] = old->lines[1];
+    clear_merge_db();
+    new_co(149, old);
+    new_co(148, abe);
+    merged->reasons = g_merge_db;
+    set_conclusion(149, {A, B, F, G});
+    out.clear();
+    EXPECT_THROW(save_proof_tex(1), ProverAbort);
+    EXPECT_EQ(g_outfile, nullptr);
+    gprint("later");
+    EXPECT_EQ(out.text(), "later");
+    const std::string text = file_text();
+    EXPECT_EQ(text.rfind(kPreamble, 0), 0u);
+    EXPECT_NE(text.find("exit: 103"), std::string::npos);
+}
+
+TEST_F(ProofLatexTest, MathModeAndBracesBalance)
+{
+    // Every kind of step in its LaTeX form.
+    add_line(0, A, B, C);
+    add_cir3(0, O, A, B, D);
+    add_cong(0, 0, A, B, C, D);
+    add_codb(148, A, B, C, 0);
+    add_codb(152, O, A, B, D);
+    add_codb(153, A, B, C, D);
+    add_tline(5, A, B, E, F);
+    next_cond();
+    next_cond();
+    next_cond();
+    set_conclusion(150, {A, B, E, F});
+    g_result = 1;
+    save_proof_tex(1);
+    const std::string text = file_text();
+    const auto body_start = text.find("\\begin{document}");
+    ASSERT_NE(body_start, std::string::npos);
+    const std::string body = text.substr(body_start);
+    EXPECT_EQ(std::count(body.begin(), body.end(), '$') % 2, 0) << body;
+    int depth = 0;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '\\' && i + 1 < body.size()) {
+            ++i;  // an escaped character
+            continue;
+        }
+        depth += body[i] == '{' ? 1 : body[i] == '}' ? -1 : 0;
+        EXPECT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0) << body;
+}
+
+}  // namespace
+}  // namespace gddproof
