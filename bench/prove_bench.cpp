@@ -90,7 +90,7 @@ int main(int argc, char** argv)
             ok = bench_parse_file(f, std::cout) && ok;
         return ok ? 0 : 1;
     }
-    auto report = [&](const std::string& name, const BenchResult& r) {
+    auto report = [&](const std::string& name, const ProveRun& r) {
         std::cout << bench_line(name, options, r) << std::endl;
         if (!r.message.empty())
             std::cerr << name << ": " << r.message << "\n";

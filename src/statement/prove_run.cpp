@@ -1,0 +1,93 @@
+#include "statement/prove_run.h"
+
+#include <chrono>
+
+#include "statement/examples.h"
+#include "statement/prover.h"
+#include "statement/tokenizer.h"
+
+namespace {
+
+// The window's text on one line: its non-empty lines, trimmed, joined by blanks.
+std::string one_line(const std::string& text)
+{
+    std::string out, line;
+    auto flush = [&] {
+        const std::size_t b = line.find_first_not_of(' ');
+        const std::size_t e = line.find_last_not_of(' ');
+        if (b != std::string::npos)
+            out += (out.empty() ? "" : " ") + line.substr(b, e - b + 1);
+        line.clear();
+    };
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            flush();
+        else
+            line += c;
+    }
+    flush();
+    return out;
+}
+
+// Proves what was just read; capture holds the window's text.
+ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
+{
+    ProveRun r;
+    if (g_abort || g_npoints == 0) {
+        r.result = "error";
+        r.message = one_line(capture.text());
+        if (r.message.empty())
+            r.message = "no statement";
+        r.window_text = capture.text();
+        return r;
+    }
+    g_method = method;
+    g_timelimit = time_limit_s * 1000;
+    const auto start = std::chrono::steady_clock::now();
+    const ProveEnd end = cmd_prove();
+    r.ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    r.maxterm = g_maxterm > 0 ? g_maxterm : 0;
+    r.result = prove_result_word(end);
+    if (r.result == "error")
+        r.message = one_line(capture.text());
+    r.window_text = capture.text();
+    return r;
+}
+
+}  // namespace
+
+std::string_view prove_result_word(ProveEnd end)
+{
+    switch (end) {
+    case ProveEnd::Refused:
+    case ProveEnd::Aborted:
+        return "error";
+    case ProveEnd::TimedOut:
+        return "timeout";
+    case ProveEnd::Ran:
+        break;
+    }
+    return g_result == 1 ? "true" : g_result == -1 ? "false" : "not-solved";
+}
+
+ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s)
+{
+    std::string whole(text);
+    if (whole.empty() || whole.back() != '\n')
+        whole += '\n';
+    GprintCapture capture;
+    // The reader rewrites some constructions for the algebraic methods.
+    g_method = method;
+    read_window_statement(whole);
+    return prove_loaded(method, time_limit_s, capture);
+}
+
+ProveRun prove_example(int id, int method, int time_limit_s)
+{
+    GprintCapture capture;
+    g_method = method;
+    load_example(id);
+    return prove_loaded(method, time_limit_s, capture);
+}

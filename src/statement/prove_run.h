@@ -1,0 +1,26 @@
+#pragma once
+// One whole Prove from a statement text or a built-in example, as the bench
+// and the tests run it: the statement is read with the method it is proved
+// by, proved under a time limit, and the outcome is named in one word.
+
+#include <string>
+#include <string_view>
+
+#include "statement/prove.h"
+
+struct ProveRun {
+    std::string result;       // true, false, not-solved, timeout, error
+    long long ms = 0;         // wall-clock time of the Prove command
+    int maxterm = 0;          // largest polynomial met, 0 for none
+    std::string message;      // for an error, the window's text on one line
+    std::string window_text;  // what the prover window shows afterwards
+};
+
+// The result word of a Prove that ended so, with g_result as it stands.
+std::string_view prove_result_word(ProveEnd end);
+
+// Reads text as the window's read command does (a final line break is added
+// when missing, so the last line is not lost) and proves it.
+ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s);
+// Loads a built-in example and proves it.
+ProveRun prove_example(int id, int method, int time_limit_s);

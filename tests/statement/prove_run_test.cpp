@@ -1,0 +1,68 @@
+// A whole Prove from a statement text, as prove_bench runs it.
+
+#include <string>
+
+#include "statement/prove_run.h"
+#include "sem_fixture.h"
+
+namespace {
+
+using ProveRunTest = SemanticsTest;
+
+constexpr std::string_view kFoot = "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nFOOT D C A B;\nSHOW: PERPENDICULAR C D A B.";
+
+TEST_F(ProveRunTest, ResultWords)
+{
+    for (const auto& [answer, word] : {std::pair{1, "true"}, {-1, "false"}, {2, "not-solved"}, {0, "not-solved"}}) {
+        const int result = answer;
+        set_method_entry(kMethodDatabase, {[result] { g_result = result; }, {}});
+        const ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 60);
+        EXPECT_EQ(run.result, word);
+        EXPECT_EQ(run.message, "");
+    }
+    EXPECT_EQ(prove_result_word(ProveEnd::TimedOut), "timeout");
+    EXPECT_EQ(prove_result_word(ProveEnd::Refused), "error");
+    EXPECT_EQ(prove_result_word(ProveEnd::Aborted), "error");
+}
+
+TEST_F(ProveRunTest, TheLastLineOfAFileIsRead)
+{
+    // kFoot has no final line break; the window would lose the SHOW line.
+    set_method_entry(kMethodDatabase, {[] { g_result = 1; }, {}});
+    EXPECT_EQ(prove_statement_text(kFoot, kMethodDatabase, 60).result, "true");
+    EXPECT_EQ(g_concl.type, 150);
+}
+
+TEST_F(ProveRunTest, ErrorsCarryTheirMessage)
+{
+    set_method_entry(kMethodDatabase, {[] { g_result = 1; }, {}});
+    ProveRun run = prove_statement_text("EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nFOO X A B;\nSHOW: NO.\n",
+                                        kMethodDatabase, 60);
+    EXPECT_EQ(run.result, "error");
+    EXPECT_EQ(run.message, "Sytax error: FOO X A is not a proper construction");
+    run = prove_statement_text("EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nCENTROID G A B C;\nSHOW: COLLINEAR A B G.\n",
+                               kMethodDatabase, 60);
+    EXPECT_EQ(run.result, "error");
+    EXPECT_EQ(run.message, "GDD method cannot use the hypothesis CENTROID  G A B C;");
+    set_method_entry(kMethodWu, {});
+    run = prove_statement_text(kFoot, kMethodWu, 60);
+    EXPECT_EQ(run.result, "error");
+    EXPECT_EQ(run.message, "Wu's method is not built yet.");
+}
+
+TEST_F(ProveRunTest, TimeLimitInSeconds)
+{
+    std::uint32_t now = 0;
+    set_prover_clock([&] { return now; });
+    set_method_entry(kMethodDatabase, {[&] {
+                                           now = 2001;
+                                           check_time();
+                                       },
+                                       {}});
+    const ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 2);
+    EXPECT_EQ(run.result, "timeout");
+    EXPECT_EQ(run.window_text.substr(0, 47), "\r\n\r\nThe program is terminated after running 2()");
+    g_timelimit = 60000;
+}
+
+}  // namespace
