@@ -201,10 +201,6 @@ int compute_point(ObjectTable& t, DeviceContext* dc, int i) {
 
 int compute_point(Diagram& d, DeviceContext* dc, int i) { return compute_point(d.table, dc, i); }
 
-// The model links no implementation of DeviceContext (its type information lives
-// in the platform library), so the sanitizer's dynamic-type check of these calls
-// is left to the code that owns the context.
-__attribute__((no_sanitize("vptr")))
 void mark_candidate(const ObjectTable& t, DeviceContext& dc, int k, Colour colour) {
     const int x = p_to_dev(t, t.get(k).x);
     const int y = p_to_dev(t, t.get(k).y);
