@@ -22,12 +22,6 @@ using Args = std::array<std::int32_t, Dpoint::kArgCount>;
 
 void fail(ObjectTable& t, int i) { store_point(t[i], 0.0, 0.0); }
 
-// p reflected in line ab; a line without direction leaves r where it is.
-void reflect_or_keep(ObjectTable& t, int r, int p, int a, int b) {
-    if (p_dist2(t, a, b) < kDeterminantGuard) return;
-    cal_reflection(t, r, p, a, b);
-}
-
 void incenter(ObjectTable& t, int r, const Args& a) {
     // Records 1 and 2 become points of the bisectors at a0 and a1: the points of
     // the rays a0->a1 and a1->a0 at the distances |a0 a2| and |a1 a2|, each
@@ -96,7 +90,7 @@ int by_common_name(ObjectTable& t, int type, int r, const Args& a) {
         return kComputeDone;
     case 125:
         if (!named_alike(t, a[3], a[1])) return 0;
-        reflect_or_keep(t, r, a[1], a[0], a[2]);
+        cal_reflection(t, r, a[1], a[0], a[2]);
         return kComputeDone;
     default: return 0;
     }
@@ -147,7 +141,7 @@ int constructed_point(ObjectTable& t, DeviceContext* dc, int r) {
         store_point(t[r], 2.0f * c.x - p.x, 2.0f * c.y - p.y);
         break;
     }
-    case 130: reflect_or_keep(t, r, a[0], a[1], a[2]); break;
+    case 130: cal_reflection(t, r, a[0], a[1], a[2]); break;
     case 131: cal_inversion(t, r, a[0], a[1], a[2]); break;
     case 132: cal_square_pos(t, r, a[0], a[1]); break;
     case 133: cal_square_neg(t, r, a[0], a[1]); break;

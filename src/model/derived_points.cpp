@@ -44,10 +44,11 @@ void cal_reflection(ObjectTable& t, int r, int p, int a, int b) {
     const Line l = line_form(pa, pa, pb);
     const Line n = tline_form(pp, pa, pb);
     Dpoint& foot = t[rec::kCandidate0];
-    if (cal_inter_coef(t, l.a, l.b, l.c, n.a, n.b, n.c) > 0)
-        store_point(foot, t.result_x(), t.result_y());
-    else
-        store_point(foot, pa.x, pa.y);  // no line: mirror in the point a
+    if (cal_inter_coef(t, l.a, l.b, l.c, n.a, n.b, n.c) <= 0) {
+        // Two coinciding line points give no mirror: r stays where it is.
+        return;
+    }
+    store_point(foot, t.result_x(), t.result_y());
     const double fx = t.get(rec::kCandidate0).x;
     const double fy = t.get(rec::kCandidate0).y;
     put_result(t, r, 2.0f * fx - pp.x, 2.0f * fy - pp.y);

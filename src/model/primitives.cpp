@@ -79,13 +79,22 @@ int cal_inter_coef(ObjectTable& t, double a1, double b1, double c1, double a2, d
     return -1;
 }
 
+namespace {
+// A discriminant d whose terms had the given magnitude: a negative value lost
+// in rounding (a tangent line) counts as 0 instead of a miss.
+double tangent_safe(double d, double magnitude) {
+    if (d < 0.0 && d > -1e-10 * magnitude) return 0.0;
+    return d;
+}
+}  // namespace
+
 int lc_roots(ObjectTable& t, double A, double B, double C, double cx, double cy, double r2) {
     double x10 = 0.0, y10 = 0.0, x11 = 0.0, y11 = 0.0;
     if (std::fabs(B) < kCoefficientGuard) {
         // Taken as the vertical line x = -C/A.
         if (std::fabs(A) < kCoefficientGuard) return -1;
         const double m = C / A + cx;
-        const double d = r2 - m * m;
+        const double d = tangent_safe(r2 - m * m, r2 + m * m);
         if (!(d >= 0.0)) return -1;
         const double s = std::sqrt(d);
         x10 = x11 = -C / A;
@@ -97,7 +106,8 @@ int lc_roots(ObjectTable& t, double A, double B, double C, double cx, double cy,
         const double qa = k * k + 1.0;
         const double qb = 2.0 * k * (m + cx) - 2.0 * cy;
         const double qc = (m + cx) * (m + cx) + cy * cy - r2;
-        const double disc = qb * qb - 4.0 * qa * qc;
+        const double disc = tangent_safe(qb * qb - 4.0 * qa * qc,
+                                         qb * qb + 4.0 * qa * ((m + cx) * (m + cx) + cy * cy + r2));
         if (!(disc >= 0.0)) return -1;
         const double s = std::sqrt(disc);
         y10 = (-qb + s) / (2.0 * qa);
@@ -110,7 +120,8 @@ int lc_roots(ObjectTable& t, double A, double B, double C, double cx, double cy,
         const double qa = k * k + 1.0;
         const double qb = 2.0 * k * (m + cy) - 2.0 * cx;
         const double qc = (m + cy) * (m + cy) + cx * cx - r2;
-        const double disc = qb * qb - 4.0 * qa * qc;
+        const double disc = tangent_safe(qb * qb - 4.0 * qa * qc,
+                                         qb * qb + 4.0 * qa * ((m + cy) * (m + cy) + cx * cx + r2));
         if (!(disc >= 0.0)) return -1;
         const double s = std::sqrt(disc);
         x10 = (-qb + s) / (2.0 * qa);

@@ -47,15 +47,15 @@ TEST(Reflection, InALine) {
     EXPECT_NEAR(t[p].y, 4.0, 1e-12);
 }
 
-TEST(Reflection, InCoincidentLinePointsMirrorsInThatPoint) {
+TEST(Reflection, InCoincidentLinePointsLeavesTheTargetWhereItIs) {
     ObjectTable t;
     const int a = add_free_point(t, 2, 2);
     const int b = add_free_point(t, 2, 2);
     const int p = add_free_point(t, 5, 7);
-    const int r = add_free_point(t, 0, 0);
+    const int r = add_free_point(t, 9, 11);
     cal_reflection(t, r, p, a, b);
-    EXPECT_DOUBLE_EQ(t[r].x, -1.0);
-    EXPECT_DOUBLE_EQ(t[r].y, -3.0);
+    EXPECT_DOUBLE_EQ(t[r].x, 9.0);
+    EXPECT_DOUBLE_EQ(t[r].y, 11.0);
 }
 
 TEST(Inversion, PointsOnInsideAndTheCentre) {

@@ -164,6 +164,22 @@ TEST(LcRoots, TangentGivesTwoEqualRoots) {
     EXPECT_DOUBLE_EQ(t[10].y, 5.0);
 }
 
+TEST(LcRoots, TangentsInEveryDirectionAreNeverLostToRounding) {
+    // The tangent at each point of a circle: the discriminant is zero up to
+    // rounding and must not come out as a miss.
+    ObjectTable t;
+    const double cx = 137.3, cy = -42.9, r = 61.7;
+    int misses = 0;
+    for (int k = 0; k < 720; ++k) {
+        const double th = k * 0.5 * M_PI / 180.0 + 0.001;
+        const double tx = cx + r * std::cos(th), ty = cy + r * std::sin(th);
+        // Line through the touching point, perpendicular to the radius.
+        const double A = std::cos(th), B = std::sin(th), C = -(A * tx + B * ty);
+        if (lc_roots(t, A, B, C, cx, cy, r * r) < 0) ++misses;
+    }
+    EXPECT_EQ(misses, 0);
+}
+
 TEST(CalInterLc, FarAndNearChooseByReference) {
     ObjectTable t;
     const int ref = add_free_point(t, 3, 10);
