@@ -27,6 +27,7 @@ function(plexator_tests name)
     PLEXATOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     PLEXATOR_TEST_OUTPUT="${CMAKE_BINARY_DIR}/test-output")
   gtest_discover_tests(${name}
+    NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
