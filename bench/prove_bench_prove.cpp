@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "gdd/proof_latex.h"
 #include "statement/examples.h"
 #include "statement/prover.h"
 
@@ -12,31 +13,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The Prove command runs in the proof directory, where it writes its LaTeX
-// file; the working directory is restored afterwards.
-class InDirectory {
+// The LaTeX file of a Prove goes into the proof directory while it runs.
+class TexDirectory {
 public:
-    explicit InDirectory(const std::string& dir)
-    {
-        if (dir.empty())
-            return;
-        saved_ = fs::current_path();
-        fs::current_path(dir);
-        active_ = true;
-    }
-    ~InDirectory()
-    {
-        if (active_) {
-            std::error_code ec;
-            fs::current_path(saved_, ec);
-        }
-    }
-    InDirectory(const InDirectory&) = delete;
-    InDirectory& operator=(const InDirectory&) = delete;
+    explicit TexDirectory(const std::string& dir) : saved_(g_tex_dir) { g_tex_dir = dir; }
+    ~TexDirectory() { g_tex_dir = saved_; }
+    TexDirectory(const TexDirectory&) = delete;
+    TexDirectory& operator=(const TexDirectory&) = delete;
 
 private:
-    fs::path saved_;
-    bool active_ = false;
+    std::string saved_;
 };
 
 // The proof's window text and LaTeX file under the statement's own name.
@@ -47,7 +33,8 @@ void keep_proof_files(const BenchOptions& options, const std::string& stem, cons
     const fs::path dir(options.proof_dir);
     std::ofstream(dir / (stem + ".txt"), std::ios::binary) << run.window_text;
     std::error_code ec;
-    const fs::path tex = dir / (g_example + ".tex");
+    const TexDirectory in_dir(options.proof_dir);
+    const fs::path tex = proof_tex_path();
     if (fs::exists(tex, ec))
         fs::rename(tex, dir / (stem + ".tex"), ec);
 }
@@ -63,7 +50,7 @@ std::optional<ProveRun> bench_prove_file(const std::string& path, const BenchOpt
     buffer << in.rdbuf();
     ProveRun run;
     {
-        InDirectory in_dir(options.proof_dir);
+        TexDirectory in_dir(options.proof_dir);
         run = prove_statement_text(buffer.str(), options.method, options.time_limit_s);
     }
     keep_proof_files(options, fs::path(path).stem().string(), run);
@@ -74,7 +61,7 @@ ProveRun bench_prove_example(int id, const BenchOptions& options)
 {
     ProveRun run;
     {
-        InDirectory in_dir(options.proof_dir);
+        TexDirectory in_dir(options.proof_dir);
         run = prove_example(id, options.method, options.time_limit_s);
     }
     std::string stem;

@@ -86,10 +86,11 @@ std::string ratio_text(int no)
 {
     const auto& r = record(no);
     const int kind = kind_of(no);
-    std::string out = std::string(word(cons_keyword_of_kind(kind)->string_id)) + " " + r.name + arg_names(no, 2);
-    if (kind == 199)
-        out += " " + std::string(pt_name(arg(no, 3)));
-    out += " ";
+    std::string out(word(cons_keyword_of_kind(kind)->string_id));
+    out += ' ';
+    out += r.name;
+    out += arg_names(no, kind == 199 ? 3 : 2);
+    out += ' ';
     out += poly_or_empty(r.ps[0], kind == 197 ? 0 : 1);
     out += " ";
     out += poly_or_empty(r.ps[1], 1);

@@ -15,8 +15,11 @@ std::string one_line(const std::string& text)
     auto flush = [&] {
         const std::size_t b = line.find_first_not_of(' ');
         const std::size_t e = line.find_last_not_of(' ');
-        if (b != std::string::npos)
-            out += (out.empty() ? "" : " ") + line.substr(b, e - b + 1);
+        if (b != std::string::npos) {
+            if (!out.empty())
+                out += ' ';
+            out.append(line, b, e - b + 1);
+        }
         line.clear();
     };
     for (char c : text) {
