@@ -1,0 +1,118 @@
+// obj_step: the object commands that are not point constructions. The line
+// family (picks: two ends) and the circle family (picks: centre, a point on
+// the circle) share their start, their refusal of equal picks and their last
+// step; the figure commands and the other object commands follow.
+
+#include "construct/cons_engine.h"
+
+#include "construct/command_line.h"
+#include "construct/cons_strings.h"
+#include "construct/cons_support.h"
+#include "construct/obj_commands.h"
+#include "model/adding.h"
+
+namespace {
+
+using cons::pick;
+
+constexpr int kLineName = 1005;
+constexpr int kCircleName = 1303;
+constexpr int kLinePrompt = 1104;
+constexpr int kCentrePrompt = 1124;
+constexpr int kOnCirclePrompt = 1125;
+
+bool in_line_family(int id)
+{
+    return id == 135 || id == 170 || id == 181 || id == 190 || id == 194 || id == 462;
+}
+
+bool in_circle_family(int id)
+{
+    return id == 136 || id == 145 || id == 171 || id == 189 || id == 191 || id == 224;
+}
+
+// The segment (135) or circle (136) itself, also as a driving point's trace.
+void build_line_or_circle(ConstructionHost& host, bool circle, Dpoint& rec)
+{
+    Diagram& d = host.diagram();
+    ObjectTable& t = d.table;
+    const bool trace = t.outer_mode() == cons::kTraceOrigin;
+    if (trace)
+        rec.colour = cons::kStandardLightGreen;
+    const int k = circle ? add_circle(d, 0, pick(rec, 1), pick(rec, 2), rec)
+                         : add_segment(d, 0, pick(rec, 1), pick(rec, 2), rec);
+    // A circle run goes on in black until a command is chosen again.
+    rec.colour = circle ? cons::kStandardBlack : t.pen_colour();
+    if (trace) {
+        t.driver_path(t.current_driver()) = k;
+        host.end_command();
+        return;
+    }
+    t.action_state() = kFirstPickState;
+}
+
+void line_family(ConstructionHost& host, int id, int step, Dpoint& rec)
+{
+    Diagram& d = host.diagram();
+    if (step == 0) {
+        cmd_begin(host, cons_string(kLineName), 2);
+        cons::prompt(host, kLinePrompt);
+        return;
+    }
+    if (step != 2 && step != -1)
+        return;
+    if (pick(rec, 2) == pick(rec, 1)) {
+        cmd_next(host, 2);
+        return;
+    }
+    switch (id) {
+    case 135: build_line_or_circle(host, false, rec); break;
+    case 181:
+        add_point(d, kAddMark, rec);
+        d.table.action_state() = kFirstPickState;
+        break;
+    default: obj_commands::line_member(host, id, rec); break;
+    }
+}
+
+void circle_family(ConstructionHost& host, int id, int step, Dpoint& rec)
+{
+    Diagram& d = host.diagram();
+    if (step == 0) {
+        cmd_begin(host, cons_string(kCircleName), 2);
+        cons::prompt(host, kCentrePrompt);
+        return;
+    }
+    if (step == 1) {
+        cons::prompt(host, kOnCirclePrompt);
+        return;
+    }
+    if (step != 2 && step != -1)
+        return;
+    if (pick(rec, 2) == pick(rec, 1)) {
+        cmd_next(host, 2);
+        return;
+    }
+    switch (id) {
+    case 136: build_line_or_circle(host, true, rec); break;
+    case 145:
+        add_point(d, kAddFill, rec);
+        d.table.action_state() = kFirstPickState;
+        break;
+    default: obj_commands::circle_member(host, id, rec); break;
+    }
+}
+
+}  // namespace
+
+void obj_step(ConstructionHost& host, int step, Dpoint* rec, int /*flag*/)
+{
+    const int id = host.table().pending_command();
+    Dpoint& r = rec ? *rec : host.pending();
+    if (in_line_family(id))
+        line_family(host, id, step, r);
+    else if (in_circle_family(id))
+        circle_family(host, id, step, r);
+    else if (!obj_commands::figure_step(host, step, r))
+        obj_commands::object_step(host, step, r);
+}
