@@ -23,7 +23,7 @@ void store_ratio_words(Dpoint& rec, std::string_view typed)
     const std::string_view text = cut(typed, kTypedTextLimit);
     const std::size_t blank = text.find(' ');
     const std::string_view first = text.substr(0, blank);
-    std::string_view rest;
+    std::string_view rest = text.substr(text.size());
     if (blank != std::string_view::npos) {
         rest = text.substr(blank);
         rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
