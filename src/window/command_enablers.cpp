@@ -44,7 +44,7 @@ bool Dchild::enabler_rule(CommandEnabler enabler)
     case CommandEnabler::DrivingPoint:
         return t.last_driver() >= 0 || flag == 1;
     case CommandEnabler::Paste:
-        return services_.block_owner() != nullptr || flag == 1;
+        return g_block_owner != nullptr || flag == 1;
     case CommandEnabler::NotStepping:
         return !stepping && flag != -1;
     case CommandEnabler::DragModes:
@@ -72,6 +72,7 @@ bool Dchild::handler_available(CommandHandler handler) const
     switch (handler) {
     case CommandHandler::DrawAction:
     case CommandHandler::DragMode:
+    case CommandHandler::Block:
     case CommandHandler::ToggleView:
     case CommandHandler::UpdAttrBuf:
     case CommandHandler::RestoreLast:

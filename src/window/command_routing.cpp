@@ -35,7 +35,7 @@ bool Dchild::command(int id)
     case CommandHandler::DragMode: drag_mode_cmd(id); break;
     case CommandHandler::ConsMode: cons_mode_cmd(id); break;
     case CommandHandler::Animation: s.cm_animation(*this, id); break;
-    case CommandHandler::Block: s.block_cmd(*this, id); break;
+    case CommandHandler::Block: block_cmd(id); break;
     case CommandHandler::Measure: s.measure_cmd(*this, id); break;
     case CommandHandler::SetColor: s.set_color(*this, id); break;
     case CommandHandler::LineWidth: s.line_width(*this); break;

@@ -1,6 +1,7 @@
 #include "window/dchild.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/paint_link.h"
+#include "window/rotate_diagram.h"
 #include "window/ui_services.h"
 #include "window/window_strings.h"
 
@@ -64,8 +66,8 @@ void Dchild::release()
         services_.script_show_drawing(nullptr);
         services_.script_refresh();
     }
-    if (services_.block_owner() == this)
-        services_.clear_block_owner();
+    if (g_block_owner == this)
+        g_block_owner = nullptr;
     if (timer_)
         timer_->stop(1);
     services_.release_drawing(*this);
@@ -153,8 +155,17 @@ void Dchild::Paint(DeviceContext* target)
     const bool held = mouse_dc_ != nullptr;
     if (!held)
         draw_action(3);
+    // A drag that redraws off-screen keeps re-solving after this repaint.
+    const bool dragging = held && mem_dc_ != nullptr;
+    const Dpoint kept = t.get(rec::kState);
     settle();
     paint_whole_diagram(diagram, *mouse_dc_);
+    if (dragging) {
+        t.placing() = kept.shown;
+        t.recompute() = kept.name_shown;
+        t.state_label_style() = kept.label_style;
+        t.dragged_index() = kept.arg[2];
+    }
     if (!held)
         draw_action(4);
 }
@@ -203,15 +214,32 @@ void Dchild::draw_line(int k)
 
 void Dchild::resample_conic(int k) { resample_conic_object(diagram, k); }
 
+void Dchild::rotate_diagram(DeviceContext& dc, double angle) { ::rotate_diagram(diagram, dc, angle); }
+
 bool Dchild::script_manager_open() const { return services_.script_manager_open(); }
 void Dchild::script_append_line(int object_index) { services_.script_append_line(*this, object_index); }
 void Dchild::script_update_line(int pos) { services_.script_update_line(*this, pos); }
 void Dchild::script_delete_line(int pos) { services_.script_delete_line(*this, pos); }
 void Dchild::script_refill() { services_.script_refill(*this); }
+bool Dchild::pt_in_quantity(int mode) { return services_.pt_in_quantity(*this, mode); }
+void Dchild::measure_cmd(int code) { services_.measure_cmd(*this, code); }
+void Dchild::release_expression_tokens() { services_.release_expression_tokens(*this); }
 void Dchild::reset_computation_list() { services_.reset_computation_list(*this); }
 void Dchild::reset_animation() { services_.reset_animation(*this); }
 void Dchild::build_from_record(Dpoint& rec) { services_.cons_step(*this, -1, &rec, 0); }
 MessageBoxes* Dchild::message_boxes() { return ui_.message_boxes; }
+
+void Dchild::eval_qty(Diagram& d, DeviceContext& dc, int k, int mode)
+{
+    services_.animation().eval_qty(d, dc, k, mode);
+}
+void Dchild::draw_driving_points(Diagram& d, DeviceContext& dc)
+{
+    services_.animation().draw_driving_points(d, dc);
+}
+void Dchild::draw_loci(Diagram& d, DeviceContext& dc) { services_.animation().draw_loci(d, dc); }
+void Dchild::animation_step(Diagram& d) { services_.animation().animation_step(d); }
+void Dchild::start_animation(Diagram& d) { services_.animation().start_animation(d); }
 
 void Dchild::paintEvent(QPaintEvent*)
 {
@@ -235,12 +263,44 @@ void Dchild::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+namespace {
+
+DevPoint client_point(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
+}
+
+// The virtual-key codes of the arrow keys; other keys give a code that steps
+// by nothing.
+unsigned virtual_key(int qt_key)
+{
+    switch (qt_key) {
+    case Qt::Key_Left: return 0x25;
+    case Qt::Key_Up: return 0x26;
+    case Qt::Key_Right: return 0x27;
+    case Qt::Key_Down: return 0x28;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
 void Dchild::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
         EvRButtonDown();
         after_event();
+    } else if (event->button() == Qt::LeftButton) {
+        EvLButtonDown(client_point(event));
+        after_event();
     }
+}
+
+void Dchild::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a press like the first.
+    mousePressEvent(event);
 }
 
 void Dchild::mouseReleaseEvent(QMouseEvent* event)
@@ -248,5 +308,21 @@ void Dchild::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton) {
         EvRButtonUp();
         after_event();
+    } else if (event->button() == Qt::LeftButton) {
+        EvLButtonUp(client_point(event));
+        after_event();
     }
+}
+
+void Dchild::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moves are many: no enabler pass, only the picture.
+    EvMouseMove(client_point(event));
+    update();
+}
+
+void Dchild::keyPressEvent(QKeyEvent* event)
+{
+    EvKeyDown(virtual_key(event->key()));
+    after_event();
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/diagram.h"
+#include "paint/animation_services.h"
 #include "platform/device_context.h"
 #include "platform/surface.h"
 #include "window/command_table.h"
@@ -30,7 +31,9 @@ struct FileData {
     unsigned flags = kFlags;
 };
 
-class Dchild : public QWidget, public DiagramHooks {
+// The window is the diagram's hooks object and also answers the painter's
+// animation-services lookup, forwarding to the animation subsystem.
+class Dchild : public QWidget, public DiagramHooks, public AnimationServices {
 public:
     // open_data: the file the new window loads (its title is then the file
     // name); none for a new, untitled drawing.
@@ -108,6 +111,21 @@ public:
     void EvRButtonDown();
     void EvRButtonUp();
 
+    // Left button, mouse moves and arrow keys; points in client pixels.
+    void EvLButtonDown(DevPoint point);
+    void EvLButtonUp(DevPoint point);
+    void EvMouseMove(DevPoint point);
+    // key: the virtual-key code (0x25 left, 0x26 up, 0x27 right, 0x28 down).
+    void EvKeyDown(unsigned key);
+
+    // The block commands and the steps the mouse handlers call (0 preset,
+    // 1 a point of a part copy, 2 end of a part copy, 3 mirror).
+    void block_cmd(int code);
+    // Turns the drawing (or its current block) about record 12 and repaints on dc.
+    void rotate_diagram(DeviceContext& dc, double angle);
+    // Copies the off-screen image to the window (one block transfer).
+    void show_off_screen();
+
     // Called after every command, mouse or key event: leaving a step-through
     // drawing by any way but finishing it gives the commands back; the
     // toolbox follows the new state; the surface is shown.
@@ -124,10 +142,20 @@ public:
     void script_update_line(int pos) override;
     void script_delete_line(int pos) override;
     void script_refill() override;
+    bool pt_in_quantity(int mode) override;
+    void measure_cmd(int code) override;
+    void release_expression_tokens() override;
     void reset_computation_list() override;
     void reset_animation() override;
     void build_from_record(Dpoint& rec) override;
     MessageBoxes* message_boxes() override;
+
+    // --- AnimationServices (forwarded to the animation subsystem) ---
+    void eval_qty(Diagram& d, DeviceContext& dc, int k, int mode) override;
+    void draw_driving_points(Diagram& d, DeviceContext& dc) override;
+    void draw_loci(Diagram& d, DeviceContext& dc) override;
+    void animation_step(Diagram& d) override;
+    void start_animation(Diagram& d) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -135,8 +163,36 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Left-button modes that need more than a line.
+    void pick_driving_point();
+    void start_point_drag();
+    void start_name_move();
+    void choose_rotation_centre();
+    void choose_resize_reference();
+    void start_resize();
+    void step_through_click();
+    void start_mirror_line();
+    void add_to_hide_list();
+    // Release actions.
+    void mirror_current_block();
+    void copy_rectangle_to_clipboard();
+    void finish_dragged_element(DevPoint release);
+    // Mouse-move feedback and the hover text.
+    void hover(DevPoint point);
+    void move_feedback(DevPoint point);
+    void clear_off_screen();
+    // Block commands.
+    void part_copy_begin();
+    void part_copy_point();
+    void part_copy_end();
+    void paste_block();
+    void delete_current_block();
+
     void release();
     void clear_drawing();
     void delete_last();
@@ -159,6 +215,11 @@ private:
     bool repaint_posted_ = false;
     // Set while a step-through drawing holds the commands disabled.
     bool stepping_lock_ = false;
+    // A part copy: the last object index before it began, and the copy of
+    // the preceding click (0 when none). Kept here as well as in the state
+    // record, where a repaint may clear them.
+    int part_copy_last_ = 0;
+    int part_copy_prev_ = 0;
 };
 
 // The active drawing window, or null: set when a drawing window is activated,
@@ -166,3 +227,10 @@ private:
 extern Dchild* g_active_draw;
 // Number of display colours the off-screen images are made with.
 extern int g_ncolors;
+
+// The copied block, one for the whole application: the window it is copied
+// from (null when nothing is copied), its block number then (0: all blocks)
+// and that window's last object index then.
+extern Dchild* g_block_owner;
+extern signed char g_copied_block;
+extern int g_copied_last;

@@ -1,5 +1,6 @@
 #include "window/drawing_services.h"
 
+#include "paint/animation_services.h"
 #include "window/dchild.h"
 
 bool DrawingServices::provides(CommandHandler /*handler*/) const { return false; }
@@ -11,6 +12,12 @@ void DrawingServices::upd_attr_buf(Dchild& win)
     scratch.size = t.pen_size_setting();
     scratch.colour = t.pen_colour();
     scratch.pen_style = t.pen_style_setting();
+}
+
+AnimationServices& DrawingServices::animation()
+{
+    static AnimationServices none;
+    return none;
 }
 
 DrawingServices& no_drawing_services()

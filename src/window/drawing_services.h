@@ -1,7 +1,7 @@
 #pragma once
 // What a drawing window takes from the subsystems above the painter:
 // the construction engine and object commands, animation and measurement,
-// blocks, files, export and printing, the Script Manager and the prover.
+// files, export and printing, the Script Manager and the prover.
 //
 // Each subsystem overrides what it provides and answers provides() for its
 // handlers; the enablers keep the commands of a handler that nobody provides
@@ -9,8 +9,10 @@
 
 #include <string>
 
+#include "platform/device_context.h"
 #include "window/command_table.h"
 
+class AnimationServices;
 class Dchild;
 struct Dpoint;
 
@@ -19,13 +21,18 @@ public:
     virtual ~DrawingServices() = default;
 
     // True when the handler of this kind is available. The window's own
-    // handlers (draw_action, drag_mode_cmd, toggle_view_flag, upd_attr_buf)
-    // and the model's restore_last need no provider; cons_mode_cmd needs the
-    // construction engine.
+    // handlers (draw_action, drag_mode_cmd, block_cmd, toggle_view_flag,
+    // upd_attr_buf) and the model's restore_last need no provider;
+    // cons_mode_cmd needs the construction engine.
     virtual bool provides(CommandHandler handler) const;
 
     // --- Construction engine and object commands ---
     virtual void cons_step(Dchild&, int /*step*/, Dpoint* /*rec*/, int /*flag*/) {}
+    // A left click while a construction collects its points (modes 11 to 18).
+    virtual void cons_click(Dchild&, DevPoint /*mouse*/) {}
+    // The state machine of the object commands; the left button calls step 1
+    // to place a text or a button (mode 10).
+    virtual void obj_step(Dchild&, int /*step*/, Dpoint* /*rec*/, int /*flag*/) {}
     // Starts the command line in status pane 3 (name and n slots "#").
     virtual void cmd_begin(Dchild&, const std::string& /*name*/, int /*nargs*/) {}
     // One-line text of object k (style 1: the short form).
@@ -38,7 +45,12 @@ public:
     virtual void font_size(Dchild&) {}
 
     // --- Animation, loci, measurement ---
+    // What the painter asks of the animation (quantities, driving points,
+    // loci); the default paints nothing.
+    virtual AnimationServices& animation();
     virtual void cm_animation(Dchild&, int /*id*/) {}
+    // The self-drawn trace of a driving point: phase 1 press, 2 move, 3 release.
+    virtual void trace_mouse(Dchild&, int /*phase*/, DevPoint /*point*/) {}
     // A tick of one of the window's timers (the animation timer is id 1).
     virtual void ev_timer(Dchild&, int /*id*/) {}
     virtual void measure_cmd(Dchild&, int /*id*/) {}
@@ -52,12 +64,6 @@ public:
     virtual void forget_calculator() {}
     // The window is going away: stop its animation and release its lists.
     virtual void release_drawing(Dchild&) {}
-
-    // --- Blocks ---
-    virtual void block_cmd(Dchild&, int /*id*/) {}
-    // The window whose copied block Paste inserts; null when none.
-    virtual Dchild* block_owner() const { return nullptr; }
-    virtual void clear_block_owner() {}
 
     // --- Files, export, printing ---
     virtual void fig_read(Dchild&, const std::string& /*path*/) {}
@@ -87,6 +93,8 @@ public:
     // Opens the prover window; returns at once (the window stays open).
     virtual void run_prover_app() {}
     virtual void draw_script(Dchild&) {}
+    // One left click while the prover's statement is drawn (mode 221).
+    virtual void draw_statement_step(Dchild&) {}
     // Number of records in the prover's point table.
     virtual int prover_point_count() const { return 0; }
 };

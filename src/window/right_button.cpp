@@ -3,7 +3,10 @@
 
 #include "window/dchild.h"
 
+#include <algorithm>
+
 #include "model/adding.h"
+#include "paint/fills.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/status_panes.h"
@@ -21,13 +24,18 @@ void Dchild::EvRButtonDown()
         update_toolbox();
     }
     if (t.action_state() == 451)
-        services_.block_cmd(*this, 2);
+        block_cmd(2);
     if (t.pending_command() == 144 && !mouse_dc_) {
-        const int picked = t.action_state() - 11;
+        // Vertices picked: one per mode step from 11; after the eighth pick the
+        // construction waits in mode 31.
+        const int mode = t.action_state();
+        const int picked = mode == 31 ? 8 : mode - 11;
         // A polygon needs a vertex before its repeated first one.
-        if (picked >= 1) {
+        if (picked >= 1 && picked <= 8) {
             draw_action(3);
-            scratch().name_dx = static_cast<std::int16_t>(t.action_state() % 10);
+            // The outline repeats the first vertex; the painter holds at most
+            // kMaxFillPoints outline points.
+            scratch().name_dx = static_cast<std::int16_t>(std::min(picked + 1, kMaxFillPoints));
             t.action_state() = 11;
             add_point(diagram, kAddFill, scratch());
             t.outer_mode() = 144;

@@ -182,13 +182,14 @@ TEST(DchildClose, ClosingTheBlockOwnerMakesPasteUnavailable)
 {
     AppFixture f;
     Dchild* owner = g_active_draw;
-    f.services.owner_of_block = owner;
+    owner->command(452);  // Copy the Current Block
+    ASSERT_EQ(g_block_owner, owner);
     f.client().CmFileNew();
     Dchild* other = g_active_draw;
     EXPECT_TRUE(other->enabler_rule(CommandEnabler::Paste));
     owner->parentWidget()->close();
     process_deferred_deletes();
-    EXPECT_EQ(f.services.owner_of_block, nullptr);
+    EXPECT_EQ(g_block_owner, nullptr);
     EXPECT_FALSE(other->enabler_rule(CommandEnabler::Paste));
 }
 

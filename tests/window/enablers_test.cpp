@@ -132,7 +132,7 @@ TEST(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
     ObjectTable& t = f.win->objects();
     t.last_driver() = 0;
     t.restore_top() = 15;
-    f.services.owner_of_block = f.win.get();
+    f.win->block_cmd(452);
     g_prover_app = f.win.get();
     f.services.prover_points = 5;
     f.win->command(207);
@@ -186,7 +186,7 @@ TEST(Enablers, ConditionalEnablers)
     EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Restore));
 
     EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::Paste));
-    f.services.owner_of_block = f.win.get();
+    f.win->block_cmd(452);
     EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Paste));
 
     // Draw According to Script: the prover must be open and hold a statement.

@@ -55,7 +55,6 @@ public:
     std::vector<Call> calls;
     std::set<CommandHandler> missing;  // handlers reported as not provided
     bool save_succeeds = true;
-    Dchild* owner_of_block = nullptr;
     int prover_points = 0;
     bool script_open = false;
     std::string object_text = "A: free point";
@@ -86,9 +85,6 @@ public:
     void forget_calculator() override { calls.push_back({"forget_calculator", 0}); }
     void reset_computation_list(Dchild&) override { calls.push_back({"reset_computation_list", 0}); }
     void reset_animation(Dchild&) override { calls.push_back({"reset_animation", 0}); }
-    void block_cmd(Dchild&, int id) override { calls.push_back({"block_cmd", id}); }
-    Dchild* block_owner() const override { return owner_of_block; }
-    void clear_block_owner() override { owner_of_block = nullptr; }
     void fig_read(Dchild&, const std::string& path) override
     {
         calls.push_back({"fig_read", 0});

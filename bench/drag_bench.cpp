@@ -1,0 +1,166 @@
+// Times dragging a free point of a drawing of a few hundred constructed
+// objects: each step moves the point, re-solves every constructed point and
+// paints the whole diagram off-screen, as a drag in a drawing window does.
+//
+//   drag_bench [steps] [cells]
+//
+// Runs headless (QT_QPA_PLATFORM=offscreen is set when unset).
+
+#include <QApplication>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/adding.h"
+#include "model/diagram.h"
+#include "model/semi_free.h"
+#include "paint/paint_diagram.h"
+#include "platform/image_dc.h"
+#include "platform/surface.h"
+#include "window/dchild.h"
+#include "window/drawing_services.h"
+#include "window/move_point.h"
+#include "window/scripted_ui.h"
+#include "window/window_strings.h"
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 700;
+
+int add(ObjectTable& t, int type, int cls, int a0 = 0, int a1 = 0, int a2 = 0, int a3 = 0,
+        double x = 0.0, double y = 0.0)
+{
+    Dpoint p = Dpoint::of_type(type, 1);
+    p.cls = static_cast<std::int8_t>(cls);
+    p.arg = {a0, a1, a2, a3, 0, 0, 0, 0};
+    p.x = x;
+    p.y = y;
+    p.size = cls == 1 ? 2 : 1;
+    p.set_name(cls == 1 ? next_auto_name(t) : std::string("x"));
+    return t.append(p);
+}
+
+// A web of constructions around one driving point P: for every cell a free
+// point F on a ring, the midpoint M of P and F, the segment MF, the circle
+// about M through F, the crossing X of the lines F-M' and F'-M with the
+// preceding cell, a point Y where the line XM meets the circle, the foot T
+// from X to the line F F', the segment XY and a point on the line PF.
+// Returns P.
+int build_web(Diagram& d, int cells)
+{
+    ObjectTable& t = d.table;
+    const double cx = kWidth / 2.0, cy = kHeight / 2.0;
+    const int p = add(t, 101, 1, 0, 0, 0, 0, cx, cy);
+    int prev_f = 0, prev_m = 0;
+    for (int i = 0; i < cells; ++i) {
+        const double a = 2.0 * M_PI * i / cells;
+        const double r = 180.0 + 120.0 * ((i % 3) / 2.0);
+        const int f = add(t, 101, 1, 0, 0, 0, 0, cx + r * std::cos(a), cy + r * std::sin(a));
+        const int m = add(t, 103, 1, p, f);
+        add(t, 135, 2, m, f);
+        add(t, 136, 2, m, f);
+        if (prev_f != 0) {
+            const int x = add(t, 116, 1, f, prev_m, prev_f, m);
+            const int y = add(t, 122, 1, x, m, m, f);
+            add(t, 102, 1, x, f, prev_f);
+            add(t, 135, 2, x, y);
+        }
+        // Placed 30 % of the way from P towards F.
+        const int on_line = add(t, 110, 1, p, f, 0, 0, 0.7 * t[p].x + 0.3 * t[f].x,
+                                0.7 * t[p].y + 0.3 * t[f].y);
+        semi_free_init(t, on_line, on_line);
+        prev_f = f;
+        prev_m = m;
+    }
+    // Solve everything once from the free points.
+    t.placing() = 0;
+    t.recompute() = 1;
+    t.dragged_index() = 0;
+    Surface scratch(kWidth, kHeight);
+    ImageDC dc(scratch);
+    paint_diagram(d, dc, 0);
+    return p;
+}
+
+double ms_since(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The drag path: a circle of radius 60 around the point's start.
+DevPoint path_point(int step, int steps)
+{
+    const double a = 2.0 * M_PI * step / steps;
+    return {static_cast<int>(kWidth / 2.0 + 60.0 * std::cos(a)),
+            static_cast<int>(kHeight / 2.0 + 60.0 * std::sin(a))};
+}
+
+// move_point into an off-screen image, as the mouse handler calls it.
+double time_move_point(int steps, int cells, int& objects)
+{
+    Diagram d;
+    const int p = build_web(d, cells);
+    ObjectTable& t = d.table;
+    objects = t.count() - rec::kFirstObject;
+    Surface off(kWidth, kHeight);
+    ImageDC dc(off);
+    t.picked_index() = p;
+    t.placing() = 0;
+    t.recompute() = 1;
+    t.dragged_index() = p;
+    const auto start = std::chrono::steady_clock::now();
+    for (int s = 0; s < steps; ++s) {
+        const DevPoint m = path_point(s, steps);
+        off.fill(kWhite);
+        t.mouse_x() = m.x;
+        t.mouse_y() = m.y;
+        move_point(d, dc, 1);
+    }
+    return ms_since(start) / steps;
+}
+
+// The whole road of a drag through a drawing window: press, moves with the
+// off-screen image copied to the window, release.
+double time_window_drag(int steps, int cells)
+{
+    ScriptedUi ui;
+    const UiServices services = ui.services();
+    Dchild win("Diagram 1", std::nullopt, no_drawing_services(), services);
+    win.resize(kWidth, kHeight);
+    win.flush();
+    const int p = build_web(win.diagram, cells);
+    win.command(175);
+    const Dpoint& start_point = win.objects()[p];
+    win.EvLButtonDown({static_cast<int>(start_point.x), static_cast<int>(start_point.y)});
+    const auto start = std::chrono::steady_clock::now();
+    for (int s = 0; s < steps; ++s)
+        win.EvMouseMove(path_point(s, steps));
+    const double per_step = ms_since(start) / steps;
+    win.EvLButtonUp(path_point(steps - 1, steps));
+    return per_step;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    register_window_strings();
+
+    const int steps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int cells = argc > 2 ? std::max(2, std::atoi(argv[2])) : 40;
+
+    int objects = 0;
+    const double core = time_move_point(steps, cells, objects);
+    const double window = time_window_drag(steps, cells);
+    std::printf("drag_bench: %d objects, %d steps, %dx%d picture\n", objects, steps, kWidth, kHeight);
+    std::printf("  move_point + re-solve + paint off-screen: %.3f ms per step\n", core);
+    std::printf("  window drag (mouse move, copy to window):  %.3f ms per step\n", window);
+    return 0;
+}

@@ -1,0 +1,144 @@
+// Arrow keys: step the current block or driving point in the selection modes,
+// and continue a drag, translation, rotation or resize by one world unit.
+
+#include "window/dchild.h"
+
+#include <cmath>
+
+#include "model/primitives.h"
+#include "paint/paint_diagram.h"
+#include "platform/image_dc.h"
+#include "platform/string_table.h"
+#include "window/figure_transforms.h"
+#include "window/move_point.h"
+#include "window/rotate_diagram.h"
+#include "window/status_panes.h"
+#include "window/window_strings.h"
+
+namespace {
+
+constexpr unsigned kKeyLeft = 0x25;
+constexpr unsigned kKeyUp = 0x26;
+constexpr unsigned kKeyRight = 0x27;
+constexpr unsigned kKeyDown = 0x28;
+
+struct Step {
+    int dx = 0;
+    int dy = 0;
+};
+
+Step key_step(unsigned key)
+{
+    switch (key) {
+    case kKeyLeft: return {-1, 0};
+    case kKeyUp: return {0, -1};
+    case kKeyRight: return {1, 0};
+    case kKeyDown: return {0, 1};
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void Dchild::EvKeyDown(unsigned key)
+{
+    ObjectTable& t = objects();
+    const Step step = key_step(key);
+    const int mode = t.action_state();
+
+    if (mode == 204 && (key == kKeyUp || key == kKeyDown)) {
+        char& block = t.current_block();
+        if (key == kKeyUp) {
+            if (block < t.block_count()) {
+                ++block;
+                set_status1(load_string(wsid::kSelectBlockPrompt));
+            } else {
+                set_status1(load_string(wsid::kLastBlock));
+            }
+        } else if (block <= 1) {
+            set_status1(load_string(wsid::kFirstBlock));
+        } else {
+            --block;
+            set_status1(load_string(wsid::kSelectBlockPrompt));
+        }
+        invalidate(true);
+    } else if (mode == 238 && (key == kKeyUp || key == kKeyDown)) {
+        std::int32_t& driver = t.current_driver();
+        if (key == kKeyUp) {
+            if (driver < t.last_driver()) {
+                ++driver;
+                set_status1(load_string(wsid::kSelectBlockPrompt));
+                invalidate(true);
+            } else {
+                set_status1(load_string(wsid::kLastBlock));
+            }
+        } else if (driver <= 0) {
+            set_status1(load_string(wsid::kFirstBlock));
+        } else {
+            --driver;
+            set_status1(load_string(wsid::kSelectBlockPrompt));
+            invalidate(true);
+        }
+    }
+
+    if (mode != 175 && mode != 177 && mode != -178 && mode != -179)
+        return;
+
+    // Each step has its own off-screen image; a running mouse drag's image is
+    // replaced, and the step ends the drag.
+    draw_action(1);
+    draw_action(3);
+    clear_off_screen();
+    const bool moved = t.drag_moved() != 0;
+    const bool turning = t.pending_command() == 0 && moved;
+
+    switch (mode) {
+    case 175:
+        if (moved) {
+            t.mouse_x() += step.dx;
+            t.mouse_y() += step.dy;
+            // The drag's state may have been settled by a repaint since the press.
+            t.placing() = 0;
+            t.recompute() = 1;
+            t.dragged_index() = t.picked_index();
+            move_point(diagram, *mem_dc_, 1);
+            show_off_screen();
+            draw_action(2);
+            draw_action(4);
+            return;
+        }
+        break;
+    case 177:
+        shift_objects(diagram, step.dx, step.dy, MovedClasses::All);
+        break;
+    case -178:
+        if (turning) {
+            t.mouse_x() += step.dx;
+            t.mouse_y() += step.dy;
+            const double a = std::atan(p_tan_angle(t, rec::kMouse13, rec::kAnimation, rec::kState));
+            const Dpoint& centre = t.get(rec::kAnimation);
+            rotate_objects(diagram, WorldPoint{centre.x, centre.y}, a, MovedClasses::All, false);
+            Dpoint& previous = t[rec::kMouse13];
+            previous.x = t.mouse_x() - step.dx;
+            previous.y = t.mouse_y() - step.dy;
+            mark_rotation_centre(*mem_dc_, centre.x, centre.y);
+        }
+        break;
+    case -179:
+        if (turning) {
+            t.mouse_x() += step.dx;
+            t.mouse_y() += step.dy;
+            Dpoint& s = scratch();
+            const double f = resize_factor(t.mouse_x(), s.aux1.as_double());
+            s.aux1.set_double(t.mouse_x());
+            scale_about(diagram, f, s.arg[0], WorldPoint{s.x, s.y}, MovedClasses::All, false);
+        }
+        break;
+    default:
+        break;
+    }
+    paint_diagram(diagram, *mem_dc_, 1);
+    show_off_screen();
+    draw_action(2);
+    draw_action(4);
+}

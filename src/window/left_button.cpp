@@ -1,0 +1,345 @@
+// The left-button press: the unit ruler, the driving-point list and the
+// diagram buttons first, then whatever the current mode does with a click.
+
+#include "window/dchild.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/adding.h"
+#include "model/device_mapping.h"
+#include "model/primitives.h"
+#include "paint/buttons.h"
+#include "paint/hit_test.h"
+#include "paint/points_draw.h"
+#include "platform/image_dc.h"
+#include "platform/string_table.h"
+#include "window/drawing_services.h"
+#include "window/paint_link.h"
+#include "window/lookup.h"
+#include "window/mouse_support.h"
+#include "window/status_panes.h"
+#include "window/window_strings.h"
+
+using namespace mouse_support;
+
+namespace {
+
+constexpr int kListTop = 22;       // first row of the computation list
+constexpr int kRowHeight = 18;
+constexpr int kRulerBottom = 22;   // the unit ruler lies above this y
+constexpr int kRulerLeft = 60;
+constexpr int kDriverListRight = 80;
+constexpr double kSnapDistance = 10.0;  // a click this near a point means the point
+constexpr double kMirrorLineLength = 40.0;
+constexpr int kMaxDrivers = 8;
+
+}  // namespace
+
+void Dchild::EvLButtonDown(DevPoint point)
+{
+    ObjectTable& t = objects();
+    if (t.action_state() == 26)
+        return;
+    t.mouse_x() = point.x;
+    t.mouse_y() = point.y;
+
+    // The computation list and, below it, the driving points, one per row.
+    const int last_quantity = t.last_quantity();
+    const int top = last_quantity >= 0 ? kListTop : 1;
+    const int row = (point.y - top) / kRowHeight;
+
+    if (t.unit_segment_a() == 0 && last_quantity >= 0 && point.x > kRulerLeft &&
+        point.y < kRulerBottom) {
+        draw_action(3);
+        draw_action(1);
+        t.action_state() = -12;
+        t.placing() = 0;
+        t.recompute() = 0;
+        t.dragged_index() = 1;
+        return;
+    }
+
+    const int last_driver = t.last_driver();
+    if (last_driver >= 0 && row >= 0 && last_quantity < row &&
+        row <= last_quantity + last_driver + 1 && point.x <= kDriverListRight) {
+        t.current_driver() = row - last_quantity - 1;
+        t.pending_command() = 238;
+        t.action_state() = 238;
+        invalidate(true);
+        return;
+    }
+
+    if (const int k = button_hit(diagram, 0, 0); k != 0) {
+        draw_action(3);
+        draw_button(diagram, *mouse_dc_, k, kButtonPressed);
+        t.button_down() = 1;
+        t.pending_command() = 0;
+        t.action_state() = 0;
+        return;
+    }
+
+    // A mouse operation still runs: this press is not for us.
+    if (mouse_dc_)
+        return;
+    draw_action(3);
+    t.record_count() = t.count();
+
+    const int mode = t.action_state();
+    switch (mode) {
+    case 10:
+        t.from_clicks() = 1;
+        if (t.pending_command() == 101)
+            add_point(diagram, kAddPoint, scratch());
+        else if (t.pending_command() == 180 || t.pending_command() == 465 ||
+                 t.pending_command() == 466)
+            services_.obj_step(*this, 1, &scratch(), 0);
+        break;
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+        services_.cons_click(*this, point);
+        break;
+    case 23:
+        pick_driving_point();
+        break;
+    case 24:
+        if (pick_nearest(diagram, point, 0) > 0)
+            services_.cm_animation(*this, 24);
+        break;
+    case 25: {
+        const int k = std::clamp(t.last_locus(), 0, kMaxDrivers - 1);
+        if (pick_nearest(diagram, point, 0) > 0 && t.picked_index() != t.locus_object(k))
+            services_.cm_animation(*this, 25);
+        break;
+    }
+    case -1234:
+        services_.cm_animation(*this, -1234);
+        break;
+    case -22:
+        services_.measure_cmd(*this, -1);
+        break;
+    case 175:
+        start_point_drag();
+        break;
+    case 176:
+        start_name_move();
+        break;
+    case 177:
+        t.placing() = 0;
+        t.recompute() = 0;
+        t.dragged_index() = 1;
+        set_position(t[rec::kAnimation], t.mouse_x(), t.mouse_y());
+        draw_action(1);
+        break;
+    case 178:
+        choose_rotation_centre();
+        break;
+    case -178:
+        t.placing() = 0;
+        t.recompute() = 0;
+        t.dragged_index() = 1;
+        set_position(t[rec::kMouse13], t.mouse_x(), t.mouse_y());
+        draw_action(1);
+        t.pending_command() = 0;
+        break;
+    case 179:
+        choose_resize_reference();
+        break;
+    case -179:
+        start_resize();
+        break;
+    case 207:
+        // No object left to draw: the click changes nothing at all.
+        if (step_cursor >= t.record_count())
+            return;
+        step_through_click();
+        break;
+    case 221:
+        services_.draw_statement_step(*this);
+        break;
+    case 226:
+        start_mirror_line();
+        break;
+    case 405:
+        services_.trace_mouse(*this, 1, point);
+        break;
+    case 451:
+        if (t.pending_command() == 451) {
+            if (pick_nearest(diagram, point, 0) > 0)
+                block_cmd(1);
+        } else {
+            block_cmd(3);
+        }
+        break;
+    case 466:
+        add_to_hide_list();
+        break;
+    case 468:
+        t.placing() = 0;
+        t.recompute() = 0;
+        t.dragged_index() = 0;
+        draw_action(1);
+        set_position(t[rec::kAnimation], t.mouse_x(), t.mouse_y());
+        set_position(t[rec::kMouse13], t.mouse_x(), t.mouse_y());
+        break;
+    default:
+        set_status3("");
+        break;
+    }
+    modified = 1;
+}
+
+void Dchild::pick_driving_point()
+{
+    ObjectTable& t = objects();
+    const int picked = pick_nearest(diagram, mouse_point(t), 0);
+    if (picked <= 0 || !is_movable_point(t, picked))
+        return;
+    if (t.last_driver() >= kMaxDrivers - 1) {
+        set_status1("");
+        return;
+    }
+    const int k = std::max(t.last_driver() + 1, 0);
+    t.last_driver() = k;
+    t.driver_point(k) = picked;
+    t.driver_path(k) = 0;
+    t.driver_speed(k) = 2;
+    t.current_driver() = k;
+    draw_dot(diagram, *mouse_dc_, picked, kRed);
+    set_status3(joined(load_string(wsid::kPoint), ": ", t[picked].name_view()));
+    invalidate(true);
+}
+
+void Dchild::start_point_drag()
+{
+    ObjectTable& t = objects();
+    const int picked = pick_nearest(diagram, mouse_point(t), 0);
+    if (picked <= 0)
+        return;
+    const Dpoint& o = t[picked];
+    set_status3(joined(load_string(wsid::kDrag), " ", shown_name(o)));
+    if (is_movable_point(t, picked) || o.type == kTextType || o.cls == kButtonClass) {
+        t.placing() = 0;
+        t.recompute() = 1;
+        t.state_label_style() = 0;
+        t.dragged_index() = picked;
+        draw_action(1);
+    } else {
+        // Named, but not dragged: the moves that follow do nothing.
+        t.picked_index() = 0;
+    }
+}
+
+void Dchild::start_name_move()
+{
+    ObjectTable& t = objects();
+    const int picked = pick_nearest(diagram, mouse_point(t), 0);
+    if (picked <= 0 || t[picked].type == kTextType)
+        return;
+    draw_action(1);
+    set_status3(joined(load_string(wsid::kNameOf), " ", t[picked].name_view()));
+    t.placing() = 0;
+    t.recompute() = 0;
+    t.dragged_index() = 1;
+    draw_point_name(diagram, *mouse_dc_, picked, kWhite);
+    Dpoint& o = t[picked];
+    const DevPoint mouse = mouse_point(t);
+    o.name_dx = name_offset(mouse.x, p_to_dev(t, o.x));
+    o.name_dy = name_offset(mouse.y, p_to_dev(t, o.y));
+    draw_point_name(diagram, *mouse_dc_, picked, o.colour);
+}
+
+void Dchild::choose_rotation_centre()
+{
+    ObjectTable& t = objects();
+    Dpoint& centre = t[rec::kAnimation];
+    set_position(centre, t.mouse_x(), t.mouse_y());
+    const int picked = pick_nearest(diagram, mouse_point(t), 1);
+    if (picked > 0 && p_dist(t, picked, rec::kAnimation) < kSnapDistance)
+        set_position(centre, t[picked].x, t[picked].y);
+    draw_dot(diagram, *mouse_dc_, rec::kAnimation, kRed);
+    set_status1(load_string(wsid::kRotatePrompt));
+    t.action_state() = -178;
+}
+
+void Dchild::choose_resize_reference()
+{
+    ObjectTable& t = objects();
+    const int picked = pick_nearest(diagram, mouse_point(t), 1);
+    if (picked <= 0)
+        return;
+    draw_dot(diagram, *mouse_dc_, picked, kRed);
+    scratch().arg[0] = picked;
+    set_status1(load_string(wsid::kResizeDragPrompt));
+    set_status3(load_string(wsid::kChangeSizeTitle));
+    t.action_state() = -179;
+}
+
+void Dchild::start_resize()
+{
+    ObjectTable& t = objects();
+    t.placing() = 0;
+    t.recompute() = 0;
+    t.dragged_index() = 1;
+    const Dpoint& reference = t.get(scratch().arg[0]);
+    set_position(scratch(), reference.x, reference.y);
+    scratch().aux1.set_double(t.mouse_x());
+    set_status1(load_string(wsid::kResizeDragPrompt));
+    set_status3(load_string(wsid::kChangeSizeTitle));
+    draw_action(1);
+    t.pending_command() = 0;
+}
+
+void Dchild::step_through_click()
+{
+    ObjectTable& t = objects();
+    t.placing() = 0;
+    t.recompute() = 0;
+    paint_one_object(diagram, *mouse_dc_, step_cursor);
+    ++step_cursor;
+    if (step_cursor >= t.record_count()) {
+        draw_action(0);
+        t.command_lock() = 1;
+        update_toolbox();
+    } else {
+        set_status1(load_string(wsid::kStepPrompt) + services_.obj_text(*this, 1, step_cursor));
+    }
+}
+
+void Dchild::start_mirror_line()
+{
+    ObjectTable& t = objects();
+    t.placing() = 0;
+    t.recompute() = 0;
+    t.dragged_index() = 1;
+    Dpoint& anchor = t[rec::kAnimation];
+    const int picked = pick_nearest(diagram, mouse_point(t), 0);
+    if (picked > 0 && p_dist(t, picked, rec::kState) < kSnapDistance)
+        set_position(anchor, t[picked].x, t[picked].y);
+    else
+        set_position(anchor, t.mouse_x(), t.mouse_y());
+    set_position(t[rec::kMouse13], anchor.x + kMirrorLineLength, anchor.y);
+}
+
+void Dchild::add_to_hide_list()
+{
+    ObjectTable& t = objects();
+    const int picked = pick_nearest(diagram, mouse_point(t), 0);
+    if (picked <= 0)
+        return;
+    // The button placed last collects the list; anything else there has none.
+    Dpoint& button = t[t.count() - 1];
+    if (button.type != kHideButton)
+        return;
+    const std::size_t used = button.hide_entries();
+    for (std::size_t e = 0; e < used; ++e)
+        if (button.hide_list[e] == picked)
+            return;
+    button.add_hide_entry(picked);
+}
