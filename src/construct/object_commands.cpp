@@ -79,10 +79,16 @@ void toggle_shown(ConstructionHost& host, int o, bool name_only)
     push_hide_change(d, o);
     Dpoint& object = t[o];
     if (name_only) {
-        object.name_shown = object.name_shown == 0 ? 1 : 0;
-        // Written at once: in the font colour, or in white to take it away.
-        if (DeviceContext* dc = host.mouse_dc())
-            draw_point_name(d, *dc, o, object.name_shown ? t.font_colour() : cons::kStandardWhite);
+        // Written at once, without a repaint: a name being hidden is written
+        // over in white while it still counts as shown, a name being shown
+        // in the font colour once it does.
+        DeviceContext* dc = host.mouse_dc();
+        const bool hiding = object.name_shown != 0;
+        if (dc && hiding)
+            draw_point_name(d, *dc, o, cons::kStandardWhite);
+        object.name_shown = hiding ? 0 : 1;
+        if (dc && !hiding)
+            draw_point_name(d, *dc, o, t.font_colour());
     } else {
         object.shown = object.shown == 0 ? 1 : 0;
         host.invalidate();
