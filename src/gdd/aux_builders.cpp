@@ -6,6 +6,7 @@
 #include "gdd/aux_points.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/fact_tests.h"
 #include "gdd/gdd_display.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
@@ -59,6 +60,24 @@ bool name_taken(const std::string& name)
         if (g_pro_points[static_cast<std::size_t>(i)].name == name)
             return true;
     return false;
+}
+
+// Lines ab and cd cross in a point not yet known. A point the database
+// already has, or the "intersection" of one line with itself, would be made
+// a second time under a new name, and the two lines through both names would
+// then merge into one.
+bool new_crossing(int a, int b, int c, int d)
+{
+    if (a == b || c == d)
+        return false;
+    const Gdd_line* ab = fd_ln(a, b);
+    const Gdd_line* cd = fd_ln(c, d);
+    if (ab && cd && (ab == cd || inter_lln(ab, cd)))
+        return false;
+    // A point of one line on the other is their crossing already.
+    if (xcoll(a, b, c) || xcoll(a, b, d) || xcoll(c, d, a) || xcoll(c, d, b))
+        return false;
+    return !xpara(a, b, c, d);
 }
 
 void trace(const std::string& line)
@@ -122,7 +141,7 @@ int aux_on_tline(int code, int a, int b, int c)
 int aux_mid(int code, int a, int b)
 {
     trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
-    if (!may_build({a, b}, true))
+    if (!may_build({a, b}, true) || a == b || fd_mid(a, b))
         return 0;
     const int x = new_aux_point(code, 103);
     set_args(x, {a, b});
@@ -135,7 +154,7 @@ int aux_mid(int code, int a, int b)
 int aux_inter_ll(int code, int a, int b, int c, int d)
 {
     trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
-    if (!may_build({a, b, c, d}, false))
+    if (!may_build({a, b, c, d}, false) || !new_crossing(a, b, c, d))
         return 0;
     const int x = new_aux_point(code, 116);
     set_args(x, {a, b, c, d});
@@ -148,7 +167,8 @@ int aux_inter_ll(int code, int a, int b, int c, int d)
 int aux_inter_lp(int code, int a, int b, int c, int d, int e)
 {
     trace(fmt("add-aux-ilp %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
-    if (!may_build({a, b, c, d, e}, true))
+    if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xpara(a, b, d, e) ||
+        inter_lln(fd_ln(a, b), fd_pl_pt(c, d, e)))
         return 0;
     const int x = new_aux_point(code, 117);
     set_args(x, {a, b, c, d, e});
@@ -161,7 +181,8 @@ int aux_inter_lp(int code, int a, int b, int c, int d, int e)
 int aux_inter_lt(int code, int a, int b, int c, int d, int e)
 {
     trace(fmt("add-aux-ilt %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
-    if (!may_build({a, b, c, d, e}, true))
+    if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xperp(a, b, d, e) ||
+        inter_lln(fd_ln(a, b), fd_tl_pt(c, d, e)))
         return 0;
     const int x = new_aux_point(code, 118);
     set_args(x, {a, b, c, d, e});
@@ -174,7 +195,9 @@ int aux_inter_lt(int code, int a, int b, int c, int d, int e)
 int aux_foot(int code, int a, int b, int c)
 {
     trace(fmt("add-aux-foot %s%s%s\n", pname(a), pname(b), pname(c)));
-    if (!may_build({a, b, c}, true))
+    // A point on the line is its own foot; a recorded perpendicular from a
+    // already meets the line in the foot.
+    if (!may_build({a, b, c}, true) || b == c || xcoll(a, b, c) || inter_lln(fd_tl_pt(a, b, c), fd_ln(b, c)))
         return 0;
     const int x = new_aux_point(code, 102);
     set_args(x, {a, b, c});
@@ -187,7 +210,8 @@ int aux_foot(int code, int a, int b, int c)
 int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
 {
     trace(fmt("add-aux-ilc %s, %s, %s\n", pname(a), pname(b), cir ? pname(cir->centre) : ""));
-    if (!cir || !may_build({a, b}, true))
+    // The second intersection must not be known already.
+    if (!cir || !may_build({a, b}, true) || a == b || inter_lc_new(fd_ln(a, b), cir, a))
         return 0;
     const int x = new_aux_point(code, 122);
     set_args(x, {a, b, cir->centre, a});
@@ -201,7 +225,7 @@ int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
 int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
 {
     trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
-    if (!cir || !may_build({a, b, c}, true))
+    if (!cir || !may_build({a, b, c}, true) || b == c || inter_lc_new(fd_pl_pt(a, b, c), cir, a))
         return 0;
     const int x = new_aux_point(code, 123);
     set_args(x, {a, b, c, cir->centre, a});
@@ -219,7 +243,7 @@ int aux_circumcentre(int code, Gdd_cir* cir)
         return 0;
     show_cir(cir);
     trace("\n");
-    if (cir->last < 2)
+    if (cir->last < 2 || cir->centre)
         return 0;
     const int a = cir->pts[0], b = cir->pts[1], c = cir->pts[2];
     if (!may_build({a, b, c}, true))

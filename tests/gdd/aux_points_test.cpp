@@ -94,6 +94,36 @@ TEST_F(AuxTest, OnePointPerPassExceptIntersectionsAndPerpendiculars)
     EXPECT_EQ(aux_on_tline(1, A, B, C), 7);
 }
 
+TEST_F(AuxTest, KnownOrUndefinedPointsAreNotBuiltAgain)
+{
+    statement(6);
+    add_line(0, A, B, E);
+    add_line(0, C, D, E);
+    add_mid(0, F, A, B);
+    add_cir2(0, F, A, B);
+    add_pline(0, A, C, B, D);
+    Gdd_cir* cir = g_cir_list.first;
+    struct Case {
+        const char* what;
+        std::function<int()> build;
+    };
+    const Case cases[] = {
+        {"lines AB and CD meet in E", [] { return aux_inter_ll(1, A, B, C, D); }},
+        {"C lies on line CD", [] { return aux_inter_ll(1, A, C, C, D); }},
+        {"one line", [] { return aux_inter_ll(1, A, B, B, E); }},
+        {"parallel lines", [] { return aux_inter_ll(1, A, C, B, D); }},
+        {"midpoint recorded", [] { return aux_mid(1, B, A); }},
+        {"midpoint of a point", [] { return aux_mid(1, A, A); }},
+        {"foot of a point on the line", [] { return aux_foot(1, E, A, B); }},
+        {"line parallel to the parallel", [] { return aux_inter_lp(1, A, C, E, B, D); }},
+        {"second intersection known", [=] { return aux_inter_lc(1, A, B, cir); }},
+        {"centre known", [=] { return aux_circumcentre(1, cir); }},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.build(), 0) << c.what;
+    EXPECT_EQ(g_npoints, 6);
+}
+
 TEST_F(AuxTest, NewFactsAreHypotheses)
 {
     statement(4);
