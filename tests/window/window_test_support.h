@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/dpoint.h"
+#include "paint/animation_services.h"
 #include "window/dchild.h"
 #include "window/dclient.h"
 #include "window/draw_app.h"
@@ -66,6 +67,15 @@ public:
         calls.push_back({"cons_step", step});
         last_cons_type = rec ? rec->type : -1;
     }
+    void cons_click(Dchild&, DevPoint mouse) override
+    {
+        calls.push_back({"cons_click", mouse.x});
+        clicks.push_back(mouse);
+    }
+    void obj_step(Dchild&, int step, Dpoint*, int) override { calls.push_back({"obj_step", step}); }
+    void trace_mouse(Dchild&, int phase, DevPoint) override { calls.push_back({"trace_mouse", phase}); }
+    void draw_statement_step(Dchild&) override { calls.push_back({"draw_statement_step", 0}); }
+    AnimationServices& animation() override { return animation_services; }
     void cmd_begin(Dchild&, const std::string& name, int n) override
     {
         begun.push_back(name + "/" + std::to_string(n));
@@ -140,6 +150,18 @@ public:
 
     int last_cons_type = 0;
     std::vector<std::string> read_paths;
+    std::vector<DevPoint> clicks;
+
+    // What the painter asked of the animation through the window.
+    struct RecordingAnimation : AnimationServices {
+        int driving_points = 0;
+        int loci = 0;
+        std::vector<int> quantities;  // k * 10 + mode
+        void eval_qty(Diagram&, DeviceContext&, int k, int mode) override { quantities.push_back(k * 10 + mode); }
+        void draw_driving_points(Diagram&, DeviceContext&) override { ++driving_points; }
+        void draw_loci(Diagram&, DeviceContext&) override { ++loci; }
+    };
+    RecordingAnimation animation_services;
 };
 
 // An application with its frame and first drawing window, on scripted services.
