@@ -296,6 +296,9 @@ void show_proof_steps(Gdd_cond* goal)
     g_step_counter = 1;
 
     for (std::size_t i = 0; i < g_steps.size(); ++i) {
+        // A proof is printed inside the timed part of Prove; the limit also
+        // bounds a proof that keeps finding new steps.
+        check_time();
         Gdd_cond* S = &g_steps[i];
         gprint(fmt("\r\n%d. ", S->number));
         print_fact(*S);
