@@ -131,11 +131,4 @@ TEST_F(ConclFormsTest, DatabaseTest)
     EXPECT_EQ(g_abort, 0);
 }
 
-TEST_F(ConclFormsTest, AlgebraicModesPrintNothing)
-{
-    read_stm(kPoints, "COLLINEAR A B C.");
-    EXPECT_EQ(concl_out(cgeo::kPolys), "");
-    EXPECT_EQ(concl_out(cgeo::kAlgebraic), "");
-}
-
 }  // namespace

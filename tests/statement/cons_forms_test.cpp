@@ -269,19 +269,6 @@ TEST_F(ConsFormsTest, CircleLinesPrintOnceAtTheirFirstPoint)
     EXPECT_EQ(text, "POINT P;\r\nCIRCLE A B C D;\r\nCIRCLE Q R S;\r\n");
 }
 
-TEST_F(ConsFormsTest, AlgebraicModesAreNotBuilt)
-{
-    read_stm("POINT A B;\nMIDPOINT M A B;", "NO.");
-    for (int key : {cgeo::kPolys, cgeo::kHypList, cgeo::kAlgebraic}) {
-        clear_output();
-        EXPECT_EQ(do_cons(key, 3), SemResult::NotBuilt);
-        EXPECT_FALSE(semantics_mode_built(key));
-        EXPECT_EQ(out(), "");
-    }
-    EXPECT_EQ(do_cons(cgeo::kStatement, 3), SemResult::Done);
-    EXPECT_TRUE(semantics_mode_built(cgeo::kFacts));
-}
-
 TEST_F(ConsFormsTest, DoConsFromRunsToTheLastRecord)
 {
     read_stm("POINT A B;\nMIDPOINT M A B;", "NO.");
