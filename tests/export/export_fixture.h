@@ -50,6 +50,7 @@ inline int add_object(Diagram& d, int type, int cls, std::initializer_list<int> 
 {
     Dpoint o(type, "x");
     o.cls = static_cast<std::int8_t>(cls);
+    o.name_shown = 0;
     int k = 0;
     for (int a : args)
         o.arg[k++] = a;
@@ -119,9 +120,11 @@ inline Diagram full_diagram()
     t[poly].polyline = {a, b, c, dd, a};
     t[poly].aux1.set_int(5);
 
+    // Triangle and polygon fills count their vertices and the first again.
     add_object(d, 143, 3, {a, b, c});
-    t[t.count() - 1].name_dx = 3;
+    t[t.count() - 1].name_dx = 4;
     add_object(d, 144, 3, {a, b, c, dd});
+    t[t.count() - 1].name_dx = 5;
     for (int type : {145, 146, 147})
         add_object(d, type, 3, {a, b, c});
     for (int type : {181, 182, 183, 184})

@@ -1,0 +1,451 @@
+#include "export/postscript_dc.h"
+
+#include <QFont>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+#include "platform/clip_geometry.h"
+#include "platform/text_metrics.h"
+
+namespace {
+
+constexpr double kDegrees = 180.0 / std::numbers::pi;
+
+struct Box {
+    int left, top, right, bottom;
+    double cx() const { return (left + right) / 2.0; }
+    double cy() const { return (top + bottom) / 2.0; }
+    double rx() const { return (right - left) / 2.0; }
+    double ry() const { return (bottom - top) / 2.0; }
+};
+
+Box normalised(int left, int top, int right, int bottom)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    return {left, top, right, bottom};
+}
+
+bool beyond_safe_limit(double v) { return std::fabs(v) > kRasterSafeLimit; }
+
+// Angle in degrees, counter-clockwise on screen from 3 o'clock, of the point
+// of the ellipse in box b on the ray from its centre towards (px, py).
+double radial_angle(const Box& b, int px, int py)
+{
+    const double dx = px - b.cx();
+    const double dy = py - b.cy();
+    if (dx == 0.0 && dy == 0.0)
+        return 0.0;
+    return std::atan2(-dy / std::max(b.ry(), 1e-9), dx / std::max(b.rx(), 1e-9)) * kDegrees;
+}
+
+// Counter-clockwise sweep from a to b in (0, 360]: equal ends are the whole ellipse.
+double ccw_sweep(double a, double b)
+{
+    double sweep = std::fmod(b - a, 360.0);
+    if (sweep <= 1e-9)
+        sweep += 360.0;
+    return sweep;
+}
+
+std::string rgb_triple(Colour c)
+{
+    return postscript_number(red_of(c) / 255.0) + ' ' + postscript_number(green_of(c) / 255.0) +
+           ' ' + postscript_number(blue_of(c) / 255.0);
+}
+
+// Dash patterns in device units, as the classic cosmetic pens draw them.
+const char* dash_array(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dash: return "[18 6]";
+    case PenStyle::Dot: return "[3 3]";
+    case PenStyle::DashDot: return "[9 6 3 6]";
+    case PenStyle::DashDotDot: return "[9 3 3 3 3 3]";
+    default: return "[]";
+    }
+}
+
+// The standard font of the family a face maps to, re-encoded as Latin-1 by
+// the prologue.
+std::string postscript_font_name(const Font& font)
+{
+    const QString family = family_for_face(font.face);
+    const bool bold = font.weight >= 600;
+    std::string base;
+    const char* plain = "";
+    const char* slanted = "Oblique";
+    if (family.contains(QStringLiteral("Mono"))) {
+        base = "Courier";
+    } else if (family.contains(QStringLiteral("Serif"))) {
+        base = "Times";
+        plain = "Roman";
+        slanted = "Italic";
+    } else {
+        base = "Helvetica";
+    }
+    std::string style;
+    if (bold)
+        style += "Bold";
+    if (font.italic)
+        style += slanted;
+    if (style.empty())
+        style = plain;
+    return base + (style.empty() ? "" : "-" + style) + "-L1";
+}
+
+// Reads one UTF-8 character at text[i]; advances i. Malformed bytes count as
+// one character each.
+char32_t next_code_point(std::string_view text, std::size_t& i)
+{
+    const auto b0 = static_cast<unsigned char>(text[i++]);
+    int extra = 0;
+    char32_t cp = b0;
+    if (b0 >= 0xf0 && b0 < 0xf8) {
+        extra = 3;
+        cp = b0 & 0x07;
+    } else if (b0 >= 0xe0) {
+        extra = 2;
+        cp = b0 & 0x0f;
+    } else if (b0 >= 0xc0) {
+        extra = 1;
+        cp = b0 & 0x1f;
+    } else if (b0 >= 0x80) {
+        return 0xfffd;
+    }
+    for (int k = 0; k < extra; ++k) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xc0) != 0x80)
+            return 0xfffd;
+        cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3f);
+    }
+    return cp;
+}
+
+// What painting colour c under a raster operation does on white paper: the
+// colour that shows, or none when the paper stays as it was. The page cannot
+// combine with what lies beneath, so this is how the screen's combinations
+// look where they matter most.
+std::optional<Colour> colour_on_paper(Colour c, Rop2 rop)
+{
+    switch (rop) {
+    case Rop2::Copy: return c;
+    case Rop2::Mask: return c == kWhite ? std::nullopt : std::optional<Colour>(c);
+    case Rop2::Xor:
+        return c == kBlack ? std::nullopt : std::optional<Colour>(~c & 0xffffffu);
+    case Rop2::Merge:  // white OR anything is white
+    case Rop2::Not:    // inverting cannot be written
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::string postscript_number(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        value = 0.0;
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                   decimals);
+    if (ec != std::errc())
+        return "0";
+    std::string text(buffer, end);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (text == "-0")
+        text = "0";
+    return text;
+}
+
+std::string postscript_string(std::string_view utf8)
+{
+    std::string out = "(";
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = next_code_point(utf8, i);
+        const unsigned code = cp <= 0xff ? static_cast<unsigned>(cp) : '?';
+        if (code == '(' || code == ')' || code == '\\') {
+            out += '\\';
+            out += static_cast<char>(code);
+        } else if (code < 0x20 || code >= 0x7f) {
+            char octal[5];
+            octal[0] = '\\';
+            octal[1] = static_cast<char>('0' + ((code >> 6) & 7));
+            octal[2] = static_cast<char>('0' + ((code >> 3) & 7));
+            octal[3] = static_cast<char>('0' + (code & 7));
+            octal[4] = '\0';
+            out += octal;
+        } else {
+            out += static_cast<char>(code);
+        }
+    }
+    out += ')';
+    return out;
+}
+
+PostScriptDC::PostScriptDC(std::ostream& out, DevSize area) : out_(out), area_(area) {}
+
+void PostScriptDC::comment(std::string_view text) { out_ << "% " << text << '\n'; }
+
+void PostScriptDC::raw_line(std::string_view line) { out_ << line << '\n'; }
+
+bool PostScriptDC::use_pen()
+{
+    Pen pen = state_.pen;
+    if (pen.style == PenStyle::Null)
+        return false;
+    const std::optional<Colour> shown = colour_on_paper(pen.colour, state_.rop);
+    if (!shown)
+        return false;
+    pen.colour = *shown;
+    if (emitted_pen_ != pen) {
+        out_ << rgb_triple(pen.colour) << ' ' << std::max(1, pen.width) << ' '
+             << dash_array(pen.style) << " 0 SP\n";
+        emitted_pen_ = pen;
+    }
+    return true;
+}
+
+void PostScriptDC::use_font()
+{
+    const Font& font = state_.font;
+    const std::string selection =
+        "/" + postscript_font_name(font) + ' ' + std::to_string(qfont_for(font).pixelSize()) + " F";
+    if (emitted_font_ != selection) {
+        out_ << selection << '\n';
+        emitted_font_ = selection;
+    }
+}
+
+void PostScriptDC::fill_path(const Brush& brush)
+{
+    fill_path(brush, state_.rop);
+}
+
+void PostScriptDC::fill_path(Brush brush, Rop2 rop)
+{
+    const std::optional<Colour> shown = colour_on_paper(brush.colour, rop);
+    if (!shown)
+        return;
+    brush.colour = *shown;
+    switch (brush.kind) {
+    case BrushKind::Solid:
+        out_ << rgb_triple(brush.colour) << " SF\n";
+        break;
+    case BrushKind::Hatched:
+        out_ << static_cast<int>(brush.hatch) << ' ' << rgb_triple(brush.colour) << " HF\n";
+        break;
+    case BrushKind::Hollow:
+        break;
+    }
+}
+
+void PostScriptDC::fill_and_stroke(const Brush& brush, bool stroke)
+{
+    fill_path(brush);
+    if (stroke && use_pen())
+        out_ << "S\n";
+    else
+        out_ << "N\n";
+}
+
+void PostScriptDC::line_to(int x, int y)
+{
+    const DevPoint from = state_.position;
+    state_.position = {x, y};
+    if (!use_pen())
+        return;
+    QPointF a(from.x, from.y), b(x, y);
+    if (beyond_safe_limit(a.x()) || beyond_safe_limit(a.y()) || beyond_safe_limit(b.x()) ||
+        beyond_safe_limit(b.y())) {
+        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
+                          kRasterSafeLimit);
+        if (!clip_segment(a, b, area))
+            return;
+    }
+    out_ << postscript_number(a.x()) << ' ' << postscript_number(a.y()) << ' '
+         << postscript_number(b.x()) << ' ' << postscript_number(b.y()) << " L\n";
+}
+
+void PostScriptDC::ellipse(int left, int top, int right, int bottom)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    if (beyond_safe_limit(b.left) || beyond_safe_limit(b.right) || beyond_safe_limit(b.top) ||
+        beyond_safe_limit(b.bottom)) {
+        arc_path(ArcShape::Chord, left, top, right, bottom, right, (top + bottom) / 2, right,
+                 (top + bottom) / 2);
+        return;
+    }
+    out_ << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom << " EP\n";
+    fill_and_stroke(state_.brush, true);
+}
+
+void PostScriptDC::rectangle(int left, int top, int right, int bottom)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    out_ << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom << " RP\n";
+    fill_and_stroke(state_.brush, true);
+}
+
+void PostScriptDC::arc_path(ArcShape shape, int left, int top, int right, int bottom, int x1,
+                            int y1, int x2, int y2)
+{
+    const Box b = normalised(left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top)
+        return;
+    const double start = radial_angle(b, x1, y1);
+    const double sweep = ccw_sweep(start, radial_angle(b, x2, y2));
+    const bool stroke_only = shape == ArcShape::Open;
+
+    if (beyond_safe_limit(b.left) || beyond_safe_limit(b.right) || beyond_safe_limit(b.top) ||
+        beyond_safe_limit(b.bottom)) {
+        // A figure far larger than the page: only its part near the page is
+        // written, as a flattened outline.
+        const QRectF rect(b.left, b.top, b.right - b.left, b.bottom - b.top);
+        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
+                          kRasterSafeLimit);
+        QPolygonF points = flatten_elliptic_arc(rect, start, sweep, area);
+        if (shape == ArcShape::Pie)
+            points.prepend(rect.center());
+        if (!stroke_only)
+            points = clip_polygon(points, area);
+        std::vector<DevPoint> devs;
+        devs.reserve(static_cast<std::size_t>(points.size()));
+        for (const QPointF& p : points)
+            devs.push_back({static_cast<int>(std::lround(std::clamp(p.x(), -1e8, 1e8))),
+                            static_cast<int>(std::lround(std::clamp(p.y(), -1e8, 1e8)))});
+        if (stroke_only) {
+            // Cut where the flattened arc leaves the area.
+            std::vector<DevPoint> run;
+            for (std::size_t k = 1; k < devs.size(); ++k) {
+                QPointF a(devs[k - 1].x, devs[k - 1].y), c(devs[k].x, devs[k].y);
+                if (!clip_segment(a, c, area))
+                    continue;
+                const DevPoint pts[2] = {{static_cast<int>(std::lround(a.x())), static_cast<int>(std::lround(a.y()))},
+                                         {static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y()))}};
+                polyline(pts);
+            }
+            return;
+        }
+        polygon(devs);
+        return;
+    }
+
+    // PostScript angles run clockwise on the page here (y grows downward), so
+    // the counter-clockwise sweep on screen is an arcn from -start.
+    out_ << postscript_number(b.cx(), 1) << ' ' << postscript_number(b.cy(), 1) << ' '
+         << postscript_number(b.rx(), 1) << ' ' << postscript_number(b.ry(), 1) << ' '
+         << postscript_number(-start) << ' ' << postscript_number(-start - sweep) << ' '
+         << static_cast<int>(shape) << " AP\n";
+    fill_and_stroke(stroke_only ? kHollowBrush : state_.brush, true);
+}
+
+void PostScriptDC::arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_path(ArcShape::Open, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void PostScriptDC::chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_path(ArcShape::Chord, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void PostScriptDC::pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    arc_path(ArcShape::Pie, left, top, right, bottom, x1, y1, x2, y2);
+}
+
+void PostScriptDC::polygon(std::span<const DevPoint> points)
+{
+    if (points.size() < 2)
+        return;
+    QPolygonF poly;
+    bool far = false;
+    for (const DevPoint& p : points) {
+        poly << QPointF(p.x, p.y);
+        far = far || beyond_safe_limit(p.x) || beyond_safe_limit(p.y);
+    }
+    if (far) {
+        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
+                          kRasterSafeLimit);
+        poly = clip_polygon(poly, area);
+        if (poly.size() < 2)
+            return;
+    }
+    out_ << "N " << postscript_number(poly[0].x()) << ' ' << postscript_number(poly[0].y()) << " M";
+    for (qsizetype k = 1; k < poly.size(); ++k)
+        out_ << ' ' << postscript_number(poly[k].x()) << ' ' << postscript_number(poly[k].y()) << " D";
+    out_ << " CP\n";
+    fill_and_stroke(state_.brush, true);
+}
+
+void PostScriptDC::polyline(std::span<const DevPoint> points)
+{
+    if (points.size() < 2 || state_.pen.style == PenStyle::Null)
+        return;
+    for (const DevPoint& p : points)
+        if (beyond_safe_limit(p.x) || beyond_safe_limit(p.y)) {
+            // Far pieces go through the clipping of single lines.
+            const DevPoint saved = state_.position;
+            move_to(points[0].x, points[0].y);
+            for (std::size_t k = 1; k < points.size(); ++k)
+                line_to(points[k].x, points[k].y);
+            state_.position = saved;
+            return;
+        }
+    out_ << "N " << points[0].x << ' ' << points[0].y << " M";
+    for (std::size_t k = 1; k < points.size(); ++k)
+        out_ << ' ' << points[k].x << ' ' << points[k].y << " D";
+    out_ << '\n';
+    fill_and_stroke(kHollowBrush, true);
+}
+
+void PostScriptDC::fill_rect(const DevRect& rect, const Brush& brush)
+{
+    const Box b = normalised(rect.left, rect.top, rect.right, rect.bottom);
+    if (b.right == b.left || b.bottom == b.top || brush.kind == BrushKind::Hollow)
+        return;
+    out_ << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom << " RP\n";
+    fill_path(brush, Rop2::Copy);
+    out_ << "N\n";
+}
+
+void PostScriptDC::text_out(int x, int y, std::string_view utf8)
+{
+    if (utf8.empty())
+        return;
+    if (state_.bk_mode == BkMode::Opaque) {
+        const DevSize extent = measure_text(state_.font, utf8);
+        out_ << x << ' ' << y << ' ' << extent.cx << ' ' << extent.cy << ' '
+             << rgb_triple(state_.bk_colour) << " BG\n";
+    }
+    use_font();
+    out_ << postscript_string(utf8) << ' ' << x << ' ' << y + ascent_of(state_.font) << ' '
+         << rgb_triple(state_.text_colour) << " T\n";
+}
+
+DevSize PostScriptDC::text_extent(std::string_view utf8) { return measure_text(state_.font, utf8); }
+
+void PostScriptDC::set_pixel(int x, int y, Colour c)
+{
+    out_ << x << ' ' << y << ' ' << rgb_triple(c) << " PX\n";
+}
+
+Colour PostScriptDC::get_pixel(int, int) const { return kWhite; }
+
+void PostScriptDC::bit_blt(int, int, int, int, const DeviceContext&, int, int, BlitOp) {}

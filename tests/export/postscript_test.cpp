@@ -1,0 +1,270 @@
+// PostScript export: the prologue, the page set-up, the nine element
+// sections, and the figures the painter draws, against a golden file.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "export/export_fixture.h"
+#include "export/export_painting.h"
+#include "export/postscript_dc.h"
+#include "export/postscript_export.h"
+#include "platform/gui_init.h"
+#include "platform/recording_dc.h"
+
+using namespace export_test;
+
+namespace {
+
+class PostScript : public ::testing::Test {
+protected:
+    void SetUp() override { ensure_gui_application(); }
+};
+
+// Two named points, the segment and circle through them, a hatched triangle
+// fill, an angle mark and a line of text.
+Diagram small_diagram()
+{
+    Diagram d;
+    const int a = add_point(d, 101, "A", 100, 100);
+    const int b = add_point(d, 101, "B", 200, 120);
+    const int c = add_point(d, 101, "C1", 140, 200);
+    const int seg = add_object(d, 135, 2, {a, b});
+    d.table[seg].name_shown = 0;
+    const int circle = add_object(d, 136, 2, {a, c});
+    d.table[circle].colour = rgb(0, 0, 255);
+    const int fill = add_object(d, 143, 3, {a, b, c});
+    d.table[fill].name_dx = 4;  // three vertices and the first again
+    d.table[fill].pen_style = 2;
+    d.table[fill].colour = rgb(0, 255, 0);
+    add_object(d, 182, 4, {b, a, c});
+    const int text = add_object(d, 180, 6, {});
+    d.table[text].set_text("Angle (BAC) \xc3\xa9");
+    d.table[text].x = 40;
+    d.table[text].y = 20;
+    for (int p : {a, b, c})
+        d.table[p].size = 2;
+    return d;
+}
+
+std::string postscript_of(Diagram& d, DevSize area = {320, 240})
+{
+    std::ostringstream out;
+    EXPECT_TRUE(write_postscript(d, out, area, "small diagram"));
+    return out.str();
+}
+
+std::vector<std::string> section_names(const std::string& ps)
+{
+    std::vector<std::string> names;
+    const std::string tag = "%%BeginObject: ";
+    for (std::size_t at = ps.find(tag); at != std::string::npos; at = ps.find(tag, at + 1))
+        names.push_back(ps.substr(at + tag.size(), ps.find('\n', at) - at - tag.size()));
+    return names;
+}
+
+// The lines between the begin and end of a section.
+std::string section_body(const std::string& ps, const std::string& name)
+{
+    const std::string begin = "%%BeginObject: " + name + "\n";
+    const std::size_t from = ps.find(begin);
+    if (from == std::string::npos)
+        return {};
+    const std::size_t start = from + begin.size();
+    return ps.substr(start, ps.find("%%EndObject", start) - start);
+}
+
+TEST_F(PostScript, SmallDiagramMatchesTheGoldenFile)
+{
+    Diagram d = small_diagram();
+    const std::string ps = postscript_of(d);
+    std::filesystem::create_directories(PLEXATOR_TEST_OUTPUT);
+    std::ofstream(output_path("small_diagram.ps"), std::ios::binary) << ps;
+    EXPECT_EQ(ps, read_file(data_path("small_diagram.ps")))
+        << "compare " << output_path("small_diagram.ps");
+}
+
+TEST_F(PostScript, DocumentHasPrologueSetupSectionsAndTrailer)
+{
+    Diagram d = small_diagram();
+    const std::string ps = postscript_of(d);
+    EXPECT_EQ(ps.rfind("%!PS-Adobe-3.0\n", 0), 0u);
+    const char* in_order[] = {"%%BoundingBox: 36 566 356 806", "%%EndComments",
+                              "%%BeginProlog", "/PlexatorDraw 64 dict def",
+                              "%%EndProlog",   "%%Page: 1 1",
+                              "36 806 translate 1 -1 scale", "0 0 320 240 rectclip",
+                              "%%EndPageSetup", "showpage",
+                              "%%Trailer",     "%%EOF"};
+    std::size_t at = 0;
+    for (const char* part : in_order) {
+        const std::size_t found = ps.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part;
+        at = found;
+    }
+    // Every procedure the body calls is defined by the prologue.
+    for (const char* proc : {"/SP ", "/L ", "/EP ", "/RP ", "/AP ", "/SF ", "/HF ", "/F ", "/T ",
+                             "/BG ", "/PX "})
+        EXPECT_NE(std::string(postscript_prologue()).find(proc), std::string::npos) << proc;
+
+    const std::vector<std::string> expected(kExportSections.begin(), kExportSections.end());
+    EXPECT_EQ(section_names(ps), expected);
+}
+
+TEST_F(PostScript, EachElementLandsInItsSection)
+{
+    Diagram d = small_diagram();
+    const std::string ps = postscript_of(d);
+    // The hatched green triangle: a closed path through A, B, C hatched diagonally.
+    // Its white border under the mask operation leaves the paper as it is.
+    EXPECT_EQ(section_body(ps, "fills"),
+              "N 100 100 M 200 120 D 140 200 D 100 100 D CP\n2 0 1 0 HF\nN\n");
+    // The blue circle about A through C1 (radius 108 rounded), a whole turn
+    // from C1 round to C1.
+    const std::string curves = section_body(ps, "circles and conics");
+    EXPECT_NE(curves.find("100 100 108 108 68.199 -291.801 0 AP"), std::string::npos);
+    EXPECT_NE(curves.find("0 0 1 1 [] 0 SP"), std::string::npos);
+    EXPECT_NE(section_body(ps, "marks").find("AP"), std::string::npos);
+    EXPECT_NE(section_body(ps, "lines").find("100 100 200 120 L"), std::string::npos);
+    // The text in Latin-1, its parentheses escaped.
+    EXPECT_NE(section_body(ps, "texts").find("(Angle \\(BAC\\) \\351)"), std::string::npos);
+    // Points as discs, their names as labels, C1 with a subscript.
+    const std::string points = section_body(ps, "points");
+    EXPECT_NE(points.find("(A)"), std::string::npos);
+    EXPECT_NE(points.find("(C)"), std::string::npos);
+    EXPECT_NE(points.find("(1)"), std::string::npos);
+    EXPECT_TRUE(section_body(ps, "buttons").empty());
+}
+
+TEST_F(PostScript, ALargeDrawingIsScaledDownToThePaper)
+{
+    Diagram d = small_diagram();
+    const std::string ps = postscript_of(d, {1046, 500});
+    // 523 usable points across: scale one half.
+    EXPECT_NE(ps.find("36 806 translate 0.5 -0.5 scale"), std::string::npos);
+    EXPECT_NE(ps.find("%%BoundingBox: 36 556 559 806"), std::string::npos);
+}
+
+TEST_F(PostScript, ExportPaintsWithoutResolvingPoints)
+{
+    Diagram d = small_diagram();
+    d.table.recompute() = 1;
+    d.table.placing() = 1;
+    const int mid = add_point(d, 103, "M", 1, 1, {20, 21});
+    postscript_of(d);
+    EXPECT_EQ(d.table.get(mid).x, 1.0);
+    EXPECT_EQ(d.table.recompute(), 0);
+    EXPECT_EQ(d.table.placing(), 0);
+}
+
+TEST_F(PostScript, ContextWritesEveryFigureWithItsPenAndBrush)
+{
+    std::ostringstream out;
+    PostScriptDC dc(out, {100, 100});
+    dc.select_pen(Pen{rgb(255, 0, 0), 3, PenStyle::Dash});
+    dc.move_to(1, 2);
+    dc.line_to(3, 4);
+    dc.line_to(5, 6);  // same pen: set once
+    dc.select_brush(kHollowBrush);
+    dc.ellipse(10, 10, 30, 20);
+    dc.select_pen(kNullPen);
+    dc.select_brush(solid_brush(rgb(0, 0, 255)));
+    dc.rectangle(0, 0, 4, 4);
+    dc.line_to(9, 9);  // the null pen draws nothing
+    dc.select_pen(kBlackPen);
+    dc.pie(0, 0, 20, 20, 20, 10, 10, 0);
+    dc.arc(0, 0, 20, 20, 5, 5, 5, 5);
+    dc.set_bk_mode(BkMode::Opaque);
+    dc.text_out(5, 5, "x");
+    dc.fill_rect({0, 0, 2, 2}, hatch_brush(HatchStyle::Cross, kBlack));
+    dc.set_pixel(7, 8, kWhite);
+    EXPECT_EQ(out.str(),
+              "1 0 0 3 [18 6] 0 SP\n"
+              "1 2 3 4 L\n"
+              "3 4 5 6 L\n"
+              "10 10 30 20 EP\n"
+              "S\n"
+              "0 0 4 4 RP\n"
+              "0 0 1 SF\n"
+              "N\n"
+              // From 3 o'clock counter-clockwise to 12 o'clock on screen; the
+              // pen is set when it is first used.
+              "10 10 10 10 0 -90 2 AP\n"
+              "0 0 1 SF\n"
+              "0 0 0 1 [] 0 SP\n"
+              "S\n"
+              // Equal ends: the whole circle, from the ray through (5, 5).
+              "10 10 10 10 -135 -495 0 AP\n"
+              "S\n"
+              // The cell of "x" in the default font: 8 wide, 16 high, baseline 13 down.
+              "5 5 8 16 1 1 1 BG\n"
+              "/Helvetica-L1 14 F\n"
+              "(x) 5 18 0 0 0 T\n"
+              "0 0 2 2 RP\n"
+              "4 0 0 0 HF\n"
+              "N\n"
+              "7 8 1 1 1 PX\n");
+}
+
+TEST_F(PostScript, StringsAndNumbersIgnoreTheLocale)
+{
+    EXPECT_EQ(postscript_string("a(b)c\\"), "(a\\(b\\)c\\\\)");
+    EXPECT_EQ(postscript_string("\xc3\xa4\xe2\x88\xa0\n"), "(\\344?\\012)");
+    EXPECT_EQ(postscript_number(0.5), "0.5");
+    EXPECT_EQ(postscript_number(-0.0001), "0");
+    EXPECT_EQ(postscript_number(2.0), "2");
+    EXPECT_EQ(postscript_number(1.0 / 3.0), "0.333");
+}
+
+// Figures far beyond the page are cut, so no interpreter meets huge numbers.
+TEST_F(PostScript, FarFiguresAreCut)
+{
+    std::ostringstream out;
+    PostScriptDC dc(out, {100, 100});
+    dc.move_to(-2000000000, 50);
+    dc.line_to(2000000000, 50);
+    dc.ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+    std::istringstream in(out.str());
+    for (std::string word; in >> word;) {
+        if (word.find_first_not_of("-0123456789.") == std::string::npos && word != "-" &&
+            word != ".") {
+            EXPECT_LE(std::fabs(std::stod(word)), 1e5) << word;
+        }
+    }
+}
+
+// When an interpreter is at hand, the document must run without error and
+// put the drawing on the page.
+TEST_F(PostScript, InterpreterRendersTheDocument)
+{
+    if (std::system("gs --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no PostScript interpreter";
+    Diagram d = full_diagram();
+    const std::string ps_path = output_path("full_diagram.ps");
+    const std::string png_path = output_path("full_diagram_ps.png");
+    std::filesystem::create_directories(PLEXATOR_TEST_OUTPUT);
+    {
+        std::ofstream out(ps_path, std::ios::binary);
+        ASSERT_TRUE(write_postscript(d, out, {400, 300}, "full"));
+    }
+    std::filesystem::remove(png_path);
+    const std::string command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 -o '" +
+                                png_path + "' '" + ps_path + "' > '" + png_path + ".log' 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << read_file(png_path + ".log");
+    const QImage page(QString::fromStdString(png_path));
+    ASSERT_FALSE(page.isNull());
+    int dark = 0;
+    for (int y = 36; y < 336 && y < page.height(); ++y)
+        for (int x = 36; x < 436 && x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 200);
+}
+
+}  // namespace
