@@ -6,9 +6,10 @@
 
 #include <string>
 
+#include "construct/object_dialogs.h"
+#include "window/construct_adapter.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
-#include "window/drawing_services.h"
 #include "window/qt_ui_services.h"
 
 namespace {
@@ -24,7 +25,10 @@ int OwlMain(int argc, char** argv)
     const std::string start_file = argc == 2 ? std::string(argv[1]) : std::string();
 
     QtUi ui;
-    TDrawApp app(ui.services(), no_drawing_services(), start_file);
+    // What the drawing windows take from the subsystems above them.
+    QtObjectDialogs object_dialogs(DialogServices{ui.services().message_boxes, nullptr, {}});
+    ConstructionServices drawing_services(&object_dialogs);
+    TDrawApp app(ui.services(), drawing_services, start_file);
     app.InitMainWindow();
     ui.set_parent(app.frame());
     app.frame()->set_quit_on_close(true);
