@@ -12,8 +12,9 @@ namespace dlg {
 
 QRect units(int x, int y, int w, int h)
 {
-    // An 8-point dialog font: 4 units across are 6 pixels, 8 units down 13.
-    auto across = [](int v) { return v * 3 / 2; };
+    // 8 units down are 13 pixels of the 11-pixel dialog font; across, its
+    // glyphs are wider than the forms were drawn for, so 4 units are 7 pixels.
+    auto across = [](int v) { return v * 7 / 4; };
     auto down = [](int v) { return v * 13 / 8; };
     return QRect(across(x), down(y), across(w), down(h));
 }
@@ -71,6 +72,9 @@ void use_dialog_face(QDialog* dialog)
     palette.setColor(QPalette::Button, QColor(192, 192, 192));
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
+    QFont font = dialog->font();
+    font.setPixelSize(11);
+    dialog->setFont(font);
 }
 
 }  // namespace dlg

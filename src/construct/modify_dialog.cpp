@@ -95,14 +95,17 @@ void TModifyDlg::build_controls()
     text_field_->hide();
     style_list_ = dlg::make_list(this, units(80, 66, 88, 44));
     style_list_->hide();
-    subscripts_box_ = left_text_box(this, "Use Subscripts:", units(120, 66, 40, 15));
-    size_label_ = dlg::make_label(this, "Wide :", Qt::AlignRight, units(23, 85, 32, 14));
-    char_size_label_ = dlg::make_label(this, "Character Wide : ", Qt::AlignRight, units(22, 85, 32, 14));
+    // The point's subscript box and type list run on to the dialog's edge so
+    // that their texts fit the font.
+    subscripts_box_ = left_text_box(this, "Use Subscripts:", units(118, 66, 72, 15));
+    // The size labels reach up to their list, so that the longest fits.
+    size_label_ = dlg::make_label(this, "Wide :", Qt::AlignRight, units(0, 85, 77, 14));
+    char_size_label_ = dlg::make_label(this, "Character Wide : ", Qt::AlignRight, units(0, 85, 77, 14));
     size_list_ = dlg::make_list(this, units(80, 84, 88, 40));
     point_size_label_ = dlg::make_label(this, "Point Size: ", Qt::AlignRight, units(0, 87, 57, 12));
     point_size_list_ = dlg::make_list(this, units(60, 83, 31, 41));
-    point_type_label_ = dlg::make_label(this, "Point Type: ", Qt::AlignRight, units(100, 87, 33, 14));
-    point_type_list_ = dlg::make_list(this, units(140, 83, 40, 40));
+    point_type_label_ = dlg::make_label(this, "Point Type: ", Qt::AlignRight, units(92, 87, 46, 14));
+    point_type_list_ = dlg::make_list(this, units(140, 83, 50, 40));
 
     connect(colour_list_, &QComboBox::activated, this, &TModifyDlg::ColourSelected);
     connect(size_list_, &QComboBox::activated, this, &TModifyDlg::SizeSelected);
