@@ -1,0 +1,213 @@
+// The construction commands run in a real drawing window: chosen from the
+// command table, driven by the window's own mouse handlers, with the window's
+// panes, dialogs, right button and rotation.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "construct/object_dialogs.h"
+#include "model/adding.h"
+#include "window/construct_adapter.h"
+#include "window_test_support.h"
+
+namespace {
+
+struct ConstructWindow {
+    ScriptedUi ui;
+    ScriptedObjectDialogs object_dialogs;
+    ConstructionServices services{&object_dialogs};
+    UiServices ui_services;
+    StatusPanes panes;
+    std::unique_ptr<Dchild> win;
+
+    ConstructWindow()
+    {
+        ensure_widgets_application();
+        register_window_strings();
+        set_status_panes(&panes);
+        ui_services = ui.services();
+        win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
+        win->resize(700, 500);
+        win->flush();
+    }
+    ~ConstructWindow()
+    {
+        win.reset();
+        set_status_panes(nullptr);
+    }
+    ObjectTable& t() { return win->objects(); }
+    const std::string& pane(int n) const { return panes.text(n); }
+    void click(int x, int y)
+    {
+        win->EvLButtonDown({x, y});
+        win->EvLButtonUp({x, y});
+    }
+    void click_on(int k) { click(static_cast<int>(t()[k].x), static_cast<int>(t()[k].y)); }
+    void right_click()
+    {
+        win->EvRButtonDown();
+        win->EvRButtonUp();
+    }
+};
+
+class ConstructAdapter : public ::testing::Test {
+protected:
+    ConstructWindow w;
+    int A = add_free_point(*w.win, 100, 100, "A");
+    int B = add_free_point(*w.win, 300, 100, "B");
+    int C = add_free_point(*w.win, 200, 250, "C");
+    int D = add_free_point(*w.win, 400, 300, "D");
+};
+
+TEST_F(ConstructAdapter, CommandsAreEnabledOnceTheEngineIsThere)
+{
+    EXPECT_TRUE(w.win->handler_available(CommandHandler::ConsMode));
+    EXPECT_FALSE(w.win->handler_available(CommandHandler::Animation));
+}
+
+TEST_F(ConstructAdapter, MidpointFromTheMenuByClicks)
+{
+    ASSERT_TRUE(w.win->command(103));
+    EXPECT_EQ(w.pane(3), "Midpoint # #");
+    EXPECT_EQ(w.pane(1), "Select two points in the diagram");
+    w.click_on(A);
+    EXPECT_EQ(w.pane(3), "Midpoint A #");
+    w.click_on(B);
+    ASSERT_EQ(w.t().count(), 26);
+    EXPECT_EQ(w.t()[24].type, 103);
+    EXPECT_EQ(w.t()[24].x, 200.0);
+    EXPECT_EQ(w.t()[25].type, 135);
+    EXPECT_EQ(w.pane(3), "Midpoint # #");
+    EXPECT_EQ(w.win->modified, 1);
+    EXPECT_EQ(w.win->mouse_dc(), nullptr);  // the release gave the mouse back
+}
+
+TEST_F(ConstructAdapter, RightButtonEndsTheCommand)
+{
+    w.win->command(103);
+    w.click_on(A);
+    w.right_click();
+    EXPECT_EQ(w.t().pending_command(), 0);
+    EXPECT_EQ(w.t().action_state(), 0);
+    EXPECT_EQ(w.pane(3), "");
+    w.click_on(B);
+    EXPECT_EQ(w.t().count(), 24);
+}
+
+TEST_F(ConstructAdapter, PolygonFillEndedByTheRightButton)
+{
+    w.win->command(144);
+    for (const int k : {A, B, C, D})
+        w.click_on(k);
+    EXPECT_EQ(w.t().count(), 24);
+    w.right_click();
+    ASSERT_EQ(w.t().count(), 25);
+    const Dpoint& fill = w.t()[24];
+    EXPECT_EQ(fill.type, 144);
+    EXPECT_EQ(fill.cls, 3);
+    EXPECT_EQ(fill.name_dx, 5);  // four vertices and the closing point
+    EXPECT_EQ((std::vector<int>(fill.arg.begin(), fill.arg.begin() + 4)), (std::vector<int>{A, B, C, D}));
+    // The command goes on for the next polygon.
+    EXPECT_EQ(w.t().pending_command(), 144);
+    EXPECT_EQ(w.t().action_state(), 11);
+    EXPECT_EQ(w.pane(3), "Polygon # # # # # # #");
+    EXPECT_EQ(w.win->mouse_dc(), nullptr);
+}
+
+TEST_F(ConstructAdapter, SegmentDraggedOutOfItsFirstPointStartsAgain)
+{
+    w.win->command(135);
+    w.win->EvLButtonDown({100, 100});
+    w.win->EvMouseMove({250, 200});
+    w.win->EvMouseMove({400, 300});
+    w.win->EvLButtonUp({400, 300});
+    ASSERT_EQ(w.t().count(), 25);
+    EXPECT_EQ(w.t()[24].type, 135);
+    EXPECT_EQ(w.t().action_state(), 11);
+    EXPECT_EQ(w.pane(3), "Line # #");
+}
+
+TEST_F(ConstructAdapter, IntersectionChoiceByTheWindowsClicks)
+{
+    const int centre = add_free_point(*w.win, 200, 150, "E");
+    const int on_circle = add_free_point(*w.win, 200, 250, "G");
+    w.win->command(122);
+    for (const int k : {A, B, centre, on_circle})
+        w.click_on(k);
+    EXPECT_EQ(w.pane(1), "There are two solutions. Please select one");
+    w.click(130, 60);
+    const int p = w.t().new_index();
+    EXPECT_NEAR(w.t()[p].x, 200 - std::sqrt(7500.0), 1e-9);
+    EXPECT_EQ(w.t().action_state(), 11);
+    EXPECT_EQ(w.pane(3), "Inter_lc # # # #");
+}
+
+TEST_F(ConstructAdapter, TextThroughTheWindowsInputDialog)
+{
+    w.win->draw_action(180);
+    w.ui.input.push_answer(std::string("Note"));
+    w.click(250, 320);
+    ASSERT_EQ(w.t().count(), 25);
+    EXPECT_EQ(w.t()[24].text_view(), "Note");
+    EXPECT_EQ(w.t().action_state(), 10);
+    EXPECT_EQ(w.win->mouse_dc(), nullptr);
+}
+
+TEST_F(ConstructAdapter, RenameThroughTheWindowsInputDialog)
+{
+    w.win->command(134);
+    w.ui.input.push_answer(std::string("Z"));
+    w.click_on(C);
+    EXPECT_EQ(w.t()[C].name_view(), "Z");
+    ASSERT_EQ(w.ui.input.asked().size(), 1u);
+    EXPECT_EQ(w.ui.input.asked()[0].title, "Change Point Name");
+}
+
+TEST_F(ConstructAdapter, DeletePointAsksThroughTheWindow)
+{
+    w.win->command(140);
+    w.ui.boxes.push_answer(MessageResult::Yes);
+    w.click_on(D);
+    EXPECT_EQ(w.t().count(), 23);
+}
+
+TEST_F(ConstructAdapter, ChangeLineRunsTheObjectDialog)
+{
+    Dpoint s(135, "x", A, B);
+    s.cls = 2;
+    const int k = w.t().append(s);
+    w.object_dialogs.push_edit([](Dpoint& rec) {
+        rec.colour = rgb(9, 8, 7);
+        return true;
+    });
+    w.win->command(194);
+    w.click_on(A);
+    w.click_on(B);
+    EXPECT_EQ(w.t()[k].colour, rgb(9, 8, 7));
+    EXPECT_EQ(w.object_dialogs.edited().size(), 1u);
+}
+
+TEST_F(ConstructAdapter, TypedTurnMovesThePoints)
+{
+    w.win->command(243);
+    EXPECT_EQ(w.pane(3), "Rotate #");
+    w.ui.input.push_answer(std::string("90"));
+    w.click_on(A);
+    // B was 200 to the right of A; a quarter turn puts it 200 below.
+    EXPECT_NEAR(w.t()[B].x, 100.0, 0.01);
+    EXPECT_NEAR(w.t()[B].y, 300.0, 0.01);
+    EXPECT_EQ(w.t().action_state(), 0);
+}
+
+TEST_F(ConstructAdapter, ScriptManagerAddBuildsFromTheRecord)
+{
+    Dpoint rec(103, "M", A, C);
+    add_from_rec(w.win->diagram, rec);
+    ASSERT_EQ(w.t().count(), 26);
+    EXPECT_EQ(w.t()[24].name_view(), "M");
+    EXPECT_EQ(w.t().action_state(), 0);
+}
+
+}  // namespace
