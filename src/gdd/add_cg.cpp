@@ -6,6 +6,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
@@ -21,6 +22,7 @@ void add_cg_seg(Gdd_cg* G, int a, int b)
     ++G->last;
     G->end1[static_cast<std::size_t>(G->last)] = static_cast<std::int8_t>(a);
     G->end2[static_cast<std::size_t>(G->last)] = static_cast<std::int8_t>(b);
+    index_note(G);
 }
 
 namespace {

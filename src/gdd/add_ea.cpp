@@ -4,6 +4,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
@@ -127,9 +128,9 @@ void adj_ea(Gdd_ea* E0)
     for (Gdd_ea* E1 = E0; E1; E1 = E1->next) {
         if (!E1->live())
             continue;
-        for (Gdd_ea* E2 = g_ea_list.first; E2 && E2 != E1; E2 = E2->next) {
-            if (!E2->live())
-                continue;
+        // Only records sharing a pair of lines with E1 can combine with it;
+        // they come in list order, like the walk from the list's start.
+        for (Gdd_ea* E2 : ea_partners(E1)) {
             Gdd_line *A = E2->l1, *B = E2->l2, *C = E2->l3, *D = E2->l4;
             ea_trans1(A, B, C, D, E1, E2);
             ea_trans1(C, D, A, B, E1, E2);

@@ -6,6 +6,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
@@ -23,6 +24,7 @@ void ln_ins(Gdd_line* l, int p)
         l->pts[static_cast<std::size_t>(j)] = l->pts[static_cast<std::size_t>(j - 1)];
     l->pts[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(p);
     ++l->last;
+    index_note(l);
 }
 
 namespace {
@@ -68,6 +70,7 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
             for (int i = 0; i <= Q->last; ++i)
                 if (Q->lines[static_cast<std::size_t>(i)] == old)
                     Q->lines[static_cast<std::size_t>(i)] = neu;
+            index_note(Q);
         }
         clear_merge_db();
         new_co(kCondPara, P);
@@ -100,8 +103,10 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
                 replaced = true;
             }
         }
-        if (replaced)
+        if (replaced) {
+            index_note(E);
             queue_cond(kCondEqAngle, E);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
@@ -31,6 +32,7 @@ void add_pls_line(Gdd_pline* P, Gdd_line* l)
         prover_fatal("MAX_GEO of pn overflow");
     ++P->last;
     P->lines[static_cast<std::size_t>(P->last)] = l;
+    index_note(P);
 }
 
 // A copy of `into` that also holds the lines of `from`; both die. The copy's

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "gdd/gdd_lookup.h"
+#include "gdd/gdd_scan.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ bool same_seg(int a, int b, int c, int d) { return (a == c && b == d) || (a == d
 
 // ---- lines -----------------------------------------------------------------------
 
-Gdd_line* fd_ln_3pt(int a, int b, int c)
+Gdd_line* fd_ln_3pt_scan(int a, int b, int c)
 {
     for (Gdd_line* l : g_ln_list)
         if (l->last >= 2 && on_ln(a, l) && on_ln(b, l) && on_ln(c, l))
@@ -92,7 +93,7 @@ bool xpara(int a, int b, int c, int d)
     return fd_pls_4pt(a, b, c, d) != nullptr;
 }
 
-bool xpara_ln(const Gdd_line* l1, const Gdd_line* l2)
+bool xpara_ln_scan(const Gdd_line* l1, const Gdd_line* l2)
 {
     if (l1 == l2)
         return true;
@@ -102,7 +103,7 @@ bool xpara_ln(const Gdd_line* l1, const Gdd_line* l2)
     return false;
 }
 
-bool xperp_ln(const Gdd_line* l1, const Gdd_line* l2)
+bool xperp_ln_scan(const Gdd_line* l1, const Gdd_line* l2)
 {
     if (!l1 || !l2 || l1 == l2)
         return false;
@@ -121,7 +122,7 @@ bool xperp(int a, int b, int c, int d)
     return l1 && l2 && xperp_ln(l1, l2);
 }
 
-Gdd_tline* fd_tp_4pt(int a, int b, int c, int d)
+Gdd_tline* fd_tp_4pt_scan(int a, int b, int c, int d)
 {
     if (a == b || c == d)
         return nullptr;
@@ -218,7 +219,7 @@ Ea_lines ea_canonical(const Gdd_line* w, const Gdd_line* x, const Gdd_line* y, c
     return {a, b, c, d};
 }
 
-Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
+Gdd_ea* fd_ea_ln_scan(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
 {
     if (!l1 || !l2 || !l3 || !l4)
         return nullptr;
@@ -267,7 +268,7 @@ bool xacong(int a, int b, int c, int d, int e, int f)
 
 // ---- congruent segments ------------------------------------------------------------
 
-Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
+Gdd_cg* fd_cg_2seg_scan(int a, int b, int c, int d)
 {
     if (same_seg(a, b, c, d))
         return nullptr;
@@ -277,7 +278,7 @@ Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
     return nullptr;
 }
 
-bool xcong(int a, int b, int c, int d)
+bool xcong_scan(int a, int b, int c, int d)
 {
     if (same_seg(a, b, c, d))
         return true;
@@ -325,7 +326,7 @@ bool pair_match(Seg s, Seg t, Seg u, Seg v) { return (cong(s, u) && cong(t, v)) 
 
 }  // namespace
 
-Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+Gdd_ra* fd_ra_scan(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
     const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
     for (Gdd_ra* R : g_ra_list) {

@@ -2,6 +2,7 @@
 
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_records.h"
 #include "statement/prover.h"
 
@@ -61,6 +62,7 @@ void init_gdd()
     g_st_list.clear();
     g_ct_list.clear();
     g_ra_list.clear();
+    gdd_index_reset();
     g_ra_cursor = nullptr;
     g_cond_queue = {};
     g_co_db = nullptr;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "gdd/fact_tests.h"
+#include "gdd/gdd_scan.h"
 #include "statement/prover.h"
 
 // ---- lines -----------------------------------------------------------------------
@@ -19,7 +20,7 @@ bool on_ln(int p, const Gdd_line* l)
     return false;
 }
 
-Gdd_line* fd_ln(int a, int b)
+Gdd_line* fd_ln_scan(int a, int b)
 {
     for (Gdd_line* l : g_ln_list)
         if (l->live() && on_ln(a, l) && on_ln(b, l))
@@ -27,7 +28,7 @@ Gdd_line* fd_ln(int a, int b)
     return nullptr;
 }
 
-Gdd_line* fd_ln3(int a, int b, int c)
+Gdd_line* fd_ln3_scan(int a, int b, int c)
 {
     for (Gdd_line* l : g_ln_list) {
         if (!l->live())
@@ -56,7 +57,7 @@ Gdd_line* fadd_ln(int a, int b)
     return l ? l : new_ln(a, b);
 }
 
-Gdd_line* fd_ln_pt(int p)
+Gdd_line* fd_ln_pt_scan(int p)
 {
     for (Gdd_line* l : g_ln_list)
         if (l->live() && l->last >= 2 && on_ln(p, l))
@@ -64,7 +65,7 @@ Gdd_line* fd_ln_pt(int p)
     return nullptr;
 }
 
-Gdd_line* fd_ln_meet2(const Gdd_line* l)
+Gdd_line* fd_ln_meet2_scan(const Gdd_line* l)
 {
     for (Gdd_line* m : g_ln_list) {
         if (m == l || !m->live())
@@ -276,7 +277,7 @@ bool in_pls(const Gdd_line* l, const Gdd_pline* P)
     return false;
 }
 
-Gdd_pline* fd_pls(const Gdd_line* l)
+Gdd_pline* fd_pls_scan(const Gdd_line* l)
 {
     if (!l)
         return nullptr;
@@ -292,7 +293,7 @@ Gdd_pline* fd_pls_pt(int a, int b)
     return l ? fd_pls(l) : nullptr;
 }
 
-Gdd_pline* fd_pls_other(const Gdd_pline* P, const Gdd_line* l)
+Gdd_pline* fd_pls_other_scan(const Gdd_pline* P, const Gdd_line* l)
 {
     for (Gdd_pline* Q : g_pn_list)
         if (Q != P && Q->live() && in_pls(l, Q))
@@ -316,7 +317,7 @@ Gdd_line* fd_pl_pt(int p, int a, int b) { return fd_pls_ln(fd_pls_pt(a, b), p); 
 
 bool in_tp(const Gdd_line* l, const Gdd_tline* T) { return T && (T->l1 == l || T->l2 == l); }
 
-Gdd_tline* fd_tp(const Gdd_line* l)
+Gdd_tline* fd_tp_scan(const Gdd_line* l)
 {
     for (Gdd_tline* T : g_tn_list)
         if (T->live() && in_tp(l, T))
@@ -324,7 +325,7 @@ Gdd_tline* fd_tp(const Gdd_line* l)
     return nullptr;
 }
 
-Gdd_line* fd_tl_pt(int p, int a, int b)
+Gdd_line* fd_tl_pt_scan(int p, int a, int b)
 {
     const Gdd_line* l = fd_ln(a, b);
     if (!l)
@@ -366,7 +367,7 @@ bool cg_sub(const Gdd_cg* G1, const Gdd_cg* G2)
     return true;
 }
 
-Gdd_cg* fd_cg(int a, int b)
+Gdd_cg* fd_cg_scan(int a, int b)
 {
     for (Gdd_cg* G : g_cg_list)
         if (G->live() && in_cg(a, b, G))
@@ -374,7 +375,7 @@ Gdd_cg* fd_cg(int a, int b)
     return nullptr;
 }
 
-Gdd_cg* fd_cg_meet(const Gdd_cg* G)
+Gdd_cg* fd_cg_meet_scan(const Gdd_cg* G)
 {
     for (Gdd_cg* H : g_cg_list) {
         if (H == G || !H->live())

@@ -1,0 +1,8 @@
+// The database method's entry point, with the conclusion semantics as its
+// conclusion test. Kept apart so that code using only the forward chaining
+// does not pull in the statement semantics.
+
+#include "gdd/forward.h"
+#include "statement/semantics.h"
+
+void do_gdd() { run_gdd_method([] { return do_concl_w() != 0; }); }

@@ -1,0 +1,304 @@
+// Indexes kept beside the fact lists: each key maps to its records in list
+// order (by seq). Records appended to a list are taken in lazily, on the next
+// lookup of that list's index.
+
+#include "gdd/gdd_index.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+// Inserts rec into v (ordered by seq) unless it is there already.
+template <class T>
+void insert_ordered(std::vector<T*>& v, T* rec)
+{
+    if (v.empty() || v.back()->seq < rec->seq) {
+        v.push_back(rec);
+        return;
+    }
+    auto it = std::lower_bound(v.begin(), v.end(), rec->seq, [](const T* r, int seq) { return r->seq < seq; });
+    if (it == v.end() || *it != rec)
+        v.insert(it, rec);
+}
+
+// How far an index has taken in its list.
+template <class T>
+class Cursor {
+public:
+    // Calls take(r) for every record appended since the last call.
+    template <class F>
+    void catch_up(const Gdd_list<T>& list, F take)
+    {
+        if (last_ == list.last)
+            return;
+        T* r = last_ ? last_->next : list.first;
+        for (; r; r = r->next) {
+            take(r);
+            last_ = r;
+        }
+    }
+    void reset() { last_ = nullptr; }
+    // True when rec has been taken in (later notes must index it again).
+    bool taken(const T* rec) const { return last_ && rec->seq <= last_->seq; }
+
+private:
+    T* last_ = nullptr;
+};
+
+std::uint64_t key2(int a, int b) { return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b); }
+
+template <class T>
+const std::vector<T*>& lookup(const std::unordered_map<std::uint64_t, std::vector<T*>>& map, std::uint64_t key)
+{
+    static const std::vector<T*> none;
+    const auto it = map.find(key);
+    return it == map.end() ? none : it->second;
+}
+
+template <class T>
+std::vector<T*>& slot(std::vector<std::vector<T*>>& by_seq, int seq)
+{
+    if (static_cast<std::size_t>(seq) >= by_seq.size())
+        by_seq.resize(static_cast<std::size_t>(seq) + 1);
+    return by_seq[static_cast<std::size_t>(seq)];
+}
+
+// ---- the indexes ---------------------------------------------------------------------
+
+struct Indexes {
+    Cursor<Gdd_line> line_cursor;
+    std::array<std::vector<Gdd_line*>, 128> point_lines;
+
+    Cursor<Gdd_pline> pline_cursor;
+    std::vector<std::vector<Gdd_pline*>> line_classes;  // by line seq
+
+    Cursor<Gdd_tline> tline_cursor;
+    std::vector<std::vector<Gdd_tline*>> line_pairs;  // by line seq
+
+    Cursor<Gdd_cg> cg_cursor;
+    std::vector<std::vector<Gdd_cg*>> segment_groups;  // by seg_key
+
+    Cursor<Gdd_ra> ra_cursor;
+    std::vector<std::vector<Gdd_ra*>> segment_ratios;  // by seg_key
+
+    Cursor<Gdd_ea> ea_cursor;
+    std::unordered_map<std::uint64_t, std::vector<Gdd_ea*>> ea_ends;
+    std::unordered_map<std::uint64_t, std::vector<Gdd_ea*>> ea_pairs;
+
+    void reset()
+    {
+        line_cursor.reset();
+        for (auto& v : point_lines)
+            v.clear();
+        pline_cursor.reset();
+        line_classes.clear();
+        tline_cursor.reset();
+        line_pairs.clear();
+        cg_cursor.reset();
+        for (auto& v : segment_groups)
+            v.clear();
+        ra_cursor.reset();
+        for (auto& v : segment_ratios)
+            v.clear();
+        ea_cursor.reset();
+        ea_ends.clear();
+        ea_pairs.clear();
+    }
+};
+
+Indexes g_indexes;
+
+Indexes& ix() { return g_indexes; }
+
+// Segments by their two ends, the smaller first.
+std::size_t seg_key(int a, int b)
+{
+    if (a > b)
+        std::swap(a, b);
+    return static_cast<std::size_t>(a & 127) * 128 + static_cast<std::size_t>(b & 127);
+}
+
+template <class T>
+std::vector<T*>& segment_slot(std::vector<std::vector<T*>>& by_segment, int a, int b)
+{
+    if (by_segment.empty())
+        by_segment.resize(128 * 128);
+    return by_segment[seg_key(a, b)];
+}
+std::uint64_t pair_key(const Gdd_line* l, const Gdd_line* m)
+{
+    return l->seq < m->seq ? key2(l->seq, m->seq) : key2(m->seq, l->seq);
+}
+
+void take_line(Gdd_line* l)
+{
+    for (int i = 0; i <= l->last; ++i) {
+        const int p = l->pts[static_cast<std::size_t>(i)];
+        if (p > 0 && p < 128)
+            insert_ordered(ix().point_lines[static_cast<std::size_t>(p)], l);
+    }
+}
+
+void take_pline(Gdd_pline* P)
+{
+    for (int i = 0; i <= P->last; ++i)
+        if (const Gdd_line* l = P->lines[static_cast<std::size_t>(i)])
+            insert_ordered(slot(ix().line_classes, l->seq), P);
+}
+
+void take_tline(Gdd_tline* T)
+{
+    if (T->l1)
+        insert_ordered(slot(ix().line_pairs, T->l1->seq), T);
+    if (T->l2)
+        insert_ordered(slot(ix().line_pairs, T->l2->seq), T);
+}
+
+void take_cg(Gdd_cg* G)
+{
+    for (int i = 0; i <= G->last; ++i)
+        insert_ordered(segment_slot(ix().segment_groups, G->end1[static_cast<std::size_t>(i)],
+                                    G->end2[static_cast<std::size_t>(i)]),
+                       G);
+}
+
+void take_ra(Gdd_ra* R)
+{
+    for (std::size_t i = 0; i < 8; i += 2)
+        insert_ordered(segment_slot(ix().segment_ratios, R->pts[i], R->pts[i + 1]), R);
+}
+
+void take_ea(Gdd_ea* E)
+{
+    if (!E->l1 || !E->l2 || !E->l3 || !E->l4)
+        return;
+    insert_ordered(ix().ea_ends[key2(E->l1->seq, E->l4->seq)], E);
+    const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (l[i] != l[j])
+                insert_ordered(ix().ea_pairs[pair_key(l[i], l[j])], E);
+}
+
+// Takes in the records appended to the list since the last lookup. (The
+// lists are emptied only by init_gdd, which resets the indexes.)
+template <class T, class F>
+void sync(Cursor<T>& cursor, const Gdd_list<T>& list, F take)
+{
+    cursor.catch_up(list, take);
+}
+
+void sync_lines() { sync(ix().line_cursor, g_ln_list, take_line); }
+void sync_plines() { sync(ix().pline_cursor, g_pn_list, take_pline); }
+void sync_tlines() { sync(ix().tline_cursor, g_tn_list, take_tline); }
+void sync_cgs() { sync(ix().cg_cursor, g_cg_list, take_cg); }
+void sync_ras() { sync(ix().ra_cursor, g_ra_list, take_ra); }
+void sync_eas() { sync(ix().ea_cursor, g_ea_list, take_ea); }
+
+}  // namespace
+
+void gdd_index_reset() { ix().reset(); }
+
+void index_note(const Gdd_line* l)
+{
+    if (ix().line_cursor.taken(l))
+        take_line(const_cast<Gdd_line*>(l));
+}
+
+void index_note(const Gdd_pline* P)
+{
+    if (ix().pline_cursor.taken(P))
+        take_pline(const_cast<Gdd_pline*>(P));
+}
+
+void index_note(const Gdd_cg* G)
+{
+    if (ix().cg_cursor.taken(G))
+        take_cg(const_cast<Gdd_cg*>(G));
+}
+
+void index_note(const Gdd_ea* E)
+{
+    if (ix().ea_cursor.taken(E))
+        take_ea(const_cast<Gdd_ea*>(E));
+}
+
+const std::vector<Gdd_line*>& lines_through(int p)
+{
+    static const std::vector<Gdd_line*> none;
+    if (p <= 0 || p >= 128)
+        return none;
+    sync_lines();
+    return ix().point_lines[static_cast<std::size_t>(p)];
+}
+
+const std::vector<Gdd_pline*>& classes_of(const Gdd_line* l)
+{
+    static const std::vector<Gdd_pline*> none;
+    if (!l)
+        return none;
+    sync_plines();
+    auto& v = ix().line_classes;
+    return static_cast<std::size_t>(l->seq) < v.size() ? v[static_cast<std::size_t>(l->seq)] : none;
+}
+
+const std::vector<Gdd_tline*>& pairs_of(const Gdd_line* l)
+{
+    static const std::vector<Gdd_tline*> none;
+    if (!l)
+        return none;
+    sync_tlines();
+    auto& v = ix().line_pairs;
+    return static_cast<std::size_t>(l->seq) < v.size() ? v[static_cast<std::size_t>(l->seq)] : none;
+}
+
+const std::vector<Gdd_cg*>& groups_of(int a, int b)
+{
+    sync_cgs();
+    return segment_slot(ix().segment_groups, a, b);
+}
+
+const std::vector<Gdd_ra*>& ratios_with(int a, int b)
+{
+    sync_ras();
+    return segment_slot(ix().segment_ratios, a, b);
+}
+
+const std::vector<Gdd_ea*>& ea_with_ends(const Gdd_line* l1, const Gdd_line* l4)
+{
+    static const std::vector<Gdd_ea*> none;
+    if (!l1 || !l4)
+        return none;
+    sync_eas();
+    return lookup(ix().ea_ends, key2(l1->seq, l4->seq));
+}
+
+const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m)
+{
+    static const std::vector<Gdd_ea*> none;
+    if (!l || !m || l == m)
+        return none;
+    sync_eas();
+    return lookup(ix().ea_pairs, pair_key(l, m));
+}
+
+std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1)
+{
+    std::vector<Gdd_ea*> found;
+    const Gdd_line* l[4] = {E1->l1, E1->l2, E1->l3, E1->l4};
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            for (Gdd_ea* E2 : ea_with_pair(l[i], l[j])) {
+                if (E2->seq >= E1->seq)
+                    break;
+                if (E2->live())
+                    found.push_back(E2);
+            }
+    std::sort(found.begin(), found.end(), [](const Gdd_ea* x, const Gdd_ea* y) { return x->seq < y->seq; });
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}

@@ -1,0 +1,307 @@
+// The lookups of the forward chaining's inner loops, answered from the
+// indexes kept beside the lists (gdd_index.h). Each returns what its
+// first-match scan (gdd_scan.h) returns: the candidates come in list order
+// and every candidate is checked against the record itself.
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "gdd/fact_tests.h"
+#include "gdd/gdd_index.h"
+#include "gdd/gdd_lookup.h"
+
+namespace {
+
+bool same_seg(int a, int b, int c, int d) { return (a == c && b == d) || (a == d && b == c); }
+
+// Walks the candidate lists of several keys together in list order, as one
+// list without repeats; stops at the first record pred accepts.
+template <class T, class Pred>
+T* first_of(const std::vector<T*>& v1, const std::vector<T*>& v2, Pred pred)
+{
+    std::size_t i = 0, j = 0;
+    while (i < v1.size() || j < v2.size()) {
+        T* r;
+        if (j >= v2.size() || (i < v1.size() && v1[i]->seq <= v2[j]->seq)) {
+            r = v1[i++];
+            if (j < v2.size() && v2[j] == r)
+                ++j;
+        } else {
+            r = v2[j++];
+        }
+        if (pred(r))
+            return r;
+    }
+    return nullptr;
+}
+
+// First live line m other than l (in list order) that shares two different
+// points with l.
+bool meets_twice(const Gdd_line* l, const Gdd_line* m)
+{
+    int shared = 0;
+    for (int i = 0; i <= l->last; ++i) {
+        const int p = l->pts[static_cast<std::size_t>(i)];
+        if (p == shared || !on_ln(p, m))
+            continue;
+        if (shared != 0)
+            return true;
+        shared = p;
+    }
+    return false;
+}
+
+}  // namespace
+
+// ---- lines -------------------------------------------------------------------------------
+
+Gdd_line* fd_ln(int a, int b)
+{
+    for (Gdd_line* l : lines_through(a))
+        if (l->live() && on_ln(b, l))
+            return l;
+    return nullptr;
+}
+
+Gdd_line* fd_ln3(int a, int b, int c)
+{
+    return first_of(lines_through(a), lines_through(b), [&](const Gdd_line* l) {
+        if (!l->live())
+            return false;
+        const bool has_a = on_ln(a, l);
+        const bool has_b = on_ln(b, l);
+        return (on_ln(c, l) && (has_a || has_b)) || (has_a && has_b);
+    });
+}
+
+Gdd_line* fd_ln_pt(int p)
+{
+    for (Gdd_line* l : lines_through(p))
+        if (l->live() && l->last >= 2)
+            return l;
+    return nullptr;
+}
+
+Gdd_line* fd_ln_meet2(const Gdd_line* l)
+{
+    Gdd_line* best = nullptr;
+    for (int i = 0; i <= l->last; ++i) {
+        for (Gdd_line* m : lines_through(l->pts[static_cast<std::size_t>(i)])) {
+            if (best && m->seq >= best->seq)
+                break;
+            if (m != l && m->live() && meets_twice(l, m)) {
+                best = m;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+Gdd_line* fd_ln_3pt(int a, int b, int c)
+{
+    // The shortest of the three candidate lists.
+    const std::vector<Gdd_line*>* v = &lines_through(a);
+    for (int p : {b, c})
+        if (lines_through(p).size() < v->size())
+            v = &lines_through(p);
+    for (Gdd_line* l : *v)
+        if (l->last >= 2 && on_ln(a, l) && on_ln(b, l) && on_ln(c, l))
+            return l;
+    return nullptr;
+}
+
+// ---- parallel classes -------------------------------------------------------------------
+
+Gdd_pline* fd_pls(const Gdd_line* l)
+{
+    for (Gdd_pline* P : classes_of(l))
+        if (P->state == kLive && in_pls(l, P))
+            return P;
+    return nullptr;
+}
+
+Gdd_pline* fd_pls_other(const Gdd_pline* P, const Gdd_line* l)
+{
+    for (Gdd_pline* Q : classes_of(l))
+        if (Q != P && Q->live() && in_pls(l, Q))
+            return Q;
+    return nullptr;
+}
+
+bool xpara_ln(const Gdd_line* l1, const Gdd_line* l2)
+{
+    if (l1 == l2)
+        return true;
+    for (const Gdd_pline* P : classes_of(l1))
+        if (in_pls(l1, P) && in_pls(l2, P))
+            return true;
+    return false;
+}
+
+// ---- perpendicular pairs ----------------------------------------------------------------
+
+namespace {
+
+bool is_pair(const Gdd_tline* T, const Gdd_line* l1, const Gdd_line* l2)
+{
+    return (T->l1 == l1 && T->l2 == l2) || (T->l1 == l2 && T->l2 == l1);
+}
+
+}  // namespace
+
+Gdd_tline* fd_tp(const Gdd_line* l)
+{
+    for (Gdd_tline* T : pairs_of(l))
+        if (T->live() && in_tp(l, T))
+            return T;
+    return nullptr;
+}
+
+Gdd_line* fd_tl_pt(int p, int a, int b)
+{
+    const Gdd_line* l = fd_ln(a, b);
+    if (!l)
+        return nullptr;
+    for (Gdd_tline* T : pairs_of(l)) {
+        if (!T->live())
+            continue;
+        Gdd_line* other = T->l1 == l ? T->l2 : T->l2 == l ? T->l1 : nullptr;
+        if (other && on_ln(p, other))
+            return other;
+    }
+    return nullptr;
+}
+
+bool xperp_ln(const Gdd_line* l1, const Gdd_line* l2)
+{
+    if (!l1 || !l2 || l1 == l2)
+        return false;
+    for (const Gdd_tline* T : pairs_of(l1))
+        if (is_pair(T, l1, l2))
+            return true;
+    return false;
+}
+
+Gdd_tline* fd_tp_4pt(int a, int b, int c, int d)
+{
+    if (a == b || c == d)
+        return nullptr;
+    const Gdd_line* l1 = fd_ln(a, b);
+    const Gdd_line* l2 = fd_ln(c, d);
+    if (!l1 || !l2)
+        return nullptr;
+    for (Gdd_tline* T : pairs_of(l1))
+        if (is_pair(T, l1, l2))
+            return T;
+    return nullptr;
+}
+
+// ---- congruent segments -----------------------------------------------------------------
+
+Gdd_cg* fd_cg(int a, int b)
+{
+    for (Gdd_cg* G : groups_of(a, b))
+        if (G->live() && in_cg(a, b, G))
+            return G;
+    return nullptr;
+}
+
+Gdd_cg* fd_cg_meet(const Gdd_cg* G)
+{
+    Gdd_cg* best = nullptr;
+    for (int i = 0; i <= G->last; ++i) {
+        const int a = G->end1[static_cast<std::size_t>(i)], b = G->end2[static_cast<std::size_t>(i)];
+        for (Gdd_cg* H : groups_of(a, b)) {
+            if (best && H->seq >= best->seq)
+                break;
+            if (H != G && H->live() && in_cg(a, b, H)) {
+                best = H;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
+{
+    if (same_seg(a, b, c, d))
+        return nullptr;
+    for (Gdd_cg* G : groups_of(a, b))
+        if (in_cg(a, b, G) && in_cg(c, d, G))
+            return G;
+    return nullptr;
+}
+
+bool xcong(int a, int b, int c, int d)
+{
+    if (same_seg(a, b, c, d))
+        return true;
+    for (const Gdd_cg* G : groups_of(a, b))
+        if (G->live() && in_cg(a, b, G) && in_cg(c, d, G))
+            return true;
+    return false;
+}
+
+// ---- equal angles -----------------------------------------------------------------------
+
+Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
+{
+    if (!l1 || !l2 || !l3 || !l4)
+        return nullptr;
+    if (l1 == l2 || l3 == l4)
+        std::swap(l2, l3);
+    const Ea_lines q = ea_canonical(l1, l2, l3, l4);
+    for (Gdd_ea* E : ea_with_ends(q.l1, q.l4)) {
+        if (E->l1 != q.l1 || E->l4 != q.l4)
+            continue;
+        if ((E->l2 == q.l2 && E->l3 == q.l3) || (E->l2 == q.l3 && E->l3 == q.l2))
+            return E;
+    }
+    return nullptr;
+}
+
+// ---- ratios ------------------------------------------------------------------------------
+
+namespace {
+
+struct Seg {
+    int a, b;
+};
+
+bool cong(Seg s, Seg t) { return xcong(s.a, s.b, t.a, t.b); }
+
+// {s, t} matches {u, v} by congruence, in either order.
+bool pair_match(Seg s, Seg t, Seg u, Seg v) { return (cong(s, u) && cong(t, v)) || (cong(s, v) && cong(t, u)); }
+
+}  // namespace
+
+Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+{
+    const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
+    // A match holds a segment congruent to s1: s1 itself or a member of a
+    // live group with s1.
+    std::vector<Gdd_ra*> candidates = ratios_with(p1, p2);
+    for (const Gdd_cg* G : groups_of(p1, p2)) {
+        if (!G->live() || !in_cg(p1, p2, G))
+            continue;
+        for (int i = 0; i <= G->last; ++i) {
+            const auto& more = ratios_with(G->end1[static_cast<std::size_t>(i)], G->end2[static_cast<std::size_t>(i)]);
+            candidates.insert(candidates.end(), more.begin(), more.end());
+        }
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Gdd_ra* x, const Gdd_ra* y) { return x->seq < y->seq; });
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        Gdd_ra* R = candidates[i];
+        if (i > 0 && candidates[i - 1] == R)
+            continue;
+        const Seg r1{R->pts[0], R->pts[1]}, r2{R->pts[2], R->pts[3]};
+        const Seg r3{R->pts[4], R->pts[5]}, r4{R->pts[6], R->pts[7]};
+        if ((pair_match(s1, s4, r1, r4) && pair_match(s2, s3, r2, r3)) ||
+            (pair_match(s1, s4, r2, r3) && pair_match(s2, s3, r1, r4)))
+            return R;
+    }
+    return nullptr;
+}
