@@ -70,12 +70,11 @@ ListWindow::ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialo
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setUniformItemSizes(true);
-    QRect where(0, 0, kWidth, kHeight);
+    resize(kWidth, kHeight);
     if (frame) {
         const QRect f = frame->frameGeometry();
-        where.moveTo(f.x() + f.width() - (kWidth + 5), f.y() + f.height() - (kHeight + 25));
+        move(f.x() + f.width() - (kWidth + 5), f.y() + f.height() - (kHeight + 25));
     }
-    setGeometry(where);
     run_menu_ = [](QMenu& menu, QPoint global) { return menu.exec(global); };
 }
 
