@@ -31,7 +31,6 @@ case "$mode" in
     cmake --build build -j "$jobs"
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-    export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;

@@ -4,5 +4,5 @@
 // stack happens to hold at exit.
 extern "C" const char* __lsan_default_suppressions()
 {
-    return "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\nleak:libdbus\nleak:libglib\n";
 }
