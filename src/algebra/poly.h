@@ -65,6 +65,9 @@ struct PoolStats {
 // Empties the variable table and makes every node of both pools free again.
 // Every polynomial built before becomes invalid. Runs at each prover reset.
 void init_pools();
+// Counts init_pools calls: holders of polynomials across calls (the equation
+// lists) compare it to learn that their nodes were reclaimed meanwhile.
+std::uint64_t pool_epoch();
 PoolStats pool_stats();
 // Most blocks (of 2000 nodes) each pool may hold; beyond it the pool reports
 // "run out of memory." and throws ProverAbort.

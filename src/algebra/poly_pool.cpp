@@ -14,11 +14,16 @@ const bool registered = [] {
     return true;
 }();
 
+std::uint64_t epoch = 0;
+
 }  // namespace
+
+std::uint64_t pool_epoch() { return epoch; }
 
 void init_pools()
 {
     (void)registered;
+    ++epoch;
     reset_vars();
     xpool.reclaim_all();
     dpool.reclaim_all();

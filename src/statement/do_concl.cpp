@@ -5,6 +5,7 @@
 
 #include "algebra/poly.h"
 #include "gdd/fact_tests.h"
+#include "statement/cons_equations.h"
 #include "statement/keywords.h"
 #include "statement/prover.h"
 #include "statement/prover_strings.h"
@@ -143,8 +144,15 @@ int do_concl(int key)
     const bool known = no_conclusion(kind) || kind == kConclEquation || form_of(kind) != nullptr;
     switch (key) {
     case cgeo::kPolys:
+        concl_coord_polys();
+        return 0;
     case cgeo::kAlgebraic:
-        return 0;  // coordinate polynomials: not built yet
+        if (!known) {
+            report_unknown_kind();
+            return 0;
+        }
+        print_concl_algebraic();
+        return 0;
     case cgeo::kPredicate:
         if (!known) {
             report_unknown_kind();

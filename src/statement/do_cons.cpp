@@ -2,13 +2,11 @@
 
 #include <cstdio>
 
+#include "statement/cons_equations.h"
 #include "statement/cons_internal.h"
 #include "statement/semantics.h"
 
-bool semantics_mode_built(int cgeo_key)
-{
-    return cgeo_key != cgeo::kPolys && cgeo_key != cgeo::kHypList && cgeo_key != cgeo::kAlgebraic;
-}
+bool semantics_mode_built(int) { return true; }
 
 SemResult do_cons(int cgeo_key, int no)
 {
@@ -24,9 +22,14 @@ SemResult do_cons(int cgeo_key, int no)
     }
     switch (cgeo_key) {
     case cgeo::kPolys:
+        cons_coord_polys(no);
+        break;
     case cgeo::kHypList:
+        cons_hyp_list(no);
+        break;
     case cgeo::kAlgebraic:
-        return SemResult::NotBuilt;
+        print_cons_algebraic(no);
+        break;
     case cgeo::kPredicate:
         gprint(cons_predicate_text(no));
         break;

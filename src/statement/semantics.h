@@ -8,26 +8,24 @@
 struct Gdd_cond;
 
 namespace cgeo {
-constexpr int kPolys = 1;          // coordinate polynomials (not built yet)
-constexpr int kHypList = 2;        // Wu hypothesis list (not built yet)
+constexpr int kPolys = 1;          // coordinate polynomials
+constexpr int kHypList = 2;        // Wu hypothesis list
 constexpr int kPredicate = 3;      // predicate (keyword) form
 constexpr int kNonDegenerate = 4;  // constructions: non-degeneracy conditions; conclusion: statement form
 constexpr int kFacts = 5;          // hypothesis facts into the fact database
 constexpr int kStatement = 6;      // constructions: statement syntax; conclusion: database test
 constexpr int kNumeric = 7;        // numeric model: nothing
-constexpr int kAlgebraic = 8;      // algebraic form (not built yet)
+constexpr int kAlgebraic = 8;      // algebraic form
 constexpr int kDrawing = 9;        // constructions: drawing instructions; conclusion: sentence form
 }  // namespace cgeo
 
 enum class SemResult { Done, NotBuilt };
 
-// False for the algebraic modes 1, 2 and 8, which need the coordinate
-// polynomials of the algebraic methods.
+// Every mode is built now; kept for callers that ask.
 bool semantics_mode_built(int cgeo_key);
 
 // Interprets record no in mode cgeo_key: prints its text, states its facts,
-// or does nothing where the kind has no case. The algebraic modes answer
-// NotBuilt and do nothing.
+// builds its polynomials, or does nothing where the kind has no case.
 SemResult do_cons(int cgeo_key, int no);
 // do_cons for records first, first + 1, ... up to g_npoints (read anew each
 // time, so records appended meanwhile are included). Returns 1.

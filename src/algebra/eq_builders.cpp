@@ -1,0 +1,158 @@
+// The triangular hypothesis list of Wu's method.
+
+#include "algebra/eq_builders.h"
+
+#include "algebra/coords.h"
+#include "algebra/equations.h"
+#include "algebra/plist.h"
+#include "algebra/poly_normal.h"
+#include "statement/prover.h"
+
+namespace {
+
+void push_hyp(xterm* p, int tag)
+{
+    p = pnormal(p);
+    if (pzerop(p)) {
+        put_p(p);
+        return;
+    }
+    plist_push(g_hyps, p, tag);
+}
+
+bool same_main_variable(const xterm* p, const xterm* q)
+{
+    return !pconstp(p) && !pconstp(q) && p->var == q->var;
+}
+
+// Two polynomials in different main variables: the lower one first, so that
+// the higher ends at the head of the list.
+void push_in_order(xterm* p, xterm* q)
+{
+    if (plessp(q, p)) {
+        push_hyp(q, 0);
+        push_hyp(p, 0);
+    } else {
+        push_hyp(p, 0);
+        push_hyp(q, 0);
+    }
+}
+
+// Does the initial of p vanish on the hypotheses listed so far?
+bool initial_vanishes(const xterm* p)
+{
+    const PolyPtr r(prem_list(pinit_cp(p), g_hyps));
+    return pzerop(r.get());
+}
+
+// rem divided by (v - coordinate of k), v being rem's main variable, where
+// that division is exact; otherwise rem itself. Consumes rem.
+xterm* divide_known_root(xterm* rem, int k, bool by_y)
+{
+    if (pconstp(rem))
+        return rem;
+    const PolyPtr root(pminus(get_m(rem->var), by_y ? y_poly(k) : x_poly(k)));
+    if (xterm* q = pdiv(cp_poly(rem), root.get())) {
+        put_p(rem);
+        return q;
+    }
+    // The known point is not a root here (a degenerate figure): the whole
+    // remainder stays, which is sound though it may not prove.
+    return rem;
+}
+
+}  // namespace
+
+void eq_on_pt(const xterm* p)
+{
+    if (!p || pzerop(p))
+        return;
+    if (!pconstp(p) && initial_vanishes(p)) {
+        push_hyp(preductum(cp_poly(p)), 0);
+        return;
+    }
+    push_hyp(cp_poly(p), 0);
+}
+
+void eq_ll(const xterm* p0, const xterm* q0)
+{
+    if (!same_main_variable(p0, q0)) {
+        push_in_order(cp_poly(p0), cp_poly(q0));
+        return;
+    }
+    const bool q_lower = plessp(q0, p0);
+    const xterm* a = q_lower ? q0 : p0;
+    const xterm* b = q_lower ? p0 : q0;
+    xterm* rem = nullptr;
+    xterm* pivot = nullptr;
+    if (initial_vanishes(a)) {
+        pivot = cp_poly(b);
+        rem = prem(cp_poly(a), b);
+    } else {
+        pivot = cp_poly(a);
+        rem = prem(cp_poly(b), a);
+    }
+    if (pzerop(rem)) {
+        put_p(rem);
+        put_p(pivot);
+        gerror("eq_ll: two intersection lines are parallel\n");
+        return;
+    }
+    push_hyp(rem, 2);
+    push_hyp(pivot, 1);
+}
+
+void eq_lq(const xterm* p0, const xterm* q0)
+{
+    if (!same_main_variable(p0, q0)) {
+        push_in_order(cp_poly(p0), cp_poly(q0));
+        return;
+    }
+    if (initial_vanishes(p0)) {
+        push_hyp(preductum(cp_poly(p0)), 0);
+        push_hyp(cp_poly(q0), 0);
+        return;
+    }
+    xterm* rem = prem(cp_poly(q0), p0);
+    if (pzerop(rem)) {
+        put_p(rem);
+        gerror("eq_lq: two intersection lines are parallel\n");
+        return;
+    }
+    push_hyp(rem, 2);
+    push_hyp(cp_poly(p0), 1);
+}
+
+void eq_lq1(const xterm* p0, const xterm* q0, int k)
+{
+    if (!same_main_variable(p0, q0)) {
+        push_in_order(cp_poly(p0), cp_poly(q0));
+        return;
+    }
+    xterm* p = cp_poly(p0);
+    // A line whose initial vanishes is solved for its next variable, and the
+    // known root lies in the other coordinate.
+    const bool by_y = initial_vanishes(p);
+    if (by_y)
+        p = preductum(p);
+    xterm* rem = prem(cp_poly(q0), p);
+    if (pzerop(rem)) {
+        put_p(rem);
+        put_p(p);
+        gerror("eq_lq: two intersection lines are parallel\n");
+        return;
+    }
+    push_hyp(divide_known_root(rem, k, by_y), 2);
+    push_hyp(p, 1);
+}
+
+EqPair eq_pair_pt(xterm* p, xterm* q, int k)
+{
+    if (!same_main_variable(p, q)) {
+        if (plessp(q, p))
+            std::swap(p, q);
+        return {pnormal(p), pnormal(q)};
+    }
+    xterm* rem = prem(q, p);
+    return {pnormal(divide_known_root(rem, k, false)), pnormal(p)};
+}

@@ -1,0 +1,268 @@
+// The machine proof printed from the proof chain.
+
+#include "algebra/machine_proof.h"
+
+#include <string>
+
+#include "algebra/algebra_words.h"
+#include "statement/prover.h"
+#include "statement/semantics.h"
+
+namespace {
+
+void print_num(coef_t v) { gprint(fmt("%lld", static_cast<long long>(v))); }
+
+// Every factor is a constant or one term of ratio variables.
+bool simple_factor(const xterm* p)
+{
+    if (pconstp(p))
+        return true;
+    if (nterms(p) != 1)
+        return false;
+    for (const var_rec* v : vars2(p))
+        if (v->type != kVarRatio)
+            return false;
+    return true;
+}
+
+bool simple_list(const dterm* list)
+{
+    for (; list; list = list->next)
+        if (list->coef && !simple_factor(list->coef))
+            return false;
+    return true;
+}
+
+// One side of the first record in "This is equivalent to".
+void equivalent_side(coef_t c, const dterm* factors, int latex)
+{
+    if (c == 0)
+        gprint("0");
+    else if (!factors)
+        print_num(c);
+    else if (c == 1)
+        ltx_prod(factors, latex);
+    else {
+        print_num(c);
+        ltx_prod(factors, latex);
+    }
+}
+
+// Numerator or denominator of a quotient with a denominator list.
+void frac_side(coef_t c, const dterm* factors, int latex)
+{
+    if (!factors) {
+        print_num(c);
+        return;
+    }
+    if (c == -1)
+        gprint("-");
+    else if (c != 1)
+        print_num(c);
+    ltx_prod(factors, latex);
+}
+
+// A value of an elimination step as a quotient side: a constant, or the
+// polynomial as a one-factor list.
+void set_side(const xterm* p, coef_t& c, dterm*& list)
+{
+    if (!p) {
+        c = 1;
+        list = nullptr;
+    } else if (pconstp(p)) {
+        c = p->value;
+        list = nullptr;
+    } else {
+        c = 1;
+        list = get_dt(1, const_cast<xterm*>(p), nullptr);
+    }
+}
+
+// The cells made by set_side, without the polynomials they show.
+void drop_cells(dterm* list)
+{
+    if (list) {
+        list->coef = nullptr;
+        put_d(list);
+    }
+}
+
+}  // namespace
+
+void frac_num(coef_t a, coef_t b, int latex)
+{
+    if (latex)
+        gprint(fmt("\\frac{%lld}{%lld}", static_cast<long long>(a), static_cast<long long>(b)));
+    else
+        gprint(fmt("%lld/%lld", static_cast<long long>(a), static_cast<long long>(b)));
+}
+
+void ltx_prod(const dterm* list, int latex)
+{
+    for (; list; list = list->next) {
+        const xterm* p = list->coef;
+        if (!p)
+            continue;
+        if (list->deg != 1) {
+            gprint("(");
+            pprint(p, latex);
+            gprint(fmt(")^{%d}", static_cast<int>(list->deg)));
+        } else if (g_method == kMethodFullAngle || (nterms(p) < 2 && lnum(p) >= 0)) {
+            pprint(p, latex);
+        } else {
+            gprint("(");
+            pprint(p, latex);
+            gprint(")");
+        }
+    }
+}
+
+void ltx_frac(const quot_rec& q, int latex)
+{
+    const coef_t N = q.nc, D = q.dc;
+    if (D == 0) {
+        if (N == 0) {
+            gprint("0");
+        } else if (!q.np) {
+            print_num(N);
+        } else {
+            if (N == -1)
+                gprint("-");
+            else if (N != 1)
+                print_num(N);
+            ltx_prod(q.np, latex);
+        }
+        return;
+    }
+    if (!q.dp) {
+        const auto plain = [&] {
+            if (D == 1)
+                print_num(N);
+            else if (D == -1)
+                print_num(-N);
+            else
+                frac_num(N, D, latex);
+        };
+        if (!q.np) {
+            plain();
+            return;
+        }
+        if (!(N == 1 && D == 1)) {
+            if (N == 1 && D == -1)
+                gprint("-");
+            else
+                plain();
+        }
+        ltx_prod(q.np, latex);
+        return;
+    }
+    const bool simple = simple_list(q.np) && simple_list(q.dp);
+    if (latex)
+        gprint(simple ? "(" : "\\frac{");
+    frac_side(N, q.np, latex);
+    gprint(latex ? (simple ? ")/(" : "}{") : " / ");
+    frac_side(D, q.dp, latex);
+    if (latex)
+        gprint(simple ? ")" : "}");
+}
+
+void show_elim(const elim_step* step, int latex)
+{
+    if (!step || !step->var || step->var->type < 0)
+        return;
+    if (latex)
+        gprint("$");
+    var_rec* v = step->var;
+    if (!step->num) {
+        const xterm* E = step->den;
+        if (E && deg_in(E, v) == 1) {
+            print_var(v, latex);
+            gprint(" = ");
+            const PolyPtr value(pminus(get_m(v), cp_poly(E)));
+            pprint(value.get(), latex);
+        } else {
+            pprint(E, latex);
+            gprint(" = 0 ( ");
+            gprint(alg_words::kEliminateVariables);
+            print_var(v, latex);
+            gprint(")");
+        }
+    } else {
+        print_var(v, latex);
+        gprint(" = ");
+        quot_rec value;
+        set_side(step->num, value.nc, value.np);
+        set_side(step->den, value.dc, value.dp);
+        ltx_frac(value, latex);
+        drop_cells(value.np);
+        drop_cells(value.dp);
+    }
+    if (latex)
+        gprint("$");
+}
+
+void show_steps(const elim_step* steps, int latex)
+{
+    if (latex)
+        gprint("\\hskip 10pt ");
+    gprint(alg_words::kBecause);
+    show_elim(steps, latex);
+    gprint("\r\n");
+    for (const elim_step* s = steps ? steps->next : nullptr; s; s = s->next) {
+        gprint(latex ? "\\vskip-5pt\r\n\\hskip 70pt " : "               ");
+        show_elim(s, latex);
+        gprint("\r\n");
+    }
+}
+
+void show_machine_proof(int latex)
+{
+    const quot_rec* first = g_proof_head.next;
+    if (!first) {
+        gprint(alg_words::kNoProof);
+        return;
+    }
+    gprint(alg_words::kConclusionIs);
+    do_concl(cgeo::kPredicate);
+    gprint(alg_words::kEquivalentTo);
+    gprint("  ");
+    equivalent_side(first->nc, first->np, latex);
+    gprint(" = ");
+    equivalent_side(first->dc, first->dp, latex);
+    if (latex)
+        gprint("\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n");
+    gprint("\r\n");
+    gprint(alg_words::kMachineProof);
+    gprint("\r\n\r\n");
+    for (const quot_rec* r = first; r; r = r->next) {
+        if (r->type == kQuotCancel) {
+            if (latex)
+                gprint("\\hskip 15pt ");
+            gprint(alg_words::kEliminatingFactors);
+            if (latex)
+                gprint("$");
+            ltx_prod(r->cancelled, latex);
+            if (latex)
+                gprint("$");
+            gprint("\r\n\r\n");
+        } else if (r->type != kQuotPlain && r->type != kQuotConclusion) {
+            show_steps(r->steps, latex);
+            gprint("\r\n");
+        }
+        if (r->type == kQuotConclusion) {
+            if (latex)
+                gprint("\\hskip15pt $");
+        } else {
+            if (latex)
+                gprint(" $");
+            gprint(" = ");
+        }
+        ltx_frac(*r, latex);
+        if (latex)
+            gprint("$");
+        gprint("\r\n\r\n");
+    }
+    if (latex)
+        gprint("}");
+    gprint("\r\n");
+}

@@ -1,0 +1,75 @@
+// Storage of the proof chain's records.
+
+#include "algebra/proof_chain.h"
+
+#include <memory>
+#include <vector>
+
+quot_rec g_proof_head;
+quot_rec* g_proof_tail = &g_proof_head;
+
+namespace {
+
+struct ChainStore {
+    std::vector<std::unique_ptr<quot_rec>> records;
+    std::vector<std::unique_ptr<elim_step>> steps;
+    std::uint64_t epoch = 0;
+};
+
+ChainStore& store()
+{
+    static ChainStore s;
+    return s;
+}
+
+void take_epoch()
+{
+    if (store().records.empty() && store().steps.empty())
+        store().epoch = pool_epoch();
+}
+
+}  // namespace
+
+quot_rec* new_quot_rec()
+{
+    take_epoch();
+    store().records.push_back(std::make_unique<quot_rec>());
+    return store().records.back().get();
+}
+
+elim_step* new_elim_step(var_rec* var, xterm* num, xterm* den)
+{
+    take_epoch();
+    store().steps.push_back(std::make_unique<elim_step>(elim_step{var, num, den, nullptr}));
+    return store().steps.back().get();
+}
+
+void append_quot(quot_rec* rec)
+{
+    rec->next = nullptr;
+    g_proof_tail->next = rec;
+    g_proof_tail = rec;
+}
+
+void clear_proof_chain()
+{
+    ChainStore& s = store();
+    // Polynomials of records made before the last reset of the pools are
+    // free already.
+    const bool live = s.epoch == pool_epoch();
+    if (live) {
+        for (auto& r : s.records) {
+            put_dts(r->np);
+            put_dts(r->dp);
+            put_dts(r->cancelled);
+        }
+        for (auto& st : s.steps) {
+            put_p(st->num);
+            put_p(st->den);
+        }
+    }
+    s.records.clear();
+    s.steps.clear();
+    g_proof_head = quot_rec{};
+    g_proof_tail = &g_proof_head;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The proof chain of the area, vector and full-angle methods: one record per
+// step of the proof, each an equation between two products, linked from the
+// conclusion on. The methods build it; the machine-proof printer shows it.
+
+#include <cstdint>
+
+#include "algebra/poly.h"
+
+// One elimination: var = num / den, or, without num, the equation den = 0.
+struct elim_step {
+    var_rec* var = nullptr;
+    xterm* num = nullptr;
+    xterm* den = nullptr;
+    elim_step* next = nullptr;
+};
+
+// Kinds of proof records besides the eliminations of a point (a positive
+// type) and the passes of the area method (-10 ... -30).
+constexpr std::int8_t kQuotConclusion = 0;  // the conclusion or a plain quotient
+constexpr std::int8_t kQuotCancel = -1;     // common factors cancelled (see cancelled)
+constexpr std::int8_t kQuotPlain = -2;      // printed without justification
+constexpr std::int8_t kQuotFullAngle = 99;  // a full-angle step
+
+// nc * (product of np) = dc * (product of dp). Factor lists are polynomial
+// lists whose tag is the factor's exponent; no list means 1. dc 0: the record
+// has no denominator.
+struct quot_rec {
+    coef_t nc = 0;
+    dterm* np = nullptr;
+    coef_t dc = 0;
+    dterm* dp = nullptr;
+    std::int8_t type = kQuotConclusion;
+    elim_step* steps = nullptr;    // the eliminations that led here
+    dterm* cancelled = nullptr;    // type -1: the cancelled factors
+    quot_rec* next = nullptr;
+};
+
+// The chain: a head record whose next is the first record, and the last one.
+extern quot_rec g_proof_head;
+extern quot_rec* g_proof_tail;
+
+// A new zeroed record or step, owned by the chain's storage until
+// clear_proof_chain. The polynomials put into them belong to them.
+quot_rec* new_quot_rec();
+elim_step* new_elim_step(var_rec* var, xterm* num, xterm* den);
+// Appends rec to the chain and makes it the tail.
+void append_quot(quot_rec* rec);
+// Empties the chain and frees every record and step made since the last
+// clear, with their polynomials (unless the pools were reset meanwhile).
+void clear_proof_chain();

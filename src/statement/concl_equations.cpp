@@ -1,0 +1,98 @@
+// Coordinate polynomials of the conclusion and its algebraic form.
+
+#include "algebra/equations.h"
+#include "algebra/plist.h"
+#include "algebra/poly.h"
+#include "algebra/relations.h"
+#include "statement/cons_equations.h"
+#include "statement/keywords.h"
+#include "statement/prover.h"
+#include "statement/prover_strings.h"
+#include "statement/quantity_terms.h"
+#include "statement/semantics.h"
+
+namespace {
+
+int p(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
+
+bool has_vector_var(const xterm* q)
+{
+    if (!q || !q->var)
+        return false;
+    if (q->var->type == kVarVector)
+        return true;
+    for (const dterm* t = q->terms; t; t = t->next)
+        if (has_vector_var(t->coef))
+            return true;
+    return false;
+}
+
+// The polynomials of an equation conclusion: left side minus right side in
+// coordinates, once per component when it speaks of vectors.
+void equation_polys()
+{
+    const PolyPtr diff(pminus(g_concl_lhs ? cp_poly(g_concl_lhs) : get_num(),
+                              g_concl_rhs ? cp_poly(g_concl_rhs) : get_num()));
+    if (has_vector_var(g_concl_lhs) || has_vector_var(g_concl_rhs)) {
+        g_vcomp = 1;
+        plist_append(g_concs, gq2co(cp_poly(diff.get())), 0);
+        g_vcomp = 2;
+        plist_append(g_concs, gq2co(cp_poly(diff.get())), 0);
+        g_vcomp = 1;
+        return;
+    }
+    plist_append(g_concs, gq2co(cp_poly(diff.get())), 0);
+}
+
+void add(xterm* q) { plist_append(g_concs, q, 0); }
+
+}  // namespace
+
+void concl_coord_polys()
+{
+    switch (g_concl.type) {
+    case 148: add(poly_coll(p(1), p(2), p(3))); break;
+    case 149: add(poly_para(p(1), p(2), p(3), p(4))); break;
+    case 150: add(poly_perp(p(1), p(2), p(3), p(4))); break;
+    case 151:
+        add(poly_midx(p(1), p(2), p(3)));
+        add(poly_midy(p(1), p(2), p(3)));
+        break;
+    case 152: add(poly_eqangle(p(2), p(4), p(3), p(2), p(5), p(3))); break;
+    case 153: add(poly_eqdist(p(1), p(2), p(3), p(4))); break;
+    case 154: add(poly_eqangle(p(1), p(2), p(4), p(5), p(6), p(8))); break;
+    case 155:
+        add(pminus(ptimes(poly_dist2(p(1), p(2)), poly_dist2(p(7), p(8))),
+                   ptimes(poly_dist2(p(3), p(4)), poly_dist2(p(5), p(6)))));
+        break;
+    case 156: add(poly_sumdist(p(1), p(2), p(3), p(4))); break;
+    case 157: add(gq2co(pplus(rtrim(p(3), p(1), p(3), p(2)), rtrim(p(4), p(1), p(4), p(2))))); break;
+    case 158:
+        add(poly_eqdist(p(1), p(2), p(1), p(3)));
+        add(poly_eqdist(p(1), p(2), p(2), p(3)));
+        break;
+    case 236:
+        add(poly_eqdist(p(1), p(2), p(4), p(5)));
+        add(poly_eqdist(p(1), p(3), p(4), p(6)));
+        add(poly_eqdist(p(2), p(3), p(5), p(6)));
+        break;
+    case 237:
+        add(poly_eqangle(p(1), p(2), p(3), p(4), p(5), p(6)));
+        add(poly_eqangle(p(1), p(3), p(2), p(4), p(6), p(5)));
+        break;
+    case kConclEquation: equation_polys(); break;
+    case 0:
+    case kConclNone: add(get_num()); break;
+    default:
+        gerror(fmt("%d %s.", g_concl.type, std::string(stm_string(sid::kNotProperPredicate)).c_str()));
+        return;
+    }
+    g_concs_print = cp_dterms(g_concs);
+}
+
+void print_concl_algebraic()
+{
+    gprint(concl_keyword_text());
+    gprint(":    ");
+    print_eqs();
+}
