@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "model/compute_point.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
@@ -187,18 +188,21 @@ bool Dchild::CanClose()
 template <typename Fn>
 void Dchild::with_drawing_dc(Fn&& fn)
 {
-    if (mouse_dc_) {
-        fn(*mouse_dc_);
-    } else {
-        ImageDC dc(surface_);
-        dc.set_bk_mode(BkMode::Transparent);
-        fn(dc);
+    // Outside a mouse operation the object is shown by the repaint, which
+    // draws the whole diagram in its layers.
+    if (!mouse_dc_) {
+        invalidate(true);
+        return;
     }
+    fn(*mouse_dc_);
     update();
 }
 
 void Dchild::draw_one(int k)
 {
+    // Solved now, as the painter would have, so that the repaint shows it placed.
+    if (!mouse_dc_ && objects().recompute())
+        compute_point(diagram, nullptr, k);
     with_drawing_dc([&](DeviceContext& dc) { paint_one_object(diagram, dc, k); });
 }
 

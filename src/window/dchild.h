@@ -197,7 +197,8 @@ private:
     void clear_drawing();
     void delete_last();
     void start_step_through();
-    // A DC on the surface for a single drawing call outside a mouse operation.
+    // Runs a drawing call on the mouse operation's context, or asks for a
+    // repaint when no operation runs.
     template <typename Fn>
     void with_drawing_dc(Fn&& fn);
     void update_toolbox();

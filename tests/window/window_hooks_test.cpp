@@ -56,14 +56,19 @@ TEST(WindowHooks, DrawingCallsWithoutAMouseOperationStillShowTheObject)
     const int a = add_free_point(win, 60, 60, "A");
     const int b = add_free_point(win, 160, 60, "B");
     ASSERT_EQ(win.mouse_dc(), nullptr);
+    win.flush();
     const int segment = add_segment(win.diagram, 1, a, b, win.scratch());
     ASSERT_GT(segment, 0);
+    EXPECT_TRUE(win.repaint_pending()) << "shown by the repaint";
+    win.flush();
     EXPECT_NE(win.surface().pixel(110, 60), kWhite);
     const int m = add_object(win, 103, 1, {a, b}, 0, 0, "M");
     t.recompute() = 1;
     win.draw_one(m);
     EXPECT_DOUBLE_EQ(t[m].x, 110.0) << "draw_one re-solves while recomputing";
     EXPECT_EQ(win.mouse_dc(), nullptr);
+    win.flush();
+    EXPECT_NE(win.surface().pixel(110, 60), kWhite);
 }
 
 TEST(WindowHooks, DeletionAsksTheComputationListThroughTheWindow)
