@@ -58,3 +58,8 @@ bool fig_write(const Diagram& d, std::ostream& out, const FigExtras& extras = {}
 // computation list sets it when it takes the entries. On failure nothing
 // changes: a malformed, inconsistent or truncated file is refused whole.
 FigResult fig_parse(std::istream& in, Diagram& d, FigExtras* extras = nullptr);
+
+// Moves a drawing that fig_parse read into another one (a window's) as
+// fig_parse itself does on success: table, self-drawn trace and pen settings
+// of the pending record; locus samples emptied; neighbours not called.
+void take_drawing(Diagram& into, Diagram&& read);

@@ -440,6 +440,19 @@ std::string FigResult::describe() const
     return (line > 0 ? "line " + std::to_string(line) : std::string("end of file")) + ": " + message;
 }
 
+void take_drawing(Diagram& into, Diagram&& read)
+{
+    into.table = std::move(read.table);
+    into.self_trace = std::move(read.self_trace);
+    into.trace_cursor = 0;
+    for (auto& samples : into.locus_lists)
+        samples.clear();
+    into.command_name.clear();
+    into.pending.colour = into.table.pen_colour();
+    into.pending.size = into.table.pen_size_setting();
+    into.pending.pen_style = into.table.pen_style_setting();
+}
+
 FigResult fig_parse(std::istream& in, Diagram& d, FigExtras* extras)
 {
     Diagram fresh;
@@ -457,15 +470,7 @@ FigResult fig_parse(std::istream& in, Diagram& d, FigExtras* extras)
         if (is_conic(t.get(i).type))
             conic_points(fresh, i);
 
-    d.table = std::move(fresh.table);
-    d.self_trace = std::move(fresh.self_trace);
-    d.trace_cursor = 0;
-    for (auto& samples : d.locus_lists)
-        samples.clear();
-    d.command_name.clear();
-    d.pending.colour = d.table.pen_colour();
-    d.pending.size = d.table.pen_size_setting();
-    d.pending.pen_style = d.table.pen_style_setting();
+    take_drawing(d, std::move(fresh));
     if (extras)
         *extras = std::move(read_extras);
     return {};
