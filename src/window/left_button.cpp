@@ -15,9 +15,9 @@
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
 #include "window/drawing_services.h"
-#include "window/paint_link.h"
 #include "window/lookup.h"
 #include "window/mouse_support.h"
+#include "window/paint_link.h"
 #include "window/status_panes.h"
 #include "window/window_strings.h"
 

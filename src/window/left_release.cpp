@@ -7,7 +7,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <cmath>
 
 #include "model/adding.h"
 #include "model/derived_points.h"
@@ -16,7 +15,6 @@
 #include "paint/buttons.h"
 #include "paint/clip_copy.h"
 #include "paint/conics.h"
-#include "paint/feedback.h"
 #include "paint/paint_diagram.h"
 #include "paint/points_draw.h"
 #include "platform/image_dc.h"

@@ -8,7 +8,6 @@
 
 #include "model/device_mapping.h"
 #include "model/primitives.h"
-#include "model/semi_free.h"
 #include "paint/feedback.h"
 #include "paint/hit_test.h"
 #include "paint/paint_diagram.h"
