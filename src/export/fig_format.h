@@ -8,7 +8,19 @@
 //   D, then D driving rows    point, path, speed                  (records 7-9)
 //   trace line                points of the self-drawn trace: count, then x y pairs
 //   E, then E expression rows the computation list, one quoted text per entry
-//   view line                 view flag, client width, client height
+//   view line                 view flag, client width, client height (the size
+//                             the drawing was saved at; reading leaves the
+//                             window its size)
+//
+// An object line: type "name" class block shown name_shown label_style
+// a0 .. a7 x y name_dx name_dy aux1 aux2 colour pen_style size "text", then
+// the count and entries of a hide button's list and of a polyline's
+// vertices. An aux field is a kind letter and a value: d <double>, i <int>,
+// s "<text>", or x <its eight bytes in hex> for what is no finite double.
+// The header line: conclusion c0 .. c7 unit_length static_unit
+// unit_segment_length unit_a unit_b pen_colour brush_colour font_colour
+// pen_size pen_style fill_style show_names next_name_letter name_suffix
+// current_block block_count trace_switch current_driving_point steps interval.
 //
 // Texts are quoted with backslash escapes, so names and texts with spaces,
 // quotes or line breaks survive; doubles are written in their shortest exact

@@ -40,7 +40,10 @@ inline constexpr int kMaxObjects = 10'000'000;
 inline constexpr int kMaxLists = 8;            // loci, driving points
 inline constexpr int kMaxPolylineVertices = 100;
 inline constexpr int kMaxExpressions = 10'000;
-inline constexpr std::int64_t kMaxTracePoints = 10'000'000;
+inline constexpr std::int64_t kMaxTracePoints = 1'000'000;
+// Rebuilding the loci replays one animation cycle step by step: a file must
+// not make that endless.
+inline constexpr std::int64_t kMaxAnimationSteps = 100'000;
 
 // Fields of an object line before the hide list: type, name, cls, block,
 // shown, name_shown, label_style, 8 args, x, y, name_dx, name_dy,

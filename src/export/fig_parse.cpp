@@ -326,7 +326,7 @@ private:
         current_driver_ = static_cast<int>(c.integer("current driving point", -1, fig_layout::kMaxLists - 1));
         t.current_driver() = current_driver_;
         t.anim_steps() = static_cast<std::int32_t>(
-            c.integer("animation steps", 1, std::numeric_limits<std::int32_t>::max()));
+            c.integer("animation steps", 1, fig_layout::kMaxAnimationSteps));
         t.anim_interval() = static_cast<std::int32_t>(
             c.integer("animation interval", 1, std::numeric_limits<std::int32_t>::max()));
         header_line_ = lines_.number();

@@ -16,6 +16,7 @@
 #include "export/postscript_export.h"
 #include "export/print_dialogs.h"
 #include "export/print_page.h"
+#include "paint/loci.h"
 #include "platform/dialogs.h"
 #include "platform/string_table.h"
 #include "window/dchild.h"
@@ -121,6 +122,8 @@ bool FileServices::fig_read(Dchild& win, const std::string& path)
     if (expressions_)
         expressions_->load_expressions(win.diagram, extras.expressions);
     win.view_flag = extras.view.view_flag;
+    // The locus samples are not kept in the file: one cycle out of sight makes them.
+    recompute_loci(win.diagram);
     win.modified = 0;
     if (win.script_manager_open())
         win.script_refill();

@@ -157,6 +157,7 @@ std::vector<BrokenFile> broken_files()
         {"pen size zero", with_field(5, 17, "0"), 6},
         {"next name letter not a capital", with_field(5, 21, "97"), 6},
         {"animation steps zero", with_field(5, 27, "0"), 6},
+        {"animation steps without end", with_field(5, 27, "100001"), 6},
         {"nine loci", with_field(6, 0, "9"), 7},
         {"locus of no object", with_field(7, 0, "0"), 8},
         {"unknown locus kind", with_field(7, 2, "427"), 8},
