@@ -6,11 +6,15 @@
 
 #include <string>
 
+#include "construct/attribute_dialogs.h"
 #include "construct/object_dialogs.h"
+#include "construct/qt_choosers.h"
+#include "paint/points_draw.h"
 #include "window/construct_adapter.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
 #include "window/qt_ui_services.h"
+#include "window/script_link.h"
 
 namespace {
 
@@ -26,14 +30,21 @@ int OwlMain(int argc, char** argv)
 
     QtUi ui;
     // What the drawing windows take from the subsystems above them.
-    QtObjectDialogs object_dialogs(DialogServices{ui.services().message_boxes, nullptr, {}});
-    ConstructionServices drawing_services(&object_dialogs);
+    QtColourChooser colour_chooser;
+    QtFontChooser font_chooser(label_font());
+    QtObjectDialogs object_dialogs(DialogServices{
+        ui.services().message_boxes, &colour_chooser, [&ui](int context) { ui.help.show_context(context); }});
+    ScriptManagerLink script_link(*ui.services().message_boxes, object_dialogs, colour_chooser, font_chooser);
+    WithScriptManager<ConstructionServices> drawing_services(script_link, &object_dialogs);
+    init_font_data();
     TDrawApp app(ui.services(), drawing_services, start_file);
     app.InitMainWindow();
     ui.set_parent(app.frame());
     app.frame()->set_quit_on_close(true);
     app.InitInstance();
-    return qt_app.exec();
+    const int code = qt_app.exec();
+    release_font_data();
+    return code;
 }
 
 }  // namespace
