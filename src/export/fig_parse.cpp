@@ -1,3 +1,4 @@
+#include <array>
 #include <cstring>
 #include <istream>
 #include <limits>
@@ -176,17 +177,17 @@ Aux read_aux(FieldCursor& c, const char* name)
         break;
     case fig_layout::kAuxRaw: {
         const std::string hex = c.word(name);
-        unsigned char bytes[sizeof(Aux)];
-        if (hex.size() != 2 * sizeof bytes)
+        std::array<unsigned char, sizeof(Aux)> bytes{};
+        if (hex.size() != 2 * bytes.size())
             c.refuse(std::string(name) + " does not hold eight bytes");
-        for (std::size_t k = 0; k < sizeof bytes; ++k) {
+        for (std::size_t k = 0; k < bytes.size(); ++k) {
             const int hi = hex_digit(hex[2 * k]);
             const int lo = hex_digit(hex[2 * k + 1]);
             if (hi < 0 || lo < 0)
                 c.refuse(std::string(name) + " is not hexadecimal");
             bytes[k] = static_cast<unsigned char>(hi * 16 + lo);
         }
-        std::memcpy(&aux, bytes, sizeof bytes);
+        std::memcpy(&aux, bytes.data(), bytes.size());
         break;
     }
     default:

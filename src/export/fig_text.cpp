@@ -62,11 +62,13 @@ std::string quote(std::string_view bytes)
 
 std::string format_double(double value)
 {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Room for the longest shortest form (24 characters) and more.
+    std::string text(32, '\0');
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc())
         return "0";
-    return std::string(buffer, end);
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    return text;
 }
 
 std::optional<std::vector<Field>> split_fields(std::string_view line, std::string& error)

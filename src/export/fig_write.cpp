@@ -1,6 +1,6 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <ostream>
 #include <sstream>
@@ -17,13 +17,13 @@ namespace {
 
 std::string raw_hex(const Aux& aux)
 {
-    unsigned char bytes[sizeof(Aux)];
-    std::memcpy(bytes, &aux, sizeof bytes);
+    constexpr char kHex[] = "0123456789abcdef";
+    std::array<unsigned char, sizeof(Aux)> bytes{};
+    std::memcpy(bytes.data(), &aux, bytes.size());
     std::string out;
     for (const unsigned char b : bytes) {
-        char two[3];
-        std::snprintf(two, sizeof two, "%02x", b);
-        out += two;
+        out += kHex[b >> 4];
+        out += kHex[b & 0xf];
     }
     return out;
 }

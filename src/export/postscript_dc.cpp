@@ -152,12 +152,13 @@ std::string postscript_number(double value, int decimals)
 {
     if (!std::isfinite(value))
         value = 0.0;
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                   decimals);
+    // Fixed notation of a double needs at most 309 digits before the point.
+    std::string text(320 + static_cast<std::size_t>(std::max(0, decimals)), '\0');
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                         std::chars_format::fixed, decimals);
     if (ec != std::errc())
         return "0";
-    std::string text(buffer, end);
+    text.resize(static_cast<std::size_t>(end - text.data()));
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0')
             text.pop_back();
@@ -179,13 +180,10 @@ std::string postscript_string(std::string_view utf8)
             out += '\\';
             out += static_cast<char>(code);
         } else if (code < 0x20 || code >= 0x7f) {
-            char octal[5];
-            octal[0] = '\\';
-            octal[1] = static_cast<char>('0' + ((code >> 6) & 7));
-            octal[2] = static_cast<char>('0' + ((code >> 3) & 7));
-            octal[3] = static_cast<char>('0' + (code & 7));
-            octal[4] = '\0';
-            out += octal;
+            out += '\\';
+            out += static_cast<char>('0' + ((code >> 6) & 7));
+            out += static_cast<char>('0' + ((code >> 3) & 7));
+            out += static_cast<char>('0' + (code & 7));
         } else {
             out += static_cast<char>(code);
         }
