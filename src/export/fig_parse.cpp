@@ -37,6 +37,8 @@ public:
             ++number_;
             if (!text.empty() && text.back() == '\r')
                 text.pop_back();  // written on a system with CR LF line ends
+            if (number_ == 1 && text.rfind("\xef\xbb\xbf", 0) == 0)
+                text.erase(0, 3);  // the byte-order mark some editors put first
             std::string error;
             auto fields = fig_text::split_fields(text, error);
             if (!fields)

@@ -221,7 +221,7 @@ TEST(FigRoundTrip, HideListKeepsTheEntriesInUse)
     EXPECT_EQ(read.table.get(button).aux1.as_int(), 1);
 }
 
-TEST(FigRoundTrip, LineEndsAndBlankLinesOfOtherEditorsAreAccepted)
+TEST(FigRoundTrip, LineEndsBlankLinesAndByteOrderMarkOfOtherEditorsAreAccepted)
 {
     const Diagram d = full_diagram();
     const std::string text = fig_text_of(d, full_extras());
@@ -232,6 +232,7 @@ TEST(FigRoundTrip, LineEndsAndBlankLinesOfOtherEditorsAreAccepted)
         else
             crlf += c;
     }
+    crlf = "\xef\xbb\xbf" + crlf;  // and a byte-order mark
     Diagram read;
     const FigResult result = parse_text(crlf, read);
     ASSERT_TRUE(result.ok) << result.describe();
