@@ -1,0 +1,220 @@
+#include "statement/window/tosk_edit_file.h"
+
+#include <QFontDatabase>
+#include <QMetaObject>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/dialogs.h"
+#include "platform/string_table.h"
+#include "statement/prover.h"
+#include "statement/window/prover_window_strings.h"
+#include "window/ui_services.h"
+
+namespace {
+
+QString qt_text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The prover writes "\r\n"; the window keeps "\n" alone.
+std::string without_returns(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '\r')
+            out += c;
+    return out;
+}
+
+std::string caption() { return load_string(pwsid::kProverName); }
+
+}  // namespace
+
+toskEditFile::toskEditFile(const EditFileUi& ui, std::string filter, QWidget* parent)
+    : QPlainTextEdit(parent), ui_(ui), filter_(std::move(filter))
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+void toskEditFile::append_output(std::string_view text)
+{
+    pending_.append(text);
+    if (flush_posted_)
+        return;
+    // Many small prints make one insertion: shown when the command is done,
+    // or when the event loop runs again for prints made outside a command.
+    flush_posted_ = true;
+    QMetaObject::invokeMethod(this, [this] { flush_output(); }, Qt::QueuedConnection);
+}
+
+void toskEditFile::flush_output()
+{
+    flush_posted_ = false;
+    if (pending_.empty())
+        return;
+    const std::string text = without_returns(pending_);
+    pending_.clear();
+    QTextCursor cursor = textCursor();
+    cursor.insertText(qt_text(text));
+    setTextCursor(cursor);
+}
+
+void toskEditFile::clear_text()
+{
+    pending_.clear();
+    clear();
+}
+
+std::string toskEditFile::text()
+{
+    flush_output();
+    return toPlainText().toStdString();
+}
+
+bool toskEditFile::modified() const { return document()->isModified(); }
+
+bool toskEditFile::CanClear()
+{
+    flush_output();
+    if (!modified() || document()->isEmpty())
+        return true;
+    const std::string name = file_name_.empty() ? load_string(pwsid::kUntitled) : file_name_;
+    const MessageResult answer =
+        ui_.message_boxes->yes_no_cancel(caption(), fmt(load_string(pwsid::kTextChanged).c_str(), name.c_str()));
+    switch (answer) {
+    case MessageResult::Yes: return Save();
+    case MessageResult::No: return true;
+    default: return false;
+    }
+}
+
+void toskEditFile::NewFile()
+{
+    if (!CanClear())
+        return;
+    clear_text();
+    file_name_.clear();
+    document()->setModified(false);
+}
+
+bool toskEditFile::Open()
+{
+    if (!CanClear())
+        return false;
+    const auto path = ui_.files->open_file(filter_, "");
+    if (!path)
+        return false;
+    return Read(*path);
+}
+
+bool toskEditFile::Read(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotRead).c_str(), path.c_str()),
+                              MessageIcon::Error);
+        return false;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    clear_text();
+    setPlainText(qt_text(without_returns(content.str())));
+    file_name_ = path;
+    document()->setModified(false);
+    return true;
+}
+
+bool toskEditFile::Save()
+{
+    if (file_name_.empty())
+        return SaveAs();
+    return Write(file_name_);
+}
+
+bool toskEditFile::SaveAs()
+{
+    const auto path = ui_.files->save_file(filter_, "", file_name_);
+    if (!path)
+        return false;
+    return Write(*path);
+}
+
+bool toskEditFile::Write(const std::string& path)
+{
+    const std::string content = text();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out)
+        out << content;
+    if (!out || !out.flush()) {
+        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotWrite).c_str(), path.c_str()),
+                              MessageIcon::Error);
+        return false;
+    }
+    file_name_ = path;
+    document()->setModified(false);
+    return true;
+}
+
+void toskEditFile::delete_selection()
+{
+    flush_output();
+    textCursor().removeSelectedText();
+}
+
+void toskEditFile::clear_all() { clear_text(); }
+
+void toskEditFile::find()
+{
+    const auto what = ui_.input->ask(load_string(pwsid::kFindTitle), load_string(pwsid::kFindWhat), search_, 0);
+    if (!what || what->empty())
+        return;
+    search_ = *what;
+    find_from_cursor();
+}
+
+void toskEditFile::replace()
+{
+    const auto what = ui_.input->ask(load_string(pwsid::kReplaceTitle), load_string(pwsid::kFindWhat), search_, 0);
+    if (!what || what->empty())
+        return;
+    const auto with = ui_.input->ask(load_string(pwsid::kReplaceTitle), load_string(pwsid::kReplaceWith), "", 0);
+    if (!with)
+        return;
+    search_ = *what;
+    flush_output();
+    // Every occurrence from the top, in one step the user can undo.
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    int replaced = 0;
+    QTextCursor found = document()->find(qt_text(search_), 0, QTextDocument::FindCaseSensitively);
+    while (!found.isNull()) {
+        found.insertText(qt_text(*with));
+        ++replaced;
+        found = document()->find(qt_text(search_), found, QTextDocument::FindCaseSensitively);
+    }
+    edit.endEditBlock();
+    if (replaced == 0)
+        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotFind).c_str(), search_.c_str()));
+}
+
+void toskEditFile::find_next()
+{
+    if (search_.empty()) {
+        find();
+        return;
+    }
+    find_from_cursor();
+}
+
+bool toskEditFile::find_from_cursor()
+{
+    flush_output();
+    if (QPlainTextEdit::find(qt_text(search_), QTextDocument::FindCaseSensitively))
+        return true;
+    ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotFind).c_str(), search_.c_str()));
+    return false;
+}

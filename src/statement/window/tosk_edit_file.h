@@ -1,0 +1,74 @@
+#pragma once
+// The prover's text window: it holds the statement and everything the prover
+// prints, and loads, saves, searches and edits its text like a plain editor.
+
+#include <QPlainTextEdit>
+
+#include <string>
+#include <string_view>
+
+class FileDialogs;
+class InputDialog;
+class MessageBoxes;
+
+// What the text window asks the user through; pointers are not owned.
+struct EditFileUi {
+    MessageBoxes* message_boxes = nullptr;
+    FileDialogs* files = nullptr;
+    InputDialog* input = nullptr;
+};
+
+class toskEditFile : public QPlainTextEdit {
+public:
+    toskEditFile(const EditFileUi& ui, std::string filter, QWidget* parent = nullptr);
+
+    // --- the prover's output ---
+    // Text printed by the prover, inserted at the caret (replacing the
+    // selection) so that successive prints follow one another. Line breaks
+    // may come as "\r\n". The text is collected and shown at flush_output(),
+    // which also runs when control returns to the event loop.
+    void append_output(std::string_view text);
+    void flush_output();
+    // Empties the window (what was collected and not shown yet goes too).
+    void clear_text();
+    // The whole text as plain UTF-8 with "\n" line breaks.
+    std::string text();
+
+    // --- the file ---
+    const std::string& file_name() const { return file_name_; }
+    bool modified() const;
+    // The question before changed text is dropped: Yes saves first, No drops
+    // it, Cancel keeps it. True when the text may go. An empty window is
+    // never asked about.
+    bool CanClear();
+    bool CanClose() { return CanClear(); }
+    // "&New": asks, then empties the window and forgets the file.
+    void NewFile();
+    // "&Open...": asks, then the file-open dialog; on OK the file's text
+    // replaces the window's text. True when a file was read.
+    bool Open();
+    // Reads a file into the window; false (after a message) when it cannot.
+    bool Read(const std::string& path);
+    // "&Save": under the window's file name, or as "Save &As..." without one.
+    bool Save();
+    bool SaveAs();
+    bool Write(const std::string& path);
+
+    // --- the Edit and Search menus ---
+    void delete_selection();
+    void clear_all();
+    void find();
+    void replace();
+    void find_next();
+    const std::string& search_text() const { return search_; }
+
+private:
+    bool find_from_cursor();
+
+    EditFileUi ui_;
+    std::string filter_;
+    std::string file_name_;
+    std::string pending_;      // prover output not shown yet
+    bool flush_posted_ = false;
+    std::string search_;
+};

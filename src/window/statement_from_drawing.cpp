@@ -1,0 +1,127 @@
+// The prover's statement taken from a drawing: every point object becomes a
+// construction record, the drawing's chosen conclusion the conclusion record.
+
+#include <string>
+
+#include "algebra/poly.h"
+#include "model/aux_text.h"
+#include "statement/parse_facts.h"
+#include "statement/parser.h"
+#include "statement/prover.h"
+#include "statement/statement_forms.h"
+#include "statement/window/tosk_app.h"
+#include "window/dchild.h"
+#include "window/prover_bridge.h"
+
+namespace {
+
+constexpr int kCocyclic = 152;
+constexpr int kEqualProducts = 155;
+constexpr int kRotation = 470;
+constexpr std::size_t kRotationTextLength = 15;
+
+bool is_ratio_point(int type) { return type >= 197 && type <= 200; }
+
+// First record among 1..last named like object k of the drawing; 0 (and a
+// message) when none is.
+int find_point_record(Dchild& win, int k, int last)
+{
+    if (k == 0)
+        return 0;
+    const std::string name(win.objects().get(k).name_view());
+    for (int i = 1; i <= last && i < kProPointCount; ++i)
+        if (g_pro_points[static_cast<std::size_t>(i)].name == name)
+            return i;
+    gprint(fmt("\r\nCheckinput: Cannot find point %s(%d)\r\n", name.c_str(), k));
+    return 0;
+}
+
+// The rotation angle as the drawing keeps it: text beginning in the first
+// parameter field and running on into the second when it fills the first.
+std::string rotation_text(const Dpoint& obj)
+{
+    std::string text(obj.aux1.as_text());
+    if (text.size() == sizeof obj.aux1)
+        text += obj.aux2.as_text();
+    if (text.size() > kRotationTextLength)
+        text.resize(kRotationTextLength);
+    return text;
+}
+
+// What the statement read before left behind: its reader's facts, its
+// polynomials and its hypothesis predicates.
+void forget_previous_statement()
+{
+    run_prover_reset_stage(ResetStage::FactDatabase);
+    g_parse_facts.clear();
+    free_statement_polys();
+    for (auto& r : g_pro_points)
+        r.hyp_predicate = false;
+}
+
+}  // namespace
+
+int check_point_name(Dchild& win, int k) { return find_point_record(win, k, g_npoints); }
+
+void diagram_to_prover(Dchild& win)
+{
+    if (!prover_tables_built())
+        return;
+    const bool window_open = running_prover() != nullptr;
+    if (window_open)
+        clear_prover_window();
+    forget_previous_statement();
+
+    ObjectTable& t = win.objects();
+    const int count = t.count();
+    g_npoints = 0;
+    for (int i = rec::kFirstObject; i < count; ++i) {
+        const Dpoint& obj = t.get(i);
+        if (obj.cls != 1)
+            continue;
+        if (g_npoints >= kMaxProPoints) {
+            gprint(fmt("\r\nOnly the first %d points of the drawing are taken.\r\n", kMaxProPoints));
+            break;
+        }
+        // The parents are looked up among the records made so far only: the
+        // record about to be filled still holds an earlier statement's point.
+        std::array<std::uint32_t, 8> pots{};
+        for (int s = 7; s >= 0; --s)
+            pots[static_cast<std::size_t>(s)] =
+                static_cast<std::uint32_t>(find_point_record(win, obj.arg[static_cast<std::size_t>(s)], g_npoints));
+
+        const int n = ++g_npoints;
+        Pro_point& r = g_pro_points[static_cast<std::size_t>(n)];
+        r.kind = static_cast<std::uint32_t>(obj.type);
+        r.aux = static_cast<std::uint32_t>(i);
+        r.name = std::string(obj.name_view());
+        r.pots = pots;
+        if (is_ratio_point(obj.type)) {
+            r.ps[0] = get_n(parse_decimal_integer(obj.aux1.as_text()));
+            r.ps[1] = get_n(parse_decimal_integer(obj.aux2.as_text()));
+        }
+        if (obj.type == kRotation)
+            r.rot = rotation_text(obj);
+    }
+
+    g_concl.type = t.conclusion_type();
+    const auto& args = t.conclusion_args();
+    for (std::size_t k = 0; k < 8; ++k)
+        g_concl.p[k] = args[k] == 0 ? 0 : static_cast<std::uint32_t>(check_point_name(win, args[k]));
+    auto& p = g_concl.p;
+    if (g_concl.type == kCocyclic) {
+        p[4] = p[3];
+        p[3] = p[2];
+        p[2] = p[1];
+        p[1] = p[0];
+        p[0] = 0;
+    } else if (g_concl.type == kEqualProducts) {
+        // Picked as first, second, third, fourth segment; the prover holds
+        // first, fourth, third, second.
+        std::swap(p[2], p[6]);
+        std::swap(p[3], p[7]);
+    }
+
+    if (window_open)
+        show_statement();
+}

@@ -1,0 +1,89 @@
+#pragma once
+// A prover window on scripted dialogs, for the prover window's tests. The
+// window is closed (answering No to the question about changed text) when
+// the fixture goes.
+
+#include <QCoreApplication>
+#include <QMainWindow>
+
+#include <filesystem>
+#include <string>
+
+#include "gdd/proof_latex.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
+#include "statement/window/predicate_dialog.h"
+#include "statement/window/text_printout.h"
+#include "statement/window/tosk_app.h"
+#include "statement/window/tosk_edit_file.h"
+#include "window/scripted_ui.h"
+#include "window/window_test_support.h"
+
+// LaTeX proofs of the tests go beside the other test output.
+inline void route_latex_output()
+{
+    const std::filesystem::path dir = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "prover";
+    std::filesystem::create_directories(dir);
+    g_tex_dir = dir.string();
+}
+
+struct ProverWindow {
+    ScriptedUi ui;
+    ScriptedPredicateInput predicates;
+    ScriptedPrintDialogs printing;
+    toskApp* app = nullptr;
+    int closed_count = 0;
+    int from_drawing_count = 0;
+
+    ProverWindow()
+    {
+        ensure_widgets_application();
+        route_latex_output();
+        open();
+    }
+    ~ProverWindow() { force_close(); }
+
+    ProverUi prover_ui()
+    {
+        return ProverUi{&ui.boxes, &ui.input, &ui.files, &ui.help, &predicates, &printing};
+    }
+
+    void open()
+    {
+        ProverLinks links;
+        links.closed = [this] { ++closed_count; };
+        links.statement_from_drawing = [this] { ++from_drawing_count; };
+        app = open_prover_app(prover_ui(), std::move(links));
+    }
+
+    // Asks the frame to close; true when it did.
+    bool close()
+    {
+        app->frame()->close();
+        const bool closed = running_prover() == nullptr;
+        process_deferred_deletes();
+        if (closed)
+            app = nullptr;
+        return closed;
+    }
+
+    void force_close()
+    {
+        if (!app || running_prover() != app)
+            return;
+        app->edit()->document()->setModified(false);
+        close();
+    }
+
+    bool command(int id) { return app->command(id); }
+    std::string text() { return app->edit()->text(); }
+    void set_text(const std::string& text)
+    {
+        app->edit()->clear_text();
+        app->edit()->setPlainText(QString::fromStdString(text));
+    }
+    std::string pane(int i) const { return app->pane_text(i); }
+};
+
+// The window text with the time figure masked ("Time :x.xxxxxx").
+std::string mask_time(std::string text);
