@@ -9,10 +9,13 @@
 #include "construct/attribute_dialogs.h"
 #include "construct/object_dialogs.h"
 #include "construct/qt_choosers.h"
+#include "export/qt_print_dialogs.h"
 #include "paint/points_draw.h"
 #include "window/construct_adapter.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
+#include "window/file_link.h"
+#include "window/file_services.h"
 #include "window/qt_ui_services.h"
 #include "window/script_link.h"
 
@@ -35,11 +38,14 @@ int OwlMain(int argc, char** argv)
     QtObjectDialogs object_dialogs(DialogServices{
         ui.services().message_boxes, &colour_chooser, [&ui](int context) { ui.help.show_context(context); }});
     ScriptManagerLink script_link(*ui.services().message_boxes, object_dialogs, colour_chooser, font_chooser);
-    WithScriptManager<ConstructionServices> drawing_services(script_link, &object_dialogs);
+    QtPrintDialogs print_dialogs;
+    FileServices files(print_dialogs);
+    WithFiles<WithScriptManager<ConstructionServices>> drawing_services(files, script_link, &object_dialogs);
     init_font_data();
     TDrawApp app(ui.services(), drawing_services, start_file);
     app.InitMainWindow();
     ui.set_parent(app.frame());
+    print_dialogs.set_parent(app.frame());
     app.frame()->set_quit_on_close(true);
     app.InitInstance();
     const int code = qt_app.exec();

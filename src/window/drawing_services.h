@@ -71,6 +71,8 @@ public:
     // (failure or cancel).
     virtual bool fig_save(Dchild&) { return false; }
     virtual bool fig_save_as(Dchild&) { return false; }
+    // The drawing now has a new file name (after a Save As).
+    virtual void saved_as(Dchild&) {}
     virtual void save_ps(Dchild&) {}
     virtual void save_bitmap(Dchild&) {}
     virtual void print(Dchild&) {}

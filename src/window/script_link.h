@@ -122,6 +122,7 @@ public:
     void line_style(Dchild& win) override { link_.line_style(win); }
     void font_size(Dchild& win) override { link_.font_size(win); }
     void open_script_manager() override { link_.open_script_manager(); }
+    void saved_as(Dchild& win) override { link_.script_saved_as(win); }
     bool script_manager_open() const override { return link_.script_manager_open(); }
     void script_show_drawing(Dchild* win) override { link_.script_show_drawing(win); }
     void script_refresh() override { link_.script_refresh(); }
