@@ -11,6 +11,7 @@
 #include "gdd/gdd_display.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
+#include "gdd/numeric_model.h"
 #include "gdd/proof_text.h"
 #include "statement/prover.h"
 
@@ -230,7 +231,12 @@ void run_gdd_method(const std::function<bool()>& concl_holds)
         gprint("\r\n\r\n");
         return;
     }
-    if (concl_holds()) {
+    // The database reasons symbolically: an auxiliary point that falls onto
+    // a point or line of the figure can make it hold a false conclusion.
+    // Such a conclusion, false in numeric instances of the figure, is not
+    // called proved.
+    const bool proved = concl_holds() && !numerically_false(g_concl, g_gdd_npoints);
+    if (proved) {
         gprint("Problem Is True");
         gprint("\r\n\r\n");
         g_latex = 0;

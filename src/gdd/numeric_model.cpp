@@ -1,0 +1,363 @@
+// A numeric instance of the statement and the predicates tested in it.
+
+#include "gdd/numeric_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
+#include "algebra/poly.h"
+#include "statement/parse_facts.h"
+#include "statement/prover.h"
+
+namespace {
+
+using P = Num_point;
+
+P operator+(P a, P b) { return {a.x + b.x, a.y + b.y}; }
+P operator-(P a, P b) { return {a.x - b.x, a.y - b.y}; }
+P operator*(double k, P a) { return {k * a.x, k * a.y}; }
+double dot(P a, P b) { return a.x * b.x + a.y * b.y; }
+double cross(P a, P b) { return a.x * b.y - a.y * b.x; }
+double norm(P a) { return std::hypot(a.x, a.y); }
+double dist(P a, P b) { return norm(a - b); }
+P rot(P a, double t) { return {a.x * std::cos(t) - a.y * std::sin(t), a.x * std::sin(t) + a.y * std::cos(t)}; }
+P perp(P a) { return {-a.y, a.x}; }
+
+constexpr double kTol = 1e-7;
+
+bool finite(P a) { return std::isfinite(a.x) && std::isfinite(a.y); }
+
+// The line through p with direction u meets the one through q with
+// direction v; nothing for parallel lines.
+std::optional<P> meet(P p, P u, P q, P v)
+{
+    const double d = cross(u, v);
+    if (std::abs(d) <= kTol * norm(u) * norm(v))
+        return std::nullopt;
+    return p + (cross(q - p, v) / d) * u;
+}
+
+P foot(P a, P b, P c)
+{
+    const P u = c - b;
+    return b + (dot(a - b, u) / dot(u, u)) * u;
+}
+
+std::optional<P> circumcentre(P a, P b, P c) { return meet(0.5 * (a + b), perp(b - a), 0.5 * (a + c), perp(c - a)); }
+
+// Both common points of a line and a circle, or of two circles.
+std::vector<P> line_circle(P p, P u, P o, double r)
+{
+    const double a = dot(u, u), b = 2 * dot(u, p - o), c = dot(p - o, p - o) - r * r;
+    const double disc = b * b - 4 * a * c;
+    if (a == 0 || disc < -kTol * (1 + b * b))
+        return {};
+    const double s = std::sqrt(std::max(0.0, disc));
+    return {p + ((-b + s) / (2 * a)) * u, p + ((-b - s) / (2 * a)) * u};
+}
+
+std::vector<P> circle_circle(P o1, double r1, P o2, double r2)
+{
+    const double d = dist(o1, o2);
+    if (d <= kTol)
+        return {};
+    // The common chord: perpendicular to o1o2 at distance a from o1.
+    const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
+    const P u = (1.0 / d) * (o2 - o1);
+    return line_circle(o1 + a * u, perp(u), o1, r1);
+}
+
+class Builder {
+public:
+    Builder(unsigned seed, int count) : rng_(seed), pts_(static_cast<std::size_t>(count) + 1) {}
+
+    std::optional<std::vector<Num_point>> build()
+    {
+        for (int no = 1; no < static_cast<int>(pts_.size()); ++no) {
+            const std::optional<P> x = point(no);
+            if (!x || !finite(*x))
+                return std::nullopt;
+            pts_[static_cast<std::size_t>(no)] = *x;
+        }
+        // A generic instance: no two points in one place.
+        for (std::size_t i = 1; i < pts_.size(); ++i)
+            for (std::size_t j = 1; j < i; ++j)
+                if (dist(pts_[i], pts_[j]) <= 1e-6 * (1 + norm(pts_[i])))
+                    return std::nullopt;
+        return pts_;
+    }
+
+private:
+    std::mt19937 rng_;
+    std::vector<P> pts_;
+
+    double param() { return std::uniform_real_distribution<double>(0.3, 1.7)(rng_); }
+    // A random direction.
+    P unit()
+    {
+        const double t = std::uniform_real_distribution<double>(0.0, 2 * M_PI)(rng_);
+        return {std::cos(t), std::sin(t)};
+    }
+    P free_point()
+    {
+        std::uniform_real_distribution<double> c(-10.0, 10.0);
+        return {c(rng_), c(rng_)};
+    }
+
+    // Of several candidates, the first that is not a point already placed
+    // (the second intersection with a line or circle through a known point).
+    std::optional<P> fresh(const std::vector<P>& candidates, int no) const
+    {
+        for (const P& c : candidates) {
+            bool taken = false;
+            for (int i = 1; i < no && !taken; ++i)
+                taken = dist(c, pts_[static_cast<std::size_t>(i)]) <= 1e-6 * (1 + norm(c));
+            if (!taken)
+                return c;
+        }
+        return candidates.empty() ? std::nullopt : std::optional<P>(candidates.front());
+    }
+
+    // A kind-1 point of a CIRCLE line: free among the first three of its
+    // circle, on the circle through them after.
+    std::optional<P> circle_line_point(int no)
+    {
+        for (const ParseFact& f : g_parse_facts) {
+            if (f.kind != ParseFact::Kind::Circle)
+                continue;
+            const auto it = std::find(f.pts.begin(), f.pts.end(), no);
+            if (it == f.pts.end())
+                continue;
+            if (it - f.pts.begin() < 3 || f.pts.size() < 3)
+                return free_point();
+            const P a = pts_[static_cast<std::size_t>(f.pts[0])], b = pts_[static_cast<std::size_t>(f.pts[1])];
+            const auto o = circumcentre(a, b, pts_[static_cast<std::size_t>(f.pts[2])]);
+            if (!o)
+                return std::nullopt;
+            return *o + dist(*o, a) * unit();
+        }
+        return free_point();
+    }
+
+    std::optional<P> point(int no)
+    {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (r.hyp_predicate)
+            return std::nullopt;  // a constraint among placed points, not a construction
+        auto q = [&](int i) { return pts_[r.pots[static_cast<std::size_t>(i)]]; };
+        auto radius = [&](int c, int d) { return dist(q(c), q(d)); };
+        switch (r.kind) {
+        case 101: return free_point();
+        case 1: return circle_line_point(no);
+        case 99: return q(0) + P{10 * param() - 10, 0};
+        case 102: return foot(q(0), q(1), q(2));
+        case 103: return 0.5 * (q(0) + q(1));
+        case 104: return (1.0 / 3) * (q(0) + q(1) + q(2));
+        case 105: return circumcentre(q(0), q(1), q(2));
+        case 106: return meet(q(0), perp(q(2) - q(1)), q(1), perp(q(2) - q(0)));
+        case 107: {
+            // The sides through A and B are AB mirrored in AI and BI.
+            const P a = q(0), b = q(1), i = q(2);
+            const P da = 2.0 * (foot(b, a, i) - a) - (b - a);
+            const P db = 2.0 * (foot(a, b, i) - b) - (a - b);
+            return meet(a, da, b, db);
+        }
+        case 108: {
+            const P a = q(0), b = q(1), c = q(2);
+            const double la = dist(b, c), lb = dist(a, c), lc = dist(a, b);
+            return (1.0 / (la + lb + lc)) * (la * a + lb * b + lc * c);
+        }
+        case 109: return q(0) + rot(q(1) - q(0), M_PI / 3);
+        case 110: return q(0) + param() * (q(1) - q(0));
+        case 111: return q(0) + param() * (q(2) - q(1));
+        case 112: return q(0) + param() * perp(q(2) - q(1));
+        case 113: return q(0) + radius(0, 1) * unit();
+        case 114: {
+            // [XA, AB] = [CD, DE]: line AX turned from AB back by that angle.
+            auto dir = [](P u) { return std::atan2(u.y, u.x); };
+            const double t = dir(q(1) - q(0)) - (dir(q(4) - q(3)) - dir(q(3) - q(2)));
+            return q(0) + param() * 5.0 * P{std::cos(t), std::sin(t)};
+        }
+        case 115: return q(0) + radius(1, 2) * unit();
+        case 116: return meet(q(0), q(1) - q(0), q(2), q(3) - q(2));
+        case 117: return meet(q(0), q(1) - q(0), q(2), q(4) - q(3));
+        case 118: return meet(q(0), q(1) - q(0), q(2), perp(q(4) - q(3)));
+        case 119: return meet(q(0), q(2) - q(1), q(3), q(5) - q(4));
+        case 120: return meet(q(0), q(2) - q(1), q(3), perp(q(5) - q(4)));
+        case 121: return meet(q(0), perp(q(2) - q(1)), q(3), perp(q(5) - q(4)));
+        case 122: return fresh(line_circle(q(0), q(1) - q(0), q(2), radius(2, 3)), no);
+        case 123: return fresh(line_circle(q(0), q(2) - q(1), q(3), radius(3, 4)), no);
+        case 124: return fresh(line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4)), no);
+        case 125: return fresh(circle_circle(q(0), radius(0, 1), q(2), radius(2, 3)), no);
+        case 126: return fresh(line_circle(q(0), q(1) - q(0), q(2), radius(3, 4)), no);
+        case 127: return fresh(circle_circle(q(0), radius(0, 1), q(2), radius(3, 4)), no);
+        case 128: return fresh(circle_circle(q(0), radius(1, 2), q(3), radius(4, 5)), no);
+        case 129: return 2.0 * q(0) - q(1);
+        case 130: return 2.0 * foot(q(0), q(1), q(2)) - q(0);
+        case 131: {
+            const P u = q(0) - q(1);
+            return q(1) + (dot(q(2) - q(1), q(2) - q(1)) / dot(u, u)) * u;
+        }
+        case 132: return q(0) + perp(q(1) - q(0));
+        case 133: return q(0) - perp(q(1) - q(0));
+        case 44: {
+            const auto o = circumcentre(q(2), q(3), q(4));
+            if (!o)
+                return std::nullopt;
+            return fresh(line_circle(q(0), q(1) - q(0), *o, dist(*o, q(2))), no);
+        }
+        case 52: {
+            const auto o1 = circumcentre(q(0), q(1), q(2));
+            const auto o2 = circumcentre(q(3), q(4), q(5));
+            if (!o1 || !o2)
+                return std::nullopt;
+            return fresh(circle_circle(*o1, dist(*o1, q(0)), *o2, dist(*o2, q(3))), no);
+        }
+        case 197:
+        case 198:
+        case 199: {
+            // Ratios given by integer values only.
+            if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0)
+                return std::nullopt;
+            const double k = static_cast<double>(lnum(r.ps[0])) / static_cast<double>(lnum(r.ps[1]));
+            if (r.kind == 197)
+                return q(0) + k * (q(1) - q(0));
+            if (r.kind == 198)
+                return q(0) + (k / (1 + k)) * (q(1) - q(0));
+            return q(0) + k * (q(2) - q(1));
+        }
+        case 470: {
+            char* end = nullptr;
+            const double degrees = std::strtod(r.rot.c_str(), &end);
+            if (end == r.rot.c_str())
+                return std::nullopt;
+            return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
+        }
+        default: return std::nullopt;
+        }
+    }
+};
+
+// Checks on the instance; none of them can tell about a line of no length.
+struct Tests {
+    const std::vector<P>& v;
+
+    P at(std::uint32_t i) const { return i < v.size() ? v[i] : P{NAN, NAN}; }
+    static bool proper(P u) { return norm(u) > 1e-6; }
+    static bool small(double x, double scale) { return std::abs(x) <= 1e-6 * (1 + scale); }
+
+    // Full angle from line ab to line cd, modulo a straight angle.
+    static double angle(P ab, P cd)
+    {
+        double t = std::atan2(cd.y, cd.x) - std::atan2(ab.y, ab.x);
+        t = std::fmod(t, M_PI);
+        return t < 0 ? t + M_PI : t;
+    }
+    static bool same_angle(double s, double t)
+    {
+        const double d = std::abs(s - t);
+        return d <= 1e-6 || std::abs(d - M_PI) <= 1e-6;
+    }
+    // (b - a) / (c - a) as a complex number.
+    static P shape(P a, P b, P c)
+    {
+        const P u = b - a, w = c - a;
+        const double n = dot(w, w);
+        return {dot(u, w) / n, cross(w, u) / n};
+    }
+
+    int holds(const Gdd_cond& f) const
+    {
+        const auto& p = f.p;
+        const P a = at(p[0]), b = at(p[1]), c = at(p[2]), d = at(p[3]);
+        const P e = at(p[4]), g = at(p[5]), h = at(p[6]), k = at(p[7]);
+        switch (f.type) {
+        case 148:
+            if (!proper(b - a) || !proper(c - a))
+                return -1;
+            return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
+        case 149:
+        case 150: {
+            if (!proper(b - a) || !proper(d - c))
+                return -1;
+            const P u = (1 / norm(b - a)) * (b - a), w = (1 / norm(d - c)) * (d - c);
+            return small(f.type == 149 ? cross(u, w) : dot(u, w), 0);
+        }
+        case 151: return dist(a, 0.5 * (b + c)) <= 1e-6 * (1 + norm(a));
+        case 152: {
+            // p1 the centre (0: none), p2 .. p5 the points.
+            std::vector<P> on;
+            for (std::size_t i = 1; i < 8; ++i)
+                if (p[i])
+                    on.push_back(at(p[i]));
+            if (p[0]) {
+                for (const P& x : on)
+                    if (!small(dist(a, x) - dist(a, on[0]), dist(a, on[0])))
+                        return 0;
+                return 1;
+            }
+            if (on.size() < 4)
+                return -1;
+            const auto o = circumcentre(on[0], on[1], on[2]);
+            if (!o)
+                return -1;
+            const double r = dist(*o, on[0]);
+            for (std::size_t i = 3; i < on.size(); ++i)
+                if (!small(dist(*o, on[i]) - r, r))
+                    return 0;
+            return 1;
+        }
+        case 153: return small(dist(a, b) - dist(c, d), dist(a, b));
+        case 154: {
+            if (!proper(b - a) || !proper(d - c) || !proper(g - e) || !proper(k - h))
+                return -1;
+            return same_angle(angle(b - a, d - c), angle(g - e, k - h));
+        }
+        case 155: {
+            const double l = dist(a, b) * dist(h, k), r = dist(c, d) * dist(e, g);
+            return small(l - r, l);
+        }
+        case 236:
+        case 237: {
+            if (!proper(b - a) || !proper(c - a) || !proper(e - d) || !proper(g - d))
+                return -1;
+            const P s1 = shape(a, b, c), s2 = shape(d, e, g);
+            const bool same = dist(s1, s2) <= 1e-6 * (1 + norm(s1));
+            const bool mirror = dist(s1, P{s2.x, -s2.y}) <= 1e-6 * (1 + norm(s1));
+            if (!same && !mirror)
+                return 0;
+            return f.type == 237 || small(dist(a, b) - dist(d, e), dist(a, b));
+        }
+        default: return -1;
+        }
+    }
+};
+
+}  // namespace
+
+std::optional<std::vector<Num_point>> numeric_instance(unsigned seed, int count)
+{
+    if (count < 1 || count >= kProPointCount)
+        return std::nullopt;
+    return Builder(seed, count).build();
+}
+
+int numeric_fact_holds(const Gdd_cond& fact, const std::vector<Num_point>& pts)
+{
+    for (std::uint32_t q : fact.p)
+        if (q >= pts.size())
+            return -1;
+    return Tests{pts}.holds(fact);
+}
+
+bool numerically_false(const Gdd_cond& fact, int count)
+{
+    for (unsigned seed : {20231u, 4711u}) {
+        const auto inst = numeric_instance(seed, count);
+        if (!inst || numeric_fact_holds(fact, *inst) != 0)
+            return false;
+    }
+    return true;
+}

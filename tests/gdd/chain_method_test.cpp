@@ -1,0 +1,136 @@
+// The database method: fixpoints alternating with auxiliary points, the
+// outcome texts, the result and the time it adds.
+
+#include "chain_fixture.h"
+#include "gdd/aux_points.h"
+#include "statement/semantics.h"
+
+namespace chaintest {
+namespace {
+
+using MethodTest = ChainTest;
+
+constexpr const char* kMidline = "POINT A B C;\nMIDPOINT D A B;\nMIDPOINT E A C;";
+
+bool ends_with(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+TEST_F(MethodTest, StatementWithoutConclusionRunsToTheFixpoint)
+{
+    read(kMidline, "NO.");
+    ASSERT_EQ(g_concl.type, kConclNone);
+    enter_hypotheses();
+    g_result = 7;
+    const int n = g_npoints;
+    out.clear();
+    run_gdd_method(concl_holds);
+    EXPECT_EQ(out.text(), "This statement has not conclusion.\r\n Fixpoint has been reached\r\n\r\n");
+    EXPECT_EQ(g_result, 7);
+    EXPECT_EQ(g_npoints, n);
+    EXPECT_TRUE(g_cond_queue.empty());
+    // The database is left saturated for the display commands.
+    EXPECT_TRUE(xpara(pt("D"), pt("E"), pt("B"), pt("C")));
+}
+
+TEST_F(MethodTest, ConclusionHoldingAtTheFixpointIsProvedWithoutAuxiliaryPoints)
+{
+    read(kMidline, "PARALLEL D E B C.");
+    enter_hypotheses();
+    const int n = g_npoints;
+    out.clear();
+    run_gdd_method(concl_holds);
+    EXPECT_EQ(g_result, 1);
+    EXPECT_EQ(g_npoints, n);
+    const std::string& text = out.text();
+    EXPECT_EQ(text.rfind("Problem Is True\r\n\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("The Machine Proof"), std::string::npos);
+    EXPECT_EQ(text.find("Beginning make auxillary points"), std::string::npos);
+    EXPECT_TRUE(ends_with(text, "\r\n"));
+    EXPECT_EQ(g_latex, 0);
+}
+
+TEST_F(MethodTest, ConclusionOutOfReachIsNotInTheDatabase)
+{
+    // False: the midline is not parallel to a side it meets.
+    read(kMidline, "PARALLEL D E A B.");
+    enter_hypotheses();
+    out.clear();
+    run_gdd_method(concl_holds);
+    EXPECT_EQ(g_result, 2);
+    const std::string& text = out.text();
+    EXPECT_EQ(text.rfind("Beginning make auxillary points\r\n", 0), 0u) << text;
+    EXPECT_TRUE(ends_with(text, "\r\nThe theorem is not in the database.\r\n\r\n")) << text;
+    EXPECT_FALSE(concl_holds());
+}
+
+TEST_F(MethodTest, ElapsedTimeIsAddedToTheProofTime)
+{
+    read(kMidline, "PARALLEL D E B C.");
+    enter_hypotheses();
+    std::uint32_t now = 1000;
+    set_prover_clock([&now] { return now += 7; });
+    g_time = 5;
+    run_gdd_method(concl_holds);
+    // The method reads the clock at its start and end: one step of 7 ms at
+    // least, and every clock reading in between counts.
+    EXPECT_GT(g_time, 5);
+    EXPECT_EQ((g_time - 5) % 7, 0);
+}
+
+TEST_F(MethodTest, AuxiliaryPointsAreAddedUntilNoneHelps)
+{
+    // False: OB is not perpendicular to AC. Pass after pass the search adds
+    // a point and the chaining goes on, until a pass adds nothing.
+    read("POINT A B C;\nCIRCUMCENTER O A B C;\nMIDPOINT M B C;", "PERPENDICULAR O B A C.");
+    enter_hypotheses();
+    const int n = g_npoints;
+    out.clear();
+    run_gdd_method(concl_holds);
+    EXPECT_EQ(g_result, 2);
+    EXPECT_EQ(g_gdd_npoints, n);
+    EXPECT_GT(g_npoints, n + 1);
+    std::size_t passes = 0;
+    for (std::size_t at = 0; (at = out.text().find("Beginning make auxillary points\r\n", at)) != std::string::npos; ++at)
+        ++passes;
+    // Each pass but the last added a point (one pass may add two).
+    EXPECT_GE(passes, 2u);
+    EXPECT_LE(passes - 1, static_cast<std::size_t>(g_npoints - n));
+    // Everything derived with the new points is still true in the figure.
+    for (unsigned seed : {5u, 6u}) {
+        const auto bad = ModelCheck(model(seed)).false_records();
+        EXPECT_TRUE(bad.empty()) << bad.front();
+    }
+}
+
+TEST_F(MethodTest, DatabaseMethodTestsTheConclusionThroughItsSemantics)
+{
+    read(kMidline, "PARALLEL D E B C.");
+    enter_hypotheses();
+    do_gdd();
+    EXPECT_EQ(g_result, 1);
+    EXPECT_NE(out.text().find("Problem Is True"), std::string::npos);
+}
+
+TEST_F(MethodTest, TimeOutLeavesTheMethodAtOnce)
+{
+    read("POINT A B C;\nCIRCUMCENTER O A B C;\nFOOT D A B C;\nFOOT E B A C;\nFOOT F C A B;\n"
+         "MIDPOINT M B C;\nMIDPOINT N A C;",
+         "PERPENDICULAR O M B C.");
+    enter_hypotheses();
+    std::uint32_t now = 0;
+    set_prover_clock([&now] { return ++now; });
+    g_tstart = 0;
+    g_timelimit = 20;
+    g_timing = 1;
+    g_result = 0;
+    out.clear();
+    EXPECT_THROW(run_gdd_method(concl_holds), TTIME);
+    g_timing = 0;
+    EXPECT_EQ(g_result, 0);
+    EXPECT_EQ(out.text().find("Problem Is True"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace chaintest

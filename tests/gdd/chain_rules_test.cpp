@@ -1,0 +1,400 @@
+// Deduction rules firing on small hand-built databases: hypothesis facts
+// entered through the adders, the queue run to its fixpoint by forward.
+
+#include <algorithm>
+
+#include "gdd/forward.h"
+#include "gdd_fixture.h"
+
+namespace gddtest {
+namespace {
+
+class RulesTest : public GddTest {
+protected:
+    // The records of a list with the given rule number.
+    template <class T>
+    static std::vector<T*> by_lemma(const Gdd_list<T>& list, int lemma)
+    {
+        std::vector<T*> v;
+        for (T* r : list)
+            if (r->lemma == lemma)
+                v.push_back(r);
+        return v;
+    }
+
+    // True when the chain holds a premise of that type with those points
+    // (first points; the rest 0).
+    static bool has_premise(Gdd_cond* c, std::int32_t type, std::vector<int> pts)
+    {
+        for (Gdd_cond* x : chain(c)) {
+            if (x->type != type)
+                continue;
+            bool same = true;
+            for (std::size_t i = 0; i < 8; ++i)
+                same = same && static_cast<int>(x->p[i]) == (i < pts.size() ? pts[i] : 0);
+            if (same)
+                return true;
+        }
+        return false;
+    }
+};
+
+// ---- parallels, perpendiculars, midpoints ------------------------------------------------
+
+TEST_F(RulesTest, MidlineOfATriangleIsParallelToTheBase)
+{
+    add_mid(0, D, A, B);
+    add_line(0, D, A, B);
+    add_mid(0, E, A, C);
+    add_line(0, E, A, C);
+    forward();
+    EXPECT_TRUE(xpara(D, E, B, C));
+    const auto classes = by_lemma(g_pn_list, 20);
+    ASSERT_FALSE(classes.empty());
+    // The rule's premises: the two midpoints.
+    EXPECT_TRUE(has_premise(classes[0]->reasons, 151, {E, A, C}));
+    EXPECT_TRUE(has_premise(classes[0]->reasons, 151, {D, A, B}));
+    // Equal halves of each side.
+    EXPECT_TRUE(xcong(D, A, D, B));
+    EXPECT_TRUE(xcong(E, A, E, C));
+    EXPECT_FALSE(xpara(D, E, A, B));
+}
+
+TEST_F(RulesTest, CommonMidpointOfTwoSegmentsMakesAParallelogram)
+{
+    add_mid(0, M, A, C);
+    add_line(0, M, A, C);
+    add_mid(0, M, B, D);
+    add_line(0, M, B, D);
+    forward();
+    EXPECT_TRUE(xpara(A, B, C, D));
+    EXPECT_TRUE(xpara(A, D, B, C));
+    EXPECT_FALSE(by_lemma(g_pn_list, 36).empty());
+    // Opposite sides of the parallelogram come out equal.
+    EXPECT_TRUE(xcong(A, B, C, D));
+    EXPECT_TRUE(xcong(A, D, B, C));
+}
+
+TEST_F(RulesTest, TwoPerpendicularsToOneLineAreParallelWithThePairsAsReasons)
+{
+    add_tline(0, A, B, C, D);
+    add_tline(0, A, B, E, F);
+    const auto pairs = live_records(g_tn_list);
+    ASSERT_EQ(pairs.size(), 2u);
+    forward();
+    EXPECT_TRUE(xpara(C, D, E, F));
+    const auto classes = by_lemma(g_pn_list, 4);
+    ASSERT_EQ(classes.size(), 1u);
+    std::vector<void*> named;
+    for (Gdd_cond* c : chain(classes[0]->reasons)) {
+        EXPECT_EQ(c->type, 150);
+        named.push_back(c->obj);
+    }
+    EXPECT_EQ(named, (std::vector<void*>{pairs[1], pairs[0]}));
+}
+
+TEST_F(RulesTest, PerpendicularCarriesOverToEveryLineOfAParallelClass)
+{
+    add_pline(0, A, B, C, D);
+    add_pline(0, A, B, E, F);
+    add_tline(0, C, D, G, H);
+    forward();
+    EXPECT_TRUE(xperp(A, B, G, H));
+    EXPECT_TRUE(xperp(E, F, G, H));
+    EXPECT_FALSE(by_lemma(g_tn_list, 3).empty());
+}
+
+TEST_F(RulesTest, TwoPerpendicularPairsGiveFourConcyclicPoints)
+{
+    // Right angles at C and at D over EF.
+    add_tline(0, C, E, C, F);
+    add_tline(0, D, E, D, F);
+    forward();
+    EXPECT_TRUE(xcir_4p(0, C, D, E, F));
+}
+
+TEST_F(RulesTest, ParallelLinesCutByTwoLinesThroughOnePointGiveTrapezoidRatios)
+{
+    // AB parallel to CD; lines AC and BD meet at O.
+    add_line(0, O, A, C);
+    add_line(0, O, B, D);
+    add_pline(0, A, B, C, D);
+    forward();
+    EXPECT_TRUE(xratio(O, A, O, C, O, B, O, D));
+    EXPECT_TRUE(xratio(O, A, O, C, A, B, C, D));
+    for (const Gdd_ra* R : by_lemma(g_ra_list, 73))
+        EXPECT_EQ(R->o, 1);
+    // Alternate angles at the transversal AC.
+    EXPECT_TRUE(xacong_ln(fd_ln(A, B), fd_ln(A, C), fd_ln(C, D), fd_ln(A, C)));
+}
+
+TEST_F(RulesTest, TrapezoidMidlineOnlyInTheFullAngleMethod)
+{
+    // m, n the midpoints of the legs AD and BC of the trapezoid ABCD, AB
+    // parallel to DC (so a = A, b = D, a' = B, b' = C: AA' = AB, BB' = DC).
+    add_pline(0, A, B, D, C);
+    add_mid(0, M, A, D);
+    add_mid(0, N, B, C);
+    Gdd_mid* md = g_mid_list.last;
+    clear_queue();
+    search_md(md);
+    EXPECT_FALSE(xpara(M, N, A, B));
+    g_fa_stage = 1;
+    search_md(md);
+    EXPECT_TRUE(xpara(M, N, A, B));
+}
+
+// ---- circles ------------------------------------------------------------------------------
+
+TEST_F(RulesTest, DiameterMakesTheCentreAMidpointAndRightAnglesOnTheCircle)
+{
+    add_line(0, O, A, B);
+    add_cir3(0, O, A, B, K);
+    forward();
+    EXPECT_TRUE(xmid(O, A, B));
+    EXPECT_TRUE(xperp(A, K, B, K));
+    EXPECT_FALSE(by_lemma(g_mid_list, 54).empty());
+    EXPECT_FALSE(by_lemma(g_tn_list, 53).empty());
+}
+
+TEST_F(RulesTest, CommonChordIsPerpendicularToTheLineOfCentres)
+{
+    add_cir2(0, O, P, J);
+    add_cir2(0, N, P, J);
+    forward();
+    EXPECT_TRUE(xperp(P, J, O, N));
+    EXPECT_FALSE(by_lemma(g_tn_list, 30).empty());
+}
+
+TEST_F(RulesTest, InscribedAnglesOverOneChordAreEqual)
+{
+    add_cir4(0, 0, A, B, C, D);
+    forward();
+    EXPECT_TRUE(xacong(A, C, B, A, D, B));
+    EXPECT_FALSE(by_lemma(g_ea_list, 41).empty());
+}
+
+TEST_F(RulesTest, RadiiMakeIsoscelesTrianglesAndAreCongruent)
+{
+    add_cir3(0, O, A, B, C);
+    forward();
+    EXPECT_TRUE(xacong(O, A, B, A, B, O));
+    EXPECT_TRUE(xcong(O, A, O, C));
+    EXPECT_TRUE(xcong(O, B, O, C));
+}
+
+TEST_F(RulesTest, TangentChordAngleEqualsTheInscribedAngle)
+{
+    add_cir3(0, O, A, B, C);
+    add_tline(0, L, A, A, O);
+    forward();
+    // [TA, AB] = [AC, CB].
+    EXPECT_TRUE(xacong(L, A, B, A, C, B));
+}
+
+// ---- congruent segments and triangles -------------------------------------------------------
+
+TEST_F(RulesTest, EqualSegmentsFromOnePointOnALineMakeItTheMidpoint)
+{
+    add_line(0, P, A, B);
+    add_cong(0, 0, P, A, P, B);
+    forward();
+    EXPECT_TRUE(xmid(P, A, B));
+    EXPECT_FALSE(xcir_2p(P, A, B));
+}
+
+TEST_F(RulesTest, EqualSegmentsFromOnePointOffALineMakeItACentre)
+{
+    add_cong(0, 0, P, A, P, C);
+    forward();
+    EXPECT_TRUE(xcir_2p(P, A, C));
+    EXPECT_FALSE(xmid(P, A, C));
+}
+
+TEST_F(RulesTest, SimilarTrianglesWithACongruentSideAreCongruentAndGiveNoRatios)
+{
+    g_tri_mode = 0;
+    add_stri(0, 1, A, B, C, D, E, F);
+    add_cong(0, 0, A, B, D, E);
+    forward();
+    EXPECT_TRUE(xcon(A, B, C, D, E, F));
+    EXPECT_TRUE(xcong(A, C, D, F));
+    EXPECT_TRUE(xcong(B, C, E, F));
+    EXPECT_TRUE(by_lemma(g_ra_list, 77).empty());
+}
+
+TEST_F(RulesTest, SimilarTrianglesGiveProportionalSides)
+{
+    g_tri_mode = 0;
+    add_stri(0, 1, A, B, C, D, E, F);
+    forward();
+    EXPECT_FALSE(xcon(A, B, C, D, E, F));
+    EXPECT_EQ(by_lemma(g_ra_list, 77).size(), 3u);
+    EXPECT_TRUE(xratio(A, B, A, C, D, E, D, F));
+    EXPECT_TRUE(xratio(A, B, B, C, D, E, E, F));
+    EXPECT_TRUE(xratio(A, C, B, C, D, F, E, F));
+}
+
+TEST_F(RulesTest, CongruentTrianglesAndPlainRatiosStartNoRule)
+{
+    g_tri_mode = 1;
+    add_stri(0, 1, A, B, C, D, E, F);
+    Gdd_tri* S = g_ct_list.last;
+    Gdd_ra* R = add_ra(0, 0, A, B, C, D, E, F, G, H);
+    clear_queue();
+    const auto sizes = [] {
+        return std::vector<std::size_t>{g_ln_list.size(), g_pn_list.size(), g_cg_list.size(), g_ra_list.size(),
+                                        g_st_list.size(), g_ct_list.size(), g_ea_list.size()};
+    };
+    const auto before = sizes();
+    search_ct(S);
+    search_ra(R);
+    EXPECT_EQ(sizes(), before);
+    EXPECT_TRUE(g_cond_queue.empty());
+}
+
+TEST_F(RulesTest, MirrorImagesInASharedSideCountAsOneTriangle)
+{
+    // C and D mirror images in AB: CD perpendicular to AB, or equidistant
+    // from A.
+    add_tline(0, C, D, A, B);
+    EXPECT_TRUE(same_tri(A, B, C, A, B, D));
+    EXPECT_TRUE(same_tri(A, B, C, B, A, C));  // the same vertices
+    EXPECT_FALSE(same_tri(A, B, E, A, B, F));
+    add_cir2(0, A, E, F);
+    EXPECT_TRUE(same_tri(A, B, E, A, B, F));
+    EXPECT_FALSE(same_tri(A, B, E, B, A, F));  // corresponding vertices differ
+    EXPECT_EQ(tri_idx(B, A, B, C), 2);
+    EXPECT_EQ(tri_idx(D, A, B, C), 0);
+}
+
+TEST_F(RulesTest, TwoEqualAnglesMakeSimilarTriangles)
+{
+    // Triangles PAB and QCD with [PA, PB] = [QC, QD] and [AP, AB] = [CQ, CD].
+    add_ae_pt(0, A, P, B, C, J, D);
+    add_ae_pt(0, P, A, B, J, C, D);
+    forward();
+    EXPECT_TRUE(xsim(P, A, B, J, C, D));
+    // The third angles are equal too.
+    EXPECT_TRUE(xacong(P, B, A, J, D, C));
+}
+
+// ---- equal angles -------------------------------------------------------------------------
+
+TEST_F(RulesTest, EqualInscribedAnglesMakeFourPointsConcyclic)
+{
+    add_ae_pt(0, A, P, B, A, J, B);
+    forward();
+    EXPECT_TRUE(xcir_4p(0, A, B, P, J));
+}
+
+TEST_F(RulesTest, AngleBisectorDividesTheOppositeSideInTheRatioOfTheSides)
+{
+    add_line(0, A, M, B);
+    add_ae_pt(0, A, P, M, M, P, B);
+    forward();
+    EXPECT_TRUE(xratio(P, A, P, B, M, A, M, B));
+}
+
+TEST_F(RulesTest, EqualBaseAnglesMakeAnIsoscelesTriangle)
+{
+    // [XP, PQ] = [PQ, QX]: XP = XQ (rule 23).
+    add_ae_pt(0, K, P, J, P, J, K);
+    forward();
+    EXPECT_TRUE(xcir_2p(K, P, J));
+}
+
+// ---- the steps of an empty queue -----------------------------------------------------------
+
+TEST_F(RulesTest, RatioWithACongruentPairBecomesACongruence)
+{
+    Gdd_ra* R = add_ra(0, 0, A, B, C, D, E, F, G, H);
+    forward();
+    add_cong(0, 0, A, B, C, D);
+    forward();
+    EXPECT_EQ(R->state, kDead);
+    EXPECT_TRUE(xcong(E, F, G, H));
+    EXPECT_FALSE(by_lemma(g_cg_list, 71).empty());
+}
+
+TEST_F(RulesTest, AngleRecordWithParallelSidesBecomesAParallel)
+{
+    Gdd_line* l1 = fadd_ln(A, B);
+    Gdd_line* l2 = fadd_ln(C, D);
+    Gdd_line* l3 = fadd_ln(E, F);
+    Gdd_line* l4 = fadd_ln(G, H);
+    add_ea_ln(0, l1, l2, l3, l4);
+    forward();
+    EXPECT_FALSE(xpara(C, D, G, H));
+    add_pline(0, A, B, E, F);
+    clear_queue();
+    // [AB, CD] = [EF, GH] with AB parallel to EF: CD parallel to GH (10),
+    // the record staying.
+    ea_deg_all();
+    EXPECT_TRUE(xpara(C, D, G, H));
+    const auto classes = by_lemma(g_pn_list, 10);
+    ASSERT_EQ(classes.size(), 1u);
+    EXPECT_TRUE(has_premise(classes[0]->reasons, 154, {A, B, C, D, E, F, G, H}));
+    EXPECT_TRUE(has_premise(classes[0]->reasons, 149, {A, B, E, F}));
+    EXPECT_EQ(g_ea_list.first->state, kLive);
+    EXPECT_TRUE(g_co_db == nullptr);
+}
+
+// ---- the chaining itself --------------------------------------------------------------------
+
+TEST_F(RulesTest, FixpointIsStable)
+{
+    add_cir3(0, O, A, B, C);
+    add_mid(0, M, A, B);
+    add_line(0, M, A, B);
+    add_tline(0, D, A, B, C);
+    forward();
+    EXPECT_TRUE(g_cond_queue.empty());
+    const std::vector<std::size_t> sizes{g_ln_list.size(), g_pn_list.size(), g_tn_list.size(), g_cir_list.size(),
+                                         g_mid_list.size(), g_ea_list.size(), g_cg_list.size(), g_ra_list.size()};
+    forward();
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{g_ln_list.size(), g_pn_list.size(), g_tn_list.size(),
+                                               g_cir_list.size(), g_mid_list.size(), g_ea_list.size(),
+                                               g_cg_list.size(), g_ra_list.size()}));
+    // Every record that survived was processed.
+    for (const Gdd_cir* c : g_cir_list)
+        EXPECT_NE(c->state, kNew);
+    for (const Gdd_ea* e : g_ea_list)
+        EXPECT_NE(e->state, kNew);
+}
+
+TEST_F(RulesTest, ConditionOfADeadRecordIsSkipped)
+{
+    add_pline(0, A, B, C, D);
+    Gdd_pline* P = g_pn_list.last;
+    kill_rec(P);
+    forward();
+    EXPECT_EQ(P->state, kDead);
+    // The class's search would have made equal angles with transversals.
+    EXPECT_TRUE(g_ea_list.empty());
+}
+
+TEST_F(RulesTest, ConditionOfAnUnknownTypeIsReported)
+{
+    add_line(0, A, B, C);
+    queue_cond(999, g_ln_list.first);
+    forward();
+    EXPECT_EQ(g_abort, 1);
+    EXPECT_NE(out.text().find("forward: wrong type of predicates"), std::string::npos);
+}
+
+TEST_F(RulesTest, TimeLimitEndsTheChainingInside)
+{
+    add_cir4(0, 0, A, B, C, D);
+    add_cir4(0, O, E, F, G, H);
+    std::uint32_t now = 0;
+    set_prover_clock([&now] { return now += 10; });
+    g_tstart = 0;
+    g_timelimit = 50;
+    g_timing = 1;
+    EXPECT_THROW(forward(), TTIME);
+    g_timing = 0;
+}
+
+}  // namespace
+}  // namespace gddtest
