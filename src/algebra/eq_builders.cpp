@@ -38,6 +38,27 @@ void push_in_order(xterm* p, xterm* q)
     }
 }
 
+// The point whose coordinate v is; 0 for any other variable.
+int point_of(const var_rec* v)
+{
+    if (v->type != kVarCoord && v->type != kVarU)
+        return 0;
+    const int k = v->a[0];
+    return k == 1 ? 2 : k / 2 + 2;
+}
+
+// The remainder of two curves through the constructed point must still speak
+// of that point; otherwise the curves do not meet in one point (parallel
+// lines) and the remainder would only tie the earlier points together.
+bool meets(const xterm* rem, const xterm* pivot)
+{
+    if (pzerop(rem))
+        return false;
+    if (pconstp(rem) || pconstp(pivot))
+        return !pconstp(rem);
+    return point_of(rem->var) != 0 && point_of(rem->var) == point_of(pivot->var);
+}
+
 // Does the initial of p vanish on the hypotheses listed so far?
 bool initial_vanishes(const xterm* p)
 {
@@ -92,7 +113,7 @@ void eq_ll(const xterm* p0, const xterm* q0)
         pivot = cp_poly(a);
         rem = prem(cp_poly(b), a);
     }
-    if (pzerop(rem)) {
+    if (!meets(rem, pivot)) {
         put_p(rem);
         put_p(pivot);
         gerror("eq_ll: two intersection lines are parallel\n");
@@ -114,7 +135,7 @@ void eq_lq(const xterm* p0, const xterm* q0)
         return;
     }
     xterm* rem = prem(cp_poly(q0), p0);
-    if (pzerop(rem)) {
+    if (!meets(rem, p0)) {
         put_p(rem);
         gerror("eq_lq: two intersection lines are parallel\n");
         return;
@@ -136,7 +157,7 @@ void eq_lq1(const xterm* p0, const xterm* q0, int k)
     if (by_y)
         p = preductum(p);
     xterm* rem = prem(cp_poly(q0), p);
-    if (pzerop(rem)) {
+    if (!meets(rem, p0)) {
         put_p(rem);
         put_p(p);
         gerror("eq_lq: two intersection lines are parallel\n");

@@ -1,0 +1,149 @@
+// Wu's hypothesis list builders and the algebraic form of the constructions.
+
+#include <string>
+
+#include "algebra/eq_builders.h"
+#include "algebra/equations.h"
+#include "algebra/plist.h"
+#include "algebra/relations.h"
+#include "poly_test_util.h"
+#include "prove_fixture.h"
+#include "statement/semantics.h"
+
+namespace {
+
+using EqBuildersTest = AlgebraProveTest;
+
+std::string text_of(const xterm* p) { return poly_text(p, 0); }
+
+void build_all()
+{
+    do_cons_from(cgeo::kFacts, 1);
+    do_cons_from(cgeo::kPolys, 1);
+}
+
+TEST_F(EqBuildersTest, CoincidingOrParallelLinesAreReportedAndAddNothing)
+{
+    read_stm("POINT A B C D;\nMIDPOINT M A B;", "NO.", kMethodWu);
+    build_all();
+    do_cons_from(cgeo::kHypList, 1);
+    const int before = plist_length(g_hyps);
+    ASSERT_GT(before, 0);
+    const int X = 5;  // M's coordinates, as if M were also on two lines
+    // Through A parallel to CD, then the same line again or the parallel through B.
+    for (int through : {1, 2}) {
+        SCOPED_TRACE(through);
+        g_abort = 0;
+        clear_output();
+        const PolyPtr p(poly_para(X, 1, 3, 4)), q(poly_para(X, through, 3, 4));
+        eq_ll(p.get(), q.get());
+        EXPECT_EQ(g_abort, 1);
+        EXPECT_EQ(out(), "\r\n Sytax error: \r\neq_ll: two intersection lines are parallel\n\r\n\r\n");
+        EXPECT_EQ(plist_length(g_hyps), before);
+    }
+}
+
+TEST_F(EqBuildersTest, ParallelIntersectionStopsTheProof)
+{
+    read_stm("POINT A B C D;\nINTERSECTION_PP X A B C D B C;", "COLLINEAR X A B.", kMethodWu);
+    EXPECT_EQ(prove(), ProveEnd::Aborted);
+    EXPECT_NE(proof_text().find("eq_ll: two intersection lines are parallel"), std::string::npos) << proof_text();
+    EXPECT_NE(g_result, 1);
+}
+
+TEST_F(EqBuildersTest, KnownCommonPointIsDividedOut)
+{
+    // The line CD meets the circle about A through C in C and X.
+    read_stm("POINT A B C D;\nINTERSECTION_LC X C D A C;", "NO.", kMethodWu);
+    build_all();
+    clear_output();
+    do_cons(cgeo::kHypList, 5);
+    ASSERT_EQ(plist_length(g_hyps), 2);
+    // Pivot (the line) first, then the remainder, linear once C's root is gone.
+    EXPECT_EQ(g_hyps->deg, 1);
+    EXPECT_EQ(g_hyps->next->deg, 2);
+    EXPECT_EQ(ldeg(g_hyps->next->coef), 1) << text_of(g_hyps->next->coef);
+    EXPECT_EQ(out(), "");  // the line passes through C itself: no search
+}
+
+TEST_F(EqBuildersTest, CommonPointSearchedInTheDatabase)
+{
+    const struct {
+        const char* hyps;
+        const char* shown;
+        int remainder_degree;
+    } cases[] = {
+        // D lies on the circle about A through B and on the line CD.
+        {"POINT A B C;\nON_CIRCLE D A B;\nINTERSECTION_LC X C D A B;", "\r\n xn=D", 1},
+        // No known point: the point's own name, and the full quadratic.
+        {"POINT A B C D;\nINTERSECTION_LC X C D A B;", "\r\n xn=X", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hyps);
+        prover_reset();
+        read_stm(c.hyps, "NO.", kMethodWu);
+        build_all();
+        const int X = pt("X");
+        for (int i = 1; i < X; ++i)
+            do_cons(cgeo::kHypList, i);
+        put_dts(g_hyps);
+        g_hyps = nullptr;
+        clear_output();
+        do_cons(cgeo::kHypList, X);
+        EXPECT_EQ(out(), c.shown);
+        ASSERT_EQ(plist_length(g_hyps), 2);
+        EXPECT_EQ(ldeg(g_hyps->next->coef), c.remainder_degree) << text_of(g_hyps->next->coef);
+        free_eqs();
+    }
+}
+
+TEST_F(EqBuildersTest, InitialVanishingOnTheHypotheses)
+{
+    read_stm("POINT A B C D;", "NO.", kMethodWu);
+    // With y_C = 0 among the hypotheses, y_C x_D + ... has a vanishing initial.
+    plist_push(g_hyps, polytest::P("x3"), 0);
+    const PolyPtr p(polytest::P("x3x5+x4-x2"));
+    eq_on_pt(p.get());
+    ASSERT_EQ(plist_length(g_hyps), 2);
+    EXPECT_EQ(text_of(g_hyps->coef), "x4-x2");
+    // Where the initial does not vanish the polynomial itself goes in.
+    const PolyPtr q(polytest::P("x2x5+x4"));
+    eq_on_pt(q.get());
+    EXPECT_EQ(text_of(g_hyps->coef), "x2x5+x4");
+    EXPECT_EQ(g_hyps->deg, 0);
+    // A polynomial that is 0 says nothing.
+    const PolyPtr zero(get_num());
+    eq_on_pt(zero.get());
+    EXPECT_EQ(plist_length(g_hyps), 3);
+}
+
+TEST_F(EqBuildersTest, AlgebraicFormLines)
+{
+    const struct {
+        const char* hyps;
+        int method;
+        const char* point;
+        const char* form;
+    } cases[] = {
+        {"POINT A B C;\nON_LINE D A C;", kMethodWu, "D", "COLL D A C:    x2x5-x3x4=0\r\n"},
+        {"POINT A B C;\nON_LINE D A C;", kMethodGroebner, "D",
+         "COLL D A C:    x4-r_{o4}u2=0\r\nx5-r_{o4}u3=0\r\n"},
+        {"POINT A B C;\nMIDPOINT M A C;", kMethodWu, "M", "MIDPOINT M A C:  -2x4+x2 = 0, -2x5+x3=0\r\n"},
+        {"POINT A B C;\nFOOT D C A B;", kMethodWu, "D", "COLL  D A B:     x1x5=0\r\nPERP  D C A B:  -x1x4+x1x2=0\r\n"},
+        {"POINT A B C;\nON_BLINE D A C;", kMethodWu, "D", "CONG D A D C:  2x3x5+2x2x4-x3^{2}-x2^{2}=0\r\n"},
+        {"POINT A B;", kMethodWu, "B", ""},
+        {"POINT A B C;\nCOLLINEAR A B C;", kMethodWu, "x", "COLL A B C:  x1x3=0\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hyps);
+        prover_reset();
+        read_stm(c.hyps, "NO.", c.method);
+        build_all();
+        clear_output();
+        do_cons(cgeo::kAlgebraic, pt(c.point));
+        EXPECT_EQ(out(), c.form);
+        free_eqs();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// Wu's method: the built-in examples it proves (against golden proof texts),
+// false variants that it must not prove, its verdicts and edge cases, and
+// the time limit.
+
+#include <string>
+
+#include "algebra/equations.h"
+#include "algebra/plist.h"
+#include "algebra/wu.h"
+#include "golden.h"
+#include "prove_fixture.h"
+
+namespace {
+
+using WuTest = AlgebraProveTest;
+
+// Examples Wu's method proves within the tests' time.
+constexpr struct {
+    int id;
+    const char* golden;
+} kProvedExamples[] = {
+    {315, "wu_parallelogram.txt"}, {316, "wu_orthocenter.txt"}, {317, "wu_simson.txt"},
+    {337, "wu_square.txt"},        {319, "wu_pappus.txt"},
+};
+
+TEST_F(WuTest, ProvesTheBuiltInExamples)
+{
+    for (const auto& ex : kProvedExamples) {
+        SCOPED_TRACE(ex.golden);
+        prover_reset();
+        set_method_entry(kMethodWu, {prove_wu, {}});
+        load(ex.id, kMethodWu);
+        EXPECT_EQ(prove(), ProveEnd::Ran);
+        EXPECT_EQ(g_result, 1);
+        EXPECT_GT(g_maxterm, 0);
+        const ProveStatus status = prove_status();
+        EXPECT_EQ(status.method, "Wu's method");
+        EXPECT_EQ(status.result, "Problem Is True");
+        golden::expect_matches(ex.golden, proof_text());
+    }
+}
+
+// True theorems with one point of the conclusion changed.
+constexpr struct {
+    int example;
+    int kind;
+    const char* points[8];
+} kFalseVariants[] = {
+    {315, 151, {"O", "A", "B"}},                 // O is the midpoint of AC, not of AB
+    {316, 150, {"A", "B", "C", "E"}},            // AB is not perpendicular to CE
+    {317, 148, {"E", "F", "D"}},                 // the feet are collinear, D is not on their line
+    {337, 150, {"F", "H", "A", "B"}},
+    {319, 148, {"R", "P", "G"}},
+};
+
+TEST_F(WuTest, FalseVariantsAreNotProved)
+{
+    for (int method : {kMethodWu, kMethodGroebner}) {
+        for (const auto& v : kFalseVariants) {
+            SCOPED_TRACE(v.example);
+            prover_reset();
+            set_method_entry(kMethodWu, {prove_wu, {}});
+            set_method_entry(kMethodGroebner, {prove_groebner, {}});
+            load(v.example, method);
+            g_concl.type = v.kind;
+            for (std::size_t k = 0; k < 8; ++k)
+                g_concl.p[k] = v.points[k] ? static_cast<std::uint32_t>(pt(v.points[k])) : 0;
+            EXPECT_EQ(prove(), ProveEnd::Ran) << proof_text();
+            EXPECT_NE(g_result, 1) << proof_text();
+            EXPECT_TRUE(proof_text().ends_with("Problem Is False")) << proof_text();
+        }
+    }
+}
+
+TEST_F(WuTest, HypothesisPredicatesOnFreePoints)
+{
+    for (int method : {kMethodWu, kMethodGroebner}) {
+        SCOPED_TRACE(method);
+        read_stm("POINT A B C;\nCOLLINEAR A B C;", "PERPENDICULAR A B A C.", method);
+        prove();
+        EXPECT_NE(g_result, 1) << proof_text();
+        read_stm("POINT A B C;\nCOLLINEAR A B C;", "COLLINEAR A C B.", method);
+        prove();
+        EXPECT_EQ(g_result, 1) << proof_text();
+    }
+}
+
+TEST_F(WuTest, ConclusionSettledByTheLinearHypotheses)
+{
+    read_stm("POINT A B;\nMIDPOINT M A B;", "MIDPOINT M B A.", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, 1);
+    EXPECT_TRUE(proof_text().ends_with("Successive pseudo remainder of CONC wrt to TS \r\nIndex: (0,0,0) \r\n"
+                                       "\r\nProblem Is True"))
+        << proof_text();
+}
+
+TEST_F(WuTest, VectorEquationNeedsBothComponents)
+{
+    const char* parallelogram = "POINT A B C;\nINTERSECTION_PP D A B C C A B;";
+    read_stm(parallelogram, "(VEC A D) = (VEC B C).", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, 1) << proof_text();
+    // The other diagonal direction is wrong in both components.
+    read_stm(parallelogram, "(VEC A D) = (VEC C B).", kMethodWu);
+    prove();
+    EXPECT_NE(g_result, 1) << proof_text();
+}
+
+TEST_F(WuTest, ReducibleCircleIntersections)
+{
+    // Kind 126 is always reducible; the verdict says so instead of "false".
+    read_stm("POINT A B C D E;\nINTERSECTION_LR X A B C D E;", "PERPENDICULAR X A X C.", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, -1);
+    EXPECT_TRUE(proof_text().ends_with("This statement is reducible. \r\nStatement is not proved")) << proof_text();
+    EXPECT_TRUE(reducible_p());
+    // Two circles through one known common point are not: their second
+    // meeting point is found, and the common chord is perpendicular to the
+    // line of the centres.
+    read_stm("POINT A B C;\nINTERSECTION_CC X B A C A;", "PERPENDICULAR X A B C.", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, 1) << proof_text();
+    read_stm("POINT A B C;\nINTERSECTION_CC X B A C A;", "PERPENDICULAR X B B C.", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, -1);
+    EXPECT_FALSE(reducible_p());
+    EXPECT_TRUE(proof_text().ends_with("Problem Is False")) << proof_text();
+}
+
+}  // namespace
