@@ -44,6 +44,11 @@ PredicateForm hyp_predicate_form(int kind);
 // "KEYWORD p1 p2 ..." of a hypothesis predicate record, as the reader takes it.
 std::string predicate_record_line(int no);
 
+// The CIRCLE line a record belongs to as one of its points or as the centre
+// the reader made for it; "" when none. *first tells whether the record is
+// the point the line is printed at.
+std::string circle_line_of(int no, bool* first = nullptr);
+
 // "name name ..." of the first n arguments of record no, each preceded by a blank.
 std::string arg_names(int no, int n);
 

@@ -103,26 +103,31 @@ std::string rotation_head(int no)
     return fill("NROTATE %s %s %s %s ", {r.name, pt_name(arg(no, 1)), pt_name(arg(no, 2)), r.rot});
 }
 
-// The CIRCLE line of the circle a kind-1 record belongs to, printed at its
-// first point; "" at the others (they are on the same line).
-std::string circle_line(int no)
+}  // namespace
+
+std::string circle_line_of(int no, bool* first)
 {
     for (const auto& f : g_parse_facts) {
         if (f.kind != ParseFact::Kind::Circle || f.pts.empty())
             continue;
-        if (std::find(f.pts.begin(), f.pts.end(), no) == f.pts.end())
+        const bool centre = f.p[0] == no;
+        if (!centre && std::find(f.pts.begin(), f.pts.end(), no) == f.pts.end())
             continue;
-        if (f.pts.front() != no)
-            return "";
+        // The line is written at the circle's first point; its centre, made
+        // by the reader for Wu's and the Groebner method, is part of it.
+        if (first)
+            *first = !centre && f.pts.front() == no;
         std::string out(word(sid::kCircle));
         for (int p : f.pts)
-            out += " " + pt_name(p);
+            if (kind_of(p) == 0 || kind_of(p) == 1)
+                out += " " + pt_name(p);
+        for (int p : f.pts)
+            if (kind_of(p) == 14)
+                out += " " + pt_name(p);
         return out + ";\r\n";
     }
-    return " ;\r\n";
+    return "";
 }
-
-}  // namespace
 
 std::string predicate_record_line(int no)
 {
@@ -149,8 +154,14 @@ std::string cons_statement_text(int no)
         return std::string(word(sid::kConstant)) + " " + poly_or_empty(r.ps[0], 0) + ";\r\n";
     case 470:
         return rotation_head(no) + ";\r\n";
-    case 1:
-        return circle_line(no);
+    case 0: case 1: case 14: case 62: {
+        // The points (and the centre) of a CIRCLE line.
+        bool first = false;
+        const std::string circle = circle_line_of(no, &first);
+        if (!circle.empty())
+            return first ? circle : "";
+        break;
+    }
     default:
         break;
     }

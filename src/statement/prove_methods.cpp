@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "statement/cons_internal.h"
 #include "statement/keywords.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
@@ -41,6 +42,34 @@ bool gdd_interprets(const Pro_point& r)
     }
 }
 
+// Constructions with coordinate equations (free points and the defining
+// points of a CIRCLE line need none). The records the reader makes for
+// CIRCLE lines beyond three points and for the rewritten intersections have
+// none, nor have HARMONIC and SIM_TRIANGLE.
+bool algebra_interprets(const Pro_point& r)
+{
+    if (r.hyp_predicate)
+        return true;
+    switch (r.kind) {
+    case 0: case 11: case 99: case 101: case 197: case 198: case 199: case 357: case 470:
+        return true;
+    default:
+        return r.kind >= 102 && r.kind <= 133 && r.kind != 108;
+    }
+}
+
+// The record's statement line, or its name and kind where the kind has none.
+std::string record_line(int i)
+{
+    if (std::string circle = cons::circle_line_of(i); !circle.empty())
+        return circle;
+    const std::string line = cons_statement_text(i);
+    if (line != " ;\r\n")
+        return line;
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+    return fmt("%s (kind %d);\r\n", r.name.c_str(), static_cast<int>(r.kind));
+}
+
 // Conclusions the database can hold (or none: the database is only built).
 bool gdd_tests(int kind)
 {
@@ -74,13 +103,19 @@ std::string method_refusal(int method)
     const std::string name(method_name(method));
     if (!method_built(method))
         return "\r\n" + (name.empty() ? fmt("Method %d", method) : name) + " is not built yet.\r\n";
-    if (method != kMethodDatabase)
+    bool (*interprets)(const Pro_point&) = nullptr;
+    if (method == kMethodDatabase) {
+        if (!gdd_tests(g_concl.type))
+            return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
+        interprets = gdd_interprets;
+    } else if (method == kMethodWu || method == kMethodGroebner) {
+        interprets = algebra_interprets;
+    } else {
         return "";
-    if (!gdd_tests(g_concl.type))
-        return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
+    }
     for (int i = 1; i <= g_npoints; ++i) {
-        if (!gdd_interprets(g_pro_points[static_cast<std::size_t>(i)]))
-            return "\r\n" + name + " cannot use the hypothesis\r\n" + cons_statement_text(i);
+        if (!interprets(g_pro_points[static_cast<std::size_t>(i)]))
+            return "\r\n" + name + " cannot use the hypothesis\r\n" + record_line(i);
     }
     return "";
 }

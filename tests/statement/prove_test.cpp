@@ -8,6 +8,7 @@
 #include "gdd/gdd.h"
 #include "statement/examples.h"
 #include "statement/parse_facts.h"
+#include "statement/statement_forms.h"
 #include "statement/table_dump.h"
 #include "sem_fixture.h"
 
@@ -372,6 +373,47 @@ TEST_F(ProveTest, FreePointsFirstRenumbersTheReadersFacts)
     EXPECT_EQ(pt_name(2), "B");
     EXPECT_EQ(pt_name(3), "R");
     EXPECT_EQ(g_parse_facts.back().pts, (std::vector<int>{3, 4, 5}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProveTest, WuAndGroebnerRefuseRecordsWithoutEquations)
+{
+    for (int m : {kMethodWu, kMethodGroebner}) {
+        SCOPED_TRACE(m);
+        install_answer(m, 1);
+        const std::string name(method_name(m));
+        // A CIRCLE line of more than three points: its centre record and the
+        // further points have no equations; the line is named.
+        read_stm("CIRCLE A B C D;", "COLLINEAR A B C.", m);
+        ASSERT_EQ(g_abort, 0) << out();
+        EXPECT_EQ(cmd_prove(), ProveEnd::Refused);
+        EXPECT_EQ(out(), "\r\n" + name + " cannot use the hypothesis\r\nCIRCLE A B C D;\r\n");
+        read_stm("POINT A B C;\nHARMONIC X A B C;", "COLLINEAR A B X.", m);
+        EXPECT_EQ(cmd_prove(), ProveEnd::Refused);
+        EXPECT_EQ(out(), "\r\n" + name + " cannot use the hypothesis\r\nHARMONIC X A B C;\r\n");
+        // Three circle points are free; hypothesis predicates have equations.
+        read_stm("CIRCLE A B C;\nPOINT D;\nCOLLINEAR A B D;", "COLLINEAR A B D.", m);
+        ran_ = false;
+        EXPECT_EQ(cmd_prove(), ProveEnd::Ran);
+        EXPECT_TRUE(ran_);
+    }
+}
+
+TEST_F(ProveTest, CircleLinesOfWuReadBack)
+{
+    read_stm("POINT P;\nCIRCLE A B C D E;", "COCIRCLE A B C D.", kMethodWu);
+    ASSERT_EQ(g_abort, 0) << out();
+    const std::string table = dump_statement();
+    clear_output();
+    show_statement();
+    const std::string text = out();
+    EXPECT_EQ(text.substr(text.find("POINT P;")),
+              "POINT P;\r\nCIRCLE A B C D E;\r\nSHOW:  COCIRCLE A B C D.\r\n");
+    read(text, kMethodWu);
+    EXPECT_EQ(dump_statement(), table);
 }
 
 }  // namespace
