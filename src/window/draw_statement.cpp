@@ -9,7 +9,6 @@
 #include "model/deleting.h"
 #include "model/find_object.h"
 #include "platform/dialogs.h"
-#include "platform/string_table.h"
 #include "statement/prover.h"
 #include "statement/tokenizer.h"
 #include "statement/window/prover_window_strings.h"
@@ -62,9 +61,9 @@ void prompt_for(int k)
 {
     const Pro_point& next = g_pro_points[static_cast<std::size_t>(k)];
     if (next.kind == kFreePoint)
-        set_status1(fmt("%s %s", load_string(pwsid::kSelectLocationNext).c_str(), next.name.c_str()));
+        set_status1(fmt("%s %s", pw_text(pwsid::kSelectLocationNext).c_str(), next.name.c_str()));
     else
-        set_status1(load_string(pwsid::kClickForNext));
+        set_status1(pw_text(pwsid::kClickForNext));
 }
 
 void draw_record(Dchild& win, int k)
@@ -141,7 +140,7 @@ void draw_conclusion(Dchild& win)
     win.draw_action(0);
     t.outer_mode() = 0;
     update_toolbox();
-    set_status1(load_string(pwsid::kDrawingDone));
+    set_status1(pw_text(pwsid::kDrawingDone));
 }
 
 }  // namespace
@@ -151,12 +150,12 @@ void draw_statement_cmd(Dchild& win)
     MessageBoxes* boxes = win.ui().message_boxes;
     if (!running_prover()) {
         if (boxes)
-            boxes->ok("", load_string(pwsid::kOpenProverFirst));
+            boxes->ok("", pw_text(pwsid::kOpenProverFirst));
         return;
     }
     if (g_npoints < 1) {
         if (boxes)
-            boxes->ok("", load_string(pwsid::kNoStatementToDraw));
+            boxes->ok("", pw_text(pwsid::kNoStatementToDraw));
         return;
     }
     clear_diagram(win.diagram);
@@ -172,7 +171,7 @@ void draw_statement_cmd(Dchild& win)
     g_tok = 1;
     t.command_lock() = -1;
     update_toolbox();
-    set_status1(fmt("%s %s", load_string(pwsid::kSelectLocation).c_str(), g_pro_points[1].name.c_str()));
+    set_status1(fmt("%s %s", pw_text(pwsid::kSelectLocation).c_str(), g_pro_points[1].name.c_str()));
 }
 
 void draw_statement_step(Dchild& win)

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/string_table.h"
 #include "statement/prover.h"
 #include "statement/window/prover_window_strings.h"
 
@@ -19,7 +18,7 @@ QString qt_text(std::string_view text) { return QString::fromUtf8(text.data(), s
 
 Dlg1::Dlg1(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(qt_text(load_string(pwsid::kPredicateDialog)));
+    setWindowTitle(qt_text(pw_text(pwsid::kPredicateDialog)));
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Predicates")), 0, 0);

@@ -8,7 +8,6 @@
 
 #include "gdd/gdd_output.h"
 #include "platform/dialogs.h"
-#include "platform/string_table.h"
 #include "statement/examples.h"
 #include "statement/parse_facts.h"
 #include "statement/prove.h"
@@ -223,26 +222,26 @@ void toskApp::cmd_fact(int prove)
 {
     if (g_npoints < 2)
         return;
-    const auto choice = ui_.predicates->ask(frame_, load_string(pwsid::kInputFact));
+    const auto choice = ui_.predicates->ask(frame_, pw_text(pwsid::kInputFact));
     if (choice) {
         fact_from_choice(*choice, g_fact);
-        gprint(load_string(pwsid::kInputFactIs));
+        gprint(pw_text(pwsid::kInputFactIs));
         print_fact(g_fact);
         gprint("\r\n");
         if (fact_trivial(g_fact)) {
-            gprint(load_string(pwsid::kTriviallyTrue));
+            gprint(pw_text(pwsid::kTriviallyTrue));
             return;
         }
         if (do_concl_of(g_fact)) {
             g_result = 1;
-            gprint(load_string(pwsid::kInDatabase));
+            gprint(pw_text(pwsid::kInDatabase));
             if (prove) {
                 g_latex = 0;
                 show_gdd_proof(2);
             }
         } else {
             g_result = -1;
-            gprint(load_string(pwsid::kNotInDatabase));
+            gprint(pw_text(pwsid::kNotInDatabase));
         }
     }
     show_status();

@@ -36,4 +36,15 @@ constexpr std::array<StringEntry, 25> kTexts{{
 
 }  // namespace
 
-void register_prover_window_strings() { string_table().add(kTexts); }
+void register_prover_window_strings()
+{
+    // The table may have been emptied since (the tests do): looked at each time.
+    if (!string_table().contains(pwsid::kProverName))
+        string_table().add(kTexts);
+}
+
+std::string pw_text(int id)
+{
+    register_prover_window_strings();
+    return load_string(id);
+}

@@ -30,5 +30,9 @@ inline constexpr int kFindWhat = 2161;
 inline constexpr int kReplaceWith = 2162;
 }  // namespace pwsid
 
+#include <string>
+
 // Adds the texts above to the string table; safe to call more than once.
 void register_prover_window_strings();
+// One of the texts above (registered first when they are not yet).
+std::string pw_text(int id);

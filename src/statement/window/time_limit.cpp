@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "platform/dialogs.h"
-#include "platform/string_table.h"
 #include "statement/prover.h"
 #include "statement/window/prover_window_strings.h"
 
@@ -30,7 +29,7 @@ int time_limit_from_text(std::string_view text)
 
 bool time_limit_dialog(InputDialog& input)
 {
-    const auto answer = input.ask(load_string(pwsid::kTimeLimitTitle), load_string(pwsid::kTimeLimitPrompt),
+    const auto answer = input.ask(pw_text(pwsid::kTimeLimitTitle), pw_text(pwsid::kTimeLimitPrompt),
                                   time_limit_field(), kTimeLimitFieldLength);
     if (!answer)
         return false;

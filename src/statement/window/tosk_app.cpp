@@ -11,7 +11,6 @@
 #include <QToolBar>
 
 #include "platform/dialogs.h"
-#include "platform/string_table.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/window/predicate_dialog.h"
@@ -52,7 +51,7 @@ toskApp* open_prover_app(const ProverUi& ui, ProverLinks links)
 SDIDecFrame::SDIDecFrame(toskApp& app) : app_(app)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qt_text(load_string(pwsid::kProverName)));
+    setWindowTitle(qt_text(pw_text(pwsid::kProverName)));
     setWindowIcon(prover_frame_icon());
 }
 
@@ -95,7 +94,7 @@ void toskApp::InitMainWindow()
     frame_ = new SDIDecFrame(*this);
     // The application lives as long as its frame.
     setParent(frame_);
-    edit_ = new toskEditFile(EditFileUi{ui_.message_boxes, ui_.files, ui_.input}, load_string(pwsid::kFileFilter));
+    edit_ = new toskEditFile(EditFileUi{ui_.message_boxes, ui_.files, ui_.input}, pw_text(pwsid::kFileFilter));
     frame_->setCentralWidget(edit_);
     build_menu();
     build_status_bar();

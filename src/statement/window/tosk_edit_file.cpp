@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "platform/dialogs.h"
-#include "platform/string_table.h"
 #include "statement/prover.h"
 #include "statement/window/prover_window_strings.h"
 #include "window/ui_services.h"
@@ -29,7 +28,7 @@ std::string without_returns(std::string_view text)
     return out;
 }
 
-std::string caption() { return load_string(pwsid::kProverName); }
+std::string caption() { return pw_text(pwsid::kProverName); }
 
 }  // namespace
 
@@ -82,9 +81,9 @@ bool toskEditFile::CanClear()
     flush_output();
     if (!modified() || document()->isEmpty())
         return true;
-    const std::string name = file_name_.empty() ? load_string(pwsid::kUntitled) : file_name_;
+    const std::string name = file_name_.empty() ? pw_text(pwsid::kUntitled) : file_name_;
     const MessageResult answer =
-        ui_.message_boxes->yes_no_cancel(caption(), fmt(load_string(pwsid::kTextChanged).c_str(), name.c_str()));
+        ui_.message_boxes->yes_no_cancel(caption(), fmt(pw_text(pwsid::kTextChanged).c_str(), name.c_str()));
     switch (answer) {
     case MessageResult::Yes: return Save();
     case MessageResult::No: return true;
@@ -115,7 +114,7 @@ bool toskEditFile::Read(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotRead).c_str(), path.c_str()),
+        ui_.message_boxes->ok(caption(), fmt(pw_text(pwsid::kCannotRead).c_str(), path.c_str()),
                               MessageIcon::Error);
         return false;
     }
@@ -150,7 +149,7 @@ bool toskEditFile::Write(const std::string& path)
     if (out)
         out << content;
     if (!out || !out.flush()) {
-        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotWrite).c_str(), path.c_str()),
+        ui_.message_boxes->ok(caption(), fmt(pw_text(pwsid::kCannotWrite).c_str(), path.c_str()),
                               MessageIcon::Error);
         return false;
     }
@@ -169,7 +168,7 @@ void toskEditFile::clear_all() { clear_text(); }
 
 void toskEditFile::find()
 {
-    const auto what = ui_.input->ask(load_string(pwsid::kFindTitle), load_string(pwsid::kFindWhat), search_, 0);
+    const auto what = ui_.input->ask(pw_text(pwsid::kFindTitle), pw_text(pwsid::kFindWhat), search_, 0);
     if (!what || what->empty())
         return;
     search_ = *what;
@@ -178,10 +177,10 @@ void toskEditFile::find()
 
 void toskEditFile::replace()
 {
-    const auto what = ui_.input->ask(load_string(pwsid::kReplaceTitle), load_string(pwsid::kFindWhat), search_, 0);
+    const auto what = ui_.input->ask(pw_text(pwsid::kReplaceTitle), pw_text(pwsid::kFindWhat), search_, 0);
     if (!what || what->empty())
         return;
-    const auto with = ui_.input->ask(load_string(pwsid::kReplaceTitle), load_string(pwsid::kReplaceWith), "", 0);
+    const auto with = ui_.input->ask(pw_text(pwsid::kReplaceTitle), pw_text(pwsid::kReplaceWith), "", 0);
     if (!with)
         return;
     search_ = *what;
@@ -198,7 +197,7 @@ void toskEditFile::replace()
     }
     edit.endEditBlock();
     if (replaced == 0)
-        ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotFind).c_str(), search_.c_str()));
+        ui_.message_boxes->ok(caption(), fmt(pw_text(pwsid::kCannotFind).c_str(), search_.c_str()));
 }
 
 void toskEditFile::find_next()
@@ -215,6 +214,6 @@ bool toskEditFile::find_from_cursor()
     flush_output();
     if (QPlainTextEdit::find(qt_text(search_), QTextDocument::FindCaseSensitively))
         return true;
-    ui_.message_boxes->ok(caption(), fmt(load_string(pwsid::kCannotFind).c_str(), search_.c_str()));
+    ui_.message_boxes->ok(caption(), fmt(pw_text(pwsid::kCannotFind).c_str(), search_.c_str()));
     return false;
 }

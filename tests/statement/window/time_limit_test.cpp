@@ -1,0 +1,69 @@
+// The maximal proof time: the field's value in whole seconds, at least one.
+
+#include <gtest/gtest.h>
+
+#include "platform/dialogs.h"
+#include "statement/prover.h"
+#include "statement/window/time_limit.h"
+
+namespace {
+
+struct LimitCase {
+    const char* text;
+    int ms;
+};
+
+const LimitCase kLimits[] = {
+    {"abc", 1000}, {"0", 1000},     {"", 1000},       {"12", 12000},   {"7x", 7000},
+    {"00005", 5000}, {"99999", 99999000}, {" 5", 1000}, {"-3", 1000},   {"1", 1000},
+};
+
+class TimeLimitText : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(TimeLimitText, LeadingDigitsInSecondsAtLeastOne)
+{
+    EXPECT_EQ(time_limit_from_text(GetParam().text), GetParam().ms) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TimeLimitText, ::testing::ValuesIn(kLimits));
+
+TEST(TimeLimit, AnEndlessRunOfDigitsDoesNotOverflow)
+{
+    EXPECT_GT(time_limit_from_text(std::string(40, '9')), 0);
+}
+
+class TimeLimitDialog : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = g_timelimit; }
+    void TearDown() override { g_timelimit = saved_; }
+    int saved_ = 0;
+};
+
+TEST_F(TimeLimitDialog, OffersTheLimitInWholeSeconds)
+{
+    g_timelimit = 60000;
+    ScriptedInputDialog input;
+    input.push_answer("30");
+    EXPECT_TRUE(time_limit_dialog(input));
+    ASSERT_EQ(input.asked().size(), 1u);
+    EXPECT_EQ(input.asked()[0].title, "Maximal Proof Time");
+    EXPECT_EQ(input.asked()[0].prompt, "Input a new time limit in seconds");
+    EXPECT_EQ(input.asked()[0].initial, "60");
+    EXPECT_EQ(input.asked()[0].max_length, 5u);
+    EXPECT_EQ(g_timelimit, 30000);
+
+    // Truncated to whole seconds.
+    g_timelimit = 2999;
+    EXPECT_EQ(time_limit_field(), "2");
+}
+
+TEST_F(TimeLimitDialog, CancelKeepsTheLimit)
+{
+    g_timelimit = 45000;
+    ScriptedInputDialog input;
+    input.push_answer(std::nullopt);
+    EXPECT_FALSE(time_limit_dialog(input));
+    EXPECT_EQ(g_timelimit, 45000);
+}
+
+}  // namespace
