@@ -231,8 +231,15 @@ void read_constructions()
         } else if (kw(g_tok, sid::kConstant)) {
             rd_constant();
         } else if (!try_construction() && !try_predicate()) {
-            gerror(" " + tok_str(g_tok) + " " + tok_str(g_tok + 1) + " " + tok_str(g_tok + 2) + " " +
-                   std::string(stm_string(sid::kNotProper)) + "\n");
+            std::string what;
+            for (int k = 0; k < 3; ++k) {
+                what += ' ';
+                what += tok(g_tok + k);
+            }
+            what += ' ';
+            what += stm_string(sid::kNotProper);
+            what += '\n';
+            gerror(what);
         }
     }
 }

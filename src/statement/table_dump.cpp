@@ -42,8 +42,10 @@ std::string dump_conclusion()
 {
     std::string out = fmt("concl %d", g_concl.type);
     if (g_concl.type == kConclEquation) {
-        out += " " + (g_concl_lhs ? poly_text(g_concl_lhs, 0) : std::string("?"));
-        out += " = " + (g_concl_rhs ? poly_text(g_concl_rhs, 0) : std::string("?"));
+        out += ' ';
+        out += g_concl_lhs ? poly_text(g_concl_lhs, 0) : std::string("?");
+        out += " = ";
+        out += g_concl_rhs ? poly_text(g_concl_rhs, 0) : std::string("?");
     } else {
         out += point_list(g_concl.p);
     }
