@@ -2,6 +2,8 @@
 
 #include "algebra/algebraic_prove.h"
 
+#include <string>
+
 #include "algebra/algebra_words.h"
 #include "algebra/coords.h"
 #include "algebra/equations.h"
@@ -12,6 +14,17 @@
 #include "statement/semantics.h"
 
 namespace {
+
+// What the lists were built from: the statement's lines and the method.
+std::string lists_statement;
+
+std::string statement_fingerprint()
+{
+    std::string text = std::to_string(g_method) + "\n";
+    for (int i = 1; i <= g_npoints; ++i)
+        text += cons_statement_text(i);
+    return text + concl_statement_text();
+}
 
 bool has_equilateral()
 {
@@ -51,6 +64,7 @@ bool build_lists()
     // Whatever an earlier proof left goes first (the Prove command has
     // usually freed it already).
     free_eqs();
+    lists_statement = statement_fingerprint();
     do_cons_from(cgeo::kPolys, 1);
     if (g_abort)
         return false;
@@ -94,6 +108,22 @@ void print_algebraic_form()
     else if (g_method == kMethodGroebner)
         gprint(alg_words::kGroebnerBasis);
     print_plist(g_hyps);
+}
+
+void print_statement_algebraic_form()
+{
+    const std::string now = statement_fingerprint();
+    if (!g_concs_print || now != lists_statement) {
+        free_eqs();
+        lists_statement = now;
+        do_cons_from(cgeo::kPolys, 1);
+        if (!g_abort)
+            do_concl(cgeo::kPolys);
+        if (g_abort)
+            return;
+    }
+    print_algebraic_form();
+    print_plist(g_lin);
 }
 
 void prove_wu()

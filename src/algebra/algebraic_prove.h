@@ -14,3 +14,10 @@ void prove_groebner();
 // The algebraic form: the coordinates, every record's and the conclusion's
 // polynomials and the hypothesis list (TS for Wu, GB for Groebner).
 void print_algebraic_form();
+
+// The algebraic form for the prover window's predicate form, followed by the
+// short linear polynomials. The lists of the last proof are shown when they
+// belong to the statement and method in the tables; otherwise the coordinate
+// polynomials are built afresh (and the hypothesis list is empty until the
+// statement is proved).
+void print_statement_algebraic_form();

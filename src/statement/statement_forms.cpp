@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "algebra/algebraic_prove.h"
+#include "algebra/algebraic_prove.h"
+#include "algebra/equations.h"
 #include "statement/keywords.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
@@ -37,8 +40,8 @@ void print_predicate_form()
     gprint(stm_string(sid::kConclusionHead));
     do_concl(cgeo::kPredicate);
     gprint("\r\n");
-    // The algebraic form that follows for Wu's and the Groebner method needs
-    // their coordinate polynomials, which are not built yet.
+    if (g_method == kMethodWu || g_method == kMethodGroebner)
+        print_statement_algebraic_form();
 }
 
 void explain_statement()
