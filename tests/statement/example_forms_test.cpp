@@ -146,6 +146,19 @@ TEST_F(ExampleFormsTest, StatementFormsReadBack)
     }
 }
 
+TEST_F(ExampleFormsTest, PredicateFormOfWuGoesOnWithTheAlgebraicForm)
+{
+    ASSERT_TRUE(load_example(315));
+    clear_output();
+    print_predicate_form();
+    const std::string database = out();
+    g_method = kMethodWu;
+    clear_output();
+    print_predicate_form();
+    ASSERT_EQ(out().substr(0, database.size()), database);
+    EXPECT_EQ(out().substr(database.size()).rfind("\r\nThe Algebraic Form \r\n", 0), 0u);
+}
+
 TEST_F(ExampleFormsTest, TooShortAStatementShowsNothingOrTheInputHelp)
 {
     read_stm("POINT A;", "NO.");
