@@ -3,8 +3,6 @@
 #include <string>
 
 #include "algebra/algebraic_prove.h"
-#include "algebra/algebraic_prove.h"
-#include "algebra/equations.h"
 #include "statement/keywords.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
