@@ -34,13 +34,34 @@ std::string one_line(const std::string& text)
     return out;
 }
 
+// Why a run ended in an error: the error report when there is one, else the
+// window's last lines (a refusal is short; a method's text may be long).
+std::string error_message(const std::string& text)
+{
+    const std::size_t report = text.rfind("Sytax error:");
+    if (report != std::string::npos)
+        return one_line(text.substr(report));
+    std::size_t from = text.size();
+    for (int lines = 0; lines < 3 && from > 0;) {
+        from = text.find_last_not_of("\r\n", from - 1);
+        if (from == std::string::npos) {
+            from = 0;
+            break;
+        }
+        const std::size_t start = text.find_last_of('\n', from);
+        from = start == std::string::npos ? 0 : start;
+        ++lines;
+    }
+    return one_line(text.substr(from));
+}
+
 // Proves what was just read; capture holds the window's text.
 ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
 {
     ProveRun r;
     if (g_abort || g_npoints == 0) {
         r.result = "error";
-        r.message = one_line(capture.text());
+        r.message = error_message(capture.text());
         if (r.message.empty())
             r.message = "no statement";
         r.window_text = capture.text();
@@ -54,7 +75,7 @@ ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
     r.maxterm = g_maxterm > 0 ? g_maxterm : 0;
     r.result = prove_result_word(end);
     if (r.result == "error")
-        r.message = one_line(capture.text());
+        r.message = error_message(capture.text());
     r.window_text = capture.text();
     return r;
 }

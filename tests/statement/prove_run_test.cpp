@@ -66,3 +66,28 @@ TEST_F(ProveRunTest, TimeLimitInSeconds)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProveRunTest, AnErrorAfterALongTextIsNamedByItsReport)
+{
+    set_method_entry(kMethodDatabase, {[] {
+                                           for (int i = 0; i < 50; ++i)
+                                               gprint(fmt("line %d\r\n", i));
+                                           prover_fatal("run out of memory.");
+                                       },
+                                       {}});
+    ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 60);
+    EXPECT_EQ(run.result, "error");
+    EXPECT_EQ(run.message, "line 48 line 49 run out of memory.");
+    set_method_entry(kMethodDatabase, {[] {
+                                           for (int i = 0; i < 50; ++i)
+                                               gprint(fmt("line %d\r\n", i));
+                                           gerror("forward: wrong type of predicates");
+                                       },
+                                       {}});
+    run = prove_statement_text(kFoot, kMethodDatabase, 60);
+    EXPECT_EQ(run.message, "Sytax error: forward: wrong type of predicates");
+}
+
+}  // namespace
