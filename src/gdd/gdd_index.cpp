@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -49,14 +49,59 @@ private:
     T* last_ = nullptr;
 };
 
-std::uint64_t key2(int a, int b) { return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b); }
+// Values keyed by a pair of lines (by their seq): for each first line, the
+// second lines in ascending order, each with its value.
+template <class V>
+class Line_pair_map {
+public:
+    const V* find(int first, int second) const
+    {
+        if (static_cast<std::size_t>(first) >= rows_.size())
+            return nullptr;
+        const Row& row = rows_[static_cast<std::size_t>(first)];
+        const auto it = std::lower_bound(row.begin(), row.end(), second,
+                                         [](const Cell& c, int key) { return c.second < key; });
+        return it != row.end() && it->second == second ? &it->value : nullptr;
+    }
+    V& at(int first, int second)
+    {
+        if (static_cast<std::size_t>(first) >= rows_.size())
+            rows_.resize(static_cast<std::size_t>(first) + 1);
+        Row& row = rows_[static_cast<std::size_t>(first)];
+        auto it = std::lower_bound(row.begin(), row.end(), second,
+                                   [](const Cell& c, int key) { return c.second < key; });
+        if (it == row.end() || it->second != second)
+            it = row.insert(it, Cell{second, {}});
+        return it->value;
+    }
+    void clear() { rows_.clear(); }
 
-template <class T>
-const std::vector<T*>& lookup(const std::unordered_map<std::uint64_t, std::vector<T*>>& map, std::uint64_t key)
+private:
+    struct Cell {
+        int second;
+        V value;
+    };
+    using Row = std::vector<Cell>;
+    std::vector<Row> rows_;
+};
+
+// An equal-angle record under the key of its middle lines (the smaller seq
+// first); entries of one key in list order.
+struct Ea_entry {
+    int lo, hi, seq;
+    Gdd_ea* rec;
+
+    bool operator<(const Ea_entry& o) const
+    {
+        return lo != o.lo ? lo < o.lo : hi != o.hi ? hi < o.hi : seq < o.seq;
+    }
+};
+
+const std::vector<Gdd_ea*>& lookup(const Line_pair_map<std::vector<Gdd_ea*>>& map, int first, int second)
 {
-    static const std::vector<T*> none;
-    const auto it = map.find(key);
-    return it == map.end() ? none : it->second;
+    static const std::vector<Gdd_ea*> none;
+    const std::vector<Gdd_ea*>* v = map.find(first, second);
+    return v ? *v : none;
 }
 
 template <class T>
@@ -86,8 +131,8 @@ struct Indexes {
     std::vector<std::vector<Gdd_ra*>> segment_ratios;  // by seg_key
 
     Cursor<Gdd_ea> ea_cursor;
-    std::unordered_map<std::uint64_t, std::vector<Gdd_ea*>> ea_ends;
-    std::unordered_map<std::uint64_t, std::vector<Gdd_ea*>> ea_pairs;
+    Line_pair_map<std::vector<Ea_entry>> ea_ends;        // by (l1, l4), sorted entries
+    Line_pair_map<std::vector<Gdd_ea*>> ea_pairs;        // by two of the four lines, the earlier first
 
     void reset()
     {
@@ -128,10 +173,6 @@ std::vector<T*>& segment_slot(std::vector<std::vector<T*>>& by_segment, int a, i
     if (by_segment.empty())
         by_segment.resize(128 * 128);
     return by_segment[seg_key(a, b)];
-}
-std::uint64_t pair_key(const Gdd_line* l, const Gdd_line* m)
-{
-    return l->seq < m->seq ? key2(l->seq, m->seq) : key2(m->seq, l->seq);
 }
 
 void take_line(Gdd_line* l)
@@ -176,12 +217,16 @@ void take_ea(Gdd_ea* E)
 {
     if (!E->l1 || !E->l2 || !E->l3 || !E->l4)
         return;
-    insert_ordered(ix().ea_ends[key2(E->l1->seq, E->l4->seq)], E);
+    const Ea_entry entry{std::min(E->l2->seq, E->l3->seq), std::max(E->l2->seq, E->l3->seq), E->seq, E};
+    auto& v = ix().ea_ends.at(E->l1->seq, E->l4->seq);
+    const auto it = std::lower_bound(v.begin(), v.end(), entry);
+    if (it == v.end() || it->rec != E)
+        v.insert(it, entry);
     const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
             if (l[i] != l[j])
-                insert_ordered(ix().ea_pairs[pair_key(l[i], l[j])], E);
+                insert_ordered(ix().ea_pairs.at(std::min(l[i]->seq, l[j]->seq), std::max(l[i]->seq, l[j]->seq)), E);
 }
 
 // Takes in the records appended to the list since the last lookup. (The
@@ -268,13 +313,21 @@ const std::vector<Gdd_ra*>& ratios_with(int a, int b)
     return segment_slot(ix().segment_ratios, a, b);
 }
 
-const std::vector<Gdd_ea*>& ea_with_ends(const Gdd_line* l1, const Gdd_line* l4)
+Gdd_ea* first_ea_with_lines(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4,
+                            const std::function<bool(const Gdd_ea*)>& accept)
 {
-    static const std::vector<Gdd_ea*> none;
-    if (!l1 || !l4)
-        return none;
+    if (!l1 || !l2 || !l3 || !l4)
+        return nullptr;
     sync_eas();
-    return lookup(ix().ea_ends, key2(l1->seq, l4->seq));
+    const auto* v = ix().ea_ends.find(l1->seq, l4->seq);
+    if (!v)
+        return nullptr;
+    const int lo = std::min(l2->seq, l3->seq), hi = std::max(l2->seq, l3->seq);
+    for (auto it = std::lower_bound(v->begin(), v->end(), Ea_entry{lo, hi, -1, nullptr});
+         it != v->end() && it->lo == lo && it->hi == hi; ++it)
+        if (accept(it->rec))
+            return it->rec;
+    return nullptr;
 }
 
 const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m)
@@ -283,7 +336,7 @@ const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m)
     if (!l || !m || l == m)
         return none;
     sync_eas();
-    return lookup(ix().ea_pairs, pair_key(l, m));
+    return lookup(ix().ea_pairs, std::min(l->seq, m->seq), std::max(l->seq, m->seq));
 }
 
 std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1)

@@ -11,6 +11,7 @@
 // lookup; the few routines that add members to an existing record tell the
 // index (index_note).
 
+#include <functional>
 #include <vector>
 
 #include "gdd/gdd_records.h"
@@ -35,8 +36,10 @@ const std::vector<Gdd_tline*>& pairs_of(const Gdd_line* l);
 const std::vector<Gdd_cg*>& groups_of(int a, int b);
 // Ratio records with segment ab (either order) as one of their four segments.
 const std::vector<Gdd_ra*>& ratios_with(int a, int b);
-// Equal-angle records stored as [l1, .] = [., l4].
-const std::vector<Gdd_ea*>& ea_with_ends(const Gdd_line* l1, const Gdd_line* l4);
+// The first equal-angle record in list order, stored as [l1, l2] = [l3, l4]
+// or [l1, l3] = [l2, l4], that accept takes.
+Gdd_ea* first_ea_with_lines(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4,
+                            const std::function<bool(const Gdd_ea*)>& accept);
 // Equal-angle records with l and m (either order) among their four lines.
 const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m);
 

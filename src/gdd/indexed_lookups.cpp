@@ -254,13 +254,12 @@ Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, con
     if (l1 == l2 || l3 == l4)
         std::swap(l2, l3);
     const Ea_lines q = ea_canonical(l1, l2, l3, l4);
-    for (Gdd_ea* E : ea_with_ends(q.l1, q.l4)) {
-        if (E->l1 != q.l1 || E->l4 != q.l4)
-            continue;
-        if ((E->l2 == q.l2 && E->l3 == q.l3) || (E->l2 == q.l3 && E->l3 == q.l2))
-            return E;
-    }
-    return nullptr;
+    // A record's lines change in place when a line merges, so the record
+    // itself decides.
+    return first_ea_with_lines(q.l1, q.l2, q.l3, q.l4, [&q](const Gdd_ea* E) {
+        return E->l1 == q.l1 && E->l4 == q.l4 &&
+               ((E->l2 == q.l2 && E->l3 == q.l3) || (E->l2 == q.l3 && E->l3 == q.l2));
+    });
 }
 
 // ---- ratios ------------------------------------------------------------------------------
