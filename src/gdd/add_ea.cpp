@@ -126,6 +126,7 @@ void ea_trans2(Gdd_line* x0, Gdd_line* x1, Gdd_line* y0, Gdd_line* y1, Gdd_ea* E
 void adj_ea(Gdd_ea* E0)
 {
     for (Gdd_ea* E1 = E0; E1; E1 = E1->next) {
+        check_time();  // the closure can grow long between premises
         if (!E1->live())
             continue;
         // Only records sharing a pair of lines with E1 can combine with it;

@@ -144,6 +144,7 @@ bool distinct_pair(int i, int j) { return i != 0 && j != 0 && i != j && i + j !=
 void adj_ra(Gdd_ra* R0)
 {
     for (Gdd_ra* R1 = R0; R1; R1 = R1->next) {
+        check_time();  // the combination can grow long between premises
         if (!R1->live())
             continue;
         for (Gdd_ra* R2 = g_ra_list.first; R2 && R2 != R1; R2 = R2->next) {

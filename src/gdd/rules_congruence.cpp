@@ -2,6 +2,8 @@
 // make it a midpoint or a centre, and equal corresponding sides make similar
 // triangles congruent.
 
+#include <utility>
+
 #include "gdd/fact_tests.h"
 #include "gdd/forward.h"
 #include "gdd/gdd_add.h"

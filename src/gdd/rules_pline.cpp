@@ -2,6 +2,8 @@
 // line, perpendiculars carry over to every line of a class, parallels make
 // equal angles and trapezoid ratios, and midpoints meet parallels.
 
+#include <utility>
+
 #include "gdd/fact_tests.h"
 #include "gdd/forward.h"
 #include "gdd/gdd_add.h"
