@@ -73,7 +73,9 @@ class Builder {
 public:
     Builder(unsigned seed, int count) : rng_(seed), pts_(static_cast<std::size_t>(count) + 1) {}
 
-    std::optional<std::vector<Num_point>> build()
+    // The coordinates, when every record can be computed and no two of the
+    // first `generic` points are in one place.
+    std::optional<std::vector<Num_point>> build(int generic)
     {
         for (int no = 1; no < static_cast<int>(pts_.size()); ++no) {
             const std::optional<P> x = point(no);
@@ -81,13 +83,14 @@ public:
                 return std::nullopt;
             pts_[static_cast<std::size_t>(no)] = *x;
         }
-        // A generic instance: no two points in one place.
-        for (std::size_t i = 1; i < pts_.size(); ++i)
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(generic); ++i)
             for (std::size_t j = 1; j < i; ++j)
-                if (dist(pts_[i], pts_[j]) <= 1e-6 * (1 + norm(pts_[i])))
+                if (same_place(pts_[i], pts_[j]))
                     return std::nullopt;
         return pts_;
     }
+
+    static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
 
 private:
     std::mt19937 rng_;
@@ -341,7 +344,25 @@ std::optional<std::vector<Num_point>> numeric_instance(unsigned seed, int count)
 {
     if (count < 1 || count >= kProPointCount)
         return std::nullopt;
-    return Builder(seed, count).build();
+    return Builder(seed, count).build(count);
+}
+
+bool numeric_point_coincides(int p)
+{
+    if (p < 2 || p >= kProPointCount)
+        return false;
+    for (unsigned seed : {20231u, 4711u}) {
+        const auto inst = Builder(seed, p).build(p - 1);
+        if (!inst)
+            return false;
+        const Num_point x = (*inst)[static_cast<std::size_t>(p)];
+        bool found = false;
+        for (int i = 1; i < p && !found; ++i)
+            found = Builder::same_place(x, (*inst)[static_cast<std::size_t>(i)]);
+        if (!found)
+            return false;
+    }
+    return true;
 }
 
 int numeric_fact_holds(const Gdd_cond& fact, const std::vector<Num_point>& pts)

@@ -32,3 +32,8 @@ int numeric_fact_holds(const Gdd_cond& fact, const std::vector<Num_point>& pts);
 // points 1 .. count. False whenever an instance cannot be built or a test
 // cannot tell.
 bool numerically_false(const Gdd_cond& fact, int count);
+
+// Point p, computed from the points before it, falls onto one of them in
+// two random instances (an auxiliary point that would only rename a point).
+// False whenever an instance cannot be built.
+bool numeric_point_coincides(int p);

@@ -95,6 +95,24 @@ TEST_F(NumericTest, StatementsWithoutANumericMeaningGiveNoInstance)
     EXPECT_FALSE(numerically_false(fact(148, {1, 2, 3}), g_npoints));
 }
 
+TEST_F(NumericTest, PointFallingOntoAnEarlierPointIsFound)
+{
+    // Lines AB and AC meet at A itself; the foot of C on AB is a point of
+    // its own; the mirror image of A in the midpoint of AB is B.
+    read("POINT A B C;\nMIDPOINT M A B;\nFOOT Y C A B;\nINTERSECTION_LL X A B A C;", "NO.");
+    EXPECT_TRUE(numeric_point_coincides(pt("X")));
+    EXPECT_FALSE(numeric_point_coincides(pt("Y")));
+    EXPECT_FALSE(numeric_point_coincides(pt("M")));
+    read("POINT A B C;\nMIDPOINT M A B;\nSYM Z M A;", "NO.");
+    EXPECT_TRUE(numeric_point_coincides(pt("Z")));
+    // A point after one that coincided: the figure before it is degenerate,
+    // nothing can be told.
+    read("POINT A B C;\nINTERSECTION_LL X A B A C;\nFOOT Y C A B;", "NO.");
+    EXPECT_FALSE(numeric_point_coincides(pt("Y")));
+    EXPECT_FALSE(numeric_point_coincides(1));
+    EXPECT_FALSE(numeric_point_coincides(kProPointCount));
+}
+
 TEST_F(NumericTest, ConclusionFalseInTheFigureIsNotCalledProved)
 {
     // A false fact among the hypotheses stands for a database that an
