@@ -43,15 +43,17 @@ bool gdd_interprets(const Pro_point& r)
 }
 
 // Constructions with coordinate equations (free points and the defining
-// points of a CIRCLE line need none). The records the reader makes for
-// CIRCLE lines beyond three points and for the rewritten intersections have
-// none, nor have HARMONIC and SIM_TRIANGLE.
+// points of a CIRCLE line need none). The reader's records for CIRCLE lines
+// (centre 62, further points 14) and for rewritten constructions (2, 12, 40,
+// 50) take the equations of the constructions they stand for; HARMONIC and
+// SIM_TRIANGLE have none.
 bool algebra_interprets(const Pro_point& r)
 {
     if (r.hyp_predicate)
         return true;
     switch (r.kind) {
-    case 0: case 11: case 99: case 101: case 197: case 198: case 199: case 357: case 470:
+    case 0: case 2: case 11: case 12: case 14: case 40: case 50: case 62:
+    case 99: case 101: case 197: case 198: case 199: case 357: case 470:
         return true;
     default:
         return r.kind >= 102 && r.kind <= 133 && r.kind != 108;

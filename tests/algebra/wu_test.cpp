@@ -85,6 +85,27 @@ TEST_F(WuTest, HypothesisPredicatesOnFreePoints)
     }
 }
 
+TEST_F(WuTest, CircleLinesOfTheReader)
+{
+    // Simson's line with the circle given by a CIRCLE line: its centre and
+    // fourth point take the equations of a circumcentre and a point on a circle.
+    const char* simson = "CIRCLE A B C D;\nFOOT E D A B;\nFOOT F D A C;\nFOOT G D B C;";
+    for (int method : {kMethodWu, kMethodGroebner}) {
+        SCOPED_TRACE(method);
+        read_stm(simson, "COLLINEAR E F G.", method);
+        EXPECT_EQ(prove(), ProveEnd::Ran) << proof_text();
+        EXPECT_EQ(g_result, 1) << proof_text();
+        read_stm(simson, "COLLINEAR E F D.", method);
+        prove();
+        EXPECT_NE(g_result, 1) << proof_text();
+    }
+    // A line through a circle of three points, from INTERSECTION_LS: the
+    // second meeting point of the line AD with the circle ABC.
+    read_stm("POINT A B C D;\nINTERSECTION_LS X A D A B C;", "COCIRCLE A B C X.", kMethodWu);
+    prove();
+    EXPECT_EQ(g_result, 1) << proof_text();
+}
+
 TEST_F(WuTest, ConclusionSettledByTheLinearHypotheses)
 {
     read_stm("POINT A B;\nMIDPOINT M A B;", "MIDPOINT M B A.", kMethodWu);
