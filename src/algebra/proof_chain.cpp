@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "statement/prover.h"
+
 quot_rec g_proof_head;
 quot_rec* g_proof_tail = &g_proof_head;
 
@@ -21,6 +23,12 @@ ChainStore& store()
     static ChainStore s;
     return s;
 }
+
+// A prover reset drops the chain of the last proof.
+const bool registered = [] {
+    add_prover_reset_hook(ResetStage::Equations, "algebra.proof_chain", clear_proof_chain);
+    return true;
+}();
 
 void take_epoch()
 {
@@ -53,6 +61,7 @@ void append_quot(quot_rec* rec)
 
 void clear_proof_chain()
 {
+    (void)registered;
     ChainStore& s = store();
     // Polynomials of records made before the last reset of the pools are
     // free already.
