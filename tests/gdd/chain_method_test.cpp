@@ -3,6 +3,7 @@
 
 #include "chain_fixture.h"
 #include "gdd/aux_points.h"
+#include "gdd/numeric_model.h"
 #include "statement/semantics.h"
 
 namespace chaintest {
@@ -102,6 +103,22 @@ TEST_F(MethodTest, AuxiliaryPointsAreAddedUntilNoneHelps)
         const auto bad = ModelCheck(model(seed)).false_records();
         EXPECT_TRUE(bad.empty()) << bad.front();
     }
+}
+
+TEST_F(MethodTest, ChainingStopsAtAnAuxiliaryPointThatIsAPointOfTheFigure)
+{
+    // Here the search builds a point on AE and on the parallel through D to
+    // FE, which is A itself: DA is parallel to FE, which the database does
+    // not know. Chained further, the renamed A would prove the false
+    // conclusion.
+    read("POINT A B C;\nPSQUARE D A B;\nPSQUARE E A D;\nNSQUARE F D A;\nFOOT G C A B;\nON_TLINE H C G B;",
+         "COLLINEAR C A H.");
+    enter_hypotheses();
+    run_gdd_method(concl_holds);
+    EXPECT_EQ(g_result, 2);
+    // No point was chained after one that renamed a point of the figure.
+    for (int p = g_gdd_npoints + 1; p < g_npoints; ++p)
+        EXPECT_FALSE(numeric_point_coincides(p)) << p;
 }
 
 TEST_F(MethodTest, DatabaseMethodTestsTheConclusionThroughItsSemantics)
