@@ -1,10 +1,11 @@
 // Drawing the prover's statement into a drawing window: one construction per
 // left click (free points where the user clicks, the others built from their
 // parents at once), then the conclusion as the drawing's chosen conclusion.
+// A ratio or rotation point is built by the drawing side, which asks for its
+// ratio or angle as when it is made by clicks.
 
 #include <string>
 
-#include "algebra/poly.h"
 #include "model/adding.h"
 #include "model/deleting.h"
 #include "model/find_object.h"
@@ -27,7 +28,6 @@ constexpr int kFreePoint = 101;
 constexpr int kCocyclic = 152;
 constexpr int kEqualAngle = 154;
 constexpr int kEqualProducts = 155;
-constexpr int kRotation = 470;
 
 // The drawing object named like record p of the point table; 0 for none.
 int object_of(ObjectTable& t, std::uint32_t p)
@@ -38,23 +38,6 @@ int object_of(ObjectTable& t, std::uint32_t p)
     if (name.empty())
         return 0;
     return find_object_by_name(t, name, 0, 0);
-}
-
-// The ratio of a ratio point as the drawing keeps it: the two numbers as
-// text, when the statement gives them as integers.
-void carry_parameters(const Pro_point& r, Dpoint& rec)
-{
-    if (r.kind >= 197 && r.kind <= 200) {
-        for (std::size_t k = 0; k < 2; ++k) {
-            const xterm* value = r.ps[k];
-            if (value && pconstp(value)) {
-                Aux& field = k == 0 ? rec.aux1 : rec.aux2;
-                field.set_text(std::to_string(value->value));
-            }
-        }
-    } else if (r.kind == kRotation) {
-        rec.aux1.set_text(r.rot);
-    }
 }
 
 void prompt_for(int k)
@@ -79,7 +62,6 @@ void draw_record(Dchild& win, int k)
                  parents[5]);
     rec.block = static_cast<std::int8_t>(t.current_block());
     rec.cls = 1;
-    carry_parameters(r, rec);
 
     if (r.kind == kFreePoint) {
         rec.x = t.mouse_x();

@@ -179,7 +179,8 @@ void toskApp::build_status_bar()
         auto* label = new QLabel;
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setFixedWidth(kPaneWidths[i] * metrics.averageCharWidth() + 8);
+        // At least the pane's width in characters; a longer text widens it.
+        label->setMinimumWidth(kPaneWidths[i] * metrics.averageCharWidth() + 8);
         bar->addWidget(label);
         panes_[i] = label;
     }

@@ -82,6 +82,12 @@ struct ProverWindow {
         app->edit()->clear_text();
         app->edit()->setPlainText(QString::fromStdString(text));
     }
+    // Text typed by the user: the window counts as changed.
+    void type_text(const std::string& text)
+    {
+        set_text("");
+        app->edit()->insertPlainText(QString::fromStdString(text));
+    }
     std::string pane(int i) const { return app->pane_text(i); }
 };
 
