@@ -16,6 +16,7 @@
 #include "window/draw_app.h"
 #include "window/file_link.h"
 #include "window/file_services.h"
+#include "window/prover_bridge.h"
 #include "window/qt_ui_services.h"
 #include "window/script_link.h"
 
@@ -40,7 +41,8 @@ int OwlMain(int argc, char** argv)
     ScriptManagerLink script_link(*ui.services().message_boxes, object_dialogs, colour_chooser, font_chooser);
     QtPrintDialogs print_dialogs;
     FileServices files(print_dialogs);
-    WithFiles<WithScriptManager<ConstructionServices>> drawing_services(files, script_link, &object_dialogs);
+    WithProver<WithFiles<WithScriptManager<ConstructionServices>>> drawing_services(files, script_link,
+                                                                                   &object_dialogs);
     init_font_data();
     TDrawApp app(ui.services(), drawing_services, start_file);
     app.InitMainWindow();

@@ -18,6 +18,7 @@
 #include "statement/window/predicate_dialog.h"
 #include "statement/window/prover_commands.h"
 #include "statement/window/prover_window_strings.h"
+#include "export/print_dialogs.h"
 #include "statement/window/text_printout.h"
 #include "statement/window/time_limit.h"
 #include "statement/window/tosk_app.h"
@@ -269,7 +270,7 @@ void toskApp::print_text()
 {
     QPrinter& printer = ensure_printer();
     printer.setDocName(QStringLiteral("Title"));
-    if (!ui_.printing->print_dialog(printer, frame_))
+    if (!ui_.printing->print_dialog(printer))
         return;
     ++printing_;
     const QFont font = edit_->font();
@@ -281,5 +282,5 @@ void toskApp::print_text()
 void toskApp::print_setup()
 {
     QPrinter& printer = ensure_printer();
-    ui_.printing->setup_dialog(printer, frame_);
+    ui_.printing->printer_setup(printer);
 }

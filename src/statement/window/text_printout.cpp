@@ -2,9 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -39,43 +37,6 @@ std::string expand_tabs(std::string_view line, int tab)
         out.append(width - out.size() % width, ' ');
     }
     return out;
-}
-
-bool QtPrintDialogs::print_dialog(QPrinter& printer, QWidget* parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    // The whole text is printed: no page range is offered.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-bool QtPrintDialogs::setup_dialog(QPrinter& printer, QWidget* parent)
-{
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-bool ScriptedPrintDialogs::print_dialog(QPrinter& printer, QWidget*)
-{
-    ++print_asked;
-    return next(printer);
-}
-
-bool ScriptedPrintDialogs::setup_dialog(QPrinter& printer, QWidget*)
-{
-    ++setup_asked;
-    return next(printer);
-}
-
-bool ScriptedPrintDialogs::next(QPrinter& printer)
-{
-    if (answers_.empty())
-        return false;
-    const bool ok = answers_.front();
-    answers_.pop_front();
-    if (ok && prepare)
-        prepare(printer);
-    return ok;
 }
 
 namespace {

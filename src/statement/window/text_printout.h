@@ -1,16 +1,14 @@
 #pragma once
 // Printing the prover's text: the page layout (a fixed number of lines per
-// page, one line height apart, tabs expanded) and the dialogs asked first.
+// page, one line height apart, tabs expanded). The dialogs asked first are
+// those of the drawings' printing (export/print_dialogs.h).
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QFont;
 class QPrinter;
-class QWidget;
 
 // Pages a text of `lines` lines takes at `lines_per_page` (at least one
 // page, and no empty page after a text that fills its last page).
@@ -25,37 +23,6 @@ PageLines printout_page_lines(int page, int lines, int lines_per_page);
 
 // Tabs expanded to the next multiple of `tab` columns.
 std::string expand_tabs(std::string_view line, int tab = 8);
-
-// The print and print-setup dialogs behind an interface, so that tests never
-// block. Both answer false for Cancel.
-class PrintDialogs {
-public:
-    virtual ~PrintDialogs() = default;
-    virtual bool print_dialog(QPrinter& printer, QWidget* parent) = 0;
-    virtual bool setup_dialog(QPrinter& printer, QWidget* parent) = 0;
-};
-
-class QtPrintDialogs : public PrintDialogs {
-public:
-    bool print_dialog(QPrinter& printer, QWidget* parent) override;
-    bool setup_dialog(QPrinter& printer, QWidget* parent) override;
-};
-
-// Answers from a queue (empty: Cancel); `prepare` runs on the printer before
-// each answer that is OK (a test points it at a file).
-class ScriptedPrintDialogs : public PrintDialogs {
-public:
-    void push_answer(bool ok) { answers_.push_back(ok); }
-    std::function<void(QPrinter&)> prepare;
-    bool print_dialog(QPrinter& printer, QWidget* parent) override;
-    bool setup_dialog(QPrinter& printer, QWidget* parent) override;
-    int print_asked = 0;
-    int setup_asked = 0;
-
-private:
-    bool next(QPrinter& printer);
-    std::deque<bool> answers_;
-};
 
 // The printout of the text window: its lines in its font (or Arial 12 when it
 // has none), as many to a page as the page's height holds.

@@ -17,7 +17,7 @@
 #include "statement/window/prover_commands.h"
 #include "statement/window/prover_menu.h"
 #include "statement/window/prover_window_strings.h"
-#include "statement/window/text_printout.h"
+#include "export/qt_print_dialogs.h"
 #include "statement/window/tosk_edit_file.h"
 
 namespace {
@@ -74,10 +74,6 @@ toskApp::toskApp(const ProverUi& ui, ProverLinks links) : ui_(ui), links_(std::m
         own_predicates_ = std::make_unique<QtPredicateInput>();
         ui_.predicates = own_predicates_.get();
     }
-    if (!ui_.printing) {
-        own_printing_ = std::make_unique<QtPrintDialogs>();
-        ui_.printing = own_printing_.get();
-    }
 }
 
 toskApp::~toskApp()
@@ -94,6 +90,10 @@ void toskApp::InitMainWindow()
     frame_ = new SDIDecFrame(*this);
     // The application lives as long as its frame.
     setParent(frame_);
+    if (!ui_.printing) {
+        own_printing_ = std::make_unique<QtPrintDialogs>(frame_);
+        ui_.printing = own_printing_.get();
+    }
     edit_ = new toskEditFile(EditFileUi{ui_.message_boxes, ui_.files, ui_.input}, pw_text(pwsid::kFileFilter));
     frame_->setCentralWidget(edit_);
     build_menu();

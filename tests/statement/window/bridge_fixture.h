@@ -20,7 +20,7 @@ using ProverDrawingServices = WithProver<ConstructionServices>;
 struct ProverDrawing {
     ScriptedUi ui;
     ScriptedPredicateInput predicates;
-    ScriptedPrintDialogs printing;
+    ScriptedPrintDialogs printing{std::string(PLEXATOR_TEST_OUTPUT) + "/prover/drawing_printout.pdf"};
     ProverDrawingServices services;
     UiServices ui_services;
     StatusPanes panes;

@@ -13,6 +13,7 @@
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/window/predicate_dialog.h"
+#include "export/print_dialogs.h"
 #include "statement/window/text_printout.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
@@ -30,7 +31,9 @@ inline void route_latex_output()
 struct ProverWindow {
     ScriptedUi ui;
     ScriptedPredicateInput predicates;
-    ScriptedPrintDialogs printing;
+    // What is printed goes to this file.
+    std::string pdf = std::string(PLEXATOR_TEST_OUTPUT) + "/prover/printout.pdf";
+    ScriptedPrintDialogs printing{pdf};
     toskApp* app = nullptr;
     int closed_count = 0;
     int from_drawing_count = 0;

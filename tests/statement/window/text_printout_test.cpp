@@ -65,18 +65,14 @@ TEST(Printout, AWholeJobOnAFilePrinter)
         text += "line " + std::to_string(i) + "\n";
     w.set_text(text);
 
-    const std::string pdf = std::string(PLEXATOR_TEST_OUTPUT) + "/prover/printout.pdf";
+    const std::string& pdf = w.pdf;
     std::filesystem::remove(pdf);
-    w.printing.prepare = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf));
-    };
     // Cancelled: nothing printed.
+    w.printing.push_answer(false);
     w.command(pcmd::kPrint);
-    EXPECT_EQ(w.printing.print_asked, 1);
+    EXPECT_EQ(w.printing.print_dialogs(), 1);
     EXPECT_FALSE(std::filesystem::exists(pdf));
 
-    w.printing.push_answer(true);
     w.command(pcmd::kPrint);
     ASSERT_NE(w.app->printer(), nullptr);
     EXPECT_EQ(w.app->printer()->docName().toStdString(), "Title");
@@ -89,9 +85,8 @@ TEST(Printout, AWholeJobOnAFilePrinter)
     EXPECT_GT(per_page, 10);
     EXPECT_EQ(printout.Print(*w.app->printer()), printout_page_count(130, per_page));
 
-    w.printing.push_answer(false);
     w.command(pcmd::kPrintSetup);
-    EXPECT_EQ(w.printing.setup_asked, 1);
+    EXPECT_EQ(w.printing.setups(), 1);
 }
 
 }  // namespace
