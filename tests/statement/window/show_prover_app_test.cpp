@@ -1,0 +1,82 @@
+// The drawing application and the prover window: "Show QPL Prover" from the
+// menu, the frame that will not close while the prover is open, and the
+// drawing commands held back while a statement is drawn.
+
+#include <gtest/gtest.h>
+
+#include "bridge_fixture.h"
+#include "statement/window/prover_commands.h"
+#include "window/draw_app.h"
+
+namespace {
+
+struct ProverApplication {
+    ScriptedUi ui;
+    ScriptedPredicateInput predicates;
+    ProverDrawingServices services;
+    std::unique_ptr<TDrawApp> app;
+
+    ProverApplication()
+    {
+        ensure_widgets_application();
+        route_latex_output();
+        services.prover_predicates = &predicates;
+        app = std::make_unique<TDrawApp>(ui.services(), services);
+        app->InitMainWindow();
+        app->InitInstance();
+    }
+    ~ProverApplication()
+    {
+        if (toskApp* prover = running_prover()) {
+            prover->edit()->document()->setModified(false);
+            prover->frame()->close();
+        }
+        process_deferred_deletes();
+        app.reset();
+        process_deferred_deletes();
+    }
+};
+
+TEST(ShowProverApp, TheFrameWaitsForTheProverToClose)
+{
+    ProverApplication a;
+    ASSERT_TRUE(a.app->command_enabled(193));
+    ASSERT_TRUE(a.app->route_command(193));
+    toskApp* prover = running_prover();
+    ASSERT_NE(prover, nullptr);
+    // The prover asks through the application's dialogs.
+    prover->command(pcmd::kTimeLimit);
+    EXPECT_EQ(a.ui.input.asked().size(), 1u);
+
+    a.app->route_command(193);
+    EXPECT_EQ(running_prover(), prover);
+
+    EXPECT_FALSE(a.app->CanClose());
+    ASSERT_EQ(a.ui.boxes.asked().size(), 1u);
+    EXPECT_EQ(a.ui.boxes.asked()[0].text, "Please close the prover first.");
+
+    prover->frame()->close();
+    process_deferred_deletes();
+    EXPECT_EQ(running_prover(), nullptr);
+    EXPECT_TRUE(prover_flag_clear());
+    EXPECT_TRUE(a.app->CanClose());
+}
+
+TEST(ShowProverApp, DrawingCommandsWaitWhileTheStatementIsDrawn)
+{
+    ProverApplication a;
+    a.app->route_command(193);
+    running_prover()->command(316);
+    Dchild& win = *g_active_draw;
+    ASSERT_TRUE(a.app->command_enabled(221));
+    a.app->route_command(221);
+    EXPECT_EQ(win.objects().command_lock(), -1);
+    EXPECT_FALSE(a.app->command_enabled(103));
+
+    win.EvRButtonDown();
+    win.EvRButtonUp();
+    EXPECT_EQ(win.objects().command_lock(), 0);
+    EXPECT_TRUE(a.app->command_enabled(221));
+}
+
+}  // namespace
