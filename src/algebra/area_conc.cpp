@@ -1,0 +1,192 @@
+// The conclusion of a statement as the first record of the area method's
+// proof chain: an equation between two products of quantities.
+
+#include <algorithm>
+
+#include "algebra/area.h"
+#include "algebra/area_internal.h"
+#include "algebra/area_quot.h"
+#include "algebra/area_terms.h"
+#include "algebra/area_words.h"
+#include "gdd/fact_tests.h"
+#include "gdd/gdd_add.h"
+#include "gdd/gdd_lookup.h"
+#include "statement/prover.h"
+#include "statement/semantics.h"
+#include "statement/tokenizer.h"
+
+using namespace aterm;
+
+quot_rec* add_pstep(coef_t numc, xterm* nump, coef_t denc, xterm* denp)
+{
+    quot_rec* rec = new_quot(numc, nump, denc, denp);
+    append_quot(rec);
+    return rec;
+}
+
+namespace {
+
+int cp_(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
+
+void conc_ratio()
+{
+    const int p1 = cp_(1), p2 = cp_(2), p3 = cp_(3), p4 = cp_(4), p5 = cp_(5), p6 = cp_(6), p7 = cp_(7), p8 = cp_(8);
+    if (xpara(p1, p2, p3, p4) && xpara(p7, p8, p5, p6))
+        add_pstep(1, R(p1, p2, p3, p4), 1, R(p5, p6, p7, p8));
+    else if (xpara(p1, p2, p5, p6) && xpara(p7, p8, p3, p4))
+        add_pstep(1, R(p1, p2, p5, p6), 1, R(p3, p4, p7, p8));
+    else if (xpara(p1, p2, p7, p8) && xpara(p3, p4, p5, p6))
+        add_pstep(1, P(p1, p7, p2, p8), 1, P(p3, p5, p4, p6));
+    else if (xcoll4(p1, p7, p2, p8))
+        add_pstep(1, sq(P(p1, p7, p2, p8)), 1, mul(P(p3, p4, p4, p3), P(p5, p6, p6, p5)));
+    else
+        add_pstep(1, mul(P(p1, p2, p2, p1), P(p7, p8, p8, p7)), 1, mul(P(p3, p4, p4, p3), P(p5, p6, p6, p5)));
+}
+
+// The point p on a line of at least three points and the two smallest other
+// points of such a line through p, the smallest first.
+void conc_ln_pts(int p, int& l1, int& l2)
+{
+    l1 = 100;
+    l2 = 100;
+    const Gdd_line* best = nullptr;
+    for (const Gdd_line* l : g_ln_list) {
+        if (!l->live() || l->count() < 3 || !on_ln(p, l))
+            continue;
+        for (int k = 0; k < l->count(); ++k) {
+            const int q = l->pts[static_cast<std::size_t>(k)];
+            if (q != p && q < l1) {
+                l1 = q;
+                best = l;
+            }
+        }
+    }
+    if (!best)
+        return;
+    for (int k = 0; k < best->count(); ++k) {
+        const int q = best->pts[static_cast<std::size_t>(k)];
+        if (q != p && q != l1 && q < l2)
+            l2 = q;
+    }
+}
+
+}  // namespace
+
+void conc_tangent(int a, int b, int c, int d)
+{
+    dterm* np = get_dt(2, sub(add(P(a, b, b, a), P(c, d, d, c)), P(a, c, c, a)), nullptr);
+    dterm* dp = get_dt(1, P(c, d, d, c), get_dt(1, P(a, b, b, a), nullptr));
+    append_quot(new_ratio_rec(1, np, 4, dp, kQuotConclusion));
+}
+
+void conc_coll()
+{
+    int pts[3] = {cp_(1), cp_(2), cp_(3)};
+    std::sort(pts, pts + 3);
+    const int lo = pts[0], mid = pts[1], hi = pts[2];
+    int p = 0, o1 = 0, o2 = 0;
+    if (fd_ln_pt(hi)) {
+        p = hi, o1 = lo, o2 = mid;
+    } else if (fd_ln_pt(mid)) {
+        p = mid, o1 = lo, o2 = hi;
+    } else if (fd_ln_pt(lo)) {
+        p = lo, o1 = mid, o2 = hi;
+    }
+    if (p == 0) {
+        add_pstep(1, S(lo, mid, hi, hi), 0, nullptr);
+        return;
+    }
+    int l1, l2;
+    conc_ln_pts(p, l1, l2);
+    gprint(fmt("conc_coll: %d %d %d %d %d\r\n", o1, o2, p, l1, l2));
+    const int I = g_elim_count + 1;
+    if (I > kMaxProPoints || l2 >= 100) {
+        gerror("Too many points in the statements\n");
+        return;
+    }
+    g_elim_count = I;
+    Pro_point& rec = g_pro_points[static_cast<std::size_t>(I)];
+    rec.clear();
+    rec.kind = 116;
+    rec.name = "I_{" + pt_name(p) + "}";
+    rec.pots = {static_cast<std::uint32_t>(l1), static_cast<std::uint32_t>(l2), static_cast<std::uint32_t>(o1),
+                static_cast<std::uint32_t>(o2), 0, 0, 0, 0};
+    add_line(0, I, l1, l2);
+    add_line(0, I, o1, o2);
+    add_pstep(1, R(l1, p, l2, p), 1, R(l1, I, l2, I));
+    gprint("\r\n***************************************\r\n");
+    gprint(fmt("%s %s %s", area_words::kNewPoint, rec.name.c_str(), area_words::kIntroduced));
+    do_cons(cgeo::kStatement, I);
+    gprint("\r\n\r\n");
+    gprint(area_words::kNewConclusion);
+    gprint(fmt("%s %s %s %s %s %s %s %s %s.\r\n\r\n", area_words::kEqRatio, pt_name(l1).c_str(), pt_name(p).c_str(),
+               pt_name(l2).c_str(), pt_name(p).c_str(), pt_name(l1).c_str(), rec.name.c_str(), pt_name(l2).c_str(),
+               rec.name.c_str()));
+}
+
+void pconc()
+{
+    const int p1 = cp_(1), p2 = cp_(2), p3 = cp_(3), p4 = cp_(4), p5 = cp_(5), p6 = cp_(6), p7 = cp_(7), p8 = cp_(8);
+    switch (g_concl.type) {
+    case 148:
+        conc_coll();
+        break;
+    case 149:
+        add_pstep(1, S(p1, p3, p4, p4), 1, S(p2, p3, p4, p4));
+        break;
+    case 150:
+        add_pstep(1, P(p1, p3, p3, p4), 1, P(p2, p3, p3, p4));
+        break;
+    case 151:
+        add_pstep(1, R(p1, p2, p1, p3), -1, nullptr);
+        break;
+    case 152:
+        add_pstep(1, mul(S(p4, p2, p2, p5), P(p4, p3, p3, p5)), 1, mul(P(p4, p2, p2, p5), S(p4, p3, p3, p5)));
+        break;
+    case 153:
+        add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
+        break;
+    case 154:
+        add_pstep(1, mul(S(p1, p2, p3, p4), P(p5, p6, p7, p8)), 1, mul(P(p1, p2, p3, p4), S(p5, p6, p7, p8)));
+        break;
+    case 155:
+        conc_ratio();
+        break;
+    case 156:
+        conc_tangent(p1, p2, p3, p4);
+        break;
+    case 157:
+        add_pstep(1, R(p3, p1, p3, p2), -1, R(p4, p1, p4, p2));
+        break;
+    case 158:
+        add_pstep(1, add(V(p1), mul(named("w"), V(p2)), mul(named("w"), named("w"), V(p3))), 0, nullptr);
+        break;
+    case kConclNone:
+        break;
+    case kConclEquation: {
+        const xterm* l = g_concl_lhs;
+        const xterm* r = g_concl_rhs;
+        if (!l || !r) {
+            gerror(area_words::kConclusionNotFound);
+            break;
+        }
+        if (pconstp(l) && pconstp(r))
+            add_pstep(l->value, nullptr, r->value, nullptr);
+        else if (pconstp(l))
+            add_pstep(l->value, nullptr, 1, cp(r));
+        else if (pconstp(r))
+            add_pstep(1, cp(l), r->value, nullptr);
+        else
+            add_pstep(1, cp(l), 1, cp(r));
+        break;
+    }
+    default:
+        gerror(area_words::kConclusionNotFound);
+        break;
+    }
+    if (g_trace && !g_abort) {
+        trace_str("pconc:\r\n");
+        trace_str(poly_text(g_proof_tail->np ? g_proof_tail->np->coef : nullptr, 0) + " = " +
+                  poly_text(g_proof_tail->dp ? g_proof_tail->dp->coef : nullptr, 0) + "\r\n");
+    }
+}

@@ -1,0 +1,222 @@
+// The driver of the area and vector method and its verdicts.
+
+#include "algebra/area.h"
+#include "algebra/area_internal.h"
+#include "algebra/area_quot.h"
+#include "algebra/area_words.h"
+#include "algebra/machine_proof.h"
+#include "gdd/gdd_lookup.h"
+#include "statement/prover.h"
+
+namespace {
+
+// Set when the points still to eliminate lie on one circle: the circle
+// passes finish the proof.
+bool g_done = false;
+
+bool tail_constant() { return !g_proof_tail->np && !g_proof_tail->dp; }
+
+bool all_area_or_parameters(const xterm* p)
+{
+    if (!p || pconstp(p))
+        return true;
+    if (p->var->type != 2 && p->var->type >= 0)
+        return false;
+    for (const dterm* t = p->terms; t; t = t->next)
+        if (!all_area_or_parameters(t->coef))
+            return false;
+    return true;
+}
+
+bool tail_all(bool (*test)(const xterm*))
+{
+    for (const dterm* side : {g_proof_tail->np, g_proof_tail->dp})
+        for (; side; side = side->next)
+            if (side->coef && !test(side->coef))
+                return false;
+    return true;
+}
+
+bool tail_has_vector()
+{
+    return !tail_all([](const xterm* p) { return !has_vtype4(p); });
+}
+
+// Number of leading free points 1, 2, ...
+int leading_free_points()
+{
+    int n = 0;
+    while (n + 1 < kProPointCount && point_kind(n + 1) == 101)
+        ++n;
+    return n;
+}
+
+// Runs the passes in order; true when one of them made the quotient
+// constant (the verdict has been given) or failed.
+bool passes_until_constant(std::initializer_list<int> passes)
+{
+    for (const int pass : passes) {
+        pe_gr(pass);
+        if (g_abort)
+            return true;
+        if (tail_constant()) {
+            prt_result();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Records after mark are dropped again (their polynomials freed).
+void undo_after(quot_rec* mark)
+{
+    for (quot_rec* r = mark->next; r; r = r->next)
+        free_plist(r);
+    mark->next = nullptr;
+    g_proof_tail = mark;
+}
+
+void circle_passes()
+{
+    quot_rec* mark = g_proof_tail;
+    if (passes_until_constant({-13, -11}))
+        return;
+    if (g_proof_tail != mark && max_nterms(mark) <= max_nterms(g_proof_tail))
+        undo_after(mark);
+    if (passes_until_constant({-20, -21, -22}))
+        return;
+    pe_gr(-23);
+    g_done = false;
+    if (!g_abort)
+        prt_result();
+}
+
+void free_point_passes()
+{
+    const int n = leading_free_points();
+    if (n < 3) {
+        prt_result();
+        return;
+    }
+    if (n == 3) {
+        if (passes_until_constant({-10}))
+            return;
+        pe_gr(-11);
+        if (!g_abort)
+            prt_result();
+        return;
+    }
+    if (tail_all(all_area_or_parameters)) {
+        for (int p = n; p >= 4; --p) {
+            pe_gr(p);
+            if (g_abort)
+                return;
+        }
+    } else {
+        pe_gr(-12);
+        if (g_abort)
+            return;
+    }
+    prt_result();
+}
+
+void timed(void (*method)())
+{
+    const std::uint32_t t0 = prover_clock_ms();
+    method();
+    g_time += static_cast<std::int32_t>(prover_clock_ms() - t0);
+}
+
+}  // namespace
+
+void run_area_method()
+{
+    g_maxterm = 1;
+    g_done = false;
+    clear_proof_chain();
+    g_step_stack = nullptr;
+    g_elim_count = g_npoints;
+    pconc();
+    if (g_abort)
+        return;
+    for (int v = g_elim_count; v >= 1 && !g_done; --v) {
+        if (tail_constant()) {
+            prt_result();
+            return;
+        }
+        const int kind = point_kind(v);
+        if (kind == 105) {
+            pe_gr(v);
+        } else if (all_on_cir(v)) {
+            g_done = true;
+        } else if (kind != 101 && kind != -100) {
+            pe_gr(v);
+        }
+        if (g_abort)
+            return;
+    }
+    if (tail_constant()) {
+        prt_result();
+        return;
+    }
+    if (g_done) {
+        circle_passes();
+        return;
+    }
+    if (tail_has_vector()) {
+        pe_gr(-30);
+        if (!g_abort)
+            prt_result();
+        return;
+    }
+    free_point_passes();
+}
+
+void prove_area() { timed(run_area_method); }
+void prove_vector() { timed(run_area_method); }
+
+void area_proof_output()
+{
+    if (g_result == 1)
+        show_machine_proof(0);
+    if (g_save_latex)
+        save_tex();
+}
+
+void prt_true()
+{
+    gprint(area_words::kTrue);
+    g_result = 1;
+}
+
+void prt_false()
+{
+    gprint(area_words::kFalse);
+    const quot_rec* t = g_proof_tail;
+    gprint(fmt("(%lld)", static_cast<long long>(t->nc)));
+    ltx_prod(t->np, 0);
+    gprint(" = ");
+    gprint(fmt("(%lld)", static_cast<long long>(t->dc)));
+    ltx_prod(t->dp, 0);
+    gprint("\r\n");
+    g_result = -1;
+}
+
+void prt_result()
+{
+    const quot_rec* t = g_proof_tail;
+    // Both sides as polynomials, coefficient and factors together: a side
+    // whose factors are constants compares by its value.
+    PolyPtr left(ptimes(get_n(t->nc), ps_prod(cp_dterms(t->np))));
+    const PolyPtr right(ptimes(get_n(t->dc), ps_prod(cp_dterms(t->dp))));
+    if (!peq(left.get(), right.get())) {
+        prt_false();
+        return;
+    }
+    if (t->np || t->dp) {
+        quot_rec* rec = new_ratio_rec(1, nullptr, 1, nullptr, kQuotCancel);
+        rec->cancelled = get_dt(1, left.release(), nullptr);
+        append_quot(rec);
+    }
+    prt_true();
+}

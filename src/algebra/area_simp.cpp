@@ -1,0 +1,258 @@
+// Simplification of a quotient record: factor lists normalised, common
+// factors of both sides cancelled.
+
+#include "algebra/area_quot.h"
+
+#include <algorithm>
+
+#include "algebra/coef_arith.h"
+#include "algebra/plist.h"
+#include "statement/prover.h"
+
+dterm* g_psdiv_num = nullptr;
+dterm* g_psdiv_den = nullptr;
+
+namespace {
+
+coef_t coef_pow(coef_t v, int e)
+{
+    coef_t r = 1;
+    for (int k = 0; k < e; ++k)
+        r = coef_mul(r, v);
+    return r;
+}
+
+bool is_const(const dterm* cell, coef_t v) { return pconstp(cell->coef) && cell->coef->value == v; }
+
+// The exact quotient p / q where it is known to exist; a failure would be an
+// inconsistent factorisation.
+xterm* exact_div(xterm* p, const xterm* q)
+{
+    xterm* r = pdiv(p, q);
+    if (!r)
+        prover_fatal("pfactor: inexact division");
+    return r;
+}
+
+void free_list(dterm*& list)
+{
+    put_dts(list);
+    list = nullptr;
+}
+
+}  // namespace
+
+dterm* pfactor(xterm* p)
+{
+    dterm* powers = nullptr;
+    xterm* divisor = get_n(1);
+    for (const xterm* q = p; q && !pconstp(q); q = pinit(q)) {
+        const int k = lowdeg_in(p, q->var);
+        if (k > 0) {
+            plist_append(powers, get_m(q->var), k);
+            divisor = ptimes(divisor, ppower(get_m(q->var), k));
+        }
+    }
+    if (!ponep(divisor))
+        p = exact_div(p, divisor);
+    put_p(divisor);
+
+    coef_t c;
+    if (pconstp(p)) {
+        c = p->value;
+        put_p(p);
+    } else {
+        c = pcontent(p);
+        if (c == -1) {
+            p = neg_poly(p);
+        } else if (c != 1) {
+            xterm* cp = get_n(c);
+            p = exact_div(p, cp);
+            put_p(cp);
+        }
+        plist_append(powers, p, 1);
+    }
+    return get_dt(1, get_n(c), powers);
+}
+
+dterm* plist_factor(dterm* list)
+{
+    bool zero = false;
+    dterm* result = nullptr;
+    while (list) {
+        dterm* cell = list;
+        list = list->next;
+        const int e = cell->deg;
+        xterm* f = plist_take(cell);
+        put_d(cell);
+        if (!f)
+            continue;
+        if (e == 0) {
+            put_p(f);
+            continue;
+        }
+        dterm* parts = pfactor(f);
+        while (parts) {
+            dterm* part = parts;
+            parts = parts->next;
+            part->next = nullptr;
+            if (is_const(part, 0))
+                zero = true;
+            if (is_const(part, 0) || is_const(part, 1)) {
+                put_dts(part);
+                continue;
+            }
+            part->deg = deg_checked(static_cast<long>(part->deg) * e);
+            if (dterm* same = plist_find(part->coef, result)) {
+                same->deg = deg_checked(static_cast<long>(same->deg) + part->deg);
+                put_dts(part);
+            } else {
+                plist_join(result, part);
+            }
+        }
+    }
+    if (zero) {
+        put_dts(result);
+        return get_dt(1, get_n(0), nullptr);
+    }
+    return result ? result : get_dt(1, get_n(1), nullptr);
+}
+
+dterm* plist_collect(dterm* list)
+{
+    coef_t c = 1;
+    dterm* rest = nullptr;
+    while (list) {
+        dterm* cell = list;
+        list = list->next;
+        cell->next = nullptr;
+        if (cell->deg != 0 && cell->coef && !pconstp(cell->coef)) {
+            plist_join(rest, cell);
+            continue;
+        }
+        if (cell->deg != 0 && cell->coef)
+            c = coef_mul(c, coef_pow(cell->coef->value, cell->deg));
+        put_dts(cell);
+    }
+    return get_dt(1, get_n(c), rest);
+}
+
+dterm* ps_div(dterm* a, dterm* b)
+{
+    if (!a || !b) {
+        g_psdiv_num = a;
+        g_psdiv_den = b;
+        return nullptr;
+    }
+    dterm* cancelled = nullptr;
+    bool refused = false;
+    for (dterm* g = b; g && !refused; g = g->next) {
+        dterm* for_a = nullptr;
+        for (dterm* f = a; f && g->deg > 0; f = f->next) {
+            if (f->deg == 0 || !f->coef || !g->coef)
+                continue;
+            const bool fc = pconstp(f->coef);
+            const bool gc = pconstp(g->coef);
+            if (fc && gc) {
+                const coef_t fv = f->coef->value;
+                const coef_t gv = g->coef->value;
+                const coef_t c = coef_gcd(fv, gv);
+                if (c == 1 || c == 0)
+                    continue;
+                const int m = std::min(f->deg, g->deg);
+                f->deg = static_cast<std::uint16_t>(f->deg - m);
+                g->deg = static_cast<std::uint16_t>(g->deg - m);
+                plist_append(cancelled, get_n(c), m);
+                if (fv != c)
+                    plist_append(for_a, get_n(fv / c), m);
+                if (gv != c)
+                    plist_append(b, get_n(gv / c), m);
+            } else if (!fc && !gc) {
+                xterm* q = pdiv(cp_poly(f->coef), g->coef);
+                if (!q)
+                    continue;
+                if (pconstp(q) && !ponep(q)) {
+                    put_p(q);
+                    gerror("ps_div\n");
+                    refused = true;
+                    break;
+                }
+                const int m = std::min(f->deg, g->deg);
+                f->deg = static_cast<std::uint16_t>(f->deg - m);
+                g->deg = static_cast<std::uint16_t>(g->deg - m);
+                plist_append(cancelled, cp_poly(g->coef), m);
+                if (ponep(q))
+                    put_p(q);
+                else
+                    plist_append(for_a, q, m);
+            }
+        }
+        plist_join(a, for_a);
+        a = plist_collect(a);
+    }
+    if (refused)
+        free_list(cancelled);
+    g_psdiv_num = a;
+    g_psdiv_den = plist_collect(b);
+    return cancelled;
+}
+
+quot_rec* quot_simp(const quot_rec* rec)
+{
+    if (rec->nc == 0 && rec->dc == 0)
+        return nullptr;
+    dterm* N = plist_factor(cp_dterms(rec->np));
+    dterm* D = plist_factor(cp_dterms(rec->dp));
+    const bool num_zero = rec->nc == 0 || (!N->next && is_const(N, 0));
+    const bool den_zero = rec->dc == 0 || (!D->next && is_const(D, 0));
+
+    if (num_zero && den_zero) {
+        free_list(N);
+        free_list(D);
+        return new_ratio_rec(0, nullptr, 0, nullptr, kQuotPlain);
+    }
+    if (num_zero) {
+        free_list(N);
+        if (plist_nonconst(D) > plist_nonconst(rec->dp))
+            return new_ratio_rec(0, nullptr, 1, D, kQuotPlain);
+        free_list(D);
+        return nullptr;
+    }
+    if (den_zero) {
+        free_list(D);
+        if (plist_nonconst(N) > plist_nonconst(rec->np))
+            return new_ratio_rec(1, N, 0, nullptr, kQuotPlain);
+        free_list(N);
+        return nullptr;
+    }
+
+    N = get_dt(1, get_n(rec->nc), N);
+    D = get_dt(1, get_n(rec->dc), D);
+    dterm* first = ps_div(N, D);
+    N = g_psdiv_num;
+    D = g_psdiv_den;
+    dterm* second = g_abort ? nullptr : ps_div(D, N);
+    if (!g_abort) {
+        D = g_psdiv_num;
+        N = g_psdiv_den;
+    }
+    if (g_abort || (!first && !second)) {
+        free_list(first);
+        free_list(second);
+        free_list(N);
+        free_list(D);
+        return nullptr;
+    }
+    plist_join(first, second);
+    // Both lists come back collected: their coefficient cell first.
+    const coef_t nc = N->coef->value;
+    const coef_t dc = D->coef->value;
+    dterm* np = N->next;
+    dterm* dp = D->next;
+    N->next = D->next = nullptr;
+    put_dts(N);
+    put_dts(D);
+    quot_rec* out = new_ratio_rec(nc, np, dc, dp, kQuotCancel);
+    out->cancelled = first;
+    return out;
+}
