@@ -233,9 +233,14 @@ void Computation::start_expression()
 void Computation::set_dynamic_unit()
 {
     ObjectTable& t = host_.table();
-    // The unit changes under the expression: it is settled first.
-    if (expression_open() && !calc_finish())
-        calc_cancel();
+    // The unit changes under the expression: it is settled first, kept when
+    // complete, else dropped.
+    if (expression_open()) {
+        if (builder().complete())
+            calc_finish();
+        else
+            calc_cancel();
+    }
     if (t.unit_segment_a() == 0)
         return;
     if (InputDialog* input = host_.input()) {

@@ -111,6 +111,8 @@ public:
     // calculator is closed.
     Dchild* calculator_owner() const { return calc_owner_; }
     CalculatorView* calculator() const { return calc_.get(); }
+    // Windows whose animation state is held.
+    std::size_t drawing_count() const { return drawings_.size(); }
 
     // The calculator of a drawing, for its host.
     void open_calculator(Dchild& win);

@@ -23,16 +23,17 @@ struct KeyCap {
     const char* label;
 };
 
-// Five rows of six keys.
-constexpr std::array<KeyCap, 30> kKeys{{
-    {CalcKey::D7, "7"},    {CalcKey::D8, "8"},      {CalcKey::D9, "9"},     {CalcKey::Divide, "/"},
-    {CalcKey::Open, "("},  {CalcKey::Close, ")"},   {CalcKey::D4, "4"},     {CalcKey::D5, "5"},
-    {CalcKey::D6, "6"},    {CalcKey::Times, "*"},   {CalcKey::Power, "^"},  {CalcKey::Sqrt, "sqrt"},
-    {CalcKey::D1, "1"},    {CalcKey::D2, "2"},      {CalcKey::D3, "3"},     {CalcKey::Minus, "-"},
-    {CalcKey::Abs, "abs"}, {CalcKey::Pi, "pi"},     {CalcKey::D0, "0"},     {CalcKey::Point, "."},
-    {CalcKey::Back, "<-"}, {CalcKey::Plus, "+"},    {CalcKey::Ln, "ln"},    {CalcKey::Log, "log"},
-    {CalcKey::Sin, "sin"}, {CalcKey::Cos, "cos"},   {CalcKey::Tan, "tan"},  {CalcKey::Asin, "asin"},
-    {CalcKey::Acos, "acos"}, {CalcKey::Atan, "atan"},
+// Four rows of eight keys.
+constexpr int kColumns = 8;
+constexpr std::array<KeyCap, 32> kKeys{{
+    {CalcKey::D7, "7"},     {CalcKey::D8, "8"},      {CalcKey::D9, "9"},    {CalcKey::Divide, "/"},
+    {CalcKey::Open, "("},   {CalcKey::Close, ")"},   {CalcKey::Sin, "sin"}, {CalcKey::Asin, "asin"},
+    {CalcKey::D4, "4"},     {CalcKey::D5, "5"},      {CalcKey::D6, "6"},    {CalcKey::Times, "*"},
+    {CalcKey::Power, "^"},  {CalcKey::Sqrt, "sqrt"}, {CalcKey::Cos, "cos"}, {CalcKey::Acos, "acos"},
+    {CalcKey::D1, "1"},     {CalcKey::D2, "2"},      {CalcKey::D3, "3"},    {CalcKey::Minus, "-"},
+    {CalcKey::Abs, "abs"},  {CalcKey::Pi, "pi"},     {CalcKey::Tan, "tan"}, {CalcKey::Atan, "atan"},
+    {CalcKey::D0, "0"},     {CalcKey::Point, "."},   {CalcKey::Back, "<-"}, {CalcKey::Plus, "+"},
+    {CalcKey::Ln, "ln"},    {CalcKey::Log, "log"},   {CalcKey::Exp, "exp"}, {CalcKey::Clear, "C"},
 }};
 
 class QtCalculatorView : public CalculatorView {
@@ -86,8 +87,6 @@ QString TCalc::key_label(CalcKey key)
     for (const KeyCap& cap : kKeys)
         if (cap.key == key)
             return QString::fromLatin1(cap.label);
-    if (key == CalcKey::Clear)
-        return QStringLiteral("C");
     return {};
 }
 
@@ -114,23 +113,18 @@ TCalc::TCalc(CalculatorKeys& keys, QWidget* parent) : QDialog(parent), keys_(&ke
         button->setAutoDefault(false);
         const CalcKey key = cap.key;
         connect(button, &QPushButton::clicked, this, [this, key] { press(key); });
-        grid->addWidget(button, i / 6, i % 6);
+        grid->addWidget(button, i / kColumns, i % kColumns);
         ++i;
     }
     layout->addLayout(grid);
 
     auto* row = new QHBoxLayout;
-    auto* clear = new QPushButton(QStringLiteral("C"), this);
-    clear->setObjectName(QStringLiteral("key_C"));
-    clear->setAutoDefault(false);
-    connect(clear, &QPushButton::clicked, this, [this] { press(CalcKey::Clear); });
     auto* ok_button = new QPushButton(QStringLiteral("OK"), this);
     ok_button->setObjectName(QStringLiteral("ok"));
     connect(ok_button, &QPushButton::clicked, this, [this] { ok(); });
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
-    row->addWidget(clear);
     row->addStretch();
     row->addWidget(ok_button);
     row->addWidget(cancel);

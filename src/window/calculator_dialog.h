@@ -27,7 +27,7 @@ public:
     // The key button of a key (object name "key_<label>"), for tests.
     static QString key_label(CalcKey key);
 
-protected:
+    // Cancel, Escape or the close box: the expression is dropped.
     void reject() override;
 
 private:
