@@ -1,7 +1,8 @@
 #pragma once
 // A numeric model of a statement for the area and vector method tests: every
 // point of the point table gets coordinates built from its construction
-// (free points at random, point 1 at the origin and point 2 on the x axis),
+// (free points at random, point 1 at the origin and point 2 on the y axis, as
+// the coordinates of the area method have them),
 // and every quantity variable of the method gets its value there. A proof
 // chain is then checked step by step: every elimination step must hold at
 // the figure, and every record's quotient must keep the first one's value.
@@ -167,11 +168,11 @@ private:
         const int kind = static_cast<int>(r.kind);
         switch (kind) {
         case 101:
-            X = i == 1 ? Pt{} : i == 2 ? Pt{random(3, 10), 0} : random_pt();
+            X = i == 1 ? Pt{} : i == 2 ? Pt{0, random(3, 10)} : random_pt();
             return true;
         case 1:  // a point of a CIRCLE line: on the circle of the first three
             if (i <= 3 || circle_points_ < 3) {
-                X = i == 1 ? Pt{} : i == 2 ? Pt{random(3, 10), 0} : random_pt();
+                X = i == 1 ? Pt{} : i == 2 ? Pt{0, random(3, 10)} : random_pt();
                 ++circle_points_;
                 if (circle_points_ == 3)
                     circle_ = circumcentre(pts_[1], pts_[2], pts_[3]);

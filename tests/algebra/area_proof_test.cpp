@@ -1,0 +1,349 @@
+// The area and vector method through the Prove command: the built-in
+// examples, proof texts and LaTeX files against golden files, false
+// statements, the conversions of the conclusion, refused constructions, the
+// proof-time limit and exhausted pools.
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "algebra/area_internal.h"
+#include "area_fixture.h"
+#include "area_numeric.h"
+#include "gdd/proof_latex.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+fs::path golden(const std::string& name) { return fs::path(PLEXATOR_TEST_DATA) / "algebra" / name; }
+
+struct ExampleCase {
+    int id;
+    int method;
+};
+
+class AreaExampleTest : public AreaTest, public ::testing::WithParamInterface<ExampleCase> {};
+
+int count_records()
+{
+    int n = 0;
+    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// Parallelogram, Orthocenter, Simson, Pappus and Square are proved by both
+// methods; Simson ends with the circle passes, Pappus with a new point.
+TEST_P(AreaExampleTest, BuiltInExampleIsProvedStepByStep)
+{
+    const ExampleCase& c = GetParam();
+    load(c.id, c.method);
+    EXPECT_EQ(prove(false), ProveEnd::Ran);
+    EXPECT_EQ(g_result, 1) << proof_text();
+    EXPECT_NE(proof_text().find("The Machine Proof"), std::string::npos);
+    EXPECT_GT(g_maxterm, 0);
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        area_numeric::Model m(seed);
+        ASSERT_TRUE(m.build(g_elim_count));
+        m.set_circle(area_numeric::circumcentre(m[1], m[2], m[3]));
+        EXPECT_EQ(area_numeric::check_chain(m), 0);
+    }
+    clear_proof_chain();
+    // Proving again from the reordered table gives the same verdict and
+    // takes no node for good.
+    prove(true);
+    EXPECT_EQ(g_result, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, AreaExampleTest,
+                         ::testing::Values(ExampleCase{315, kMethodArea}, ExampleCase{316, kMethodArea},
+                                           ExampleCase{317, kMethodArea}, ExampleCase{319, kMethodArea},
+                                           ExampleCase{337, kMethodArea}, ExampleCase{315, kMethodVector},
+                                           ExampleCase{317, kMethodVector}, ExampleCase{337, kMethodVector}),
+                         [](const ::testing::TestParamInfo<ExampleCase>& info) {
+                             return std::to_string(info.param.id) +
+                                    (info.param.method == kMethodArea ? "_area" : "_vector");
+                         });
+
+class AreaGoldenTest : public AreaTest {
+protected:
+    void SetUp() override
+    {
+        AreaTest::SetUp();
+        dir_ = fs::path(PLEXATOR_TEST_OUTPUT) / "area_proofs";
+        fs::create_directories(dir_);
+        saved_dir_ = g_tex_dir;
+        g_tex_dir = dir_.string();
+        g_save_latex = 1;
+    }
+    void TearDown() override
+    {
+        g_tex_dir = saved_dir_;
+        AreaTest::TearDown();
+    }
+
+    void expect_golden(const std::string& name, bool with_tex)
+    {
+        fs::remove(proof_tex_path());
+        prove();
+        EXPECT_EQ(g_result, 1);
+        // The texts are kept beside the LaTeX file for review.
+        std::ofstream(dir_ / (name + ".txt"), std::ios::binary) << proof_text();
+        EXPECT_EQ(proof_text(), read_file(golden(name + ".txt")));
+        ASSERT_TRUE(fs::exists(proof_tex_path()));
+        if (with_tex)
+            EXPECT_EQ(read_file(proof_tex_path()), read_file(golden(name + ".tex")));
+    }
+
+    fs::path dir_;
+    std::string saved_dir_;
+};
+
+TEST_F(AreaGoldenTest, ParallelogramByAreas)
+{
+    load(315);
+    expect_golden("area_parallelogram", true);
+}
+
+TEST_F(AreaGoldenTest, SimsonLineThroughTheCirclePasses)
+{
+    load(317);
+    expect_golden("area_simson", false);
+}
+
+TEST_F(AreaGoldenTest, PappusWithANewPoint)
+{
+    load(319);
+    expect_golden("area_pappus", false);
+}
+
+TEST_F(AreaGoldenTest, SquareByVectors)
+{
+    read_stm("POINT A B;\nPSQUARE C A B;\nNSQUARE D A B;", "(VEC C A) = (VEC A D).", kMethodVector);
+    expect_golden("vector_square", true);
+}
+
+TEST_F(AreaTest, FalseStatementsAreNotProved)
+{
+    const char* statements[][2] = {
+        {"POINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;", "EQDISTANCE M N B C."},
+        {"POINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;", "PARALLEL M N A B."},
+        {"POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A C."},
+        {"POINT A B C;\nCIRCUMCENTER O A B C;", "COLLINEAR O A B."},
+        {"POINT A B C;\nCENTROID G A B C;\nORTHOCENTER H A B C;", "EQDISTANCE G A H A."},
+        {"POINT A B C D;\nMIDPOINT M A B;", "PARALLEL M D B C."},
+        {"POINT A B C P;\nINTERSECTION_LL D A P B C;\nINTERSECTION_LL E B P A C;\nINTERSECTION_LL F C P A B;",
+         "(RATIO A F F B) (RATIO B D D C) (RATIO C E E A) = -1."},
+        {"POINT A B;\nMIDPOINT M A B;", "(VEC M A) = (VEC M B)."},
+    };
+    for (const auto& s : statements) {
+        SCOPED_TRACE(std::string(s[0]) + " SHOW: " + s[1]);
+        read_stm(s[0], s[1]);
+        EXPECT_EQ(prove(), ProveEnd::Ran);
+        EXPECT_EQ(g_result, -1) << proof_text();
+        EXPECT_NE(proof_text().find("\r\n\\rnThe statement is false.\r\n\r\n("), std::string::npos) << proof_text();
+        EXPECT_EQ(proof_text().find("The Machine Proof"), std::string::npos);
+    }
+}
+
+TEST_F(AreaTest, RatioOfSegmentsThatAreNotParallelIsNotProved)
+{
+    // The diagonals of a parallelogram do not halve its sides: O, A, B are
+    // not on one line, so the ratio OA / OB has no value.
+    read_stm("POINT A B C;\nINTERSECTION_PP D A B C C A B;\nINTERSECTION_LL O A C B D;", "MIDPOINT O A B.");
+    EXPECT_NE(prove(), ProveEnd::Ran);
+    EXPECT_NE(g_result, 1);
+    EXPECT_EQ(proof_text().find("The statement is true."), std::string::npos) << proof_text();
+}
+
+TEST_F(AreaTest, ParallelOfALineWithItselfIsTrueFromZeroSides)
+{
+    read_stm("POINT A B C;", "PARALLEL A B A B.");
+    prove(false);
+    EXPECT_EQ(g_result, 1) << proof_text();
+    // Both areas vanish at once; the verdict's record closes the chain.
+    ASSERT_NE(g_proof_head.next, nullptr);
+    EXPECT_EQ(count_records(), 2);
+    EXPECT_EQ(g_proof_tail->type, kQuotCancel);
+}
+
+TEST_F(AreaTest, CollinearWithoutALineOfThreePointsIsAnArea)
+{
+    // A centroid states no facts: no line of three points exists.
+    read_stm("POINT A B C;\nCENTROID G A B C;", "COLLINEAR A G B.");
+    prove(false);
+    const quot_rec* first = g_proof_head.next;
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->dc, 0);
+    EXPECT_EQ(first->dp, nullptr);
+    EXPECT_EQ(first->np->coef->var->type, 2);
+    EXPECT_EQ(g_result, -1) << proof_text();
+    EXPECT_EQ(proof_text().find("conc_coll"), std::string::npos);
+}
+
+TEST_F(AreaTest, CollinearOnALineAddsAnIntersectionPoint)
+{
+    read_stm("POINT A B C D;\nINTERSECTION_LL O A C B D;\nMIDPOINT M A B;\nMIDPOINT N C D;",
+             "COLLINEAR M N O.");
+    const int count = g_npoints;
+    prove(false);
+    EXPECT_EQ(g_npoints, count);
+    EXPECT_EQ(g_elim_count, count + 1);
+    const Pro_point& added = g_pro_points[static_cast<std::size_t>(count + 1)];
+    EXPECT_EQ(added.kind, 116u);
+    EXPECT_EQ(added.name.substr(0, 3), "I_{");
+    EXPECT_NE(proof_text().find("conc_coll: "), std::string::npos);
+    EXPECT_NE(proof_text().find("\r\n***************************************\r\nA new point " + added.name +
+                                " is introduced by construction\r\nINTERSECTION_LL"),
+              std::string::npos)
+        << proof_text();
+    EXPECT_NE(proof_text().find("The new conclusion is: EQ_RATIO "), std::string::npos);
+    // Not true in general: the midpoints of AB and CD are not on a line through O.
+    EXPECT_EQ(g_result, -1) << proof_text();
+}
+
+TEST_F(AreaTest, EquationOfConstants)
+{
+    read_stm("POINT A B C;", "2 + 1 = 3.");
+    prove();
+    EXPECT_EQ(g_result, 1) << proof_text();
+
+    read_stm("POINT A B C;", "2 = 3.");
+    prove();
+    EXPECT_EQ(g_result, -1);
+    EXPECT_NE(proof_text().find("The statement is false.\r\n\r\n(2) = (3)\r\n"), std::string::npos) << proof_text();
+}
+
+TEST_F(AreaTest, ThreeFreePointsEndWithLengths)
+{
+    // The medians' lengths: 4 |AM|^2 = 2 |AB|^2 + 2 |AC|^2 - |BC|^2 needs the
+    // free-point passes to compare areas and Pythagoras differences.
+    read_stm("POINT A B C;\nMIDPOINT M B C;",
+             "4 (PY A M M A) = 2 (PY A B B A) + 2 (PY A C C A) - (PY B C C B).");
+    prove(false);
+    EXPECT_EQ(g_result, 1) << proof_text();
+    area_numeric::Model m(7);
+    ASSERT_TRUE(m.build(g_elim_count));
+    EXPECT_EQ(area_numeric::check_chain(m), 0);
+}
+
+TEST_F(AreaTest, MoreFreePointsOfAreasAreEliminatedOneByOne)
+{
+    // Four free points: S(DAB) + S(DBC) + S(DCA) = S(ABC).
+    read_stm("POINT A B C D;", "(AREA D A B) + (AREA D B C) + (AREA D C A) = (AREA A B C).");
+    prove(false);
+    EXPECT_EQ(g_result, 1) << proof_text();
+    bool eliminated_d = false;
+    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
+        eliminated_d = eliminated_d || r->type == 4;
+    EXPECT_TRUE(eliminated_d);
+    area_numeric::Model m(3);
+    ASSERT_TRUE(m.build(g_elim_count));
+    EXPECT_EQ(area_numeric::check_chain(m), 0);
+}
+
+TEST_F(AreaTest, MoreFreePointsWithLengthsGoToCoordinates)
+{
+    // Four free points with a Pythagoras difference: coordinates decide.
+    read_stm("POINT A B C D;", "(PY A B C D) = (PY A B B C) - (PY A D D C).");
+    prove(false);
+    bool coordinates = false;
+    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
+        coordinates = coordinates || r->type == -12;
+    EXPECT_TRUE(coordinates);
+    area_numeric::Model m(5);
+    ASSERT_TRUE(m.build(g_elim_count));
+    EXPECT_EQ(area_numeric::check_chain(m), 0);
+}
+
+TEST_F(AreaTest, RefusedConstructions)
+{
+    struct Case {
+        const char* hyps;
+        const char* show;
+        int method;
+        const char* message;
+    };
+    const Case cases[] = {
+        // A point on a circle whose centre is not a circumcentre.
+        {"POINT A B;\nMIDPOINT O A B;\nON_CIRCLE C O A;", "PERPENDICULAR A C B C.", kMethodArea,
+         "C Construction for point is not allowd in area method.\r\n"},
+        // An orthocentre in a ratio.
+        {"POINT A B C;\nFOOT D A B C;\nORTHOCENTER H A B C;", "(RATIO H A H D) = 2.", kMethodArea,
+         "In the area method, the lines and circles must meet in one point"},
+        // An equilateral triangle outside the vector method.
+        {"POINT A B;\nEQ_TRIANGLE C A B;", "EQDISTANCE C A C B.", kMethodArea,
+         "In the area method, PTRIANGLE can be used only when the conclusion is about vectors."},
+        // INTERSECTION_TC becomes records the lemmas do not know.
+        {"POINT A B C D E;\nINTERSECTION_TC X A B C D E;", "EQDISTANCE D X D E.", kMethodArea,
+         "Construction for point is not allowd in area method."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hyps);
+        read_stm(c.hyps, c.show, c.method);
+        EXPECT_EQ(prove(), ProveEnd::Aborted);
+        EXPECT_NE(proof_text().find(" Sytax error: "), std::string::npos) << proof_text();
+        EXPECT_NE(proof_text().find(c.message), std::string::npos) << proof_text();
+        EXPECT_EQ(proof_text().find("The statement is"), std::string::npos);
+        EXPECT_EQ(g_npoints, 0);  // the statement is gone with the error
+    }
+}
+
+TEST_F(AreaTest, RefusalNamesThePointWithAFullWidthColon)
+{
+    read_stm("POINT A B C;\nFOOT D A B C;\nORTHOCENTER H A B C;", "(RATIO H A H D) = 2.");
+    prove();
+    EXPECT_NE(proof_text().find("H\uFF1AIn the area method"), std::string::npos) << proof_text();
+}
+
+TEST_F(AreaTest, TimeLimitEndsTheProof)
+{
+    // A clock that runs a second per reading.
+    std::uint32_t now = 0;
+    set_prover_clock([&now] { return now += 1000; });
+    g_timelimit = 5000;
+    load(319);
+    EXPECT_EQ(prove(false), ProveEnd::TimedOut);
+    EXPECT_NE(proof_text().find("The program is terminated after running 5()."), std::string::npos) << proof_text();
+    EXPECT_EQ(g_timing, 0u);
+    set_prover_clock(nullptr);
+    // A new proof after the time-out starts afresh.
+    g_timelimit = 60000;
+    load(319);
+    prove(false);
+    EXPECT_EQ(g_result, 1);
+}
+
+TEST_F(AreaTest, ExhaustedPoolsEndTheProofWithoutEndingTheProgram)
+{
+    const std::size_t limit = pool_block_limit();
+    set_pool_block_limit(2);
+    load(318);  // the pedal triangle: its polynomials grow past two blocks
+    EXPECT_EQ(prove(false), ProveEnd::Aborted);
+    EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
+    set_pool_block_limit(limit);
+}
+
+TEST_F(AreaTest, ProofTimeAndMaxtermAreReported)
+{
+    std::uint32_t now = 0;
+    set_prover_clock([&now] { return now += 2; });
+    load(317);
+    prove();
+    EXPECT_GT(g_time, 0);
+    EXPECT_GE(g_maxterm, 3);
+    set_prover_clock(nullptr);
+}
