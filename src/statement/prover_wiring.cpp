@@ -4,6 +4,7 @@
 // a program that happens not to reference them otherwise.
 
 #include "algebra/algebraic_prove.h"
+#include "algebra/area.h"
 #include "algebra/poly.h"
 #include "gdd/gdd_add.h"
 #include "gdd/forward.h"
@@ -34,4 +35,7 @@ void register_default_methods()
     // print their algebraic form and proof themselves.
     set_method_entry(kMethodWu, {prove_wu, {}});
     set_method_entry(kMethodGroebner, {prove_groebner, {}});
+    // The area and vector method: one driver, the quantities printed apart.
+    set_method_entry(kMethodArea, {prove_area, area_proof_output});
+    set_method_entry(kMethodVector, {prove_vector, area_proof_output});
 }
