@@ -98,7 +98,7 @@ bool quantity_texts_valid(const std::vector<std::string>& entries, int record_co
         const int n = operand_count(q->type);
         for (int j = 0; j < 8; ++j) {
             const int a = q->args[j];
-            const bool fits = j < n ? a >= 20 && a < record_count : a == 0;
+            const bool fits = j < n ? a >= rec::kFirstObject && a < record_count : a == 0;
             if (!fits) {
                 why = where + "operand " + std::to_string(a) + " is no object";
                 return false;

@@ -235,6 +235,57 @@ TEST(AnimationWindow, ThePointFilesExpressionTableRoundTrips)
     EXPECT_NEAR(read.value(1).value, c.value(0).value * 3.141592653589793, 1e-9);
 }
 
+TEST(AnimationWindow, ASelfDrawnTraceIsDrawnWithTheMouseAndFollowed)
+{
+    Figure f;
+    f.command(anim_id::kCreateDriver);
+    f.click_on(f.D);
+    f.command(anim_id::kTraceSelfDrawn);
+    EXPECT_EQ(f.t().action_state(), anim_mode::kSelfTrace);
+    EXPECT_EQ(f.t().driver_path(0), rec::kSelfTraceMarker);
+
+    f.win->EvLButtonDown(f.at(f.D));
+    for (int i = 1; i <= 12; ++i)
+        f.win->EvMouseMove({150 + 8 * i, 160 - 4 * i});
+    f.win->EvLButtonUp({246, 112});
+    f.win->flush();
+    ASSERT_EQ(f.win->diagram.self_trace.size(), 12u);
+    EXPECT_DOUBLE_EQ(f.t()[f.D].x, 246.0);
+    EXPECT_EQ(f.win->mem_dc(), nullptr);
+
+    f.command(anim_id::kLocusPoint);
+    f.click_on(f.M);
+    f.command(anim_id::kStart);
+    ASSERT_TRUE(f.timer_running());
+    f.tick(3);
+    EXPECT_DOUBLE_EQ(f.t()[f.D].x, f.win->diagram.self_trace[3].x);
+    EXPECT_DOUBLE_EQ(f.t()[f.M].y, (f.win->diagram.self_trace[3].y + 240.0) / 2.0);
+    f.tick(20);
+    EXPECT_EQ(f.win->diagram.locus_lists[0].size(), 11u);  // until the trace starts over
+    f.win->EvRButtonDown();
+    EXPECT_FALSE(f.timer_running());
+}
+
+TEST(AnimationWindow, AFunctionGraphTakesItsQuantityFromARowOfTheList)
+{
+    Figure f;
+    f.win->cons_mode_cmd(159);
+    f.click_on(f.S);
+    f.click_on(f.D);
+    ASSERT_EQ(f.t().last_quantity(), 0);
+    f.command(anim_id::kFunctionGraph);
+    f.click_on(f.Q);
+    f.click_on(f.T);
+    EXPECT_EQ(f.t().action_state(), anim_mode::kGraphQuantity);
+    EXPECT_EQ(f.pane(1), "Select an expression in the Left-Top corner");
+    f.click(30, kListTop + kRowHeight + 3);  // no such row
+    EXPECT_EQ(f.t().action_state(), anim_mode::kGraphQuantity);
+    f.click(30, kListTop + 3);
+    EXPECT_EQ(f.t().action_state(), 0);
+    EXPECT_EQ(f.t().locus_second(0), 0);
+    EXPECT_EQ(f.t().locus_kind(0), kLocusFunction);
+}
+
 TEST(AnimationWindow, PictureOfAWindowWithAnAnimatedLocus)
 {
     Figure f;
