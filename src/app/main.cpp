@@ -6,19 +6,10 @@
 
 #include <string>
 
-#include "construct/attribute_dialogs.h"
-#include "construct/object_dialogs.h"
-#include "construct/qt_choosers.h"
-#include "export/qt_print_dialogs.h"
-#include "paint/points_draw.h"
-#include "window/construct_adapter.h"
+#include "window/app_services.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
-#include "window/file_link.h"
-#include "window/file_services.h"
-#include "window/prover_bridge.h"
 #include "window/qt_ui_services.h"
-#include "window/script_link.h"
 
 namespace {
 
@@ -33,26 +24,15 @@ int OwlMain(int argc, char** argv)
     const std::string start_file = argc == 2 ? std::string(argv[1]) : std::string();
 
     QtUi ui;
-    // What the drawing windows take from the subsystems above them.
-    QtColourChooser colour_chooser;
-    QtFontChooser font_chooser(label_font());
-    QtObjectDialogs object_dialogs(DialogServices{
-        ui.services().message_boxes, &colour_chooser, [&ui](int context) { ui.help.show_context(context); }});
-    ScriptManagerLink script_link(*ui.services().message_boxes, object_dialogs, colour_chooser, font_chooser);
-    QtPrintDialogs print_dialogs;
-    FileServices files(print_dialogs);
-    WithProver<WithFiles<WithScriptManager<ConstructionServices>>> drawing_services(files, script_link,
-                                                                                   &object_dialogs);
-    init_font_data();
-    TDrawApp app(ui.services(), drawing_services, start_file);
+    QtAppDialogs dialogs(ui.services());
+    AppServices services(ui.services(), dialogs.dialogs());
+    TDrawApp app(ui.services(), services.drawing(), start_file);
     app.InitMainWindow();
     ui.set_parent(app.frame());
-    print_dialogs.set_parent(app.frame());
+    dialogs.set_parent(app.frame());
     app.frame()->set_quit_on_close(true);
     app.InitInstance();
-    const int code = qt_app.exec();
-    release_font_data();
-    return code;
+    return qt_app.exec();
 }
 
 }  // namespace

@@ -50,9 +50,18 @@ DevPoint label_position(const ObjectTable& t, const Dpoint& p)
     return {p_to_dev(t, p.x + p.name_dx), p_to_dev(t, p.y + p.name_dy)};
 }
 
+// The one name font of the program run.
+Font& name_font()
+{
+    static Font font = label_face_font(kLabelFontHeight);
+    return font;
+}
+
 }  // namespace
 
-Font label_font() { return label_face_font(kLabelFontHeight); }
+Font label_font() { return name_font(); }
+void set_label_font(const Font& font) { name_font() = font; }
+void reset_label_font() { name_font() = label_face_font(kLabelFontHeight); }
 Font small_label_font() { return label_face_font(kSmallLabelFontHeight); }
 Font print_label_font() { return label_face_font(kPrintLabelFontHeight); }
 

@@ -9,14 +9,19 @@
 #include "model/diagram.h"
 #include "platform/device_context.h"
 
-// The label fonts, shared by every drawing: the normal label font, the small
-// one for subscripts and the one for printing.
+// The label fonts, shared by every drawing: the name font on the screen, the
+// small one for subscripts and the one for printing.
 inline constexpr std::string_view kLabelFace = "Time New Roman";
 inline constexpr int kLabelFontHeight = 18;
 inline constexpr int kSmallLabelFontHeight = 14;
 inline constexpr int kPrintLabelFontHeight = 64;
 inline constexpr int kPrintSubscriptFontHeight = 45;
+// The name font: "Time New Roman" 18 until the font command replaces it for
+// every drawing; the subscript and printing fonts stay.
 Font label_font();
+void set_label_font(const Font& font);
+// Back to "Time New Roman" 18.
+void reset_label_font();
 Font small_label_font();
 Font print_label_font();
 
