@@ -191,7 +191,11 @@ std::optional<std::array<int, 3>> find_in_group(const Tri& xyz, const Gdd_tri* T
     return std::nullopt;
 }
 
-void tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
+// Explains S by a member the two groups share, each triangle of S taken from
+// its own group. False when the two triangles of S are not spread over the
+// two groups (both came from one group before the merge): the member wording
+// does not apply and the merged records are named instead.
+bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
 {
     const Tri first{pt(S, 0), pt(S, 1), pt(S, 2)};
     const Tri second{pt(S, 3), pt(S, 4), pt(S, 5)};
@@ -202,7 +206,7 @@ void tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
     }
     const auto o2 = find_in_group(second, G2);
     if (!o1 || !o2)
-        proof_inconsistent(101);
+        return false;
     for (int k = 0; k <= G1->last; ++k) {
         const Tri T = member(G1, k);
         // T as the second group holds it, so that its correspondence there is known.
@@ -220,7 +224,7 @@ void tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
         const Tri T1 = reorder(*o1, T);
         add_pred(0, S.type, first[0], first[1], first[2], T1[0], T1[1], T1[2]);
         add_pred(1, S.type, second[0], second[1], second[2], (*T2)[0], (*T2)[1], (*T2)[2]);
-        return;
+        return true;
     }
     proof_inconsistent(100);
 }
@@ -293,10 +297,8 @@ void show_merge_reasons(Gdd_cond* S, Gdd_cond* R)
         case kCondSimTri: {
             auto* G1 = record_of<Gdd_tri>(R1, S->type);
             auto* G2 = record_of<Gdd_tri>(R2, S->type);
-            if (G1 && G2) {
-                tri_merge(*S, G1, G2);
+            if (G1 && G2 && tri_merge(*S, G1, G2))
                 return;
-            }
             break;
         }
         default: break;

@@ -272,6 +272,31 @@ TEST_F(ProofTextTest, InconsistentMergeRecordAbortsTheProof)
     EXPECT_NE(out.text().find("exit: 103\r\n"), std::string::npos);
 }
 
+TEST_F(ProofTextTest, CongruentTrianglesFromOneOldGroupNameTheMergedGroups)
+{
+    g_tri_mode = 1;
+    add_stri(0, 1, A, B, C, D, E, F);
+    add_stri(0, 1, G, H, I, J, K, L);
+    // ABC ~ GHI joins the two groups: GHI's group first takes the pair, then
+    // ABC's group. ABC and GHI both come from the first merge, so the member
+    // both groups share does not explain the pair.
+    add_stri(0, 1, A, B, C, G, H, I);
+    set_conclusion(236, {A, B, C, G, H, I});
+    out.clear();
+    ASSERT_NO_THROW(show_gdd_proof(1));
+    const std::string text = out.text();
+    EXPECT_EQ(text.find("exit:"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(0, text.find("\r\n2. ")),
+              kHead + "\r\n1. CON_TRIANGLE\u00CE[ABC,GHI],\r\n   because (2)congruent triangles[1,GHI] [1,JKL] [1,ABC] , "
+                      "(hyp)congruent triangles[1,ABC] [1,DEF] .\r\n")
+        << text;
+    // The group of the first merge is explained by the groups it merged.
+    EXPECT_NE(text.find("\r\n2. congruent triangles[1,GHI] [1,JKL] [1,ABC] ,\r\n   because (hyp)congruent "
+                        "triangles[1,ABC] [1,GHI] , (hyp)congruent triangles[1,GHI] [1,JKL] .\r\n"),
+              std::string::npos)
+        << text;
+}
+
 // ---- detailed proof -----------------------------------------------------------------------
 
 TEST_F(ProofTextTest, DetailedPerpendicularShowsItsCollinearities)
