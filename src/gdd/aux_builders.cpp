@@ -10,6 +10,7 @@
 #include "gdd/gdd_display.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
+#include "gdd/numeric_model.h"
 #include "statement/prover.h"
 
 int g_gdd_npoints = 0;
@@ -46,14 +47,6 @@ bool may_build(std::initializer_list<int> args, bool pass_check)
     return g_npoints < kMaxProPoints;
 }
 
-void set_args(int p, std::initializer_list<int> args)
-{
-    auto& pots = g_pro_points[static_cast<std::size_t>(p)].pots;
-    std::size_t i = 0;
-    for (int a : args)
-        pots[i++] = static_cast<std::uint32_t>(a);
-}
-
 bool name_taken(const std::string& name)
 {
     for (int i = 1; i < g_npoints; ++i)
@@ -84,6 +77,30 @@ void trace(const std::string& line)
 {
     if (g_trace)
         trace_str(line);
+}
+
+// Appends the point of that kind on those arguments; 0 (nothing appended)
+// when it would fall onto a point the table already has. The database knows
+// nothing of that coincidence: under its new name the point would make it
+// hold false facts about the "line" through the two names.
+int place_point(int code, int kind, std::initializer_list<int> args)
+{
+    const std::uint8_t name_counter = g_aux_name_counter;
+    const int x = new_aux_point(code, kind);
+    if (!x)
+        return 0;
+    auto& pots = g_pro_points[static_cast<std::size_t>(x)].pots;
+    std::size_t i = 0;
+    for (int a : args)
+        pots[i++] = static_cast<std::uint32_t>(a);
+    if (numeric_point_coincides(x)) {
+        trace(fmt("auxiliary point %s is a point of the figure\n", pname(x)));
+        g_pro_points[static_cast<std::size_t>(x)].clear();
+        --g_npoints;
+        g_aux_name_counter = name_counter;
+        return 0;
+    }
+    return x;
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -131,8 +148,9 @@ int aux_on_tline(int code, int a, int b, int c)
     trace(fmt("add-aux-tline (%d) %s,%s,%s\n", code, pname(a), pname(b), pname(c)));
     if (!may_build({a, b, c}, false))
         return 0;
-    const int x = new_aux_point(code, 112);
-    set_args(x, {a, b, c});
+    const int x = place_point(code, 112, {a, b, c});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_tline(0, x, a, b, c);
     return x;
@@ -143,8 +161,9 @@ int aux_mid(int code, int a, int b)
     trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
     if (!may_build({a, b}, true) || a == b || fd_mid(a, b))
         return 0;
-    const int x = new_aux_point(code, 103);
-    set_args(x, {a, b});
+    const int x = place_point(code, 103, {a, b});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, a, b);
     add_mid(0, x, a, b);
@@ -156,8 +175,9 @@ int aux_inter_ll(int code, int a, int b, int c, int d)
     trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
     if (!may_build({a, b, c, d}, false) || !new_crossing(a, b, c, d))
         return 0;
-    const int x = new_aux_point(code, 116);
-    set_args(x, {a, b, c, d});
+    const int x = place_point(code, 116, {a, b, c, d});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, a, b);
     add_line(0, x, c, d);
@@ -170,8 +190,9 @@ int aux_inter_lp(int code, int a, int b, int c, int d, int e)
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xpara(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_pl_pt(c, d, e)))
         return 0;
-    const int x = new_aux_point(code, 117);
-    set_args(x, {a, b, c, d, e});
+    const int x = place_point(code, 117, {a, b, c, d, e});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, a, b);
     add_pline(0, x, c, d, e);
@@ -184,8 +205,9 @@ int aux_inter_lt(int code, int a, int b, int c, int d, int e)
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xperp(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_tl_pt(c, d, e)))
         return 0;
-    const int x = new_aux_point(code, 118);
-    set_args(x, {a, b, c, d, e});
+    const int x = place_point(code, 118, {a, b, c, d, e});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, a, b);
     add_tline(0, x, c, d, e);
@@ -199,8 +221,9 @@ int aux_foot(int code, int a, int b, int c)
     // already meets the line in the foot.
     if (!may_build({a, b, c}, true) || b == c || xcoll(a, b, c) || inter_lln(fd_tl_pt(a, b, c), fd_ln(b, c)))
         return 0;
-    const int x = new_aux_point(code, 102);
-    set_args(x, {a, b, c});
+    const int x = place_point(code, 102, {a, b, c});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, b, c);
     add_tline(0, x, a, b, c);
@@ -213,8 +236,9 @@ int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
     // The second intersection must not be known already.
     if (!cir || !may_build({a, b}, true) || a == b || inter_lc_new(fd_ln(a, b), cir, a))
         return 0;
-    const int x = new_aux_point(code, 122);
-    set_args(x, {a, b, cir->centre, a});
+    const int x = place_point(code, 122, {a, b, cir->centre, a});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_line(0, x, a, b);
     cir_ins(cir, x);
@@ -227,8 +251,9 @@ int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
     trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
     if (!cir || !may_build({a, b, c}, true) || b == c || inter_lc_new(fd_pl_pt(a, b, c), cir, a))
         return 0;
-    const int x = new_aux_point(code, 123);
-    set_args(x, {a, b, c, cir->centre, a});
+    const int x = place_point(code, 123, {a, b, c, cir->centre, a});
+    if (!x)
+        return 0;
     const Hypothesis_scope hyp;
     add_pline(0, x, a, b, c);
     cir_ins(cir, x);
@@ -248,8 +273,9 @@ int aux_circumcentre(int code, Gdd_cir* cir)
     const int a = cir->pts[0], b = cir->pts[1], c = cir->pts[2];
     if (!may_build({a, b, c}, true))
         return 0;
-    const int x = new_aux_point(code, 105);
-    set_args(x, {a, b, c});
+    const int x = place_point(code, 105, {a, b, c});
+    if (!x)
+        return 0;
     cir->centre = static_cast<std::int8_t>(x);
     return x;
 }

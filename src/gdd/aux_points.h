@@ -38,8 +38,10 @@ int new_aux_point(int code, int kind);
 // ---- builders ---------------------------------------------------------------------------
 // Each returns the new point's index, or 0 when it refused: an argument that
 // is missing or not one of the statement's own points, a full point table,
-// or (all but aux_inter_ll and aux_on_tline) a point already added in this
-// pass. The facts of a new point are hypotheses (no reasons).
+// (all but aux_inter_ll and aux_on_tline) a point already added in this
+// pass, or a point that falls onto a point of the table in numeric
+// instances of the figure (numeric_point_coincides). The facts of a new
+// point are hypotheses (no reasons).
 
 // On the line through a perpendicular to bc (kind 112).
 int aux_on_tline(int code, int a, int b, int c);

@@ -217,21 +217,11 @@ void run_gdd_method(const std::function<bool()>& concl_holds)
         clear_queue();
         if (has_concl && !concl_holds()) {
             gprint("Beginning make auxillary points\r\n");
-            const int before = g_npoints;
+            // The builders refuse a point that falls onto a point of the
+            // figure, so every point added here is a new one.
             aux_search();
             if (g_trace)
                 trace_str("aux end\r\n");
-            // A new point that falls onto a point of the figure gets a name
-            // of its own in the database, which then holds false facts about
-            // the "line" through the two: the chaining stops before them.
-            for (int p = before + 1; p <= g_npoints; ++p) {
-                if (numeric_point_coincides(p)) {
-                    if (g_trace)
-                        trace_str(fmt("auxiliary point %s is a point of the figure\n", pname(p)));
-                    clear_queue();
-                    break;
-                }
-            }
         }
         if (g_cond_queue.empty())
             break;

@@ -105,20 +105,49 @@ TEST_F(MethodTest, AuxiliaryPointsAreAddedUntilNoneHelps)
     }
 }
 
-TEST_F(MethodTest, ChainingStopsAtAnAuxiliaryPointThatIsAPointOfTheFigure)
+TEST_F(MethodTest, BuildersRefuseAnAuxiliaryPointThatIsAPointOfTheFigure)
 {
-    // Here the search builds a point on AE and on the parallel through D to
-    // FE, which is A itself: DA is parallel to FE, which the database does
-    // not know. Chained further, the renamed A would prove the false
-    // conclusion.
+    // The point on AE and on the parallel through D to FE is A itself: DA is
+    // parallel to FE, which the database does not know. Under a new name it
+    // would make the database hold false facts about the "line" through it
+    // and A.
     read("POINT A B C;\nPSQUARE D A B;\nPSQUARE E A D;\nNSQUARE F D A;\nFOOT G C A B;\nON_TLINE H C G B;",
          "COLLINEAR C A H.");
     enter_hypotheses();
-    run_gdd_method(concl_holds);
-    EXPECT_EQ(g_result, 2);
-    // No point was chained after one that renamed a point of the figure.
-    for (int p = g_gdd_npoints + 1; p < g_npoints; ++p)
-        EXPECT_FALSE(numeric_point_coincides(p)) << p;
+    forward();
+    aux_method_start();
+    const int n = g_npoints;
+    const std::size_t lines = g_ln_list.size();
+    EXPECT_EQ(aux_inter_lp(26, pt("A"), pt("E"), pt("D"), pt("F"), pt("E")), 0);
+    EXPECT_EQ(g_npoints, n);
+    EXPECT_EQ(g_pro_points[static_cast<std::size_t>(n + 1)].kind, 0u);
+    EXPECT_EQ(g_ln_list.size(), lines);
+    EXPECT_TRUE(g_cond_queue.empty());
+    // A point that is new is built, under the first free name.
+    const int m = aux_mid(2, pt("A"), pt("E"));
+    EXPECT_EQ(m, n + 1);
+    EXPECT_EQ(g_pro_points[static_cast<std::size_t>(m)].name, "I");
+    EXPECT_FALSE(numeric_point_coincides(m));
+}
+
+TEST_F(MethodTest, CoincidingPointsAreRefusedOnceTheNamesAreNumbered)
+{
+    // With the letters used up, a refused point gives its number back.
+    read("POINT A B C;\nPSQUARE D A B;\nPSQUARE E A D;\nNSQUARE F D A;\nFOOT G C A B;\nON_TLINE H C G B;",
+         "COLLINEAR C A H.");
+    enter_hypotheses();
+    for (int p = 9; p <= 26; ++p) {  // free points I .. Z
+        g_npoints = p;
+        g_pro_points[static_cast<std::size_t>(p)].kind = 101;
+        g_pro_points[static_cast<std::size_t>(p)].name = std::string(1, static_cast<char>('A' + p - 1));
+    }
+    aux_method_start();
+    g_gdd_npoints = 8;
+    EXPECT_EQ(aux_inter_lp(26, pt("A"), pt("E"), pt("D"), pt("F"), pt("E")), 0);
+    EXPECT_EQ(g_aux_name_counter, 0);
+    const int m = aux_mid(2, pt("A"), pt("E"));
+    ASSERT_EQ(m, 27);
+    EXPECT_EQ(g_pro_points[27].name, "A_{0}");
 }
 
 TEST_F(MethodTest, DatabaseMethodTestsTheConclusionThroughItsSemantics)
