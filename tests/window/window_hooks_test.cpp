@@ -25,6 +25,7 @@ TEST(WindowHooks, PainterFindsTheAnimationThroughTheWindow)
 
 TEST(WindowHooks, WithoutAnimationServicesNothingIsAsked)
 {
+    ensure_widgets_application();
     ScriptedUi ui;
     StatusPanes panes;
     set_status_panes(&panes);
