@@ -61,6 +61,11 @@ int DchildConstructionHost::modify_object(Dpoint& copy)
 
 void DchildConstructionHost::WindowMeasurement::measure_cmd(int code) { win_.services().measure_cmd(win_, code); }
 
+bool DchildConstructionHost::WindowMeasurement::calculator_open() const
+{
+    return win_.objects().get(rec::kSettings2).name_shown != 0;
+}
+
 bool ConstructionServices::provides(CommandHandler handler) const { return handler == CommandHandler::ConsMode; }
 
 void ConstructionServices::cons_step(Dchild& win, int step, Dpoint* rec, int flag)

@@ -36,6 +36,8 @@ private:
     public:
         explicit WindowMeasurement(Dchild& win) : win_(win) {}
         void measure_cmd(int code) override;
+        // An expression is being entered while the calculator is open.
+        bool calculator_open() const override;
 
     private:
         Dchild& win_;
