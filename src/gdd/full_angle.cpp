@@ -1,0 +1,206 @@
+// The full-angle method: the conclusion as a linear polynomial in full
+// angles, rewritten one rule at a time until it is a constant.
+
+#include "gdd/full_angle.h"
+
+#include "algebra/area.h"
+#include "algebra/area_quot.h"
+#include "algebra/area_words.h"
+#include "algebra/machine_proof.h"
+#include "gdd/forward.h"
+#include "gdd/full_angle_internal.h"
+#include "gdd/gdd_conds.h"
+#include "statement/prover.h"
+#include "statement/quantity_terms.h"
+
+namespace {
+
+// Far more rewriting steps than any proof takes; a polynomial still not
+// constant by then is not solved.
+constexpr int kMaxSteps = 10000;
+
+const xterm* tail_poly()
+{
+    const dterm* np = g_proof_tail->np;
+    return np ? np->coef : nullptr;
+}
+
+void append_step(xterm* p, elim_step* rule)
+{
+    quot_rec* rec = new_ratio_rec(1, get_dt(1, p, nullptr), 0, nullptr, kQuotFullAngle);
+    rec->steps = rule;
+    append_quot(rec);
+}
+
+elim_step* find_rule(const xterm* p)
+{
+    var_rec* v = p->var;
+    elim_step* rule = q7(p);
+    if (!rule)
+        rule = q8(p);
+    if (!rule)
+        rule = elim_f(v);
+    const coef_t lead = lnum(p);
+    if (!rule && lead % 2 == 0)
+        rule = fa_double(v);
+    if (!rule && lead % 3 == 0)
+        rule = fa_triple(v);
+    return rule;
+}
+
+// The database's full-angle stage is only meaningful while the method runs.
+struct StageGuard {
+    ~StageGuard() { g_fa_stage = 0; }
+};
+
+}  // namespace
+
+xterm* fa_norm(xterm* p)
+{
+    coef_t c0 = 0;
+    for (const xterm* n = p; n;) {
+        if (pconstp(n)) {
+            c0 = n->value;
+            break;
+        }
+        const dterm* t = n->terms;
+        while (t->next)
+            t = t->next;
+        n = t->deg == 0 ? t->coef : nullptr;
+    }
+    const coef_t reduced = c0 % 2;
+    if (reduced == c0)
+        return p;
+    return pplus(p, get_n(reduced - c0));
+}
+
+void fa_build()
+{
+    clear_co_db();
+    for (Gdd_mid* m : g_mid_list)
+        search_md(m);
+    for (Gdd_tline* t : g_tn_list)
+        search_tline(t);
+    for (Gdd_cir* c : g_cir_list)
+        search_cir(c);
+    if (g_fa_stage < 2)
+        return;
+    for (Gdd_pline* p : g_pn_list)
+        search_pline(p);
+    for (Gdd_ea* e : g_ea_list)
+        search_as(e);
+    for (Gdd_cir* c : g_cir_list)
+        search_cir(c);
+    clear_co_db();
+}
+
+void fa_concl()
+{
+    const auto p = [](int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); };
+    xterm* poly = nullptr;
+    switch (g_concl.type) {
+    case 148:
+        poly = trim_a1(p(1), p(2), p(1), p(3));
+        break;
+    case 149:
+        poly = trim_a1(p(1), p(2), p(3), p(4));
+        break;
+    case 150:
+        poly = pplus(trim_a1(p(1), p(2), p(3), p(4)), get_n(1));
+        break;
+    case 152:
+        poly = pminus(trim_a1(p(4), p(2), p(4), p(3)), trim_a1(p(5), p(2), p(5), p(3)));
+        break;
+    case 154:
+        poly = pminus(trim_a1(p(1), p(2), p(3), p(4)), trim_a1(p(5), p(6), p(7), p(8)));
+        break;
+    case kConclEquation:
+        if (g_concl_lhs && g_concl_rhs)
+            poly = pminus(cp_poly(g_concl_lhs), cp_poly(g_concl_rhs));
+        break;
+    default:
+        break;
+    }
+    if (!poly) {
+        append_quot(new_ratio_rec(1, nullptr, 0, nullptr, kQuotConclusion));
+        gprint(area_words::kNotFullAngle);
+        g_abort = 1;
+        return;
+    }
+    append_quot(new_ratio_rec(1, get_dt(1, fa_norm(poly), nullptr), 0, nullptr, kQuotConclusion));
+}
+
+void fa_result()
+{
+    const xterm* p = tail_poly();
+    if (p && pzerop(p)) {
+        prt_true();
+        return;
+    }
+    gprint(area_words::kCannotSolve);
+    g_result = 2;
+}
+
+void fprove()
+{
+    const StageGuard stage;
+    g_maxterm = 0;
+    clear_proof_chain();
+    g_fa_stage = 1;
+    g_abort = 0;
+    fa_build();
+    fa_concl();
+    if (g_abort)
+        return;
+    for (int step = 0; step < kMaxSteps; ++step) {
+        clear_co_db();
+        const xterm* p = tail_poly();
+        if (!p || pconstp(p))
+            break;
+        if (g_trace) {
+            const var_rec* v = p->var;
+            gprint(fmt("UUU(%d,%d,%d,%d)\r\n", v->a[0], v->a[1], v->a[2], v->a[3]));
+            gprint("fprove: \r\n");
+            pprint_ln(p);
+        }
+        if (p->var->type != kVarFullAngle) {
+            gprint(area_words::kOnlyFullAngles);
+            g_abort = 1;
+            return;
+        }
+        elim_step* rule = find_rule(p);
+        if (!rule && g_fa_stage == 1) {
+            g_fa_stage = 2;
+            fa_build();
+            clear_co_db();
+            rule = find_rule(p);
+        }
+        if (!rule)
+            break;
+        xterm* next = fa_norm(pe_subst(cp_poly(p), rule));
+        if (g_abort) {
+            put_p(next);
+            return;
+        }
+        note_maxterm(next);
+        append_step(next, rule);
+    }
+    fa_result();
+}
+
+void prove_full_angle()
+{
+    const std::uint32_t t0 = prover_clock_ms();
+    fprove();
+    if (!g_abort)
+        g_time += static_cast<std::int32_t>(prover_clock_ms() - t0);
+}
+
+void full_angle_proof_output()
+{
+    if (g_result != 1)
+        return;
+    show_machine_proof(0);
+    if (g_save_latex)
+        save_tex();
+}

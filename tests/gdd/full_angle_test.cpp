@@ -1,0 +1,292 @@
+// The full-angle method: theorems proved with every rewriting rule holding
+// at random figures (full angles modulo two right angles), conclusions it
+// cannot represent, statements it cannot solve, the constant reduction, the
+// proof text against a golden file, the time limit and the pools.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../algebra/area_numeric.h"
+#include "algebra/poly.h"
+#include "algebra/proof_chain.h"
+#include "gdd/full_angle.h"
+#include "gdd/gdd_records.h"
+#include "gdd/proof_latex.h"
+#include "statement/examples.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
+#include "statement/tokenizer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using area_numeric::Model;
+
+class FullAngleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        capture_ = std::make_unique<GprintCapture>();
+        prover_reset();
+        set_method_entry(kMethodFullAngle, {prove_full_angle, full_angle_proof_output});
+        g_trace = 0;
+        g_save_latex = 0;
+        g_timelimit = 60000;
+    }
+    void TearDown() override
+    {
+        set_prover_clock(nullptr);
+        g_timing = 0;
+        clear_proof_chain();
+        capture_.reset();
+    }
+
+    void read_stm(const std::string& hyps, const std::string& show)
+    {
+        g_method = kMethodFullAngle;
+        capture_->clear();
+        rd_stm("EXAMPLE t\nHYPOTHESES:\n" + hyps + "\nSHOW: " + show + "\n.~");
+        ASSERT_EQ(g_abort, 0) << capture_->text();
+    }
+    void load(int id)
+    {
+        g_method = kMethodFullAngle;
+        ASSERT_TRUE(load_example(id));
+    }
+    // The Prove command; with check_pools every node is back once the proof
+    // chain is emptied.
+    ProveEnd prove(bool check_pools = true)
+    {
+        clear_proof_chain();
+        const std::size_t x_before = pool_stats().xterm_in_use();
+        const std::size_t d_before = pool_stats().dterm_in_use();
+        capture_->clear();
+        const ProveEnd end = cmd_prove();
+        text_ = capture_->text();
+        if (check_pools) {
+            clear_proof_chain();
+            EXPECT_EQ(pool_stats().xterm_in_use(), x_before);
+            EXPECT_EQ(pool_stats().dterm_in_use(), d_before);
+        }
+        return end;
+    }
+
+    std::unique_ptr<GprintCapture> capture_;
+    std::string text_;
+};
+
+// A full angle in right angles; the method counts modulo 2.
+long double angle(Model& m, const var_rec* v)
+{
+    const long double quarter = std::acos(-1.0L) / 2.0L;
+    return (std::arg(m[v->a[3]] - m[v->a[2]]) - std::arg(m[v->a[1]] - m[v->a[0]])) / quarter;
+}
+
+long double eval(Model& m, const xterm* p)
+{
+    if (pconstp(p))
+        return static_cast<long double>(p->value);
+    const long double x = angle(m, p->var);
+    long double sum = 0;
+    for (const dterm* t = p->terms; t; t = t->next)
+        sum += eval(m, t->coef) * std::pow(x, t->deg);
+    return sum;
+}
+
+// x is a multiple of 2.
+bool zero_mod2(long double x)
+{
+    const long double r = std::fmod(std::fabs(x), 2.0L);
+    return r < 1e-6L || r > 2.0L - 1e-6L;
+}
+
+// Every rule and every polynomial of the chain at the figure: the rules hold
+// and every polynomial keeps the conclusion's value.
+int check_chain(Model& m, bool proved)
+{
+    int failures = 0;
+    const quot_rec* first = g_proof_head.next;
+    if (!first || !first->np)
+        return 0;
+    const long double p0 = eval(m, first->np->coef);
+    if (proved && !zero_mod2(p0)) {
+        ++failures;
+        ADD_FAILURE() << "the conclusion does not hold at the figure: " << p0;
+    }
+    for (const quot_rec* r = first; r; r = r->next) {
+        if (!r->np)
+            continue;
+        for (const elim_step* s = r->steps; s; s = s->next) {
+            const long double rel = s->num ? eval(m, s->den) * angle(m, s->var) - eval(m, s->num) : eval(m, s->den);
+            if (!zero_mod2(rel)) {
+                ++failures;
+                ADD_FAILURE() << "rule for " << var_text(s->var, 0) << " fails by " << rel << ": "
+                              << poly_text(s->num, 0) << " / " << poly_text(s->den, 0);
+            }
+        }
+        if (!zero_mod2(eval(m, r->np->coef) - p0)) {
+            ++failures;
+            ADD_FAILURE() << "the polynomial " << poly_text(r->np->coef, 0) << " changed its value";
+        }
+    }
+    return failures;
+}
+
+struct Theorem {
+    const char* name;
+    const char* hyps;  // null: the built-in example below
+    const char* show;
+    int example = 0;
+};
+
+const std::vector<Theorem>& theorems()
+{
+    static const std::vector<Theorem> list = {
+        {"orthocenter", nullptr, nullptr, 316},
+        {"simson", nullptr, nullptr, 317},
+        {"pedal_triangle", nullptr, nullptr, 318},
+        {"miquel_circle", nullptr, nullptr, 320},
+        {"foot_perpendicular", "POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A B."},
+        {"parallel_class", "POINT A B C;\nON_PLINE D C A B;", "PARALLEL C D A B."},
+        {"two_parallels_through_a_point", "POINT A B C;\nON_PLINE D C A B;\nON_PLINE E C A B;", "COLLINEAR C D E."},
+        {"perpendicular_of_perpendicular",
+         "POINT A B C D;\nON_TLINE E C A B;\nON_TLINE F D C E;", "PARALLEL D F A B."},
+        {"inscribed_angles", "POINT A B C;\nCIRCUMCENTER O A B C;\nON_CIRCLE D O A;", "EQANGEL A D B A C B."},
+        {"cyclic_feet", "POINT A B C;\nFOOT D A B C;\nFOOT E B A C;", "COCIRCLE A B D E."},
+    };
+    return list;
+}
+
+class FullAngleTheoremTest : public FullAngleTest, public ::testing::WithParamInterface<Theorem> {};
+
+}  // namespace
+
+TEST_P(FullAngleTheoremTest, IsProvedWithEveryRuleHoldingAtRandomFigures)
+{
+    const Theorem& t = GetParam();
+    if (t.example)
+        load(t.example);
+    else
+        read_stm(t.hyps, t.show);
+    EXPECT_EQ(prove(false), ProveEnd::Ran) << text_;
+    EXPECT_EQ(g_result, 1) << text_;
+    EXPECT_NE(text_.find("The Machine Proof"), std::string::npos) << text_;
+    EXPECT_EQ(g_fa_stage, 0);
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        Model m(seed);
+        ASSERT_TRUE(m.build(g_npoints));
+        EXPECT_EQ(check_chain(m, true), 0) << text_;
+    }
+    prove(true);
+    EXPECT_EQ(g_result, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statements, FullAngleTheoremTest, ::testing::ValuesIn(theorems()),
+                         [](const ::testing::TestParamInfo<Theorem>& info) { return std::string(info.param.name); });
+
+TEST_F(FullAngleTest, PerpendicularKnownGivesOnePlusOne)
+{
+    read_stm("POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A B.");
+    prove(false);
+    ASSERT_NE(g_proof_head.next, nullptr);
+    const quot_rec* second = g_proof_head.next->next;
+    ASSERT_NE(second, nullptr);
+    // [CD, AB] := 1, so [CD, AB] + 1 becomes 2, reduced to 0.
+    ASSERT_NE(second->steps, nullptr);
+    EXPECT_TRUE(ponep(second->steps->num));
+    EXPECT_TRUE(pzerop(second->np->coef));
+    EXPECT_EQ(second->type, kQuotFullAngle);
+    EXPECT_EQ(g_result, 1);
+}
+
+TEST_F(FullAngleTest, ConclusionsWithoutFullAngles)
+{
+    const char* shows[] = {"EQDISTANCE A B A C.", "MIDPOINT A B C."};
+    for (const char* show : shows) {
+        read_stm("POINT A B C;", show);
+        EXPECT_EQ(prove(), ProveEnd::Aborted);
+        EXPECT_EQ(text_, "\r\nConclusion cannot be represented with full-angles.\r\n");
+        EXPECT_EQ(g_npoints, 3);  // not an error of the statement: it stays
+    }
+}
+
+TEST_F(FullAngleTest, OnlyFullAnglesInAnEquation)
+{
+    read_stm("POINT A B C;\nMIDPOINT M B C;", "(RATIO B M B C) = 1.");
+    EXPECT_EQ(prove(), ProveEnd::Aborted);
+    EXPECT_NE(text_.find("\r\n\r\nOnly full-angles are allowd in this case"), std::string::npos) << text_;
+}
+
+TEST_F(FullAngleTest, UnsolvedStatementsEndAfterTheSecondStage)
+{
+    load(319);  // Pappus: no angle rule applies
+    EXPECT_EQ(prove(), ProveEnd::Ran);
+    EXPECT_EQ(g_result, 2);
+    EXPECT_EQ(text_, "\r\nCannot solve this problem with full-angles.\r\n");
+    EXPECT_EQ(g_fa_stage, 0);
+
+    read_stm("POINT A B C;\nMIDPOINT M A B;", "PERPENDICULAR C M A B.");
+    prove();
+    EXPECT_NE(g_result, 1);
+    EXPECT_EQ(text_.find("The statement is true."), std::string::npos);
+}
+
+TEST_F(FullAngleTest, FaNormReducesTheConstantModuloTwo)
+{
+    struct Case {
+        coef_t constant;
+        coef_t reduced;  // 0: no constant term left
+    };
+    const Case cases[] = {{-1, -1}, {1, 1}, {2, 0}, {3, 1}, {-3, -1}, {-4, 0}, {0, 0}};
+    var_rec* v = mk_var(kVarFullAngle, 3, 1, 2, 1);
+    for (const Case& c : cases) {
+        xterm* p = pplus(ptimes(get_n(2), get_m(v)), get_n(c.constant));
+        const PolyPtr n(fa_norm(p));
+        const PolyPtr expected(pplus(ptimes(get_n(2), get_m(v)), get_n(c.reduced)));
+        EXPECT_TRUE(peq(n.get(), expected.get())) << c.constant << " gives " << poly_text(n.get(), 0);
+    }
+    const PolyPtr k(fa_norm(get_n(5)));
+    EXPECT_EQ(k->value, 1);
+}
+
+TEST_F(FullAngleTest, TimeLimitEndsTheMethod)
+{
+    std::uint32_t now = 0;
+    set_prover_clock([&now] { return now += 1000; });
+    g_timelimit = 3000;
+    load(320);
+    EXPECT_EQ(prove(false), ProveEnd::TimedOut);
+    EXPECT_NE(text_.find("The program is terminated after running 3()."), std::string::npos) << text_;
+    EXPECT_EQ(g_fa_stage, 0);
+}
+
+TEST_F(FullAngleTest, SimsonProofTextAndLatexFile)
+{
+    const fs::path dir = fs::path(PLEXATOR_TEST_OUTPUT) / "full_angle";
+    fs::create_directories(dir);
+    const std::string saved = g_tex_dir;
+    g_tex_dir = dir.string();
+    g_save_latex = 1;
+    load(317);
+    fs::remove(proof_tex_path());
+    prove();
+    g_tex_dir = saved;
+    EXPECT_EQ(g_result, 1);
+    const auto read = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    };
+    std::ofstream(dir / "angle_simson.txt", std::ios::binary) << text_;
+    const fs::path golden = fs::path(PLEXATOR_TEST_DATA) / "gdd";
+    EXPECT_EQ(text_, read(golden / "angle_simson.txt"));
+    EXPECT_EQ(read(dir / "example.tex"), read(golden / "angle_simson.tex"));
+}
