@@ -8,6 +8,7 @@
 #include "algebra/poly.h"
 #include "gdd/gdd_add.h"
 #include "gdd/forward.h"
+#include "gdd/full_angle.h"
 #include "gdd/proof_latex.h"
 #include "gdd/proof_text.h"
 #include "statement/parse_facts.h"
@@ -38,4 +39,5 @@ void register_default_methods()
     // The area and vector method: one driver, the quantities printed apart.
     set_method_entry(kMethodArea, {prove_area, area_proof_output});
     set_method_entry(kMethodVector, {prove_vector, area_proof_output});
+    set_method_entry(kMethodFullAngle, {prove_full_angle, full_angle_proof_output});
 }
