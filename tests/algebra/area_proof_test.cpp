@@ -104,8 +104,9 @@ protected:
         std::ofstream(dir_ / (name + ".txt"), std::ios::binary) << proof_text();
         EXPECT_EQ(proof_text(), read_file(golden(name + ".txt")));
         ASSERT_TRUE(fs::exists(proof_tex_path()));
-        if (with_tex)
+        if (with_tex) {
             EXPECT_EQ(read_file(proof_tex_path()), read_file(golden(name + ".tex")));
+        }
     }
 
     fs::path dir_;
