@@ -100,7 +100,8 @@ void conc_coll()
     conc_ln_pts(p, l1, l2);
     gprint(fmt("conc_coll: %d %d %d %d %d\r\n", o1, o2, p, l1, l2));
     const int I = g_elim_count + 1;
-    if (I > kMaxProPoints || l2 >= 100) {
+    // The point table ends at record 99.
+    if (I > kMaxProPoints) {
         gerror("Too many points in the statements\n");
         return;
     }

@@ -137,7 +137,8 @@ void run_area_method()
     g_step_stack = nullptr;
     g_elim_count = g_npoints;
     pconc();
-    if (g_abort)
+    // Without a conclusion there is nothing to judge.
+    if (g_abort || g_proof_tail == &g_proof_head)
         return;
     for (int v = g_elim_count; v >= 1 && !g_done; --v) {
         if (tail_constant()) {

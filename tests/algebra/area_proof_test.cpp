@@ -348,3 +348,39 @@ TEST_F(AreaTest, ProofTimeAndMaxtermAreReported)
     EXPECT_GE(g_maxterm, 3);
     set_prover_clock(nullptr);
 }
+
+TEST_F(AreaTest, NoConclusionGivesNoVerdict)
+{
+    read_stm("POINT A B C;\nMIDPOINT M A B;", "COLLINEAR A M B.");
+    set_method_entry(kMethodArea, {[] {
+                                       g_concl.type = kConclNone;
+                                       run_area_method();
+                                   },
+                                   {}});
+    g_result = 0;
+    prove();
+    EXPECT_EQ(g_result, 0);
+    EXPECT_EQ(proof_text(), "");
+    EXPECT_EQ(g_proof_head.next, nullptr);
+}
+
+TEST_F(AreaTest, NewPointIsRefusedPastThePointTable)
+{
+    read_stm("POINT A B C;\nMIDPOINT M A B;", "COLLINEAR A M B.");
+    // Inside the Prove: the table filled up to its last record with
+    // placeholders, so the collinearity's new point has no room.
+    set_method_entry(kMethodArea, {[] {
+                                       for (int i = g_npoints + 1; i <= kMaxProPoints; ++i) {
+                                           Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+                                           r.clear();
+                                           r.kind = static_cast<std::uint32_t>(-100);
+                                           r.name = "p" + std::to_string(i);
+                                       }
+                                       g_npoints = kMaxProPoints;
+                                       run_area_method();
+                                   },
+                                   {}});
+    EXPECT_EQ(prove(), ProveEnd::Aborted);
+    EXPECT_NE(proof_text().find("Too many points in the statements"), std::string::npos) << proof_text();
+    EXPECT_EQ(proof_text().find("A new point"), std::string::npos);
+}
