@@ -384,3 +384,18 @@ TEST_F(AreaTest, NewPointIsRefusedPastThePointTable)
     EXPECT_NE(proof_text().find("Too many points in the statements"), std::string::npos) << proof_text();
     EXPECT_EQ(proof_text().find("A new point"), std::string::npos);
 }
+
+TEST_F(AreaTest, TraceGoesToTheStandardOutput)
+{
+    load(317);
+    g_trace = 1;
+    ::testing::internal::CaptureStdout();
+    prove();
+    const std::string trace = ::testing::internal::GetCapturedStdout();
+    g_trace = 0;
+    EXPECT_EQ(g_result, 1);
+    EXPECT_NE(trace.find("pe_gr: 8(G)"), std::string::npos) << trace;
+    EXPECT_NE(trace.find("pconc:"), std::string::npos);
+    // The window holds the proof only.
+    EXPECT_EQ(proof_text().find("pe_gr"), std::string::npos);
+}

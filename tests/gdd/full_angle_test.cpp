@@ -290,3 +290,16 @@ TEST_F(FullAngleTest, SimsonProofTextAndLatexFile)
     EXPECT_EQ(text_, read(golden / "angle_simson.txt"));
     EXPECT_EQ(read(dir / "example.tex"), read(golden / "angle_simson.tex"));
 }
+
+TEST_F(FullAngleTest, TraceShowsEveryStepInTheWindow)
+{
+    load(316);
+    g_trace = 1;
+    prove();
+    g_trace = 0;
+    EXPECT_EQ(g_result, 1);
+    EXPECT_NE(text_.find("UUU("), std::string::npos);
+    EXPECT_NE(text_.find("fprove: \r\n"), std::string::npos);
+    EXPECT_NE(text_.find("q7(p1)\r\n"), std::string::npos);
+    EXPECT_NE(text_.find("\r\nelim_f:\r\n"), std::string::npos);
+}
