@@ -1,0 +1,280 @@
+// Point files through the program: Save As on the scripted file dialog, the
+// window closed without a question, the file loaded again into a new window;
+// and the close protocol of a drawing with changes.
+
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "animate/animator.h"
+#include "app_fixture.h"
+
+using namespace app_test;
+
+namespace {
+
+constexpr int kPoint = 101;
+constexpr int kMidpoint = 103;
+constexpr int kCircle = 136;
+constexpr int kText = 180;
+constexpr int kLineColour = 137;
+constexpr int kSegment = 135;
+constexpr int kCollinear = 148;
+constexpr int kSegmentLength = 159;
+constexpr int kSave = 502;
+constexpr int kSaveAs = 503;
+constexpr int kLoad = 501;
+
+std::filesystem::path fresh_file(const std::string& name)
+{
+    const std::filesystem::path path = output_dir() / name;
+    std::filesystem::remove(path);
+    return path;
+}
+
+std::string read_file(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// A drawing with most kinds of what a point file keeps: points, a midpoint,
+// a circle, a text, a segment in another colour, a conclusion, a measured
+// length and a driving point on its segment.
+void build_drawing(RunningApp& r)
+{
+    r.command(kPoint);
+    r.click({100, 100});
+    r.click({320, 110});
+    r.click({200, 260});
+    r.right_click();
+    r.command(kMidpoint);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("B"));
+    r.right_click();
+    r.command(kCircle);
+    r.click_on(r.find("D"));
+    r.click_on(r.find("C"));
+    r.right_click();
+
+    r.dialogs.colours.push_answer(rgb(200, 30, 40));
+    r.command(kLineColour);
+    r.command(kSegment);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("C"));
+    r.right_click();
+
+    r.ui.input.push_answer(std::string("Circle \"on\" AB"));
+    r.command(kText);
+    r.click({380, 300});
+    r.right_click();
+
+    r.command(kCollinear);
+    for (const char* name : {"A", "D", "B"})
+        r.click_on(r.find(name));
+    r.right_click();
+
+    r.command(kSegmentLength);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("B"));
+    r.right_click();
+
+    r.command(anim_id::kCreateDriver);
+    r.click_on(r.find("C"));
+    r.command(anim_id::kTraceLine);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("B"));
+    r.right_click();
+}
+
+void expect_same_object(const Dpoint& a, const Dpoint& b, int k)
+{
+    SCOPED_TRACE("object " + std::to_string(k));
+    EXPECT_EQ(a.type, b.type);
+    EXPECT_EQ(a.name_view(), b.name_view());
+    EXPECT_EQ(a.cls, b.cls);
+    EXPECT_EQ(a.block, b.block);
+    EXPECT_EQ(a.shown, b.shown);
+    EXPECT_EQ(a.name_shown, b.name_shown);
+    EXPECT_EQ(a.label_style, b.label_style);
+    EXPECT_EQ(a.arg, b.arg);
+    EXPECT_EQ(a.text_view(), b.text_view());
+    EXPECT_EQ(a.x, b.x);
+    EXPECT_EQ(a.y, b.y);
+    EXPECT_EQ(a.name_dx, b.name_dx);
+    EXPECT_EQ(a.name_dy, b.name_dy);
+    EXPECT_EQ(a.aux1.as_double(), b.aux1.as_double());
+    EXPECT_EQ(a.aux2.as_double(), b.aux2.as_double());
+    EXPECT_EQ(a.colour, b.colour);
+    EXPECT_EQ(a.pen_style, b.pen_style);
+    EXPECT_EQ(a.size, b.size);
+    EXPECT_EQ(a.hide_list, b.hide_list);
+    EXPECT_EQ(a.polyline, b.polyline);
+}
+
+// Everything of the two tables a point file keeps.
+void expect_same_drawing(ObjectTable& a, ObjectTable& b)
+{
+    ASSERT_EQ(a.count(), b.count());
+    for (int k = 20; k < a.count(); ++k)
+        expect_same_object(a[k], b[k], k);
+    EXPECT_EQ(a.conclusion_type(), b.conclusion_type());
+    EXPECT_EQ(a.conclusion_args(), b.conclusion_args());
+    EXPECT_EQ(a.unit_length(), b.unit_length());
+    EXPECT_EQ(a.pen_colour(), b.pen_colour());
+    EXPECT_EQ(a.brush_colour(), b.brush_colour());
+    EXPECT_EQ(a.font_colour(), b.font_colour());
+    EXPECT_EQ(a.pen_size_setting(), b.pen_size_setting());
+    EXPECT_EQ(a.pen_style_setting(), b.pen_style_setting());
+    EXPECT_EQ(a.next_name_letter(), b.next_name_letter());
+    EXPECT_EQ(a.current_block(), b.current_block());
+    EXPECT_EQ(a.block_count(), b.block_count());
+    EXPECT_EQ(a.last_quantity(), b.last_quantity());
+    EXPECT_EQ(a.last_driver(), b.last_driver());
+    for (int k = 0; k <= a.last_driver(); ++k) {
+        EXPECT_EQ(a.driver_point(k), b.driver_point(k));
+        EXPECT_EQ(a.driver_path(k), b.driver_path(k));
+        EXPECT_EQ(a.driver_speed(k), b.driver_speed(k));
+    }
+    EXPECT_EQ(a.anim_steps(), b.anim_steps());
+    EXPECT_EQ(a.anim_interval(), b.anim_interval());
+}
+
+TEST(FileFlow, SavedDrawingClosesWithoutAQuestionAndReadsBackTheSame)
+{
+    RunningApp r;
+    build_drawing(r);
+    Dchild& win = r.drawing();
+    ASSERT_EQ(win.modified, 1);
+    ASSERT_EQ(r.table().last_quantity(), 0) << "the length was measured";
+    ASSERT_EQ(r.table().last_driver(), 0) << "the driving point was made";
+    ASSERT_EQ(r.table().conclusion_type(), kCollinear);
+
+    const std::filesystem::path path = fresh_file("round_trip.fig");
+    r.ui.files.push_answer(path.string());
+    ASSERT_TRUE(r.command(kSaveAs));
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(win.modified, 0);
+    EXPECT_EQ(win.untitled, 0);
+    EXPECT_EQ(win.title(), path.string());
+    ASSERT_EQ(r.ui.files.asked().size(), 1u);
+    EXPECT_TRUE(r.ui.files.asked()[0].save);
+    EXPECT_EQ(r.ui.files.asked()[0].default_ext, "fig");
+    EXPECT_NE(g_script_mgr->windowTitle().toStdString().find(path.filename().string()), std::string::npos)
+        << "the Script Manager names the drawing by its file";
+
+    // Save again under the same name: no dialog.
+    ASSERT_TRUE(r.command(kSave));
+    EXPECT_EQ(r.ui.files.asked().size(), 1u);
+    const std::string text = read_file(path);
+
+    // The drawing's table as it was saved, then the window closed.
+    Diagram kept;
+    kept.table = win.objects();
+    const std::vector<std::string> kept_lines = g_script_mgr->lines();
+    const std::vector<std::string> kept_quantities = r.services.animation().save_expressions(win.diagram);
+    ASSERT_EQ(kept_quantities.size(), 1u);
+    r.client().activeSubWindow()->close();
+    settle();
+    EXPECT_TRUE(r.ui.boxes.asked().empty()) << "a saved drawing closes without a question";
+    EXPECT_TRUE(r.client().children().empty());
+    EXPECT_EQ(g_active_draw, nullptr);
+
+    r.ui.files.push_answer(path.string());
+    ASSERT_TRUE(r.command(kLoad));
+    ASSERT_EQ(r.client().children().size(), 1u);
+    Dchild& again = r.drawing();
+    EXPECT_EQ(again.title(), path.string());
+    EXPECT_EQ(again.untitled, 0);
+    EXPECT_EQ(again.modified, 0);
+    EXPECT_TRUE(r.ui.boxes.asked().empty()) << "the file was read without complaint";
+    expect_same_drawing(kept.table, again.objects());
+    EXPECT_EQ(r.services.animation().save_expressions(again.diagram), kept_quantities);
+    EXPECT_EQ(g_script_mgr->lines(), kept_lines);
+
+    // What is read is what was written.
+    const std::filesystem::path copy = fresh_file("round_trip_again.fig");
+    r.ui.files.push_answer(copy.string());
+    ASSERT_TRUE(r.command(kSaveAs));
+    EXPECT_EQ(read_file(copy), text);
+}
+
+struct CloseCase {
+    const char* what;
+    MessageResult answer;
+    bool closes;
+    bool saved;
+};
+
+class CloseProtocol : public ::testing::TestWithParam<CloseCase> {};
+
+TEST_P(CloseProtocol, ChangedDrawingAsksBeforeTheFrameCloses)
+{
+    const CloseCase& c = GetParam();
+    RunningApp r;
+    r.command(kPoint);
+    r.click({150, 150});
+    r.right_click();
+    ASSERT_EQ(r.drawing().modified, 1);
+
+    const std::filesystem::path path = fresh_file(std::string("close_") + c.what + ".fig");
+    r.ui.boxes.push_answer(c.answer);
+    r.ui.files.push_answer(path.string());
+    const bool closed = r.app->frame()->close();
+    settle();
+    EXPECT_EQ(closed, c.closes);
+    ASSERT_EQ(r.ui.boxes.asked().size(), 1u);
+    EXPECT_EQ(r.ui.boxes.asked()[0].caption, "Drawing has changed");
+    EXPECT_EQ(r.ui.boxes.asked()[0].text, "Do you want to save?");
+    EXPECT_EQ(r.ui.boxes.asked()[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(std::filesystem::exists(path), c.saved);
+    EXPECT_EQ(r.ui.files.asked().size(), c.saved ? 1u : 0u);
+    EXPECT_EQ(r.app->frame()->isVisible(), !c.closes);
+    if (!c.closes) {
+        ASSERT_EQ(r.client().children().size(), 1u);
+        EXPECT_EQ(r.drawing().modified, 1) << "the drawing is kept as it was";
+    }
+    if (c.saved)
+        EXPECT_NE(read_file(path).find("\"A\""), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseProtocol,
+                         ::testing::Values(CloseCase{"yes", MessageResult::Yes, true, true},
+                                           CloseCase{"no", MessageResult::No, true, false},
+                                           CloseCase{"cancel", MessageResult::Cancel, false, false}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(CloseProtocol, YesWithTheSaveDialogCancelledKeepsTheWindow)
+{
+    RunningApp r;
+    r.command(kPoint);
+    r.click({150, 150});
+    r.right_click();
+    r.ui.boxes.push_answer(MessageResult::Yes);
+    r.ui.files.push_answer(std::nullopt);
+    r.client().activeSubWindow()->close();
+    settle();
+    EXPECT_EQ(r.client().children().size(), 1u);
+    EXPECT_EQ(r.drawing().modified, 1);
+}
+
+TEST(CloseProtocol, TheFrameWaitsForTheProver)
+{
+    RunningApp r;
+    ASSERT_TRUE(r.command(193));
+    ASSERT_NE(r.prover(), nullptr);
+    EXPECT_FALSE(r.app->frame()->close());
+    ASSERT_EQ(r.ui.boxes.asked().size(), 1u);
+    EXPECT_EQ(r.ui.boxes.asked()[0].text, "Please close the prover first.");
+    r.close_prover();
+    EXPECT_EQ(r.prover(), nullptr);
+    EXPECT_TRUE(r.app->frame()->close());
+}
+
+}  // namespace

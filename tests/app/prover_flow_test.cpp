@@ -1,0 +1,119 @@
+// The prover from the program's drawing windows: a midline drawing with its
+// conclusion, its statement taken into the prover window, proved by the
+// database method; then the prover's statement drawn into a new drawing.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "app_fixture.h"
+#include "statement/prover.h"
+#include "statement/window/prover_commands.h"
+
+using namespace app_test;
+
+namespace {
+
+constexpr int kPoint = 101;
+constexpr int kMidpoint = 103;
+constexpr int kParallel = 149;
+constexpr int kShowProver = 193;
+constexpr int kDrawScript = 221;
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Triangle ABC, D the midpoint of AB, E that of AC; conclusion DE parallel to BC.
+void build_midline(RunningApp& r)
+{
+    r.command(kPoint);
+    r.click({250, 60});
+    r.click({80, 330});
+    r.click({430, 320});
+    r.right_click();
+    r.command(kMidpoint);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("B"));
+    r.click_on(r.find("A"));
+    r.click_on(r.find("C"));
+    r.right_click();
+    ASSERT_NE(r.find("D"), 0);
+    ASSERT_NE(r.find("E"), 0);
+    r.command(kParallel);
+    for (const char* name : {"D", "E", "B", "C"})
+        r.click_on(r.find(name));
+    r.right_click();
+}
+
+TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
+{
+    RunningApp r;
+    build_midline(r);
+    ASSERT_EQ(r.table().conclusion_type(), kParallel);
+
+    // The drawing's command opens the prover; "Draw According to Script"
+    // waits for a statement.
+    ASSERT_TRUE(r.command(kShowProver));
+    toskApp* prover = r.prover();
+    ASSERT_NE(prover, nullptr);
+    EXPECT_FALSE(r.app->command_enabled(kDrawScript));
+    EXPECT_EQ(prover->pane_text(0), "GDD method");
+
+    ASSERT_TRUE(prover->command(pcmd::kFromDrawing));
+    EXPECT_EQ(prover->edit()->text(),
+              "EXAMPLE thm \n"
+              "HYPOTHESES:\n"
+              "POINT A;\n"
+              "POINT B;\n"
+              "POINT C;\n"
+              "MIDPOINT D A B;\n"
+              "MIDPOINT E A C;\n"
+              "SHOW: PARALLEL D E B C.\n");
+    EXPECT_EQ(g_npoints, 5);
+    EXPECT_TRUE(r.app->command_enabled(kDrawScript)) << "the drawing side sees the statement";
+
+    ASSERT_TRUE(prover->command(pcmd::kProve));
+    EXPECT_EQ(prover->pane_text(0), "GDD method");
+    EXPECT_EQ(prover->pane_text(1), "Problem Is True");
+    const std::string proof = prover->edit()->text();
+    EXPECT_TRUE(contains(proof, "The Machine Proof")) << proof;
+    EXPECT_TRUE(contains(proof, "DE")) << proof;
+
+    prover->frame()->resize(640, 480);
+    settle();
+    EXPECT_TRUE(r.save_picture("midline_drawing.png"));
+    const QImage prover_picture = prover->frame()->grab().toImage();
+    EXPECT_TRUE(prover_picture.save(QString::fromStdString((output_dir() / "midline_proof.png").string())));
+}
+
+TEST(ProverFlow, TheStatementIsDrawnIntoANewDrawingClickByClick)
+{
+    RunningApp r;
+    build_midline(r);
+    r.command(kShowProver);
+    toskApp* prover = r.prover();
+    ASSERT_NE(prover, nullptr);
+    prover->command(pcmd::kFromDrawing);
+    ObjectTable original = r.table();
+
+    r.command(500);  // New Window
+    ASSERT_TRUE(r.command(kDrawScript));
+    EXPECT_EQ(r.pane(1), "Select a location for point A");
+    // Free points where the clicks are, constructed points at any click.
+    r.click({200, 80});
+    r.click({60, 300});
+    r.click({380, 300});
+    r.click({5, 5});
+    r.click({5, 5});
+    r.click({5, 5});
+    ObjectTable& t = r.table();
+    const int d = r.find("D");
+    const int e = r.find("E");
+    ASSERT_NE(d, 0);
+    ASSERT_NE(e, 0);
+    EXPECT_DOUBLE_EQ(t[d].x, (200.0 + 60.0) / 2);
+    EXPECT_DOUBLE_EQ(t[e].y, (80.0 + 300.0) / 2);
+    EXPECT_EQ(t.conclusion_type(), original.conclusion_type());
+    EXPECT_EQ(t.action_state(), 0) << "the drawing is done";
+}
+
+}  // namespace
