@@ -5,55 +5,24 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <ostream>
-#include <utility>
 #include <vector>
 
+#include "platform/box_geometry.h"
 #include "platform/clip_geometry.h"
 #include "platform/text_metrics.h"
 
 namespace {
 
-constexpr double kDegrees = 180.0 / std::numbers::pi;
-
-struct Box {
-    int left, top, right, bottom;
-    double cx() const { return (left + right) / 2.0; }
-    double cy() const { return (top + bottom) / 2.0; }
-    double rx() const { return (right - left) / 2.0; }
-    double ry() const { return (bottom - top) / 2.0; }
-};
-
-Box normalised(int left, int top, int right, int bottom)
-{
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    return {left, top, right, bottom};
-}
-
 bool beyond_safe_limit(double v) { return std::fabs(v) > kRasterSafeLimit; }
 
-// Angle in degrees, counter-clockwise on screen from 3 o'clock, of the point
-// of the ellipse in box b on the ray from its centre towards (px, py).
-double radial_angle(const Box& b, int px, int py)
-{
-    const double dx = px - b.cx();
-    const double dy = py - b.cy();
-    if (dx == 0.0 && dy == 0.0)
-        return 0.0;
-    return std::atan2(-dy / std::max(b.ry(), 1e-9), dx / std::max(b.rx(), 1e-9)) * kDegrees;
-}
+// Far figures are cut to this square around the page.
+constexpr QRectF kSafeArea(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
+                           kRasterSafeLimit);
 
-// Counter-clockwise sweep from a to b in (0, 360]: equal ends are the whole ellipse.
-double ccw_sweep(double a, double b)
+double radial_angle(const DevBox& b, int px, int py)
 {
-    double sweep = std::fmod(b - a, 360.0);
-    if (sweep <= 1e-9)
-        sweep += 360.0;
-    return sweep;
+    return ::radial_angle(b.cx(), b.cy(), b.rx(), b.ry(), px, py);
 }
 
 std::string rgb_triple(Colour c)
@@ -62,16 +31,13 @@ std::string rgb_triple(Colour c)
            ' ' + postscript_number(blue_of(c) / 255.0);
 }
 
-// Dash patterns in device units, as the classic cosmetic pens draw them.
-const char* dash_array(PenStyle style)
+// The pen's dash pattern as a PostScript array, in device units.
+std::string dash_array(PenStyle style)
 {
-    switch (style) {
-    case PenStyle::Dash: return "[18 6]";
-    case PenStyle::Dot: return "[3 3]";
-    case PenStyle::DashDot: return "[9 6 3 6]";
-    case PenStyle::DashDotDot: return "[9 3 3 3 3 3]";
-    default: return "[]";
-    }
+    std::string text = "[";
+    for (const int run : dash_runs(style))
+        text += (text.size() > 1 ? " " : "") + std::to_string(run);
+    return text + "]";
 }
 
 // The standard font of the family a face maps to, re-encoded as Latin-1 by
@@ -267,9 +233,7 @@ void PostScriptDC::line_to(int x, int y)
     QPointF a(from.x, from.y), b(x, y);
     if (beyond_safe_limit(a.x()) || beyond_safe_limit(a.y()) || beyond_safe_limit(b.x()) ||
         beyond_safe_limit(b.y())) {
-        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
-                          kRasterSafeLimit);
-        if (!clip_segment(a, b, area))
+        if (!clip_segment(a, b, kSafeArea))
             return;
     }
     out_ << postscript_number(a.x()) << ' ' << postscript_number(a.y()) << ' '
@@ -278,11 +242,10 @@ void PostScriptDC::line_to(int x, int y)
 
 void PostScriptDC::ellipse(int left, int top, int right, int bottom)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
-    if (beyond_safe_limit(b.left) || beyond_safe_limit(b.right) || beyond_safe_limit(b.top) ||
-        beyond_safe_limit(b.bottom)) {
+    if (!b.within(kRasterSafeLimit)) {
         arc_path(ArcShape::Chord, left, top, right, bottom, right, (top + bottom) / 2, right,
                  (top + bottom) / 2);
         return;
@@ -293,8 +256,8 @@ void PostScriptDC::ellipse(int left, int top, int right, int bottom)
 
 void PostScriptDC::rectangle(int left, int top, int right, int bottom)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
     out_ << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom << " RP\n";
     fill_and_stroke(state_.brush, true);
@@ -303,25 +266,22 @@ void PostScriptDC::rectangle(int left, int top, int right, int bottom)
 void PostScriptDC::arc_path(ArcShape shape, int left, int top, int right, int bottom, int x1,
                             int y1, int x2, int y2)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
     const double start = radial_angle(b, x1, y1);
     const double sweep = ccw_sweep(start, radial_angle(b, x2, y2));
     const bool stroke_only = shape == ArcShape::Open;
 
-    if (beyond_safe_limit(b.left) || beyond_safe_limit(b.right) || beyond_safe_limit(b.top) ||
-        beyond_safe_limit(b.bottom)) {
+    if (!b.within(kRasterSafeLimit)) {
         // A figure far larger than the page: only its part near the page is
         // written, as a flattened outline.
         const QRectF rect(b.left, b.top, b.right - b.left, b.bottom - b.top);
-        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
-                          kRasterSafeLimit);
-        QPolygonF points = flatten_elliptic_arc(rect, start, sweep, area);
+        QPolygonF points = flatten_elliptic_arc(rect, start, sweep, kSafeArea);
         if (shape == ArcShape::Pie)
             points.prepend(rect.center());
         if (!stroke_only)
-            points = clip_polygon(points, area);
+            points = clip_polygon(points, kSafeArea);
         std::vector<DevPoint> devs;
         devs.reserve(static_cast<std::size_t>(points.size()));
         for (const QPointF& p : points)
@@ -329,10 +289,9 @@ void PostScriptDC::arc_path(ArcShape shape, int left, int top, int right, int bo
                             static_cast<int>(std::lround(std::clamp(p.y(), -1e8, 1e8)))});
         if (stroke_only) {
             // Cut where the flattened arc leaves the area.
-            std::vector<DevPoint> run;
             for (std::size_t k = 1; k < devs.size(); ++k) {
                 QPointF a(devs[k - 1].x, devs[k - 1].y), c(devs[k].x, devs[k].y);
-                if (!clip_segment(a, c, area))
+                if (!clip_segment(a, c, kSafeArea))
                     continue;
                 const DevPoint pts[2] = {{static_cast<int>(std::lround(a.x())), static_cast<int>(std::lround(a.y()))},
                                          {static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y()))}};
@@ -379,9 +338,7 @@ void PostScriptDC::polygon(std::span<const DevPoint> points)
         far = far || beyond_safe_limit(p.x) || beyond_safe_limit(p.y);
     }
     if (far) {
-        const QRectF area(-kRasterSafeLimit / 2, -kRasterSafeLimit / 2, kRasterSafeLimit,
-                          kRasterSafeLimit);
-        poly = clip_polygon(poly, area);
+        poly = clip_polygon(poly, kSafeArea);
         if (poly.size() < 2)
             return;
     }
@@ -415,8 +372,8 @@ void PostScriptDC::polyline(std::span<const DevPoint> points)
 
 void PostScriptDC::fill_rect(const DevRect& rect, const Brush& brush)
 {
-    const Box b = normalised(rect.left, rect.top, rect.right, rect.bottom);
-    if (b.right == b.left || b.bottom == b.top || brush.kind == BrushKind::Hollow)
+    const DevBox b = normalised_box(rect.left, rect.top, rect.right, rect.bottom);
+    if (b.empty() || brush.kind == BrushKind::Hollow)
         return;
     out_ << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom << " RP\n";
     fill_path(brush, Rop2::Copy);

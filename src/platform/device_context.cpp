@@ -14,6 +14,26 @@ Brush fill_brush(int fill_style, Colour colour)
     return solid_brush(colour);
 }
 
+std::span<const int> dash_runs(PenStyle style)
+{
+    static constexpr int kDash[] = {18, 6};
+    static constexpr int kDot[] = {3, 3};
+    static constexpr int kDashDot[] = {9, 6, 3, 6};
+    static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case PenStyle::Dash:
+        return kDash;
+    case PenStyle::Dot:
+        return kDot;
+    case PenStyle::DashDot:
+        return kDashDot;
+    case PenStyle::DashDotDot:
+        return kDashDotDot;
+    default:
+        return {};
+    }
+}
+
 Pen DeviceContext::select_pen(const Pen& pen)
 {
     Pen previous = state_.pen;

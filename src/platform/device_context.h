@@ -105,6 +105,9 @@ inline Brush hatch_brush(HatchStyle h, Colour c) { return Brush{BrushKind::Hatch
 PenStyle pen_style_from_int(int style);
 // Maps a stored fill style: 0..5 hatches, 6 (or anything else) solid.
 Brush fill_brush(int fill_style, Colour colour);
+// On/off run lengths in pixels of the thin styled pens, as the classic
+// cosmetic pens draw them; empty for the solid and the null pen.
+std::span<const int> dash_runs(PenStyle style);
 
 // The state a context starts with: black 1-pixel solid pen, stock white brush,
 // default font, black text on white, opaque background, Copy, position (0, 0).

@@ -1,5 +1,6 @@
 #include "platform/image_dc.h"
 
+#include "platform/box_geometry.h"
 #include "platform/clip_geometry.h"
 #include "platform/qt_drawing.h"
 #include "platform/text_metrics.h"
@@ -9,8 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -18,25 +17,6 @@ namespace {
 // Device pixel (x, y) covers [x, x + 1) x [y, y + 1); figures are traced
 // through pixel centres.
 QPointF centre_of(int x, int y) { return {x + 0.5, y + 0.5}; }
-
-struct Box {
-    int left, top, right, bottom;
-};
-
-Box normalised(int left, int top, int right, int bottom)
-{
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    return {left, top, right, bottom};
-}
-
-bool within_safe_limit(const Box& b)
-{
-    auto ok = [](int v) { return std::abs(static_cast<double>(v)) <= kRasterSafeLimit; };
-    return ok(b.left) && ok(b.top) && ok(b.right) && ok(b.bottom);
-}
 
 int chebyshev(double dx, double dy)
 {
@@ -46,38 +26,20 @@ int chebyshev(double dx, double dy)
 // The traced outline of a box: through the centres of its outermost pixels
 // when a pen draws it, so that the pen stays inside the box; the whole box
 // when there is no pen.
-QRectF traced_rect(const Box& b, bool with_pen)
+QRectF traced_rect(const DevBox& b, bool with_pen)
 {
     if (with_pen)
         return QRectF(b.left + 0.5, b.top + 0.5, b.right - b.left - 1.0, b.bottom - b.top - 1.0);
     return QRectF(b.left, b.top, b.right - b.left, b.bottom - b.top);
 }
 
-// Angle in degrees (counter-clockwise on screen from 3 o'clock) of the point of
-// the ellipse in `rect` that lies on the ray from its centre towards pixel p.
+// radial_angle() for the ellipse inscribed in `rect`. The box centre and the
+// end points are compared in box coordinates, so that (right, centre y)
+// points exactly at 3 o'clock.
 double radial_angle(const QRectF& rect, int px, int py)
 {
-    // The box centre and the end points are compared in box coordinates, so
-    // that (right, centre y) points exactly at 3 o'clock.
     const QPointF c = rect.center();
-    const QPointF p(px, py);
-    const double rx = std::max(rect.width() / 2.0, 1e-9);
-    const double ry = std::max(rect.height() / 2.0, 1e-9);
-    const double dx = p.x() - c.x();
-    const double dy = p.y() - c.y();
-    if (dx == 0.0 && dy == 0.0)
-        return 0.0;
-    // Parametric angle of the ray's meeting point with the ellipse.
-    return std::atan2(-dy / ry, dx / rx) * 180.0 / std::numbers::pi;
-}
-
-// Counter-clockwise sweep from a to b in (0, 360]: equal ends are the whole ellipse.
-double ccw_sweep(double a, double b)
-{
-    double sweep = std::fmod(b - a, 360.0);
-    if (sweep <= 1e-9)
-        sweep += 360.0;
-    return sweep;
+    return ::radial_angle(c.x(), c.y(), rect.width() / 2.0, rect.height() / 2.0, px, py);
 }
 
 quint32 combine(quint32 dest, quint32 src, Rop2 rop)
@@ -137,23 +99,6 @@ std::vector<QPoint> line_pixels(int x0, int y0, int x1, int y1)
         }
     }
     return pixels;
-}
-
-// On/off run lengths of the thin styled pens, in pixels.
-std::vector<int> style_runs(PenStyle style)
-{
-    switch (style) {
-    case PenStyle::Dash:
-        return {18, 6};
-    case PenStyle::Dot:
-        return {3, 3};
-    case PenStyle::DashDot:
-        return {9, 6, 3, 6};
-    case PenStyle::DashDotDot:
-        return {9, 3, 3, 3, 3, 3};
-    default:
-        return {};
-    }
 }
 
 }  // namespace
@@ -257,7 +202,7 @@ void ImageDC::combine_clipped_line(int x0, int y0, int x1, int y1, int& style_po
 void ImageDC::combine_line(int x0, int y0, int x1, int y1, int& style_pos)
 {
     QImage& image = surface_.image();
-    const std::vector<int> runs = style_runs(state_.pen.style);
+    const std::span<const int> runs = dash_runs(state_.pen.style);
     int period = 0;
     for (int r : runs)
         period += r;
@@ -300,11 +245,11 @@ void ImageDC::line_to(int x, int y)
 
 void ImageDC::ellipse(int left, int top, int right, int bottom)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
     const bool with_pen = state_.pen.style != PenStyle::Null;
-    if (!within_safe_limit(b)) {
+    if (!b.within(kRasterSafeLimit)) {
         paint_clipped_polygon(flatten_elliptic_arc(traced_rect(b, with_pen), 0.0, 360.0, clip_area()));
         return;
     }
@@ -346,12 +291,12 @@ void ImageDC::paint_clipped_polyline(const QPolygonF& points)
 
 void ImageDC::rectangle(int left, int top, int right, int bottom)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
     const bool with_pen = state_.pen.style != PenStyle::Null;
     QRectF rect = traced_rect(b, with_pen);
-    if (!within_safe_limit(b)) {
+    if (!b.within(kRasterSafeLimit)) {
         rect = rect.intersected(clip_area());  // the cut sides lie outside the picture
         if (rect.isEmpty())
             return;
@@ -364,14 +309,14 @@ void ImageDC::rectangle(int left, int top, int right, int bottom)
 void ImageDC::arc_figure(ArcShape shape, int left, int top, int right, int bottom, int x1, int y1,
                          int x2, int y2)
 {
-    const Box b = normalised(left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top)
+    const DevBox b = normalised_box(left, top, right, bottom);
+    if (b.empty())
         return;
     const bool with_pen = state_.pen.style != PenStyle::Null;
     const QRectF rect = traced_rect(b, with_pen || shape == ArcShape::Arc);
     const double start = radial_angle(rect, x1, y1);
     const double sweep = ccw_sweep(start, radial_angle(rect, x2, y2));
-    if (!within_safe_limit(b)) {
+    if (!b.within(kRasterSafeLimit)) {
         QPolygonF points = flatten_elliptic_arc(rect, start, sweep, clip_area());
         if (shape == ArcShape::Arc) {
             paint_clipped_polyline(points);
@@ -447,7 +392,7 @@ void ImageDC::polyline(std::span<const DevPoint> points)
 void ImageDC::fill_rect(const DevRect& rect, const Brush& brush)
 {
     QImage& image = surface_.image();
-    const Box b = normalised(rect.left, rect.top, rect.right, rect.bottom);
+    const DevBox b = normalised_box(rect.left, rect.top, rect.right, rect.bottom);
     if (image.isNull() || brush.kind == BrushKind::Hollow)
         return;
     // Cut to the picture first: a box of any size costs no more than the picture.

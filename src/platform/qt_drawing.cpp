@@ -6,23 +6,6 @@
 
 namespace {
 
-// Dash lengths in pixels of the classic 1-pixel styled pens.
-QList<qreal> dash_pixels(PenStyle style)
-{
-    switch (style) {
-    case PenStyle::Dash:
-        return {18, 6};
-    case PenStyle::Dot:
-        return {3, 3};
-    case PenStyle::DashDot:
-        return {9, 6, 3, 6};
-    case PenStyle::DashDotDot:
-        return {9, 3, 3, 3, 3, 3};
-    default:
-        return {};
-    }
-}
-
 Qt::BrushStyle hatch_pattern(HatchStyle hatch)
 {
     switch (hatch) {
@@ -55,9 +38,9 @@ QPen to_qpen(const Pen& pen, bool antialias)
     // Thin outlines keep sharp corners; thick ones are rounded.
     q.setJoinStyle(width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     if (pen.style != PenStyle::Solid) {
-        QList<qreal> dashes = dash_pixels(pen.style);
-        for (qreal& d : dashes)
-            d /= width;  // the toolkit counts dashes in pen widths
+        QList<qreal> dashes;
+        for (const int run : dash_runs(pen.style))
+            dashes << qreal(run) / width;  // the toolkit counts dashes in pen widths
         q.setDashPattern(dashes);
         q.setCapStyle(Qt::FlatCap);
     } else if (width > 1) {
