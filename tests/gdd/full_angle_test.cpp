@@ -303,3 +303,22 @@ TEST_F(FullAngleTest, TraceShowsEveryStepInTheWindow)
     EXPECT_NE(text_.find("q7(p1)\r\n"), std::string::npos);
     EXPECT_NE(text_.find("\r\nelim_f:\r\n"), std::string::npos);
 }
+
+TEST_F(FullAngleTest, FalseStatementsAreNotProved)
+{
+    const char* statements[][2] = {
+        {"POINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;", "PARALLEL M N A B."},
+        {"POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A C."},
+        {"POINT A B C;\nCIRCUMCENTER O A B C;", "PERPENDICULAR O A B C."},
+        {"POINT A B C;\nORTHOCENTER H A B C;", "COLLINEAR A H B."},
+        {"POINT A B C D;", "COCIRCLE A B C D."},
+        {"POINT A B C;\nCIRCUMCENTER O A B C;\nON_CIRCLE D O A;", "EQANGEL A D B A C O."},
+    };
+    for (const auto& s : statements) {
+        SCOPED_TRACE(std::string(s[0]) + " SHOW: " + s[1]);
+        read_stm(s[0], s[1]);
+        EXPECT_EQ(prove(), ProveEnd::Ran);
+        EXPECT_EQ(g_result, 2);
+        EXPECT_EQ(text_, "\r\nCannot solve this problem with full-angles.\r\n");
+    }
+}
