@@ -19,6 +19,15 @@ int shifted(int v, int by)
 
 }  // namespace
 
+std::vector<DevPoint> OffsetDC::shifted_points(std::span<const DevPoint> points) const
+{
+    std::vector<DevPoint> moved;
+    moved.reserve(points.size());
+    for (const DevPoint& p : points)
+        moved.push_back({tx(p.x), ty(p.y)});
+    return moved;
+}
+
 OffsetDC::OffsetDC(DeviceContext& target, DevSize page, DevPoint origin)
     : target_(target), page_(page), origin_(origin)
 {
@@ -78,20 +87,14 @@ void OffsetDC::pie(int left, int top, int right, int bottom, int x1, int y1, int
 
 void OffsetDC::polygon(std::span<const DevPoint> points)
 {
-    std::vector<DevPoint> moved;
-    moved.reserve(points.size());
-    for (const DevPoint& p : points)
-        moved.push_back({tx(p.x), ty(p.y)});
+    const std::vector<DevPoint> moved = shifted_points(points);
     sync();
     target_.polygon(moved);
 }
 
 void OffsetDC::polyline(std::span<const DevPoint> points)
 {
-    std::vector<DevPoint> moved;
-    moved.reserve(points.size());
-    for (const DevPoint& p : points)
-        moved.push_back({tx(p.x), ty(p.y)});
+    const std::vector<DevPoint> moved = shifted_points(points);
     sync();
     target_.polyline(moved);
 }

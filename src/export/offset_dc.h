@@ -6,6 +6,8 @@
 
 #include "platform/device_context.h"
 
+#include <vector>
+
 class OffsetDC : public DeviceContext {
 public:
     // page: the size the painter sees; origin: the page position of the
@@ -34,6 +36,7 @@ private:
     void sync();
     int tx(int x) const;
     int ty(int y) const;
+    std::vector<DevPoint> shifted_points(std::span<const DevPoint> points) const;
 
     DeviceContext& target_;
     DevSize page_;

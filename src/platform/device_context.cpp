@@ -1,5 +1,7 @@
 #include "platform/device_context.h"
 
+#include <utility>
+
 PenStyle pen_style_from_int(int style)
 {
     if (style >= 0 && style <= static_cast<int>(PenStyle::Null))
@@ -36,23 +38,17 @@ std::span<const int> dash_runs(PenStyle style)
 
 Pen DeviceContext::select_pen(const Pen& pen)
 {
-    Pen previous = state_.pen;
-    state_.pen = pen;
-    return previous;
+    return std::exchange(state_.pen, pen);
 }
 
 Brush DeviceContext::select_brush(const Brush& brush)
 {
-    Brush previous = state_.brush;
-    state_.brush = brush;
-    return previous;
+    return std::exchange(state_.brush, brush);
 }
 
 Font DeviceContext::select_font(const Font& font)
 {
-    Font previous = state_.font;
-    state_.font = font;
-    return previous;
+    return std::exchange(state_.font, font);
 }
 
 void DeviceContext::restore_pen() { state_.pen = original_.pen; }
@@ -68,35 +64,25 @@ void DeviceContext::restore_objects()
 
 Colour DeviceContext::set_text_colour(Colour c)
 {
-    Colour previous = state_.text_colour;
-    state_.text_colour = c;
-    return previous;
+    return std::exchange(state_.text_colour, c);
 }
 
 Colour DeviceContext::set_bk_colour(Colour c)
 {
-    Colour previous = state_.bk_colour;
-    state_.bk_colour = c;
-    return previous;
+    return std::exchange(state_.bk_colour, c);
 }
 
 BkMode DeviceContext::set_bk_mode(BkMode mode)
 {
-    BkMode previous = state_.bk_mode;
-    state_.bk_mode = mode;
-    return previous;
+    return std::exchange(state_.bk_mode, mode);
 }
 
 Rop2 DeviceContext::set_rop2(Rop2 rop)
 {
-    Rop2 previous = state_.rop;
-    state_.rop = rop;
-    return previous;
+    return std::exchange(state_.rop, rop);
 }
 
 DevPoint DeviceContext::move_to(int x, int y)
 {
-    DevPoint previous = state_.position;
-    state_.position = {x, y};
-    return previous;
+    return std::exchange(state_.position, {x, y});
 }
