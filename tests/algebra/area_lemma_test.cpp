@@ -137,3 +137,25 @@ TEST_P(AreaLemmaTest, GivesAValueThatHoldsAtRandomFigures)
 
 INSTANTIATE_TEST_SUITE_P(Lemmas, AreaLemmaTest, ::testing::ValuesIn(cases()),
                          [](const ::testing::TestParamInfo<LemmaCase>& info) { return std::string(info.param.name); });
+
+TEST_F(AreaTest, InconsistentRecordsStopTheProofInsteadOfTheProgram)
+{
+    read_stm("POINT A B C D;\nMIDPOINT M A B;", "COLLINEAR M A B.");
+    set_method_entry(kMethodArea, {[] {
+                                       const int A = pt("A"), B = pt("B"), C = pt("C"), D = pt("D"),
+                                                 M = pt("M");
+                                       // A full angle has no builder to rebuild it with.
+                                       EXPECT_THROW(gq_subst(mk_var(10, D, C, B, A), A, M), ProverAbort);
+                                       // A ratio in which the midpoint does not occur.
+                                       const PolyPtr half(get_n(1)), two(get_n(2));
+                                       EXPECT_THROW(pe_v_ratio(mk_var(1, D, C, B, A), M, A, A, B, half.get(),
+                                                               two.get()),
+                                                    ProverAbort);
+                                       // A difference quantity of a type without one.
+                                       EXPECT_THROW(lin2(mk_var(1, M, C, M, D), M, C, A, B, half.get(), two.get()),
+                                                    ProverAbort);
+                                   },
+                                   {}});
+    prove(false);
+    EXPECT_NE(out().find("geval11"), std::string::npos);
+}
