@@ -125,8 +125,6 @@ void register_construction_strings() { string_table().add(kTexts); }
 
 std::string cons_string(int id)
 {
-    // Registered on first use, and again should the table have been emptied.
-    if (!string_table().contains(1200))
-        register_construction_strings();
+    string_table().ensure(kTexts);
     return load_string(id);
 }

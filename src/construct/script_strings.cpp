@@ -104,8 +104,4 @@ void register_script_strings()
     string_table().add(kTexts);
 }
 
-void ensure_script_strings()
-{
-    static const bool registered = (register_script_strings(), true);
-    (void)registered;
-}
+void ensure_script_strings() { string_table().ensure(kTexts); }

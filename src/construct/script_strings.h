@@ -106,5 +106,5 @@ inline constexpr int kIntersectionSign = 2477;
 
 // Adds these texts to the program's string table. Safe to call more than once.
 void register_script_strings();
-// Registers them at the first call only (the callers that need the words).
+// Registers them when they are not yet (the callers that need the words).
 void ensure_script_strings();

@@ -4,6 +4,7 @@
 // captions and words. Each subsystem registers its own table at start-up.
 
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,6 +42,13 @@ public:
         for (const StringEntry& e : entries)
             add(e.id, e.text);
     }
+    // Adds a subsystem's table the first time its texts are needed, and
+    // again once the table was emptied; the table is known by its address.
+    void ensure(std::span<const StringEntry> entries)
+    {
+        if (ensured_.insert(entries.data()).second)
+            add(entries);
+    }
     // Unknown ids give an empty text.
     std::string load_string(int id) const
     {
@@ -49,10 +57,15 @@ public:
     }
     bool contains(int id) const { return texts_.count(id) != 0; }
     std::size_t size() const { return texts_.size(); }
-    void clear() { texts_.clear(); }
+    void clear()
+    {
+        texts_.clear();
+        ensured_.clear();
+    }
 
 private:
     std::map<int, std::string> texts_;
+    std::set<const StringEntry*> ensured_;
 };
 
 // The program's one table, as the program's resources are one.

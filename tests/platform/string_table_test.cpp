@@ -27,6 +27,21 @@ TEST(StringTable, LoadsRegisteredTextsAndEmptyForUnknownIds)
     EXPECT_EQ(table.load_string(1005), "");
 }
 
+TEST(StringTable, EnsureAddsATableOnceUntilEmptied)
+{
+    StringTable table;
+    static constexpr StringEntry entries[] = {{1005, "Line"}, {1006, "Circle"}};
+    table.ensure(entries);
+    EXPECT_EQ(table.load_string(1006), "Circle");
+    table.add(1005, "Segment");  // a later text for the id is not undone
+    table.ensure(entries);
+    EXPECT_EQ(table.load_string(1005), "Segment");
+    table.clear();
+    table.ensure(entries);
+    EXPECT_EQ(table.load_string(1005), "Line");
+    EXPECT_EQ(table.size(), 2u);
+}
+
 TEST(StringTable, TheProgramTableIsOneTable)
 {
     string_table().add(990001, "unit");
