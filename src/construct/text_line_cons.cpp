@@ -3,123 +3,101 @@
 // horizontal, P parallel (or, for circles, centre and point), T
 // perpendicular, A angle line, R centre and radius.
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "construct/script_strings.h"
 #include "construct/text_format.h"
 #include "construct/text_line.h"
-#include "platform/string_table.h"
+#include "construct/text_words.h"
 
 namespace {
 
-struct Words {
-    const ObjectTable& t;
-    const Dpoint& p;
+// "X: a point on Pline(A,BC)" in the formula style, "X is a point on
+// Pline(ABC)" in the sentence style: a capital for the kind of line or
+// circle, and in the formula style a comma after the first of three parents.
+std::string points_on(const TextWords& x, int style)
+{
+    using namespace ssid;
+    struct Form {
+        int type;
+        const char* kind;
+        bool circle;
+        int parents;
+    };
+    static constexpr Form kForms[] = {
+        {99, "H", false, 1}, {110, "", false, 2}, {111, "P", false, 3}, {112, "T", false, 3},
+        {113, "", true, 2},  {114, "A", false, 5}, {115, "R", true, 3},
+    };
+    const auto* f = std::find_if(std::begin(kForms), std::end(kForms),
+                                 [&](const Form& form) { return form.type == x.p.type; });
+    if (f == std::end(kForms))
+        return {};
+    if (style != kFormulaStyle)
+        return x.name() + x.w(kIsWord) + x.w(kPointOnWord) + f->kind +
+               x.w(f->circle ? kCircleWord : kLineWord2) + "(" + x.names(0, f->parents) + ")";
+    const std::string parents =
+        f->parents == 3 ? x.a(0) + "," + x.names(1, 2) : x.names(0, f->parents);
+    return x.name() + ":" + x.w(kPointOnWord) + f->kind + x.w(f->circle ? kCircleWord1 : kLineWord) +
+           "(" + parents + ")";
+}
 
-    std::string name() const { return std::string(p.name_view()); }
-    // Name of the parent in argument position i.
-    std::string a(int i) const { return std::string(t.get(p.arg[i]).name_view()); }
-    static std::string w(int id) { return load_string(id); }
+// One of the two lines or circles an intersection lies on.
+enum class Side {
+    Through,   // "AB": the line through two points
+    Line,      // "line(AB)": the same, worded
+    PLine,     // "Pline(ABC)": through A parallel to BC
+    TLine,     // "Tline(ABC)": through A perpendicular to BC
+    PCircle,   // "Pcircle(AB)": centre A through B
+    RCircle,   // "Rcircle(ABC)": centre A, radius BC
 };
 
-std::string points_on(const Words& x, int style)
+// The side's text from the parents at argument position `first`; advances
+// `first` past them.
+std::string side_text(const TextWords& x, Side side, int& first)
 {
     using namespace ssid;
-    const std::string n = x.name();
-    const bool formula = style == kFormulaStyle;
-    switch (x.p.type) {
-    case 99:
-        return formula ? fill_template("%s:%sH%s(%s)", {n, x.w(kPointOnWord), x.w(kLineWord), x.a(0)})
-                       : fill_template("%s%s%sH%s(%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                         x.w(kLineWord2), x.a(0)});
-    case 110:
-        return formula ? fill_template("%s:%s%s(%s%s)",
-                                       {n, x.w(kPointOnWord), x.w(kLineWord), x.a(0), x.a(1)})
-                       : fill_template("%s%s%s%s(%s%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                          x.w(kLineWord2), x.a(0), x.a(1)});
-    case 111:
-        return formula ? fill_template("%s:%sP%s(%s,%s%s)", {n, x.w(kPointOnWord), x.w(kLineWord),
-                                                             x.a(0), x.a(1), x.a(2)})
-                       : fill_template("%s%s%sP%s(%s%s%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                             x.w(kLineWord2), x.a(0), x.a(1), x.a(2)});
-    case 112:
-        return formula ? fill_template("%s:%sT%s(%s,%s%s)", {n, x.w(kPointOnWord), x.w(kLineWord),
-                                                             x.a(0), x.a(1), x.a(2)})
-                       : fill_template("%s%s%sT%s(%s%s%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                             x.w(kLineWord2), x.a(0), x.a(1), x.a(2)});
-    case 113:
-        return formula ? fill_template("%s:%s%s(%s%s)",
-                                       {n, x.w(kPointOnWord), x.w(kCircleWord1), x.a(0), x.a(1)})
-                       : fill_template("%s%s%s%s(%s%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                          x.w(kCircleWord), x.a(0), x.a(1)});
-    case 114:
-        return formula ? fill_template("%s:%sA%s(%s%s%s%s%s)",
-                                       {n, x.w(kPointOnWord), x.w(kLineWord), x.a(0), x.a(1), x.a(2),
-                                        x.a(3), x.a(4)})
-                       : fill_template("%s%s%sA%s(%s%s%s%s%s)",
-                                       {n, x.w(kIsWord), x.w(kPointOnWord), x.w(kLineWord2), x.a(0),
-                                        x.a(1), x.a(2), x.a(3), x.a(4)});
-    case 115:
-        return formula ? fill_template("%s:%sR%s(%s,%s%s)", {n, x.w(kPointOnWord), x.w(kCircleWord1),
-                                                             x.a(0), x.a(1), x.a(2)})
-                       : fill_template("%s%s%sR%s(%s%s%s)", {n, x.w(kIsWord), x.w(kPointOnWord),
-                                                             x.w(kCircleWord), x.a(0), x.a(1), x.a(2)});
-    default:
-        return {};
+    const int count = side == Side::Through || side == Side::Line || side == Side::PCircle ? 2 : 3;
+    const std::string names = x.names(first, count);
+    first += count;
+    switch (side) {
+    case Side::Through: return names;
+    case Side::Line: return x.w(kLineWord) + "(" + names + ")";
+    case Side::PLine: return "P" + x.w(kLineWord2) + "(" + names + ")";
+    case Side::TLine: return "T" + x.w(kLineWord2) + "(" + names + ")";
+    case Side::PCircle: return "P" + x.w(kCircleWord) + "(" + names + ")";
+    case Side::RCircle: return "R" + x.w(kCircleWord) + "(" + names + ")";
     }
+    return names;
 }
 
-std::string intersection(const Words& x)
+// "X=Pline(ABC)∩Pcircle(DE)", the same in both styles.
+std::string intersection(const TextWords& x)
 {
-    using namespace ssid;
-    const std::string n = x.name();
-    const std::string cap = x.w(kIntersectionSign);
-    const std::string line = x.w(kLineWord2);
-    const std::string circle = x.w(kCircleWord);
-    switch (x.p.type) {
-    case 116:
-        return fill_template("%s=%s%s%s%s%s", {n, x.a(0), x.a(1), cap, x.a(2), x.a(3)});
-    case 117:
-        return fill_template("%s=%s%s%sP%s(%s%s%s)",
-                             {n, x.a(0), x.a(1), cap, line, x.a(2), x.a(3), x.a(4)});
-    case 118:
-        return fill_template("%s=%s%s%sT%s(%s%s%s)",
-                             {n, x.a(0), x.a(1), cap, line, x.a(2), x.a(3), x.a(4)});
-    case 119:
-        return fill_template("%s=P%s(%s%s%s)%sP%s(%s%s%s)",
-                             {n, line, x.a(0), x.a(1), x.a(2), cap, line, x.a(3), x.a(4), x.a(5)});
-    case 120:
-        return fill_template("%s=P%s(%s%s%s)%sT%s(%s%s%s)",
-                             {n, line, x.a(0), x.a(1), x.a(2), cap, line, x.a(3), x.a(4), x.a(5)});
-    case 121:
-        return fill_template("%s=T%s(%s%s%s)%sT%s(%s%s%s)",
-                             {n, line, x.a(0), x.a(1), x.a(2), cap, line, x.a(3), x.a(4), x.a(5)});
-    case 122:
-        return fill_template("%s=%s%s%sP%s(%s%s)", {n, x.a(0), x.a(1), cap, circle, x.a(2), x.a(3)});
-    case 123:
-        return fill_template("%s=P%s(%s%s%s)%sP%s(%s%s)",
-                             {n, line, x.a(0), x.a(1), x.a(2), cap, circle, x.a(3), x.a(4)});
-    case 124:
-        return fill_template("%s=T%s(%s%s%s)%sP%s(%s%s)",
-                             {n, line, x.a(0), x.a(1), x.a(2), cap, circle, x.a(3), x.a(4)});
-    case 125:
-        return fill_template("%s=P%s(%s%s)%sP%s(%s%s)",
-                             {n, circle, x.a(0), x.a(1), cap, circle, x.a(2), x.a(3)});
-    case 126:
-        return fill_template("%s=%s(%s%s)%sR%s(%s%s%s)", {n, x.w(kLineWord), x.a(0), x.a(1), cap,
-                                                          circle, x.a(2), x.a(3), x.a(4)});
-    case 127:
-        return fill_template("%s=P%s(%s%s)%sR%s(%s%s%s)",
-                             {n, circle, x.a(0), x.a(1), cap, circle, x.a(2), x.a(3), x.a(4)});
-    case 128:
-        return fill_template("%s=R%s(%s%s%s)%sR%s(%s%s%s)",
-                             {n, circle, x.a(0), x.a(1), x.a(2), cap, circle, x.a(3), x.a(4), x.a(5)});
-    default:
+    struct Form {
+        int type;
+        Side first, second;
+    };
+    static constexpr Form kForms[] = {
+        {116, Side::Through, Side::Through}, {117, Side::Through, Side::PLine},
+        {118, Side::Through, Side::TLine},   {119, Side::PLine, Side::PLine},
+        {120, Side::PLine, Side::TLine},     {121, Side::TLine, Side::TLine},
+        {122, Side::Through, Side::PCircle}, {123, Side::PLine, Side::PCircle},
+        {124, Side::TLine, Side::PCircle},   {125, Side::PCircle, Side::PCircle},
+        {126, Side::Line, Side::RCircle},    {127, Side::PCircle, Side::RCircle},
+        {128, Side::RCircle, Side::RCircle},
+    };
+    const auto* f = std::find_if(std::begin(kForms), std::end(kForms),
+                                 [&](const Form& form) { return form.type == x.p.type; });
+    if (f == std::end(kForms))
         return {};
-    }
+    int at = 0;
+    const std::string first = side_text(x, f->first, at);
+    return x.name() + "=" + first + x.w(ssid::kIntersectionSign) + side_text(x, f->second, at);
 }
 
-std::string ratio_or_rotation(const Words& x, TextStatus* status)
+std::string ratio_or_rotation(const TextWords& x, TextStatus* status)
 {
     using namespace ssid;
     const std::string n = x.name();
@@ -163,7 +141,7 @@ std::string cons_text(const ObjectTable& t, int style, int k, TextStatus* status
 {
     ensure_script_strings();
     const Dpoint& p = t.get(k);
-    const Words x{t, p};
+    const TextWords x{t, p};
     if (style != kFormulaStyle && style != kSentenceStyle)
         return {};
     const int type = p.type;

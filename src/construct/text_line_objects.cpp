@@ -7,23 +7,14 @@
 #include "construct/script_strings.h"
 #include "construct/text_format.h"
 #include "construct/text_line.h"
-#include "platform/string_table.h"
+#include "construct/text_words.h"
 
 namespace {
 
 // A record of this class reaches a table only from a point file.
 constexpr int kDrivingPointClass = 8;
 
-struct Words {
-    const ObjectTable& t;
-    const Dpoint& p;
-
-    std::string name() const { return std::string(p.name_view()); }
-    std::string a(int i) const { return std::string(t.get(p.arg[i]).name_view()); }
-    static std::string w(int id) { return load_string(id); }
-};
-
-std::string point_construction(const Words& x, int style)
+std::string point_construction(const TextWords& x, int style)
 {
     using namespace ssid;
     const std::string n = x.name();
@@ -73,7 +64,7 @@ std::string point_construction(const Words& x, int style)
 
 // Forms without a separate sentence style (222 and 458 excepted); false
 // when the type has none here.
-bool one_form(const Words& x, int style, std::string& out)
+bool one_form(const TextWords& x, int style, std::string& out)
 {
     using namespace ssid;
     const std::string n = x.name();
@@ -139,7 +130,7 @@ std::string obj_text(const ObjectTable& t, int style, int k, TextStatus* status)
     if (style != kFormulaStyle && style != kSentenceStyle)
         return {};
     const Dpoint& p = t.get(k);
-    const Words x{t, p};
+    const TextWords x{t, p};
     if (p.cls == kDrivingPointClass)
         return fill_template("%s:%s", {x.w(ssid::kDrivingPoint), x.a(0)});
     if ((p.type >= 102 && p.type <= 108) || (p.type >= 129 && p.type <= 131))
