@@ -51,39 +51,17 @@ void build_line_or_circle(ConstructionHost& host, bool circle, Dpoint& rec)
     t.action_state() = kFirstPickState;
 }
 
-void line_family(ConstructionHost& host, int id, int step, Dpoint& rec)
+// Both families: the first pick starts the command (the circle family asks
+// for the point on the circle after its centre), equal picks are refused,
+// and the second pick builds.
+void two_pick_family(ConstructionHost& host, bool circle, int id, int step, Dpoint& rec)
 {
-    Diagram& d = host.diagram();
     if (step == 0) {
-        cmd_begin(host, cons_string(kLineName), 2);
-        cons::prompt(host, kLinePrompt);
+        cmd_begin(host, cons_string(circle ? kCircleName : kLineName), 2);
+        cons::prompt(host, circle ? kCentrePrompt : kLinePrompt);
         return;
     }
-    if (step != 2 && step != -1)
-        return;
-    if (pick(rec, 2) == pick(rec, 1)) {
-        cmd_next(host, 2);
-        return;
-    }
-    switch (id) {
-    case 135: build_line_or_circle(host, false, rec); break;
-    case 181:
-        add_point(d, kAddMark, rec);
-        d.table.action_state() = kFirstPickState;
-        break;
-    default: obj_commands::line_member(host, id, rec); break;
-    }
-}
-
-void circle_family(ConstructionHost& host, int id, int step, Dpoint& rec)
-{
-    Diagram& d = host.diagram();
-    if (step == 0) {
-        cmd_begin(host, cons_string(kCircleName), 2);
-        cons::prompt(host, kCentrePrompt);
-        return;
-    }
-    if (step == 1) {
+    if (step == 1 && circle) {
         cons::prompt(host, kOnCirclePrompt);
         return;
     }
@@ -94,12 +72,19 @@ void circle_family(ConstructionHost& host, int id, int step, Dpoint& rec)
         return;
     }
     switch (id) {
-    case 136: build_line_or_circle(host, true, rec); break;
-    case 145:
-        add_point(d, kAddFill, rec);
-        d.table.action_state() = kFirstPickState;
+    case 135:
+    case 136: build_line_or_circle(host, circle, rec); break;
+    case 181:  // a mark on a segment
+    case 145:  // a filled circle
+        add_point(host.diagram(), id == 181 ? kAddMark : kAddFill, rec);
+        host.table().action_state() = kFirstPickState;
         break;
-    default: obj_commands::circle_member(host, id, rec); break;
+    default:
+        if (circle)
+            obj_commands::circle_member(host, id, rec);
+        else
+            obj_commands::line_member(host, id, rec);
+        break;
     }
 }
 
@@ -109,10 +94,8 @@ void obj_step(ConstructionHost& host, int step, Dpoint* rec, int /*flag*/)
 {
     const int id = host.table().pending_command();
     Dpoint& r = rec ? *rec : host.pending();
-    if (in_line_family(id))
-        line_family(host, id, step, r);
-    else if (in_circle_family(id))
-        circle_family(host, id, step, r);
+    if (in_line_family(id) || in_circle_family(id))
+        two_pick_family(host, in_circle_family(id), id, step, r);
     else if (!obj_commands::figure_step(host, step, r))
         obj_commands::object_step(host, step, r);
 }
