@@ -22,7 +22,7 @@ class ScriptManagerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        script_test::ensure_widgets_application();
+        ensure_widgets_application();
         host = std::make_unique<ScriptHost>();
     }
     void TearDown() override

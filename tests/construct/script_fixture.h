@@ -23,22 +23,9 @@
 #include "paint/paint_diagram.h"
 #include "platform/dialogs.h"
 #include "platform/recording_dc.h"
+#include "support/widgets_application.h"
 
 namespace script_test {
-
-inline void ensure_widgets_application()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "construct_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: the toolkit's statics go before function statics would.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 inline std::string output_path(const std::string& file)
 {

@@ -10,7 +10,7 @@ namespace {
 
 class WidgetsEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { script_test::ensure_widgets_application(); }
+    void SetUp() override { ensure_widgets_application(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const kWidgets =

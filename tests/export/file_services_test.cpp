@@ -18,25 +18,12 @@
 #include "window/dchild.h"
 #include "window/drawing_services.h"
 #include "window/file_services.h"
+#include "support/widgets_application.h"
 #include "window/scripted_ui.h"
 
 using namespace export_test;
 
 namespace {
-
-void ensure_widgets_application()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "export_tests";
-    static char* argv[] = {name, nullptr};
-    // Kept for the whole run: the toolkit's statics go before function statics would.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 // Records what the file commands ask of the drawing window's other services.
 class RecordingServices : public DrawingServices {

@@ -22,20 +22,7 @@
 #include "window/status_panes.h"
 #include "window/window_strings.h"
 
-inline void ensure_widgets_application()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "window_tests";
-    static char* argv[] = {name, nullptr};
-    // Kept for the whole run and never destroyed: the toolkit's input-device
-    // and font statics are torn down before function statics would be.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
+#include "support/widgets_application.h"
 
 // Deletes the windows whose close asked for a deferred delete.
 inline void process_deferred_deletes()
