@@ -308,8 +308,11 @@ void ListWindow::CmAdd()
     }
     Diagram& d = Drawing->diagram();
     Dpoint record = Dpoint::with_colour(kBlack, 1);
-    if (dialogs_.run_add_dlg(parentWidget(), d, record))
+    if (dialogs_.run_add_dlg(parentWidget(), d, record)) {
         add_from_rec(d, record);
+        if (Drawing)
+            Drawing->changed();
+    }
 }
 
 void ListWindow::CmUpdate()
@@ -330,6 +333,8 @@ void ListWindow::CmUpdate()
         Updating = 1;
         upd_obj(d, sel + rec::kFirstObject, record);
         Updating = 0;
+        if (Drawing)
+            Drawing->changed();
     }
 }
 
@@ -338,7 +343,8 @@ void ListWindow::CmDelete()
     const int sel = currentRow();
     if (!Drawing || sel < 0 || sel >= count())
         return;
-    del_point(Drawing->diagram(), sel, 1, 1);
+    if (del_point(Drawing->diagram(), sel, 1, 1) && Drawing)
+        Drawing->changed();
 }
 
 void ListWindow::CmClearAll()

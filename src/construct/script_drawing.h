@@ -29,4 +29,8 @@ public:
     virtual void clear_all() = 0;
     // The status panes that the text of some objects also writes; may be null.
     virtual TextStatus* status() { return nullptr; }
+    // The list added, modified or deleted an object of the drawing: a change
+    // made without a click in the window, which the window must still save
+    // and show.
+    virtual void changed() {}
 };

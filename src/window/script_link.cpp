@@ -31,6 +31,12 @@ void DchildScriptDrawing::end_mouse_operation() { win_.draw_action(4); }
 
 void DchildScriptDrawing::clear_all() { win_.draw_action(292); }
 
+void DchildScriptDrawing::changed()
+{
+    win_.modified = 1;
+    win_.invalidate(true);
+}
+
 ScriptManagerLink::ScriptManagerLink(MessageBoxes& boxes, ObjectDialogs& dialogs, ColourChooser& colours,
                                      FontChooser& fonts)
     : boxes_(boxes), dialogs_(dialogs), colours_(colours), fonts_(fonts)

@@ -41,6 +41,7 @@ public:
     void end_mouse_operation() override;
     void clear_all() override;
     TextStatus* status() override { return &status_; }
+    void changed() override;
 
 private:
     Dchild& win_;

@@ -240,8 +240,9 @@ TEST_P(CloseProtocol, ChangedDrawingAsksBeforeTheFrameCloses)
         ASSERT_EQ(r.client().children().size(), 1u);
         EXPECT_EQ(r.drawing().modified, 1) << "the drawing is kept as it was";
     }
-    if (c.saved)
+    if (c.saved) {
         EXPECT_NE(read_file(path).find("\"A\""), std::string::npos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseProtocol,
