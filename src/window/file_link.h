@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "window/dchild.h"
 #include "window/drawing_services.h"
 #include "window/file_services.h"
 
@@ -31,7 +32,13 @@ public:
         }
     }
 
-    void fig_read(Dchild& win, const std::string& path) override { files_.fig_read(win, path); }
+    // A window whose file could not be read keeps nothing of that file: it is
+    // saved under a name asked for, never over the file it failed to read.
+    void fig_read(Dchild& win, const std::string& path) override
+    {
+        if (!files_.fig_read(win, path))
+            win.untitled = 1;
+    }
     // An untitled drawing is saved through Save As, so its name may change here too.
     bool fig_save(Dchild& win) override
     {

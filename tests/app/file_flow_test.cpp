@@ -205,6 +205,54 @@ TEST(FileFlow, SavedDrawingClosesWithoutAQuestionAndReadsBackTheSame)
     EXPECT_EQ(read_file(copy), text);
 }
 
+TEST(FileFlow, AFileThatCannotBeReadIsNeverOverwrittenBySave)
+{
+    RunningApp r;
+    const std::filesystem::path path = fresh_file("not_a_drawing.fig");
+    {
+        std::ofstream out(path);
+        out << "these are notes, not a drawing\n";
+    }
+    r.ui.files.push_answer(path.string());
+    ASSERT_TRUE(r.command(kLoad));
+    ASSERT_EQ(r.ui.boxes.asked().size(), 1u);
+    EXPECT_EQ(r.ui.boxes.asked()[0].caption, "File Error");
+    // The window stays, empty.
+    ASSERT_EQ(r.client().children().size(), 2u);
+    EXPECT_EQ(r.table().count(), 20);
+
+    r.command(kPoint);
+    r.click({100, 100});
+    r.right_click();
+    r.ui.files.push_answer(std::nullopt);
+    EXPECT_TRUE(r.command(kSave));
+    ASSERT_EQ(r.ui.files.asked().size(), 2u) << "Save asks for a name";
+    EXPECT_TRUE(r.ui.files.asked()[1].save);
+    EXPECT_EQ(read_file(path), "these are notes, not a drawing\n");
+    EXPECT_EQ(r.drawing().modified, 1);
+}
+
+TEST(FileFlow, CommandLineFileIsLoadedIntoTheFirstDrawing)
+{
+    const std::filesystem::path path = fresh_file("start.fig");
+    {
+        RunningApp r;
+        build_drawing(r);
+        r.ui.files.push_answer(path.string());
+        ASSERT_TRUE(r.command(kSaveAs));
+    }
+    RunningApp r(path.string());
+    ASSERT_EQ(r.client().children().size(), 1u);
+    EXPECT_TRUE(r.ui.boxes.asked().empty());
+    EXPECT_EQ(r.drawing().title(), "Diagram 1");
+    EXPECT_NE(r.find("D"), 0);
+    EXPECT_EQ(r.table().conclusion_type(), kCollinear);
+    EXPECT_EQ(r.services.animation().save_expressions(r.drawing().diagram).size(), 1u)
+        << "the measured length came with the file";
+    EXPECT_EQ(g_script_mgr->lines().size(), static_cast<std::size_t>(r.table().count() - 20));
+    EXPECT_EQ(r.drawing().modified, 0);
+}
+
 struct CloseCase {
     const char* what;
     MessageResult answer;
