@@ -116,4 +116,31 @@ TEST(ProverFlow, TheStatementIsDrawnIntoANewDrawingClickByClick)
     EXPECT_EQ(t.action_state(), 0) << "the drawing is done";
 }
 
+TEST(ProverFlow, ClosingTheProverWhileItsStatementIsDrawnLeavesADrawingThatWorks)
+{
+    RunningApp r;
+    build_midline(r);
+    r.command(kShowProver);
+    ASSERT_NE(r.prover(), nullptr);
+    r.prover()->command(pcmd::kFromDrawing);
+    r.command(500);
+    ASSERT_TRUE(r.command(kDrawScript));
+    r.click({200, 80});
+    r.close_prover();
+    ASSERT_EQ(r.prover(), nullptr);
+    EXPECT_FALSE(r.app->command_enabled(kDrawScript));
+    // The clicks go on safely; the drawing can be ended and used again.
+    r.click({60, 300});
+    r.right_click();
+    r.command(kPoint);
+    const int before = r.table().count();
+    r.click({300, 300});
+    EXPECT_EQ(r.table().count(), before + 1);
+    // Only the two changed drawings hold the frame: No to both and it closes.
+    r.ui.boxes.push_answer(MessageResult::No);
+    r.ui.boxes.push_answer(MessageResult::No);
+    EXPECT_TRUE(r.app->frame()->close());
+    EXPECT_EQ(r.ui.boxes.pending_answers(), 0u);
+}
+
 }  // namespace
