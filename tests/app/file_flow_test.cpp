@@ -203,6 +203,16 @@ TEST(FileFlow, SavedDrawingClosesWithoutAQuestionAndReadsBackTheSame)
     r.ui.files.push_answer(copy.string());
     ASSERT_TRUE(r.command(kSaveAs));
     EXPECT_EQ(read_file(copy), text);
+
+    // The driving point read back runs.
+    ASSERT_TRUE(r.command(anim_id::kStart));
+    ASSERT_FALSE(r.ui.timers.timers().empty());
+    const int driver = again.objects().driver_point(0);
+    const Dpoint before = again.objects()[driver];
+    ASSERT_TRUE(r.ui.timers.timers().back()->fire(kAnimationTimer));
+    ASSERT_TRUE(r.ui.timers.timers().back()->fire(kAnimationTimer));
+    EXPECT_NE(again.objects()[driver].x, before.x);
+    r.right_click();
 }
 
 TEST(FileFlow, AFileThatCannotBeReadIsNeverOverwrittenBySave)

@@ -176,6 +176,27 @@ TEST(ToolsFlow, MeasuredLengthAndTheCalculatorOnTheDrawing)
     EXPECT_EQ(r.table().last_quantity(), 1);
 }
 
+TEST(ToolsFlow, HoverAndStepByStepShowTheObjectsTexts)
+{
+    RunningApp r;
+    two_points(r);
+    r.command(kSegment);
+    r.click_on(r.find("A"));
+    r.click_on(r.find("B"));
+    r.right_click();
+    QTest::mouseMove(&r.drawing(), QPoint(101, 120));
+    settle();
+    EXPECT_EQ(r.pane(2), "A: a free point");
+    QTest::mouseMove(&r.drawing(), QPoint(200, 250));
+    settle();
+    EXPECT_EQ(r.pane(2), "");
+
+    ASSERT_TRUE(r.command(207));  // Draw Step by Step
+    EXPECT_EQ(r.pane(1), "Click the left button to draw: A: a free point");
+    r.click({5, 5});
+    EXPECT_EQ(r.pane(1), "Click the left button to draw: B: a free point");
+}
+
 TEST(ToolsFlow, HelpCommandsOpenTheirPages)
 {
     RunningApp r;
