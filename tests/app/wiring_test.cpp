@@ -1,0 +1,63 @@
+// The program's services leave no command without its provider: every
+// handler of the drawing window's table is served, and every menu item and
+// toolbox button reaches a handler on the command road.
+
+#include <gtest/gtest.h>
+
+#include <QToolButton>
+
+#include <set>
+
+#include "app_fixture.h"
+#include "window/command_table.h"
+#include "window/menu_layout.h"
+
+using namespace app_test;
+
+namespace {
+
+TEST(Wiring, EveryHandlerOfTheDrawingWindowIsProvided)
+{
+    RunningApp r;
+    for (const DchildCommand& c : dchild_commands())
+        EXPECT_TRUE(r.drawing().handler_available(c.handler))
+            << c.id << " " << handler_name(c.handler) << " has no provider";
+}
+
+TEST(Wiring, EveryMenuItemAndButtonReachesAHandler)
+{
+    RunningApp r;
+    const std::set<int> frame_ids = {frame_cmd::kExit, frame_cmd::kCascade, frame_cmd::kTile,
+                                     frame_cmd::kCloseAll};
+    std::vector<int> ids = menu_command_ids();
+    for (const ToolboxButton& b : toolbox_buttons())
+        ids.push_back(b.id);
+    // "Mark a Radius" is a menu item without a handler: it stays disabled.
+    constexpr int kMarkRadius = 184;
+    EXPECT_FALSE(r.app->command_enabled(kMarkRadius));
+    EXPECT_FALSE(r.command(kMarkRadius));
+    for (const int id : ids) {
+        if (id == kMarkRadius)
+            continue;
+        const bool handled = r.drawing().handles_command(id) || r.client().handles_command(id) ||
+                             frame_ids.count(id) != 0 || toolbox_menu_twin(id) != 0;
+        EXPECT_TRUE(handled) << id << " \"" << menu_item_text(id) << "\" reaches nobody";
+    }
+}
+
+TEST(Wiring, ToolboxOfAFreshDrawing)
+{
+    RunningApp r;
+    // An empty drawing: the point and file buttons work, what needs objects waits.
+    EXPECT_TRUE(r.app->toolbox_button(280)->isEnabled());
+    EXPECT_TRUE(r.app->toolbox_button(501)->isEnabled());
+    EXPECT_FALSE(r.app->toolbox_button(502)->isEnabled()) << "nothing to save yet";
+    r.command(101);
+    r.click({100, 100});
+    r.click({200, 100});
+    r.right_click();
+    EXPECT_TRUE(r.app->toolbox_button(502)->isEnabled());
+    EXPECT_TRUE(r.app->toolbox_button(281)->isEnabled());
+}
+
+}  // namespace
