@@ -412,13 +412,19 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
     QImage& image = surface_.image();
     if (image.isNull() || utf8.empty())
         return;
-    const DevSize extent = measure_text(state_.font, utf8);
-    const long long right = static_cast<long long>(x) + extent.cx;
-    const long long bottom = static_cast<long long>(y) + extent.cy;
-    if (x >= image.width() || y >= image.height() || right < 0 || bottom < 0)
+    if (x >= image.width() || y >= image.height())
         return;  // nothing of it would show
+    const bool opaque = state_.bk_mode == BkMode::Opaque;
+    // The extent matters only for the background and for a text starting
+    // above or left of the picture.
+    DevSize extent{};
+    if (opaque || x < 0 || y < 0) {
+        extent = measure_text(state_.font, utf8);
+        if (static_cast<long long>(x) + extent.cx < 0 || static_cast<long long>(y) + extent.cy < 0)
+            return;
+    }
     QPainter painter(&image);
-    if (state_.bk_mode == BkMode::Opaque)
+    if (opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setFont(qfont_for(state_.font));
