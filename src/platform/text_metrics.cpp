@@ -8,7 +8,11 @@
 #include <cctype>
 #include <cmath>
 #include <map>
+#include <memory>
+#include <string>
 #include <tuple>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -76,9 +80,10 @@ QString family_for_face(const std::string& face)
     return QStringLiteral("DejaVu Sans");
 }
 
-int cell_height_of(const Font& font)
+namespace {
+
+int compute_cell_height(const Font& font)
 {
-    ensure_gui_application();
     if (font.height > 0)
         return std::min(font.height, kMaxCellHeight);
     if (font.height == 0)
@@ -87,28 +92,74 @@ int cell_height_of(const Font& font)
     return std::max(1, static_cast<int>(std::lround(em * ratios_for(font).cell_per_em)));
 }
 
-QFont qfont_for(const Font& font)
+QFont compute_qfont(const Font& font, int cell)
 {
-    ensure_gui_application();
     int em;
     if (font.height < 0)
         em = static_cast<int>(std::min(-static_cast<long long>(font.height), static_cast<long long>(kMaxCellHeight)));
     else
-        em = static_cast<int>(std::lround(cell_height_of(font) / ratios_for(font).cell_per_em));
+        em = static_cast<int>(std::lround(cell / ratios_for(font).cell_per_em));
     return base_font(font, em);
 }
 
-int ascent_of(const Font& font)
+// What a font descriptor maps to, worked out once: painting asks for the same
+// few fonts and the same labels on every repaint of a drag.
+struct FontEntry {
+    explicit FontEntry(const Font& f)
+        : font(f),
+          cell(compute_cell_height(f)),
+          ascent(static_cast<int>(std::lround(cell * ratios_for(f).ascent_share))),
+          qfont(compute_qfont(f, cell)),
+          metrics(qfont)
+    {
+    }
+
+    Font font;
+    int cell;
+    int ascent;
+    QFont qfont;
+    QFontMetricsF metrics;
+    std::unordered_map<std::string, int> widths;  // advance width by text
+};
+
+constexpr std::size_t kMaxCachedFonts = 32;
+constexpr std::size_t kMaxCachedWidths = 4096;
+
+FontEntry& entry_for(const Font& font)
 {
-    return static_cast<int>(std::lround(cell_height_of(font) * ratios_for(font).ascent_share));
+    ensure_gui_application();
+    // Never destroyed: the toolkit's font machinery may be gone by the time
+    // static objects are torn down.
+    static auto& entries = *new std::vector<std::unique_ptr<FontEntry>>;
+    for (const auto& e : entries)
+        if (e->font == font)
+            return *e;
+    if (entries.size() >= kMaxCachedFonts)
+        entries.clear();
+    entries.push_back(std::make_unique<FontEntry>(font));
+    return *entries.back();
 }
+
+}  // namespace
+
+int cell_height_of(const Font& font) { return entry_for(font).cell; }
+
+QFont qfont_for(const Font& font) { return entry_for(font).qfont; }
+
+int ascent_of(const Font& font) { return entry_for(font).ascent; }
 
 DevSize measure_text(const Font& font, std::string_view utf8)
 {
-    const int cell = cell_height_of(font);
+    FontEntry& e = entry_for(font);
     if (utf8.empty())
-        return {0, cell};
-    QFontMetricsF m(qfont_for(font));
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    return {static_cast<int>(std::lround(m.horizontalAdvance(text))), cell};
+        return {0, e.cell};
+    const std::string key(utf8);
+    auto it = e.widths.find(key);
+    if (it == e.widths.end()) {
+        if (e.widths.size() >= kMaxCachedWidths)
+            e.widths.clear();
+        const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        it = e.widths.emplace(key, static_cast<int>(std::lround(e.metrics.horizontalAdvance(text)))).first;
+    }
+    return {it->second, e.cell};
 }
