@@ -60,7 +60,7 @@ void with_highlight_brush(DeviceContext& dc, Fn&& fn)
 void draw_highlight(Diagram& d, DeviceContext& dc, int k)
 {
     ObjectTable& t = d.table;
-    const Dpoint object = t.get(k);
+    const Dpoint& object = t.get(k);
     const int a0 = object.arg[0];
     const int a1 = object.arg[1];
     const int a2 = object.arg[2];

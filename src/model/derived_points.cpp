@@ -38,11 +38,12 @@ void cal_midpoint(ObjectTable& t, int r, int a, int b) {
 }
 
 void cal_reflection(ObjectTable& t, int r, int p, int a, int b) {
-    const Dpoint pa = t.get(a);
-    const Dpoint pb = t.get(b);
-    const Dpoint pp = t.get(p);
+    const Dpoint& pa = t.get(a);
+    const Dpoint& pb = t.get(b);
     const Line l = line_form(pa, pa, pb);
-    const Line n = tline_form(pp, pa, pb);
+    const Line n = tline_form(t.get(p), pa, pb);
+    // p's place as it is now: p may be the scratch record the foot goes to.
+    const double px = t.get(p).x, py = t.get(p).y;
     Dpoint& foot = t[rec::kCandidate0];
     if (cal_inter_coef(t, l.a, l.b, l.c, n.a, n.b, n.c) <= 0) {
         // Two coinciding line points give no mirror: r stays where it is.
@@ -51,15 +52,15 @@ void cal_reflection(ObjectTable& t, int r, int p, int a, int b) {
     store_point(foot, t.result_x(), t.result_y());
     const double fx = t.get(rec::kCandidate0).x;
     const double fy = t.get(rec::kCandidate0).y;
-    put_result(t, r, 2.0f * fx - pp.x, 2.0f * fy - pp.y);
+    put_result(t, r, 2.0f * fx - px, 2.0f * fy - py);
 }
 
 void cal_inversion(ObjectTable& t, int r, int p, int c, int q) {
     const double r2 = p_dist2(t, c, q);
     const double d2 = p_dist2(t, c, p);
     const double k = (d2 >= 1e-8 || d2 <= -1e-8) ? r2 / d2 : 10000000000.0;
-    const Dpoint pc = t.get(c);
-    const Dpoint pp = t.get(p);
+    const Dpoint& pc = t.get(c);
+    const Dpoint& pp = t.get(p);
     const double A = pc.y - pp.y;
     const double B = pp.x - pc.x;
     const double C = pc.x * pp.y - pp.x * pc.y;
@@ -98,8 +99,8 @@ void cal_incenter_vertex(ObjectTable& t, int r, int a, int b, int i) {
     const double tb = p_tan_angle(t, a, b, i);
     const double sa = p_slope(t, a, i);
     const double sb = p_slope(t, b, i);
-    const Dpoint pa = t.get(a);
-    const Dpoint pb = t.get(b);
+    const Dpoint& pa = t.get(a);
+    const Dpoint& pb = t.get(b);
     // Line through a with slope (sa + ta) / (1 - sa ta), without the division.
     const double a1 = sa + ta, b1 = sa * ta - 1.0, c1 = pa.y - sa * pa.x - ta * pa.x - sa * ta * pa.y;
     const double a2 = sb + tb, b2 = sb * tb - 1.0, c2 = pb.y - sb * pb.x - tb * pb.x - sb * tb * pb.y;
