@@ -96,8 +96,7 @@ void add_cong1(int lemma, int a, int b, int c, int d, int e, int f, int g, int h
         trace_str(fmt("add_cong1: %d %s%s %s%s\n", lemma, pname(e), pname(f), pname(g), pname(h)));
     if (xcong(e, f, g, h))
         return;
-    const bool same = (a == c && b == d) || (a == d && b == c);
-    if (!same)
+    if (!same_pair(a, b, c, d))
         add_codb2(kCondCong, std::max(a, b), std::min(a, b), std::max(c, d), std::min(c, d));
     adj_cg(new_cg(lemma, e, f, g, h, g_merge_db));
 }

@@ -7,20 +7,7 @@
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
 
-void cir_ins(Gdd_cir* c, int p)
-{
-    int i = 0;
-    while (i <= c->last && c->pts[static_cast<std::size_t>(i)] < p)
-        ++i;
-    if (i <= c->last && c->pts[static_cast<std::size_t>(i)] == p)
-        return;
-    if (c->last + 1 >= kMaxGeo)
-        prover_fatal("MAX_GEO of cr overflow");
-    for (int j = c->last + 1; j > i; --j)
-        c->pts[static_cast<std::size_t>(j)] = c->pts[static_cast<std::size_t>(j - 1)];
-    c->pts[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(p);
-    ++c->last;
-}
+void cir_ins(Gdd_cir* c, int p) { insert_ascending(c->pts, c->last, p, "MAX_GEO of cr overflow"); }
 
 namespace {
 

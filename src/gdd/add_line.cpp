@@ -13,18 +13,8 @@
 
 void ln_ins(Gdd_line* l, int p)
 {
-    int i = 0;
-    while (i <= l->last && l->pts[static_cast<std::size_t>(i)] < p)
-        ++i;
-    if (i <= l->last && l->pts[static_cast<std::size_t>(i)] == p)
-        return;
-    if (l->last + 1 >= kMaxGeo)
-        prover_fatal("MAX_GEO of ln overflow");
-    for (int j = l->last + 1; j > i; --j)
-        l->pts[static_cast<std::size_t>(j)] = l->pts[static_cast<std::size_t>(j - 1)];
-    l->pts[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(p);
-    ++l->last;
-    index_note(l);
+    if (insert_ascending(l->pts, l->last, p, "MAX_GEO of ln overflow"))
+        index_note(l);
 }
 
 namespace {

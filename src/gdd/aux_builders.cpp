@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "gdd/aux_internal.h"
 #include "gdd/aux_points.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
@@ -18,22 +19,6 @@ int g_aux_pass_start = 0;
 std::uint8_t g_aux_name_counter = 0;
 
 namespace {
-
-// A new point's facts are hypotheses: while they are stated the current
-// reason list (which holds the premises of the rule that asked for the
-// point) is out of the way.
-class Hypothesis_scope {
-public:
-    Hypothesis_scope() : saved_(g_co_db) { g_co_db = nullptr; }
-    ~Hypothesis_scope() { g_co_db = saved_; }
-    Hypothesis_scope(const Hypothesis_scope&) = delete;
-    Hypothesis_scope& operator=(const Hypothesis_scope&) = delete;
-
-private:
-    Gdd_cond* saved_;
-};
-
-bool statement_point(int p) { return p > 0 && p <= g_gdd_npoints; }
 
 // The builder may go on: every argument is one of the statement's own
 // points and (with pass_check) the pass has not added a point yet.
@@ -73,12 +58,6 @@ bool new_crossing(int a, int b, int c, int d)
     return !xpara(a, b, c, d);
 }
 
-void trace(const std::string& line)
-{
-    if (g_trace)
-        trace_str(line);
-}
-
 // Appends the point of that kind on those arguments; 0 (nothing appended)
 // when it would fall onto a point the table already has. The database knows
 // nothing of that coincidence: under its new name the point would make it
@@ -94,7 +73,7 @@ int place_point(int code, int kind, std::initializer_list<int> args)
     for (int a : args)
         pots[i++] = static_cast<std::uint32_t>(a);
     if (numeric_point_coincides(x)) {
-        trace(fmt("auxiliary point %s is a point of the figure\n", pname(x)));
+        aux_trace(fmt("auxiliary point %s is a point of the figure\n", pname(x)));
         g_pro_points[static_cast<std::size_t>(x)].clear();
         --g_npoints;
         g_aux_name_counter = name_counter;
@@ -145,7 +124,7 @@ int new_aux_point(int code, int kind)
 
 int aux_on_tline(int code, int a, int b, int c)
 {
-    trace(fmt("add-aux-tline (%d) %s,%s,%s\n", code, pname(a), pname(b), pname(c)));
+    aux_trace(fmt("add-aux-tline (%d) %s,%s,%s\n", code, pname(a), pname(b), pname(c)));
     if (!may_build({a, b, c}, false))
         return 0;
     const int x = place_point(code, 112, {a, b, c});
@@ -158,7 +137,7 @@ int aux_on_tline(int code, int a, int b, int c)
 
 int aux_mid(int code, int a, int b)
 {
-    trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
+    aux_trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
     if (!may_build({a, b}, true) || a == b || fd_mid(a, b))
         return 0;
     const int x = place_point(code, 103, {a, b});
@@ -172,7 +151,7 @@ int aux_mid(int code, int a, int b)
 
 int aux_inter_ll(int code, int a, int b, int c, int d)
 {
-    trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
+    aux_trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
     if (!may_build({a, b, c, d}, false) || !new_crossing(a, b, c, d))
         return 0;
     const int x = place_point(code, 116, {a, b, c, d});
@@ -186,7 +165,7 @@ int aux_inter_ll(int code, int a, int b, int c, int d)
 
 int aux_inter_lp(int code, int a, int b, int c, int d, int e)
 {
-    trace(fmt("add-aux-ilp %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
+    aux_trace(fmt("add-aux-ilp %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xpara(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_pl_pt(c, d, e)))
         return 0;
@@ -201,7 +180,7 @@ int aux_inter_lp(int code, int a, int b, int c, int d, int e)
 
 int aux_inter_lt(int code, int a, int b, int c, int d, int e)
 {
-    trace(fmt("add-aux-ilt %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
+    aux_trace(fmt("add-aux-ilt %s%s, %s%s%s\n", pname(a), pname(b), pname(c), pname(d), pname(e)));
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xperp(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_tl_pt(c, d, e)))
         return 0;
@@ -216,7 +195,7 @@ int aux_inter_lt(int code, int a, int b, int c, int d, int e)
 
 int aux_foot(int code, int a, int b, int c)
 {
-    trace(fmt("add-aux-foot %s%s%s\n", pname(a), pname(b), pname(c)));
+    aux_trace(fmt("add-aux-foot %s%s%s\n", pname(a), pname(b), pname(c)));
     // A point on the line is its own foot; a recorded perpendicular from a
     // already meets the line in the foot.
     if (!may_build({a, b, c}, true) || b == c || xcoll(a, b, c) || inter_lln(fd_tl_pt(a, b, c), fd_ln(b, c)))
@@ -232,7 +211,7 @@ int aux_foot(int code, int a, int b, int c)
 
 int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
 {
-    trace(fmt("add-aux-ilc %s, %s, %s\n", pname(a), pname(b), cir ? pname(cir->centre) : ""));
+    aux_trace(fmt("add-aux-ilc %s, %s, %s\n", pname(a), pname(b), cir ? pname(cir->centre) : ""));
     // The second intersection must not be known already.
     if (!cir || !may_build({a, b}, true) || a == b || inter_lc_new(fd_ln(a, b), cir, a))
         return 0;
@@ -248,7 +227,7 @@ int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
 
 int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
 {
-    trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
+    aux_trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
     if (!cir || !may_build({a, b, c}, true) || b == c || inter_lc_new(fd_pl_pt(a, b, c), cir, a))
         return 0;
     const int x = place_point(code, 123, {a, b, c, cir->centre, a});
@@ -263,11 +242,11 @@ int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
 
 int aux_circumcentre(int code, Gdd_cir* cir)
 {
-    trace("aux_co: ");
+    aux_trace("aux_co: ");
     if (!cir)
         return 0;
     show_cir(cir);
-    trace("\n");
+    aux_trace("\n");
     if (cir->last < 2 || cir->centre)
         return 0;
     const int a = cir->pts[0], b = cir->pts[1], c = cir->pts[2];

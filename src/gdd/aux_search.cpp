@@ -19,10 +19,8 @@ void aux_hyp_line(int x, const Gdd_line* l)
 {
     if (!x || !l || l->last < 1)
         return;
-    Gdd_cond* const saved = g_co_db;
-    g_co_db = nullptr;
+    const Hypothesis_scope hyp;
     add_line(0, x, ln_pt(l, 0), ln_pt(l, 1));
-    g_co_db = saved;
 }
 
 void aux_search()
@@ -74,8 +72,6 @@ void aux_orthocenter()
 // ---- midpoints ---------------------------------------------------------------------------
 
 namespace {
-
-bool statement_point(int p) { return p > 0 && p <= g_gdd_npoints; }
 
 // A class of three lines through m, a and b (m the midpoint of ab) cut by a
 // fourth line: the intersection that makes the cut segments comparable.

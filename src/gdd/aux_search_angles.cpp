@@ -54,20 +54,6 @@ void bisector_rule(const Gdd_ea* E)
     }
 }
 
-// The first point of line l, other than X, on the circle with centre Y
-// through X.
-int circle_point(const Gdd_line* l, const Gdd_cir* cy, int X)
-{
-    if (!cy || !l)
-        return 0;
-    for (int i = 0; i <= l->last; ++i) {
-        const int p = ln_pt(l, i);
-        if (p != X && on_cir(p, cy))
-            return p;
-    }
-    return 0;
-}
-
 bool chord_ok(int X, int Y, int Z, int W)
 {
     return Z && W && xcir_2p(Y, X, Z) && Z != X && Z != Y && W != X && W != Y && Z != W;
@@ -82,7 +68,7 @@ bool circle_rule(int X, int Y, const Gdd_line* a, const Gdd_line* b, const Gdd_l
     const Gdd_cir* cy = fd_cir_cp(Y, X);
     {
         const int Z = inter_lln(a, c);
-        const int W = circle_point(b, cy, X);
+        const int W = inter_lc_new(b, cy, X);
         if (chord_ok(X, Y, Z, W)) {
             const int d1 = ln_other_pt(d, Y);
             add_codb(kCondEqAngle, Z, X, X, W, Z, Y, Y, d1);
@@ -99,7 +85,7 @@ bool circle_rule(int X, int Y, const Gdd_line* a, const Gdd_line* b, const Gdd_l
         }
     }
     const int Z = inter_lln(b, d);
-    const int W = circle_point(a, cy, X);
+    const int W = inter_lc_new(a, cy, X);
     if (chord_ok(X, Y, Z, W)) {
         const int c1 = ln_other_pt(c, Y);
         add_codb(kCondEqAngle, W, X, X, Z, c1, Y, Y, Z);

@@ -4,6 +4,7 @@
 
 #include "gdd/aux_internal.h"
 #include "gdd/fact_tests.h"
+#include "gdd/forward.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
 #include "gdd/gdd_lookup.h"
@@ -95,12 +96,7 @@ void tline_bisector(Pair_state& s)
         if (!made)
             continue;
         s.added = true;
-        add_codb(kCondPerp, V, P, A, B);
-        add_codb(kCondEqAngle, A, V, V, P, P, V, V, B);
-        add_mid(32, P, A, B);
-        add_cir2(32, V, A, B);
-        next_cond();
-        next_cond();
+        bisector_perp(32, V, P, A, B);
         return;
     }
 }

@@ -1,5 +1,5 @@
-// Fact tests and the finders behind them. Every test is a linear scan of one
-// list comparing point indices; none allocates.
+// Fact tests and the finders behind them that walk whole lists, and the
+// scans that the indexed lookups (indexed_lookups.cpp) stand in for.
 
 #include "gdd/fact_tests.h"
 
@@ -8,12 +8,7 @@
 
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_scan.h"
-
-namespace {
-
-bool same_seg(int a, int b, int c, int d) { return (a == c && b == d) || (a == d && b == c); }
-
-}  // namespace
+#include "gdd/record_match.h"
 
 // ---- lines -----------------------------------------------------------------------
 
@@ -108,7 +103,7 @@ bool xperp_ln_scan(const Gdd_line* l1, const Gdd_line* l2)
     if (!l1 || !l2 || l1 == l2)
         return false;
     for (const Gdd_tline* T : g_tn_list)
-        if ((T->l1 == l1 && T->l2 == l2) || (T->l1 == l2 && T->l2 == l1))
+        if (tp_is(T, l1, l2))
             return true;
     return false;
 }
@@ -124,14 +119,11 @@ bool xperp(int a, int b, int c, int d)
 
 Gdd_tline* fd_tp_4pt_scan(int a, int b, int c, int d)
 {
-    if (a == b || c == d)
-        return nullptr;
-    const Gdd_line* l1 = fd_ln(a, b);
-    const Gdd_line* l2 = fd_ln(c, d);
-    if (!l1 || !l2)
+    const auto lines = tp_4pt_lines(a, b, c, d);
+    if (!lines)
         return nullptr;
     for (Gdd_tline* T : g_tn_list)
-        if ((T->l1 == l1 && T->l2 == l2) || (T->l1 == l2 && T->l2 == l1))
+        if (tp_is(T, lines->l1, lines->l2))
             return T;
     return nullptr;
 }
@@ -173,7 +165,7 @@ bool xcir_5p(int o, int a, int b, int c, int d, int e) { return fd_cir_pts(o, {a
 Gdd_mid* fd_mid_rec(int m, int a, int b)
 {
     for (Gdd_mid* md : g_mid_list)
-        if (md->m == m && same_seg(md->a, md->b, a, b))
+        if (md->m == m && same_pair(md->a, md->b, a, b))
             return md;
     return nullptr;
 }
@@ -221,17 +213,12 @@ Ea_lines ea_canonical(const Gdd_line* w, const Gdd_line* x, const Gdd_line* y, c
 
 Gdd_ea* fd_ea_ln_scan(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
 {
-    if (!l1 || !l2 || !l3 || !l4)
+    const auto key = ea_key(l1, l2, l3, l4);
+    if (!key)
         return nullptr;
-    if (l1 == l2 || l3 == l4)
-        std::swap(l2, l3);
-    const Ea_lines q = ea_canonical(l1, l2, l3, l4);
-    for (Gdd_ea* E : g_ea_list) {
-        if (E->l1 != q.l1 || E->l4 != q.l4)
-            continue;
-        if ((E->l2 == q.l2 && E->l3 == q.l3) || (E->l2 == q.l3 && E->l3 == q.l2))
+    for (Gdd_ea* E : g_ea_list)
+        if (ea_match(E, *key))
             return E;
-    }
     return nullptr;
 }
 
@@ -270,7 +257,7 @@ bool xacong(int a, int b, int c, int d, int e, int f)
 
 Gdd_cg* fd_cg_2seg_scan(int a, int b, int c, int d)
 {
-    if (same_seg(a, b, c, d))
+    if (same_pair(a, b, c, d))
         return nullptr;
     for (Gdd_cg* G : g_cg_list)
         if (in_cg(a, b, G) && in_cg(c, d, G))
@@ -280,7 +267,7 @@ Gdd_cg* fd_cg_2seg_scan(int a, int b, int c, int d)
 
 bool xcong_scan(int a, int b, int c, int d)
 {
-    if (same_seg(a, b, c, d))
+    if (same_pair(a, b, c, d))
         return true;
     for (const Gdd_cg* G : g_cg_list)
         if (G->live() && in_cg(a, b, G) && in_cg(c, d, G))
@@ -292,16 +279,13 @@ bool xcong_scan(int a, int b, int c, int d)
 
 Gdd_tri* fd_tri_pair(bool similar, bool any_state, int a, int b, int c, int d, int e, int f)
 {
-    // The six simultaneous vertex orders of the pair.
-    const int orders[6][6] = {
-        {a, b, c, d, e, f}, {b, c, a, e, f, d}, {c, a, b, f, d, e},
-        {a, c, b, d, f, e}, {c, b, a, f, e, d}, {b, a, c, e, d, f},
-    };
+    // The pair in its six simultaneous vertex orders.
+    const int t1[3] = {a, b, c}, t2[3] = {d, e, f};
     for (Gdd_tri* T : similar ? g_st_list : g_ct_list) {
         if (!any_state && !T->live())
             continue;
-        for (const auto& o : orders)
-            if (in_tri(o[0], o[1], o[2], T) && in_tri(o[3], o[4], o[5], T))
+        for (const auto& o : kVertexOrders)
+            if (in_tri(t1[o[0]], t1[o[1]], t1[o[2]], T) && in_tri(t2[o[0]], t2[o[1]], t2[o[2]], T))
                 return T;
     }
     return nullptr;
@@ -313,29 +297,11 @@ bool xcon(int a, int b, int c, int d, int e, int f) { return fd_tri_pair(false, 
 
 // ---- ratios ------------------------------------------------------------------------
 
-namespace {
-
-struct Seg {
-    int a, b;
-};
-
-bool cong(Seg s, Seg t) { return xcong(s.a, s.b, t.a, t.b); }
-
-// {s, t} matches {u, v} by congruence, in either order.
-bool pair_match(Seg s, Seg t, Seg u, Seg v) { return (cong(s, u) && cong(t, v)) || (cong(s, v) && cong(t, u)); }
-
-}  // namespace
-
 Gdd_ra* fd_ra_scan(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
-    const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
-    for (Gdd_ra* R : g_ra_list) {
-        const Seg r1{R->pts[0], R->pts[1]}, r2{R->pts[2], R->pts[3]};
-        const Seg r3{R->pts[4], R->pts[5]}, r4{R->pts[6], R->pts[7]};
-        if ((pair_match(s1, s4, r1, r4) && pair_match(s2, s3, r2, r3)) ||
-            (pair_match(s1, s4, r2, r3) && pair_match(s2, s3, r1, r4)))
+    for (Gdd_ra* R : g_ra_list)
+        if (ra_match(R, p1, p2, p3, p4, p5, p6, p7, p8))
             return R;
-    }
     return nullptr;
 }
 

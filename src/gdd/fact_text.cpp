@@ -7,6 +7,7 @@
 
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_display.h"
+#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
 #include "statement/prover.h"
 
@@ -14,18 +15,16 @@ namespace {
 
 using gdd_words::kAngleSign;
 
-int pt(const Gdd_cond& f, int i) { return static_cast<int>(f.p[static_cast<std::size_t>(i)]); }
-
 // The names of the non-zero points among p[first..last], joined by ",".
 std::string joined_names(const Gdd_cond& f, int first, int last)
 {
     std::string s;
     for (int i = first; i <= last; ++i) {
-        if (pt(f, i) == 0)
+        if (fact_pt(f, i) == 0)
             continue;
         if (!s.empty())
             s += ",";
-        s += gdd_pt_name(pt(f, i));
+        s += gdd_pt_name(fact_pt(f, i));
     }
     return s;
 }
@@ -75,7 +74,7 @@ void print_record(const Gdd_cond& f)
 
 std::string point_fact_text(const Gdd_cond& f)
 {
-    auto n = [&](int i) { return gdd_pt_name(pt(f, i)); };
+    auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
     switch (f.type) {
     case kCondColl:
         return in_math(joined_names(f, 0, 5)) + std::string(gdd_words::kLines);
@@ -91,12 +90,12 @@ std::string point_fact_text(const Gdd_cond& f)
         return fmt(g_latex ? "%s[$%s,%s%s$]" : "%s[%s,%s%s]", std::string(gdd_words::kMidLabel).c_str(),
                    n(0), n(1), n(2));
     case kCondCyclic:
-        if (pt(f, 0) != 0 && pt(f, 3) == 0)
+        if (fact_pt(f, 0) != 0 && fact_pt(f, 3) == 0)
             return in_math(fmt("%s%s = %s%s", n(0), n(1), n(0), n(2)));
         {
             std::string s(gdd_words::kCyclic);
             s += g_latex ? "[$" : "[";
-            if (pt(f, 0) != 0)
+            if (fact_pt(f, 0) != 0)
                 s += fmt("(%s)", n(0));
             s += joined_names(f, 1, 5);
             s += g_latex ? "$]" : "]";
@@ -104,8 +103,8 @@ std::string point_fact_text(const Gdd_cond& f)
         }
     case kCondCong: return in_math(fmt("%s%s = %s%s", n(0), n(1), n(2), n(3)));
     case kCondEqAngle:
-        return in_math(angle_text(pt(f, 0), pt(f, 1), pt(f, 2), pt(f, 3)) + " = " +
-                       angle_text(pt(f, 4), pt(f, 5), pt(f, 6), pt(f, 7)));
+        return in_math(angle_text(fact_pt(f, 0), fact_pt(f, 1), fact_pt(f, 2), fact_pt(f, 3)) + " = " +
+                       angle_text(fact_pt(f, 4), fact_pt(f, 5), fact_pt(f, 6), fact_pt(f, 7)));
     case kCondRatio:
         return in_math(fmt("%s%s*%s%s = %s%s*%s%s", n(0), n(1), n(6), n(7), n(2), n(3), n(4), n(5)));
     case kCondCongTri:
@@ -117,27 +116,21 @@ std::string point_fact_text(const Gdd_cond& f)
     }
 }
 
-bool same_line_pair(int a, int b, int c, int d)
-{
-    return (a == c && b == d) || (a == d && b == c);
-}
-
 // Line pairs {ab, cd} and {ef, gh}, each line an unordered pair of points.
 bool same_lines(const Gdd_cond& x, const Gdd_cond& y)
 {
-    const int a = pt(x, 0), b = pt(x, 1), c = pt(x, 2), d = pt(x, 3);
-    const int e = pt(y, 0), f = pt(y, 1), g = pt(y, 2), h = pt(y, 3);
-    return (same_line_pair(a, b, e, f) && same_line_pair(c, d, g, h)) ||
-           (same_line_pair(a, b, g, h) && same_line_pair(c, d, e, f));
+    const int a = fact_pt(x, 0), b = fact_pt(x, 1), c = fact_pt(x, 2), d = fact_pt(x, 3);
+    const int e = fact_pt(y, 0), f = fact_pt(y, 1), g = fact_pt(y, 2), h = fact_pt(y, 3);
+    return (same_pair(a, b, e, f) && same_pair(c, d, g, h)) || (same_pair(a, b, g, h) && same_pair(c, d, e, f));
 }
 
 bool same_segments(const Gdd_cond& x, const Gdd_cond& y)
 {
-    const std::array<int, 4> q{pt(y, 0), pt(y, 1), pt(y, 2), pt(y, 3)};
+    const std::array<int, 4> q{fact_pt(y, 0), fact_pt(y, 1), fact_pt(y, 2), fact_pt(y, 3)};
     const std::array<std::array<int, 4>, 3> forms{{
-        {pt(x, 1), pt(x, 0), pt(x, 3), pt(x, 2)},
-        {pt(x, 2), pt(x, 3), pt(x, 0), pt(x, 1)},
-        {pt(x, 3), pt(x, 2), pt(x, 1), pt(x, 0)},
+        {fact_pt(x, 1), fact_pt(x, 0), fact_pt(x, 3), fact_pt(x, 2)},
+        {fact_pt(x, 2), fact_pt(x, 3), fact_pt(x, 0), fact_pt(x, 1)},
+        {fact_pt(x, 3), fact_pt(x, 2), fact_pt(x, 1), fact_pt(x, 0)},
     }};
     return std::find(forms.begin(), forms.end(), q) != forms.end();
 }
@@ -184,14 +177,14 @@ void print_fact(const Gdd_cond& f)
     switch (f.type) {
     case kCondTrivial: return;
     case 1905: {
-        auto n = [&](int i) { return gdd_pt_name(pt(f, i)); };
+        auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$](perp[$%s%s,%s%s$], perp[$%s%s,%s%s$]) ",
                    std::string(gdd_words::kOrthocenter).c_str(), n(0), n(1), n(2), n(3), n(0), n(1), n(2),
                    n(3), n(0), n(2), n(1), n(3)));
         return;
     }
     case 1906: {
-        auto n = [&](int i) { return gdd_pt_name(pt(f, i)); };
+        auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$]", std::string(gdd_words::kIncenter).c_str(), n(0), n(1), n(2), n(3)));
         return;
     }
@@ -216,8 +209,8 @@ void print_fact(const Gdd_cond& f)
 
 void* lookup_fact(const Gdd_cond& f)
 {
-    const int a = pt(f, 0), b = pt(f, 1), c = pt(f, 2), d = pt(f, 3);
-    const int e = pt(f, 4), g = pt(f, 5), h = pt(f, 6), k = pt(f, 7);
+    const int a = fact_pt(f, 0), b = fact_pt(f, 1), c = fact_pt(f, 2), d = fact_pt(f, 3);
+    const int e = fact_pt(f, 4), g = fact_pt(f, 5), h = fact_pt(f, 6), k = fact_pt(f, 7);
     switch (f.type) {
     case kCondColl: {
         const int pts[6] = {a, b, c, d, e, g};
@@ -231,8 +224,8 @@ void* lookup_fact(const Gdd_cond& f)
         key.centre = static_cast<std::int8_t>(a);
         int n = 0;
         for (int i = 1; i < 8; ++i)
-            if (pt(f, i) != 0)
-                key.pts[static_cast<std::size_t>(n++)] = static_cast<std::int8_t>(pt(f, i));
+            if (fact_pt(f, i) != 0)
+                key.pts[static_cast<std::size_t>(n++)] = static_cast<std::int8_t>(fact_pt(f, i));
         if (n == 0)
             return nullptr;
         key.last = static_cast<std::int8_t>(n - 1);
@@ -296,8 +289,8 @@ int show_fact(Gdd_cond* fact, const Gdd_cond* other, int mode)
 
 bool gdd_fact_holds(const Gdd_cond& f)
 {
-    const int a = pt(f, 0), b = pt(f, 1), c = pt(f, 2), d = pt(f, 3);
-    const int e = pt(f, 4), g = pt(f, 5), h = pt(f, 6), k = pt(f, 7);
+    const int a = fact_pt(f, 0), b = fact_pt(f, 1), c = fact_pt(f, 2), d = fact_pt(f, 3);
+    const int e = fact_pt(f, 4), g = fact_pt(f, 5), h = fact_pt(f, 6), k = fact_pt(f, 7);
     switch (f.type) {
     case kCondColl: return xcoll(a, b, c);
     case kCondPara: return xpara(a, b, c, d);

@@ -7,6 +7,7 @@
 // point is 0 (for a cyclic fact: whose second point is 0) stands for its
 // database record as a whole and is printed in the record form.
 
+#include <cstddef>
 #include <string>
 
 #include "gdd/gdd_records.h"
@@ -26,6 +27,9 @@ void print_fact(const Gdd_cond& fact);
 void* lookup_fact(const Gdd_cond& fact);
 bool fact_equal(const Gdd_cond& a, const Gdd_cond& b);
 bool fact_trivial(const Gdd_cond& fact);
+
+// Point i (0 .. 7) of a fact, 0 for none.
+inline int fact_pt(const Gdd_cond& fact, int i) { return static_cast<int>(fact.p[static_cast<std::size_t>(i)]); }
 
 // True when the fact stands for its database record rather than for points.
 bool is_record_fact(const Gdd_cond& fact);

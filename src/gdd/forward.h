@@ -49,6 +49,9 @@ void ea_deg_all();
 void type1(int o, int a, int b, int m);
 // o the centre of a circle through a and b, m1 and m2 the midpoints of oa and ob.
 void perp_radii(int o, int m1, int a, int m2, int b);
+// The bisector vf of the angle avb is perpendicular to ab, f on ab: f is the
+// midpoint of ab and va = vb.
+void bisector_perp(int lemma, int v, int f, int a, int b);
 
 // Premise tests: the fact test, and when it holds the premise is pushed.
 bool chk_coll(int a, int b, int c);
@@ -62,3 +65,5 @@ int tri_idx(int p, int a, int b, int c);
 bool same_tri(int a, int b, int c, int d, int e, int f);
 // The similar triangles abc and def (orientation sign s) were found congruent.
 bool st_ct(int s, int a, int b, int c, int d, int e, int f);
+// Triangles abc and def are congruent: so are their corresponding sides.
+void ct_sides(int lemma, int first_reason_only, int a, int b, int c, int d, int e, int f);

@@ -27,6 +27,22 @@ Gdd_cond* g_merge_db = nullptr;
 
 void release_all_conds();  // gdd_conds.cpp
 
+bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, int p, const char* overflow)
+{
+    int i = 0;
+    while (i <= last && pts[static_cast<std::size_t>(i)] < p)
+        ++i;
+    if (i <= last && pts[static_cast<std::size_t>(i)] == p)
+        return false;
+    if (last + 1 >= kMaxGeo)
+        prover_fatal(overflow);
+    for (int j = last + 1; j > i; --j)
+        pts[static_cast<std::size_t>(j)] = pts[static_cast<std::size_t>(j - 1)];
+    pts[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(p);
+    ++last;
+    return true;
+}
+
 Gdd_list<Gdd_tri>& tri_list() { return g_tri_mode == 0 ? g_st_list : g_ct_list; }
 
 std::int32_t tri_cond_type() { return g_tri_mode == 0 ? kCondSimTri : kCondCongTri; }

@@ -6,6 +6,7 @@
 
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_scan.h"
+#include "gdd/record_match.h"
 #include "statement/prover.h"
 
 // ---- lines -----------------------------------------------------------------------
@@ -30,14 +31,9 @@ Gdd_line* fd_ln_scan(int a, int b)
 
 Gdd_line* fd_ln3_scan(int a, int b, int c)
 {
-    for (Gdd_line* l : g_ln_list) {
-        if (!l->live())
-            continue;
-        const bool has_a = on_ln(a, l);
-        const bool has_b = on_ln(b, l);
-        if ((on_ln(c, l) && (has_a || has_b)) || (has_a && has_b))
+    for (Gdd_line* l : g_ln_list)
+        if (l->live() && ln3_match(l, a, b, c))
             return l;
-    }
     return nullptr;
 }
 
@@ -67,19 +63,9 @@ Gdd_line* fd_ln_pt_scan(int p)
 
 Gdd_line* fd_ln_meet2_scan(const Gdd_line* l)
 {
-    for (Gdd_line* m : g_ln_list) {
-        if (m == l || !m->live())
-            continue;
-        int shared = 0;  // first shared point, then found a second one
-        for (int i = 0; i <= l->last; ++i) {
-            const int p = l->pts[static_cast<std::size_t>(i)];
-            if (p == shared || !on_ln(p, m))
-                continue;
-            if (shared != 0)
-                return m;
-            shared = p;
-        }
-    }
+    for (Gdd_line* m : g_ln_list)
+        if (m != l && m->live() && meets_twice(l, m))
+            return m;
     return nullptr;
 }
 
@@ -157,31 +143,29 @@ bool on_cir(int p, const Gdd_cir* c)
     return false;
 }
 
-int inter_lc_new(const Gdd_line* l, const Gdd_cir* c, int p)
+namespace {
+
+// First point of r (a line or a circle; stored order) other than p on c.
+template <class R>
+int first_on_cir(const R* r, const Gdd_cir* c, int p)
 {
-    if (!l || !c)
+    if (!r || !c)
         return 0;
-    for (int i = 0; i <= l->last; ++i) {
-        const int x = l->pts[static_cast<std::size_t>(i)];
+    for (int i = 0; i <= r->last; ++i) {
+        const int x = r->pts[static_cast<std::size_t>(i)];
         if (x != p && on_cir(x, c))
             return x;
     }
     return 0;
 }
 
+}  // namespace
+
+int inter_lc_new(const Gdd_line* l, const Gdd_cir* c, int p) { return first_on_cir(l, c, p); }
+
 int inter_lc(const Gdd_line* l, const Gdd_cir* c) { return inter_lc_new(l, c, 0); }
 
-int inter_cc_new(const Gdd_cir* c1, const Gdd_cir* c2, int p)
-{
-    if (!c1 || !c2)
-        return 0;
-    for (int i = 0; i <= c1->last; ++i) {
-        const int x = c1->pts[static_cast<std::size_t>(i)];
-        if (x != p && on_cir(x, c2))
-            return x;
-    }
-    return 0;
-}
+int inter_cc_new(const Gdd_cir* c1, const Gdd_cir* c2, int p) { return first_on_cir(c1, c2, p); }
 
 int inter_cc(const Gdd_cir* c1, const Gdd_cir* c2) { return inter_cc_new(c1, c2, 0); }
 
@@ -252,7 +236,7 @@ bool all_on_cir(int n)
 int fd_mid(int a, int b)
 {
     for (const Gdd_mid* m : g_mid_list)
-        if ((m->a == a && m->b == b) || (m->a == b && m->b == a))
+        if (same_pair(m->a, m->b, a, b))
             return m->m;
     return 0;
 }
@@ -330,13 +314,9 @@ Gdd_line* fd_tl_pt_scan(int p, int a, int b)
     const Gdd_line* l = fd_ln(a, b);
     if (!l)
         return nullptr;
-    for (Gdd_tline* T : g_tn_list) {
-        if (!T->live())
-            continue;
-        Gdd_line* other = T->l1 == l ? T->l2 : T->l2 == l ? T->l1 : nullptr;
-        if (other && on_ln(p, other))
+    for (Gdd_tline* T : g_tn_list)
+        if (Gdd_line* other = tp_other_through(T, l, p))
             return other;
-    }
     return nullptr;
 }
 
@@ -390,12 +370,6 @@ Gdd_cg* fd_cg_meet_scan(const Gdd_cg* G)
 // ---- triangles ---------------------------------------------------------------------
 
 int g_tri_rot_mark = 0;
-
-namespace {
-
-bool same_pair(int x, int y, int a, int b) { return (x == a && y == b) || (x == b && y == a); }
-
-}  // namespace
 
 bool in_tri(int a, int b, int c, const Gdd_tri* T)
 {

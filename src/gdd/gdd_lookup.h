@@ -3,7 +3,18 @@
 // fd_tri re-orient a triangle group, which keeps its meaning). "Line ab" is the
 // first live line record holding both a and b.
 
+#include <array>
+#include <cstddef>
+
 #include "gdd/gdd_records.h"
+
+// {a, b} and {c, d} are one unordered pair of points (a segment, or the
+// line of two points).
+inline bool same_pair(int a, int b, int c, int d) { return (a == c && b == d) || (a == d && b == c); }
+
+// Point k (stored order) of a line or a circle.
+inline int ln_pt(const Gdd_line* l, int k) { return l->pts[static_cast<std::size_t>(k)]; }
+inline int cir_pt(const Gdd_cir* c, int k) { return c->pts[static_cast<std::size_t>(k)]; }
 
 // ---- lines ----
 Gdd_line* fd_ln(int a, int b);
@@ -83,6 +94,11 @@ Gdd_cg* fd_cg(int a, int b);
 Gdd_cg* fd_cg_meet(const Gdd_cg* G);
 
 // ---- triangles ----
+// The six orders of a triangle's vertices: as given, the two rotations, then
+// the three reversals.
+inline constexpr std::array<std::array<int, 3>, 6> kVertexOrders{{
+    {0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}, {1, 0, 2},
+}};
 // Triangle abc is a member of T, an isosceles triangle matching its mirror
 // image about the apex.
 bool in_tri(int a, int b, int c, const Gdd_tri* T);

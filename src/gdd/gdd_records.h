@@ -25,6 +25,11 @@
 // Members a line, class, circle, congruence group or triangle group holds.
 constexpr int kMaxGeo = 29;
 
+// Inserts p into the ascending points pts[0 .. last] of a line or circle;
+// false when p is there already. A 30th point prints `overflow` and throws
+// ProverAbort.
+bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, int p, const char* overflow);
+
 // Record states.
 constexpr std::uint8_t kDead = 0;       // merged away or degenerate; kept, skipped by searches
 constexpr std::uint8_t kLive = 1;       // processed by the forward chaining

@@ -4,16 +4,14 @@
 // and every candidate is checked against the record itself.
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
+#include "gdd/record_match.h"
 
 namespace {
-
-bool same_seg(int a, int b, int c, int d) { return (a == c && b == d) || (a == d && b == c); }
 
 // Walks the candidate lists of several keys together in list order, as one
 // list without repeats; stops at the first record pred accepts.
@@ -36,22 +34,6 @@ T* first_of(const std::vector<T*>& v1, const std::vector<T*>& v2, Pred pred)
     return nullptr;
 }
 
-// First live line m other than l (in list order) that shares two different
-// points with l.
-bool meets_twice(const Gdd_line* l, const Gdd_line* m)
-{
-    int shared = 0;
-    for (int i = 0; i <= l->last; ++i) {
-        const int p = l->pts[static_cast<std::size_t>(i)];
-        if (p == shared || !on_ln(p, m))
-            continue;
-        if (shared != 0)
-            return true;
-        shared = p;
-    }
-    return false;
-}
-
 }  // namespace
 
 // ---- lines -------------------------------------------------------------------------------
@@ -66,13 +48,8 @@ Gdd_line* fd_ln(int a, int b)
 
 Gdd_line* fd_ln3(int a, int b, int c)
 {
-    return first_of(lines_through(a), lines_through(b), [&](const Gdd_line* l) {
-        if (!l->live())
-            return false;
-        const bool has_a = on_ln(a, l);
-        const bool has_b = on_ln(b, l);
-        return (on_ln(c, l) && (has_a || has_b)) || (has_a && has_b);
-    });
+    return first_of(lines_through(a), lines_through(b),
+                    [&](const Gdd_line* l) { return l->live() && ln3_match(l, a, b, c); });
 }
 
 Gdd_line* fd_ln_pt(int p)
@@ -142,15 +119,6 @@ bool xpara_ln(const Gdd_line* l1, const Gdd_line* l2)
 
 // ---- perpendicular pairs ----------------------------------------------------------------
 
-namespace {
-
-bool is_pair(const Gdd_tline* T, const Gdd_line* l1, const Gdd_line* l2)
-{
-    return (T->l1 == l1 && T->l2 == l2) || (T->l1 == l2 && T->l2 == l1);
-}
-
-}  // namespace
-
 Gdd_tline* fd_tp(const Gdd_line* l)
 {
     for (Gdd_tline* T : pairs_of(l))
@@ -164,13 +132,9 @@ Gdd_line* fd_tl_pt(int p, int a, int b)
     const Gdd_line* l = fd_ln(a, b);
     if (!l)
         return nullptr;
-    for (Gdd_tline* T : pairs_of(l)) {
-        if (!T->live())
-            continue;
-        Gdd_line* other = T->l1 == l ? T->l2 : T->l2 == l ? T->l1 : nullptr;
-        if (other && on_ln(p, other))
+    for (Gdd_tline* T : pairs_of(l))
+        if (Gdd_line* other = tp_other_through(T, l, p))
             return other;
-    }
     return nullptr;
 }
 
@@ -179,21 +143,18 @@ bool xperp_ln(const Gdd_line* l1, const Gdd_line* l2)
     if (!l1 || !l2 || l1 == l2)
         return false;
     for (const Gdd_tline* T : pairs_of(l1))
-        if (is_pair(T, l1, l2))
+        if (tp_is(T, l1, l2))
             return true;
     return false;
 }
 
 Gdd_tline* fd_tp_4pt(int a, int b, int c, int d)
 {
-    if (a == b || c == d)
+    const auto lines = tp_4pt_lines(a, b, c, d);
+    if (!lines)
         return nullptr;
-    const Gdd_line* l1 = fd_ln(a, b);
-    const Gdd_line* l2 = fd_ln(c, d);
-    if (!l1 || !l2)
-        return nullptr;
-    for (Gdd_tline* T : pairs_of(l1))
-        if (is_pair(T, l1, l2))
+    for (Gdd_tline* T : pairs_of(lines->l1))
+        if (tp_is(T, lines->l1, lines->l2))
             return T;
     return nullptr;
 }
@@ -227,7 +188,7 @@ Gdd_cg* fd_cg_meet(const Gdd_cg* G)
 
 Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
 {
-    if (same_seg(a, b, c, d))
+    if (same_pair(a, b, c, d))
         return nullptr;
     for (Gdd_cg* G : groups_of(a, b))
         if (in_cg(a, b, G) && in_cg(c, d, G))
@@ -237,7 +198,7 @@ Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
 
 bool xcong(int a, int b, int c, int d)
 {
-    if (same_seg(a, b, c, d))
+    if (same_pair(a, b, c, d))
         return true;
     for (const Gdd_cg* G : groups_of(a, b))
         if (G->live() && in_cg(a, b, G) && in_cg(c, d, G))
@@ -249,37 +210,19 @@ bool xcong(int a, int b, int c, int d)
 
 Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
 {
-    if (!l1 || !l2 || !l3 || !l4)
+    const auto key = ea_key(l1, l2, l3, l4);
+    if (!key)
         return nullptr;
-    if (l1 == l2 || l3 == l4)
-        std::swap(l2, l3);
-    const Ea_lines q = ea_canonical(l1, l2, l3, l4);
     // A record's lines change in place when a line merges, so the record
     // itself decides.
-    return first_ea_with_lines(q.l1, q.l2, q.l3, q.l4, [&q](const Gdd_ea* E) {
-        return E->l1 == q.l1 && E->l4 == q.l4 &&
-               ((E->l2 == q.l2 && E->l3 == q.l3) || (E->l2 == q.l3 && E->l3 == q.l2));
-    });
+    const Ea_lines q = *key;
+    return first_ea_with_lines(q.l1, q.l2, q.l3, q.l4, [&q](const Gdd_ea* E) { return ea_match(E, q); });
 }
 
 // ---- ratios ------------------------------------------------------------------------------
 
-namespace {
-
-struct Seg {
-    int a, b;
-};
-
-bool cong(Seg s, Seg t) { return xcong(s.a, s.b, t.a, t.b); }
-
-// {s, t} matches {u, v} by congruence, in either order.
-bool pair_match(Seg s, Seg t, Seg u, Seg v) { return (cong(s, u) && cong(t, v)) || (cong(s, v) && cong(t, u)); }
-
-}  // namespace
-
 Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
-    const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
     // A match holds a segment congruent to s1: s1 itself or a member of a
     // live group with s1.
     std::vector<Gdd_ra*> candidates = ratios_with(p1, p2);
@@ -296,10 +239,7 @@ Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
         Gdd_ra* R = candidates[i];
         if (i > 0 && candidates[i - 1] == R)
             continue;
-        const Seg r1{R->pts[0], R->pts[1]}, r2{R->pts[2], R->pts[3]};
-        const Seg r3{R->pts[4], R->pts[5]}, r4{R->pts[6], R->pts[7]};
-        if ((pair_match(s1, s4, r1, r4) && pair_match(s2, s3, r2, r3)) ||
-            (pair_match(s1, s4, r2, r3) && pair_match(s2, s3, r1, r4)))
+        if (ra_match(R, p1, p2, p3, p4, p5, p6, p7, p8))
             return R;
     }
     return nullptr;

@@ -14,8 +14,6 @@
 
 namespace {
 
-int pt(const Gdd_cond& f, int i) { return static_cast<int>(f.p[static_cast<std::size_t>(i)]); }
-
 template <class T>
 T* record_of(const Gdd_cond* c, std::int32_t type)
 {
@@ -48,12 +46,12 @@ void para_line_merge(Gdd_cond* S, const Gdd_line* L, const Gdd_pline* P)
     }
     if (!Y)
         proof_inconsistent(103);
-    if (on_ln(pt(*S, 2), L) && on_ln(pt(*S, 3), L)) {
+    if (on_ln(fact_pt(*S, 2), L) && on_ln(fact_pt(*S, 3), L)) {
         std::swap(S->p[0], S->p[2]);
         std::swap(S->p[1], S->p[3]);
     }
-    add_pred(0, kCondColl, pt(*S, 0), pt(*S, 1), X, Y);
-    add_pred(1, kCondPara, pt(*S, 2), pt(*S, 3), X, Y);
+    add_pred(0, kCondColl, fact_pt(*S, 0), fact_pt(*S, 1), X, Y);
+    add_pred(1, kCondPara, fact_pt(*S, 2), fact_pt(*S, 3), X, Y);
 }
 
 // S: p1p2 parallel p3p4; two classes were merged.
@@ -63,8 +61,8 @@ void para_class_merge(const Gdd_cond& S, const Gdd_pline* P, const Gdd_pline* Q)
         const Gdd_line* M = P->lines[static_cast<std::size_t>(i)];
         if (!in_pls(M, Q))
             continue;
-        add_pred(0, kCondPara, pt(S, 0), pt(S, 1), p0(M), p1(M));
-        add_pred(1, kCondPara, pt(S, 2), pt(S, 3), p0(M), p1(M));
+        add_pred(0, kCondPara, fact_pt(S, 0), fact_pt(S, 1), p0(M), p1(M));
+        add_pred(1, kCondPara, fact_pt(S, 2), fact_pt(S, 3), p0(M), p1(M));
         return;
     }
     proof_inconsistent(104);
@@ -79,8 +77,8 @@ void cong_merge(const Gdd_cond& S, const Gdd_cg* G1, const Gdd_cg* G2)
         const int e2 = G1->end2[static_cast<std::size_t>(k)];
         if (!in_cg(e1, e2, G2))
             continue;
-        add_pred(0, kCondCong, pt(S, 0), pt(S, 1), e1, e2);
-        add_pred(1, kCondCong, pt(S, 2), pt(S, 3), e1, e2);
+        add_pred(0, kCondCong, fact_pt(S, 0), fact_pt(S, 1), e1, e2);
+        add_pred(1, kCondCong, fact_pt(S, 2), fact_pt(S, 3), e1, e2);
         return;
     }
     proof_inconsistent(104);
@@ -129,8 +127,8 @@ Line_pair pair_outer(const Gdd_ea* E, int a, int b, int c, int d)
 
 bool eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea* E2)
 {
-    const int a = pt(S, 0), b = pt(S, 1), c = pt(S, 2), d = pt(S, 3);
-    const int e = pt(S, 4), f = pt(S, 5), g = pt(S, 6), h = pt(S, 7);
+    const int a = fact_pt(S, 0), b = fact_pt(S, 1), c = fact_pt(S, 2), d = fact_pt(S, 3);
+    const int e = fact_pt(S, 4), f = fact_pt(S, 5), g = fact_pt(S, 6), h = fact_pt(S, 7);
     if (lemma == 81) {
         Line_pair AB = pair81(E1, a, b, c, d);
         Line_pair CD;
@@ -167,10 +165,6 @@ bool eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea*
 
 using Tri = std::array<int, 3>;
 
-constexpr std::array<std::array<int, 3>, 6> kOrders{{
-    {0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}, {1, 0, 2},
-}};
-
 Tri member(const Gdd_tri* T, int k)
 {
     const auto i = static_cast<std::size_t>(k);
@@ -183,11 +177,11 @@ Tri reorder(const std::array<int, 3>& order, const Tri& t) { return {t[order[0]]
 std::optional<std::array<int, 3>> find_in_group(const Tri& xyz, const Gdd_tri* T)
 {
     for (int k = 0; k <= T->last; ++k)
-        for (const auto& o : kOrders)
+        for (const auto& o : kVertexOrders)
             if (reorder(o, member(T, k)) == xyz)
                 return o;
     if (in_tri(xyz[0], xyz[1], xyz[2], T))
-        return kOrders[0];
+        return kVertexOrders[0];
     return std::nullopt;
 }
 
@@ -197,8 +191,8 @@ std::optional<std::array<int, 3>> find_in_group(const Tri& xyz, const Gdd_tri* T
 // does not apply and the merged records are named instead.
 bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
 {
-    const Tri first{pt(S, 0), pt(S, 1), pt(S, 2)};
-    const Tri second{pt(S, 3), pt(S, 4), pt(S, 5)};
+    const Tri first{fact_pt(S, 0), fact_pt(S, 1), fact_pt(S, 2)};
+    const Tri second{fact_pt(S, 3), fact_pt(S, 4), fact_pt(S, 5)};
     auto o1 = find_in_group(first, G1);
     if (!o1) {
         std::swap(G1, G2);
@@ -212,7 +206,7 @@ bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
         // T as the second group holds it, so that its correspondence there is known.
         std::optional<Tri> T2;
         for (int j = 0; j <= G2->last && !T2; ++j)
-            for (const auto& o : kOrders)
+            for (const auto& o : kVertexOrders)
                 if (reorder(o, member(G2, j)) == T) {
                     T2 = reorder(*o2, member(G2, j));
                     break;
@@ -235,12 +229,7 @@ void general_merge(Gdd_cond* R)
 {
     for (Gdd_cond* r = R; r; r = r->next) {
         if (!is_record_fact(*r)) {
-            if (const Gdd_cond* step = find_step(r)) {
-                show_step_ref(step);
-            } else {
-                show_fact(r, nullptr, kFactLookup);
-                show_plain_reason(r);
-            }
+            show_reason_fact(r);
         } else if (const Gdd_cond* step = find_step_obj(r)) {
             show_step_ref(step);
         } else if (!fact_reasons(r)) {

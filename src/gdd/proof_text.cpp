@@ -28,8 +28,6 @@ ConsTextPrinter& cons_printer()
     return printer;
 }
 
-int pt(const Gdd_cond& f, int i) { return static_cast<int>(f.p[static_cast<std::size_t>(i)]); }
-
 int lemma_of(const Gdd_cond* fact)
 {
     const Gdd_fact* rec = cond_fact(fact);
@@ -70,7 +68,7 @@ Angle_lines angle_lines(const Gdd_cond& S)
 {
     Angle_lines a{};
     for (int i = 0; i < 4; ++i)
-        a.l[i] = fd_ln(pt(S, 2 * i), pt(S, 2 * i + 1));
+        a.l[i] = fd_ln(fact_pt(S, 2 * i), fact_pt(S, 2 * i + 1));
     return a;
 }
 
@@ -91,13 +89,13 @@ bool detailed_lemma41(const Gdd_cond& S, bool last)
         return false;
     bool all_among = true;
     for (int i = 0; i < 8; ++i)
-        all_among = all_among && among(pt(S, i), {U, V, X, Y});
+        all_among = all_among && among(fact_pt(S, i), {U, V, X, Y});
     if (all_among)
         return false;
-    show_coll4(pt(S, 0), pt(S, 1), U, X);
-    show_coll4(pt(S, 2), pt(S, 3), U, Y);
-    show_coll4(pt(S, 4), pt(S, 5), V, X);
-    show_coll4(pt(S, 6), pt(S, 7), V, Y);
+    show_coll4(fact_pt(S, 0), fact_pt(S, 1), U, X);
+    show_coll4(fact_pt(S, 2), fact_pt(S, 3), U, Y);
+    show_coll4(fact_pt(S, 4), fact_pt(S, 5), V, X);
+    show_coll4(fact_pt(S, 6), fact_pt(S, 7), V, Y);
     add_pred(last, kCondEqAngle, U, X, U, Y, V, X, V, Y);
     return true;
 }
@@ -107,7 +105,7 @@ bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
 {
     bool outside = false;
     for (int i = 0; i < 8; ++i)
-        outside = outside || !among(pt(S, i), {pt(r, 0), pt(r, 1), pt(r, 2)});
+        outside = outside || !among(fact_pt(S, i), {fact_pt(r, 0), fact_pt(r, 1), fact_pt(r, 2)});
     if (!outside)
         return false;
     const Angle_lines a = angle_lines(S);
@@ -119,9 +117,9 @@ bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
         const int V = inter_lln(a.l[0], a.l[2]);
         if (!W || !U || !V)
             return false;
-        show_coll6(pt(S, 0), pt(S, 1), U, V, pt(S, 6), pt(S, 7));
-        show_coll4(pt(S, 2), pt(S, 3), W, U);
-        show_coll4(pt(S, 4), pt(S, 5), W, V);
+        show_coll6(fact_pt(S, 0), fact_pt(S, 1), U, V, fact_pt(S, 6), fact_pt(S, 7));
+        show_coll4(fact_pt(S, 2), fact_pt(S, 3), W, U);
+        show_coll4(fact_pt(S, 4), fact_pt(S, 5), W, V);
         add_pred(last, kCondEqAngle, U, V, U, W, V, W, V, U);
     } else {
         const int W = inter_lln(a.l[0], a.l[3]);
@@ -129,9 +127,9 @@ bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
         const int V = inter_lln(a.l[1], a.l[3]);
         if (!W || !U || !V)
             return false;
-        show_coll6(pt(S, 2), pt(S, 3), U, V, pt(S, 4), pt(S, 5));
-        show_coll4(pt(S, 0), pt(S, 1), W, U);
-        show_coll4(pt(S, 6), pt(S, 7), W, V);
+        show_coll6(fact_pt(S, 2), fact_pt(S, 3), U, V, fact_pt(S, 4), fact_pt(S, 5));
+        show_coll4(fact_pt(S, 0), fact_pt(S, 1), W, U);
+        show_coll4(fact_pt(S, 6), fact_pt(S, 7), W, V);
         add_pred(last, kCondEqAngle, W, U, U, V, U, V, V, W);
     }
     return true;
@@ -155,12 +153,12 @@ void show_reason(const Gdd_cond& S, Gdd_cond* r, bool last)
     if (g_detailed) {
         const int lemma = lemma_of(&S);
         if (lemma == 11 && S.type == kCondPerp && r->type == kCondEqAngle) {
-            if (xcoll4(pt(S, 0), pt(S, 1), pt(*r, 4), pt(*r, 5))) {
-                show_coll4(pt(S, 0), pt(S, 1), pt(*r, 4), pt(*r, 5));
-                show_coll4(pt(S, 2), pt(S, 3), pt(*r, 6), pt(*r, 7));
+            if (xcoll4(fact_pt(S, 0), fact_pt(S, 1), fact_pt(*r, 4), fact_pt(*r, 5))) {
+                show_coll4(fact_pt(S, 0), fact_pt(S, 1), fact_pt(*r, 4), fact_pt(*r, 5));
+                show_coll4(fact_pt(S, 2), fact_pt(S, 3), fact_pt(*r, 6), fact_pt(*r, 7));
             } else {
-                show_coll4(pt(S, 0), pt(S, 1), pt(*r, 6), pt(*r, 7));
-                show_coll4(pt(S, 2), pt(S, 3), pt(*r, 4), pt(*r, 5));
+                show_coll4(fact_pt(S, 0), fact_pt(S, 1), fact_pt(*r, 6), fact_pt(*r, 7));
+                show_coll4(fact_pt(S, 2), fact_pt(S, 3), fact_pt(*r, 4), fact_pt(*r, 5));
             }
         } else if (lemma == 41 && S.type == kCondEqAngle && r->type == kCondCyclic) {
             if (detailed_lemma41(S, last))
@@ -193,10 +191,18 @@ void show_plain_reason(Gdd_cond* r)
         print_fact(*r);
         gprint(kHyp);
     } else {
-        const Gdd_cond* step = new_step(r);
-        gprint(fmt("(%d)", step->number));
-        print_fact(*r);
+        show_step_ref(new_step(r));
     }
+}
+
+void show_reason_fact(Gdd_cond* r)
+{
+    if (const Gdd_cond* step = find_step(r)) {
+        show_step_ref(step);
+        return;
+    }
+    show_fact(r, nullptr, kFactLookup);
+    show_plain_reason(r);
 }
 
 void proof_inconsistent(int code) { prover_fatal(fmt("exit: %d", code)); }
@@ -259,20 +265,7 @@ void add_pred(int last, int kind, int p1, int p2, int p3, int p4, int p5, int p6
                 kept[n++] = q;
         f.p = kept;
     }
-    if (const Gdd_cond* step = find_step(&f)) {
-        show_step_ref(step);
-    } else {
-        show_fact(&f, nullptr, kFactLookup);
-        if (!f.obj || !cond_fact(&f)) {
-            print_fact(f);
-            gprint(kObvious);
-        } else if (!fact_reasons(&f)) {
-            print_fact(f);
-            gprint(kHyp);
-        } else {
-            show_step_ref(new_step(&f));
-        }
-    }
+    show_reason_fact(&f);
     gprint(last ? ".\r\n" : ", ");
 }
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-int cir_pt(const Gdd_cir* C, int i) { return C->pts[static_cast<std::size_t>(i)]; }
-
 // On line ab (with at least three points) the first point x other than a and
 // b from which o sees a and b under equal angles to ox.
 int fd_bisect_pt(int o, int a, int b)

@@ -53,11 +53,7 @@ void cg_st(int a, int b, int c, int d)
                 add_stri(2, s, x, y, z, u, v, w);
                 next_cond();
                 next_cond();
-                add_codb(kCondCongTri, x, y, z, u, v, w);
-                add_cong(0, 0, x, y, u, v);
-                add_cong(0, 0, x, z, u, w);
-                add_cong(0, 0, y, z, v, w);
-                next_cond();
+                ct_sides(0, 0, x, y, z, u, v, w);
             }
         }
     }

@@ -82,12 +82,7 @@ void tn_as(Gdd_line* L1, Gdd_line* L2, int c)
         const int y = inter_lln(Y, E->l4);
         if (!x || !y)
             continue;
-        add_codb(kCondPerp, p, c, x, y);
-        add_codb(kCondEqAngle, x, p, p, c, c, p, p, y);
-        add_mid(0, c, x, y);
-        add_cir2(0, p, x, y);
-        next_cond();
-        next_cond();
+        bisector_perp(0, p, c, x, y);
     }
 }
 
@@ -178,6 +173,16 @@ void tn_tn(Gdd_tline* T, Gdd_line* L1, Gdd_line* L2, int c)
 }
 
 }  // namespace
+
+void bisector_perp(int lemma, int v, int f, int a, int b)
+{
+    add_codb(kCondPerp, v, f, a, b);
+    add_codb(kCondEqAngle, a, v, v, f, f, v, v, b);
+    add_mid(lemma, f, a, b);
+    add_cir2(lemma, v, a, b);
+    next_cond();
+    next_cond();
+}
 
 void perp_radii(int o, int m1, int a, int m2, int b)
 {

@@ -57,14 +57,19 @@ bool st_ct(int s, int a, int b, int c, int d, int e, int f)
     if (held) {
         add_stri(92, s, a, b, c, d, e, f);
         next_cond();
-        add_codb(kCondCongTri, a, b, c, d, e, f);
-        add_cong(94, 1, a, b, d, e);
-        add_cong(94, 1, a, c, d, f);
-        add_cong(94, 1, b, c, e, f);
-        next_cond();
+        ct_sides(94, 1, a, b, c, d, e, f);
     }
     g_tri_mode = saved;
     return held;
+}
+
+void ct_sides(int lemma, int first_reason_only, int a, int b, int c, int d, int e, int f)
+{
+    add_codb(kCondCongTri, a, b, c, d, e, f);
+    add_cong(lemma, first_reason_only, a, b, d, e);
+    add_cong(lemma, first_reason_only, a, c, d, f);
+    add_cong(lemma, first_reason_only, b, c, e, f);
+    next_cond();
 }
 
 void search_st(Gdd_tri* S)
