@@ -15,12 +15,8 @@ using geometry_test::choose_candidate;
 using geometry_test::place_new;
 using geometry_test::start_drag;
 using model_test::add_free_point;
+using model_test::expect_at;
 using model_test::place;
-
-void expect_at(const ObjectTable& t, int i, double x, double y, double eps = 1e-9) {
-    EXPECT_NEAR(t.get(i).x, x, eps) << "record " << i;
-    EXPECT_NEAR(t.get(i).y, y, eps) << "record " << i;
-}
 
 void recompute_state(ObjectTable& t) {
     t.placing() = 0;

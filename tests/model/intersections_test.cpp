@@ -9,14 +9,11 @@
 namespace {
 
 using model_test::add_free_point;
+using model_test::expect_at;
 using model_test::place;
+using model_test::set_mouse;
 
 constexpr double kEps = 1e-9;
-
-void expect_at(const ObjectTable& t, int i, double x, double y, double eps = kEps) {
-    EXPECT_NEAR(t.get(i).x, x, eps) << "record " << i;
-    EXPECT_NEAR(t.get(i).y, y, eps) << "record " << i;
-}
 
 // --- Line-line kernels -------------------------------------------------------
 
@@ -109,8 +106,7 @@ TEST(LineCircle, ThroughAPointOfTheCircleTakesTheOtherRootWhateverRef) {
     const int a2 = add_free_point(t, 150, 150, "C");  // circle (a2; a2, a0)
     const int r = add_free_point(t, 0, 0, "D");
     for (int ref : {0, a0, a1, r}) {
-        t.mouse_x() = 101;
-        t.mouse_y() = 100;
+        set_mouse(t, 101, 100);
         place(t, r, 0, 0);
         EXPECT_EQ(cal_inter_lc(t, r, a0, a0, a1, a2, a2, a0, ref), 1);
         expect_at(t, r, 200, 100, 1e-9);
@@ -129,8 +125,7 @@ TEST(LineCircle, NearerRefWithoutAKnownPoint) {
         double mx, my, x, y;
     } cases[] = {{90, 120, 100, 100}, {300, 0, 200, 100}, {120, 100, 100, 100}};
     for (const auto& c : cases) {
-        t.mouse_x() = c.mx;
-        t.mouse_y() = c.my;
+        set_mouse(t, c.mx, c.my);
         EXPECT_EQ(cal_inter_lc(t, r, a, a, b, o, e, f, 0), 1);
         expect_at(t, r, c.x, c.y);
     }
@@ -148,8 +143,7 @@ TEST(LineCircle, EqualDistancesKeepCandidateTen) {
     const int e = add_free_point(t, 0, 300, "E");
     const int f = add_free_point(t, 50, 300, "F");
     const int r = add_free_point(t, 0, 0, "R");
-    t.mouse_x() = 150;  // on the perpendicular bisector of the roots
-    t.mouse_y() = 40;
+    set_mouse(t, 150, 40);  // on the perpendicular bisector of the roots
     cal_inter_lc(t, r, a, a, b, o, e, f, 0);
     expect_at(t, r, t.get(10).x, t.get(10).y, 0);
 }
@@ -164,8 +158,7 @@ TEST(LineCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
     add_free_point(t, 200.002, 100, "N");  // on the line, 0.002 off the circle
     const int k = add_free_point(t, 100, 100, "K");
     const int r = add_free_point(t, 0, 0, "R");
-    t.mouse_x() = 101;
-    t.mouse_y() = 100;
+    set_mouse(t, 101, 100);
     cal_inter_lc(t, r, a, a, b, o, e, f, 0);
     expect_at(t, r, 200, 100);  // away from K, not nearest the mouse
     // A target among the reserved records searches nothing: nearer ref.
@@ -186,8 +179,7 @@ TEST(LineCircle, TwoPointsOnTheSameLineAndCircleStayApart) {
     const int f = add_free_point(t, 50, 300, "F");
     const int p = add_free_point(t, 0, 0, "P");
     const int q = add_free_point(t, 0, 0, "Q");
-    t.mouse_x() = 190;
-    t.mouse_y() = 100;
+    set_mouse(t, 190, 100);
     cal_inter_lc(t, p, a, a, b, o, e, f, 0);
     expect_at(t, p, 200, 100);
     cal_inter_lc(t, q, a, a, b, o, e, f, 0);  // finds P, mouse ignored
@@ -226,8 +218,7 @@ TEST(LineCircle, NameMatchNeedsANameAndADiagramObject) {
     EXPECT_FALSE(named_alike(t, a, f));  // unnamed points are not one point
     EXPECT_TRUE(named_alike(t, a, a));
     EXPECT_FALSE(named_alike(t, a, 8));  // a reserved record is never a named point
-    t.mouse_x() = 110;
-    t.mouse_y() = 100;
+    set_mouse(t, 110, 100);
     cal_inter_lc(t, r, a, a, b, o, o, f, 0);
     expect_at(t, r, 100, 100);
     t[a].set_name("P");
@@ -244,8 +235,7 @@ TEST(TlineCircle, KnowsItsCommonPointByNameOnly) {
     const int o = add_free_point(t, 150, 100, "O");
     const int k = add_free_point(t, 200, 100, "K");  // on the tline and the circle
     const int r = add_free_point(t, 0, 0, "R");
-    t.mouse_x() = 190;
-    t.mouse_y() = 100;
+    set_mouse(t, 190, 100);
     // Circle through K, another name: no search by position, nearer ref.
     EXPECT_EQ(cal_inter_tc(t, r, a, b, c, o, o, k, 0), 1);
     expect_at(t, r, 200, 100);
@@ -264,8 +254,7 @@ TEST(PlineDist, TheRootNearerRef) {
     const int c = add_free_point(t, 10, 0, "C");  // line (A; B, C) is y = 50
     const int o = add_free_point(t, 40, 50, "O");
     const int r = add_free_point(t, 0, 0, "R");
-    t.mouse_x() = 0;
-    t.mouse_y() = 0;
+    set_mouse(t, 0, 0);
     EXPECT_EQ(cal_pline_dist(t, r, a, b, c, o, 30.0, 0), 1);
     expect_at(t, r, 10, 50);
     t.mouse_x() = 100;
@@ -289,8 +278,7 @@ struct TwoCircles {
 TEST(CircleCircle, PlacingTakesTheRootNearerTheMouse) {
     TwoCircles f;
     f.t.placing() = 1;
-    f.t.mouse_x() = 130;
-    f.t.mouse_y() = 150;
+    set_mouse(f.t, 130, 150);
     EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0), 1);
     expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kLowerY);
     f.t.mouse_y() = 0;

@@ -10,19 +10,11 @@
 namespace {
 
 using model_test::add_free_point;
+using model_test::expect_at;
 using model_test::place;
+using model_test::set_mouse;
 
 constexpr double kEps = 1e-9;
-
-void expect_at(const ObjectTable& t, int i, double x, double y, double eps = kEps) {
-    EXPECT_NEAR(t.get(i).x, x, eps) << "record " << i;
-    EXPECT_NEAR(t.get(i).y, y, eps) << "record " << i;
-}
-
-void mouse(ObjectTable& t, double x, double y) {
-    t.mouse_x() = x;
-    t.mouse_y() = y;
-}
 
 double param1(const ObjectTable& t, int i) { return t.get(i).aux1.as_double(); }
 double param2(const ObjectTable& t, int i) { return t.get(i).aux2.as_double(); }
@@ -33,7 +25,7 @@ TEST(OnLine, HorizontalLineKeepsTheOffsetFromItsPoint) {
     ObjectTable t;
     const int a0 = add_free_point(t, 100, 80, "A");
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 130, 300);
+    set_mouse(t, 130, 300);
     on_line_init(t, p, a0, a0, 0, 0);
     expect_at(t, p, 130, 80);
     EXPECT_DOUBLE_EQ(param1(t, p), 30.0);
@@ -62,7 +54,7 @@ TEST_P(OnLineParameter, CountsAlongA0MinusA1) {
         // offset across the line that the projection removes.
         const double dx = -20, dy = -slope_y;
         const double nx = -dy, ny = dx;  // normal
-        mouse(t, 100 + c.t * dx + c.mx * nx, 100 + c.t * dy + c.mx * ny);
+        set_mouse(t, 100 + c.t * dx + c.mx * nx, 100 + c.t * dy + c.mx * ny);
         on_line_init(t, p, a0, a0, a1, 0);
         EXPECT_NEAR(param1(t, p), c.t, 1e-9);
         expect_at(t, p, 100 + c.t * dx, 100 + c.t * dy, 1e-9);
@@ -80,7 +72,7 @@ TEST(OnLine, MovingA1TurnsAndStretchesTheLineAboutA0) {
     const int a0 = add_free_point(t, 100, 100, "A");
     const int a1 = add_free_point(t, 120, 100, "B");
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 60, 107);
+    set_mouse(t, 60, 107);
     on_line_init(t, p, a0, a0, a1, 0);
     expect_at(t, p, 60, 100);
     EXPECT_DOUBLE_EQ(param1(t, p), 2.0);
@@ -97,7 +89,7 @@ TEST(OnLine, AxisParallelLinesProjectStraightAcross) {
     const int h = add_free_point(t, 10, 60, "H");   // horizontal direction with v2
     const int h2 = add_free_point(t, 90, 60, "H2");
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 170, 33);
+    set_mouse(t, 170, 33);
     on_line_init(t, p, a0, v, w, 0);  // parallel through a0 to VW: x = 100
     expect_at(t, p, 100, 33);
     EXPECT_NEAR(param1(t, p), (33.0 - 100.0) / (10.0 - 90.0), kEps);
@@ -118,7 +110,7 @@ TEST(OnLine, CoincidingDirectionPointsKeepPositionAndParameter) {
     const int p = add_free_point(t, 77, 88, "P");
     t[p].aux1.set_double(0.25);
     t[p].aux2.set_double(0.25);
-    mouse(t, 10, 20);
+    set_mouse(t, 10, 20);
     on_line_init(t, p, a0, b, c, 0);
     expect_at(t, p, 77, 88, 0);
     EXPECT_EQ(param1(t, p), 0.25);
@@ -139,7 +131,7 @@ TEST(OnTline, StoresTheSquaredDistanceAndKeepsItsSide) {
     const int a1 = add_free_point(t, 0, 0, "B");
     const int a2 = add_free_point(t, 10, 10, "C");  // the tline runs along (1, -1)
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 70, 120);
+    set_mouse(t, 70, 120);
     on_tline_init(t, p, a0, a1, a2, 0);
     expect_at(t, p, 75, 125);
     EXPECT_NEAR(param1(t, p), 1250.0, 1e-9);
@@ -147,7 +139,7 @@ TEST(OnTline, StoresTheSquaredDistanceAndKeepsItsSide) {
     place(t, a0, 101, 100);  // a0 moves slightly: P stays on its side
     on_tline_cal(t, p, a0, a1, a2, p);
     expect_at(t, p, 76, 125);
-    mouse(t, 130, 79);  // the other side
+    set_mouse(t, 130, 79);  // the other side
     on_tline_init(t, p, a0, a1, a2, 0);
     expect_at(t, p, 126, 75);
 }
@@ -158,13 +150,13 @@ TEST(OnTline, AxisParallelDirectionsAndAPointOnA0) {
     const int v1 = add_free_point(t, 5, 10, "V");
     const int v2 = add_free_point(t, 5, 90, "W");  // BC vertical: the tline is horizontal
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 140, 7);
+    set_mouse(t, 140, 7);
     on_tline_init(t, p, a0, v1, v2, 0);
     expect_at(t, p, 140, 100);
     on_tline_init(t, p, a0, v1, v1, 0);  // no direction: unchanged
     expect_at(t, p, 140, 100);
     EXPECT_DOUBLE_EQ(param1(t, p), 1600.0);
-    mouse(t, 100, 55);
+    set_mouse(t, 100, 55);
     on_tline_init(t, p, a0, v1, v2, 0);  // placed on a0
     expect_at(t, p, 100, 100);
     EXPECT_EQ(param1(t, p), 0.0);
@@ -182,7 +174,7 @@ TEST(OnTline, APointPlacedOnA0StaysThereWhateverTheDirection) {
         const int b = add_free_point(t, 17 + 3.1 * k, 3 + 1.9 * (k % 17), "B");
         const int c = add_free_point(t, 41 + 0.7 * (k % 13), 77 + 2.3 * k, "C");
         const int p = add_free_point(t, 0, 0, "P");
-        mouse(t, t.get(a0).x, t.get(a0).y);
+        set_mouse(t, t.get(a0).x, t.get(a0).y);
         on_tline_init(t, p, a0, b, c, 0);
         on_tline_cal(t, p, a0, b, c, p);
         if (std::hypot(t.get(p).x - t.get(a0).x, t.get(p).y - t.get(a0).y) > 1e-6) ++lost;
@@ -208,7 +200,7 @@ TEST(OnCircle, KeepsItsBearingFromTheCentre) {
     const int o = add_free_point(t, 100, 100, "O");
     const int q = add_free_point(t, 150, 100, "Q");  // radius 50
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 100, 20);
+    set_mouse(t, 100, 20);
     EXPECT_EQ(on_circle_init(t, p, o, o, q, 0), 1);
     expect_at(t, p, 100, 50);
     EXPECT_EQ(param1(t, p), -80.0);  // dy
@@ -224,7 +216,7 @@ TEST(OnCircle, JumpingTheCentrePastThePointFlipsIt) {
     const int o = add_free_point(t, 100, 100, "O");
     const int q = add_free_point(t, 150, 100, "Q");
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 100, 20);
+    set_mouse(t, 100, 20);
     on_circle_init(t, p, o, o, q, 0);
     place(t, o, 100, -80);  // 130 above P, more than the radius
     place(t, q, 150, -80);
@@ -238,7 +230,7 @@ TEST(OnCircle, RcircleFollowsItsRadiusAlongTheSameRay) {
     const int e = add_free_point(t, 0, 300, "E");
     const int f = add_free_point(t, 30, 340, "F");  // radius 50
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 160, 180);  // direction (3, 4)
+    set_mouse(t, 160, 180);  // direction (3, 4)
     EXPECT_EQ(on_circle_init(t, p, o, e, f, 0), 1);
     expect_at(t, p, 130, 140);
     place(t, f, 60, 380);  // radius 100
@@ -251,9 +243,9 @@ TEST(OnCircle, DraggedOntoTheCentreStaysWhereItWas) {
     const int o = add_free_point(t, 100, 100, "O");
     const int q = add_free_point(t, 150, 100, "Q");
     const int p = add_free_point(t, 0, 0, "P");
-    mouse(t, 100, 20);
+    set_mouse(t, 100, 20);
     on_circle_init(t, p, o, o, q, 0);
-    mouse(t, 100, 100);
+    set_mouse(t, 100, 100);
     EXPECT_EQ(on_circle_init(t, p, o, o, q, 0), -1);
     expect_at(t, p, 100, 50, 0);
     EXPECT_EQ(param1(t, p), -80.0);
@@ -276,7 +268,7 @@ struct AngleLine {
 
 TEST(OnAline, InitPutsThePointAtTheFootAndRecomputeKeepsIt) {
     AngleLine g;
-    mouse(g.t, 150, 0);
+    set_mouse(g.t, 150, 0);
     on_aline_init(g.t, g.p, g.a, g.b, g.d, g.e, g.f, 0);
     expect_at(g.t, g.p, 175, 25);
     EXPECT_NEAR(param2(g.t, g.p), 75.0 * std::sqrt(2.0), 1e-9);
@@ -297,7 +289,7 @@ TEST(OnAline, InitPutsThePointAtTheFootAndRecomputeKeepsIt) {
 TEST(OnAline, AVerticalAngleLineDoesNotFail) {
     AngleLine g;
     place(g.t, g.d, 300, 290);  // a right angle: the angle line is vertical
-    mouse(g.t, 100, 30);        // straight above a
+    set_mouse(g.t, 100, 30);        // straight above a
     on_aline_init(g.t, g.p, g.a, g.b, g.d, g.e, g.f, 0);
     expect_at(g.t, g.p, 100, 30, 1e-6);
     on_aline_cal(g.t, g.p, g.a, g.b, g.d, g.e, g.f, g.p);
@@ -308,7 +300,7 @@ TEST(OnAline, TangentProductOneIsAVerticalLine) {
     AngleLine g;
     place(g.t, g.b, 110, 110);  // slope 1
     place(g.t, g.d, 310, 310);  // tangent 1
-    mouse(g.t, 105, 60);
+    set_mouse(g.t, 105, 60);
     on_aline_init(g.t, g.p, g.a, g.b, g.d, g.e, g.f, 0);
     expect_at(g.t, g.p, 100, 60, 1e-6);
 }
@@ -316,7 +308,7 @@ TEST(OnAline, TangentProductOneIsAVerticalLine) {
 TEST(OnAline, AScratchTargetGetsNoParameter) {
     AngleLine g;
     g.t[3].aux2.set_double(-5);
-    mouse(g.t, 150, 0);
+    set_mouse(g.t, 150, 0);
     on_aline_init(g.t, 3, g.a, g.b, g.d, g.e, g.f, 0);
     expect_at(g.t, 3, 175, 25);
     EXPECT_EQ(param2(g.t, 3), -5.0);
@@ -330,10 +322,10 @@ TEST(TlineDist, NearerRefOrNothing) {
     const int b = add_free_point(t, 0, 0, "B");
     const int c = add_free_point(t, 10, 0, "C");  // the tline is x = 100
     const int r = add_free_point(t, 0, 0, "R");
-    mouse(t, 0, 0);
+    set_mouse(t, 0, 0);
     cal_tline_dist(t, r, a, b, c, a, 30, 0);
     expect_at(t, r, 100, 70);
-    mouse(t, 0, 500);
+    set_mouse(t, 0, 500);
     cal_tline_dist(t, r, a, b, c, a, 30, 0);
     expect_at(t, r, 100, 130);
     const int far = add_free_point(t, 300, 100, "F");
@@ -352,9 +344,9 @@ TEST(SemiFree, TypesAndDispatch) {
     Dpoint on_circle(113, "P", o, q);
     on_circle.cls = 1;
     const int p = t.append(on_circle);
-    mouse(t, 100, 100);  // on the centre: not placed
+    set_mouse(t, 100, 100);  // on the centre: not placed
     EXPECT_EQ(semi_free_init(t, p, 0), -1);
-    mouse(t, 40, 100);
+    set_mouse(t, 40, 100);
     EXPECT_EQ(semi_free_init(t, p, 0), 1);
     expect_at(t, p, 50, 100);
     place(t, o, 100, 90);
