@@ -14,31 +14,15 @@
 
 namespace {
 
-struct ConstructWindow {
-    ScriptedUi ui;
+// The dialogs are a base of their own, made before the window's services
+// that hold them and gone after the window.
+struct WithObjectDialogs {
     ScriptedObjectDialogs object_dialogs;
-    ConstructionServices services{&object_dialogs};
-    UiServices ui_services;
-    StatusPanes panes;
-    std::unique_ptr<Dchild> win;
+};
 
-    ConstructWindow()
-    {
-        ensure_widgets_application();
-        register_window_strings();
-        set_status_panes(&panes);
-        ui_services = ui.services();
-        win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
-        win->resize(700, 500);
-        win->flush();
-    }
-    ~ConstructWindow()
-    {
-        win.reset();
-        set_status_panes(nullptr);
-    }
+struct ConstructWindow : WithObjectDialogs, LoneWindow<ConstructionServices> {
+    ConstructWindow() : LoneWindow({700, 500}, &object_dialogs) {}
     ObjectTable& t() { return win->objects(); }
-    const std::string& pane(int n) const { return panes.text(n); }
     void click(int x, int y)
     {
         win->EvLButtonDown({x, y});

@@ -8,27 +8,8 @@
 
 namespace {
 
-struct RoadFixture {
-    ScriptedUi ui;
-    ConstructionServices services;
-    UiServices ui_services;
-    StatusPanes panes;
-    std::unique_ptr<Dchild> win;
-
-    RoadFixture()
-    {
-        ensure_widgets_application();
-        register_window_strings();
-        set_status_panes(&panes);
-        ui_services = ui.services();
-        win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
-        win->resize(400, 300);
-    }
-    ~RoadFixture()
-    {
-        win.reset();
-        set_status_panes(nullptr);
-    }
+struct RoadFixture : LoneWindow<ConstructionServices> {
+    RoadFixture() : LoneWindow({400, 300}) {}
     void click(DevPoint p)
     {
         win->EvLButtonDown(p);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/dpoint.h"
@@ -174,30 +175,40 @@ struct AppFixture {
     Dchild& active() { return *g_active_draw; }
 };
 
-// A drawing window on its own, without a frame.
-struct WindowFixture {
+// A drawing window on its own, without a frame, on scripted dialogs and its
+// own status panes. The services come first, so that they are made before the
+// window and outlive it; constructor arguments after the size go to them.
+template <class Services>
+struct LoneWindow {
+    Services services;
     ScriptedUi ui;
-    RecordingServices services;
     UiServices ui_services;
     StatusPanes panes;
     std::unique_ptr<Dchild> win;
 
-    WindowFixture()
+    template <class... ServiceArgs>
+    explicit LoneWindow(DevSize size, ServiceArgs&&... service_args)
+        : services(std::forward<ServiceArgs>(service_args)...)
     {
         ensure_widgets_application();
         register_window_strings();
         set_status_panes(&panes);
         ui_services = ui.services();
         win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
-        win->resize(400, 300);
+        win->resize(size.cx, size.cy);
         win->flush();
     }
-    ~WindowFixture()
+    ~LoneWindow()
     {
         win.reset();
         set_status_panes(nullptr);
     }
     const std::string& pane(int n) const { return panes.text(n); }
+};
+
+// A lone drawing window whose services record what it asks of them.
+struct WindowFixture : LoneWindow<RecordingServices> {
+    WindowFixture() : LoneWindow({400, 300}) {}
 };
 
 // Appends a free point at (x, y) named `name` to the window's table.
