@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,12 @@ public:
     }
     // A click on object k's position.
     void click_on(int k) { click(static_cast<int>(d.table[k].x), static_cast<int>(d.table[k].y)); }
+    // Clicks on the objects in turn.
+    void click_on_each(std::initializer_list<int> ks)
+    {
+        for (const int k : ks)
+            click_on(k);
+    }
 
     // The blue selection rings drawn so far, at their device centres.
     std::vector<DevPoint> rings(Colour colour) const

@@ -23,11 +23,6 @@ protected:
     int D = h.point(400, 300, "D");
     int E = h.point(150, 400, "E");
     static constexpr int kFirstNew = 25;
-    void picks(std::initializer_list<int> ks)
-    {
-        for (const int k : ks)
-            h.click_on(k);
-    }
 };
 
 TEST_F(FigureCommands, SegmentRefusesTheSamePointAndRepeats)
@@ -35,11 +30,11 @@ TEST_F(FigureCommands, SegmentRefusesTheSamePointAndRepeats)
     h.start(135);
     EXPECT_EQ(h.cmdline(), "Line # #");
     EXPECT_EQ(h.prompt(), "Select two points to determine a line");
-    picks({A, A});
+    h.click_on_each({A, A});
     EXPECT_EQ(h.cmdline(), "Line A #");
     EXPECT_EQ(h.t().action_state(), 12);
     EXPECT_EQ(h.t().count(), kFirstNew);
-    picks({B});
+    h.click_on_each({B});
     EXPECT_EQ(appended(h.t(), kFirstNew), (std::vector<std::string>{"135(A,B)"}));
     EXPECT_EQ(h.cmdline(), "Line # #");
     EXPECT_EQ(h.t().action_state(), 11);
@@ -55,7 +50,7 @@ TEST_F(FigureCommands, ExistingSegmentIsRestyledNotDuplicated)
     h.t().pen_size_setting() = 3;
     h.t().pen_style_setting() = 2;
     h.start(135);
-    picks({B, A});
+    h.click_on_each({B, A});
     EXPECT_EQ(h.t().count(), k + 1);
     EXPECT_EQ(h.t()[k].colour, rgb(0, 0, 255));
     EXPECT_EQ(h.t()[k].size, 3);
@@ -69,9 +64,9 @@ TEST_F(FigureCommands, LaterCirclesOfARunAreBlack)
     h.start(136);
     EXPECT_EQ(h.cmdline(), "Circle # #");
     EXPECT_EQ(h.prompt(), "Select a point as the center of the circle");
-    picks({A});
+    h.click_on_each({A});
     EXPECT_EQ(h.prompt(), "Select a point on the circle");
-    picks({B, C, D});
+    h.click_on_each({B, C, D});
     ASSERT_EQ(appended(h.t(), kFirstNew), (std::vector<std::string>{"136(A,B)", "136(C,D)"}));
     EXPECT_EQ(h.t()[kFirstNew].colour, chosen);
     EXPECT_EQ(h.t()[kFirstNew + 1].colour, kBlack);
@@ -82,7 +77,7 @@ TEST_F(FigureCommands, SegmentAsATraceEndsTheCommand)
     h.t().current_driver() = 2;
     h.start(135);
     h.t().outer_mode() = 26;  // started from the animation menu
-    picks({A, B});
+    h.click_on_each({A, B});
     ASSERT_EQ(h.t().count(), kFirstNew + 1);
     EXPECT_EQ(h.t()[kFirstNew].colour, kLightGreen);
     EXPECT_EQ(h.t().driver_path(2), kFirstNew);
@@ -99,7 +94,7 @@ TEST_F(FigureCommands, CircleAsATraceWithoutADrivingPointWritesNothingElse)
     const Dpoint paths = h.t()[8];
     h.start(136);
     h.t().outer_mode() = 26;
-    picks({A, B});
+    h.click_on_each({A, B});
     EXPECT_EQ(h.t()[8].arg, paths.arg);
     EXPECT_EQ(h.t().action_state(), 0);
 }
@@ -111,7 +106,7 @@ TEST_F(FigureCommands, PolygonFillBuiltAtTheSeventhPick)
     h.start(144);
     EXPECT_EQ(h.cmdline(), "Polygon # # # # # # #");
     EXPECT_EQ(h.prompt(), "Left button to select point. (Right quit)");
-    picks({A, B, C, D, E, F, G});
+    h.click_on_each({A, B, C, D, E, F, G});
     ASSERT_EQ(h.t().count(), kFirstNew + 3);
     const Dpoint& fill = h.t()[kFirstNew + 2];
     EXPECT_EQ(describe(h.t(), kFirstNew + 2), "144(A,B,C,D,E,F,G)");
@@ -143,9 +138,9 @@ TEST_F(FigureCommands, ThreePickFiguresTakeEqualPicks)
         h.t().truncate(kFirstNew);
         h.start(c.id);
         EXPECT_EQ(h.cmdline(), c.line);
-        picks({A});
+        h.click_on_each({A});
         EXPECT_EQ(h.prompt(), "Select two points on a circle");
-        picks({A, A});
+        h.click_on_each({A, A});
         ASSERT_EQ(h.t().count(), kFirstNew + 1);
         EXPECT_EQ(describe(h.t(), kFirstNew), std::to_string(c.id) + "(A,A,A)");
         EXPECT_EQ(h.t()[kFirstNew].cls, c.cls);
@@ -167,10 +162,10 @@ TEST_F(FigureCommands, ConicIsSampledOnItsFirstDrawing)
         h.t().truncate(kFirstNew);
         h.start(c.id);
         EXPECT_EQ(h.cmdline(), c.line);
-        picks({C});
+        h.click_on_each({C});
         EXPECT_EQ(h.prompt(), c.second_prompt);
         h.pend().samples = {{1, 1}};  // stale samples never reach the new conic
-        picks({D, B});
+        h.click_on_each({D, B});
         ASSERT_EQ(h.t().count(), kFirstNew + 1);
         const Dpoint& conic = h.t()[kFirstNew];
         EXPECT_EQ(conic.cls, 2);
@@ -216,14 +211,14 @@ TEST_F(FigureCommands, ArrowsMarksAndMarkedSegments)
     // The mark size stays in the pending record.
     EXPECT_EQ(h.pend().size, 1);
     h.start(182);
-    picks({A, B, C});
+    h.click_on_each({A, B, C});
     EXPECT_EQ(h.pend().size, 3);
 }
 
 TEST_F(FigureCommands, ArrowRefusesTheSamePoint)
 {
     h.start(186);
-    picks({C, C});
+    h.click_on_each({C, C});
     EXPECT_EQ(h.cmdline(), "Arrow C #");
     EXPECT_EQ(h.t().count(), kFirstNew);
 }
@@ -232,12 +227,12 @@ TEST_F(FigureCommands, CircleFillAndSegmentMarkRefuseTheSamePoint)
 {
     for (const int id : {145, 181}) {
         h.start(id);
-        picks({D, D});
+        h.click_on_each({D, D});
         EXPECT_EQ(h.t().action_state(), 12) << id;
         EXPECT_EQ(h.t().count(), kFirstNew) << id;
     }
     h.start(145);
-    picks({D, E});
+    h.click_on_each({D, E});
     EXPECT_EQ(describe(h.t(), kFirstNew), "145(D,E)");
     EXPECT_EQ(h.t()[kFirstNew].cls, 3);
 }
@@ -288,7 +283,7 @@ TEST_F(FigureCommands, FinishedFiguresRepaintTheWindow)
 {
     h.start(192);
     const int before = h.invalidations;
-    picks({A, B, C});
+    h.click_on_each({A, B, C});
     EXPECT_GT(h.invalidations, before);
 }
 

@@ -48,11 +48,6 @@ protected:
         fill(*host);
         return *host;
     }
-    void picks(ScriptedHost& w, std::initializer_list<int> ks)
-    {
-        for (const int k : ks)
-            w.click_on(k);
-    }
     bool ring_at(Colour colour, double x, double y)
     {
         for (const DevPoint p : h.rings(colour))
@@ -108,7 +103,7 @@ TEST_F(Intersections, PromptsAndCommandLineByStep)
 TEST_F(Intersections, TwoLinesMeetAtOnce)
 {
     h.start(116);
-    picks(h, {A, B, C, D});
+    h.click_on_each({A, B, C, D});
     EXPECT_EQ(appended(h.t(), kFirstNew),
               (std::vector<std::string>{"116(A,B,C,D)=F", "135(A,B)", "135(C,D)", "135(A,F)", "135(C,F)"}));
     EXPECT_EQ(h.t()[kFirstNew].x, 200.0);
@@ -124,7 +119,7 @@ TEST_F(Intersections, TwoLinesMeetAtOnce)
 TEST_F(Intersections, ParallelLinesStillGiveThePointAndItsSegments)
 {
     h.start(116);
-    picks(h, {A, B, E, G});
+    h.click_on_each({A, B, E, G});
     EXPECT_EQ(appended(h.t(), kFirstNew),
               (std::vector<std::string>{"116(A,B,E,G)=F", "135(A,B)", "135(E,G)", "135(A,F)", "135(E,F)"}));
     EXPECT_EQ(h.t().action_state(), 11);
@@ -195,7 +190,7 @@ TEST_F(Intersections, EqualPicksOfACurveAreAskedAgain)
 TEST_F(Intersections, LineAndCircleOfferBothSolutionsAndKeepTheChosenOne)
 {
     h.start(122);
-    picks(h, {A, B, C, D});
+    h.click_on_each({A, B, C, D});
     EXPECT_EQ(appended(h.t(), kFirstNew),
               (std::vector<std::string>{"122(A,B,C,D)=F", "135(A,B)", "136(C,D)", "135(A,F)"}));
     EXPECT_EQ(h.prompt(), "There are two solutions. Please select one");
@@ -225,13 +220,13 @@ TEST_F(Intersections, ChoiceOnAPointAndOnATieStillChooses)
 {
     // On an existing point the click names it, but it is no argument.
     h.start(122);
-    picks(h, {A, B, C, D});
+    h.click_on_each({A, B, C, D});
     h.click_on(A);
     EXPECT_NEAR(h.t()[kFirstNew].x, 200 - std::sqrt(7500.0), 1e-9);
     EXPECT_EQ(h.t()[kFirstNew].arg[4], 0);
     // Equally far from both: the first candidate.
     h.start(122);
-    picks(h, {A, B, C, D});
+    h.click_on_each({A, B, C, D});
     const Dpoint first = h.t().candidate(0);
     h.click(200, 600);
     EXPECT_EQ(h.t()[h.t().new_index()].x, first.x);
@@ -278,7 +273,7 @@ TEST_F(Intersections, PlineAndTlineCircleTestOnlyTheirFirstPoint)
 TEST_F(Intersections, CirclesThroughTheSamePointGiveItsReflection)
 {
     h.start(125);
-    picks(h, {A, C, B, C});
+    h.click_on_each({A, C, B, C});
     EXPECT_EQ(appended(h.t(), kFirstNew), (std::vector<std::string>{"125(A,C,B,C)=F", "136(A,C)", "136(B,C)"}));
     EXPECT_NEAR(h.t()[kFirstNew].x, 200.0, 1e-9);
     EXPECT_NEAR(h.t()[kFirstNew].y, 50.0, 1e-9);
@@ -288,7 +283,7 @@ TEST_F(Intersections, CirclesThroughTheSamePointGiveItsReflection)
 TEST_F(Intersections, TwoCirclesKeepTheChosenSideWhenAParentMoves)
 {
     h.start(125);
-    picks(h, {A, B, B, A});
+    h.click_on_each({A, B, B, A});
     EXPECT_EQ(h.t().action_state(), 15);
     h.click(200, 280);  // below the line of centres
     const int p = kFirstNew;
@@ -308,7 +303,7 @@ TEST_F(Intersections, TwoCirclesKeepTheChosenSideWhenAParentMoves)
 TEST_F(Intersections, CircleAndRcircleAlwaysAsk)
 {
     h.start(127);
-    picks(h, {A, B, B, A, B});  // circle about A through B, radius |AB| about B
+    h.click_on_each({A, B, B, A, B});  // circle about A through B, radius |AB| about B
     EXPECT_EQ(h.t().action_state(), 16);
     EXPECT_EQ(h.prompt(), "There are two solutions. Please select one");
     h.click(200, -50);
@@ -318,7 +313,7 @@ TEST_F(Intersections, CircleAndRcircleAlwaysAsk)
     EXPECT_DOUBLE_EQ(h.t()[p].aux1.as_double(), 100.0 * area3(h.t(), p, A, B));
 
     h.start(128);
-    picks(h, {A, A, B, B, A, B});
+    h.click_on_each({A, A, B, B, A, B});
     EXPECT_EQ(h.t().action_state(), 17);
     h.click(200, 300);
     EXPECT_EQ(h.pend().arg[6], 0);
@@ -331,7 +326,7 @@ TEST_F(Intersections, LineMissingTheCircleFinishesAtOnce)
 {
     const int far_point = h.point(150, 450, "H");
     h.start(122);
-    picks(h, {A, B, E, far_point});
+    h.click_on_each({A, B, E, far_point});
     EXPECT_EQ(appended(h.t(), kFirstNew + 1),
               (std::vector<std::string>{"122(A,B,E,H)=F", "135(A,B)", "136(E,H)", "135(A,F)"}));
     const Dpoint& p = h.t()[kFirstNew + 1];

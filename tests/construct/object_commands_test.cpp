@@ -21,11 +21,6 @@ protected:
     int C = h.point(200, 250, "C");
     int D = h.point(400, 300, "D");
     static constexpr int kFirstNew = 24;
-    void picks(std::initializer_list<int> ks)
-    {
-        for (const int k : ks)
-            h.click_on(k);
-    }
     int segment(int a, int b)
     {
         Dpoint s(135, "x", a, b);
@@ -48,7 +43,7 @@ TEST_F(ObjectCommands, RenameOffersTheCurrentNameAndRewritesLaterLines)
     EXPECT_EQ(h.cmdline(), "Point #");
     EXPECT_EQ(h.prompt(), "Select a point from the diagram");
     h.dialogs.push_answer(std::string("Pq"));
-    picks({B});
+    h.click_on_each({B});
     ASSERT_EQ(h.dialogs.asked().size(), 1u);
     EXPECT_EQ(h.dialogs.asked()[0].title, "Change Point Name");
     EXPECT_EQ(h.dialogs.asked()[0].prompt, "Input a new name:");
@@ -67,11 +62,11 @@ TEST_F(ObjectCommands, RenameKeepsFiveCharacters)
     h.t()[C].set_name("LongName");
     h.start(134);
     h.dialogs.push_answer(std::string("LongN"));  // OK on the offered text
-    picks({C});
+    h.click_on_each({C});
     EXPECT_EQ(h.dialogs.asked()[0].initial, "LongN");
     EXPECT_EQ(h.t()[C].name_view(), "LongN");
     h.dialogs.push_answer(std::string("ABCDEFGH"));
-    picks({C});
+    h.click_on_each({C});
     EXPECT_EQ(h.t()[C].name_view(), "ABCDE");
 }
 
@@ -79,7 +74,7 @@ TEST_F(ObjectCommands, RenameCancelledChangesNothing)
 {
     h.start(134);
     h.dialogs.push_answer(std::nullopt);
-    picks({A});
+    h.click_on_each({A});
     EXPECT_EQ(h.t()[A].name_view(), "A");
     EXPECT_EQ(h.t().action_state(), 11);
     EXPECT_EQ(h.cmdline(), "Point #");
@@ -90,7 +85,7 @@ TEST_F(ObjectCommands, RenameDoesNothingWhileTheCalculatorIsOpen)
     h.measure.calculator = true;
     h.start(134);
     EXPECT_EQ(h.prompt(), "");
-    picks({A});
+    h.click_on_each({A});
     EXPECT_TRUE(h.dialogs.asked().empty());
     EXPECT_EQ(h.t()[A].name_view(), "A");
 }
@@ -100,10 +95,10 @@ TEST_F(ObjectCommands, DeletePointAsksFirst)
     h.start(140);
     EXPECT_EQ(h.prompt(), "Select a point");
     h.boxes.push_answer(MessageResult::No);
-    picks({D});
+    h.click_on_each({D});
     EXPECT_EQ(h.t().count(), kFirstNew);
     h.boxes.push_answer(MessageResult::Yes);
-    picks({D});
+    h.click_on_each({D});
     EXPECT_EQ(h.t().count(), kFirstNew - 1);
     ASSERT_EQ(h.boxes.asked().size(), 2u);
     EXPECT_EQ(h.boxes.asked()[1].text, "Are you sure?");
@@ -115,7 +110,7 @@ TEST_F(ObjectCommands, UsedPointIsNotDeleted)
 {
     h.t().append(Dpoint(103, "M", A, B));
     h.start(140);
-    picks({A});
+    h.click_on_each({A});
     EXPECT_EQ(h.t().count(), kFirstNew + 1);
     ASSERT_EQ(h.boxes.asked().size(), 1u);
     EXPECT_EQ(h.boxes.asked()[0].text, "Can't delete the point");
@@ -125,10 +120,10 @@ TEST_F(ObjectCommands, HidingAPointTwiceShowsItAgain)
 {
     h.start(169);
     EXPECT_EQ(h.cmdline(), " #");  // the command's name has no text
-    picks({C});
+    h.click_on_each({C});
     EXPECT_EQ(h.t()[C].shown, 0);
     EXPECT_EQ(h.t()[h.t().restore_top() - 1].type, -C);
-    picks({C});
+    h.click_on_each({C});
     EXPECT_EQ(h.t()[C].shown, 1);
     EXPECT_EQ(h.t().action_state(), 11);
 }
@@ -137,12 +132,12 @@ TEST_F(ObjectCommands, HidingANameWritesItOverInWhite)
 {
     h.start(172);
     const std::size_t before = h.dc.count("text_out");
-    picks({B});
+    h.click_on_each({B});
     EXPECT_EQ(h.t()[B].name_shown, 0);
     const auto texts = h.dc.calls_named("text_out");
     ASSERT_GT(texts.size(), before);
     EXPECT_EQ(texts.back().state.text_colour, rgb(255, 255, 255));
-    picks({B});
+    h.click_on_each({B});
     EXPECT_EQ(h.t()[B].name_shown, 1);
     EXPECT_EQ(h.dc.calls_named("text_out").back().state.text_colour, h.t().font_colour());
 }
@@ -151,12 +146,12 @@ TEST_F(ObjectCommands, HidingALineTwiceAndRestoring)
 {
     const int s = segment(A, B);
     h.start(170);
-    picks({B, A});
+    h.click_on_each({B, A});
     EXPECT_EQ(h.t()[s].shown, 0);
     restore_last(h.d);
     EXPECT_EQ(h.t()[s].shown, 1);
-    picks({A, B});
-    picks({A, B});
+    h.click_on_each({A, B});
+    h.click_on_each({A, B});
     EXPECT_EQ(h.t()[s].shown, 1);
 }
 
@@ -165,7 +160,7 @@ TEST_F(ObjectCommands, HidingAMissingLineChangesNothing)
     segment(A, B);
     const int top = h.t().restore_top();
     h.start(170);
-    picks({A, C});
+    h.click_on_each({A, C});
     EXPECT_EQ(h.t().restore_top(), top);
     EXPECT_EQ(h.t().action_state(), 11);
     EXPECT_EQ(h.cmdline(), "Line # #");
@@ -178,11 +173,11 @@ TEST_F(ObjectCommands, CircleFoundByAnyPointNearItsRadius)
     const int second = circle(A, C);
     const int near = h.point(100, 301.5, "N");  // 201.5 from A
     h.start(171);
-    picks({A, near});
+    h.click_on_each({A, near});
     EXPECT_EQ(h.t()[first].shown, 0);
     EXPECT_EQ(h.t()[second].shown, 1);
     const int off = h.point(100, 303, "O");  // 203 from A
-    picks({A, off});
+    h.click_on_each({A, off});
     EXPECT_EQ(h.t()[first].shown, 0);
 }
 
@@ -191,12 +186,12 @@ TEST_F(ObjectCommands, DeleteLineAndCircleAskNothing)
     segment(A, B);
     const int c = circle(C, D);
     h.start(190);
-    picks({B, A});
+    h.click_on_each({B, A});
     EXPECT_EQ(h.t().count(), c);  // the segment went, the circle moved down
     EXPECT_TRUE(h.boxes.asked().empty());
     h.start(191);
     EXPECT_EQ(h.prompt(), "Select a point as the center of the circle");
-    picks({C, D});
+    h.click_on_each({C, D});
     EXPECT_EQ(h.t().count(), kFirstNew);
     EXPECT_TRUE(h.boxes.asked().empty());
     EXPECT_EQ(h.t().action_state(), 11);
@@ -212,13 +207,13 @@ TEST_F(ObjectCommands, ChangeRunsTheObjectDialogOnACopy)
         return answer;
     };
     h.start(194);
-    picks({A, B});
+    h.click_on_each({A, B});
     EXPECT_EQ(h.t()[s].colour, kBlack);  // the dialog was cancelled
     answer = 1;
-    picks({B, A});
+    h.click_on_each({B, A});
     EXPECT_EQ(h.t()[s].colour, rgb(1, 2, 3));
     h.start(189);
-    picks({C, D});
+    h.click_on_each({C, D});
     EXPECT_EQ(h.t()[c].colour, rgb(1, 2, 3));
     EXPECT_EQ(h.t().action_state(), 11);
     EXPECT_EQ(h.cmdline(), "Circle # #");
@@ -228,7 +223,7 @@ TEST_F(ObjectCommands, DynamicUnitClosesTheCalculator)
 {
     h.measure.calculator = true;
     h.start(462);
-    picks({A, B});
+    h.click_on_each({A, B});
     EXPECT_EQ(h.measure.calculator_closed, 1);
     EXPECT_EQ(h.t().unit_segment_a(), A);
     EXPECT_EQ(h.t().unit_segment_b(), B);
@@ -274,7 +269,7 @@ TEST_F(ObjectCommands, MeasurementsHandTheirPicksOver)
 TEST_F(ObjectCommands, CircleMeasureRefusesTheSamePoint)
 {
     h.start(224);
-    picks({A, A});
+    h.click_on_each({A, A});
     EXPECT_TRUE(h.measure.codes.empty());
     EXPECT_EQ(h.cmdline(), "Circle A #");
 }
@@ -374,12 +369,12 @@ TEST_F(ObjectCommands, TurnByTheAngleInTheDiagram)
 TEST_F(ObjectCommands, TurnAsksAgainForARepeatedPoint)
 {
     h.start(242);
-    picks({A, B, C, C});
+    h.click_on_each({A, B, C, C});
     EXPECT_EQ(h.t().action_state(), 14);
-    picks({D});
+    h.click_on_each({D});
     EXPECT_EQ(h.turns.size(), 1u);
     h.start(242);
-    picks({A, B, B});
+    h.click_on_each({A, B, B});
     EXPECT_EQ(h.t().action_state(), 13);
 }
 
