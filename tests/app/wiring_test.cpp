@@ -11,6 +11,7 @@
 #include "app_fixture.h"
 #include "window/command_table.h"
 #include "window/menu_layout.h"
+#include "window/qt_ui_services.h"
 
 using namespace app_test;
 
@@ -58,6 +59,35 @@ TEST(Wiring, ToolboxOfAFreshDrawing)
     r.right_click();
     EXPECT_TRUE(r.app->toolbox_button(502)->isEnabled());
     EXPECT_TRUE(r.app->toolbox_button(281)->isEnabled());
+}
+
+// The program exactly as main() builds it, on the toolkit's dialogs (none is
+// opened): it starts, draws and closes.
+TEST(Wiring, TheProgramOnTheToolkitsDialogs)
+{
+    ensure_application();
+    QtUi ui;
+    QtAppDialogs dialogs(ui.services());
+    AppServices services(ui.services(), dialogs.dialogs());
+    {
+        TDrawApp app(ui.services(), services.drawing());
+        app.InitMainWindow();
+        ui.set_parent(app.frame());
+        dialogs.set_parent(app.frame());
+        app.InitInstance();
+        settle();
+        ASSERT_NE(g_active_draw, nullptr);
+        ASSERT_NE(g_script_mgr, nullptr);
+        EXPECT_TRUE(app.route_command(101));
+        QTest::mouseClick(g_active_draw, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+        settle();
+        EXPECT_EQ(g_active_draw->objects().count(), 21);
+        EXPECT_TRUE(app.command_enabled(193));
+        g_active_draw->modified = 0;
+        EXPECT_TRUE(app.frame()->close());
+    }
+    settle();
+    EXPECT_EQ(g_active_draw, nullptr);
 }
 
 }  // namespace
