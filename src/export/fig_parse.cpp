@@ -150,17 +150,6 @@ private:
     const char* what_;
 };
 
-int hex_digit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 Aux read_aux(FieldCursor& c, const char* name)
 {
     const std::string kind = c.word(name);
@@ -183,8 +172,8 @@ Aux read_aux(FieldCursor& c, const char* name)
         if (hex.size() != 2 * bytes.size())
             c.refuse(std::string(name) + " does not hold eight bytes");
         for (std::size_t k = 0; k < bytes.size(); ++k) {
-            const int hi = hex_digit(hex[2 * k]);
-            const int lo = hex_digit(hex[2 * k + 1]);
+            const int hi = fig_text::hex_value(hex[2 * k]);
+            const int lo = fig_text::hex_value(hex[2 * k + 1]);
             if (hi < 0 || lo < 0)
                 c.refuse(std::string(name) + " is not hexadecimal");
             bytes[k] = static_cast<unsigned char>(hi * 16 + lo);

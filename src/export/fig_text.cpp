@@ -7,19 +7,6 @@ namespace fig_text {
 
 namespace {
 
-constexpr char kHexDigits[] = "0123456789abcdef";
-
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 // from_chars takes no leading '+'; one is allowed, but not before another sign.
@@ -32,6 +19,24 @@ bool strip_plus(std::string_view& text)
 }
 
 }  // namespace
+
+int hex_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+void append_hex(std::string& out, unsigned char byte)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    out.push_back(kDigits[byte >> 4]);
+    out.push_back(kDigits[byte & 0xf]);
+}
 
 std::string quote(std::string_view bytes)
 {
@@ -49,8 +54,7 @@ std::string quote(std::string_view bytes)
         default:
             if (u < 0x20 || u == 0x7f) {
                 out += "\\x";
-                out.push_back(kHexDigits[u >> 4]);
-                out.push_back(kHexDigits[u & 0xf]);
+                append_hex(out, u);
             } else {
                 out.push_back(c);
             }

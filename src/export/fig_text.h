@@ -28,6 +28,11 @@ struct Field {
 // error) for an unterminated quote or a bad escape.
 std::optional<std::vector<Field>> split_fields(std::string_view line, std::string& error);
 
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int hex_value(char c);
+// Appends the byte as two lower-case hexadecimal digits.
+void append_hex(std::string& out, unsigned char byte);
+
 // Whole-field number readers: the field must hold the number and nothing else.
 std::optional<std::int64_t> parse_integer(std::string_view text);
 // Finite values only.

@@ -17,14 +17,11 @@ namespace {
 
 std::string raw_hex(const Aux& aux)
 {
-    constexpr char kHex[] = "0123456789abcdef";
     std::array<unsigned char, sizeof(Aux)> bytes{};
     std::memcpy(bytes.data(), &aux, bytes.size());
     std::string out;
-    for (const unsigned char b : bytes) {
-        out += kHex[b >> 4];
-        out += kHex[b & 0xf];
-    }
+    for (const unsigned char b : bytes)
+        fig_text::append_hex(out, b);
     return out;
 }
 
