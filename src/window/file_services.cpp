@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "export/bitmap_export.h"
@@ -56,6 +57,25 @@ std::string export_name(const Dchild& win, const std::string& ext)
     if (win.untitled || win.file_data.path.empty())
         return {};
     return std::filesystem::path(win.file_data.path).replace_extension(ext).string();
+}
+
+// The path chosen in the save dialog, with `ext` added when it has none;
+// nothing without a dialog or when the user cancelled.
+std::optional<std::string> chosen_save_path(Dchild& win, const std::string& filter,
+                                            const std::string& ext, const std::string& initial)
+{
+    FileDialogs* files = win.ui().files;
+    if (!files)
+        return std::nullopt;
+    const std::optional<std::string> chosen = files->save_file(filter, ext, initial);
+    if (!chosen || chosen->empty())
+        return std::nullopt;
+    return with_extension(*chosen, ext);
+}
+
+std::string unable_to_write(const std::string& path)
+{
+    return load_string(xsid::kUnableToWrite) + "\n" + path;
 }
 
 DevSize client_size(const Dchild& win)
@@ -139,7 +159,7 @@ bool FileServices::write_point_file(Dchild& win, const std::string& path)
     extras.view = {win.view_flag, win.surface().width(), win.surface().height()};
     std::ostringstream text;
     if (!fig_write(win.diagram, text, extras) || !write_whole_file(path, text.str())) {
-        report(win, xsid::kFileError, load_string(xsid::kUnableToWrite) + "\n" + path);
+        report(win, xsid::kFileError, unable_to_write(path));
         return false;
     }
     return true;
@@ -158,16 +178,13 @@ bool FileServices::fig_save(Dchild& win)
 
 bool FileServices::fig_save_as(Dchild& win)
 {
-    FileDialogs* files = win.ui().files;
-    if (!files)
-        return false;
     const std::string filter =
         win.file_data.filter.empty() ? load_string(xsid::kPointFileFilter) : win.file_data.filter;
     const std::optional<std::string> chosen =
-        files->save_file(filter, "fig", win.untitled ? std::string() : win.file_data.path);
-    if (!chosen || chosen->empty())
+        chosen_save_path(win, filter, "fig", win.untitled ? std::string() : win.file_data.path);
+    if (!chosen)
         return false;
-    const std::string path = with_extension(*chosen, "fig");
+    const std::string& path = *chosen;
     if (!write_point_file(win, path))
         return false;
     win.file_data.path = path;
@@ -182,18 +199,15 @@ bool FileServices::fig_save_as(Dchild& win)
 
 bool FileServices::save_ps(Dchild& win)
 {
-    FileDialogs* files = win.ui().files;
-    if (!files)
-        return false;
     const std::optional<std::string> chosen =
-        files->save_file(load_string(xsid::kPostScriptFilter), "ps", export_name(win, "ps"));
-    if (!chosen || chosen->empty())
+        chosen_save_path(win, load_string(xsid::kPostScriptFilter), "ps", export_name(win, "ps"));
+    if (!chosen)
         return false;
-    const std::string path = with_extension(*chosen, "ps");
+    const std::string& path = *chosen;
     std::ostringstream text;
     if (!write_postscript(win.diagram, text, client_size(win), win.title()) ||
         !write_whole_file(path, text.str())) {
-        report(win, xsid::kFileError, load_string(xsid::kUnableToWrite) + "\n" + path);
+        report(win, xsid::kFileError, unable_to_write(path));
         return false;
     }
     return true;
@@ -201,16 +215,13 @@ bool FileServices::save_ps(Dchild& win)
 
 bool FileServices::save_bitmap(Dchild& win)
 {
-    FileDialogs* files = win.ui().files;
-    if (!files)
-        return false;
     const std::optional<std::string> chosen =
-        files->save_file(load_string(xsid::kBitmapFilter), "bmp", export_name(win, "bmp"));
-    if (!chosen || chosen->empty())
+        chosen_save_path(win, load_string(xsid::kBitmapFilter), "bmp", export_name(win, "bmp"));
+    if (!chosen)
         return false;
-    const std::string path = with_extension(*chosen, "bmp");
+    const std::string& path = *chosen;
     if (!save_bmp_file(render_diagram_image(win.diagram, client_size(win)), path)) {
-        report(win, xsid::kFileError, load_string(xsid::kUnableToWrite) + "\n" + path);
+        report(win, xsid::kFileError, unable_to_write(path));
         return false;
     }
     return true;
