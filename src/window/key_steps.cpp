@@ -46,39 +46,24 @@ void Dchild::EvKeyDown(unsigned key)
     const Step step = key_step(key);
     const int mode = t.action_state();
 
-    if (mode == 204 && (key == kKeyUp || key == kKeyDown)) {
-        char& block = t.current_block();
-        if (key == kKeyUp) {
-            if (block < t.block_count()) {
-                ++block;
-                set_status1(load_string(wsid::kSelectBlockPrompt));
-            } else {
-                set_status1(load_string(wsid::kLastBlock));
-            }
-        } else if (block <= 1) {
-            set_status1(load_string(wsid::kFirstBlock));
-        } else {
-            --block;
+    // Up steps the selection on, Down back, within first..last; the prompt
+    // says when it stands at an end already. True when it moved.
+    const auto step_selection = [&](auto& value, int first, int last) {
+        const bool up = key == kKeyUp;
+        if (up ? value < last : value > first) {
+            value += up ? 1 : -1;
             set_status1(load_string(wsid::kSelectBlockPrompt));
+            return true;
         }
+        set_status1(load_string(up ? wsid::kLastBlock : wsid::kFirstBlock));
+        return false;
+    };
+    if (mode == 204 && (key == kKeyUp || key == kKeyDown)) {
+        step_selection(t.current_block(), 1, t.block_count());
         invalidate(true);
     } else if (mode == 238 && (key == kKeyUp || key == kKeyDown)) {
-        std::int32_t& driver = t.current_driver();
-        if (key == kKeyUp) {
-            if (driver < t.last_driver()) {
-                ++driver;
-                set_status1(load_string(wsid::kSelectBlockPrompt));
-                invalidate(true);
-            } else {
-                set_status1(load_string(wsid::kLastBlock));
-            }
-        } else if (driver <= 0) {
-            set_status1(load_string(wsid::kFirstBlock));
-        } else {
-            --driver;
-            set_status1(load_string(wsid::kSelectBlockPrompt));
+        if (step_selection(t.current_driver(), 0, t.last_driver()))
             invalidate(true);
-        }
     }
 
     if (mode != 175 && mode != 177 && mode != -178 && mode != -179)
