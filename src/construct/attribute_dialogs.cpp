@@ -72,31 +72,37 @@ void CmColor(Diagram& d, int id, ColourChooser& chooser, QWidget* parent)
     upd_attr_buf(d);
 }
 
-void CmLineWidth(Diagram& d, InputDialog& input)
+namespace {
+
+// The number typed into the one-line dialog (its first characters only);
+// nothing when it was cancelled.
+std::optional<int> ask_number(InputDialog& input, int title, int prompt, int current)
 {
     ensure_script_strings();
-    ObjectTable& t = d.table;
     const std::optional<std::string> answer =
-        input.ask(load_string(ssid::kLineSize), load_string(ssid::kNewSizePrompt),
-                  std::to_string(t.pen_size_setting()), kNumberLength);
-    if (answer) {
-        const int n = atoi_like(answer->substr(0, kNumberLength));
-        t.pen_size_setting() = n < 1 ? 1 : n;
-    }
+        input.ask(load_string(title), load_string(prompt), std::to_string(current), kNumberLength);
+    if (!answer)
+        return std::nullopt;
+    return atoi_like(answer->substr(0, kNumberLength));
+}
+
+}  // namespace
+
+void CmLineWidth(Diagram& d, InputDialog& input)
+{
+    ObjectTable& t = d.table;
+    if (const std::optional<int> n =
+            ask_number(input, ssid::kLineSize, ssid::kNewSizePrompt, t.pen_size_setting()))
+        t.pen_size_setting() = *n < 1 ? 1 : *n;
     upd_attr_buf(d);
 }
 
 void CmLineStyle(Diagram& d, InputDialog& input)
 {
-    ensure_script_strings();
     ObjectTable& t = d.table;
-    const std::optional<std::string> answer =
-        input.ask(load_string(ssid::kPenStyleTitle), load_string(ssid::kPenStylePrompt),
-                  std::to_string(t.pen_style_setting()), kNumberLength);
-    if (answer) {
-        const int n = atoi_like(answer->substr(0, kNumberLength));
-        t.pen_style_setting() = n < 0 || n > kMaxPenStyle ? 0 : n;
-    }
+    if (const std::optional<int> n =
+            ask_number(input, ssid::kPenStyleTitle, ssid::kPenStylePrompt, t.pen_style_setting()))
+        t.pen_style_setting() = *n < 0 || *n > kMaxPenStyle ? 0 : *n;
     upd_attr_buf(d);
 }
 
