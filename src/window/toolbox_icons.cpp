@@ -22,6 +22,8 @@ QPen new_pen(qreal width = 1.8)
 {
     return QPen(kNewColour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
+// Dashed: the helper line a construction goes along.
+QPen helper_pen() { return QPen(kHelperColour, 1.6, Qt::DashLine, Qt::RoundCap); }
 
 void dot(QPainter& p, QPointF at, const QColor& colour, qreal r = 2.2)
 {
@@ -191,7 +193,7 @@ void paint_on_pline(QPainter& p)
     p.drawLine(QPointF(2, 21), QPointF(16, 9));
     point(p, QPointF(4, 19.3));
     point(p, QPointF(14, 10.7));
-    p.setPen(QPen(kHelperColour, 1.6, Qt::DashLine, Qt::RoundCap));
+    p.setPen(helper_pen());
     p.drawLine(QPointF(8, 14), QPointF(22, 2));
     point(p, QPointF(10, 12.3));
     new_point(p, QPointF(18, 5.4));
@@ -204,7 +206,7 @@ void paint_on_tline(QPainter& p)
     p.drawLine(QPointF(2, 18), QPointF(22, 18));
     point(p, QPointF(5, 18));
     point(p, QPointF(19, 18));
-    p.setPen(QPen(kHelperColour, 1.6, Qt::DashLine, Qt::RoundCap));
+    p.setPen(helper_pen());
     p.drawLine(QPointF(12, 18), QPointF(12, 2));
     p.setPen(ink_pen(1.0));
     p.drawPolyline(QPolygonF{QPointF(12, 15), QPointF(15, 15), QPointF(15, 18)});
@@ -229,7 +231,7 @@ void paint_foot(QPainter& p)
 {
     p.setPen(ink_pen());
     p.drawLine(QPointF(2, 19), QPointF(22, 19));
-    p.setPen(QPen(kHelperColour, 1.6, Qt::DashLine, Qt::RoundCap));
+    p.setPen(helper_pen());
     p.drawLine(QPointF(13, 4), QPointF(13, 19));
     p.setPen(ink_pen(1.0));
     p.drawPolyline(QPolygonF{QPointF(13, 15.5), QPointF(16.5, 15.5), QPointF(16.5, 19)});
