@@ -86,6 +86,24 @@ double tangent_safe(double d, double magnitude) {
     if (d < 0.0 && d > -1e-10 * magnitude) return 0.0;
     return d;
 }
+
+// The two meeting points, in coordinates (u, v), of the line u = -m - k v with
+// the circle about (cu, cv) of squared radius r2; false when they miss.
+bool meet_solved_line(double k, double m, double cu, double cv, double r2, double& u0, double& v0,
+                      double& u1, double& v1) {
+    const double qa = k * k + 1.0;
+    const double qb = 2.0 * k * (m + cu) - 2.0 * cv;
+    const double qc = (m + cu) * (m + cu) + cv * cv - r2;
+    const double disc = tangent_safe(qb * qb - 4.0 * qa * qc,
+                                     qb * qb + 4.0 * qa * ((m + cu) * (m + cu) + cv * cv + r2));
+    if (!(disc >= 0.0)) return false;
+    const double s = std::sqrt(disc);
+    v0 = (-qb + s) / (2.0 * qa);
+    u0 = -m - k * v0;
+    v1 = (-qb - s) / (2.0 * qa);
+    u1 = -m - k * v1;
+    return true;
+}
 }  // namespace
 
 int lc_roots(ObjectTable& t, double A, double B, double C, double cx, double cy, double r2) {
@@ -102,32 +120,10 @@ int lc_roots(ObjectTable& t, double A, double B, double C, double cx, double cy,
         y11 = cy - s;
     } else if (std::fabs(A) >= std::fabs(B)) {
         // x = -m - k y
-        const double k = B / A, m = C / A;
-        const double qa = k * k + 1.0;
-        const double qb = 2.0 * k * (m + cx) - 2.0 * cy;
-        const double qc = (m + cx) * (m + cx) + cy * cy - r2;
-        const double disc = tangent_safe(qb * qb - 4.0 * qa * qc,
-                                         qb * qb + 4.0 * qa * ((m + cx) * (m + cx) + cy * cy + r2));
-        if (!(disc >= 0.0)) return -1;
-        const double s = std::sqrt(disc);
-        y10 = (-qb + s) / (2.0 * qa);
-        x10 = -m - k * y10;
-        y11 = (-qb - s) / (2.0 * qa);
-        x11 = -m - k * y11;
+        if (!meet_solved_line(B / A, C / A, cx, cy, r2, x10, y10, x11, y11)) return -1;
     } else {
         // y = -m - k x
-        const double k = A / B, m = C / B;
-        const double qa = k * k + 1.0;
-        const double qb = 2.0 * k * (m + cy) - 2.0 * cx;
-        const double qc = (m + cy) * (m + cy) + cx * cx - r2;
-        const double disc = tangent_safe(qb * qb - 4.0 * qa * qc,
-                                         qb * qb + 4.0 * qa * ((m + cy) * (m + cy) + cx * cx + r2));
-        if (!(disc >= 0.0)) return -1;
-        const double s = std::sqrt(disc);
-        x10 = (-qb + s) / (2.0 * qa);
-        y10 = -m - k * x10;
-        x11 = (-qb - s) / (2.0 * qa);
-        y11 = -m - k * x11;
+        if (!meet_solved_line(A / B, C / B, cy, cx, r2, y10, x10, y11, x11)) return -1;
     }
     // Overflowing input counts as no intersection rather than storing inf or NaN.
     if (!is_finite_point(x10, y10) || !is_finite_point(x11, y11)) return -1;
