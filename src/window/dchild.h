@@ -168,6 +168,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The handler of one response-table entry; command() wraps it.
+    bool run_command(const DchildCommand& entry, int id);
     // Left-button modes that need more than a line.
     void pick_driving_point();
     void start_point_drag();

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include "model/deleting.h"
 #include "platform/dialogs.h"
 #include "platform/recording_dc.h"
 #include "window_test_support.h"
@@ -130,6 +131,23 @@ TEST(DchildClose, ChangedDrawingAsksToSave)
         EXPECT_EQ(f.services.called("fig_save"), c.saves) << c.what;
         EXPECT_EQ(f.win->modified, 1) << c.what << ": only the saver clears the flag";
     }
+}
+
+TEST(DchildClose, MenuEditsMarkTheDrawingChangedAndModeCommandsDoNot)
+{
+    WindowFixture f;
+    Dchild& win = *f.win;
+    add_free_point(win, 50, 60, "A");
+    const int b = add_free_point(win, 90, 60, "B");
+    ASSERT_TRUE(del_point(win.diagram, b, 0, 0));
+    win.modified = 0;
+
+    win.command(101);  // choosing a construction changes nothing yet
+    EXPECT_EQ(win.modified, 0);
+
+    ASSERT_TRUE(win.command(141));  // Restore brings B back from the menu
+    ASSERT_EQ(win.objects().count(), 22);
+    EXPECT_EQ(win.modified, 1) << "the restored point must be saved, so closing asks";
 }
 
 TEST(DchildClose, ClosingTheMdiWindowFollowsTheAnswer)
