@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <span>
 
 namespace {
 
@@ -74,11 +74,11 @@ quint32 combine(quint32 dest, quint32 src, BlitOp op)
     return src;
 }
 
-// Pixels of a thin line from (x0, y0) towards (x1, y1): the start pixel is
-// drawn, the end pixel is not, so joined lines touch each pixel once.
-std::vector<QPoint> line_pixels(int x0, int y0, int x1, int y1)
+// Visits the pixels of a thin line from (x0, y0) towards (x1, y1): the start
+// pixel is drawn, the end pixel is not, so joined lines touch each pixel once.
+template <class Visit>
+void for_each_line_pixel(int x0, int y0, int x1, int y1, Visit visit)
 {
-    std::vector<QPoint> pixels;
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
@@ -87,7 +87,7 @@ std::vector<QPoint> line_pixels(int x0, int y0, int x1, int y1)
     int x = x0;
     int y = y0;
     while (x != x1 || y != y1) {
-        pixels.emplace_back(x, y);
+        visit(QPoint(x, y));
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -98,7 +98,6 @@ std::vector<QPoint> line_pixels(int x0, int y0, int x1, int y1)
             y += sy;
         }
     }
-    return pixels;
 }
 
 }  // namespace
@@ -207,7 +206,7 @@ void ImageDC::combine_line(int x0, int y0, int x1, int y1, int& style_pos)
     for (int r : runs)
         period += r;
     const quint32 colour = to_qrgb(state_.pen.colour);
-    for (const QPoint& p : line_pixels(x0, y0, x1, y1)) {
+    for_each_line_pixel(x0, y0, x1, y1, [&](const QPoint& p) {
         bool on = true;
         if (period > 0) {
             int at = style_pos % period;
@@ -223,7 +222,7 @@ void ImageDC::combine_line(int x0, int y0, int x1, int y1, int& style_pos)
             auto* d = reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x();
             *d = combine(*d, colour, state_.rop) | 0xff000000u;
         }
-    }
+    });
 }
 
 void ImageDC::line_to(int x, int y)
