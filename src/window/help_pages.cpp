@@ -28,6 +28,11 @@ std::string help_page_file(int context)
     case help_context::kInterface: return "interface.html";
     case help_context::kCommands: return "commands.html";
     case help_context::kConstructions: return "constructions.html";
+    case help_context::kProverInterface: return "prover.html";
+    case help_context::kProvingMethods: return "methods.html";
+    case help_context::kPredicates: return "predicates.html";
+    case help_context::kModifyDialog:
+    case help_context::kAddDialog: return "object_dialogs.html";
     default: return "contents.html";
     }
 }

@@ -39,6 +39,11 @@ inline constexpr int kGettingStarted = 531;
 inline constexpr int kInterface = 516;
 inline constexpr int kCommands = 256;
 inline constexpr int kConstructions = 519;
+inline constexpr int kProverInterface = 520;
+inline constexpr int kProvingMethods = 521;
+inline constexpr int kPredicates = 528;
+inline constexpr int kModifyDialog = 529;
+inline constexpr int kAddDialog = 530;
 }  // namespace help_context
 
 class HelpViewer {

@@ -131,6 +131,19 @@ TEST(Dclient, EveryHelpContextHasItsOwnPage)
     EXPECT_EQ(pages.size(), 5u);
 }
 
+TEST(Dclient, ProverAndDialogContextsOpenPagesOfTheirOwn)
+{
+    const std::string dir = help_directory();
+    ASSERT_FALSE(dir.empty()) << "help pages not found";
+    for (int context : {help_context::kProverInterface, help_context::kProvingMethods, help_context::kPredicates,
+                        help_context::kModifyDialog, help_context::kAddDialog}) {
+        const std::string page = help_page_file(context);
+        EXPECT_NE(page, "contents.html") << context;
+        QFile file(QString::fromStdString(dir + "/" + page));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+    }
+}
+
 TEST(Dclient, FileCommandsAreDisabledWhileTheActiveDrawingSteps)
 {
     AppFixture f;
