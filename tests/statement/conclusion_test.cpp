@@ -45,42 +45,34 @@ TEST_F(ConclusionTest, PredicatesAndTheirSlotOrder)
     }
 }
 
-TEST_F(ConclusionTest, TooManyPointsNamesTheTokens)
+TEST_F(ConclusionTest, WrongConclusionsAreReportedAndEmptyTheStatement)
 {
-    read_stm(kPoints, "COLLINEAR A B C D.");
-    EXPECT_EQ(out(), error_text("Conclusion wrong: ") + "COLLINEAR A B C D \n" +
-                         error_text(" Statement should ends with a \".\""));
-    EXPECT_EQ(g_npoints, 0);
-}
-
-TEST_F(ConclusionTest, TooFewPoints)
-{
-    read_stm(kPoints, "PARALLEL A B C.");
-    EXPECT_EQ(out(), error_text("Conclusion wrong: ") + "PARALLEL A B C . \n" +
-                         error_text(" Statement should ends with a \".\""));
-}
-
-TEST_F(ConclusionTest, PositiveTriangleHasNoKeyword)
-{
-    // The keyword holds a blank, so the text is read as an equation without "=".
-    read_stm(kPoints, "Positive triangle A B C.");
-    EXPECT_EQ(out(), error_text("expression should be an equation like  * = *.\n") +
-                         error_text(" Statement should ends with a \".\""));
-}
-
-TEST_F(ConclusionTest, EquationErrors)
-{
-    read_stm(kPoints, "x + y .");
-    EXPECT_EQ(out(), error_text("expression should be an equation like  * = *.\n") +
-                         error_text(" Statement should ends with a \".\""));
-
-    read_stm(kPoints, "a ; b = c.");
-    EXPECT_EQ(out(), error_text("Conclusion is wrong") + error_text(" Statement should ends with a \".\""));
-
+    const std::string no_end = error_text(" Statement should ends with a \".\"");
+    const std::pair<std::string_view, std::string> cases[] = {
+        // The wrong line is named by its tokens.
+        {"COLLINEAR A B C D.", error_text("Conclusion wrong: ") + "COLLINEAR A B C D \n" + no_end},
+        {"PARALLEL A B C.", error_text("Conclusion wrong: ") + "PARALLEL A B C . \n" + no_end},
+        // Positive triangle's keyword holds a blank: read as an equation without "=".
+        {"Positive triangle A B C.", error_text("expression should be an equation like  * = *.\n") + no_end},
+        {"x + y .", error_text("expression should be an equation like  * = *.\n") + no_end},
+        {"a ; b = c.", error_text("Conclusion is wrong") + no_end},
+    };
+    for (const auto& [show, error] : cases) {
+        SCOPED_TRACE(show);
+        read_stm(kPoints, show);
+        EXPECT_EQ(out(), error);
+        EXPECT_EQ(g_npoints, 0);
+    }
     clear_output();
     rd_stm("EXAMPLE t HYPOTHESES: POINT A; SHOW: a = b~");
-    EXPECT_EQ(out(), error_text("Expression should end with ; or .\r\n") +
-                         error_text(" Statement should ends with a \".\""));
+    EXPECT_EQ(out(), error_text("Expression should end with ; or .\r\n") + no_end);
+    // Empty sides; a ";" after an equation starts another with an empty left side.
+    for (std::string_view show : {"= b.", "a = b; c = d.", "a = ."}) {
+        SCOPED_TRACE(show);
+        read_stm(kPoints, show);
+        EXPECT_EQ(out().find(error_text("expression error: empty expression")), 0u);
+        EXPECT_EQ(g_npoints, 0);
+    }
 }
 
 TEST_F(ConclusionTest, EquationSides)
@@ -95,18 +87,6 @@ TEST_F(ConclusionTest, EquationSides)
     read_stm(kPoints, "(AREA A B C) = (AREA A B D).");
     ASSERT_EQ(out(), "");
     EXPECT_TRUE(peq(g_concl_rhs, PolyPtr(mk_sarea(1, 2, 4, 4)).get()));
-}
-
-TEST_F(ConclusionTest, EmptySidesAreErrors)
-{
-    read_stm(kPoints, "= b.");
-    EXPECT_EQ(out().find(error_text("expression error: empty expression")), 0u);
-    // A ";" after an equation starts another equation with an empty left side.
-    read_stm(kPoints, "a = b; c = d.");
-    EXPECT_EQ(out().find(error_text("expression error: empty expression")), 0u);
-    read_stm(kPoints, "a = .");
-    EXPECT_EQ(out().find(error_text("expression error: empty expression")), 0u);
-    EXPECT_EQ(g_npoints, 0);
 }
 
 TEST_F(ConclusionTest, ALaterExampleKeepsTheSidesButNotTheKind)

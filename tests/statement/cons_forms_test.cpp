@@ -1,5 +1,6 @@
 // The printed forms of construction records: statement syntax (mode 6),
-// predicate form (mode 3), drawing instructions (mode 9).
+// predicate form (mode 3), non-degeneracy conditions (mode 4), drawing
+// instructions (mode 9).
 
 #include <string>
 
@@ -18,55 +19,87 @@ struct FormCase {
     std::string_view line;       // hypothesis line after kPoints
     std::string_view statement;  // mode 6
     std::string_view predicate;  // mode 3
+    std::string_view drawing;    // mode 9
+    std::string_view conditions; // mode 4
 };
 
-TEST_F(ConsFormsTest, StatementAndPredicateFormsByKind)
+TEST_F(ConsFormsTest, FormsByKind)
 {
     const FormCase cases[] = {
-        {"MIDPOINT X A B;", "MIDPOINT X A B;\r\n", "MIDPOINT X A B.\r\n"},
-        {"FOOT X A B C;", "FOOT X A B C;\r\n", "COLL  X B C.\r\nPERP  X A B C.\r\n"},
-        {"CENTROID X A B C;", "CENTROID  X A B C;\r\n", "CENTROID  X A B C.\r\n"},
-        {"CIRCUMCENTER X A B C;", "CIRCUMCENTER X  A B C;\r\n", "CONG X A X B.\r\nCONG X A X C.\r\n"},
-        {"ORTHOCENTER X A B C;", "ORTHOCENTER  X  A B C;\r\n", "PERP X A B C.\r\nPERP X B A C.\r\n"},
-        {"INCENTER X A B C;", "INCENTER X  A B C;\r\n", "ACONG X A C C A B.\r\nACONG X B C C B A.\r\n"},
-        {"EQ_TRIANGLE X A B;", "EQ_TRIANGLE X A B;\r\n", "EQ_TRIANGLE X A B.\r\n"},
-        {"ON_LINE X A B;", "ON_LINE X A B;\r\n", "COLL X A B.\r\n"},
-        {"ON_PLINE X A B C;", "ON_PLINE X A B C;\r\n", "PARA X A B C.\r\n"},
-        {"ON_TLINE X A B C;", "ON_TLINE X A B C;\r\n", "PERP X A B C.\r\n"},
-        {"ON_CIRCLE X A B;", "ON_CIRCLE X A B;\r\n", "CONG X A B A.\r\n"},
-        {"ON_ALINE X A B C D E;", "ON_ALINE X A B C D E;\r\n", "ACONG X A B C D E.\r\n"},
-        {"INTERSECTION_LL X A B C D;", "INTERSECTION_LL X A B C D;\r\n", "COLL X A B.\r\nCOLL  X C D.\r\n"},
+        {"MIDPOINT X A B;", "MIDPOINT X A B;\r\n", "MIDPOINT X A B.\r\n", "DrawABX;\r\n",
+         ""},
+        {"FOOT X A B C;", "FOOT X A B C;\r\n", "COLL  X B C.\r\nPERP  X A B C.\r\n", "Draw pointA to lineBC footX;\r\n",
+         "B \u2260 C.\r\n"},
+        {"CENTROID X A B C;", "CENTROID  X A B C;\r\n", "CENTROID  X A B C.\r\n", "Draw triangle ABC centroidX;\r\n",
+         ""},
+        {"CIRCUMCENTER X A B C;", "CIRCUMCENTER X  A B C;\r\n", "CONG X A X B.\r\nCONG X A X C.\r\n", "Draw triangle ABC circumcenterX;\r\n",
+         "Points C, A, B are not collinear.\r\n"},
+        {"ORTHOCENTER X A B C;", "ORTHOCENTER  X  A B C;\r\n", "PERP X A B C.\r\nPERP X B A C.\r\n", "Draw triangle ABC orthocenterX;\r\n",
+         "Points B, C, A are not collinear.\r\n"},
+        {"INCENTER X A B C;", "INCENTER X  A B C;\r\n", "ACONG X A C C A B.\r\nACONG X B C C B A.\r\n", "DrawXC isABX incenter;\r\n",
+         "Line CA is not perpendicular to CB.\r\n"},
+        {"EQ_TRIANGLE X A B;", "EQ_TRIANGLE X A B;\r\n", "EQ_TRIANGLE X A B.\r\n", "DrawAB a positive equilateral triangleX;\r\n",
+         "A \u2260 B.\r\n"},
+        {"ON_LINE X A B;", "ON_LINE X A B;\r\n", "COLL X A B.\r\n", "DrawLlineABX;\r\n",
+         "A \u2260 B.\r\n"},
+        {"ON_PLINE X A B C;", "ON_PLINE X A B C;\r\n", "PARA X A B C.\r\n", "DrawPlineABCX;\r\n",
+         "B \u2260 C.\r\n"},
+        {"ON_TLINE X A B C;", "ON_TLINE X A B C;\r\n", "PERP X A B C.\r\n", "DrawTlineABCX;\r\n",
+         "B \u2260 C.\r\n"},
+        {"ON_CIRCLE X A B;", "ON_CIRCLE X A B;\r\n", "CONG X A B A.\r\n", "DrawPcircleABX;\r\n",
+         "A \u2260 B.\r\n"},
+        {"ON_ALINE X A B C D E;", "ON_ALINE X A B C D E;\r\n", "ACONG X A B C D E.\r\n", "DrawAline(ABCDE)X;\r\n",
+         "A \u2260 B.\r\nC \u2260 D.\r\nE \u2260 D.\r\n"},
+        {"INTERSECTION_LL X A B C D;", "INTERSECTION_LL X A B C D;\r\n", "COLL X A B.\r\nCOLL  X C D.\r\n", "DrawlineAB andlineCD intersectionX;\r\n",
+         "Line AB is not parallel to CD.\r\n"},
         {"INTERSECTION_LP X A B C D E;", "INTERSECTION_LP X  A B  C D E;\r\n",
-         "COLL  X A B.\r\nPARA  X C D E.\r\n"},
+         "COLL  X A B.\r\nPARA  X C D E.\r\n", "DrawLline(AB) andPline(CDE) intersectionX;\r\n",
+         "Line AB is not parallel to DE.\r\n"},
         {"INTERSECTION_LT X A B C D E;", "INTERSECTION_LT X  A B  C D E;\r\n",
-         "COLL  X A B.\r\nPERP  X C D E.\r\n"},
+         "COLL  X A B.\r\nPERP  X C D E.\r\n", "DrawLline(AB) andTline(CDE) intersectionX;\r\n",
+         "Line AB is not perpendicular to DE.\r\n"},
         {"INTERSECTION_PP X A B C D E F;", "INTERSECTION_PP X  A B C  D E F;\r\n",
-         "PARA  X A B C.\r\nPARA  X D E F.\r\n"},
+         "PARA  X A B C.\r\nPARA  X D E F.\r\n", "DrawPline(ABC) andPline(DEF) intersectionX;\r\n",
+         "Line BC is not parallel to EF.\r\n"},
         {"INTERSECTION_PT X A B C D E F;", "INTERSECTION_PT X  A B C  D E F;\r\n",
-         "PARA  X A B C.\r\nPERP  X D E F.\r\n"},
+         "PARA  X A B C.\r\nPERP  X D E F.\r\n", "DrawPline(ABC) andTline(DEF) intersectionX;\r\n",
+         "Line BC is not perpendicular to EF.\r\n"},
         {"INTERSECTION_TT X A B C D E F;", "INTERSECTION_TT X A B C D E F;\r\n",
-         "PERP  X A B C.\r\nPERP  X D E F.\r\n"},
-        {"INTERSECTION_LC X A B C D;", "INTERSECTION_LC X  A B  C D;\r\n", "COLL  X A B.\r\nCONG  X C D C.\r\n"},
+         "PERP  X A B C.\r\nPERP  X D E F.\r\n", "DrawTline(ABC) andTline(DEF) intersectionX;\r\n",
+         "Line BC is not parallel to EF.\r\n"},
+        {"INTERSECTION_LC X A B C D;", "INTERSECTION_LC X  A B  C D;\r\n", "COLL  X A B.\r\nCONG  X C D C.\r\n", "DrawLline(AB) andPcircle(CD) intersectionX;\r\n",
+         "Point A is not equal to B.\r\n"},
         {"INTERSECTION_PC X A B C D E;", "INTERSECTION_PC X  A B C  D E;\r\n",
-         "PARA  X A B C.\r\nCONG  X D E D.\r\n"},
+         "PARA  X A B C.\r\nCONG  X D E D.\r\n", "DrawPline(ABC) andPcircle(DE) intersectionX;\r\n",
+         "B \u2260 C.\r\n"},
         {"INTERSECTION_TC X A B C D E;", "INTERSECTION_TC X  A B C  D E;\r\n",
-         "PERP X A B C.\r\nCONG  X D E D.\r\n"},
-        {"INTERSECTION_CC X A B C D;", "INTERSECTION_CC X  A B  C D;\r\n", "CONG  X A B A.\r\nCONG  X C D C.\r\n"},
+         "PERP X A B C.\r\nCONG  X D E D.\r\n", "DrawTline(ABC) andPcircle(DE) intersectionX;\r\n",
+         "B \u2260 C.\r\n"},
+        {"INTERSECTION_CC X A B C D;", "INTERSECTION_CC X  A B  C D;\r\n", "CONG  X A B A.\r\nCONG  X C D C.\r\n", "DrawPcircle(AB) andPcircle(CD) intersectionX;\r\n",
+         ""},
         {"INTERSECTION_LR X A B C D E;", "INTERSECTION_LR X  A B  C D E;\r\n",
-         "COLL  X A B.\r\nCONG  X C D E.\r\n"},
+         "COLL  X A B.\r\nCONG  X C D E.\r\n", "DrawLline(AB) andRcircle(CDE) intersectionX;\r\n",
+         "B \u2260 A.\r\nD \u2260 E.\r\n"},
         {"INTERSECTION_CR X A B C D E;", "INTERSECTION_CR X  A B  C D E;\r\n",
-         "CONG  X A B A.\r\nCONG  X C D E.\r\n"},
+         "CONG  X A B A.\r\nCONG  X C D E.\r\n", "DrawPcircle(AB) andRcircle(CDE) intersectionX;\r\n",
+         ""},
         {"INTERSECTION_RR X A B C D E F;", "INTERSECTION_RR X  A B C  D E F;\r\n",
-         "CONG  X A B C.\r\nCONG  X D E F.\r\n"},
-        {"SYM X A B;", "SYM X A B;\r\n", "SYM X A B.\r\n"},
-        {"REFLECTION X A B C;", "REFLECTION X A B C;\r\n", "CONG X B A B.\r\nCONG X C A C.\r\n"},
-        {"INVERSION X A B C;", "INVERSION X A B C;\r\n", "INVERSION X A B C.\r\n"},
-        {"PSQUARE X A B;", "PSQUARE X A B;\r\n", "PSQUARE X A B.\r\n"},
-        {"NSQUARE X A B;", "NSQUARE X A B;\r\n", "NSQUARE X A B.\r\n"},
+         "CONG  X A B C.\r\nCONG  X D E F.\r\n", "DrawRcircle(ABC) andRcircle(DEF) intersectionX;\r\n",
+         ""},
+        {"SYM X A B;", "SYM X A B;\r\n", "SYM X A B.\r\n", "DrawA with B symmetricX;\r\n",
+         ""},
+        {"REFLECTION X A B C;", "REFLECTION X A B C;\r\n", "CONG X B A B.\r\nCONG X C A C.\r\n", "Draw pointA with lineBC reflectionX;\r\n",
+         "X \u2260 A.\r\nB \u2260 C.\r\n"},
+        {"INVERSION X A B C;", "INVERSION X A B C;\r\n", "INVERSION X A B C.\r\n", "DrawA with circleBC inversionX;\r\n",
+         ""},
+        {"PSQUARE X A B;", "PSQUARE X A B;\r\n", "PSQUARE X A B.\r\n", "DrawAB a positive right isoceles triangleX;\r\n",
+         "A \u2260 B.\r\n"},
+        {"NSQUARE X A B;", "NSQUARE X A B;\r\n", "NSQUARE X A B.\r\n", "DrawAB a negative right isoceles triangleX;\r\n",
+         "A \u2260 B.\r\n"},
         // Kept unrewritten for the database method; no predicate form.
-        {"ON_BLINE X A B;", "ON_BLINE X A B;\r\n", ""},
-        {"HARMONIC X A B C;", "HARMONIC X A B C;\r\n", ""},
-        {"SIM_TRIANGLE X A B C D E;", "SIM_TRIANGLE X A B C D E;\r\n", ""},
+        {"ON_BLINE X A B;", "ON_BLINE X A B;\r\n", "", " ", ""},
+        {"HARMONIC X A B C;", "HARMONIC X A B C;\r\n", "", " ", ""},
+        {"SIM_TRIANGLE X A B C D E;", "SIM_TRIANGLE X A B C D E;\r\n", "", " ", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -75,6 +108,8 @@ TEST_F(ConsFormsTest, StatementAndPredicateFormsByKind)
         const int x = pt("X");
         EXPECT_EQ(cons_out(cgeo::kStatement, x), c.statement);
         EXPECT_EQ(cons_out(cgeo::kPredicate, x), c.predicate);
+        EXPECT_EQ(cons_out(cgeo::kDrawing, x), c.drawing);
+        EXPECT_EQ(cons_out(cgeo::kNonDegenerate, x), c.conditions);
     }
 }
 
@@ -130,50 +165,6 @@ TEST_F(ConsFormsTest, FreePoint)
     EXPECT_EQ(cons_out(cgeo::kPredicate, 1), "");
     EXPECT_EQ(cons_out(cgeo::kNonDegenerate, 1), "");
     EXPECT_EQ(cons_out(cgeo::kNumeric, 1), "");
-}
-
-TEST_F(ConsFormsTest, DrawingInstructions)
-{
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"MIDPOINT X A B;", "DrawABX;\r\n"},
-        {"FOOT X A B C;", "Draw pointA to lineBC footX;\r\n"},
-        {"CENTROID X A B C;", "Draw triangle ABC centroidX;\r\n"},
-        {"CIRCUMCENTER X A B C;", "Draw triangle ABC circumcenterX;\r\n"},
-        {"ORTHOCENTER X A B C;", "Draw triangle ABC orthocenterX;\r\n"},
-        {"INCENTER X A B C;", "DrawXC isABX incenter;\r\n"},
-        {"EQ_TRIANGLE X A B;", "DrawAB a positive equilateral triangleX;\r\n"},
-        {"ON_LINE X A B;", "DrawLlineABX;\r\n"},
-        {"ON_PLINE X A B C;", "DrawPlineABCX;\r\n"},
-        {"ON_TLINE X A B C;", "DrawTlineABCX;\r\n"},
-        {"ON_CIRCLE X A B;", "DrawPcircleABX;\r\n"},
-        {"ON_ALINE X A B C D E;", "DrawAline(ABCDE)X;\r\n"},
-        {"INTERSECTION_LL X A B C D;", "DrawlineAB andlineCD intersectionX;\r\n"},
-        {"INTERSECTION_LP X A B C D E;", "DrawLline(AB) andPline(CDE) intersectionX;\r\n"},
-        {"INTERSECTION_LT X A B C D E;", "DrawLline(AB) andTline(CDE) intersectionX;\r\n"},
-        {"INTERSECTION_PP X A B C D E F;", "DrawPline(ABC) andPline(DEF) intersectionX;\r\n"},
-        {"INTERSECTION_PT X A B C D E F;", "DrawPline(ABC) andTline(DEF) intersectionX;\r\n"},
-        {"INTERSECTION_TT X A B C D E F;", "DrawTline(ABC) andTline(DEF) intersectionX;\r\n"},
-        {"INTERSECTION_LC X A B C D;", "DrawLline(AB) andPcircle(CD) intersectionX;\r\n"},
-        {"INTERSECTION_PC X A B C D E;", "DrawPline(ABC) andPcircle(DE) intersectionX;\r\n"},
-        {"INTERSECTION_TC X A B C D E;", "DrawTline(ABC) andPcircle(DE) intersectionX;\r\n"},
-        {"INTERSECTION_CC X A B C D;", "DrawPcircle(AB) andPcircle(CD) intersectionX;\r\n"},
-        {"INTERSECTION_LR X A B C D E;", "DrawLline(AB) andRcircle(CDE) intersectionX;\r\n"},
-        {"INTERSECTION_CR X A B C D E;", "DrawPcircle(AB) andRcircle(CDE) intersectionX;\r\n"},
-        {"INTERSECTION_RR X A B C D E F;", "DrawRcircle(ABC) andRcircle(DEF) intersectionX;\r\n"},
-        {"SYM X A B;", "DrawA with B symmetricX;\r\n"},
-        {"REFLECTION X A B C;", "Draw pointA with lineBC reflectionX;\r\n"},
-        {"INVERSION X A B C;", "DrawA with circleBC inversionX;\r\n"},
-        {"PSQUARE X A B;", "DrawAB a positive right isoceles triangleX;\r\n"},
-        {"NSQUARE X A B;", "DrawAB a negative right isoceles triangleX;\r\n"},
-        // No case: the blank the line starts with.
-        {"ON_BLINE X A B;", " "},
-    };
-    for (const auto& [line, drawing] : cases) {
-        SCOPED_TRACE(line);
-        read_stm(std::string(kPoints) + "\n" + std::string(line), "NO.");
-        ASSERT_EQ(g_abort, 0) << out();
-        EXPECT_EQ(cons_out(cgeo::kDrawing, pt("X")), drawing);
-    }
 }
 
 TEST_F(ConsFormsTest, KindsOfTheDrawingBridge)

@@ -90,66 +90,44 @@ TEST_F(ParserTest, EveryConstructionKeywordMakesItsKind)
     }
 }
 
-TEST_F(ParserTest, HeaderErrors)
+TEST_F(ParserTest, ErrorsNameWhatIsWrongAndEmptyTheStatement)
 {
-    read("HYPOTHESES: POINT A; SHOW: NO.");
-    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
-    read("EXAMPLE t POINT A; SHOW: NO.");
-    EXPECT_EQ(out(), error_text("The second word should be HYPOTHESES:"));
-    read("example t HYPOTHESES: SHOW: NO.");
-    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
-}
-
-TEST_F(ParserTest, TruncatedStatementsGiveTheNormalMessages)
-{
-    read("EXAMPLE.");
-    EXPECT_EQ(out(), error_text("The second word should be HYPOTHESES:"));
-    read("");
-    EXPECT_EQ(out(), error_text("A statement should begin with word EXAMPLE"));
-    // The appended "." is read as a line of its own.
-    read("EXAMPLE t HYPOTHESES:");
-    EXPECT_EQ(out(), error_text(" .   is not a proper construction\n"));
+    const std::string no_end = error_text(" Statement should ends with a \".\"");
+    const std::pair<std::string_view, std::string> cases[] = {
+        {"HYPOTHESES: POINT A; SHOW: NO.", error_text("A statement should begin with word EXAMPLE")},
+        {"example t HYPOTHESES: SHOW: NO.", error_text("A statement should begin with word EXAMPLE")},
+        {"", error_text("A statement should begin with word EXAMPLE")},
+        {"EXAMPLE t POINT A; SHOW: NO.", error_text("The second word should be HYPOTHESES:")},
+        {"EXAMPLE.", error_text("The second word should be HYPOTHESES:")},
+        // Truncated texts: the appended "." is read as a line of its own.
+        {"EXAMPLE t HYPOTHESES:", error_text(" .   is not a proper construction\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT M A", error_text("construction: M A ...;\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT", error_text("construction: .  ...;\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A", error_text("Cannot find point .")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; SHOW: COLLINEAR A B",
+         error_text("Conclusion wrong: ") + "COLLINEAR A B . \n" + no_end},
+        // Lines of the wrong length.
+        {"EXAMPLE t HYPOTHESES: POINT A B C; MIDPOINT M A B C; SHOW: NO.", error_text("construction: M A ...;\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B C; FOOT F A B; SHOW: NO.", error_text("construction: F A ...;\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B C; COLLINEAR A B; SHOW: NO.", error_text("construction: A B...;\n")},
+        // Unknown keywords and points.
+        {"EXAMPLE t HYPOTHESES: POINT X Y; FOO X Y; SHOW: NO.",
+         error_text(" FOO X Y is not a proper construction\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A; midpoint M A A; SHOW: NO.",
+         error_text(" midpoint M A is not a proper construction\n")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT M A Z; SHOW: NO.", error_text("Cannot find point Z")},
+        {"EXAMPLE t HYPOTHESES: POINT A B; SHOW: COLLINEAR A B Z.", error_text("Cannot find point Z")},
+    };
+    for (const auto& [text, error] : cases) {
+        SCOPED_TRACE(text);
+        read(text);
+        EXPECT_EQ(out(), error);
+        EXPECT_EQ(g_npoints, 0);
+        EXPECT_EQ(g_abort, 1);
+    }
     clear_output();
     rd_stm("EXAMPLE t HYPOTHESES: POINT A;~");
     EXPECT_EQ(out(), error_text("Statement has No conclusion."));
-    read("EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT M A");
-    EXPECT_EQ(out(), error_text("construction: M A ...;\n"));
-    read("EXAMPLE t HYPOTHESES: POINT A B; MIDPOINT");
-    EXPECT_EQ(out(), error_text("construction: .  ...;\n"));
-    read("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A");
-    EXPECT_EQ(out(), error_text("Cannot find point ."));
-    read("EXAMPLE t HYPOTHESES: POINT A B; SHOW: COLLINEAR A B");
-    EXPECT_EQ(out(), error_text("Conclusion wrong: ") + "COLLINEAR A B . \n" +
-                         error_text(" Statement should ends with a \".\""));
-    EXPECT_EQ(g_npoints, 0);
-}
-
-TEST_F(ParserTest, ConstructionLineOfWrongLength)
-{
-    read_stm("POINT A B C;\nMIDPOINT M A B C;", "NO.");
-    EXPECT_EQ(out(), error_text("construction: M A ...;\n"));
-    read_stm("POINT A B C;\nFOOT F A B;", "NO.");
-    EXPECT_EQ(out(), error_text("construction: F A ...;\n"));
-    read_stm("POINT A B C;\nCOLLINEAR A B;", "NO.");
-    EXPECT_EQ(out(), error_text("construction: A B...;\n"));
-    EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_abort, 1);
-}
-
-TEST_F(ParserTest, UnknownKeywordNamesTheLine)
-{
-    read_stm("POINT X Y;\nFOO X Y;", "NO.");
-    EXPECT_EQ(out(), error_text(" FOO X Y is not a proper construction\n"));
-    read_stm("POINT A;\nmidpoint M A A;", "NO.");
-    EXPECT_EQ(out(), error_text(" midpoint M A is not a proper construction\n"));
-}
-
-TEST_F(ParserTest, UnknownPoint)
-{
-    read_stm("POINT A B;\nMIDPOINT M A Z;", "NO.");
-    EXPECT_EQ(out(), error_text("Cannot find point Z"));
-    read_stm("POINT A B;", "COLLINEAR A B Z.");
-    EXPECT_EQ(out(), error_text("Cannot find point Z"));
 }
 
 TEST_F(ParserTest, SixtyRecordsFitAndTheSixtyFirstIsRefused)
@@ -218,10 +196,7 @@ TEST_F(ParserTest, ConstantLine)
 
     read_stm("CONSTANT k k = 2;", "NO.");
     EXPECT_EQ(out(), error_text("conatant"));
-}
-
-TEST_F(ParserTest, ConstantBecomesAParameterForGroebner)
-{
+    // For Groebner bases a constant is a parameter.
     read_stm("POINT A B;\nCONSTANT w^2 - 3;", "NO.", kMethodGroebner);
     ASSERT_EQ(out(), "");
     EXPECT_EQ(mk_var_name("w")->type, kVarParam);
@@ -446,14 +421,10 @@ TEST_F(ParserTest, ANewStatementStartsFromAnEmptyDatabase)
     EXPECT_EQ(rec(7).pots[2], 6u);
 }
 
-TEST_F(ParserTest, ErrorEmptiesTheStatement)
+TEST_F(ParserTest, AReadingAfterAnErrorStartsClean)
 {
-    read_stm("POINT A B C;", "COLLINEAR A B C.");
-    ASSERT_EQ(g_npoints, 3);
     read_stm("POINT A B C;\nBAD A;", "NO.");
-    EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_abort, 1);
-    // The next reading starts clean.
+    ASSERT_EQ(g_abort, 1);
     read_stm("POINT A B C;", "COLLINEAR A B C.");
     EXPECT_EQ(g_abort, 0);
     EXPECT_EQ(g_npoints, 3);
