@@ -10,9 +10,14 @@ using namespace paint_test;
 
 namespace {
 
-int add_conic(Diagram& d, int type, int a, int b, int c)
+// A conic of the given type on three new points, sampled once.
+int sampled_conic(Diagram& d, int type, WorldPoint a, WorldPoint b, WorldPoint c)
 {
-    return add_object(d, type, 2, {a, b, c});
+    const int ia = add_point(d, a.x, a.y), ib = add_point(d, b.x, b.y);
+    const int ic = (c == a) ? ia : add_point(d, c.x, c.y);
+    const int k = add_object(d, type, 2, {ia, ib, ic});
+    conic_points(d, k);
+    return k;
 }
 
 }  // namespace
@@ -45,11 +50,7 @@ TEST(ConicSampleCount, FollowsTheSizeOfTheConic)
 TEST(ConicPoints, EllipseRunsOnceAroundItsAxes)
 {
     Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 151, 100);
-    const int c = add_point(d, 100, 130);
-    const int e = add_conic(d, kEllipse, a, b, c);
-    conic_points(d, e);
+    const int e = sampled_conic(d, kEllipse, {100, 100}, {151, 100}, {100, 130});
     const Dpoint& conic = d.table.get(e);
     ASSERT_EQ(conic.samples.size(), 194u);
     EXPECT_EQ(conic.aux1.as_int(), 194);
@@ -64,46 +65,37 @@ TEST(ConicPoints, EllipseRunsOnceAroundItsAxes)
     EXPECT_EQ(conic.samples.back(), (WorldPoint{150, 99}));
 }
 
-TEST(ConicPoints, FlatEllipseLiesOnItsFirstAxis)
+// The extent of the samples around the centre follows the axes, whichever
+// way they lie; a flat ellipse stays on its first axis.
+TEST(ConicPoints, EllipseExtentFollowsItsAxes)
 {
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 110.3, 100);
-    const int e = add_conic(d, kEllipse, a, b, a);
-    conic_points(d, e);
-    const auto& samples = d.table.get(e).samples;
-    ASSERT_EQ(samples.size(), 24u);
-    for (const WorldPoint& s : samples) {
-        EXPECT_EQ(s.y, 100);
-        EXPECT_LE(std::fabs(s.x - 100), 11.0);  // 89.7 truncates to 89
+    const struct {
+        WorldPoint b, c;
+        double dx, dy;
+        std::size_t count;
+    } cases[] = {
+        {{100, 151}, {130, 100}, 30, 51, 194},  // vertical first axis
+        {{110.3, 100}, {100, 100}, 11, 0, 24},  // flat: 89.7 truncates to 89
+    };
+    for (const auto& c : cases) {
+        Diagram d;
+        const int e = sampled_conic(d, kEllipse, {100, 100}, c.b, c.c);
+        const auto& samples = d.table.get(e).samples;
+        ASSERT_EQ(samples.size(), c.count);
+        double max_dx = 0, max_dy = 0;
+        for (const WorldPoint& s : samples) {
+            max_dx = std::max(max_dx, std::fabs(s.x - 100));
+            max_dy = std::max(max_dy, std::fabs(s.y - 100));
+        }
+        EXPECT_NEAR(max_dx, c.dx, 1) << c.b.x;
+        EXPECT_NEAR(max_dy, c.dy, 1) << c.b.x;
     }
-}
-
-TEST(ConicPoints, VerticalFirstAxisIsDrawnVertically)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 100, 151);
-    const int c = add_point(d, 130, 100);
-    const int e = add_conic(d, kEllipse, a, b, c);
-    conic_points(d, e);
-    double max_dx = 0, max_dy = 0;
-    for (const WorldPoint& s : d.table.get(e).samples) {
-        max_dx = std::max(max_dx, std::fabs(s.x - 100));
-        max_dy = std::max(max_dy, std::fabs(s.y - 100));
-    }
-    EXPECT_NEAR(max_dy, 51, 1);
-    EXPECT_NEAR(max_dx, 30, 1);
 }
 
 TEST(ConicPoints, HyperbolaPairsAreSymmetricAboutTheConjugateAxis)
 {
     Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 110, 100);
-    const int c = add_point(d, 100, 105);
-    const int h = add_conic(d, kHyperbola, a, b, c);
-    conic_points(d, h);
+    const int h = sampled_conic(d, kHyperbola, {100, 100}, {110, 100}, {100, 105});
     const auto& samples = d.table.get(h).samples;
     ASSERT_EQ(samples.size(), 44u);
     for (std::size_t j = 0; j < samples.size(); j += 2) {
@@ -122,10 +114,7 @@ TEST(ConicPoints, HyperbolaPairsAreSymmetricAboutTheConjugateAxis)
 TEST(ConicPoints, DegenerateHyperbolaHasNoSamples)
 {
     Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 150, 100);
-    const int h = add_conic(d, kHyperbola, a, b, a);
-    conic_points(d, h);
+    const int h = sampled_conic(d, kHyperbola, {100, 100}, {150, 100}, {100, 100});
     EXPECT_TRUE(d.table.get(h).samples.empty());
     EXPECT_EQ(d.table.get(h).aux1.as_int(), 0);
 }
@@ -133,12 +122,8 @@ TEST(ConicPoints, DegenerateHyperbolaHasNoSamples)
 TEST(ConicPoints, ParabolaPointsAreEquidistantFromFocusAndDirectrix)
 {
     Diagram d;
-    const int focus = add_point(d, 100, 95.5);
-    const int b = add_point(d, 120, 100);
-    const int c = add_point(d, 80, 100);
-    const int p = add_conic(d, kParabola, focus, b, c);
-    conic_points(d, p);
-    const auto& samples = d.table.get(p).samples;
+    const int p = sampled_conic(d, kParabola, {100, 95.5}, {120, 100}, {80, 100});
+    const auto samples = d.table.get(p).samples;
     ASSERT_EQ(samples.size(), 82u);
     // The first lies on the perpendicular to BC through C, at y = 53.3.
     EXPECT_EQ(samples.front(), (WorldPoint{80, 53}));
@@ -149,30 +134,17 @@ TEST(ConicPoints, ParabolaPointsAreEquidistantFromFocusAndDirectrix)
     }
     // Along the directrix from C toward B.
     EXPECT_LT(samples.front().x, samples.back().x);
-}
-
-TEST(ConicPoints, ParabolaSamplesStayInWorldUnitsWhilePrinting)
-{
-    Diagram d;
-    const int focus = add_point(d, 100, 95.5);
-    const int b = add_point(d, 120, 100);
-    const int c = add_point(d, 80, 100);
-    const int p = add_conic(d, kParabola, focus, b, c);
-    conic_points(d, p);
-    const auto screen = d.table.get(p).samples;
+    // Samples stay in world units while printing.
     print_mode(d);
     conic_points(d, p);
-    EXPECT_EQ(d.table.get(p).samples, screen);
+    EXPECT_EQ(d.table.get(p).samples, samples);
 }
 
 TEST(ConicPoints, NewSamplesReplaceTheOldOnes)
 {
     Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 151, 100);
-    const int c = add_point(d, 100, 130);
-    const int e = add_conic(d, kEllipse, a, b, c);
-    conic_points(d, e);
+    const int e = sampled_conic(d, kEllipse, {100, 100}, {151, 100}, {100, 130});
+    const int b = d.table.get(e).arg[1];
     place(d, b, 110, 100);
     conic_points(d, e);
     const Dpoint& conic = d.table.get(e);
