@@ -123,19 +123,6 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
     }
 }
 
-TEST(SegmentMark, MissingEndDrawsAndPicksNothing)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int failed = add_point(d, 0, 0);
-    const int mark = add_mark(d, kSegmentMark, {a, failed}, 1, "m", 1);
-    RecordingDC dc;
-    draw_segment_mark(d, &dc, 1, mark, a, failed);
-    draw_segment_mark(d, nullptr, kPickMode, mark, a, failed, {50, 50});
-    EXPECT_TRUE(dc.log().empty());
-    EXPECT_EQ(d.table.picked_index(), 0);
-}
-
 // ---------------------------------------------------------------------- arrows
 
 TEST(Arrow, HeadOfALongArrowIsEightAlongAndThreePointTwoAcross)
@@ -202,16 +189,6 @@ TEST(Arrow, OnlyTheRadiusMarkWritesItsNameInTheFontColour)
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].canonical, "text_out(130,120,\"r\")");
     EXPECT_EQ(texts[0].state.text_colour, kGreen);
-}
-
-TEST(Arrow, MissingEndDrawsNothing)
-{
-    Diagram d;
-    const int a = add_point(d, 0.3, 0.2);
-    const int b = add_point(d, 100, 100);
-    RecordingDC dc;
-    draw_length_mark(d, dc, -1, 0, a, b, kTwoWayArrow, kBlack);
-    EXPECT_TRUE(dc.log().empty());
 }
 
 TEST(Arrow, PrintedArrowScalesWithTheDiagram)
@@ -302,19 +279,13 @@ TEST(AngleMark, RightAngleIsASquareCornerWithADot)
     EXPECT_EQ(lines(dc), (std::vector<std::string>{"100,92-107,92", "107,100-107,92"}));
     EXPECT_EQ(dc.calls_named("ellipse").at(0).canonical, "ellipse(106,91,108,93)");
     EXPECT_EQ(dc.calls_named("line_to").at(0).state.pen, (Pen{kBlue, 2, PenStyle::Solid}));
-}
 
-TEST(AngleMark, NearlyRightAngleIsAnArc)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_point(d, 101, 0);  // dot product 100
-    const int mark = add_mark(d, kAngleMark, {p, v, q});
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    EXPECT_EQ(dc.count("arc"), 1u);
-    EXPECT_EQ(dc.count("line_to"), 0u);
+    // One unit off (dot product 100) it is an arc again.
+    place(d, q, 101, 0);
+    RecordingDC nearly;
+    draw_mark(d, &nearly, 1, mark, v, q, p);
+    EXPECT_EQ(nearly.count("arc"), 1u);
+    EXPECT_EQ(nearly.count("line_to"), 0u);
 }
 
 TEST(AngleMark, FilledMarkMasksAndGivesBackTheRasterOperation)
@@ -469,16 +440,22 @@ TEST(AngleMark, PickRules)
     }
 }
 
-TEST(AngleMark, MissingPointDrawsAndPicksNothing)
+// A failed point (at the origin) draws and picks nothing, whichever mark needs it.
+TEST(Marks, MissingPointDrawsAndPicksNothing)
 {
     Diagram d;
     const int v = add_point(d, 100, 100);
     const int p = add_point(d, 200, 100);
     const int failed = add_point(d, 0, 0);
-    const int mark = add_mark(d, kFilledAngleMark, {p, v, failed});
+    const int near_origin = add_point(d, 0.3, 0.2);
+    const int angle = add_mark(d, kFilledAngleMark, {p, v, failed});
+    const int segment = add_mark(d, kSegmentMark, {v, failed}, 1, "m", 1);
     RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, failed, p);
-    draw_mark(d, nullptr, kPickMode, mark, v, p, failed, {105, 97});
-    EXPECT_TRUE(dc.drawing_log().empty());
+    draw_mark(d, &dc, 1, angle, v, failed, p);
+    draw_mark(d, nullptr, kPickMode, angle, v, p, failed, {105, 97});
+    draw_segment_mark(d, &dc, 1, segment, v, failed);
+    draw_segment_mark(d, nullptr, kPickMode, segment, v, failed, {50, 50});
+    draw_length_mark(d, dc, -1, 0, near_origin, v, kTwoWayArrow, kBlack);
+    EXPECT_TRUE(dc.log().empty());
     EXPECT_EQ(d.table.picked_index(), 0);
 }
