@@ -113,26 +113,16 @@ protected:
     std::string saved_dir_;
 };
 
-TEST_F(AreaGoldenTest, ParallelogramByAreas)
+TEST_F(AreaGoldenTest, ProofTextsAndLatexFiles)
 {
+    // Parallelogram by areas, Simson through the circle passes, Pappus with a
+    // new point, and a square by vectors.
     load(315);
     expect_golden("area_parallelogram", true);
-}
-
-TEST_F(AreaGoldenTest, SimsonLineThroughTheCirclePasses)
-{
     load(317);
     expect_golden("area_simson", false);
-}
-
-TEST_F(AreaGoldenTest, PappusWithANewPoint)
-{
     load(319);
     expect_golden("area_pappus", false);
-}
-
-TEST_F(AreaGoldenTest, SquareByVectors)
-{
     read_stm("POINT A B;\nPSQUARE C A B;\nNSQUARE D A B;", "(VEC C A) = (VEC A D).", kMethodVector);
     expect_golden("vector_square", true);
 }
@@ -216,58 +206,52 @@ TEST_F(AreaTest, CollinearOnALineAddsAnIntersectionPoint)
     EXPECT_EQ(g_result, -1) << proof_text();
 }
 
-TEST_F(AreaTest, EquationOfConstants)
+TEST_F(AreaTest, EquationsOfConstantsAndConstantRecords)
 {
-    read_stm("POINT A B C;", "2 + 1 = 3.");
-    prove();
-    EXPECT_EQ(g_result, 1) << proof_text();
-
+    const struct {
+        const char* hyps;
+        const char* show;
+        int result;
+    } cases[] = {
+        {"POINT A B C;", "2 + 1 = 3.", 1},
+        {"POINT A B C;", "2 = 3.", -1},
+        {"POINT A B C;\nCONSTANT k - 2;", "k k = 4.", 1},
+        {"POINT A B C;\nCONSTANT k - 2;", "k = 3.", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.show);
+        read_stm(c.hyps, c.show);
+        prove();
+        EXPECT_EQ(g_result, c.result) << proof_text();
+    }
     read_stm("POINT A B C;", "2 = 3.");
     prove();
-    EXPECT_EQ(g_result, -1);
     EXPECT_NE(proof_text().find("The statement is false.\r\n\r\n(2) = (3)\r\n"), std::string::npos) << proof_text();
 }
 
-TEST_F(AreaTest, ThreeFreePointsEndWithLengths)
+TEST_F(AreaTest, MoreFreePointsAreEliminatedOneByOneOrGoToCoordinates)
 {
-    // The medians' lengths: 4 |AM|^2 = 2 |AB|^2 + 2 |AC|^2 - |BC|^2 needs the
-    // free-point passes to compare areas and Pythagoras differences.
-    read_stm("POINT A B C;\nMIDPOINT M B C;",
-             "4 (PY A M M A) = 2 (PY A B B A) + 2 (PY A C C A) - (PY B C C B).");
-    prove(false);
-    EXPECT_EQ(g_result, 1) << proof_text();
-    area_numeric::Model m(7);
-    ASSERT_TRUE(m.build(g_elim_count));
-    EXPECT_EQ(area_numeric::check_chain(m), 0);
-}
-
-TEST_F(AreaTest, MoreFreePointsOfAreasAreEliminatedOneByOne)
-{
-    // Four free points: S(DAB) + S(DBC) + S(DCA) = S(ABC).
-    read_stm("POINT A B C D;", "(AREA D A B) + (AREA D B C) + (AREA D C A) = (AREA A B C).");
-    prove(false);
-    EXPECT_EQ(g_result, 1) << proof_text();
-    bool eliminated_d = false;
-    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
-        eliminated_d = eliminated_d || r->type == 4;
-    EXPECT_TRUE(eliminated_d);
-    area_numeric::Model m(3);
-    ASSERT_TRUE(m.build(g_elim_count));
-    EXPECT_EQ(area_numeric::check_chain(m), 0);
-}
-
-TEST_F(AreaTest, MoreFreePointsWithLengthsGoToCoordinates)
-{
-    // Four free points with a Pythagoras difference: coordinates decide.
-    read_stm("POINT A B C D;", "(PY A B C D) = (PY A B B C) - (PY A D D C).");
-    prove(false);
-    bool coordinates = false;
-    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
-        coordinates = coordinates || r->type == -12;
-    EXPECT_TRUE(coordinates);
-    area_numeric::Model m(5);
-    ASSERT_TRUE(m.build(g_elim_count));
-    EXPECT_EQ(area_numeric::check_chain(m), 0);
+    const struct {
+        const char* show;
+        int record;  // the kind of step that must be in the chain
+    } cases[] = {
+        // S(DAB) + S(DBC) + S(DCA) = S(ABC): D is eliminated as a free point.
+        {"(AREA D A B) + (AREA D B C) + (AREA D C A) = (AREA A B C).", 4},
+        // With a Pythagoras difference coordinates decide.
+        {"(PY A B C D) = (PY A B B C) - (PY A D D C).", -12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.show);
+        read_stm("POINT A B C D;", c.show);
+        prove(false);
+        bool found = false;
+        for (const quot_rec* r = g_proof_head.next; r; r = r->next)
+            found = found || r->type == c.record;
+        EXPECT_TRUE(found);
+        area_numeric::Model m(3);
+        ASSERT_TRUE(m.build(g_elim_count));
+        EXPECT_EQ(area_numeric::check_chain(m), 0);
+    }
 }
 
 TEST_F(AreaTest, RefusedConstructions)
@@ -282,9 +266,9 @@ TEST_F(AreaTest, RefusedConstructions)
         // A point on a circle whose centre is not a circumcentre.
         {"POINT A B;\nMIDPOINT O A B;\nON_CIRCLE C O A;", "PERPENDICULAR A C B C.", kMethodArea,
          "C Construction for point is not allowd in area method.\r\n"},
-        // An orthocentre in a ratio.
+        // An orthocentre in a ratio; the point is named with a full-width colon.
         {"POINT A B C;\nFOOT D A B C;\nORTHOCENTER H A B C;", "(RATIO H A H D) = 2.", kMethodArea,
-         "In the area method, the lines and circles must meet in one point"},
+         "H\uFF1AIn the area method, the lines and circles must meet in one point"},
         // An equilateral triangle outside the vector method.
         {"POINT A B;\nEQ_TRIANGLE C A B;", "EQDISTANCE C A C B.", kMethodArea,
          "In the area method, PTRIANGLE can be used only when the conclusion is about vectors."},
@@ -301,13 +285,6 @@ TEST_F(AreaTest, RefusedConstructions)
         EXPECT_EQ(proof_text().find("The statement is"), std::string::npos);
         EXPECT_EQ(g_npoints, 0);  // the statement is gone with the error
     }
-}
-
-TEST_F(AreaTest, RefusalNamesThePointWithAFullWidthColon)
-{
-    read_stm("POINT A B C;\nFOOT D A B C;\nORTHOCENTER H A B C;", "(RATIO H A H D) = 2.");
-    prove();
-    EXPECT_NE(proof_text().find("H\uFF1AIn the area method"), std::string::npos) << proof_text();
 }
 
 TEST_F(AreaTest, TimeLimitEndsTheProof)

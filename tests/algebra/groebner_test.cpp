@@ -1,13 +1,11 @@
-// The Groebner basis method: the built-in examples it proves (against golden
-// proof texts), its normal forms, factors, S-polynomials and basis, and the
-// statements whose hypotheses leave no general position.
+// The Groebner basis method: its normal forms, factors, S-polynomials and
+// basis, and the statements whose hypotheses leave no general position.
 
 #include <string>
 
 #include "algebra/equations.h"
 #include "algebra/groebner.h"
 #include "algebra/plist.h"
-#include "golden.h"
 #include "poly_test_util.h"
 #include "prove_fixture.h"
 
@@ -32,28 +30,6 @@ std::string texts_of(const dterm* list)
     for (; list; list = list->next)
         out += (out.empty() ? "" : "; ") + text_of(list->coef);
     return out;
-}
-
-constexpr struct {
-    int id;
-    const char* golden;
-} kProvedExamples[] = {
-    {315, "groebner_parallelogram.txt"}, {316, "groebner_orthocenter.txt"}, {317, "groebner_simson.txt"},
-    {337, "groebner_square.txt"},        {319, "groebner_pappus.txt"},
-};
-
-TEST_F(GroebnerTest, ProvesTheBuiltInExamples)
-{
-    for (const auto& ex : kProvedExamples) {
-        SCOPED_TRACE(ex.golden);
-        prover_reset();
-        set_method_entry(kMethodGroebner, {prove_groebner, {}});
-        load(ex.id, kMethodGroebner);
-        EXPECT_EQ(prove(), ProveEnd::Ran);
-        EXPECT_EQ(g_result, 1);
-        EXPECT_EQ(prove_status().method, "G-basis method");
-        golden::expect_matches(ex.golden, proof_text());
-    }
 }
 
 TEST_F(GroebnerTest, CoefficientsAreParametersAndNamedVariables)

@@ -1,8 +1,9 @@
-// Wu's method: the built-in examples it proves (against golden proof texts),
-// false variants that it must not prove, its verdicts and edge cases, and
-// the time limit.
+// Wu's and the Groebner method: the built-in examples they prove (against
+// golden proof texts), false variants that they must not prove, and the
+// verdicts and edge cases of Wu's method.
 
 #include <string>
+#include <tuple>
 
 #include "algebra/equations.h"
 #include "algebra/plist.h"
@@ -14,29 +15,34 @@ namespace {
 
 using WuTest = AlgebraProveTest;
 
-// Examples Wu's method proves within the tests' time.
+// Examples both methods prove within the tests' time.
 constexpr struct {
     int id;
-    const char* golden;
+    const char* name;
 } kProvedExamples[] = {
-    {315, "wu_parallelogram.txt"}, {316, "wu_orthocenter.txt"}, {317, "wu_simson.txt"},
-    {337, "wu_square.txt"},        {319, "wu_pappus.txt"},
+    {315, "parallelogram"}, {316, "orthocenter"}, {317, "simson"}, {337, "square"}, {319, "pappus"},
 };
 
-TEST_F(WuTest, ProvesTheBuiltInExamples)
+TEST_F(WuTest, ProvesTheBuiltInExamplesAsTheGoldenProofs)
 {
-    for (const auto& ex : kProvedExamples) {
-        SCOPED_TRACE(ex.golden);
-        prover_reset();
-        set_method_entry(kMethodWu, {prove_wu, {}});
-        load(ex.id, kMethodWu);
-        EXPECT_EQ(prove(), ProveEnd::Ran);
-        EXPECT_EQ(g_result, 1);
-        EXPECT_GT(g_maxterm, 0);
-        const ProveStatus status = prove_status();
-        EXPECT_EQ(status.method, "Wu's method");
-        EXPECT_EQ(status.result, "Problem Is True");
-        golden::expect_matches(ex.golden, proof_text());
+    for (const auto& [method, prefix, status_name] :
+         {std::tuple{kMethodWu, "wu_", "Wu's method"}, std::tuple{kMethodGroebner, "groebner_", "G-basis method"}}) {
+        for (const auto& ex : kProvedExamples) {
+            const std::string golden_name = std::string(prefix) + ex.name + ".txt";
+            SCOPED_TRACE(golden_name);
+            prover_reset();
+            set_method_entry(method, {method == kMethodWu ? prove_wu : prove_groebner, {}});
+            load(ex.id, method);
+            EXPECT_EQ(prove(), ProveEnd::Ran);
+            EXPECT_EQ(g_result, 1);
+            if (method == kMethodWu) {
+                EXPECT_GT(g_maxterm, 0);
+            }
+            const ProveStatus status = prove_status();
+            EXPECT_EQ(status.method, status_name);
+            EXPECT_EQ(status.result, "Problem Is True");
+            golden::expect_matches(golden_name, proof_text());
+        }
     }
 }
 
