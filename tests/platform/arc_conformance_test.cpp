@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr double kCx = 50.0, kCy = 50.0, kR = 39.5;  // box (10, 10, 90, 90) traced through pixel centres
@@ -31,7 +34,7 @@ Surface arc_of(int x1, int y1, int x2, int y2)
     return s;
 }
 
-TEST(ArcConformance, RunsCounterClockwiseFromStartToEnd)
+TEST(ArcConformance, RunsCounterClockwiseFromStartToEndAndEqualEndsCloseIt)
 {
     struct Case {
         const char* what;
@@ -44,6 +47,9 @@ TEST(ArcConformance, RunsCounterClockwiseFromStartToEnd)
         {"9 o'clock to 3 o'clock", 10, 50, 90, 50, {false, false, true, true}},
         {"3 o'clock to 9 o'clock", 90, 50, 10, 50, {true, true, false, false}},
         {"6 o'clock to 12 o'clock", 50, 90, 50, 10, {true, false, false, true}},
+        {"equal ends at 3 o'clock", 90, 50, 90, 50, {true, true, true, true}},
+        {"equal ends inside", 23, 77, 23, 77, {true, true, true, true}},
+        {"equal ends at the centre", 50, 50, 50, 50, {true, true, true, true}},
     };
     for (const Case& c : cases) {
         Surface s = arc_of(c.x1, c.y1, c.x2, c.y2);
@@ -53,18 +59,11 @@ TEST(ArcConformance, RunsCounterClockwiseFromStartToEnd)
         EXPECT_EQ(q.lower_left, c.expected.lower_left) << c.what;
         EXPECT_EQ(q.lower_right, c.expected.lower_right) << c.what;
     }
-}
-
-TEST(ArcConformance, StopsAtTheRadialEndPoints)
-{
-    Surface s = arc_of(90, 50, 50, 10);  // 0 to 90 degrees
-    for (double deg : {2.0, 45.0, 88.0}) {
+    // The quarter stops at its radial end points.
+    const Surface quarter = arc_of(90, 50, 50, 10);
+    for (double deg : {-12.0, 2.0, 45.0, 88.0, 102.0}) {
         Spot p = on_circle(kCx, kCy, kR, deg);
-        EXPECT_TRUE(inked_near(s, p.x, p.y)) << deg;
-    }
-    for (double deg : {-12.0, 102.0}) {
-        Spot p = on_circle(kCx, kCy, kR, deg);
-        EXPECT_FALSE(inked_near(s, p.x, p.y)) << deg;
+        EXPECT_EQ(inked_near(quarter, p.x, p.y), deg > 0 && deg < 90) << deg;
     }
 }
 
@@ -74,14 +73,6 @@ TEST(ArcConformance, EndPointsOnlyGiveDirections)
     const Surface near = arc_of(90, 50, 50, 10);
     const Surface far = arc_of(400, 50, 50, -300);
     EXPECT_EQ(near.image(), far.image());
-}
-
-TEST(ArcConformance, EqualEndsDrawTheWholeEllipse)
-{
-    for (auto [x, y] : {std::pair{90, 50}, std::pair{23, 77}, std::pair{50, 50}}) {
-        Quadrants q = inked_quadrants(arc_of(x, y, x, y));
-        EXPECT_TRUE(q.upper_right && q.upper_left && q.lower_left && q.lower_right) << x << "," << y;
-    }
 }
 
 TEST(ArcConformance, RaysMeetAFlatEllipseWhereTheyPointNotAtTheirAngle)
@@ -99,52 +90,44 @@ TEST(ArcConformance, RaysMeetAFlatEllipseWhereTheyPointNotAtTheirAngle)
     EXPECT_FALSE(inked_near(s, 89, 50));
 }
 
-Surface filled(void (ImageDC::*figure)(int, int, int, int, int, int, int, int), int x1, int y1,
-               int x2, int y2)
+// Chords and pies on the box (10, 10, 90, 90), filled blue over white.
+TEST(ArcConformance, ChordsAndPiesFillTheirSegmentOrSector)
 {
-    Surface s(100, 100);
-    ImageDC dc(s);
-    dc.select_brush(solid_brush(kBlue));
-    dc.select_pen(Pen{kBlack, 1, PenStyle::Solid});
-    (dc.*figure)(10, 10, 90, 90, x1, y1, x2, y2);
-    return s;
-}
-
-TEST(ArcConformance, ChordFillsBetweenArcAndChordLine)
-{
-    Surface s = filled(&ImageDC::chord, 90, 50, 50, 10);  // quarter from 3 to 12 o'clock
-    EXPECT_EQ(s.pixel(76, 24), kBlue);   // between arc and chord line
-    EXPECT_EQ(s.pixel(55, 45), kWhite);  // on the centre's side of the chord line
-    EXPECT_EQ(s.pixel(30, 70), kWhite);  // the rest of the disc
-    EXPECT_TRUE(inked_near(s, 70, 30, 0));  // the chord line itself (x - y = 40)
-}
-
-TEST(ArcConformance, ChordTheOtherWayRoundTakesTheLargeSegment)
-{
-    Surface s = filled(&ImageDC::chord, 50, 10, 90, 50);
-    EXPECT_EQ(s.pixel(76, 24), kWhite);
-    EXPECT_EQ(s.pixel(55, 45), kBlue);
-    EXPECT_EQ(s.pixel(30, 70), kBlue);
-}
-
-TEST(ArcConformance, PieFillsTheSectorToTheCentre)
-{
-    Surface s = filled(&ImageDC::pie, 90, 50, 50, 10);
-    EXPECT_EQ(s.pixel(60, 40), kBlue);
-    EXPECT_EQ(s.pixel(76, 24), kBlue);
-    EXPECT_EQ(s.pixel(40, 60), kWhite);
-    EXPECT_EQ(s.pixel(40, 40), kWhite);
-    EXPECT_EQ(s.pixel(60, 60), kWhite);
-    // The two radii: along y = 50 to the right and x = 50 upwards.
-    EXPECT_TRUE(inked_near(s, 70, 50, 0) || inked_near(s, 70, 49, 0));
-    EXPECT_TRUE(inked_near(s, 50, 30, 0) || inked_near(s, 49, 30, 0));
-}
-
-TEST(ArcConformance, PieWithEqualEndsIsTheWholeDisc)
-{
-    Surface s = filled(&ImageDC::pie, 90, 50, 90, 50);
-    for (auto [x, y] : {std::pair{60, 40}, std::pair{40, 40}, std::pair{40, 60}, std::pair{60, 60}})
-        EXPECT_EQ(s.pixel(x, y), kBlue) << x << "," << y;
+    using Figure = void (ImageDC::*)(int, int, int, int, int, int, int, int);
+    using Pixels = std::vector<std::pair<int, int>>;
+    const struct {
+        const char* what;
+        Figure figure;
+        int x1, y1, x2, y2;
+        Pixels blue, white;
+    } cases[] = {
+        // Quarter from 3 to 12 o'clock: between arc and chord line only.
+        {"chord", &ImageDC::chord, 90, 50, 50, 10, {{76, 24}}, {{55, 45}, {30, 70}}},
+        {"chord the other way: the large segment", &ImageDC::chord, 50, 10, 90, 50,
+         {{55, 45}, {30, 70}}, {{76, 24}}},
+        {"pie", &ImageDC::pie, 90, 50, 50, 10, {{60, 40}, {76, 24}}, {{40, 60}, {40, 40}, {60, 60}}},
+        {"pie with equal ends", &ImageDC::pie, 90, 50, 90, 50, {{60, 40}, {40, 40}, {40, 60}, {60, 60}},
+         {}},
+    };
+    for (const auto& c : cases) {
+        Surface s(100, 100);
+        ImageDC dc(s);
+        dc.select_brush(solid_brush(kBlue));
+        dc.select_pen(Pen{kBlack, 1, PenStyle::Solid});
+        (dc.*c.figure)(10, 10, 90, 90, c.x1, c.y1, c.x2, c.y2);
+        for (auto [x, y] : c.blue)
+            EXPECT_EQ(s.pixel(x, y), kBlue) << c.what << " " << x << "," << y;
+        for (auto [x, y] : c.white)
+            EXPECT_EQ(s.pixel(x, y), kWhite) << c.what << " " << x << "," << y;
+        if (c.figure == &ImageDC::chord && c.x1 == 90) {
+            EXPECT_TRUE(inked_near(s, 70, 30, 0));  // the chord line itself (x - y = 40)
+        }
+        if (c.figure == &ImageDC::pie && c.x1 != c.x2) {
+            // The two radii: along y = 50 to the right and x = 50 upwards.
+            EXPECT_TRUE(inked_near(s, 70, 50, 0) || inked_near(s, 70, 49, 0));
+            EXPECT_TRUE(inked_near(s, 50, 30, 0) || inked_near(s, 49, 30, 0));
+        }
+    }
 }
 
 TEST(ArcConformance, HollowBrushLeavesThePieOpen)
