@@ -44,15 +44,29 @@ TEST(FillRop, SizeSelectsTheRasterOperation)
         EXPECT_EQ(fill_rop(c.size), c.rop) << "size " << c.size;
 }
 
-TEST(DrawFillPixels, RedXorWhiteIsCyan)
+// A solid fill over a plain background, by its raster operation (the size).
+TEST(DrawFillPixels, RasterOperationCombinesTheColourWithTheBackground)
 {
-    FillDiagram f;
-    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 3, kRed);
-    Surface s(200, 200, kWhite);
-    ImageDC dc(s);
-    draw_fill(f.d, dc, disc, 1);
-    EXPECT_EQ(s.pixel(100, 100), rgb(0, 255, 255));
-    EXPECT_EQ(s.pixel(5, 5), kWhite);
+    const struct {
+        const char* what;
+        bool triangle;
+        int rop;
+        Colour colour, background, inside;
+    } cases[] = {
+        {"red XOR white is cyan", false, 3, kRed, kWhite, rgb(0, 255, 255)},
+        {"red merge over blue is magenta", true, 4, kRed, kBlue, rgb(255, 0, 255)},
+        {"copy is opaque", true, 2, kGreen, kBlack, kGreen},
+    };
+    for (const auto& c : cases) {
+        FillDiagram f;
+        const int fill = c.triangle ? f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, c.rop, c.colour)
+                                    : f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, c.rop, c.colour);
+        Surface s(200, 200, c.background);
+        ImageDC dc(s);
+        draw_fill(f.d, dc, fill, 1);
+        EXPECT_EQ(s.pixel(100, c.triangle ? 70 : 100), c.inside) << c.what;
+        EXPECT_EQ(s.pixel(5, 5), c.background) << c.what;
+    }
 }
 
 TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
@@ -68,26 +82,6 @@ TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
     // The white outline leaves the pixels beneath unchanged under the mask.
     EXPECT_EQ(s.pixel(60, 100), kBlack);
     EXPECT_EQ(s.pixel(139, 100), kBlack);
-}
-
-TEST(DrawFillPixels, RedMergeOverBlueIsMagenta)
-{
-    FillDiagram f;
-    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 4, kRed);
-    Surface s(200, 200, kBlue);
-    ImageDC dc(s);
-    draw_fill(f.d, dc, tri, 1);
-    EXPECT_EQ(s.pixel(100, 70), rgb(255, 0, 255));
-}
-
-TEST(DrawFillPixels, CopyIsOpaqueInItsColour)
-{
-    FillDiagram f;
-    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 2, kGreen);
-    Surface s(200, 200, kBlack);
-    ImageDC dc(s);
-    draw_fill(f.d, dc, tri, 1);
-    EXPECT_EQ(s.pixel(100, 70), kGreen);
 }
 
 TEST(DrawFill, HatchesAreBlackWhenPrintingAndSolidFillsKeepTheirColour)
