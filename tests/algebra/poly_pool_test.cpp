@@ -19,24 +19,6 @@ TEST_F(PoolTest, NodesComeFromBlocksOfTwoThousandAndGoBack)
     EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
 }
 
-TEST_F(PoolTest, SequenceOfOperationsReturnsEveryNode)
-{
-    // Every intermediate result is consumed by the next operation.
-    xterm* a = P("x3^2*(x2+1) - 3x3 + x1*x2");
-    xterm* b = P("x3 - x2");
-    xterm* r = prem(cp_poly(a), b);
-    xterm* q = pdiv(ptimes(cp_poly(a), cp_poly(b)), b);
-    ASSERT_NE(q, nullptr);
-    EXPECT_TRUE(peq(q, a));
-    xterm* s = pminus(ppower(cp_poly(a), 3), ptimes(ptimes(cp_poly(a), cp_poly(a)), cp_poly(a)));
-    EXPECT_TRUE(pzerop(s));
-    put_p(s);
-    put_p(q);
-    put_p(r);
-    put_p(a);
-    put_p(b);
-}
-
 TEST_F(PoolTest, PolynomialListsReturnTheirPolynomials)
 {
     dterm* list = get_dt(1, P("x1+1"), get_dt(2, P("x2^2-x1"), nullptr));
