@@ -123,33 +123,24 @@ TEST(PaintDiagram, LayersPutCirclesUnderSegmentsAndPointsOnTop)
                                                "ellipse", "ellipse"}));
 }
 
-TEST(PaintDiagram, PointIsAnEllipseOfItsSize)
+// The painter hands the print mode on: a point of size 3 and a text object
+// of size 4 on screen and on paper (scale 6, origin shifted by 20).
+TEST(PaintDiagram, PointEllipseAndTextFontHeightOnScreenAndPaper)
 {
     for (bool printing : {false, true}) {
         Diagram d;
         const int p = add_point(d, 100, 50);
         d.table[p].size = 3;
         d.table[p].name_shown = 0;
+        add_text(d, 50, 60, "Note", 4);
         d.table.recompute() = 0;
         if (printing)
             print_mode(d);
         RecordingDC dc;
         paint_diagram(d, dc, 1);
-        EXPECT_EQ(dc.drawing_log(),
-                  std::vector<std::string>{printing ? "ellipse(702,402,738,438)"
-                                                    : "ellipse(97,47,103,53)"});
-    }
-}
-
-TEST(PaintDiagram, TextObjectFontHeight)
-{
-    for (bool printing : {false, true}) {
-        Diagram d;
-        add_text(d, 50, 60, "Note", 4);
-        if (printing)
-            print_mode(d);
-        RecordingDC dc;
-        paint_diagram(d, dc, 1);
+        const auto ellipses = dc.calls_named("ellipse");
+        ASSERT_EQ(ellipses.size(), 1u);
+        EXPECT_EQ(ellipses[0].canonical, printing ? "ellipse(702,402,738,438)" : "ellipse(97,47,103,53)");
         const auto text = dc.calls_named("text_out");
         ASSERT_EQ(text.size(), 1u);
         EXPECT_EQ(text[0].state.font.height, printing ? 72 : 18);
