@@ -48,28 +48,20 @@ TEST_F(ExampleFormsTest, ParallelogramPredicateFormWindowText)
               "\r\n");
 }
 
-TEST_F(ExampleFormsTest, ParallelogramAndOrthocenterExplained)
+TEST_F(ExampleFormsTest, ParallelogramExplained)
 {
     ASSERT_TRUE(load_example(315));
-    explain_statement();
-    EXPECT_EQ(out(),
-              " a free pointA;\r\n"
-              " a free pointB;\r\n"
-              " a free pointC;\r\n"
-              "DrawPline(ABC) andPline(CAB) intersectionD;\r\n"
-              "DrawlineAC andlineBD intersectionO;\r\n"
-              "SHOW:O isAC midpoint.");
-    ASSERT_TRUE(load_example(316));
-    explain_statement();  // clears the window first
-    EXPECT_EQ(out(),
-              " a free pointA;\r\n"
-              " a free pointB;\r\n"
-              " a free pointC;\r\n"
-              "Draw pointA to lineBC footE;\r\n"
-              "Draw pointB to lineAC footF;\r\n"
-              "DrawlineEA andlineFB intersectionH;\r\n"
-              "DrawlineAB andlineCH intersectionT;\r\n"
-              "SHOW:AB perpendicular toCH.");
+    // The second explanation clears the window first.
+    for (int round = 0; round < 2; ++round) {
+        explain_statement();
+        EXPECT_EQ(out(),
+                  " a free pointA;\r\n"
+                  " a free pointB;\r\n"
+                  " a free pointC;\r\n"
+                  "DrawPline(ABC) andPline(CAB) intersectionD;\r\n"
+                  "DrawlineAC andlineBD intersectionO;\r\n"
+                  "SHOW:O isAC midpoint.");
+    }
 }
 
 TEST_F(ExampleFormsTest, ConclusionFormsOfEveryExample)

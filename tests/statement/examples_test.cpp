@@ -16,42 +16,34 @@ TEST_F(ExamplesTest, MenuOrder)
     EXPECT_EQ(ids, "315 316 317 337 319 318 320 ");
 }
 
-TEST_F(ExamplesTest, RecordCounts)
+TEST_F(ExamplesTest, RecordCountsAndConclusions)
 {
-    const std::pair<int, int> counts[] = {{315, 5}, {316, 7}, {317, 8}, {318, 13}, {319, 9}, {320, 20}, {337, 8}};
-    for (const auto& [id, n] : counts) {
-        SCOPED_TRACE(id);
-        ASSERT_TRUE(load_example(id));
-        EXPECT_EQ(g_npoints, n);
+    const struct {
+        int id;
+        int records;
+        const char* conclusion;
+    } cases[] = {
+        {315, 5, "concl 151 O A C"},
+        {316, 7, "concl 150 A B C H"},
+        {317, 8, "concl 148 E F G"},
+        {318, 13, "concl 154 A B B C A3 B3 B3 C3"},
+        {319, 9, "concl 148 R P Q"},
+        {320, 20, "concl 152 0 M1 M2 M3 M5"},
+        {337, 8, "concl 150 F H A M"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        ASSERT_TRUE(load_example(c.id));
+        EXPECT_EQ(g_npoints, c.records);
+        EXPECT_EQ(dump_conclusion(), c.conclusion);
         // Every construction names only points of lower number.
         for (int i = 1; i <= g_npoints; ++i)
             for (auto p : rec(i).pots)
                 EXPECT_LT(static_cast<int>(p), i);
     }
-}
-
-TEST_F(ExamplesTest, Parallelogram)
-{
     ASSERT_TRUE(load_example(315));
     EXPECT_EQ(dump_statement(),
               "1 A 101\n2 B 101\n3 C 101\n4 D 119 A B C C A B\n5 O 116 A C B D\nconcl 151 O A C\n");
-}
-
-TEST_F(ExamplesTest, ConclusionsAndTheirSlots)
-{
-    const std::pair<int, const char*> concl[] = {
-        {315, "concl 151 O A C"},
-        {316, "concl 150 A B C H"},
-        {317, "concl 148 E F G"},
-        {318, "concl 154 A B B C A3 B3 B3 C3"},
-        {319, "concl 148 R P Q"},
-        {320, "concl 152 0 M1 M2 M3 M5"},
-        {337, "concl 150 F H A M"},
-    };
-    for (const auto& [id, text] : concl) {
-        ASSERT_TRUE(load_example(id));
-        EXPECT_EQ(dump_conclusion(), text);
-    }
 }
 
 TEST_F(ExamplesTest, SelectedRecords)

@@ -65,14 +65,11 @@ protected:
     std::string saved_dir_;
 };
 
-TEST_F(WholeProofTest, AHypothesisGivenBackAsTheConclusion)
+TEST_F(WholeProofTest, ProofTextsAndLatexFiles)
 {
+    // A hypothesis given back as the conclusion, and the midline theorem.
     expect_golden_proof("EXAMPLE foot\nHYPOTHESES:\nPOINT A B C;\nFOOT D C A B;\nSHOW: PERPENDICULAR C D A B.\n",
                         "foot_perpendicular");
-}
-
-TEST_F(WholeProofTest, MidlineTheorem)
-{
     expect_golden_proof(
         "EXAMPLE midline\nHYPOTHESES:\nPOINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;\nSHOW: PARALLEL M N B C.\n",
         "midline");
