@@ -31,12 +31,6 @@ DevPoint polar_mouse(double cx, double cy, double r, double degrees)
 
 }  // namespace
 
-TEST(DistMouse2, IsTheSquaredDistance)
-{
-    EXPECT_DOUBLE_EQ(dist_mouse2(3, 4, 0.0, 0.0), 25.0);
-    EXPECT_DOUBLE_EQ(dist_mouse2(10, 10, 10.5, 9.5), 0.5);
-}
-
 TEST(InArcRange, IsStrictlyInsideTheCounterClockwiseTurn)
 {
     Diagram d;
@@ -75,15 +69,13 @@ TEST(PickNearest, PointsWithinSixteenUnitsTheNearestAndTheLowerOnATie)
     EXPECT_EQ(pick_nearest(edge, {100, 100}), 0);  // exactly 16 units
     const int inside = add_point(edge, 100, 115.9);
     EXPECT_EQ(pick_nearest(edge, {100, 100}), inside);
-}
 
-TEST(PickNearest, HideButtonCommandShrinksTheRadius)
-{
-    Diagram d;
-    const int p = add_point(d, 100, 100);
-    d.table.pending_command() = kHideButtonCommand;
-    EXPECT_EQ(pick_nearest(d, {106, 100}), 0);
-    EXPECT_EQ(pick_nearest(d, {104, 100}), p);
+    // While a hide button is being filled the radius shrinks.
+    Diagram hide;
+    const int p = add_point(hide, 100, 100);
+    hide.table.pending_command() = kHideButtonCommand;
+    EXPECT_EQ(pick_nearest(hide, {106, 100}), 0);
+    EXPECT_EQ(pick_nearest(hide, {104, 100}), p);
 }
 
 TEST(PickNearest, FailedPointsAreNeverFoundHiddenOnesAre)
@@ -179,15 +171,11 @@ TEST(PickNearestHideButton, CurvesDisplaceSegmentsNotTheOtherWayRound)
         const int b = add_point(h.d, 300, 200);
         const int c = add_point(h.d, 200, 300);
         const int r = add_point(h.d, 200, 202);  // circle of radius 98 around c
-        int circle = 0, seg = 0;
-        if (circle_first) {
-            circle = add_object(h.d, kCircleType, 2, {c, r});
-            seg = add_object(h.d, kSegmentType, 2, {a, b});
-        } else {
-            seg = add_object(h.d, kSegmentType, 2, {a, b});
-            circle = add_object(h.d, kCircleType, 2, {c, r});
-        }
-        (void)seg;
+        if (!circle_first)
+            add_object(h.d, kSegmentType, 2, {a, b});
+        const int circle = add_object(h.d, kCircleType, 2, {c, r});
+        if (circle_first)
+            add_object(h.d, kSegmentType, 2, {a, b});
         EXPECT_EQ(h.pick({180, 201}), circle) << circle_first;
     }
 }
@@ -214,8 +202,6 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
     const int c = add_point(h.d, 300, 300);
     const int p0 = add_polar(h.d, 300, 300, 100, 0);
     const int p90 = add_polar(h.d, 300, 300, 100, 90);
-    const int p300 = add_polar(h.d, 300, 300, 100, 300);
-    const int p60 = add_polar(h.d, 300, 300, 100, 60);
     const int arc = add_object(h.d, kArcType, 2, {c, p0, p90});
     EXPECT_EQ(h.pick(polar_mouse(300, 300, 102, 45)), arc);
     EXPECT_EQ(h.pick(polar_mouse(300, 300, 102, 200)), 0);  // on the rim, outside the arc
@@ -229,31 +215,22 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 50, 330)), pie);
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 50, 180)), 0);
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 103, 10)), 0);  // outside the disc
-    (void)p300;
-    (void)p60;
-}
 
-TEST(PickNearestHideButton, FilledCircleOnlyStrictlyInside)
-{
-    HideButtonPick h;
-    const int c = add_point(h.d, 300, 300);
-    const int r = add_point(h.d, 340, 300);
-    const int disc = add_object(h.d, kFillCircle, 3, {c, r});
-    EXPECT_EQ(h.pick({330, 300}), disc);
-    EXPECT_EQ(h.pick({300, 339}), disc);
-    EXPECT_EQ(h.pick({300, 340}), 0);  // on the rim
-    EXPECT_EQ(h.pick({300, 343}), 0);
-}
+    HideButtonPick discs;
+    const int dc = add_point(discs.d, 300, 300);
+    const int disc = add_object(discs.d, kFillCircle, 3, {dc, add_point(discs.d, 340, 300)});
+    EXPECT_EQ(discs.pick({330, 300}), disc);
+    EXPECT_EQ(discs.pick({300, 339}), disc);
+    EXPECT_EQ(discs.pick({300, 340}), 0);  // only strictly inside: not on the rim
+    EXPECT_EQ(discs.pick({300, 343}), 0);
 
-TEST(PickNearestHideButton, ChordIsTheSideAwayFromTheCentre)
-{
-    HideButtonPick h;
-    const int c = add_point(h.d, 300, 300);
-    const int p0 = add_polar(h.d, 300, 300, 100, 0);
-    const int p90 = add_polar(h.d, 300, 300, 100, 90);
-    const int chord = add_object(h.d, kFillChord, 3, {c, p0, p90});
-    EXPECT_EQ(h.pick(polar_mouse(300, 300, 90, 45)), chord);
-    EXPECT_EQ(h.pick(polar_mouse(300, 300, 50, 45)), 0);  // between centre and chord
+    // A chord is the side away from the centre.
+    HideButtonPick chords;
+    const int cc = add_point(chords.d, 300, 300);
+    const int chord = add_object(chords.d, kFillChord, 3,
+                                 {cc, add_polar(chords.d, 300, 300, 100, 0), add_polar(chords.d, 300, 300, 100, 90)});
+    EXPECT_EQ(chords.pick(polar_mouse(300, 300, 90, 45)), chord);
+    EXPECT_EQ(chords.pick(polar_mouse(300, 300, 50, 45)), 0);  // between centre and chord
 }
 
 TEST(PickNearestHideButton, TriangleFillAndMarks)
@@ -275,8 +252,7 @@ TEST(PickNearestHideButton, TriangleFillAndMarks)
     const int seg_mark = add_object(marks.d, kSegmentMark, 4, {v, p});
     EXPECT_EQ(marks.pick(polar_mouse(100, 400, 25, 40)), angle);
     EXPECT_EQ(marks.pick({200, 390}), seg_mark);  // the dimension line 10 above
-    const int radius_mark = add_object(marks.d, kRadiusMark, 4, {v, p});
-    (void)radius_mark;
+    add_object(marks.d, kRadiusMark, 4, {v, p});
     EXPECT_EQ(marks.pick({200, 400}), 0);  // radius marks are never found
 }
 
