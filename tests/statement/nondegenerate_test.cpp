@@ -26,7 +26,7 @@ TEST_F(NonDegenerateTest, ConditionsOfSharedPointsAndRatios)
     }
 }
 
-TEST_F(NonDegenerateTest, LinesSharingAPointNameAreNotCollinearPoints)
+TEST_F(NonDegenerateTest, LinesSharingAPointNameAreNotCollinearPointsComparedByName)
 {
     read_stm("POINT A B C D;", "NO.");
     // a = c, a = d, b = c, b = d, in this order.
@@ -38,12 +38,7 @@ TEST_F(NonDegenerateTest, LinesSharingAPointNameAreNotCollinearPoints)
     EXPECT_EQ(nd_nperp(1, 2, 1, 2), "A  #  B.\r\n");
     EXPECT_EQ(nd_nperp(1, 2, 2, 1), "A  #  B.\r\n");
     EXPECT_EQ(nd_nperp(1, 2, 1, 3), "Line AB is not perpendicular to AC.\r\n");
-}
-
-TEST_F(NonDegenerateTest, PointsAreComparedByName)
-{
-    // Two records named A: the conditions treat them as one point.
-    read_stm("POINT A B C D;", "NO.");
+    // Two records named A are one point to the conditions.
     g_pro_points[3].name = "A";
     EXPECT_EQ(nd_npara(1, 2, 3, 4), "Points A, B, D are not collinear.\r\n");
     EXPECT_EQ(nd_nperp(1, 2, 3, 2), "A  #  B.\r\n");

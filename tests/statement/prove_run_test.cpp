@@ -1,5 +1,6 @@
 // A whole Prove from a statement text, as prove_bench runs it.
 
+#include <functional>
 #include <string>
 
 #include "statement/prove_run.h"
@@ -35,19 +36,37 @@ TEST_F(ProveRunTest, TheLastLineOfAFileIsRead)
 
 TEST_F(ProveRunTest, ErrorsCarryTheirMessage)
 {
-    set_method_entry(kMethodDatabase, {[] { g_result = 1; }, {}});
-    ProveRun run = prove_statement_text("EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nFOO X A B;\nSHOW: NO.\n",
-                                        kMethodDatabase, 60);
-    EXPECT_EQ(run.result, "error");
-    EXPECT_EQ(run.message, "Sytax error: FOO X A is not a proper construction");
-    run = prove_statement_text("EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nCENTROID G A B C;\nSHOW: COLLINEAR A B G.\n",
-                               kMethodDatabase, 60);
-    EXPECT_EQ(run.result, "error");
-    EXPECT_EQ(run.message, "GDD method cannot use the hypothesis CENTROID  G A B C;");
-    set_method_entry(kMethodWu, {});
-    run = prove_statement_text(kFoot, kMethodWu, 60);
-    EXPECT_EQ(run.result, "error");
-    EXPECT_EQ(run.message, "Wu's method is not built yet.");
+    const auto long_text_then = [](std::function<void()> fail) {
+        return [fail] {
+            for (int i = 0; i < 50; ++i)
+                gprint(fmt("line %d\r\n", i));
+            fail();
+        };
+    };
+    const struct {
+        std::string_view statement;
+        int method;
+        std::function<void()> run;  // the method's entry; none: not built
+        std::string_view message;
+    } cases[] = {
+        {"EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nFOO X A B;\nSHOW: NO.\n", kMethodDatabase, [] { g_result = 1; },
+         "Sytax error: FOO X A is not a proper construction"},
+        {"EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nCENTROID G A B C;\nSHOW: COLLINEAR A B G.\n", kMethodDatabase,
+         [] { g_result = 1; }, "GDD method cannot use the hypothesis CENTROID  G A B C;"},
+        {kFoot, kMethodWu, {}, "Wu's method is not built yet."},
+        // After a long text the report names the error by its last lines.
+        {kFoot, kMethodDatabase, long_text_then([] { prover_fatal("run out of memory."); }),
+         "line 48 line 49 run out of memory."},
+        {kFoot, kMethodDatabase, long_text_then([] { gerror("forward: wrong type of predicates"); }),
+         "Sytax error: forward: wrong type of predicates"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        set_method_entry(c.method, {c.run, {}});
+        const ProveRun run = prove_statement_text(c.statement, c.method, 60);
+        EXPECT_EQ(run.result, "error");
+        EXPECT_EQ(run.message, c.message);
+    }
 }
 
 TEST_F(ProveRunTest, TimeLimitInSeconds)
@@ -63,31 +82,6 @@ TEST_F(ProveRunTest, TimeLimitInSeconds)
     EXPECT_EQ(run.result, "timeout");
     EXPECT_EQ(run.window_text.substr(0, 47), "\r\n\r\nThe program is terminated after running 2()");
     g_timelimit = 60000;
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ProveRunTest, AnErrorAfterALongTextIsNamedByItsReport)
-{
-    set_method_entry(kMethodDatabase, {[] {
-                                           for (int i = 0; i < 50; ++i)
-                                               gprint(fmt("line %d\r\n", i));
-                                           prover_fatal("run out of memory.");
-                                       },
-                                       {}});
-    ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 60);
-    EXPECT_EQ(run.result, "error");
-    EXPECT_EQ(run.message, "line 48 line 49 run out of memory.");
-    set_method_entry(kMethodDatabase, {[] {
-                                           for (int i = 0; i < 50; ++i)
-                                               gprint(fmt("line %d\r\n", i));
-                                           gerror("forward: wrong type of predicates");
-                                       },
-                                       {}});
-    run = prove_statement_text(kFoot, kMethodDatabase, 60);
-    EXPECT_EQ(run.message, "Sytax error: forward: wrong type of predicates");
 }
 
 }  // namespace
