@@ -16,12 +16,6 @@ using namespace paint_test;
 
 namespace {
 
-int add_polar(Diagram& d, double cx, double cy, double r, double degrees)
-{
-    const double a = degrees * std::numbers::pi / 180.0;
-    return add_point(d, cx + r * std::cos(a), cy - r * std::sin(a));
-}
-
 DevPoint polar_mouse(double cx, double cy, double r, double degrees)
 {
     const double a = degrees * std::numbers::pi / 180.0;

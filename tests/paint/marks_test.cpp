@@ -20,13 +20,6 @@ std::vector<std::string> sorted(std::vector<std::string> v)
     return v;
 }
 
-// A point at `degrees` (counter-clockwise on screen) and distance `r` from (cx, cy).
-int add_polar(Diagram& d, double cx, double cy, double r, double degrees)
-{
-    const double a = degrees * std::numbers::pi / 180.0;
-    return add_point(d, cx + r * std::cos(a), cy - r * std::sin(a));
-}
-
 int add_mark(Diagram& d, int type, std::initializer_list<int> args, int size = 2,
              const char* name = "a", int name_shown = 0, Colour colour = kBlue)
 {

@@ -36,19 +36,6 @@ std::vector<std::string> texts(const RecordingDC& dc)
     return out;
 }
 
-int add_text(Diagram& d, double x, double y, const char* text, int size)
-{
-    Dpoint t(180, "x");
-    t.cls = 6;
-    t.set_text(text);
-    t.x = x;
-    t.y = y;
-    t.size = size;
-    t.name_dx = 0;
-    t.name_dy = 0;
-    return d.table.append(t);
-}
-
 }  // namespace
 
 TEST(PaintDiagram, NewDrawingPaintsOnlyTheOverlays)

@@ -11,7 +11,9 @@
 #include "platform/colour.h"
 #include "platform/recording_dc.h"
 
+#include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <vector>
 
 namespace paint_test {
@@ -24,6 +26,30 @@ inline int add_point(Diagram& d, double x, double y, const char* name = "")
     p.x = x;
     p.y = y;
     return d.table.append(p);
+}
+
+// Appends a free point at `degrees` (counter-clockwise on screen) and
+// distance `r` from (cx, cy).
+inline int add_polar(Diagram& d, double cx, double cy, double r, double degrees)
+{
+    const double a = degrees * std::numbers::pi / 180.0;
+    return add_point(d, cx + r * std::cos(a), cy - r * std::sin(a));
+}
+
+// Appends a text object (type 180) drawn at (x, y) with the given size.
+inline int add_text(Diagram& d, double x, double y, const char* text, int size = 4,
+                    Colour colour = kBlack)
+{
+    Dpoint t(180, "x");
+    t.cls = 6;
+    t.set_text(text);
+    t.x = x;
+    t.y = y;
+    t.size = size;
+    t.colour = colour;
+    t.name_dx = 0;
+    t.name_dy = 0;
+    return d.table.append(t);
 }
 
 // Appends an object of the given type and class with its parents; returns its index.

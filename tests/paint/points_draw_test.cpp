@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/diagram.h"
+#include "paint_fixture.h"
 #include "paint/points_draw.h"
 #include "platform/image_dc.h"
 #include "platform/recording_dc.h"
@@ -19,34 +20,16 @@ class PointsDraw : public ::testing::Test {
 protected:
     int add_point(double x, double y, const char* name, int size = 3, Colour colour = kBlue)
     {
-        Dpoint p(101, name);
-        p.cls = 1;
-        p.x = x;
-        p.y = y;
-        p.size = size;
-        p.colour = colour;
-        return d.table.append(p);
+        const int k = paint_test::add_point(d, x, y, name);
+        d.table[k].size = size;
+        d.table[k].colour = colour;
+        return k;
     }
-
     int add_text(double x, double y, const char* text, int size = 4, Colour colour = kBlack)
     {
-        Dpoint p(180, "x");
-        p.cls = 6;
-        p.x = x;
-        p.y = y;
-        p.name_dx = 0;
-        p.name_dy = 0;
-        p.size = size;
-        p.colour = colour;
-        p.set_text(text);
-        return d.table.append(p);
+        return paint_test::add_text(d, x, y, text, size, colour);
     }
-
-    void print_mode(double scale = 6.0)
-    {
-        d.table.pending_command() = 210;
-        d.table.print_scale() = scale;
-    }
+    void print_mode() { paint_test::print_mode(d); }
 
     Diagram d;
     RecordingDC dc;
