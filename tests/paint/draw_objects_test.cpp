@@ -26,6 +26,9 @@ TEST(DrawLineObj, HiddenObjectDrawsNothingAndAnswersZero)
     EXPECT_EQ(draw_line_obj(d, dc, seg), 0);
     EXPECT_TRUE(dc.log().empty());
     EXPECT_EQ(draw_line_obj(d, dc, odd), 1);  // shown, though its type draws nothing
+    // A circle through three collinear points has no circle to draw.
+    const int circle3 = add_object(d, kCircle3Type, 2, {a, b, add_point(d, 30, 30)});
+    EXPECT_EQ(draw_line_obj(d, dc, circle3), 1);
     EXPECT_TRUE(dc.drawing_log().empty());
 }
 
@@ -99,18 +102,6 @@ TEST(DrawLineObj, CirclesAndArcs)
                                                           "arc(60,60,140,140,140,100,140,100)"}));
 }
 
-TEST(DrawLineObj, CircleThroughThreeCollinearPointsDrawsNothing)
-{
-    Diagram d;
-    const int a = add_point(d, 10, 10);
-    const int b = add_point(d, 20, 20);
-    const int c = add_point(d, 30, 30);
-    const int circle3 = add_object(d, kCircle3Type, 2, {a, b, c});
-    RecordingDC dc;
-    EXPECT_EQ(draw_line_obj(d, dc, circle3), 1);
-    EXPECT_TRUE(dc.drawing_log().empty());
-}
-
 TEST(DrawLineObj, ArcThroughThreePointsPassesTheMiddleOne)
 {
     // Directions from the centre to a, b, c; the arc's start and end radials.
@@ -141,17 +132,11 @@ TEST(DrawLineObj, ArcThroughThreePointsPassesTheMiddleOne)
         EXPECT_NEAR(arcs[0].args[7], end.y, 1);
         EXPECT_NEAR(arcs[0].args[0], 100, 1);  // radius 100 around (200, 200)
     }
-}
-
-TEST(DrawLineObj, ArcThroughThreeCollinearPointsIsTwoSegments)
-{
+    // Through three collinear points it is the two segments.
     Diagram d;
-    const int a = add_point(d, 10, 10);
-    const int b = add_point(d, 20, 20);
-    const int c = add_point(d, 40, 40);
-    const int arc3 = add_object(d, kArc3Type, 2, {a, b, c});
+    const int a = add_point(d, 10, 10), b = add_point(d, 20, 20), c = add_point(d, 40, 40);
     RecordingDC dc;
-    draw_line_obj(d, dc, arc3);
+    draw_line_obj(d, dc, add_object(d, kArc3Type, 2, {a, b, c}));
     EXPECT_EQ(lines(dc), (std::vector<std::string>{"10,10-20,20", "20,20-40,40"}));
 }
 
