@@ -18,66 +18,56 @@ protected:
     using V = std::vector<std::string>;
 };
 
-TEST_F(TokenizerTest, TouchingTokensLoseNoCharacter)
+TEST_F(TokenizerTest, TokensOfTexts)
 {
-    EXPECT_EQ(tokens("A;B~"), (V{"A", ";", "B"}));
-    EXPECT_EQ(tokens("P(A~"), (V{"P", "(", "A"}));
-    EXPECT_EQ(tokens("(x+1)*y^2-z/w=0~"),
-              (V{"(", "x", "+", "1", ")", "*", "y", "^", "2", "-", "z", "/", "w", "=", "0"}));
-    EXPECT_EQ(g_last_tok, 14);
-}
-
-TEST_F(TokenizerTest, DotEndsTheReadingAtOnce)
-{
-    EXPECT_EQ(tokens("0.5~"), (V{"0", "."}));
-    EXPECT_EQ(tokens("SHOW: NO. POINT X;~"), (V{"SHOW:", "NO", "."}));
-}
-
-TEST_F(TokenizerTest, ColonCommaHashAndDigitsAreWordCharacters)
-{
-    EXPECT_EQ(tokens("HYPOTHESES: a,b x#y 12ab~"), (V{"HYPOTHESES:", "a,b", "x#y", "12ab"}));
-}
-
-TEST_F(TokenizerTest, TabSeparatesTokensButStaysInsideAWord)
-{
-    EXPECT_EQ(tokens("\tA\tB~"), (V{"A\tB"}));
-    EXPECT_EQ(tokens("A \tB~"), (V{"A", "B"}));
-    EXPECT_EQ(tokens("A\t;B~"), (V{"A\t", ";", "B"}));
-}
-
-TEST_F(TokenizerTest, SeparatorsAndEndMark)
-{
-    EXPECT_EQ(tokens(std::string_view("A\r\nB\0C~D", 8)), (V{"A", "B", "C"}));
-    // Without "." the list has no end token.
-    EXPECT_EQ(tokens("POINT A~"), (V{"POINT", "A"}));
-    // The end of the text ends the reading as "~" would.
-    EXPECT_EQ(tokens("A B"), (V{"A", "B"}));
-    EXPECT_EQ(tokens("~A"), V{});
-    EXPECT_EQ(g_last_tok, -1);
-}
-
-TEST_F(TokenizerTest, MethodLinesAreReadOnlyForTheirMethods)
-{
-    const char* text = "A;\n#area POINT D;\n#wu POINT E;\nB~";
+    const char* methods_text = "A;\n#area POINT D;\n#wu POINT E;\nB~";
     const V area_lines{"A", ";", "POINT", "D", ";", "B"};
     const V wu_lines{"A", ";", "POINT", "E", ";", "B"};
-    const V neither{"A", ";", "B"};
-    EXPECT_EQ(tokens(text, kMethodArea), area_lines);
-    EXPECT_EQ(tokens(text, kMethodVector), area_lines);
-    EXPECT_EQ(tokens(text, kMethodFullAngle), area_lines);
-    EXPECT_EQ(tokens(text, kMethodWu), wu_lines);
-    EXPECT_EQ(tokens(text, kMethodGroebner), wu_lines);
-    EXPECT_EQ(tokens(text, kMethodDatabase), neither);
-}
-
-TEST_F(TokenizerTest, CommentsRunToTheEndOfTheLine)
-{
-    EXPECT_EQ(tokens("A # note; B\nC~"), (V{"A", "C"}));
-    EXPECT_EQ(tokens("#anything goes\nC~"), (V{"C"}));
-    EXPECT_EQ(tokens("A #areaX~", kMethodDatabase), (V{"A"}));
-    EXPECT_EQ(tokens("A #last line without break~B"), (V{"A"}));
-    // The marker is exactly "#area": the rest of its line is statement text.
-    EXPECT_EQ(tokens("#areaPOINT D;~", kMethodArea), (V{"POINT", "D", ";"}));
+    const struct {
+        std::string_view text;
+        int method;
+        V tokens;
+    } cases[] = {
+        // Touching tokens lose no character.
+        {"A;B~", kMethodDatabase, {"A", ";", "B"}},
+        {"P(A~", kMethodDatabase, {"P", "(", "A"}},
+        {"(x+1)*y^2-z/w=0~", kMethodDatabase,
+         {"(", "x", "+", "1", ")", "*", "y", "^", "2", "-", "z", "/", "w", "=", "0"}},
+        // A dot ends the reading at once.
+        {"0.5~", kMethodDatabase, {"0", "."}},
+        {"SHOW: NO. POINT X;~", kMethodDatabase, {"SHOW:", "NO", "."}},
+        // Colon, comma, hash and digits are word characters.
+        {"HYPOTHESES: a,b x#y 12ab~", kMethodDatabase, {"HYPOTHESES:", "a,b", "x#y", "12ab"}},
+        // A tab separates tokens but stays inside a word.
+        {"\tA\tB~", kMethodDatabase, {"A\tB"}},
+        {"A \tB~", kMethodDatabase, {"A", "B"}},
+        {"A\t;B~", kMethodDatabase, {"A\t", ";", "B"}},
+        // Separators and the end mark; without "." the list has no end token,
+        // and the end of the text ends the reading as "~" would.
+        {std::string_view("A\r\nB\0C~D", 8), kMethodDatabase, {"A", "B", "C"}},
+        {"POINT A~", kMethodDatabase, {"POINT", "A"}},
+        {"A B", kMethodDatabase, {"A", "B"}},
+        // Method lines are read only for their methods.
+        {methods_text, kMethodArea, area_lines},
+        {methods_text, kMethodVector, area_lines},
+        {methods_text, kMethodFullAngle, area_lines},
+        {methods_text, kMethodWu, wu_lines},
+        {methods_text, kMethodGroebner, wu_lines},
+        {methods_text, kMethodDatabase, {"A", ";", "B"}},
+        // Comments run to the end of the line; the marker is exactly "#area".
+        {"A # note; B\nC~", kMethodDatabase, {"A", "C"}},
+        {"#anything goes\nC~", kMethodDatabase, {"C"}},
+        {"A #areaX~", kMethodDatabase, {"A"}},
+        {"A #last line without break~B", kMethodDatabase, {"A"}},
+        {"#areaPOINT D;~", kMethodArea, {"POINT", "D", ";"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(tokens(c.text, c.method), c.tokens);
+        EXPECT_EQ(g_last_tok, static_cast<int>(c.tokens.size()) - 1);
+    }
+    EXPECT_EQ(tokens("~A"), V{});
+    EXPECT_EQ(g_last_tok, -1);
 }
 
 TEST_F(TokenizerTest, FiveHundredTokensFitAndOneMoreOverflows)
