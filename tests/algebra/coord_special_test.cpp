@@ -50,17 +50,17 @@ TEST_F(CoordSpecialTest, CoordinateVariablesOfThePoints)
         EXPECT_EQ(text_of(x.get()), c.x);
         EXPECT_EQ(text_of(y.get()), c.y);
     }
-    clear_output();
-    print_coords();
-    EXPECT_EQ(out(), "\r\nThe coordinates \r\nA: (0 0)   B: (x1 0)  C: (x2 x3) D: (x4 x5) \r\n");
 }
 
-TEST_F(CoordSpecialTest, GroebnerParametersAndTheirListing)
+TEST_F(CoordSpecialTest, CoordinatesListing)
 {
     const struct {
         const char* hyps;
         const char* listing;
+        int method = kMethodGroebner;
     } cases[] = {
+        {"POINT A B C D;", "A: (0 0)   B: (x1 0)  C: (x2 x3) D: (x4 x5) ", kMethodWu},
+        // The Groebner method's parameters.
         {"POINT A B C;", "A: (0 0)   B: (u1 0)  C: (u2 u3) "},
         {"POINT A B;\nON_CIRCLE C A B;", "A: (0 0)   B: (u1 0)  C: (u2 x3) "},
         {"POINT A B;\nMIDPOINT C A B;", "A: (0 0)   B: (u1 0)  C: (x2 x3) "},
@@ -70,7 +70,7 @@ TEST_F(CoordSpecialTest, GroebnerParametersAndTheirListing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hyps);
-        read_stm(c.hyps, "NO.", kMethodGroebner);
+        read_stm(c.hyps, "NO.", c.method);
         clear_output();
         print_coords();
         EXPECT_EQ(out(), std::string("\r\nThe coordinates \r\n") + c.listing + "\r\n");
