@@ -5,7 +5,6 @@
 // go through TDrawApp's command road and the mouse through the toolkit's
 // events on the drawing window.
 
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -22,6 +21,7 @@
 #include "statement/window/predicate_dialog.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
+#include "support/widgets_application.h"
 #include "window/app_services.h"
 #include "window/dchild.h"
 #include "window/dclient.h"
@@ -37,20 +37,6 @@ inline std::filesystem::path output_dir()
     const std::filesystem::path dir = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "app";
     std::filesystem::create_directories(dir);
     return dir;
-}
-
-inline void ensure_application()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: the toolkit's statics go before function statics would.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
 }
 
 // Runs queued calls (repaints, toolbox refreshes) and deferred deletes.
@@ -116,7 +102,7 @@ struct RunningApp {
     std::unique_ptr<TDrawApp> app;
 
     explicit RunningApp(const std::string& start_file = {})
-        : services((ensure_application(), ui.services()), dialogs.dialogs())
+        : services((ensure_widgets_application(), ui.services()), dialogs.dialogs())
     {
         g_tex_dir = output_dir().string();
         app = std::make_unique<TDrawApp>(ui.services(), services.drawing(), start_file);

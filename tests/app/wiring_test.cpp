@@ -65,7 +65,7 @@ TEST(Wiring, ToolboxOfAFreshDrawing)
 // opened): it starts, draws and closes.
 TEST(Wiring, TheProgramOnTheToolkitsDialogs)
 {
-    ensure_application();
+    ensure_widgets_application();
     QtUi ui;
     QtAppDialogs dialogs(ui.services());
     AppServices services(ui.services(), dialogs.dialogs());
