@@ -37,36 +37,19 @@ private:
     CalculatorLog& log_;
 };
 
-struct AnimationWindow {
-    ScriptedUi ui;
-    UiServices ui_services;
-    StatusPanes panes;
+// Made before the window's services, which hold its provider.
+struct RecordingCalculators {
     CalculatorLog calculator;
     AnimationProvider provider{[this](CalculatorKeys& keys) -> std::unique_ptr<CalculatorView> {
         calculator.keys = &keys;
         return std::make_unique<RecordingView>(calculator);
     }};
-    WithAnimation<ConstructionServices> services{provider};
-    std::unique_ptr<Dchild> win;
+};
 
-    AnimationWindow()
-    {
-        ensure_widgets_application();
-        register_window_strings();
-        set_status_panes(&panes);
-        ui_services = ui.services();
-        win = std::make_unique<Dchild>("Diagram 1", std::nullopt, services, ui_services);
-        win->resize(400, 300);
-        win->flush();
-    }
-    ~AnimationWindow()
-    {
-        win.reset();
-        set_status_panes(nullptr);
-    }
+struct AnimationWindow : RecordingCalculators, LoneWindow<WithAnimation<ConstructionServices>> {
+    AnimationWindow() : LoneWindow({400, 300}, provider) {}
 
     ObjectTable& t() { return win->objects(); }
-    const std::string& pane(int n) const { return panes.text(n); }
     void click(int x, int y)
     {
         win->EvLButtonDown({x, y});

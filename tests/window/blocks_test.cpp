@@ -8,10 +8,12 @@
 
 namespace {
 
-TEST(Blocks, NewDrawingAndNewBlocks)
+class Blocks : public WindowTest {};
+class PartCopy : public WindowTest {};
+class CopyPaste : public WindowTest {};
+
+TEST_F(Blocks, NewDrawingAndNewBlocks)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     EXPECT_EQ(t.current_block(), 1);
     EXPECT_EQ(t.block_count(), 1);
     f.win->command(203);
@@ -40,9 +42,8 @@ void three_blocks(Dchild& win)
     t.block_count() = 3;
 }
 
-TEST(Blocks, DeletingABlockClosesTheGap)
+TEST_F(Blocks, DeletingABlockClosesTheGap)
 {
-    WindowFixture f;
     three_blocks(*f.win);
     ObjectTable& t = f.win->objects();
     t.current_block() = 2;
@@ -58,9 +59,8 @@ TEST(Blocks, DeletingABlockClosesTheGap)
     EXPECT_EQ(t.current_block(), 2);
 }
 
-TEST(Blocks, DeletingAllBlocksDeletesEveryObject)
+TEST_F(Blocks, DeletingAllBlocksDeletesEveryObject)
 {
-    WindowFixture f;
     three_blocks(*f.win);
     ObjectTable& t = f.win->objects();
     f.win->command(205);
@@ -73,9 +73,8 @@ TEST(Blocks, DeletingAllBlocksDeletesEveryObject)
     EXPECT_EQ(t.block_count(), 2);
 }
 
-TEST(Blocks, UnitingPutsEverythingInBlockOne)
+TEST_F(Blocks, UnitingPutsEverythingInBlockOne)
 {
-    WindowFixture f;
     three_blocks(*f.win);
     ObjectTable& t = f.win->objects();
     t.current_block() = 3;
@@ -113,10 +112,8 @@ void click(Dchild& win, const Dpoint& p)
     win.EvLButtonUp(where);
 }
 
-TEST(PartCopy, ClickedOutlineWithWhatStandsOnItBecomesANewBlock)
+TEST_F(PartCopy, ClickedOutlineWithWhatStandsOnItBecomesANewBlock)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const PartSource s = part_source(win);
     ObjectTable& t = win.objects();
     win.command(451);
@@ -161,10 +158,8 @@ TEST(PartCopy, ClickedOutlineWithWhatStandsOnItBecomesANewBlock)
     (void)s.segment;
 }
 
-TEST(PartCopy, OneClickGivesOnePointAndTranslation)
+TEST_F(PartCopy, OneClickGivesOnePointAndTranslation)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const PartSource s = part_source(win);
     ObjectTable& t = win.objects();
     win.command(451);
@@ -176,11 +171,8 @@ TEST(PartCopy, OneClickGivesOnePointAndTranslation)
     EXPECT_EQ(t.action_state(), 177);
 }
 
-TEST(PartCopy, NothingClickedOrTooFewObjects)
+TEST_F(PartCopy, NothingClickedOrTooFewObjects)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     add_free_point(win, 100, 100, "A");
     win.command(451);
     EXPECT_EQ(t.action_state(), 0) << "one object: no part copy";
@@ -198,11 +190,8 @@ TEST(PartCopy, NothingClickedOrTooFewObjects)
     EXPECT_EQ(t.count(), 22);
 }
 
-TEST(PartCopy, ClickingACopyJoinsItWithoutMarkingIt)
+TEST_F(PartCopy, ClickingACopyJoinsItWithoutMarkingIt)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     add_free_point(win, 100, 100, "A");
     add_free_point(win, 200, 100, "B");
     add_free_point(win, 150, 200, "C");
@@ -221,11 +210,8 @@ TEST(PartCopy, ClickingACopyJoinsItWithoutMarkingIt)
         EXPECT_GT(t[i].block, 0) << i;
 }
 
-TEST(CopyPaste, PastedBlockKeepsItsConstructionRelations)
+TEST_F(CopyPaste, PastedBlockKeepsItsConstructionRelations)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     const int b = add_free_point(win, 200, 100, "B");
     const int m = add_object(win, 103, 1, {a, b}, 150, 100, "M");
@@ -260,9 +246,8 @@ TEST(CopyPaste, PastedBlockKeepsItsConstructionRelations)
     (void)m;
 }
 
-TEST(CopyPaste, AllBlocksDuplicateTheWholeDrawingIntoAnotherWindow)
+TEST_F(CopyPaste, AllBlocksDuplicateTheWholeDrawingIntoAnotherWindow)
 {
-    WindowFixture f;
     Dchild& owner = *f.win;
     add_free_point(owner, 100, 100, "A");
     add_free_point(owner, 200, 100, "B");
@@ -290,9 +275,8 @@ TEST(CopyPaste, AllBlocksDuplicateTheWholeDrawingIntoAnotherWindow)
     EXPECT_EQ(g_block_owner, nullptr);
 }
 
-TEST(CopyPaste, PasteWithNothingCopiedDoesNothing)
+TEST_F(CopyPaste, PasteWithNothingCopiedDoesNothing)
 {
-    WindowFixture f;
     ASSERT_EQ(g_block_owner, nullptr);
     add_free_point(*f.win, 100, 100, "A");
     f.win->command(453);

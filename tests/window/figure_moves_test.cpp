@@ -10,6 +10,12 @@
 
 namespace {
 
+class Translation : public WindowTest {};
+class Rotation : public WindowTest {};
+class Resize : public WindowTest {};
+class MirrorReflection : public WindowTest {};
+class UnitRuler : public WindowTest {};
+
 constexpr double kPi = 3.14159265358979323846;
 
 // Two free points of block 1, one of block 2, a text and a button of block 1,
@@ -34,10 +40,8 @@ Figure build_figure(Dchild& win)
     return g;
 }
 
-TEST(Translation, MovesPointsTextsButtonsAndLociOfTheCurrentBlock)
+TEST_F(Translation, MovesPointsTextsButtonsAndLociOfTheCurrentBlock)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Figure g = build_figure(win);
     ObjectTable& t = win.objects();
     t.current_block() = 1;
@@ -54,11 +58,8 @@ TEST(Translation, MovesPointsTextsButtonsAndLociOfTheCurrentBlock)
     EXPECT_EQ(t.action_state(), 177);
 }
 
-TEST(Rotation, DragTurnsByTheAngleTheCursorSweptAboutTheCentre)
+TEST_F(Rotation, DragTurnsByTheAngleTheCursorSweptAboutTheCentre)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 110, 100, "A");
     const int centre = add_free_point(win, 100, 100, "O");
     win.command(178);
@@ -74,11 +75,8 @@ TEST(Rotation, DragTurnsByTheAngleTheCursorSweptAboutTheCentre)
     EXPECT_EQ(t.action_state(), -178);
 }
 
-TEST(Rotation, CursorOnTheCentreTurnsByJustUnderAQuarter)
+TEST_F(Rotation, CursorOnTheCentreTurnsByJustUnderAQuarter)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 110, 100, "A");
     t[12].x = 100;
     t[12].y = 100;
@@ -91,10 +89,8 @@ TEST(Rotation, CursorOnTheCentreTurnsByJustUnderAQuarter)
     EXPECT_NEAR(t[a].y, 100.0 + 10.0 * std::sin(angle), 1e-9);
 }
 
-TEST(Rotation, WhileTheCentrePressIsHeldMovesDoNothing)
+TEST_F(Rotation, WhileTheCentrePressIsHeldMovesDoNothing)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_free_point(win, 110, 100, "A");
     win.command(178);
     win.EvLButtonDown({100, 100});
@@ -103,10 +99,8 @@ TEST(Rotation, WhileTheCentrePressIsHeldMovesDoNothing)
     win.EvLButtonUp({100, 150});
 }
 
-TEST(Rotation, RotateDiagramTurnsTheBlockAndTheLociAndMarksTheCentre)
+TEST_F(Rotation, RotateDiagramTurnsTheBlockAndTheLociAndMarksTheCentre)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Figure g = build_figure(win);
     ObjectTable& t = win.objects();
     t.last_locus() = 2;
@@ -140,11 +134,8 @@ TEST(Rotation, RotateDiagramTurnsTheBlockAndTheLociAndMarksTheCentre)
     EXPECT_EQ(ring.state.brush.colour, kWhite);
 }
 
-TEST(Rotation, TheLastObjectTurnsToo)
+TEST_F(Rotation, TheLastObjectTurnsToo)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     add_free_point(win, 120, 100, "A");
     const int last = add_free_point(win, 130, 100, "B");
     t.record_count() = last;  // a last index, as some operations leave it
@@ -155,10 +146,8 @@ TEST(Rotation, TheLastObjectTurnsToo)
     EXPECT_NEAR(t[last].x, 70.0, 1e-9);
 }
 
-TEST(Resize, ScalesAboutTheReferenceObjectsStartingPlace)
+TEST_F(Resize, ScalesAboutTheReferenceObjectsStartingPlace)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Figure g = build_figure(win);
     ObjectTable& t = win.objects();
     win.command(179);
@@ -177,10 +166,8 @@ TEST(Resize, ScalesAboutTheReferenceObjectsStartingPlace)
     win.EvLButtonUp({-40, 150});
 }
 
-TEST(MirrorReflection, ReflectsTheBlocksPointsAndStaysInItsMode)
+TEST_F(MirrorReflection, ReflectsTheBlocksPointsAndStaysInItsMode)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Figure g = build_figure(win);
     ObjectTable& t = win.objects();
     t.current_block() = 1;
@@ -201,11 +188,8 @@ TEST(MirrorReflection, ReflectsTheBlocksPointsAndStaysInItsMode)
     EXPECT_DOUBLE_EQ(t[g.a].y, 100.0);
 }
 
-TEST(UnitRuler, DragSetsTheUnitInsideItsBandOnly)
+TEST_F(UnitRuler, DragSetsTheUnitInsideItsBandOnly)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     t.last_quantity() = 0;
     win.EvLButtonDown({70, 10});
     ASSERT_EQ(t.action_state(), -12);

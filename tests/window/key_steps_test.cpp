@@ -12,17 +12,16 @@
 
 namespace {
 
+class KeySteps : public WindowTest {};
+
 constexpr unsigned kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
 
 const char* const kSelect = "Use\u201C\u2191\u201Dkey or \u201C\u2193\u201Dkey to select blocks";
 const char* const kLast = "Last block. Plesase use \u201C\u2193\u201D key";
 const char* const kFirst = "First block. Please use \u201C\u2191\u201D key";
 
-TEST(KeySteps, UpAndDownStepTheCurrentBlock)
+TEST_F(KeySteps, UpAndDownStepTheCurrentBlock)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     t.block_count() = 3;
     t.current_block() = 3;
     win.command(204);
@@ -46,11 +45,8 @@ TEST(KeySteps, UpAndDownStepTheCurrentBlock)
     EXPECT_EQ(f.pane(1), kFirst);
 }
 
-TEST(KeySteps, UpAndDownStepTheCurrentDrivingPoint)
+TEST_F(KeySteps, UpAndDownStepTheCurrentDrivingPoint)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     t.last_driver() = 1;
     t.current_driver() = 0;
     t.action_state() = 238;
@@ -69,11 +65,8 @@ TEST(KeySteps, UpAndDownStepTheCurrentDrivingPoint)
     EXPECT_EQ(f.pane(1), kFirst);
 }
 
-TEST(KeySteps, TenRightPressesTranslateByTenUnits)
+TEST_F(KeySteps, TenRightPressesTranslateByTenUnits)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     const int other = add_free_point(win, 50, 50, "B");
     t[other].block = 2;
@@ -93,11 +86,8 @@ TEST(KeySteps, TenRightPressesTranslateByTenUnits)
     EXPECT_NE(win.surface().pixel(110, 99), kWhite) << "shown at once";
 }
 
-TEST(KeySteps, ResizeByKeysScalesAboutTheKeptPlace)
+TEST_F(KeySteps, ResizeByKeysScalesAboutTheKeptPlace)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     const int b = add_free_point(win, 200, 100, "B");
     const int button = add_object(win, 465, 7, {}, 300, 100);
@@ -121,11 +111,8 @@ TEST(KeySteps, ResizeByKeysScalesAboutTheKeptPlace)
     EXPECT_NE(t[button].x, 300.0) << "keys move every class, buttons too";
 }
 
-TEST(KeySteps, RotationByKeysTurnsByTheAngleOfTheStep)
+TEST_F(KeySteps, RotationByKeysTurnsByTheAngleOfTheStep)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 110, 100, "A");
     t[12].x = 100;
     t[12].y = 100;
@@ -147,11 +134,8 @@ TEST(KeySteps, RotationByKeysTurnsByTheAngleOfTheStep)
     EXPECT_NEAR(std::hypot(t[a].x - 100.0, t[a].y - 100.0), 10.0, 1e-9);
 }
 
-TEST(KeySteps, BeforeTheFirstMoveKeysOnlyRepaint)
+TEST_F(KeySteps, BeforeTheFirstMoveKeysOnlyRepaint)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 110, 100, "A");
     for (int mode : {175, -178, -179}) {
         t.action_state() = mode;
@@ -168,11 +152,8 @@ TEST(KeySteps, BeforeTheFirstMoveKeysOnlyRepaint)
     }
 }
 
-TEST(KeySteps, DragContinuesWithTheArrowKeysAndChildrenFollow)
+TEST_F(KeySteps, DragContinuesWithTheArrowKeysAndChildrenFollow)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     const int b = add_free_point(win, 200, 100, "B");
     const int m = add_object(win, 103, 1, {a, b}, 150, 100, "M");
@@ -188,10 +169,8 @@ TEST(KeySteps, DragContinuesWithTheArrowKeysAndChildrenFollow)
     EXPECT_DOUBLE_EQ(t[m].y, 101.5) << "the midpoint followed";
 }
 
-TEST(KeySteps, AKeyDuringAMouseDragEndsItCleanly)
+TEST_F(KeySteps, AKeyDuringAMouseDragEndsItCleanly)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_free_point(win, 100, 100, "A");
     win.command(177);
     win.EvLButtonDown({200, 200});
@@ -204,10 +183,8 @@ TEST(KeySteps, AKeyDuringAMouseDragEndsItCleanly)
     EXPECT_DOUBLE_EQ(win.objects()[a].x, 111.0);
 }
 
-TEST(KeySteps, OtherModesIgnoreTheKeysAndTheToolkitKeysArrive)
+TEST_F(KeySteps, OtherModesIgnoreTheKeysAndTheToolkitKeysArrive)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_free_point(win, 100, 100, "A");
     win.command(101);
     win.EvKeyDown(kRight);

@@ -10,6 +10,8 @@
 
 namespace {
 
+class Lookup : public WindowTest {};
+
 using Pair = std::pair<int, int>;
 
 // Eight points P1..P8 at indices 20..27, none of them collinear by accident.
@@ -224,10 +226,8 @@ TEST(PickConclusion, OtherCommandsAndStepsDoNothing)
     EXPECT_EQ(t.conclusion_type(), 1111);
 }
 
-TEST(Lookup, FindSameObjectComparesBlockTypeNameAndExactPosition)
+TEST_F(Lookup, FindSameObjectComparesBlockTypeNameAndExactPosition)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     add_free_point(*f.win, 10, 20, "A");
     const int b = add_free_point(*f.win, 30, 40, "B");
     t[b].block = 2;
@@ -243,10 +243,8 @@ TEST(Lookup, FindSameObjectComparesBlockTypeNameAndExactPosition)
     EXPECT_EQ(find_same_object(t, probe, 2), 0);
 }
 
-TEST(Lookup, MovablePointsAreFreeAndSemiFreePointsOnly)
+TEST_F(Lookup, MovablePointsAreFreeAndSemiFreePointsOnly)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     const std::pair<int, int> cases[] = {{101, 1}, {99, 1},  {110, 1}, {111, 1}, {112, 1}, {113, 1}, {114, 1},
                                          {115, 1}, {103, 0}, {116, 0}, {102, 0}, {122, 0}, {197, 0}};
     for (auto [type, movable] : cases) {
@@ -265,10 +263,8 @@ TEST(Lookup, MovablePointsAreFreeAndSemiFreePointsOnly)
     EXPECT_EQ(is_movable_point(t, t.count()), 0);
 }
 
-TEST(Lookup, ModelLookupsAsTheWindowUsesThem)
+TEST_F(Lookup, ModelLookupsAsTheWindowUsesThem)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     const int a = add_free_point(*f.win, 0 + 100, 100, "A");
     const int b = add_free_point(*f.win, 100 + 30, 100, "B");
     const int c = add_free_point(*f.win, 100 + 31, 100, "C");

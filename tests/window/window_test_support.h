@@ -3,6 +3,8 @@
 // test program, scripted desktop services, and a record of what the drawing
 // windows asked of the later subsystems.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 
 #include <functional>
@@ -209,6 +211,13 @@ struct LoneWindow {
 // A lone drawing window whose services record what it asks of them.
 struct WindowFixture : LoneWindow<RecordingServices> {
     WindowFixture() : LoneWindow({400, 300}) {}
+};
+
+// The lone window as a test fixture, with short names for it and its table.
+struct WindowTest : ::testing::Test, WindowFixture {
+    WindowFixture& f = *this;
+    Dchild& win = *WindowFixture::win;
+    ObjectTable& t = win.objects();
 };
 
 // Appends a free point at (x, y) named `name` to the window's table.
