@@ -254,19 +254,13 @@ TEST_F(ProveTest, TimeOut)
     EXPECT_EQ(shown_.result, "Not Solved");
     // The statement stays for the next Prove.
     EXPECT_EQ(g_npoints, 5);
-    g_timelimit = 60000;
-}
-
-TEST_F(ProveTest, TimeLimitInWholeSeconds)
-{
-    std::uint32_t now = 0;
-    set_prover_clock([&] { return now; });
+    // The limit is told in whole seconds.
     g_timelimit = 2999;
+    now = 0;
     install(kMethodDatabase, [&] {
         now = 3000;
         check_time();
     });
-    ASSERT_TRUE(load_example(315));
     EXPECT_EQ(cmd_prove(), ProveEnd::TimedOut);
     EXPECT_EQ(out().substr(0, 47), "\r\n\r\nThe program is terminated after running 2()");
     g_timelimit = 60000;
