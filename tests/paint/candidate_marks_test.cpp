@@ -66,22 +66,25 @@ TEST_F(CandidateMarks, LineAndCircleInRed) {
     EXPECT_EQ(dc.brush(), kWhiteBrush);
 }
 
-TEST_F(CandidateMarks, TlineAndCircleInBlue) {
-    const int x = add_constructed(124, {o, a, b, o, c});  // tline x = 150 meets it at y = 50, 150
-    EXPECT_EQ(place_new(x, 150, 60), kComputeCandidatesShown);
-    const auto marks = dc.calls_named("ellipse");
-    ASSERT_EQ(marks.size(), 2u);
-    for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, kBlue);
-}
-
-TEST_F(CandidateMarks, TwoCirclesInRed) {
+// A tline's candidates are blue, those of two circles red like the line's.
+TEST_F(CandidateMarks, TlineInBlueTwoCirclesInRed) {
     const int d2 = add_point(190, 100, "D");
     const int e = add_point(190, 150, "E");
-    const int x = add_constructed(125, {o, c, d2, e});
-    EXPECT_EQ(place_new(x, 170, 60), kComputeCandidatesShown);
-    const auto marks = dc.calls_named("ellipse");
-    ASSERT_EQ(marks.size(), 2u);
-    for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, kRed);
+    const struct {
+        int point;
+        double mx, my;
+        Colour colour;
+    } cases[] = {
+        {add_constructed(124, {o, a, b, o, c}), 150, 60, kBlue},  // tline x = 150 meets it at y = 50, 150
+        {add_constructed(125, {o, c, d2, e}), 170, 60, kRed},
+    };
+    for (const auto& k : cases) {
+        dc.clear();
+        EXPECT_EQ(place_new(k.point, k.mx, k.my), kComputeCandidatesShown);
+        const auto marks = dc.calls_named("ellipse");
+        ASSERT_EQ(marks.size(), 2u);
+        for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, k.colour);
+    }
 }
 
 TEST_F(CandidateMarks, NoneWithoutAnIntersectionOrAChoice) {
