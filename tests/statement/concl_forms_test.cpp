@@ -1,6 +1,8 @@
-// The conclusion's forms: keyword (mode 3), statement (mode 4), sentence
-// (mode 9), and its database test (mode 6).
+// The conclusion as read (its kind and the order of its slots) and its
+// forms: keyword (mode 3), statement (mode 4), sentence (mode 9), and its
+// database test (mode 6).
 
+#include <array>
 #include <string>
 
 #include "gdd/gdd.h"
@@ -14,6 +16,8 @@ constexpr std::string_view kPoints = "POINT A B C D E F G H;";
 
 struct ConclCase {
     std::string_view show;       // the conclusion as read
+    std::int32_t kind;
+    std::array<std::uint32_t, 8> slots;
     std::string_view keyword;    // mode 3
     std::string_view statement;  // mode 4
     std::string_view sentence;   // mode 9
@@ -22,26 +26,40 @@ struct ConclCase {
 TEST_F(ConclFormsTest, FormsByKind)
 {
     const ConclCase cases[] = {
-        {"COLLINEAR A B C.", "COLL A B C.\r\n", "SHOW:  COLLINEAR A B C.\r\n", "SHOW:A, B, CCOLL."},
-        {"PARALLEL A B C D.", "PARA A B C D.\r\n", "SHOW: PARALLEL A B C D.\r\n", "SHOW:AB parallel toCD."},
-        {"PERPENDICULAR A B C D.", "PERP A B C D.\r\n", "SHOW: PERPENDICULAR A B C D.\r\n",
+        {"COLLINEAR A B C.", 148, {1, 2, 3},
+         "COLL A B C.\r\n", "SHOW:  COLLINEAR A B C.\r\n", "SHOW:A, B, CCOLL."},
+        {"PARALLEL A B C D.", 149, {1, 2, 3, 4},
+         "PARA A B C D.\r\n", "SHOW: PARALLEL A B C D.\r\n", "SHOW:AB parallel toCD."},
+        {"PERPENDICULAR A B C D.", 150, {1, 2, 3, 4},
+         "PERP A B C D.\r\n", "SHOW: PERPENDICULAR A B C D.\r\n",
          "SHOW:AB perpendicular toCD."},
-        {"MIDPOINT A B C.", "MIDPOINT A B C.\r\n", "SHOW:  MIDPOINT A B C.\r\n", "SHOW:A isBC midpoint."},
-        {"COCIRCLE A B C D.", "COCIRCLE A B C D.\r\n", "SHOW:  COCIRCLE A B C D.\r\n", "SHOW:A, B, C, DCOCIRCLE."},
-        {"EQDISTANCE A B C D.", "CONG A B C D.\r\n", "SHOW: EQDISTANCE A B C D.\r\n", "SHOW:AB = CD."},
+        {"MIDPOINT A B C.", 151, {1, 2, 3},
+         "MIDPOINT A B C.\r\n", "SHOW:  MIDPOINT A B C.\r\n", "SHOW:A isBC midpoint."},
+        {"COCIRCLE A B C D.", 152, {0, 1, 2, 3, 4},
+         "COCIRCLE A B C D.\r\n", "SHOW:  COCIRCLE A B C D.\r\n", "SHOW:A, B, C, DCOCIRCLE."},
+        {"EQDISTANCE A B C D.", 153, {1, 2, 3, 4},
+         "CONG A B C D.\r\n", "SHOW: EQDISTANCE A B C D.\r\n", "SHOW:AB = CD."},
         // Stored as A B B C D E E F: the written order comes back.
-        {"EQANGEL A B C D E F.", "ACONG A B C D E F.\r\n", "SHOW: EQANGEL A B C D E F.\r\n",
+        {"EQANGEL A B C D E F.", 154, {1, 2, 2, 3, 4, 5, 5, 6},
+         "ACONG A B C D E F.\r\n", "SHOW: EQANGEL A B C D E F.\r\n",
          "SHOW: \u2220ABC =  \u2220DEF."},
         // Stored as A B E F G H C D.
-        {"EQ_PRODUCT A B C D E F G H.", "EQ_PRODUCT A B C D E F G H.\r\n",
+        {"EQ_PRODUCT A B C D E F G H.", 155, {1, 2, 5, 6, 7, 8, 3, 4},
+         "EQ_PRODUCT A B C D E F G H.\r\n",
          "SHOW: EQ_PRODUCT A B C D E F G H.\r\n", "SHOW:AB * CD = EF * GH."},
-        {"TANGENT A B C D.", "TANGENT A B C D.\r\n", "SHOW: TANGENT A B C D.\r\n", "SHOW: two circles AB, CD tangent."},
-        {"NO.", ".\r\n", "SHOW: NO.\r\n", ""},
+        {"TANGENT A B C D.", 156, {1, 2, 3, 4},
+         "TANGENT A B C D.\r\n", "SHOW: TANGENT A B C D.\r\n", "SHOW: two circles AB, CD tangent."},
+        {"NO.", kConclNone, {},
+         ".\r\n", "SHOW: NO.\r\n", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.show);
+        g_concl.p.fill(7);
         read_stm(kPoints, c.show);
-        ASSERT_EQ(g_abort, 0) << out();
+        ASSERT_EQ(out(), "");
+        EXPECT_EQ(g_npoints, 8);
+        EXPECT_EQ(g_concl.type, c.kind);
+        EXPECT_EQ(g_concl.p, c.slots);
         EXPECT_EQ(concl_out(cgeo::kPredicate), c.keyword);
         EXPECT_EQ(concl_out(cgeo::kNonDegenerate), c.statement);
         EXPECT_EQ(concl_out(cgeo::kDrawing), c.sentence);

@@ -1,4 +1,3 @@
-#include <array>
 #include <string>
 
 #include "algebra/poly.h"
@@ -9,41 +8,9 @@
 namespace {
 
 using ConclusionTest = StatementTest;
-using Slots = std::array<std::uint32_t, 8>;
 
 // Points A..H are 1..8 in every case.
 constexpr const char* kPoints = "POINT A B C D E F G H;";
-
-struct PredicateCase {
-    const char* show;
-    std::int32_t kind;
-    Slots slots;
-};
-
-TEST_F(ConclusionTest, PredicatesAndTheirSlotOrder)
-{
-    const PredicateCase cases[] = {
-        {"COLLINEAR A B C.", 148, {1, 2, 3}},
-        {"PARALLEL A B C D.", 149, {1, 2, 3, 4}},
-        {"PERPENDICULAR A B C D.", 150, {1, 2, 3, 4}},
-        {"EQDISTANCE A B C D.", 153, {1, 2, 3, 4}},
-        {"EQANGEL A B C D E F.", 154, {1, 2, 2, 3, 4, 5, 5, 6}},
-        {"MIDPOINT A B C.", 151, {1, 2, 3}},
-        {"EQ_PRODUCT A B C D E F G H.", 155, {1, 2, 5, 6, 7, 8, 3, 4}},
-        {"COCIRCLE A B C D.", 152, {0, 1, 2, 3, 4}},
-        {"TANGENT A B C D.", 156, {1, 2, 3, 4}},
-        {"NO.", kConclNone, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.show);
-        g_concl.p.fill(7);
-        read_stm(kPoints, c.show);
-        ASSERT_EQ(out(), "");
-        EXPECT_EQ(g_concl.type, c.kind);
-        EXPECT_EQ(g_concl.p, c.slots);
-        EXPECT_EQ(g_npoints, 8);
-    }
-}
 
 TEST_F(ConclusionTest, WrongConclusionsAreReportedAndEmptyTheStatement)
 {
