@@ -25,54 +25,24 @@ namespace anim_test {
 // The drawing's neighbours as the window is: the model's hooks and the
 // painter's animation services, both answered by the drawing's animation.
 struct Hooks : DiagramHooks, AnimationServices {
-    DrawingAnimation* animation = nullptr;
+    DrawingAnimation* animation = nullptr;  // none before the drawing wires it or after it goes
 
     bool pt_in_quantity(int mode) override { return animation && animation->computation.pt_in_quantity(mode); }
-    void measure_cmd(int code) override
-    {
-        if (animation)
-            animation->computation.measure_cmd(code);
-    }
-    void release_expression_tokens() override
-    {
-        if (animation)
-            animation->computation.release_expression_tokens();
-    }
-    void reset_computation_list() override
-    {
-        if (animation)
-            animation->computation.reset();
-    }
-    void reset_animation() override
-    {
-        if (animation)
-            animation->animator.cm_animation(-1);
-    }
+    void measure_cmd(int code) override { if (animation) animation->computation.measure_cmd(code); }
+    void release_expression_tokens() override { if (animation) animation->computation.release_expression_tokens(); }
+    void reset_computation_list() override { if (animation) animation->computation.reset(); }
+    void reset_animation() override { if (animation) animation->animator.cm_animation(-1); }
     void eval_qty(Diagram&, DeviceContext& dc, int k, int mode) override
     {
-        if (animation)
-            animation->computation.eval_qty(dc, k, mode);
+        if (animation) animation->computation.eval_qty(dc, k, mode);
     }
     void draw_driving_points(Diagram&, DeviceContext& dc) override
     {
-        if (animation)
-            animation->animator.draw_driving_points(dc);
+        if (animation) animation->animator.draw_driving_points(dc);
     }
-    void draw_loci(Diagram&, DeviceContext& dc) override
-    {
-        if (animation)
-            animation->animator.draw_loci(dc);
-    }
-    void animation_step(Diagram&) override
-    {
-        if (animation)
-            animation->animator.animation_step();
-    }
-    void start_animation(Diagram&) override
-    {
-        if (animation)
-            animation->animator.cm_animation(420);
-    }
+    void draw_loci(Diagram&, DeviceContext& dc) override { if (animation) animation->animator.draw_loci(dc); }
+    void animation_step(Diagram&) override { if (animation) animation->animator.animation_step(); }
+    void start_animation(Diagram&) override { if (animation) animation->animator.cm_animation(420); }
 };
 
 class Host : public AnimationHost {
