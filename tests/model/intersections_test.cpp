@@ -99,6 +99,18 @@ TEST(Circumcenter, OfCollinearPointsKeepsTheTarget) {
 
 // --- Line and circle ---------------------------------------------------------
 
+// Line y = 100 through a and b; circle about o with the radius |ef| = 50,
+// meeting the line at (100, 100) and (200, 100).
+class LineAndCircle : public ::testing::Test {
+protected:
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 10, 100, "B");
+    const int o = add_free_point(t, 150, 100, "O");
+    const int e = add_free_point(t, 0, 300, "E");
+    const int f = add_free_point(t, 50, 300, "F");
+};
+
 TEST(LineCircle, ThroughAPointOfTheCircleTakesTheOtherRootWhateverRef) {
     ObjectTable t;
     const int a0 = add_free_point(t, 100, 100, "A");
@@ -113,13 +125,7 @@ TEST(LineCircle, ThroughAPointOfTheCircleTakesTheOtherRootWhateverRef) {
     }
 }
 
-TEST(LineCircle, NearerRefWithoutAKnownPoint) {
-    ObjectTable t;
-    const int a = add_free_point(t, 0, 100, "A");
-    const int b = add_free_point(t, 10, 100, "B");
-    const int o = add_free_point(t, 150, 100, "O");
-    const int e = add_free_point(t, 0, 300, "E");
-    const int f = add_free_point(t, 50, 300, "F");  // radius 50
+TEST_F(LineAndCircle, NearerRefWithoutAKnownPointTieTakesCandidateTen) {
     const int r = add_free_point(t, 0, 0, "R");
     struct {
         double mx, my, x, y;
@@ -133,28 +139,13 @@ TEST(LineCircle, NearerRefWithoutAKnownPoint) {
     const double x10 = t.get(10).x, x11 = t.get(11).x;
     EXPECT_NEAR(std::min(x10, x11), 100, kEps);
     EXPECT_NEAR(std::max(x10, x11), 200, kEps);
-}
-
-TEST(LineCircle, EqualDistancesKeepCandidateTen) {
-    ObjectTable t;
-    const int a = add_free_point(t, 0, 100, "A");
-    const int b = add_free_point(t, 10, 100, "B");
-    const int o = add_free_point(t, 150, 100, "O");
-    const int e = add_free_point(t, 0, 300, "E");
-    const int f = add_free_point(t, 50, 300, "F");
-    const int r = add_free_point(t, 0, 0, "R");
-    set_mouse(t, 150, 40);  // on the perpendicular bisector of the roots
+    // Equally far from both roots: candidate 10.
+    set_mouse(t, 150, 40);
     cal_inter_lc(t, r, a, a, b, o, e, f, 0);
     expect_at(t, r, t.get(10).x, t.get(10).y, 0);
 }
 
-TEST(LineCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
-    ObjectTable t;
-    const int a = add_free_point(t, 0, 100, "A");
-    const int b = add_free_point(t, 10, 100, "B");
-    const int o = add_free_point(t, 150, 100, "O");
-    const int e = add_free_point(t, 0, 300, "E");
-    const int f = add_free_point(t, 50, 300, "F");
+TEST_F(LineAndCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
     add_free_point(t, 200.002, 100, "N");  // on the line, 0.002 off the circle
     const int k = add_free_point(t, 100, 100, "K");
     const int r = add_free_point(t, 0, 0, "R");
@@ -170,13 +161,7 @@ TEST(LineCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
     expect_at(t, r, 100, 100);
 }
 
-TEST(LineCircle, TwoPointsOnTheSameLineAndCircleStayApart) {
-    ObjectTable t;
-    const int a = add_free_point(t, 0, 100, "A");
-    const int b = add_free_point(t, 10, 100, "B");
-    const int o = add_free_point(t, 150, 100, "O");
-    const int e = add_free_point(t, 0, 300, "E");
-    const int f = add_free_point(t, 50, 300, "F");
+TEST_F(LineAndCircle, TwoPointsOnTheSameLineAndCircleStayApart) {
     const int p = add_free_point(t, 0, 0, "P");
     const int q = add_free_point(t, 0, 0, "Q");
     set_mouse(t, 190, 100);
