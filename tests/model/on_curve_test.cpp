@@ -195,13 +195,22 @@ TEST(OnTline, NoPerpendicularWithoutADirection) {
 
 // --- Points on circles -------------------------------------------------------
 
-TEST(OnCircle, KeepsItsBearingFromTheCentre) {
+// Circle (o; o, q) of radius 50; p is put on it above o from the mouse at (100, 20).
+class OnCircle : public ::testing::Test {
+protected:
     ObjectTable t;
     const int o = add_free_point(t, 100, 100, "O");
-    const int q = add_free_point(t, 150, 100, "Q");  // radius 50
+    const int q = add_free_point(t, 150, 100, "Q");
     const int p = add_free_point(t, 0, 0, "P");
-    set_mouse(t, 100, 20);
-    EXPECT_EQ(on_circle_init(t, p, o, o, q, 0), 1);
+    int init()
+    {
+        set_mouse(t, 100, 20);
+        return on_circle_init(t, p, o, o, q, 0);
+    }
+};
+
+TEST_F(OnCircle, KeepsItsBearingFromTheCentre) {
+    EXPECT_EQ(init(), 1);
     expect_at(t, p, 100, 50);
     EXPECT_EQ(param1(t, p), -80.0);  // dy
     EXPECT_EQ(param2(t, p), 0.0);    // dx
@@ -211,25 +220,17 @@ TEST(OnCircle, KeepsItsBearingFromTheCentre) {
     expect_at(t, p, 110, 55);
 }
 
-TEST(OnCircle, JumpingTheCentrePastThePointFlipsIt) {
-    ObjectTable t;
-    const int o = add_free_point(t, 100, 100, "O");
-    const int q = add_free_point(t, 150, 100, "Q");
-    const int p = add_free_point(t, 0, 0, "P");
-    set_mouse(t, 100, 20);
-    on_circle_init(t, p, o, o, q, 0);
+TEST_F(OnCircle, JumpingTheCentrePastThePointFlipsIt) {
+    init();
     place(t, o, 100, -80);  // 130 above P, more than the radius
     place(t, q, 150, -80);
     on_circle_cal(t, p, o, o, q, p);
     expect_at(t, p, 100, -30);  // the root nearer the old position (100, 50)
 }
 
-TEST(OnCircle, RcircleFollowsItsRadiusAlongTheSameRay) {
-    ObjectTable t;
-    const int o = add_free_point(t, 100, 100, "O");
+TEST_F(OnCircle, RcircleFollowsItsRadiusAlongTheSameRay) {
     const int e = add_free_point(t, 0, 300, "E");
     const int f = add_free_point(t, 30, 340, "F");  // radius 50
-    const int p = add_free_point(t, 0, 0, "P");
     set_mouse(t, 160, 180);  // direction (3, 4)
     EXPECT_EQ(on_circle_init(t, p, o, e, f, 0), 1);
     expect_at(t, p, 130, 140);
@@ -238,13 +239,8 @@ TEST(OnCircle, RcircleFollowsItsRadiusAlongTheSameRay) {
     expect_at(t, p, 160, 180);
 }
 
-TEST(OnCircle, DraggedOntoTheCentreStaysWhereItWas) {
-    ObjectTable t;
-    const int o = add_free_point(t, 100, 100, "O");
-    const int q = add_free_point(t, 150, 100, "Q");
-    const int p = add_free_point(t, 0, 0, "P");
-    set_mouse(t, 100, 20);
-    on_circle_init(t, p, o, o, q, 0);
+TEST_F(OnCircle, DraggedOntoTheCentreStaysWhereItWas) {
+    init();
     set_mouse(t, 100, 100);
     EXPECT_EQ(on_circle_init(t, p, o, o, q, 0), -1);
     expect_at(t, p, 100, 50, 0);
