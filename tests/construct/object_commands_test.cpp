@@ -57,7 +57,7 @@ TEST_F(ObjectCommands, RenameOffersTheCurrentNameAndRewritesLaterLines)
     EXPECT_EQ(h.cmdline(), "Point #");
 }
 
-TEST_F(ObjectCommands, RenameKeepsFiveCharacters)
+TEST_F(ObjectCommands, RenameKeepsFiveCharactersAndCancelChangesNothing)
 {
     h.t()[C].set_name("LongName");
     h.start(134);
@@ -68,11 +68,6 @@ TEST_F(ObjectCommands, RenameKeepsFiveCharacters)
     h.dialogs.push_answer(std::string("ABCDEFGH"));
     h.click_on_each({C});
     EXPECT_EQ(h.t()[C].name_view(), "ABCDE");
-}
-
-TEST_F(ObjectCommands, RenameCancelledChangesNothing)
-{
-    h.start(134);
     h.dialogs.push_answer(std::nullopt);
     h.click_on_each({A});
     EXPECT_EQ(h.t()[A].name_view(), "A");
@@ -90,30 +85,26 @@ TEST_F(ObjectCommands, RenameDoesNothingWhileTheCalculatorIsOpen)
     EXPECT_EQ(h.t()[A].name_view(), "A");
 }
 
-TEST_F(ObjectCommands, DeletePointAsksFirst)
+TEST_F(ObjectCommands, DeletePointAsksFirstAndKeepsAUsedPoint)
 {
+    h.t().append(Dpoint(103, "M", A, B));
     h.start(140);
     EXPECT_EQ(h.prompt(), "Select a point");
     h.boxes.push_answer(MessageResult::No);
     h.click_on_each({D});
-    EXPECT_EQ(h.t().count(), kFirstNew);
+    EXPECT_EQ(h.t().count(), kFirstNew + 1);
     h.boxes.push_answer(MessageResult::Yes);
     h.click_on_each({D});
-    EXPECT_EQ(h.t().count(), kFirstNew - 1);
+    EXPECT_EQ(h.t().count(), kFirstNew);
     ASSERT_EQ(h.boxes.asked().size(), 2u);
     EXPECT_EQ(h.boxes.asked()[1].text, "Are you sure?");
     EXPECT_EQ(h.t().action_state(), 11);
     EXPECT_EQ(h.cmdline(), "Point #");
-}
-
-TEST_F(ObjectCommands, UsedPointIsNotDeleted)
-{
-    h.t().append(Dpoint(103, "M", A, B));
-    h.start(140);
+    // A (parent of the midpoint) is refused without the question.
     h.click_on_each({A});
-    EXPECT_EQ(h.t().count(), kFirstNew + 1);
-    ASSERT_EQ(h.boxes.asked().size(), 1u);
-    EXPECT_EQ(h.boxes.asked()[0].text, "Can't delete the point");
+    EXPECT_EQ(h.t().count(), kFirstNew);
+    ASSERT_EQ(h.boxes.asked().size(), 3u);
+    EXPECT_EQ(h.boxes.asked()[2].text, "Can't delete the point");
 }
 
 TEST_F(ObjectCommands, HidingAPointTwiceShowsItAgain)
@@ -142,7 +133,7 @@ TEST_F(ObjectCommands, HidingANameWritesItOverInWhite)
     EXPECT_EQ(h.dc.calls_named("text_out").back().state.text_colour, h.t().font_colour());
 }
 
-TEST_F(ObjectCommands, HidingALineTwiceAndRestoring)
+TEST_F(ObjectCommands, HidingALineTwiceAndRestoringAMissingLineNothing)
 {
     const int s = segment(A, B);
     h.start(170);
@@ -153,13 +144,7 @@ TEST_F(ObjectCommands, HidingALineTwiceAndRestoring)
     h.click_on_each({A, B});
     h.click_on_each({A, B});
     EXPECT_EQ(h.t()[s].shown, 1);
-}
-
-TEST_F(ObjectCommands, HidingAMissingLineChangesNothing)
-{
-    segment(A, B);
     const int top = h.t().restore_top();
-    h.start(170);
     h.click_on_each({A, C});
     EXPECT_EQ(h.t().restore_top(), top);
     EXPECT_EQ(h.t().action_state(), 11);
