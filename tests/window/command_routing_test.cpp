@@ -16,6 +16,8 @@
 
 namespace {
 
+class CommandRouting : public WindowTest {};
+
 // The response table: command id and the handler it is bound to.
 const std::map<int, std::string>& expected_handlers()
 {
@@ -151,7 +153,7 @@ std::string observed_handler(int id)
     return "nothing visible";
 }
 
-TEST(CommandRouting, TableHoldsExactlyTheBoundIds)
+TEST(CommandRoutingTable, TableHoldsExactlyTheBoundIds)
 {
     std::set<int> in_table;
     for (const DchildCommand& c : dchild_commands())
@@ -169,13 +171,13 @@ TEST(CommandRouting, TableHoldsExactlyTheBoundIds)
     EXPECT_EQ(only_enabler->enabler, CommandEnabler::Objects1);
 }
 
-TEST(CommandRouting, EveryCommandReachesItsHandler)
+TEST(CommandRoutingTable, EveryCommandReachesItsHandler)
 {
     for (const auto& [id, handler] : expected_handlers())
         EXPECT_EQ(observed_handler(id), handler) << "command " << id;
 }
 
-TEST(CommandRouting, HandlersThatServeSeveralIdsReceiveTheId)
+TEST(CommandRoutingTable, HandlersThatServeSeveralIdsReceiveTheId)
 {
     for (int id : {137, 142, 167, 168, 220, 461, 463}) {
         WindowFixture f;
@@ -186,7 +188,7 @@ TEST(CommandRouting, HandlersThatServeSeveralIdsReceiveTheId)
     }
 }
 
-TEST(CommandRouting, ToolboxToolsStartTheirMenuTwins)
+TEST(CommandRoutingTable, ToolboxToolsStartTheirMenuTwins)
 {
     struct Alias {
         int toolbox;
@@ -211,7 +213,7 @@ TEST(CommandRouting, ToolboxToolsStartTheirMenuTwins)
     }
 }
 
-TEST(CommandRouting, ToolboxHasTheTwentyButtonsInOrderWithTheirHints)
+TEST(CommandRoutingInApp, ToolboxHasTheTwentyButtonsInOrderWithTheirHints)
 {
     AppFixture f;
     const std::pair<int, const char*> expected[] = {
@@ -246,7 +248,7 @@ TEST(CommandRouting, ToolboxHasTheTwentyButtonsInOrderWithTheirHints)
     }
 }
 
-TEST(CommandRouting, ToolboxButtonsGoThroughTheRoad)
+TEST(CommandRoutingInApp, ToolboxButtonsGoThroughTheRoad)
 {
     AppFixture f;
     add_free_point(*g_active_draw, 30, 30, "A");
@@ -262,7 +264,7 @@ TEST(CommandRouting, ToolboxButtonsGoThroughTheRoad)
     EXPECT_TRUE(f.services.called("fig_save")) << "the save tool reaches the drawing";
 }
 
-TEST(CommandRouting, DisabledCommandsDoNothing)
+TEST(CommandRoutingInApp, DisabledCommandsDoNothing)
 {
     AppFixture f;
     // An empty drawing: "Delete the Last Construction" is disabled.
@@ -273,10 +275,8 @@ TEST(CommandRouting, DisabledCommandsDoNothing)
     EXPECT_FALSE(f.app->route_command(24332));
 }
 
-TEST(CommandRouting, AllNamesAlternatesBetweenHidingAndShowing)
+TEST_F(CommandRouting, AllNamesAlternatesBetweenHidingAndShowing)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     f.win->command(173);
     EXPECT_EQ(t.new_points_show_names(), 0) << "an empty drawing only flips the flag";
     EXPECT_EQ(t.action_state(), 0);
@@ -296,9 +296,8 @@ TEST(CommandRouting, AllNamesAlternatesBetweenHidingAndShowing)
     EXPECT_EQ(t[21].name_shown, 0);
 }
 
-TEST(CommandRouting, NewConstructionDropsTheHalfDoneOne)
+TEST_F(CommandRouting, NewConstructionDropsTheHalfDoneOne)
 {
-    WindowFixture f;
     f.win->command(103);
     f.win->scratch().arg[0] = 21;
     f.win->objects().action_state() = 12;
@@ -308,7 +307,7 @@ TEST(CommandRouting, NewConstructionDropsTheHalfDoneOne)
     EXPECT_EQ(f.win->objects().action_state(), 11);
 }
 
-TEST(CommandRouting, DragModesShowTheirPromptsAndTitles)
+TEST(CommandRoutingTable, DragModesShowTheirPromptsAndTitles)
 {
     struct Case {
         int id;
@@ -339,9 +338,8 @@ TEST(CommandRouting, DragModesShowTheirPromptsAndTitles)
     }
 }
 
-TEST(CommandRouting, ViewFlagCommandOnlyRepaints)
+TEST_F(CommandRouting, ViewFlagCommandOnlyRepaints)
 {
-    WindowFixture f;
     f.win->command(209);
     EXPECT_EQ(f.win->view_flag, 1);
     EXPECT_TRUE(f.win->repaint_pending());

@@ -12,6 +12,9 @@
 
 namespace {
 
+class DchildPaint : public WindowTest {};
+class DchildClose : public WindowTest {};
+
 // Marks the four state fields that a repaint settles, so that a test can see
 // whether the repaint ran.
 void unsettle(ObjectTable& t)
@@ -27,7 +30,7 @@ bool settled(ObjectTable& t)
     return t.placing() == 0 && t.recompute() == 0 && t.state_label_style() == 0 && t.dragged_index() == 0;
 }
 
-TEST(DchildPaint, RepaintRunsOnlyWhenPaintingIsEnabledAndTheModeDrawsNothingItself)
+TEST(DchildPaintTable, RepaintRunsOnlyWhenPaintingIsEnabledAndTheModeDrawsNothingItself)
 {
     struct Case {
         const char* what;
@@ -55,10 +58,8 @@ TEST(DchildPaint, RepaintRunsOnlyWhenPaintingIsEnabledAndTheModeDrawsNothingItse
     }
 }
 
-TEST(DchildPaint, PrintRepaintUsesTheGivenContextEvenDuringAnimation)
+TEST_F(DchildPaint, PrintRepaintUsesTheGivenContextEvenDuringAnimation)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     t.pending_command() = 210;
     t.action_state() = 26;
     unsettle(t);
@@ -68,9 +69,8 @@ TEST(DchildPaint, PrintRepaintUsesTheGivenContextEvenDuringAnimation)
     EXPECT_EQ(f.win->mouse_dc(), nullptr) << "printing takes no client context";
 }
 
-TEST(DchildPaint, RepaintNeverReleasesTheContextOfARunningMouseOperation)
+TEST_F(DchildPaint, RepaintNeverReleasesTheContextOfARunningMouseOperation)
 {
-    WindowFixture f;
     f.win->draw_action(3);
     DeviceContext* held = f.win->mouse_dc();
     ASSERT_NE(held, nullptr);
@@ -82,9 +82,8 @@ TEST(DchildPaint, RepaintNeverReleasesTheContextOfARunningMouseOperation)
     EXPECT_EQ(f.win->mouse_dc(), nullptr);
 }
 
-TEST(DchildPaint, EraseClearsTheSurface)
+TEST_F(DchildPaint, EraseClearsTheSurface)
 {
-    WindowFixture f;
     f.win->surface().set_pixel(10, 10, kRed);
     f.win->invalidate(false);
     f.win->flush();
@@ -94,14 +93,13 @@ TEST(DchildPaint, EraseClearsTheSurface)
     EXPECT_EQ(f.win->surface().pixel(10, 10), kWhite);
 }
 
-TEST(DchildClose, UnchangedDrawingClosesWithoutAQuestion)
+TEST_F(DchildClose, UnchangedDrawingClosesWithoutAQuestion)
 {
-    WindowFixture f;
     EXPECT_TRUE(f.win->CanClose());
     EXPECT_TRUE(f.ui.boxes.asked().empty());
 }
 
-TEST(DchildClose, ChangedDrawingAsksToSave)
+TEST(DchildCloseTable, ChangedDrawingAsksToSave)
 {
     struct Case {
         const char* what;
@@ -133,10 +131,8 @@ TEST(DchildClose, ChangedDrawingAsksToSave)
     }
 }
 
-TEST(DchildClose, MenuEditsMarkTheDrawingChangedAndModeCommandsDoNot)
+TEST_F(DchildClose, MenuEditsMarkTheDrawingChangedAndModeCommandsDoNot)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     add_free_point(win, 50, 60, "A");
     const int b = add_free_point(win, 90, 60, "B");
     ASSERT_TRUE(del_point(win.diagram, b, 0, 0));
@@ -150,7 +146,7 @@ TEST(DchildClose, MenuEditsMarkTheDrawingChangedAndModeCommandsDoNot)
     EXPECT_EQ(win.modified, 1) << "the restored point must be saved, so closing asks";
 }
 
-TEST(DchildClose, ClosingTheMdiWindowFollowsTheAnswer)
+TEST(DchildCloseInApp, ClosingTheMdiWindowFollowsTheAnswer)
 {
     AppFixture f;
     Dchild* win = g_active_draw;
@@ -177,7 +173,7 @@ TEST(DchildClose, ClosingTheMdiWindowFollowsTheAnswer)
     EXPECT_EQ(g_active_draw, nullptr) << "no reference to a closed window";
 }
 
-TEST(DchildClose, ActiveReferenceIsClearedOnlyByTheActiveWindowsClose)
+TEST(DchildCloseInApp, ActiveReferenceIsClearedOnlyByTheActiveWindowsClose)
 {
     AppFixture f;
     Dchild* first = g_active_draw;
@@ -196,7 +192,7 @@ TEST(DchildClose, ActiveReferenceIsClearedOnlyByTheActiveWindowsClose)
     EXPECT_EQ(g_active_draw, nullptr);
 }
 
-TEST(DchildClose, ClosingTheBlockOwnerMakesPasteUnavailable)
+TEST(DchildCloseInApp, ClosingTheBlockOwnerMakesPasteUnavailable)
 {
     AppFixture f;
     Dchild* owner = g_active_draw;

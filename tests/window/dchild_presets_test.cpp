@@ -8,10 +8,10 @@
 
 namespace {
 
-TEST(DchildPresets, NewWindowHoldsTheTwentyReservedRecordsAndNoObject)
+class DchildPresets : public WindowTest {};
+
+TEST_F(DchildPresets, NewWindowHoldsTheTwentyReservedRecordsAndNoObject)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     EXPECT_EQ(t.count(), 20);
     EXPECT_EQ(f.win->title(), "Diagram 1");
     EXPECT_EQ(f.win->modified, 0);
@@ -20,10 +20,8 @@ TEST(DchildPresets, NewWindowHoldsTheTwentyReservedRecordsAndNoObject)
     EXPECT_EQ(f.win->mem_dc(), nullptr);
 }
 
-TEST(DchildPresets, ReservedRecordsHoldTheirPresets)
+TEST_F(DchildPresets, ReservedRecordsHoldTheirPresets)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     const Dpoint& s = t[0];
     const Dpoint& r1 = t[1];
     const Dpoint& r2 = t[2];
@@ -74,10 +72,8 @@ TEST(DchildPresets, ReservedRecordsHoldTheirPresets)
     EXPECT_EQ(f.win->view_flag, 0);
 }
 
-TEST(DchildPresets, ColoursPensAndBrushes)
+TEST_F(DchildPresets, ColoursPensAndBrushes)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     EXPECT_EQ(t[0].colour, kBlack) << "line colour";
     EXPECT_EQ(t[2].colour, kBlack) << "font colour";
     EXPECT_EQ(t[1].colour, kGreen) << "fill colour";
@@ -91,18 +87,16 @@ TEST(DchildPresets, ColoursPensAndBrushes)
     EXPECT_EQ(f.win->brushes[1], solid_brush(kLightGrey));
 }
 
-TEST(DchildPresets, ScratchRecordTakesThePenSettings)
+TEST_F(DchildPresets, ScratchRecordTakesThePenSettings)
 {
-    WindowFixture f;
     const Dpoint& scratch = f.win->scratch();
     EXPECT_EQ(scratch.colour, kBlack);
     EXPECT_EQ(scratch.size, 1);
     EXPECT_EQ(scratch.pen_style, 0);
 }
 
-TEST(DchildPresets, SetUpRunsInOrderAndForgetsTheCalculator)
+TEST_F(DchildPresets, SetUpRunsInOrderAndForgetsTheCalculator)
 {
-    WindowFixture f;
     std::vector<std::string> order;
     for (const auto& c : f.services.calls)
         order.push_back(c.what);
@@ -116,16 +110,15 @@ TEST(DchildPresets, SetUpRunsInOrderAndForgetsTheCalculator)
     EXPECT_FALSE(f.services.called("fig_read"));
 }
 
-TEST(DchildPresets, UntitledWindowFileDataHasNoDefaultExtension)
+TEST_F(DchildPresets, UntitledWindowFileDataHasNoDefaultExtension)
 {
-    WindowFixture f;
     EXPECT_EQ(f.win->file_data.filter, "Files (*.fig)|*.fig|");
     EXPECT_EQ(f.win->file_data.default_ext, "");
     EXPECT_EQ(f.win->file_data.flags, 0x1004u);
     EXPECT_TRUE(f.win->file_data.path.empty());
 }
 
-TEST(DchildPresets, WindowBuiltWithOpenDataLoadsTheFile)
+TEST(DchildPresetsFromFile, WindowBuiltWithOpenDataLoadsTheFile)
 {
     ensure_widgets_application();
     register_window_strings();
@@ -143,10 +136,8 @@ TEST(DchildPresets, WindowBuiltWithOpenDataLoadsTheFile)
     EXPECT_EQ(services.calls.back().what, "fig_read");
 }
 
-TEST(DchildPresets, PresetRunsAgainAfterChangesToTheStateRecord)
+TEST_F(DchildPresets, PresetRunsAgainAfterChangesToTheStateRecord)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     t.action_state() = 177;
     t.command_lock() = -1;
     t.current_block() = 3;

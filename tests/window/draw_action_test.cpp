@@ -8,10 +8,10 @@
 
 namespace {
 
-TEST(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
+class DrawAction : public WindowTest {};
+
+TEST_F(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     f.win->draw_action(101);
     t.outer_mode() = 221;
     ASSERT_FALSE(f.pane(1).empty());
@@ -23,9 +23,8 @@ TEST(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
         EXPECT_EQ(f.pane(pane), "") << "pane " << pane;
 }
 
-TEST(DrawAction, MouseContextIsTakenOnceAndReleased)
+TEST_F(DrawAction, MouseContextIsTakenOnceAndReleased)
 {
-    WindowFixture f;
     f.win->draw_action(3);
     DeviceContext* first = f.win->mouse_dc();
     ASSERT_NE(first, nullptr);
@@ -40,9 +39,8 @@ TEST(DrawAction, MouseContextIsTakenOnceAndReleased)
     EXPECT_EQ(f.win->mouse_dc(), nullptr);
 }
 
-TEST(DrawAction, OffScreenImageStartsWhiteAndIsFreedOnce)
+TEST_F(DrawAction, OffScreenImageStartsWhiteAndIsFreedOnce)
 {
-    WindowFixture f;
     f.win->draw_action(2);  // nothing to free
     EXPECT_EQ(f.win->mem_dc(), nullptr);
     f.win->draw_action(1);
@@ -56,7 +54,7 @@ TEST(DrawAction, OffScreenImageStartsWhiteAndIsFreedOnce)
     EXPECT_EQ(f.win->mem_dc(), nullptr);
 }
 
-TEST(DrawAction, PlacingCommandsSetTheirModeAndTexts)
+TEST(DrawActionTable, PlacingCommandsSetTheirModeAndTexts)
 {
     struct Case {
         int command;
@@ -85,10 +83,8 @@ TEST(DrawAction, PlacingCommandsSetTheirModeAndTexts)
     }
 }
 
-TEST(DrawAction, ClipboardRectangleAndToggles)
+TEST_F(DrawAction, ClipboardRectangleAndToggles)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     f.win->draw_action(468);
     EXPECT_EQ(t.action_state(), 468);
     EXPECT_EQ(t.pending_command(), 468);
@@ -112,10 +108,8 @@ TEST(DrawAction, ClipboardRectangleAndToggles)
     EXPECT_EQ(t.action_state(), before);
 }
 
-TEST(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
+TEST_F(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     t.unit_length() = 40.0;
     f.ui.boxes.push_answer(MessageResult::No);
     f.win->draw_action(195);
@@ -131,10 +125,8 @@ TEST(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
     EXPECT_EQ(t.unit_length(), 20.0) << "Yes presets the reserved records again";
 }
 
-TEST(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
+TEST_F(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     add_free_point(*f.win, 50, 60, "A");
     add_free_point(*f.win, 80, 60, "B");
     f.win->draw_action(101);
@@ -148,10 +140,8 @@ TEST(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
     EXPECT_TRUE(f.services.called("script_refresh"));
 }
 
-TEST(DrawAction, DeleteLastRemovesOnlyTheLastObject)
+TEST_F(DrawAction, DeleteLastRemovesOnlyTheLastObject)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     f.win->draw_action(214);  // nothing to delete
     EXPECT_EQ(t.count(), 20);
     EXPECT_TRUE(f.ui.boxes.asked().empty());
@@ -166,10 +156,8 @@ TEST(DrawAction, DeleteLastRemovesOnlyTheLastObject)
     EXPECT_FALSE(f.win->repaint_pending()) << "the window is updated at once";
 }
 
-TEST(DrawAction, StepThroughStartsWithTheFirstObjectsText)
+TEST_F(DrawAction, StepThroughStartsWithTheFirstObjectsText)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     add_free_point(*f.win, 50, 60, "A");
     f.services.object_text = "A= free point";
     f.win->draw_action(207);
@@ -181,9 +169,8 @@ TEST(DrawAction, StepThroughStartsWithTheFirstObjectsText)
     EXPECT_TRUE(f.win->repaint_pending()) << "the window clears";
 }
 
-TEST(DrawAction, CommandSetsRepaintWithoutDrawingAtOnce)
+TEST_F(DrawAction, CommandSetsRepaintWithoutDrawingAtOnce)
 {
-    WindowFixture f;
     EXPECT_FALSE(f.win->repaint_pending());
     f.win->draw_action(216);
     EXPECT_TRUE(f.win->repaint_pending());
@@ -191,9 +178,8 @@ TEST(DrawAction, CommandSetsRepaintWithoutDrawingAtOnce)
     EXPECT_FALSE(f.win->flush()) << "one invalidation, one repaint";
 }
 
-TEST(DrawAction, RepaintRunsWhenTheEventLoopIsIdle)
+TEST_F(DrawAction, RepaintRunsWhenTheEventLoopIsIdle)
 {
-    WindowFixture f;
     f.win->invalidate(true);
     f.win->invalidate(true);
     EXPECT_TRUE(f.win->repaint_pending());

@@ -11,6 +11,8 @@
 
 namespace {
 
+class Enablers : public WindowTest {};
+
 // The enabler bindings, by enabler.
 const std::map<std::string, std::vector<int>>& guarded_ids()
 {
@@ -85,7 +87,7 @@ void add_objects(Dchild& win, int n)
         add_free_point(win, 20 + 30 * i, 40, std::string(1, char('A' + i)).c_str());
 }
 
-TEST(Enablers, BindingsAreTheTablesOwn)
+TEST(EnablersTable, BindingsAreTheTablesOwn)
 {
     std::map<std::string, std::set<int>> bound;
     for (const DchildCommand& c : dchild_commands())
@@ -99,9 +101,8 @@ TEST(Enablers, BindingsAreTheTablesOwn)
     EXPECT_EQ(total, 142u);
 }
 
-TEST(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
+TEST_F(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
 {
-    WindowFixture f;
     const std::set<int> expected = united(ids_of({"Enabled", "NotStepping"}), unguarded());
     EXPECT_EQ(enabled_ids(*f.win), expected);
     EXPECT_TRUE(f.win->command_enabled(287).value()) << "the segment tool works on an empty drawing";
@@ -109,7 +110,7 @@ TEST(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
     EXPECT_EQ(f.win->objects().record_count(), 20) << "the enablers refresh the record count";
 }
 
-TEST(Enablers, ObjectThresholdsOneToFour)
+TEST(EnablersTable, ObjectThresholdsOneToFour)
 {
     const std::set<int> base = united(ids_of({"Enabled", "NotStepping"}), unguarded());
     const std::set<int> by_count[] = {
@@ -125,9 +126,8 @@ TEST(Enablers, ObjectThresholdsOneToFour)
     }
 }
 
-TEST(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
+TEST_F(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
 {
-    WindowFixture f;
     add_objects(*f.win, 4);
     ObjectTable& t = f.win->objects();
     t.last_driver() = 0;
@@ -142,9 +142,8 @@ TEST(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
     g_prover_app = nullptr;
 }
 
-TEST(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
+TEST_F(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
 {
-    WindowFixture f;
     f.win->objects().command_lock() = 1;
     const std::set<int> expected = united(
         ids_of({"Enabled", "NotStepping", "Objects1", "Objects2", "Objects3", "Objects4", "DrivingPoint", "Paste"}),
@@ -153,9 +152,8 @@ TEST(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
         << "drag modes, restore and draw-script still test their own conditions";
 }
 
-TEST(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
+TEST_F(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
 {
-    WindowFixture f;
     add_objects(*f.win, 4);
     ObjectTable& t = f.win->objects();
     t.command_lock() = -1;
@@ -164,19 +162,16 @@ TEST(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
     EXPECT_EQ(enabled_ids(*f.win), expected);
 }
 
-TEST(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
+TEST_F(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
 {
-    WindowFixture f;
     add_objects(*f.win, 2);
     f.win->objects().command_lock() = 5;
     EXPECT_TRUE(f.win->command_enabled(135).value());
     EXPECT_FALSE(f.win->command_enabled(102).value());
 }
 
-TEST(Enablers, ConditionalEnablers)
+TEST_F(Enablers, ConditionalEnablers)
 {
-    WindowFixture f;
-    ObjectTable& t = f.win->objects();
     EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
     t.last_driver() = 0;
     EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
@@ -200,9 +195,8 @@ TEST(Enablers, ConditionalEnablers)
     EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript)) << "prover closed";
 }
 
-TEST(Enablers, CommandsOfMissingSubsystemsStayDisabled)
+TEST_F(Enablers, CommandsOfMissingSubsystemsStayDisabled)
 {
-    WindowFixture f;
     add_objects(*f.win, 4);
     f.services.missing = {CommandHandler::ConsMode, CommandHandler::SetColor, CommandHandler::Animation};
     f.win->objects().last_driver() = 0;
@@ -224,7 +218,7 @@ TEST(Enablers, CommandsOfMissingSubsystemsStayDisabled)
     }
 }
 
-TEST(Enablers, StepThroughLeftByTheRightButtonGivesTheCommandsBack)
+TEST(EnablersInApp, StepThroughLeftByTheRightButtonGivesTheCommandsBack)
 {
     AppFixture f;
     Dchild& win = f.active();
@@ -245,7 +239,7 @@ TEST(Enablers, StepThroughLeftByTheRightButtonGivesTheCommandsBack)
     EXPECT_TRUE(f.app->toolbox_button(280)->isEnabled());
 }
 
-TEST(Enablers, StepThroughLeftByAnotherCommandGivesTheCommandsBack)
+TEST(EnablersInApp, StepThroughLeftByAnotherCommandGivesTheCommandsBack)
 {
     AppFixture f;
     Dchild& win = f.active();
@@ -258,7 +252,7 @@ TEST(Enablers, StepThroughLeftByAnotherCommandGivesTheCommandsBack)
     EXPECT_TRUE(f.app->command_enabled(214));
 }
 
-TEST(Enablers, FinishedStepThroughKeepsEverythingEnabled)
+TEST(EnablersInApp, FinishedStepThroughKeepsEverythingEnabled)
 {
     AppFixture f;
     Dchild& win = f.active();
@@ -272,7 +266,7 @@ TEST(Enablers, FinishedStepThroughKeepsEverythingEnabled)
     EXPECT_TRUE(f.app->command_enabled(384)) << "flag 1 enables even the four-object commands";
 }
 
-TEST(Enablers, ShowProverRefreshesTheToolboxAllEnabledThenOpens)
+TEST(EnablersInApp, ShowProverRefreshesTheToolboxAllEnabledThenOpens)
 {
     AppFixture f;
     Dchild& win = f.active();

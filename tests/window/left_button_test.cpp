@@ -8,10 +8,10 @@
 
 namespace {
 
-TEST(LeftButton, ClickInPointModePlacesNamedFreePoints)
+class LeftButton : public WindowTest {};
+
+TEST_F(LeftButton, ClickInPointModePlacesNamedFreePoints)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.command(101);
     win.EvLButtonDown({120, 80});
     win.EvLButtonUp({120, 80});
@@ -32,11 +32,8 @@ TEST(LeftButton, ClickInPointModePlacesNamedFreePoints)
     EXPECT_EQ(win.mouse_dc(), nullptr);
 }
 
-TEST(LeftButton, PressesReachTheConstructionAndObjectCommands)
+TEST_F(LeftButton, PressesReachTheConstructionAndObjectCommands)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     for (int mode = 11; mode <= 18; ++mode) {
         t.action_state() = mode;
         f.services.clicks.clear();
@@ -62,11 +59,8 @@ TEST(LeftButton, PressesReachTheConstructionAndObjectCommands)
     EXPECT_EQ(t.from_clicks(), 1);
 }
 
-TEST(LeftButton, APressDuringAnimationChangesNothing)
+TEST_F(LeftButton, APressDuringAnimationChangesNothing)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     t.action_state() = 26;
     t.mouse_x() = 7;
     t.mouse_y() = 8;
@@ -77,7 +71,7 @@ TEST(LeftButton, APressDuringAnimationChangesNothing)
     EXPECT_EQ(win.modified, 0);
 }
 
-TEST(LeftButton, UnitRulerReactsOnlyInsideItsBandWithTheStaticUnit)
+TEST(LeftButtonTable, UnitRulerReactsOnlyInsideItsBandWithTheStaticUnit)
 {
     struct Case {
         DevPoint at;
@@ -107,7 +101,7 @@ TEST(LeftButton, UnitRulerReactsOnlyInsideItsBandWithTheStaticUnit)
     }
 }
 
-TEST(LeftButton, DrivingPointRowsSelectTheCurrentDrivingPoint)
+TEST(LeftButtonTable, DrivingPointRowsSelectTheCurrentDrivingPoint)
 {
     struct Case {
         int quantities;
@@ -140,11 +134,8 @@ TEST(LeftButton, DrivingPointRowsSelectTheCurrentDrivingPoint)
     }
 }
 
-TEST(LeftButton, DiagramButtonActsOnTheReleaseWhereverItIs)
+TEST_F(LeftButton, DiagramButtonActsOnTheReleaseWhereverItIs)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 50, 200, "A");
     const int button = add_object(win, 466, 7, {}, 100, 100, "Hide");
     t[button].add_hide_entry(a);
@@ -161,10 +152,8 @@ TEST(LeftButton, DiagramButtonActsOnTheReleaseWhereverItIs)
     EXPECT_EQ(win.mouse_dc(), nullptr);
 }
 
-TEST(LeftButton, SecondPressWithoutReleaseIsIgnored)
+TEST_F(LeftButton, SecondPressWithoutReleaseIsIgnored)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.command(101);
     win.EvLButtonDown({50, 50});
     win.EvLButtonDown({90, 90});
@@ -172,10 +161,8 @@ TEST(LeftButton, SecondPressWithoutReleaseIsIgnored)
     win.EvLButtonUp({90, 90});
 }
 
-TEST(LeftButton, StepThroughDrawsOneObjectPerPress)
+TEST_F(LeftButton, StepThroughDrawsOneObjectPerPress)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     for (int i = 0; i < 5; ++i)
         add_free_point(win, 40 + 40 * i, 60, std::string(1, static_cast<char>('A' + i)).c_str());
     win.command(207);
@@ -196,10 +183,8 @@ TEST(LeftButton, StepThroughDrawsOneObjectPerPress)
     EXPECT_EQ(f.pane(1), "");
 }
 
-TEST(LeftButton, StepThroughOfAnEmptyDrawingChangesNothing)
+TEST_F(LeftButton, StepThroughOfAnEmptyDrawingChangesNothing)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.command(207);
     win.EvLButtonDown({5, 200});
     win.EvLButtonUp({5, 200});
@@ -207,9 +192,8 @@ TEST(LeftButton, StepThroughOfAnEmptyDrawingChangesNothing)
     EXPECT_EQ(win.objects().action_state(), 207);
 }
 
-TEST(LeftButton, IdlePressEmptiesTheCommandPaneAndMarksTheDrawing)
+TEST_F(LeftButton, IdlePressEmptiesTheCommandPaneAndMarksTheDrawing)
 {
-    WindowFixture f;
     set_status3("something");
     f.win->EvLButtonDown({30, 30});
     f.win->EvLButtonUp({30, 30});
@@ -217,11 +201,8 @@ TEST(LeftButton, IdlePressEmptiesTheCommandPaneAndMarksTheDrawing)
     EXPECT_EQ(f.win->modified, 1);
 }
 
-TEST(LeftButton, NameMoveSkipsTextsAndPlacesTheNameBesideTheCursor)
+TEST_F(LeftButton, NameMoveSkipsTextsAndPlacesTheNameBesideTheCursor)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     win.command(176);
     win.EvLButtonDown({104, 106});
@@ -236,7 +217,7 @@ TEST(LeftButton, NameMoveSkipsTextsAndPlacesTheNameBesideTheCursor)
     EXPECT_EQ(t.action_state(), 176);
 }
 
-TEST(LeftButton, MirrorLineStartsAtANearPointOrAtTheCursor)
+TEST(LeftButtonTable, MirrorLineStartsAtANearPointOrAtTheCursor)
 {
     struct Case {
         DevPoint at;
@@ -258,10 +239,8 @@ TEST(LeftButton, MirrorLineStartsAtANearPointOrAtTheCursor)
     }
 }
 
-TEST(LeftButton, HideListTakesEachObjectOnceAndThirtyAtMost)
+TEST_F(LeftButton, HideListTakesEachObjectOnceAndThirtyAtMost)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     for (int i = 0; i < 31; ++i)
         add_free_point(win, 20 + 12 * (i % 10) * 3, 40 + 40 * (i / 10), ("P" + std::to_string(i)).c_str());
     ObjectTable& t = win.objects();
@@ -283,11 +262,8 @@ TEST(LeftButton, HideListTakesEachObjectOnceAndThirtyAtMost)
     EXPECT_EQ(t.action_state(), 466);
 }
 
-TEST(LeftButton, DrivingPointsAreMovablePointsUpToEight)
+TEST_F(LeftButton, DrivingPointsAreMovablePointsUpToEight)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     for (int i = 0; i < 9; ++i)
         add_free_point(win, 30 + 40 * i, 150, ("P" + std::to_string(i)).c_str());
     const int mid = add_object(win, 103, 1, {20, 21}, 50, 200, "M");
@@ -313,11 +289,8 @@ TEST(LeftButton, DrivingPointsAreMovablePointsUpToEight)
     EXPECT_EQ(f.pane(1), "");
 }
 
-TEST(LeftButton, RotationCentreSnapsToANearPointOfTheBlock)
+TEST_F(LeftButton, RotationCentreSnapsToANearPointOfTheBlock)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     add_free_point(win, 100, 100, "A");
     win.command(178);
     win.EvLButtonDown({105, 103});
@@ -337,11 +310,8 @@ TEST(LeftButton, RotationCentreSnapsToANearPointOfTheBlock)
     win.EvLButtonUp({105, 103});
 }
 
-TEST(LeftButton, ResizeNeedsAReferenceObject)
+TEST_F(LeftButton, ResizeNeedsAReferenceObject)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     win.command(179);
     win.EvLButtonDown({300, 250});

@@ -10,6 +10,8 @@
 
 namespace {
 
+class PickConclusion : public WindowTest {};
+
 class Lookup : public WindowTest {};
 
 using Pair = std::pair<int, int>;
@@ -108,7 +110,7 @@ void start(WindowFixture& f, int id)
     f.win->scratch().arg = {20, 21, 22, 23, 24, 25, 26, 27};
 }
 
-TEST(PickConclusion, StepByStep)
+TEST(PickConclusionForms, StepByStep)
 {
     for (const Form& form : forms()) {
         WindowFixture f;
@@ -142,7 +144,7 @@ TEST(PickConclusion, StepByStep)
     }
 }
 
-TEST(PickConclusion, AtOnceDrawsOnlyTheFinalStepsParts)
+TEST(PickConclusionForms, AtOnceDrawsOnlyTheFinalStepsParts)
 {
     for (const Form& form : forms()) {
         WindowFixture f;
@@ -164,18 +166,16 @@ TEST(PickConclusion, AtOnceDrawsOnlyTheFinalStepsParts)
     }
 }
 
-TEST(PickConclusion, EqualAngleStoresEachAngleAsTwoLinesThroughItsVertex)
+TEST_F(PickConclusion, EqualAngleStoresEachAngleAsTwoLinesThroughItsVertex)
 {
-    WindowFixture f;
     start(f, 154);
     pick_conclusion(*f.win, -1, f.win->scratch());
     const std::array<std::int32_t, 8> expected{20, 21, 21, 22, 23, 24, 24, 25};
     EXPECT_EQ(f.win->objects().conclusion_args(), expected);
 }
 
-TEST(PickConclusion, CyclicAddsTheCircleThroughTheFirstThreePoints)
+TEST_F(PickConclusion, CyclicAddsTheCircleThroughTheFirstThreePoints)
 {
-    WindowFixture f;
     start(f, 152);
     ObjectTable& t = f.win->objects();
     for (int step = 0; step <= 3; ++step)
@@ -195,9 +195,8 @@ TEST(PickConclusion, CyclicAddsTheCircleThroughTheFirstThreePoints)
     EXPECT_EQ(t.conclusion_args()[3], 23);
 }
 
-TEST(PickConclusion, ExistingSegmentsAreNotAddedTwice)
+TEST_F(PickConclusion, ExistingSegmentsAreNotAddedTwice)
 {
-    WindowFixture f;
     start(f, 148);
     ObjectTable& t = f.win->objects();
     Dpoint existing = Dpoint::of_type(135, 1);
@@ -210,9 +209,8 @@ TEST(PickConclusion, ExistingSegmentsAreNotAddedTwice)
     EXPECT_EQ(t.count(), 30);
 }
 
-TEST(PickConclusion, OtherCommandsAndStepsDoNothing)
+TEST_F(PickConclusion, OtherCommandsAndStepsDoNothing)
 {
-    WindowFixture f;
     start(f, 103);
     ObjectTable& t = f.win->objects();
     pick_conclusion(*f.win, -1, f.win->scratch());

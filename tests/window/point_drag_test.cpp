@@ -11,6 +11,8 @@
 
 namespace {
 
+class PointDrag : public WindowTest {};
+
 // Free points A, B, C, D; M = midpoint of AB; X = crossing of AC and BD.
 struct Quad {
     int a, b, c, d, m, x;
@@ -29,10 +31,8 @@ Quad build_quad(Dchild& win)
     return q;
 }
 
-TEST(PointDrag, DraggedFreePointCarriesItsMidpointAndIntersection)
+TEST_F(PointDrag, DraggedFreePointCarriesItsMidpointAndIntersection)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     ObjectTable& t = win.objects();
     ASSERT_DOUBLE_EQ(t[q.m].x, 200.0);
@@ -58,10 +58,8 @@ TEST(PointDrag, DraggedFreePointCarriesItsMidpointAndIntersection)
     EXPECT_EQ(f.pane(3), "Drag A");
 }
 
-TEST(PointDrag, TheToolkitsMouseEventsDriveTheSameDrag)
+TEST_F(PointDrag, TheToolkitsMouseEventsDriveTheSameDrag)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     win.command(175);
     const auto send = [&](QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -79,10 +77,8 @@ TEST(PointDrag, TheToolkitsMouseEventsDriveTheSameDrag)
     EXPECT_EQ(win.mouse_dc(), nullptr);
 }
 
-TEST(PointDrag, PointOnALineStaysOnItsLine)
+TEST_F(PointDrag, PointOnALineStaysOnItsLine)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_object(win, 101, 1, {}, 50, 50, "A");
     const int b = add_object(win, 101, 1, {}, 250, 150, "B");
     const int p = add_point_on_line(win, a, b, 150, 100, "P");
@@ -102,7 +98,7 @@ TEST(PointDrag, PointOnALineStaysOnItsLine)
     EXPECT_NEAR(distance_to_line(t[p], t[a], t[b]), 0.0, 1e-6);
 }
 
-TEST(PointDrag, EachCarrierKeepsItsPoint)
+TEST(PointDragTable, EachCarrierKeepsItsPoint)
 {
     struct Case {
         const char* what;
@@ -137,10 +133,8 @@ TEST(PointDrag, EachCarrierKeepsItsPoint)
     }
 }
 
-TEST(PointDrag, TextsAndButtonsPutTheirAnchorUnderTheMouse)
+TEST_F(PointDrag, TextsAndButtonsPutTheirAnchorUnderTheMouse)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int text = add_object(win, 180, 6, {}, 100, 100);
     win.objects()[text].set_text("hello");
     win.objects()[text].name_dx = 0;
@@ -157,10 +151,8 @@ TEST(PointDrag, TextsAndButtonsPutTheirAnchorUnderTheMouse)
     EXPECT_DOUBLE_EQ(win.objects()[button].y, 40.0);
 }
 
-TEST(PointDrag, ConstructedPointIsNamedButNotMoved)
+TEST_F(PointDrag, ConstructedPointIsNamedButNotMoved)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     ObjectTable& t = win.objects();
     win.command(175);
@@ -174,10 +166,8 @@ TEST(PointDrag, ConstructedPointIsNamedButNotMoved)
     EXPECT_DOUBLE_EQ(t[q.m].y, 100.0);
 }
 
-TEST(PointDrag, MovePointRepaintsEvenWhenNothingCanMove)
+TEST_F(PointDrag, MovePointRepaintsEvenWhenNothingCanMove)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     ObjectTable& t = win.objects();
     t.picked_index() = q.x;  // an intersection
@@ -193,10 +183,8 @@ TEST(PointDrag, MovePointRepaintsEvenWhenNothingCanMove)
     EXPECT_DOUBLE_EQ(t[q.a].x, 100.0);
 }
 
-TEST(PointDrag, ARepaintDuringTheDragDoesNotStopTheChildrenFollowing)
+TEST_F(PointDrag, ARepaintDuringTheDragDoesNotStopTheChildrenFollowing)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     ObjectTable& t = win.objects();
     win.command(175);
@@ -209,10 +197,8 @@ TEST(PointDrag, ARepaintDuringTheDragDoesNotStopTheChildrenFollowing)
     EXPECT_DOUBLE_EQ(t[q.m].x, 210.0);
 }
 
-TEST(PointDrag, DragPaintsTheMovedDiagramOnTheWindow)
+TEST_F(PointDrag, DragPaintsTheMovedDiagramOnTheWindow)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const Quad q = build_quad(win);
     win.command(175);
     win.EvLButtonDown({100, 100});

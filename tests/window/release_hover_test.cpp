@@ -7,6 +7,10 @@
 
 namespace {
 
+class ClipboardRectangle : public WindowTest {};
+class DraggedElement : public WindowTest {};
+class Hover : public WindowTest {};
+
 // A drawing with a filled-in square of points to photograph.
 void add_square(Dchild& win)
 {
@@ -17,7 +21,7 @@ void add_square(Dchild& win)
     win.diagram.locus_lists[0].push_back(LocusNode{120, 120, 130, 130});
 }
 
-TEST(ClipboardRectangle, CopiesTheSameBitmapWhicheverWayItIsDragged)
+TEST(ClipboardRectangleImages, CopiesTheSameBitmapWhicheverWayItIsDragged)
 {
     std::vector<QImage> images;
     for (bool backwards : {false, true}) {
@@ -46,10 +50,8 @@ TEST(ClipboardRectangle, CopiesTheSameBitmapWhicheverWayItIsDragged)
     EXPECT_EQ(images[0].pixel(2, 2) & 0xffffff, 0xffffffu);
 }
 
-TEST(ClipboardRectangle, AnEmptyRectangleCopiesNothing)
+TEST_F(ClipboardRectangle, AnEmptyRectangleCopiesNothing)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     add_square(win);
     win.command(468);
     win.EvLButtonDown({90, 90});
@@ -68,7 +70,7 @@ void start_segment(Dchild& win, int command, int first)
     win.scratch().arg[0] = first;
 }
 
-TEST(DraggedElement, EndsAtANearPointOrAtANewFreePoint)
+TEST(DraggedElementTable, EndsAtANearPointOrAtANewFreePoint)
 {
     struct Case {
         DevPoint release;
@@ -118,11 +120,8 @@ TEST(DraggedElement, EndsAtANearPointOrAtANewFreePoint)
     }
 }
 
-TEST(DraggedElement, ATraceSegmentIsGreenAndBecomesTheDrivingPointsTrace)
+TEST_F(DraggedElement, ATraceSegmentIsGreenAndBecomesTheDrivingPointsTrace)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 100, 100, "A");
     t.last_driver() = 0;
     t.current_driver() = 0;
@@ -141,10 +140,8 @@ TEST(DraggedElement, ATraceSegmentIsGreenAndBecomesTheDrivingPointsTrace)
     EXPECT_FALSE(f.services.called("cons_step"));
 }
 
-TEST(DraggedElement, CircleGoesThroughTheEndPoint)
+TEST_F(DraggedElement, CircleGoesThroughTheEndPoint)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_free_point(win, 100, 100, "A");
     const int b = add_free_point(win, 200, 100, "B");
     start_segment(win, 136, a);
@@ -159,10 +156,8 @@ TEST(DraggedElement, CircleGoesThroughTheEndPoint)
     EXPECT_EQ(circle.arg[1], b);
 }
 
-TEST(DraggedElement, NothingButTheReleaseOfASegmentOrCircle)
+TEST_F(DraggedElement, NothingButTheReleaseOfASegmentOrCircle)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     const int a = add_free_point(win, 100, 100, "A");
     start_segment(win, 103, a);  // a midpoint command in mode 12
     win.EvLButtonDown({100, 100});
@@ -172,11 +167,8 @@ TEST(DraggedElement, NothingButTheReleaseOfASegmentOrCircle)
     EXPECT_EQ(win.objects().count(), 21);
 }
 
-TEST(Hover, NamesTheObjectUnderTheMouse)
+TEST_F(Hover, NamesTheObjectUnderTheMouse)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     add_free_point(win, 100, 100, "A");
     add_object(win, 113, 1, {20, 20}, 200, 100, "P");
     add_object(win, 99, 1, {20}, 300, 100, "H");
@@ -210,7 +202,7 @@ TEST(Hover, NamesTheObjectUnderTheMouse)
     EXPECT_EQ(f.pane(2), "Segment A B");
 }
 
-TEST(Hover, RulerHintInsideTheRulerBandOnly)
+TEST(HoverTable, RulerHintInsideTheRulerBandOnly)
 {
     struct Case {
         DevPoint at;

@@ -6,10 +6,10 @@
 
 namespace {
 
-TEST(RightButton, CancelsAConstructionAndEmptiesThePanes)
+class RightButton : public WindowTest {};
+
+TEST_F(RightButton, CancelsAConstructionAndEmptiesThePanes)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.command(103);
     ObjectTable& t = win.objects();
     t.action_state() = 12;
@@ -30,10 +30,8 @@ TEST(RightButton, CancelsAConstructionAndEmptiesThePanes)
     EXPECT_TRUE(f.services.clicks.empty());
 }
 
-TEST(RightButton, StopsARunningAnimation)
+TEST_F(RightButton, StopsARunningAnimation)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.objects().action_state() = 26;
     win.EvRButtonDown();
     EXPECT_TRUE(f.services.called("CmAnimation"));
@@ -42,11 +40,8 @@ TEST(RightButton, StopsARunningAnimation)
     EXPECT_EQ(win.objects().action_state(), 0);
 }
 
-TEST(RightButton, EndsTheStatementDrawingAndGivesTheCommandsBack)
+TEST_F(RightButton, EndsTheStatementDrawingAndGivesTheCommandsBack)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     t.outer_mode() = 221;
     t.action_state() = 221;
     t.command_lock() = -1;
@@ -56,7 +51,7 @@ TEST(RightButton, EndsTheStatementDrawingAndGivesTheCommandsBack)
     EXPECT_EQ(t.outer_mode(), 0);
 }
 
-TEST(RightButton, ClosesAPolygonAndKeepsTheFillCommand)
+TEST(RightButtonTable, ClosesAPolygonAndKeepsTheFillCommand)
 {
     struct Case {
         int mode;      // after the vertices were picked
@@ -95,11 +90,8 @@ TEST(RightButton, ClosesAPolygonAndKeepsTheFillCommand)
     }
 }
 
-TEST(RightButton, EndsTheHideListButKeepsItsObjects)
+TEST_F(RightButton, EndsTheHideListButKeepsItsObjects)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 40, 40, "A");
     const int button = add_object(win, 466, 7, {}, 100, 100, "Hide");
     t[button].aux1.set_int(-1);
@@ -115,10 +107,8 @@ TEST(RightButton, EndsTheHideListButKeepsItsObjects)
     EXPECT_EQ(t[button].hide_list[0], a);
 }
 
-TEST(RightButton, DuringADragItCancelsAndTheReleaseStillCleansUp)
+TEST_F(RightButton, DuringADragItCancelsAndTheReleaseStillCleansUp)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     add_free_point(win, 100, 100, "A");
     win.command(175);
     win.EvLButtonDown({100, 100});

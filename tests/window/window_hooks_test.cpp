@@ -9,10 +9,10 @@
 
 namespace {
 
-TEST(WindowHooks, PainterFindsTheAnimationThroughTheWindow)
+class WindowHooks : public WindowTest {};
+
+TEST_F(WindowHooks, PainterFindsTheAnimationThroughTheWindow)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     EXPECT_EQ(&animation_services(win.diagram), static_cast<AnimationServices*>(&win));
     win.objects().last_quantity() = 1;
     win.invalidate(true);
@@ -23,7 +23,7 @@ TEST(WindowHooks, PainterFindsTheAnimationThroughTheWindow)
     EXPECT_EQ(anim.quantities, (std::vector<int>{0, 2, 10, 12}));
 }
 
-TEST(WindowHooks, WithoutAnimationServicesNothingIsAsked)
+TEST(WindowHooksOwnServices, WithoutAnimationServicesNothingIsAsked)
 {
     ensure_widgets_application();
     ScriptedUi ui;
@@ -39,21 +39,16 @@ TEST(WindowHooks, WithoutAnimationServicesNothingIsAsked)
     set_status_panes(nullptr);
 }
 
-TEST(WindowHooks, NewPointIsDrawnOnTheMouseOperationsContext)
+TEST_F(WindowHooks, NewPointIsDrawnOnTheMouseOperationsContext)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
     win.command(101);
     win.EvLButtonDown({120, 90});
     EXPECT_NE(win.surface().pixel(120, 90), kWhite) << "drawn during the press";
     win.EvLButtonUp({120, 90});
 }
 
-TEST(WindowHooks, DrawingCallsWithoutAMouseOperationStillShowTheObject)
+TEST_F(WindowHooks, DrawingCallsWithoutAMouseOperationStillShowTheObject)
 {
-    WindowFixture f;
-    Dchild& win = *f.win;
-    ObjectTable& t = win.objects();
     const int a = add_free_point(win, 60, 60, "A");
     const int b = add_free_point(win, 160, 60, "B");
     ASSERT_EQ(win.mouse_dc(), nullptr);
@@ -72,7 +67,7 @@ TEST(WindowHooks, DrawingCallsWithoutAMouseOperationStillShowTheObject)
     EXPECT_NE(win.surface().pixel(110, 60), kWhite);
 }
 
-TEST(WindowHooks, DeletionAsksTheComputationListThroughTheWindow)
+TEST(WindowHooksOwnServices, DeletionAsksTheComputationListThroughTheWindow)
 {
     struct QuantityServices : RecordingServices {
         bool in_use = true;
