@@ -67,7 +67,7 @@ TEST(ToolsFlow, ScriptManagerAddsAnObjectToTheDrawingAndTheDrawingAsksToBeSaved)
     EXPECT_EQ(r.client().children().size(), 1u);
 }
 
-TEST(ToolsFlow, ScriptManagerDeleteMarksTheDrawingChanged)
+TEST(ToolsFlow, ScriptManagerDeleteAndUpdateMarkTheDrawingChanged)
 {
     RunningApp r;
     two_points(r);
@@ -83,12 +83,7 @@ TEST(ToolsFlow, ScriptManagerDeleteMarksTheDrawingChanged)
     EXPECT_EQ(r.drawing().modified, 1);
     r.drawing().flush();
     EXPECT_EQ(r.drawing().surface().pixel(300, 120), kWhite) << "B is gone from the picture";
-}
 
-TEST(ToolsFlow, ScriptManagerUpdateMarksTheDrawingChanged)
-{
-    RunningApp r;
-    two_points(r);
     r.drawing().modified = 0;
     g_script_mgr->setCurrentRow(0);
     r.dialogs.objects.push_edit([](Dpoint& rec) {
