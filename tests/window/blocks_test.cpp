@@ -16,18 +16,18 @@ TEST_F(Blocks, NewDrawingAndNewBlocks)
 {
     EXPECT_EQ(t.current_block(), 1);
     EXPECT_EQ(t.block_count(), 1);
-    f.win->command(203);
-    f.win->command(203);
+    win.command(203);
+    win.command(203);
     EXPECT_EQ(t.current_block(), 3);
     EXPECT_EQ(t.block_count(), 3);
-    EXPECT_FALSE(f.win->repaint_pending());
-    f.win->command(205);
+    EXPECT_FALSE(win.repaint_pending());
+    win.command(205);
     EXPECT_EQ(t.current_block(), 0);
-    f.win->command(204);
+    win.command(204);
     EXPECT_EQ(t.action_state(), 204);
     EXPECT_EQ(t.pending_command(), 204);
     EXPECT_EQ(f.pane(1), "Use\u201C\u2191\u201Dkey or \u201C\u2193\u201Dkey to select blocks");
-    EXPECT_TRUE(f.win->repaint_pending());
+    EXPECT_TRUE(win.repaint_pending());
 }
 
 // Three points in each of blocks 1, 2 and 3.
@@ -44,10 +44,9 @@ void three_blocks(Dchild& win)
 
 TEST_F(Blocks, DeletingABlockClosesTheGap)
 {
-    three_blocks(*f.win);
-    ObjectTable& t = f.win->objects();
+    three_blocks(win);
     t.current_block() = 2;
-    f.win->command(206);
+    win.command(206);
     ASSERT_EQ(t.count(), 26);
     for (int i = 20; i < 23; ++i)
         EXPECT_EQ(t[i].block, 1);
@@ -61,24 +60,22 @@ TEST_F(Blocks, DeletingABlockClosesTheGap)
 
 TEST_F(Blocks, DeletingAllBlocksDeletesEveryObject)
 {
-    three_blocks(*f.win);
-    ObjectTable& t = f.win->objects();
-    f.win->command(205);
-    f.win->command(206);
+    three_blocks(win);
+    win.command(205);
+    win.command(206);
     EXPECT_EQ(t.count(), 20);
     EXPECT_EQ(t.block_count(), 2);
     EXPECT_EQ(t.current_block(), 2);
 
-    f.win->command(206);  // nothing left: nothing happens
+    win.command(206);  // nothing left: nothing happens
     EXPECT_EQ(t.block_count(), 2);
 }
 
 TEST_F(Blocks, UnitingPutsEverythingInBlockOne)
 {
-    three_blocks(*f.win);
-    ObjectTable& t = f.win->objects();
+    three_blocks(win);
     t.current_block() = 3;
-    f.win->command(299);
+    win.command(299);
     EXPECT_EQ(t.block_count(), 1);
     EXPECT_EQ(t.current_block(), 1);
     for (int i = 20; i < t.count(); ++i)
@@ -115,7 +112,6 @@ void click(Dchild& win, const Dpoint& p)
 TEST_F(PartCopy, ClickedOutlineWithWhatStandsOnItBecomesANewBlock)
 {
     const PartSource s = part_source(win);
-    ObjectTable& t = win.objects();
     win.command(451);
     ASSERT_EQ(t.action_state(), 451);
     EXPECT_EQ(t.current_block(), 2);
@@ -161,7 +157,6 @@ TEST_F(PartCopy, ClickedOutlineWithWhatStandsOnItBecomesANewBlock)
 TEST_F(PartCopy, OneClickGivesOnePointAndTranslation)
 {
     const PartSource s = part_source(win);
-    ObjectTable& t = win.objects();
     win.command(451);
     click(win, t[s.d]);
     win.EvRButtonDown();
@@ -248,7 +243,7 @@ TEST_F(CopyPaste, PastedBlockKeepsItsConstructionRelations)
 
 TEST_F(CopyPaste, AllBlocksDuplicateTheWholeDrawingIntoAnotherWindow)
 {
-    Dchild& owner = *f.win;
+    Dchild& owner = win;
     add_free_point(owner, 100, 100, "A");
     add_free_point(owner, 200, 100, "B");
     owner.objects()[21].block = 2;
@@ -278,10 +273,10 @@ TEST_F(CopyPaste, AllBlocksDuplicateTheWholeDrawingIntoAnotherWindow)
 TEST_F(CopyPaste, PasteWithNothingCopiedDoesNothing)
 {
     ASSERT_EQ(g_block_owner, nullptr);
-    add_free_point(*f.win, 100, 100, "A");
-    f.win->command(453);
-    EXPECT_EQ(f.win->objects().count(), 21);
-    EXPECT_EQ(f.win->objects().block_count(), 1);
+    add_free_point(win, 100, 100, "A");
+    win.command(453);
+    EXPECT_EQ(win.objects().count(), 21);
+    EXPECT_EQ(win.objects().block_count(), 1);
 }
 
 }  // namespace

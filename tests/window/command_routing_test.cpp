@@ -277,34 +277,34 @@ TEST(CommandRoutingInApp, DisabledCommandsDoNothing)
 
 TEST_F(CommandRouting, AllNamesAlternatesBetweenHidingAndShowing)
 {
-    f.win->command(173);
+    win.command(173);
     EXPECT_EQ(t.new_points_show_names(), 0) << "an empty drawing only flips the flag";
     EXPECT_EQ(t.action_state(), 0);
     EXPECT_EQ(t.pending_command(), 173);
-    EXPECT_TRUE(f.win->repaint_pending());
+    EXPECT_TRUE(win.repaint_pending());
 
-    add_free_point(*f.win, 10, 10, "A");
-    add_free_point(*f.win, 20, 10, "B");
+    add_free_point(win, 10, 10, "A");
+    add_free_point(win, 20, 10, "B");
     t[21].name_shown = 0;  // hidden on its own before
-    f.win->command(173);
+    win.command(173);
     EXPECT_EQ(t.new_points_show_names(), 1);
     EXPECT_EQ(t[20].name_shown, 1);
     EXPECT_EQ(t[21].name_shown, 1) << "every name shows again";
     EXPECT_EQ(t.record_count(), 22);
-    f.win->command(173);
+    win.command(173);
     EXPECT_EQ(t[20].name_shown, 0);
     EXPECT_EQ(t[21].name_shown, 0);
 }
 
 TEST_F(CommandRouting, NewConstructionDropsTheHalfDoneOne)
 {
-    f.win->command(103);
-    f.win->scratch().arg[0] = 21;
-    f.win->objects().action_state() = 12;
-    f.win->command(116);
-    EXPECT_EQ(f.win->scratch().type, 116);
-    EXPECT_EQ(f.win->scratch().arg[0], 0);
-    EXPECT_EQ(f.win->objects().action_state(), 11);
+    win.command(103);
+    win.scratch().arg[0] = 21;
+    win.objects().action_state() = 12;
+    win.command(116);
+    EXPECT_EQ(win.scratch().type, 116);
+    EXPECT_EQ(win.scratch().arg[0], 0);
+    EXPECT_EQ(win.objects().action_state(), 11);
 }
 
 TEST(CommandRoutingTable, DragModesShowTheirPromptsAndTitles)
@@ -340,11 +340,11 @@ TEST(CommandRoutingTable, DragModesShowTheirPromptsAndTitles)
 
 TEST_F(CommandRouting, ViewFlagCommandOnlyRepaints)
 {
-    f.win->command(209);
-    EXPECT_EQ(f.win->view_flag, 1);
-    EXPECT_TRUE(f.win->repaint_pending());
-    f.win->command(209);
-    EXPECT_EQ(f.win->view_flag, 0);
+    win.command(209);
+    EXPECT_EQ(win.view_flag, 1);
+    EXPECT_TRUE(win.repaint_pending());
+    win.command(209);
+    EXPECT_EQ(win.view_flag, 0);
 }
 
 }  // namespace

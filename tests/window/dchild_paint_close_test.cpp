@@ -64,38 +64,38 @@ TEST_F(DchildPaint, PrintRepaintUsesTheGivenContextEvenDuringAnimation)
     t.action_state() = 26;
     unsettle(t);
     RecordingDC printer;
-    f.win->Paint(&printer);
+    win.Paint(&printer);
     EXPECT_TRUE(settled(t));
-    EXPECT_EQ(f.win->mouse_dc(), nullptr) << "printing takes no client context";
+    EXPECT_EQ(win.mouse_dc(), nullptr) << "printing takes no client context";
 }
 
 TEST_F(DchildPaint, RepaintNeverReleasesTheContextOfARunningMouseOperation)
 {
-    f.win->draw_action(3);
-    DeviceContext* held = f.win->mouse_dc();
+    win.draw_action(3);
+    DeviceContext* held = win.mouse_dc();
     ASSERT_NE(held, nullptr);
-    f.win->invalidate(true);
-    f.win->flush();
-    EXPECT_EQ(f.win->mouse_dc(), held);
-    EXPECT_TRUE(f.win->mouse_captured());
-    f.win->draw_action(4);
-    EXPECT_EQ(f.win->mouse_dc(), nullptr);
+    win.invalidate(true);
+    win.flush();
+    EXPECT_EQ(win.mouse_dc(), held);
+    EXPECT_TRUE(win.mouse_captured());
+    win.draw_action(4);
+    EXPECT_EQ(win.mouse_dc(), nullptr);
 }
 
 TEST_F(DchildPaint, EraseClearsTheSurface)
 {
-    f.win->surface().set_pixel(10, 10, kRed);
-    f.win->invalidate(false);
-    f.win->flush();
-    EXPECT_EQ(f.win->surface().pixel(10, 10), kRed) << "without erase the picture stays";
-    f.win->invalidate(true);
-    f.win->flush();
-    EXPECT_EQ(f.win->surface().pixel(10, 10), kWhite);
+    win.surface().set_pixel(10, 10, kRed);
+    win.invalidate(false);
+    win.flush();
+    EXPECT_EQ(win.surface().pixel(10, 10), kRed) << "without erase the picture stays";
+    win.invalidate(true);
+    win.flush();
+    EXPECT_EQ(win.surface().pixel(10, 10), kWhite);
 }
 
 TEST_F(DchildClose, UnchangedDrawingClosesWithoutAQuestion)
 {
-    EXPECT_TRUE(f.win->CanClose());
+    EXPECT_TRUE(win.CanClose());
     EXPECT_TRUE(f.ui.boxes.asked().empty());
 }
 

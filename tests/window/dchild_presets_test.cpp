@@ -13,11 +13,11 @@ class DchildPresets : public WindowTest {};
 TEST_F(DchildPresets, NewWindowHoldsTheTwentyReservedRecordsAndNoObject)
 {
     EXPECT_EQ(t.count(), 20);
-    EXPECT_EQ(f.win->title(), "Diagram 1");
-    EXPECT_EQ(f.win->modified, 0);
-    EXPECT_EQ(f.win->untitled, 1);
-    EXPECT_EQ(f.win->mouse_dc(), nullptr);
-    EXPECT_EQ(f.win->mem_dc(), nullptr);
+    EXPECT_EQ(win.title(), "Diagram 1");
+    EXPECT_EQ(win.modified, 0);
+    EXPECT_EQ(win.untitled, 1);
+    EXPECT_EQ(win.mouse_dc(), nullptr);
+    EXPECT_EQ(win.mem_dc(), nullptr);
 }
 
 TEST_F(DchildPresets, ReservedRecordsHoldTheirPresets)
@@ -69,7 +69,7 @@ TEST_F(DchildPresets, ReservedRecordsHoldTheirPresets)
         EXPECT_EQ(field.actual, field.expected) << field.what;
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(r1.arg[k], 0) << "conclusion point " << k;
-    EXPECT_EQ(f.win->view_flag, 0);
+    EXPECT_EQ(win.view_flag, 0);
 }
 
 TEST_F(DchildPresets, ColoursPensAndBrushes)
@@ -80,16 +80,16 @@ TEST_F(DchildPresets, ColoursPensAndBrushes)
     for (int r = 3; r < 20; ++r)
         EXPECT_EQ(t[r].colour, kBlue) << "record " << r;
 
-    EXPECT_EQ(f.win->pens[0], (Pen{kBlack, 1, PenStyle::Solid}));
-    EXPECT_EQ(f.win->pens[1], (Pen{kRed, 1, PenStyle::Solid}));
-    EXPECT_EQ(f.win->pens[2], (Pen{kGreen, 1, PenStyle::Solid}));
-    EXPECT_EQ(f.win->brushes[0], solid_brush(kBlack));
-    EXPECT_EQ(f.win->brushes[1], solid_brush(kLightGrey));
+    EXPECT_EQ(win.pens[0], (Pen{kBlack, 1, PenStyle::Solid}));
+    EXPECT_EQ(win.pens[1], (Pen{kRed, 1, PenStyle::Solid}));
+    EXPECT_EQ(win.pens[2], (Pen{kGreen, 1, PenStyle::Solid}));
+    EXPECT_EQ(win.brushes[0], solid_brush(kBlack));
+    EXPECT_EQ(win.brushes[1], solid_brush(kLightGrey));
 }
 
 TEST_F(DchildPresets, ScratchRecordTakesThePenSettings)
 {
-    const Dpoint& scratch = f.win->scratch();
+    const Dpoint& scratch = win.scratch();
     EXPECT_EQ(scratch.colour, kBlack);
     EXPECT_EQ(scratch.size, 1);
     EXPECT_EQ(scratch.pen_style, 0);
@@ -112,10 +112,10 @@ TEST_F(DchildPresets, SetUpRunsInOrderAndForgetsTheCalculator)
 
 TEST_F(DchildPresets, UntitledWindowFileDataHasNoDefaultExtension)
 {
-    EXPECT_EQ(f.win->file_data.filter, "Files (*.fig)|*.fig|");
-    EXPECT_EQ(f.win->file_data.default_ext, "");
-    EXPECT_EQ(f.win->file_data.flags, 0x1004u);
-    EXPECT_TRUE(f.win->file_data.path.empty());
+    EXPECT_EQ(win.file_data.filter, "Files (*.fig)|*.fig|");
+    EXPECT_EQ(win.file_data.default_ext, "");
+    EXPECT_EQ(win.file_data.flags, 0x1004u);
+    EXPECT_TRUE(win.file_data.path.empty());
 }
 
 TEST(DchildPresetsFromFile, WindowBuiltWithOpenDataLoadsTheFile)
@@ -144,15 +144,15 @@ TEST_F(DchildPresets, PresetRunsAgainAfterChangesToTheStateRecord)
     t.block_count() = 4;
     t.unit_length() = 55.0;
     t.leave_trace() = 1;
-    f.win->view_flag = 1;
-    f.win->draw_action(-10);
+    win.view_flag = 1;
+    win.draw_action(-10);
     EXPECT_EQ(t.action_state(), 0);
     EXPECT_EQ(t.command_lock(), 0);
     EXPECT_EQ(t.current_block(), 1);
     EXPECT_EQ(t.block_count(), 1);
     EXPECT_EQ(t.unit_length(), 20.0);
     EXPECT_EQ(t.leave_trace(), 0);
-    EXPECT_EQ(f.win->view_flag, 0);
+    EXPECT_EQ(win.view_flag, 0);
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ class DrawAction : public WindowTest {};
 
 TEST_F(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
 {
-    f.win->draw_action(101);
+    win.draw_action(101);
     t.outer_mode() = 221;
     ASSERT_FALSE(f.pane(1).empty());
-    f.win->draw_action(0);
+    win.draw_action(0);
     EXPECT_EQ(t.pending_command(), 0);
     EXPECT_EQ(t.outer_mode(), 0);
     EXPECT_EQ(t.action_state(), 0);
@@ -25,33 +25,33 @@ TEST_F(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
 
 TEST_F(DrawAction, MouseContextIsTakenOnceAndReleased)
 {
-    f.win->draw_action(3);
-    DeviceContext* first = f.win->mouse_dc();
+    win.draw_action(3);
+    DeviceContext* first = win.mouse_dc();
     ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(f.win->mouse_captured());
+    EXPECT_TRUE(win.mouse_captured());
     EXPECT_EQ(first->bk_mode(), BkMode::Transparent);
-    f.win->draw_action(3);
-    EXPECT_EQ(f.win->mouse_dc(), first) << "a second code 3 keeps the first context";
-    f.win->draw_action(4);
-    EXPECT_EQ(f.win->mouse_dc(), nullptr);
-    EXPECT_FALSE(f.win->mouse_captured());
-    f.win->draw_action(4);  // without a context: only the capture goes
-    EXPECT_EQ(f.win->mouse_dc(), nullptr);
+    win.draw_action(3);
+    EXPECT_EQ(win.mouse_dc(), first) << "a second code 3 keeps the first context";
+    win.draw_action(4);
+    EXPECT_EQ(win.mouse_dc(), nullptr);
+    EXPECT_FALSE(win.mouse_captured());
+    win.draw_action(4);  // without a context: only the capture goes
+    EXPECT_EQ(win.mouse_dc(), nullptr);
 }
 
 TEST_F(DrawAction, OffScreenImageStartsWhiteAndIsFreedOnce)
 {
-    f.win->draw_action(2);  // nothing to free
-    EXPECT_EQ(f.win->mem_dc(), nullptr);
-    f.win->draw_action(1);
-    DeviceContext* mem = f.win->mem_dc();
+    win.draw_action(2);  // nothing to free
+    EXPECT_EQ(win.mem_dc(), nullptr);
+    win.draw_action(1);
+    DeviceContext* mem = win.mem_dc();
     ASSERT_NE(mem, nullptr);
-    EXPECT_EQ(mem->size(), (DevSize{f.win->width(), f.win->height()}));
+    EXPECT_EQ(mem->size(), (DevSize{win.width(), win.height()}));
     EXPECT_EQ(mem->get_pixel(5, 5), kWhite);
-    EXPECT_EQ(mem->get_pixel(f.win->width() - 1, f.win->height() - 1), kWhite);
+    EXPECT_EQ(mem->get_pixel(win.width() - 1, win.height() - 1), kWhite);
     EXPECT_EQ(g_ncolors, 256);
-    f.win->draw_action(2);
-    EXPECT_EQ(f.win->mem_dc(), nullptr);
+    win.draw_action(2);
+    EXPECT_EQ(win.mem_dc(), nullptr);
 }
 
 TEST(DrawActionTable, PlacingCommandsSetTheirModeAndTexts)
@@ -85,26 +85,26 @@ TEST(DrawActionTable, PlacingCommandsSetTheirModeAndTexts)
 
 TEST_F(DrawAction, ClipboardRectangleAndToggles)
 {
-    f.win->draw_action(468);
+    win.draw_action(468);
     EXPECT_EQ(t.action_state(), 468);
     EXPECT_EQ(t.pending_command(), 468);
     EXPECT_EQ(f.pane(1), "Triangle");
     EXPECT_EQ(f.pane(3), "");
 
-    f.win->draw_action(467);
+    win.draw_action(467);
     EXPECT_EQ(t.leave_trace(), 1);
-    f.win->draw_action(467);
+    win.draw_action(467);
     EXPECT_EQ(t.leave_trace(), 0) << "two flips give the flag back";
 
     t.conclusion_type() = 149;
     t.conclusion_args() = {21, 22, 23, 24, 0, 0, 0, 0};
-    f.win->draw_action(245);
+    win.draw_action(245);
     EXPECT_EQ(t.conclusion_type(), 1111);
     for (int a : t.conclusion_args())
         EXPECT_EQ(a, 0);
 
     const int before = t.action_state();
-    f.win->draw_action(300);
+    win.draw_action(300);
     EXPECT_EQ(t.action_state(), before);
 }
 
@@ -112,7 +112,7 @@ TEST_F(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
 {
     t.unit_length() = 40.0;
     f.ui.boxes.push_answer(MessageResult::No);
-    f.win->draw_action(195);
+    win.draw_action(195);
     ASSERT_EQ(f.ui.boxes.asked().size(), 1u);
     EXPECT_EQ(f.ui.boxes.asked()[0].text, "Are you sure?");
     EXPECT_EQ(f.ui.boxes.asked()[0].caption, "Delete the whole diagram");
@@ -120,19 +120,19 @@ TEST_F(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
     EXPECT_EQ(t.unit_length(), 40.0) << "No leaves the drawing unchanged";
 
     f.ui.boxes.push_answer(MessageResult::Yes);
-    f.win->draw_action(292);
+    win.draw_action(292);
     EXPECT_EQ(f.ui.boxes.asked().size(), 2u);
     EXPECT_EQ(t.unit_length(), 20.0) << "Yes presets the reserved records again";
 }
 
 TEST_F(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
 {
-    add_free_point(*f.win, 50, 60, "A");
-    add_free_point(*f.win, 80, 60, "B");
-    f.win->draw_action(101);
+    add_free_point(win, 50, 60, "A");
+    add_free_point(win, 80, 60, "B");
+    win.draw_action(101);
     f.services.script_open = true;
     f.ui.boxes.push_answer(MessageResult::Yes);
-    f.win->draw_action(195);
+    win.draw_action(195);
     EXPECT_EQ(t.count(), 20);
     EXPECT_EQ(t.pending_command(), 0);
     EXPECT_EQ(t.action_state(), 0);
@@ -142,49 +142,49 @@ TEST_F(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
 
 TEST_F(DrawAction, DeleteLastRemovesOnlyTheLastObject)
 {
-    f.win->draw_action(214);  // nothing to delete
+    win.draw_action(214);  // nothing to delete
     EXPECT_EQ(t.count(), 20);
     EXPECT_TRUE(f.ui.boxes.asked().empty());
 
-    add_free_point(*f.win, 50, 60, "A");
-    add_free_point(*f.win, 80, 60, "B");
-    f.win->draw_action(291);
+    add_free_point(win, 50, 60, "A");
+    add_free_point(win, 80, 60, "B");
+    win.draw_action(291);
     ASSERT_EQ(t.count(), 21);
     EXPECT_EQ(t[20].name_view(), "A");
     EXPECT_TRUE(f.ui.boxes.asked().empty()) << "deleting the last object asks nothing";
     EXPECT_EQ(t.restore_top(), 15) << "the deleted object can be restored";
-    EXPECT_FALSE(f.win->repaint_pending()) << "the window is updated at once";
+    EXPECT_FALSE(win.repaint_pending()) << "the window is updated at once";
 }
 
 TEST_F(DrawAction, StepThroughStartsWithTheFirstObjectsText)
 {
-    add_free_point(*f.win, 50, 60, "A");
+    add_free_point(win, 50, 60, "A");
     f.services.object_text = "A= free point";
-    f.win->draw_action(207);
+    win.draw_action(207);
     EXPECT_EQ(t.action_state(), 207);
     EXPECT_EQ(t.pending_command(), 207);
-    EXPECT_EQ(f.win->step_cursor, 20);
+    EXPECT_EQ(win.step_cursor, 20);
     EXPECT_EQ(t.command_lock(), -1);
     EXPECT_EQ(f.pane(1), "Click the left button to draw: A= free point");
-    EXPECT_TRUE(f.win->repaint_pending()) << "the window clears";
+    EXPECT_TRUE(win.repaint_pending()) << "the window clears";
 }
 
 TEST_F(DrawAction, CommandSetsRepaintWithoutDrawingAtOnce)
 {
-    EXPECT_FALSE(f.win->repaint_pending());
-    f.win->draw_action(216);
-    EXPECT_TRUE(f.win->repaint_pending());
-    EXPECT_TRUE(f.win->flush());
-    EXPECT_FALSE(f.win->flush()) << "one invalidation, one repaint";
+    EXPECT_FALSE(win.repaint_pending());
+    win.draw_action(216);
+    EXPECT_TRUE(win.repaint_pending());
+    EXPECT_TRUE(win.flush());
+    EXPECT_FALSE(win.flush()) << "one invalidation, one repaint";
 }
 
 TEST_F(DrawAction, RepaintRunsWhenTheEventLoopIsIdle)
 {
-    f.win->invalidate(true);
-    f.win->invalidate(true);
-    EXPECT_TRUE(f.win->repaint_pending());
+    win.invalidate(true);
+    win.invalidate(true);
+    EXPECT_TRUE(win.repaint_pending());
     QCoreApplication::processEvents();
-    EXPECT_FALSE(f.win->repaint_pending());
+    EXPECT_FALSE(win.repaint_pending());
 }
 
 }  // namespace

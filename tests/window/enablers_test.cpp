@@ -104,10 +104,10 @@ TEST(EnablersTable, BindingsAreTheTablesOwn)
 TEST_F(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
 {
     const std::set<int> expected = united(ids_of({"Enabled", "NotStepping"}), unguarded());
-    EXPECT_EQ(enabled_ids(*f.win), expected);
-    EXPECT_TRUE(f.win->command_enabled(287).value()) << "the segment tool works on an empty drawing";
-    EXPECT_FALSE(f.win->command_enabled(135).value()) << "the menu's segment needs two objects";
-    EXPECT_EQ(f.win->objects().record_count(), 20) << "the enablers refresh the record count";
+    EXPECT_EQ(enabled_ids(win), expected);
+    EXPECT_TRUE(win.command_enabled(287).value()) << "the segment tool works on an empty drawing";
+    EXPECT_FALSE(win.command_enabled(135).value()) << "the menu's segment needs two objects";
+    EXPECT_EQ(win.objects().record_count(), 20) << "the enablers refresh the record count";
 }
 
 TEST(EnablersTable, ObjectThresholdsOneToFour)
@@ -128,85 +128,83 @@ TEST(EnablersTable, ObjectThresholdsOneToFour)
 
 TEST_F(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
 {
-    add_objects(*f.win, 4);
-    ObjectTable& t = f.win->objects();
+    add_objects(win, 4);
     t.last_driver() = 0;
     t.restore_top() = 15;
-    f.win->block_cmd(452);
+    win.block_cmd(452);
     g_prover_app = f.win.get();
     f.services.prover_points = 5;
-    f.win->command(207);
+    win.command(207);
     ASSERT_EQ(t.action_state(), 207);
     ASSERT_EQ(t.command_lock(), -1);
-    EXPECT_EQ(enabled_ids(*f.win), united(ids_of({"DrivingPoint", "Paste"}), unguarded()));
+    EXPECT_EQ(enabled_ids(win), united(ids_of({"DrivingPoint", "Paste"}), unguarded()));
     g_prover_app = nullptr;
 }
 
 TEST_F(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
 {
-    f.win->objects().command_lock() = 1;
+    win.objects().command_lock() = 1;
     const std::set<int> expected = united(
         ids_of({"Enabled", "NotStepping", "Objects1", "Objects2", "Objects3", "Objects4", "DrivingPoint", "Paste"}),
         unguarded());
-    EXPECT_EQ(enabled_ids(*f.win), expected)
+    EXPECT_EQ(enabled_ids(win), expected)
         << "drag modes, restore and draw-script still test their own conditions";
 }
 
 TEST_F(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
 {
-    add_objects(*f.win, 4);
-    ObjectTable& t = f.win->objects();
+    add_objects(win, 4);
     t.command_lock() = -1;
     t.restore_top() = 16;
     const std::set<int> expected = united(ids_of({"DragModes", "Restore"}), unguarded());
-    EXPECT_EQ(enabled_ids(*f.win), expected);
+    EXPECT_EQ(enabled_ids(win), expected);
 }
 
 TEST_F(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
 {
-    add_objects(*f.win, 2);
-    f.win->objects().command_lock() = 5;
-    EXPECT_TRUE(f.win->command_enabled(135).value());
-    EXPECT_FALSE(f.win->command_enabled(102).value());
+    add_objects(win, 2);
+    win.objects().command_lock() = 5;
+    EXPECT_TRUE(win.command_enabled(135).value());
+    EXPECT_FALSE(win.command_enabled(102).value());
 }
 
 TEST_F(Enablers, ConditionalEnablers)
 {
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::DrivingPoint));
     t.last_driver() = 0;
-    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::DrivingPoint));
+    EXPECT_TRUE(win.enabler_rule(CommandEnabler::DrivingPoint));
 
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::Restore));
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::Restore));
     t.restore_top() = 15;
-    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Restore));
+    EXPECT_TRUE(win.enabler_rule(CommandEnabler::Restore));
 
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::Paste));
-    f.win->block_cmd(452);
-    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::Paste));
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::Paste));
+    win.block_cmd(452);
+    EXPECT_TRUE(win.enabler_rule(CommandEnabler::Paste));
 
     // Draw According to Script: the prover must be open and hold a statement.
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript));
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::DrawScript));
     auto prover = std::make_unique<QWidget>();
     g_prover_app = prover.get();
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript)) << "empty point table";
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::DrawScript)) << "empty point table";
     f.services.prover_points = 1;
-    EXPECT_TRUE(f.win->enabler_rule(CommandEnabler::DrawScript));
+    EXPECT_TRUE(win.enabler_rule(CommandEnabler::DrawScript));
     prover.reset();
-    EXPECT_FALSE(f.win->enabler_rule(CommandEnabler::DrawScript)) << "prover closed";
+    EXPECT_FALSE(win.enabler_rule(CommandEnabler::DrawScript)) << "prover closed";
 }
 
 TEST_F(Enablers, CommandsOfMissingSubsystemsStayDisabled)
 {
-    add_objects(*f.win, 4);
+    add_objects(win, 4);
     f.services.missing = {CommandHandler::ConsMode, CommandHandler::SetColor, CommandHandler::Animation};
-    f.win->objects().last_driver() = 0;
-    EXPECT_FALSE(f.win->command_enabled(103).value()) << "constructions";
-    EXPECT_FALSE(f.win->command_enabled(287).value()) << "construction tools";
-    EXPECT_FALSE(f.win->command_enabled(137).value()) << "a command without an enabler";
-    EXPECT_FALSE(f.win->command_enabled(420).value()) << "animation";
-    EXPECT_TRUE(f.win->command_enabled(101).value()) << "the window's own commands";
-    EXPECT_TRUE(f.win->command_enabled(175).value());
-    EXPECT_TRUE(f.win->command_enabled(24334).value()) << "an enabler without a handler";
+    win.objects().last_driver() = 0;
+    EXPECT_FALSE(win.command_enabled(103).value()) << "constructions";
+    EXPECT_FALSE(win.command_enabled(287).value()) << "construction tools";
+    EXPECT_FALSE(win.command_enabled(137).value()) << "a command without an enabler";
+    EXPECT_FALSE(win.command_enabled(420).value()) << "animation";
+    EXPECT_TRUE(win.command_enabled(101).value()) << "the window's own commands";
+    EXPECT_TRUE(win.command_enabled(175).value());
+    EXPECT_TRUE(win.command_enabled(24334).value()) << "an enabler without a handler";
 
     ensure_widgets_application();
     DrawingServices& none = no_drawing_services();

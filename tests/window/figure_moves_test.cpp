@@ -43,7 +43,6 @@ Figure build_figure(Dchild& win)
 TEST_F(Translation, MovesPointsTextsButtonsAndLociOfTheCurrentBlock)
 {
     const Figure g = build_figure(win);
-    ObjectTable& t = win.objects();
     t.current_block() = 1;
     win.command(177);
     drag(win, {300, 200}, {330, 190}, 3);
@@ -102,7 +101,6 @@ TEST_F(Rotation, WhileTheCentrePressIsHeldMovesDoNothing)
 TEST_F(Rotation, RotateDiagramTurnsTheBlockAndTheLociAndMarksTheCentre)
 {
     const Figure g = build_figure(win);
-    ObjectTable& t = win.objects();
     t.last_locus() = 2;
     win.diagram.locus_lists[2].push_back(LocusNode{110, 100, 100, 90});
     t[12].x = 100;
@@ -149,7 +147,6 @@ TEST_F(Rotation, TheLastObjectTurnsToo)
 TEST_F(Resize, ScalesAboutTheReferenceObjectsStartingPlace)
 {
     const Figure g = build_figure(win);
-    ObjectTable& t = win.objects();
     win.command(179);
     win.EvLButtonDown({101, 100});  // reference A
     win.EvLButtonUp({101, 100});
@@ -169,7 +166,6 @@ TEST_F(Resize, ScalesAboutTheReferenceObjectsStartingPlace)
 TEST_F(MirrorReflection, ReflectsTheBlocksPointsAndStaysInItsMode)
 {
     const Figure g = build_figure(win);
-    ObjectTable& t = win.objects();
     t.current_block() = 1;
     win.command(226);
     win.EvLButtonDown({300, 150});  // the line starts here, horizontal at first

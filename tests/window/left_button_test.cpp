@@ -17,7 +17,6 @@ TEST_F(LeftButton, ClickInPointModePlacesNamedFreePoints)
     win.EvLButtonUp({120, 80});
     win.EvLButtonDown({200, 90});
     win.EvLButtonUp({200, 90});
-    ObjectTable& t = win.objects();
     ASSERT_EQ(t.count(), 22);
     EXPECT_EQ(t[20].type, 101);
     EXPECT_EQ(t[20].cls, 1);
@@ -167,7 +166,6 @@ TEST_F(LeftButton, StepThroughDrawsOneObjectPerPress)
         add_free_point(win, 40 + 40 * i, 60, std::string(1, static_cast<char>('A' + i)).c_str());
     win.command(207);
     win.flush();
-    ObjectTable& t = win.objects();
     for (int press = 1; press <= 5; ++press) {
         const int x = 40 + 40 * (press - 1);
         EXPECT_EQ(win.surface().pixel(x, 60), kWhite) << "not drawn before press " << press;
@@ -195,10 +193,10 @@ TEST_F(LeftButton, StepThroughOfAnEmptyDrawingChangesNothing)
 TEST_F(LeftButton, IdlePressEmptiesTheCommandPaneAndMarksTheDrawing)
 {
     set_status3("something");
-    f.win->EvLButtonDown({30, 30});
-    f.win->EvLButtonUp({30, 30});
+    win.EvLButtonDown({30, 30});
+    win.EvLButtonUp({30, 30});
     EXPECT_EQ(f.pane(3), "");
-    EXPECT_EQ(f.win->modified, 1);
+    EXPECT_EQ(win.modified, 1);
 }
 
 TEST_F(LeftButton, NameMoveSkipsTextsAndPlacesTheNameBesideTheCursor)
@@ -243,7 +241,6 @@ TEST_F(LeftButton, HideListTakesEachObjectOnceAndThirtyAtMost)
 {
     for (int i = 0; i < 31; ++i)
         add_free_point(win, 20 + 12 * (i % 10) * 3, 40 + 40 * (i / 10), ("P" + std::to_string(i)).c_str());
-    ObjectTable& t = win.objects();
     const int button = add_object(win, 466, 7, {}, 20, 250, "Hide");
     t[button].aux1.set_int(-1);
     t.pending_command() = 466;

@@ -169,19 +169,18 @@ TEST(PickConclusionForms, AtOnceDrawsOnlyTheFinalStepsParts)
 TEST_F(PickConclusion, EqualAngleStoresEachAngleAsTwoLinesThroughItsVertex)
 {
     start(f, 154);
-    pick_conclusion(*f.win, -1, f.win->scratch());
+    pick_conclusion(win, -1, win.scratch());
     const std::array<std::int32_t, 8> expected{20, 21, 21, 22, 23, 24, 24, 25};
-    EXPECT_EQ(f.win->objects().conclusion_args(), expected);
+    EXPECT_EQ(win.objects().conclusion_args(), expected);
 }
 
 TEST_F(PickConclusion, CyclicAddsTheCircleThroughTheFirstThreePoints)
 {
     start(f, 152);
-    ObjectTable& t = f.win->objects();
     for (int step = 0; step <= 3; ++step)
-        pick_conclusion(*f.win, step, f.win->scratch());
+        pick_conclusion(win, step, win.scratch());
     EXPECT_EQ(t.count(), 28) << "nothing is drawn before the fourth point";
-    pick_conclusion(*f.win, 4, f.win->scratch());
+    pick_conclusion(win, 4, win.scratch());
     ASSERT_EQ(t.count(), 29);
     const Dpoint& circle = t[28];
     EXPECT_EQ(circle.type, 222);
@@ -198,13 +197,12 @@ TEST_F(PickConclusion, CyclicAddsTheCircleThroughTheFirstThreePoints)
 TEST_F(PickConclusion, ExistingSegmentsAreNotAddedTwice)
 {
     start(f, 148);
-    ObjectTable& t = f.win->objects();
     Dpoint existing = Dpoint::of_type(135, 1);
     existing.cls = 2;
     existing.arg[0] = 20;
     existing.arg[1] = 21;
     t.append(existing);
-    pick_conclusion(*f.win, -1, f.win->scratch());
+    pick_conclusion(win, -1, win.scratch());
     EXPECT_EQ(objects_of_type(t, 135), (std::set<Pair>{{20, 21}, {21, 22}}));
     EXPECT_EQ(t.count(), 30);
 }
@@ -212,22 +210,21 @@ TEST_F(PickConclusion, ExistingSegmentsAreNotAddedTwice)
 TEST_F(PickConclusion, OtherCommandsAndStepsDoNothing)
 {
     start(f, 103);
-    ObjectTable& t = f.win->objects();
-    pick_conclusion(*f.win, -1, f.win->scratch());
+    pick_conclusion(win, -1, win.scratch());
     EXPECT_EQ(t.conclusion_type(), 1111);
     EXPECT_EQ(t.count(), 28);
 
     t.pending_command() = 148;
-    pick_conclusion(*f.win, 1, f.win->scratch());
-    pick_conclusion(*f.win, 7, f.win->scratch());
+    pick_conclusion(win, 1, win.scratch());
+    pick_conclusion(win, 7, win.scratch());
     EXPECT_EQ(t.count(), 28);
     EXPECT_EQ(t.conclusion_type(), 1111);
 }
 
 TEST_F(Lookup, FindSameObjectComparesBlockTypeNameAndExactPosition)
 {
-    add_free_point(*f.win, 10, 20, "A");
-    const int b = add_free_point(*f.win, 30, 40, "B");
+    add_free_point(win, 10, 20, "A");
+    const int b = add_free_point(win, 30, 40, "B");
     t[b].block = 2;
     Dpoint probe = t[b];
     EXPECT_EQ(find_same_object(t, probe, 2), b);
@@ -263,9 +260,9 @@ TEST_F(Lookup, MovablePointsAreFreeAndSemiFreePointsOnly)
 
 TEST_F(Lookup, ModelLookupsAsTheWindowUsesThem)
 {
-    const int a = add_free_point(*f.win, 0 + 100, 100, "A");
-    const int b = add_free_point(*f.win, 100 + 30, 100, "B");
-    const int c = add_free_point(*f.win, 100 + 31, 100, "C");
+    const int a = add_free_point(win, 0 + 100, 100, "A");
+    const int b = add_free_point(win, 100 + 30, 100, "B");
+    const int c = add_free_point(win, 100 + 31, 100, "C");
     Dpoint segment = Dpoint::of_type(135, 1);
     segment.arg[0] = a;
     segment.arg[1] = b;
@@ -281,7 +278,7 @@ TEST_F(Lookup, ModelLookupsAsTheWindowUsesThem)
     EXPECT_EQ(find_circle(t, a, c), k) << "radius within 2.0";
     EXPECT_EQ(find_object(t, 136, a, c, 5), k) << "the block is ignored for circles";
 
-    const int a2 = add_free_point(*f.win, 200, 200, "A");
+    const int a2 = add_free_point(win, 200, 200, "A");
     EXPECT_EQ(find_object_by_name(t, "A", 0, 0), a);
     EXPECT_EQ(find_object_by_name(t, "A", a, 0), a2) << "skipping the first finds the other";
     EXPECT_EQ(find_object_by_name(t, "Z", 0, 0), 0);

@@ -34,7 +34,6 @@ Quad build_quad(Dchild& win)
 TEST_F(PointDrag, DraggedFreePointCarriesItsMidpointAndIntersection)
 {
     const Quad q = build_quad(win);
-    ObjectTable& t = win.objects();
     ASSERT_DOUBLE_EQ(t[q.m].x, 200.0);
     ASSERT_NEAR(t[q.x].x, 200.0, 1e-9);
     ASSERT_NEAR(t[q.x].y, 175.0, 1e-9);
@@ -84,7 +83,6 @@ TEST_F(PointDrag, PointOnALineStaysOnItsLine)
     const int p = add_point_on_line(win, a, b, 150, 100, "P");
     const int m = add_object(win, 103, 1, {a, p}, 0, 0, "M");
     solve(win);
-    ObjectTable& t = win.objects();
     win.command(175);
     drag(win, at(t[p]), {230, 60});
     EXPECT_NEAR(distance_to_line(t[p], t[a], t[b]), 0.0, 1e-6);
@@ -154,7 +152,6 @@ TEST_F(PointDrag, TextsAndButtonsPutTheirAnchorUnderTheMouse)
 TEST_F(PointDrag, ConstructedPointIsNamedButNotMoved)
 {
     const Quad q = build_quad(win);
-    ObjectTable& t = win.objects();
     win.command(175);
     win.EvLButtonDown({200, 100});  // on the midpoint M
     EXPECT_EQ(f.pane(3), "Drag M");
@@ -169,7 +166,6 @@ TEST_F(PointDrag, ConstructedPointIsNamedButNotMoved)
 TEST_F(PointDrag, MovePointRepaintsEvenWhenNothingCanMove)
 {
     const Quad q = build_quad(win);
-    ObjectTable& t = win.objects();
     t.picked_index() = q.x;  // an intersection
     t.mouse_x() = 10;
     t.mouse_y() = 10;
@@ -186,7 +182,6 @@ TEST_F(PointDrag, MovePointRepaintsEvenWhenNothingCanMove)
 TEST_F(PointDrag, ARepaintDuringTheDragDoesNotStopTheChildrenFollowing)
 {
     const Quad q = build_quad(win);
-    ObjectTable& t = win.objects();
     win.command(175);
     win.EvLButtonDown({100, 100});
     win.EvMouseMove({110, 100});

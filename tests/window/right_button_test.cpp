@@ -11,7 +11,6 @@ class RightButton : public WindowTest {};
 TEST_F(RightButton, CancelsAConstructionAndEmptiesThePanes)
 {
     win.command(103);
-    ObjectTable& t = win.objects();
     t.action_state() = 12;
     set_status1("Select two points");
     set_status2("A: a free point");
