@@ -225,7 +225,7 @@ std::map<int, std::string> menu_places(TDrawApp& app)
     return places;
 }
 
-TEST(Frame, TitleAndPopupsOfTheMenuBar)
+TEST(Frame, TitlePopupsOfTheMenuBarAndHelpOnF1)
 {
     AppFixture f;
     EXPECT_EQ(f.app->frame()->windowTitle().toStdString(), "Plexator");
@@ -235,9 +235,10 @@ TEST(Frame, TitleAndPopupsOfTheMenuBar)
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Draw", "&Edit", "&Measure", "&Drag", "&Animation",
                                                  "&Window", "&Help"}));
     EXPECT_FALSE(f.app->frame()->windowIcon().isNull());
+    EXPECT_EQ(f.app->menu_action(185)->shortcut(), QKeySequence(Qt::Key_F1)) << "Help Contents";
 }
 
-TEST(Frame, EveryMenuItemStandsInItsPlaceWithItsTextAndHint)
+TEST(Frame, EveryMenuItemStandsInItsPlaceWithItsTextAndHintShownOnHighlight)
 {
     AppFixture f;
     const std::map<int, std::string> places = menu_places(*f.app);
@@ -259,11 +260,8 @@ TEST(Frame, EveryMenuItemStandsInItsPlaceWithItsTextAndHint)
     EXPECT_EQ(checked, places.size()) << "no item beyond these";
     EXPECT_EQ(f.app->menu_action(228), nullptr) << "228 has no item";
     EXPECT_EQ(f.app->menu_action(209), nullptr);
-}
 
-TEST(Frame, HintOfAHighlightedItemShowsInTheStatusBar)
-{
-    AppFixture f;
+    // The hint of a highlighted item shows in the status bar.
     QAction* action = f.app->menu_action(103);
     ASSERT_NE(action, nullptr);
     action->showStatusText(f.app->frame());
@@ -331,12 +329,6 @@ TEST(Frame, OpeningAPopupRunsTheEnablersOfItsItems)
     QAction* radius = f.app->menu_action(184);
     emit qobject_cast<QMenu*>(radius->parent())->aboutToShow();
     EXPECT_FALSE(radius->isEnabled()) << "an item nobody handles";
-}
-
-TEST(Frame, HelpContentsIsOnF1)
-{
-    AppFixture f;
-    EXPECT_EQ(f.app->menu_action(185)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST(Frame, ToolboxHasTwoColumns)
