@@ -204,15 +204,6 @@ TEST_F(PointCommands, OnAlineFeedbackIsPaintedOverExactly)
     EXPECT_EQ(h.prompt(), "Select two points to determine a line");  // the restart's prompt
 }
 
-TEST_F(PointCommands, CircumcircleGoesThroughTheSmallestVertex)
-{
-    h.start(105);
-    clicks("ECB");
-    const int circle = h.last();
-    EXPECT_EQ(h.t()[circle].type, 136);
-    EXPECT_EQ(h.t()[h.t()[circle].arg[1]].name_view(), "B");
-}
-
 TEST_F(PointCommands, TriangleFillKeepsItsOutlineCount)
 {
     h.start(143);

@@ -526,21 +526,4 @@ TEST(CircleIntersection, TwoCirclesThroughACommonNamedPoint) {
     expect_at(t, x, 1, 2, 0);
 }
 
-TEST(CircleIntersection, CircleCircleRecomputesByItsSideValue) {
-    ObjectTable t;
-    const int a = add_free_point(t, 100, 100, "A");
-    const int b = add_free_point(t, 150, 100, "B");
-    const int d = add_free_point(t, 160, 100, "D");
-    const int e = add_free_point(t, 160, 150, "E");
-    const int x = add_constructed(t, 125, {a, b, d, e}, "X");
-    EXPECT_EQ(place_new(t, x, 130, 150), kComputeCandidatesShown);
-    expect_at(t, x, 130, 140);
-    choose_candidate(t, x, 130, 0);
-    expect_at(t, x, 130, 60);
-    EXPECT_LT(t.get(x).aux1.as_double(), 0.0);
-    recompute_state(t);
-    compute_point(t, nullptr, x);
-    expect_at(t, x, 130, 60);
-}
-
 }  // namespace
