@@ -13,6 +13,7 @@
 #include "area_fixture.h"
 #include "area_numeric.h"
 #include "gdd/proof_latex.h"
+#include "support/test_dirs.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ protected:
     void SetUp() override
     {
         AreaTest::SetUp();
-        dir_ = fs::path(PLEXATOR_TEST_OUTPUT) / "area_proofs";
+        dir_ = per_test_dir(fs::path(PLEXATOR_TEST_OUTPUT) / "area_proofs");
         fs::create_directories(dir_);
         saved_dir_ = g_tex_dir;
         g_tex_dir = dir_.string();

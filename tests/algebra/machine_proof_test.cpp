@@ -12,6 +12,7 @@
 #include "golden.h"
 #include "poly_test_util.h"
 #include "prove_fixture.h"
+#include "support/test_dirs.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ protected:
         AlgebraProveTest::SetUp();
         clear_proof_chain();
         saved_dir_ = g_tex_dir;
-        g_tex_dir = (fs::path(PLEXATOR_TEST_OUTPUT) / "algebra" / "tex").string();
+        g_tex_dir = per_test_dir(fs::path(PLEXATOR_TEST_OUTPUT) / "algebra" / "tex").string();
         fs::create_directories(g_tex_dir);
         fs::remove(proof_tex_path());
     }

@@ -29,6 +29,7 @@
 #include "window/prover_link.h"
 #include "window/scripted_ui.h"
 #include "window/status_panes.h"
+#include "support/test_dirs.h"
 
 namespace app_test {
 
@@ -104,7 +105,7 @@ struct RunningApp {
     explicit RunningApp(const std::string& start_file = {})
         : services((ensure_widgets_application(), ui.services()), dialogs.dialogs())
     {
-        g_tex_dir = output_dir().string();
+        g_tex_dir = per_test_dir(output_dir()).string();
         app = std::make_unique<TDrawApp>(ui.services(), services.drawing(), start_file);
         app->InitMainWindow();
         app->InitInstance();

@@ -23,6 +23,7 @@
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/tokenizer.h"
+#include "support/test_dirs.h"
 
 namespace {
 
@@ -269,7 +270,7 @@ TEST_F(FullAngleTest, TimeLimitEndsTheMethod)
 
 TEST_F(FullAngleTest, SimsonProofTextAndLatexFile)
 {
-    const fs::path dir = fs::path(PLEXATOR_TEST_OUTPUT) / "full_angle";
+    const fs::path dir = per_test_dir(fs::path(PLEXATOR_TEST_OUTPUT) / "full_angle");
     fs::create_directories(dir);
     const std::string saved = g_tex_dir;
     g_tex_dir = dir.string();

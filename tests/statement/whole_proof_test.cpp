@@ -11,6 +11,7 @@
 #include "gdd/gdd_output.h"
 #include "statement/prove_run.h"
 #include "sem_fixture.h"
+#include "support/test_dirs.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
     {
         SemanticsTest::SetUp();
         ASSERT_TRUE(method_built(kMethodDatabase));
-        dir_ = fs::path(PLEXATOR_TEST_OUTPUT) / "proofs";
+        dir_ = per_test_dir(fs::path(PLEXATOR_TEST_OUTPUT) / "proofs");
         fs::create_directories(dir_);
         saved_dir_ = g_tex_dir;
         g_tex_dir = dir_.string();

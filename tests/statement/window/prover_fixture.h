@@ -19,12 +19,12 @@
 #include "statement/window/tosk_edit_file.h"
 #include "window/scripted_ui.h"
 #include "window/window_test_support.h"
+#include "support/test_dirs.h"
 
 // LaTeX proofs of the tests go beside the other test output.
 inline void route_latex_output()
 {
-    const std::filesystem::path dir = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "prover";
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path dir = per_test_dir(std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "prover");
     g_tex_dir = dir.string();
 }
 
