@@ -21,6 +21,7 @@
 #include "statement/window/predicate_dialog.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
+#include "support/test_dirs.h"
 #include "support/widgets_application.h"
 #include "window/app_services.h"
 #include "window/dchild.h"
@@ -29,16 +30,11 @@
 #include "window/prover_link.h"
 #include "window/scripted_ui.h"
 #include "window/status_panes.h"
-#include "support/test_dirs.h"
 
 namespace app_test {
 
-inline std::filesystem::path output_dir()
-{
-    const std::filesystem::path dir = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "app";
-    std::filesystem::create_directories(dir);
-    return dir;
-}
+// The running test's own folder under the test output (see per_test_dir).
+inline std::filesystem::path output_dir() { return per_test_dir(std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "app"); }
 
 // Runs queued calls (repaints, toolbox refreshes) and deferred deletes.
 inline void settle()
@@ -105,7 +101,7 @@ struct RunningApp {
     explicit RunningApp(const std::string& start_file = {})
         : services((ensure_widgets_application(), ui.services()), dialogs.dialogs())
     {
-        g_tex_dir = per_test_dir(output_dir()).string();
+        g_tex_dir = output_dir().string();
         app = std::make_unique<TDrawApp>(ui.services(), services.drawing(), start_file);
         app->InitMainWindow();
         app->InitInstance();
