@@ -4,6 +4,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
@@ -139,6 +140,28 @@ void adj_ra2(Seg x, Seg y, int k, Gdd_ra* R1, Gdd_ra* R2)
 
 bool distinct_pair(int i, int j) { return i != 0 && j != 0 && i != j && i + j != 5; }
 
+// The ratios that R1 and the earlier record R2 give together.
+void combine_ra(Gdd_ra* R1, Gdd_ra* R2)
+{
+    const Seg s1 = ra_seg(R2, 1), s2 = ra_seg(R2, 2), s3 = ra_seg(R2, 3), s4 = ra_seg(R2, 4);
+    const int i1 = ra_pos(s1.a, s1.b, R1, 0);
+    const int i2 = ra_pos(s2.a, s2.b, R1, 0);
+    const int i3 = ra_pos(s3.a, s3.b, R1, 1);
+    const int i4 = ra_pos(s4.a, s4.b, R1, 1);
+    if (distinct_pair(i1, i2))
+        adj_ra1(s3, s4, i1, i2, R1, R2);
+    else if (distinct_pair(i3, i4))
+        adj_ra1(s1, s2, i3, i4, R1, R2);
+    if (distinct_pair(i1, i3))
+        adj_ra1(s2, s4, i1, i3, R1, R2);
+    else if (distinct_pair(i2, i4))
+        adj_ra1(s1, s3, i2, i4, R1, R2);
+    if (i1 && i4 && i1 + i4 == 5)
+        adj_ra2(s2, s3, i1, R1, R2);
+    else if (i2 && i3 && i2 + i3 == 5)
+        adj_ra2(s1, s4, i2, R1, R2);
+}
+
 }  // namespace
 
 void adj_ra(Gdd_ra* R0)
@@ -147,26 +170,23 @@ void adj_ra(Gdd_ra* R0)
         check_time();  // the combination can grow long between premises
         if (!R1->live())
             continue;
-        for (Gdd_ra* R2 = g_ra_list.first; R2 && R2 != R1; R2 = R2->next) {
+        // Every combination needs segments of R2 congruent to segments of
+        // R1, so only such earlier records are visited, in list order. A
+        // congruence found on the way can make more records qualify: the
+        // rest of the list is then asked again.
+        std::uint64_t generation = cg_generation();
+        std::vector<Gdd_ra*> partners = ra_partners(R1, -1);
+        std::size_t k = 0;
+        while (k < partners.size()) {
+            Gdd_ra* R2 = partners[k++];
             if (!R2->live())
                 continue;
-            const Seg s1 = ra_seg(R2, 1), s2 = ra_seg(R2, 2), s3 = ra_seg(R2, 3), s4 = ra_seg(R2, 4);
-            const int i1 = ra_pos(s1.a, s1.b, R1, 0);
-            const int i2 = ra_pos(s2.a, s2.b, R1, 0);
-            const int i3 = ra_pos(s3.a, s3.b, R1, 1);
-            const int i4 = ra_pos(s4.a, s4.b, R1, 1);
-            if (distinct_pair(i1, i2))
-                adj_ra1(s3, s4, i1, i2, R1, R2);
-            else if (distinct_pair(i3, i4))
-                adj_ra1(s1, s2, i3, i4, R1, R2);
-            if (distinct_pair(i1, i3))
-                adj_ra1(s2, s4, i1, i3, R1, R2);
-            else if (distinct_pair(i2, i4))
-                adj_ra1(s1, s3, i2, i4, R1, R2);
-            if (i1 && i4 && i1 + i4 == 5)
-                adj_ra2(s2, s3, i1, R1, R2);
-            else if (i2 && i3 && i2 + i3 == 5)
-                adj_ra2(s1, s4, i2, R1, R2);
+            combine_ra(R1, R2);
+            if (cg_generation() != generation) {
+                generation = cg_generation();
+                partners = ra_partners(R1, R2->seq);
+                k = 0;
+            }
         }
     }
     g_ra_cursor = g_ra_list.last;

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "gdd/gdd_lookup.h"
+
 namespace {
 
 // Inserts rec into v (ordered by seq) unless it is there already.
@@ -260,8 +262,15 @@ void index_note(const Gdd_pline* P)
         take_pline(const_cast<Gdd_pline*>(P));
 }
 
+namespace {
+
+std::uint64_t g_cg_notes = 0;  // members added to existing groups
+
+}  // namespace
+
 void index_note(const Gdd_cg* G)
 {
+    ++g_cg_notes;
     if (ix().cg_cursor.taken(G))
         take_cg(const_cast<Gdd_cg*>(G));
 }
@@ -352,6 +361,34 @@ std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1)
                     found.push_back(E2);
             }
     std::sort(found.begin(), found.end(), [](const Gdd_ea* x, const Gdd_ea* y) { return x->seq < y->seq; });
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+std::uint64_t cg_generation() { return g_cg_notes + g_cg_list.size(); }
+
+std::vector<Gdd_ra*> ra_partners(const Gdd_ra* R1, int after)
+{
+    std::vector<Gdd_ra*> found;
+    auto take = [&](int a, int b) {
+        for (Gdd_ra* R2 : ratios_with(a, b)) {
+            if (R2->seq >= R1->seq)
+                break;
+            if (R2->seq > after)
+                found.push_back(R2);
+        }
+    };
+    for (std::size_t i = 0; i < 8; i += 2) {
+        const int a = R1->pts[i], b = R1->pts[i + 1];
+        take(a, b);
+        for (const Gdd_cg* G : groups_of(a, b)) {
+            if (!G->live() || !in_cg(a, b, G))
+                continue;
+            for (int k = 0; k <= G->last; ++k)
+                take(G->end1[static_cast<std::size_t>(k)], G->end2[static_cast<std::size_t>(k)]);
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const Gdd_ra* x, const Gdd_ra* y) { return x->seq < y->seq; });
     found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }

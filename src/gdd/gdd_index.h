@@ -11,6 +11,7 @@
 // lookup; the few routines that add members to an existing record tell the
 // index (index_note).
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -46,3 +47,11 @@ const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m);
 // The live records before E1 in list order that can combine with E1 by
 // transitivity (they share a pair of lines with it), in list order.
 std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1);
+
+// Changes whenever a congruence group is created or gains a member (the
+// congruences only grow: a group dies only into a group that holds it).
+std::uint64_t cg_generation();
+// The ratio records (any state) after the one with seq `after` and before
+// R1 in list order that hold a segment congruent to a segment of R1: the
+// only ones that can combine with R1. In list order, each once.
+std::vector<Gdd_ra*> ra_partners(const Gdd_ra* R1, int after);

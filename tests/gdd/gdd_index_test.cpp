@@ -124,6 +124,23 @@ protected:
             const int q[8] = {pt(), pt(), pt(), pt(), pt(), pt(), pt(), pt()};
             ASSERT_EQ(fd_ra(q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]),
                       fd_ra_scan(q[0], q[1], q[2], q[3], q[4], q[5], q[6], q[7]));
+            // Partners: the earlier records with a segment congruent to one
+            // of R's (for every third record: the scan is slow).
+            if (R->seq % 3 != 0)
+                continue;
+            auto congruent_segment = [&](const Gdd_ra* R2) {
+                for (std::size_t i = 0; i < 8; i += 2)
+                    for (std::size_t j = 0; j < 8; j += 2)
+                        if (xcong(R2->pts[i], R2->pts[i + 1], p[j], p[j + 1]))
+                            return true;
+                return false;
+            };
+            const int after = std::uniform_int_distribution<int>(-1, R->seq)(rng);
+            std::vector<Gdd_ra*> scan;
+            for (Gdd_ra* R2 : g_ra_list)
+                if (R2->seq > after && R2->seq < R->seq && congruent_segment(R2))
+                    scan.push_back(R2);
+            ASSERT_EQ(ra_partners(R, after), scan);
         }
     }
 
