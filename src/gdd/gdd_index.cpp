@@ -221,8 +221,10 @@ void take_ea(Gdd_ea* E)
         return;
     const Ea_entry entry{std::min(E->l2->seq, E->l3->seq), std::max(E->l2->seq, E->l3->seq), E->seq, E};
     auto& v = ix().ea_ends.at(E->l1->seq, E->l4->seq);
+    // Under these middle lines once; an entry of the record under the middle
+    // lines it had before a line merge is another entry.
     const auto it = std::lower_bound(v.begin(), v.end(), entry);
-    if (it == v.end() || it->rec != E)
+    if (it == v.end() || it->rec != E || it->lo != entry.lo || it->hi != entry.hi)
         v.insert(it, entry);
     const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
     for (int i = 0; i < 4; ++i)

@@ -256,5 +256,23 @@ TEST_F(IndexTest, ReplacedLineMovesAnAngleRecordToItsNewKey)
     EXPECT_NE(fd_ea_ln(ab, cd, ef, ghi), nullptr);
 }
 
+TEST_F(IndexTest, AngleRecordFollowsAMiddleLineReplacedByAnOlderLine)
+{
+    Gdd_line* p = fadd_ln(A, B);
+    Gdd_line* q = fadd_ln(C, D);
+    Gdd_line* r = fadd_ln(E, F);
+    Gdd_line* s = fadd_ln(G, H);
+    add_ea_ln(0, p, s, p, r);  // stored as [p, r] = [p, s]
+    Gdd_ea* angle = fd_ea_ln(p, r, p, s);
+    ASSERT_NE(angle, nullptr);
+    // r turns out to be part of the older line q: the record now reads
+    // [p, q] = [p, s], whose key sorts before its old one.
+    ln_merge_upd(r, q);
+    EXPECT_EQ(angle->l2, q);
+    EXPECT_EQ(fd_ea_ln(p, q, p, s), angle);
+    EXPECT_EQ(fd_ea_ln(p, q, p, s), fd_ea_ln_scan(p, q, p, s));
+    EXPECT_TRUE(xacong_ln(p, q, p, s));
+}
+
 }  // namespace
 }  // namespace gddtest
