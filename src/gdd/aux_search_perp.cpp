@@ -7,6 +7,7 @@
 #include "gdd/forward.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_index.h"
 #include "gdd/gdd_lookup.h"
 #include "statement/prover.h"
 
@@ -66,7 +67,9 @@ void tline_circles(Pair_state& s)
 // line cutting the angle's sides: the missing one of the three points.
 void tline_bisector(Pair_state& s)
 {
-    for (Gdd_ea* E : g_ea_list) {
+    // Nothing changes before a point is made, and then the search ends: the
+    // records are the list's own in its order.
+    for (Gdd_ea* E : bisected_by(s.L1, s.L2)) {
         if (!E->live() || E->l3 != E->l2)
             continue;
         Gdd_line* k1 = E->l1;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 #include <cstdint>
 #include <utility>
 
@@ -135,6 +136,7 @@ struct Indexes {
     Cursor<Gdd_ea> ea_cursor;
     Line_pair_map<std::vector<Ea_entry>> ea_ends;        // by (l1, l4), sorted entries
     Line_pair_map<std::vector<Gdd_ea*>> ea_pairs;        // by two of the four lines, the earlier first
+    std::vector<std::vector<Gdd_ea*>> ea_bisectors;     // [k1, m] = [m, k4] by m's seq
 
     void reset()
     {
@@ -154,6 +156,7 @@ struct Indexes {
         ea_cursor.reset();
         ea_ends.clear();
         ea_pairs.clear();
+        ea_bisectors.clear();
     }
 };
 
@@ -231,6 +234,8 @@ void take_ea(Gdd_ea* E)
         for (int j = i + 1; j < 4; ++j)
             if (l[i] != l[j])
                 insert_ordered(ix().ea_pairs.at(std::min(l[i]->seq, l[j]->seq), std::max(l[i]->seq, l[j]->seq)), E);
+    if (E->l2 == E->l3)
+        insert_ordered(slot(ix().ea_bisectors, E->l2->seq), E);
 }
 
 // Takes in the records appended to the list since the last lookup. (The
@@ -363,6 +368,24 @@ std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1)
                     found.push_back(E2);
             }
     std::sort(found.begin(), found.end(), [](const Gdd_ea* x, const Gdd_ea* y) { return x->seq < y->seq; });
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+std::vector<Gdd_ea*> bisected_by(const Gdd_line* m, const Gdd_line* n)
+{
+    sync_eas();
+    static const std::vector<Gdd_ea*> none;
+    auto of = [](const Gdd_line* l) -> const std::vector<Gdd_ea*>& {
+        const auto& v = ix().ea_bisectors;
+        return l && static_cast<std::size_t>(l->seq) < v.size() ? v[static_cast<std::size_t>(l->seq)] : none;
+    };
+    const auto& a = of(m);
+    const auto& b = m == n ? none : of(n);
+    std::vector<Gdd_ea*> found;
+    found.reserve(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(found),
+               [](const Gdd_ea* x, const Gdd_ea* y) { return x->seq < y->seq; });
     found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }

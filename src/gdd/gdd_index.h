@@ -43,6 +43,10 @@ Gdd_ea* first_ea_with_lines(const Gdd_line* l1, const Gdd_line* l2, const Gdd_li
                             const std::function<bool(const Gdd_ea*)>& accept);
 // Equal-angle records with l and m (either order) among their four lines.
 const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m);
+// Equal-angle records stored (or once stored) as [k1, m] = [m, k4] with m
+// one of the two lines: the angles that m or n bisects. In list order, each
+// once.
+std::vector<Gdd_ea*> bisected_by(const Gdd_line* m, const Gdd_line* n);
 
 // The live records before E1 in list order that can combine with E1 by
 // transitivity (they share a pair of lines with it), in list order.

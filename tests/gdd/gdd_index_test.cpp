@@ -173,6 +173,23 @@ protected:
             }
             ASSERT_EQ(ea_partners(E), scan);
         }
+        // Bisected angles: every record stored as [k1, m] = [m, k4] for m one
+        // of two lines is a candidate, in list order.
+        for (const Gdd_line* m : g_ln_list) {
+            const Gdd_line* n = pick(g_ln_list);
+            auto bisected = [&](const Gdd_ea* E) { return E->l2 == E->l3 && (E->l2 == m || E->l2 == n); };
+            std::vector<Gdd_ea*> scan, found;
+            for (Gdd_ea* E : g_ea_list)
+                if (bisected(E))
+                    scan.push_back(E);
+            const std::vector<Gdd_ea*> candidates = bisected_by(m, n);
+            for (std::size_t i = 1; i < candidates.size(); ++i)
+                ASSERT_LT(candidates[i - 1]->seq, candidates[i]->seq);
+            for (Gdd_ea* E : candidates)
+                if (bisected(E))
+                    found.push_back(E);
+            ASSERT_EQ(found, scan);
+        }
     }
 
     void compare_all()
@@ -272,6 +289,19 @@ TEST_F(IndexTest, AngleRecordFollowsAMiddleLineReplacedByAnOlderLine)
     EXPECT_EQ(fd_ea_ln(p, q, p, s), angle);
     EXPECT_EQ(fd_ea_ln(p, q, p, s), fd_ea_ln_scan(p, q, p, s));
     EXPECT_TRUE(xacong_ln(p, q, p, s));
+}
+
+TEST_F(IndexTest, BisectedAnglesAreFoundByTheirBisector)
+{
+    Gdd_line* p = fadd_ln(A, B);
+    Gdd_line* q = fadd_ln(A, C);
+    Gdd_line* r = fadd_ln(A, D);
+    add_ea_ln(0, p, q, q, r);  // q bisects the angle of p and r
+    Gdd_ea* bisected = fd_ea_ln(p, q, q, r);
+    ASSERT_NE(bisected, nullptr);
+    EXPECT_EQ(bisected_by(q, nullptr), std::vector<Gdd_ea*>{bisected});
+    EXPECT_EQ(bisected_by(p, q), std::vector<Gdd_ea*>{bisected});
+    EXPECT_TRUE(bisected_by(p, r).empty());
 }
 
 }  // namespace
