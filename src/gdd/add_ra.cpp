@@ -80,13 +80,14 @@ void add_ratioo(int o, int a, int b, int c, int d)
 
 int ra_pos(int a, int b, const Gdd_ra* R, int late)
 {
-    const Seg s{a, b};
+    const Cong_to cong_ab(a, b);
+    auto congruent = [&](Seg t) { return cong_ab(t.a, t.b); };
     for (int pos = 1; pos <= 4; ++pos) {
-        if (!cong(s, ra_seg(R, pos)))
+        if (!congruent(ra_seg(R, pos)))
             continue;
-        if (late && pos == 1 && cong(s, ra_seg(R, 4)))
+        if (late && pos == 1 && congruent(ra_seg(R, 4)))
             return 4;
-        if (late && pos == 2 && cong(s, ra_seg(R, 3)))
+        if (late && pos == 2 && congruent(ra_seg(R, 3)))
             return 3;
         return pos;
     }

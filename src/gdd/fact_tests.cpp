@@ -299,8 +299,9 @@ bool xcon(int a, int b, int c, int d, int e, int f) { return fd_tri_pair(false, 
 
 Gdd_ra* fd_ra_scan(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
+    const Ratio_key key(p1, p2, p3, p4, p5, p6, p7, p8);
     for (Gdd_ra* R : g_ra_list)
-        if (ra_match(R, p1, p2, p3, p4, p5, p6, p7, p8))
+        if (ra_match(R, key))
             return R;
     return nullptr;
 }

@@ -3,6 +3,8 @@
 // (to avoid duplicates), by the rules (to look up premises), by the
 // conclusion semantics, the proof printer and the area method. Read-only.
 
+#include <array>
+
 #include "gdd/gdd_records.h"
 
 // Two of the points are equal, or a line record (any state) with at least
@@ -28,6 +30,19 @@ bool xacong(int a, int b, int c, int d, int e, int f);
 bool xacong_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4);
 // ab = cd.
 bool xcong(int a, int b, int c, int d);
+// xcong(a, b, c, d) for one segment ab and many cd: the groups holding ab
+// are looked up once. Valid while the congruences stay as they were.
+class Cong_to {
+public:
+    Cong_to(int a, int b);
+    bool operator()(int c, int d) const;
+
+private:
+    static constexpr int kKept = 4;
+    int a_, b_;
+    int count_ = 0;                       // live groups holding ab
+    std::array<const Gdd_cg*, kKept> groups_{};
+};
 // Triangles abc and def similar (xsim) or congruent (xcon).
 bool xsim(int a, int b, int c, int d, int e, int f);
 bool xcon(int a, int b, int c, int d, int e, int f);

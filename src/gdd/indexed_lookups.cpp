@@ -196,6 +196,29 @@ Gdd_cg* fd_cg_2seg(int a, int b, int c, int d)
     return nullptr;
 }
 
+Cong_to::Cong_to(int a, int b) : a_(a), b_(b)
+{
+    for (const Gdd_cg* G : groups_of(a, b)) {
+        if (!G->live() || !in_cg(a, b, G))
+            continue;
+        if (count_ < kKept)
+            groups_[static_cast<std::size_t>(count_)] = G;
+        ++count_;
+    }
+}
+
+bool Cong_to::operator()(int c, int d) const
+{
+    if (count_ > kKept)
+        return xcong(a_, b_, c, d);
+    if (same_pair(a_, b_, c, d))
+        return true;
+    for (int i = 0; i < count_; ++i)
+        if (in_cg(c, d, groups_[static_cast<std::size_t>(i)]))
+            return true;
+    return false;
+}
+
 bool xcong(int a, int b, int c, int d)
 {
     if (same_pair(a, b, c, d))
@@ -223,6 +246,7 @@ Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, con
 
 Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
+    const Ratio_key key(p1, p2, p3, p4, p5, p6, p7, p8);
     // A match holds a segment congruent to s1: s1 itself or a member of a
     // live group with s1.
     std::vector<Gdd_ra*> candidates = ratios_with(p1, p2);
@@ -239,7 +263,7 @@ Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
         Gdd_ra* R = candidates[i];
         if (i > 0 && candidates[i - 1] == R)
             continue;
-        if (ra_match(R, p1, p2, p3, p4, p5, p6, p7, p8))
+        if (ra_match(R, key))
             return R;
     }
     return nullptr;

@@ -71,18 +71,18 @@ struct Seg {
     int a, b;
 };
 
-bool cong(Seg s, Seg t) { return xcong(s.a, s.b, t.a, t.b); }
-
 // {s, t} matches {u, v} by congruence, in either order.
-bool pair_match(Seg s, Seg t, Seg u, Seg v) { return (cong(s, u) && cong(t, v)) || (cong(s, v) && cong(t, u)); }
+bool pair_match(const Cong_to& s, const Cong_to& t, Seg u, Seg v)
+{
+    return (s(u.a, u.b) && t(v.a, v.b)) || (s(v.a, v.b) && t(u.a, u.b));
+}
 
 }  // namespace
 
-bool ra_match(const Gdd_ra* R, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+bool ra_match(const Gdd_ra* R, const Ratio_key& key)
 {
-    const Seg s1{p1, p2}, s2{p3, p4}, s3{p5, p6}, s4{p7, p8};
     const Seg r1{R->pts[0], R->pts[1]}, r2{R->pts[2], R->pts[3]};
     const Seg r3{R->pts[4], R->pts[5]}, r4{R->pts[6], R->pts[7]};
-    return (pair_match(s1, s4, r1, r4) && pair_match(s2, s3, r2, r3)) ||
-           (pair_match(s1, s4, r2, r3) && pair_match(s2, s3, r1, r4));
+    return (pair_match(key.s1, key.s4, r1, r4) && pair_match(key.s2, key.s3, r2, r3)) ||
+           (pair_match(key.s1, key.s4, r2, r3) && pair_match(key.s2, key.s3, r1, r4));
 }

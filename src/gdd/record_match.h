@@ -31,5 +31,13 @@ std::optional<Line_pair> tp_4pt_lines(int a, int b, int c, int d);
 std::optional<Ea_lines> ea_key(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4);
 bool ea_match(const Gdd_ea* E, const Ea_lines& key);
 
-// fd_ra: R states p1p2 / p3p4 = p5p6 / p7p8 up to congruent segments.
-bool ra_match(const Gdd_ra* R, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8);
+// fd_ra: the ratio p1p2 / p3p4 = p5p6 / p7p8 asked for, and whether R
+// states it up to congruent segments.
+struct Ratio_key {
+    Ratio_key(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
+        : s1(p1, p2), s2(p3, p4), s3(p5, p6), s4(p7, p8)
+    {
+    }
+    Cong_to s1, s2, s3, s4;
+};
+bool ra_match(const Gdd_ra* R, const Ratio_key& key);

@@ -110,6 +110,7 @@ protected:
                 ASSERT_EQ(fd_cg(a, b), fd_cg_scan(a, b));
                 const int c = pt(), d = pt();
                 ASSERT_EQ(xcong(a, b, c, d), xcong_scan(a, b, c, d));
+                ASSERT_EQ(Cong_to(a, b)(c, d), xcong_scan(a, b, c, d));
                 ASSERT_EQ(fd_cg_2seg(a, b, c, d), fd_cg_2seg_scan(a, b, c, d));
             }
         for (Gdd_cg* G : g_cg_list)
@@ -302,6 +303,28 @@ TEST_F(IndexTest, BisectedAnglesAreFoundByTheirBisector)
     EXPECT_EQ(bisected_by(q, nullptr), std::vector<Gdd_ea*>{bisected});
     EXPECT_EQ(bisected_by(p, q), std::vector<Gdd_ea*>{bisected});
     EXPECT_TRUE(bisected_by(p, r).empty());
+}
+
+TEST_F(IndexTest, CongruenceToOneSegmentAnswersAsXcongWithManyGroups)
+{
+    // Groups built by hand, all holding AB (the adders would merge them).
+    const int others[][2] = {{C, D}, {E, F}, {G, H}, {I, J}, {A, C}, {B, D}};
+    for (const auto& o : others) {
+        Gdd_cg* G = g_cg_list.append();
+        G->state = kLive;
+        G->last = -1;
+        add_cg_seg(G, A, B);
+        add_cg_seg(G, o[0], o[1]);
+    }
+    for (int c = 1; c <= kPoints; ++c)
+        for (int d = 1; d <= kPoints; ++d) {
+            EXPECT_EQ(Cong_to(A, B)(c, d), xcong_scan(A, B, c, d)) << c << " " << d;
+            EXPECT_EQ(Cong_to(B, A)(d, c), xcong_scan(A, B, c, d)) << c << " " << d;
+        }
+    EXPECT_TRUE(Cong_to(A, B)(D, B));
+    kill_rec(g_cg_list.last);
+    EXPECT_FALSE(Cong_to(A, B)(D, B));
+    EXPECT_TRUE(Cong_to(A, B)(J, I));
 }
 
 }  // namespace
