@@ -6,9 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <iterator>
-#include <cstdint>
+#include <unordered_map>
 #include <utility>
 
 #include "gdd/gdd_lookup.h"
@@ -88,17 +89,28 @@ private:
     std::vector<Row> rows_;
 };
 
-// An equal-angle record under the key of its middle lines (the smaller seq
-// first); entries of one key in list order.
-struct Ea_entry {
-    int lo, hi, seq;
-    Gdd_ea* rec;
+// The key of an equal-angle record [l1, l2] = [l3, l4]: its end lines, then
+// its middle lines in either order (the smaller seq first); by seq.
+struct Ea_key {
+    int l1, l4, lo, hi;
 
-    bool operator<(const Ea_entry& o) const
+    bool operator==(const Ea_key&) const = default;
+};
+
+struct Ea_key_hash {
+    std::size_t operator()(const Ea_key& k) const
     {
-        return lo != o.lo ? lo < o.lo : hi != o.hi ? hi < o.hi : seq < o.seq;
+        std::uint64_t h = static_cast<std::uint32_t>(k.l1);
+        for (int part : {k.l4, k.lo, k.hi})
+            h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(part);
+        return static_cast<std::size_t>(h ^ (h >> 29));
     }
 };
+
+Ea_key ea_key_of(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, const Gdd_line* l4)
+{
+    return {l1->seq, l4->seq, std::min(l2->seq, l3->seq), std::max(l2->seq, l3->seq)};
+}
 
 const std::vector<Gdd_ea*>& lookup(const Line_pair_map<std::vector<Gdd_ea*>>& map, int first, int second)
 {
@@ -134,7 +146,7 @@ struct Indexes {
     std::vector<std::vector<Gdd_ra*>> segment_ratios;  // by seg_key
 
     Cursor<Gdd_ea> ea_cursor;
-    Line_pair_map<std::vector<Ea_entry>> ea_ends;        // by (l1, l4), sorted entries
+    std::unordered_map<Ea_key, std::vector<Gdd_ea*>, Ea_key_hash> ea_keys;  // by the whole key
     Line_pair_map<std::vector<Gdd_ea*>> ea_pairs;        // by two of the four lines, the earlier first
     std::vector<std::vector<Gdd_ea*>> ea_bisectors;     // [k1, m] = [m, k4] by m's seq
 
@@ -154,7 +166,7 @@ struct Indexes {
         for (auto& v : segment_ratios)
             v.clear();
         ea_cursor.reset();
-        ea_ends.clear();
+        ea_keys.clear();
         ea_pairs.clear();
         ea_bisectors.clear();
     }
@@ -222,13 +234,8 @@ void take_ea(Gdd_ea* E)
 {
     if (!E->l1 || !E->l2 || !E->l3 || !E->l4)
         return;
-    const Ea_entry entry{std::min(E->l2->seq, E->l3->seq), std::max(E->l2->seq, E->l3->seq), E->seq, E};
-    auto& v = ix().ea_ends.at(E->l1->seq, E->l4->seq);
-    // Under these middle lines once; an entry of the record under the middle
-    // lines it had before a line merge is another entry.
-    const auto it = std::lower_bound(v.begin(), v.end(), entry);
-    if (it == v.end() || it->rec != E || it->lo != entry.lo || it->hi != entry.hi)
-        v.insert(it, entry);
+    // A record whose lines a merge replaced stays under its old key too.
+    insert_ordered(ix().ea_keys[ea_key_of(E->l1, E->l2, E->l3, E->l4)], E);
     const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
@@ -335,14 +342,12 @@ Gdd_ea* first_ea_with_lines(const Gdd_line* l1, const Gdd_line* l2, const Gdd_li
     if (!l1 || !l2 || !l3 || !l4)
         return nullptr;
     sync_eas();
-    const auto* v = ix().ea_ends.find(l1->seq, l4->seq);
-    if (!v)
+    const auto found = ix().ea_keys.find(ea_key_of(l1, l2, l3, l4));
+    if (found == ix().ea_keys.end())
         return nullptr;
-    const int lo = std::min(l2->seq, l3->seq), hi = std::max(l2->seq, l3->seq);
-    for (auto it = std::lower_bound(v->begin(), v->end(), Ea_entry{lo, hi, -1, nullptr});
-         it != v->end() && it->lo == lo && it->hi == hi; ++it)
-        if (accept(it->rec))
-            return it->rec;
+    for (Gdd_ea* E : found->second)
+        if (accept(E))
+            return E;
     return nullptr;
 }
 
