@@ -362,18 +362,43 @@ const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m)
 
 std::vector<Gdd_ea*> ea_partners(const Gdd_ea* E1)
 {
-    std::vector<Gdd_ea*> found;
+    // The candidates of the six pairs of E1's lines, each list in list
+    // order, merged.
+    struct Run {
+        const std::vector<Gdd_ea*>* records;
+        std::size_t next;
+        int seq;  // of records[next]; E1's own once past the earlier records
+    };
+    std::array<Run, 6> runs;
+    std::size_t n = 0;
+    sync_eas();
     const Gdd_line* l[4] = {E1->l1, E1->l2, E1->l3, E1->l4};
     for (int i = 0; i < 4; ++i)
-        for (int j = i + 1; j < 4; ++j)
-            for (Gdd_ea* E2 : ea_with_pair(l[i], l[j])) {
-                if (E2->seq >= E1->seq)
-                    break;
-                if (E2->live())
-                    found.push_back(E2);
-            }
-    std::sort(found.begin(), found.end(), [](const Gdd_ea* x, const Gdd_ea* y) { return x->seq < y->seq; });
-    found.erase(std::unique(found.begin(), found.end()), found.end());
+        for (int j = i + 1; j < 4; ++j) {
+            if (!l[i] || !l[j] || l[i] == l[j])
+                continue;
+            const auto& v = lookup(ix().ea_pairs, std::min(l[i]->seq, l[j]->seq), std::max(l[i]->seq, l[j]->seq));
+            if (!v.empty())
+                runs[n++] = Run{&v, 0, std::min(v.front()->seq, E1->seq)};
+        }
+    std::vector<Gdd_ea*> found;
+    const Gdd_ea* last = nullptr;
+    for (;;) {
+        Run* best = nullptr;
+        for (std::size_t k = 0; k < n; ++k)
+            if (runs[k].seq < E1->seq && (!best || runs[k].seq < best->seq))
+                best = &runs[k];
+        if (!best)
+            break;
+        Gdd_ea* E2 = (*best->records)[best->next++];
+        best->seq = best->next < best->records->size() ? std::min((*best->records)[best->next]->seq, E1->seq)
+                                                       : E1->seq;
+        // One record stands in several runs, under the same seq: it comes
+        // out of them one after the other.
+        if (E2 != last && E2->live())
+            found.push_back(E2);
+        last = E2;
+    }
     return found;
 }
 
