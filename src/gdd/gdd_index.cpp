@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
-#include <unordered_map>
+#include <deque>
 #include <utility>
 
 #include "gdd/gdd_lookup.h"
@@ -97,13 +97,103 @@ struct Ea_key {
     bool operator==(const Ea_key&) const = default;
 };
 
-struct Ea_key_hash {
-    std::size_t operator()(const Ea_key& k) const
+// The records under each key, in list order, in an open-addressing table
+// that keeps a key's first record in the slot itself: the lookup of every
+// transitivity step reads one slot and, mostly, one record.
+class Ea_key_table {
+public:
+    template <class Accept>
+    Gdd_ea* first(const Ea_key& key, Accept accept) const
+    {
+        const Slot* s = find(key);
+        if (!s)
+            return nullptr;
+        if (accept(s->first))
+            return s->first;
+        if (s->more != 0)
+            for (Gdd_ea* E : more_[s->more - 1])
+                if (accept(E))
+                    return E;
+        return nullptr;
+    }
+    void insert(const Ea_key& key, Gdd_ea* E)
+    {
+        Slot& s = slot(key);
+        if (!s.first) {
+            s.first = E;
+            return;
+        }
+        if (s.first == E)
+            return;
+        if (s.more == 0) {
+            more_.emplace_back();
+            s.more = static_cast<std::uint32_t>(more_.size());
+        }
+        if (E->seq < s.first->seq)
+            std::swap(E, s.first);
+        insert_ordered(more_[s.more - 1], E);
+    }
+    void clear()
+    {
+        slots_.clear();
+        more_.clear();
+        used_ = 0;
+    }
+
+private:
+    struct Slot {
+        Ea_key key{};
+        Gdd_ea* first = nullptr;  // null: an empty slot
+        std::uint32_t more = 0;   // 1 + index of the later records in more_; 0: none
+    };
+    std::vector<Slot> slots_;  // a power of two long
+    std::deque<std::vector<Gdd_ea*>> more_;
+    std::size_t used_ = 0;
+
+    std::size_t mask() const { return slots_.size() - 1; }
+    static std::size_t hash(const Ea_key& k)
     {
         std::uint64_t h = static_cast<std::uint32_t>(k.l1);
         for (int part : {k.l4, k.lo, k.hi})
-            h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(part);
-        return static_cast<std::size_t>(h ^ (h >> 29));
+            h = (h ^ static_cast<std::uint32_t>(part)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h ^ (h >> 32));
+    }
+    const Slot* find(const Ea_key& key) const
+    {
+        if (slots_.empty())
+            return nullptr;
+        for (std::size_t i = hash(key) & mask();; i = (i + 1) & mask()) {
+            const Slot& s = slots_[i];
+            if (!s.first)
+                return nullptr;
+            if (s.key == key)
+                return &s;
+        }
+    }
+    Slot& slot(const Ea_key& key)
+    {
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
+        std::size_t i = hash(key) & mask();
+        for (; slots_[i].first; i = (i + 1) & mask())
+            if (slots_[i].key == key)
+                return slots_[i];
+        ++used_;
+        slots_[i].key = key;
+        return slots_[i];
+    }
+    void grow()
+    {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 1024 : 2 * old.size(), Slot{});
+        for (const Slot& s : old) {
+            if (!s.first)
+                continue;
+            std::size_t i = hash(s.key) & mask();
+            while (slots_[i].first)
+                i = (i + 1) & mask();
+            slots_[i] = s;
+        }
     }
 };
 
@@ -146,7 +236,7 @@ struct Indexes {
     std::vector<std::vector<Gdd_ra*>> segment_ratios;  // by seg_key
 
     Cursor<Gdd_ea> ea_cursor;
-    std::unordered_map<Ea_key, std::vector<Gdd_ea*>, Ea_key_hash> ea_keys;  // by the whole key
+    Ea_key_table ea_keys;  // by the whole key
     Line_pair_map<std::vector<Gdd_ea*>> ea_pairs;        // by two of the four lines, the earlier first
     std::vector<std::vector<Gdd_ea*>> ea_bisectors;     // [k1, m] = [m, k4] by m's seq
 
@@ -235,7 +325,7 @@ void take_ea(Gdd_ea* E)
     if (!E->l1 || !E->l2 || !E->l3 || !E->l4)
         return;
     // A record whose lines a merge replaced stays under its old key too.
-    insert_ordered(ix().ea_keys[ea_key_of(E->l1, E->l2, E->l3, E->l4)], E);
+    ix().ea_keys.insert(ea_key_of(E->l1, E->l2, E->l3, E->l4), E);
     const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
@@ -342,13 +432,7 @@ Gdd_ea* first_ea_with_lines(const Gdd_line* l1, const Gdd_line* l2, const Gdd_li
     if (!l1 || !l2 || !l3 || !l4)
         return nullptr;
     sync_eas();
-    const auto found = ix().ea_keys.find(ea_key_of(l1, l2, l3, l4));
-    if (found == ix().ea_keys.end())
-        return nullptr;
-    for (Gdd_ea* E : found->second)
-        if (accept(E))
-            return E;
-    return nullptr;
+    return ix().ea_keys.first(ea_key_of(l1, l2, l3, l4), accept);
 }
 
 const std::vector<Gdd_ea*>& ea_with_pair(const Gdd_line* l, const Gdd_line* m)

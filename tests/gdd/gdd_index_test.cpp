@@ -327,5 +327,25 @@ TEST_F(IndexTest, CongruenceToOneSegmentAnswersAsXcongWithManyGroups)
     EXPECT_TRUE(Cong_to(A, B)(J, I));
 }
 
+TEST_F(IndexTest, AnOlderRecordMovedUnderANewerOnesKeyComesFirst)
+{
+    Gdd_line* p = fadd_ln(A, B);
+    Gdd_line* q = fadd_ln(C, D);
+    Gdd_line* r = fadd_ln(E, F);
+    Gdd_line* s = fadd_ln(G, H);
+    add_ea_ln(0, p, r, p, s);
+    Gdd_ea* older = fd_ea_ln(p, r, p, s);
+    add_ea_ln(0, p, q, p, s);
+    Gdd_ea* newer = fd_ea_ln(p, q, p, s);
+    ASSERT_NE(older, nullptr);
+    ASSERT_NE(newer, nullptr);
+    ASSERT_LT(older->seq, newer->seq);
+    // r is part of q: both records now state [p, q] = [p, s]; the first in
+    // list order answers, as the scan does.
+    ln_merge_upd(r, q);
+    EXPECT_EQ(fd_ea_ln(p, q, p, s), older);
+    EXPECT_EQ(fd_ea_ln(p, q, p, s), fd_ea_ln_scan(p, q, p, s));
+}
+
 }  // namespace
 }  // namespace gddtest
