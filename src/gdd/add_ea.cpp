@@ -1,6 +1,8 @@
 // Equal full angles: storing in canonical form, the degenerate cases that are
 // really parallel or perpendicular facts, and transitivity.
 
+#include <array>
+
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_conds.h"
@@ -82,19 +84,30 @@ void set_trans_reasons(Gdd_ea* E, Gdd_ea* E1, Gdd_ea* E2)
     E->reasons = g_merge_db;
 }
 
-// E2 says [x0, x1] = [y0, y1]; when E1 gives [x0, x1] = [u, v], then
-// [u, v] = [y0, y1].
-void ea_trans1(Gdd_line* x0, Gdd_line* x1, Gdd_line* y0, Gdd_line* y1, Gdd_ea* E1, Gdd_ea* E2)
-{
-    Gdd_line *A = E1->l1, *B = E1->l2, *C = E1->l3, *D = E1->l4;
+// The eight readings [p, q] = [u, v] of E1's fact, in the order
+// transitivity tries them.
+struct Readings {
     struct Pair {
         Gdd_line *p, *q, *u, *v;
     };
-    const Pair pairs[8] = {
-        {A, B, C, D}, {B, A, D, C}, {C, D, A, B}, {D, C, B, A},
-        {A, C, B, D}, {C, A, D, B}, {B, D, A, C}, {D, B, C, A},
-    };
-    for (const Pair& pr : pairs) {
+    std::array<Pair, 8> pairs;
+
+    explicit Readings(const Gdd_ea* E1)
+    {
+        Gdd_line *A = E1->l1, *B = E1->l2, *C = E1->l3, *D = E1->l4;
+        pairs = {{
+            {A, B, C, D}, {B, A, D, C}, {C, D, A, B}, {D, C, B, A},
+            {A, C, B, D}, {C, A, D, B}, {B, D, A, C}, {D, B, C, A},
+        }};
+    }
+};
+
+// E2 says [x0, x1] = [y0, y1]; when E1 gives [x0, x1] = [u, v], then
+// [u, v] = [y0, y1].
+void ea_trans1(Gdd_line* x0, Gdd_line* x1, Gdd_line* y0, Gdd_line* y1, Gdd_ea* E1, Gdd_ea* E2,
+               const Readings& e1)
+{
+    for (const Readings::Pair& pr : e1.pairs) {
         if (pr.p != x0 || pr.q != x1)
             continue;
         if (!xacong_ln(pr.u, pr.v, y0, y1))
@@ -131,12 +144,14 @@ void adj_ea(Gdd_ea* E0)
             continue;
         // Only records sharing a pair of lines with E1 can combine with it;
         // they come in list order, like the walk from the list's start.
+        // (Nothing in the walk replaces a line of E1.)
+        const Readings e1(E1);
         for (Gdd_ea* E2 : ea_partners(E1)) {
             Gdd_line *A = E2->l1, *B = E2->l2, *C = E2->l3, *D = E2->l4;
-            ea_trans1(A, B, C, D, E1, E2);
-            ea_trans1(C, D, A, B, E1, E2);
-            ea_trans1(A, C, B, D, E1, E2);
-            ea_trans1(B, D, A, C, E1, E2);
+            ea_trans1(A, B, C, D, E1, E2, e1);
+            ea_trans1(C, D, A, B, E1, E2, e1);
+            ea_trans1(A, C, B, D, E1, E2, e1);
+            ea_trans1(B, D, A, C, E1, E2, e1);
             ea_trans2(A, D, B, C, E1, E2);
             ea_trans2(B, C, A, D, E1, E2);
         }
