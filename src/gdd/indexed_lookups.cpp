@@ -244,20 +244,49 @@ Gdd_ea* fd_ea_ln(const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3, con
 
 // ---- ratios ------------------------------------------------------------------------------
 
+namespace {
+
+// The ratio records holding a segment congruent to ab, as the index lists
+// they stand in: those of ab itself and of every member of a live group
+// with ab. (The lists stay put while no ratio record is added.)
+struct Ratio_sources {
+    std::vector<const std::vector<Gdd_ra*>*> lists;
+    std::size_t total = 0;
+
+    Ratio_sources(int a, int b)
+    {
+        add(ratios_with(a, b));
+        for (const Gdd_cg* G : groups_of(a, b)) {
+            if (!G->live() || !in_cg(a, b, G))
+                continue;
+            for (int i = 0; i <= G->last; ++i)
+                add(ratios_with(G->end1[static_cast<std::size_t>(i)], G->end2[static_cast<std::size_t>(i)]));
+        }
+    }
+    void add(const std::vector<Gdd_ra*>& v)
+    {
+        lists.push_back(&v);
+        total += v.size();
+    }
+};
+
+}  // namespace
+
 Gdd_ra* fd_ra(int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
     const Ratio_key key(p1, p2, p3, p4, p5, p6, p7, p8);
-    // A match holds a segment congruent to s1: s1 itself or a member of a
-    // live group with s1.
-    std::vector<Gdd_ra*> candidates = ratios_with(p1, p2);
-    for (const Gdd_cg* G : groups_of(p1, p2)) {
-        if (!G->live() || !in_cg(p1, p2, G))
-            continue;
-        for (int i = 0; i <= G->last; ++i) {
-            const auto& more = ratios_with(G->end1[static_cast<std::size_t>(i)], G->end2[static_cast<std::size_t>(i)]);
-            candidates.insert(candidates.end(), more.begin(), more.end());
-        }
-    }
+    // A match holds a segment congruent to each of the four asked for, so
+    // the fewest records with a segment congruent to one of them hold every
+    // match.
+    const Ratio_sources sources[] = {{p1, p2}, {p3, p4}, {p5, p6}, {p7, p8}};
+    const Ratio_sources* fewest = &sources[0];
+    for (const Ratio_sources& s : sources)
+        if (s.total < fewest->total)
+            fewest = &s;
+    std::vector<Gdd_ra*> candidates;
+    candidates.reserve(fewest->total);
+    for (const auto* v : fewest->lists)
+        candidates.insert(candidates.end(), v->begin(), v->end());
     std::sort(candidates.begin(), candidates.end(), [](const Gdd_ra* x, const Gdd_ra* y) { return x->seq < y->seq; });
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         Gdd_ra* R = candidates[i];
