@@ -5,6 +5,7 @@
 // All of it is plain global state of the single GUI thread.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -152,6 +153,17 @@ void set_prover_clock(ProverClock clock);  // empty function = steady_clock
 // Throws TTIME when g_timing is set and more than g_timelimit ms have passed
 // since g_tstart.
 void check_time();
+
+// ---- memory budget --------------------------------------------------------
+// Bytes the prover's pools and growing tables may hold together during one
+// run. The default is a quarter of the machine's physical memory; every bound
+// on a growing structure derives from this one figure.
+std::size_t prover_memory_budget();
+void set_prover_memory_budget(std::size_t bytes);  // 0 restores the default
+// Ends the run: prints "run out of memory." through gprint and throws
+// ProverAbort. The caller's structures stay valid; the next prover_reset
+// empties them.
+[[noreturn]] void prover_out_of_memory();
 
 // ---- life cycle ----------------------------------------------------------
 // Reset stages of the other prover parts, run by prover_reset in this order.
