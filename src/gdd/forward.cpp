@@ -11,7 +11,7 @@
 #include "gdd/gdd_display.h"
 #include "gdd/gdd_lookup.h"
 #include "gdd/gdd_trace.h"
-#include "gdd/numeric_model.h"
+#include "statement/numeric_figure.h"
 #include "gdd/proof_text.h"
 #include "statement/prover.h"
 

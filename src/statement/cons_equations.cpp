@@ -133,7 +133,7 @@ Slots construction_polys(int no)
     case 199:
         return {gq2co(poly_wratio_x(X, A, B, C, ratio_p(no), ratio_q(no))),
                 gq2co(poly_wratio_y(X, A, B, C, ratio_p(no), ratio_q(no)))};
-    case 357: return {ratio_p(no), nullptr};
+    case 357: return {gq2co(ratio_p(no)), nullptr};  // the relation in coordinates
     case 470: return {gq2co(poly_aline_a(X, A, B)), gq2co(poly_aline_b(X, A, B))};
     default: return {};
     }

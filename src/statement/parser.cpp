@@ -287,8 +287,10 @@ int add_user_point(int kind, std::string_view name)
 int add_pro_aux(int kind, std::string_view name, int p1, int p2, int p3, int p4, int p5, int p6)
 {
     const int r = add_pro_point(kind, name);
-    if (r != 0)
+    if (r != 0) {
         set_pots(r, {p1, p2, p3, p4, p5, p6});
+        rec(r).generated = true;
+    }
     return r;
 }
 
@@ -314,6 +316,9 @@ void parse_stm()
     run_prover_reset_stage(ResetStage::FactDatabase);
     g_parse_facts.clear();
     free_statement_polys();
+    // A statement whose SHOW: names nothing has no conclusion; it must not
+    // keep the one of the statement read before.
+    g_concl = Gdd_cond{};
     // Records above the new statement's count may be taken by auxiliary points
     // later: none may keep the predicate mark of an earlier statement.
     for (auto& r : g_pro_points)

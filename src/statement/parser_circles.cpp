@@ -189,6 +189,7 @@ int find_or_make_centre(int r, int c, int d, int e, bool* made)
         auto& centre = rec(r);
         centre.name = centre_name();
         centre.kind = 62;
+        centre.generated = true;
         set_pots(r, {c, d, e});
         fact(ParseFact::Kind::Cir3, {r, c, d, e});
         o = r;

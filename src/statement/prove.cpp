@@ -4,6 +4,7 @@
 
 #include "gdd/gdd_add.h"
 #include "statement/keywords.h"
+#include "statement/numeric_figure.h"
 #include "statement/parse_facts.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
@@ -31,6 +32,55 @@ void store_hypotheses()
     free_gdd();
     replay_parse_facts();
     do_cons_from(cgeo::kFacts, 1);
+}
+
+// The statement line of a construction that is degenerate in every figure,
+// with the reason; empty when there is none.
+std::string degenerate_report()
+{
+    const auto bad = degenerate_construction(g_npoints);
+    if (!bad)
+        return {};
+    // The line's words joined by single blanks, without its semicolon.
+    std::string line;
+    for (char c : record_line(bad->record)) {
+        if (c == ';' || c == '\r' || c == '\n')
+            c = ' ';
+        if (c != ' ' || (!line.empty() && line.back() != ' '))
+            line += c;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return "\r\n" + line + ": " + bad->reason + ".\r\nThe statement is not proved.\r\n";
+}
+
+// Does the conclusion fail in a generic figure of the statement? Asked
+// before the method runs: the methods may rewrite records and conclusion.
+bool conclusion_fails_in_a_figure()
+{
+    for (const Num_figure& f : generic_figures(g_npoints)) {
+        const int holds = g_concl.type == kConclEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
+                                                          : numeric_fact_holds(g_concl, f);
+        if (holds == 0)
+            return true;
+    }
+    return false;
+}
+
+// A method's verdict stands only where the figures agree: false needs a
+// figure in which the conclusion fails, true needs none. Without figures
+// (a constrained statement) a false verdict cannot be confirmed.
+void settle_verdict(bool fails)
+{
+    if (g_result != 1 && g_result != -1)
+        return;
+    if (g_result == -1 && !fails) {
+        g_result = kResultNotSolved;
+        gprint("\r\nNo numeric figure shows the conclusion failing: the statement is not proved.\r\n");
+    } else if (g_result == 1 && fails) {
+        g_result = kResultNotSolved;
+        gprint("\r\nThe conclusion fails in a numeric figure: the statement is not proved.\r\n");
+    }
 }
 
 void report_time_out()
@@ -67,6 +117,11 @@ ProveEnd gprove()
         gprint(refusal);
         return ProveEnd::Refused;
     }
+    if (const std::string report = degenerate_report(); !report.empty()) {
+        gprint(report);
+        g_result = kResultNotSolved;
+        return ProveEnd::Refused;
+    }
     const MethodEntry& method = *method_entry(g_method);
 
     try {
@@ -74,9 +129,12 @@ ProveEnd gprove()
         g_tstart = prover_clock_ms();
         if (g_method == kMethodArea || g_method == kMethodVector)
             free_points_first();
+        const bool fails = conclusion_fails_in_a_figure();
         store_hypotheses();
         if (!g_abort)
             method.run();
+        if (!g_abort)
+            settle_verdict(fails);
         if (!g_abort && method.after)
             method.after();
         g_timing = 0;

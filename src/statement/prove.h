@@ -65,6 +65,10 @@ bool method_built(int method);
 // (naming the record's statement line).
 std::string method_refusal(int method);
 
+// The statement line of record i, or its name and kind where the kind has
+// none.
+std::string record_line(int i);
+
 // The area and vector methods take the free points first: records 2..n are
 // reordered so that the free points come first in statement order, followed
 // by the other records in statement order, and every reference (arguments,
@@ -73,9 +77,13 @@ void free_points_first();
 
 // The dispatcher: clears the window, refuses what no method can prove, enters
 // the reader's facts again and the hypothesis facts of every record, runs the
-// method and turns a time-out or an abort into its message. g_result is "none"
-// after a refusal and "not solved" after a time-out or an abort, so no pane
-// ever shows an earlier proof's result.
+// method and turns a time-out or an abort into its message. A construction
+// that is degenerate in every numeric figure is refused naming its line; a
+// verdict the figures contradict (false where every figure satisfies the
+// conclusion, true where one fails it) becomes "not solved" with the reason.
+// g_result is "none" after a refusal, "not solved" after a degenerate
+// construction, a time-out or an abort, so no pane ever shows an earlier
+// proof's result.
 ProveEnd gprove();
 
 // The Prove command: the input help when the statement has fewer than two

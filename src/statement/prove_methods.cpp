@@ -1,8 +1,12 @@
 // The proving methods' entry points and what each of them can interpret.
 
+#include <initializer_list>
 #include <map>
 #include <string>
 
+#include "algebra/poly.h"
+#include "algebra/relations.h"
+#include "algebra/variables.h"
 #include "statement/cons_internal.h"
 #include "statement/keywords.h"
 #include "statement/prove.h"
@@ -60,16 +64,34 @@ bool algebra_interprets(const Pro_point& r)
     }
 }
 
-// The record's statement line, or its name and kind where the kind has none.
-std::string record_line(int i)
+// Does any variable of q pass the test?
+template <class Test>
+bool any_variable(const xterm* q, Test test)
 {
-    if (std::string circle = cons::circle_line_of(i); !circle.empty())
-        return circle;
-    const std::string line = cons_statement_text(i);
-    if (line != " ;\r\n")
-        return line;
-    const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-    return fmt("%s (kind %d);\r\n", r.name.c_str(), static_cast<int>(r.kind));
+    if (!q || !q->var)
+        return false;
+    if (test(q->var->type))
+        return true;
+    for (const dterm* t = q->terms; t; t = t->next)
+        if (any_variable(t->coef, test))
+            return true;
+    return false;
+}
+
+// A CONSTANT relation the algebraic methods can state in coordinates: one
+// of ratios, areas and Pythagoras differences of points (named values
+// besides), whose every quantity the translation removes.
+bool constant_translates(const Pro_point& r)
+{
+    if (!r.ps[0])
+        return false;
+    const auto foreign = [](int type) {
+        return type != kVarNamed && type != kVarParam && type != kVarRatio && type != kVarArea && type != kVarPyth;
+    };
+    if (any_variable(r.ps[0], foreign))
+        return false;
+    const PolyPtr coords(gq2co(cp_poly(r.ps[0])));
+    return !g_abort && !any_variable(coords.get(), [](int type) { return type >= 1 && type <= 99; });
 }
 
 // Conclusions the database can hold (or none: the database is only built).
@@ -78,7 +100,66 @@ bool gdd_tests(int kind)
     return (kind >= 148 && kind <= 155) || kind == 236 || kind == 237 || kind == 0 || kind == kConclNone;
 }
 
+// The reader's word for a construction kind.
+std::string keyword_of(int kind)
+{
+    const ConsKeyword* k = cons_keyword_of_kind(kind);
+    return k ? std::string(stm_string(k->string_id)) : std::string();
+}
+
+std::string names(std::initializer_list<std::uint32_t> points)
+{
+    std::string out;
+    for (std::uint32_t p : points)
+        out += " " + g_pro_points[p].name;
+    return out;
+}
+
+// The three points of the circle whose centre the reader made (kind 62);
+// empty for any other centre.
+std::string circle_points(std::uint32_t centre)
+{
+    const Pro_point& o = g_pro_points[centre];
+    return o.kind == 62 ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
+}
+
+// The line the reader rewrote into a line-circle (40) or circle-circle (50)
+// record for the algebraic methods, as the statement wrote it; empty for
+// other records.
+std::string rewritten_line(const Pro_point& r)
+{
+    const auto& p = r.pots;
+    if (r.kind == 40) {
+        const Pro_point& t = g_pro_points[p[1]];
+        if (t.generated && t.kind == 12)
+            return keyword_of(124) + " " + r.name + names({t.pots[0], t.pots[1], t.pots[2], p[2], p[3]});
+        if (const std::string circle = circle_points(p[2]); !circle.empty())
+            return keyword_of(44) + " " + r.name + names({p[0], p[1]}) + circle;
+        return keyword_of(122) + " " + r.name + names({p[0], p[1], p[2], p[3]});
+    }
+    if (r.kind == 50) {
+        const std::string c1 = circle_points(p[0]), c2 = circle_points(p[2]);
+        if (!c1.empty() && !c2.empty())
+            return keyword_of(52) + " " + r.name + c1 + c2;
+        return keyword_of(125) + " " + r.name + names({p[0], p[1], p[2], p[3]});
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string record_line(int i)
+{
+    if (std::string line = rewritten_line(g_pro_points[static_cast<std::size_t>(i)]); !line.empty())
+        return line + ";\r\n";
+    if (std::string circle = cons::circle_line_of(i); !circle.empty())
+        return circle;
+    const std::string line = cons_statement_text(i);
+    if (line != " ;\r\n")
+        return line;
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+    return fmt("%s (kind %d);\r\n", r.name.c_str(), static_cast<int>(r.kind));
+}
 
 void set_method_entry(int method, MethodEntry entry) { entries()[method] = std::move(entry); }
 
@@ -116,7 +197,8 @@ std::string method_refusal(int method)
         return "";
     }
     for (int i = 1; i <= g_npoints; ++i) {
-        if (!interprets(g_pro_points[static_cast<std::size_t>(i)]))
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+        if (!interprets(r) || (interprets == algebra_interprets && r.kind == 357 && !constant_translates(r)))
             return "\r\n" + name + " cannot use the hypothesis\r\n" + record_line(i);
     }
     return "";

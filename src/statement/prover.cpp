@@ -41,6 +41,7 @@ void Pro_point::clear()
     name.clear();
     pots.fill(0);
     hyp_predicate = false;
+    generated = false;
 }
 
 // ---- output ---------------------------------------------------------------

@@ -50,6 +50,9 @@ struct Pro_point {
     // record is named "x", its kind (110..117) says which predicate and its
     // pots are the predicate's points; it constructs no point.
     bool hyp_predicate = false;
+    // A point the reader added for a method (a centre, a midpoint, a foot)
+    // that the statement itself does not name.
+    bool generated = false;
 
     // Back to the empty record (kind 0, no name, no points, no predicate); the polynomial
     // slots are only forgotten, their owner frees them.

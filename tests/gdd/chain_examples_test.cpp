@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "chain_fixture.h"
-#include "gdd/numeric_model.h"
+#include "statement/numeric_figure.h"
 #include "statement/examples.h"
 
 namespace chaintest {

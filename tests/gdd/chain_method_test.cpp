@@ -3,7 +3,7 @@
 
 #include "chain_fixture.h"
 #include "gdd/aux_points.h"
-#include "gdd/numeric_model.h"
+#include "statement/numeric_figure.h"
 #include "statement/semantics.h"
 
 namespace chaintest {

@@ -15,11 +15,8 @@ constexpr std::string_view kFoot = "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nFOOT D
 TEST_F(ProveRunTest, ResultWords)
 {
     for (const auto& [answer, word] : {std::pair{1, "true"}, {-1, "false"}, {2, "not-solved"}, {0, "not-solved"}}) {
-        const int result = answer;
-        set_method_entry(kMethodDatabase, {[result] { g_result = result; }, {}});
-        const ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 60);
-        EXPECT_EQ(run.result, word);
-        EXPECT_EQ(run.message, "");
+        g_result = answer;
+        EXPECT_EQ(prove_result_word(ProveEnd::Ran), word);
     }
     EXPECT_EQ(prove_result_word(ProveEnd::TimedOut), "timeout");
     EXPECT_EQ(prove_result_word(ProveEnd::Refused), "error");
@@ -67,21 +64,6 @@ TEST_F(ProveRunTest, ErrorsCarryTheirMessage)
         EXPECT_EQ(run.result, "error");
         EXPECT_EQ(run.message, c.message);
     }
-}
-
-TEST_F(ProveRunTest, TimeLimitInSeconds)
-{
-    std::uint32_t now = 0;
-    set_prover_clock([&] { return now; });
-    set_method_entry(kMethodDatabase, {[&] {
-                                           now = 2001;
-                                           check_time();
-                                       },
-                                       {}});
-    const ProveRun run = prove_statement_text(kFoot, kMethodDatabase, 2);
-    EXPECT_EQ(run.result, "timeout");
-    EXPECT_EQ(run.window_text.substr(0, 47), "\r\n\r\nThe program is terminated after running 2()");
-    g_timelimit = 60000;
 }
 
 }  // namespace

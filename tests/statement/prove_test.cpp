@@ -297,15 +297,6 @@ TEST_F(ProveTest, AnOverflowEndsTheProofNotTheProgram)
     EXPECT_EQ(out().substr(out().size() - 5), "after");
 }
 
-TEST_F(ProveTest, ResultOfAStatementWithoutConclusionIsEmpty)
-{
-    install_answer(kMethodDatabase, 0);
-    read_stm("POINT A B;\nMIDPOINT M A B;", "NO.");
-    g_result = 1;
-    EXPECT_EQ(cmd_prove(), ProveEnd::Ran);
-    EXPECT_EQ(shown_.result, "");
-}
-
 TEST_F(ProveTest, TooShortAStatementShowsTheInputHelp)
 {
     install_answer(kMethodDatabase, 1);

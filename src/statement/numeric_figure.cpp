@@ -1,12 +1,15 @@
 // A numeric instance of the statement and the predicates tested in it.
 
-#include "gdd/numeric_model.h"
+#include "statement/numeric_figure.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <random>
+#include <set>
+#include <string>
 
+#include "algebra/coords.h"
 #include "algebra/poly.h"
 #include "statement/parse_facts.h"
 #include "statement/prover.h"
@@ -69,20 +72,34 @@ std::vector<P> circle_circle(P o1, double r1, P o2, double r2)
     return line_circle(o1 + a * u, perp(u), o1, r1);
 }
 
+// How one record came out in a figure.
+enum class Step {
+    Point,     // a point was placed
+    Skip,      // the record places no point (a predicate, a CONSTANT line)
+    Missed,    // this figure has no real solution (a line missing a circle)
+    Unsolved,  // no proper solution: parallel lines, concentric circles
+    Unknown,   // a kind without a numeric meaning
+};
+
 class Builder {
 public:
-    Builder(unsigned seed, int count) : rng_(seed), pts_(static_cast<std::size_t>(count) + 1) {}
+    // choices: bit k picks the root of the k-th construction that meets a
+    // circle (when both roots are new points). With ignore_constraints,
+    // hypothesis predicates and CONSTANT lines are passed over instead of
+    // ending the figure.
+    Builder(unsigned seed, int count, unsigned choices = 0, bool ignore_constraints = false)
+        : rng_(seed), pts_(static_cast<std::size_t>(count) + 1, P{NAN, NAN}), choices_(choices),
+          ignore_constraints_(ignore_constraints)
+    {
+    }
 
     // The coordinates, when every record can be computed and no two of the
     // first `generic` points are in one place.
     std::optional<std::vector<Num_point>> build(int generic)
     {
-        for (int no = 1; no < static_cast<int>(pts_.size()); ++no) {
-            const std::optional<P> x = point(no);
-            if (!x || !finite(*x))
+        for (int no = 1; no < static_cast<int>(pts_.size()); ++no)
+            if (step(no) != Step::Point)
                 return std::nullopt;
-            pts_[static_cast<std::size_t>(no)] = *x;
-        }
         for (std::size_t i = 1; i <= static_cast<std::size_t>(generic); ++i)
             for (std::size_t j = 1; j < i; ++j)
                 if (same_place(pts_[i], pts_[j]))
@@ -90,11 +107,73 @@ public:
         return pts_;
     }
 
+    // Computes record no from the records before it.
+    Step step(int no)
+    {
+        landed_.clear();
+        missed_ = false;
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (places_no_point(r)) {
+            const bool free = ignore_constraints_ || r.kind == kPlaceholderKind ||
+                              (r.kind == kConstantKind && constant_names_a_value(r));
+            return free ? Step::Skip : Step::Unknown;
+        }
+        known_ = true;
+        const std::optional<P> x = point(no);
+        if (!known_)
+            return Step::Unknown;
+        if (missed_)
+            return Step::Missed;
+        if (!x || !finite(*x))
+            return Step::Unsolved;
+        pts_[static_cast<std::size_t>(no)] = *x;
+        return Step::Point;
+    }
+
+    // The named points before no that point no falls on (for a root
+    // construction whose roots are all named points, every such root).
+    std::vector<int> coincident(int no) const
+    {
+        std::vector<P> at = landed_;
+        at.push_back(pts_[static_cast<std::size_t>(no)]);
+        std::vector<int> hits;
+        for (int i = 1; i < no; ++i) {
+            const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+            if (r.generated || places_no_point(r))
+                continue;
+            for (const P& x : at)
+                if (same_place(x, pts_[static_cast<std::size_t>(i)])) {
+                    hits.push_back(i);
+                    break;
+                }
+        }
+        return hits;
+    }
+
+    // Constructions met so far that chose between two roots.
+    unsigned root_choices() const { return roots_; }
+
+    const std::vector<P>& points() const { return pts_; }
+
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
+
+    static constexpr std::uint32_t kConstantKind = 357;
+    static constexpr std::uint32_t kPlaceholderKind = static_cast<std::uint32_t>(-100);
+
+    static bool places_no_point(const Pro_point& r)
+    {
+        return r.hyp_predicate || r.kind == kConstantKind || r.kind == kPlaceholderKind;
+    }
 
 private:
     std::mt19937 rng_;
     std::vector<P> pts_;
+    unsigned choices_ = 0;
+    bool ignore_constraints_ = false;
+    unsigned roots_ = 0;
+    bool known_ = true;
+    bool missed_ = false;
+    std::vector<P> landed_;
 
     double param() { return std::uniform_real_distribution<double>(0.3, 1.7)(rng_); }
     // A random direction.
@@ -109,18 +188,66 @@ private:
         return {c(rng_), c(rng_)};
     }
 
-    // Of several candidates, the first that is not a point already placed
-    // (the second intersection with a line or circle through a known point).
-    std::optional<P> fresh(const std::vector<P>& candidates, int no) const
+    bool taken(P c, int no) const
     {
-        for (const P& c : candidates) {
-            bool taken = false;
-            for (int i = 1; i < no && !taken; ++i)
-                taken = dist(c, pts_[static_cast<std::size_t>(i)]) <= 1e-6 * (1 + norm(c));
-            if (!taken)
-                return c;
+        for (int i = 1; i < no; ++i)
+            if (dist(c, pts_[static_cast<std::size_t>(i)]) <= 1e-6 * (1 + norm(c)))
+                return true;
+        return false;
+    }
+
+    // Of the roots, one that is not a point already placed (the second
+    // intersection with a line or circle through a known point); the choice
+    // bit picks when both are new. When every root is a placed point the
+    // first is returned and all are kept in landed_.
+    std::optional<P> fresh(const std::vector<P>& candidates, int no)
+    {
+        if (candidates.empty()) {
+            missed_ = true;
+            return std::nullopt;
         }
-        return candidates.empty() ? std::nullopt : std::optional<P>(candidates.front());
+        std::vector<P> open;
+        for (const P& c : candidates)
+            if (!taken(c, no))
+                open.push_back(c);
+        if (open.empty()) {
+            landed_ = candidates;
+            return candidates.front();
+        }
+        if (open.size() == 1 || same_place(open[0], open[1]))
+            return open.front();
+        const unsigned bit = roots_++;
+        return open[bit < 32 ? (choices_ >> bit) & 1U : 0U];
+    }
+
+    // Both common points of a line and a circle; none (and missed_) when
+    // they do not meet; nothing for a line of no direction.
+    std::optional<std::vector<P>> line_circle_roots(P p, P u, P o, double r)
+    {
+        if (!(dot(u, u) > 0))
+            return std::nullopt;
+        std::vector<P> roots = line_circle(p, u, o, r);
+        if (roots.empty())
+            missed_ = true;
+        return roots;
+    }
+
+    std::optional<P> on_line_circle(P p, P u, P o, double r, int no)
+    {
+        const auto roots = line_circle_roots(p, u, o, r);
+        return roots && !missed_ ? fresh(*roots, no) : std::nullopt;
+    }
+
+    std::optional<P> on_circles(P o1, double r1, P o2, double r2, int no)
+    {
+        if (dist(o1, o2) <= kTol)
+            return std::nullopt;  // concentric or one circle twice
+        const std::vector<P> roots = circle_circle(o1, r1, o2, r2);
+        if (roots.empty()) {
+            missed_ = true;
+            return std::nullopt;
+        }
+        return fresh(roots, no);
     }
 
     // A kind-1 point of a CIRCLE line: free among the first three of its
@@ -147,15 +274,17 @@ private:
     std::optional<P> point(int no)
     {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-        if (r.hyp_predicate)
-            return std::nullopt;  // a constraint among placed points, not a construction
         auto q = [&](int i) { return pts_[r.pots[static_cast<std::size_t>(i)]]; };
         auto radius = [&](int c, int d) { return dist(q(c), q(d)); };
-        switch (r.kind) {
+        switch (equation_kind(no)) {
         case 101: return free_point();
         case 1: return circle_line_point(no);
+        case 11: return 0.5 * (q(0) + q(1)) + param() * perp(q(1) - q(0));
         case 99: return q(0) + P{10 * param() - 10, 0};
-        case 102: return foot(q(0), q(1), q(2));
+        case 102:
+            if (!(norm(q(2) - q(1)) > 0))
+                return std::nullopt;
+            return foot(q(0), q(1), q(2));
         case 103: return 0.5 * (q(0) + q(1));
         case 104: return (1.0 / 3) * (q(0) + q(1) + q(2));
         case 105: return circumcentre(q(0), q(1), q(2));
@@ -190,15 +319,18 @@ private:
         case 119: return meet(q(0), q(2) - q(1), q(3), q(5) - q(4));
         case 120: return meet(q(0), q(2) - q(1), q(3), perp(q(5) - q(4)));
         case 121: return meet(q(0), perp(q(2) - q(1)), q(3), perp(q(5) - q(4)));
-        case 122: return fresh(line_circle(q(0), q(1) - q(0), q(2), radius(2, 3)), no);
-        case 123: return fresh(line_circle(q(0), q(2) - q(1), q(3), radius(3, 4)), no);
-        case 124: return fresh(line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4)), no);
-        case 125: return fresh(circle_circle(q(0), radius(0, 1), q(2), radius(2, 3)), no);
-        case 126: return fresh(line_circle(q(0), q(1) - q(0), q(2), radius(3, 4)), no);
-        case 127: return fresh(circle_circle(q(0), radius(0, 1), q(2), radius(3, 4)), no);
-        case 128: return fresh(circle_circle(q(0), radius(1, 2), q(3), radius(4, 5)), no);
+        case 122: return on_line_circle(q(0), q(1) - q(0), q(2), radius(2, 3), no);
+        case 123: return on_line_circle(q(0), q(2) - q(1), q(3), radius(3, 4), no);
+        case 124: return on_line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4), no);
+        case 125: return on_circles(q(0), radius(0, 1), q(2), radius(2, 3), no);
+        case 126: return on_line_circle(q(0), q(1) - q(0), q(2), radius(3, 4), no);
+        case 127: return on_circles(q(0), radius(0, 1), q(2), radius(3, 4), no);
+        case 128: return on_circles(q(0), radius(1, 2), q(3), radius(4, 5), no);
         case 129: return 2.0 * q(0) - q(1);
-        case 130: return 2.0 * foot(q(0), q(1), q(2)) - q(0);
+        case 130:
+            if (!(norm(q(2) - q(1)) > 0))
+                return std::nullopt;
+            return 2.0 * foot(q(0), q(1), q(2)) - q(0);
         case 131: {
             const P u = q(0) - q(1);
             return q(1) + (dot(q(2) - q(1), q(2) - q(1)) / dot(u, u)) * u;
@@ -209,21 +341,23 @@ private:
             const auto o = circumcentre(q(2), q(3), q(4));
             if (!o)
                 return std::nullopt;
-            return fresh(line_circle(q(0), q(1) - q(0), *o, dist(*o, q(2))), no);
+            return on_line_circle(q(0), q(1) - q(0), *o, dist(*o, q(2)), no);
         }
         case 52: {
             const auto o1 = circumcentre(q(0), q(1), q(2));
             const auto o2 = circumcentre(q(3), q(4), q(5));
             if (!o1 || !o2)
                 return std::nullopt;
-            return fresh(circle_circle(*o1, dist(*o1, q(0)), *o2, dist(*o2, q(3))), no);
+            return on_circles(*o1, dist(*o1, q(0)), *o2, dist(*o2, q(3)), no);
         }
         case 197:
         case 198:
         case 199: {
             // Ratios given by integer values only.
-            if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0)
+            if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0) {
+                known_ = false;
                 return std::nullopt;
+            }
             const double k = static_cast<double>(lnum(r.ps[0])) / static_cast<double>(lnum(r.ps[1]));
             if (r.kind == 197)
                 return q(0) + k * (q(1) - q(0));
@@ -234,11 +368,13 @@ private:
         case 470: {
             char* end = nullptr;
             const double degrees = std::strtod(r.rot.c_str(), &end);
-            if (end == r.rot.c_str())
+            if (end == r.rot.c_str()) {
+                known_ = false;
                 return std::nullopt;
+            }
             return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
         }
-        default: return std::nullopt;
+        default: known_ = false; return std::nullopt;
         }
     }
 };
@@ -340,7 +476,7 @@ struct Tests {
 
 }  // namespace
 
-std::optional<std::vector<Num_point>> numeric_instance(unsigned seed, int count)
+std::optional<Num_figure> numeric_instance(unsigned seed, int count)
 {
     if (count < 1 || count >= kProPointCount)
         return std::nullopt;
@@ -365,7 +501,7 @@ bool numeric_point_coincides(int p)
     return true;
 }
 
-int numeric_fact_holds(const Gdd_cond& fact, const std::vector<Num_point>& pts)
+int numeric_fact_holds(const Gdd_cond& fact, const Num_figure& pts)
 {
     for (std::uint32_t q : fact.p)
         if (q >= pts.size())
@@ -381,4 +517,119 @@ bool numerically_false(const Gdd_cond& fact, int count)
             return false;
     }
     return true;
+}
+
+namespace {
+
+constexpr unsigned kFigureSeeds[] = {20231u, 4711u, 977u, 31337u, 65537u, 8191u, 1009u, 424242u};
+// Root choices tried per seed: every choice of the first four constructions
+// that meet a circle (the later ones take their first new root).
+constexpr unsigned kMaxRootChoices = 16;
+
+// Calls figure(builder) for every seed and root choice; the builder has not
+// computed anything yet. figure returns the root choices its figure met.
+template <class Figure>
+void for_each_choice(int count, bool ignore_constraints, Figure figure)
+{
+    for (unsigned seed : kFigureSeeds) {
+        for (unsigned choices = 0; choices < kMaxRootChoices; ++choices) {
+            Builder b(seed, count, choices, ignore_constraints);
+            const unsigned met = figure(b);
+            if (choices + 1 >= (1U << std::min(met, 4U)))
+                break;
+        }
+    }
+}
+
+std::string point_list(const std::set<int>& points)
+{
+    std::string out;
+    for (int p : points) {
+        if (!out.empty())
+            out += " or ";
+        out += g_pro_points[static_cast<std::size_t>(p)].name;
+    }
+    return out;
+}
+
+// The first record after r that the statement names (a generated record
+// stands for part of the construction of the next named one).
+int named_record_from(int r, int count)
+{
+    for (int i = r; i <= count; ++i) {
+        const Pro_point& p = g_pro_points[static_cast<std::size_t>(i)];
+        if (!p.generated && !Builder::places_no_point(p))
+            return i;
+    }
+    return r;
+}
+
+}  // namespace
+
+std::optional<Degenerate_construction> degenerate_construction(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size());
+    std::vector<std::set<int>> lands_on(reached.size());
+    int judged = count;
+    for_each_choice(count, true, [&](Builder& b) {
+        for (int no = 1; no <= judged; ++no) {
+            const Step step = b.step(no);
+            if (step == Step::Skip)
+                continue;
+            if (step == Step::Unknown) {
+                judged = no - 1;
+                break;
+            }
+            if (step == Step::Missed)
+                break;
+            const auto i = static_cast<std::size_t>(no);
+            reached[i] = 1;
+            if (step == Step::Unsolved)
+                break;
+            const std::vector<int> hits = g_pro_points[i].generated ? std::vector<int>{} : b.coincident(no);
+            if (!hits.empty()) {
+                lands_on[i].insert(hits.begin(), hits.end());
+                break;
+            }
+            proper[i] = 1;
+        }
+        return b.root_choices();
+    });
+    for (int no = 1; no <= judged; ++no) {
+        const auto i = static_cast<std::size_t>(no);
+        if (!reached[i] || proper[i])
+            continue;
+        const int named = named_record_from(no, count);
+        const std::string& name = g_pro_points[static_cast<std::size_t>(named)].name;
+        if (named != no || lands_on[i].empty())
+            return Degenerate_construction{named, name + " has no proper solution in any figure"};
+        return Degenerate_construction{no, name + " is the point " + point_list(lands_on[i]) + " in every figure"};
+    }
+    return std::nullopt;
+}
+
+std::vector<Num_figure> generic_figures(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    std::vector<Num_figure> figures;
+    bool usable = true;
+    for_each_choice(count, false, [&](Builder& b) {
+        bool proper = usable;
+        for (int no = 1; no <= count && proper; ++no) {
+            const Step step = b.step(no);
+            if (step == Step::Unknown)
+                usable = false;
+            if (step == Step::Skip)
+                continue;
+            proper = step == Step::Point && (g_pro_points[static_cast<std::size_t>(no)].generated ||
+                                             b.coincident(no).empty());
+        }
+        if (proper)
+            figures.push_back(b.points());
+        return b.root_choices();
+    });
+    if (!usable)
+        figures.clear();
+    return figures;
 }

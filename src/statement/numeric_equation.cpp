@@ -1,0 +1,156 @@
+// Equations between geometric quantities evaluated in a numeric figure.
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+#include "algebra/poly.h"
+#include "algebra/variables.h"
+#include "statement/numeric_figure.h"
+#include "statement/prover.h"
+
+namespace {
+
+constexpr std::uint32_t kConstantKind = 357;
+constexpr double kTolerance = 1e-6;
+
+bool named(const var_rec* v) { return v->type == kVarNamed || v->type == kVarParam; }
+
+// The terms of degree 1 and 0 of a polynomial of degree 1 in its main
+// variable (either may be null); nothing for a higher degree.
+std::optional<std::pair<const xterm*, const xterm*>> linear_terms(const xterm* p)
+{
+    const xterm* one = nullptr;
+    const xterm* zero = nullptr;
+    for (const dterm* t = p->terms; t; t = t->next) {
+        if (t->deg > 1)
+            return std::nullopt;
+        (t->deg == 1 ? one : zero) = t->coef;
+    }
+    return std::pair{one, zero};
+}
+
+// A value with the size of the terms it was summed from, so that a residue
+// can be judged relative to them.
+struct Value {
+    double value = 0;
+    double size = 0;
+};
+
+class Evaluator {
+public:
+    Evaluator(const Num_figure& f, int component) : f_(f), component_(component) {}
+
+    // The named values the CONSTANT lines define, in statement order.
+    void define_named_values()
+    {
+        for (int i = 1; i <= g_npoints; ++i) {
+            const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+            if (r.kind != kConstantKind || !constant_names_a_value(r))
+                continue;
+            const auto [one, zero] = *linear_terms(r.ps[0]);
+            const auto a = eval(one), b = eval(zero);
+            if (a && b && std::abs(a->value) > kTolerance)
+                values_[r.ps[0]->var] = -b->value / a->value;
+        }
+    }
+
+    std::optional<Value> eval(const xterm* p) const
+    {
+        if (!p)
+            return Value{};
+        if (!p->var) {
+            const double c = static_cast<double>(lnum(p));
+            return Value{c, std::abs(c)};
+        }
+        const auto x = variable(p->var);
+        if (!x)
+            return std::nullopt;
+        Value sum;
+        for (const dterm* t = p->terms; t; t = t->next) {
+            const auto c = eval(t->coef);
+            if (!c)
+                return std::nullopt;
+            const double power = std::pow(*x, t->deg);
+            sum.value += c->value * power;
+            sum.size += c->size * std::abs(power);
+        }
+        return sum;
+    }
+
+private:
+    const Num_figure& f_;
+    int component_;
+    std::map<const var_rec*, double> values_;
+
+    std::optional<Num_point> at(int i) const
+    {
+        if (i <= 0 || static_cast<std::size_t>(i) >= f_.size())
+            return std::nullopt;
+        return f_[static_cast<std::size_t>(i)];
+    }
+
+    std::optional<double> variable(const var_rec* v) const
+    {
+        if (named(v)) {
+            const auto it = values_.find(v);
+            return it == values_.end() ? std::nullopt : std::optional<double>(it->second);
+        }
+        const auto [i1, i2, i3, i4] = v->a;
+        if (v->type == kVarVector) {
+            // The vector from a1 to a2, or the position of a1.
+            const auto p = at(i1);
+            const auto q = i2 == 0 ? p : at(i2);
+            if (!p || !q)
+                return std::nullopt;
+            if (i2 == 0)
+                return component_ == 1 ? p->x : p->y;
+            return component_ == 1 ? q->x - p->x : q->y - p->y;
+        }
+        const auto a = at(i1), b = at(i2), c = at(i3), d = at(i4);
+        if (!a || !b || !c || !d)
+            return std::nullopt;
+        auto cross3 = [](Num_point o, Num_point p, Num_point q) {
+            return (p.x - o.x) * (q.y - o.y) - (p.y - o.y) * (q.x - o.x);
+        };
+        auto dist2 = [](Num_point p, Num_point q) { return (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y); };
+        switch (v->type) {
+        case kVarRatio: {
+            // Directed segments a1a2 / a3a4: a value only on parallel lines.
+            const double ux = b->x - a->x, uy = b->y - a->y, wx = d->x - c->x, wy = d->y - c->y;
+            const double w2 = wx * wx + wy * wy, u2 = ux * ux + uy * uy;
+            if (w2 <= kTolerance || std::abs(ux * wy - uy * wx) > kTolerance * std::sqrt(u2 * w2 + 1))
+                return std::nullopt;
+            return (ux * wx + uy * wy) / w2;
+        }
+        case kVarArea: return (cross3(*a, *b, *d) - cross3(*c, *b, *d)) / 2;
+        case kVarPyth: return dist2(*a, *b) + dist2(*c, *d) - dist2(*b, *c) - dist2(*d, *a);
+        default: return std::nullopt;
+        }
+    }
+};
+
+}  // namespace
+
+bool constant_names_a_value(const Pro_point& r)
+{
+    const xterm* p = r.ps[0];
+    if (!p || !p->var || !named(p->var))
+        return false;
+    const auto terms = linear_terms(p);
+    return terms && terms->first;
+}
+
+int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure& f)
+{
+    for (int component : {1, 2}) {
+        Evaluator e(f, component);
+        e.define_named_values();
+        const auto l = e.eval(lhs), r = e.eval(rhs);
+        if (!l || !r)
+            return -1;
+        if (std::abs(l->value - r->value) > kTolerance * (1 + l->size + r->size))
+            return 0;
+    }
+    return 1;
+}

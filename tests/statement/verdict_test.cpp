@@ -1,0 +1,123 @@
+// Verdicts of all six methods on statements that once fooled them:
+// degenerate constructions, false statements, CONSTANT hypotheses, a
+// statement without conclusion after one with; and a run ended by a limit
+// leaving the prover as a fresh one.
+
+#include <regex>
+#include <string>
+
+#include "statement/prove_run.h"
+#include "sem_fixture.h"
+
+namespace {
+
+using VerdictTest = SemanticsTest;
+
+constexpr int kMethods[] = {kMethodDatabase, kMethodFullAngle, kMethodArea,
+                            kMethodVector,   kMethodWu,        kMethodGroebner};
+
+// One letter per method, in the order of kMethods: T true, F false, N not
+// solved, E error, D error naming the degenerate construction; ~ true or not
+// solved, - false or not solved (where a method may yet learn to decide).
+bool as_expected(char code, const std::string& result)
+{
+    switch (code) {
+    case 'T': return result == "true";
+    case 'F': return result == "false";
+    case 'N': return result == "not-solved";
+    case 'E': case 'D': return result == "error";
+    case '~': return result == "true" || result == "not-solved";
+    case '-': return result == "false" || result == "not-solved";
+    default: return false;
+    }
+}
+
+std::string statement(std::string_view hyps, std::string_view show)
+{
+    return "EXAMPLE v\nHYPOTHESES:\n" + std::string(hyps) + "\nSHOW: " + std::string(show) + "\n";
+}
+
+TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
+{
+    const struct {
+        const char* hyps;
+        const char* show;
+        const char* codes;
+        const char* message;  // of the D codes
+    } cases[] = {
+        {"POINT A B C;\nCIRCUMCENTER O A B C;", "MIDPOINT O A B.", "NE--FF", ""},
+        {"POINT A B C;\nCIRCUMCENTER O A B C;", "COLLINEAR O A B.", "NNFFFF", ""},
+        {"POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A C.", "NNFFFF", ""},
+        {"POINT A B C;\nINTERSECTION_LL H B C A B;", "COLLINEAR A C H.", "DDDDDD",
+         "INTERSECTION_LL H B C A B: H is the point B in every figure. The statement is not proved."},
+        {"POINT A B C;\nMIDPOINT E B C;\nINTERSECTION_LL H E C A B;", "COLLINEAR A B C.", "DDDDDD",
+         "INTERSECTION_LL H E C A B: H is the point B in every figure. The statement is not proved."},
+        {"CIRCLE A B C D;\nINTERSECTION_LS X D C A B C;", "EQANGEL A B C A B D.", "DDEEDD",
+         "INTERSECTION_LS X D C A B C: X is the point C or D in every figure. The statement is not proved."},
+        {"POINT A B C D;\nINTERSECTION_LP X D B D C A;", "EQDISTANCE X A A A.", "DDDDDD",
+         "INTERSECTION_LP X D B D C A: X is the point D in every figure. The statement is not proved."},
+        {"POINT A B C;\nFOOT D A B C;\nFOOT E B A C;\nFOOT F C A B;\nINTERSECTION_LL G A D B E;\n"
+         "INTERSECTION_LL H A D C F;",
+         "PARALLEL A B A C.", "DDDDDD",
+         "INTERSECTION_LL H A D C F: H is the point G in every figure. The statement is not proved."},
+        {"POINT A B C D;\nINTERSECTION_LL X A B A B;", "COLLINEAR X C D.", "DDDDDD",
+         "INTERSECTION_LL X A B A B: X has no proper solution in any figure. The statement is not proved."},
+        {"POINT A B C D;\nPARALLEL A B C D;", "PARALLEL C D A B.", "TT~~TT", ""},
+        // A statement without conclusion after one with.
+        {"POINT A B C;", ".", "NEEEEE", ""},
+        {"POINT A B C;\nCONSTANT (AREA A B C);", "COLLINEAR A B C.", "EN~~T~", ""},
+        {"POINT A B C D;\nCONSTANT (ANGLE A B C D);", "PARALLEL A B C D.", "ENNNEE", ""},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t m = 0; m < std::size(kMethods); ++m) {
+            SCOPED_TRACE(std::string(c.hyps) + " / " + c.show + " / " + std::string(method_name(kMethods[m])));
+            const ProveRun run = prove_statement_text(statement(c.hyps, c.show), kMethods[m], 20);
+            EXPECT_TRUE(as_expected(c.codes[m], run.result)) << run.result << "\n" << run.window_text;
+            if (c.codes[m] == 'D') {
+                EXPECT_EQ(run.message, c.message);
+                EXPECT_EQ(shown_.result, "Not Solved");
+            }
+        }
+    }
+}
+
+// Time figures differ from run to run.
+std::string mask_times(const std::string& text)
+{
+    static const std::regex time(R"([0-9]+(\.[0-9]+)? ?(ms|s|seconds)\b|Time :[0-9.]+)");
+    return std::regex_replace(text, time, "#");
+}
+
+// The n-th look at the clock ends the run, as running out of memory or out
+// of time would there; the next run must give what it gives alone.
+TEST_F(VerdictTest, ARunEndedByALimitLeavesTheProverAsNew)
+{
+    constexpr int kOrthocenter = 316;
+    for (int method : kMethods) {
+        SCOPED_TRACE(std::string(method_name(method)));
+        const ProveRun alone = prove_example(kOrthocenter, method, 20);
+        ASSERT_EQ(alone.result, "true") << alone.window_text;
+        for (int n : {2, 20, 200, 2000}) {
+            for (bool memory : {true, false}) {
+                int looks = 0;
+                set_prover_clock([&]() -> std::uint32_t {
+                    if (++looks < n)
+                        return 0;
+                    if (memory)
+                        prover_out_of_memory();
+                    return 1U << 30;
+                });
+                const ProveRun cut = prove_example(kOrthocenter, method, 20);
+                set_prover_clock(nullptr);
+                if (looks >= n) {
+                    EXPECT_EQ(cut.result, memory ? "error" : "timeout") << n;
+                }
+                const ProveRun again = prove_example(kOrthocenter, method, 20);
+                EXPECT_EQ(again.result, alone.result) << n << (memory ? " memory" : " time");
+                EXPECT_EQ(mask_times(again.window_text), mask_times(alone.window_text)) << n;
+            }
+        }
+    }
+}
+
+}  // namespace
