@@ -55,6 +55,9 @@ public:
         }
     }
 
+    // A vector quantity was met (an equation of vectors holds per component).
+    bool met_vector() const { return met_vector_; }
+
     std::optional<Value> eval(const xterm* p) const
     {
         if (!p)
@@ -82,6 +85,7 @@ private:
     const Num_figure& f_;
     int component_;
     std::map<const var_rec*, double> values_;
+    mutable bool met_vector_ = false;
 
     std::optional<Num_point> at(int i) const
     {
@@ -98,6 +102,7 @@ private:
         }
         const auto [i1, i2, i3, i4] = v->a;
         if (v->type == kVarVector) {
+            met_vector_ = true;
             // The vector from a1 to a2, or the position of a1.
             const auto p = at(i1);
             const auto q = i2 == 0 ? p : at(i2);
@@ -153,4 +158,14 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
             return 0;
     }
     return 1;
+}
+
+std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f)
+{
+    Evaluator e(f, 1);
+    e.define_named_values();
+    const auto v = e.eval(p);
+    if (!v || e.met_vector())
+        return std::nullopt;
+    return v->value / (1 + v->size);
 }

@@ -153,6 +153,27 @@ public:
     // Constructions met so far that chose between two roots.
     unsigned root_choices() const { return roots_; }
 
+    // Starts the figure again from the same free values.
+    void restart()
+    {
+        next_draw_ = 0;
+        roots_ = 0;
+        std::fill(pts_.begin(), pts_.end(), P{NAN, NAN});
+    }
+    std::vector<double>& draws() { return draws_; }
+
+    // Computes records 1 .. count; false when one has no point here.
+    bool place_all(int count)
+    {
+        restart();
+        for (int no = 1; no <= count; ++no) {
+            const Step s = step(no);
+            if (s != Step::Point && s != Step::Skip)
+                return false;
+        }
+        return true;
+    }
+
     const std::vector<P>& points() const { return pts_; }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
@@ -175,17 +196,28 @@ private:
     bool missed_ = false;
     std::vector<P> landed_;
 
-    double param() { return std::uniform_real_distribution<double>(0.3, 1.7)(rng_); }
+    std::vector<double> draws_;  // the figure's free values, in the order drawn
+    std::size_t next_draw_ = 0;
+
+    // The next free value: drawn at random the first time, the same (or as
+    // the constraint solver moved it) when the figure is computed again.
+    double draw(double lo, double hi)
+    {
+        if (next_draw_ == draws_.size())
+            draws_.push_back(std::uniform_real_distribution<double>(lo, hi)(rng_));
+        return draws_[next_draw_++];
+    }
+    double param() { return draw(0.3, 1.7); }
     // A random direction.
     P unit()
     {
-        const double t = std::uniform_real_distribution<double>(0.0, 2 * M_PI)(rng_);
+        const double t = draw(0.0, 2 * M_PI);
         return {std::cos(t), std::sin(t)};
     }
     P free_point()
     {
-        std::uniform_real_distribution<double> c(-10.0, 10.0);
-        return {c(rng_), c(rng_)};
+        const double x = draw(-10.0, 10.0);
+        return {x, draw(-10.0, 10.0)};
     }
 
     bool taken(P c, int no) const
@@ -609,12 +641,144 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
     return std::nullopt;
 }
 
+namespace {
+
+// How far a hypothesis predicate or CONSTANT relation is from holding in
+// the figure, scaled to the figure's lengths; nothing when it cannot say.
+std::optional<double> constraint_residue(int no, const std::vector<P>& f)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    if (r.kind == Builder::kConstantKind)
+        return numeric_relation_residue(r.ps[0], f);
+    auto q = [&](int i) { return f[r.pots[static_cast<std::size_t>(i)]]; };
+    // Full angles from line BA to BC and from ED to EF are equal.
+    auto equal_angles = [](P a, P b, P c, P d, P e, P g) {
+        auto turn = [](P u, P v) { return P{dot(u, v), cross(u, v)}; };  // v times conj(u)
+        const P z1 = turn(a - b, c - b), z2 = turn(d - e, g - e);
+        return cross(z2, z1) / (norm(z1) * norm(z2) + 1e-12);
+    };
+    const P a = q(0), b = q(1), c = q(2), d = q(3);
+    const double ab = norm(b - a), cd = norm(d - c);
+    switch (r.kind) {
+    case 110: return cross(b - a, c - a) / (ab * norm(c - a) + 1e-12);
+    case 111: return cross(b - a, d - c) / (ab * cd + 1e-12);
+    case 112: return dot(b - a, d - c) / (ab * cd + 1e-12);
+    case 113: return (ab * ab - cd * cd) / (ab * ab + cd * cd + 1e-12);
+    case 115: return equal_angles(a, b, c, d, q(4), q(5));
+    case 117: return equal_angles(a, c, b, a, d, b);
+    default: return std::nullopt;
+    }
+}
+
+// The residues of all constraints, or nothing.
+std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints)
+{
+    if (!b.place_all(count))
+        return std::nullopt;
+    std::vector<double> out;
+    for (int no : constraints) {
+        const auto r = constraint_residue(no, b.points());
+        if (!r || !std::isfinite(*r))
+            return std::nullopt;
+        out.push_back(*r);
+    }
+    return out;
+}
+
+// Solves the m x m system a y = r in place (Gaussian elimination with
+// partial pivoting); false when it is singular.
+bool solve(std::vector<std::vector<double>>& a, std::vector<double>& r)
+{
+    const std::size_t m = r.size();
+    for (std::size_t k = 0; k < m; ++k) {
+        std::size_t pivot = k;
+        for (std::size_t i = k + 1; i < m; ++i)
+            if (std::abs(a[i][k]) > std::abs(a[pivot][k]))
+                pivot = i;
+        if (std::abs(a[pivot][k]) < 1e-300)
+            return false;
+        std::swap(a[k], a[pivot]);
+        std::swap(r[k], r[pivot]);
+        for (std::size_t i = k + 1; i < m; ++i) {
+            const double f = a[i][k] / a[k][k];
+            for (std::size_t j = k; j < m; ++j)
+                a[i][j] -= f * a[k][j];
+            r[i] -= f * r[k];
+        }
+    }
+    for (std::size_t k = m; k-- > 0;) {
+        for (std::size_t j = k + 1; j < m; ++j)
+            r[k] -= a[k][j] * r[j];
+        r[k] /= a[k][k];
+    }
+    return true;
+}
+
+// Moves the builder's free values to the nearest figure in which every
+// constraint holds (Newton steps of least length); false when the steps do
+// not get there.
+bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)
+{
+    constexpr int kSteps = 40;
+    constexpr double kStep = 1e-7;
+    constexpr double kHolds = 1e-12;
+    for (int step = 0; step < kSteps; ++step) {
+        const auto r = residues(b, count, constraints);
+        if (!r)
+            return false;
+        double worst = 0;
+        for (double x : *r)
+            worst = std::max(worst, std::abs(x));
+        if (worst < kHolds)
+            return true;
+        std::vector<double>& d = b.draws();
+        const std::size_t m = r->size(), n = d.size();
+        std::vector<std::vector<double>> jac(m, std::vector<double>(n));
+        for (std::size_t j = 0; j < n; ++j) {
+            const double saved = d[j];
+            d[j] += kStep;
+            const auto moved = residues(b, count, constraints);
+            d[j] = saved;
+            if (!moved)
+                return false;
+            for (std::size_t i = 0; i < m; ++i)
+                jac[i][j] = ((*moved)[i] - (*r)[i]) / kStep;
+        }
+        std::vector<std::vector<double>> normal(m, std::vector<double>(m));
+        for (std::size_t i = 0; i < m; ++i)
+            for (std::size_t k = 0; k < m; ++k) {
+                for (std::size_t j = 0; j < n; ++j)
+                    normal[i][k] += jac[i][j] * jac[k][j];
+                if (i == k)
+                    normal[i][k] += 1e-14;
+            }
+        std::vector<double> y = *r;
+        if (!solve(normal, y))
+            return false;
+        for (std::size_t j = 0; j < n; ++j)
+            for (std::size_t i = 0; i < m; ++i)
+                d[j] -= jac[i][j] * y[i];
+    }
+    return false;
+}
+
+}  // namespace
+
 std::vector<Num_figure> generic_figures(int count)
 {
     count = std::min(count, kMaxProPoints);
+    std::vector<int> constraints;
+    for (int no = 1; no <= count; ++no) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r)))
+            constraints.push_back(no);
+    }
     std::vector<Num_figure> figures;
     bool usable = true;
-    for_each_choice(count, false, [&](Builder& b) {
+    for_each_choice(count, true, [&](Builder& b) {
+        if (!constraints.empty() && !satisfy_constraints(b, count, constraints))
+            return b.root_choices();
+        b.restart();
         bool proper = usable;
         for (int no = 1; no <= count && proper; ++no) {
             const Step step = b.step(no);

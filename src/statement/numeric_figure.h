@@ -70,9 +70,13 @@ bool constant_names_a_value(const Pro_point& r);
 // cannot tell.
 int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure& f);
 
+// The value of a CONSTANT relation in the figure, relative to the size of
+// its terms (0 where it holds); nothing when it cannot be evaluated.
+std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f);
+
 // Figures of records 1 .. count for several random choices, each with every
-// choice of root, in which every construction has a proper solution and no
-// two named points coincide. Empty when the statement constrains its points
-// by a hypothesis predicate or a CONSTANT relation, or a record has no
+// choice of root, in which every construction has a proper solution, every
+// hypothesis predicate and CONSTANT relation holds (the free values moved
+// onto them) and no two named points coincide. Empty when a record has no
 // numeric meaning.
 std::vector<Num_figure> generic_figures(int count);

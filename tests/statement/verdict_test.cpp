@@ -63,6 +63,8 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C D;\nINTERSECTION_LL X A B A B;", "COLLINEAR X C D.", "DDDDDD",
          "INTERSECTION_LL X A B A B: X has no proper solution in any figure. The statement is not proved."},
         {"POINT A B C D;\nPARALLEL A B C D;", "PARALLEL C D A B.", "TT~~TT", ""},
+        // Figures that satisfy the hypothesis predicate show it false.
+        {"POINT A B C D;\nPARALLEL A B C D;", "PARALLEL A C B D.", "NNFFFF", ""},
         // A statement without conclusion after one with.
         {"POINT A B C;", ".", "NEEEEE", ""},
         {"POINT A B C;\nCONSTANT (AREA A B C);", "COLLINEAR A B C.", "EN~~T~", ""},
