@@ -670,6 +670,17 @@ std::optional<double> constraint_residue(int no, const std::vector<P>& f)
     }
 }
 
+// A COCIRCLE predicate also holds on four points of one line; such a figure
+// says nothing about the statement.
+bool holds_properly(int no, const std::vector<P>& f)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    if (!r.hyp_predicate || r.kind != 117)
+        return true;
+    const P a = f[r.pots[0]], b = f[r.pots[1]], c = f[r.pots[2]];
+    return std::abs(cross(b - a, c - a)) > 1e-6 * norm(b - a) * norm(c - a);
+}
+
 // The residues of all constraints, or nothing.
 std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints)
 {
@@ -789,6 +800,8 @@ std::vector<Num_figure> generic_figures(int count)
             proper = step == Step::Point && (g_pro_points[static_cast<std::size_t>(no)].generated ||
                                              b.coincident(no).empty());
         }
+        for (int no : constraints)
+            proper = proper && holds_properly(no, b.points());
         if (proper)
             figures.push_back(b.points());
         return b.root_choices();
