@@ -48,6 +48,7 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C;\nCIRCUMCENTER O A B C;", "MIDPOINT O A B.", "NE--FF", ""},
         {"POINT A B C;\nCIRCUMCENTER O A B C;", "COLLINEAR O A B.", "NNFFFF", ""},
         {"POINT A B C;\nFOOT D C A B;", "PERPENDICULAR C D A C.", "NNFFFF", ""},
+        {"POINT A B C;\nMIDPOINT M A B;", "COLLINEAR M A B.", "TT~~TT", ""},
         {"POINT A B C;\nINTERSECTION_LL H B C A B;", "COLLINEAR A C H.", "DDDDDD",
          "INTERSECTION_LL H B C A B: H is the point B in every figure. The statement is not proved."},
         {"POINT A B C;\nMIDPOINT E B C;\nINTERSECTION_LL H E C A B;", "COLLINEAR A B C.", "DDDDDD",
