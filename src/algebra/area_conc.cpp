@@ -43,6 +43,35 @@ void conc_ratio()
         add_pstep(1, mul(P(p1, p2, p2, p1), P(p7, p8, p8, p7)), 1, mul(P(p3, p4, p4, p3), P(p5, p6, p6, p5)));
 }
 
+// Whether the construction of x names a and b as two points of a line
+// through x (a collinearity of the database may rest on merged lines).
+bool on_line_by_construction(int x, int a, int b)
+{
+    const auto& p = g_pro_points[static_cast<std::size_t>(x)].pots;
+    const auto pair = [&](std::size_t i, std::size_t j) {
+        const int u = static_cast<int>(p[i]), v = static_cast<int>(p[j]);
+        return (u == a && v == b) || (u == b && v == a);
+    };
+    switch (point_kind(x)) {
+    case 110: case 103: case 117: case 118: case 197: case 198:
+        return pair(0, 1);
+    case 102:
+        return pair(1, 2);
+    case 116:
+        return pair(0, 1) || pair(2, 3);
+    default:
+        return false;
+    }
+}
+
+void refuse_off_line()
+{
+    std::string text = concl_statement_text();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    gerror(text + " The points are not known to lie on one line; the area method cannot compare their ratios.\r\n");
+}
+
 // The point p on a line of at least three points and the two smallest other
 // points of such a line through p, the smallest first.
 void conc_ln_pts(int p, int& l1, int& l2)
@@ -85,7 +114,10 @@ void conc_coll()
     std::sort(pts, pts + 3);
     const int lo = pts[0], mid = pts[1], hi = pts[2];
     int p = 0, o1 = 0, o2 = 0;
-    if (fd_ln_pt(hi)) {
+    // A point its construction put on the line of the two others has no
+    // other line to meet: the area is the conclusion.
+    if (on_line_by_construction(hi, lo, mid)) {
+    } else if (fd_ln_pt(hi)) {
         p = hi, o1 = lo, o2 = mid;
     } else if (fd_ln_pt(mid)) {
         p = mid, o1 = lo, o2 = hi;
@@ -139,7 +171,16 @@ void pconc()
         add_pstep(1, P(p1, p3, p3, p4), 1, P(p2, p3, p3, p4));
         break;
     case 151:
-        add_pstep(1, R(p1, p2, p1, p3), -1, nullptr);
+        // The ratio form holds the point on the line; without that fact the
+        // point must be as far from both ends as half the segment:
+        // (AO^2 - BO^2)^2 + (AB^2 - 4 AO^2)^2 = 0.
+        if (xcoll(p1, p2, p3))
+            add_pstep(1, R(p1, p2, p1, p3), -1, nullptr);
+        else
+            add_pstep(1,
+                      add(sq(sub(P(p2, p1, p1, p2), P(p3, p1, p1, p3))),
+                          sq(sub(P(p2, p3, p3, p2), mul(num(4), P(p2, p1, p1, p2))))),
+                      0, nullptr);
         break;
     case 152:
         add_pstep(1, mul(S(p4, p2, p2, p5), P(p4, p3, p3, p5)), 1, mul(P(p4, p2, p2, p5), S(p4, p3, p3, p5)));
@@ -157,6 +198,11 @@ void pconc()
         conc_tangent(p1, p2, p3, p4);
         break;
     case 157:
+        // Ratios of segments compare only along one line.
+        if (!xcoll4(p1, p2, p3, p4)) {
+            refuse_off_line();
+            break;
+        }
         add_pstep(1, R(p3, p1, p3, p2), -1, R(p4, p1, p4, p2));
         break;
     case 158:

@@ -118,7 +118,7 @@ xterm* pe_pass(xterm* f, int i, int e)
         if (!step)
             continue;
         f = pe_subst(f, step);
-        if (g_abort) {
+        if (g_abort || proof_stopped()) {
             put_p(f);
             return nullptr;
         }
