@@ -36,6 +36,20 @@ elim_step* find_step(const var_rec* var)
     return nullptr;
 }
 
+namespace {
+
+// The pseudo-remainder of f by q in x; when x leads both, by the main
+// variable, which takes f's terms apart without copying f for every degree.
+xterm* pseudo_remainder(xterm* f, const xterm* q, var_rec* x)
+{
+    if (pconstp(f) || pconstp(q) || f->var != x || q->var != x)
+        return prem_var(f, q, x);
+    g_init_power = 0;
+    return prem_ev(f, q);
+}
+
+}  // namespace
+
 xterm* pe_subst(xterm* f, const elim_step* step)
 {
     if (!step || !step->den)
@@ -53,7 +67,7 @@ xterm* pe_subst(xterm* f, const elim_step* step)
             return f;
         }
         const PolyPtr q(pminus(ptimes(get_m(x), cp_poly(step->den)), cp_poly(step->num)));
-        f = prem_var(f, q.get(), x);
+        f = pseudo_remainder(f, q.get(), x);
         g_area_init_power = ponep(step->den) ? 0 : g_init_power;
     } else {
         f = prem_var(f, step->den, x);
@@ -179,6 +193,17 @@ dterm* as_one_factor(dterm* list)
 
 }  // namespace
 
+bool factor_too_large(const xterm* f)
+{
+    const int n = nterms(f);
+    if (g_maxterm_on && n > g_maxterm)
+        g_maxterm = n;
+    if (n <= kMaxFactorTerms)
+        return false;
+    proof_not_proved(fmt("the polynomials grew past %d terms", kMaxFactorTerms));
+    return true;
+}
+
 xterm* pe_p(xterm* f, int i, int e)
 {
     if (i < 0 || point_kind(i) == 357)
@@ -209,7 +234,8 @@ xterm* pe_p(xterm* f, int i, int e)
             return fail(f, area_words::kProvingFailed);
         if (g_area_init_power > 0 && step->num)
             plist_append(g_side_list, cp_poly(step->den), deg_checked(static_cast<long>(g_area_init_power) * e));
-        note_maxterm(f);
+        if (factor_too_large(f))
+            return fail(f, nullptr);
     }
     return f;
 }
