@@ -2,6 +2,8 @@
 // proof chain: an equation between two products of quantities.
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "algebra/area.h"
 #include "algebra/area_internal.h"
@@ -26,6 +28,28 @@ quot_rec* add_pstep(coef_t numc, xterm* nump, coef_t denc, xterm* denp)
 
 namespace {
 
+// A factor list of two polynomials; one that is 0 makes the side 0.
+dterm* two_factors(xterm* a, xterm* b)
+{
+    if (pzerop(a) || pzerop(b)) {
+        put_p(a);
+        put_p(b);
+        return get_dt(1, get_n(0), nullptr);
+    }
+    if (peq(a, b)) {
+        put_p(b);
+        return get_dt(2, a, nullptr);
+    }
+    return get_dt(1, a, get_dt(1, b, nullptr));
+}
+
+// a b = c d with each product kept as two factors, so that every
+// elimination works on the smaller polynomials and common factors cancel.
+void add_products(xterm* a, xterm* b, xterm* c, xterm* d)
+{
+    append_quot(new_ratio_rec(1, two_factors(a, b), 1, two_factors(c, d), kQuotConclusion));
+}
+
 int cp_(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
 
 void conc_ratio()
@@ -38,9 +62,59 @@ void conc_ratio()
     else if (xpara(p1, p2, p7, p8) && xpara(p3, p4, p5, p6))
         add_pstep(1, P(p1, p7, p2, p8), 1, P(p3, p5, p4, p6));
     else if (xcoll4(p1, p7, p2, p8))
-        add_pstep(1, sq(P(p1, p7, p2, p8)), 1, mul(P(p3, p4, p4, p3), P(p5, p6, p6, p5)));
+        add_products(P(p1, p7, p2, p8), P(p1, p7, p2, p8), P(p3, p4, p4, p3), P(p5, p6, p6, p5));
     else
-        add_pstep(1, mul(P(p1, p2, p2, p1), P(p7, p8, p8, p7)), 1, mul(P(p3, p4, p4, p3), P(p5, p6, p6, p5)));
+        add_products(P(p1, p2, p2, p1), P(p7, p8, p8, p7), P(p3, p4, p4, p3), P(p5, p6, p6, p5));
+}
+
+// The lines a construction puts its point on, each by two named points.
+std::vector<std::pair<int, int>> construction_lines(int x)
+{
+    const auto& p = g_pro_points[static_cast<std::size_t>(x)].pots;
+    const auto line = [&](std::size_t i, std::size_t j) {
+        return std::pair<int, int>{static_cast<int>(p[i]), static_cast<int>(p[j])};
+    };
+    switch (point_kind(x)) {
+    case 110: case 103: case 117: case 118: case 197: case 198:
+        return {line(0, 1)};
+    case 102:
+        return {line(1, 2)};
+    case 116:
+        return {line(0, 1), line(2, 3)};
+    default:
+        return {};
+    }
+}
+
+bool on_construction_line(int x, std::pair<int, int> l)
+{
+    if (x == l.first || x == l.second)
+        return true;
+    for (const auto& [a, b] : construction_lines(x))
+        if ((a == l.first && b == l.second) || (a == l.second && b == l.first))
+            return true;
+    return false;
+}
+
+// Whether the constructions themselves put the three points on one line
+// (a collinearity of the database may rest on lines merged through points
+// that coincide).
+bool collinear_by_construction(int a, int b, int c)
+{
+    for (const int x : {a, b, c})
+        for (const auto& l : construction_lines(x))
+            if (l.first != l.second && on_construction_line(a, l) && on_construction_line(b, l) &&
+                on_construction_line(c, l))
+                return true;
+    return false;
+}
+
+void refuse_off_line()
+{
+    std::string text = concl_statement_text();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    gerror(text + " The points are not known to lie on one line; the area method cannot compare their ratios.\r\n");
 }
 
 // The point p on a line of at least three points and the two smallest other
@@ -85,7 +159,10 @@ void conc_coll()
     std::sort(pts, pts + 3);
     const int lo = pts[0], mid = pts[1], hi = pts[2];
     int p = 0, o1 = 0, o2 = 0;
-    if (fd_ln_pt(hi)) {
+    // A point its construction put on the line of the two others has no
+    // other line to meet: the area is the conclusion.
+    if (collinear_by_construction(lo, mid, hi)) {
+    } else if (fd_ln_pt(hi)) {
         p = hi, o1 = lo, o2 = mid;
     } else if (fd_ln_pt(mid)) {
         p = mid, o1 = lo, o2 = hi;
@@ -139,16 +216,25 @@ void pconc()
         add_pstep(1, P(p1, p3, p3, p4), 1, P(p2, p3, p3, p4));
         break;
     case 151:
-        add_pstep(1, R(p1, p2, p1, p3), -1, nullptr);
+        // The ratio form holds the point on the line; without that fact the
+        // point must be as far from both ends as half the segment:
+        // (AO^2 - BO^2)^2 + (AB^2 - 4 AO^2)^2 = 0.
+        if (xcoll(p1, p2, p3))
+            add_pstep(1, R(p1, p2, p1, p3), -1, nullptr);
+        else
+            add_pstep(1,
+                      add(sq(sub(P(p2, p1, p1, p2), P(p3, p1, p1, p3))),
+                          sq(sub(P(p2, p3, p3, p2), mul(num(4), P(p2, p1, p1, p2))))),
+                      0, nullptr);
         break;
     case 152:
-        add_pstep(1, mul(S(p4, p2, p2, p5), P(p4, p3, p3, p5)), 1, mul(P(p4, p2, p2, p5), S(p4, p3, p3, p5)));
+        add_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5));
         break;
     case 153:
         add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
         break;
     case 154:
-        add_pstep(1, mul(S(p1, p2, p3, p4), P(p5, p6, p7, p8)), 1, mul(P(p1, p2, p3, p4), S(p5, p6, p7, p8)));
+        add_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8));
         break;
     case 155:
         conc_ratio();
@@ -157,6 +243,11 @@ void pconc()
         conc_tangent(p1, p2, p3, p4);
         break;
     case 157:
+        // Ratios of segments compare only along one line.
+        if (!xcoll4(p1, p2, p3, p4)) {
+            refuse_off_line();
+            break;
+        }
         add_pstep(1, R(p3, p1, p3, p2), -1, R(p4, p1, p4, p2));
         break;
     case 158:

@@ -1,6 +1,7 @@
 // The driver of the area and vector method and its verdicts.
 
 #include "algebra/area.h"
+#include "algebra/area_hypotheses.h"
 #include "algebra/area_internal.h"
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
@@ -15,6 +16,9 @@ namespace {
 bool g_done = false;
 
 bool tail_constant() { return !g_proof_tail->np && !g_proof_tail->dp; }
+
+// The run ends here: an error, or a reason why nothing is proved.
+bool ended() { return g_abort || proof_stopped(); }
 
 bool all_area_or_parameters(const xterm* p)
 {
@@ -57,7 +61,7 @@ bool passes_until_constant(std::initializer_list<int> passes)
 {
     for (const int pass : passes) {
         pe_gr(pass);
-        if (g_abort)
+        if (ended())
             return true;
         if (tail_constant()) {
             prt_result();
@@ -76,18 +80,42 @@ void undo_after(quot_rec* mark)
     g_proof_tail = mark;
 }
 
+// The kept denominators as they were, for passes that may be undone.
+class NdgSnapshot {
+public:
+    NdgSnapshot() : saved_(ndg_snapshot()) {}
+    ~NdgSnapshot()
+    {
+        for (ndg_entry& e : saved_)
+            put_p(e.den);
+    }
+    NdgSnapshot(const NdgSnapshot&) = delete;
+    NdgSnapshot& operator=(const NdgSnapshot&) = delete;
+    void restore()
+    {
+        ndg_restore(std::move(saved_));
+        saved_.clear();
+    }
+
+private:
+    std::vector<ndg_entry> saved_;
+};
+
 void circle_passes()
 {
     quot_rec* mark = g_proof_tail;
+    NdgSnapshot before;
     if (passes_until_constant({-13, -11}))
         return;
-    if (g_proof_tail != mark && max_nterms(mark) <= max_nterms(g_proof_tail))
+    if (g_proof_tail != mark && max_nterms(mark) <= max_nterms(g_proof_tail)) {
         undo_after(mark);
+        before.restore();
+    }
     if (passes_until_constant({-20, -21, -22}))
         return;
     pe_gr(-23);
     g_done = false;
-    if (!g_abort)
+    if (!ended())
         prt_result();
 }
 
@@ -102,19 +130,19 @@ void free_point_passes()
         if (passes_until_constant({-10}))
             return;
         pe_gr(-11);
-        if (!g_abort)
+        if (!ended())
             prt_result();
         return;
     }
     if (tail_all(all_area_or_parameters)) {
         for (int p = n; p >= 4; --p) {
             pe_gr(p);
-            if (g_abort)
+            if (ended())
                 return;
         }
     } else {
         pe_gr(-12);
-        if (g_abort)
+        if (ended())
             return;
     }
     prt_result();
@@ -136,6 +164,9 @@ void run_area_method()
     clear_proof_chain();
     g_step_stack = nullptr;
     g_elim_count = g_npoints;
+    HypothesisReadings readings;
+    if (!readings.read())
+        return;
     pconc();
     // Without a conclusion there is nothing to judge.
     if (g_abort || g_proof_tail == &g_proof_head)
@@ -146,14 +177,16 @@ void run_area_method()
             return;
         }
         const int kind = point_kind(v);
-        if (kind == 105) {
+        if (g_pro_points[static_cast<std::size_t>(v)].hyp_predicate) {
+            // Read as a construction of one of its points, or refused.
+        } else if (kind == 105) {
             pe_gr(v);
         } else if (all_on_cir(v)) {
             g_done = true;
         } else if (kind != 101 && kind != -100) {
             pe_gr(v);
         }
-        if (g_abort)
+        if (ended())
             return;
     }
     if (tail_constant()) {
@@ -166,7 +199,7 @@ void run_area_method()
     }
     if (tail_has_vector()) {
         pe_gr(-30);
-        if (!g_abort)
+        if (!ended())
             prt_result();
         return;
     }
@@ -203,13 +236,32 @@ void prt_false()
     g_result = -1;
 }
 
+namespace {
+
+// One side of a record as a polynomial, coefficient and factors together.
+xterm* side_product(coef_t c, const dterm* factors) { return ptimes(get_n(c), ps_prod(cp_dterms(factors))); }
+
+bool side_zero(coef_t c, const dterm* factors)
+{
+    const PolyPtr p(side_product(c, factors));
+    return pzerop(p.get());
+}
+
+}  // namespace
+
 void prt_result()
 {
     const quot_rec* t = g_proof_tail;
-    // Both sides as polynomials, coefficient and factors together: a side
-    // whose factors are constants compares by its value.
-    PolyPtr left(ptimes(get_n(t->nc), ps_prod(cp_dterms(t->np))));
-    const PolyPtr right(ptimes(get_n(t->dc), ps_prod(cp_dterms(t->dp))));
+    // A side whose factors are constants compares by its value.
+    PolyPtr left(side_product(t->nc, t->np));
+    const PolyPtr right(side_product(t->dc, t->dp));
+    // Both sides of a quotient gone to 0 is 0 / 0, not an identity.
+    const quot_rec* conclusion = g_proof_head.next;
+    if (pzerop(left.get()) && pzerop(right.get()) && conclusion && !side_zero(conclusion->nc, conclusion->np) &&
+        !side_zero(conclusion->dc, conclusion->dp)) {
+        proof_not_proved("both sides became 0 (0 / 0)");
+        return;
+    }
     if (!peq(left.get(), right.get())) {
         prt_false();
         return;

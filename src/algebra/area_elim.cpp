@@ -2,6 +2,8 @@
 // quotient has the quantities of one point (or of one pass) replaced by
 // their values, the denominators of the values moving to the other side.
 
+#include <algorithm>
+
 #include "algebra/area.h"
 #include "algebra/area_internal.h"
 #include "algebra/area_quot.h"
@@ -34,11 +36,29 @@ elim_step* find_step(const var_rec* var)
     return nullptr;
 }
 
+namespace {
+
+// The pseudo-remainder of f by q in x; when x leads both, by the main
+// variable, which takes f's terms apart without copying f for every degree.
+xterm* pseudo_remainder(xterm* f, const xterm* q, var_rec* x)
+{
+    if (pconstp(f) || pconstp(q) || f->var != x || q->var != x)
+        return prem_var(f, q, x);
+    g_init_power = 0;
+    return prem_ev(f, q);
+}
+
+}  // namespace
+
 xterm* pe_subst(xterm* f, const elim_step* step)
 {
     if (!step || !step->den)
         return f;
     var_rec* x = step->var;
+    if (step->num ? pzerop(step->den) : deg_in(step->den, x) == 0) {
+        proof_not_proved("the value of " + var_text(x, 0) + " divides by 0");
+        return f;
+    }
     if (step->num) {
         // A value that still speaks of its own variable would never let the
         // division end.
@@ -47,7 +67,7 @@ xterm* pe_subst(xterm* f, const elim_step* step)
             return f;
         }
         const PolyPtr q(pminus(ptimes(get_m(x), cp_poly(step->den)), cp_poly(step->num)));
-        f = prem_var(f, q.get(), x);
+        f = pseudo_remainder(f, q.get(), x);
         g_area_init_power = ponep(step->den) ? 0 : g_init_power;
     } else {
         f = prem_var(f, step->den, x);
@@ -89,7 +109,7 @@ bool eliminate_side(dterm* list, int i, dterm*& side)
     for (dterm* cell = list; cell; cell = cell->next) {
         xterm* f = plist_take(cell);
         cell->coef = pe_p(f, i, cell->deg);
-        if (g_abort || !cell->coef) {
+        if (g_abort || proof_stopped() || !cell->coef) {
             put_dts(g_side_list);
             g_side_list = nullptr;
             return false;
@@ -98,6 +118,68 @@ bool eliminate_side(dterm* list, int i, dterm*& side)
     side = g_side_list;
     g_side_list = nullptr;
     return true;
+}
+
+// The denominator of a step: its value's, or the initial of its equation.
+xterm* step_denominator(const elim_step* step)
+{
+    if (step->num)
+        return cp_poly(step->den);
+    return pdeg_in(cp_poly(step->den), step->var);
+}
+
+// The kept denominators with the quantities of point (or pass) i
+// eliminated; a denominator that becomes 0 stops the proof.
+void eliminate_ndgs(int i)
+{
+    // The largest polynomial reported is one of the proof's own.
+    struct KeepMaxterm {
+        std::int32_t saved = g_maxterm;
+        ~KeepMaxterm() { g_maxterm = saved; }
+    } keep;
+    for (ndg_entry& e : ndg_entries()) {
+        dterm* saved_side = g_side_list;
+        g_side_list = nullptr;
+        xterm* f = pe_p(cp_poly(e.den), i, 1);
+        put_dts(g_side_list);
+        g_side_list = saved_side;
+        if (g_abort || proof_stopped() || !f) {
+            put_p(f);
+            return;
+        }
+        put_p(e.den);
+        e.den = f;
+        if (pzerop(f)) {
+            proof_not_proved("the denominator of the value of " + e.origin + " is 0 once " +
+                             (i > 0 ? "point " + pt_name(i) : fmt("pass %d", i)) + " is eliminated");
+            return;
+        }
+    }
+}
+
+// Keeps the non-constant denominators of the steps of this cycle.
+void keep_ndgs(const elim_step* steps)
+{
+    for (const elim_step* s = steps; s; s = s->next) {
+        xterm* d = step_denominator(s);
+        const bool known = std::any_of(ndg_entries().begin(), ndg_entries().end(),
+                                       [d](const ndg_entry& e) { return peq(e.den, d); });
+        if (pconstp(d) || known)
+            put_p(d);
+        else
+            ndg_entries().push_back({d, var_text(s->var, 0)});
+    }
+}
+
+// The end of a cycle: the kept denominators follow the elimination, and
+// those of this cycle's steps join them.
+void finish_ndgs(int i)
+{
+    if (!g_abort && !proof_stopped())
+        eliminate_ndgs(i);
+    if (!g_abort && !proof_stopped())
+        keep_ndgs(g_step_stack);
+    g_step_stack = nullptr;
 }
 
 // The factors as one product, for the passes whose equations must see all
@@ -110,6 +192,17 @@ dterm* as_one_factor(dterm* list)
 }
 
 }  // namespace
+
+bool factor_too_large(const xterm* f)
+{
+    const int n = nterms(f);
+    if (g_maxterm_on && n > g_maxterm)
+        g_maxterm = n;
+    if (n <= kMaxFactorTerms)
+        return false;
+    proof_not_proved(fmt("the polynomials grew past %d terms", kMaxFactorTerms));
+    return true;
+}
 
 xterm* pe_p(xterm* f, int i, int e)
 {
@@ -134,14 +227,15 @@ xterm* pe_p(xterm* f, int i, int e)
         if (!step)
             return fail(f, area_words::kProvingFailed);
         f = pe_subst(f, step);
-        if (g_abort)
+        if (g_abort || proof_stopped())
             return fail(f, nullptr);
         // A value step removes its variable for good; anything else would loop.
         if (step->num && !pconstp(f) && deg_in(f, v) > 0)
             return fail(f, area_words::kProvingFailed);
         if (g_area_init_power > 0 && step->num)
             plist_append(g_side_list, cp_poly(step->den), deg_checked(static_cast<long>(g_area_init_power) * e));
-        note_maxterm(f);
+        if (factor_too_large(f))
+            return fail(f, nullptr);
     }
     return f;
 }
@@ -160,7 +254,7 @@ void pe_gr(int i)
     }
     dterm* extra_for_den = nullptr;
     dterm* extra_for_num = nullptr;
-    if (!eliminate_side(num, i, extra_for_den) || !eliminate_side(den, i, extra_for_num)) {
+    if (!eliminate_side(num, i, extra_for_den) || !eliminate_side(den, i, extra_for_num) || proof_stopped()) {
         put_dts(num);
         put_dts(den);
         put_dts(extra_for_den);
@@ -172,14 +266,19 @@ void pe_gr(int i)
         put_dts(den);
         put_dts(extra_for_den);
         put_dts(extra_for_num);
+        finish_ndgs(i);
         return;
     }
     plist_join(num, extra_for_num);
     plist_join(den, extra_for_den);
     quot_rec* rec = new_ratio_rec(tail->nc, num, tail->dc, den, static_cast<std::int8_t>(i));
     rec->steps = g_step_stack;
-    g_step_stack = nullptr;
     append_quot(rec);
+    // Steps the denominators need beyond the record's are made in front of
+    // the record's list, so the record cites only the steps it used.
+    finish_ndgs(i);
+    if (g_abort || proof_stopped())
+        return;
     if (quot_rec* simple = quot_simp(rec)) {
         if (simple->nc != 0 || simple->dc != 0) {
             append_quot(simple);

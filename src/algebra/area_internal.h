@@ -31,6 +31,14 @@ elim_step* make_elim_step(var_rec* var, xterm* num, xterm* den = nullptr);
 // The step of this cycle for var, or null.
 elim_step* find_step(const var_rec* var);
 
+// A factor past this many terms ends the proof unproved: the elimination
+// has left the sizes a proof can reach, and the next substitutions would
+// only exhaust the memory.
+inline constexpr int kMaxFactorTerms = 30000;
+// Notes f's size for the maxterm figure; true (after printing why) when f
+// is past kMaxFactorTerms.
+bool factor_too_large(const xterm* f);
+
 // True for the geometric quantities (types 1 to 17): the variables that
 // belong to points and get eliminated.
 inline bool quantity_var(const var_rec* v) { return v && v->type >= 1 && v->type <= 17; }

@@ -118,7 +118,7 @@ xterm* pe_pass(xterm* f, int i, int e)
         if (!step)
             continue;
         f = pe_subst(f, step);
-        if (g_abort) {
+        if (g_abort || proof_stopped()) {
             put_p(f);
             return nullptr;
         }
@@ -126,7 +126,10 @@ xterm* pe_pass(xterm* f, int i, int e)
             xterm* side = step->num ? cp_poly(step->den) : pdeg_in(cp_poly(step->den), w);
             plist_append(g_side_list, side, deg_checked(static_cast<long>(g_area_init_power) * e));
         }
-        note_maxterm(f);
+        if (factor_too_large(f)) {
+            put_p(f);
+            return nullptr;
+        }
     }
     return f;
 }

@@ -7,6 +7,7 @@
 
 #include "algebra/coef_arith.h"
 #include "algebra/plist.h"
+#include "algebra/variables.h"
 #include "statement/prover.h"
 
 dterm* g_psdiv_num = nullptr;
@@ -46,11 +47,15 @@ dterm* pfactor(xterm* p)
 {
     dterm* powers = nullptr;
     xterm* divisor = get_n(1);
-    for (const xterm* q = p; q && !pconstp(q); q = pinit(q)) {
-        const int k = lowdeg_in(p, q->var);
-        if (k > 0) {
-            plist_append(powers, get_m(q->var), k);
-            divisor = ptimes(divisor, ppower(get_m(q->var), k));
+    // Every variable, not only those along the initials: a power that
+    // stays in one side's factor keeps it from cancelling against the other.
+    if (!pconstp(p)) {
+        for (var_rec* v : vars2(p)) {
+            const int k = lowdeg_in(p, v);
+            if (k > 0) {
+                plist_append(powers, get_m(v), k);
+                divisor = ptimes(divisor, ppower(get_m(v), k));
+            }
         }
     }
     if (!ponep(divisor))

@@ -15,6 +15,8 @@ namespace {
 struct ChainStore {
     std::vector<std::unique_ptr<quot_rec>> records;
     std::vector<std::unique_ptr<elim_step>> steps;
+    std::vector<ndg_entry> ndgs;
+    bool stopped = false;
     std::uint64_t epoch = 0;
 };
 
@@ -32,9 +34,19 @@ const bool registered = [] {
 
 void take_epoch()
 {
-    if (store().records.empty() && store().steps.empty())
+    if (store().records.empty() && store().steps.empty() && store().ndgs.empty())
         store().epoch = pool_epoch();
 }
+
+void free_ndgs(std::vector<ndg_entry>& list)
+{
+    for (ndg_entry& e : list)
+        put_p(e.den);
+    list.clear();
+}
+
+// The words printed before the reason of a run that ends unproved.
+constexpr const char* kNotProved = "\r\nThe statement is not proved: ";
 
 }  // namespace
 
@@ -54,6 +66,10 @@ elim_step* new_elim_step(var_rec* var, xterm* num, xterm* den)
 
 void append_quot(quot_rec* rec)
 {
+    // A record linked twice would make the chain cite itself.
+    for (const quot_rec* r = g_proof_head.next; r; r = r->next)
+        if (r == rec)
+            prover_fatal("proof chain: a record appended twice");
     rec->next = nullptr;
     g_proof_tail->next = rec;
     g_proof_tail = rec;
@@ -76,9 +92,42 @@ void clear_proof_chain()
             put_p(st->num);
             put_p(st->den);
         }
+        free_ndgs(s.ndgs);
     }
+    s.ndgs.clear();
+    s.stopped = false;
     s.records.clear();
     s.steps.clear();
     g_proof_head = quot_rec{};
     g_proof_tail = &g_proof_head;
 }
+
+std::vector<ndg_entry>& ndg_entries()
+{
+    take_epoch();
+    return store().ndgs;
+}
+
+std::vector<ndg_entry> ndg_snapshot()
+{
+    std::vector<ndg_entry> copy;
+    for (const ndg_entry& e : ndg_entries())
+        copy.push_back({cp_poly(e.den), e.origin});
+    return copy;
+}
+
+void ndg_restore(std::vector<ndg_entry> saved)
+{
+    free_ndgs(ndg_entries());
+    store().ndgs = std::move(saved);
+}
+
+void proof_not_proved(const std::string& reason)
+{
+    if (store().stopped)
+        return;
+    store().stopped = true;
+    gprint(kNotProved + reason + ".\r\n");
+}
+
+bool proof_stopped() { return store().stopped; }

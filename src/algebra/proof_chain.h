@@ -4,6 +4,8 @@
 // conclusion on. The methods build it; the machine-proof printer shows it.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "algebra/poly.h"
 
@@ -49,3 +51,23 @@ void append_quot(quot_rec* rec);
 // Empties the chain and frees every record and step made since the last
 // clear, with their polynomials (unless the pools were reset meanwhile).
 void clear_proof_chain();
+
+// ---- conditions of the proof ------------------------------------------------------
+//
+// Every value var = num / den used by an elimination holds only where den is
+// not zero. The denominators are kept here and eliminated with the later
+// points; one that becomes the zero polynomial means the proof divided by
+// zero and proves nothing.
+struct ndg_entry {
+    xterm* den = nullptr;   // owned; the denominator as far as it is eliminated
+    std::string origin;     // the quantity whose value had this denominator
+};
+std::vector<ndg_entry>& ndg_entries();
+// Copies of the entries, to go back to after passes that are undone.
+std::vector<ndg_entry> ndg_snapshot();
+void ndg_restore(std::vector<ndg_entry> saved);
+
+// A run that must end without a verdict (a zero denominator, 0 / 0) prints
+// its reason once and is marked stopped until the next proof.
+void proof_not_proved(const std::string& reason);
+bool proof_stopped();
