@@ -48,12 +48,22 @@ constexpr std::int32_t kCondRatio = 155;
 constexpr std::int32_t kCondCongTri = 236;
 constexpr std::int32_t kCondSimTri = 237;
 
+// A stamp for each new record, rising over every list: a fact's reasons were
+// all pushed before its record was born, so a proof that cites for each
+// premise the record that held it then only ever steps back in birth order.
+inline std::uint64_t next_birth()
+{
+    static std::uint64_t births = 0;
+    return ++births;
+}
+
 // Common prefix of every fact record.
 struct Gdd_fact {
     std::uint8_t state = kDead;
     std::uint8_t lemma = 0;          // rule that produced the fact, 0 for hypotheses
     Gdd_cond* reasons = nullptr;     // premise chain; null: needs no proof
     int seq = 0;                     // position in its list (0 = first)
+    std::uint64_t born = 0;          // next_birth() when appended
 
     bool live() const { return state != kDead; }
 };
@@ -173,6 +183,7 @@ public:
     {
         T* rec = &store_.emplace_back();
         rec->seq = static_cast<int>(store_.size()) - 1;
+        rec->born = next_birth();
         if (last)
             last->next = rec;
         else
@@ -186,8 +197,10 @@ public:
     {
         T* rec = append();
         const int seq = rec->seq;
+        const std::uint64_t born = rec->born;
         *rec = src;
         rec->seq = seq;
+        rec->born = born;
         rec->reasons = nullptr;
         rec->next = nullptr;
         return rec;
