@@ -54,6 +54,7 @@ Gdd_cond* alloc_cond()
         *c = Gdd_cond{};
         return c;
     }
+    charge_gdd_memory(sizeof(Gdd_cond));
     return &p.store.emplace_back();
 }
 

@@ -154,6 +154,14 @@ struct Gdd_ra : Gdd_fact {
     Gdd_ra* next = nullptr;
 };
 
+// Charges bytes of the database (records, conditions, indexes) to the
+// prover's memory budget; past it the run ends with "run out of memory.".
+// Charged before the memory is taken, so that every structure stays whole.
+void charge_gdd_memory(std::size_t bytes);
+
+// Index entries a record adds beside its list, charged with the record.
+constexpr std::size_t kIndexBytesPerRecord = 160;
+
 // A list of records in creation order. Iteration follows `next`, so a walk
 // also visits records appended while it runs.
 template <class T>
@@ -181,6 +189,7 @@ public:
     // A zero-filled record linked at the end.
     T* append()
     {
+        charge_gdd_memory(sizeof(T) + kIndexBytesPerRecord);
         T* rec = &store_.emplace_back();
         rec->seq = static_cast<int>(store_.size()) - 1;
         rec->born = next_birth();

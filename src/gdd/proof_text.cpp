@@ -256,6 +256,7 @@ const std::deque<Gdd_cond>& proof_steps() { return g_steps; }
 
 Gdd_cond* new_step(const Gdd_cond* fact)
 {
+    charge_gdd_memory(sizeof(Gdd_cond));
     Gdd_cond& s = g_steps.emplace_back();
     s.type = fact->type;
     s.number = static_cast<std::uint32_t>(++g_step_counter);
