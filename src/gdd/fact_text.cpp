@@ -249,6 +249,10 @@ bool fact_equal(const Gdd_cond& x, const Gdd_cond& y)
         const bool no_points = std::all_of(x.p.begin(), x.p.end(), [](std::uint32_t q) { return q == 0; });
         return !no_points || x.obj == y.obj;
     }
+    // A whole record and a fact written with points are told apart: the
+    // record's empty point slots would match any point list.
+    if (is_record_fact(x) || is_record_fact(y))
+        return false;
     switch (x.type) {
     case kCondPara:
     case kCondPerp: return same_lines(x, y);

@@ -76,21 +76,36 @@ xterm* fa_norm(xterm* p)
 
 void fa_build()
 {
+    // The walks visit the records the searches append, so a list can keep
+    // growing: the time limit is checked at every record, and the records
+    // are charged to the memory budget as they are made.
     clear_co_db();
-    for (Gdd_mid* m : g_mid_list)
+    for (Gdd_mid* m : g_mid_list) {
+        check_time();
         search_md(m);
-    for (Gdd_tline* t : g_tn_list)
+    }
+    for (Gdd_tline* t : g_tn_list) {
+        check_time();
         search_tline(t);
-    for (Gdd_cir* c : g_cir_list)
+    }
+    for (Gdd_cir* c : g_cir_list) {
+        check_time();
         search_cir(c);
+    }
     if (g_fa_stage < 2)
         return;
-    for (Gdd_pline* p : g_pn_list)
+    for (Gdd_pline* p : g_pn_list) {
+        check_time();
         search_pline(p);
-    for (Gdd_ea* e : g_ea_list)
+    }
+    for (Gdd_ea* e : g_ea_list) {
+        check_time();
         search_as(e);
-    for (Gdd_cir* c : g_cir_list)
+    }
+    for (Gdd_cir* c : g_cir_list) {
+        check_time();
         search_cir(c);
+    }
     clear_co_db();
 }
 
@@ -153,6 +168,7 @@ void fprove()
     if (g_abort)
         return;
     for (int step = 0; step < kMaxSteps; ++step) {
+        check_time();
         clear_co_db();
         const xterm* p = tail_poly();
         if (!p || pconstp(p))

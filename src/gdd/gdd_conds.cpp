@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gdd/fact_tests.h"
+#include "gdd/fact_text.h"
 #include "gdd/gdd_trace.h"
 #include "statement/prover.h"
 
@@ -53,6 +54,7 @@ Gdd_cond* alloc_cond()
         *c = Gdd_cond{};
         return c;
     }
+    charge_gdd_memory(sizeof(Gdd_cond));
     return &p.store.emplace_back();
 }
 
@@ -172,6 +174,9 @@ Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4, int p5, in
         if (n < 3)
             c->type = kCondTrivial;
     }
+    // The record that holds the premise now is the one the proof cites: a
+    // record found later may rest on the facts this premise helps to derive.
+    show_fact(c, nullptr, kFactLookup);
     c->next = g_co_db;
     g_co_db = c;
     return c;

@@ -34,8 +34,9 @@ bool cond_eq(const Gdd_cond* c1, const Gdd_cond* c2);
 // mark moves back one, so that the next appended condition takes its place.
 void fix_queue_tail();
 
-// Builds a premise (after the proof-time check), normalises it and pushes it
-// on the current reason list.
+// Builds a premise (after the proof-time check), normalises it, notes the
+// record that holds it now in its obj and pushes it on the current reason
+// list.
 Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4 = 0,
                    int p5 = 0, int p6 = 0, int p7 = 0, int p8 = 0);
 // Pops the current reason list (the condition is not released).

@@ -27,6 +27,23 @@ Gdd_cond* g_merge_db = nullptr;
 
 void release_all_conds();  // gdd_conds.cpp
 
+namespace {
+
+std::size_t& charged_bytes()
+{
+    static std::size_t bytes = 0;
+    return bytes;
+}
+
+}  // namespace
+
+void charge_gdd_memory(std::size_t bytes)
+{
+    if (charged_bytes() + bytes > prover_memory_budget())
+        prover_out_of_memory();
+    charged_bytes() += bytes;
+}
+
 bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, int p, const char* overflow)
 {
     int i = 0;
@@ -85,6 +102,7 @@ void init_gdd()
     g_merge_db = nullptr;
     // Nothing may hold a condition of the emptied database.
     release_all_conds();
+    charged_bytes() = 0;
 }
 
 void free_gdd() { init_gdd(); }

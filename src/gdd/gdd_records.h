@@ -48,12 +48,22 @@ constexpr std::int32_t kCondRatio = 155;
 constexpr std::int32_t kCondCongTri = 236;
 constexpr std::int32_t kCondSimTri = 237;
 
+// A stamp for each new record, rising over every list: a fact's reasons were
+// all pushed before its record was born, so a proof that cites for each
+// premise the record that held it then only ever steps back in birth order.
+inline std::uint64_t next_birth()
+{
+    static std::uint64_t births = 0;
+    return ++births;
+}
+
 // Common prefix of every fact record.
 struct Gdd_fact {
     std::uint8_t state = kDead;
     std::uint8_t lemma = 0;          // rule that produced the fact, 0 for hypotheses
     Gdd_cond* reasons = nullptr;     // premise chain; null: needs no proof
     int seq = 0;                     // position in its list (0 = first)
+    std::uint64_t born = 0;          // next_birth() when appended
 
     bool live() const { return state != kDead; }
 };
@@ -144,6 +154,14 @@ struct Gdd_ra : Gdd_fact {
     Gdd_ra* next = nullptr;
 };
 
+// Charges bytes of the database (records, conditions, indexes) to the
+// prover's memory budget; past it the run ends with "run out of memory.".
+// Charged before the memory is taken, so that every structure stays whole.
+void charge_gdd_memory(std::size_t bytes);
+
+// Index entries a record adds beside its list, charged with the record.
+constexpr std::size_t kIndexBytesPerRecord = 160;
+
 // A list of records in creation order. Iteration follows `next`, so a walk
 // also visits records appended while it runs.
 template <class T>
@@ -171,8 +189,10 @@ public:
     // A zero-filled record linked at the end.
     T* append()
     {
+        charge_gdd_memory(sizeof(T) + kIndexBytesPerRecord);
         T* rec = &store_.emplace_back();
         rec->seq = static_cast<int>(store_.size()) - 1;
+        rec->born = next_birth();
         if (last)
             last->next = rec;
         else
@@ -186,8 +206,10 @@ public:
     {
         T* rec = append();
         const int seq = rec->seq;
+        const std::uint64_t born = rec->born;
         *rec = src;
         rec->seq = seq;
+        rec->born = born;
         rec->reasons = nullptr;
         rec->next = nullptr;
         return rec;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "gdd/fact_text.h"
 #include "gdd/gdd_lookup.h"
@@ -20,13 +21,17 @@ T* record_of(const Gdd_cond* c, std::int32_t type)
     return c && c->type == type && c->obj && is_record_fact(*c) ? static_cast<T*>(c->obj) : nullptr;
 }
 
+// The facts a member wording explains a step by, in print order; none when
+// the wording does not apply.
+using Preds = std::vector<Gdd_cond>;
+
 int p0(const Gdd_line* l) { return l->pts[0]; }
 int p1(const Gdd_line* l) { return l->last >= 1 ? l->pts[1] : 0; }
 
 // ---- parallels --------------------------------------------------------------------------
 
 // S: p1p2 parallel p3p4; its class took line L in place of a smaller line.
-void para_line_merge(Gdd_cond* S, const Gdd_line* L, const Gdd_pline* P)
+Preds para_line_merge(Gdd_cond* S, const Gdd_line* L, const Gdd_pline* P)
 {
     int X = 0, Y = 0;
     for (int i = 0; i <= P->last && !Y; ++i) {
@@ -50,36 +55,34 @@ void para_line_merge(Gdd_cond* S, const Gdd_line* L, const Gdd_pline* P)
         std::swap(S->p[0], S->p[2]);
         std::swap(S->p[1], S->p[3]);
     }
-    add_pred(0, kCondColl, fact_pt(*S, 0), fact_pt(*S, 1), X, Y);
-    add_pred(1, kCondPara, fact_pt(*S, 2), fact_pt(*S, 3), X, Y);
+    return {pred_fact(kCondColl, {fact_pt(*S, 0), fact_pt(*S, 1), X, Y}),
+            pred_fact(kCondPara, {fact_pt(*S, 2), fact_pt(*S, 3), X, Y})};
 }
 
 // S: p1p2 parallel p3p4; two classes were merged.
-void para_class_merge(const Gdd_cond& S, const Gdd_pline* P, const Gdd_pline* Q)
+Preds para_class_merge(const Gdd_cond& S, const Gdd_pline* P, const Gdd_pline* Q)
 {
     for (int i = 0; i <= P->last; ++i) {
         const Gdd_line* M = P->lines[static_cast<std::size_t>(i)];
         if (!in_pls(M, Q))
             continue;
-        add_pred(0, kCondPara, fact_pt(S, 0), fact_pt(S, 1), p0(M), p1(M));
-        add_pred(1, kCondPara, fact_pt(S, 2), fact_pt(S, 3), p0(M), p1(M));
-        return;
+        return {pred_fact(kCondPara, {fact_pt(S, 0), fact_pt(S, 1), p0(M), p1(M)}),
+                pred_fact(kCondPara, {fact_pt(S, 2), fact_pt(S, 3), p0(M), p1(M)})};
     }
     proof_inconsistent(104);
 }
 
 // ---- congruent segments -----------------------------------------------------------------
 
-void cong_merge(const Gdd_cond& S, const Gdd_cg* G1, const Gdd_cg* G2)
+Preds cong_merge(const Gdd_cond& S, const Gdd_cg* G1, const Gdd_cg* G2)
 {
     for (int k = 0; k <= G1->last; ++k) {
         const int e1 = G1->end1[static_cast<std::size_t>(k)];
         const int e2 = G1->end2[static_cast<std::size_t>(k)];
         if (!in_cg(e1, e2, G2))
             continue;
-        add_pred(0, kCondCong, fact_pt(S, 0), fact_pt(S, 1), e1, e2);
-        add_pred(1, kCondCong, fact_pt(S, 2), fact_pt(S, 3), e1, e2);
-        return;
+        return {pred_fact(kCondCong, {fact_pt(S, 0), fact_pt(S, 1), e1, e2}),
+                pred_fact(kCondCong, {fact_pt(S, 2), fact_pt(S, 3), e1, e2})};
     }
     proof_inconsistent(104);
 }
@@ -125,7 +128,7 @@ Line_pair pair_outer(const Gdd_ea* E, int a, int b, int c, int d)
     return find_pair(E, a, b, c, d, tries, std::size(tries));
 }
 
-bool eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea* E2)
+Preds eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea* E2)
 {
     const int a = fact_pt(S, 0), b = fact_pt(S, 1), c = fact_pt(S, 2), d = fact_pt(S, 3);
     const int e = fact_pt(S, 4), f = fact_pt(S, 5), g = fact_pt(S, 6), h = fact_pt(S, 7);
@@ -138,14 +141,11 @@ bool eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea*
         } else {
             CD = pair81(E2, e, f, g, h);
         }
-        if (!AB || !CD) {
-            add_pred(1, kCondEqAngle, a, b, e, f, c, d, g, h);
-            return true;
-        }
+        if (!AB || !CD)
+            return {pred_fact(kCondEqAngle, {a, b, e, f, c, d, g, h})};
         const Gdd_line *A = (*AB)[0], *B = (*AB)[1], *C = (*CD)[0], *D = (*CD)[1];
-        add_pred(0, kCondEqAngle, a, b, c, d, p0(A), p1(A), p0(B), p1(B));
-        add_pred(1, kCondEqAngle, e, f, g, h, p0(C), p1(C), p0(D), p1(D));
-        return true;
+        return {pred_fact(kCondEqAngle, {a, b, c, d, p0(A), p1(A), p0(B), p1(B)}),
+                pred_fact(kCondEqAngle, {e, f, g, h, p0(C), p1(C), p0(D), p1(D)})};
     }
     Line_pair AB = pair_outer(E1, a, b, g, h);
     Line_pair CD = pair_outer(E2, e, f, c, d);
@@ -154,11 +154,10 @@ bool eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea*
         CD = pair_outer(E1, e, f, c, d);
     }
     if (!AB || !CD)
-        return false;
+        return {};
     const Gdd_line *A = (*AB)[0], *B = (*AB)[1], *C = (*CD)[0], *D = (*CD)[1];
-    add_pred(0, kCondEqAngle, a, b, p0(A), p1(A), p0(B), p1(B), g, h);
-    add_pred(1, kCondEqAngle, e, f, p0(C), p1(C), p0(D), p1(D), c, d);
-    return true;
+    return {pred_fact(kCondEqAngle, {a, b, p0(A), p1(A), p0(B), p1(B), g, h}),
+            pred_fact(kCondEqAngle, {e, f, p0(C), p1(C), p0(D), p1(D), c, d})};
 }
 
 // ---- triangles --------------------------------------------------------------------------
@@ -189,7 +188,7 @@ std::optional<std::array<int, 3>> find_in_group(const Tri& xyz, const Gdd_tri* T
 // its own group. False when the two triangles of S are not spread over the
 // two groups (both came from one group before the merge): the member wording
 // does not apply and the merged records are named instead.
-bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
+Preds tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
 {
     const Tri first{fact_pt(S, 0), fact_pt(S, 1), fact_pt(S, 2)};
     const Tri second{fact_pt(S, 3), fact_pt(S, 4), fact_pt(S, 5)};
@@ -200,7 +199,7 @@ bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
     }
     const auto o2 = find_in_group(second, G2);
     if (!o1 || !o2)
-        return false;
+        return {};
     for (int k = 0; k <= G1->last; ++k) {
         const Tri T = member(G1, k);
         // T as the second group holds it, so that its correspondence there is known.
@@ -216,9 +215,8 @@ bool tri_merge(const Gdd_cond& S, const Gdd_tri* G1, const Gdd_tri* G2)
         if (!T2)
             continue;
         const Tri T1 = reorder(*o1, T);
-        add_pred(0, S.type, first[0], first[1], first[2], T1[0], T1[1], T1[2]);
-        add_pred(1, S.type, second[0], second[1], second[2], (*T2)[0], (*T2)[1], (*T2)[2]);
-        return true;
+        return {pred_fact(S.type, {first[0], first[1], first[2], T1[0], T1[1], T1[2], 0, 0}),
+                pred_fact(S.type, {second[0], second[1], second[2], (*T2)[0], (*T2)[1], (*T2)[2], 0, 0})};
     }
     proof_inconsistent(100);
 }
@@ -244,53 +242,58 @@ void general_merge(Gdd_cond* R)
 
 }  // namespace
 
+namespace {
+
+// The member wording of step S, when one applies.
+Preds member_wording(Gdd_cond* S, Gdd_cond* R1, Gdd_cond* R2)
+{
+    switch (S->type) {
+    case kCondPara:
+        if (auto* L = record_of<Gdd_line>(R1, kCondColl)) {
+            if (auto* P = record_of<Gdd_pline>(R2, kCondPara))
+                return para_line_merge(S, L, P);
+        } else if (auto* P = record_of<Gdd_pline>(R1, kCondPara)) {
+            if (auto* Q = record_of<Gdd_pline>(R2, kCondPara))
+                return para_class_merge(*S, P, Q);
+        }
+        return {};
+    case kCondCong: {
+        auto* G1 = record_of<Gdd_cg>(R1, kCondCong);
+        auto* G2 = record_of<Gdd_cg>(R2, kCondCong);
+        return G1 && G2 ? cong_merge(*S, G1, G2) : Preds{};
+    }
+    case kCondEqAngle: {
+        auto* E1 = record_of<Gdd_ea>(R1, kCondEqAngle);
+        auto* E2 = record_of<Gdd_ea>(R2, kCondEqAngle);
+        const Gdd_fact* rec = cond_fact(S);
+        return E1 && E2 && rec ? eqangle_merge(*S, rec->lemma, E1, E2) : Preds{};
+    }
+    case kCondCongTri:
+    case kCondSimTri: {
+        auto* G1 = record_of<Gdd_tri>(R1, S->type);
+        auto* G2 = record_of<Gdd_tri>(R2, S->type);
+        return G1 && G2 ? tri_merge(*S, G1, G2) : Preds{};
+    }
+    default: return {};
+    }
+}
+
+}  // namespace
+
 void show_merge_reasons(Gdd_cond* S, Gdd_cond* R)
 {
-    Gdd_cond* R1 = R;
-    Gdd_cond* R2 = R->next;
     // The member wordings explain a fact written with points; a step that is
-    // itself a whole record is explained by its merged records.
+    // itself a whole record is explained by its merged records, and so is one
+    // whose member facts are held only by records younger than its own.
     if (!is_record_fact(*S)) {
-        switch (S->type) {
-        case kCondPara:
-            if (auto* L = record_of<Gdd_line>(R1, kCondColl)) {
-                if (auto* P = record_of<Gdd_pline>(R2, kCondPara)) {
-                    para_line_merge(S, L, P);
-                    return;
-                }
-            } else if (auto* P = record_of<Gdd_pline>(R1, kCondPara)) {
-                if (auto* Q = record_of<Gdd_pline>(R2, kCondPara)) {
-                    para_class_merge(*S, P, Q);
-                    return;
-                }
-            }
-            break;
-        case kCondCong: {
-            auto* G1 = record_of<Gdd_cg>(R1, kCondCong);
-            auto* G2 = record_of<Gdd_cg>(R2, kCondCong);
-            if (G1 && G2) {
-                cong_merge(*S, G1, G2);
-                return;
-            }
-            break;
-        }
-        case kCondEqAngle: {
-            auto* E1 = record_of<Gdd_ea>(R1, kCondEqAngle);
-            auto* E2 = record_of<Gdd_ea>(R2, kCondEqAngle);
-            const Gdd_fact* rec = cond_fact(S);
-            if (E1 && E2 && rec && eqangle_merge(*S, rec->lemma, E1, E2))
-                return;
-            break;
-        }
-        case kCondCongTri:
-        case kCondSimTri: {
-            auto* G1 = record_of<Gdd_tri>(R1, S->type);
-            auto* G2 = record_of<Gdd_tri>(R2, S->type);
-            if (G1 && G2 && tri_merge(*S, G1, G2))
-                return;
-            break;
-        }
-        default: break;
+        Preds preds = member_wording(S, R, R->next);
+        bool citable = !preds.empty();
+        for (const Gdd_cond& f : preds)
+            citable = citable && pred_citable(f);
+        if (citable) {
+            for (std::size_t i = 0; i < preds.size(); ++i)
+                show_pred(preds[i], i + 1 == preds.size());
+            return;
         }
     }
     general_merge(R);

@@ -21,6 +21,9 @@ using namespace gdd_words;
 
 std::deque<Gdd_cond> g_steps;
 int g_step_counter = 0;
+// Birth of the record whose step is being explained: every record its
+// reasons name is older, so the citations only ever step back in time.
+std::uint64_t g_cite_before = 0;
 
 ConsTextPrinter& cons_printer()
 {
@@ -92,11 +95,14 @@ bool detailed_lemma41(const Gdd_cond& S, bool last)
         all_among = all_among && among(fact_pt(S, i), {U, V, X, Y});
     if (all_among)
         return false;
+    Gdd_cond angles = pred_fact(kCondEqAngle, {U, X, U, Y, V, X, V, Y});
+    if (!pred_citable(angles))
+        return false;
     show_coll4(fact_pt(S, 0), fact_pt(S, 1), U, X);
     show_coll4(fact_pt(S, 2), fact_pt(S, 3), U, Y);
     show_coll4(fact_pt(S, 4), fact_pt(S, 5), V, X);
     show_coll4(fact_pt(S, 6), fact_pt(S, 7), V, Y);
-    add_pred(last, kCondEqAngle, U, X, U, Y, V, X, V, Y);
+    show_pred(angles, last);
     return true;
 }
 
@@ -117,20 +123,26 @@ bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
         const int V = inter_lln(a.l[0], a.l[2]);
         if (!W || !U || !V)
             return false;
+        Gdd_cond angles = pred_fact(kCondEqAngle, {U, V, U, W, V, W, V, U});
+        if (!pred_citable(angles))
+            return false;
         show_coll6(fact_pt(S, 0), fact_pt(S, 1), U, V, fact_pt(S, 6), fact_pt(S, 7));
         show_coll4(fact_pt(S, 2), fact_pt(S, 3), W, U);
         show_coll4(fact_pt(S, 4), fact_pt(S, 5), W, V);
-        add_pred(last, kCondEqAngle, U, V, U, W, V, W, V, U);
+        show_pred(angles, last);
     } else {
         const int W = inter_lln(a.l[0], a.l[3]);
         const int U = inter_lln(a.l[1], a.l[0]);
         const int V = inter_lln(a.l[1], a.l[3]);
         if (!W || !U || !V)
             return false;
+        Gdd_cond angles = pred_fact(kCondEqAngle, {W, U, U, V, U, V, V, W});
+        if (!pred_citable(angles))
+            return false;
         show_coll6(fact_pt(S, 2), fact_pt(S, 3), U, V, fact_pt(S, 4), fact_pt(S, 5));
         show_coll4(fact_pt(S, 0), fact_pt(S, 1), W, U);
         show_coll4(fact_pt(S, 6), fact_pt(S, 7), W, V);
-        add_pred(last, kCondEqAngle, W, U, U, V, U, V, V, W);
+        show_pred(angles, last);
     }
     return true;
 }
@@ -144,12 +156,12 @@ void show_reason(const Gdd_cond& S, Gdd_cond* r, bool last)
             gprint(separator);
         return;
     }
+    // r's record was looked up when the rule pushed it (add_codb).
     if (const Gdd_cond* step = find_step(r)) {
         show_step_ref(step);
         gprint(separator);
         return;
     }
-    show_fact(r, nullptr, kFactLookup);
     if (g_detailed) {
         const int lemma = lemma_of(&S);
         if (lemma == 11 && S.type == kCondPerp && r->type == kCondEqAngle) {
@@ -201,8 +213,39 @@ void show_reason_fact(Gdd_cond* r)
         show_step_ref(step);
         return;
     }
-    show_fact(r, nullptr, kFactLookup);
     show_plain_reason(r);
+}
+
+Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
+{
+    Gdd_cond f;
+    f.type = kind;
+    for (std::size_t i = 0; i < 8; ++i)
+        f.p[i] = static_cast<std::uint32_t>(pts[i]);
+    if (kind == kCondColl) {
+        // Each point once, at its first occurrence, zeros skipped.
+        std::array<std::uint32_t, 8> kept{};
+        std::size_t n = 0;
+        for (std::uint32_t q : f.p)
+            if (q != 0 && std::find(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(n), q) ==
+                              kept.begin() + static_cast<std::ptrdiff_t>(n))
+                kept[n++] = q;
+        f.p = kept;
+    }
+    show_fact(&f, nullptr, kFactLookup);
+    return f;
+}
+
+bool pred_citable(const Gdd_cond& f)
+{
+    const Gdd_fact* rec = cond_fact(&f);
+    return !rec || rec->born < g_cite_before;
+}
+
+void show_pred(Gdd_cond& f, bool last)
+{
+    show_reason_fact(&f);
+    gprint(last ? ".\r\n" : ", ");
 }
 
 void proof_inconsistent(int code) { prover_fatal(fmt("exit: %d", code)); }
@@ -213,6 +256,7 @@ const std::deque<Gdd_cond>& proof_steps() { return g_steps; }
 
 Gdd_cond* new_step(const Gdd_cond* fact)
 {
+    charge_gdd_memory(sizeof(Gdd_cond));
     Gdd_cond& s = g_steps.emplace_back();
     s.type = fact->type;
     s.number = static_cast<std::uint32_t>(++g_step_counter);
@@ -225,9 +269,17 @@ Gdd_cond* new_step(const Gdd_cond* fact)
 
 Gdd_cond* find_step(const Gdd_cond* fact)
 {
-    for (Gdd_cond& s : g_steps)
-        if (fact_equal(s, *fact))
+    // A step stands for the fact only when its record is no younger than the
+    // one that held the fact when it was used; a younger record may rest on
+    // the step being explained.
+    const Gdd_fact* held_by = cond_fact(fact);
+    for (Gdd_cond& s : g_steps) {
+        if (!fact_equal(s, *fact))
+            continue;
+        const Gdd_fact* rec = cond_fact(&s);
+        if (!rec || rec == held_by || (held_by && rec->born <= held_by->born))
             return &s;
+    }
     return nullptr;
 }
 
@@ -250,23 +302,8 @@ void show_step_ref(const Gdd_cond* step)
 
 void add_pred(int last, int kind, int p1, int p2, int p3, int p4, int p5, int p6, int p7, int p8)
 {
-    Gdd_cond f;
-    f.type = kind;
-    const int pts[8] = {p1, p2, p3, p4, p5, p6, p7, p8};
-    for (int i = 0; i < 8; ++i)
-        f.p[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(pts[i]);
-    if (kind == kCondColl) {
-        // Each point once, at its first occurrence, zeros skipped.
-        std::array<std::uint32_t, 8> kept{};
-        std::size_t n = 0;
-        for (std::uint32_t q : f.p)
-            if (q != 0 && std::find(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(n), q) ==
-                              kept.begin() + static_cast<std::ptrdiff_t>(n))
-                kept[n++] = q;
-        f.p = kept;
-    }
-    show_reason_fact(&f);
-    gprint(last ? ".\r\n" : ", ");
+    Gdd_cond f = pred_fact(kind, {p1, p2, p3, p4, p5, p6, p7, p8});
+    show_pred(f, last != 0);
 }
 
 void show_coll4(int a, int b, int c, int d) { show_coll_points({a, b, c, d}); }
@@ -293,6 +330,8 @@ void show_proof_steps(Gdd_cond* goal)
         // bounds a proof that keeps finding new steps.
         check_time();
         Gdd_cond* S = &g_steps[i];
+        const Gdd_fact* rec = cond_fact(S);
+        g_cite_before = rec ? rec->born : 0;
         gprint(fmt("\r\n%d. ", S->number));
         print_fact(*S);
         gprint(kBecause);

@@ -166,21 +166,6 @@ TEST_F(CondsTest, DuplicateLeftBehindIsStillTakenWhenNothingFollows)
     EXPECT_TRUE(g_cond_queue.empty());
 }
 
-TEST_F(CondsTest, CondEqComparesTypeAndObject)
-{
-    int x = 0, y = 0;
-    Gdd_cond a, b;
-    a.type = b.type = 152;
-    a.obj = b.obj = &x;
-    a.p[0] = 3;  // points play no part
-    EXPECT_TRUE(cond_eq(&a, &b));
-    b.obj = &y;
-    EXPECT_FALSE(cond_eq(&a, &b));
-    b.obj = &x;
-    b.type = 153;
-    EXPECT_FALSE(cond_eq(&a, &b));
-}
-
 TEST_F(CondsTest, PremiseChecksTheProofTime)
 {
     std::uint32_t now = 5000;

@@ -156,6 +156,7 @@ TEST_F(FactTextTest, EqualityAllowsTheSymmetriesOfEachKind)
         {fact(151, {A, B, C}), fact(151, {B, A, C}), false},
         {fact(152, {O, A, B, C}), fact(152, {O, C, A, B}), true},
         {fact(152, {O, A, B, C}), fact(152, {0, A, B, C}), false},
+        {fact(152, {}), fact(152, {0, A, B, C}), false},  // a whole circle is not any circle
         {fact(153, {A, B, C, D}), fact(153, {B, A, D, C}), true},
         {fact(153, {A, B, C, D}), fact(153, {C, D, A, B}), true},
         {fact(153, {A, B, C, D}), fact(153, {D, C, B, A}), true},

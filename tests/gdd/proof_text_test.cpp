@@ -76,18 +76,6 @@ void derive_chain()
     next_cond();
 }
 
-TEST_F(ProofTextTest, DerivedReasonsBecomeLaterSteps)
-{
-    derive_chain();
-    set_conclusion(150, {A, B, G, H});
-    out.clear();
-    show_gdd_proof(1);
-    EXPECT_EQ(out.text(), kHead +
-                              "\r\n1. AB \u22A5 GH,\r\n   because GH \u22A5 EF(hyp), (2)AB\u2225EF.\r\n"
-                              "\r\n2. AB\u2225EF,\r\n   because EF \u22A5 CD(hyp), AB \u22A5 CD(hyp).\r\n");
-    EXPECT_EQ(proof_steps().size(), 2u);
-}
-
 TEST_F(ProofTextTest, AReasonMetAgainRefersToItsStep)
 {
     derive_chain();
