@@ -120,10 +120,11 @@ dterm* cp_dterms(const dterm* list);
 
 // ---- inspection (nothing consumed) ---------------------------------------
 
-bool pconstp(const xterm* p);
-bool pzerop(const xterm* p);
-bool ponep(const xterm* p);
-bool pmonep(const xterm* p);
+// Inline: the arithmetic asks these at every node.
+inline bool pconstp(const xterm* p) { return p->var == nullptr; }
+inline bool pzerop(const xterm* p) { return !p->var && !p->big && p->value == 0; }
+inline bool ponep(const xterm* p) { return !p->var && !p->big && p->value == 1; }
+inline bool pmonep(const xterm* p) { return !p->var && !p->big && p->value == -1; }
 bool peq(const xterm* p, const xterm* q);
 int ldeg(const xterm* p);
 int deg_in(const xterm* p, const var_rec* v);

@@ -126,11 +126,20 @@ xterm* ptimes_c(xterm* c, xterm* p)
 
 namespace {
 
-// Product of two term lists of one main variable (both consumed). The list
-// with more leaves is copied once for every term of the other.
+int length(const dterm* list)
+{
+    int n = 0;
+    for (; list; list = list->next)
+        ++n;
+    return n;
+}
+
+// Product of two term lists of one main variable (both consumed). The longer
+// list is copied once for every term of the other (its length, not its
+// leaves, decides: counting leaves would walk both operands at every level).
 dterm* times_terms(dterm* a, dterm* b)
 {
-    if (nterms_dts(a) < nterms_dts(b))
+    if (length(a) < length(b))
         std::swap(a, b);
     dterm* result = nullptr;
     while (b) {

@@ -6,14 +6,6 @@
 #include "algebra/poly.h"
 #include "algebra/poly_coef.h"
 
-bool pconstp(const xterm* p) { return p->var == nullptr; }
-
-bool pzerop(const xterm* p) { return p->var == nullptr && coef_is(p, 0); }
-
-bool ponep(const xterm* p) { return p->var == nullptr && coef_is(p, 1); }
-
-bool pmonep(const xterm* p) { return p->var == nullptr && coef_is(p, -1); }
-
 bool pbigp(const xterm* p) { return p->var == nullptr && p->big != nullptr; }
 
 bool peq(const xterm* p, const xterm* q)
