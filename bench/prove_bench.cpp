@@ -98,11 +98,13 @@ int main(int argc, char** argv)
     };
     if (examples)
         for (const auto& ex : example_menu()) {
+            prover_reset();  // the last proof's memory goes back first
             reset_peak_memory();
             const ProveRun r = bench_prove_example(ex.id, options);
             report(std::string(ex.menu_text), r);
         }
     for (const auto& f : files) {
+        prover_reset();
         reset_peak_memory();
         const auto r = bench_prove_file(f, options);
         if (!r) {
