@@ -2,7 +2,7 @@
 //   prove_bench [--method NAME] [--time-limit SECONDS] [--proof-dir DIR] FILE...
 //       proves each statement file: one line per file, tab-separated:
 //       file, method, result (true, false, not-solved, timeout, error),
-//       milliseconds, maxterm
+//       milliseconds, maxterm, peak resident memory of the proof in MB
 //   prove_bench --examples [options]     proves the built-in examples
 //   prove_bench --parse [--method NAME] FILE...   reads each statement file
 //   prove_bench --parse --examples                dumps the built-in examples
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "prove_bench_memory.h"
 #include "prove_bench_parse.h"
 #include "prove_bench_prove.h"
 #include "statement/examples.h"
@@ -91,14 +92,20 @@ int main(int argc, char** argv)
         return ok ? 0 : 1;
     }
     auto report = [&](const std::string& name, const ProveRun& r) {
-        std::cout << bench_line(name, options, r) << std::endl;
+        std::cout << bench_line(name, options, r) << '\t' << peak_memory_kb() / 1024 << std::endl;
         if (!r.message.empty())
             std::cerr << name << ": " << r.message << "\n";
     };
     if (examples)
-        for (const auto& ex : example_menu())
-            report(std::string(ex.menu_text), bench_prove_example(ex.id, options));
+        for (const auto& ex : example_menu()) {
+            prover_reset();  // the last proof's memory goes back first
+            reset_peak_memory();
+            const ProveRun r = bench_prove_example(ex.id, options);
+            report(std::string(ex.menu_text), r);
+        }
     for (const auto& f : files) {
+        prover_reset();
+        reset_peak_memory();
         const auto r = bench_prove_file(f, options);
         if (!r) {
             std::cerr << "prove_bench: cannot read " << f << "\n";

@@ -1,6 +1,6 @@
 #pragma once
 // The proving mode of prove_bench: one tab-separated line per statement
-// (name, method, result, milliseconds, maxterm).
+// (name, method, result, milliseconds, maxterm; the driver adds peak memory).
 
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev googletest fonts-dejavu-core)
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgmp-dev libgtest-dev googletest fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,11 @@
 // the pool, so nodes never go back to the heap one by one and everything is
 // released with the pool. Under AddressSanitizer a node lying in the pool is
 // poisoned: a polynomial used after it was returned is caught at once.
+//
+// A free node's storage holds the free-list link, so a node costs only its
+// own size; builds with assertions add a flag per node that catches a node
+// returned twice. The pool grows block by block while the caller's budget
+// allows (the budget function decides; refusing ends the run).
 
 #include <cstddef>
 #include <memory>
@@ -40,22 +45,24 @@ public:
         if (!free_)
             refill();
         Slot* slot = free_;
-        PLEXATOR_UNPOISON(&slot->node, sizeof(Node));
+        PLEXATOR_UNPOISON(slot, sizeof(Slot));
         free_ = slot->next_free;
-        slot->next_free = nullptr;
-        slot->in_pool = false;
+        mark(slot, false);
         --free_count_;
-        slot->node = Node{};
-        return &slot->node;
+        Node* node = new (&slot->node) Node{};
+        return node;
     }
+
+    // Whether node already lies in the pool (always false without the flag).
+    bool returned(const Node* node) const { return marked(reinterpret_cast<const Slot*>(node)); }
 
     void push(Node* node)
     {
         // The node is the first member of its slot.
         Slot* slot = reinterpret_cast<Slot*>(node);
-        if (slot->in_pool)
+        if (marked(slot))
             prover_fatal("node returned twice to its pool");
-        slot->in_pool = true;
+        mark(slot, true);
         slot->next_free = free_;
         free_ = slot;
         ++free_count_;
@@ -71,36 +78,67 @@ public:
         for (auto& block : blocks_) {
             for (std::size_t i = 0; i < kBlockSize; ++i) {
                 Slot* slot = &block[i];
-                PLEXATOR_UNPOISON(&slot->node, sizeof(Node));
-                slot->node = Node{};
-                PLEXATOR_POISON(&slot->node, sizeof(Node));
-                slot->in_pool = true;
+                PLEXATOR_UNPOISON(slot, sizeof(Slot));
+                mark(slot, true);
                 *link = slot;
                 link = &slot->next_free;
             }
             free_count_ += kBlockSize;
         }
         *link = nullptr;
+        for (auto& block : blocks_)
+            for (std::size_t i = 0; i < kBlockSize; ++i)
+                PLEXATOR_POISON(&block[i].node, sizeof(Node));
+    }
+
+    // Every block back to the heap.
+    void release_all()
+    {
+        for (auto& block : blocks_)
+            PLEXATOR_UNPOISON(block.get(), sizeof(Slot) * kBlockSize);
+        blocks_.clear();
+        blocks_.shrink_to_fit();
+        free_ = nullptr;
+        free_count_ = 0;
     }
 
     std::size_t total() const { return blocks_.size() * kBlockSize; }
+    static constexpr std::size_t bytes_per_node() { return sizeof(Slot); }
+    std::size_t bytes() const { return total() * sizeof(Slot); }
     std::size_t free_count() const { return free_count_; }
     std::size_t block_count() const { return blocks_.size(); }
 
     void set_block_limit(std::size_t blocks) { block_limit_ = blocks; }
     std::size_t block_limit() const { return block_limit_; }
+    // Asked before each new block with its size in bytes; false refuses it.
+    using GrowthCheck = bool (*)(std::size_t);
+    void set_growth_check(GrowthCheck check) { growth_check_ = check; }
 
 private:
+#ifdef NDEBUG
+    union Slot {
+        Node node;
+        Slot* next_free;
+        Slot() : next_free(nullptr) {}
+    };
+    static bool marked(const Slot*) { return false; }
+    static void mark(Slot*, bool) {}
+#else
     struct Slot {
         Node node;
         Slot* next_free = nullptr;
         bool in_pool = false;
     };
+    static bool marked(const Slot* s) { return s->in_pool; }
+    static void mark(Slot* s, bool in_pool) { s->in_pool = in_pool; }
+#endif
 
     void refill()
     {
         std::unique_ptr<Slot[]> block;
-        if (blocks_.size() < block_limit_) {
+        const bool allowed = blocks_.size() < block_limit_ &&
+                             (!growth_check_ || growth_check_(kBlockSize * sizeof(Slot)));
+        if (allowed) {
             try {
                 block.reset(new Slot[kBlockSize]());
                 blocks_.reserve(blocks_.size() + 1);
@@ -115,7 +153,7 @@ private:
             throw ProverAbort("run out of memory.");
         }
         for (std::size_t i = 0; i < kBlockSize; ++i) {
-            block[i].in_pool = true;
+            mark(&block[i], true);
             block[i].next_free = i + 1 < kBlockSize ? &block[i + 1] : nullptr;
             PLEXATOR_POISON(&block[i].node, sizeof(Node));
         }
@@ -127,5 +165,6 @@ private:
     std::vector<std::unique_ptr<Slot[]>> blocks_;
     Slot* free_ = nullptr;
     std::size_t free_count_ = 0;
-    std::size_t block_limit_ = 5000;  // ten million nodes
+    std::size_t block_limit_ = static_cast<std::size_t>(-1);
+    GrowthCheck growth_check_ = nullptr;
 };

@@ -14,9 +14,12 @@
 // owned polynomial; pass cp_poly(p) to keep p. Inspection functions take
 // const pointers and consume nothing.
 //
+// Coefficients are integers of any size: a constant that fits 64 bits is
+// held inline, a larger one in a big integer owned by the node.
+//
 // Failures: pplus and ptimes make the proof-time check and may throw TTIME;
-// a coefficient or degree that would overflow, and exhausted pools, print
-// their message through gprint and throw ProverAbort. Arguments consumed by
+// a degree that would overflow, and exhausted memory, print their message
+// through gprint and throw ProverAbort. Arguments consumed by
 // an operation that throws are gone: a caller must not free or read them
 // again (take a polynomial out of its list before passing it). Nodes of a
 // result left half-built by a throw are abandoned and come back to the pools
@@ -32,15 +35,20 @@
 
 struct Gdd_cond;
 
-// Integer coefficients; every sum, product, negation and quotient is checked.
+// The inline form of a coefficient, and the type of the small integers the
+// methods keep beside their polynomials.
 using coef_t = std::int64_t;
 
 struct dterm;
+struct BigCoef;
 
 struct xterm {
     var_rec* var = nullptr;   // main variable; null for a constant
-    coef_t value = 0;         // the constant, when var is null
-    dterm* terms = nullptr;   // term list, when var is set
+    coef_t value = 0;         // the constant, when var is null and big is null
+    union {
+        dterm* terms = nullptr;   // term list, when var is set
+        BigCoef* big;             // a constant beyond 64 bits, when var is null
+    };
 };
 
 // One term deg/coef of a polynomial in its main variable. Also the cell of a
@@ -58,19 +66,24 @@ struct PoolStats {
     std::size_t xterm_free = 0;
     std::size_t dterm_total = 0;
     std::size_t dterm_free = 0;
+    std::size_t bytes_in_use = 0;   // nodes in use and big coefficients
+    std::size_t peak_bytes = 0;     // the most bytes_in_use since the last init_pools
+    std::size_t xterm_bytes = 0;    // storage of one node
+    std::size_t dterm_bytes = 0;
     std::size_t xterm_in_use() const { return xterm_total - xterm_free; }
     std::size_t dterm_in_use() const { return dterm_total - dterm_free; }
 };
 
-// Empties the variable table and makes every node of both pools free again.
-// Every polynomial built before becomes invalid. Runs at each prover reset.
+// Empties the variable table and returns the pools' storage; every
+// polynomial built before becomes invalid. Runs at each prover reset.
 void init_pools();
 // Counts init_pools calls: holders of polynomials across calls (the equation
 // lists) compare it to learn that their nodes were reclaimed meanwhile.
 std::uint64_t pool_epoch();
 PoolStats pool_stats();
-// Most blocks (of 2000 nodes) each pool may hold; beyond it the pool reports
-// "run out of memory." and throws ProverAbort.
+// Most blocks (of 2000 nodes) each pool may hold, besides the prover's memory
+// budget; beyond either the pool reports "run out of memory." and throws
+// ProverAbort.
 void set_pool_block_limit(std::size_t blocks);
 std::size_t pool_block_limit();
 
@@ -107,17 +120,28 @@ dterm* cp_dterms(const dterm* list);
 
 // ---- inspection (nothing consumed) ---------------------------------------
 
-bool pconstp(const xterm* p);
-bool pzerop(const xterm* p);
-bool ponep(const xterm* p);
-bool pmonep(const xterm* p);
+// Inline: the arithmetic asks these at every node.
+inline bool pconstp(const xterm* p) { return p->var == nullptr; }
+inline bool pzerop(const xterm* p) { return !p->var && !p->big && p->value == 0; }
+inline bool ponep(const xterm* p) { return !p->var && !p->big && p->value == 1; }
+inline bool pmonep(const xterm* p) { return !p->var && !p->big && p->value == -1; }
 bool peq(const xterm* p, const xterm* q);
 int ldeg(const xterm* p);
 int deg_in(const xterm* p, const var_rec* v);
 int lowdeg_in(const xterm* p, const var_rec* v);
+// The leading number; one beyond 64 bits reads as the largest inline value
+// of its sign.
 coef_t lnum(const xterm* p);
-// Greatest common divisor of the constant leaves, negative when lnum is; 0 for 0.
+// The constant that the leading number is (a copy).
+xterm* lnum_poly(const xterm* p);
+// Greatest common divisor of the constant leaves, negative when lnum is; 0
+// for 0. As a constant polynomial of any size:
+xterm* pcontent_poly(const xterm* p);
+// ... and as an inline integer, for callers that keep it beside a polynomial;
+// a content beyond 64 bits ends the run like a full pool.
 coef_t pcontent(const xterm* p);
+// A constant beyond 64 bits.
+bool pbigp(const xterm* p);
 xterm* pinit(xterm* p);                  // the initial itself; null for a constant
 const xterm* pinit(const xterm* p);
 xterm* pinit_cp(const xterm* p);         // a copy of the initial; null for a constant

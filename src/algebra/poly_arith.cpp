@@ -5,6 +5,7 @@
 
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 #include "algebra/poly_internal.h"
 
 namespace {
@@ -67,19 +68,19 @@ xterm* pplus(xterm* p, xterm* q)
 {
     check_time();
     if (pconstp(p)) {
-        if (p->value == 0) {
+        if (pzerop(p)) {
             put_x(p);
             return q;
         }
         if (pconstp(q)) {
-            p->value = coef_add(p->value, q->value);
+            coef_add_to(p, q);
             put_x(q);
             return p;
         }
         return add_into_constant_term(p, q);
     }
     if (pconstp(q)) {
-        if (q->value == 0) {
+        if (pzerop(q)) {
             put_x(q);
             return p;
         }
@@ -100,7 +101,7 @@ xterm* neg_poly(xterm* p)
     if (!p)
         return p;
     if (pconstp(p)) {
-        p->value = coef_neg(p->value);
+        coef_negate(p);
         return p;
     }
     for (dterm* t = p->terms; t; t = t->next)
@@ -125,11 +126,20 @@ xterm* ptimes_c(xterm* c, xterm* p)
 
 namespace {
 
-// Product of two term lists of one main variable (both consumed). The list
-// with more leaves is copied once for every term of the other.
+int length(const dterm* list)
+{
+    int n = 0;
+    for (; list; list = list->next)
+        ++n;
+    return n;
+}
+
+// Product of two term lists of one main variable (both consumed). The longer
+// list is copied once for every term of the other (its length, not its
+// leaves, decides: counting leaves would walk both operands at every level).
 dterm* times_terms(dterm* a, dterm* b)
 {
-    if (nterms_dts(a) < nterms_dts(b))
+    if (length(a) < length(b))
         std::swap(a, b);
     dterm* result = nullptr;
     while (b) {
@@ -151,27 +161,27 @@ xterm* ptimes(xterm* p, xterm* q)
 {
     check_time();
     if (pconstp(p)) {
-        if (p->value == 0) {
+        if (pzerop(p)) {
             put_p(q);
             return p;
         }
-        if (p->value == 1) {
+        if (ponep(p)) {
             put_x(p);
             return q;
         }
         if (pconstp(q)) {
-            p->value = coef_mul(p->value, q->value);
+            coef_mul_to(p, q);
             put_x(q);
             return p;
         }
         return ptimes_c(p, q);
     }
     if (pconstp(q)) {
-        if (q->value == 0) {
+        if (pzerop(q)) {
             put_p(p);
             return q;
         }
-        if (q->value == 1) {
+        if (ponep(q)) {
             put_x(q);
             return p;
         }

@@ -2,6 +2,7 @@
 
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 
 xterm* get_n(coef_t v)
 {
@@ -90,9 +91,12 @@ xterm* cp_poly(const xterm* p)
         return nullptr;
     xterm* x = new_xterm();
     x->var = p->var;
-    if (p->var)
+    if (p->var) {
         x->terms = cp_dterms(p->terms);
-    else
+    } else {
         x->value = p->value;
+        if (p->big)
+            x->big = copy_big(p->big);
+    }
     return x;
 }

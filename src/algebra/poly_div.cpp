@@ -2,6 +2,7 @@
 
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 #include "algebra/poly_internal.h"
 
 int g_init_power = 0;
@@ -9,7 +10,7 @@ int g_init_power = 0;
 xterm* preductum(xterm* p)
 {
     if (pconstp(p)) {
-        p->value = 0;
+        coef_set(p, 0);
         return p;
     }
     dterm* first = p->terms;
@@ -125,9 +126,9 @@ xterm* pdiv(xterm* p, const xterm* q)
     if (pconstp(q)) {
         if (!pconstp(p))
             return divide_coefficients(p, q);
-        if (!coef_divides(p->value, q->value))
+        if (!coef_divides_const(p, q))
             return fail_division(p);
-        p->value = coef_div(p->value, q->value);
+        coef_divexact_to(p, q);
         return p;
     }
     if (pzerop(p))
@@ -144,7 +145,7 @@ xterm* pdiv(xterm* p, const xterm* q)
 xterm* pdiv_out(xterm* p, const xterm* q)
 {
     // Units divide everything forever and zero divides nothing.
-    if (pconstp(q) && (q->value == 1 || q->value == -1 || q->value == 0))
+    if (pconstp(q) && (ponep(q) || pmonep(q) || pzerop(q)))
         return p;
     while (!pzerop(p)) {
         xterm* r = pdiv(cp_poly(p), q);

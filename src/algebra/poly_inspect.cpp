@@ -4,14 +4,9 @@
 
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 
-bool pconstp(const xterm* p) { return p->var == nullptr; }
-
-bool pzerop(const xterm* p) { return p->var == nullptr && p->value == 0; }
-
-bool ponep(const xterm* p) { return p->var == nullptr && p->value == 1; }
-
-bool pmonep(const xterm* p) { return p->var == nullptr && p->value == -1; }
+bool pbigp(const xterm* p) { return p->var == nullptr && p->big != nullptr; }
 
 bool peq(const xterm* p, const xterm* q)
 {
@@ -20,7 +15,7 @@ bool peq(const xterm* p, const xterm* q)
     if (!p || !q || p->var != q->var)
         return false;
     if (!p->var)
-        return p->value == q->value;
+        return coef_eq(p, q);
     const dterm* a = p->terms;
     const dterm* b = q->terms;
     for (; a && b; a = a->next, b = b->next)
@@ -59,31 +54,70 @@ int lowdeg_in(const xterm* p, const var_rec* v)
     return d;
 }
 
-coef_t lnum(const xterm* p)
+namespace {
+
+const xterm* lnum_node(const xterm* p)
 {
     while (p->var)
         p = p->terms->coef;
-    return p->value;
+    return p;
 }
 
-namespace {
-
-// Running gcd of the absolute values of the leaves; stops early at 1.
-coef_t leaf_gcd(const xterm* p, coef_t g)
+coef_t small_gcd(coef_t a, coef_t b)
 {
-    if (!p->var)
-        return coef_gcd(g, p->value);
-    for (const dterm* t = p->terms; t && g != 1; t = t->next)
-        g = leaf_gcd(t->coef, g);
-    return g;
+    // Both non-negative and below 2^63 in magnitude here.
+    while (b != 0) {
+        const coef_t t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+// Running gcd of the absolute values of the leaves into constant node g;
+// stops early at 1.
+void leaf_gcd(const xterm* p, xterm* g)
+{
+    if (!p->var) {
+        if (!g->big && !p->big && p->value != INT64_MIN) {
+            const coef_t v = p->value < 0 ? -p->value : p->value;
+            g->value = small_gcd(g->value, v);
+        } else {
+            coef_gcd_into_big(g, p);
+        }
+        return;
+    }
+    for (const dterm* t = p->terms; t && !coef_is(g, 1); t = t->next)
+        leaf_gcd(t->coef, g);
 }
 
 }  // namespace
 
+coef_t lnum(const xterm* p)
+{
+    const xterm* n = lnum_node(p);
+    if (!n->big)
+        return n->value;
+    return coef_sign(n) < 0 ? -INT64_MAX : INT64_MAX;
+}
+
+xterm* lnum_poly(const xterm* p) { return cp_poly(lnum_node(p)); }
+
+xterm* pcontent_poly(const xterm* p)
+{
+    xterm* g = get_n(0);
+    leaf_gcd(p, g);
+    if (coef_sign(lnum_node(p)) < 0)
+        coef_negate(g);
+    return g;
+}
+
 coef_t pcontent(const xterm* p)
 {
-    const coef_t g = leaf_gcd(p, 0);
-    return lnum(p) < 0 ? -g : g;
+    const PolyPtr g(pcontent_poly(p));
+    if (g->big)
+        prover_fatal("coefficient overflow");
+    return g->value;
 }
 
 xterm* pinit(xterm* p) { return p->var ? p->terms->coef : nullptr; }
@@ -104,7 +138,7 @@ int pndts(const xterm* p)
 int nterms(const xterm* p)
 {
     if (!p->var)
-        return p->value == 0 ? 0 : 1;
+        return pzerop(p) ? 0 : 1;
     return nterms_dts(p->terms);
 }
 

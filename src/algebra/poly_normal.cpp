@@ -7,14 +7,15 @@
 xterm* pprim(xterm* p)
 {
     if (pconstp(p)) {
-        if (p->value != 0)
-            p->value = 1;
+        if (!pzerop(p)) {
+            put_x(p);
+            return get_n(1);
+        }
         return p;
     }
-    const coef_t content = pcontent(p);
-    if (content == 1)
+    const PolyPtr c(pcontent_poly(p));
+    if (ponep(c.get()))
         return p;
-    const PolyPtr c(get_n(content));
     return pdiv(p, c.get());
 }
 
@@ -88,7 +89,7 @@ void split_lts(dterm*& list, dterm*& lin)
 bool plist_has_unit(const dterm* list)
 {
     for (; list; list = list->next)
-        if (list->coef && pconstp(list->coef) && list->coef->value != 0)
+        if (list->coef && pconstp(list->coef) && !pzerop(list->coef))
             return true;
     return false;
 }

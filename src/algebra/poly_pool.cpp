@@ -1,7 +1,12 @@
 // The node pools and the return of whole polynomials to them.
 
+#include <malloc.h>
+
+#include <algorithm>
+
 #include "algebra/node_pool.h"
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 
 constinit NodePool<xterm> xpool;
 constinit NodePool<dterm> dpool;
@@ -15,6 +20,29 @@ const bool registered = [] {
 }();
 
 std::uint64_t epoch = 0;
+std::size_t peak_bytes = 0;
+
+std::size_t bytes_in_use()
+{
+    return (xpool.total() - xpool.free_count()) * xpool.bytes_per_node() +
+           (dpool.total() - dpool.free_count()) * dpool.bytes_per_node() + big_coef_bytes();
+}
+
+std::size_t bytes_held() { return xpool.bytes() + dpool.bytes() + big_coef_bytes(); }
+
+// A pool may take another block while everything the polynomials hold stays
+// within the prover's memory budget.
+bool may_grow(std::size_t block_bytes)
+{
+    peak_bytes = std::max(peak_bytes, bytes_in_use());
+    return bytes_held() + block_bytes <= prover_memory_budget();
+}
+
+const bool checks_installed = [] {
+    xpool.set_growth_check(may_grow);
+    dpool.set_growth_check(may_grow);
+    return true;
+}();
 
 }  // namespace
 
@@ -23,10 +51,15 @@ std::uint64_t pool_epoch() { return epoch; }
 void init_pools()
 {
     (void)registered;
+    (void)checks_installed;
     ++epoch;
     reset_vars();
-    xpool.reclaim_all();
-    dpool.reclaim_all();
+    // The memory of a large proof goes back to the system, not only to the pools.
+    xpool.release_all();
+    dpool.release_all();
+    reclaim_big_coefs();
+    malloc_trim(0);
+    peak_bytes = 0;
 }
 
 PoolStats pool_stats()
@@ -36,6 +69,10 @@ PoolStats pool_stats()
     s.xterm_free = xpool.free_count();
     s.dterm_total = dpool.total();
     s.dterm_free = dpool.free_count();
+    s.bytes_in_use = bytes_in_use();
+    s.peak_bytes = std::max(peak_bytes, s.bytes_in_use);
+    s.xterm_bytes = xpool.bytes_per_node();
+    s.dterm_bytes = dpool.bytes_per_node();
     return s;
 }
 
@@ -51,7 +88,12 @@ xterm* new_xterm() { return xpool.pop(); }
 
 dterm* new_dterm() { return dpool.pop(); }
 
-void put_x(xterm* x) { xpool.push(x); }
+void put_x(xterm* x)
+{
+    if (!xpool.returned(x) && !x->var && x->big)
+        release_big(x->big);
+    xpool.push(x);
+}
 
 void put_d(dterm* d) { dpool.push(d); }
 

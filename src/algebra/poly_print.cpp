@@ -1,6 +1,7 @@
 // Text and LaTeX forms of polynomials, size lines and polynomial lists.
 
 #include "algebra/poly.h"
+#include "algebra/poly_coef.h"
 #include "statement/prover.h"
 
 int g_pcol = 0;
@@ -9,21 +10,12 @@ namespace {
 
 constexpr int kLineWidth = 60;
 
-int digit_count(coef_t v)
-{
-    auto m = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-    int n = 0;
-    for (; m != 0; m /= 10)
-        ++n;
-    return n;
-}
-
 // Whether the printed form of a non-constant c starts with a minus sign.
 bool starts_negative(const xterm* c)
 {
     const xterm* init = pinit(c);
     if (pconstp(init))
-        return init->value < 0;
+        return coef_sign(init) < 0;
     return nterms(init) == 1 && lnum(init) < 0;
 }
 
@@ -40,7 +32,7 @@ public:
             return;
         }
         if (pconstp(p)) {
-            number(p->value);
+            number(p);
             return;
         }
         const dterm* t = p->terms;
@@ -64,10 +56,12 @@ private:
         g_pcol += columns;
     }
 
-    void number(coef_t v)
+    // A constant node; the column count is its digits and sign (none for 0).
+    void number(const xterm* c)
     {
-        out_ += fmt("%lld", static_cast<long long>(v));
-        g_pcol += digit_count(v) + (v < 0 ? 1 : 0);
+        const std::string digits = coef_text(c);
+        out_ += digits;
+        g_pcol += pzerop(c) ? 0 : static_cast<int>(digits.size());
     }
 
     void variable(const var_rec* v, int deg)
@@ -91,26 +85,25 @@ private:
             } else {
                 poly(c);
             }
-        } else if (c->value == -1) {
+        } else if (pmonep(c)) {
             text("-", 1);
-        } else if (c->value != 1) {
-            number(c->value);
+        } else if (!ponep(c)) {
+            number(c);
         }
     }
 
     void later_term(const xterm* c, int deg)
     {
         if (pconstp(c)) {
-            const coef_t v = c->value;
-            if (v == 1)
+            if (ponep(c))
                 text(deg == 0 ? "+1" : "+", 2);
-            else if (v == -1)
+            else if (pmonep(c))
                 text(deg == 0 ? "-1" : "-", 2);
-            else if (v < 0)
-                number(v);
+            else if (coef_sign(c) < 0)
+                number(c);
             else {
                 text("+", 1);
-                number(v);
+                number(c);
             }
         } else if (deg == 0) {
             if (!starts_negative(c))
@@ -164,7 +157,7 @@ std::string index_text(const xterm* p)
     if (!p)
         return "()";
     if (pconstp(p))
-        return std::string(kIndex) + (p->value == 0 ? ": (0,0,0) " : ": (0,0,1) ");
+        return std::string(kIndex) + (pzerop(p) ? ": (0,0,0) " : ": (0,0,1) ");
     const var_rec* v = p->var;
     if (v->type == kVarNamed || v->type == kVarParam)
         return fmt("%s: (%s, %d, %d) ", kIndex, v->name.c_str(), ldeg(p), nterms(p));

@@ -81,7 +81,8 @@ TEST_F(PoolTest, InitPoolsReclaimsAbandonedNodesAndEmptiesVariables)
     EXPECT_EQ(var_count(), 0u);
     EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
     EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
-    EXPECT_EQ(pool_stats().xterm_total, total);  // blocks are kept for reuse
+    EXPECT_GT(total, 0u);
+    EXPECT_EQ(pool_stats().xterm_total, 0u);  // the storage went back to the system
 }
 
 TEST_F(PoolTest, ProverResetRefillsThePools)

@@ -134,12 +134,25 @@ inline std::uint64_t mulmod(std::uint64_t a, std::uint64_t b)
     return static_cast<std::uint64_t>(static_cast<unsigned __int128>(a) * b % kMod);
 }
 
+// A constant of any size, read from its decimal text.
+inline std::uint64_t mod_of_constant(const xterm* c)
+{
+    if (!pbigp(c))
+        return mod_of(c->value);
+    const std::string text = poly_text(c, 0);
+    std::uint64_t r = 0;
+    for (char ch : text)
+        if (ch != '-')
+            r = (mulmod(r, 10) + static_cast<std::uint64_t>(ch - '0')) % kMod;
+    return text[0] == '-' && r != 0 ? kMod - r : r;
+}
+
 using Point = std::map<const var_rec*, std::uint64_t>;
 
 inline std::uint64_t eval(const xterm* p, const Point& at)
 {
     if (!p->var)
-        return mod_of(p->value);
+        return mod_of_constant(p);
     const std::uint64_t x = at.at(p->var);
     std::uint64_t sum = 0;
     for (const dterm* t = p->terms; t; t = t->next) {
