@@ -153,6 +153,7 @@ private:
         return {at(o), norm2(at(b) - at(a))};
     }
     StraightLine through(const std::string& a, const std::string& b) { return {at(a), at(b) - at(a)}; }
+    bool same(const std::string& a, const std::string& b) const { return norm2(at(a) - at(b)) == 0; }
     StraightLine parallel(const std::string& a, const std::string& b, const std::string& c)
     {
         return {at(a), at(c) - at(b)};
@@ -201,8 +202,10 @@ Built Builder::build_line(const Line& l)
     if (k == "CIRCLE") {
         const P centre{draw(), draw()};
         const double r = 0.5 + std::abs(draw());
-        for (const auto& n : a)
-            put(n, centre + r * P{std::cos(3 * draw()), std::sin(3 * draw())});
+        for (const auto& n : a) {
+            const double angle = 3 * draw();
+            put(n, centre + r * P{std::cos(angle), std::sin(angle)});
+        }
         return Built::Ok;
     }
     if (predicate_point_count(k) > 0)
@@ -236,8 +239,13 @@ Built Builder::build_line(const Line& l)
         const Round c = centred(arg(0), arg(1));
         put(x, c.centre + std::sqrt(c.r2) * P{std::cos(3 * t), std::sin(3 * t)});
     } else if (k == "ON_ALINE") {
-        const StraightLine s = angled(arg(0), arg(1), arg(2), arg(3), arg(4));
-        put(x, s.at + t * s.dir);
+        // An angle with a side of no length asks nothing: the point is free.
+        if (same(arg(0), arg(1)) || same(arg(2), arg(3)) || same(arg(3), arg(4))) {
+            put(x, {t, draw()});
+        } else {
+            const StraightLine s = angled(arg(0), arg(1), arg(2), arg(3), arg(4));
+            put(x, s.at + t * s.dir);
+        }
     } else if (k == "INTERSECTION_LL") return meet_ll(x, through(arg(0), arg(1)), through(arg(2), arg(3)));
     else if (k == "FOOT") return meet_ll(x, through(arg(1), arg(2)), perpendicular(arg(0), arg(1), arg(2)));
     else if (k == "INTERSECTION_TT")
@@ -317,6 +325,13 @@ Built Builder::build_predicate(const Line& l)
     const double t = draw();
     auto A = [&](std::size_t i) { return at(a[i]); };
     const std::string& k = l.keyword;
+    // A predicate over a line or angle of no length asks nothing of the point.
+    const bool vacuous = (k == "COLLINEAR" && same(a[0], a[1])) ||
+                         ((k == "PARALLEL" || k == "PERPENDICULAR") && same(a[0], a[1])) ||
+                         (k == "EQANGEL" && (same(a[0], a[1]) || same(a[1], a[2]) || same(a[3], a[4]))) ||
+                         (k == "COCIRCLE" && (same(a[0], a[1]) || same(a[1], a[2]) || same(a[0], a[2])));
+    if (placeable && vacuous)
+        return Built::Ok;
     if (placeable) {
         if (k == "COLLINEAR") put(last, A(0) + t * (A(1) - A(0)));
         else if (k == "PARALLEL") put(last, A(2) + t * (A(1) - A(0)));
@@ -495,7 +510,7 @@ Judgement judge(const Statement& s, std::uint64_t seed, int figures)
 {
     std::mt19937_64 rng(seed);
     Judgement j;
-    int fails = 0, holds = 0, no_solution = 0, tried = 0;
+    int fails = 0, holds = 0, no_solution = 0, contradictions = 0, tried = 0;
     std::string degenerate_why, fail_why;
     const unsigned masks = 1u << root_bits(s);
     for (int f = 0; f < figures + kMoreFigures && (f < figures || j.proper_figures < 2); ++f) {
@@ -525,6 +540,7 @@ Judgement judge(const Statement& s, std::uint64_t seed, int figures)
                     hypotheses_hold = false;
             if (!hypotheses_hold) {
                 ++no_solution;
+                ++contradictions;
                 degenerate_why = "the hypothesis predicates cannot all hold";
                 continue;
             }
@@ -546,6 +562,7 @@ Judgement judge(const Statement& s, std::uint64_t seed, int figures)
         if (no_solution == tried) {
             j.truth = Truth::Degenerate;
             j.why = degenerate_why;
+            j.contradictory = contradictions == tried;
         }
         return j;
     }

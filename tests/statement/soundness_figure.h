@@ -26,6 +26,8 @@ struct Judgement {
     // Some construction has no meaning in the language's semantics and was
     // modelled as a free point: a "false" cannot be judged then.
     bool free_modelled = false;
+    // Degenerate because the hypothesis predicates never hold together.
+    bool contradictory = false;
     std::string why;  // for Degenerate and Fails: a short reason
 };
 

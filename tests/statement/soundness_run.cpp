@@ -245,7 +245,10 @@ std::string fault_of(const Judgement& j, const Outcome& o)
         return "";
     const bool said_true = o.result == "true";
     switch (j.truth) {
-    case Truth::Degenerate: return said_true ? "true-on-degenerate" : "false-on-degenerate";
+    case Truth::Degenerate:
+        if (j.contradictory)
+            return said_true ? "true-on-contradiction" : "false-on-contradiction";
+        return said_true ? "true-on-degenerate" : "false-on-degenerate";
     case Truth::Fails:
         if (said_true)
             return j.free_modelled ? "true-with-uninterpreted-construction" : "true-but-fails";

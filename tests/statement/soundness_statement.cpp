@@ -52,10 +52,10 @@ const std::vector<std::pair<std::string, int>>& terms()
     return table;
 }
 
-constexpr double kRepeatChance = 0.3;     // parents drawn from a tiny pool, so they repeat
-constexpr double kPatternChance = 0.15;   // a construction ill-posed by its shape
+constexpr double kRepeatChance = 0.2;     // parents drawn from a tiny pool, so they repeat
+constexpr double kPatternChance = 0.1;   // a construction ill-posed by its shape
 constexpr double kHoldingChance = 0.5;    // a conclusion searched to hold
-constexpr int kHoldingTries = 200;
+constexpr int kHoldingTries = 80;
 constexpr int kMaxPoints = 12;
 
 class Builder {
@@ -181,7 +181,9 @@ Statement Builder::make()
     const int constructions = 1 + below(3);
     for (int i = 0; i < constructions && names_ < kMaxPoints; ++i)
         add_construction();
-    if (chance(kHoldingChance)) {
+    s_.conclusion = {"NO", {}, {}, {}};
+    const std::uint64_t figure_seed = rng_();
+    if (chance(kHoldingChance) && judge(s_, figure_seed, 2).proper_figures >= 2) {
         for (int t = 0; t < kHoldingTries; ++t) {
             s_.conclusion = random_conclusion(true);
             if (judge(s_, rng_(), 2).truth == Truth::Holds)
@@ -218,6 +220,55 @@ std::string Statement::text() const
     }
     out << ".\n";
     return out.str();
+}
+
+Statement statement_from_text(const std::string& text)
+{
+    auto words = [](const std::string& part) {
+        std::vector<std::string> w;
+        std::istringstream in(part);
+        for (std::string t; in >> t;)
+            w.push_back(t);
+        return w;
+    };
+    Statement s;
+    const std::size_t hyps = text.find("HYPOTHESES:");
+    const std::size_t show = text.find("SHOW:");
+    std::istringstream lines(text.substr(hyps + 11, show - hyps - 11));
+    for (std::string part; std::getline(lines, part, ';');) {
+        auto w = words(part);
+        if (w.empty())
+            continue;
+        Line l{w[0], "", {}};
+        const bool declares = l.keyword == "POINT" || l.keyword == "CIRCLE" || predicate_point_count(l.keyword) > 0;
+        std::size_t i = 1;
+        if (!declares && w.size() > 1)
+            l.point = w[i++];
+        if (l.keyword.find("RATIO") != std::string::npos && w.size() >= 2) {
+            l.ratio_den = std::stoi(w.back());
+            w.pop_back();
+            l.ratio_num = std::stoi(w.back());
+            w.pop_back();
+        }
+        l.args.assign(w.begin() + static_cast<std::ptrdiff_t>(std::min(i, w.size())), w.end());
+        s.lines.push_back(std::move(l));
+    }
+    std::string concl = text.substr(show + 5);
+    concl = concl.substr(0, concl.rfind('.'));
+    const std::size_t eq = concl.find('=');
+    if (eq != std::string::npos) {
+        auto trim = [](std::string t) {
+            const std::size_t b = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+            return b == std::string::npos ? std::string() : t.substr(b, e - b + 1);
+        };
+        s.conclusion = {"=", {}, trim(concl.substr(0, eq)), trim(concl.substr(eq + 1))};
+    } else {
+        auto w = words(concl);
+        s.conclusion.keyword = w.empty() ? "NO" : w[0];
+        if (!w.empty())
+            s.conclusion.args.assign(w.begin() + 1, w.end());
+    }
+    return s;
 }
 
 const std::vector<std::string>& construction_keywords()

@@ -37,6 +37,10 @@ struct Statement {
     std::string text() const;
 };
 
+// Reads back a statement in the generator's own form (one line per ";", the
+// conclusion after "SHOW:"); no error checking beyond that form.
+Statement statement_from_text(const std::string& text);
+
 // Every construction keyword the generator uses, and every conclusion keyword.
 const std::vector<std::string>& construction_keywords();
 const std::vector<std::string>& conclusion_keywords();
