@@ -1,7 +1,7 @@
 // Long randomized soundness run of the prover.
 //   soundness_bench [--count N] [--seed S] [--methods gdd,angle,area,vector,wu,groebner]
 //                   [--time-limit SECONDS] [--time-limit-ms MS] [--jobs J] [--no-minimize]
-//                   [--report FILE]
+//                   [--late-slack-ms MS] [--report FILE]
 // Generates N statements from seed S, proves each under every method in a
 // child process and checks every verdict against random numeric figures.
 // Prints one line per finding as it is found, a summary grouped by kind at
@@ -26,7 +26,8 @@ using namespace soundness;
 int usage()
 {
     std::cerr << "usage: soundness_bench [--count N] [--seed S] [--methods m1,m2,...] [--time-limit SECONDS]\n"
-                 "                       [--time-limit-ms MS] [--jobs J] [--no-minimize] [--report FILE]\n";
+                 "                       [--time-limit-ms MS] [--jobs J] [--no-minimize] [--late-slack-ms MS]\n"
+                 "                       [--report FILE]\n";
     return 2;
 }
 
@@ -89,6 +90,7 @@ int main(int argc, char** argv)
     std::uint64_t seed = 1;
     RunOptions options;
     options.methods = all_methods();
+    options.late_slack_ms = 500;
     std::string report;
     std::ostringstream command;
     for (int i = 0; i < argc; ++i)
@@ -106,6 +108,8 @@ int main(int argc, char** argv)
             options.time_limit_ms = std::atoi(argv[++i]);
         } else if (arg == "--jobs" && has_value) {
             options.jobs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--late-slack-ms" && has_value) {
+            options.late_slack_ms = std::atoi(argv[++i]);
         } else if (arg == "--no-minimize") {
             options.minimize = false;
         } else if (arg == "--report" && has_value) {
@@ -130,16 +134,25 @@ int main(int argc, char** argv)
     Tally tally;
     std::vector<Finding> findings;
     constexpr long long kReportEvery = 100;
+    constexpr int kMinimizedPerGroup = 5;
+    const bool minimize = options.minimize;
+    options.minimize = false;
+    std::map<std::string, int> per_group;
     for (long long n = 0; n < count; ++n) {
         const Statement s = generator.next();
-        const Checked c = check(s, seed * 1000003 + static_cast<std::uint64_t>(n), options);
+        const std::uint64_t figure_seed = seed * 1000003 + static_cast<std::uint64_t>(n);
+        const Checked c = check(s, figure_seed, options);
         ++tally.statements;
         ++tally.truths[truth_name(c.judgement.truth)];
         for (const auto& o : c.outcomes) {
             ++tally.runs;
             ++tally.results[o.result];
         }
-        for (const auto& f : c.findings) {
+        for (auto f : c.findings) {
+            // The report shows a few of each group; only those are worth shrinking.
+            if (minimize && per_group[f.kind + "/" + f.method]++ < kMinimizedPerGroup && f.kind != "hang")
+                f.minimal = soundness::minimize(s, figure_seed, *method_named(f.method), f.kind,
+                                                options.time_limit_ms);
             std::cout << "#" << n << "\t" << f.kind << "\t" << f.method << "\t" << f.result << "\t" << f.why << "\n"
                       << (f.minimal.empty() ? f.statement : f.minimal) << std::flush;
             findings.push_back(f);

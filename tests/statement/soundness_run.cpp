@@ -180,7 +180,68 @@ bool mentions(const Statement& s, std::size_t from, const std::string& name)
     return in(s.conclusion.lhs) || in(s.conclusion.rhs);
 }
 
-// Drops hypothesis lines and free points while the same fault shows.
+}  // namespace
+
+const std::vector<Method>& all_methods()
+{
+    static const std::vector<Method> methods{{"gdd", kMethodDatabase},  {"angle", kMethodFullAngle},
+                                             {"area", kMethodArea},     {"vector", kMethodVector},
+                                             {"wu", kMethodWu},         {"groebner", kMethodGroebner}};
+    return methods;
+}
+
+const Method* method_named(const std::string& name)
+{
+    for (const auto& m : all_methods())
+        if (m.name == name)
+            return &m;
+    return nullptr;
+}
+
+std::string fault_of(const Judgement& j, const Outcome& o)
+{
+    if (o.result == "crash" || o.result == "hang")
+        return o.result;
+    if (o.late)
+        return "over-time";
+    if (o.result != "true" && o.result != "false")
+        return "";
+    const bool said_true = o.result == "true";
+    switch (j.truth) {
+    case Truth::Degenerate:
+        if (j.contradictory)
+            return said_true ? "true-on-contradiction" : "false-on-contradiction";
+        return said_true ? "true-on-degenerate" : "false-on-degenerate";
+    case Truth::Fails:
+        if (said_true)
+            return j.free_modelled ? "true-with-uninterpreted-construction" : "true-but-fails";
+        return "";
+    case Truth::Holds: return !said_true && !j.free_modelled ? "false-but-holds" : "";
+    case Truth::Unknown: break;
+    }
+    return "";
+}
+
+std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods, int time_limit_ms,
+                                 int jobs, int late_slack_ms)
+{
+    std::vector<Outcome> out;
+    for (std::size_t first = 0; first < methods.size(); first += static_cast<std::size_t>(jobs)) {
+        std::vector<Child> children;
+        for (std::size_t i = first; i < methods.size() && i < first + static_cast<std::size_t>(jobs); ++i)
+            children.push_back(spawn(text, methods[i].id, time_limit_ms));
+        std::vector<Child*> running;
+        for (auto& c : children)
+            running.push_back(&c);
+        wait_all(running, time_limit_ms + kWallSlackMs);
+        for (auto& c : children) {
+            out.push_back(finish(c));
+            out.back().late = late_slack_ms > 0 && out.back().ms > time_limit_ms * 11 / 10 + late_slack_ms;
+        }
+    }
+    return out;
+}
+
 std::string minimize(Statement s, std::uint64_t seed, const Method& m, const std::string& kind, int time_limit_ms)
 {
     int runs = 0;
@@ -219,70 +280,12 @@ std::string minimize(Statement s, std::uint64_t seed, const Method& m, const std
     return s.text();
 }
 
-}  // namespace
-
-const std::vector<Method>& all_methods()
-{
-    static const std::vector<Method> methods{{"gdd", kMethodDatabase},  {"angle", kMethodFullAngle},
-                                             {"area", kMethodArea},     {"vector", kMethodVector},
-                                             {"wu", kMethodWu},         {"groebner", kMethodGroebner}};
-    return methods;
-}
-
-const Method* method_named(const std::string& name)
-{
-    for (const auto& m : all_methods())
-        if (m.name == name)
-            return &m;
-    return nullptr;
-}
-
-std::string fault_of(const Judgement& j, const Outcome& o)
-{
-    if (o.result == "crash" || o.result == "hang")
-        return o.result;
-    if (o.result != "true" && o.result != "false")
-        return "";
-    const bool said_true = o.result == "true";
-    switch (j.truth) {
-    case Truth::Degenerate:
-        if (j.contradictory)
-            return said_true ? "true-on-contradiction" : "false-on-contradiction";
-        return said_true ? "true-on-degenerate" : "false-on-degenerate";
-    case Truth::Fails:
-        if (said_true)
-            return j.free_modelled ? "true-with-uninterpreted-construction" : "true-but-fails";
-        return "";
-    case Truth::Holds: return !said_true && !j.free_modelled ? "false-but-holds" : "";
-    case Truth::Unknown: break;
-    }
-    return "";
-}
-
-std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods, int time_limit_ms,
-                                 int jobs)
-{
-    std::vector<Outcome> out;
-    for (std::size_t first = 0; first < methods.size(); first += static_cast<std::size_t>(jobs)) {
-        std::vector<Child> children;
-        for (std::size_t i = first; i < methods.size() && i < first + static_cast<std::size_t>(jobs); ++i)
-            children.push_back(spawn(text, methods[i].id, time_limit_ms));
-        std::vector<Child*> running;
-        for (auto& c : children)
-            running.push_back(&c);
-        wait_all(running, time_limit_ms + kWallSlackMs);
-        for (auto& c : children)
-            out.push_back(finish(c));
-    }
-    return out;
-}
-
 Checked check(const Statement& s, std::uint64_t figure_seed, const RunOptions& options)
 {
     Checked c;
     c.judgement = judge(s, figure_seed);
     const std::string text = s.text();
-    c.outcomes = run_methods(text, options.methods, options.time_limit_ms, options.jobs);
+    c.outcomes = run_methods(text, options.methods, options.time_limit_ms, options.jobs, options.late_slack_ms);
     for (std::size_t i = 0; i < options.methods.size(); ++i) {
         const Outcome& o = c.outcomes[i];
         const std::string kind = fault_of(c.judgement, o);

@@ -25,6 +25,7 @@ struct Outcome {
     std::string result;   // true, false, not-solved, timeout, error, crash, hang
     std::string message;  // error message, signal, or the proof's last lines
     long long ms = 0;
+    bool late = false;    // ran well past its time limit (when checked)
 };
 
 struct RunOptions {
@@ -32,6 +33,9 @@ struct RunOptions {
     int time_limit_ms = 1000;
     int jobs = 3;          // children at once
     bool minimize = true;  // shrink a statement with a finding
+    // Report a run that ends later than 10% past its limit plus this slack
+    // (process start and reset included); 0: not checked.
+    int late_slack_ms = 0;
 };
 
 // A wrong verdict, a crash or a hang.
@@ -50,7 +54,12 @@ std::string fault_of(const Judgement& j, const Outcome& o);
 
 // Runs one statement text under each method, children at most options.jobs at once.
 std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods, int time_limit_ms,
-                                 int jobs);
+                                 int jobs, int late_slack_ms = 0);
+
+// The smallest statement, dropping hypothesis lines and free points, that
+// still shows the same fault under the method.
+std::string minimize(Statement s, std::uint64_t figure_seed, const Method& m, const std::string& kind,
+                     int time_limit_ms);
 
 // Judges the statement, runs it under every method and returns the findings.
 struct Checked {
