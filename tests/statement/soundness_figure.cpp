@@ -481,6 +481,34 @@ Verdict test_predicate(const std::string& k, const std::vector<std::string>& arg
     return classify(relation(k, p, size));
 }
 
+Verdict test_conclusion(const Conclusion& c, const std::map<std::string, P>& pts, double size)
+{
+    if (c.keyword == "=")
+        return classify(equation(c, pts, size));
+    if (c.keyword == "NO")
+        return Verdict::Unclear;
+    return test_predicate(c.keyword, c.args, pts, size);
+}
+
+// Whether the conclusion holds of any points at all (repeated points, say).
+bool holds_of_any_points(const Statement& s, std::mt19937_64& rng)
+{
+    constexpr int kTries = 3;
+    std::normal_distribution<double> normal(0.0, 1.0);
+    for (int i = 0; i < kTries; ++i) {
+        std::map<std::string, P> pts;
+        for (const auto& l : s.lines) {
+            for (const auto& n : l.args)
+                pts[n] = {normal(rng), normal(rng)};
+            if (!l.point.empty())
+                pts[l.point] = {normal(rng), normal(rng)};
+        }
+        if (test_conclusion(s.conclusion, pts, figure_size(pts)) != Verdict::Holds)
+            return false;
+    }
+    return true;
+}
+
 Draws draw_figure(const Statement& s, std::mt19937_64& rng)
 {
     std::normal_distribution<double> normal(0.0, 1.0);
@@ -545,18 +573,14 @@ Judgement judge(const Statement& s, std::uint64_t seed, int figures)
                 continue;
             }
             ++j.proper_figures;
-            const Conclusion& c = s.conclusion;
-            Verdict v = Verdict::Unclear;
-            if (c.keyword == "=")
-                v = classify(equation(c, b.points(), size));
-            else if (c.keyword != "NO")
-                v = test_predicate(c.keyword, c.args, b.points(), size);
+            const Verdict v = test_conclusion(s.conclusion, b.points(), size);
             if (v == Verdict::Holds)
                 ++holds;
             if (v == Verdict::Fails && fails++ == 0)
                 fail_why = "fails in a figure (root choice " + std::to_string(mask) + ")";
         }
     }
+    j.trivial = holds_of_any_points(s, rng);
     if (j.proper_figures == 0) {
         // Every figure failed the same way: the statement itself is ill-posed.
         if (no_solution == tried) {

@@ -28,6 +28,8 @@ struct Judgement {
     bool free_modelled = false;
     // Degenerate because the hypothesis predicates never hold together.
     bool contradictory = false;
+    // The conclusion holds of any points whatever (a repeated point, say).
+    bool trivial = false;
     std::string why;  // for Degenerate and Fails: a short reason
 };
 

@@ -211,12 +211,17 @@ std::string fault_of(const Judgement& j, const Outcome& o)
     case Truth::Degenerate:
         if (j.contradictory)
             return said_true ? "true-on-contradiction" : "false-on-contradiction";
-        return said_true ? "true-on-degenerate" : "false-on-degenerate";
+        if (said_true)
+            return j.trivial ? "true-on-degenerate-trivial-conclusion" : "true-on-degenerate";
+        return "false-on-degenerate";
     case Truth::Fails:
         if (said_true)
             return j.free_modelled ? "true-with-uninterpreted-construction" : "true-but-fails";
         return "";
-    case Truth::Holds: return !said_true && !j.free_modelled ? "false-but-holds" : "";
+    case Truth::Holds:
+        if (said_true || j.free_modelled)
+            return "";
+        return j.trivial ? "false-but-holds-trivial-conclusion" : "false-but-holds";
     case Truth::Unknown: break;
     }
     return "";
