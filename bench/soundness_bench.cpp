@@ -1,7 +1,10 @@
 // Long randomized soundness run of the prover.
 //   soundness_bench [--count N] [--seed S] [--methods gdd,angle,area,vector,wu,groebner]
 //                   [--time-limit SECONDS] [--time-limit-ms MS] [--jobs J] [--no-minimize]
-//                   [--late-slack-ms MS] [--report FILE]
+//                   [--late-slack-ms MS] [--constructions N] [--report FILE]
+//   soundness_bench --replay [options] FILE...
+//       judges each statement file (in the generator's own form) and runs it
+//       under the methods: one line per method with result and fault.
 // Generates N statements from seed S, proves each under every method in a
 // child process and checks every verdict against random numeric figures.
 // Prints one line per finding as it is found, a summary grouped by kind at
@@ -27,7 +30,7 @@ int usage()
 {
     std::cerr << "usage: soundness_bench [--count N] [--seed S] [--methods m1,m2,...] [--time-limit SECONDS]\n"
                  "                       [--time-limit-ms MS] [--jobs J] [--no-minimize] [--late-slack-ms MS]\n"
-                 "                       [--report FILE]\n";
+                 "                       [--constructions N] [--report FILE]\n";
     return 2;
 }
 
@@ -87,11 +90,14 @@ void write_report(const std::string& path, const std::string& command, const Tal
 int main(int argc, char** argv)
 {
     long long count = 1000;
+    int constructions = 3;
     std::uint64_t seed = 1;
     RunOptions options;
     options.methods = all_methods();
     options.late_slack_ms = 500;
     std::string report;
+    bool replay = false;
+    std::vector<std::string> files;
     std::ostringstream command;
     for (int i = 0; i < argc; ++i)
         command << (i ? " " : "") << argv[i];
@@ -114,6 +120,12 @@ int main(int argc, char** argv)
             options.minimize = false;
         } else if (arg == "--report" && has_value) {
             report = argv[++i];
+        } else if (arg == "--constructions" && has_value) {
+            constructions = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--replay") {
+            replay = true;
+        } else if (replay && !arg.starts_with("--")) {
+            files.push_back(arg);
         } else if (arg == "--methods" && has_value) {
             options.methods.clear();
             std::stringstream names(argv[++i]);
@@ -127,10 +139,29 @@ int main(int argc, char** argv)
             return usage();
         }
     }
-    if (count <= 0 || options.time_limit_ms <= 0 || options.methods.empty())
+    if (count <= 0 || options.time_limit_ms <= 0 || options.methods.empty() || (replay && files.empty()))
         return usage();
 
-    Generator generator(seed);
+    if (replay) {
+        int faults = 0;
+        for (const auto& file : files) {
+            std::ifstream in(file);
+            std::stringstream text;
+            text << in.rdbuf();
+            const Checked c = check(statement_from_text(text.str()), seed, options);
+            std::cout << file << "\tfigures: " << truth_name(c.judgement.truth) << " " << c.judgement.why
+                      << (c.judgement.trivial ? " (holds of any points)" : "") << "\n";
+            for (std::size_t i = 0; i < c.outcomes.size(); ++i) {
+                const std::string fault = fault_of(c.judgement, c.outcomes[i]);
+                faults += !fault.empty();
+                std::cout << "  " << options.methods[i].name << "\t" << c.outcomes[i].result << "\t"
+                          << c.outcomes[i].ms << " ms\t" << (fault.empty() ? "ok" : fault) << "\t"
+                          << c.outcomes[i].message << "\n";
+            }
+        }
+        return faults ? 1 : 0;
+    }
+    Generator generator(seed, constructions);
     Tally tally;
     std::vector<Finding> findings;
     constexpr long long kReportEvery = 100;

@@ -56,11 +56,11 @@ constexpr double kRepeatChance = 0.2;     // parents drawn from a tiny pool, so 
 constexpr double kPatternChance = 0.1;   // a construction ill-posed by its shape
 constexpr double kHoldingChance = 0.5;    // a conclusion searched to hold
 constexpr int kHoldingTries = 80;
-constexpr int kMaxPoints = 12;
+constexpr int kMaxPoints = 20;
 
 class Builder {
 public:
-    explicit Builder(std::mt19937_64& rng) : rng_(rng) {}
+    Builder(std::mt19937_64& rng, int max_constructions) : rng_(rng), max_constructions_(max_constructions) {}
 
     Statement make();
 
@@ -75,6 +75,7 @@ private:
     std::string random_term(bool distinct);
 
     std::mt19937_64& rng_;
+    int max_constructions_;
     Statement s_;
     std::vector<std::string> points_;
     int names_ = 0;
@@ -178,7 +179,7 @@ Statement Builder::make()
         points_.push_back(d);
         s_.lines.push_back(pred);
     }
-    const int constructions = 1 + below(3);
+    const int constructions = 1 + below(max_constructions_);
     for (int i = 0; i < constructions && names_ < kMaxPoints; ++i)
         add_construction();
     s_.conclusion = {"NO", {}, {}, {}};
@@ -307,7 +308,7 @@ int predicate_point_count(const std::string& keyword)
 
 Statement Generator::next()
 {
-    Builder b(rng_);
+    Builder b(rng_, max_constructions_);
     return b.make();
 }
 

@@ -51,13 +51,16 @@ int predicate_point_count(const std::string& keyword);
 
 class Generator {
 public:
-    explicit Generator(std::uint64_t seed) : rng_(seed) {}
+    // Statements get 1 to max_constructions construction lines.
+    explicit Generator(std::uint64_t seed, int max_constructions = 3)
+        : rng_(seed), max_constructions_(max_constructions) {}
     // A random statement; about half of them get a conclusion that holds in a
     // random figure, so "false" verdicts are tested as much as "true" ones.
     Statement next();
 
 private:
     std::mt19937_64 rng_;
+    int max_constructions_;
 };
 
 }  // namespace soundness
