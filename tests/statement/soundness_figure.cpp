@@ -559,6 +559,10 @@ Judgement judge(const Statement& s, std::uint64_t seed, int figures)
             if (const auto same = coincidence(b, size)) {
                 ++no_solution;
                 degenerate_why = *same;
+                // Does a verdict on it at least say what these figures show?
+                const Verdict v = test_conclusion(s.conclusion, b.points(), size);
+                j.fails_where_coincident = j.fails_where_coincident || v == Verdict::Fails;
+                j.coincident_figures += 1;
                 continue;
             }
             bool hypotheses_hold = true;

@@ -30,8 +30,15 @@ struct Judgement {
     bool contradictory = false;
     // The conclusion holds of any points whatever (a repeated point, say).
     bool trivial = false;
+    // Figures left out because two points coincide, and whether the
+    // conclusion fails in one of them.
+    int coincident_figures = 0;
+    bool fails_where_coincident = false;
     std::string why;  // for Degenerate and Fails: a short reason
 };
+
+// One line for a report: what the figures say.
+std::string describe(const Judgement& j);
 
 // Evaluates the statement in `figures` random figures drawn from seed, every
 // root choice of each.

@@ -150,16 +150,24 @@ void wait_all(std::vector<Child*>& running, int wall_ms)
     }
 }
 
-std::string truth_text(const Judgement& j)
+}  // namespace
+
+std::string describe(const Judgement& j)
 {
     switch (j.truth) {
     case Truth::Holds: return "the conclusion holds in all " + std::to_string(j.proper_figures) + " proper figures";
     case Truth::Fails: return "the conclusion " + j.why;
-    case Truth::Degenerate: return "degenerate in every figure: " + j.why;
+    case Truth::Degenerate:
+        if (j.coincident_figures == 0)
+            return "no proper solution in any figure: " + j.why;
+        return "degenerate in every figure: " + j.why + "; there the conclusion " +
+               (j.fails_where_coincident ? "fails" : "holds");
     case Truth::Unknown: break;
     }
     return "no clear figure";
 }
+
+namespace {
 
 // Points a line or the conclusion mentions.
 bool mentions(const Statement& s, std::size_t from, const std::string& name)
@@ -211,9 +219,13 @@ std::string fault_of(const Judgement& j, const Outcome& o)
     case Truth::Degenerate:
         if (j.contradictory)
             return said_true ? "true-on-contradiction" : "false-on-contradiction";
-        if (said_true)
-            return j.trivial ? "true-on-degenerate-trivial-conclusion" : "true-on-degenerate";
-        return "false-on-degenerate";
+        if (!said_true)
+            return "false-on-degenerate";
+        if (j.trivial)
+            return "true-on-degenerate-trivial-conclusion";
+        if (j.coincident_figures == 0)
+            return "true-on-ill-posed";
+        return j.fails_where_coincident ? "true-on-degenerate" : "true-on-degenerate-holds-there";
     case Truth::Fails:
         if (said_true)
             return j.free_modelled ? "true-with-uninterpreted-construction" : "true-but-fails";
@@ -296,7 +308,7 @@ Checked check(const Statement& s, std::uint64_t figure_seed, const RunOptions& o
         const std::string kind = fault_of(c.judgement, o);
         if (kind.empty())
             continue;
-        Finding f{kind, options.methods[i].name, o.result, text, "", truth_text(c.judgement), o.message};
+        Finding f{kind, options.methods[i].name, o.result, text, "", describe(c.judgement), o.message};
         if (options.minimize && kind != "hang")
             f.minimal = minimize(s, figure_seed, options.methods[i], kind, options.time_limit_ms);
         c.findings.push_back(std::move(f));
