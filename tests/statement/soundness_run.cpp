@@ -18,7 +18,7 @@ namespace soundness {
 namespace {
 
 constexpr std::string_view kResultMark = "\n@@soundness ";
-constexpr int kWallSlackMs = 3000;     // past the time limit before a child counts as hung
+constexpr int kWallSlackMs = 10000;    // past the time limit before a child counts as hung
 constexpr std::size_t kDetailChars = 240;
 constexpr int kMinimizeRuns = 40;
 
