@@ -38,7 +38,26 @@ struct Tally {
     long long statements = 0, runs = 0;
     std::map<std::string, long long> results;  // result word -> count
     std::map<std::string, long long> truths;   // what the figures said
+    // method -> what the figures said -> result word -> count
+    std::map<std::string, std::map<std::string, std::map<std::string, long long>>> by_truth;
 };
+
+void write_matrix(std::ostream& out, const Tally& tally)
+{
+    for (const auto& [method, truths] : tally.by_truth) {
+        out << method << ":";
+        for (const auto& [truth, results] : truths) {
+            out << "  " << truth << " (";
+            const char* sep = "";
+            for (const auto& [r, n] : results) {
+                out << sep << r << " " << n;
+                sep = ", ";
+            }
+            out << ")";
+        }
+        out << "\n";
+    }
+}
 
 std::string truth_name(Truth t)
 {
@@ -64,7 +83,9 @@ void write_report(const std::string& path, const std::string& command, const Tal
     out << "\n\nFigures said:";
     for (const auto& [t, n] : tally.truths)
         out << " " << t << " " << n << ";";
-    out << "\n\n";
+    out << "\n\nResults by what the figures said, per method:\n\n```\n";
+    write_matrix(out, tally);
+    out << "```\n\n";
     std::map<std::string, std::map<std::string, std::vector<const Finding*>>> grouped;
     for (const auto& f : findings)
         grouped[f.kind][f.method].push_back(&f);
@@ -175,9 +196,10 @@ int main(int argc, char** argv)
         const Checked c = check(s, figure_seed, options);
         ++tally.statements;
         ++tally.truths[truth_name(c.judgement.truth)];
-        for (const auto& o : c.outcomes) {
+        for (std::size_t i = 0; i < c.outcomes.size(); ++i) {
             ++tally.runs;
-            ++tally.results[o.result];
+            ++tally.results[c.outcomes[i].result];
+            ++tally.by_truth[options.methods[i].name][truth_name(c.judgement.truth)][c.outcomes[i].result];
         }
         for (auto f : c.findings) {
             // The report shows a few of each group; only those are worth shrinking.
@@ -203,6 +225,7 @@ int main(int argc, char** argv)
     std::cout << "\nstatements " << tally.statements << ", runs " << tally.runs << "\n";
     for (const auto& [r, k] : tally.results)
         std::cout << "result " << r << ": " << k << "\n";
+    write_matrix(std::cout, tally);
     for (const auto& [kind, by_method] : summary) {
         std::cout << kind << ":";
         for (const auto& [m, k] : by_method)
