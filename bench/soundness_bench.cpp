@@ -1,7 +1,7 @@
 // Long randomized soundness run of the prover.
 //   soundness_bench [--count N] [--seed S] [--methods gdd,angle,area,vector,wu,groebner]
 //                   [--time-limit SECONDS] [--time-limit-ms MS] [--jobs J] [--no-minimize]
-//                   [--late-slack-ms MS] [--constructions N] [--report FILE]
+//                   [--late-slack-ms MS] [--constructions N] [--report FILE] [--log FILE]
 //   soundness_bench --replay [options] FILE...
 //       judges each statement file (in the generator's own form) and runs it
 //       under the methods: one line per method with result and fault.
@@ -30,7 +30,7 @@ int usage()
 {
     std::cerr << "usage: soundness_bench [--count N] [--seed S] [--methods m1,m2,...] [--time-limit SECONDS]\n"
                  "                       [--time-limit-ms MS] [--jobs J] [--no-minimize] [--late-slack-ms MS]\n"
-                 "                       [--constructions N] [--report FILE]\n";
+                 "                       [--constructions N] [--report FILE] [--log FILE]\n";
     return 2;
 }
 
@@ -118,6 +118,7 @@ int main(int argc, char** argv)
     options.late_slack_ms = 500;
     std::string report;
     bool replay = false;
+    std::string log_path;
     std::vector<std::string> files;
     std::ostringstream command;
     for (int i = 0; i < argc; ++i)
@@ -143,6 +144,8 @@ int main(int argc, char** argv)
             report = argv[++i];
         } else if (arg == "--constructions" && has_value) {
             constructions = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--log" && has_value) {
+            log_path = argv[++i];
         } else if (arg == "--replay") {
             replay = true;
         } else if (replay && !arg.starts_with("--")) {
@@ -190,6 +193,10 @@ int main(int argc, char** argv)
     const bool minimize = options.minimize;
     options.minimize = false;
     std::map<std::string, int> per_group;
+    // One line per statement: number, what the figures said, each method's result, the statement.
+    std::ofstream log;
+    if (!log_path.empty())
+        log.open(log_path);
     for (long long n = 0; n < count; ++n) {
         const Statement s = generator.next();
         const std::uint64_t figure_seed = seed * 1000003 + static_cast<std::uint64_t>(n);
@@ -200,6 +207,16 @@ int main(int argc, char** argv)
             ++tally.runs;
             ++tally.results[c.outcomes[i].result];
             ++tally.by_truth[options.methods[i].name][truth_name(c.judgement.truth)][c.outcomes[i].result];
+        }
+        if (log) {
+            log << n << '\t' << truth_name(c.judgement.truth);
+            for (std::size_t i = 0; i < c.outcomes.size(); ++i)
+                log << '\t' << options.methods[i].name << '=' << c.outcomes[i].result;
+            std::string text = s.text();
+            for (char& ch : text)
+                if (ch == '\n')
+                    ch = ' ';
+            log << '\t' << text << '\n';
         }
         for (auto f : c.findings) {
             // The report shows a few of each group; only those are worth shrinking.
