@@ -1,0 +1,315 @@
+#include "soundness_statement.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "soundness_figure.h"
+
+namespace soundness {
+namespace {
+
+const std::map<std::string, int>& parents()
+{
+    static const std::map<std::string, int> table{
+        {"MIDPOINT", 2},        {"SYM", 2},             {"LRATIO", 2},          {"MRATIO", 2},
+        {"PRATIO", 3},          {"ON_LINE", 2},         {"ON_BLINE", 2},        {"ON_TLINE", 3},
+        {"ON_PLINE", 3},        {"ON_CIRCLE", 2},       {"ON_ALINE", 5},        {"INTERSECTION_LL", 4},
+        {"FOOT", 3},            {"INTERSECTION_TT", 6}, {"INTERSECTION_LT", 5}, {"INTERSECTION_LP", 5},
+        {"INTERSECTION_PP", 6}, {"INTERSECTION_PT", 6}, {"INTERSECTION_LC", 4}, {"INTERSECTION_PC", 5},
+        {"INTERSECTION_TC", 5}, {"INTERSECTION_LS", 5}, {"INTERSECTION_LR", 5}, {"INTERSECTION_CC", 4},
+        {"REFLECTION", 3},      {"INTERSECTION_SS", 6}, {"INTERSECTION_CR", 5}, {"INTERSECTION_RR", 6},
+        {"CENTROID", 3},        {"ORTHOCENTER", 3},     {"CIRCUMCENTER", 3},    {"INCENTER", 3},
+        {"INVERSION", 3},       {"HARMONIC", 3},        {"PSQUARE", 2},         {"NSQUARE", 2},
+        {"EQ_TRIANGLE", 2},     {"SIM_TRIANGLE", 5},
+    };
+    return table;
+}
+
+const std::map<std::string, int>& predicates()
+{
+    static const std::map<std::string, int> table{{"COLLINEAR", 3},  {"PARALLEL", 4}, {"PERPENDICULAR", 4},
+                                                  {"EQDISTANCE", 4}, {"EQANGEL", 6},  {"COCIRCLE", 4}};
+    return table;
+}
+
+// Conclusion predicates and their point counts ("=" is an equation).
+const std::vector<std::pair<std::string, int>>& conclusions()
+{
+    static const std::vector<std::pair<std::string, int>> table{
+        {"COLLINEAR", 3}, {"PARALLEL", 4}, {"PERPENDICULAR", 4}, {"EQDISTANCE", 4}, {"EQANGEL", 6},
+        {"MIDPOINT", 3},  {"EQ_PRODUCT", 8}, {"COCIRCLE", 4},    {"TANGENT", 4},    {"=", 0},
+        {"NO", 0},
+    };
+    return table;
+}
+
+// Quantity terms of equation sides and their point counts.
+const std::vector<std::pair<std::string, int>>& terms()
+{
+    static const std::vector<std::pair<std::string, int>> table{
+        {"AREA", 3}, {"AREA", 4}, {"PY", 3}, {"SQ_DIS", 2}, {"RATIO", 4}, {"ANGLE", 4}};
+    return table;
+}
+
+constexpr double kRepeatChance = 0.2;     // parents drawn from a tiny pool, so they repeat
+constexpr double kPatternChance = 0.1;   // a construction ill-posed by its shape
+constexpr double kHoldingChance = 0.5;    // a conclusion searched to hold
+constexpr int kHoldingTries = 80;
+constexpr int kMaxPoints = 20;
+
+class Builder {
+public:
+    Builder(std::mt19937_64& rng, int max_constructions) : rng_(rng), max_constructions_(max_constructions) {}
+
+    Statement make();
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+    std::string fresh_name() { return std::string(1, static_cast<char>('A' + names_++)); }
+    const std::string& any() { return points_[below(static_cast<int>(points_.size()))]; }
+    std::vector<std::string> pick(int n, bool repeating);
+    void add_construction();
+    Conclusion random_conclusion(bool distinct);
+    std::string random_term(bool distinct);
+
+    std::mt19937_64& rng_;
+    int max_constructions_;
+    Statement s_;
+    std::vector<std::string> points_;
+    int names_ = 0;
+};
+
+std::vector<std::string> Builder::pick(int n, bool repeating)
+{
+    std::vector<std::string> out;
+    if (repeating) {
+        std::vector<std::string> pool;
+        for (int i = 0; i < 2 + below(2); ++i)
+            pool.push_back(any());
+        for (int i = 0; i < n; ++i)
+            out.push_back(pool[below(static_cast<int>(pool.size()))]);
+        return out;
+    }
+    std::vector<std::string> all = points_;
+    std::shuffle(all.begin(), all.end(), rng_);
+    for (int i = 0; i < n; ++i)
+        out.push_back(i < static_cast<int>(all.size()) ? all[i] : any());
+    return out;
+}
+
+void Builder::add_construction()
+{
+    const auto& table = parents();
+    auto it = table.begin();
+    std::advance(it, below(static_cast<int>(table.size())));
+    Line l{it->first, fresh_name(), pick(it->second, chance(kRepeatChance))};
+    if (chance(kPatternChance)) {
+        // Shapes with no proper solution or a solution at a named point.
+        const auto p = pick(3, false);
+        if (l.keyword == "INTERSECTION_LS") l.args = {p[0], p[1], p[0], p[1], p[2]};
+        else if (l.keyword == "INTERSECTION_SS") l.args = {p[0], p[1], p[2], p[0], p[1], any()};
+        else if (l.keyword == "INTERSECTION_LP") l.args = {p[0], p[1], p[2], p[0], p[1]};
+        else if (l.keyword == "INTERSECTION_LL") l.args = {p[0], p[1], p[1], p[0]};
+        else if (l.keyword == "INTERSECTION_LC") l.args = {p[0], p[1], p[2], p[0]};
+        else if (l.keyword == "INTERSECTION_CC") l.args = {p[0], p[2], p[1], p[2]};
+        else if (l.keyword == "INTERSECTION_PP") l.args = {p[0], p[1], p[2], p[2], p[1], p[2]};
+        else if (l.keyword == "INTERSECTION_TT") l.args = {p[0], p[1], p[2], p[1], p[2], p[1]};
+    }
+    if (l.keyword.find("RATIO") != std::string::npos) {
+        static const int values[][2] = {{1, 2}, {2, 3}, {-1, 1}, {1, 3}, {3, 1}, {0, 1}, {1, -1}};
+        const auto& v = values[below(7)];
+        l.ratio_num = v[0];
+        l.ratio_den = v[1];
+    }
+    points_.push_back(l.point);
+    s_.lines.push_back(std::move(l));
+}
+
+std::string Builder::random_term(bool distinct)
+{
+    const auto& [keyword, n] = terms()[below(static_cast<int>(terms().size()))];
+    std::string text = keyword;
+    for (const auto& p : pick(n, !distinct && chance(kRepeatChance)))
+        text += " " + p;
+    return keyword == "AREA" || keyword == "PY" ? "(" + text + ")" : text;
+}
+
+Conclusion Builder::random_conclusion(bool distinct)
+{
+    const auto& [keyword, n] = conclusions()[below(static_cast<int>(conclusions().size()) - (distinct ? 1 : 0))];
+    Conclusion c{keyword, {}, {}, {}};
+    if (keyword == "=") {
+        c.lhs = random_term(distinct);
+        const int kind = below(3);
+        if (kind == 0) {
+            c.rhs = c.lhs.find("RATIO") != std::string::npos ? (chance(0.5) ? "1" : "-1") : "0";
+        } else {
+            // Both sides the same kind of quantity.
+            do
+                c.rhs = random_term(distinct);
+            while (c.rhs.substr(0, 3) != c.lhs.substr(0, 3));
+        }
+    } else {
+        c.args = pick(n, !distinct && chance(kRepeatChance));
+    }
+    return c;
+}
+
+Statement Builder::make()
+{
+    const int base = below(10);
+    Line first{"POINT", "", {}};
+    const int free = 3 + below(2);
+    for (int i = 0; i < free; ++i)
+        first.args.push_back(fresh_name());
+    if (base < 2)
+        first.keyword = "CIRCLE";
+    points_ = first.args;
+    s_.lines.push_back(first);
+    if (base == 2) {
+        // A hypothesis predicate that places a new free point.
+        const std::string d = fresh_name();
+        s_.lines.front().args.push_back(d);
+        auto it = predicates().begin();
+        std::advance(it, below(static_cast<int>(predicates().size())));
+        Line pred{it->first, "", pick(it->second - 1, chance(kRepeatChance))};
+        pred.args.push_back(d);
+        points_.push_back(d);
+        s_.lines.push_back(pred);
+    }
+    const int constructions = 1 + below(max_constructions_);
+    for (int i = 0; i < constructions && names_ < kMaxPoints; ++i)
+        add_construction();
+    s_.conclusion = {"NO", {}, {}, {}};
+    const std::uint64_t figure_seed = rng_();
+    if (chance(kHoldingChance) && judge(s_, figure_seed, 2).proper_figures >= 2) {
+        for (int t = 0; t < kHoldingTries; ++t) {
+            s_.conclusion = random_conclusion(true);
+            if (judge(s_, rng_(), 2).truth == Truth::Holds)
+                return s_;
+        }
+    }
+    s_.conclusion = random_conclusion(false);
+    return s_;
+}
+
+}  // namespace
+
+std::string Statement::text() const
+{
+    std::ostringstream out;
+    out << "EXAMPLE fuzz\nHYPOTHESES:\n";
+    for (const auto& l : lines) {
+        out << l.keyword;
+        if (!l.point.empty())
+            out << ' ' << l.point;
+        for (const auto& a : l.args)
+            out << ' ' << a;
+        if (l.keyword.find("RATIO") != std::string::npos)
+            out << ' ' << l.ratio_num << ' ' << l.ratio_den;
+        out << ";\n";
+    }
+    out << "SHOW: ";
+    if (conclusion.keyword == "=") {
+        out << conclusion.lhs << " = " << conclusion.rhs;
+    } else {
+        out << conclusion.keyword;
+        for (const auto& a : conclusion.args)
+            out << ' ' << a;
+    }
+    out << ".\n";
+    return out.str();
+}
+
+Statement statement_from_text(const std::string& text)
+{
+    auto words = [](const std::string& part) {
+        std::vector<std::string> w;
+        std::istringstream in(part);
+        for (std::string t; in >> t;)
+            w.push_back(t);
+        return w;
+    };
+    Statement s;
+    const std::size_t hyps = text.find("HYPOTHESES:");
+    const std::size_t show = text.find("SHOW:");
+    std::istringstream lines(text.substr(hyps + 11, show - hyps - 11));
+    for (std::string part; std::getline(lines, part, ';');) {
+        auto w = words(part);
+        if (w.empty())
+            continue;
+        Line l{w[0], "", {}};
+        const bool declares = l.keyword == "POINT" || l.keyword == "CIRCLE" || predicate_point_count(l.keyword) > 0;
+        std::size_t i = 1;
+        if (!declares && w.size() > 1)
+            l.point = w[i++];
+        if (l.keyword.find("RATIO") != std::string::npos && w.size() >= 2) {
+            l.ratio_den = std::stoi(w.back());
+            w.pop_back();
+            l.ratio_num = std::stoi(w.back());
+            w.pop_back();
+        }
+        l.args.assign(w.begin() + static_cast<std::ptrdiff_t>(std::min(i, w.size())), w.end());
+        s.lines.push_back(std::move(l));
+    }
+    std::string concl = text.substr(show + 5);
+    concl = concl.substr(0, concl.rfind('.'));
+    const std::size_t eq = concl.find('=');
+    if (eq != std::string::npos) {
+        auto trim = [](std::string t) {
+            const std::size_t b = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+            return b == std::string::npos ? std::string() : t.substr(b, e - b + 1);
+        };
+        s.conclusion = {"=", {}, trim(concl.substr(0, eq)), trim(concl.substr(eq + 1))};
+    } else {
+        auto w = words(concl);
+        s.conclusion.keyword = w.empty() ? "NO" : w[0];
+        if (!w.empty())
+            s.conclusion.args.assign(w.begin() + 1, w.end());
+    }
+    return s;
+}
+
+const std::vector<std::string>& construction_keywords()
+{
+    static const std::vector<std::string> all = [] {
+        std::vector<std::string> v;
+        for (const auto& [k, n] : parents())
+            v.push_back(k);
+        return v;
+    }();
+    return all;
+}
+
+const std::vector<std::string>& conclusion_keywords()
+{
+    static const std::vector<std::string> all = [] {
+        std::vector<std::string> v;
+        for (const auto& [k, n] : conclusions())
+            v.push_back(k);
+        return v;
+    }();
+    return all;
+}
+
+int parent_count(const std::string& keyword)
+{
+    const auto it = parents().find(keyword);
+    return it == parents().end() ? 0 : it->second;
+}
+
+int predicate_point_count(const std::string& keyword)
+{
+    const auto it = predicates().find(keyword);
+    return it == predicates().end() ? 0 : it->second;
+}
+
+Statement Generator::next()
+{
+    Builder b(rng_, max_constructions_);
+    return b.make();
+}
+
+}  // namespace soundness
