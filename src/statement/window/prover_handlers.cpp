@@ -183,7 +183,7 @@ void toskApp::cmd_prover(int id)
             explain_statement();
             break;
         case pcmd::kTimeLimit:
-            time_limit_dialog(*ui_.input);
+            time_limit_dialog(*ui_.input, *ui_.message_boxes);
             break;
         case pcmd::kDetailed:
             g_detailed = g_detailed ? 0 : 1;
