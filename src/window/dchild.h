@@ -47,9 +47,11 @@ public:
     // The record of the pending command, filled click by click.
     Dpoint& scratch() { return diagram.pending; }
 
-    int modified = 0;  // set by every handled left click, cleared by saving
+    int modified = 0;  // set when a click or command changed the drawing, cleared by saving
     int untitled = 1;  // a new drawing not yet saved under a name
     FileData file_data;
+    // False when the file the window was made for could not be read.
+    bool file_read() const { return file_read_; }
     int step_cursor = 0;  // next object of a step-through drawing
     int view_flag = 0;    // flipped by command 209; nothing else reads it
     // 1-pixel solid pens: black (line colour), light red, light green.
@@ -213,6 +215,7 @@ private:
     std::unique_ptr<ImageDC> mem_dc_;
     std::unique_ptr<WindowTimer> timer_;
     bool captured_ = false;
+    bool file_read_ = true;
     bool repaint_pending_ = false;
     bool erase_pending_ = false;
     bool repaint_posted_ = false;

@@ -42,6 +42,12 @@ Dchild* Dclient::InitChild()
     const std::string title = open_data_ ? open_data_->path
                                          : numbered_title(load_string(wsid::kDiagram), new_count_);
     auto* child = new Dchild(title, open_data_, services_, ui_);
+    if (!child->file_read()) {
+        // The message has been shown; an empty window named after the file
+        // would pass for the file.
+        delete child;
+        return nullptr;
+    }
     QMdiSubWindow* sub = addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(toolbox_icon(280));

@@ -19,7 +19,8 @@ class Dclient : public QMdiArea {
 public:
     Dclient(DrawingServices& services, const UiServices& ui, QWidget* parent = nullptr);
 
-    // Makes one drawing window, titled "Diagram <n>" or with the open file's name.
+    // Makes one drawing window, titled "Diagram <n>" or with the open file's
+    // name; none when the file cannot be read.
     Dchild* InitChild();
     Dchild* CreateChild() { return InitChild(); }
 

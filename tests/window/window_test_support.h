@@ -46,6 +46,7 @@ public:
     std::vector<Call> calls;
     std::set<CommandHandler> missing;  // handlers reported as not provided
     bool save_succeeds = true;
+    bool read_succeeds = true;
     int prover_points = 0;
     bool script_open = false;
     std::string object_text = "A: free point";
@@ -85,10 +86,11 @@ public:
     void forget_calculator() override { calls.push_back({"forget_calculator", 0}); }
     void reset_computation_list(Dchild&) override { calls.push_back({"reset_computation_list", 0}); }
     void reset_animation(Dchild&) override { calls.push_back({"reset_animation", 0}); }
-    void fig_read(Dchild&, const std::string& path) override
+    bool fig_read(Dchild&, const std::string& path) override
     {
         calls.push_back({"fig_read", 0});
         read_paths.push_back(path);
+        return read_succeeds;
     }
     bool fig_save(Dchild&) override
     {
