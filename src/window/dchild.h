@@ -197,6 +197,8 @@ private:
     void paste_block();
     void delete_current_block();
 
+    // Marks the drawing changed when it differs from what the press found.
+    void mark_if_changed_since_press();
     void release();
     void clear_drawing();
     void delete_last();
@@ -216,6 +218,8 @@ private:
     std::unique_ptr<WindowTimer> timer_;
     bool captured_ = false;
     bool file_read_ = true;
+    // The drawing as the last dispatched button press found it.
+    std::optional<std::uint64_t> press_fingerprint_;
     bool repaint_pending_ = false;
     bool erase_pending_ = false;
     bool repaint_posted_ = false;

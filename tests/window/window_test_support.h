@@ -46,7 +46,6 @@ public:
     std::vector<Call> calls;
     std::set<CommandHandler> missing;  // handlers reported as not provided
     bool save_succeeds = true;
-    bool read_succeeds = true;
     int prover_points = 0;
     bool script_open = false;
     std::string object_text = "A: free point";
@@ -90,7 +89,7 @@ public:
     {
         calls.push_back({"fig_read", 0});
         read_paths.push_back(path);
-        return read_succeeds;
+        return true;
     }
     bool fig_save(Dchild&) override
     {
