@@ -48,6 +48,9 @@ public:
     void EvMDIActivate(Dchild* child);
 
 private:
+    // Where a new window of the size goes: cascaded inside the client area.
+    QPoint cascade_position(QSize size) const;
+
     DrawingServices& services_;
     const UiServices& ui_;
     QPointer<Dchild> last_child_;  // cleared by itself when the window goes
