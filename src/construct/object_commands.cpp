@@ -184,6 +184,9 @@ void turn(ConstructionHost& host, int centre, int state, double angle)
 
 void turn_by_typed_angle(ConstructionHost& host, int centre)
 {
+    // The dialog takes the button's release: the press that picked the
+    // centre must not hold the mouse past it.
+    host.release_mouse();
     double degrees = 0.0;
     if (InputDialog* input = host.input()) {
         const std::string text = cons_string(1091);

@@ -49,7 +49,7 @@ Dchild::Dchild(const std::string& title, const std::optional<FileData>& open_dat
     if (open_data) {
         untitled = 0;
         file_data = *open_data;
-        services_.fig_read(*this, file_data.path);
+        file_read_ = services_.fig_read(*this, file_data.path);
     } else {
         untitled = 1;
         file_data = FileData{{}, load_string(wsid::kPointFilesFilter), {}, FileData::kFlags};

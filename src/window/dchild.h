@@ -47,9 +47,11 @@ public:
     // The record of the pending command, filled click by click.
     Dpoint& scratch() { return diagram.pending; }
 
-    int modified = 0;  // set by every handled left click, cleared by saving
+    int modified = 0;  // set when a click or command changed the drawing, cleared by saving
     int untitled = 1;  // a new drawing not yet saved under a name
     FileData file_data;
+    // False when the file the window was made for could not be read.
+    bool file_read() const { return file_read_; }
     int step_cursor = 0;  // next object of a step-through drawing
     int view_flag = 0;    // flipped by command 209; nothing else reads it
     // 1-pixel solid pens: black (line colour), light red, light green.
@@ -195,6 +197,8 @@ private:
     void paste_block();
     void delete_current_block();
 
+    // Marks the drawing changed when it differs from what the press found.
+    void mark_if_changed_since_press();
     void release();
     void clear_drawing();
     void delete_last();
@@ -213,6 +217,9 @@ private:
     std::unique_ptr<ImageDC> mem_dc_;
     std::unique_ptr<WindowTimer> timer_;
     bool captured_ = false;
+    bool file_read_ = true;
+    // The drawing as the last dispatched button press found it.
+    std::optional<std::uint64_t> press_fingerprint_;
     bool repaint_pending_ = false;
     bool erase_pending_ = false;
     bool repaint_posted_ = false;

@@ -1,6 +1,7 @@
 #include "window/dclient.h"
 
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -42,15 +43,35 @@ Dchild* Dclient::InitChild()
     const std::string title = open_data_ ? open_data_->path
                                          : numbered_title(load_string(wsid::kDiagram), new_count_);
     auto* child = new Dchild(title, open_data_, services_, ui_);
+    if (!child->file_read()) {
+        // The message has been shown; an empty window named after the file
+        // would pass for the file.
+        delete child;
+        return nullptr;
+    }
     QMdiSubWindow* sub = addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(toolbox_icon(280));
     sub->resize(std::max(320, width() * 3 / 4), std::max(240, height() * 3 / 4));
+    sub->move(cascade_position(sub->size()));
     child->show();
     last_child_ = child;
     setActiveSubWindow(sub);
     EvMDIActivate(child);
     return child;
+}
+
+QPoint Dclient::cascade_position(QSize size) const
+{
+    // Each new window one title bar lower and to the right of the one
+    // before, starting again at the corner before it would leave the area.
+    const int step = std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize area = viewport()->size();
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int places = std::max(1, room / step + 1);
+    const int n = static_cast<int>(subWindowList().size()) - 1;
+    const int offset = (std::max(0, n) % places) * step;
+    return {offset, offset};
 }
 
 void Dclient::EvMDIActivate(Dchild* child)

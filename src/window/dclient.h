@@ -19,7 +19,8 @@ class Dclient : public QMdiArea {
 public:
     Dclient(DrawingServices& services, const UiServices& ui, QWidget* parent = nullptr);
 
-    // Makes one drawing window, titled "Diagram <n>" or with the open file's name.
+    // Makes one drawing window, titled "Diagram <n>" or with the open file's
+    // name; none when the file cannot be read.
     Dchild* InitChild();
     Dchild* CreateChild() { return InitChild(); }
 
@@ -47,6 +48,9 @@ public:
     void EvMDIActivate(Dchild* child);
 
 private:
+    // Where a new window of the size goes: cascaded inside the client area.
+    QPoint cascade_position(QSize size) const;
+
     DrawingServices& services_;
     const UiServices& ui_;
     QPointer<Dchild> last_child_;  // cleared by itself when the window goes

@@ -66,7 +66,9 @@ public:
     virtual void release_drawing(Dchild&) {}
 
     // --- Files, export, printing ---
-    virtual void fig_read(Dchild&, const std::string& /*path*/) {}
+    // Reads a point file into the window; false (after a message) when it
+    // could not be read.
+    virtual bool fig_read(Dchild&, const std::string& /*path*/) { return true; }
     // Saves (Save As for an untitled drawing); false when nothing was saved
     // (failure or cancel).
     virtual bool fig_save(Dchild&) { return false; }

@@ -34,10 +34,12 @@ public:
 
     // A window whose file could not be read keeps nothing of that file: it is
     // saved under a name asked for, never over the file it failed to read.
-    void fig_read(Dchild& win, const std::string& path) override
+    bool fig_read(Dchild& win, const std::string& path) override
     {
-        if (!files_.fig_read(win, path))
-            win.untitled = 1;
+        if (files_.fig_read(win, path))
+            return true;
+        win.untitled = 1;
+        return false;
     }
     // An untitled drawing is saved through Save As, so its name may change here too.
     bool fig_save(Dchild& win) override

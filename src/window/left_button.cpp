@@ -9,6 +9,7 @@
 #include "model/adding.h"
 #include "model/device_mapping.h"
 #include "model/primitives.h"
+#include "model/table_hash.h"
 #include "paint/buttons.h"
 #include "paint/hit_test.h"
 #include "paint/points_draw.h"
@@ -41,6 +42,7 @@ void Dchild::EvLButtonDown(DevPoint point)
     ObjectTable& t = objects();
     if (t.action_state() == 26)
         return;
+    press_fingerprint_.reset();
     t.mouse_x() = point.x;
     t.mouse_y() = point.y;
 
@@ -84,6 +86,7 @@ void Dchild::EvLButtonDown(DevPoint point)
         return;
     draw_action(3);
     t.record_count() = t.count();
+    press_fingerprint_ = drawing_fingerprint(t);
 
     const int mode = t.action_state();
     switch (mode) {
@@ -192,7 +195,15 @@ void Dchild::EvLButtonDown(DevPoint point)
         set_status3("");
         break;
     }
-    modified = 1;
+    mark_if_changed_since_press();
+}
+
+void Dchild::mark_if_changed_since_press()
+{
+    // A click or drag that added, moved or changed nothing leaves the
+    // drawing as saved.
+    if (press_fingerprint_ && drawing_fingerprint(objects()) != *press_fingerprint_)
+        modified = 1;
 }
 
 void Dchild::pick_driving_point()

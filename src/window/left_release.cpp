@@ -53,6 +53,7 @@ void Dchild::EvLButtonUp(DevPoint point)
                 draw_button(diagram, *mouse_dc_, k, kButtonNormal);
             draw_action(4);
             button_hit(diagram, 1, k);
+            mark_if_changed_since_press();
             return;
         }
     }
@@ -94,6 +95,8 @@ void Dchild::EvLButtonUp(DevPoint point)
     }
     draw_action(2);
     draw_action(4);
+    mark_if_changed_since_press();
+    press_fingerprint_.reset();
 }
 
 void Dchild::mirror_current_block()

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "model/adding.h"
+#include "model/table_hash.h"
 #include "paint/fills.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
@@ -14,6 +15,7 @@
 void Dchild::EvRButtonDown()
 {
     ObjectTable& t = objects();
+    press_fingerprint_ = drawing_fingerprint(t);
     if (t.action_state() == 26)
         services_.cm_animation(*this, 0);
     if (t.outer_mode() == 221) {
@@ -65,4 +67,6 @@ void Dchild::EvRButtonUp()
         set_status2("");
     }
     t.outer_mode() = 0;
+    mark_if_changed_since_press();
+    press_fingerprint_.reset();
 }

@@ -17,7 +17,7 @@
 #include "export/export_painting.h"
 #include "export/postscript_dc.h"
 #include "export/postscript_export.h"
-#include "platform/gui_init.h"
+#include "support/widgets_application.h"
 #include "platform/recording_dc.h"
 
 using namespace export_test;
@@ -26,7 +26,7 @@ namespace {
 
 class PostScript : public ::testing::Test {
 protected:
-    void SetUp() override { ensure_gui_application(); }
+    void SetUp() override { ensure_widgets_application(); }
 };
 
 // Two named points, the segment and circle through them, a hatched triangle

@@ -14,7 +14,7 @@
 #include "export/page_bands.h"
 #include "export/print_page.h"
 #include "paint/paint_diagram.h"
-#include "platform/gui_init.h"
+#include "support/widgets_application.h"
 #include "platform/image_dc.h"
 #include "platform/recording_dc.h"
 #include "platform/surface.h"
@@ -25,7 +25,7 @@ namespace {
 
 class Printing : public ::testing::Test {
 protected:
-    void SetUp() override { ensure_gui_application(); }
+    void SetUp() override { ensure_widgets_application(); }
 };
 
 // Two points, their segment, and a small red disc beside them.

@@ -173,16 +173,26 @@ TEST_F(ConstructAdapter, ChangeLineRunsTheObjectDialog)
     EXPECT_EQ(w.object_dialogs.edited().size(), 1u);
 }
 
-TEST_F(ConstructAdapter, TypedTurnMovesThePoints)
+TEST_F(ConstructAdapter, TypedTurnMovesThePointsAndGivesTheMouseBack)
 {
     w.win->command(243);
     EXPECT_EQ(w.pane(3), "Rotate #");
     w.ui.input.push_answer(std::string("90"));
-    w.click_on(A);
+    // The dialog opens inside the press; the release goes to the dialog.
+    w.win->EvLButtonDown({100, 100});
     // B was 200 to the right of A; a quarter turn puts it 200 below.
     EXPECT_NEAR(w.t()[B].x, 100.0, 0.01);
     EXPECT_NEAR(w.t()[B].y, 300.0, 0.01);
     EXPECT_EQ(w.t().action_state(), 0);
+    EXPECT_FALSE(w.win->mouse_captured());
+
+    // The next drag moves a point again.
+    w.win->command(175);
+    w.win->EvLButtonDown({100, 300});
+    w.win->EvMouseMove({150, 320});
+    w.win->EvLButtonUp({150, 320});
+    EXPECT_NEAR(w.t()[B].x, 150.0, 0.01);
+    EXPECT_NEAR(w.t()[B].y, 320.0, 0.01);
 }
 
 TEST_F(ConstructAdapter, ScriptManagerAddBuildsFromTheRecord)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QToolButton>
 
 #include "window/help_pages.h"
@@ -58,6 +59,23 @@ TEST(Dclient, CancelledOpenCreatesNothing)
     EXPECT_EQ(f.client().children().size(), 1u);
     f.client().CmFileNew();
     EXPECT_EQ(f.client().children().back()->title(), "Diagram 2") << "the cancelled open left no file behind";
+}
+
+TEST(Dclient, NewWindowsCascadeInsideTheClientArea)
+{
+    AppFixture f;
+    f.app->frame()->resize(900, 650);
+    process_deferred_deletes();
+    const QRect area = f.client().viewport()->rect();
+    QPoint previous(-1, -1);
+    for (int n = 0; n < 12; ++n) {
+        f.client().CmFileNew();
+        const QRect placed = f.client().subWindowList().back()->geometry();
+        EXPECT_TRUE(area.contains(placed)) << n << ": " << placed.x() << "," << placed.y() << " "
+                                           << placed.width() << "x" << placed.height();
+        EXPECT_NE(placed.topLeft(), previous) << n;
+        previous = placed.topLeft();
+    }
 }
 
 TEST(Dclient, ClosingADrawingDoesNotFreeItsNumber)

@@ -85,10 +85,11 @@ public:
     void forget_calculator() override { calls.push_back({"forget_calculator", 0}); }
     void reset_computation_list(Dchild&) override { calls.push_back({"reset_computation_list", 0}); }
     void reset_animation(Dchild&) override { calls.push_back({"reset_animation", 0}); }
-    void fig_read(Dchild&, const std::string& path) override
+    bool fig_read(Dchild&, const std::string& path) override
     {
         calls.push_back({"fig_read", 0});
         read_paths.push_back(path);
+        return true;
     }
     bool fig_save(Dchild&) override
     {

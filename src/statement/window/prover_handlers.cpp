@@ -96,6 +96,8 @@ bool toskApp::command_enabled(int id)
     case pcmd::kProve:
     case pcmd::kBuildGdd:
     case pcmd::kProveButton:
+        // Text typed since the last reading is read by the proof itself.
+        return g_npoints >= 2 || (edit_ && edit_->edited_since_read());
     case pcmd::kShowStatement:
     case pcmd::kPredicateForm:
         return g_npoints >= 2;
@@ -136,7 +138,7 @@ bool toskApp::dispatch(int id)
     }
     switch (id) {
     case pcmd::kProve:
-    case pcmd::kProveButton: cmd_prove(); return true;
+    case pcmd::kProveButton: prove_shown_statement(); return true;
     case pcmd::kShowStatement: show_statement(); return true;
     case pcmd::kPredicateForm: print_predicate_form(); return true;
     case pcmd::kClearWindow: clear_prover_window(); return true;
@@ -175,12 +177,13 @@ void toskApp::cmd_prover(int id)
         case pcmd::kFromTextButton:
         case pcmd::kFromText:
             read_window_statement(edit_->text());
+            edit_->mark_read();
             break;
         case pcmd::kExplain:
             explain_statement();
             break;
         case pcmd::kTimeLimit:
-            time_limit_dialog(*ui_.input);
+            time_limit_dialog(*ui_.input, *ui_.message_boxes);
             break;
         case pcmd::kDetailed:
             g_detailed = g_detailed ? 0 : 1;
@@ -199,7 +202,7 @@ void toskApp::cmd_gdd(int id)
     switch (id) {
     case pcmd::kBuildGdd:
         g_method = kMethodDatabase;
-        cmd_prove();
+        prove_shown_statement();
         break;
     case pcmd::kShowSize:
     case pcmd::kShowGdd:
@@ -263,7 +266,24 @@ void toskApp::load_example_cmd(int id)
     } else if (id == pcmd::kLoadFile) {
         edit_->Open();
         read_window_statement(edit_->text());
+        edit_->mark_read();
     }
+}
+
+void toskApp::prove_shown_statement()
+{
+    // The proof is of the statement the window shows: text edited since its
+    // statement was read is read first, and a text that does not read keeps
+    // its error messages in view instead of a proof of an older statement.
+    if (edit_->edited_since_read()) {
+        read_window_statement(edit_->text());
+        edit_->mark_read();
+        if (g_abort) {
+            show_status();
+            return;
+        }
+    }
+    cmd_prove();
 }
 
 void toskApp::print_text()

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<StringEntry, 25> kTexts{{
+constexpr std::array<StringEntry, 26> kTexts{{
     {pwsid::kSelectLocation, "Select a location for point"},
     {pwsid::kSelectLocationNext, "Select a location for point"},
     {pwsid::kClickForNext, "Click the mouse to draw next point"},
@@ -24,6 +24,7 @@ constexpr std::array<StringEntry, 25> kTexts{{
     {pwsid::kReplaceTitle, "Replace"},
     {pwsid::kTimeLimitTitle, "Maximal Proof Time"},
     {pwsid::kTimeLimitPrompt, "Input a new time limit in seconds"},
+    {pwsid::kTimeLimitRefused, "The time limit is a whole number of seconds, at least 1.\nThe limit stays %d seconds."},
     {pwsid::kInputFact, "Input A Fact"},
     {pwsid::kInputFactIs, "\r\n\r\nThe Input Fact Is: "},
     {pwsid::kTriviallyTrue, "\r\nThis fact is trivially true.\r\n"},

@@ -20,6 +20,7 @@ inline constexpr int kFindTitle = 1998;
 inline constexpr int kReplaceTitle = 1999;
 inline constexpr int kTimeLimitTitle = 2002;
 inline constexpr int kTimeLimitPrompt = 2003;
+inline constexpr int kTimeLimitRefused = 2004;
 inline constexpr int kInputFact = 2017;
 inline constexpr int kInputFactIs = 2018;
 inline constexpr int kTriviallyTrue = 2019;

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include "platform/dialogs.h"
@@ -100,6 +101,11 @@ void toskApp::InitMainWindow()
     build_status_bar();
     build_toolbar();
     frame_->resize(640, 480);
+    // Typing makes the Prove commands available, as the proof reads the text.
+    connect(edit_->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (edit_->edited_since_read())
+            update_commands();
+    });
     g_running = this;
     install_sinks();
 

@@ -90,6 +90,9 @@ public:
     void cmd_prover(int id);
     void cmd_gdd(int id);
     void cmd_fact(int prove);
+    // Prove and Build GDD: reads the window's text first when it was edited
+    // since its statement was read, then proves.
+    void prove_shown_statement();
     // Theorems menu and "Load Statement from a File" (321).
     void load_example_cmd(int id);
     void print_text();

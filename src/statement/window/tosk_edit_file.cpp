@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QMetaObject>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -37,6 +38,10 @@ toskEditFile::toskEditFile(const EditFileUi& ui, std::string filter, QWidget* pa
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!writing_)
+            edited_ = true;
+    });
 }
 
 void toskEditFile::append_output(std::string_view text)
@@ -57,15 +62,34 @@ void toskEditFile::flush_output()
         return;
     const std::string text = without_returns(pending_);
     pending_.clear();
+    const QScopedValueRollback writing(writing_, true);
     QTextCursor cursor = textCursor();
+    if (join_clear_)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
     cursor.insertText(qt_text(text));
+    cursor.endEditBlock();
+    join_clear_ = false;
     setTextCursor(cursor);
 }
 
 void toskEditFile::clear_text()
 {
     pending_.clear();
-    clear();
+    edited_ = false;
+    if (document()->isEmpty()) {
+        join_clear_ = false;
+        return;
+    }
+    const QScopedValueRollback writing(writing_, true);
+    QTextCursor all(document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    all.endEditBlock();
+    setTextCursor(all);
+    join_clear_ = true;
 }
 
 std::string toskEditFile::text()

@@ -30,9 +30,17 @@ public:
     void append_output(std::string_view text);
     void flush_output();
     // Empties the window (what was collected and not shown yet goes too).
+    // The clearing and the output that follows it are one step for Undo, so
+    // that Undo brings back what the window held, typed text included.
     void clear_text();
     // The whole text as plain UTF-8 with "\n" line breaks.
     std::string text();
+
+    // True when the text was changed by hand (typed, pasted, loaded from a
+    // file) since the last mark_read(); the prover's own output and the
+    // clearing of the window do not count.
+    bool edited_since_read() const { return edited_; }
+    void mark_read() { edited_ = false; }
 
     // --- the file ---
     const std::string& file_name() const { return file_name_; }
@@ -70,5 +78,8 @@ private:
     std::string file_name_;
     std::string pending_;      // prover output not shown yet
     bool flush_posted_ = false;
+    bool join_clear_ = false;  // the next output joins the clearing's undo step
+    bool writing_ = false;     // the window's own change of its text runs
+    bool edited_ = false;
     std::string search_;
 };

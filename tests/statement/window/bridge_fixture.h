@@ -58,14 +58,7 @@ struct ProverDrawing {
         win->command(193);
         return running_prover();
     }
-    void close_prover()
-    {
-        if (toskApp* app = running_prover()) {
-            app->edit()->document()->setModified(false);
-            app->frame()->close();
-            process_deferred_deletes();
-        }
-    }
+    void close_prover() { close_running_prover(); }
 
     ObjectTable& t() { return win->objects(); }
     const std::string& pane(int n) const { return panes.text(n); }

@@ -55,6 +55,36 @@ TEST(ProverCommands, ProveShowsTheProofAndTheFourPanes)
     EXPECT_TRUE(picture.save(QString::fromStdString(std::string(PLEXATOR_TEST_OUTPUT) + "/prover/prover_window.png")));
 }
 
+// What Prove proves is what the window shows: text typed after the last
+// reading is read again, and one Undo brings the typed text back.
+TEST(ProverCommands, ProveReadsTheEditedTextAndUndoBringsItBack)
+{
+    const std::string read = "EXAMPLE para\nHYPOTHESES:\nPOINT A B C;\nINTERSECTION_PP D A B C C A B;\n"
+                             "INTERSECTION_LL O A C B D;\nSHOW: MIDPOINT O A C.\n";
+    std::string edited = read;
+    edited.replace(edited.find("O A C."), 6, "O B D.");
+    ProverWindow w;
+    w.type_text(read);
+    EXPECT_TRUE(w.app->toolbar_action(pcmd::kProveButton)->isEnabled()) << "typed text can be proved";
+    w.command(pcmd::kFromText);
+    w.type_text(edited);
+    ASSERT_TRUE(w.command(pcmd::kProveButton));
+    EXPECT_TRUE(contains(w.text(), "The Machine Proof")) << w.text();
+    EXPECT_EQ(g_concl.p[1], 2u) << "B";
+    EXPECT_EQ(g_concl.p[2], 4u) << "D";
+    EXPECT_EQ(w.pane(1), "Problem Is True");
+    w.command(pcmd::kUndo);
+    EXPECT_EQ(w.text(), edited);
+
+    // A text that does not read keeps its errors in view, with no proof.
+    w.type_text("POINT A B C;\nFOO D;\n");
+    w.command(pcmd::kProve);
+    EXPECT_EQ(w.text().rfind("POINT A B C;\n", 0), 0u) << w.text();
+    EXPECT_TRUE(contains(w.text(), "Sytax error")) << w.text();
+    EXPECT_FALSE(contains(w.text(), "The Machine Proof"));
+    EXPECT_EQ(g_npoints, 0);
+}
+
 TEST(ProverCommands, ATimedOutProofSaysSo)
 {
     ProverWindow w;

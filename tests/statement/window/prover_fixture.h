@@ -28,6 +28,23 @@ inline void route_latex_output()
     g_tex_dir = dir.string();
 }
 
+// Closes the running prover whatever its text holds. Output still waiting to
+// be shown is shown first, or showing it at the close would mark the text
+// changed again and the question about it would keep the window open; a
+// window that still refuses goes without a close.
+inline void close_running_prover()
+{
+    toskApp* app = running_prover();
+    if (!app)
+        return;
+    app->edit()->flush_output();
+    app->edit()->document()->setModified(false);
+    app->frame()->close();
+    process_deferred_deletes();
+    if (running_prover() == app)
+        delete app->frame();
+}
+
 struct ProverWindow {
     ScriptedUi ui;
     ScriptedPredicateInput predicates;
@@ -72,10 +89,9 @@ struct ProverWindow {
 
     void force_close()
     {
-        if (!app || running_prover() != app)
-            return;
-        app->edit()->document()->setModified(false);
-        close();
+        if (app && running_prover() == app)
+            close_running_prover();
+        app = nullptr;
     }
 
     bool command(int id) { return app->command(id); }

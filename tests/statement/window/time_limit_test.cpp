@@ -10,17 +10,18 @@ namespace {
 
 struct LimitCase {
     const char* text;
-    int ms;
+    std::optional<int> ms;
 };
 
 const LimitCase kLimits[] = {
-    {"abc", 1000}, {"0", 1000},     {"", 1000},       {"12", 12000},   {"7x", 7000},
-    {"00005", 5000}, {"99999", 99999000}, {" 5", 1000}, {"-3", 1000},   {"1", 1000},
+    {"12", 12000},       {"00005", 5000},     {"99999", 99999000}, {" 5 ", 5000},       {"1", 1000},
+    {"abc", std::nullopt}, {"0", std::nullopt}, {"", std::nullopt},  {"7x", std::nullopt}, {"-5", std::nullopt},
+    {"1.5", std::nullopt}, {"  ", std::nullopt},
 };
 
 class TimeLimitText : public ::testing::TestWithParam<LimitCase> {};
 
-TEST_P(TimeLimitText, LeadingDigitsInSecondsAtLeastOne)
+TEST_P(TimeLimitText, WholePositiveSecondsOnly)
 {
     EXPECT_EQ(time_limit_from_text(GetParam().text), GetParam().ms) << GetParam().text;
 }
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TimeLimitText, ::testing::ValuesIn(kLimits));
 
 TEST(TimeLimit, AnEndlessRunOfDigitsDoesNotOverflow)
 {
-    EXPECT_GT(time_limit_from_text(std::string(40, '9')), 0);
+    EXPECT_GT(time_limit_from_text(std::string(40, '9')).value_or(0), 0);
 }
 
 class TimeLimitDialog : public ::testing::Test {
@@ -43,8 +44,9 @@ TEST_F(TimeLimitDialog, OffersTheLimitInWholeSeconds)
 {
     g_timelimit = 60000;
     ScriptedInputDialog input;
+    ScriptedMessageBoxes boxes;
     input.push_answer("30");
-    EXPECT_TRUE(time_limit_dialog(input));
+    EXPECT_TRUE(time_limit_dialog(input, boxes));
     ASSERT_EQ(input.asked().size(), 1u);
     EXPECT_EQ(input.asked()[0].title, "Maximal Proof Time");
     EXPECT_EQ(input.asked()[0].prompt, "Input a new time limit in seconds");
@@ -61,9 +63,19 @@ TEST_F(TimeLimitDialog, CancelKeepsTheLimit)
 {
     g_timelimit = 45000;
     ScriptedInputDialog input;
+    ScriptedMessageBoxes boxes;
     input.push_answer(std::nullopt);
-    EXPECT_FALSE(time_limit_dialog(input));
+    EXPECT_FALSE(time_limit_dialog(input, boxes));
     EXPECT_EQ(g_timelimit, 45000);
+    EXPECT_TRUE(boxes.asked().empty());
+
+    // A text that is no limit is refused with a message; the limit stays.
+    input.push_answer("-5");
+    EXPECT_FALSE(time_limit_dialog(input, boxes));
+    EXPECT_EQ(g_timelimit, 45000);
+    ASSERT_EQ(boxes.asked().size(), 1u);
+    EXPECT_EQ(boxes.asked()[0].text,
+              "The time limit is a whole number of seconds, at least 1.\nThe limit stays 45 seconds.");
 }
 
 }  // namespace
