@@ -2,8 +2,9 @@
 // objects: each step moves the point, re-solves every constructed point and
 // paints the whole diagram off-screen, as a drag in a drawing window does.
 //
-//   drag_bench [steps] [cells]
+//   drag_bench [steps] [cells] [--png FILE]
 //
+// --png writes the picture after the last step, for comparing drawings.
 // Runs headless (QT_QPA_PLATFORM=offscreen is set when unset).
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "model/adding.h"
 #include "model/diagram.h"
@@ -100,7 +102,7 @@ DevPoint path_point(int step, int steps)
 }
 
 // move_point into an off-screen image, as the mouse handler calls it.
-double time_move_point(int steps, int cells, int& objects)
+double time_move_point(int steps, int cells, int& objects, const std::string& png)
 {
     Diagram d;
     const int p = build_web(d, cells);
@@ -120,7 +122,10 @@ double time_move_point(int steps, int cells, int& objects)
         t.mouse_y() = m.y;
         move_point(d, dc, 1);
     }
-    return ms_since(start) / steps;
+    const double per_step = ms_since(start) / steps;
+    if (!png.empty() && !off.save_png(png))
+        std::fprintf(stderr, "drag_bench: cannot write %s\n", png.c_str());
+    return per_step;
 }
 
 // The whole road of a drag through a drawing window: press, moves with the
@@ -153,11 +158,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     register_window_strings();
 
-    const int steps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const int cells = argc > 2 ? std::max(2, std::atoi(argv[2])) : 40;
+    std::string png;
+    std::vector<const char*> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--png" && i + 1 < argc)
+            png = argv[++i];
+        else
+            numbers.push_back(argv[i]);
+    }
+    const int steps = numbers.size() > 0 ? std::max(1, std::atoi(numbers[0])) : 200;
+    const int cells = numbers.size() > 1 ? std::max(2, std::atoi(numbers[1])) : 40;
 
     int objects = 0;
-    const double core = time_move_point(steps, cells, objects);
+    const double core = time_move_point(steps, cells, objects, png);
     const double window = time_window_drag(steps, cells);
     std::printf("drag_bench: %d objects, %d steps, %dx%d picture\n", objects, steps, kWidth, kHeight);
     std::printf("  move_point + re-solve + paint off-screen: %.3f ms per step\n", core);
