@@ -5,9 +5,15 @@
 //   drag_bench [steps] [cells] [--png FILE]
 //
 // --png writes the picture after the last step, for comparing drawings.
+//
+// The floor is what the same picture costs without the object model: the
+// primitives of the last step's paint, recorded once, painted by one painter
+// straight onto a picture of the same size at every step.
 // Runs headless (QT_QPA_PLATFORM=offscreen is set when unset).
 
 #include <QApplication>
+#include <QPainter>
+#include <QPolygonF>
 
 #include <chrono>
 #include <cmath>
@@ -21,6 +27,9 @@
 #include "model/semi_free.h"
 #include "paint/paint_diagram.h"
 #include "platform/image_dc.h"
+#include "platform/qt_drawing.h"
+#include "platform/recording_dc.h"
+#include "platform/text_metrics.h"
 #include "platform/surface.h"
 #include "window/dchild.h"
 #include "window/drawing_services.h"
@@ -101,8 +110,127 @@ DevPoint path_point(int step, int steps)
             static_cast<int>(kHeight / 2.0 + 60.0 * std::sin(a))};
 }
 
+// One recorded primitive, ready for the painter.
+struct FloorOp {
+    enum Kind { Line, Ellipse, Rect, Arc, Polygon, Polyline, Text } kind;
+    int style;  // index into the styles
+    QRectF box;
+    QLineF line;
+    int start16 = 0, sweep16 = 0;  // arc angles in sixteenths of a degree
+    QPolygonF points;
+    QPointF at;
+    QString text;
+};
+
+struct FloorStyle {
+    QPen pen;
+    QBrush brush;
+    QFont font;
+};
+
+QPointF centre(int x, int y) { return {x + 0.5, y + 0.5}; }
+
+int sixteenths(const QRectF& box, int x, int y)
+{
+    const double a = std::atan2(box.center().y() - (y + 0.5), (x + 0.5) - box.center().x());
+    return static_cast<int>(std::lround(a * 180.0 / M_PI * 16.0));
+}
+
+// The drawing calls of one paint, each with the pen, brush and font it needs.
+struct FloorScene {
+    std::vector<FloorOp> ops;
+    std::vector<FloorStyle> styles;
+
+    explicit FloorScene(const std::vector<RecordedCall>& calls)
+    {
+        std::vector<std::pair<DcState, bool>> seen;
+        for (const RecordedCall& c : calls) {
+            const std::vector<int>& a = c.args;
+            FloorOp op{FloorOp::Line, style_of(c.state, c.op == "text_out", seen), {}, {}, 0, 0, {}, {}, {}};
+            if (c.op == "line_to") {
+                op.line = QLineF(centre(c.state.position.x, c.state.position.y), centre(a[0], a[1]));
+            } else if (c.op == "ellipse" || c.op == "rectangle") {
+                op.kind = c.op == "ellipse" ? FloorOp::Ellipse : FloorOp::Rect;
+                op.box = QRectF(a[0] + 0.5, a[1] + 0.5, a[2] - a[0] - 1.0, a[3] - a[1] - 1.0);
+            } else if (c.op == "arc") {
+                op.kind = FloorOp::Arc;
+                op.box = QRectF(a[0] + 0.5, a[1] + 0.5, a[2] - a[0] - 1.0, a[3] - a[1] - 1.0);
+                op.start16 = sixteenths(op.box, a[4], a[5]);
+                op.sweep16 = (sixteenths(op.box, a[6], a[7]) - op.start16 + 5760) % 5760;
+                if (op.sweep16 == 0)
+                    op.sweep16 = 5760;
+            } else if (c.op == "polygon" || c.op == "polyline") {
+                op.kind = c.op == "polygon" ? FloorOp::Polygon : FloorOp::Polyline;
+                for (std::size_t i = 0; i + 1 < a.size(); i += 2)
+                    op.points << centre(a[i], a[i + 1]);
+            } else if (c.op == "text_out") {
+                op.kind = FloorOp::Text;
+                op.at = QPointF(a[0], a[1] + ascent_of(c.state.font));
+                op.text = QString::fromStdString(c.text);
+            } else {
+                continue;
+            }
+            ops.push_back(std::move(op));
+        }
+    }
+
+    // Text is written with a plain pen of the text colour, figures with the selected pen.
+    int style_of(const DcState& s, bool text, std::vector<std::pair<DcState, bool>>& seen)
+    {
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            const DcState& o = seen[i].first;
+            if (seen[i].second == text && o.pen == s.pen && o.brush == s.brush && o.font == s.font &&
+                o.text_colour == s.text_colour)
+                return static_cast<int>(i);
+        }
+        seen.emplace_back(s, text);
+        styles.push_back({text ? QPen(to_qcolor(s.text_colour)) : to_qpen(s.pen, true), to_qbrush(s.brush),
+                          qfont_for(s.font)});
+        return static_cast<int>(styles.size()) - 1;
+    }
+
+    void paint(QImage& image) const
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        int current = -1;
+        for (const FloorOp& op : ops) {
+            if (op.style != current) {
+                current = op.style;
+                p.setPen(styles[current].pen);
+                p.setBrush(styles[current].brush);
+                p.setFont(styles[current].font);
+            }
+            switch (op.kind) {
+            case FloorOp::Line: p.drawLine(op.line); break;
+            case FloorOp::Ellipse: p.drawEllipse(op.box); break;
+            case FloorOp::Rect: p.drawRect(op.box); break;
+            case FloorOp::Arc: p.drawArc(op.box, op.start16, op.sweep16); break;
+            case FloorOp::Polygon: p.drawPolygon(op.points, Qt::OddEvenFill); break;
+            case FloorOp::Polyline: p.drawPolyline(op.points); break;
+            case FloorOp::Text: p.drawText(op.at, op.text); break;
+            }
+        }
+    }
+};
+
+// The same primitives as one drag step paints, by one painter on a bare image.
+double time_floor(Diagram& d, int steps)
+{
+    RecordingDC recorder({kWidth, kHeight});
+    paint_diagram(d, recorder, 1);
+    const FloorScene scene(recorder.drawing_calls());
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const auto start = std::chrono::steady_clock::now();
+    for (int s = 0; s < steps; ++s) {
+        image.fill(Qt::white);
+        scene.paint(image);
+    }
+    return ms_since(start) / steps;
+}
+
 // move_point into an off-screen image, as the mouse handler calls it.
-double time_move_point(int steps, int cells, int& objects, const std::string& png)
+double time_move_point(int steps, int cells, int& objects, const std::string& png, double& floor)
 {
     Diagram d;
     const int p = build_web(d, cells);
@@ -125,6 +253,7 @@ double time_move_point(int steps, int cells, int& objects, const std::string& pn
     const double per_step = ms_since(start) / steps;
     if (!png.empty() && !off.save_png(png))
         std::fprintf(stderr, "drag_bench: cannot write %s\n", png.c_str());
+    floor = time_floor(d, steps);
     return per_step;
 }
 
@@ -170,10 +299,12 @@ int main(int argc, char** argv)
     const int cells = numbers.size() > 1 ? std::max(2, std::atoi(numbers[1])) : 40;
 
     int objects = 0;
-    const double core = time_move_point(steps, cells, objects, png);
+    double floor = 0.0;
+    const double core = time_move_point(steps, cells, objects, png, floor);
     const double window = time_window_drag(steps, cells);
     std::printf("drag_bench: %d objects, %d steps, %dx%d picture\n", objects, steps, kWidth, kHeight);
     std::printf("  move_point + re-solve + paint off-screen: %.3f ms per step\n", core);
     std::printf("  window drag (mouse move, copy to window):  %.3f ms per step\n", window);
+    std::printf("  floor: %.3f ms per step (%.2fx)\n", floor, core / floor);
     return 0;
 }

@@ -115,10 +115,84 @@ void ImageDC::prepare(QPainter& painter, bool antialias) const
     painter.setBrushOrigin(0, 0);
 }
 
+QPainter& ImageDC::shared_painter()
+{
+    bool fresh = false;
+    QPainter& painter = surface_.painter(this, fresh);
+    if (fresh) {
+        held_antialias_.reset();
+        held_pen_.reset();
+        held_brush_.reset();
+        held_background_.reset();
+        held_font_.reset();
+        painter.setBrushOrigin(0, 0);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return painter;
+}
+
+void ImageDC::set_antialias(QPainter& painter, bool antialias)
+{
+    if (held_antialias_ != antialias) {
+        painter.setRenderHint(QPainter::Antialiasing, antialias);
+        held_antialias_ = antialias;
+    }
+}
+
+void ImageDC::set_background(QPainter& painter, BkMode mode, Colour colour)
+{
+    const Background wanted{mode, colour};
+    if (held_background_ != wanted) {
+        painter.setBackgroundMode(mode == BkMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter.setBackground(QBrush(to_qcolor(colour)));
+        held_background_ = wanted;
+    }
+}
+
+QPainter& ImageDC::copy_painter(bool antialias)
+{
+    QPainter& painter = shared_painter();
+    set_antialias(painter, antialias);
+    const PenKey pen{state_.pen, antialias, false};
+    if (held_pen_ != pen) {
+        painter.setPen(to_qpen(state_.pen, antialias));
+        held_pen_ = pen;
+    }
+    if (held_brush_ != state_.brush) {
+        painter.setBrush(to_qbrush(state_.brush));
+        held_brush_ = state_.brush;
+    }
+    // The gaps of a hatch show the background colour in opaque mode.
+    set_background(painter, state_.bk_mode, state_.bk_colour);
+    return painter;
+}
+
+QPainter& ImageDC::text_painter()
+{
+    QPainter& painter = shared_painter();
+    set_antialias(painter, false);
+    const PenKey pen{Pen{state_.text_colour, 1, PenStyle::Solid}, false, true};
+    if (held_pen_ != pen) {
+        painter.setPen(to_qcolor(state_.text_colour));
+        held_pen_ = pen;
+    }
+    // The cell background, when opaque, is filled apart.
+    set_background(painter, BkMode::Transparent, state_.bk_colour);
+    if (held_font_ != state_.font) {
+        painter.setFont(qfont_for(state_.font));
+        held_font_ = state_.font;
+    }
+    return painter;
+}
+
+bool ImageDC::invisible() const
+{
+    return state_.brush.kind == BrushKind::Hollow && state_.pen.style == PenStyle::Null;
+}
+
 void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline, bool smooth)
 {
-    QImage& image = surface_.image();
-    if (image.isNull())
+    if (surface_.image().isNull())
         return;
     if (state_.brush.kind == BrushKind::Hollow)
         fill = nullptr;
@@ -126,19 +200,23 @@ void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline, bool 
         outline = nullptr;
     if (!fill && !outline)
         return;
-
-    if (state_.rop == Rop2::Copy) {
-        QPainter painter(&image);
-        prepare(painter, smooth);
-        if (fill)
-            painter.fillPath(*fill, painter.brush());
-        if (outline)
-            painter.strokePath(*outline, painter.pen());
+    if (state_.rop != Rop2::Copy) {
+        paint_combined(fill, outline);
         return;
     }
+    QPainter& painter = copy_painter(smooth);
+    if (fill)
+        painter.fillPath(*fill, painter.brush());
+    if (outline)
+        painter.strokePath(*outline, painter.pen());
+    surface_.done_painting();
+}
 
-    // Combining operations: draw the figure as it would be copied onto a
-    // transparent layer, then combine every pixel it covers exactly once.
+void ImageDC::paint_combined(const QPainterPath* fill, const QPainterPath* outline)
+{
+    // Draw the figure as it would be copied onto a transparent layer, then
+    // combine every pixel it covers exactly once.
+    QImage& image = surface_.image();
     QRectF bounds;
     if (fill)
         bounds = fill->boundingRect();
@@ -233,10 +311,16 @@ void ImageDC::line_to(int x, int y)
     } else {
         QPointF a = centre_of(state_.position.x, state_.position.y);
         QPointF b = centre_of(x, y);
-        if (clip_segment(a, b, clip_area())) {
-            QPainterPath path(a);
-            path.lineTo(b);
-            paint(nullptr, &path);
+        if (clip_segment(a, b, clip_area()) && state_.pen.style != PenStyle::Null &&
+            !surface_.image().isNull()) {
+            if (state_.rop == Rop2::Copy) {
+                copy_painter(true).drawLine(a, b);
+                surface_.done_painting();
+            } else {
+                QPainterPath path(a);
+                path.lineTo(b);
+                paint_combined(nullptr, &path);
+            }
         }
     }
     state_.position = {x, y};
@@ -252,6 +336,13 @@ void ImageDC::ellipse(int left, int top, int right, int bottom)
         paint_clipped_polygon(flatten_elliptic_arc(traced_rect(b, with_pen), 0.0, 360.0, clip_area()));
         return;
     }
+    if (state_.rop == Rop2::Copy) {
+        if (invisible() || surface_.image().isNull())
+            return;
+        copy_painter(true).drawEllipse(traced_rect(b, with_pen));
+        surface_.done_painting();
+        return;
+    }
     QPainterPath path;
     path.addEllipse(traced_rect(b, with_pen));
     paint(&path, &path);
@@ -264,6 +355,13 @@ void ImageDC::paint_clipped_polygon(const QPolygonF& polygon)
         area.contains(polygon.boundingRect()) ? polygon : clip_polygon(polygon, area);
     if (clipped.size() < 2)
         return;
+    if (state_.rop == Rop2::Copy) {
+        if (invisible() || surface_.image().isNull())
+            return;
+        copy_painter(true).drawPolygon(clipped, Qt::OddEvenFill);
+        surface_.done_painting();
+        return;
+    }
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     path.addPolygon(clipped);
@@ -401,9 +499,11 @@ void ImageDC::fill_rect(const DevRect& rect, const Brush& brush)
     const int bottom = std::min(b.bottom, image.height());
     if (right <= left || bottom <= top)
         return;
-    QPainter painter(&image);
-    prepare(painter, false);
+    QPainter& painter = shared_painter();
+    set_antialias(painter, false);
+    set_background(painter, state_.bk_mode, state_.bk_colour);
     painter.fillRect(QRect(left, top, right - left, bottom - top), to_qbrush(brush));
+    surface_.done_painting();
 }
 
 void ImageDC::text_out(int x, int y, std::string_view utf8)
@@ -422,14 +522,12 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
         if (static_cast<long long>(x) + extent.cx < 0 || static_cast<long long>(y) + extent.cy < 0)
             return;
     }
-    QPainter painter(&image);
+    QPainter& painter = text_painter();
     if (opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setFont(qfont_for(state_.font));
-    painter.setPen(to_qcolor(state_.text_colour));
     painter.drawText(QPointF(x, y + ascent_of(state_.font)),
                      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    surface_.done_painting();
 }
 
 DevSize ImageDC::text_extent(std::string_view utf8) { return measure_text(state_.font, utf8); }
