@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -525,8 +526,12 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
     QPainter& painter = text_painter();
     if (opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
-    painter.drawText(QPointF(x, y + ascent_of(state_.font)),
-                     QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const double baseline = y + ascent_of(state_.font);
+    if (const QStaticText* text = laid_out_text(state_.font, utf8))
+        painter.drawStaticText(QPointF(x, baseline - static_text_top(state_.font)), *text);
+    else
+        painter.drawText(QPointF(x, baseline),
+                         QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     surface_.done_painting();
 }
 

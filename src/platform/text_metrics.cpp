@@ -3,6 +3,7 @@
 #include "platform/gui_init.h"
 
 #include <QFontMetricsF>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cctype>
@@ -120,10 +121,12 @@ struct FontEntry {
     QFont qfont;
     QFontMetricsF metrics;
     std::unordered_map<std::string, int> widths;  // advance width by text
+    std::unordered_map<std::string, QStaticText> layouts;
 };
 
 constexpr std::size_t kMaxCachedFonts = 32;
 constexpr std::size_t kMaxCachedWidths = 4096;
+constexpr std::size_t kMaxCachedLayouts = 4096;
 
 FontEntry& entry_for(const Font& font)
 {
@@ -162,4 +165,29 @@ DevSize measure_text(const Font& font, std::string_view utf8)
         it = e.widths.emplace(key, static_cast<int>(std::lround(e.metrics.horizontalAdvance(text)))).first;
     }
     return {it->second, e.cell};
+}
+
+const QStaticText* laid_out_text(const Font& font, std::string_view utf8)
+{
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return nullptr;
+    FontEntry& e = entry_for(font);
+    const std::string key(utf8);
+    auto it = e.layouts.find(key);
+    if (it == e.layouts.end()) {
+        if (e.layouts.size() >= kMaxCachedLayouts)
+            e.layouts.clear();
+        QStaticText text(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        it = e.layouts.emplace(key, std::move(text)).first;
+    }
+    return &it->second;
+}
+
+double static_text_top(const Font& font)
+{
+    const FontEntry& e = entry_for(font);
+    return e.metrics.ascent() + std::max(0.0, e.metrics.leading());
 }

@@ -7,6 +7,8 @@
 
 #include <QFont>
 
+class QStaticText;
+
 // The installed family a face maps to: serif faces to "DejaVu Serif",
 // fixed-pitch faces to "DejaVu Sans Mono", everything else to "DejaVu Sans".
 QString family_for_face(const std::string& face);
@@ -21,3 +23,9 @@ int ascent_of(const Font& font);
 
 // Advance width of the text and the cell height of the font.
 DevSize measure_text(const Font& font, std::string_view utf8);
+
+// The text laid out once in the font, for painting it again without shaping
+// it anew; drawn with its top left `static_text_top` above the baseline.
+// Null for text that needs the general text path (control characters).
+const QStaticText* laid_out_text(const Font& font, std::string_view utf8);
+double static_text_top(const Font& font);
