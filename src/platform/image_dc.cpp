@@ -60,19 +60,29 @@ quint32 combine(quint32 dest, quint32 src, Rop2 rop)
     return src;
 }
 
-quint32 combine(quint32 dest, quint32 src, BlitOp op)
+// One row of a block transfer; the operation is chosen once per row so that
+// each loop is a plain one.
+void blit_row(QRgb* dest, const QRgb* src, int width, BlitOp op)
 {
+    constexpr quint32 kOpaque = 0xff000000u;
     switch (op) {
     case BlitOp::Copy:
-        return src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = src[i] | kOpaque;
+        return;
     case BlitOp::And:
-        return dest & src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] & src[i]) | kOpaque;
+        return;
     case BlitOp::Or:
-        return dest | src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] | src[i]) | kOpaque;
+        return;
     case BlitOp::Xor:
-        return dest ^ src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] ^ src[i]) | kOpaque;
+        return;
     }
-    return src;
 }
 
 // Visits the pixels of a thin line from (x0, y0) towards (x1, y1): the start
@@ -559,12 +569,19 @@ void ImageDC::bit_blt(int x, int y, int w, int h, const DeviceContext& src, int 
         return;
     const QRect target(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
     const QRect source = target.translated(int(dx), int(dy));
-    // A copy first, so that a block moved within one picture reads the old pixels.
-    const QImage block = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
+    // A block moved within one picture reads a copy of the old pixels; another
+    // picture of the same format is read in place.
+    QImage copied;
+    const QImage* block = &from->image();
+    QPoint at = source.topLeft();
+    if (from == &surface_ || block->format() != QImage::Format_RGB32) {
+        copied = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
+        block = &copied;
+        at = QPoint(0, 0);
+    }
     for (int row = 0; row < target.height(); ++row) {
-        const auto* s = reinterpret_cast<const QRgb*>(block.constScanLine(row));
+        const auto* s = reinterpret_cast<const QRgb*>(block->constScanLine(row + at.y())) + at.x();
         auto* d = reinterpret_cast<QRgb*>(image.scanLine(row + target.top())) + target.left();
-        for (int col = 0; col < target.width(); ++col)
-            d[col] = combine(d[col], s[col], op) | 0xff000000u;
+        blit_row(d, s, target.width(), op);
     }
 }
