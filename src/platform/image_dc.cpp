@@ -536,11 +536,10 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
     QPainter& painter = text_painter();
     if (opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
-    const double baseline = y + ascent_of(state_.font);
-    if (const QStaticText* text = laid_out_text(state_.font, utf8))
-        painter.drawStaticText(QPointF(x, baseline - static_text_top(state_.font)), *text);
+    if (const LaidOutText laid_out = laid_out_text(state_.font, utf8); laid_out.text)
+        painter.drawStaticText(QPointF(x, y + laid_out.top), *laid_out.text);
     else
-        painter.drawText(QPointF(x, baseline),
+        painter.drawText(QPointF(x, y + ascent_of(state_.font)),
                          QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     surface_.done_painting();
 }

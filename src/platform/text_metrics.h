@@ -25,7 +25,10 @@ int ascent_of(const Font& font);
 DevSize measure_text(const Font& font, std::string_view utf8);
 
 // The text laid out once in the font, for painting it again without shaping
-// it anew; drawn with its top left `static_text_top` above the baseline.
-// Null for text that needs the general text path (control characters).
-const QStaticText* laid_out_text(const Font& font, std::string_view utf8);
-double static_text_top(const Font& font);
+// it anew. `text` is null for text that needs the general text path (control
+// characters); `top` is how far below the cell's top the layout's top lies.
+struct LaidOutText {
+    const QStaticText* text = nullptr;
+    double top = 0.0;
+};
+LaidOutText laid_out_text(const Font& font, std::string_view utf8);
