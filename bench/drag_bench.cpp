@@ -2,23 +2,35 @@
 // objects: each step moves the point, re-solves every constructed point and
 // paints the whole diagram off-screen, as a drag in a drawing window does.
 //
-//   drag_bench [steps] [cells]
+//   drag_bench [steps] [cells] [--png FILE]
 //
+// --png writes the picture after the last step, for comparing drawings.
+//
+// The floor is what the same picture costs without the object model: the
+// primitives of the last step's paint, recorded once, painted by one painter
+// straight onto a picture of the same size at every step.
 // Runs headless (QT_QPA_PLATFORM=offscreen is set when unset).
 
 #include <QApplication>
+#include <QPainter>
+#include <QPolygonF>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
+#include <vector>
 
 #include "model/adding.h"
 #include "model/diagram.h"
 #include "model/semi_free.h"
 #include "paint/paint_diagram.h"
 #include "platform/image_dc.h"
+#include "platform/qt_drawing.h"
+#include "platform/recording_dc.h"
+#include "platform/text_metrics.h"
 #include "platform/surface.h"
 #include "window/dchild.h"
 #include "window/drawing_services.h"
@@ -86,10 +98,33 @@ int build_web(Diagram& d, int cells)
     return p;
 }
 
-double ms_since(std::chrono::steady_clock::time_point start)
+// Milliseconds per step, by the clock and by the processor time the process
+// used: on a shared machine the second is the steadier figure.
+struct Cost {
+    double wall = 0.0;
+    double cpu = 0.0;
+};
+
+double cpu_ms()
 {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
+
+class Stopwatch {
+public:
+    Cost per_step(int steps) const
+    {
+        const double wall =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall_).count();
+        return {wall / steps, (cpu_ms() - cpu_) / steps};
+    }
+
+private:
+    std::chrono::steady_clock::time_point wall_ = std::chrono::steady_clock::now();
+    double cpu_ = cpu_ms();
+};
 
 // The drag path: a circle of radius 60 around the point's start.
 DevPoint path_point(int step, int steps)
@@ -99,8 +134,127 @@ DevPoint path_point(int step, int steps)
             static_cast<int>(kHeight / 2.0 + 60.0 * std::sin(a))};
 }
 
+// One recorded primitive, ready for the painter.
+struct FloorOp {
+    enum Kind { Line, Ellipse, Rect, Arc, Polygon, Polyline, Text } kind;
+    int style;  // index into the styles
+    QRectF box;
+    QLineF line;
+    int start16 = 0, sweep16 = 0;  // arc angles in sixteenths of a degree
+    QPolygonF points;
+    QPointF at;
+    QString text;
+};
+
+struct FloorStyle {
+    QPen pen;
+    QBrush brush;
+    QFont font;
+};
+
+QPointF centre(int x, int y) { return {x + 0.5, y + 0.5}; }
+
+int sixteenths(const QRectF& box, int x, int y)
+{
+    const double a = std::atan2(box.center().y() - (y + 0.5), (x + 0.5) - box.center().x());
+    return static_cast<int>(std::lround(a * 180.0 / M_PI * 16.0));
+}
+
+// The drawing calls of one paint, each with the pen, brush and font it needs.
+struct FloorScene {
+    std::vector<FloorOp> ops;
+    std::vector<FloorStyle> styles;
+
+    explicit FloorScene(const std::vector<RecordedCall>& calls)
+    {
+        std::vector<std::pair<DcState, bool>> seen;
+        for (const RecordedCall& c : calls) {
+            const std::vector<int>& a = c.args;
+            FloorOp op{FloorOp::Line, style_of(c.state, c.op == "text_out", seen), {}, {}, 0, 0, {}, {}, {}};
+            if (c.op == "line_to") {
+                op.line = QLineF(centre(c.state.position.x, c.state.position.y), centre(a[0], a[1]));
+            } else if (c.op == "ellipse" || c.op == "rectangle") {
+                op.kind = c.op == "ellipse" ? FloorOp::Ellipse : FloorOp::Rect;
+                op.box = QRectF(a[0] + 0.5, a[1] + 0.5, a[2] - a[0] - 1.0, a[3] - a[1] - 1.0);
+            } else if (c.op == "arc") {
+                op.kind = FloorOp::Arc;
+                op.box = QRectF(a[0] + 0.5, a[1] + 0.5, a[2] - a[0] - 1.0, a[3] - a[1] - 1.0);
+                op.start16 = sixteenths(op.box, a[4], a[5]);
+                op.sweep16 = (sixteenths(op.box, a[6], a[7]) - op.start16 + 5760) % 5760;
+                if (op.sweep16 == 0)
+                    op.sweep16 = 5760;
+            } else if (c.op == "polygon" || c.op == "polyline") {
+                op.kind = c.op == "polygon" ? FloorOp::Polygon : FloorOp::Polyline;
+                for (std::size_t i = 0; i + 1 < a.size(); i += 2)
+                    op.points << centre(a[i], a[i + 1]);
+            } else if (c.op == "text_out") {
+                op.kind = FloorOp::Text;
+                op.at = QPointF(a[0], a[1] + ascent_of(c.state.font));
+                op.text = QString::fromStdString(c.text);
+            } else {
+                continue;
+            }
+            ops.push_back(std::move(op));
+        }
+    }
+
+    // Text is written with a plain pen of the text colour, figures with the selected pen.
+    int style_of(const DcState& s, bool text, std::vector<std::pair<DcState, bool>>& seen)
+    {
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            const DcState& o = seen[i].first;
+            if (seen[i].second == text && o.pen == s.pen && o.brush == s.brush && o.font == s.font &&
+                o.text_colour == s.text_colour)
+                return static_cast<int>(i);
+        }
+        seen.emplace_back(s, text);
+        styles.push_back({text ? QPen(to_qcolor(s.text_colour)) : to_qpen(s.pen, true), to_qbrush(s.brush),
+                          qfont_for(s.font)});
+        return static_cast<int>(styles.size()) - 1;
+    }
+
+    void paint(QImage& image) const
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        int current = -1;
+        for (const FloorOp& op : ops) {
+            if (op.style != current) {
+                current = op.style;
+                p.setPen(styles[current].pen);
+                p.setBrush(styles[current].brush);
+                p.setFont(styles[current].font);
+            }
+            switch (op.kind) {
+            case FloorOp::Line: p.drawLine(op.line); break;
+            case FloorOp::Ellipse: p.drawEllipse(op.box); break;
+            case FloorOp::Rect: p.drawRect(op.box); break;
+            case FloorOp::Arc: p.drawArc(op.box, op.start16, op.sweep16); break;
+            case FloorOp::Polygon: p.drawPolygon(op.points, Qt::OddEvenFill); break;
+            case FloorOp::Polyline: p.drawPolyline(op.points); break;
+            case FloorOp::Text: p.drawText(op.at, op.text); break;
+            }
+        }
+    }
+};
+
+// The same primitives as one drag step paints, by one painter on a bare image.
+Cost time_floor(Diagram& d, int steps)
+{
+    RecordingDC recorder({kWidth, kHeight});
+    paint_diagram(d, recorder, 1);
+    const FloorScene scene(recorder.drawing_calls());
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const Stopwatch watch;
+    for (int s = 0; s < steps; ++s) {
+        image.fill(Qt::white);
+        scene.paint(image);
+    }
+    return watch.per_step(steps);
+}
+
 // move_point into an off-screen image, as the mouse handler calls it.
-double time_move_point(int steps, int cells, int& objects)
+Cost time_move_point(int steps, int cells, int& objects, const std::string& png, Cost& floor)
 {
     Diagram d;
     const int p = build_web(d, cells);
@@ -112,7 +266,7 @@ double time_move_point(int steps, int cells, int& objects)
     t.placing() = 0;
     t.recompute() = 1;
     t.dragged_index() = p;
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     for (int s = 0; s < steps; ++s) {
         const DevPoint m = path_point(s, steps);
         off.fill(kWhite);
@@ -120,12 +274,16 @@ double time_move_point(int steps, int cells, int& objects)
         t.mouse_y() = m.y;
         move_point(d, dc, 1);
     }
-    return ms_since(start) / steps;
+    const Cost per_step = watch.per_step(steps);
+    if (!png.empty() && !off.save_png(png))
+        std::fprintf(stderr, "drag_bench: cannot write %s\n", png.c_str());
+    floor = time_floor(d, steps);
+    return per_step;
 }
 
 // The whole road of a drag through a drawing window: press, moves with the
 // off-screen image copied to the window, release.
-double time_window_drag(int steps, int cells)
+Cost time_window_drag(int steps, int cells)
 {
     ScriptedUi ui;
     const UiServices services = ui.services();
@@ -136,10 +294,10 @@ double time_window_drag(int steps, int cells)
     win.command(175);
     const Dpoint& start_point = win.objects()[p];
     win.EvLButtonDown({static_cast<int>(start_point.x), static_cast<int>(start_point.y)});
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     for (int s = 0; s < steps; ++s)
         win.EvMouseMove(path_point(s, steps));
-    const double per_step = ms_since(start) / steps;
+    const Cost per_step = watch.per_step(steps);
     win.EvLButtonUp(path_point(steps - 1, steps));
     return per_step;
 }
@@ -153,14 +311,26 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     register_window_strings();
 
-    const int steps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const int cells = argc > 2 ? std::max(2, std::atoi(argv[2])) : 40;
+    std::string png;
+    std::vector<const char*> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--png" && i + 1 < argc)
+            png = argv[++i];
+        else
+            numbers.push_back(argv[i]);
+    }
+    const int steps = numbers.size() > 0 ? std::max(1, std::atoi(numbers[0])) : 200;
+    const int cells = numbers.size() > 1 ? std::max(2, std::atoi(numbers[1])) : 40;
 
     int objects = 0;
-    const double core = time_move_point(steps, cells, objects);
-    const double window = time_window_drag(steps, cells);
+    Cost floor;
+    const Cost core = time_move_point(steps, cells, objects, png, floor);
+    const Cost window = time_window_drag(steps, cells);
     std::printf("drag_bench: %d objects, %d steps, %dx%d picture\n", objects, steps, kWidth, kHeight);
-    std::printf("  move_point + re-solve + paint off-screen: %.3f ms per step\n", core);
-    std::printf("  window drag (mouse move, copy to window):  %.3f ms per step\n", window);
+    std::printf("  move_point + re-solve + paint off-screen: %.3f ms per step (cpu %.3f)\n", core.wall, core.cpu);
+    std::printf("  window drag (mouse move, copy to window):  %.3f ms per step (cpu %.3f)\n", window.wall,
+                window.cpu);
+    std::printf("  floor: %.3f ms per step (cpu %.3f); off-screen step / floor %.2fx (cpu %.2fx)\n", floor.wall,
+                floor.cpu, core.wall / floor.wall, core.cpu / floor.cpu);
     return 0;
 }

@@ -17,12 +17,28 @@ void meet(ObjectTable& t, int r, const LineCoef& l1, const LineCoef& l2) {
 }
 
 // The first earlier point (index 20 to r - 1) lying on both line (A; B, C)
-// and the circle of centre O and radius R; 0 when none.
+// and the circle of centre O and radius R; 0 when none. Every constructed
+// point of a line-circle intersection searches all earlier points at every
+// re-solve, so the loop first rejects points off the circle's ring, by
+// squared distances and without a root; the ring is widened well beyond
+// rounding, so the exact line and circle tests still decide every point near
+// enough to matter.
 int known_point_by_position(const ObjectTable& t, int r, int A, int B, int C, int O, double R) {
     const double s0 = area3(t, A, B, C);
     const int end = std::min(r, t.count());
+    const Dpoint& centre = t.get(O);
+    constexpr double kRoundingSlack = 1e-9;
+    const double outer = (R + kKnownPointTolerance) * (1.0 + kRoundingSlack) + kRoundingSlack;
+    const double inner = std::max(0.0, (R - kKnownPointTolerance) * (1.0 - kRoundingSlack) - kRoundingSlack);
+    const double outer2 = outer * outer;
+    const double inner2 = inner * inner;
     for (int k = rec::kFirstObject; k < end; ++k) {
-        if (t.get(k).cls != 1) continue;
+        const Dpoint& p = t.get(k);
+        if (p.cls != 1) continue;
+        const double dx = p.x - centre.x;
+        const double dy = p.y - centre.y;
+        const double d2 = dx * dx + dy * dy;
+        if (d2 > outer2 || d2 < inner2) continue;
         if (std::fabs(area3(t, k, B, C) - s0) < kKnownPointTolerance &&
             std::fabs(p_dist(t, k, O) - R) < kKnownPointTolerance)
             return k;

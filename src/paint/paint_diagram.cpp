@@ -58,6 +58,7 @@ void paint_diagram(Diagram& d, DeviceContext& dc, int full)
     ObjectTable& t = d.table;
     t.record_count() = t.count();
     const int count = t.count();
+    const PaintPass pass(dc);
 
     if (full == 0) {
         for (int i = rec::kFirstObject; i < count; ++i)

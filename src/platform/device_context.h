@@ -192,6 +192,12 @@ public:
     virtual void bit_blt(int x, int y, int w, int h, const DeviceContext& src, int sx, int sy,
                          BlitOp op) = 0;
 
+    // A paint pass: the drawing calls between begin and end form one picture
+    // (a whole diagram), so a context may keep its drawing machinery set up
+    // across them. Passes nest; outside one every call stands alone.
+    virtual void begin_pass() {}
+    virtual void end_pass() {}
+
     // The pixels behind the context, when it has any.
     virtual const Surface* surface() const { return nullptr; }
     // Size of the drawing area in pixels.
@@ -209,4 +215,16 @@ protected:
 
 private:
     DcState original_;  // what restore_* returns to
+};
+
+// Holds a paint pass open on a context for its lifetime.
+class PaintPass {
+public:
+    explicit PaintPass(DeviceContext& dc) : dc_(dc) { dc_.begin_pass(); }
+    PaintPass(const PaintPass&) = delete;
+    PaintPass& operator=(const PaintPass&) = delete;
+    ~PaintPass() { dc_.end_pass(); }
+
+private:
+    DeviceContext& dc_;
 };

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -59,19 +60,29 @@ quint32 combine(quint32 dest, quint32 src, Rop2 rop)
     return src;
 }
 
-quint32 combine(quint32 dest, quint32 src, BlitOp op)
+// One row of a block transfer; the operation is chosen once per row so that
+// each loop is a plain one.
+void blit_row(QRgb* dest, const QRgb* src, int width, BlitOp op)
 {
+    constexpr quint32 kOpaque = 0xff000000u;
     switch (op) {
     case BlitOp::Copy:
-        return src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = src[i] | kOpaque;
+        return;
     case BlitOp::And:
-        return dest & src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] & src[i]) | kOpaque;
+        return;
     case BlitOp::Or:
-        return dest | src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] | src[i]) | kOpaque;
+        return;
     case BlitOp::Xor:
-        return dest ^ src;
+        for (int i = 0; i < width; ++i)
+            dest[i] = (dest[i] ^ src[i]) | kOpaque;
+        return;
     }
-    return src;
 }
 
 // Visits the pixels of a thin line from (x0, y0) towards (x1, y1): the start
@@ -115,10 +126,84 @@ void ImageDC::prepare(QPainter& painter, bool antialias) const
     painter.setBrushOrigin(0, 0);
 }
 
+QPainter& ImageDC::shared_painter()
+{
+    bool fresh = false;
+    QPainter& painter = surface_.painter(this, fresh);
+    if (fresh) {
+        held_antialias_.reset();
+        held_pen_.reset();
+        held_brush_.reset();
+        held_background_.reset();
+        held_font_.reset();
+        painter.setBrushOrigin(0, 0);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return painter;
+}
+
+void ImageDC::set_antialias(QPainter& painter, bool antialias)
+{
+    if (held_antialias_ != antialias) {
+        painter.setRenderHint(QPainter::Antialiasing, antialias);
+        held_antialias_ = antialias;
+    }
+}
+
+void ImageDC::set_background(QPainter& painter, BkMode mode, Colour colour)
+{
+    const Background wanted{mode, colour};
+    if (held_background_ != wanted) {
+        painter.setBackgroundMode(mode == BkMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter.setBackground(QBrush(to_qcolor(colour)));
+        held_background_ = wanted;
+    }
+}
+
+QPainter& ImageDC::copy_painter(bool antialias)
+{
+    QPainter& painter = shared_painter();
+    set_antialias(painter, antialias);
+    const PenKey pen{state_.pen, antialias, false};
+    if (held_pen_ != pen) {
+        painter.setPen(to_qpen(state_.pen, antialias));
+        held_pen_ = pen;
+    }
+    if (held_brush_ != state_.brush) {
+        painter.setBrush(to_qbrush(state_.brush));
+        held_brush_ = state_.brush;
+    }
+    // The gaps of a hatch show the background colour in opaque mode.
+    set_background(painter, state_.bk_mode, state_.bk_colour);
+    return painter;
+}
+
+QPainter& ImageDC::text_painter()
+{
+    QPainter& painter = shared_painter();
+    set_antialias(painter, false);
+    const PenKey pen{Pen{state_.text_colour, 1, PenStyle::Solid}, false, true};
+    if (held_pen_ != pen) {
+        painter.setPen(to_qcolor(state_.text_colour));
+        held_pen_ = pen;
+    }
+    // The cell background, when opaque, is filled apart.
+    set_background(painter, BkMode::Transparent, state_.bk_colour);
+    if (held_font_ != state_.font) {
+        painter.setFont(qfont_for(state_.font));
+        held_font_ = state_.font;
+    }
+    return painter;
+}
+
+bool ImageDC::invisible() const
+{
+    return state_.brush.kind == BrushKind::Hollow && state_.pen.style == PenStyle::Null;
+}
+
 void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline, bool smooth)
 {
-    QImage& image = surface_.image();
-    if (image.isNull())
+    if (surface_.image().isNull())
         return;
     if (state_.brush.kind == BrushKind::Hollow)
         fill = nullptr;
@@ -126,19 +211,23 @@ void ImageDC::paint(const QPainterPath* fill, const QPainterPath* outline, bool 
         outline = nullptr;
     if (!fill && !outline)
         return;
-
-    if (state_.rop == Rop2::Copy) {
-        QPainter painter(&image);
-        prepare(painter, smooth);
-        if (fill)
-            painter.fillPath(*fill, painter.brush());
-        if (outline)
-            painter.strokePath(*outline, painter.pen());
+    if (state_.rop != Rop2::Copy) {
+        paint_combined(fill, outline);
         return;
     }
+    QPainter& painter = copy_painter(smooth);
+    if (fill)
+        painter.fillPath(*fill, painter.brush());
+    if (outline)
+        painter.strokePath(*outline, painter.pen());
+    surface_.done_painting();
+}
 
-    // Combining operations: draw the figure as it would be copied onto a
-    // transparent layer, then combine every pixel it covers exactly once.
+void ImageDC::paint_combined(const QPainterPath* fill, const QPainterPath* outline)
+{
+    // Draw the figure as it would be copied onto a transparent layer, then
+    // combine every pixel it covers exactly once.
+    QImage& image = surface_.image();
     QRectF bounds;
     if (fill)
         bounds = fill->boundingRect();
@@ -233,10 +322,16 @@ void ImageDC::line_to(int x, int y)
     } else {
         QPointF a = centre_of(state_.position.x, state_.position.y);
         QPointF b = centre_of(x, y);
-        if (clip_segment(a, b, clip_area())) {
-            QPainterPath path(a);
-            path.lineTo(b);
-            paint(nullptr, &path);
+        if (clip_segment(a, b, clip_area()) && state_.pen.style != PenStyle::Null &&
+            !surface_.image().isNull()) {
+            if (state_.rop == Rop2::Copy) {
+                copy_painter(true).drawLine(a, b);
+                surface_.done_painting();
+            } else {
+                QPainterPath path(a);
+                path.lineTo(b);
+                paint_combined(nullptr, &path);
+            }
         }
     }
     state_.position = {x, y};
@@ -252,6 +347,13 @@ void ImageDC::ellipse(int left, int top, int right, int bottom)
         paint_clipped_polygon(flatten_elliptic_arc(traced_rect(b, with_pen), 0.0, 360.0, clip_area()));
         return;
     }
+    if (state_.rop == Rop2::Copy) {
+        if (invisible() || surface_.image().isNull())
+            return;
+        copy_painter(true).drawEllipse(traced_rect(b, with_pen));
+        surface_.done_painting();
+        return;
+    }
     QPainterPath path;
     path.addEllipse(traced_rect(b, with_pen));
     paint(&path, &path);
@@ -264,6 +366,13 @@ void ImageDC::paint_clipped_polygon(const QPolygonF& polygon)
         area.contains(polygon.boundingRect()) ? polygon : clip_polygon(polygon, area);
     if (clipped.size() < 2)
         return;
+    if (state_.rop == Rop2::Copy) {
+        if (invisible() || surface_.image().isNull())
+            return;
+        copy_painter(true).drawPolygon(clipped, Qt::OddEvenFill);
+        surface_.done_painting();
+        return;
+    }
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     path.addPolygon(clipped);
@@ -401,9 +510,11 @@ void ImageDC::fill_rect(const DevRect& rect, const Brush& brush)
     const int bottom = std::min(b.bottom, image.height());
     if (right <= left || bottom <= top)
         return;
-    QPainter painter(&image);
-    prepare(painter, false);
+    QPainter& painter = shared_painter();
+    set_antialias(painter, false);
+    set_background(painter, state_.bk_mode, state_.bk_colour);
     painter.fillRect(QRect(left, top, right - left, bottom - top), to_qbrush(brush));
+    surface_.done_painting();
 }
 
 void ImageDC::text_out(int x, int y, std::string_view utf8)
@@ -422,14 +533,15 @@ void ImageDC::text_out(int x, int y, std::string_view utf8)
         if (static_cast<long long>(x) + extent.cx < 0 || static_cast<long long>(y) + extent.cy < 0)
             return;
     }
-    QPainter painter(&image);
+    QPainter& painter = text_painter();
     if (opaque)
         painter.fillRect(QRect(x, y, extent.cx, extent.cy), to_qcolor(state_.bk_colour));
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setFont(qfont_for(state_.font));
-    painter.setPen(to_qcolor(state_.text_colour));
-    painter.drawText(QPointF(x, y + ascent_of(state_.font)),
-                     QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (const LaidOutText laid_out = laid_out_text(state_.font, utf8); laid_out.text)
+        painter.drawStaticText(QPointF(x, y + laid_out.top), *laid_out.text);
+    else
+        painter.drawText(QPointF(x, y + ascent_of(state_.font)),
+                         QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    surface_.done_painting();
 }
 
 DevSize ImageDC::text_extent(std::string_view utf8) { return measure_text(state_.font, utf8); }
@@ -456,12 +568,19 @@ void ImageDC::bit_blt(int x, int y, int w, int h, const DeviceContext& src, int 
         return;
     const QRect target(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
     const QRect source = target.translated(int(dx), int(dy));
-    // A copy first, so that a block moved within one picture reads the old pixels.
-    const QImage block = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
+    // A block moved within one picture reads a copy of the old pixels; another
+    // picture of the same format is read in place.
+    QImage copied;
+    const QImage* block = &from->image();
+    QPoint at = source.topLeft();
+    if (from == &surface_ || block->format() != QImage::Format_RGB32) {
+        copied = from->image().copy(source).convertToFormat(QImage::Format_RGB32);
+        block = &copied;
+        at = QPoint(0, 0);
+    }
     for (int row = 0; row < target.height(); ++row) {
-        const auto* s = reinterpret_cast<const QRgb*>(block.constScanLine(row));
+        const auto* s = reinterpret_cast<const QRgb*>(block->constScanLine(row + at.y())) + at.x();
         auto* d = reinterpret_cast<QRgb*>(image.scanLine(row + target.top())) + target.left();
-        for (int col = 0; col < target.width(); ++col)
-            d[col] = combine(d[col], s[col], op) | 0xff000000u;
+        blit_row(d, s, target.width(), op);
     }
 }

@@ -8,6 +8,8 @@
 #include "platform/device_context.h"
 #include "platform/surface.h"
 
+#include <optional>
+
 class QPainter;
 class QPolygonF;
 class QRectF;
@@ -36,6 +38,9 @@ public:
     void bit_blt(int x, int y, int w, int h, const DeviceContext& src, int sx, int sy,
                  BlitOp op) override;
 
+    void begin_pass() override { surface_.begin_pass(); }
+    void end_pass() override { surface_.end_pass(); }
+
     const Surface* surface() const override { return &surface_; }
     Surface& target() { return surface_; }
     DevSize size() const override { return {surface_.width(), surface_.height()}; }
@@ -48,7 +53,19 @@ private:
     // pen (when given), by the current raster operation. Axis-aligned figures
     // need no antialiasing.
     void paint(const QPainterPath* fill, const QPainterPath* outline, bool smooth = true);
+    // Under a combining operation the figure goes through a layer.
+    void paint_combined(const QPainterPath* fill, const QPainterPath* outline);
     void prepare(QPainter& painter, bool antialias) const;
+    // The surface's painter set up for copying figures with the selected pen
+    // and brush; only what changed since this context last drew is set.
+    QPainter& copy_painter(bool antialias);
+    // The surface's painter set up for text in the selected font and colour.
+    QPainter& text_painter();
+    QPainter& shared_painter();
+    void set_antialias(QPainter& painter, bool antialias);
+    void set_background(QPainter& painter, BkMode mode, Colour colour);
+    // Nothing would show: hollow brush and null pen.
+    bool invisible() const;
     // Thin lines under a combining operation are traced pixel by pixel,
     // start pixel in, end pixel out.
     bool thin_combined_line() const;
@@ -60,4 +77,22 @@ private:
     void paint_clipped_polyline(const QPolygonF& points);
 
     Surface& surface_;
+
+    // What the shared painter holds, as this context set it; unset when not known.
+    struct PenKey {
+        Pen pen;
+        bool antialias = false;
+        bool text = false;  // the plain pen text is written with
+        friend bool operator==(const PenKey&, const PenKey&) = default;
+    };
+    struct Background {
+        BkMode mode = BkMode::Transparent;
+        Colour colour = kWhite;
+        friend bool operator==(const Background&, const Background&) = default;
+    };
+    std::optional<bool> held_antialias_;
+    std::optional<PenKey> held_pen_;
+    std::optional<Brush> held_brush_;
+    std::optional<Background> held_background_;
+    std::optional<Font> held_font_;
 };

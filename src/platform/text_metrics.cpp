@@ -3,6 +3,7 @@
 #include "platform/gui_init.h"
 
 #include <QFontMetricsF>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cctype>
@@ -102,6 +103,14 @@ QFont compute_qfont(const Font& font, int cell)
     return base_font(font, em);
 }
 
+// Keyed by text, looked up by a view without making a string.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+template <class Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
 // What a font descriptor maps to, worked out once: painting asks for the same
 // few fonts and the same labels on every repaint of a drag.
 struct FontEntry {
@@ -110,7 +119,8 @@ struct FontEntry {
           cell(compute_cell_height(f)),
           ascent(static_cast<int>(std::lround(cell * ratios_for(f).ascent_share))),
           qfont(compute_qfont(f, cell)),
-          metrics(qfont)
+          metrics(qfont),
+          layout_top(ascent - metrics.ascent() - std::max(0.0, metrics.leading()))
     {
     }
 
@@ -119,11 +129,14 @@ struct FontEntry {
     int ascent;
     QFont qfont;
     QFontMetricsF metrics;
-    std::unordered_map<std::string, int> widths;  // advance width by text
+    double layout_top;  // a layout's top below the cell's top, baselines matched
+    TextMap<int> widths;  // advance width by text
+    TextMap<QStaticText> layouts;
 };
 
 constexpr std::size_t kMaxCachedFonts = 32;
 constexpr std::size_t kMaxCachedWidths = 4096;
+constexpr std::size_t kMaxCachedLayouts = 4096;
 
 FontEntry& entry_for(const Font& font)
 {
@@ -131,13 +144,17 @@ FontEntry& entry_for(const Font& font)
     // Never destroyed: the toolkit's font machinery may be gone by the time
     // static objects are torn down.
     static auto& entries = *new std::vector<std::unique_ptr<FontEntry>>;
+    // Text comes in runs of one font: the last one asked for is tried first.
+    static FontEntry* last = nullptr;
+    if (last && last->font == font)
+        return *last;
     for (const auto& e : entries)
         if (e->font == font)
-            return *e;
+            return *(last = e.get());
     if (entries.size() >= kMaxCachedFonts)
         entries.clear();
     entries.push_back(std::make_unique<FontEntry>(font));
-    return *entries.back();
+    return *(last = entries.back().get());
 }
 
 }  // namespace
@@ -153,13 +170,31 @@ DevSize measure_text(const Font& font, std::string_view utf8)
     FontEntry& e = entry_for(font);
     if (utf8.empty())
         return {0, e.cell};
-    const std::string key(utf8);
-    auto it = e.widths.find(key);
+    auto it = e.widths.find(utf8);
     if (it == e.widths.end()) {
         if (e.widths.size() >= kMaxCachedWidths)
             e.widths.clear();
         const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        it = e.widths.emplace(key, static_cast<int>(std::lround(e.metrics.horizontalAdvance(text)))).first;
+        it = e.widths.emplace(std::string(utf8), static_cast<int>(std::lround(e.metrics.horizontalAdvance(text))))
+                 .first;
     }
     return {it->second, e.cell};
+}
+
+LaidOutText laid_out_text(const Font& font, std::string_view utf8)
+{
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return {};
+    FontEntry& e = entry_for(font);
+    auto it = e.layouts.find(utf8);
+    if (it == e.layouts.end()) {
+        if (e.layouts.size() >= kMaxCachedLayouts)
+            e.layouts.clear();
+        QStaticText text(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        it = e.layouts.emplace(std::string(utf8), std::move(text)).first;
+    }
+    return {&it->second, e.layout_top};
 }

@@ -7,6 +7,8 @@
 
 #include <QFont>
 
+class QStaticText;
+
 // The installed family a face maps to: serif faces to "DejaVu Serif",
 // fixed-pitch faces to "DejaVu Sans Mono", everything else to "DejaVu Sans".
 QString family_for_face(const std::string& face);
@@ -21,3 +23,12 @@ int ascent_of(const Font& font);
 
 // Advance width of the text and the cell height of the font.
 DevSize measure_text(const Font& font, std::string_view utf8);
+
+// The text laid out once in the font, for painting it again without shaping
+// it anew. `text` is null for text that needs the general text path (control
+// characters); `top` is how far below the cell's top the layout's top lies.
+struct LaidOutText {
+    const QStaticText* text = nullptr;
+    double top = 0.0;
+};
+LaidOutText laid_out_text(const Font& font, std::string_view utf8);

@@ -6,6 +6,8 @@
 
 #include <QFontInfo>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,15 +140,45 @@ TEST(ImageDC, SelectReturnsThePreviousAndRestoreGoesBackToTheStart)
     EXPECT_EQ(dc.rop2(), Rop2::Xor);
 }
 
-TEST(ImageDC, SettersAnswerThePreviousValue)
+// Two contexts taking turns on one picture, once within paint passes (one
+// shared painter) and once call by call: each draws with its own selections
+// and modes either way, to the pixel.
+TEST(ImageDC, APaintPassDrawsWhatSeparateCallsDraw)
 {
-    Surface s(10, 10);
-    ImageDC dc(s);
-    EXPECT_EQ(dc.set_text_colour(kRed), kBlack);
-    EXPECT_EQ(dc.set_bk_colour(kBlue), kWhite);
-    EXPECT_EQ(dc.set_bk_mode(BkMode::Transparent), BkMode::Opaque);
-    EXPECT_EQ(dc.set_rop2(Rop2::Mask), Rop2::Copy);
-    EXPECT_EQ(dc.set_rop2(Rop2::Copy), Rop2::Mask);
+    const auto draw = [](Surface& s, bool in_pass) {
+        ImageDC a(s);
+        ImageDC b(s);
+        std::optional<PaintPass> pass_a, pass_b;
+        if (in_pass) {
+            pass_a.emplace(a);
+            pass_b.emplace(b);
+        }
+        a.select_pen(Pen{kRed, 3, PenStyle::Solid});
+        a.select_brush(hatch_brush(HatchStyle::Cross, kBlue));
+        b.select_pen(Pen{kGreen, 1, PenStyle::Dash});
+        b.select_brush(kHollowBrush);
+        b.set_bk_mode(BkMode::Transparent);
+        a.ellipse(10, 10, 70, 50);
+        b.move_to(0, 30);
+        b.line_to(120, 35);
+        a.text_out(20, 60, "Ab");
+        b.text_out(60, 60, "Cd");
+        b.set_rop2(Rop2::Xor);
+        b.move_to(0, 5);
+        b.line_to(100, 70);
+        const DevPoint triangle[] = {{80, 10}, {110, 10}, {95, 40}};
+        a.polygon(triangle);
+        b.set_rop2(Rop2::Copy);
+        b.arc(85, 45, 115, 75, 115, 60, 100, 45);
+        a.fill_rect({0, 70, 40, 80}, solid_brush(kRed));
+        a.select_pen(kNullPen);
+        a.ellipse(50, 65, 60, 75);
+    };
+    Surface passed(120, 80);
+    Surface separate(120, 80);
+    draw(passed, true);
+    draw(separate, false);
+    EXPECT_EQ(passed.image(), separate.image());
 }
 
 TEST(ImageDC, TextLiesBelowAndRightOfItsReferencePoint)
