@@ -373,21 +373,6 @@ struct CircleFigure {
     int g = add_free_point(t, 150, 420, "G");
 };
 
-TEST(CircleIntersection, PlacingShowsTheCandidatesAndTheChoiceIsKept) {
-    CircleFigure f;
-    const int x = add_constructed(f.t, 122, {f.a, f.b, f.o, f.c}, "X");
-    EXPECT_EQ(place_new(f.t, x, 120, 90), kComputeCandidatesShown);
-    expect_at(f.t, x, 100, 100);  // provisional: nearer the mouse
-    choose_candidate(f.t, x, 210, 90);
-    expect_at(f.t, x, 200, 100);
-    // Re-solved after the circle moved a little: the root nearer its position.
-    place(f.t, f.o, 155, 100);
-    place(f.t, f.c, 155, 150);
-    recompute_state(f.t);
-    EXPECT_EQ(compute_point(f.t, nullptr, x), kComputeDone);
-    expect_at(f.t, x, 205, 100);
-}
-
 TEST(CircleIntersection, ALineMissingTheCircleWhilePlacing) {
     CircleFigure f;
     const int x = add_constructed(f.t, 122, {f.a, f.b, f.far, f.g}, "X");

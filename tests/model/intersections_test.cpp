@@ -215,17 +215,6 @@ struct TwoCircles {
     static constexpr double kX = 130, kUpperY = 60, kLowerY = 140;
 };
 
-TEST(CircleCircle, PlacingTakesTheRootNearerTheMouse) {
-    TwoCircles f;
-    f.t.placing() = 1;
-    set_mouse(f.t, 130, 150);
-    EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0), 1);
-    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kLowerY);
-    f.t.mouse_y() = 0;
-    cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0);
-    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
-}
-
 TEST(CircleCircle, RecomputeKeepsTheRecordedSideNotTheNearerRoot) {
     TwoCircles f;
     f.t.placing() = 0;
