@@ -211,15 +211,5 @@ TEST(CommandLine, BeginShowNext)
     EXPECT_EQ(cmd_line_text(h), "Many # # # # # # # #");
 }
 
-TEST(CommandLine, Min3)
-{
-    struct Case {
-        int a, b, c, expected;
-    };
-    for (const Case c : {Case{1, 2, 3, 1}, Case{2, 1, 3, 1}, Case{3, 2, 1, 1}, Case{22, 20, 21, 20},
-                         Case{5, 5, 7, 7}, Case{5, 7, 5, 5}, Case{4, 4, 4, 4}})
-        EXPECT_EQ(min3(c.a, c.b, c.c), c.expected) << c.a << " " << c.b << " " << c.c;
-}
-
 }  // namespace
 }  // namespace cons_test
