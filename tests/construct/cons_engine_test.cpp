@@ -67,19 +67,6 @@ TEST_F(EngineTest, FirstPointOfSegmentReusedOnlyBelowTenUnits)
     }
 }
 
-TEST_F(EngineTest, EqualPickIsAskedAgain)
-{
-    h.start(103);
-    h.click_on(A);
-    EXPECT_EQ(h.cmdline(), "Midpoint A #");
-    h.click_on(A);
-    EXPECT_EQ(h.cmdline(), "Midpoint A #");
-    EXPECT_EQ(h.t().action_state(), 12);
-    EXPECT_EQ(h.t().count(), 23);
-    h.click_on(B);
-    EXPECT_EQ(appended(h.t(), 23), (std::vector<std::string>{"103(A,B)=D", "135(A,B)"}));
-}
-
 TEST_F(EngineTest, FinishedCommandStartsAgainAndBuildsTheNext)
 {
     h.start(103);
