@@ -380,15 +380,38 @@ TEST(CircleIntersection, ALineMissingTheCircleWhilePlacing) {
     expect_at(f.t, x, 0, 0, 0);
 }
 
-TEST(CircleIntersection, CircleThroughALinePointAsksNoChoice) {
-    CircleFigure f;
-    const int x = add_constructed(f.t, 122, {f.a, f.o, f.b, f.o}, "X");  // circle (b; b, o)
-    // Line (a; a, o) is y = 100; the circle (b; b, o) passes through o.
-    EXPECT_EQ(place_new(f.t, x, 150, 100), kComputeDone);
-    expect_at(f.t, x, -130, 100);  // the other root, away from o
-    const int y = add_constructed(f.t, 122, {f.o, f.a, f.b, f.o}, "Y");  // a3 named like a0
-    EXPECT_EQ(place_new(f.t, y, 150, 100), kComputeDone);
-    expect_at(f.t, y, -130, 100);
+// A circle through a point of the line named like it (another record of the
+// same name counts): the sought point is the other root, with no choice asked
+// even when the click is on the common point.
+TEST(CircleIntersection, ThroughACommonNamedPointTheOtherRootWithoutAChoice) {
+    ObjectTable t;
+    const int a = add_free_point(t, 0, 100, "A");
+    const int b = add_free_point(t, 200, 100, "B");
+    const int o = add_free_point(t, 100, 150, "O");  // through A and B
+    const int a2 = add_free_point(t, 0, 100, "A");   // another record named A
+    const int b2 = add_free_point(t, 200, 100, "B");
+    const int c = add_free_point(t, 5, 5, "C");
+    const int d = add_free_point(t, 5, 15, "D");     // C D vertical: its perpendicular is AB
+    const int q = add_free_point(t, 50, 150, "Q");   // through A and (100, 100)
+    struct {
+        int type;
+        std::vector<int> args;
+        double mx, my, x, y;
+    } cases[] = {
+        {122, {a, b, o, a2}, 0, 100, 200, 100},         // line AB, circle O through A
+        {122, {a, b, o, b2}, 200, 100, 0, 100},         // ... through B
+        {123, {a, a, b, o, a2}, 0, 100, 200, 100},      // parallel to AB through A
+        {124, {a, c, d, q, a2}, 0, 100, 100, 100},      // perpendicular to CD through A
+    };
+    for (const auto& c : cases) {
+        Dpoint p(c.type, "X");
+        p.cls = 1;
+        for (std::size_t k = 0; k < c.args.size(); ++k) p.arg[k] = c.args[k];
+        const int x = t.append(p);
+        EXPECT_EQ(place_new(t, x, c.mx, c.my), kComputeDone) << c.type;
+        expect_at(t, x, c.x, c.y, 1e-9);
+        t.truncate(x);
+    }
 }
 
 TEST(CircleIntersection, StatusWhenNothingMeetsOnRecompute) {
