@@ -33,7 +33,7 @@ struct EveryObject {
     Diagram d{&n};
     int a = add_point(d, 60, 80, "A");
     int b = add_point(d, 200, 80, "B");
-    int c = add_point(d, 120, 200, "C1");
+    int c = add_point(d, 120, 200, "C");  // no subscript: no positions from font metrics
     int m = 0;
 
     EveryObject()
