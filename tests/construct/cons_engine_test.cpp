@@ -67,19 +67,6 @@ TEST_F(EngineTest, FirstPointOfSegmentReusedOnlyBelowTenUnits)
     }
 }
 
-TEST_F(EngineTest, EqualPickIsAskedAgain)
-{
-    h.start(103);
-    h.click_on(A);
-    EXPECT_EQ(h.cmdline(), "Midpoint A #");
-    h.click_on(A);
-    EXPECT_EQ(h.cmdline(), "Midpoint A #");
-    EXPECT_EQ(h.t().action_state(), 12);
-    EXPECT_EQ(h.t().count(), 23);
-    h.click_on(B);
-    EXPECT_EQ(appended(h.t(), 23), (std::vector<std::string>{"103(A,B)=D", "135(A,B)"}));
-}
-
 TEST_F(EngineTest, FinishedCommandStartsAgainAndBuildsTheNext)
 {
     h.start(103);
@@ -209,16 +196,6 @@ TEST(CommandLine, BeginShowNext)
     EXPECT_EQ(h.cmdline(), "Text");
     cmd_begin(h, "Many", 12);  // at most eight slots
     EXPECT_EQ(cmd_line_text(h), "Many # # # # # # # #");
-}
-
-TEST(CommandLine, Min3)
-{
-    struct Case {
-        int a, b, c, expected;
-    };
-    for (const Case c : {Case{1, 2, 3, 1}, Case{2, 1, 3, 1}, Case{3, 2, 1, 1}, Case{22, 20, 21, 20},
-                         Case{5, 5, 7, 7}, Case{5, 7, 5, 5}, Case{4, 4, 4, 4}})
-        EXPECT_EQ(min3(c.a, c.b, c.c), c.expected) << c.a << " " << c.b << " " << c.c;
 }
 
 }  // namespace

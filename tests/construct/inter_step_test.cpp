@@ -9,7 +9,6 @@
 
 #include "cons_describe.h"
 #include "cons_fixture.h"
-#include "construct/cons_strings.h"
 #include "model/adding.h"
 #include "model/compute_point.h"
 #include "model/primitives.h"
@@ -56,49 +55,6 @@ protected:
         return false;
     }
 };
-
-struct PromptCase {
-    int id;
-    const char* name;
-    int nargs;
-    std::vector<int> prompts;  // the prompt shown after step 0, 1, ..., nargs - 1
-};
-
-TEST_F(Intersections, PromptsAndCommandLineByStep)
-{
-    const PromptCase cases[] = {
-        {116, "Inter_ll", 4, {1201, 1201, 1202, 1202}},
-        {117, "Inter_lp", 5, {1201, 1201, 1218, 1218, 1218}},
-        {118, "Inter_lt", 5, {1201, 1201, 1216, 1216, 1216}},
-        {119, "Inter_pp", 6, {1217, 1217, 1217, 1218, 1218, 1218}},
-        {120, "Inter_pt", 6, {1217, 1217, 1217, 1216, 1216, 1216}},
-        {121, "Inter_tt", 6, {1204, 1204, 1204, 1216, 1216, 1216}},
-        {122, "Inter_lc", 4, {1104, 1104, 1124, 1125}},
-        {123, "Inter_pc", 5, {1220, 1220, 1220, 1124, 1125}},
-        {124, "Inter_tc", 5, {1204, 1204, 1204, 1124, 1125}},
-        {125, "Inter_cc", 4, {1124, 1125, 1124, 1125}},
-        {126, "Inter_lr", 5, {1104, 1104, 1124, 1222, 1222}},
-        {127, "Inter_cr", 5, {1124, 1223, 1224, 1222, 1222}},
-        {128, "Inter_rr", 6, {1124, 1225, 1225, 1224, 1222, 1222}},
-    };
-    const int order[] = {A, B, C, D, E, G};
-    for (const PromptCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedHost& w = fresh();
-        w.start(c.id);
-        std::string line = c.name;
-        for (int k = 0; k < c.nargs; ++k)
-            line += " #";
-        EXPECT_EQ(w.cmdline(), line);
-        for (int step = 0; step < c.nargs; ++step) {
-            if (step > 0)
-                w.click_on(order[step - 1]);
-            EXPECT_EQ(w.prompt(), cons_string(c.prompts[static_cast<std::size_t>(step)])) << "step " << step;
-        }
-        // The first curve is shown in green once it is complete.
-        EXPECT_GT(w.rubber_strokes(kGreenPen) + w.dc.count("arc") + w.dc.count("ellipse"), 0u);
-    }
-}
 
 TEST_F(Intersections, TwoLinesMeetAtOnce)
 {

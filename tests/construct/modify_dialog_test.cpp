@@ -28,14 +28,6 @@ Dpoint record(int type, int cls, const char* name = "A")
     return r;
 }
 
-std::vector<std::string> entries(const QComboBox* list)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < list->count(); ++i)
-        out.push_back(list->itemText(i).toStdString());
-    return out;
-}
-
 std::string selected(const QComboBox* list)
 {
     return list->currentIndex() < 0 ? "<none>" : list->currentText().toStdString();
@@ -62,174 +54,71 @@ ScriptedObjectDialogs::Answer drive(std::function<void(TModifyDlg&)> edit, bool 
 
 }  // namespace
 
-TEST(ModifyDialog, ColourListIndex)
+// Each class shows its own page: the chosen entry of its size list and the
+// fields it offers, and what a choice in its lists writes back on OK.
+TEST(ModifyDialog, PagesByClass)
 {
-    const struct {
-        Colour colour;
-        int index;
-    } cases[] = {{0xFFFFFF, 0}, {0x00FFFF, 1}, {0xFF00FF, 2}, {0x00FF00, 3}, {0xC0C0C0, 4},
-                 {0x808080, 5}, {0xFF0000, 6}, {0x0000FF, 7}, {0x000000, 8}, {0x123456, 8}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ColorIndex(c.colour), c.index) << std::hex << c.colour;
+    struct Case {
+        int type, cls, size, style;
+        const char* heading;
+        const char* size_entry;  // the entry the record's size selects in the page's size list
+        bool name, text, style_list;
+        int pick_size, pick_style;  // list rows chosen, -1: none
+        int size_after, style_after;
+    };
+    const Case cases[] = {
+        {101, 1, 2, 1, "Object Type: Point", "2", true, false, false, 5, 1, 6, 1},
+        {101, 1, 2, 3, "Object Type: Point", "2", true, false, false, -1, -1, 2, 3},
+        {135, 2, 12, 1, "Object Type: Line andCircle", "<none>", false, false, true, -1, -1, 12, 1},
+        {135, 2, 2, 1, "Object Type: Line andCircle", "2", false, false, true, 4, 4, 5, 4},
+        {143, 3, 3, 6, "Object Type: Fill", "Xor", false, false, true, 0, 2, 1, 2},
+        {182, 4, 3, 1, "Object Type: Mark", "20", true, false, false, 6, -1, 7, 6},
+        {181, 4, 3, 1, "Object Type: Mark", "", true, false, false, -1, -1, 3, 6},
+        {180, 6, 4, 1, "Object Type: Text", "18", false, true, false, 0, -1, 1, 6},
+        {466, 7, 2, 1, "Object Type: Button", "", true, false, false, -1, -1, 2, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        Dpoint rec = record(c.type, c.cls, "A");
+        rec.size = c.size;
+        rec.pen_style = c.style;
+        TModifyDlg dialog(rec, nullptr);
+        EXPECT_EQ(dialog.heading()->text().toStdString(), c.heading);
+        QComboBox* sizes = c.cls == 1 ? dialog.point_size_list() : dialog.size_list();
+        EXPECT_EQ(dlg::shown(sizes), *c.size_entry != '\0');
+        if (*c.size_entry) {
+            EXPECT_EQ(selected(sizes), c.size_entry);
+        }
+        EXPECT_EQ(dlg::shown(dialog.name_field()), c.name);
+        EXPECT_EQ(dlg::shown(dialog.text_field()), c.text);
+        EXPECT_EQ(dlg::shown(dialog.style_list()), c.style_list);
+        EXPECT_EQ(dlg::shown(dialog.colour_list()), c.cls != 7);
+        if (c.pick_size >= 0)
+            sizes->activated(c.pick_size);
+        if (c.pick_style >= 0)
+            (c.cls == 1 ? dialog.point_type_list() : dialog.style_list())->activated(c.pick_style);
+        dialog.name_field()->setText("Q");
+        dialog.accept();
+        EXPECT_EQ(dialog.record().size, c.size_after);
+        EXPECT_EQ(dialog.record().pen_style, c.style_after);
+        EXPECT_EQ(dialog.record().name_view(), c.name ? "Q" : "A");
+        EXPECT_EQ(dialog.record().label_style, 0);  // the hidden subscripts box keeps it
+    }
+    // A hollow point shows as such.
+    Dpoint hollow = record(101, 1);
+    EXPECT_EQ(selected(TModifyDlg(hollow, nullptr).point_type_list()), "Hollow point");
 }
 
-TEST(ModifyDialog, PointPage)
-{
-    Dpoint p = record(101, 1, "P1");
-    p.pen_style = 0;  // a solid point
-    p.label_style = 1;
-    TModifyDlg dialog(p, nullptr);
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Point");
-    EXPECT_EQ(dialog.name_field()->text().toStdString(), "P1");
-    EXPECT_TRUE(dlg::shown(dialog.name_field()));
-    EXPECT_EQ(dialog.name_label()->text().toStdString(), "Name : ");
-    EXPECT_TRUE(dlg::shown(dialog.subscripts_box()));
-    EXPECT_TRUE(dialog.subscripts_box()->isChecked());
-    EXPECT_EQ(entries(dialog.point_size_list()),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-    EXPECT_EQ(selected(dialog.point_size_list()), "2");
-    EXPECT_EQ(entries(dialog.point_type_list()), (std::vector<std::string>{"Solid point", "Hollow point"}));
-    EXPECT_EQ(selected(dialog.point_type_list()), "Solid point");
-    EXPECT_FALSE(dlg::shown(dialog.size_list()));
-    EXPECT_FALSE(dlg::shown(dialog.style_list()));
-    EXPECT_FALSE(dlg::shown(dialog.text_field()));
-    EXPECT_EQ(entries(dialog.colour_list()),
-              (std::vector<std::string>{"White", "Yellow", "Magenta", "Green", "LtGray", "Gray", "Blue",
-                                        "Red", "Black", ""}));
-    EXPECT_EQ(selected(dialog.colour_list()), "Blue");
-
-    // Style 1 shows "Hollow point"; any other style shows "Solid point" and stays.
-    p.pen_style = 1;
-    EXPECT_EQ(selected(TModifyDlg(p, nullptr).point_type_list()), "Hollow point");
-    p.pen_style = 3;
-    TModifyDlg odd(p, nullptr);
-    EXPECT_EQ(selected(odd.point_type_list()), "Solid point");
-    odd.accept();
-    EXPECT_EQ(odd.record().pen_style, 3);
-
-    // Point size and type lists set size and style.
-    TModifyDlg edit(p, nullptr);
-    edit.point_size_list()->activated(5);
-    edit.point_type_list()->activated(1);
-    edit.accept();
-    EXPECT_EQ(edit.record().size, 6);
-    EXPECT_EQ(edit.record().pen_style, 1);
-}
-
-TEST(ModifyDialog, LinePage)
-{
-    Dpoint line = record(135, 2, "x");
-    line.size = 12;  // beyond the list: no entry selected, the size stays
-    TModifyDlg dialog(line, nullptr);
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Line andCircle");
-    EXPECT_EQ(entries(dialog.size_list()), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
-    EXPECT_EQ(dialog.size_label()->text().toStdString(), "Line Size: ");
-    EXPECT_EQ(selected(dialog.size_list()), "<none>");
-    EXPECT_EQ(entries(dialog.style_list()),
-              (std::vector<std::string>{"Solid Line", "Dashed Line", "Dotted Line", "_._._._._", "_.._.._.._"}));
-    EXPECT_EQ(selected(dialog.style_list()), "Dashed Line");
-    EXPECT_TRUE(dlg::shown(dialog.type_label()));
-    // Lines cannot be renamed here.
-    EXPECT_FALSE(dlg::shown(dialog.name_field()));
-    EXPECT_FALSE(dlg::shown(dialog.name_label()));
-    EXPECT_FALSE(dlg::shown(dialog.subscripts_box()));
-    dialog.name_field()->setText("Q");
-    dialog.accept();
-    EXPECT_EQ(dialog.record().name_view(), "x");
-    EXPECT_EQ(dialog.record().size, 12);
-    EXPECT_EQ(dialog.record().pen_style, 1);
-    // The hidden subscripts box keeps the label style of the record.
-    EXPECT_EQ(dialog.record().label_style, 0);
-
-    TModifyDlg choose(line, nullptr);
-    choose.size_list()->activated(4);
-    choose.style_list()->activated(4);
-    choose.accept();
-    EXPECT_EQ(choose.record().size, 5);
-    EXPECT_EQ(choose.record().pen_style, 4);
-}
-
-TEST(ModifyDialog, FillPage)
-{
-    Dpoint fill = record(143, 3, "f");
-    fill.pen_style = 6;
-    fill.size = 3;
-    TModifyDlg dialog(fill, nullptr);
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Fill");
-    EXPECT_EQ(entries(dialog.style_list()),
-              (std::vector<std::string>{"----------", "||||||||||", std::string(10, '\\'), "//////////",
-                                        "++++++++++", "XXXXXXXXXX", "Solid style"}));
-    EXPECT_EQ(selected(dialog.style_list()), "Solid style");
-    EXPECT_EQ(entries(dialog.size_list()), (std::vector<std::string>{"Combination", "Copy", "Xor", "Merge"}));
-    EXPECT_EQ(dialog.size_label()->text().toStdString(), "Type: ");
-    EXPECT_EQ(selected(dialog.size_list()), "Xor");
-    EXPECT_FALSE(dlg::shown(dialog.name_field()));
-    dialog.style_list()->activated(2);
-    dialog.size_list()->activated(0);
-    dialog.accept();
-    EXPECT_EQ(dialog.record().pen_style, 2);
-    EXPECT_EQ(dialog.record().size, 1);
-}
-
-TEST(ModifyDialog, MarkPages)
-{
-    Dpoint angle = record(182, 4, "x");
-    angle.size = 3;
-    TModifyDlg dialog(angle, nullptr);
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Mark");
-    EXPECT_EQ(entries(dialog.size_list()),
-              (std::vector<std::string>{"10", "15", "20", "25", "30", "35", "40"}));
-    EXPECT_EQ(dialog.size_label()->text().toStdString(), "Mark Size: ");
-    EXPECT_EQ(selected(dialog.size_list()), "20");
-    EXPECT_TRUE(dlg::shown(dialog.name_field()));
-    EXPECT_FALSE(dlg::shown(dialog.style_list()));
-    dialog.size_list()->activated(6);
-    dialog.accept();
-    EXPECT_EQ(dialog.record().size, 7);
-    EXPECT_EQ(dialog.record().pen_style, 6);
-
-    Dpoint segment_mark = record(181, 4, "x");
-    TModifyDlg other(segment_mark, nullptr);
-    EXPECT_FALSE(dlg::shown(other.size_list()));
-    EXPECT_FALSE(dlg::shown(other.size_label()));
-    EXPECT_TRUE(dlg::shown(other.colour_list()));
-}
-
-TEST(ModifyDialog, TextPage)
+TEST(ModifyDialog, TextPageWritesTheTextBack)
 {
     Dpoint text = record(180, 6, "x");
     text.set_text("Given a triangle");
-    text.size = 4;
     TModifyDlg dialog(text, nullptr);
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Text");
-    EXPECT_EQ(dialog.name_label()->text().toStdString(), "Text: ");
-    EXPECT_FALSE(dlg::shown(dialog.name_field()));
     EXPECT_EQ(dialog.text_field()->text().toStdString(), "Given a triangle");
-    EXPECT_EQ(entries(dialog.size_list()),
-              (std::vector<std::string>{"12", "14", "16", "18", "20", "22", "24", "26", "28", "30"}));
-    EXPECT_EQ(selected(dialog.size_list()), "18");
-    EXPECT_TRUE(dlg::shown(dialog.char_size_label()));
-    EXPECT_FALSE(dlg::shown(dialog.size_label()));
     EXPECT_EQ(dialog.text_field()->maxLength(), 79);
     dialog.text_field()->setText("");
     dialog.accept();
     EXPECT_EQ(dialog.record().text_view(), "");
-    EXPECT_EQ(dialog.record().pen_style, 6);
-}
-
-TEST(ModifyDialog, ButtonPage)
-{
-    Dpoint button = record(466, 7, "Hide");
-    TModifyDlg dialog(button, nullptr);
-    EXPECT_TRUE(dlg::shown(dialog.name_field()));
-    EXPECT_EQ(dialog.name_field()->text().toStdString(), "Hide");
-    for (QWidget* w : std::initializer_list<QWidget*>{dialog.text_field(), dialog.size_list(), dialog.colour_list(),
-                                                      dialog.colour_label(), dialog.sample()})
-        EXPECT_FALSE(dlg::shown(w));
-    EXPECT_EQ(dialog.heading()->text().toStdString(), "Object Type: Button");
-    dialog.accept();
-    EXPECT_EQ(dialog.record().pen_style, 6);
-    EXPECT_EQ(dialog.record().colour, kBlue);
 }
 
 TEST(ModifyDialog, ColourListAndSample)
@@ -276,17 +165,6 @@ TEST(ModifyDialog, CheckBoxesAreReadOnOkOnly)
     EXPECT_EQ(dialog.record().shown, 0);
     EXPECT_EQ(dialog.record().name_shown, 0);
     EXPECT_EQ(dialog.record().label_style, 1);
-}
-
-TEST(ModifyDialog, HelpOpensItsContext)
-{
-    std::vector<int> contexts;
-    DialogServices services;
-    services.help = [&](int context) { contexts.push_back(context); };
-    TModifyDlg dialog(record(101, 1), nullptr, services);
-    dialog.CmHelp();
-    EXPECT_EQ(contexts, std::vector<int>{529});
-    EXPECT_EQ(dialog.result(), 0);  // still open
 }
 
 TEST(ModifyObject, OkWithoutChangesKeepsTheRecordAndTheName)

@@ -47,45 +47,6 @@ TEST(DpointReset, KeepsClassBlockColourStyleSizeAndSavedPosition) {
     EXPECT_TRUE(p.samples.empty());
 }
 
-TEST(DpointConstructors, SetTheirFields) {
-    const Dpoint d;
-    EXPECT_EQ(d.colour, Dpoint::kBlack);
-    EXPECT_EQ(d.size, 1);
-    EXPECT_EQ(d.block, 1);
-    EXPECT_EQ(d.type, 0);
-
-    const Dpoint blue = Dpoint::with_colour(Dpoint::kBlue, 3);
-    EXPECT_EQ(blue.colour, Dpoint::kBlue);
-    EXPECT_EQ(blue.size, 3);
-    EXPECT_EQ(blue.pen_style, 0);
-    EXPECT_EQ(blue.block, 1);
-
-    const Dpoint typed = Dpoint::of_type(136, 2);
-    EXPECT_EQ(typed.type, 136);
-    EXPECT_EQ(typed.block, 2);
-
-    const Dpoint seg(135, "x", 21, 25);
-    EXPECT_EQ(seg.type, 135);
-    EXPECT_EQ(seg.name_view(), "x");
-    EXPECT_EQ(seg.arg[0], 21);
-    EXPECT_EQ(seg.arg[1], 25);
-    EXPECT_EQ(seg.arg[6], 0);
-
-    const Dpoint at = Dpoint::at_position(101, "P", 30, -40);
-    EXPECT_DOUBLE_EQ(at.x, 30.0);
-    EXPECT_DOUBLE_EQ(at.y, -40.0);
-}
-
-TEST(DpointReinit, KeepsTheLineSettingsOfTheRecord) {
-    Dpoint proto = Dpoint::with_colour(0x00FF00, 3);
-    proto.pen_style = 2;
-    proto.reinit(135, "x", 21, 25);
-    EXPECT_EQ(proto.type, 135);
-    EXPECT_EQ(proto.colour, 0x00FF00u);
-    EXPECT_EQ(proto.size, 3);
-    EXPECT_EQ(proto.pen_style, 2);
-}
-
 TEST(DpointName, IsCutToNineCharactersAndAlwaysTerminated) {
     Dpoint p;
     p.set_name("Quadralateral");
@@ -106,27 +67,6 @@ TEST(DpointText, IsItsOwnFieldAndLeavesArgZero) {
     EXPECT_EQ(p.text_view().size(), 79u);
     for (int a : p.arg) EXPECT_EQ(a, 0);
     EXPECT_TRUE(p.is_text());
-}
-
-TEST(DpointCopy, OwnsItsArrays) {
-    Dpoint button(466, "x");
-    button.hide_list = {21, 26};
-    Dpoint copy = button;
-    copy.hide_list[0] = 99;
-    copy.hide_list.push_back(30);
-    EXPECT_EQ(button.hide_list.size(), 2u);
-    EXPECT_EQ(button.hide_list[0], 21);
-}
-
-TEST(Aux, HoldsADoubleAnIntOrAShortText) {
-    Aux a;
-    EXPECT_DOUBLE_EQ(a.as_double(), 0.0);
-    a.set_int(-1);
-    EXPECT_EQ(a.as_int(), -1);
-    a.set_text("12345678901");
-    EXPECT_EQ(a.as_text(), "1234567");
-    a.set_double(2.5);
-    EXPECT_DOUBLE_EQ(a.as_double(), 2.5);
 }
 
 }  // namespace

@@ -26,36 +26,6 @@ struct LineLineCase {
 
 class LineLine : public ::testing::TestWithParam<LineLineCase> {};
 
-TEST_P(LineLine, MeetWhereTheFormsSay) {
-    const LineLineCase& c = GetParam();
-    ObjectTable t;
-    int idx[6];
-    for (int k = 0; k < 6; ++k) idx[k] = add_free_point(t, c.p[k][0], c.p[k][1]);
-    const int r = add_free_point(t, -7, -7);
-    c.kernel(t, r, idx[0], idx[1], idx[2], idx[3], idx[4], idx[5]);
-    expect_at(t, r, c.x, c.y);
-    EXPECT_NEAR(t.result_x(), c.x, kEps);
-    EXPECT_NEAR(t.result_y(), c.y, kEps);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, LineLine,
-    ::testing::Values(
-        // The diagonals of a square.
-        LineLineCase{"ll", cal_inter_ll, {{0, 0}, {0, 0}, {10, 10}, {0, 10}, {0, 10}, {10, 0}}, 5, 5},
-        // line through (0, 4) parallel to the x axis meets the line x = 3 (parallel to y).
-        LineLineCase{"ll parallel forms", cal_inter_ll, {{0, 4}, {50, 50}, {60, 50}, {3, 0}, {7, 7}, {7, 9}}, 3, 4},
-        // Foot of (4, 0) on the line through (0, 0) and (10, 10).
-        LineLineCase{"lt foot", cal_inter_lt, {{0, 0}, {0, 0}, {10, 10}, {4, 0}, {0, 0}, {10, 10}}, 2, 2},
-        // Perpendicular to the x axis through (6, 1) meets the perpendicular
-        // to the y axis through (2, 9).
-        LineLineCase{"tt", cal_inter_tt, {{6, 1}, {0, 0}, {1, 0}, {2, 9}, {0, 0}, {0, 1}}, 6, 9}),
-    [](const auto& info) {
-        std::string n = info.param.what;
-        for (char& ch : n) if (ch == ' ') ch = '_';
-        return n;
-    });
-
 TEST(LineLine, ParallelOrDirectionlessLinesKeepTheTarget) {
     ObjectTable t;
     const int a = add_free_point(t, 0, 0);
@@ -70,21 +40,6 @@ TEST(LineLine, ParallelOrDirectionlessLinesKeepTheTarget) {
     // A line given by one point twice has no direction.
     cal_inter_lt(t, r, a, b, b, c, a, b);
     expect_at(t, r, 33, 44);
-}
-
-TEST(Circumcenter, OfARightTriangleIsTheMidpointOfTheHypotenuse) {
-    ObjectTable t;
-    const int a = add_free_point(t, 10, 10);
-    const int b = add_free_point(t, 70, 10);
-    const int c = add_free_point(t, 10, 90);
-    const int r = add_free_point(t, 0, 0);
-    cal_circumcenter(t, r, a, b, a, c);
-    expect_at(t, r, 40, 50);
-    // The scratch midpoints stay in the candidate records.
-    expect_at(t, 10, 40, 10);
-    expect_at(t, 11, 10, 50);
-    cal_circumcenter(t, r, a, b, b, c);
-    expect_at(t, r, 40, 50);
 }
 
 TEST(Circumcenter, OfCollinearPointsKeepsTheTarget) {
@@ -259,17 +214,6 @@ struct TwoCircles {
     // The two meeting points: x = 130, y = 100 -+ 40.
     static constexpr double kX = 130, kUpperY = 60, kLowerY = 140;
 };
-
-TEST(CircleCircle, PlacingTakesTheRootNearerTheMouse) {
-    TwoCircles f;
-    f.t.placing() = 1;
-    set_mouse(f.t, 130, 150);
-    EXPECT_EQ(cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0), 1);
-    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kLowerY);
-    f.t.mouse_y() = 0;
-    cal_inter_cc(f.t, f.r, f.a, f.a, f.b, f.d, f.d, f.e, 0);
-    expect_at(f.t, f.r, TwoCircles::kX, TwoCircles::kUpperY);
-}
 
 TEST(CircleCircle, RecomputeKeepsTheRecordedSideNotTheNearerRoot) {
     TwoCircles f;

@@ -91,17 +91,6 @@ TEST(PTanAngle, RightAngleAndCoincidentVertexGiveTheSentinel) {
     }
 }
 
-TEST(Distances, SquaredAndRooted) {
-    ObjectTable t;
-    const int a = add_free_point(t, 1, 2);
-    const int b = add_free_point(t, 4, 6);
-    EXPECT_DOUBLE_EQ(p_dist2(t, a, b), 25.0);
-    EXPECT_DOUBLE_EQ(p_dist(t, a, b), 5.0);
-    t.mouse_x() = 4;
-    t.mouse_y() = 2;
-    EXPECT_DOUBLE_EQ(p_dist2(t, 0, a), 9.0);  // index 0 measures from the mouse
-}
-
 TEST(CalInterCoef, IntersectsOrReportsParallelLines) {
     ObjectTable t;
     // x - y = 0 and x + y - 4 = 0 meet at (2, 2).

@@ -32,37 +32,6 @@ TEST(DrawLineObj, HiddenObjectDrawsNothingAndAnswersZero)
     EXPECT_TRUE(dc.drawing_log().empty());
 }
 
-TEST(DrawLineObj, PenWidthOnScreenAndOnPaper)
-{
-    const struct {
-        int style;
-        bool printing;
-        Pen pen;
-    } cases[] = {
-        {0, false, {kBlue, 2, PenStyle::Solid}},
-        {0, true, {kBlue, 8, PenStyle::Solid}},
-        {1, false, {kBlue, 2, PenStyle::Dash}},
-        {1, true, {kBlue, 2, PenStyle::Dash}},
-        {2, true, {kBlue, 2, PenStyle::Dot}},
-    };
-    for (const auto& c : cases) {
-        Diagram d;
-        const int a = add_point(d, 10, 10);
-        const int b = add_point(d, 50, 50);
-        const int seg = add_object(d, kSegmentType, 2, {a, b}, kBlue);
-        d.table[seg].size = 2;
-        d.table[seg].pen_style = c.style;
-        if (c.printing)
-            print_mode(d);
-        RecordingDC dc;
-        draw_line_obj(d, dc, seg);
-        const auto drawn = dc.calls_named("line_to");
-        ASSERT_EQ(drawn.size(), 1u);
-        EXPECT_EQ(drawn[0].state.pen, c.pen) << c.style << " " << c.printing;
-        EXPECT_EQ(dc.pen(), kBlackPen);
-    }
-}
-
 TEST(DrawLineObj, BlockHighlightReddensLinesButNotMarks)
 {
     Diagram d;
@@ -82,24 +51,6 @@ TEST(DrawLineObj, BlockHighlightReddensLinesButNotMarks)
     ASSERT_EQ(arcs.size(), 2u);
     EXPECT_EQ(arcs[0].state.pen.colour, kRed);
     EXPECT_EQ(arcs[1].state.pen.colour, kBlue);
-}
-
-TEST(DrawLineObj, CirclesAndArcs)
-{
-    Diagram d;
-    const int c = add_point(d, 100, 100);
-    const int p = add_point(d, 140, 100);
-    const int q = add_point(d, 100, 60);
-    const int circle = add_object(d, kCircleType, 2, {c, p});
-    const int arc = add_object(d, kArcType, 2, {c, p, q});
-    const int circle3 = add_object(d, kCircle3Type, 2, {p, q, add_point(d, 60, 100)});
-    RecordingDC dc;
-    draw_line_obj(d, dc, circle);
-    draw_line_obj(d, dc, arc);
-    draw_line_obj(d, dc, circle3);
-    EXPECT_EQ(dc.drawing_log(), (std::vector<std::string>{"arc(60,60,140,140,140,100,140,100)",
-                                                          "arc(60,60,140,140,140,100,100,60)",
-                                                          "arc(60,60,140,140,140,100,140,100)"}));
 }
 
 TEST(DrawLineObj, ArcThroughThreePointsPassesTheMiddleOne)
@@ -138,42 +89,6 @@ TEST(DrawLineObj, ArcThroughThreePointsPassesTheMiddleOne)
     RecordingDC dc;
     draw_line_obj(d, dc, add_object(d, kArc3Type, 2, {a, b, c}));
     EXPECT_EQ(lines(dc), (std::vector<std::string>{"10,10-20,20", "20,20-40,40"}));
-}
-
-TEST(DrawLineObj, MarkedSegmentHasElevenTicksAcross)
-{
-    Diagram d;
-    const int a = add_point(d, 0, 100);
-    const int b = add_point(d, 120, 100);
-    const int marked = add_object(d, kMarkedSegmentType, 2, {a, b});
-    RecordingDC dc;
-    draw_line_obj(d, dc, marked);
-    const auto drawn = dc.calls_named("line_to");
-    ASSERT_EQ(drawn.size(), 11u);
-    for (std::size_t k = 0; k < drawn.size(); ++k) {
-        const int x = static_cast<int>(10 * (k + 1));
-        EXPECT_EQ(drawn[k].state.position.x, x);
-        EXPECT_EQ(drawn[k].args[0], x);
-        EXPECT_EQ(std::min(drawn[k].state.position.y, drawn[k].args[1]), 97);
-        EXPECT_EQ(std::max(drawn[k].state.position.y, drawn[k].args[1]), 103);
-    }
-}
-
-TEST(DrawLineObj, ArrowsDrawTheirHeadsInTheirOwnColour)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 130, 100);
-    const int arrow = add_object(d, kTwoWayArrow, 2, {a, b}, kGreen);
-    d.table[arrow].block = 3;
-    d.table.current_block() = 3;
-    d.table.action_state() = 204;
-    RecordingDC dc;
-    draw_line_obj(d, dc, arrow);
-    const auto drawn = dc.calls_named("line_to");
-    ASSERT_EQ(drawn.size(), 5u);
-    EXPECT_EQ(drawn[0].state.pen.colour, kRed);   // the highlighted shaft
-    EXPECT_EQ(drawn[1].state.pen.colour, kGreen); // the heads keep the object's colour
 }
 
 TEST(DrawLineObj, ConicFollowsItsParentsOnlyWhenTheDiagramChanges)

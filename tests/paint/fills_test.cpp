@@ -33,17 +33,6 @@ struct FillDiagram {
 
 }  // namespace
 
-TEST(FillRop, SizeSelectsTheRasterOperation)
-{
-    const struct {
-        int size;
-        Rop2 rop;
-    } cases[] = {{1, Rop2::Mask}, {2, Rop2::Copy}, {3, Rop2::Xor}, {4, Rop2::Merge},
-                 {0, Rop2::Mask}, {5, Rop2::Mask}, {-3, Rop2::Mask}};
-    for (const auto& c : cases)
-        EXPECT_EQ(fill_rop(c.size), c.rop) << "size " << c.size;
-}
-
 // A solid fill over a plain background, by its raster operation (the size).
 TEST(DrawFillPixels, RasterOperationCombinesTheColourWithTheBackground)
 {
@@ -84,27 +73,6 @@ TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
     EXPECT_EQ(s.pixel(139, 100), kBlack);
 }
 
-TEST(DrawFill, HatchesAreBlackWhenPrintingAndSolidFillsKeepTheirColour)
-{
-    FillDiagram f;
-    const int hatched = f.fill(kFillCircle, {f.centre, f.rim}, 2, 1, kRed);
-    const int solid = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 1, kRed);
-    for (bool printing : {false, true}) {
-        if (printing)
-            print_mode(f.d);
-        RecordingDC dc;
-        draw_fill(f.d, dc, hatched, 1);
-        draw_fill(f.d, dc, solid, 1);
-        const auto ellipses = dc.calls_named("ellipse");
-        ASSERT_EQ(ellipses.size(), 2u);
-        EXPECT_EQ(ellipses[0].state.brush.kind, BrushKind::Hatched);
-        EXPECT_EQ(ellipses[0].state.brush.hatch, HatchStyle::ForwardDiagonal);
-        EXPECT_EQ(ellipses[0].state.brush.colour, printing ? kBlack : kRed);
-        EXPECT_EQ(ellipses[1].state.brush, solid_brush(kRed));
-        EXPECT_EQ(ellipses[0].state.pen, kWhitePen);
-    }
-}
-
 TEST(DrawFillPixels, PrintedHatchIsBlack)
 {
     FillDiagram f;
@@ -121,15 +89,6 @@ TEST(DrawFillPixels, PrintedHatchIsBlack)
         }
     EXPECT_GT(black, 20);
     EXPECT_EQ(red, 0);
-}
-
-TEST(DrawFill, TriangleIsAClosedFourPointPolygon)
-{
-    FillDiagram f;
-    const int tri = f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, 1, kRed);
-    RecordingDC dc;
-    draw_fill(f.d, dc, tri, 1);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"polygon(40,40,160,40,100,140,40,40)"});
 }
 
 TEST(DrawFill, MissingPointSuppressesTheFillAndLeavesTheContext)

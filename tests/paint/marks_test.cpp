@@ -14,12 +14,6 @@ using namespace paint_test;
 
 namespace {
 
-std::vector<std::string> sorted(std::vector<std::string> v)
-{
-    std::sort(v.begin(), v.end());
-    return v;
-}
-
 int add_mark(Diagram& d, int type, std::initializer_list<int> args, int size = 2,
              const char* name = "a", int name_shown = 0, Colour colour = kBlue)
 {
@@ -33,41 +27,6 @@ int add_mark(Diagram& d, int type, std::initializer_list<int> args, int size = 2
 }  // namespace
 
 // ---------------------------------------------------------------- segment mark
-
-TEST(SegmentMark, DimensionLineAndTicksLieOnTheLeftOfTheDirection)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 200, 100);
-    const struct {
-        int from, to;
-        std::vector<std::string> expected;
-    } cases[] = {
-        {a, b, {"100,90-200,90", "100,94-100,86", "200,94-200,86"}},    // above on screen
-        {b, a, {"200,110-100,110", "200,106-200,114", "100,106-100,114"}},  // swapped: below
-    };
-    for (const auto& c : cases) {
-        const int mark = add_mark(d, kSegmentMark, {c.from, c.to});
-        RecordingDC dc;
-        draw_segment_mark(d, &dc, 1, mark, c.from, c.to);
-        EXPECT_EQ(lines(dc), c.expected);
-        EXPECT_EQ(dc.count("text_out"), 0u);  // name not shown
-    }
-}
-
-TEST(SegmentMark, NameStandsTwentyUnitsOutAndTwoPixelsLeft)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 200, 100);
-    const int mark = add_mark(d, kSegmentMark, {a, b}, 1, "m", 1, kRed);
-    RecordingDC dc;
-    draw_segment_mark(d, &dc, 1, mark, a, b);
-    const auto texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].canonical, "text_out(148,80,\"m\")");
-    EXPECT_EQ(texts[0].state.text_colour, kRed);
-}
 
 TEST(SegmentMark, FeedbackModeMarksTheDimensionLineWithoutTicksOrName)
 {
@@ -118,7 +77,7 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
 
 // ---------------------------------------------------------------------- arrows
 
-TEST(Arrow, HeadOfALongArrowIsEightAlongAndThreePointTwoAcross)
+TEST(Arrow, HeadIsDrawnInItsOwnPenAndTheShaftsPenIsGivenBack)
 {
     Diagram d;
     const int a = add_point(d, 100, 100);
@@ -127,7 +86,6 @@ TEST(Arrow, HeadOfALongArrowIsEightAlongAndThreePointTwoAcross)
     const Pen shaft{kBlack, 3, PenStyle::Dash};
     dc.select_pen(shaft);
     draw_length_mark(d, dc, -1, 0, a, b, kOneWayArrow, kRed);
-    EXPECT_EQ(sorted(lines(dc)), sorted({"130,100-100,100", "130,100-122,97", "130,100-122,103"}));
     const auto drawn = dc.calls_named("line_to");
     EXPECT_EQ(drawn[0].state.pen, shaft);
     EXPECT_EQ(drawn[1].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
@@ -155,17 +113,6 @@ TEST(Arrow, HeadLengthIsHalfTheWholeLengthUpToEight)
     }
 }
 
-TEST(Arrow, TwoWayArrowHasHeadsAtBothEnds)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 100, 150);
-    RecordingDC dc;
-    draw_length_mark(d, dc, -1, 0, a, b, kTwoWayArrow, kBlack);
-    EXPECT_EQ(sorted(lines(dc)), sorted({"100,150-100,100", "100,150-97,142", "100,150-103,142",
-                                         "100,100-97,108", "100,100-103,108"}));
-}
-
 TEST(Arrow, OnlyTheRadiusMarkWritesItsNameInTheFontColour)
 {
     Diagram d;
@@ -182,19 +129,6 @@ TEST(Arrow, OnlyTheRadiusMarkWritesItsNameInTheFontColour)
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].canonical, "text_out(130,120,\"r\")");
     EXPECT_EQ(texts[0].state.text_colour, kGreen);
-}
-
-TEST(Arrow, PrintedArrowScalesWithTheDiagram)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 130, 100);
-    print_mode(d);
-    RecordingDC dc;
-    draw_length_mark(d, dc, -1, 0, a, b, kOneWayArrow, kBlack);
-    // (x + 20) * 6: the barbs stay 8 units back and 3.2 across, scaled.
-    EXPECT_EQ(sorted(lines(dc)),
-              sorted({"900,720-720,720", "900,720-852,739", "900,720-852,701"}));
 }
 
 // ----------------------------------------------------------------- angle marks
@@ -281,30 +215,6 @@ TEST(AngleMark, RightAngleIsASquareCornerWithADot)
     EXPECT_EQ(nearly.count("line_to"), 0u);
 }
 
-TEST(AngleMark, FilledMarkMasksAndGivesBackTheRasterOperation)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_polar(d, 100, 100, 100, 60);
-    const int right = add_point(d, 100, 0);
-    const int sector = add_mark(d, kFilledAngleMark, {p, v, q}, 2, "a", 0, kRed);
-    const int square = add_mark(d, kFilledAngleMark, {p, v, right}, 2, "a", 0, kRed);
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, sector, v, q, p);
-    draw_mark(d, &dc, 1, square, v, right, p);
-    const auto drawn = dc.drawing_calls();
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].canonical, "pie(85,85,115,115,200,100,150,13)");
-    EXPECT_EQ(drawn[1].canonical, "polygon(100,100,100,92,107,92,107,100)");
-    for (const auto& c : drawn) {
-        EXPECT_EQ(c.state.rop, Rop2::Mask);
-        EXPECT_EQ(c.state.brush, solid_brush(kRed));
-    }
-    EXPECT_EQ(dc.rop2(), Rop2::Copy);
-    EXPECT_EQ(dc.brush(), kWhiteBrush);
-}
-
 TEST(AngleMark, FilledMarkOverABlackLineLeavesTheLineBlack)
 {
     Diagram d;
@@ -373,29 +283,6 @@ TEST(AngleMark, StraightAngleNameStandsOnTheSweptSide)
     const bool over_the_top = arcs[0].args[4] > 100;
     EXPECT_EQ(texts[0].args[1] < 100, over_the_top) << texts[0].canonical;
     EXPECT_NEAR(texts[0].args[0], 100, 3);
-}
-
-TEST(AngleMark, PrintedMarkKeepsItsPlaceOnTheDiagram)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_polar(d, 100, 100, 100, 60);
-    const int q = add_polar(d, 100, 100, 100, 120);
-    const int right = add_point(d, 200, 100);
-    const int up = add_point(d, 100, 0);
-    const int mark = add_mark(d, kAngleMark, {p, v, q}, 2, "a", 1);
-    const int corner = add_mark(d, kAngleMark, {right, v, up}, 2, "b", 0);
-    print_mode(d);
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    draw_mark(d, &dc, 1, corner, v, up, right);
-    // Arc of radius 15 x 6 around (120 x 6, 120 x 6).
-    EXPECT_EQ(dc.calls_named("arc").at(0).args[0], 630);
-    EXPECT_EQ(dc.calls_named("arc").at(0).args[2], 810);
-    // The name where the screen has it, (98, 74), mapped to the page.
-    EXPECT_EQ(dc.calls_named("text_out").at(0).canonical, "text_out(708,564,\"a\")");
-    // The square's far corner at (107.5, 92.5) on the page.
-    EXPECT_EQ(lines(dc), (std::vector<std::string>{"720,675-765,675", "765,720-765,675"}));
 }
 
 TEST(AngleMark, PickRules)

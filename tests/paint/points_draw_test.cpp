@@ -35,23 +35,6 @@ protected:
     RecordingDC dc;
 };
 
-TEST_F(PointsDraw, FilledPointCoversItsBoxOnScreenAndOnPaper)
-{
-    const int a = add_point(100, 50, "A");
-    d.table[a].name_shown = 0;
-    draw_point(d, dc, a);
-    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(97,47,103,53)"});
-    const RecordedCall disc = dc.drawing_calls()[0];
-    EXPECT_EQ(disc.state.pen, (Pen{kBlue, 1, PenStyle::Solid}));
-    EXPECT_EQ(disc.state.brush, solid_brush(kBlue));
-
-    dc.clear();
-    print_mode();
-    draw_point(d, dc, a);
-    // (100 + 20) * 6 = 720, (50 + 20) * 6 = 420, radius 3 * 6 = 18.
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(702,402,738,438)"});
-}
-
 TEST_F(PointsDraw, SelectedObjectsAreGivenBackAfterThePoint)
 {
     const int a = add_point(100, 50, "A");
@@ -74,24 +57,6 @@ TEST_F(PointsDraw, MissingPointDrawsNothingNotEvenItsName)
     d.table[at_edge].name_shown = 0;
     draw_point(d, dc, at_edge);
     EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(-3,47,3,53)"});
-}
-
-TEST_F(PointsDraw, StyledPointIsARingWithAWhiteInside)
-{
-    const int a = add_point(100, 50, "A", 3, kRed);
-    d.table[a].pen_style = 1;
-    d.table[a].name_shown = 0;
-    draw_point(d, dc, a);
-    RecordedCall ring = dc.drawing_calls().at(0);
-    EXPECT_EQ(ring.state.brush, kWhiteBrush);
-    EXPECT_EQ(ring.state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-
-    dc.clear();
-    print_mode();
-    draw_point(d, dc, a);
-    ring = dc.drawing_calls().at(0);
-    EXPECT_EQ(ring.state.pen.width, 2);
-    EXPECT_EQ(ring.state.brush, kWhiteBrush);
 }
 
 TEST_F(PointsDraw, DiscAndNameAreIndependent)
@@ -150,23 +115,6 @@ TEST_F(PointsDraw, NameWithSubscript)
         EXPECT_EQ(texts[0].state.text_colour, kBlue);
         EXPECT_EQ(texts[0].state.bk_mode, BkMode::Transparent);
     }
-}
-
-TEST_F(PointsDraw, PrintedNamesUseThePrintFonts)
-{
-    const int k = add_point(100, 50, "A1");
-    d.table[k].shown = 0;
-    print_mode();
-    draw_point(d, dc, k);
-    const std::vector<RecordedCall> texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 2u);
-    // (100 - 3 + 20) * 6 = 702, (50 + 3 + 20) * 6 = 438.
-    EXPECT_EQ(texts[0].args, (std::vector<int>{702, 438}));
-    EXPECT_EQ(texts[0].state.font.height, kPrintLabelFontHeight);
-    EXPECT_EQ(texts[1].state.font.height, kPrintSubscriptFontHeight);
-    const int a_width = measure_text(print_label_font(), "A").cx;
-    EXPECT_EQ(texts[1].args,
-              (std::vector<int>{702 + a_width + 2, 438 + kPrintLabelFontHeight - kPrintSubscriptFontHeight}));
 }
 
 TEST_F(PointsDraw, LabelStartsFromTheContextsOwnObjectsAndLeavesTheFontAsFound)
@@ -229,29 +177,6 @@ TEST_F(PointsDraw, BlockHighlightPaintsTheCurrentBlockRed)
     d.table.action_state() = 0;  // highlighting ends with the block selection
     draw_point(d, dc, mine);
     EXPECT_EQ(dc.drawing_calls().at(0).state.brush, solid_brush(kBlue));
-}
-
-TEST_F(PointsDraw, TextObjectFontPositionAndColour)
-{
-    const int t = add_text(40, 60, "Hello", 4, kGreen);
-    d.table[t].name_dx = 5;
-    d.table[t].name_dy = -7;
-    const Font callers{12, "", 0, false};
-    dc.select_font(callers);
-    draw_text_obj(d, dc, t, kGreen);
-    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(45,53,\"Hello\")"});
-    const RecordedCall call = dc.drawing_calls()[0];
-    EXPECT_EQ(call.state.font.height, 18);
-    EXPECT_EQ(call.state.font.face, kLabelFace);
-    EXPECT_EQ(call.state.text_colour, kGreen);
-    EXPECT_EQ(call.state.bk_mode, BkMode::Transparent);
-    EXPECT_EQ(dc.font(), callers);
-
-    dc.clear();
-    print_mode();
-    draw_text_obj(d, dc, t, kGreen);
-    EXPECT_EQ(dc.drawing_calls().at(0).state.font.height, 72);
-    EXPECT_EQ(dc.drawing_calls().at(0).args, (std::vector<int>{(45 + 20) * 6, (53 + 20) * 6}));
 }
 
 TEST_F(PointsDraw, HiddenTextAndHighlightedText)
@@ -319,38 +244,6 @@ TEST_F(PointsDraw, DotIsASmallRingThatGivesThePenAndBrushBack)
     const int lost = add_point(0.2, 0.4, "L");
     draw_dot(d, dc, lost, kBlue);
     EXPECT_TRUE(dc.drawing_log().empty());
-}
-
-TEST_F(PointsDraw, RendersASmallDiagram)
-{
-    const int a = add_point(60, 140, "A", 3, kBlue);
-    const int b = add_point(240, 140, "B", 3, kBlue);
-    const int c1 = add_point(150, 40, "C1", 3, kRed);
-    d.table[c1].pen_style = 1;
-    const int m = add_point(150, 140, "M12", 2, kBlack);
-    d.table[m].name_dx = 4;
-    d.table[m].name_dy = 4;
-    const int t = add_text(20, 170, "Triangle ABC\u2229\u2220", 4, rgb(0, 120, 0));
-
-    Surface s(300, 200);
-    ImageDC image(s);
-    image.select_pen(Pen{kBlack, 1, PenStyle::Solid});
-    draw_segment(d, image, a, b);
-    draw_segment(d, image, b, c1);
-    draw_segment(d, image, c1, a);
-    for (int k : {a, b, c1, m})
-        draw_point(d, image, k);
-    draw_text_obj(d, image, t, d.table.get(t).colour);
-    draw_dot(d, image, m, kRed);
-
-    EXPECT_EQ(s.pixel(59, 139), kBlue);     // inside A's disc
-    EXPECT_EQ(s.pixel(149, 39), kWhite);    // C1 is a ring
-    const Colour rim = s.pixel(149, 37);    // its rim
-    EXPECT_GT(red_of(rim), 200);
-    EXPECT_LT(green_of(rim), 120);
-    EXPECT_EQ(s.pixel(100, 140), kBlack);   // the segment AB
-    ASSERT_TRUE(QDir().mkpath(PLEXATOR_TEST_OUTPUT));
-    EXPECT_TRUE(s.save_png(std::string(PLEXATOR_TEST_OUTPUT) + "/points_names_texts.png"));
 }
 
 }  // namespace

@@ -156,15 +156,4 @@ TEST(DeviceContextDescriptors, StoredStylesMapToPensAndBrushes)
     EXPECT_EQ(fill_brush(99, kRed), solid_brush(kRed));
 }
 
-TEST(Colours, ComponentsInTheStoredLayout)
-{
-    EXPECT_EQ(rgb(1, 2, 3), 0x030201u);
-    EXPECT_EQ(kRed, 0x0000FFu);
-    EXPECT_EQ(kBlue, 0xFF0000u);
-    EXPECT_EQ(red_of(rgb(10, 20, 30)), 10);
-    EXPECT_EQ(green_of(rgb(10, 20, 30)), 20);
-    EXPECT_EQ(blue_of(rgb(10, 20, 30)), 30);
-    EXPECT_EQ(kLightGrey, rgb(192, 192, 192));
-}
-
 }  // namespace
