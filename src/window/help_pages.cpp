@@ -54,8 +54,7 @@ std::string help_directory()
         if (has_pages(dir))
             return dir.string();
     }
-    // This file lies in <source>/src/window/.
-    const fs::path source_dir = fs::path(__FILE__).parent_path().parent_path().parent_path();
+    const fs::path source_dir = PLEXATOR_SOURCE_DIR;
     if (has_pages(source_dir / "resources" / "help"))
         return (source_dir / "resources" / "help").string();
     if (QCoreApplication::instance()) {
