@@ -27,7 +27,7 @@ const xterm* head_coef_of(const xterm* p)
 // Replaces p by its exact quotient by d when d divides it.
 xterm* divide_if_exact(xterm* p, const xterm* d)
 {
-    if (pconstp(d))
+    if (pconstp(d) || !pmay_divide(p, d))
         return p;
     if (xterm* q = pdiv(cp_poly(p), d)) {
         put_p(p);
@@ -138,7 +138,7 @@ dterm* gfactors(xterm* p)
     dterm** link = &list;
     while (*link) {
         dterm* cell = *link;
-        if (xterm* q = pdiv(cp_poly(p), cell->coef)) {
+        if (xterm* q = pmay_divide(p, cell->coef) ? pdiv(cp_poly(p), cell->coef) : nullptr) {
             put_p(p);
             p = q;
             link = &cell->next;
