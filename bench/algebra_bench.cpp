@@ -1,15 +1,18 @@
 // Algebraic methods over a corpus of statements.
 //   algebra_bench [--methods wu,groebner,area,vector] [--time-limit SECONDS]
-//                 [--singular DIR] [--examples] FILE...
+//                 [--repeat N] [--singular DIR] [--examples] FILE...
 // Each FILE holds one or more statements, each beginning with its EXAMPLE
 // line. One tab-separated line per statement: its name, then for every
-// method the result, the milliseconds and the peak resident memory in MB.
-// With --singular, the Groebner method's input (the coordinate polynomials
-// of the hypotheses and the conclusion) of each statement is also written to
-// DIR/<name>.sing as a Singular script that times std and reduce.
+// method the result, the milliseconds (the mean of N runs with --repeat) and
+// the peak resident memory in MB. With --singular, the Groebner method's
+// input (the coordinate polynomials of the hypotheses and the conclusion) of
+// each statement is also written to DIR/<name>.sing as a Singular script
+// that prints the mean milliseconds of N runs of std and reduce.
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <iomanip>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -133,7 +136,7 @@ private:
 
 // Rebuilds the coordinate polynomials of the statement just proved by the
 // Groebner method and writes them as a Singular script.
-void write_singular(const std::string& path)
+void write_singular(const std::string& path, int repeat)
 {
     free_eqs();
     do_cons_from(cgeo::kPolys, 1);
@@ -161,21 +164,25 @@ void write_singular(const std::string& path)
     out << ";\n";
     for (std::size_t i = 0; i < concs.size(); ++i)
         out << "poly g" << i << " = " << concs[i] << ";\n";
-    out << "system(\"--ticks-per-sec\", 1000);\nint t = rtimer;\nideal G = std(I);\n";
+    out << "system(\"--ticks-per-sec\", 1000000);\nideal G;\n";
     std::string zero = "1";
     for (std::size_t i = 0; i < concs.size(); ++i) {
-        out << "poly r" << i << " = reduce(g" << i << ", G);\n";
+        out << "poly r" << i << ";\n";
         zero += " && (r" + std::to_string(i) + " == 0)";
     }
-    out << "int ms = rtimer - t;\nprint(\"ms \" + string(ms));\nprint(\"zero \" + string(" << zero
-        << "));\nquit;\n";
+    out << "int n = " << repeat << ";\nint k;\nint t = rtimer;\nfor (k = 1; k <= n; k++) {\n  G = std(I);\n";
+    for (std::size_t i = 0; i < concs.size(); ++i)
+        out << "  r" << i << " = reduce(g" << i << ", G);\n";
+    out << "}\nint us = (rtimer - t) div n;\nprint(\"ms \" + string(us div 1000) + \".\" + "
+           "string((us % 1000) div 100) + string((us % 100) div 10));\nprint(\"zero \" + string("
+        << zero << "));\nquit;\n";
     free_eqs();
 }
 
 int usage()
 {
     std::cerr << "usage: algebra_bench [--methods wu,groebner,area,vector] [--time-limit SECONDS]\n"
-                 "                     [--singular DIR] [--examples] FILE...\n";
+                 "                     [--repeat N] [--singular DIR] [--examples] FILE...\n";
     return 2;
 }
 
@@ -185,6 +192,7 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> methods = {"wu", "groebner", "area", "vector"};
     int time_limit_s = 60;
+    int repeat = 1;
     std::string singular_dir;
     std::vector<Statement> statements;
     for (int i = 1; i < argc; ++i) {
@@ -197,6 +205,10 @@ int main(int argc, char** argv)
         } else if (arg == "--time-limit" && i + 1 < argc) {
             time_limit_s = std::atoi(argv[++i]);
             if (time_limit_s <= 0)
+                return usage();
+        } else if (arg == "--repeat" && i + 1 < argc) {
+            repeat = std::atoi(argv[++i]);
+            if (repeat <= 0)
                 return usage();
         } else if (arg == "--singular" && i + 1 < argc) {
             singular_dir = argv[++i];
@@ -227,14 +239,19 @@ int main(int argc, char** argv)
         for (const auto& m : methods) {
             prover_reset();  // the last proof's memory goes back first
             reset_peak_memory();
-            const ProveRun r = prove(s, kMethods.at(m), time_limit_s);
-            std::cout << '\t' << r.result << '\t' << r.ms << '\t' << peak_memory_kb() / 1024 << std::flush;
+            ProveRun r;
+            const auto start = std::chrono::steady_clock::now();
+            for (int k = 0; k < repeat; ++k)
+                r = prove(s, kMethods.at(m), time_limit_s);
+            const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+            std::cout << '\t' << r.result << '\t' << std::fixed << std::setprecision(2) << spent.count() / repeat
+                      << '\t' << peak_memory_kb() / 1024 << std::flush;
             if (m == "groebner" && !singular_dir.empty() && r.result != "error") {
                 std::string file = s.name;
                 for (char& c : file)
                     if (!std::isalnum(static_cast<unsigned char>(c)))
                         c = '_';
-                write_singular((fs::path(singular_dir) / (file + ".sing")).string());
+                write_singular((fs::path(singular_dir) / (file + ".sing")).string(), repeat);
             }
         }
         std::cout << std::endl;

@@ -27,7 +27,7 @@ const xterm* head_coef_of(const xterm* p)
 // Replaces p by its exact quotient by d when d divides it.
 xterm* divide_if_exact(xterm* p, const xterm* d)
 {
-    if (pconstp(d))
+    if (pconstp(d) || !pmay_divide(p, d))
         return p;
     if (xterm* q = pdiv(cp_poly(p), d)) {
         put_p(p);
@@ -138,7 +138,7 @@ dterm* gfactors(xterm* p)
     dterm** link = &list;
     while (*link) {
         dterm* cell = *link;
-        if (xterm* q = pdiv(cp_poly(p), cell->coef)) {
+        if (xterm* q = pmay_divide(p, cell->coef) ? pdiv(cp_poly(p), cell->coef) : nullptr) {
             put_p(p);
             p = q;
             link = &cell->next;
@@ -190,36 +190,34 @@ bool gdivides(const xterm* p, const xterm* g)
     return false;
 }
 
-xterm* gquot(xterm* p, const xterm* g)
+xterm* gquot_of(const xterm* p, const xterm* g)
 {
     if (gconst_p(g))
-        return p;
-    if (gconst_p(p) || vless(p->var, g->var) || (p->var == g->var && ldeg(p) < ldeg(g))) {
-        put_p(p);
+        return cp_poly(p);
+    if (gconst_p(p) || vless(p->var, g->var) || (p->var == g->var && ldeg(p) < ldeg(g)))
         return get_num();
-    }
     const bool same = p->var == g->var;
     const int m = same ? ldeg(g) : 0;
     const xterm* inner = same ? pinit(g) : g;
-    dterm** link = &p->terms;
-    while (*link) {
-        dterm* t = *link;
-        if (same && t->deg < m) {
-            *link = nullptr;
-            put_dts(t);
-            break;
+    dterm* list = nullptr;
+    dterm** tail = &list;
+    for (const dterm* t = p->terms; t && (!same || t->deg >= m); t = t->next) {
+        xterm* q = gquot_of(t->coef, inner);
+        if (pzerop(q)) {
+            put_x(q);
+            continue;
         }
-        t->coef = gquot(plist_take(t), inner);
-        t->deg = static_cast<std::uint16_t>(t->deg - m);
-        if (pzerop(t->coef)) {
-            *link = t->next;
-            put_p(t->coef);
-            put_d(t);
-        } else {
-            link = &t->next;
-        }
+        *tail = get_dt(t->deg - m, q, nullptr);
+        tail = &(*tail)->next;
     }
-    return p_norm_dt(p, p->terms);
+    return p_norm_dt(get_x(p->var, nullptr), list);
+}
+
+xterm* gquot(xterm* p, const xterm* g)
+{
+    xterm* q = gquot_of(p, g);
+    put_p(p);
+    return q;
 }
 
 bool gred_ps(const xterm* p, const dterm* list)
@@ -254,7 +252,8 @@ xterm* gred1(xterm* p, const xterm* g)
     const bool head_only = g_gbmode == 2 && nterms(g) >= 3;
     const PolyPtr hc(ghead_coef(g));
     for (;;) {
-        xterm* t = head_only ? head_quotient(p, g) : gquot(cp_poly(p), g);
+        check_time();
+        xterm* t = head_only ? head_quotient(p, g) : gquot_of(p, g);
         if (!t)
             break;
         if (pzerop(t)) {

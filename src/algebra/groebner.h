@@ -30,6 +30,8 @@ bool gless(const xterm* p, const xterm* q);
 bool gdivides(const xterm* p, const xterm* g);
 // The part of p divisible by g's head monomial, divided by it (consumes p).
 xterm* gquot(xterm* p, const xterm* g);
+// The same, leaving p alone: only the quotient is built.
+xterm* gquot_of(const xterm* p, const xterm* g);
 // No term of p (mode 2: its head) is divisible by a head monomial of list.
 bool gred_ps(const xterm* p, const dterm* list);
 // Reduction of p by g, fraction-free (consumes p).

@@ -171,6 +171,10 @@ xterm* ptimes_c(xterm* c, xterm* p);       // c (lower variables) times every co
 xterm* ppower(xterm* p, int n);            // n <= 0 gives 1
 // Exact quotient p/q, or null when q does not divide p. Consumes p, leaves q.
 xterm* pdiv(xterm* p, const xterm* q);
+// False when q certainly does not divide p: the lexicographically first and
+// last terms of q (monomial and number) must divide those of p. Cheap; a
+// true answer still needs pdiv.
+bool pmay_divide(const xterm* p, const xterm* q);
 // Divides p by q as often as the division is exact. Consumes p, leaves q.
 xterm* pdiv_out(xterm* p, const xterm* q);
 // Pseudo-remainders with respect to q's main variable (prem, prem_ev) or v

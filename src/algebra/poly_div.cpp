@@ -5,6 +5,9 @@
 #include "algebra/poly_coef.h"
 #include "algebra/poly_internal.h"
 
+#include <utility>
+#include <vector>
+
 int g_init_power = 0;
 
 xterm* preductum(xterm* p)
@@ -56,6 +59,56 @@ xterm* ptop_in(xterm* p, const var_rec* v, int d)
 }
 
 xterm* pdeg_in(xterm* p, const var_rec* v) { return ptop_in(p, v, deg_in(p, v)); }
+
+namespace {
+
+// The first (last) term of p by the recursive order: its variables with
+// their degrees, from the top down, and its number.
+struct EndTerm {
+    std::vector<std::pair<const var_rec*, int>> powers;
+    const xterm* number = nullptr;
+};
+
+EndTerm end_term(const xterm* p, bool last)
+{
+    EndTerm t;
+    while (p->var) {
+        const dterm* d = p->terms;
+        if (last)
+            while (d->next)
+                d = d->next;
+        if (d->deg > 0)
+            t.powers.emplace_back(p->var, d->deg);
+        p = d->coef;
+    }
+    t.number = p;
+    return t;
+}
+
+bool end_term_divides(const xterm* p, const xterm* q, bool last)
+{
+    const EndTerm a = end_term(q, last), b = end_term(p, last);
+    std::size_t j = 0;
+    for (const auto& [v, d] : a.powers) {
+        while (j < b.powers.size() && vless(v, b.powers[j].first))
+            ++j;
+        if (j == b.powers.size() || b.powers[j].first != v || b.powers[j].second < d)
+            return false;
+        ++j;
+    }
+    return coef_divides_const(b.number, a.number);
+}
+
+}  // namespace
+
+bool pmay_divide(const xterm* p, const xterm* q)
+{
+    if (pzerop(q))
+        return false;
+    if (pzerop(p))
+        return true;
+    return end_term_divides(p, q, false) && end_term_divides(p, q, true);
+}
 
 namespace {
 
@@ -133,7 +186,7 @@ xterm* pdiv(xterm* p, const xterm* q)
     }
     if (pzerop(p))
         return p;
-    if (pconstp(p))
+    if (pconstp(p) || !pmay_divide(p, q))
         return fail_division(p);
     if (p->var == q->var)
         return ldeg(p) >= ldeg(q) ? long_division(p, q) : fail_division(p);
@@ -147,7 +200,7 @@ xterm* pdiv_out(xterm* p, const xterm* q)
     // Units divide everything forever and zero divides nothing.
     if (pconstp(q) && (ponep(q) || pmonep(q) || pzerop(q)))
         return p;
-    while (!pzerop(p)) {
+    while (!pzerop(p) && pmay_divide(p, q)) {
         xterm* r = pdiv(cp_poly(p), q);
         if (!r)
             break;
@@ -192,7 +245,7 @@ xterm* prem_ev(xterm* p, const xterm* q)
         dterm* lead = p->terms;
         xterm* c = lead->coef;
         xterm* rest_p = p_norm_dt(p, drop_cell(lead));
-        if (xterm* k = pdiv(neg_poly(cp_poly(c)), init)) {
+        if (xterm* k = pmay_divide(c, init) ? pdiv(neg_poly(cp_poly(c)), init) : nullptr) {
             // The leading coefficient is a multiple of the initial: no
             // multiplication needed.
             put_p(c);
@@ -226,7 +279,7 @@ xterm* prem_var(xterm* p, const xterm* q, var_rec* v)
     for (int d = deg_in(p, v); d >= m; d = deg_in(p, v)) {
         xterm* c = ptop_in(cp_poly(p), v, d);
         xterm* lowered = pminus(p, ptimes(cp_poly(c), get_md(v, d, get_n(1))));
-        if (xterm* k = pdiv(cp_poly(c), init.get())) {
+        if (xterm* k = pmay_divide(c, init.get()) ? pdiv(cp_poly(c), init.get()) : nullptr) {
             put_p(c);
             p = pplus(lowered, ptimes(get_md(v, d - m, k), cp_poly(t.get())));
         } else {

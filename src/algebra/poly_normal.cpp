@@ -38,7 +38,7 @@ xterm* psimp(xterm* p)
         if (k <= 0)
             continue;
         const PolyPtr power(get_md(v, k, get_n(1)));
-        if (xterm* q = pdiv(cp_poly(p), power.get())) {
+        if (xterm* q = pmay_divide(p, power.get()) ? pdiv(cp_poly(p), power.get()) : nullptr) {
             put_p(p);
             p = q;
         }
