@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "construct/cons_strings.h"
 #include "platform/string_table.h"
 #include "window/menu_layout.h"
 #include "window/toolbox_icons.h"
@@ -285,11 +286,18 @@ TEST(Frame, StatusBarHasThreeRecessedPanesOfTheirWidths)
         EXPECT_TRUE(label->alignment() & Qt::AlignLeft);
         widths[pane - 1] = label->width() > 0 ? label->width() : label->minimumWidth();
     }
-    // 27, 9 and 15 characters: the widths keep those proportions.
-    EXPECT_GT(widths[0], widths[2]);
-    EXPECT_GT(widths[2], widths[1]);
-    const double char_width = double(widths[0] - widths[1]) / (27 - 9);
-    EXPECT_NEAR((widths[2] - widths[1]) / char_width, 15 - 9, 0.5);
+    // Panes 2 and 3 hold 9 and 15 characters.
+    const QFontMetrics metrics(panes.label(1)->font());
+    EXPECT_NEAR(double(widths[2] - widths[1]) / metrics.averageCharWidth(), 15 - 9, 0.5);
+    // Pane 1 holds every prompt whole.
+    cons_string(0);  // the construction texts are in the table
+    const int room = panes.label(1)->contentsRect().width() - 2 * panes.label(1)->indent();
+    for (int id = 1000; id < 1500; ++id) {
+        const std::string prompt = load_string(id);
+        if (prompt.starts_with("Select") || prompt.starts_with("Use") || prompt.starts_with("Click")) {
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(prompt)), room) << id << " " << prompt;
+        }
+    }
 
     set_status1("Select three points");
     EXPECT_EQ(panes.label(1)->text().toStdString(), "Select three points");
