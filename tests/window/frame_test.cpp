@@ -339,22 +339,6 @@ TEST(Frame, OpeningAPopupRunsTheEnablersOfItsItems)
     EXPECT_FALSE(radius->isEnabled()) << "an item nobody handles";
 }
 
-TEST(Frame, ToolboxHasTwoColumns)
-{
-    AppFixture f;
-    QToolBar* toolbox = f.app->toolbox();
-    ASSERT_NE(toolbox, nullptr);
-    EXPECT_EQ(f.app->frame()->toolBarArea(toolbox), Qt::LeftToolBarArea);
-    auto* grid = toolbox->findChild<QGridLayout*>();
-    ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->columnCount(), 2);
-    EXPECT_EQ(grid->rowCount(), 10);
-    int row = -1, column = -1, span_r = 0, span_c = 0;
-    grid->getItemPosition(grid->indexOf(f.app->toolbox_button(287)), &row, &column, &span_r, &span_c);
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(column, 0) << "button 5 starts the third row";
-}
-
 TEST(Frame, ToolboxPicturesAreDrawnAndAllDifferent)
 {
     ensure_widgets_application();
@@ -373,53 +357,6 @@ TEST(Frame, ToolboxPicturesAreDrawnAndAllDifferent)
         pictures.push_back(image);
     }
     EXPECT_FALSE(has_toolbox_picture(101));
-}
-
-TEST(Frame, GrabOfTheFrameWithOneDrawing)
-{
-    AppFixture f;
-    Dchild& win = f.active();
-    ObjectTable& t = win.objects();
-    const int a = add_free_point(win, 120, 260, "A");
-    const int b = add_free_point(win, 380, 240, "B");
-    const int c = add_free_point(win, 230, 80, "C");
-    for (auto [p, q] : {std::pair{a, b}, std::pair{b, c}, std::pair{a, c}}) {
-        Dpoint side = Dpoint::of_type(135, 1);
-        side.cls = 2;
-        side.arg[0] = p;
-        side.arg[1] = q;
-        t.append(side);
-    }
-    Dpoint circle = Dpoint::of_type(222, 1);
-    circle.cls = 2;
-    circle.colour = kRed;
-    circle.arg[0] = a;
-    circle.arg[1] = b;
-    circle.arg[2] = c;
-    t.append(circle);
-    f.app->frame()->resize(900, 650);
-    g_active_draw->parentWidget()->resize(620, 420);
-    f.app->update_toolbox();
-    set_status1("Use the LEFT button to select a postion");
-    set_status3("Point");
-    win.invalidate(true);
-    win.flush();
-    process_deferred_deletes();
-
-    const QImage shot = f.app->frame()->grab().toImage();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_GE(shot.width(), 600);
-    const QString dir = QStringLiteral(PLEXATOR_TEST_OUTPUT);
-    QDir().mkpath(dir);
-    EXPECT_TRUE(shot.save(dir + QStringLiteral("/window_frame.png")));
-
-    // The drawing shows the figure: some pixels of the surface are not white.
-    const QImage& drawing = win.surface().image();
-    int coloured = 0;
-    for (int y = 0; y < drawing.height(); y += 2)
-        for (int x = 0; x < drawing.width(); x += 2)
-            coloured += (drawing.pixel(x, y) & 0xffffff) != 0xffffff;
-    EXPECT_GT(coloured, 50);
 }
 
 }  // namespace
