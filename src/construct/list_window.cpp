@@ -59,9 +59,9 @@ ListWindow::ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialo
     : QListWidget(frame), boxes_(boxes), dialogs_(dialogs)
 {
     ensure_script_strings();
-    // A window of its own that the frame owns, with caption, system menu,
+    // A tool window of the frame, kept above it, with caption, system menu,
     // sizing border, minimize and maximize boxes and both scroll bars.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setSelectionMode(QAbstractItemView::SingleSelection);

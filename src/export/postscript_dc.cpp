@@ -158,6 +158,74 @@ std::string postscript_string(std::string_view utf8)
     return out;
 }
 
+namespace {
+
+// A sign beyond Latin-1 drawn by glyph names; from the Symbol font or from
+// the text's font.
+struct SignGlyphs {
+    char32_t code;
+    bool symbol_font;
+    std::string_view glyphs;
+};
+
+constexpr SignGlyphs kSignGlyphs[] = {
+    {U'\u2220', true, "/angle"},         {U'\u22A5', true, "/perpendicular"},
+    {U'\u2260', true, "/notequal"},      {U'\u2229', true, "/intersection"},
+    {U'\u2190', true, "/arrowleft"},     {U'\u2192', true, "/arrowright"},
+    {U'\u2191', true, "/arrowup"},       {U'\u2193', true, "/arrowdown"},
+    // No standard font has the parallel sign: two bars make it.
+    {U'\u2225', false, "/bar /bar"},     {U'\uFF1A', false, "/colon"},
+    {U'\u201C', false, "/quotedblleft"}, {U'\u201D', false, "/quotedblright"},
+};
+
+const SignGlyphs* sign_glyphs(char32_t code)
+{
+    for (const SignGlyphs& sign : kSignGlyphs)
+        if (sign.code == code)
+            return &sign;
+    return nullptr;
+}
+
+bool has_sign(std::string_view utf8)
+{
+    for (std::size_t i = 0; i < utf8.size();)
+        if (sign_glyphs(next_code_point(utf8, i)))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::string postscript_show(std::string_view utf8, int size)
+{
+    std::string out;
+    std::size_t run_start = 0;
+    const auto end_run = [&](std::size_t run_end) {
+        if (run_end > run_start)
+            out += postscript_string(utf8.substr(run_start, run_end - run_start)) + " show\n";
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t at = i;
+        const SignGlyphs* sign = sign_glyphs(next_code_point(utf8, i));
+        if (!sign)
+            continue;
+        end_run(at);
+        run_start = i;
+        std::size_t from = 0;
+        while (from < sign->glyphs.size()) {
+            const std::size_t space = std::min(sign->glyphs.find(' ', from), sign->glyphs.size());
+            const std::string_view glyph = sign->glyphs.substr(from, space - from);
+            if (sign->symbol_font)
+                out += std::to_string(size) + ' ' + std::string(glyph) + " SG\n";
+            else
+                out += std::string(glyph) + " glyphshow\n";
+            from = space + 1;
+        }
+    }
+    end_run(utf8.size());
+    return out;
+}
+
 PostScriptDC::PostScriptDC(std::ostream& out, DevSize area) : out_(out), area_(area) {}
 
 void PostScriptDC::comment(std::string_view text) { out_ << "% " << text << '\n'; }
@@ -390,8 +458,14 @@ void PostScriptDC::text_out(int x, int y, std::string_view utf8)
              << rgb_triple(state_.bk_colour) << " BG\n";
     }
     use_font();
-    out_ << postscript_string(utf8) << ' ' << x << ' ' << y + ascent_of(state_.font) << ' '
-         << rgb_triple(state_.text_colour) << " T\n";
+    const int baseline = y + ascent_of(state_.font);
+    if (!has_sign(utf8)) {
+        out_ << postscript_string(utf8) << ' ' << x << ' ' << baseline << ' ' << rgb_triple(state_.text_colour)
+             << " T\n";
+        return;
+    }
+    out_ << x << ' ' << baseline << ' ' << rgb_triple(state_.text_colour) << " TB\n"
+         << postscript_show(utf8, qfont_for(state_.font).pixelSize()) << "TE\n";
 }
 
 DevSize PostScriptDC::text_extent(std::string_view utf8) { return measure_text(state_.font, utf8); }

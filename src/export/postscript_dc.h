@@ -24,6 +24,14 @@ std::string_view postscript_prologue();
 // prologue's fonts: UTF-8 characters beyond Latin-1 become '?'.
 std::string postscript_string(std::string_view utf8);
 
+// The commands that show a text at the current point in the current font of
+// `size` units: Latin-1 runs as strings, and the geometry signs of the texts
+// (angle, parallel, perpendicular, not-equal, intersection, the arrows, the
+// curly quotes and the full-width colon) by their glyph names, from the
+// Symbol font or from the text's own font. Characters with no glyph in
+// either become '?'.
+std::string postscript_show(std::string_view utf8, int size);
+
 // A number in PostScript syntax with at most `decimals` decimals, whatever
 // the locale.
 std::string postscript_number(double value, int decimals = 3);

@@ -49,6 +49,11 @@ PlexatorDraw begin
 /F { selectfont } bind def
 % (text) x baseline r g b T: a text, upright on the flipped page
 /T { gsave setrgbcolor translate 1 -1 scale 0 0 moveto show grestore } bind def
+% x baseline r g b TB ... TE: the pieces of a text shown in between, upright
+/TB { gsave setrgbcolor translate 1 -1 scale 0 0 moveto } bind def
+/TE { grestore } bind def
+% size /glyph SG: one glyph of the Symbol font, then the text's font again
+/SG { exch currentfont 3 1 roll /Symbol exch selectfont glyphshow setfont } bind def
 % x y width height r g b BG: the background of an opaque text
 /BG { gsave setrgbcolor rectfill grestore } bind def
 % x y r g b PX: one pixel

@@ -11,6 +11,15 @@ QPointer<QWidget> g_prover_app;
 
 bool prover_flag_clear() { return g_prover_app.isNull(); }
 
+void bring_prover_to_front()
+{
+    if (QWidget* prover = g_prover_app) {
+        prover->showNormal();
+        prover->raise();
+        prover->activateWindow();
+    }
+}
+
 namespace {
 
 // Number of objects (records beyond the twenty reserved ones), after the
@@ -96,8 +105,10 @@ std::optional<bool> Dchild::command_enabled(int id)
 
 void CmShowProver(Dchild& win)
 {
-    if (!prover_flag_clear())
+    if (!prover_flag_clear()) {
+        bring_prover_to_front();
         return;
+    }
     // The toolbox is shown with every button enabled as the prover opens;
     // the flag itself goes back to the per-command rules at once.
     win.objects().command_lock() = 1;

@@ -214,6 +214,8 @@ bool TDrawApp::CanClose()
 {
     if (!prover_flag_clear()) {
         ui_.message_boxes->ok(load_string(wsid::kAppTitle), load_string(wsid::kCloseProverFirst));
+        // The window the message speaks of must be in sight.
+        bring_prover_to_front();
         return false;
     }
     return client_ ? client_->CanClose() : true;

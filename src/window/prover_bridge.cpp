@@ -27,6 +27,8 @@ void run_prover_app(const UiServices& ui, PredicateInput* predicates, PrintDialo
     prover_ui.help = ui.help;
     prover_ui.predicates = predicates;
     prover_ui.printing = printing;
+    // A tool window of the main frame: it stays above the drawings.
+    prover_ui.owner = g_app ? g_app->frame() : nullptr;
 
     ProverLinks links;
     links.statement_from_drawing = [] {

@@ -14,7 +14,10 @@ extern QPointer<QWidget> g_prover_app;
 // True when no prover window is open.
 bool prover_flag_clear();
 
-// Command 193 "Show &QPL Prover": nothing when the prover is open already;
+// Shows the open prover window above the others, with the focus.
+void bring_prover_to_front();
+
+// Command 193 "Show &QPL Prover": brings an open prover to the front;
 // otherwise every toolbox button is enabled for a moment (flag 1, toolbox
 // refresh, flag 0), then the prover window opens.
 void CmShowProver(Dchild& win);

@@ -4,9 +4,14 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <algorithm>
+
+#include "construct/cons_strings.h"
+
 namespace {
 
 StatusPanes* g_status = nullptr;
+constexpr int kTextIndent = 3;
 
 int index_of(int pane) { return pane < 1 ? 0 : pane > 3 ? 2 : pane - 1; }
 
@@ -16,13 +21,17 @@ void StatusPanes::build(QStatusBar& bar)
 {
     bar.setSizeGripEnabled(true);
     const QFontMetrics metrics(bar.font());
+    int longest_prompt = 0;
+    for (int id : kLongestPrompts)
+        longest_prompt = std::max(longest_prompt, metrics.horizontalAdvance(QString::fromStdString(cons_string(id))));
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(QString::fromStdString(texts_[i]), &bar);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setIndent(3);
+        label->setIndent(kTextIndent);
         // Widths are given in characters of the bar's font; the frame adds its margins.
-        label->setFixedWidth(metrics.averageCharWidth() * kWidths[i] + 2 * label->frameWidth() + 6);
+        const int text_width = std::max(metrics.averageCharWidth() * kWidths[i], i == 0 ? longest_prompt : 0);
+        label->setFixedWidth(text_width + 2 * label->frameWidth() + 2 * kTextIndent);
         label->setObjectName(QStringLiteral("status%1").arg(i + 1));
         bar.addWidget(label);
         labels_[i] = label;

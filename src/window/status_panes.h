@@ -11,8 +11,11 @@ class QStatusBar;
 
 class StatusPanes {
 public:
-    // Widths of the panes in characters.
+    // Widths of the panes in characters; pane 1 is widened to its longest
+    // prompt.
     static constexpr std::array<int, 3> kWidths{27, 9, 15};
+    // Ids of the longest prompts pane 1 shows, measured in the bar's font.
+    static constexpr std::array<int, 4> kLongestPrompts{1225, 1169, 1440, 1441};
 
     StatusPanes() = default;
     StatusPanes(const StatusPanes&) = delete;

@@ -172,6 +172,8 @@ struct RunningApp {
     void close_prover()
     {
         if (toskApp* p = running_prover()) {
+            // Output not shown yet would mark the text changed at the close.
+            p->edit()->flush_output();
             p->edit()->document()->setModified(false);
             p->frame()->close();
             settle();

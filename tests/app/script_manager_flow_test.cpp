@@ -31,6 +31,8 @@ TEST(ScriptManagerFlow, ListsEveryObjectAndFollowsDeleteAndRestore)
 {
     RunningApp r;
     ASSERT_NE(g_script_mgr, nullptr) << "the program opens the Script Manager at start";
+    EXPECT_EQ(g_script_mgr->windowType(), Qt::Tool) << "kept above the frame";
+    EXPECT_EQ(g_script_mgr->parentWidget(), r.app->frame());
     EXPECT_TRUE(r.app->menu_action(188)->isCheckable());
     r.app->EvInitMenu();
     EXPECT_TRUE(r.app->menu_action(188)->isChecked());

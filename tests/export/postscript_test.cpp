@@ -179,6 +179,12 @@ TEST_F(PostScript, InterpreterRendersTheDocument)
     if (std::system("gs --version > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "no PostScript interpreter";
     Diagram d = full_diagram();
+    // The signs of measurements and texts, beyond the fonts' Latin-1.
+    const std::string signs = "\u2220ACB = 68.71 AB\u2225CD AB\u22A5CD AB\u2260CD AB\u2229CD P\uFF1A";
+    const int text = add_object(d, 180, 6, {});
+    d.table[text].set_text(signs);
+    d.table[text].x = 20;
+    d.table[text].y = 280;
     const std::string ps_path = output_path("full_diagram.ps");
     const std::string png_path = output_path("full_diagram_ps.png");
     std::filesystem::create_directories(PLEXATOR_TEST_OUTPUT);
@@ -197,6 +203,14 @@ TEST_F(PostScript, InterpreterRendersTheDocument)
         for (int x = 36; x < 436 && x < page.width(); ++x)
             dark += qGray(page.pixel(x, y)) < 128;
     EXPECT_GT(dark, 200);
+
+    const std::string text_path = output_path("full_diagram_ps.txt");
+    const std::string extract = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=txtwrite -o '" + text_path + "' '" +
+                                ps_path + "' > '" + text_path + ".log' 2>&1";
+    ASSERT_EQ(std::system(extract.c_str()), 0) << read_file(text_path + ".log");
+    const std::string shown = read_file(text_path);
+    EXPECT_NE(shown.find("\u2220ACB = 68.71 AB||CD AB\u22A5CD AB\u2260CD AB\u2229CD P:"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find('?'), std::string::npos) << shown;
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ toskApp* open_prover_app(const ProverUi& ui, ProverLinks links)
 
 // ---- frame -------------------------------------------------------------------
 
-SDIDecFrame::SDIDecFrame(toskApp& app) : app_(app)
+SDIDecFrame::SDIDecFrame(toskApp& app, QWidget* owner)
+    : QMainWindow(owner, owner ? Qt::Tool : Qt::Window), app_(app)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(qt_text(pw_text(pwsid::kProverName)));
@@ -88,7 +89,7 @@ toskApp::~toskApp()
 
 void toskApp::InitMainWindow()
 {
-    frame_ = new SDIDecFrame(*this);
+    frame_ = new SDIDecFrame(*this, ui_.owner);
     // The application lives as long as its frame.
     setParent(frame_);
     if (!ui_.printing) {

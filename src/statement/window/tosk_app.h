@@ -27,6 +27,7 @@ class QAction;
 class QLabel;
 class QPrinter;
 class QToolBar;
+class QWidget;
 class toskApp;
 struct ProveStatus;
 
@@ -40,6 +41,9 @@ struct ProverUi {
     HelpViewer* help = nullptr;
     PredicateInput* predicates = nullptr;
     PrintDialogs* printing = nullptr;
+    // The window the prover's frame belongs to as a tool window; none for a
+    // window of its own.
+    QWidget* owner = nullptr;
 };
 
 // What the drawing side does for the prover.
@@ -54,7 +58,7 @@ struct ProverLinks {
 // The prover's main window: its close asks the application first.
 class SDIDecFrame : public QMainWindow {
 public:
-    explicit SDIDecFrame(toskApp& app);
+    SDIDecFrame(toskApp& app, QWidget* owner);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -27,11 +27,7 @@ struct ProverApplication {
     }
     ~ProverApplication()
     {
-        if (toskApp* prover = running_prover()) {
-            prover->edit()->document()->setModified(false);
-            prover->frame()->close();
-        }
-        process_deferred_deletes();
+        close_running_prover();
         app.reset();
         process_deferred_deletes();
     }
@@ -48,10 +44,21 @@ TEST(ShowProverApp, TheFrameWaitsForTheProverToClose)
     prover->command(pcmd::kTimeLimit);
     EXPECT_EQ(a.ui.input.asked().size(), 1u);
 
-    a.app->route_command(193);
+    // A tool window of the frame, brought to the front by the menu and by
+    // the refused Exit.
+    EXPECT_EQ(prover->frame()->parentWidget(), a.app->frame());
+    EXPECT_EQ(prover->frame()->windowType(), Qt::Tool);
+    const auto active_after = [&a](auto&& step) {
+        a.app->frame()->activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), a.app->frame());
+        step();
+        QCoreApplication::processEvents();
+        return QApplication::activeWindow();
+    };
+    EXPECT_EQ(active_after([&a] { a.app->route_command(193); }), prover->frame());
     EXPECT_EQ(running_prover(), prover);
-
-    EXPECT_FALSE(a.app->CanClose());
+    EXPECT_EQ(active_after([&a] { EXPECT_FALSE(a.app->CanClose()); }), prover->frame());
     ASSERT_EQ(a.ui.boxes.asked().size(), 1u);
     EXPECT_EQ(a.ui.boxes.asked()[0].text, "Please close the prover first.");
 
