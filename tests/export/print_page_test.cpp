@@ -79,19 +79,6 @@ TEST_F(Printing, PrintModeHoldsCommand210AndGivesBackWhatWasThere)
     EXPECT_EQ(t.pending_command(), 116);
 }
 
-// Under print mode the painter maps world (x, y) to ((x + 20) 6, (y + 20) 6).
-TEST_F(Printing, ThePagePainterEnlargesTheDrawing)
-{
-    Diagram d = page_diagram();
-    RecordingDC dc({5000, 5000});
-    const PrintMode mode(d.table);
-    paint_print_page(d.table, dc, [&](DeviceContext& page) { paint_diagram(d, page, 1); });
-    ASSERT_FALSE(dc.calls_named("line_to").empty());
-    const RecordedCall segment = dc.calls_named("line_to").front();
-    EXPECT_EQ(segment.state.position, (DevPoint{420, 420}));
-    EXPECT_EQ(segment.args, (std::vector<int>{840, 660}));
-}
-
 // A page painted band by band is the page painted whole.
 TEST_F(Printing, BandsMakeTheSamePage)
 {
