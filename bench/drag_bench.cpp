@@ -146,11 +146,22 @@ struct FloorOp {
     QString text;
 };
 
+// Indices into the scene's pens, brushes and fonts.
 struct FloorStyle {
-    QPen pen;
-    QBrush brush;
-    QFont font;
+    int pen;
+    int brush;
+    int font;
 };
+
+template <class T>
+int index_of(std::vector<T>& values, const T& value)
+{
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] == value)
+            return static_cast<int>(i);
+    values.push_back(value);
+    return static_cast<int>(values.size()) - 1;
+}
 
 QPointF centre(int x, int y) { return {x + 0.5, y + 0.5}; }
 
@@ -164,6 +175,9 @@ int sixteenths(const QRectF& box, int x, int y)
 struct FloorScene {
     std::vector<FloorOp> ops;
     std::vector<FloorStyle> styles;
+    std::vector<QPen> pens;
+    std::vector<QBrush> brushes;
+    std::vector<QFont> fonts;
 
     explicit FloorScene(const std::vector<RecordedCall>& calls)
     {
@@ -208,23 +222,26 @@ struct FloorScene {
                 return static_cast<int>(i);
         }
         seen.emplace_back(s, text);
-        styles.push_back({text ? QPen(to_qcolor(s.text_colour)) : to_qpen(s.pen, true), to_qbrush(s.brush),
-                          qfont_for(s.font)});
+        styles.push_back({index_of(pens, text ? QPen(to_qcolor(s.text_colour)) : to_qpen(s.pen, true)),
+                          index_of(brushes, to_qbrush(s.brush)), index_of(fonts, qfont_for(s.font))});
         return static_cast<int>(styles.size()) - 1;
     }
 
+    // Pen, brush and font are each set only when they change.
     void paint(QImage& image) const
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
-        int current = -1;
+        FloorStyle current{-1, -1, -1};
         for (const FloorOp& op : ops) {
-            if (op.style != current) {
-                current = op.style;
-                p.setPen(styles[current].pen);
-                p.setBrush(styles[current].brush);
-                p.setFont(styles[current].font);
-            }
+            const FloorStyle& wanted = styles[op.style];
+            if (wanted.pen != current.pen)
+                p.setPen(pens[wanted.pen]);
+            if (wanted.brush != current.brush)
+                p.setBrush(brushes[wanted.brush]);
+            if (wanted.font != current.font)
+                p.setFont(fonts[wanted.font]);
+            current = wanted;
             switch (op.kind) {
             case FloorOp::Line: p.drawLine(op.line); break;
             case FloorOp::Ellipse: p.drawEllipse(op.box); break;

@@ -3,6 +3,7 @@
 #include "platform/gui_init.h"
 
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QStaticText>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -131,7 +133,8 @@ struct FontEntry {
     QFontMetricsF metrics;
     double layout_top;  // a layout's top below the cell's top, baselines matched
     TextMap<int> widths;  // advance width by text
-    TextMap<QStaticText> layouts;
+    TextMap<std::optional<QStaticText>> layouts;  // none where another font fills in
+    std::optional<QRawFont> raw;  // the font file itself, without fallbacks
 };
 
 constexpr std::size_t kMaxCachedFonts = 32;
@@ -181,20 +184,60 @@ DevSize measure_text(const Font& font, std::string_view utf8)
     return {it->second, e.cell};
 }
 
+namespace {
+
+// Text that a layout of its own sets exactly as a line drawn at a point:
+// no control characters, and nothing that may run right to left (the
+// right-to-left blocks and the direction marks, judged by their UTF-8 lead
+// bytes, a little wider than the blocks themselves).
+bool plain_left_to_right(std::string_view utf8)
+{
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
+        if (c < 0x20 || c == 0x7f)
+            return false;
+        if (c >= 0xd6 && c <= 0xdf)  // U+0580..U+07FF
+            return false;
+        if (c == 0xe0 && next >= 0xa0 && next <= 0xa3)  // U+0800..U+08FF
+            return false;
+        if (c == 0xe2 && (next == 0x80 || next == 0x81))  // U+2000..U+207F, the marks
+            return false;
+        if (c == 0xef && next >= 0xac && next <= 0xbb)  // U+FB00..U+FEFF
+            return false;
+        if (c == 0xf0 && next >= 0x90 && next <= 0x9e)  // U+10000..U+1EFFF
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 LaidOutText laid_out_text(const Font& font, std::string_view utf8)
 {
-    for (const char c : utf8)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return {};
+    if (!plain_left_to_right(utf8))
+        return {};
     FontEntry& e = entry_for(font);
     auto it = e.layouts.find(utf8);
     if (it == e.layouts.end()) {
         if (e.layouts.size() >= kMaxCachedLayouts)
             e.layouts.clear();
-        QStaticText text(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-        text.setTextFormat(Qt::PlainText);
-        text.setPerformanceHint(QStaticText::AggressiveCaching);
-        it = e.layouts.emplace(std::string(utf8), std::move(text)).first;
+        const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        // A layout's line takes the tallest font in it, so only text the font
+        // covers by itself keeps the font's baseline.
+        const QList<uint> chars = text.toUcs4();
+        if (!e.raw)
+            e.raw = QRawFont::fromFont(e.qfont);
+        const bool covered =
+            std::all_of(chars.begin(), chars.end(), [&e](uint c) { return e.raw->supportsCharacter(c); });
+        std::optional<QStaticText> layout;
+        if (covered) {
+            layout.emplace(text);
+            layout->setTextFormat(Qt::PlainText);
+        }
+        it = e.layouts.emplace(std::string(utf8), std::move(layout)).first;
     }
-    return {&it->second, e.layout_top};
+    if (!it->second)
+        return {};
+    return {&*it->second, e.layout_top};
 }

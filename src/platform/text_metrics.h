@@ -26,7 +26,8 @@ DevSize measure_text(const Font& font, std::string_view utf8);
 
 // The text laid out once in the font, for painting it again without shaping
 // it anew. `text` is null for text that needs the general text path (control
-// characters); `top` is how far below the cell's top the layout's top lies.
+// characters, anything that may run right to left, glyphs of another font);
+// `top` is how far below the cell's top the layout's top lies.
 struct LaidOutText {
     const QStaticText* text = nullptr;
     double top = 0.0;

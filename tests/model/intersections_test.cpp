@@ -116,6 +116,17 @@ TEST_F(LineAndCircle, KnownPointByPositionIsTheFirstEarlierPointOnBoth) {
     expect_at(t, r, 100, 100);
 }
 
+TEST_F(LineAndCircle, KnownPointMayLieJustOffTheCircleOnEitherSide) {
+    const int n = add_free_point(t, 0, 0, "N");
+    const int r = add_free_point(t, 0, 0, "R");
+    set_mouse(t, 201, 100);
+    for (const double x : {200.0009, 199.9991}) {
+        place(t, n, x, 100);
+        cal_inter_lc(t, r, a, a, b, o, e, f, 0);
+        expect_at(t, r, 100, 100);  // the other crossing, not the one by the mouse
+    }
+}
+
 TEST_F(LineAndCircle, TwoPointsOnTheSameLineAndCircleStayApart) {
     const int p = add_free_point(t, 0, 0, "P");
     const int q = add_free_point(t, 0, 0, "Q");

@@ -5,6 +5,7 @@
 #include "platform/text_metrics.h"
 
 #include <QFontInfo>
+#include <QPainter>
 
 #include <optional>
 
@@ -200,6 +201,34 @@ TEST(ImageDC, TextLiesBelowAndRightOfItsReferencePoint)
         // The capitals start in the upper part of the cell, descenders reach its lower part.
         EXPECT_LT(ink.top(), 30 + e.cy / 3) << height;
         EXPECT_GT(ink.bottom(), 30 + e.cy * 2 / 3) << height;
+    }
+}
+
+// Text is painted from a layout made once; it must come out as the same text
+// drawn by the toolkit on its baseline, in every face, size and script.
+TEST(ImageDC, TextFromItsLayoutMatchesTextDrawnOnItsBaseline)
+{
+    const Font fonts[] = {Font{16, "Arial", 0, false}, Font{30, "Time New Roman", kFontWeightBold, true},
+                          Font{-20, "Courier New", 0, false}, Font{11, "", 0, false}};
+    const char* texts[] = {"AHgy1", "fi ffl, W.A.", "\xce\xb1\xce\xb2\xce\xb3", "\xe4\xb8\xad\xe6\x96\x87",
+                           "x\xe2\x80\xb2", "\xd7\xa9\xd7\x9c A"};
+    for (const Font& font : fonts) {
+        for (const char* text : texts) {
+            Surface ours(240, 60);
+            ImageDC dc(ours);
+            dc.select_font(font);
+            dc.set_text_colour(kBlue);
+            dc.set_bk_mode(BkMode::Transparent);
+            dc.text_out(7, 9, text);
+            Surface theirs(240, 60);
+            {
+                QPainter p(&theirs.image());
+                p.setFont(qfont_for(font));
+                p.setPen(QColor(Qt::blue));
+                p.drawText(QPointF(7, 9 + ascent_of(font)), QString::fromUtf8(text));
+            }
+            EXPECT_EQ(ours.image(), theirs.image()) << font.height << " " << font.face << " " << text;
+        }
     }
 }
 

@@ -113,19 +113,6 @@ TEST(RecordingDC, StateCallsAreRecordedToo)
     EXPECT_TRUE(dc.calls().empty());
 }
 
-TEST(RecordingDC, RestoreReturnsToTheObjectsHeldAtTheStart)
-{
-    RecordingDC dc;
-    dc.select_pen(Pen{kRed, 1, PenStyle::Solid});
-    dc.select_pen(Pen{kGreen, 1, PenStyle::Solid});
-    dc.select_brush(solid_brush(kBlue));
-    dc.select_font(Font{30, "", 0, false});
-    dc.restore_objects();
-    EXPECT_EQ(dc.pen(), kBlackPen);
-    EXPECT_EQ(dc.brush(), kWhiteBrush);
-    EXPECT_EQ(dc.font(), Font{});
-}
-
 TEST(RecordingDC, MeasuresTextLikeThePaintingContext)
 {
     RecordingDC dc;
