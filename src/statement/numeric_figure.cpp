@@ -598,50 +598,14 @@ int named_record_from(int r, int count)
 
 }  // namespace
 
-std::optional<Degenerate_construction> degenerate_construction(int count)
-{
-    count = std::min(count, kMaxProPoints);
-    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size());
-    std::vector<std::set<int>> lands_on(reached.size());
-    int judged = count;
-    for_each_choice(count, true, [&](Builder& b) {
-        for (int no = 1; no <= judged; ++no) {
-            const Step step = b.step(no);
-            if (step == Step::Skip)
-                continue;
-            if (step == Step::Unknown) {
-                judged = no - 1;
-                break;
-            }
-            if (step == Step::Missed)
-                break;
-            const auto i = static_cast<std::size_t>(no);
-            reached[i] = 1;
-            if (step == Step::Unsolved)
-                break;
-            const std::vector<int> hits = g_pro_points[i].generated ? std::vector<int>{} : b.coincident(no);
-            if (!hits.empty()) {
-                lands_on[i].insert(hits.begin(), hits.end());
-                break;
-            }
-            proper[i] = 1;
-        }
-        return b.root_choices();
-    });
-    for (int no = 1; no <= judged; ++no) {
-        const auto i = static_cast<std::size_t>(no);
-        if (!reached[i] || proper[i])
-            continue;
-        const int named = named_record_from(no, count);
-        const std::string& name = g_pro_points[static_cast<std::size_t>(named)].name;
-        if (named != no || lands_on[i].empty())
-            return Degenerate_construction{named, name + " has no proper solution in any figure"};
-        return Degenerate_construction{no, name + " is the point " + point_list(lands_on[i]) + " in every figure"};
-    }
-    return std::nullopt;
-}
-
 namespace {
+
+// A hypothesis predicate or a CONSTANT relation among points.
+bool is_constraint(int no)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    return r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r));
+}
 
 // How far a hypothesis predicate or CONSTANT relation is from holding in
 // the figure, scaled to the figure's lengths; nothing when it cannot say.
@@ -775,15 +739,72 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
 
 }  // namespace
 
+std::optional<Degenerate_construction> degenerate_construction(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size());
+    std::vector<std::set<int>> lands_on(reached.size());
+    int judged = count;
+    for_each_choice(count, true, [&](Builder& b) {
+        // The hypothesis predicates and CONSTANT relations stated so far;
+        // each construction is judged in a figure that satisfies them.
+        std::vector<int> stated;
+        for (int no = 1; no <= judged; ++no) {
+            if (is_constraint(no)) {
+                // One that cannot be met numerically is left out: the figures
+                // without it include those with it.
+                const std::vector<double> before = b.draws();
+                stated.push_back(no);
+                if (!satisfy_constraints(b, no, stated)) {
+                    stated.pop_back();
+                    b.draws() = before;
+                }
+                continue;
+            }
+            if (!stated.empty() && !b.place_all(no - 1))
+                break;
+            const Step step = b.step(no);
+            if (step == Step::Skip)
+                continue;
+            if (step == Step::Unknown) {
+                judged = no - 1;
+                break;
+            }
+            if (step == Step::Missed)
+                break;
+            const auto i = static_cast<std::size_t>(no);
+            reached[i] = 1;
+            if (step == Step::Unsolved)
+                break;
+            const std::vector<int> hits = g_pro_points[i].generated ? std::vector<int>{} : b.coincident(no);
+            if (!hits.empty()) {
+                lands_on[i].insert(hits.begin(), hits.end());
+                break;
+            }
+            proper[i] = 1;
+        }
+        return b.root_choices();
+    });
+    for (int no = 1; no <= judged; ++no) {
+        const auto i = static_cast<std::size_t>(no);
+        if (!reached[i] || proper[i])
+            continue;
+        const int named = named_record_from(no, count);
+        const std::string& name = g_pro_points[static_cast<std::size_t>(named)].name;
+        if (named != no || lands_on[i].empty())
+            return Degenerate_construction{named, name + " has no proper solution in any figure"};
+        return Degenerate_construction{no, name + " is the point " + point_list(lands_on[i]) + " in every figure"};
+    }
+    return std::nullopt;
+}
+
 std::vector<Num_figure> generic_figures(int count)
 {
     count = std::min(count, kMaxProPoints);
     std::vector<int> constraints;
-    for (int no = 1; no <= count; ++no) {
-        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-        if (r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r)))
+    for (int no = 1; no <= count; ++no)
+        if (is_constraint(no))
             constraints.push_back(no);
-    }
     std::vector<Num_figure> figures;
     bool usable = true;
     for_each_choice(count, true, [&](Builder& b) {

@@ -94,6 +94,19 @@ bool constant_translates(const Pro_point& r)
     return !g_abort && !any_variable(coords.get(), [](int type) { return type >= 1 && type <= 99; });
 }
 
+// An equation conclusion the algebraic methods can state in coordinates:
+// one of ratios, areas, Pythagoras differences and vectors.
+bool equation_translates()
+{
+    const auto foreign = [](int type) {
+        return type != kVarNamed && type != kVarParam && type != kVarRatio && type != kVarArea &&
+               type != kVarPyth && type != kVarVector;
+    };
+    if (g_concl.type != kConclEquation)
+        return true;
+    return !any_variable(g_concl_lhs, foreign) && !any_variable(g_concl_rhs, foreign);
+}
+
 // Conclusions the database can hold (or none: the database is only built).
 bool gdd_tests(int kind)
 {
@@ -192,6 +205,8 @@ std::string method_refusal(int method)
             return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
         interprets = gdd_interprets;
     } else if (method == kMethodWu || method == kMethodGroebner) {
+        if (!equation_translates())
+            return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
         interprets = algebra_interprets;
     } else {
         return "";
