@@ -141,7 +141,7 @@ public:
             if (r.generated || places_no_point(r))
                 continue;
             for (const P& x : at)
-                if (same_place(x, pts_[static_cast<std::size_t>(i)])) {
+                if (same_point(x, pts_[static_cast<std::size_t>(i)])) {
                     hits.push_back(i);
                     break;
                 }
@@ -176,6 +176,9 @@ public:
     const std::vector<P>& points() const { return pts_; }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
+    // Closer than rounding alone can bring two points computed apart (a
+    // chain of thirty midpoints still keeps its points apart).
+    static bool same_point(P a, P b) { return dist(a, b) <= 1e-10 * (1 + norm(a)); }
 
     static constexpr std::uint32_t kConstantKind = 357;
     static constexpr std::uint32_t kPlaceholderKind = static_cast<std::uint32_t>(-100);
@@ -222,7 +225,7 @@ private:
     bool taken(P c, int no) const
     {
         for (int i = 1; i < no; ++i)
-            if (dist(c, pts_[static_cast<std::size_t>(i)]) <= 1e-6 * (1 + norm(c)))
+            if (same_point(c, pts_[static_cast<std::size_t>(i)]))
                 return true;
         return false;
     }

@@ -6,6 +6,7 @@
 #include <regex>
 #include <string>
 
+#include "statement/numeric_figure.h"
 #include "statement/prove_run.h"
 #include "sem_fixture.h"
 
@@ -87,6 +88,17 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
             }
         }
     }
+}
+
+// Points that come close only by repeated halving are not one point.
+TEST_F(VerdictTest, AChainOfMidpointsIsNotDegenerate)
+{
+    std::string hyps = "POINT A B C;\nMIDPOINT M1 A B;";
+    for (int i = 2; i <= 30; ++i)
+        hyps += fmt("\nMIDPOINT M%d A M%d;", i, i - 1);
+    read_stm(hyps, "COLLINEAR A B M30.");
+    ASSERT_EQ(g_abort, 0) << out();
+    EXPECT_FALSE(degenerate_construction(g_npoints).has_value());
 }
 
 // Time figures differ from run to run.
