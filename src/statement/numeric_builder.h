@@ -234,12 +234,16 @@ private:
     // intersection with a line or circle through a known point); the choice
     // bit picks when both are new. When every root is a placed point the
     // first is returned and all are kept in landed_.
-    std::optional<P> fresh(const std::vector<P>& candidates, int no)
+    std::optional<P> fresh(std::vector<P> candidates, int no)
     {
         if (candidates.empty()) {
             missed_ = true;
             return std::nullopt;
         }
+        // A double root (a tangent): the square root of a rounding error
+        // parts the two; their midpoint is exact.
+        if (candidates.size() == 2 && same_place(candidates[0], candidates[1]))
+            candidates = {0.5 * (candidates[0] + candidates[1])};
         std::vector<P> open;
         for (const P& c : candidates)
             if (!taken(c, no))
@@ -248,7 +252,7 @@ private:
             landed_ = candidates;
             return candidates.front();
         }
-        if (open.size() == 1 || same_place(open[0], open[1]))
+        if (open.size() == 1)
             return open.front();
         const unsigned bit = roots_++;
         return open[bit < 32 ? (choices_ >> bit) & 1U : 0U];

@@ -64,6 +64,8 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
          "INTERSECTION_LL H A D C F;",
          "PARALLEL A B A C.", "DDDDDD",
          "INTERSECTION_LL H A D C F: H is the point G in every figure. The statement is not proved."},
+        {"POINT A O T;\nON_TLINE B T T O;\nINTERSECTION_LC X T B O T;", "COLLINEAR X A B.", "DDDDDD",
+         "INTERSECTION_LC X T B O T: X is the point T in every figure. The statement is not proved."},
         {"POINT A B C D;\nINTERSECTION_LL X A B A B;", "COLLINEAR X C D.", "DDDDDD",
          "INTERSECTION_LL X A B A B: X has no proper solution in any figure. The statement is not proved."},
         {"POINT A B C D;\nPARALLEL A B C D;", "PARALLEL C D A B.", "TT~~TT", ""},
