@@ -136,12 +136,14 @@ std::string circle_points(std::uint32_t centre)
     return o.kind == 62 ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
 }
 
-// The line the reader rewrote into a line-circle (40) or circle-circle (50)
-// record for the algebraic methods, as the statement wrote it; empty for
-// other records.
+// The line the reader rewrote into a perpendicular (12), line-circle (40)
+// or circle-circle (50) record for some methods, as the statement wrote it;
+// empty for other records.
 std::string rewritten_line(const Pro_point& r)
 {
     const auto& p = r.pots;
+    if (r.kind == 12 && !r.generated && g_pro_points[p[0]].generated && g_pro_points[p[0]].kind == 2)
+        return keyword_of(11) + " " + r.name + names({p[1], p[2]});  // through the midpoint of AB
     if (r.kind == 40) {
         const Pro_point& t = g_pro_points[p[1]];
         if (t.generated && t.kind == 12)
