@@ -10,9 +10,11 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
+#include "algebra/variables.h"
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_lookup.h"
+#include "gdd/numeric_model.h"
 #include "statement/prover.h"
 #include "statement/semantics.h"
 #include "statement/tokenizer.h"
@@ -107,6 +109,25 @@ bool collinear_by_construction(int a, int b, int c)
                 on_construction_line(c, l))
                 return true;
     return false;
+}
+
+// A ratio of segments in p that are not parallel in random figures of the
+// statement (its value would assume they are), or null.
+const var_rec* ratio_off_parallels(const xterm* p)
+{
+    if (!p || pconstp(p))
+        return nullptr;
+    for (const var_rec* v : vars2(p)) {
+        if (v->type != 1 || xpara(v->a[0], v->a[1], v->a[2], v->a[3]))
+            continue;
+        Gdd_cond parallel;
+        parallel.type = 149;
+        for (std::size_t k = 0; k < 4; ++k)
+            parallel.p[k] = static_cast<std::uint32_t>(v->a[k]);
+        if (numerically_false(parallel, g_npoints))
+            return v;
+    }
+    return nullptr;
 }
 
 void refuse_off_line()
@@ -260,6 +281,11 @@ void pconc()
         const xterm* r = g_concl_rhs;
         if (!l || !r) {
             gerror(area_words::kConclusionNotFound);
+            break;
+        }
+        if (const var_rec* v = ratio_off_parallels(l) ? ratio_off_parallels(l) : ratio_off_parallels(r)) {
+            gerror(fmt("%s: the segments are not parallel; the area method cannot compare them.\r\n",
+                       var_text(v, 0).c_str()));
             break;
         }
         if (pconstp(l) && pconstp(r))
