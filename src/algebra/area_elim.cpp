@@ -142,6 +142,7 @@ void eliminate_ndgs(int i)
         ~KeepMaxterm() { g_maxterm = saved; }
     } keep;
     for (ndg_entry& e : ndg_entries()) {
+        check_time();
         dterm* saved_side = g_side_list;
         g_side_list = nullptr;
         xterm* f = pe_p(cp_poly(e.den), i, 1);
@@ -199,6 +200,7 @@ dterm* as_one_factor(dterm* list)
 
 bool factor_too_large(const xterm* f)
 {
+    check_time();
     const int n = nterms(f);
     if (g_maxterm_on && n > g_maxterm)
         g_maxterm = n;
