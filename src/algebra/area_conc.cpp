@@ -52,6 +52,26 @@ void add_products(xterm* a, xterm* b, xterm* c, xterm* d)
     append_quot(new_ratio_rec(1, two_factors(a, b), 1, two_factors(c, d), kQuotConclusion));
 }
 
+// The equal angles s1 p2 = p1 s2 (areas s, Pythagoras differences p of the
+// two angles). Both sides 0 from the start compares nothing unless both
+// angles are right or both are zero; on a circle a zero angle means three
+// points on one line, which no circle passes through.
+void add_angle_products(xterm* s1, xterm* p2, xterm* p1, xterm* s2, bool on_circle)
+{
+    const bool zero_left = pzerop(s1) || pzerop(p2);
+    const bool zero_right = pzerop(p1) || pzerop(s2);
+    const bool right_angles = pzerop(p1) && pzerop(p2);
+    const bool zero_angles = pzerop(s1) && pzerop(s2);
+    const bool undefined = zero_left && zero_right && !right_angles && !zero_angles;
+    if (undefined || (on_circle && (pzerop(s1) || pzerop(s2)))) {
+        for (xterm* q : {s1, p2, p1, s2})
+            put_p(q);
+        proof_not_proved(on_circle ? "three of the points are on one line" : "an angle of the conclusion is not defined");
+        return;
+    }
+    add_products(s1, p2, p1, s2);
+}
+
 int cp_(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
 
 void conc_ratio()
@@ -249,13 +269,13 @@ void pconc()
                       0, nullptr);
         break;
     case 152:
-        add_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5));
+        add_angle_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5), true);
         break;
     case 153:
         add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
         break;
     case 154:
-        add_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8));
+        add_angle_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8), false);
         break;
     case 155:
         conc_ratio();
