@@ -52,10 +52,18 @@ void add_products(xterm* a, xterm* b, xterm* c, xterm* d)
     append_quot(new_ratio_rec(1, two_factors(a, b), 1, two_factors(c, d), kQuotConclusion));
 }
 
+bool distinct(std::initializer_list<int> points)
+{
+    std::vector<int> v(points);
+    std::sort(v.begin(), v.end());
+    return std::adjacent_find(v.begin(), v.end()) == v.end();
+}
+
 // The equal angles s1 p2 = p1 s2 (areas s, Pythagoras differences p of the
 // two angles). Both sides 0 from the start compares nothing unless both
 // angles are right or both are zero; on a circle a zero angle means three
-// points on one line, which no circle passes through.
+// points on one line, which no circle passes through (on_circle: four
+// distinct points on a circle).
 void add_angle_products(xterm* s1, xterm* p2, xterm* p1, xterm* s2, bool on_circle)
 {
     const bool zero_left = pzerop(s1) || pzerop(p2);
@@ -269,7 +277,8 @@ void pconc()
                       0, nullptr);
         break;
     case 152:
-        add_angle_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5), true);
+        add_angle_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5),
+                           distinct({p2, p3, p4, p5}));
         break;
     case 153:
         add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
