@@ -69,28 +69,6 @@ public:
         PLEXATOR_POISON(&slot->node, sizeof(Node));
     }
 
-    // Every node free again, blocks kept, linked in address order.
-    void reclaim_all()
-    {
-        free_ = nullptr;
-        free_count_ = 0;
-        Slot** link = &free_;
-        for (auto& block : blocks_) {
-            for (std::size_t i = 0; i < kBlockSize; ++i) {
-                Slot* slot = &block[i];
-                PLEXATOR_UNPOISON(slot, sizeof(Slot));
-                mark(slot, true);
-                *link = slot;
-                link = &slot->next_free;
-            }
-            free_count_ += kBlockSize;
-        }
-        *link = nullptr;
-        for (auto& block : blocks_)
-            for (std::size_t i = 0; i < kBlockSize; ++i)
-                PLEXATOR_POISON(&block[i].node, sizeof(Node));
-    }
-
     // Every block back to the heap.
     void release_all()
     {

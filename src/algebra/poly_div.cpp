@@ -239,21 +239,21 @@ xterm* prem_ev(xterm* p, const xterm* q)
     var_rec* x = q->var;
     const int m = ldeg(q);
     const xterm* init = q->terms->coef;
-    const PolyPtr rest_q(preductum(cp_poly(q)));
+    // The rest of q is negated once here rather than every product with it.
+    const PolyPtr minus_rest_q(neg_poly(preductum(cp_poly(q))));
     while (!pconstp(p) && p->var == x && ldeg(p) >= m) {
         const int shift = ldeg(p) - m;
         dterm* lead = p->terms;
         xterm* c = lead->coef;
         xterm* rest_p = p_norm_dt(p, drop_cell(lead));
-        if (xterm* k = pmay_divide(c, init) ? pdiv(neg_poly(cp_poly(c)), init) : nullptr) {
+        if (xterm* k = pmay_divide(c, init) ? pdiv(cp_poly(c), init) : nullptr) {
             // The leading coefficient is a multiple of the initial: no
             // multiplication needed.
             put_p(c);
-            p = pplus(rest_p, ptimes(get_md(x, shift, k), cp_poly(rest_q.get())));
+            p = pplus(rest_p, ptimes(get_md(x, shift, k), cp_poly(minus_rest_q.get())));
         } else {
             ++g_init_power;
-            p = pminus(ptimes(cp_poly(init), rest_p),
-                       ptimes(get_md(x, shift, c), cp_poly(rest_q.get())));
+            p = pplus(ptimes(cp_poly(init), rest_p), ptimes(get_md(x, shift, c), cp_poly(minus_rest_q.get())));
         }
     }
     return p;

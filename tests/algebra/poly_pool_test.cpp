@@ -41,12 +41,13 @@ TEST_F(PoolTest, OwnerReturnsItsPolynomial)
     EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
 }
 
-TEST_F(PoolTest, ExhaustedPoolReportsAndAborts)
+// The pools grow while the prover's memory budget allows; past it the run
+// ends with the pool's report and the pools work again afterwards.
+TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)
 {
-    const std::size_t limit = pool_block_limit();
     put_x(new_xterm());  // at least one block
     const std::size_t nodes = pool_stats().xterm_total;
-    set_pool_block_limit(nodes / 2000);
+    set_prover_memory_budget(1);  // no further block
     std::vector<xterm*> held;
     try {
         for (std::size_t i = 0; i <= nodes; ++i)
@@ -59,9 +60,8 @@ TEST_F(PoolTest, ExhaustedPoolReportsAndAborts)
     EXPECT_EQ(out_.text(), "\n\n Syntax error:\n\nrun out of memory.\n\n Please check your input.\n");
     for (xterm* x : held)
         put_x(x);
-    set_pool_block_limit(limit);
-    // The pool works again once nodes are back.
-    put_p(P("x1+1"));
+    set_prover_memory_budget(0);
+    put_p(P("(x1+x2+x3)^60"));  // grows again under the default budget
 }
 
 TEST_F(PoolTest, NodeReturnedTwiceIsRefused)
