@@ -226,13 +226,12 @@ Built Builder::build_line(const Line& l)
         const Round c = centred(arg(0), arg(1));
         put(x, c.centre + std::sqrt(c.r2) * P{std::cos(3 * t), std::sin(3 * t)});
     } else if (k == "ON_ALINE") {
-        // An angle with a side of no length asks nothing: the point is free.
-        if (same(arg(0), arg(1)) || same(arg(2), arg(3)) || same(arg(3), arg(4))) {
-            put(x, {t, draw()});
-        } else {
-            const StraightLine s = angled(arg(0), arg(1), arg(2), arg(3), arg(4));
-            put(x, s.at + t * s.dir);
-        }
+        // An angle with a side of no length has no size: like two identical
+        // lines, it leaves the point undetermined.
+        if (same(arg(0), arg(1)) || same(arg(2), arg(3)) || same(arg(3), arg(4)))
+            return Built::NoSolution;
+        const StraightLine s = angled(arg(0), arg(1), arg(2), arg(3), arg(4));
+        put(x, s.at + t * s.dir);
     } else if (k == "INTERSECTION_LL") return meet_ll(x, through(arg(0), arg(1)), through(arg(2), arg(3)));
     else if (k == "FOOT") return meet_ll(x, through(arg(1), arg(2)), perpendicular(arg(0), arg(1), arg(2)));
     else if (k == "INTERSECTION_TT")

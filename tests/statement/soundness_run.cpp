@@ -67,7 +67,7 @@ struct Child {
     pid_t pid = -1;
     int fd = -1;
     std::string output;
-    std::chrono::steady_clock::time_point start;
+    std::chrono::steady_clock::time_point start, end;
     bool done = false;
     bool killed = false;
 };
@@ -96,7 +96,7 @@ Outcome finish(Child& c)
     waitpid(c.pid, &status, 0);
     close(c.fd);
     Outcome o;
-    o.ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - c.start).count();
+    o.ms = std::chrono::duration_cast<std::chrono::milliseconds>(c.end - c.start).count();
     const std::size_t mark = c.output.rfind(kResultMark);
     if (c.killed) {
         o.result = "hang";
@@ -136,15 +136,18 @@ void wait_all(std::vector<Child*>& running, int wall_ms)
             if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) {
                 char buf[4096];
                 const ssize_t n = read(c.fd, buf, sizeof buf);
-                if (n > 0)
+                if (n > 0) {
                     c.output.append(buf, static_cast<std::size_t>(n));
-                else
+                } else {
                     c.done = true;
+                    c.end = now;
+                }
             }
             if (!c.done && now - c.start > std::chrono::milliseconds(wall_ms)) {
                 kill(c.pid, SIGKILL);
                 c.killed = true;
                 c.done = true;
+                c.end = now;
             }
         }
     }

@@ -39,6 +39,7 @@ TEST(SoundnessFigures, KnownStatements)
         {"POINT A B C D; PERPENDICULAR A B A B;", "COLLINEAR A B C", Truth::Degenerate},
         {"POINT A B C; ORTHOCENTER H A B C;", "PERPENDICULAR A H B C", Truth::Holds},
         {"POINT A B C D E; ON_ALINE X A B C D E;", "EQANGEL X A B C D E", Truth::Holds},
+        {"POINT A B C; ON_ALINE D B C A A A;", "COLLINEAR D B C", Truth::Degenerate},
         {"POINT A B I; INCENTER X A B I;", "EQANGEL X A I I A B", Truth::Holds},
         {"POINT A B; EQ_TRIANGLE X A B;", "EQDISTANCE X A A B", Truth::Holds},
         {"POINT A O Q; INTERSECTION_CC X O A Q A;", "PERPENDICULAR X A O Q", Truth::Holds},
