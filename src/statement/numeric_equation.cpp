@@ -16,6 +16,64 @@ constexpr double kTolerance = 1e-6;
 
 bool named(const var_rec* v) { return v->type == kVarNamed || v->type == kVarParam; }
 
+bool has_angle(const xterm* p)
+{
+    if (!p || !p->var)
+        return false;
+    if (p->var->type == kVarFullAngle)
+        return true;
+    for (const dterm* t = p->terms; t; t = t->next)
+        if (has_angle(t->coef))
+            return true;
+    return false;
+}
+
+// The full angle from line a1a2 to line a3a4, in radians.
+std::optional<double> full_angle(const var_rec* v, const Num_figure& f)
+{
+    for (std::int32_t i : v->a)
+        if (i <= 0 || static_cast<std::size_t>(i) >= f.size())
+            return std::nullopt;
+    auto dir = [&](int from, int to) {
+        const Num_point a = f[static_cast<std::size_t>(from)], b = f[static_cast<std::size_t>(to)];
+        return std::atan2(b.y - a.y, b.x - a.x);
+    };
+    return dir(v->a[2], v->a[3]) - dir(v->a[0], v->a[1]);
+}
+
+// A sum of full angles with whole coefficients (angles are known up to a
+// straight angle, so no other polynomial of them has a value); nothing for
+// any other polynomial.
+std::optional<double> angle_sum(const xterm* p, const Num_figure& f)
+{
+    if (!p)
+        return 0.0;
+    if (!p->var)
+        return lnum(p) == 0 ? std::optional<double>(0.0) : std::nullopt;
+    if (p->var->type != kVarFullAngle)
+        return std::nullopt;
+    const auto theta = full_angle(p->var, f);
+    if (!theta)
+        return std::nullopt;
+    double sum = 0;
+    for (const dterm* t = p->terms; t; t = t->next) {
+        if (t->deg == 1 && t->coef && !t->coef->var) {
+            sum += static_cast<double>(lnum(t->coef)) * *theta;
+        } else if (t->deg == 0) {
+            const auto rest = angle_sum(t->coef, f);
+            if (!rest)
+                return std::nullopt;
+            sum += *rest;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return sum;
+}
+
+// How far a sum of angles is from a whole number of straight angles.
+double off_straight(double angle) { return std::abs(std::sin(angle)); }
+
 // The terms of degree 1 and 0 of a polynomial of degree 1 in its main
 // variable (either may be null); nothing for a higher degree.
 std::optional<std::pair<const xterm*, const xterm*>> linear_terms(const xterm* p)
@@ -148,6 +206,12 @@ bool constant_names_a_value(const Pro_point& r)
 
 int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure& f)
 {
+    if (has_angle(lhs) || has_angle(rhs)) {
+        const auto l = angle_sum(lhs, f), r = angle_sum(rhs, f);
+        if (!l || !r)
+            return -1;
+        return off_straight(*l - *r) <= kTolerance;
+    }
     for (int component : {1, 2}) {
         Evaluator e(f, component);
         e.define_named_values();
@@ -162,6 +226,10 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
 
 std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f)
 {
+    if (has_angle(p)) {
+        const auto sum = angle_sum(p, f);
+        return sum ? std::optional<double>(std::sin(*sum)) : std::nullopt;
+    }
     Evaluator e(f, 1);
     e.define_named_values();
     const auto v = e.eval(p);

@@ -50,10 +50,11 @@ bool numeric_point_coincides(int p);
 // named before it or has no proper solution (parallel or identical lines, a
 // line meeting a circle only at named points). The first such record, with
 // the reason ("H is the point B in every figure"); nothing when every
-// construction has a proper solution in some figure. Hypothesis predicates
-// and CONSTANT lines are left out: a point degenerate without them is
-// degenerate with them. Records after one without a numeric meaning are not
-// judged.
+// construction has a proper solution in some figure. Each construction is
+// judged in figures that satisfy the hypothesis predicates and CONSTANT
+// relations stated before it (one that cannot be met numerically is left
+// out: a point degenerate without it is degenerate with it). Records after
+// one without a numeric meaning are not judged.
 struct Degenerate_construction {
     int record = 0;
     std::string reason;

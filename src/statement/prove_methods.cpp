@@ -94,6 +94,19 @@ bool constant_translates(const Pro_point& r)
     return !g_abort && !any_variable(coords.get(), [](int type) { return type >= 1 && type <= 99; });
 }
 
+// An equation conclusion the algebraic methods can state in coordinates:
+// one of ratios, areas, Pythagoras differences and vectors.
+bool equation_translates()
+{
+    const auto foreign = [](int type) {
+        return type != kVarNamed && type != kVarParam && type != kVarRatio && type != kVarArea &&
+               type != kVarPyth && type != kVarVector;
+    };
+    if (g_concl.type != kConclEquation)
+        return true;
+    return !any_variable(g_concl_lhs, foreign) && !any_variable(g_concl_rhs, foreign);
+}
+
 // Conclusions the database can hold (or none: the database is only built).
 bool gdd_tests(int kind)
 {
@@ -123,12 +136,14 @@ std::string circle_points(std::uint32_t centre)
     return o.kind == 62 ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
 }
 
-// The line the reader rewrote into a line-circle (40) or circle-circle (50)
-// record for the algebraic methods, as the statement wrote it; empty for
-// other records.
+// The line the reader rewrote into a perpendicular (12), line-circle (40)
+// or circle-circle (50) record for some methods, as the statement wrote it;
+// empty for other records.
 std::string rewritten_line(const Pro_point& r)
 {
     const auto& p = r.pots;
+    if (r.kind == 12 && !r.generated && g_pro_points[p[0]].generated && g_pro_points[p[0]].kind == 2)
+        return keyword_of(11) + " " + r.name + names({p[1], p[2]});  // through the midpoint of AB
     if (r.kind == 40) {
         const Pro_point& t = g_pro_points[p[1]];
         if (t.generated && t.kind == 12)
@@ -192,6 +207,8 @@ std::string method_refusal(int method)
             return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
         interprets = gdd_interprets;
     } else if (method == kMethodWu || method == kMethodGroebner) {
+        if (!equation_translates())
+            return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
         interprets = algebra_interprets;
     } else {
         return "";

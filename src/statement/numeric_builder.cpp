@@ -1,0 +1,141 @@
+// Each record of the statement computed from its parents in a figure.
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "algebra/coords.h"
+#include "algebra/poly.h"
+#include "statement/numeric_builder.h"
+#include "statement/parse_facts.h"
+
+namespace numeric_detail {
+
+// A kind-1 point of a CIRCLE line: free among the first three of its
+// circle, on the circle through them after.
+std::optional<P> Builder::circle_line_point(int no)
+{
+    for (const ParseFact& f : g_parse_facts) {
+        if (f.kind != ParseFact::Kind::Circle)
+            continue;
+        const auto it = std::find(f.pts.begin(), f.pts.end(), no);
+        if (it == f.pts.end())
+            continue;
+        if (it - f.pts.begin() < 3 || f.pts.size() < 3)
+            return free_point();
+        const P a = pts_[static_cast<std::size_t>(f.pts[0])], b = pts_[static_cast<std::size_t>(f.pts[1])];
+        const auto o = circumcentre(a, b, pts_[static_cast<std::size_t>(f.pts[2])]);
+        if (!o)
+            return std::nullopt;
+        return *o + dist(*o, a) * unit();
+    }
+    return free_point();
+}
+
+std::optional<P> Builder::point(int no)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    auto q = [&](int i) { return pts_[r.pots[static_cast<std::size_t>(i)]]; };
+    auto radius = [&](int c, int d) { return dist(q(c), q(d)); };
+    switch (equation_kind(no)) {
+    case 101: return free_point();
+    case 1: return circle_line_point(no);
+    case 11: return 0.5 * (q(0) + q(1)) + param() * perp(q(1) - q(0));
+    case 99: return q(0) + P{10 * param() - 10, 0};
+    case 102:
+        if (!(norm(q(2) - q(1)) > 0))
+            return std::nullopt;
+        return foot(q(0), q(1), q(2));
+    case 103: return 0.5 * (q(0) + q(1));
+    case 104: return (1.0 / 3) * (q(0) + q(1) + q(2));
+    case 105: return circumcentre(q(0), q(1), q(2));
+    case 106: return meet(q(0), perp(q(2) - q(1)), q(1), perp(q(2) - q(0)));
+    case 107: {
+        // The sides through A and B are AB mirrored in AI and BI.
+        const P a = q(0), b = q(1), i = q(2);
+        const P da = 2.0 * (foot(b, a, i) - a) - (b - a);
+        const P db = 2.0 * (foot(a, b, i) - b) - (a - b);
+        return meet(a, da, b, db);
+    }
+    case 108: {
+        const P a = q(0), b = q(1), c = q(2);
+        const double la = dist(b, c), lb = dist(a, c), lc = dist(a, b);
+        return (1.0 / (la + lb + lc)) * (la * a + lb * b + lc * c);
+    }
+    case 109: return q(0) + rot(q(1) - q(0), M_PI / 3);
+    case 110: return q(0) + param() * (q(1) - q(0));
+    case 111: return q(0) + param() * (q(2) - q(1));
+    case 112: return q(0) + param() * perp(q(2) - q(1));
+    case 113: return q(0) + radius(0, 1) * unit();
+    case 114: {
+        // [XA, AB] = [CD, DE]: line AX turned from AB back by that angle.
+        auto dir = [](P u) { return std::atan2(u.y, u.x); };
+        const double t = dir(q(1) - q(0)) - (dir(q(4) - q(3)) - dir(q(3) - q(2)));
+        return q(0) + param() * 5.0 * P{std::cos(t), std::sin(t)};
+    }
+    case 115: return q(0) + radius(1, 2) * unit();
+    case 116: return meet(q(0), q(1) - q(0), q(2), q(3) - q(2));
+    case 117: return meet(q(0), q(1) - q(0), q(2), q(4) - q(3));
+    case 118: return meet(q(0), q(1) - q(0), q(2), perp(q(4) - q(3)));
+    case 119: return meet(q(0), q(2) - q(1), q(3), q(5) - q(4));
+    case 120: return meet(q(0), q(2) - q(1), q(3), perp(q(5) - q(4)));
+    case 121: return meet(q(0), perp(q(2) - q(1)), q(3), perp(q(5) - q(4)));
+    case 122: return on_line_circle(q(0), q(1) - q(0), q(2), radius(2, 3), no);
+    case 123: return on_line_circle(q(0), q(2) - q(1), q(3), radius(3, 4), no);
+    case 124: return on_line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4), no);
+    case 125: return on_circles(q(0), radius(0, 1), q(2), radius(2, 3), no);
+    case 126: return on_line_circle(q(0), q(1) - q(0), q(2), radius(3, 4), no);
+    case 127: return on_circles(q(0), radius(0, 1), q(2), radius(3, 4), no);
+    case 128: return on_circles(q(0), radius(1, 2), q(3), radius(4, 5), no);
+    case 129: return 2.0 * q(0) - q(1);
+    case 130:
+        if (!(norm(q(2) - q(1)) > 0))
+            return std::nullopt;
+        return 2.0 * foot(q(0), q(1), q(2)) - q(0);
+    case 131: {
+        const P u = q(0) - q(1);
+        return q(1) + (dot(q(2) - q(1), q(2) - q(1)) / dot(u, u)) * u;
+    }
+    case 132: return q(0) + perp(q(1) - q(0));
+    case 133: return q(0) - perp(q(1) - q(0));
+    case 44: {
+        const auto o = circumcentre(q(2), q(3), q(4));
+        if (!o)
+            return std::nullopt;
+        return on_line_circle(q(0), q(1) - q(0), *o, dist(*o, q(2)), no);
+    }
+    case 52: {
+        const auto o1 = circumcentre(q(0), q(1), q(2));
+        const auto o2 = circumcentre(q(3), q(4), q(5));
+        if (!o1 || !o2)
+            return std::nullopt;
+        return on_circles(*o1, dist(*o1, q(0)), *o2, dist(*o2, q(3)), no);
+    }
+    case 197:
+    case 198:
+    case 199: {
+        // Ratios given by integer values only.
+        if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0) {
+            known_ = false;
+            return std::nullopt;
+        }
+        const double k = static_cast<double>(lnum(r.ps[0])) / static_cast<double>(lnum(r.ps[1]));
+        if (r.kind == 197)
+            return q(0) + k * (q(1) - q(0));
+        if (r.kind == 198)
+            return q(0) + (k / (1 + k)) * (q(1) - q(0));
+        return q(0) + k * (q(2) - q(1));
+    }
+    case 470: {
+        char* end = nullptr;
+        const double degrees = std::strtod(r.rot.c_str(), &end);
+        if (end == r.rot.c_str()) {
+            known_ = false;
+            return std::nullopt;
+        }
+        return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
+    }
+    default: known_ = false; return std::nullopt;
+    }
+}
+
+}  // namespace numeric_detail
