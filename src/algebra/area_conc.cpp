@@ -10,9 +10,11 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
+#include "algebra/variables.h"
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_lookup.h"
+#include "gdd/numeric_model.h"
 #include "statement/prover.h"
 #include "statement/semantics.h"
 #include "statement/tokenizer.h"
@@ -48,6 +50,34 @@ dterm* two_factors(xterm* a, xterm* b)
 void add_products(xterm* a, xterm* b, xterm* c, xterm* d)
 {
     append_quot(new_ratio_rec(1, two_factors(a, b), 1, two_factors(c, d), kQuotConclusion));
+}
+
+bool distinct(std::initializer_list<int> points)
+{
+    std::vector<int> v(points);
+    std::sort(v.begin(), v.end());
+    return std::adjacent_find(v.begin(), v.end()) == v.end();
+}
+
+// The equal angles s1 p2 = p1 s2 (areas s, Pythagoras differences p of the
+// two angles). Both sides 0 from the start compares nothing unless both
+// angles are right or both are zero; on a circle a zero angle means three
+// points on one line, which no circle passes through (on_circle: four
+// distinct points on a circle).
+void add_angle_products(xterm* s1, xterm* p2, xterm* p1, xterm* s2, bool on_circle)
+{
+    const bool zero_left = pzerop(s1) || pzerop(p2);
+    const bool zero_right = pzerop(p1) || pzerop(s2);
+    const bool right_angles = pzerop(p1) && pzerop(p2);
+    const bool zero_angles = pzerop(s1) && pzerop(s2);
+    const bool undefined = zero_left && zero_right && !right_angles && !zero_angles;
+    if (undefined || (on_circle && (pzerop(s1) || pzerop(s2)))) {
+        for (xterm* q : {s1, p2, p1, s2})
+            put_p(q);
+        proof_not_proved(on_circle ? "three of the points are on one line" : "an angle of the conclusion is not defined");
+        return;
+    }
+    add_products(s1, p2, p1, s2);
 }
 
 int cp_(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
@@ -107,6 +137,25 @@ bool collinear_by_construction(int a, int b, int c)
                 on_construction_line(c, l))
                 return true;
     return false;
+}
+
+// A ratio of segments in p that are not parallel in random figures of the
+// statement (its value would assume they are), or null.
+const var_rec* ratio_off_parallels(const xterm* p)
+{
+    if (!p || pconstp(p))
+        return nullptr;
+    for (const var_rec* v : vars2(p)) {
+        if (v->type != 1 || xpara(v->a[0], v->a[1], v->a[2], v->a[3]))
+            continue;
+        Gdd_cond parallel;
+        parallel.type = 149;
+        for (std::size_t k = 0; k < 4; ++k)
+            parallel.p[k] = static_cast<std::uint32_t>(v->a[k]);
+        if (numerically_false(parallel, g_npoints))
+            return v;
+    }
+    return nullptr;
 }
 
 void refuse_off_line()
@@ -228,13 +277,14 @@ void pconc()
                       0, nullptr);
         break;
     case 152:
-        add_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5));
+        add_angle_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5),
+                           distinct({p2, p3, p4, p5}));
         break;
     case 153:
         add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
         break;
     case 154:
-        add_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8));
+        add_angle_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8), false);
         break;
     case 155:
         conc_ratio();
@@ -260,6 +310,11 @@ void pconc()
         const xterm* r = g_concl_rhs;
         if (!l || !r) {
             gerror(area_words::kConclusionNotFound);
+            break;
+        }
+        if (const var_rec* v = ratio_off_parallels(l) ? ratio_off_parallels(l) : ratio_off_parallels(r)) {
+            gerror(fmt("%s: the segments are not parallel; the area method cannot compare them.\r\n",
+                       var_text(v, 0).c_str()));
             break;
         }
         if (pconstp(l) && pconstp(r))

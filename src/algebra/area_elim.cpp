@@ -55,8 +55,12 @@ xterm* pe_subst(xterm* f, const elim_step* step)
     if (!step || !step->den)
         return f;
     var_rec* x = step->var;
-    if (step->num ? pzerop(step->den) : deg_in(step->den, x) == 0) {
+    if (step->num && pzerop(step->den)) {
         proof_not_proved("the value of " + var_text(x, 0) + " divides by 0");
+        return f;
+    }
+    if (!step->num && deg_in(step->den, x) == 0) {
+        proof_not_proved("the equation for " + var_text(x, 0) + " does not hold it");
         return f;
     }
     if (step->num) {
@@ -138,6 +142,7 @@ void eliminate_ndgs(int i)
         ~KeepMaxterm() { g_maxterm = saved; }
     } keep;
     for (ndg_entry& e : ndg_entries()) {
+        check_time();
         dterm* saved_side = g_side_list;
         g_side_list = nullptr;
         xterm* f = pe_p(cp_poly(e.den), i, 1);
@@ -195,6 +200,7 @@ dterm* as_one_factor(dterm* list)
 
 bool factor_too_large(const xterm* f)
 {
+    check_time();
     const int n = nterms(f);
     if (g_maxterm_on && n > g_maxterm)
         g_maxterm = n;
@@ -268,6 +274,16 @@ void pe_gr(int i)
         put_dts(extra_for_num);
         finish_ndgs(i);
         return;
+    }
+    // A side that is 0 stays 0 whatever it is multiplied by; the kept
+    // denominators stand for the factors it would carry.
+    if (tail->nc == 0) {
+        put_dts(extra_for_num);
+        extra_for_num = nullptr;
+    }
+    if (tail->dc == 0) {
+        put_dts(extra_for_den);
+        extra_for_den = nullptr;
     }
     plist_join(num, extra_for_num);
     plist_join(den, extra_for_den);

@@ -2,13 +2,16 @@
 // area method: the predicate's last point, when it is a free point, is put
 // on the line the predicate gives it (COLLINEAR: on the line of the other
 // two; PARALLEL: on the parallel through its partner; PERPENDICULAR: on the
-// perpendicular through its partner). A predicate that cannot be read so
-// refuses the statement: dropping it would judge a different statement.
+// perpendicular through its partner). A predicate that cannot be read so,
+// or whose point has free points after it, refuses the statement: dropping
+// it would judge a different statement.
 
 #include "algebra/area_hypotheses.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "algebra/area_internal.h"
 #include "statement/prover.h"
@@ -107,14 +110,32 @@ HypothesisReadings::~HypothesisReadings()
 
 bool HypothesisReadings::read()
 {
+    std::vector<std::pair<int, Reading>> readings;
     for (int i = 1; i <= g_npoints; ++i) {
         if (!record(i).hyp_predicate)
             continue;
         const Reading reading = read_predicate(i);
-        if (reading.point == 0) {
+        const bool taken = std::any_of(readings.begin(), readings.end(),
+                                       [&](const auto& r) { return r.second.point == reading.point; });
+        if (reading.point == 0 || taken) {
             refuse(i);
             return false;
         }
+        readings.emplace_back(i, reading);
+    }
+    // The free points are not eliminated: a free point after a constrained
+    // one would still be in the quantities when that one is.
+    for (const auto& [i, reading] : readings) {
+        for (int j = reading.point + 1; j <= g_npoints; ++j) {
+            const bool constrained = std::any_of(readings.begin(), readings.end(),
+                                                 [j](const auto& r) { return r.second.point == j; });
+            if (free_point(j) && !constrained) {
+                refuse(i);
+                return false;
+            }
+        }
+    }
+    for (const auto& [i, reading] : readings) {
         Pro_point& r = record(reading.point);
         saved_.push_back({reading.point, r.kind, r.pots});
         r.kind = static_cast<std::uint32_t>(reading.kind);

@@ -51,6 +51,7 @@ dterm* pfactor(xterm* p)
     // stays in one side's factor keeps it from cancelling against the other.
     if (!pconstp(p)) {
         for (var_rec* v : vars2(p)) {
+            check_time();
             const int k = lowdeg_in(p, v);
             if (k > 0) {
                 plist_append(powers, get_m(v), k);
@@ -156,6 +157,7 @@ dterm* ps_div(dterm* a, dterm* b)
         for (dterm* f = a; f && g->deg > 0; f = f->next) {
             if (f->deg == 0 || !f->coef || !g->coef)
                 continue;
+            check_time();
             const bool fc = pconstp(f->coef);
             const bool gc = pconstp(g->coef);
             if (fc && gc) {

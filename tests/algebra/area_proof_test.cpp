@@ -180,6 +180,12 @@ TEST_F(AreaTest, DegenerateFormsAndHypothesisPredicates)
         // once M and N are eliminated.
         {"POINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;\nINTERSECTION_LL X M N B C;", "EQDISTANCE X A X B.",
          Outcome::NotProved, "not proved"},
+        // F is on CD: no circle passes through F, D, C.
+        {"POINT A C D;\nFOOT F A C D;", "COCIRCLE F A D C.", Outcome::NotProved, "on one line"},
+        // Ratios compare parallel segments only (MN is parallel to BC as a theorem).
+        {"POINT A B C;\nMIDPOINT M A B;", "(RATIO C M M A) = 1.", Outcome::Refused, "not parallel"},
+        {"POINT A B C;\nMIDPOINT M A B;\nMIDPOINT N A C;", "(RATIO M N B C) = (RATIO A M A B).", Outcome::True,
+         ""},
         // Predicates among the hypotheses: used as constructions or refused.
         {"POINT A B C D;\nPARALLEL A B C D;", "PARALLEL C D A B.", Outcome::True, ""},
         {"POINT A B C D;\nPERPENDICULAR A B C D;", "PERPENDICULAR C D B A.", Outcome::True, ""},

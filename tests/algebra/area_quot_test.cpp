@@ -5,6 +5,7 @@
 
 #include "algebra/area_quot.h"
 #include "algebra/plist.h"
+#include "statement/prover.h"
 #include "area_fixture.h"
 
 namespace {
@@ -198,4 +199,13 @@ TEST_F(AreaQuotTest, FreePlistGivesEverythingBack)
     EXPECT_EQ(r->steps, nullptr);
     clear_proof_chain();  // nothing is freed twice
     EXPECT_EQ(pool_stats().xterm_in_use(), before);
+}
+
+TEST_F(AreaQuotTest, ARecordLinkedTwiceWouldMakeTheChainCiteItself)
+{
+    quot_rec* first = new_ratio_rec(1, nullptr, 1, nullptr, 0);
+    append_quot(first);
+    append_quot(new_ratio_rec(2, nullptr, 2, nullptr, 0));
+    EXPECT_THROW(append_quot(first), ProverAbort);
+    clear_proof_chain();
 }
