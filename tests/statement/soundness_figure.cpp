@@ -1,5 +1,7 @@
 #include "soundness_figure.h"
 
+#include "soundness_relations.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,26 +13,11 @@ namespace soundness {
 namespace {
 
 // Thresholds on quantities made dimensionless by the figure's size.
-constexpr double kHolds = 1e-8;       // below: the relation holds
-constexpr double kFails = 1e-5;       // above: it fails; between: unclear
 constexpr double kCoincide = 1e-7;    // two points this close are one point
 constexpr double kSingular = 1e-9;    // parallel lines, concentric circles
 constexpr double kTooFar = 1e4;       // a point this far out: near-singular figure
 constexpr int kMaxRootBits = 4;
 constexpr int kMoreFigures = 18;      // tried when the first figures leave too few proper ones
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-struct P {
-    double x = 0, y = 0;
-};
-P operator+(P a, P b) { return {a.x + b.x, a.y + b.y}; }
-P operator-(P a, P b) { return {a.x - b.x, a.y - b.y}; }
-P operator*(double k, P a) { return {k * a.x, k * a.y}; }
-double dot(P a, P b) { return a.x * b.x + a.y * b.y; }
-double cross(P a, P b) { return a.x * b.y - a.y * b.x; }
-double norm2(P a) { return dot(a, a); }
-P turn(P a) { return {-a.y, a.x}; }  // by +90 degrees
-P rotate(P a, double angle) { return {a.x * std::cos(angle) - a.y * std::sin(angle), a.x * std::sin(angle) + a.y * std::cos(angle)}; }
 
 struct StraightLine {
     P at, dir;
@@ -353,15 +340,6 @@ Built Builder::build_predicate(const Line& l)
     return Built::Ok;  // tested with the conclusion's code below, in judge()
 }
 
-double figure_size(const std::map<std::string, P>& pts)
-{
-    double s = 0;
-    for (const auto& [n1, p] : pts)
-        for (const auto& [n2, q] : pts)
-            s = std::max(s, std::sqrt(norm2(p - q)));
-    return std::max(s, 1e-3);
-}
-
 // Which pair of the statement's points coincide, if any.
 std::optional<std::string> coincidence(const Builder& b, double size)
 {
@@ -371,123 +349,6 @@ std::optional<std::string> coincidence(const Builder& b, double size)
             if (std::sqrt(norm2(b.points().at(order[i]) - b.points().at(order[j]))) < kCoincide * size)
                 return order[i] + " is the point " + order[j];
     return std::nullopt;
-}
-
-// The relation of a predicate keyword, made dimensionless by the figure's size;
-// NaN when it cannot be told.
-double relation(const std::string& k, const std::vector<P>& p, double size)
-{
-    const double s2 = size * size, s4 = s2 * s2;
-    auto d2 = [&](int i, int j) { return norm2(p[i] - p[j]); };
-    if (k == "COLLINEAR") return cross(p[1] - p[0], p[2] - p[0]) / s2;
-    if (k == "PARALLEL") return cross(p[1] - p[0], p[3] - p[2]) / s2;
-    if (k == "PERPENDICULAR") return dot(p[1] - p[0], p[3] - p[2]) / s2;
-    if (k == "EQDISTANCE") return (d2(0, 1) - d2(2, 3)) / s2;
-    if (k == "MIDPOINT") return std::sqrt(norm2(p[0] - 0.5 * (p[1] + p[2]))) / size;
-    if (k == "EQANGEL") {
-        const P u1 = p[1] - p[0], v1 = p[2] - p[1], u2 = p[4] - p[3], v2 = p[5] - p[4];
-        return (cross(u1, v1) * dot(u2, v2) - dot(u1, v1) * cross(u2, v2)) / s4;
-    }
-    if (k == "EQ_PRODUCT") return (d2(0, 1) * d2(2, 3) - d2(4, 5) * d2(6, 7)) / s4;
-    if (k == "COCIRCLE") {
-        // det [ |q|^2 qx qy 1 ] over the four points, relative to the first.
-        const P a = p[1] - p[0], b = p[2] - p[0], c = p[3] - p[0];
-        return (norm2(a) * cross(b, c) - norm2(b) * cross(a, c) + norm2(c) * cross(a, b)) / s4;
-    }
-    if (k == "TANGENT") {
-        const double A = d2(0, 1), B = d2(2, 3), C = d2(0, 2);
-        return (A * A + B * B + C * C - 2 * A * B - 2 * A * C - 2 * B * C) / s4;
-    }
-    return kNaN;
-}
-
-// A quantity term of an equation side: its value and its degree in lengths.
-struct Value {
-    double v = kNaN;
-    int degree = 0;
-};
-
-Value quantity(const std::string& side, const std::map<std::string, P>& pts)
-{
-    std::vector<std::string> w;
-    std::string cur;
-    for (char c : side) {
-        if (c == ' ' || c == '(' || c == ')') {
-            if (!cur.empty())
-                w.push_back(cur);
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    if (!cur.empty())
-        w.push_back(cur);
-    if (w.size() == 1)
-        return {std::stod(w[0]), 0};
-    std::vector<P> p;
-    for (std::size_t i = 1; i < w.size(); ++i)
-        p.push_back(pts.at(w[i]));
-    const std::string& k = w[0];
-    if (k == "AREA" && p.size() == 3) return {cross(p[1] - p[0], p[2] - p[0]) / 2, 2};
-    if (k == "AREA" && p.size() == 4) return {(cross(p[1] - p[0], p[2] - p[0]) + cross(p[2] - p[0], p[3] - p[0])) / 2, 2};
-    if (k == "SQ_DIS") return {norm2(p[1] - p[0]), 2};
-    if (k == "PY") return {norm2(p[0] - p[1]) + norm2(p[2] - p[1]) - norm2(p[0] - p[2]), 2};
-    if (k == "RATIO") {
-        // A ratio of directed segments has a value only on parallel lines.
-        const P u = p[1] - p[0], v = p[3] - p[2];
-        if (norm2(v) == 0 || std::abs(cross(u, v)) > kHolds * (norm2(u) + norm2(v)))
-            return {};
-        return {dot(u, v) / norm2(v), 0};
-    }
-    if (k == "ANGLE") {
-        const P u = p[1] - p[0], v = p[3] - p[2];
-        if (norm2(u) == 0 || norm2(v) == 0)
-            return {};
-        return {std::atan2(cross(u, v), dot(u, v)), -1};  // an angle modulo pi
-    }
-    return {};
-}
-
-double equation(const Conclusion& c, const std::map<std::string, P>& pts, double size)
-{
-    const Value l = quantity(c.lhs, pts), r = quantity(c.rhs, pts);
-    if (std::isnan(l.v) || std::isnan(r.v))
-        return kNaN;
-    if (l.degree < 0 || r.degree < 0) {
-        const double lv = l.degree < 0 ? l.v : 0, rv = r.degree < 0 ? r.v : 0;
-        return std::sin(lv - rv);
-    }
-    const int degree = std::max(l.degree, r.degree);
-    return (l.v - r.v) / std::pow(size, degree);
-}
-
-enum class Verdict { Holds, Fails, Unclear };
-
-Verdict classify(double r)
-{
-    if (std::isnan(r))
-        return Verdict::Unclear;
-    if (std::abs(r) < kHolds)
-        return Verdict::Holds;
-    return std::abs(r) > kFails ? Verdict::Fails : Verdict::Unclear;
-}
-
-Verdict test_predicate(const std::string& k, const std::vector<std::string>& args, const std::map<std::string, P>& pts,
-                       double size)
-{
-    std::vector<P> p;
-    for (const auto& n : args)
-        p.push_back(pts.at(n));
-    return classify(relation(k, p, size));
-}
-
-Verdict test_conclusion(const Conclusion& c, const std::map<std::string, P>& pts, double size)
-{
-    if (c.keyword == "=")
-        return classify(equation(c, pts, size));
-    if (c.keyword == "NO")
-        return Verdict::Unclear;
-    return test_predicate(c.keyword, c.args, pts, size);
 }
 
 // Whether the conclusion holds of any points at all (repeated points, say).

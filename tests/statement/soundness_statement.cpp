@@ -294,12 +294,6 @@ const std::vector<std::string>& conclusion_keywords()
     return all;
 }
 
-int parent_count(const std::string& keyword)
-{
-    const auto it = parents().find(keyword);
-    return it == parents().end() ? 0 : it->second;
-}
-
 int predicate_point_count(const std::string& keyword)
 {
     const auto it = predicates().find(keyword);

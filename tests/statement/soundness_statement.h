@@ -44,8 +44,6 @@ Statement statement_from_text(const std::string& text);
 // Every construction keyword the generator uses, and every conclusion keyword.
 const std::vector<std::string>& construction_keywords();
 const std::vector<std::string>& conclusion_keywords();
-// Number of parent points of a construction keyword (0 when unknown).
-int parent_count(const std::string& keyword);
 // Hypothesis predicates and their point counts.
 int predicate_point_count(const std::string& keyword);
 
