@@ -14,7 +14,7 @@
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
 #include "gdd/gdd_lookup.h"
-#include "gdd/numeric_model.h"
+#include "statement/numeric_figure.h"
 #include "statement/prover.h"
 #include "statement/semantics.h"
 #include "statement/tokenizer.h"
