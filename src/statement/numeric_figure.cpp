@@ -15,7 +15,9 @@ using namespace numeric_detail;
 namespace {
 
 
-// Checks on the instance; none of them can tell about a line of no length.
+// Checks on the instance. Where a line or side has no length (a point
+// named twice) the relation is read as the methods state it, a polynomial
+// in the coordinates, which such a side makes 0.
 struct Tests {
     const std::vector<P>& v;
 
@@ -42,6 +44,15 @@ struct Tests {
         const double n = dot(w, w);
         return {dot(u, w) / n, cross(w, u) / n};
     }
+    // Four points on one circle or line: the determinant of
+    // (|q|^2, qx, qy, 1) over them, relative to the size of the figure.
+    static bool concyclic(P a, P b, P c, P d)
+    {
+        const P u = b - a, w = c - a, z = d - a;
+        const double size = std::max({norm(u), norm(w), norm(z)});
+        const double det = dot(u, u) * cross(w, z) - dot(w, w) * cross(u, z) + dot(z, z) * cross(u, w);
+        return small(det, size * size * size * size);
+    }
 
     int holds(const Gdd_cond& f) const
     {
@@ -49,14 +60,11 @@ struct Tests {
         const P a = at(p[0]), b = at(p[1]), c = at(p[2]), d = at(p[3]);
         const P e = at(p[4]), g = at(p[5]), h = at(p[6]), k = at(p[7]);
         switch (f.type) {
-        case 148:
-            if (!proper(b - a) || !proper(c - a))
-                return -1;
-            return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
+        case 148: return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
         case 149:
         case 150: {
             if (!proper(b - a) || !proper(d - c))
-                return -1;
+                return 1;
             const P u = (1 / norm(b - a)) * (b - a), w = (1 / norm(d - c)) * (d - c);
             return small(f.type == 149 ? cross(u, w) : dot(u, w), 0);
         }
@@ -75,19 +83,21 @@ struct Tests {
             }
             if (on.size() < 4)
                 return -1;
-            const auto o = circumcentre(on[0], on[1], on[2]);
-            if (!o)
-                return -1;
-            const double r = dist(*o, on[0]);
             for (std::size_t i = 3; i < on.size(); ++i)
-                if (!small(dist(*o, on[i]) - r, r))
+                if (!concyclic(on[0], on[1], on[2], on[i]))
                     return 0;
             return 1;
         }
         case 153: return small(dist(a, b) - dist(c, d), dist(a, b));
+        case 156: {
+            // The circle about A through B touches the one about C through D:
+            // the distance of the centres is the sum or difference of the radii.
+            const double r1 = dist(a, b), r2 = dist(c, d), oo = dist(a, c), size = oo + r1 + r2;
+            return small(oo - (r1 + r2), size) || small(oo - std::abs(r1 - r2), size);
+        }
         case 154: {
             if (!proper(b - a) || !proper(d - c) || !proper(g - e) || !proper(k - h))
-                return -1;
+                return 1;
             return same_angle(angle(b - a, d - c), angle(g - e, k - h));
         }
         case 155: {
@@ -259,6 +269,17 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         return Degenerate_construction{no, name + " is the point " + point_list(lands_on[i]) + " in every figure"};
     }
     return std::nullopt;
+}
+
+bool has_uninterpreted_point(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    for (int no = 1; no <= count; ++no) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (!Builder::places_no_point(r) && (r.kind == Builder::kHarmonicKind || r.kind == Builder::kSimilarKind))
+            return true;
+    }
+    return false;
 }
 
 std::vector<Num_figure> generic_figures(int count)
