@@ -95,6 +95,9 @@ bool holds_properly(int no, const std::vector<P>& f)
     if (!r.hyp_predicate || r.kind != 117)
         return true;
     const P a = f[r.pots[0]], b = f[r.pots[1]], c = f[r.pots[2]];
+    // Named twice among the three, a point asks nothing of the others.
+    if (Builder::same_point(a, b) || Builder::same_point(b, c) || Builder::same_point(a, c))
+        return true;
     return std::abs(cross(b - a, c - a)) > 1e-6 * norm(b - a) * norm(c - a);
 }
 

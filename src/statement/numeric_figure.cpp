@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <span>
 #include <string>
 
 #include "statement/numeric_builder.h"
@@ -167,7 +168,12 @@ bool numerically_false(const Gdd_cond& fact, int count)
 
 namespace {
 
+constexpr std::uint32_t kEqualDistanceKind = 113;  // of a hypothesis predicate
 constexpr unsigned kFigureSeeds[] = {20231u, 4711u, 977u, 31337u, 65537u, 8191u, 1009u, 424242u};
+// Tried when those give fewer than two figures to judge a verdict by (a
+// circle their figures happen to miss, say).
+constexpr unsigned kMoreFigureSeeds[] = {7u,     101u,   1999u,  2027u,  3571u,  5003u,   7919u,   10007u,
+                                         12347u, 15013u, 17389u, 19997u, 24593u, 27449u, 30011u, 33331u};
 // Root choices tried per seed: every choice of the first four constructions
 // that meet a circle (the later ones take their first new root).
 constexpr unsigned kMaxRootChoices = 16;
@@ -175,9 +181,10 @@ constexpr unsigned kMaxRootChoices = 16;
 // Calls figure(builder) for every seed and root choice; the builder has not
 // computed anything yet. figure returns the root choices its figure met.
 template <class Figure>
-void for_each_choice(int count, bool ignore_constraints, Figure figure)
+void for_each_choice(int count, bool ignore_constraints, Figure figure,
+                     std::span<const unsigned> seeds = kFigureSeeds)
 {
-    for (unsigned seed : kFigureSeeds) {
+    for (unsigned seed : seeds) {
         for (unsigned choices = 0; choices < kMaxRootChoices; ++choices) {
             Builder b(seed, count, choices, ignore_constraints);
             const unsigned met = figure(b);
@@ -208,6 +215,23 @@ int named_record_from(int r, int count)
             return i;
     }
     return r;
+}
+
+// A hypothesis EQDISTANCE with a point named twice on one side puts the
+// two points of the other side in one place.
+std::optional<Degenerate_construction> forced_together(int no)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    if (!r.hyp_predicate || r.kind != kEqualDistanceKind)
+        return std::nullopt;
+    const auto& p = r.pots;
+    for (std::size_t zero : {0U, 2U}) {
+        const std::uint32_t a = p[2 - zero], b = p[3 - zero];
+        if (p[zero] == p[zero + 1] && a != b)
+            return Degenerate_construction{no, g_pro_points[std::max(a, b)].name + " is the point " +
+                                                   g_pro_points[std::min(a, b)].name + " in every figure"};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -259,6 +283,8 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         return b.root_choices();
     });
     for (int no = 1; no <= judged; ++no) {
+        if (auto together = forced_together(no))
+            return together;
         const auto i = static_cast<std::size_t>(no);
         if (!reached[i] || proper[i])
             continue;
@@ -291,8 +317,11 @@ std::vector<Num_figure> generic_figures(int count)
             constraints.push_back(no);
     std::vector<Num_figure> figures;
     bool usable = true;
-    for_each_choice(count, true, [&](Builder& b) {
-        if (!constraints.empty() && !satisfy_constraints(b, count, constraints))
+    const auto figure = [&](Builder& b) {
+        // The constraints ask nothing of the records after the last of them,
+        // and one of those that misses a circle on the way is no reason to
+        // give up the figure.
+        if (!constraints.empty() && !satisfy_constraints(b, constraints.back(), constraints))
             return b.root_choices();
         b.restart();
         bool proper = usable;
@@ -310,7 +339,10 @@ std::vector<Num_figure> generic_figures(int count)
         if (proper)
             figures.push_back(b.points());
         return b.root_choices();
-    });
+    };
+    for_each_choice(count, true, figure);
+    if (usable && figures.size() < 2)
+        for_each_choice(count, true, figure, kMoreFigureSeeds);
     if (!usable)
         figures.clear();
     return figures;
