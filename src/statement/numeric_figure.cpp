@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <set>
 #include <span>
 #include <string>
@@ -104,6 +105,13 @@ struct Tests {
         case 155: {
             const double l = dist(a, b) * dist(h, k), r = dist(c, d) * dist(e, g);
             return small(l - r, l);
+        }
+        case 158: {
+            // A + w B + w^2 C = 0, w a turn by a third of a full turn.
+            using Complex = std::complex<double>;
+            const Complex w = std::polar(1.0, 2 * M_PI / 3);
+            const Complex sum = Complex(a.x, a.y) + w * Complex(b.x, b.y) + w * w * Complex(c.x, c.y);
+            return small(std::abs(sum), norm(a) + norm(b) + norm(c));
         }
         case 236:
         case 237: {
