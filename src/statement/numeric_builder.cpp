@@ -67,7 +67,10 @@ std::optional<P> Builder::point(int no)
     case 112: return q(0) + param() * perp(q(2) - q(1));
     case 113: return q(0) + radius(0, 1) * unit();
     case 114: {
-        // [XA, AB] = [CD, DE]: line AX turned from AB back by that angle.
+        // [XA, AB] = [CD, DE]: line AX turned from AB back by that angle; an
+        // angle with a side of no length turns by nothing the text defines.
+        if (Builder::same_point(q(0), q(1)) || Builder::same_point(q(2), q(3)) || Builder::same_point(q(3), q(4)))
+            return std::nullopt;
         auto dir = [](P u) { return std::atan2(u.y, u.x); };
         const double t = dir(q(1) - q(0)) - (dir(q(4) - q(3)) - dir(q(3) - q(2)));
         return q(0) + param() * 5.0 * P{std::cos(t), std::sin(t)};
@@ -134,6 +137,11 @@ std::optional<P> Builder::point(int no)
         }
         return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
     }
+    case kHarmonicKind:
+    case kSimilarKind:
+        // Placed nowhere in particular: what holds of every place holds of
+        // the one the construction would choose.
+        return free_point();
     default: known_ = false; return std::nullopt;
     }
 }

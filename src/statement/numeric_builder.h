@@ -181,6 +181,9 @@ public:
     static bool same_point(P a, P b) { return dist(a, b) <= 1e-10 * (1 + norm(a)); }
 
     static constexpr std::uint32_t kConstantKind = 357;
+    // Constructions the figures cannot compute; their point is taken free.
+    static constexpr int kHarmonicKind = 71;
+    static constexpr int kSimilarKind = 76;
     static constexpr std::uint32_t kPlaceholderKind = static_cast<std::uint32_t>(-100);
 
     static bool places_no_point(const Pro_point& r)
@@ -270,16 +273,22 @@ private:
         return roots;
     }
 
+    // A circle whose radius is the distance between two points in one
+    // place: no point lies on it but its centre.
+    static bool no_size(P o, double r) { return !(r > 1e-10 * (1 + norm(o))); }
+
     std::optional<P> on_line_circle(P p, P u, P o, double r, int no)
     {
+        if (no_size(o, r))
+            return std::nullopt;
         const auto roots = line_circle_roots(p, u, o, r);
         return roots && !missed_ ? fresh(*roots, no) : std::nullopt;
     }
 
     std::optional<P> on_circles(P o1, double r1, P o2, double r2, int no)
     {
-        if (dist(o1, o2) <= kTol)
-            return std::nullopt;  // concentric or one circle twice
+        if (dist(o1, o2) <= kTol || no_size(o1, r1) || no_size(o2, r2))
+            return std::nullopt;  // concentric, one circle twice, or a circle of no size
         const std::vector<P> roots = circle_circle(o1, r1, o2, r2);
         if (roots.empty()) {
             missed_ = true;

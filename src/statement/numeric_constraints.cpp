@@ -95,6 +95,9 @@ bool holds_properly(int no, const std::vector<P>& f)
     if (!r.hyp_predicate || r.kind != 117)
         return true;
     const P a = f[r.pots[0]], b = f[r.pots[1]], c = f[r.pots[2]];
+    // Named twice among the three, a point asks nothing of the others.
+    if (Builder::same_point(a, b) || Builder::same_point(b, c) || Builder::same_point(a, c))
+        return true;
     return std::abs(cross(b - a, c - a)) > 1e-6 * norm(b - a) * norm(c - a);
 }
 
@@ -103,6 +106,7 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
     constexpr int kSteps = 40;
     constexpr double kStep = 1e-7;
     constexpr double kHolds = 1e-12;
+    constexpr double kShortest = 1e-9;
     for (int step = 0; step < kSteps; ++step) {
         const auto r = residues(b, count, constraints);
         if (!r)
@@ -136,9 +140,22 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         std::vector<double> y = *r;
         if (!solve(normal, y))
             return false;
+        std::vector<double> move(n);
         for (std::size_t j = 0; j < n; ++j)
             for (std::size_t i = 0; i < m; ++i)
-                d[j] -= jac[i][j] * y[i];
+                move[j] += jac[i][j] * y[i];
+        // A whole step can overshoot where a residue flattens out (a relation
+        // scaled by its own size); it is halved until the worst residue falls.
+        const std::vector<double> from = d;
+        bool better = false;
+        for (double t = 1; t > kShortest && !better; t /= 2) {
+            for (std::size_t j = 0; j < n; ++j)
+                d[j] = from[j] - t * move[j];
+            const auto tried = residues(b, count, constraints);
+            better = tried && std::all_of(tried->begin(), tried->end(), [&](double x) { return std::abs(x) < worst; });
+        }
+        if (!better)
+            return false;
     }
     return false;
 }

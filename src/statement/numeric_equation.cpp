@@ -1,6 +1,7 @@
 // Equations between geometric quantities evaluated in a numeric figure.
 
 #include <cmath>
+#include <complex>
 #include <map>
 #include <optional>
 
@@ -88,16 +89,36 @@ std::optional<std::pair<const xterm*, const xterm*>> linear_terms(const xterm* p
     return std::pair{one, zero};
 }
 
+// Does a variable of p pass the test?
+template <class Test>
+bool has_variable(const xterm* p, Test test)
+{
+    if (!p || !p->var)
+        return false;
+    if (test(p->var))
+        return true;
+    for (const dterm* t = p->terms; t; t = t->next)
+        if (has_variable(t->coef, test))
+            return true;
+    return false;
+}
+
+bool is_vector(const var_rec* v) { return v->type == kVarVector; }
+
+using Complex = std::complex<double>;
+
 // A value with the size of the terms it was summed from, so that a residue
-// can be judged relative to them.
+// can be judged relative to them. Vectors are complex numbers.
 struct Value {
-    double value = 0;
+    Complex value = 0;
     double size = 0;
 };
 
 class Evaluator {
 public:
-    Evaluator(const Num_figure& f, int component) : f_(f), component_(component) {}
+    // With vectors, the vector method's names w (a turn by a third of a full
+    // turn) and i (a quarter turn) are complex units.
+    Evaluator(const Num_figure& f, bool vectors) : f_(f), vectors_(vectors) {}
 
     // The named values the CONSTANT lines define, in statement order.
     void define_named_values()
@@ -112,9 +133,6 @@ public:
                 values_[r.ps[0]->var] = -b->value / a->value;
         }
     }
-
-    // A vector quantity was met (an equation of vectors holds per component).
-    bool met_vector() const { return met_vector_; }
 
     std::optional<Value> eval(const xterm* p) const
     {
@@ -132,7 +150,7 @@ public:
             const auto c = eval(t->coef);
             if (!c)
                 return std::nullopt;
-            const double power = std::pow(*x, t->deg);
+            const Complex power = std::pow(*x, t->deg);
             sum.value += c->value * power;
             sum.size += c->size * std::abs(power);
         }
@@ -141,9 +159,8 @@ public:
 
 private:
     const Num_figure& f_;
-    int component_;
-    std::map<const var_rec*, double> values_;
-    mutable bool met_vector_ = false;
+    bool vectors_ = false;
+    std::map<const var_rec*, Complex> values_;
 
     std::optional<Num_point> at(int i) const
     {
@@ -152,23 +169,27 @@ private:
         return f_[static_cast<std::size_t>(i)];
     }
 
-    std::optional<double> variable(const var_rec* v) const
+    std::optional<Complex> variable(const var_rec* v) const
     {
         if (named(v)) {
-            const auto it = values_.find(v);
-            return it == values_.end() ? std::nullopt : std::optional<double>(it->second);
+            if (const auto it = values_.find(v); it != values_.end())
+                return it->second;
+            if (vectors_ && v->name == "w")
+                return std::polar(1.0, 2 * M_PI / 3);
+            if (vectors_ && v->name == "i")
+                return Complex(0, 1);
+            return std::nullopt;
         }
         const auto [i1, i2, i3, i4] = v->a;
         if (v->type == kVarVector) {
-            met_vector_ = true;
             // The vector from a1 to a2, or the position of a1.
             const auto p = at(i1);
             const auto q = i2 == 0 ? p : at(i2);
             if (!p || !q)
                 return std::nullopt;
             if (i2 == 0)
-                return component_ == 1 ? p->x : p->y;
-            return component_ == 1 ? q->x - p->x : q->y - p->y;
+                return Complex(p->x, p->y);
+            return Complex(q->x - p->x, q->y - p->y);
         }
         const auto a = at(i1), b = at(i2), c = at(i3), d = at(i4);
         if (!a || !b || !c || !d)
@@ -212,16 +233,12 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
             return -1;
         return off_straight(*l - *r) <= kTolerance;
     }
-    for (int component : {1, 2}) {
-        Evaluator e(f, component);
-        e.define_named_values();
-        const auto l = e.eval(lhs), r = e.eval(rhs);
-        if (!l || !r)
-            return -1;
-        if (std::abs(l->value - r->value) > kTolerance * (1 + l->size + r->size))
-            return 0;
-    }
-    return 1;
+    Evaluator e(f, has_variable(lhs, is_vector) || has_variable(rhs, is_vector));
+    e.define_named_values();
+    const auto l = e.eval(lhs), r = e.eval(rhs);
+    if (!l || !r)
+        return -1;
+    return std::abs(l->value - r->value) <= kTolerance * (1 + l->size + r->size);
 }
 
 std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f)
@@ -230,10 +247,12 @@ std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure&
         const auto sum = angle_sum(p, f);
         return sum ? std::optional<double>(std::sin(*sum)) : std::nullopt;
     }
-    Evaluator e(f, 1);
+    if (has_variable(p, is_vector))
+        return std::nullopt;
+    Evaluator e(f, false);
     e.define_named_values();
     const auto v = e.eval(p);
-    if (!v || e.met_vector())
+    if (!v)
         return std::nullopt;
-    return v->value / (1 + v->size);
+    return v->value.real() / (1 + v->size);
 }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <set>
+#include <span>
 #include <string>
 
 #include "statement/numeric_builder.h"
@@ -15,7 +17,9 @@ using namespace numeric_detail;
 namespace {
 
 
-// Checks on the instance; none of them can tell about a line of no length.
+// Checks on the instance. Where a line or side has no length (a point
+// named twice) the relation is read as the methods state it, a polynomial
+// in the coordinates, which such a side makes 0.
 struct Tests {
     const std::vector<P>& v;
 
@@ -42,6 +46,15 @@ struct Tests {
         const double n = dot(w, w);
         return {dot(u, w) / n, cross(w, u) / n};
     }
+    // Four points on one circle or line: the determinant of
+    // (|q|^2, qx, qy, 1) over them, relative to the size of the figure.
+    static bool concyclic(P a, P b, P c, P d)
+    {
+        const P u = b - a, w = c - a, z = d - a;
+        const double size = std::max({norm(u), norm(w), norm(z)});
+        const double det = dot(u, u) * cross(w, z) - dot(w, w) * cross(u, z) + dot(z, z) * cross(u, w);
+        return small(det, size * size * size * size);
+    }
 
     int holds(const Gdd_cond& f) const
     {
@@ -49,14 +62,11 @@ struct Tests {
         const P a = at(p[0]), b = at(p[1]), c = at(p[2]), d = at(p[3]);
         const P e = at(p[4]), g = at(p[5]), h = at(p[6]), k = at(p[7]);
         switch (f.type) {
-        case 148:
-            if (!proper(b - a) || !proper(c - a))
-                return -1;
-            return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
+        case 148: return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
         case 149:
         case 150: {
             if (!proper(b - a) || !proper(d - c))
-                return -1;
+                return 1;
             const P u = (1 / norm(b - a)) * (b - a), w = (1 / norm(d - c)) * (d - c);
             return small(f.type == 149 ? cross(u, w) : dot(u, w), 0);
         }
@@ -75,24 +85,33 @@ struct Tests {
             }
             if (on.size() < 4)
                 return -1;
-            const auto o = circumcentre(on[0], on[1], on[2]);
-            if (!o)
-                return -1;
-            const double r = dist(*o, on[0]);
             for (std::size_t i = 3; i < on.size(); ++i)
-                if (!small(dist(*o, on[i]) - r, r))
+                if (!concyclic(on[0], on[1], on[2], on[i]))
                     return 0;
             return 1;
         }
         case 153: return small(dist(a, b) - dist(c, d), dist(a, b));
+        case 156: {
+            // The circle about A through B touches the one about C through D:
+            // the distance of the centres is the sum or difference of the radii.
+            const double r1 = dist(a, b), r2 = dist(c, d), oo = dist(a, c), size = oo + r1 + r2;
+            return small(oo - (r1 + r2), size) || small(oo - std::abs(r1 - r2), size);
+        }
         case 154: {
             if (!proper(b - a) || !proper(d - c) || !proper(g - e) || !proper(k - h))
-                return -1;
+                return 1;
             return same_angle(angle(b - a, d - c), angle(g - e, k - h));
         }
         case 155: {
             const double l = dist(a, b) * dist(h, k), r = dist(c, d) * dist(e, g);
             return small(l - r, l);
+        }
+        case 158: {
+            // A + w B + w^2 C = 0, w a turn by a third of a full turn.
+            using Complex = std::complex<double>;
+            const Complex w = std::polar(1.0, 2 * M_PI / 3);
+            const Complex sum = Complex(a.x, a.y) + w * Complex(b.x, b.y) + w * w * Complex(c.x, c.y);
+            return small(std::abs(sum), norm(a) + norm(b) + norm(c));
         }
         case 236:
         case 237: {
@@ -157,7 +176,12 @@ bool numerically_false(const Gdd_cond& fact, int count)
 
 namespace {
 
+constexpr std::uint32_t kEqualDistanceKind = 113;  // of a hypothesis predicate
 constexpr unsigned kFigureSeeds[] = {20231u, 4711u, 977u, 31337u, 65537u, 8191u, 1009u, 424242u};
+// Tried when those give fewer than two figures to judge a verdict by (a
+// circle their figures happen to miss, say).
+constexpr unsigned kMoreFigureSeeds[] = {7u,     101u,   1999u,  2027u,  3571u,  5003u,   7919u,   10007u,
+                                         12347u, 15013u, 17389u, 19997u, 24593u, 27449u, 30011u, 33331u};
 // Root choices tried per seed: every choice of the first four constructions
 // that meet a circle (the later ones take their first new root).
 constexpr unsigned kMaxRootChoices = 16;
@@ -165,9 +189,10 @@ constexpr unsigned kMaxRootChoices = 16;
 // Calls figure(builder) for every seed and root choice; the builder has not
 // computed anything yet. figure returns the root choices its figure met.
 template <class Figure>
-void for_each_choice(int count, bool ignore_constraints, Figure figure)
+void for_each_choice(int count, bool ignore_constraints, Figure figure,
+                     std::span<const unsigned> seeds = kFigureSeeds)
 {
-    for (unsigned seed : kFigureSeeds) {
+    for (unsigned seed : seeds) {
         for (unsigned choices = 0; choices < kMaxRootChoices; ++choices) {
             Builder b(seed, count, choices, ignore_constraints);
             const unsigned met = figure(b);
@@ -198,6 +223,23 @@ int named_record_from(int r, int count)
             return i;
     }
     return r;
+}
+
+// A hypothesis EQDISTANCE with a point named twice on one side puts the
+// two points of the other side in one place.
+std::optional<Degenerate_construction> forced_together(int no)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    if (!r.hyp_predicate || r.kind != kEqualDistanceKind)
+        return std::nullopt;
+    const auto& p = r.pots;
+    for (std::size_t zero : {0U, 2U}) {
+        const std::uint32_t a = p[2 - zero], b = p[3 - zero];
+        if (p[zero] == p[zero + 1] && a != b)
+            return Degenerate_construction{no, g_pro_points[std::max(a, b)].name + " is the point " +
+                                                   g_pro_points[std::min(a, b)].name + " in every figure"};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -249,6 +291,8 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         return b.root_choices();
     });
     for (int no = 1; no <= judged; ++no) {
+        if (auto together = forced_together(no))
+            return together;
         const auto i = static_cast<std::size_t>(no);
         if (!reached[i] || proper[i])
             continue;
@@ -261,6 +305,17 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
     return std::nullopt;
 }
 
+bool has_uninterpreted_point(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    for (int no = 1; no <= count; ++no) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (!Builder::places_no_point(r) && (r.kind == Builder::kHarmonicKind || r.kind == Builder::kSimilarKind))
+            return true;
+    }
+    return false;
+}
+
 std::vector<Num_figure> generic_figures(int count)
 {
     count = std::min(count, kMaxProPoints);
@@ -270,8 +325,11 @@ std::vector<Num_figure> generic_figures(int count)
             constraints.push_back(no);
     std::vector<Num_figure> figures;
     bool usable = true;
-    for_each_choice(count, true, [&](Builder& b) {
-        if (!constraints.empty() && !satisfy_constraints(b, count, constraints))
+    const auto figure = [&](Builder& b) {
+        // The constraints ask nothing of the records after the last of them,
+        // and one of those that misses a circle on the way is no reason to
+        // give up the figure.
+        if (!constraints.empty() && !satisfy_constraints(b, constraints.back(), constraints))
             return b.root_choices();
         b.restart();
         bool proper = usable;
@@ -289,7 +347,10 @@ std::vector<Num_figure> generic_figures(int count)
         if (proper)
             figures.push_back(b.points());
         return b.root_choices();
-    });
+    };
+    for_each_choice(count, true, figure);
+    if (usable && figures.size() < 2)
+        for_each_choice(count, true, figure, kMoreFigureSeeds);
     if (!usable)
         figures.clear();
     return figures;

@@ -75,6 +75,11 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
 // its terms (0 where it holds); nothing when it cannot be evaluated.
 std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f);
 
+// A construction among records 1 .. count that the figures cannot compute
+// (HARMONIC, SIM_TRIANGLE): its point is free in them, so a conclusion
+// failing there does not show it failing for the point constructed.
+bool has_uninterpreted_point(int count);
+
 // Figures of records 1 .. count for several random choices, each with every
 // choice of root, in which every construction has a proper solution, every
 // hypothesis predicate and CONSTANT relation holds (the free values moved

@@ -54,37 +54,52 @@ std::string degenerate_report()
     return "\r\n" + line + ": " + bad->reason + ".\r\nThe statement is not proved.\r\n";
 }
 
-// Does the conclusion fail in the generic figures of the statement? Asked
+// What the generic figures of the statement say of the conclusion. Asked
 // before the method runs: the methods may rewrite records and conclusion.
-// A false conclusion fails in every figure, or in those of one choice of
-// root; one figure in eight is asked for, so that a figure that happens to
-// be special cannot decide alone.
-bool conclusion_fails_in_figures()
+struct FigureJudgement {
+    int told = 0;    // figures that can test the conclusion
+    int failed = 0;  // of them, figures where it fails
+    bool free_modelled = false;  // a point the figures place freely
+
+    // A false conclusion fails in every figure, or in those of one choice
+    // of root; one figure in eight is asked for, so that a figure that
+    // happens to be special cannot decide alone.
+    bool fails() const { return failed > 0 && 8 * failed >= told; }
+};
+
+FigureJudgement judge_conclusion()
 {
-    int told = 0, failed = 0;
+    FigureJudgement j;
     for (const Num_figure& f : generic_figures(g_npoints)) {
         const int holds = g_concl.type == kConclEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
                                                           : numeric_fact_holds(g_concl, f);
-        told += holds >= 0;
-        failed += holds == 0;
+        j.told += holds >= 0;
+        j.failed += holds == 0;
     }
-    return failed > 0 && 8 * failed >= told;
+    j.free_modelled = has_uninterpreted_point(g_npoints);
+    return j;
 }
 
-// A method's verdict stands only where the figures agree: false needs
-// figures in which the conclusion fails, true needs none. Without figures
-// (a constrained statement) a false verdict cannot be confirmed.
-void settle_verdict(bool fails)
+// A method's verdict stands only where the figures agree: true needs
+// figures that test the conclusion and none that shows it failing; false
+// needs figures in which it fails, with every point placed as constructed.
+void settle_verdict(const FigureJudgement& j)
 {
     if (g_result != 1 && g_result != -1)
         return;
-    if (g_result == -1 && !fails) {
-        g_result = kResultNotSolved;
-        gprint("\r\nNo numeric figure shows the conclusion failing: the statement is not proved.\r\n");
-    } else if (g_result == 1 && fails) {
-        g_result = kResultNotSolved;
-        gprint("\r\nThe conclusion fails in a numeric figure: the statement is not proved.\r\n");
-    }
+    const char* why = nullptr;
+    if (j.told == 0)
+        why = "No numeric figure can test the conclusion";
+    else if (g_result == 1 && j.fails())
+        why = "The conclusion fails in a numeric figure";
+    else if (g_result == -1 && !j.fails())
+        why = "No numeric figure shows the conclusion failing";
+    else if (g_result == -1 && j.free_modelled)
+        why = "A HARMONIC or SIM_TRIANGLE point is free in the numeric figures";
+    if (!why)
+        return;
+    g_result = kResultNotSolved;
+    gprint(std::string("\r\n") + why + ": the statement is not proved.\r\n");
 }
 
 void report_time_out()
@@ -133,12 +148,12 @@ ProveEnd gprove()
         g_tstart = prover_clock_ms();
         if (g_method == kMethodArea || g_method == kMethodVector)
             free_points_first();
-        const bool fails = conclusion_fails_in_figures();
+        const FigureJudgement judgement = judge_conclusion();
         store_hypotheses();
         if (!g_abort)
             method.run();
         if (!g_abort)
-            settle_verdict(fails);
+            settle_verdict(judgement);
         if (!g_abort && method.after)
             method.after();
         g_timing = 0;

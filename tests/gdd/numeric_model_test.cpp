@@ -74,7 +74,7 @@ TEST_F(NumericTest, PredicatesAreTestedWithTheirDegenerateCases)
         {fact(150, {C, D, A, B}), 1},       {fact(149, {C, D, A, B}), 0},
         {fact(151, {M, B, A}), 1},          {fact(151, {D, A, B}), 0},
         {fact(153, {M, A, B, M}), 1},       {fact(153, {C, A, C, B}), 0},
-        {fact(150, {A, A, C, D}), -1},      {fact(148, {A, A, C}), -1},  // a line of no length
+        {fact(150, {A, A, C, D}), 1},       {fact(148, {A, A, C}), 1},  // a line of no length: 0 as a polynomial
         {fact(154, {A, B, B, C, A, B, B, C}), 1},
         {fact(154, {C, D, D, A, C, D, D, B}), 1},  // both right angles
         {fact(154, {A, C, C, B, B, C, C, A}), 0},

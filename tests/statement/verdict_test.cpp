@@ -78,6 +78,23 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C D;\nCONSTANT (ANGLE A B C D);\nINTERSECTION_LL X A B C D;", "COLLINEAR X A C.", "EDDDEE",
          "INTERSECTION_LL X A B C D: X has no proper solution in any figure. The statement is not proved."},
         {"POINT A B C D;\nPARALLEL A B C D;", "(ANGLE A B C D) = 0.", "ET**EE", ""},
+        // A circle of no size, an angle with a side of no length, a distance 0.
+        {"POINT A B C;\nINTERSECTION_CR D A C B B B;", "PARALLEL A A B A.", "DDDDDD",
+         "INTERSECTION_CR D A C B B B: D has no proper solution in any figure. The statement is not proved."},
+        {"POINT A B C;\nON_ALINE D B C A A A;", "COLLINEAR D B C.", "DDDDDD",
+         "ON_ALINE D B C A A A: D has no proper solution in any figure. The statement is not proved."},
+        {"POINT A B C D;\nEQDISTANCE A A A D;\nINTERSECTION_LL E A D C B;", "COLLINEAR E A D.", "DDDDDD",
+         "EQDISTANCE A A A D: D is the point A in every figure. The statement is not proved."},
+        // HARMONIC places its point freely in the figures.
+        {"POINT A B C;\nHARMONIC D A B C;\nINTERSECTION_TC E C C C B C;", "EQANGEL D C D D D D.", "EDDDEE",
+         "INTERSECTION_TC E C C C B C: E has no proper solution in any figure. The statement is not proved."},
+        {"POINT A B C;\nMIDPOINT M A B;", "TANGENT A M B M.", "EETTTT", ""},
+        {"POINT A B C D;", "TANGENT A B C D.", "EEFFFF", ""},
+        // Conclusions that hold of any points, and a figure found past a missed circle.
+        {"POINT A B C;\nMIDPOINT D C A;", "EQANGEL D A B C C A.", "~~~~TT", ""},
+        {"POINT A B C D;\nCOCIRCLE A C C D;\nCENTROID E B D A;", "EQANGEL D A B C E E.", "ENEETT", ""},
+        {"POINT A B C D;\nEQANGEL C A B C A D;\nMRATIO E A C 2 3;\nINTERSECTION_CC F D B A E;", "COLLINEAR A B D.",
+         "ETEET~", ""},
     };
     for (const auto& c : cases) {
         for (std::size_t m = 0; m < std::size(kMethods); ++m) {
