@@ -122,33 +122,4 @@ TEST_F(EqBuildersTest, InitialVanishingOnTheHypotheses)
     EXPECT_EQ(plist_length(g_hyps), 3);
 }
 
-TEST_F(EqBuildersTest, AlgebraicFormLines)
-{
-    const struct {
-        const char* hyps;
-        int method;
-        const char* point;
-        const char* form;
-    } cases[] = {
-        {"POINT A B C;\nON_LINE D A C;", kMethodWu, "D", "COLL D A C:    x2x5-x3x4=0\r\n"},
-        {"POINT A B C;\nON_LINE D A C;", kMethodGroebner, "D",
-         "COLL D A C:    x4-r_{o4}u2=0\r\nx5-r_{o4}u3=0\r\n"},
-        {"POINT A B C;\nMIDPOINT M A C;", kMethodWu, "M", "MIDPOINT M A C:  -2x4+x2 = 0, -2x5+x3=0\r\n"},
-        {"POINT A B C;\nFOOT D C A B;", kMethodWu, "D", "COLL  D A B:     x1x5=0\r\nPERP  D C A B:  -x1x4+x1x2=0\r\n"},
-        {"POINT A B C;\nON_BLINE D A C;", kMethodWu, "D", "CONG D A D C:  2x3x5+2x2x4-x3^{2}-x2^{2}=0\r\n"},
-        {"POINT A B;", kMethodWu, "B", ""},
-        {"POINT A B C;\nCOLLINEAR A B C;", kMethodWu, "x", "COLL A B C:  x1x3=0\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.hyps);
-        prover_reset();
-        read_stm(c.hyps, "NO.", c.method);
-        build_all();
-        clear_output();
-        do_cons(cgeo::kAlgebraic, pt(c.point));
-        EXPECT_EQ(out(), c.form);
-        free_eqs();
-    }
-}
-
 }  // namespace

@@ -26,7 +26,7 @@ inline void expect_matches(const std::string& name, const std::string& produced)
     namespace fs = std::filesystem;
     const std::string text = mask_times(produced);
     const fs::path out_dir = fs::path(PLEXATOR_TEST_OUTPUT) / "algebra";
-    fs::create_directories(out_dir);
+    fs::create_directories((out_dir / name).parent_path());
     std::ofstream(out_dir / name, std::ios::binary) << text;
     const fs::path golden_path = fs::path(PLEXATOR_TEST_DATA) / "algebra" / name;
     if (std::getenv("PLEXATOR_UPDATE_GOLDEN")) {

@@ -32,18 +32,6 @@ std::string texts_of(const dterm* list)
     return out;
 }
 
-TEST_F(GroebnerTest, CoefficientsAreParametersAndNamedVariables)
-{
-    const PolyPtr u(P("u3*u2+1")), named(P("a+u1")), x(P("x2*u1"));
-    EXPECT_TRUE(gconst_p(u.get()));
-    EXPECT_TRUE(gconst_p(named.get()));
-    EXPECT_FALSE(gconst_p(x.get()));
-    // The head follows the initials down to a coefficient.
-    const PolyPtr p(P("(3u1+1)x3^2x2 + x3 + 5"));
-    EXPECT_EQ(text_of(PolyPtr(ghead_mono(p.get())).get()), text_of(PolyPtr(P("x3^2x2")).get()));
-    EXPECT_EQ(text_of(PolyPtr(ghead_coef(p.get())).get()), text_of(PolyPtr(P("3u1+1")).get()));
-}
-
 TEST_F(GroebnerTest, NormalFormDividesOutCoefficientFactors)
 {
     const struct {
@@ -78,59 +66,6 @@ TEST_F(GroebnerTest, FactorsFoundByExactDivision)
     EXPECT_EQ(gfactors(P("7")), nullptr);
 }
 
-TEST_F(GroebnerTest, OrderDivisibilityAndQuotients)
-{
-    const PolyPtr a(P("x3x2+1")), b(P("x3^2")), c(P("x2^3+u1"));
-    EXPECT_TRUE(gless(a.get(), b.get()));
-    EXPECT_FALSE(gless(b.get(), a.get()));
-    EXPECT_TRUE(gless(c.get(), a.get()));
-    const PolyPtr g(P("x3+u1"));
-    EXPECT_TRUE(gdivides(a.get(), g.get()));
-    EXPECT_FALSE(gdivides(c.get(), g.get()));
-    const PolyPtr q(gquot(P("u2 x3^2 x2 + x3 + x2"), g.get()));
-    EXPECT_EQ(text_of(q.get()), text_of(PolyPtr(P("u2 x3 x2 + 1")).get()));
-}
-
-TEST_F(GroebnerTest, ReductionRemovesEveryDivisibleTerm)
-{
-    g_gbmode = 1;
-    const PolyPtr g(P("x3-x2"));
-    const PolyPtr r(gred1(P("x3^2 + x3 x2 + u1"), g.get()));
-    EXPECT_EQ(text_of(r.get()), text_of(PolyPtr(P("2x2^2+u1")).get()));
-    // A coefficient divisor leaves nothing; a coefficient remainder becomes 1.
-    const PolyPtr unit(P("u1+1"));
-    EXPECT_TRUE(pzerop(PolyPtr(gred1(P("x3+1"), unit.get())).get()));
-    const PolyPtr h(P("x3"));
-    EXPECT_TRUE(ponep(PolyPtr(gred1(P("x3+u2"), h.get())).get()));
-}
-
-TEST_F(GroebnerTest, CoprimeHeadsGiveNoSPolynomial)
-{
-    dterm* B = list_of({"x3-u2", "x2-u1"});
-    EXPECT_TRUE(gshare_p(B->coef, B->next->coef));
-    EXPECT_EQ(gspolys(B), nullptr);
-    put_dts(B);
-    const PolyPtr s(gspoly(P("x3x2-1"), P("x3^2-u1")));
-    // x3 (x3x2 - 1) - x2 (x3^2 - u1) = -x3 + u1 x2
-    EXPECT_EQ(text_of(s.get()), text_of(PolyPtr(P("-x3+u1x2")).get()));
-}
-
-TEST_F(GroebnerTest, BasisOfTwoCircles)
-{
-    g_gbmode = 1;
-    // x^2 + y^2 - 1 and x - y: the basis holds a polynomial in x alone.
-    dterm* basis = g_basis(list_of({"x3^2+x2^2-1", "x3-x2"}));
-    bool eliminated = false;
-    for (const dterm* g = basis; g; g = g->next)
-        eliminated = eliminated || (g->coef->var == mk_ivar(2) && deg_in(g->coef, mk_ivar(3)) == 0);
-    EXPECT_TRUE(eliminated) << texts_of(basis);
-    put_dts(basis);
-    // Hypotheses of parameters only normalise to 1.
-    dterm* unit = g_basis(list_of({"u1u2-1"}));
-    EXPECT_EQ(texts_of(unit), "1");
-    put_dts(unit);
-}
-
 // Whatever pairs the basis loop skips, its result is a basis: every input
 // and every member reduces to 0 and no S-polynomial is left over.
 TEST_F(GroebnerTest, SkippedPairsStillGiveABasis)
@@ -155,14 +90,6 @@ TEST_F(GroebnerTest, SkippedPairsStillGiveABasis)
         put_dts(basis);
         put_dts(inputs);
     }
-}
-
-TEST_F(GroebnerTest, OnLinePointsByTheirParameter)
-{
-    read_stm("POINT A B C;\nON_LINE D A C;\nMIDPOINT M A C;", "COLLINEAR M D C.", kMethodGroebner);
-    prove();
-    // Its equations are the algebraic form's (checked with the builders).
-    EXPECT_EQ(g_result, 1) << proof_text();
 }
 
 }  // namespace

@@ -25,17 +25,6 @@ protected:
 
 constexpr int A = 1, B = 2, C = 3, D = 4, E = 5;
 
-TEST_F(VariablesTest, IndexVariables)
-{
-    EXPECT_EQ(mk_ivar(0)->type, kVarU);
-    EXPECT_EQ(var_text(mk_ivar(0), 0), "u0");
-    EXPECT_EQ(var_text(mk_ivar(-3), 0), "u3");
-    EXPECT_EQ(var_text(mk_ivar(3), 0), "x3");
-    EXPECT_EQ(mk_ivar(3)->type, kVarCoord);
-    EXPECT_EQ(var_text(mk_ivar(3), 1), "x3");
-    EXPECT_NE(mk_ivar(3), mk_ivar(-3));
-}
-
 TEST_F(VariablesTest, InterningSharesRecords)
 {
     var_rec* w = mk_var_name("w");
@@ -54,19 +43,6 @@ TEST_F(VariablesTest, InterningSharesRecords)
     // Names longer than eight characters are kept whole.
     EXPECT_EQ(mk_var_name("longername12")->name, "longername12");
     EXPECT_NE(mk_var_name("longername12"), mk_var_name("longername13"));
-}
-
-TEST_F(VariablesTest, KindsAreOrderedFromNamedToQuantities)
-{
-    // Lowest first: named, u, 'c', x, then quantities.
-    var_rec* chain[] = {mk_var_name("a"), mk_var_name("b"), mk_ivar(0), mk_ivar(-4),
-                        mk_cvar("p"),     mk_cvar("q"),     mk_ivar(1), mk_ivar(7),
-                        mk_var(-kVarArea, E, D, C, B), mk_var(kVarRatio, A, B, A, C)};
-    const std::size_t n = std::size(chain);
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = 0; j < n; ++j)
-            EXPECT_EQ(vless(chain[i], chain[j]), i < j)
-                << var_text(chain[i], 0) << " vs " << var_text(chain[j], 0);
 }
 
 TEST_F(VariablesTest, QuantitiesOrder)
@@ -106,54 +82,6 @@ TEST_F(VariablesTest, ReversedRatiosAreNeitherBelowTheOther)
     EXPECT_FALSE(vless(r2, r1));
 }
 
-TEST_F(VariablesTest, HighestPoint)
-{
-    EXPECT_EQ(var_maxpt(mk_var(kVarRatio, A, B, D, C)), D);
-    EXPECT_EQ(var_maxpt(mk_var(kVarPyth, A, D, B, E)), D);
-    EXPECT_EQ(var_maxpt(mk_var(kVarArea, B, E, D, C)), B);
-}
-
-TEST_F(VariablesTest, TextAndLatexForms)
-{
-    struct Case {
-        var_rec* v;
-        const char* text;
-        const char* latex;
-    } cases[] = {
-        {mk_var_name("w"), "w", "w"},
-        {mk_var(kVarRatio, A, B, C, D), "BA/DC", "\\oo{BA}{DC}"},
-        {mk_var(-kVarRatio, A, B, C, D), "BA/DC", "\\oo{BA}{DC}"},
-        {mk_var(kVarArea, A, B, C, C), "S(ABC)", "\\t{ABC}"},
-        {mk_var(kVarArea, A, B, C, D), "S(ABCD)", "\\t{ABCD}"},
-        {mk_var(kVarPyth, A, B, B, C), "P(ABC)", "\\g{ABC}"},
-        {mk_var(kVarPyth, A, B, C, D), "P(ABCD)", "\\g{ABCD}"},
-        {mk_var(kVarVector, A, B, 0, 0), "V(BA)", "\\vec{BA}"},
-        {mk_var(kVarVector, A, 0, 0, 0), "V(A)", "\\vec{A}"},
-        {mk_var(kVarSegment, A, B, 0, 0), "[AB]", "(\\o{AB})"},
-        {mk_var(kVarSine2, A, B, 0, 0), "sin(AB)", "\\sin(AB)"},
-        {mk_var(kVarCosine2, A, B, 0, 0), "cos(AB)", "\\cos(AB)"},
-        {mk_var(kVarSine1, C, 0, 0, 0), "sin(C)", "\\sin(C)"},
-        {mk_var(kVarCosine1, C, 0, 0, 0), "cos(C)", "\\cos(C)"},
-        {mk_var(kVarFullAngle, A, B, C, D), "\u2220[AB,CD]", "\\fa{AB}{CD}"},
-        {mk_var(42, A, B, C, D), "x", "x"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(var_text(c.v, 0), c.text);
-        EXPECT_EQ(var_text(c.v, 1), c.latex);
-    }
-    print_var(mk_var(kVarArea, A, B, C, C), 0);
-    EXPECT_EQ(out_.text(), "S(ABC)");
-}
-
-TEST_F(VariablesTest, VectorMethodForms)
-{
-    g_method = kMethodVector;
-    EXPECT_EQ(var_text(mk_var(kVarArea, A, B, C, D), 0), "[AC,BD]");
-    EXPECT_EQ(var_text(mk_var(kVarArea, A, B, C, D), 1), "\\vp{AC}{BD}");
-    EXPECT_EQ(var_text(mk_var(-kVarPyth, A, B, C, D), 0), "[AC,BD]");
-    EXPECT_EQ(var_text(mk_var(-kVarPyth, A, B, C, D), 1), "\\ip{AC}{BD}");
-}
-
 TEST_F(VariablesTest, FullAngleSharedPointFirst)
 {
     struct Case {
@@ -172,12 +100,6 @@ TEST_F(VariablesTest, FullAngleSharedPointFirst)
     EXPECT_EQ(out_.text(), "\u2220[BA,BC]");
 }
 
-TEST_F(VariablesTest, PointNamesOutsideTheTableAreEmpty)
-{
-    EXPECT_EQ(var_text(mk_var(kVarSegment, 0, 200, 0, 0), 0), "[]");
-    EXPECT_EQ(var_text(mk_var(kVarSegment, -5, A, 0, 0), 0), "[A]");
-}
-
 TEST_F(VariablesTest, VariablesOfAPolynomial)
 {
     PolyPtr p(P("x3^2*(x2+x1) + x3*u1 + x1^2 + 5"));
@@ -189,13 +111,6 @@ TEST_F(VariablesTest, VariablesOfAPolynomial)
     EXPECT_EQ(vars[3], mk_ivar(-1));
     PolyPtr c(get_n(4));
     EXPECT_TRUE(vars2(c.get()).empty());
-}
-
-TEST_F(VariablesTest, MonomialOfANamedVariable)
-{
-    PolyPtr p(get_m_name("w"));
-    EXPECT_EQ(p->var, mk_cvar("w"));
-    EXPECT_EQ(poly_text(p.get(), 0), "w");
 }
 
 }  // namespace

@@ -75,24 +75,6 @@ TEST_F(RulesTest, CommonMidpointOfTwoSegmentsMakesAParallelogram)
     EXPECT_TRUE(xcong(A, D, B, C));
 }
 
-TEST_F(RulesTest, TwoPerpendicularsToOneLineAreParallelWithThePairsAsReasons)
-{
-    add_tline(0, A, B, C, D);
-    add_tline(0, A, B, E, F);
-    const auto pairs = live_records(g_tn_list);
-    ASSERT_EQ(pairs.size(), 2u);
-    forward();
-    EXPECT_TRUE(xpara(C, D, E, F));
-    const auto classes = by_lemma(g_pn_list, 4);
-    ASSERT_EQ(classes.size(), 1u);
-    std::vector<void*> named;
-    for (Gdd_cond* c : chain(classes[0]->reasons)) {
-        EXPECT_EQ(c->type, 150);
-        named.push_back(c->obj);
-    }
-    EXPECT_EQ(named, (std::vector<void*>{pairs[1], pairs[0]}));
-}
-
 TEST_F(RulesTest, PerpendicularCarriesOverToEveryLineOfAParallelClass)
 {
     add_pline(0, A, B, C, D);
@@ -111,21 +93,6 @@ TEST_F(RulesTest, TwoPerpendicularPairsGiveFourConcyclicPoints)
     add_tline(0, D, E, D, F);
     forward();
     EXPECT_TRUE(xcir_4p(0, C, D, E, F));
-}
-
-TEST_F(RulesTest, ParallelLinesCutByTwoLinesThroughOnePointGiveTrapezoidRatios)
-{
-    // AB parallel to CD; lines AC and BD meet at O.
-    add_line(0, O, A, C);
-    add_line(0, O, B, D);
-    add_pline(0, A, B, C, D);
-    forward();
-    EXPECT_TRUE(xratio(O, A, O, C, O, B, O, D));
-    EXPECT_TRUE(xratio(O, A, O, C, A, B, C, D));
-    for (const Gdd_ra* R : by_lemma(g_ra_list, 73))
-        EXPECT_EQ(R->o, 1);
-    // Alternate angles at the transversal AC.
-    EXPECT_TRUE(xacong_ln(fd_ln(A, B), fd_ln(A, C), fd_ln(C, D), fd_ln(A, C)));
 }
 
 TEST_F(RulesTest, TrapezoidMidlineOnlyInTheFullAngleMethod)
@@ -155,23 +122,6 @@ TEST_F(RulesTest, DiameterMakesTheCentreAMidpointAndRightAnglesOnTheCircle)
     EXPECT_TRUE(xperp(A, K, B, K));
     EXPECT_FALSE(by_lemma(g_mid_list, 54).empty());
     EXPECT_FALSE(by_lemma(g_tn_list, 53).empty());
-}
-
-TEST_F(RulesTest, CommonChordIsPerpendicularToTheLineOfCentres)
-{
-    add_cir2(0, O, P, J);
-    add_cir2(0, N, P, J);
-    forward();
-    EXPECT_TRUE(xperp(P, J, O, N));
-    EXPECT_FALSE(by_lemma(g_tn_list, 30).empty());
-}
-
-TEST_F(RulesTest, InscribedAnglesOverOneChordAreEqual)
-{
-    add_cir4(0, 0, A, B, C, D);
-    forward();
-    EXPECT_TRUE(xacong(A, C, B, A, D, B));
-    EXPECT_FALSE(by_lemma(g_ea_list, 41).empty());
 }
 
 TEST_F(RulesTest, RadiiMakeIsoscelesTrianglesAndAreCongruent)
@@ -221,18 +171,6 @@ TEST_F(RulesTest, SimilarTrianglesWithACongruentSideAreCongruentAndGiveNoRatios)
     EXPECT_TRUE(xcong(A, C, D, F));
     EXPECT_TRUE(xcong(B, C, E, F));
     EXPECT_TRUE(by_lemma(g_ra_list, 77).empty());
-}
-
-TEST_F(RulesTest, SimilarTrianglesGiveProportionalSides)
-{
-    g_tri_mode = 0;
-    add_stri(0, 1, A, B, C, D, E, F);
-    forward();
-    EXPECT_FALSE(xcon(A, B, C, D, E, F));
-    EXPECT_EQ(by_lemma(g_ra_list, 77).size(), 3u);
-    EXPECT_TRUE(xratio(A, B, A, C, D, E, D, F));
-    EXPECT_TRUE(xratio(A, B, B, C, D, E, E, F));
-    EXPECT_TRUE(xratio(A, C, B, C, D, F, E, F));
 }
 
 TEST_F(RulesTest, CongruentTrianglesAndPlainRatiosStartNoRule)
@@ -315,29 +253,6 @@ TEST_F(RulesTest, RatioWithACongruentPairBecomesACongruence)
     EXPECT_EQ(R->state, kDead);
     EXPECT_TRUE(xcong(E, F, G, H));
     EXPECT_FALSE(by_lemma(g_cg_list, 71).empty());
-}
-
-TEST_F(RulesTest, AngleRecordWithParallelSidesBecomesAParallel)
-{
-    Gdd_line* l1 = fadd_ln(A, B);
-    Gdd_line* l2 = fadd_ln(C, D);
-    Gdd_line* l3 = fadd_ln(E, F);
-    Gdd_line* l4 = fadd_ln(G, H);
-    add_ea_ln(0, l1, l2, l3, l4);
-    forward();
-    EXPECT_FALSE(xpara(C, D, G, H));
-    add_pline(0, A, B, E, F);
-    clear_queue();
-    // [AB, CD] = [EF, GH] with AB parallel to EF: CD parallel to GH (10),
-    // the record staying.
-    ea_deg_all();
-    EXPECT_TRUE(xpara(C, D, G, H));
-    const auto classes = by_lemma(g_pn_list, 10);
-    ASSERT_EQ(classes.size(), 1u);
-    EXPECT_TRUE(has_premise(classes[0]->reasons, 154, {A, B, C, D, E, F, G, H}));
-    EXPECT_TRUE(has_premise(classes[0]->reasons, 149, {A, B, E, F}));
-    EXPECT_EQ(g_ea_list.first->state, kLive);
-    EXPECT_TRUE(g_co_db == nullptr);
 }
 
 // ---- the chaining itself --------------------------------------------------------------------

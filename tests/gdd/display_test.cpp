@@ -1,4 +1,4 @@
-// Showing the database: record forms, listings, counts and the menu.
+// Showing the database where the golden corpus does not: filtered listings, counts and the menu.
 
 #include "proof_fixture.h"
 
@@ -9,111 +9,6 @@ namespace {
 
 using DisplayTest = ProofTest;
 
-TEST_F(DisplayTest, RecordFormsInTextAndLatex)
-{
-    add_line(0, A, B, C);
-    add_tline(0, A, B, D, E);
-    add_cir3(0, O, A, B, C);
-    add_cir3(0, 0, D, E, F);
-    add_mid(0, M, A, B);
-    add_cong(0, 0, A, B, C, D);
-    add_cong(0, 0, A, B, E, F);
-    Gdd_ra* r = add_ra(0, 0, A, C, B, D, E, G, F, H);
-    const Gdd_cir* centred = g_cir_list.first;
-    const Gdd_cir* plain = g_cir_list.last;
-
-    struct Case {
-        std::function<void()> print;
-        const char* text;
-        const char* latex;
-    };
-    const Case cases[] = {
-        {[] { show_line(g_ln_list.first, true); }, "A ,B ,C lines\r\n", "$A ,B ,C $lines\r\n"},
-        {[] { show_line(g_ln_list.first, false); }, "A ,B ,C ", "$A ,B ,C $"},
-        {[] { show_line(nullptr, true); }, "circles in the databse.", "circles in the databse."},
-        {[] { show_tline(g_tn_list.first); }, "perp[A ,B ,C ; D ,E ]", "perp$[$A ,B ,C $; $D ,E $]$"},
-        {[=] { show_cir(centred); }, "circle[(O)ABC]", "circle[$(O)ABC]$"},
-        {[=] { show_cir(plain); }, "circle[DEF]", "circle$[DEF]$"},
-        {[] { show_mid(g_mid_list.first); }, "midpoints\r\n[M,AB]", "midpoints\r\n[M,AB]"},
-        {[] { show_cg(g_cg_list.last); }, "AB = EF = CD ", "$AB = EF = CD $"},
-        {[=] { show_ratio(r); }, "AC*FH = BD*EG", "$AC*FH = BD*EG$"},
-    };
-    for (const Case& c : cases) {
-        g_latex = 0;
-        out.clear();
-        c.print();
-        EXPECT_EQ(out.text(), c.text);
-        g_latex = 1;
-        out.clear();
-        c.print();
-        EXPECT_EQ(out.text(), c.latex);
-    }
-}
-
-TEST_F(DisplayTest, ClassesAnglesAndTriangles)
-{
-    add_pline(0, A, B, C, D);
-    out.clear();
-    show_pline(g_pn_list.first);
-    EXPECT_EQ(out.text(), "plines[A ,B ; C ,D ]");
-
-    Gdd_ea* e = g_ea_list.append();
-    e->state = kNew;
-    e->l1 = fd_ln(A, B);
-    e->l2 = fd_ln(C, D);
-    e->l3 = fadd_ln(E, F);
-    e->l4 = fadd_ln(G, H);
-    out.clear();
-    show_ea(e);
-    show_ea(nullptr);
-    EXPECT_EQ(out.text(), "\u2220[AB,CD] = \u2220[EF,GH]");
-
-    add_stri(0, -1, A, B, C, D, E, F);
-    out.clear();
-    show_sim(g_st_list.first);
-    EXPECT_EQ(out.text(), "similar triangles[1,ABC] [-1,DEF] ");
-    g_latex = 1;
-    out.clear();
-    show_con(g_st_list.first);
-    EXPECT_EQ(out.text(), "congruent triangles$[1,ABC] [-1,DEF] $");
-}
-
-TEST_F(DisplayTest, StateNumbersOnlyWhileTheFlagIsSet)
-{
-    add_tline(0, A, B, C, D);
-    add_cong(0, 0, A, B, C, D);
-    g_show_state = 1;
-    out.clear();
-    show_tline(g_tn_list.first);
-    show_cg(g_cg_list.first);
-    show_line(g_ln_list.first, false);
-    EXPECT_EQ(out.text(), "[2]perp[[1]A ,B ; [1]C ,D ]congruent segments[2]:AB = CD [1]A ,B ");
-    g_show_state = 0;
-}
-
-TEST_F(DisplayTest, ListingsFilterCountAndHead)
-{
-    add_line(0, A, B, C);
-    new_ln(D, E);  // two points: not listed
-    add_line(0, F, G, H);
-    g_ln_list.last->state = kDead;  // merged away lines are still listed
-    out.clear();
-    show_lines(0);
-    EXPECT_EQ(out.text(),
-              "\r\n\r\nThe configuration contains the following lines\r\n\r\n"
-              "A ,B ,C \r\nF ,G ,H \r\nThere are 2 group(s)lines\r\n");
-    EXPECT_EQ(g_show_count, 2);
-
-    add_tline(0, A, B, D, E);
-    add_tline(0, F, G, I, J);
-    g_tn_list.last->state = kDead;  // merged away pairs are not
-    out.clear();
-    show_tlines(0);
-    EXPECT_EQ(out.text(),
-              "\r\n\r\nThe configuration contains the following perp lines\r\n\r\n"
-              "perp[A ,B ,C ; D ,E ]\r\nThere are 1 pair of perpendicular lines\r\n");
-}
-
 TEST_F(DisplayTest, ListWhoseRecordsAllFailTheFilterShowsOnlyItsHeading)
 {
     add_cir2(0, O, A, B);
@@ -122,61 +17,6 @@ TEST_F(DisplayTest, ListWhoseRecordsAllFailTheFilterShowsOnlyItsHeading)
     show_cirs(0);
     EXPECT_EQ(out.text(), "\r\n\r\nThe configuration contains the following circles\r\n\r\n");
     EXPECT_EQ(g_show_count, 0);
-}
-
-TEST_F(DisplayTest, CountLinesKeepTheirOwnSpacing)
-{
-    add_cir2(0, O, A, B);
-    add_pline(0, A, B, C, D);
-    add_mid(0, M, A, B);
-    add_cong(0, 0, A, B, C, D);
-    struct Case {
-        void (*list)(int);
-        const char* tail;
-    };
-    const Case cases[] = {
-        {show_cirs, "There are 1 circles in the databse."},
-        {show_plines, "There are 1 sets of parallel lines\r\n"},
-        {show_mids, "There are 1 midpoints\r\n"},
-        {show_congs, "There are 1 congruent segments\r\n"},
-    };
-    for (const Case& c : cases) {
-        out.clear();
-        c.list(0);
-        const std::string text = out.text();
-        ASSERT_GE(text.size(), std::string(c.tail).size());
-        EXPECT_EQ(text.substr(text.size() - std::string(c.tail).size()), c.tail);
-    }
-}
-
-TEST_F(DisplayTest, ReasonsJoinTwoWithAndMoreWithCommas)
-{
-    add_line(0, A, B, C);
-    add_codb(148, A, B, C, 0);
-    add_codb(150, A, B, C, D);
-    add_mid(5, M, A, B);
-    add_codb(153, A, B, C, D);
-    add_mid(6, N, A, B);
-    next_cond();
-    next_cond();
-    next_cond();
-    out.clear();
-    show_reasons(g_mid_list.first->reasons);
-    EXPECT_EQ(out.text(), "       because AB \u22A5 CD and A,B,Clines\r\n.\r\n");
-    out.clear();
-    show_reasons(g_mid_list.last->reasons);
-    EXPECT_EQ(out.text(), "       because AB = CD, AB \u22A5 CD, A,B,Clines\r\n.\r\n");
-    out.clear();
-    show_reasons(nullptr);
-    EXPECT_EQ(out.text(), "");
-
-    out.clear();
-    show_mids(1);
-    EXPECT_EQ(out.text(),
-              "\r\n\r\nThe configuration contains the following midpoints\r\n\r\n"
-              "midpoints\r\n[M,AB]\r\n       because AB \u22A5 CD and A,B,Clines\r\n.\r\n"
-              "midpoints\r\n[N,AB]\r\n       because AB = CD, AB \u22A5 CD, A,B,Clines\r\n.\r\n"
-              "There are 2 midpoints\r\n");
 }
 
 TEST_F(DisplayTest, MenuShowsEmptyListMessages)
@@ -219,26 +59,6 @@ TEST_F(DisplayTest, MenuListsANonEmptyListAndClearsTheFlags)
               "There are 1 midpoints\r\n");
     EXPECT_EQ(g_latex, 0);
     EXPECT_EQ(g_show_state, 0);
-}
-
-TEST_F(DisplayTest, WholeDatabaseUnderItsBanner)
-{
-    add_mid(0, M, A, B);
-    add_cong(0, 0, A, B, C, D);
-    out.clear();
-    EXPECT_TRUE(gdd_show_command(342));
-    const std::string text = out.text();
-    EXPECT_EQ(text.rfind("\r\n***************************************\r\n"
-                         "***  The Geometry Information  Base ***"
-                         "\r\n***************************************\r\n",
-                         0),
-              0u);
-    const auto mid = text.find("following midpoints");
-    const auto cong = text.find("following congruent segments");
-    ASSERT_NE(mid, std::string::npos);
-    ASSERT_NE(cong, std::string::npos);
-    EXPECT_LT(mid, cong);
-    EXPECT_EQ(text.find("following lines"), std::string::npos);
 }
 
 TEST_F(DisplayTest, SizeCountsAndWeightsEachKind)

@@ -2,18 +2,26 @@
 // (some of whose proofs once cited themselves, the goal, or a step resting on
 // the step that cited it): every database proof numbers its steps so that the
 // citations form an acyclic graph over printed steps and never name the goal;
-// every full-angle proof is a chain of rewritings ending in zero.
+// every full-angle proof is a chain of rewritings ending in zero. The window
+// text, and for the database method the whole database it reached, are also
+// compared with tests/data/gdd/corpus/<method>_<case>.txt (time figures
+// masked); each run's actual text is left in the test output folder under the
+// same name, so an intended change is reviewed with diff and copied over.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "gdd/gdd_display.h"
 #include "statement/examples.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
+#include "support/test_dirs.h"
 
 namespace {
 
@@ -102,8 +110,34 @@ void expect_rewriting_chain(const std::string& text)
     }
 }
 
-void check_run(const ProveRun& run, int method)
+std::string read_file(const std::filesystem::path& path)
 {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The window text, the database's listing after it for the database method.
+// Where a time-out cut the run short, both depend on the machine's speed.
+void expect_golden(const ProveRun& run, int method, const std::string& name)
+{
+    if (run.result == "timeout")
+        return;
+    static const std::regex time(R"(Time :[0-9.]+)");
+    std::string text = "result: " + run.result + "\n" + std::regex_replace(run.window_text, time, "Time :#");
+    if (method == kMethodDatabase) {
+        GprintCapture gib;
+        show_gib(0);
+        text += gib.text();
+    }
+    const std::string file = (method == kMethodDatabase ? "database_" : "angle_") + name + ".txt";
+    const auto dir = per_test_dir(std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "gdd_corpus");
+    std::ofstream(dir / file, std::ios::binary) << text;
+    EXPECT_EQ(text, read_file(std::filesystem::path(PLEXATOR_TEST_DATA) / "gdd" / "corpus" / file)) << file;
+}
+
+void check_run(const ProveRun& run, int method, const std::string& name)
+{
+    expect_golden(run, method, name);
     if (run.result != "true")
         return;
     if (method == kMethodDatabase) {
@@ -130,7 +164,7 @@ TEST_P(ProofCitationsTest, BuiltInExamples)
         // need to end.
         const ProveRun run = prove_example(e.id, GetParam(), 3);
         proved += run.result == "true";
-        check_run(run, GetParam());
+        check_run(run, GetParam(), "example" + std::to_string(e.id));
     }
     EXPECT_GE(proved, 4);
 }
@@ -158,11 +192,12 @@ TEST_P(ProofCitationsTest, Corpus)
         "POINT A B C;\nCIRCUMCENTER O A B C;\nFOOT E B A C;\nFOOT F C A B;\nSHOW: PERPENDICULAR A O E F.",
     };
     int proved = 0;
+    int number = 0;
     for (const char* s : statements) {
         SCOPED_TRACE(s);
         const ProveRun run = prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", GetParam(), 60);
         proved += run.result == "true";
-        check_run(run, GetParam());
+        check_run(run, GetParam(), "corpus" + std::to_string(++number));
     }
     EXPECT_GE(proved, 4);
 }

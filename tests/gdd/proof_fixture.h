@@ -50,16 +50,6 @@ protected:
             g_concl.p[i++] = static_cast<std::uint32_t>(p);
     }
 
-    static Gdd_cond fact(std::int32_t kind, std::initializer_list<int> pts)
-    {
-        Gdd_cond f;
-        f.type = kind;
-        std::size_t i = 0;
-        for (int p : pts)
-            f.p[i++] = static_cast<std::uint32_t>(p);
-        return f;
-    }
-
     GprintCapture out;
 };
 

@@ -46,34 +46,6 @@ protected:
     std::filesystem::path dir_;
 };
 
-TEST_F(ProofLatexTest, ProvedStatementGetsItsProofInTheFrame)
-{
-    add_line(0, D, A, B);
-    add_tline(0, D, C, A, B);
-    set_conclusion(150, {C, D, A, B});
-    g_result = 1;
-    out.clear();
-    save_proof_tex(1);
-    EXPECT_EQ(file_text(), std::string(kPreamble) +
-                               "\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n\r\nThe Machine Proof\r\n"
-                               "\r\n1. $CD\\bot AB$,\r\n   because (hyp)\r\n}\r\n\\end{document}\r\n");
-    EXPECT_EQ(out.text(), "\r\n\r\nThe Proof in LaTex format has been saved in  example.tex\r\n");
-    EXPECT_EQ(g_outfile, nullptr);
-    EXPECT_EQ(g_latex, 1);
-    EXPECT_EQ(g_example, "example");
-    EXPECT_EQ(proof_tex_path(), (dir_ / "example.tex").string());
-}
-
-TEST_F(ProofLatexTest, UnprovedStatementGetsTheFrameAlone)
-{
-    set_conclusion(150, {C, D, A, B});
-    g_result = 2;
-    out.clear();
-    save_proof_tex(1);
-    EXPECT_EQ(file_text(), std::string(kPreamble) + "\\end{document}\r\n");
-    EXPECT_EQ(out.text(), "");
-}
-
 TEST_F(ProofLatexTest, FileIsRewrittenByEveryProof)
 {
     add_tline(0, A, B, C, D);

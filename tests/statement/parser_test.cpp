@@ -28,68 +28,6 @@ TEST_F(ParserTest, FreePointsAreNumberedFirst)
     EXPECT_EQ(g_concl.type, kConclNone);
 }
 
-struct KeywordCase {
-    const char* line;
-    std::uint32_t kind;
-    std::array<std::uint32_t, 8> pots;
-};
-
-TEST_F(ParserTest, EveryConstructionKeywordMakesItsKind)
-{
-    // Points A..F are 1..6; each line's new point X is record 7.
-    const KeywordCase cases[] = {
-        {"MIDPOINT X A B;", 103, {1, 2}},
-        {"SYM X A B;", 129, {1, 2}},
-        {"ON_LINE X A B;", 110, {1, 2}},
-        {"ON_BLINE X A B;", 11, {1, 2}},
-        {"ON_TLINE X A B C;", 112, {1, 2, 3}},
-        {"ON_PLINE X A B C;", 111, {1, 2, 3}},
-        {"ON_CIRCLE X A B;", 113, {1, 2}},
-        {"ON_ALINE X A B C D E;", 114, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_LL X A B C D;", 116, {1, 2, 3, 4}},
-        {"FOOT X A B C;", 102, {1, 2, 3}},
-        {"INTERSECTION_TT X A B C D E F;", 121, {1, 2, 3, 4, 5, 6}},
-        {"INTERSECTION_LT X A B C D E;", 118, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_LP X A B C D E;", 117, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_PP X A B C D E F;", 119, {1, 2, 3, 4, 5, 6}},
-        {"INTERSECTION_PT X A B C D E F;", 120, {1, 2, 3, 4, 5, 6}},
-        {"INTERSECTION_LC X A B C D;", 122, {1, 2, 3, 4}},
-        {"INTERSECTION_PC X A B C D E;", 123, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_TC X A B C D E;", 124, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_LR X A B C D E;", 126, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_CC X A B C D;", 125, {1, 2, 3, 4}},
-        {"REFLECTION X A B C;", 130, {1, 2, 3}},
-        {"INTERSECTION_CR X A B C D E;", 127, {1, 2, 3, 4, 5}},
-        {"INTERSECTION_RR X A B C D E F;", 128, {1, 2, 3, 4, 5, 6}},
-        {"CENTROID X A B C;", 104, {1, 2, 3}},
-        {"ORTHOCENTER X A B C;", 106, {1, 2, 3}},
-        {"CIRCUMCENTER X A B C;", 105, {1, 2, 3}},
-        {"INCENTER X A B C;", 107, {1, 2, 3}},
-        {"INVERSION X A B C;", 131, {1, 2, 3}},
-        {"HARMONIC X A B C;", 71, {1, 2, 3}},
-        {"PSQUARE X A B;", 132, {1, 2}},
-        {"NSQUARE X A B;", 133, {1, 2}},
-        {"EQ_TRIANGLE X A B;", 109, {1, 2}},
-        {"SIM_TRIANGLE X A B C D E;", 76, {1, 2, 3, 4, 5}},
-        {"COLLINEAR A B C;", 110, {1, 2, 3}},
-        {"PARALLEL A B C D;", 111, {1, 2, 3, 4}},
-        {"PERPENDICULAR A B C D;", 112, {1, 2, 3, 4}},
-        {"EQDISTANCE A B C D;", 113, {1, 2, 3, 4}},
-        {"EQANGEL A B C D E F;", 115, {1, 2, 3, 4, 5, 6}},
-        {"COCIRCLE A B C D;", 117, {1, 2, 3, 4}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        read_stm(std::string("POINT A B C D E F;\n") + c.line, "NO.");
-        ASSERT_EQ(out(), "");
-        ASSERT_EQ(g_npoints, 7);
-        EXPECT_EQ(rec(7).kind, c.kind);
-        EXPECT_EQ(rec(7).pots, c.pots);
-        const bool predicate = std::string(c.line).find(" X ") == std::string::npos;
-        EXPECT_EQ(rec(7).name, predicate ? "x" : "X");
-    }
-}
-
 TEST_F(ParserTest, ErrorsNameWhatIsWrongAndEmptyTheStatement)
 {
     const std::string no_end = error_text(" Statement should ends with a \".\"");

@@ -139,15 +139,6 @@ TEST_F(ProverTest, TimeCheckThrowsOnlyPastTheLimit)
     g_timelimit = 60000;
 }
 
-TEST_F(ProverTest, TheDefaultClockIsMonotonicMilliseconds)
-{
-    set_prover_clock(nullptr);
-    const auto a = prover_clock_ms();
-    const auto b = prover_clock_ms();
-    EXPECT_LE(a, b);
-    EXPECT_LT(b - a, 1000u);
-}
-
 TEST(FnamePart, AfterTheLastSlash)
 {
     EXPECT_EQ(fname_part("/a/b/example.tex"), "example.tex");

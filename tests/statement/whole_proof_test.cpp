@@ -97,20 +97,3 @@ TEST_F(WholeProofTest, WithoutConclusionTheDatabaseReachesItsFixpoint)
 }
 
 }  // namespace
-
-namespace {
-
-// The proof's head shows the auxiliary points in statement syntax.
-TEST_F(WholeProofTest, AuxiliaryPointsAreShownAsStatementLines)
-{
-    read_stm("POINT A B C D;", "COLLINEAR A B C.");
-    aux_method_start();
-    const int e = new_aux_point(0, 110);
-    ASSERT_EQ(e, 5);
-    g_pro_points[5].pots = {1, 2, 0, 0, 0, 0, 0, 0};
-    clear_output();
-    show_aux_points();
-    EXPECT_NE(out().find("ON_LINE E A B;\r\n"), std::string::npos) << out();
-}
-
-}  // namespace

@@ -1,0 +1,62 @@
+// The bench's corpus of statements proved by the four algebraic methods: the
+// verdict and the whole window text of each proof (hypothesis polynomials,
+// eliminations, remainders) against golden files. Runs cut short by the time
+// limit depend on the machine and are left out.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "golden.h"
+#include "statement/prove_run.h"
+#include "statement/prover.h"
+
+namespace {
+
+// (name, text) of each statement of the file, split at its EXAMPLE lines.
+std::vector<std::pair<std::string, std::string>> corpus()
+{
+    std::ifstream in(std::filesystem::path(PLEXATOR_TEST_DATA) / ".." / ".." / "bench" / "algebra_corpus.txt");
+    std::vector<std::pair<std::string, std::string>> statements;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("EXAMPLE ", 0) == 0)
+            statements.emplace_back(line.substr(8), "");
+        if (!statements.empty())
+            statements.back().second += line + "\n";
+    }
+    return statements;
+}
+
+class CorpusGoldenTest : public ::testing::TestWithParam<std::pair<const char*, int>> {
+protected:
+    void SetUp() override { prover_reset(); }
+    void TearDown() override { prover_reset(); }
+};
+
+TEST_P(CorpusGoldenTest, ProofTexts)
+{
+    const auto [prefix, method] = GetParam();
+    const auto statements = corpus();
+    ASSERT_GE(statements.size(), 10u);
+    int proved = 0;
+    for (const auto& [name, text] : statements) {
+        SCOPED_TRACE(name);
+        const ProveRun run = prove_statement_text(text, method, 20);
+        proved += run.result == "true";
+        if (run.result != "timeout")
+            golden::expect_matches(std::string("corpus/") + prefix + "_" + name + ".txt",
+                                   "result: " + run.result + "\n" + run.window_text);
+    }
+    EXPECT_GE(proved, 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, CorpusGoldenTest,
+                         ::testing::Values(std::pair{"wu", kMethodWu}, std::pair{"groebner", kMethodGroebner},
+                                           std::pair{"area", kMethodArea}, std::pair{"vector", kMethodVector}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+}  // namespace
