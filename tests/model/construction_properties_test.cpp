@@ -27,6 +27,22 @@ struct V {
 double dot(V a, V b) { return a.x * b.x + a.y * b.y; }
 double cross(V a, V b) { return a.x * b.y - a.y * b.x; }
 double len(V a) { return std::hypot(a.x, a.y); }
+
+// Appends a point of the given type whose parents are free points placed at
+// random; their positions are left in p.
+int append_on_random_parents(ObjectTable& t, std::vector<V>& p, int type, int parents, std::mt19937& random)
+{
+    std::uniform_real_distribution<double> coordinate(40.0, 600.0);
+    std::vector<int> ids;
+    for (int k = 0; k < parents; ++k) {
+        p.push_back({coordinate(random), coordinate(random)});
+        ids.push_back(add_free_point(t, p.back().x, p.back().y));
+    }
+    Dpoint point(type, "R");
+    point.cls = 1;
+    for (int k = 0; k < parents; ++k) point.arg[k] = ids[k];
+    return t.append(point);
+}
 // Distance of p from the line through a and b.
 double off_line(V p, V a, V b) { return std::abs(cross(b - a, p - a)) / len(b - a); }
 // Sine of the angle between two directions.
@@ -125,22 +141,13 @@ const std::vector<TypeProperty>& properties() {
 
 TEST(ConstructionProperties, HoldOnRandomFigures) {
     std::mt19937 random(20240531);
-    std::uniform_real_distribution<double> coordinate(40.0, 600.0);
     for (const TypeProperty& c : properties()) {
         SCOPED_TRACE(c.type);
         int judged = 0;
         for (int trial = 0; trial < 200; ++trial) {
             ObjectTable t;
             std::vector<V> p;
-            std::vector<int> ids;
-            for (int k = 0; k < c.parents; ++k) {
-                p.push_back({coordinate(random), coordinate(random)});
-                ids.push_back(add_free_point(t, p.back().x, p.back().y));
-            }
-            Dpoint point(c.type, "R");
-            point.cls = 1;
-            for (int k = 0; k < c.parents; ++k) point.arg[k] = ids[k];
-            const int r = t.append(point);
+            const int r = append_on_random_parents(t, p, c.type, c.parents, random);
             t.placing() = 0;
             t.recompute() = 1;
             ASSERT_EQ(compute_point(t, nullptr, r), kComputeDone);
@@ -212,15 +219,7 @@ TEST(ConstructionProperties, CircleIntersectionsLieOnBothCurves) {
         for (int trial = 0; trial < 300; ++trial) {
             ObjectTable t;
             std::vector<V> p;
-            std::vector<int> ids;
-            for (int k = 0; k < c.parents; ++k) {
-                p.push_back({coordinate(random), coordinate(random)});
-                ids.push_back(add_free_point(t, p.back().x, p.back().y));
-            }
-            Dpoint point(c.type, "R");
-            point.cls = 1;
-            for (int k = 0; k < c.parents; ++k) point.arg[k] = ids[k];
-            const int r = t.append(point);
+            const int r = append_on_random_parents(t, p, c.type, c.parents, random);
             const V mouse{coordinate(random), coordinate(random)};
             EXPECT_EQ(place_new(t, r, mouse.x, mouse.y), kComputeCandidatesShown);
             const V got{t.get(r).x, t.get(r).y};
