@@ -9,16 +9,6 @@ namespace {
 
 class DchildPresets : public WindowTest {};
 
-TEST_F(DchildPresets, NewWindowHoldsTheTwentyReservedRecordsAndNoObject)
-{
-    EXPECT_EQ(t.count(), 20);
-    EXPECT_EQ(win.title(), "Diagram 1");
-    EXPECT_EQ(win.modified, 0);
-    EXPECT_EQ(win.untitled, 1);
-    EXPECT_EQ(win.mouse_dc(), nullptr);
-    EXPECT_EQ(win.mem_dc(), nullptr);
-}
-
 TEST_F(DchildPresets, SetUpRunsInOrderAndForgetsTheCalculator)
 {
     std::vector<std::string> order;
