@@ -88,31 +88,32 @@ TEST_F(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
     g_prover_app = nullptr;
 }
 
-TEST_F(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
+TEST(EnablersTable, TheCommandEnableFlag)
 {
-    win.objects().command_lock() = 1;
-    const std::set<int> expected = united(
-        ids_of({E::Enabled, E::NotStepping, E::Objects1, E::Objects2, E::Objects3, E::Objects4, E::DrivingPoint, E::Paste}),
-        unguarded());
-    EXPECT_EQ(enabled_ids(win), expected)
-        << "drag modes, restore and draw-script still test their own conditions";
-}
-
-TEST_F(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
-{
-    add_objects(win, 4);
-    t.command_lock() = -1;
-    t.restore_top() = 16;
-    const std::set<int> expected = united(ids_of({E::DragModes, E::Restore}), unguarded());
-    EXPECT_EQ(enabled_ids(win), expected);
-}
-
-TEST_F(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
-{
-    add_objects(win, 2);
-    win.objects().command_lock() = 5;
-    EXPECT_TRUE(win.command_enabled(135).value());
-    EXPECT_FALSE(win.command_enabled(102).value());
+    const std::set<int> all_objects = ids_of({E::Objects1, E::Objects2, E::Objects3, E::Objects4});
+    struct Case {
+        int objects;
+        int flag;
+        int restore_top;  // above 14: something to restore
+        std::set<int> expected;
+    };
+    const Case cases[] = {
+        // 1: every object command, but drag modes, restore and draw-script test their own conditions.
+        {0, 1, 14,
+         united(united(ids_of({E::Enabled, E::NotStepping, E::DrivingPoint, E::Paste}), all_objects), unguarded())},
+        // -1: only the commands that do not honour the flag.
+        {4, -1, 16, united(ids_of({E::DragModes, E::Restore}), unguarded())},
+        // Any other value: the object counts decide.
+        {2, 5, 14, united(ids_of({E::Enabled, E::NotStepping, E::Objects1, E::Objects2, E::DragModes}), unguarded())},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f;
+        ObjectTable& t = f.win->objects();
+        add_objects(*f.win, c.objects);
+        t.command_lock() = c.flag;
+        t.restore_top() = c.restore_top;
+        EXPECT_EQ(enabled_ids(*f.win), c.expected) << "flag " << c.flag;
+    }
 }
 
 TEST_F(Enablers, ConditionalEnablers)
