@@ -100,10 +100,16 @@ TEST_F(CommandRouting, NewConstructionDropsTheHalfDoneOne)
     win.command(103);
     win.scratch().arg[0] = 21;
     win.objects().action_state() = 12;
+    t.pen_colour() = kRed;
+    t.pen_style_setting() = 2;
+    t.pen_size_setting() = 3;
     win.command(116);
     EXPECT_EQ(win.scratch().type, 116);
     EXPECT_EQ(win.scratch().arg[0], 0);
     EXPECT_EQ(win.objects().action_state(), 11);
+    EXPECT_EQ(win.scratch().colour, kRed) << "the new construction takes the pen settings";
+    EXPECT_EQ(win.scratch().pen_style, 2);
+    EXPECT_EQ(win.scratch().size, 3);
 }
 
 TEST(CommandRoutingTable, DragModesShowTheirPromptsAndTitles)
