@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "animate/animator.h"
 #include "animate/computation.h"
 #include "animation_fixture.h"
@@ -284,27 +282,6 @@ TEST(AnimationWindow, AFunctionGraphTakesItsQuantityFromARowOfTheList)
     EXPECT_EQ(f.t().action_state(), 0);
     EXPECT_EQ(f.t().locus_second(0), 0);
     EXPECT_EQ(f.t().locus_kind(0), kLocusFunction);
-}
-
-TEST(AnimationWindow, PictureOfAWindowWithAnAnimatedLocus)
-{
-    Figure f;
-    const int centre = add_free_point(*f.win, 200, 150, "C");
-    const int circle = add_object(*f.win, 136, 2, {centre, f.T});
-    f.t().last_driver() = 0;
-    f.t().driver_point(0) = f.D;
-    f.t().driver_path(0) = circle;
-    f.t().driver_speed(0) = 2;
-    f.t().current_driver() = 0;
-    f.t().anim_steps() = 120;
-    f.command(anim_id::kLocusPoint);
-    f.click_on(f.M);
-    f.command(anim_id::kStart);
-    f.tick(100);
-    EXPECT_EQ(f.win->diagram.locus_lists[0].size(), 100u);
-    std::filesystem::create_directories(PLEXATOR_TEST_OUTPUT);
-    EXPECT_TRUE(f.win->surface().save_png(std::string(PLEXATOR_TEST_OUTPUT) + "/animation_window.png"));
-    f.win->EvRButtonDown();
 }
 
 }  // namespace

@@ -45,12 +45,6 @@ protected:
     int D = add_free_point(*w.win, 400, 300, "D");
 };
 
-TEST_F(ConstructAdapter, CommandsAreEnabledOnceTheEngineIsThere)
-{
-    EXPECT_TRUE(w.win->handler_available(CommandHandler::ConsMode));
-    EXPECT_FALSE(w.win->handler_available(CommandHandler::Animation));
-}
-
 TEST_F(ConstructAdapter, MidpointFromTheMenuByClicks)
 {
     ASSERT_TRUE(w.win->command(103));
@@ -78,26 +72,6 @@ TEST_F(ConstructAdapter, RightButtonEndsTheCommand)
     EXPECT_EQ(w.pane(3), "");
     w.click_on(B);
     EXPECT_EQ(w.t().count(), 24);
-}
-
-TEST_F(ConstructAdapter, PolygonFillEndedByTheRightButton)
-{
-    w.win->command(144);
-    for (const int k : {A, B, C, D})
-        w.click_on(k);
-    EXPECT_EQ(w.t().count(), 24);
-    w.right_click();
-    ASSERT_EQ(w.t().count(), 25);
-    const Dpoint& fill = w.t()[24];
-    EXPECT_EQ(fill.type, 144);
-    EXPECT_EQ(fill.cls, 3);
-    EXPECT_EQ(fill.name_dx, 5);  // four vertices and the closing point
-    EXPECT_EQ((std::vector<int>(fill.arg.begin(), fill.arg.begin() + 4)), (std::vector<int>{A, B, C, D}));
-    // The command goes on for the next polygon.
-    EXPECT_EQ(w.t().pending_command(), 144);
-    EXPECT_EQ(w.t().action_state(), 11);
-    EXPECT_EQ(w.pane(3), "Polygon # # # # # # #");
-    EXPECT_EQ(w.win->mouse_dc(), nullptr);
 }
 
 TEST_F(ConstructAdapter, SegmentDraggedOutOfItsFirstPointStartsAgain)

@@ -93,12 +93,6 @@ TEST_F(DchildPaint, EraseClearsTheSurface)
     EXPECT_EQ(win.surface().pixel(10, 10), kWhite);
 }
 
-TEST_F(DchildClose, UnchangedDrawingClosesWithoutAQuestion)
-{
-    EXPECT_TRUE(win.CanClose());
-    EXPECT_TRUE(f.ui.boxes.asked().empty());
-}
-
 TEST(DchildCloseTable, ChangedDrawingAsksToSave)
 {
     struct Case {
@@ -114,6 +108,11 @@ TEST(DchildCloseTable, ChangedDrawingAsksToSave)
         {"yes, saved", MessageResult::Yes, true, true, true},
         {"yes, save failed or cancelled", MessageResult::Yes, false, false, true},
     };
+    {
+        WindowFixture f;
+        EXPECT_TRUE(f.win->CanClose());
+        EXPECT_TRUE(f.ui.boxes.asked().empty()) << "an unchanged drawing closes without a question";
+    }
     for (const Case& c : cases) {
         WindowFixture f;
         f.win->modified = 1;

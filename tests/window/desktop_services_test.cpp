@@ -1,5 +1,5 @@
-// The desktop side: file-dialog filters, the help window, display colours
-// and the scripted services the tests rely on.
+// The desktop side: file-dialog filters, the help window and the drawing's
+// timer.
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,6 @@ TEST(DesktopServices, PointFileFiltersBecomeToolkitFilters)
     EXPECT_EQ(toolkit_filter(""), "");
 }
 
-TEST(DesktopServices, DisplayColourCounts)
-{
-    const std::pair<int, int> cases[] = {{1, 2}, {4, 16}, {8, 256}, {16, 256}, {24, 256}, {32, 256}, {0, 256}};
-    for (auto [bits, colours] : cases)
-        EXPECT_EQ(display_colour_count(bits), colours) << bits << " bits";
-}
-
 TEST(DesktopServices, HelpWindowShowsThePageOfEachContext)
 {
     ensure_widgets_application();
@@ -41,23 +34,6 @@ TEST(DesktopServices, HelpWindowShowsThePageOfEachContext)
         EXPECT_EQ(viewer.window()->browser()->documentTitle().toStdString(), title) << context;
     }
     viewer.window()->close();
-}
-
-TEST(DesktopServices, ScriptedTimersTickOnlyWhileRunning)
-{
-    ScriptedTimerFactory factory;
-    std::vector<int> ticks;
-    auto timer = factory.make([&](int id) { ticks.push_back(id); });
-    auto* scripted = factory.timers().at(0);
-    EXPECT_FALSE(scripted->fire(1));
-    timer->start(1, 10);
-    EXPECT_TRUE(timer->running(1));
-    EXPECT_TRUE(scripted->fire(1));
-    timer->stop(1);
-    EXPECT_FALSE(scripted->fire(1));
-    EXPECT_EQ(ticks, std::vector<int>{1});
-    timer.reset();
-    EXPECT_TRUE(factory.timers().empty());
 }
 
 TEST(DesktopServices, DrawingTimerTicksReachTheAnimation)

@@ -4,7 +4,7 @@
 
 #include <QToolButton>
 
-#include <map>
+#include <algorithm>
 
 #include "window/command_table.h"
 #include "window_test_support.h"
@@ -13,48 +13,19 @@ namespace {
 
 class Enablers : public WindowTest {};
 
-// The enabler bindings, by enabler.
-const std::map<std::string, std::vector<int>>& guarded_ids()
-{
-    static const std::map<std::string, std::vector<int>> table = {
-        {"DrivingPoint", {220, 238, 239, 420, 423, 424, 425, 426, 428, 430, 461}},
-        {"Paste", {453}},
-        {"NotStepping", {195}},
-        {"DragModes", {175, 176, 177, 178, 179, 226, 242, 243}},
-        {"Restore", {141}},
-        {"DrawScript", {221}},
-        {"Enabled", {101, 180, 280, 287, 288}},
-        {"Objects1", {99, 134, 140, 168, 169, 172, 173, 206, 207, 210, 211, 214, 216, 230, 233, 281, 285, 286,
-                      291, 292, 422, 465, 466, 502, 24334}},
-        {"Objects2", {103, 109, 110, 111, 112, 113, 125, 129, 132, 133, 135, 136, 145, 159, 161, 164, 170, 171, 181,
-                      186, 187, 189, 190, 191, 194, 197, 198, 203, 204, 205, 224, 282, 289, 290, 296, 297, 298, 451,
-                      452}},
-        {"Objects3", {102, 104, 105, 106, 107, 108, 115, 117, 118, 119, 120, 121, 122, 123, 124, 126, 127, 128,
-                      130, 131, 143, 144, 146, 147, 148, 150, 151, 153, 158, 160, 162, 165, 182, 183, 192, 199,
-                      222, 236, 237, 283, 293, 295, 458}},
-        {"Objects4", {114, 116, 149, 157, 163, 166, 384}},
-    };
-    return table;
-}
+using E = CommandEnabler;
 
-std::set<int> all_guarded()
+// The ids the table binds to the given enablers; None: the framework default.
+std::set<int> ids_of(std::initializer_list<CommandEnabler> enablers)
 {
     std::set<int> ids;
-    for (const auto& [name, list] : guarded_ids())
-        ids.insert(list.begin(), list.end());
-    return ids;
-}
-
-// Ids of the table without an enabler entry (framework default: enabled).
-std::set<int> unguarded()
-{
-    std::set<int> ids;
-    const std::set<int> guarded = all_guarded();
     for (const DchildCommand& c : dchild_commands())
-        if (!guarded.count(c.id))
+        if (std::find(enablers.begin(), enablers.end(), c.enabler) != enablers.end())
             ids.insert(c.id);
     return ids;
 }
+
+std::set<int> unguarded() { return ids_of({CommandEnabler::None}); }
 
 std::set<int> enabled_ids(Dchild& win)
 {
@@ -62,16 +33,6 @@ std::set<int> enabled_ids(Dchild& win)
     for (const DchildCommand& c : dchild_commands())
         if (win.command_enabled(c.id).value_or(false))
             ids.insert(c.id);
-    return ids;
-}
-
-std::set<int> ids_of(std::initializer_list<const char*> enablers)
-{
-    std::set<int> ids;
-    for (const char* name : enablers) {
-        const auto& list = guarded_ids().at(name);
-        ids.insert(list.begin(), list.end());
-    }
     return ids;
 }
 
@@ -87,23 +48,9 @@ void add_objects(Dchild& win, int n)
         add_free_point(win, 20 + 30 * i, 40, std::string(1, char('A' + i)).c_str());
 }
 
-TEST(EnablersTable, BindingsAreTheTablesOwn)
-{
-    std::map<std::string, std::set<int>> bound;
-    for (const DchildCommand& c : dchild_commands())
-        if (c.enabler != CommandEnabler::None)
-            bound[std::string(enabler_name(c.enabler)).substr(2)].insert(c.id);
-    std::size_t total = 0;
-    for (const auto& [name, list] : guarded_ids()) {
-        EXPECT_EQ(bound[name], std::set<int>(list.begin(), list.end())) << name;
-        total += list.size();
-    }
-    EXPECT_EQ(total, 142u);
-}
-
 TEST_F(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
 {
-    const std::set<int> expected = united(ids_of({"Enabled", "NotStepping"}), unguarded());
+    const std::set<int> expected = united(ids_of({E::Enabled, E::NotStepping}), unguarded());
     EXPECT_EQ(enabled_ids(win), expected);
     EXPECT_TRUE(win.command_enabled(287).value()) << "the segment tool works on an empty drawing";
     EXPECT_FALSE(win.command_enabled(135).value()) << "the menu's segment needs two objects";
@@ -112,12 +59,12 @@ TEST_F(Enablers, EmptyDrawingEnablesOnlyTheFreeCommands)
 
 TEST(EnablersTable, ObjectThresholdsOneToFour)
 {
-    const std::set<int> base = united(ids_of({"Enabled", "NotStepping"}), unguarded());
+    const std::set<int> base = united(ids_of({E::Enabled, E::NotStepping}), unguarded());
     const std::set<int> by_count[] = {
-        united(base, ids_of({"Objects1", "DragModes"})),
-        united(base, ids_of({"Objects1", "Objects2", "DragModes"})),
-        united(base, ids_of({"Objects1", "Objects2", "Objects3", "DragModes"})),
-        united(base, ids_of({"Objects1", "Objects2", "Objects3", "Objects4", "DragModes"})),
+        united(base, ids_of({E::Objects1, E::DragModes})),
+        united(base, ids_of({E::Objects1, E::Objects2, E::DragModes})),
+        united(base, ids_of({E::Objects1, E::Objects2, E::Objects3, E::DragModes})),
+        united(base, ids_of({E::Objects1, E::Objects2, E::Objects3, E::Objects4, E::DragModes})),
     };
     for (int n = 1; n <= 4; ++n) {
         WindowFixture f;
@@ -137,35 +84,36 @@ TEST_F(Enablers, StepThroughDisablesAllButDrivingPointsAndPaste)
     win.command(207);
     ASSERT_EQ(t.action_state(), 207);
     ASSERT_EQ(t.command_lock(), -1);
-    EXPECT_EQ(enabled_ids(win), united(ids_of({"DrivingPoint", "Paste"}), unguarded()));
+    EXPECT_EQ(enabled_ids(win), united(ids_of({E::DrivingPoint, E::Paste}), unguarded()));
     g_prover_app = nullptr;
 }
 
-TEST_F(Enablers, FlagOneEnablesEveryObjectCommandButNotTheConditionalOnes)
+TEST(EnablersTable, TheCommandEnableFlag)
 {
-    win.objects().command_lock() = 1;
-    const std::set<int> expected = united(
-        ids_of({"Enabled", "NotStepping", "Objects1", "Objects2", "Objects3", "Objects4", "DrivingPoint", "Paste"}),
-        unguarded());
-    EXPECT_EQ(enabled_ids(win), expected)
-        << "drag modes, restore and draw-script still test their own conditions";
-}
-
-TEST_F(Enablers, FlagMinusOneDisablesTheFlagHonouringCommands)
-{
-    add_objects(win, 4);
-    t.command_lock() = -1;
-    t.restore_top() = 16;
-    const std::set<int> expected = united(ids_of({"DragModes", "Restore"}), unguarded());
-    EXPECT_EQ(enabled_ids(win), expected);
-}
-
-TEST_F(Enablers, FlagValuesOtherThanOneAndMinusOneFollowTheCounts)
-{
-    add_objects(win, 2);
-    win.objects().command_lock() = 5;
-    EXPECT_TRUE(win.command_enabled(135).value());
-    EXPECT_FALSE(win.command_enabled(102).value());
+    const std::set<int> all_objects = ids_of({E::Objects1, E::Objects2, E::Objects3, E::Objects4});
+    struct Case {
+        int objects;
+        int flag;
+        int restore_top;  // above 14: something to restore
+        std::set<int> expected;
+    };
+    const Case cases[] = {
+        // 1: every object command, but drag modes, restore and draw-script test their own conditions.
+        {0, 1, 14,
+         united(united(ids_of({E::Enabled, E::NotStepping, E::DrivingPoint, E::Paste}), all_objects), unguarded())},
+        // -1: only the commands that do not honour the flag.
+        {4, -1, 16, united(ids_of({E::DragModes, E::Restore}), unguarded())},
+        // Any other value: the object counts decide.
+        {2, 5, 14, united(ids_of({E::Enabled, E::NotStepping, E::Objects1, E::Objects2, E::DragModes}), unguarded())},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f;
+        ObjectTable& t = f.win->objects();
+        add_objects(*f.win, c.objects);
+        t.command_lock() = c.flag;
+        t.restore_top() = c.restore_top;
+        EXPECT_EQ(enabled_ids(*f.win), c.expected) << "flag " << c.flag;
+    }
 }
 
 TEST_F(Enablers, ConditionalEnablers)

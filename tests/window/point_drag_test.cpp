@@ -96,41 +96,6 @@ TEST_F(PointDrag, PointOnALineStaysOnItsLine)
     EXPECT_NEAR(distance_to_line(t[p], t[a], t[b]), 0.0, 1e-6);
 }
 
-TEST(PointDragTable, EachCarrierKeepsItsPoint)
-{
-    struct Case {
-        const char* what;
-        int type;
-        DevPoint target;
-        double x, y;  // where the point must end
-    };
-    // A (100, 100), B (200, 100); the circle about A through B has radius 100.
-    const Case cases[] = {
-        {"on a horizontal line: only x changes", 99, {180, 40}, 180.0, 100.0},
-        {"on a circle, far side of the centre", 113, {40, 100}, 0.0, 100.0},
-        {"on a circle, on the ray to the mouse", 113, {100, 130}, 100.0, 200.0},
-        {"on the perpendicular through A to AB", 112, {160, 170}, 100.0, 170.0},
-    };
-    for (const Case& c : cases) {
-        WindowFixture f;
-        Dchild& win = *f.win;
-        const int a = add_object(win, 101, 1, {}, 100, 100, "A");
-        const int b = add_object(win, 101, 1, {}, 200, 100, "B");
-        int p = 0;
-        switch (c.type) {
-        case 99: p = add_object(win, 99, 1, {a}, 130, 100, "P"); break;
-        case 113: p = add_object(win, 113, 1, {a, b}, 100, 0, "P"); break;
-        case 112: p = add_object(win, 112, 1, {a, a, b}, 100, 150, "P"); break;
-        }
-        semi_free_init(win.objects(), p, p);
-        solve(win);
-        win.command(175);
-        drag(win, at(win.objects()[p]), c.target, 3);
-        EXPECT_NEAR(win.objects()[p].x, c.x, 1e-6) << c.what;
-        EXPECT_NEAR(win.objects()[p].y, c.y, 1e-6) << c.what;
-    }
-}
-
 TEST_F(PointDrag, TextsAndButtonsPutTheirAnchorUnderTheMouse)
 {
     const int text = add_object(win, 180, 6, {}, 100, 100);

@@ -81,6 +81,7 @@ TEST(DraggedElementTable, EndsAtANearPointOrAtANewFreePoint)
     const Case cases[] = {
         {{204, 103}, 21, true},   // 5 units from B
         {{200, 140}, 0, true},    // 40 units from every point
+        {{112, 100}, 0, true},    // 12 units from A: beyond the snap distance
         {{106, 104}, -1, false},  // within 10 of A: waits for a second click
     };
     for (const Case& c : cases) {
@@ -106,8 +107,8 @@ TEST(DraggedElementTable, EndsAtANearPointOrAtANewFreePoint)
             ASSERT_GE(t.count(), 24);
             EXPECT_EQ(t[22].type, 101);
             EXPECT_EQ(t[22].name_view(), "C");
-            EXPECT_DOUBLE_EQ(t[22].x, 200.0);
-            EXPECT_DOUBLE_EQ(t[22].y, 140.0);
+            EXPECT_DOUBLE_EQ(t[22].x, c.release.x);
+            EXPECT_DOUBLE_EQ(t[22].y, c.release.y);
             EXPECT_EQ(t[22].arg[0], 0) << "a free point has no parents";
         }
         const int segment = t.count() - 1;

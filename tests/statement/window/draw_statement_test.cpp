@@ -228,23 +228,4 @@ TEST(DrawStatement, ARatioPointAsksForItsRatio)
     EXPECT_EQ(d.pane(1), "Drawing is Done!");
 }
 
-TEST(ShowProverCommand, OpensOnceAndTheFrameWaitsForItsClose)
-{
-    ProverDrawing d;
-    toskApp* prover = d.open_prover();
-    ASSERT_NE(prover, nullptr);
-    EXPECT_EQ(g_prover_app.data(), prover->frame());
-    EXPECT_FALSE(prover_flag_clear());
-    // A second command 193 does nothing.
-    d.win->command(193);
-    EXPECT_EQ(running_prover(), prover);
-
-    d.close_prover();
-    EXPECT_TRUE(prover_flag_clear());
-    EXPECT_EQ(running_prover(), nullptr);
-    EXPECT_TRUE(d.services.provides(CommandHandler::ShowProver));
-    EXPECT_TRUE(d.services.provides(CommandHandler::DrawScript));
-    EXPECT_TRUE(d.services.provides(CommandHandler::ConsMode));
-}
-
 }  // namespace

@@ -153,15 +153,4 @@ TEST_F(PredicateDialog, PointChoicesAreDelivered)
     EXPECT_EQ(dialog.choice().predicate, 7);
 }
 
-TEST(ScriptedPredicates, AnswerFromTheQueueThenCancel)
-{
-    ScriptedPredicateInput input;
-    FactChoice c;
-    c.predicate = 3;
-    input.push_answer(c);
-    ASSERT_TRUE(input.ask(nullptr, "Input A Fact").has_value());
-    EXPECT_FALSE(input.ask(nullptr, "again").has_value());
-    EXPECT_EQ(input.asked(), (std::vector<std::string>{"Input A Fact", "again"}));
-}
-
 }  // namespace

@@ -181,22 +181,6 @@ TEST(ProverCommands, DetailedProofSwitchesOnThenOff)
     g_detailed = saved;
 }
 
-TEST(ProverCommands, StatementFromTheDrawingGoesToTheDrawingSide)
-{
-    ProverWindow w;
-    w.command(pcmd::kFromDrawing);
-    w.command(pcmd::kFromDrawingButton);
-    EXPECT_EQ(w.from_drawing_count, 2);
-}
-
-TEST(ProverCommands, HelpOpensTheProversContexts)
-{
-    ProverWindow w;
-    for (int id : {301, 334, 333, 332})
-        w.command(id);
-    EXPECT_EQ(w.ui.help.shown(), (std::vector<int>{519, 520, 521, 528}));
-}
-
 TEST(ProverCommands, DatabaseListingsBeforeAndAfterBuilding)
 {
     ProverWindow w;

@@ -69,6 +69,11 @@ TEST(ProverOpen, TimeLimitAndDetailedProofSurviveClosingAndReopening)
 
 TEST(ProverOpen, ChangedTextIsAskedAboutBeforeClosing)
 {
+    {
+        ProverWindow empty;
+        EXPECT_TRUE(empty.close());
+        EXPECT_TRUE(empty.ui.boxes.asked().empty()) << "an empty window closes without a question";
+    }
     ProverWindow w;
     w.app->edit()->insertPlainText(QStringLiteral("EXAMPLE mine\n"));
     w.ui.boxes.push_answer(MessageResult::Cancel);
@@ -83,13 +88,6 @@ TEST(ProverOpen, ChangedTextIsAskedAboutBeforeClosing)
     EXPECT_TRUE(w.close());
     EXPECT_EQ(running_prover(), nullptr);
     EXPECT_EQ(w.closed_count, 1);
-}
-
-TEST(ProverOpen, AnEmptyWindowClosesWithoutAQuestion)
-{
-    ProverWindow w;
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(w.ui.boxes.asked().empty());
 }
 
 TEST(ProverOpen, OutputGoesToTheWindowOnlyWhileItIsOpen)

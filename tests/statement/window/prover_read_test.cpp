@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QMenu>
-#include <QMenuBar>
 
 #include <fstream>
 
@@ -60,21 +58,6 @@ TEST(ProverRead, AnEmptyWindowGivesNoStatement)
     w.command(pcmd::kFromText);
     EXPECT_EQ(g_npoints, 0);
     EXPECT_EQ(g_abort, 1);
-}
-
-TEST(ProverRead, TheTheoremsMenuListsTheExamplesInOrder)
-{
-    ProverWindow w;
-    QMenu* theorems = nullptr;
-    for (QAction* a : w.app->frame()->menuBar()->actions())
-        if (a->text() == QStringLiteral("&Theorems"))
-            theorems = a->menu();
-    ASSERT_NE(theorems, nullptr);
-    std::vector<std::string> texts;
-    for (QAction* a : theorems->actions())
-        texts.push_back(a->text().toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"Parallelogram", "Orthocenter", "Simson", "Square", "Pappus",
-                                               "Pedal Triangle", "Miquel Circle"}));
 }
 
 struct ExampleCase {
