@@ -207,5 +207,3 @@ BigCoef* copy_big(const BigCoef* b)
 std::size_t big_coef_bytes() { return store().bytes(); }
 
 void reclaim_big_coefs() { store().reclaim_all(); }
-
-std::uint64_t coef_mod_big(const xterm* c, std::uint64_t m) { return mpz_fdiv_ui(c->big->v.get_mpz_t(), m); }

@@ -4,7 +4,6 @@
 // negation leaves that range; a result that fits again moves back inline, so
 // every value has exactly one form and structural equality stays cheap.
 
-#include <cstdint>
 #include <string>
 
 #include "algebra/poly.h"
@@ -19,8 +18,6 @@ void coef_divexact_big(xterm* a, const xterm* b);
 // g := gcd(g, |c|), g a non-negative constant node.
 void coef_gcd_into_big(xterm* g, const xterm* c);
 int coef_sign_big(const xterm* c);
-// The non-negative residue of big constant c modulo m.
-std::uint64_t coef_mod_big(const xterm* c, std::uint64_t m);
 std::string coef_text_big(const xterm* c);
 void release_big(BigCoef* b);
 BigCoef* copy_big(const BigCoef* b);

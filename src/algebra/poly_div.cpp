@@ -201,7 +201,7 @@ xterm* pdiv_out(xterm* p, const xterm* q)
     // Units divide everything forever and zero divides nothing.
     if (pconstp(q) && (ponep(q) || pmonep(q) || pzerop(q)))
         return p;
-    while (!pzerop(p) && pmay_divide(p, q) && image_may_divide(p, q)) {
+    while (!pzerop(p) && pmay_divide(p, q)) {
         xterm* r = pdiv(cp_poly(p), q);
         if (!r)
             break;
@@ -247,7 +247,7 @@ xterm* prem_ev(xterm* p, const xterm* q)
         dterm* lead = p->terms;
         xterm* c = lead->coef;
         xterm* rest_p = p_norm_dt(p, drop_cell(lead));
-        if (xterm* k = pmay_divide(c, init) && image_may_divide(c, init) ? pdiv(cp_poly(c), init) : nullptr) {
+        if (xterm* k = pmay_divide(c, init) ? pdiv(cp_poly(c), init) : nullptr) {
             // The leading coefficient is a multiple of the initial: no
             // multiplication needed.
             put_p(c);

@@ -8,12 +8,6 @@
 // decreasing degree; equal degrees add their coefficients, zero sums vanish.
 dterm* merge_terms(dterm* a, dterm* b);
 
-// False when q certainly does not divide p: the images of p and q, every
-// variable but q's main one replaced by a fixed residue modulo a prime, do
-// not divide as polynomials in that variable. Reads p once without copying,
-// so it is far cheaper than a trial division that fails.
-bool image_may_divide(const xterm* p, const xterm* q);
-
 // Frees one term cell without its coefficient and returns the next cell.
 inline dterm* drop_cell(dterm* d)
 {
