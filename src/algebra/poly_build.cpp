@@ -3,6 +3,7 @@
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
 #include "algebra/poly_coef.h"
+#include "algebra/poly_internal.h"
 
 xterm* get_n(coef_t v)
 {
@@ -76,6 +77,7 @@ dterm* cp_dterms(const dterm* list)
     dterm* head = nullptr;
     dterm** link = &head;
     for (; list; list = list->next) {
+        check_time_per_term();
         dterm* d = new_dterm();
         d->deg = list->deg;
         *link = d;

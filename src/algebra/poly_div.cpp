@@ -122,6 +122,7 @@ xterm* fail_division(xterm* p)
 xterm* divide_coefficients(xterm* p, const xterm* q)
 {
     for (dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         xterm* c = t->coef;
         t->coef = nullptr;
         t->coef = pdiv(c, q);

@@ -5,6 +5,7 @@
 #include "algebra/coef_arith.h"
 #include "algebra/poly.h"
 #include "algebra/poly_coef.h"
+#include "algebra/poly_internal.h"
 
 bool pbigp(const xterm* p) { return p->var == nullptr && p->big != nullptr; }
 
@@ -87,8 +88,10 @@ void leaf_gcd(const xterm* p, xterm* g)
         }
         return;
     }
-    for (const dterm* t = p->terms; t && !coef_is(g, 1); t = t->next)
+    for (const dterm* t = p->terms; t && !coef_is(g, 1); t = t->next) {
+        check_time_per_term();
         leaf_gcd(t->coef, g);
+    }
 }
 
 }  // namespace
@@ -145,8 +148,10 @@ int nterms(const xterm* p)
 int nterms_dts(const dterm* list)
 {
     int n = 0;
-    for (; list; list = list->next)
+    for (; list; list = list->next) {
+        check_time_per_term();
         n += nterms(list->coef);
+    }
     return n;
 }
 
