@@ -71,17 +71,6 @@ TEST(SoundnessFigures, KnownStatements)
     }
 }
 
-// Wrong verdicts the prover still gives on this seed's statements (kind,
-// method): printed as "[known fault]", not failed on. An entry goes as soon as
-// its fault is fixed, so that it cannot come back unnoticed.
-const std::set<std::pair<std::string, std::string>> kKnownFaults = {
-    {"true-on-degenerate-trivial-conclusion", "angle"},  {"true-on-degenerate-trivial-conclusion", "area"},
-    {"true-on-degenerate-trivial-conclusion", "vector"}, {"true-on-degenerate-trivial-conclusion", "wu"},
-    {"true-on-degenerate-trivial-conclusion", "groebner"}, {"false-on-degenerate", "area"},
-    {"false-on-degenerate", "vector"}, {"false-on-degenerate", "wu"}, {"false-on-degenerate", "groebner"},
-    {"false-but-holds", "area"}, {"false-but-holds", "vector"},
-};
-
 TEST(Soundness, GeneratedStatementsUnderEveryMethod)
 {
     constexpr int kStatements = 30;
@@ -96,12 +85,8 @@ TEST(Soundness, GeneratedStatementsUnderEveryMethod)
         const Statement s = generator.next();
         const Checked c = check(s, kSeed + n, options);
         ++truths[std::to_string(static_cast<int>(c.judgement.truth))];
-        for (const auto& f : c.findings) {
-            const bool known = kKnownFaults.count({f.kind, f.method}) > 0;
-            std::cout << (known ? "[known fault] " : "") << f.kind << " " << f.method << ": " << f.why << "\n"
-                      << f.statement << f.detail << "\n";
-            EXPECT_TRUE(known) << f.kind << " under " << f.method << "\n" << f.statement;
-        }
+        for (const auto& f : c.findings)
+            ADD_FAILURE() << f.kind << " under " << f.method << ": " << f.why << "\n" << f.statement << f.detail;
     }
     // The run meets true, false and ill-posed statements alike.
     EXPECT_GT(truths["0"], 0);
