@@ -107,6 +107,9 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
     constexpr double kStep = 1e-7;
     constexpr double kHolds = 1e-12;
     constexpr double kShortest = 1e-9;
+    constexpr int kPolish = 2;
+    int polished = 0;
+    bool met = false;
     for (int step = 0; step < kSteps; ++step) {
         const auto r = residues(b, count, constraints);
         if (!r)
@@ -114,7 +117,10 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         double worst = 0;
         for (double x : *r)
             worst = std::max(worst, std::abs(x));
-        if (worst < kHolds)
+        // Met: two more steps take it to rounding, so that a point the
+        // constraint puts on an earlier one lands there and not beside it.
+        met = worst < kHolds;
+        if (met && polished++ == kPolish)
             return true;
         std::vector<double>& d = b.draws();
         const std::size_t m = r->size(), n = d.size();
@@ -125,7 +131,7 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
             const auto moved = residues(b, count, constraints);
             d[j] = saved;
             if (!moved)
-                return false;
+                return met;
             for (std::size_t i = 0; i < m; ++i)
                 jac[i][j] = ((*moved)[i] - (*r)[i]) / kStep;
         }
@@ -139,7 +145,7 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
             }
         std::vector<double> y = *r;
         if (!solve(normal, y))
-            return false;
+            return met;
         std::vector<double> move(n);
         for (std::size_t j = 0; j < n; ++j)
             for (std::size_t i = 0; i < m; ++i)
@@ -154,10 +160,12 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
             const auto tried = residues(b, count, constraints);
             better = tried && std::all_of(tried->begin(), tried->end(), [&](double x) { return std::abs(x) < worst; });
         }
-        if (!better)
-            return false;
+        if (!better) {
+            d = from;
+            return met;
+        }
     }
-    return false;
+    return met;
 }
 
 }  // namespace numeric_detail

@@ -85,6 +85,9 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
          "ON_ALINE D B C A A A: D has no proper solution in any figure. The statement is not proved."},
         {"POINT A B C D;\nEQDISTANCE A A A D;\nINTERSECTION_LL E A D C B;", "COLLINEAR E A D.", "DDDDDD",
          "EQDISTANCE A A A D: D is the point A in every figure. The statement is not proved."},
+        // Figures moved onto the COCIRCLE put F on B, not beside it.
+        {"POINT A B C D E;\nCOCIRCLE B D C E;\nINTERSECTION_SS F C D E B A D;", "EQ_PRODUCT E C C E C E C F.", "DDDDDD",
+         "INTERSECTION_SS F C D E B A D: F is the point B or D in every figure. The statement is not proved."},
         // HARMONIC places its point freely in the figures.
         {"POINT A B C;\nHARMONIC D A B C;\nINTERSECTION_TC E C C C B C;", "EQANGEL D C D D D D.", "EDDDEE",
          "INTERSECTION_TC E C C C B C: E has no proper solution in any figure. The statement is not proved."},
