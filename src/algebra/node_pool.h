@@ -124,12 +124,8 @@ private:
                 block.reset();
             }
         }
-        if (!block) {
-            gprint("\n\n Syntax error:\n\n");
-            gprint("run out of memory.");
-            gprint("\n\n Please check your input.\n");
-            throw ProverAbort("run out of memory.");
-        }
+        if (!block)
+            prover_out_of_memory();  // no syntax error: the run ends like every other one past the budget
         for (std::size_t i = 0; i < kBlockSize; ++i) {
             mark(&block[i], true);
             block[i].next_free = i + 1 < kBlockSize ? &block[i + 1] : nullptr;

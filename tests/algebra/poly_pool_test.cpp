@@ -57,7 +57,7 @@ TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)
         EXPECT_STREQ(e.what(), "run out of memory.");
     }
     EXPECT_EQ(held.size(), nodes);
-    EXPECT_EQ(out_.text(), "\n\n Syntax error:\n\nrun out of memory.\n\n Please check your input.\n");
+    EXPECT_EQ(out_.text(), "\r\nrun out of memory.\r\n");
     for (xterm* x : held)
         put_x(x);
     set_prover_memory_budget(0);
