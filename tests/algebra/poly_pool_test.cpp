@@ -66,6 +66,9 @@ TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)
 
 TEST_F(PoolTest, NodeReturnedTwiceIsRefused)
 {
+#ifdef NDEBUG
+    GTEST_SKIP() << "release pools keep no in-pool mark";
+#endif
     xterm* x = get_n(3);
     put_x(x);
     EXPECT_THROW(put_x(x), ProverAbort);
