@@ -135,6 +135,7 @@ TEST(Dclient, HelpWorksWithoutAnyDrawingWindow)
 
 TEST(Dclient, EveryHelpContextHasItsOwnPage)
 {
+    ensure_widgets_application();  // the pages are found beside the program
     const std::string dir = help_directory();
     ASSERT_FALSE(dir.empty()) << "help pages not found";
     std::set<std::string> pages;
@@ -151,6 +152,7 @@ TEST(Dclient, EveryHelpContextHasItsOwnPage)
 
 TEST(Dclient, ProverAndDialogContextsOpenPagesOfTheirOwn)
 {
+    ensure_widgets_application();  // the pages are found beside the program
     const std::string dir = help_directory();
     ASSERT_FALSE(dir.empty()) << "help pages not found";
     for (int context : {help_context::kProverInterface, help_context::kProvingMethods, help_context::kPredicates,
