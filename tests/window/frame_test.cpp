@@ -1,5 +1,5 @@
 // The frame: menu "COMMANDS" with its items and hints, the status bar, the
-// toolbox and its pictures, and a picture of the whole frame for review.
+// toolbox and its pictures.
 
 #include <gtest/gtest.h>
 
