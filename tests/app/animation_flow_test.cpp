@@ -76,7 +76,6 @@ TEST(AnimationFlow, DrivingPointRunsOnItsSegmentAndALocusRecords)
     EXPECT_NEAR(locus.front().y1, t.get(e).y, 1e-9);
     // The window shows the frame: C's disc where C now is.
     EXPECT_NE(r.drawing().surface().pixel(static_cast<int>(std::lround(t.get(c).x)), 100), kWhite);
-    EXPECT_TRUE(r.save_picture("animation.png"));
 
     // The right button stops it.
     r.right_click();

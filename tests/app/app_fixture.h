@@ -179,15 +179,6 @@ struct RunningApp {
             settle();
         }
     }
-
-    // The frame as it looks now, written under the test output for review.
-    bool save_picture(const std::string& file_name)
-    {
-        drawing().flush();
-        settle();
-        const QImage picture = app->frame()->grab().toImage();
-        return !picture.isNull() && picture.save(QString::fromStdString((output_dir() / file_name).string()));
-    }
 };
 
 }  // namespace app_test

@@ -77,12 +77,6 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     const std::string proof = prover->edit()->text();
     EXPECT_TRUE(contains(proof, "The Machine Proof")) << proof;
     EXPECT_TRUE(contains(proof, "DE")) << proof;
-
-    prover->frame()->resize(640, 480);
-    settle();
-    EXPECT_TRUE(r.save_picture("midline_drawing.png"));
-    const QImage prover_picture = prover->frame()->grab().toImage();
-    EXPECT_TRUE(prover_picture.save(QString::fromStdString((output_dir() / "midline_proof.png").string())));
 }
 
 TEST(ProverFlow, TheStatementIsDrawnIntoANewDrawingClickByClick)

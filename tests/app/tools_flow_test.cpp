@@ -118,7 +118,6 @@ TEST(ToolsFlow, FontSizeChangesTheNameFontOfEveryDrawing)
     ASSERT_EQ(r.dialogs.fonts.asked().size(), 2u);
     EXPECT_EQ(r.dialogs.fonts.asked()[1], big);
     EXPECT_EQ(label_font(), big) << "a cancelled dialog keeps the font";
-    EXPECT_TRUE(r.save_picture("name_font.png"));
 }
 
 TEST(ToolsFlow, NameFontGoesBackWithTheProgramRun)

@@ -135,6 +135,7 @@ TEST(Dclient, HelpWorksWithoutAnyDrawingWindow)
 
 TEST(Dclient, EveryHelpContextOpensItsPage)
 {
+    ensure_widgets_application();  // the pages are found beside the program
     const std::string dir = help_directory();
     ASSERT_FALSE(dir.empty()) << "help pages not found";
     std::vector<int> contexts;
