@@ -142,6 +142,8 @@ xterm* pcontent_poly(const xterm* p);
 coef_t pcontent(const xterm* p);
 // A constant beyond 64 bits.
 bool pbigp(const xterm* p);
+// Whether some variable of p, at any depth, has the given kind (kVar...).
+bool has_var_of_type(const xterm* p, std::int8_t type);
 xterm* pinit(xterm* p);                  // the initial itself; null for a constant
 const xterm* pinit(const xterm* p);
 xterm* pinit_cp(const xterm* p);         // a copy of the initial; null for a constant

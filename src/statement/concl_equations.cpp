@@ -15,25 +15,13 @@ namespace {
 
 int p(int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); }
 
-bool has_vector_var(const xterm* q)
-{
-    if (!q || !q->var)
-        return false;
-    if (q->var->type == kVarVector)
-        return true;
-    for (const dterm* t = q->terms; t; t = t->next)
-        if (has_vector_var(t->coef))
-            return true;
-    return false;
-}
-
 // The polynomials of an equation conclusion: left side minus right side in
 // coordinates, once per component when it speaks of vectors.
 void equation_polys()
 {
     const PolyPtr diff(pminus(g_concl_lhs ? cp_poly(g_concl_lhs) : get_num(),
                               g_concl_rhs ? cp_poly(g_concl_rhs) : get_num()));
-    if (has_vector_var(g_concl_lhs) || has_vector_var(g_concl_rhs)) {
+    if (has_var_of_type(g_concl_lhs, kVarVector) || has_var_of_type(g_concl_rhs, kVarVector)) {
         g_vcomp = 1;
         plist_append(g_concs, gq2co(cp_poly(diff.get())), 0);
         g_vcomp = 2;

@@ -17,18 +17,6 @@ constexpr double kTolerance = 1e-6;
 
 bool named(const var_rec* v) { return v->type == kVarNamed || v->type == kVarParam; }
 
-bool has_angle(const xterm* p)
-{
-    if (!p || !p->var)
-        return false;
-    if (p->var->type == kVarFullAngle)
-        return true;
-    for (const dterm* t = p->terms; t; t = t->next)
-        if (has_angle(t->coef))
-            return true;
-    return false;
-}
-
 // The full angle from line a1a2 to line a3a4, in radians.
 std::optional<double> full_angle(const var_rec* v, const Num_figure& f)
 {
@@ -88,22 +76,6 @@ std::optional<std::pair<const xterm*, const xterm*>> linear_terms(const xterm* p
     }
     return std::pair{one, zero};
 }
-
-// Does a variable of p pass the test?
-template <class Test>
-bool has_variable(const xterm* p, Test test)
-{
-    if (!p || !p->var)
-        return false;
-    if (test(p->var))
-        return true;
-    for (const dterm* t = p->terms; t; t = t->next)
-        if (has_variable(t->coef, test))
-            return true;
-    return false;
-}
-
-bool is_vector(const var_rec* v) { return v->type == kVarVector; }
 
 using Complex = std::complex<double>;
 
@@ -227,13 +199,13 @@ bool constant_names_a_value(const Pro_point& r)
 
 int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure& f)
 {
-    if (has_angle(lhs) || has_angle(rhs)) {
+    if (has_var_of_type(lhs, kVarFullAngle) || has_var_of_type(rhs, kVarFullAngle)) {
         const auto l = angle_sum(lhs, f), r = angle_sum(rhs, f);
         if (!l || !r)
             return -1;
         return off_straight(*l - *r) <= kTolerance;
     }
-    Evaluator e(f, has_variable(lhs, is_vector) || has_variable(rhs, is_vector));
+    Evaluator e(f, has_var_of_type(lhs, kVarVector) || has_var_of_type(rhs, kVarVector));
     e.define_named_values();
     const auto l = e.eval(lhs), r = e.eval(rhs);
     if (!l || !r)
@@ -243,11 +215,11 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
 
 std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f)
 {
-    if (has_angle(p)) {
+    if (has_var_of_type(p, kVarFullAngle)) {
         const auto sum = angle_sum(p, f);
         return sum ? std::optional<double>(std::sin(*sum)) : std::nullopt;
     }
-    if (has_variable(p, is_vector))
+    if (has_var_of_type(p, kVarVector))
         return std::nullopt;
     Evaluator e(f, false);
     e.define_named_values();
