@@ -136,12 +136,8 @@ void settle(xterm* a)
 void coef_add_big(xterm* a, const xterm* b)
 {
     const View va(a), vb(b);
-    if (a->big) {
-        mpz_add(target_of(a), a->big->v.get_mpz_t(), vb.get());
-    } else {
-        mpz_ptr t = target_of(a);
-        mpz_add(t, va.get(), vb.get());
-    }
+    mpz_ptr t = target_of(a);
+    mpz_add(t, va.get(), vb.get());
     settle(a);
 }
 
