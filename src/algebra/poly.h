@@ -142,7 +142,20 @@ xterm* pcontent_poly(const xterm* p);
 coef_t pcontent(const xterm* p);
 // A constant beyond 64 bits.
 bool pbigp(const xterm* p);
-// Whether some variable of p, at any depth, has the given kind (kVar...).
+// Whether some variable of p, at any depth, passes the test on its kind
+// (kVar...).
+template <class Test>
+bool any_var_type(const xterm* p, Test test)
+{
+    if (!p || !p->var)
+        return false;
+    if (test(p->var->type))
+        return true;
+    for (const dterm* t = p->terms; t; t = t->next)
+        if (any_var_type(t->coef, test))
+            return true;
+    return false;
+}
 bool has_var_of_type(const xterm* p, std::int8_t type);
 xterm* pinit(xterm* p);                  // the initial itself; null for a constant
 const xterm* pinit(const xterm* p);

@@ -12,14 +12,7 @@ bool pbigp(const xterm* p) { return p->var == nullptr && p->big != nullptr; }
 
 bool has_var_of_type(const xterm* p, std::int8_t type)
 {
-    if (!p || !p->var)
-        return false;
-    if (p->var->type == type)
-        return true;
-    for (const dterm* t = p->terms; t; t = t->next)
-        if (has_var_of_type(t->coef, type))
-            return true;
-    return false;
+    return any_var_type(p, [type](int t) { return t == type; });
 }
 
 bool peq(const xterm* p, const xterm* q)

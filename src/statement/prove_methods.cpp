@@ -64,20 +64,6 @@ bool algebra_interprets(const Pro_point& r)
     }
 }
 
-// Does any variable of q pass the test?
-template <class Test>
-bool any_variable(const xterm* q, Test test)
-{
-    if (!q || !q->var)
-        return false;
-    if (test(q->var->type))
-        return true;
-    for (const dterm* t = q->terms; t; t = t->next)
-        if (any_variable(t->coef, test))
-            return true;
-    return false;
-}
-
 // A CONSTANT relation the algebraic methods can state in coordinates: one
 // of ratios, areas and Pythagoras differences of points (named values
 // besides), whose every quantity the translation removes.
@@ -88,10 +74,10 @@ bool constant_translates(const Pro_point& r)
     const auto foreign = [](int type) {
         return type != kVarNamed && type != kVarParam && type != kVarRatio && type != kVarArea && type != kVarPyth;
     };
-    if (any_variable(r.ps[0], foreign))
+    if (any_var_type(r.ps[0], foreign))
         return false;
     const PolyPtr coords(gq2co(cp_poly(r.ps[0])));
-    return !g_abort && !any_variable(coords.get(), [](int type) { return type >= 1 && type <= 99; });
+    return !g_abort && !any_var_type(coords.get(), [](int type) { return type >= 1 && type <= 99; });
 }
 
 // An equation conclusion the algebraic methods can state in coordinates:
@@ -104,7 +90,7 @@ bool equation_translates()
     };
     if (g_concl.type != kConclEquation)
         return true;
-    return !any_variable(g_concl_lhs, foreign) && !any_variable(g_concl_rhs, foreign);
+    return !any_var_type(g_concl_lhs, foreign) && !any_var_type(g_concl_rhs, foreign);
 }
 
 // Conclusions the database can hold (or none: the database is only built).
