@@ -14,7 +14,6 @@ namespace {
 constexpr int kPoint = 101;
 constexpr int kMidpoint = 103;
 constexpr int kFontSize = 174;
-constexpr int kSegmentLength = 159;
 
 void two_points(RunningApp& r)
 {
@@ -128,29 +127,6 @@ TEST(ToolsFlow, NameFontGoesBackWithTheProgramRun)
     }
     EXPECT_EQ(label_font().height, kLabelFontHeight);
     EXPECT_EQ(label_font().face, kLabelFace);
-}
-
-TEST(ToolsFlow, MeasuredLengthAndTheCalculatorOnTheDrawing)
-{
-    RunningApp r;
-    two_points(r);
-    ASSERT_TRUE(r.command(kSegmentLength));
-    r.click_on(r.find("A"));
-    r.click_on(r.find("B"));
-    r.right_click();
-    ASSERT_EQ(r.table().last_quantity(), 0);
-    r.drawing().flush();
-    EXPECT_GT(ink(r.drawing(), kListLeft, kListTop, 200, kListTop + kRowHeight), 0) << "the value is written";
-
-    ASSERT_TRUE(r.command(measure_code::kCalculator));
-    ASSERT_EQ(r.dialogs.calculator.made, 1);
-    ASSERT_NE(r.dialogs.calculator.keys, nullptr);
-    r.click({kListLeft + 20, kListTop + 5});  // the first row is the operand
-    EXPECT_TRUE(r.dialogs.calculator.keys->key(CalcKey::Times));
-    EXPECT_TRUE(r.dialogs.calculator.keys->key(CalcKey::D2));
-    EXPECT_EQ(r.dialogs.calculator.expression, "AB\u00D72");
-    EXPECT_TRUE(r.dialogs.calculator.keys->finish());
-    EXPECT_EQ(r.table().last_quantity(), 1);
 }
 
 }  // namespace

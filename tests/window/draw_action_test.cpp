@@ -10,19 +10,6 @@ namespace {
 
 class DrawAction : public WindowTest {};
 
-TEST_F(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
-{
-    win.draw_action(101);
-    t.outer_mode() = 221;
-    ASSERT_FALSE(f.pane(1).empty());
-    win.draw_action(0);
-    EXPECT_EQ(t.pending_command(), 0);
-    EXPECT_EQ(t.outer_mode(), 0);
-    EXPECT_EQ(t.action_state(), 0);
-    for (int pane = 1; pane <= 3; ++pane)
-        EXPECT_EQ(f.pane(pane), "") << "pane " << pane;
-}
-
 TEST_F(DrawAction, MouseContextIsTakenOnceAndReleased)
 {
     win.draw_action(3);
