@@ -62,18 +62,6 @@ TEST_F(ConstructAdapter, MidpointFromTheMenuByClicks)
     EXPECT_EQ(w.win->mouse_dc(), nullptr);  // the release gave the mouse back
 }
 
-TEST_F(ConstructAdapter, RightButtonEndsTheCommand)
-{
-    w.win->command(103);
-    w.click_on(A);
-    w.right_click();
-    EXPECT_EQ(w.t().pending_command(), 0);
-    EXPECT_EQ(w.t().action_state(), 0);
-    EXPECT_EQ(w.pane(3), "");
-    w.click_on(B);
-    EXPECT_EQ(w.t().count(), 24);
-}
-
 TEST_F(ConstructAdapter, SegmentDraggedOutOfItsFirstPointStartsAgain)
 {
     w.win->command(135);
@@ -123,14 +111,6 @@ TEST_F(ConstructAdapter, RenameThroughTheWindowsInputDialog)
     EXPECT_EQ(w.ui.input.asked()[0].title, "Change Point Name");
 }
 
-TEST_F(ConstructAdapter, DeletePointAsksThroughTheWindow)
-{
-    w.win->command(140);
-    w.ui.boxes.push_answer(MessageResult::Yes);
-    w.click_on(D);
-    EXPECT_EQ(w.t().count(), 23);
-}
-
 TEST_F(ConstructAdapter, ChangeLineRunsTheObjectDialog)
 {
     Dpoint s(135, "x", A, B);
@@ -167,15 +147,6 @@ TEST_F(ConstructAdapter, TypedTurnMovesThePointsAndGivesTheMouseBack)
     w.win->EvLButtonUp({150, 320});
     EXPECT_NEAR(w.t()[B].x, 150.0, 0.01);
     EXPECT_NEAR(w.t()[B].y, 320.0, 0.01);
-}
-
-TEST_F(ConstructAdapter, ScriptManagerAddBuildsFromTheRecord)
-{
-    Dpoint rec(103, "M", A, C);
-    add_from_rec(w.win->diagram, rec);
-    ASSERT_EQ(w.t().count(), 26);
-    EXPECT_EQ(w.t()[24].name_view(), "M");
-    EXPECT_EQ(w.t().action_state(), 0);
 }
 
 }  // namespace
