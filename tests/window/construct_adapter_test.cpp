@@ -62,19 +62,6 @@ TEST_F(ConstructAdapter, MidpointFromTheMenuByClicks)
     EXPECT_EQ(w.win->mouse_dc(), nullptr);  // the release gave the mouse back
 }
 
-TEST_F(ConstructAdapter, SegmentDraggedOutOfItsFirstPointStartsAgain)
-{
-    w.win->command(135);
-    w.win->EvLButtonDown({100, 100});
-    w.win->EvMouseMove({250, 200});
-    w.win->EvMouseMove({400, 300});
-    w.win->EvLButtonUp({400, 300});
-    ASSERT_EQ(w.t().count(), 25);
-    EXPECT_EQ(w.t()[24].type, 135);
-    EXPECT_EQ(w.t().action_state(), 11);
-    EXPECT_EQ(w.pane(3), "Line # #");
-}
-
 TEST_F(ConstructAdapter, IntersectionChoiceByTheWindowsClicks)
 {
     const int centre = add_free_point(*w.win, 200, 150, "E");

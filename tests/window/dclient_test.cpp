@@ -19,15 +19,6 @@ std::vector<std::string> titles(Dclient& client)
     return out;
 }
 
-TEST(Dclient, StartOpensDiagramOne)
-{
-    AppFixture f;
-    EXPECT_EQ(titles(f.client()), std::vector<std::string>{"Diagram 1"});
-    EXPECT_EQ(g_active_draw, f.client().last_child());
-    EXPECT_TRUE(f.services.called("CmScriptManager")) << "the Script Manager opens at start";
-    EXPECT_FALSE(f.services.called("fig_read"));
-}
-
 TEST(Dclient, NewNewLoadNewNumbersOnlyTheNewDrawings)
 {
     AppFixture f;
