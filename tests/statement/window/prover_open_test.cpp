@@ -30,15 +30,6 @@ TEST(ProverOpen, OpeningSelectsTheDatabaseMethodAndEmptiesTheStatement)
     EXPECT_TRUE(w.app->frame()->isVisible());
 }
 
-TEST(ProverOpen, OnlyOneProverIsOpenAtATime)
-{
-    ProverWindow w;
-    ScriptedUi other;
-    toskApp* second = open_prover_app(ProverUi{&other.boxes, &other.input, &other.files, nullptr, nullptr, nullptr}, {});
-    EXPECT_EQ(second, w.app);
-    EXPECT_EQ(running_prover(), w.app);
-}
-
 TEST(ProverOpen, TimeLimitAndDetailedProofSurviveClosingAndReopening)
 {
     const int saved_limit = g_timelimit;
