@@ -22,7 +22,6 @@ constexpr int kSavePs = 211;
 constexpr int kSaveBitmap = 233;
 constexpr int kPrint = 210;
 constexpr int kPrintPreview = 230;
-constexpr int kCopyToClipboard = 468;
 
 std::string read_file(const std::filesystem::path& path)
 {
@@ -111,22 +110,6 @@ TEST(ExportFlow, PrintAndPreviewGoThroughThePrintDialogs)
     // Printing leaves the drawing on the screen as it was.
     EXPECT_EQ(r.table().pending_command(), 0);
     EXPECT_TRUE(r.ui.boxes.asked().empty());
-}
-
-TEST(ExportFlow, RectangleCopiedToTheClipboard)
-{
-    ExportDrawing r;
-    ASSERT_TRUE(r.command(kCopyToClipboard));
-    r.drag({100, 50}, {300, 270});
-    ASSERT_EQ(r.ui.clipboard.images().size(), 1u);
-    const QImage& copied = r.ui.clipboard.images()[0];
-    EXPECT_NEAR(copied.width(), 200, 2);
-    EXPECT_NEAR(copied.height(), 220, 2);
-    // Point A lies inside the rectangle, 100 from its left and 110 from its top.
-    bool dark = false;
-    for (int dx = -2; dx <= 2; ++dx)
-        dark = dark || (copied.pixel(100 + dx, 110) & 0xFFFFFF) != 0xFFFFFFu;
-    EXPECT_TRUE(dark);
 }
 
 }  // namespace

@@ -201,6 +201,7 @@ TEST(FileFlow, CommandLineFileIsLoadedIntoTheFirstDrawing)
     ASSERT_EQ(r.client().children().size(), 1u);
     EXPECT_TRUE(r.ui.boxes.asked().empty());
     EXPECT_EQ(r.drawing().title(), "Diagram 1");
+    EXPECT_EQ(r.drawing().untitled, 1) << "the window stays untitled";
     EXPECT_NE(r.find("D"), 0);
     EXPECT_EQ(r.table().conclusion_type(), kCollinear);
     EXPECT_EQ(r.services.animation().save_expressions(r.drawing().diagram).size(), 1u)
@@ -238,6 +239,7 @@ TEST_P(CloseProtocol, ChangedDrawingAsksBeforeTheFrameCloses)
     EXPECT_EQ(r.ui.boxes.asked()[0].caption, "Drawing has changed");
     EXPECT_EQ(r.ui.boxes.asked()[0].text, "Do you want to save?");
     EXPECT_EQ(r.ui.boxes.asked()[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(r.ui.boxes.asked()[0].icon, MessageIcon::Question);
     EXPECT_EQ(std::filesystem::exists(path), c.saved);
     EXPECT_EQ(r.ui.files.asked().size(), c.answer == MessageResult::Yes ? 1u : 0u);
     EXPECT_EQ(r.app->frame()->isVisible(), !c.closes);
@@ -256,18 +258,5 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseProtocol,
                                            CloseCase{"no", MessageResult::No, true, true, false},
                                            CloseCase{"cancel", MessageResult::Cancel, true, false, false}),
                          [](const auto& info) { return std::string(info.param.what); });
-
-TEST(CloseProtocol, TheFrameWaitsForTheProver)
-{
-    RunningApp r;
-    ASSERT_TRUE(r.command(193));
-    ASSERT_NE(r.prover(), nullptr);
-    EXPECT_FALSE(r.app->frame()->close());
-    ASSERT_EQ(r.ui.boxes.asked().size(), 1u);
-    EXPECT_EQ(r.ui.boxes.asked()[0].text, "Please close the prover first.");
-    r.close_prover();
-    EXPECT_EQ(r.prover(), nullptr);
-    EXPECT_TRUE(r.app->frame()->close());
-}
 
 }  // namespace

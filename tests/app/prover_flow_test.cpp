@@ -79,37 +79,6 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     EXPECT_TRUE(contains(proof, "DE")) << proof;
 }
 
-TEST(ProverFlow, TheStatementIsDrawnIntoANewDrawingClickByClick)
-{
-    RunningApp r;
-    build_midline(r);
-    r.command(kShowProver);
-    toskApp* prover = r.prover();
-    ASSERT_NE(prover, nullptr);
-    prover->command(pcmd::kFromDrawing);
-    ObjectTable original = r.table();
-
-    r.command(500);  // New Window
-    ASSERT_TRUE(r.command(kDrawScript));
-    EXPECT_EQ(r.pane(1), "Select a location for point A");
-    // Free points where the clicks are, constructed points at any click.
-    r.click({200, 80});
-    r.click({60, 300});
-    r.click({380, 300});
-    r.click({5, 5});
-    r.click({5, 5});
-    r.click({5, 5});
-    ObjectTable& t = r.table();
-    const int d = r.find("D");
-    const int e = r.find("E");
-    ASSERT_NE(d, 0);
-    ASSERT_NE(e, 0);
-    EXPECT_DOUBLE_EQ(t[d].x, (200.0 + 60.0) / 2);
-    EXPECT_DOUBLE_EQ(t[e].y, (80.0 + 300.0) / 2);
-    EXPECT_EQ(t.conclusion_type(), original.conclusion_type());
-    EXPECT_EQ(t.action_state(), 0) << "the drawing is done";
-}
-
 TEST(ProverFlow, ClosingTheProverWhileItsStatementIsDrawnLeavesADrawingThatWorks)
 {
     RunningApp r;

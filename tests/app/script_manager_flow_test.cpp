@@ -75,35 +75,4 @@ TEST(ScriptManagerFlow, ListsEveryObjectAndFollowsDeleteAndRestore)
     EXPECT_DOUBLE_EQ(r.table()[23].x, 200.0);
 }
 
-TEST(ScriptManagerFlow, FollowsTheActiveDrawing)
-{
-    RunningApp r;
-    r.command(kPoint);
-    r.click({100, 100});
-    r.right_click();
-    Dchild* first = &r.drawing();
-    ASSERT_EQ(listed().size(), 1u);
-
-    r.command(500);  // New Window
-    ASSERT_NE(&r.drawing(), first);
-    EXPECT_TRUE(listed().empty());
-    r.command(kPoint);
-    r.click({50, 60});
-    r.click({150, 60});
-    r.right_click();
-    EXPECT_EQ(listed().size(), 2u);
-
-    // Back to the first drawing.
-    r.client().setActiveSubWindow(r.client().subWindowList().front());
-    EXPECT_EQ(g_active_draw, first);
-    EXPECT_EQ(listed().size(), 1u);
-
-    // Closing the drawing listed shows the one still active.
-    first->modified = 0;
-    r.client().subWindowList().front()->close();
-    settle();
-    EXPECT_EQ(r.client().children().size(), 1u);
-    EXPECT_EQ(listed().size(), 2u);
-}
-
 }  // namespace

@@ -14,9 +14,6 @@ namespace {
 constexpr int kPoint = 101;
 constexpr int kMidpoint = 103;
 constexpr int kFontSize = 174;
-constexpr int kLineWidth = 138;
-constexpr int kSegment = 135;
-constexpr int kSegmentLength = 159;
 
 void two_points(RunningApp& r)
 {
@@ -130,75 +127,6 @@ TEST(ToolsFlow, NameFontGoesBackWithTheProgramRun)
     }
     EXPECT_EQ(label_font().height, kLabelFontHeight);
     EXPECT_EQ(label_font().face, kLabelFace);
-}
-
-TEST(ToolsFlow, LineWidthReachesNewObjects)
-{
-    RunningApp r;
-    two_points(r);
-    r.ui.input.push_answer(std::string("3"));
-    ASSERT_TRUE(r.command(kLineWidth));
-    ASSERT_EQ(r.ui.input.asked().size(), 1u);
-    r.command(kSegment);
-    r.click_on(r.find("A"));
-    r.click_on(r.find("B"));
-    const Dpoint& segment = r.table()[r.table().count() - 1];
-    ASSERT_EQ(segment.type, kSegment);
-    EXPECT_EQ(segment.size, 3);
-}
-
-TEST(ToolsFlow, MeasuredLengthAndTheCalculatorOnTheDrawing)
-{
-    RunningApp r;
-    two_points(r);
-    ASSERT_TRUE(r.command(kSegmentLength));
-    r.click_on(r.find("A"));
-    r.click_on(r.find("B"));
-    r.right_click();
-    ASSERT_EQ(r.table().last_quantity(), 0);
-    r.drawing().flush();
-    EXPECT_GT(ink(r.drawing(), kListLeft, kListTop, 200, kListTop + kRowHeight), 0) << "the value is written";
-
-    ASSERT_TRUE(r.command(measure_code::kCalculator));
-    ASSERT_EQ(r.dialogs.calculator.made, 1);
-    ASSERT_NE(r.dialogs.calculator.keys, nullptr);
-    r.click({kListLeft + 20, kListTop + 5});  // the first row is the operand
-    EXPECT_TRUE(r.dialogs.calculator.keys->key(CalcKey::Times));
-    EXPECT_TRUE(r.dialogs.calculator.keys->key(CalcKey::D2));
-    EXPECT_EQ(r.dialogs.calculator.expression, "AB\u00D72");
-    EXPECT_TRUE(r.dialogs.calculator.keys->finish());
-    EXPECT_EQ(r.table().last_quantity(), 1);
-}
-
-TEST(ToolsFlow, HoverAndStepByStepShowTheObjectsTexts)
-{
-    RunningApp r;
-    two_points(r);
-    r.command(kSegment);
-    r.click_on(r.find("A"));
-    r.click_on(r.find("B"));
-    r.right_click();
-    QTest::mouseMove(&r.drawing(), QPoint(101, 120));
-    settle();
-    EXPECT_EQ(r.pane(2), "A: a free point");
-    QTest::mouseMove(&r.drawing(), QPoint(200, 250));
-    settle();
-    EXPECT_EQ(r.pane(2), "");
-
-    ASSERT_TRUE(r.command(207));  // Draw Step by Step
-    EXPECT_EQ(r.pane(1), "Click the left button to draw: A: a free point");
-    r.click({5, 5});
-    EXPECT_EQ(r.pane(1), "Click the left button to draw: B: a free point");
-}
-
-TEST(ToolsFlow, HelpCommandsOpenTheirPages)
-{
-    RunningApp r;
-    ASSERT_TRUE(r.command(185));  // Contents
-    ASSERT_TRUE(r.command(231));  // Constructions
-    EXPECT_EQ(r.ui.help.shown(), (std::vector<int>{help_context::kContents, help_context::kConstructions}));
-    ASSERT_TRUE(r.command(212));
-    EXPECT_EQ(r.ui.help.about_count(), 1);
 }
 
 }  // namespace

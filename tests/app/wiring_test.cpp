@@ -46,21 +46,6 @@ TEST(Wiring, EveryMenuItemAndButtonReachesAHandler)
     }
 }
 
-TEST(Wiring, ToolboxOfAFreshDrawing)
-{
-    RunningApp r;
-    // An empty drawing: the point and file buttons work, what needs objects waits.
-    EXPECT_TRUE(r.app->toolbox_button(280)->isEnabled());
-    EXPECT_TRUE(r.app->toolbox_button(501)->isEnabled());
-    EXPECT_FALSE(r.app->toolbox_button(502)->isEnabled()) << "nothing to save yet";
-    r.command(101);
-    r.click({100, 100});
-    r.click({200, 100});
-    r.right_click();
-    EXPECT_TRUE(r.app->toolbox_button(502)->isEnabled());
-    EXPECT_TRUE(r.app->toolbox_button(281)->isEnabled());
-}
-
 // The program exactly as main() builds it, on the toolkit's dialogs (none is
 // opened): it starts, draws and closes.
 TEST(Wiring, TheProgramOnTheToolkitsDialogs)

@@ -39,12 +39,6 @@ TEST(CommandRoutingTable, ToolboxToolsStartTheirMenuTwins)
         EXPECT_EQ(f.services.last_cons_type, a.menu) << a.toolbox << ": the pending record is the menu command's";
         EXPECT_EQ(f.win->scratch().type, a.menu) << a.toolbox;
     }
-    const Alias mode_tools[] = {{285, 175}, {286, 176}, {280, 101}};
-    for (const Alias& a : mode_tools) {
-        WindowFixture f;
-        f.win->command(a.toolbox);
-        EXPECT_EQ(f.win->objects().pending_command(), a.menu) << a.toolbox;
-    }
 }
 
 TEST(CommandRoutingInApp, ToolboxButtonsGoThroughTheRoad)

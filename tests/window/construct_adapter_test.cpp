@@ -62,31 +62,6 @@ TEST_F(ConstructAdapter, MidpointFromTheMenuByClicks)
     EXPECT_EQ(w.win->mouse_dc(), nullptr);  // the release gave the mouse back
 }
 
-TEST_F(ConstructAdapter, RightButtonEndsTheCommand)
-{
-    w.win->command(103);
-    w.click_on(A);
-    w.right_click();
-    EXPECT_EQ(w.t().pending_command(), 0);
-    EXPECT_EQ(w.t().action_state(), 0);
-    EXPECT_EQ(w.pane(3), "");
-    w.click_on(B);
-    EXPECT_EQ(w.t().count(), 24);
-}
-
-TEST_F(ConstructAdapter, SegmentDraggedOutOfItsFirstPointStartsAgain)
-{
-    w.win->command(135);
-    w.win->EvLButtonDown({100, 100});
-    w.win->EvMouseMove({250, 200});
-    w.win->EvMouseMove({400, 300});
-    w.win->EvLButtonUp({400, 300});
-    ASSERT_EQ(w.t().count(), 25);
-    EXPECT_EQ(w.t()[24].type, 135);
-    EXPECT_EQ(w.t().action_state(), 11);
-    EXPECT_EQ(w.pane(3), "Line # #");
-}
-
 TEST_F(ConstructAdapter, IntersectionChoiceByTheWindowsClicks)
 {
     const int centre = add_free_point(*w.win, 200, 150, "E");
@@ -121,14 +96,6 @@ TEST_F(ConstructAdapter, RenameThroughTheWindowsInputDialog)
     EXPECT_EQ(w.t()[C].name_view(), "Z");
     ASSERT_EQ(w.ui.input.asked().size(), 1u);
     EXPECT_EQ(w.ui.input.asked()[0].title, "Change Point Name");
-}
-
-TEST_F(ConstructAdapter, DeletePointAsksThroughTheWindow)
-{
-    w.win->command(140);
-    w.ui.boxes.push_answer(MessageResult::Yes);
-    w.click_on(D);
-    EXPECT_EQ(w.t().count(), 23);
 }
 
 TEST_F(ConstructAdapter, ChangeLineRunsTheObjectDialog)
@@ -167,15 +134,6 @@ TEST_F(ConstructAdapter, TypedTurnMovesThePointsAndGivesTheMouseBack)
     w.win->EvLButtonUp({150, 320});
     EXPECT_NEAR(w.t()[B].x, 150.0, 0.01);
     EXPECT_NEAR(w.t()[B].y, 320.0, 0.01);
-}
-
-TEST_F(ConstructAdapter, ScriptManagerAddBuildsFromTheRecord)
-{
-    Dpoint rec(103, "M", A, C);
-    add_from_rec(w.win->diagram, rec);
-    ASSERT_EQ(w.t().count(), 26);
-    EXPECT_EQ(w.t()[24].name_view(), "M");
-    EXPECT_EQ(w.t().action_state(), 0);
 }
 
 }  // namespace

@@ -93,43 +93,6 @@ TEST_F(DchildPaint, EraseClearsTheSurface)
     EXPECT_EQ(win.surface().pixel(10, 10), kWhite);
 }
 
-TEST(DchildCloseTable, ChangedDrawingAsksToSave)
-{
-    struct Case {
-        const char* what;
-        MessageResult answer;
-        bool save_succeeds;
-        bool closes;
-        bool saves;
-    };
-    const Case cases[] = {
-        {"cancel", MessageResult::Cancel, true, false, false},
-        {"no", MessageResult::No, true, true, false},
-        {"yes, saved", MessageResult::Yes, true, true, true},
-        {"yes, save failed or cancelled", MessageResult::Yes, false, false, true},
-    };
-    {
-        WindowFixture f;
-        EXPECT_TRUE(f.win->CanClose());
-        EXPECT_TRUE(f.ui.boxes.asked().empty()) << "an unchanged drawing closes without a question";
-    }
-    for (const Case& c : cases) {
-        WindowFixture f;
-        f.win->modified = 1;
-        f.services.save_succeeds = c.save_succeeds;
-        f.ui.boxes.push_answer(c.answer);
-        EXPECT_EQ(f.win->CanClose(), c.closes) << c.what;
-        ASSERT_EQ(f.ui.boxes.asked().size(), 1u) << c.what;
-        const auto& asked = f.ui.boxes.asked()[0];
-        EXPECT_EQ(asked.text, "Do you want to save?");
-        EXPECT_EQ(asked.caption, "Drawing has changed");
-        EXPECT_EQ(asked.buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(asked.icon, MessageIcon::Question);
-        EXPECT_EQ(f.services.called("fig_save"), c.saves) << c.what;
-        EXPECT_EQ(f.win->modified, 1) << c.what << ": only the saver clears the flag";
-    }
-}
-
 TEST_F(DchildClose, MenuEditsMarkTheDrawingChangedAndModeCommandsDoNot)
 {
     add_free_point(win, 50, 60, "A");
@@ -170,25 +133,6 @@ TEST(DchildCloseInApp, ClosingTheMdiWindowFollowsTheAnswer)
     process_deferred_deletes();
     EXPECT_TRUE(alive.isNull()) << "No closes and releases the window";
     EXPECT_EQ(g_active_draw, nullptr) << "no reference to a closed window";
-}
-
-TEST(DchildCloseInApp, ActiveReferenceIsClearedOnlyByTheActiveWindowsClose)
-{
-    AppFixture f;
-    Dchild* first = g_active_draw;
-    f.client().CmFileNew();
-    Dchild* second = g_active_draw;
-    ASSERT_NE(first, second);
-
-    QPointer<QWidget> first_alive(first);
-    first->parentWidget()->close();
-    process_deferred_deletes();
-    EXPECT_TRUE(first_alive.isNull());
-    EXPECT_EQ(g_active_draw, second) << "closing another window keeps the active one";
-
-    second->parentWidget()->close();
-    process_deferred_deletes();
-    EXPECT_EQ(g_active_draw, nullptr);
 }
 
 TEST(DchildCloseInApp, ClosingTheBlockOwnerMakesPasteUnavailable)

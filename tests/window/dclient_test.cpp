@@ -19,15 +19,6 @@ std::vector<std::string> titles(Dclient& client)
     return out;
 }
 
-TEST(Dclient, StartOpensDiagramOne)
-{
-    AppFixture f;
-    EXPECT_EQ(titles(f.client()), std::vector<std::string>{"Diagram 1"});
-    EXPECT_EQ(g_active_draw, f.client().last_child());
-    EXPECT_TRUE(f.services.called("CmScriptManager")) << "the Script Manager opens at start";
-    EXPECT_FALSE(f.services.called("fig_read"));
-}
-
 TEST(Dclient, NewNewLoadNewNumbersOnlyTheNewDrawings)
 {
     AppFixture f;
@@ -85,25 +76,6 @@ TEST(Dclient, ClosingADrawingDoesNotFreeItsNumber)
     process_deferred_deletes();
     f.client().CmFileNew();
     EXPECT_EQ(titles(f.client()), std::vector<std::string>{"Diagram 2"});
-}
-
-TEST(Dclient, CommandLineFileIsLoadedIntoTheFirstWindow)
-{
-    ensure_widgets_application();
-    ScriptedUi ui;
-    RecordingServices services;
-    {
-        TDrawApp app(ui.services(), services, "/data/start.fig");
-        app.InitMainWindow();
-        app.InitInstance();
-        ASSERT_EQ(app.client()->children().size(), 1u);
-        Dchild* first = app.client()->children()[0];
-        EXPECT_EQ(first->title(), "Diagram 1") << "the window keeps its title";
-        EXPECT_EQ(first->untitled, 1) << "and stays untitled";
-        ASSERT_EQ(services.read_paths.size(), 1u);
-        EXPECT_EQ(services.read_paths[0], "/data/start.fig");
-    }
-    process_deferred_deletes();
 }
 
 TEST(Dclient, HelpCommandsOpenTheirPages)

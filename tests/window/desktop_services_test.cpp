@@ -36,15 +36,4 @@ TEST(DesktopServices, HelpWindowShowsThePageOfEachContext)
     viewer.window()->close();
 }
 
-TEST(DesktopServices, DrawingTimerTicksReachTheAnimation)
-{
-    WindowFixture f;
-    f.win->timer().start(1, 1);
-    ASSERT_EQ(f.ui.timers.timers().size(), 1u);
-    f.ui.timers.timers()[0]->fire(1);
-    EXPECT_EQ(f.services.count("EvTimer"), 1);
-    f.win.reset();
-    EXPECT_TRUE(f.ui.timers.timers().empty()) << "the timer goes with its window";
-}
-
 }  // namespace

@@ -10,19 +10,6 @@ namespace {
 
 class DrawAction : public WindowTest {};
 
-TEST_F(DrawAction, ResetEndsTheCommandAndEmptiesThePanes)
-{
-    win.draw_action(101);
-    t.outer_mode() = 221;
-    ASSERT_FALSE(f.pane(1).empty());
-    win.draw_action(0);
-    EXPECT_EQ(t.pending_command(), 0);
-    EXPECT_EQ(t.outer_mode(), 0);
-    EXPECT_EQ(t.action_state(), 0);
-    for (int pane = 1; pane <= 3; ++pane)
-        EXPECT_EQ(f.pane(pane), "") << "pane " << pane;
-}
-
 TEST_F(DrawAction, MouseContextIsTakenOnceAndReleased)
 {
     win.draw_action(3);
@@ -108,31 +95,25 @@ TEST_F(DrawAction, ClipboardRectangleAndToggles)
     EXPECT_EQ(t.action_state(), before);
 }
 
-TEST_F(DrawAction, ClearAsksEvenOnAnEmptyDrawingAndPresetsOnYes)
+TEST_F(DrawAction, ClearAsksAndOnYesRemovesEveryObjectAndPresets)
 {
     t.unit_length() = 40.0;
     f.ui.boxes.push_answer(MessageResult::No);
     win.draw_action(195);
-    ASSERT_EQ(f.ui.boxes.asked().size(), 1u);
+    ASSERT_EQ(f.ui.boxes.asked().size(), 1u) << "asked even on an empty drawing";
     EXPECT_EQ(f.ui.boxes.asked()[0].text, "Are you sure?");
     EXPECT_EQ(f.ui.boxes.asked()[0].caption, "Delete the whole diagram");
     EXPECT_EQ(f.ui.boxes.asked()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(t.unit_length(), 40.0) << "No leaves the drawing unchanged";
 
-    f.ui.boxes.push_answer(MessageResult::Yes);
-    win.draw_action(292);
-    EXPECT_EQ(f.ui.boxes.asked().size(), 2u);
-    EXPECT_EQ(t.unit_length(), 20.0) << "Yes presets the reserved records again";
-}
-
-TEST_F(DrawAction, ClearRemovesEveryObjectAndEndsTheCommand)
-{
     add_free_point(win, 50, 60, "A");
     add_free_point(win, 80, 60, "B");
     win.draw_action(101);
     f.services.script_open = true;
     f.ui.boxes.push_answer(MessageResult::Yes);
-    win.draw_action(195);
+    win.draw_action(292);
+    EXPECT_EQ(f.ui.boxes.asked().size(), 2u);
+    EXPECT_EQ(t.unit_length(), 20.0) << "Yes presets the reserved records again";
     EXPECT_EQ(t.count(), 20);
     EXPECT_EQ(t.pending_command(), 0);
     EXPECT_EQ(t.action_state(), 0);

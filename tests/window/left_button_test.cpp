@@ -58,18 +58,6 @@ TEST_F(LeftButton, PressesReachTheConstructionAndObjectCommands)
     EXPECT_EQ(t.from_clicks(), 1);
 }
 
-TEST_F(LeftButton, APressDuringAnimationChangesNothing)
-{
-    t.action_state() = 26;
-    t.mouse_x() = 7;
-    t.mouse_y() = 8;
-    win.EvLButtonDown({100, 100});
-    EXPECT_DOUBLE_EQ(t.mouse_x(), 7.0);
-    EXPECT_DOUBLE_EQ(t.mouse_y(), 8.0);
-    EXPECT_EQ(win.mouse_dc(), nullptr);
-    EXPECT_EQ(win.modified, 0);
-}
-
 TEST(LeftButtonTable, UnitRulerReactsOnlyInsideItsBandWithTheStaticUnit)
 {
     struct Case {

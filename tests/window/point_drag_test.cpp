@@ -57,25 +57,6 @@ TEST_F(PointDrag, DraggedFreePointCarriesItsMidpointAndIntersection)
     EXPECT_EQ(f.pane(3), "Drag A");
 }
 
-TEST_F(PointDrag, TheToolkitsMouseEventsDriveTheSameDrag)
-{
-    const Quad q = build_quad(win);
-    win.command(175);
-    const auto send = [&](QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, p, win.mapToGlobal(p), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&win, &e);
-    };
-    send(QEvent::MouseButtonPress, {300, 250}, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, {320, 260}, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseMove, {340, 270}, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, {340, 270}, Qt::LeftButton, Qt::NoButton);
-    const ObjectTable& t = win.objects();
-    EXPECT_DOUBLE_EQ(t.get(q.c).x, 340.0);
-    EXPECT_DOUBLE_EQ(t.get(q.c).y, 270.0);
-    EXPECT_NEAR(distance_to_line(t.get(q.x), t.get(q.a), t.get(q.c)), 0.0, 1e-6);
-    EXPECT_EQ(win.mouse_dc(), nullptr);
-}
-
 TEST_F(PointDrag, PointOnALineStaysOnItsLine)
 {
     const int a = add_object(win, 101, 1, {}, 50, 50, "A");

@@ -73,23 +73,25 @@ void start_segment(Dchild& win, int command, int first)
 TEST(DraggedElementTable, EndsAtANearPointOrAtANewFreePoint)
 {
     struct Case {
+        int command;  // a segment or a circle
         DevPoint release;
         int end;  // 0: a new point
         bool added;
     };
     // A (100, 100), B (200, 100).
     const Case cases[] = {
-        {{204, 103}, 21, true},   // 5 units from B
-        {{200, 140}, 0, true},    // 40 units from every point
-        {{112, 100}, 0, true},    // 12 units from A: beyond the snap distance
-        {{106, 104}, -1, false},  // within 10 of A: waits for a second click
+        {135, {204, 103}, 21, true},   // 5 units from B
+        {135, {200, 140}, 0, true},    // 40 units from every point
+        {135, {112, 100}, 0, true},    // 12 units from A: beyond the snap distance
+        {135, {106, 104}, -1, false},  // within 10 of A: waits for a second click
+        {136, {198, 98}, 21, true},    // the circle about A through B
     };
     for (const Case& c : cases) {
         WindowFixture f;
         Dchild& win = *f.win;
         const int a = add_free_point(win, 100, 100, "A");
         add_free_point(win, 200, 100, "B");
-        start_segment(win, 135, a);
+        start_segment(win, c.command, a);
         ObjectTable& t = win.objects();
         win.EvLButtonDown({100, 100});  // the press of the first point's click
         t.action_state() = 12;
@@ -112,7 +114,7 @@ TEST(DraggedElementTable, EndsAtANearPointOrAtANewFreePoint)
             EXPECT_EQ(t[22].arg[0], 0) << "a free point has no parents";
         }
         const int segment = t.count() - 1;
-        EXPECT_EQ(t[segment].type, 135);
+        EXPECT_EQ(t[segment].type, c.command);
         EXPECT_EQ(t[segment].arg[0], a);
         EXPECT_EQ(t[segment].arg[1], end);
         EXPECT_EQ(t.action_state(), 11);
@@ -139,22 +141,6 @@ TEST_F(DraggedElement, ATraceSegmentIsGreenAndBecomesTheDrivingPointsTrace)
     EXPECT_EQ(t.action_state(), 0);
     EXPECT_EQ(t.pending_command(), 0);
     EXPECT_FALSE(f.services.called("cons_step"));
-}
-
-TEST_F(DraggedElement, CircleGoesThroughTheEndPoint)
-{
-    const int a = add_free_point(win, 100, 100, "A");
-    const int b = add_free_point(win, 200, 100, "B");
-    start_segment(win, 136, a);
-    win.EvLButtonDown({100, 100});
-    win.objects().action_state() = 12;
-    win.EvMouseMove({198, 98});
-    win.EvLButtonUp({198, 98});
-    const ObjectTable& t = win.objects();
-    const Dpoint& circle = t.get(t.count() - 1);
-    EXPECT_EQ(circle.type, 136);
-    EXPECT_EQ(circle.arg[0], a);
-    EXPECT_EQ(circle.arg[1], b);
 }
 
 TEST_F(DraggedElement, NothingButTheReleaseOfASegmentOrCircle)

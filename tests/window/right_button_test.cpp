@@ -29,27 +29,6 @@ TEST_F(RightButton, CancelsAConstructionAndEmptiesThePanes)
     EXPECT_TRUE(f.services.clicks.empty());
 }
 
-TEST_F(RightButton, StopsARunningAnimation)
-{
-    win.objects().action_state() = 26;
-    win.EvRButtonDown();
-    EXPECT_TRUE(f.services.called("CmAnimation"));
-    EXPECT_EQ(f.services.calls.back(), (RecordingServices::Call{"CmAnimation", 0}));
-    win.EvRButtonUp();
-    EXPECT_EQ(win.objects().action_state(), 0);
-}
-
-TEST_F(RightButton, EndsTheStatementDrawingAndGivesTheCommandsBack)
-{
-    t.outer_mode() = 221;
-    t.action_state() = 221;
-    t.command_lock() = -1;
-    win.EvRButtonDown();
-    EXPECT_EQ(t.command_lock(), 0);
-    EXPECT_EQ(t.action_state(), 0);
-    EXPECT_EQ(t.outer_mode(), 0);
-}
-
 TEST(RightButtonTable, ClosesAPolygonAndKeepsTheFillCommand)
 {
     struct Case {

@@ -76,22 +76,6 @@ TEST(ScriptLink, OpensAtStartUpOnTheFirstDrawing)
     EXPECT_EQ(f.list().y(), frame.y() + frame.height() - 225);
 }
 
-TEST(ScriptLink, ListsTheActiveDrawingsTableOperations)
-{
-    ScriptAppFixture f;
-    Dchild& win = *g_active_draw;
-    ScriptAppFixture::point(win, 100, 100, "A");
-    ScriptAppFixture::point(win, 300, 100, "B");
-    Dpoint mid(103, "M");
-    mid.cls = 1;
-    mid.arg = {20, 21};
-    add_obj(win.diagram, mid);
-    EXPECT_EQ(f.list().lines(),
-              (std::vector<std::string>{"0: A: a free point", "1: B: a free point", "2: M= midpoint(AB)"}));
-    ASSERT_TRUE(del_point(win.diagram, 22, 0, 0));
-    EXPECT_EQ(f.list().lines().size(), 2u);
-}
-
 TEST(ScriptLink, FollowsActivationAndClosing)
 {
     ScriptAppFixture f;

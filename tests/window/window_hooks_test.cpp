@@ -23,22 +23,6 @@ TEST_F(WindowHooks, PainterFindsTheAnimationThroughTheWindow)
     EXPECT_EQ(anim.quantities, (std::vector<int>{0, 2, 10, 12}));
 }
 
-TEST(WindowHooksOwnServices, WithoutAnimationServicesNothingIsAsked)
-{
-    ensure_widgets_application();
-    ScriptedUi ui;
-    StatusPanes panes;
-    set_status_panes(&panes);
-    register_window_strings();
-    const UiServices services = ui.services();
-    Dchild win("Diagram 1", std::nullopt, no_drawing_services(), services);
-    win.objects().last_quantity() = 0;
-    RecordingDC dc;
-    paint_diagram(win.diagram, dc, 1);  // the default animation paints nothing
-    EXPECT_FALSE(dc.calls().empty());
-    set_status_panes(nullptr);
-}
-
 TEST_F(WindowHooks, NewPointIsDrawnOnTheMouseOperationsContext)
 {
     win.command(101);

@@ -34,18 +34,6 @@ TEST(DrawStatement, RefusedWithoutAProverOrAStatement)
     EXPECT_NE(d.t().action_state(), 221);
 }
 
-TEST(DrawStatement, CommandIsEnabledOnlyWithAnOpenProverAndAStatement)
-{
-    ProverDrawing d;
-    EXPECT_FALSE(d.win->command_enabled(221).value_or(false));
-    toskApp* prover = d.open_prover();
-    EXPECT_FALSE(d.win->command_enabled(221).value_or(false));
-    prover->command(315);
-    EXPECT_TRUE(d.win->command_enabled(221).value_or(false));
-    d.close_prover();
-    EXPECT_FALSE(d.win->command_enabled(221).value_or(false));
-}
-
 TEST(DrawStatement, TheParallelogramClickByClick)
 {
     ProverDrawing d;

@@ -55,18 +55,6 @@ TEST_P(FactChoiceTable, ChoiceGivesTheRecord)
 
 INSTANTIATE_TEST_SUITE_P(Predicates, FactChoiceTable, ::testing::ValuesIn(kChoices));
 
-TEST(FactChoice, EqualAnglesGoInAsTheLinesThroughEachVertex)
-{
-    // A, B, C in the first row and D, E, F (points 4, 5, 6) in the second.
-    FactChoice choice;
-    choice.predicate = 6;
-    choice.points = {0, 1, 2, 0, 3, 4, 5, 0};
-    Gdd_cond fact;
-    fact_from_choice(choice, fact);
-    const std::array<std::uint32_t, 8> expected{1, 2, 2, 3, 4, 5, 5, 6};
-    EXPECT_EQ(fact.p, expected);
-}
-
 TEST(FactChoice, AnUnknownPredicateOnlyEmptiesThePoints)
 {
     FactChoice choice;

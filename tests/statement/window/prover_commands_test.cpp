@@ -167,20 +167,6 @@ TEST(ProverCommands, StatementPrintersAppendWhileExplainAndClearEmptyTheWindow)
     EXPECT_EQ(w.text(), "");
 }
 
-TEST(ProverCommands, DetailedProofSwitchesOnThenOff)
-{
-    ProverWindow w;
-    const auto saved = g_detailed;
-    g_detailed = 0;
-    w.command(pcmd::kDetailed);
-    EXPECT_EQ(g_detailed, 1);
-    EXPECT_TRUE(w.app->action(pcmd::kDetailed)->isChecked());
-    w.command(pcmd::kDetailed);
-    EXPECT_EQ(g_detailed, 0);
-    EXPECT_FALSE(w.app->action(pcmd::kDetailed)->isChecked());
-    g_detailed = saved;
-}
-
 TEST(ProverCommands, DatabaseListingsBeforeAndAfterBuilding)
 {
     ProverWindow w;

@@ -52,14 +52,6 @@ TEST(ProverRead, TheLastLineIsNotRead)
     EXPECT_EQ(w.pane(0), "GDD method");
 }
 
-TEST(ProverRead, AnEmptyWindowGivesNoStatement)
-{
-    ProverWindow w;
-    w.command(pcmd::kFromText);
-    EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_abort, 1);
-}
-
 struct ExampleCase {
     int id;
     int records;

@@ -1,6 +1,5 @@
 // The drawing application and the prover window: "Show QPL Prover" from the
-// menu, the frame that will not close while the prover is open, and the
-// drawing commands held back while a statement is drawn.
+// menu and the frame that will not close while the prover is open.
 
 #include <gtest/gtest.h>
 
@@ -67,23 +66,6 @@ TEST(ShowProverApp, TheFrameWaitsForTheProverToClose)
     EXPECT_EQ(running_prover(), nullptr);
     EXPECT_TRUE(prover_flag_clear());
     EXPECT_TRUE(a.app->CanClose());
-}
-
-TEST(ShowProverApp, DrawingCommandsWaitWhileTheStatementIsDrawn)
-{
-    ProverApplication a;
-    a.app->route_command(193);
-    running_prover()->command(316);
-    Dchild& win = *g_active_draw;
-    ASSERT_TRUE(a.app->command_enabled(221));
-    a.app->route_command(221);
-    EXPECT_EQ(win.objects().command_lock(), -1);
-    EXPECT_FALSE(a.app->command_enabled(103));
-
-    win.EvRButtonDown();
-    win.EvRButtonUp();
-    EXPECT_EQ(win.objects().command_lock(), 0);
-    EXPECT_TRUE(a.app->command_enabled(221));
 }
 
 }  // namespace

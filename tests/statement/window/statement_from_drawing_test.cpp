@@ -156,32 +156,22 @@ TEST(StatementFromDrawing, RatiosAndRotationAnglesComeAlong)
     EXPECT_EQ(record(5).pots, (Pots{1, 2, 0, 0, 0, 0, 0, 0}));
 }
 
+// A parent that is no point is reported and left out, even when an earlier
+// statement left a point of its name in the records.
 TEST(StatementFromDrawing, AParentThatIsNoPointIsReportedAndLeftOut)
 {
     ProverDrawing d;
-    const int A = d.point("A", 0, 0);
-    const int s = d.add(135, "s1", 2);
-    d.add(103, "P", 1, A, s);
     toskApp* prover = d.open_prover();
-    prover->command(pcmd::kFromDrawing);
-    EXPECT_EQ(record(2).pots, (Pots{1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(prover->edit()->text().rfind("\nCheckinput: Cannot find point s1(" + std::to_string(s) + ")\n", 0),
-              0u)
-        << prover->edit()->text();
-}
-
-TEST(StatementFromDrawing, ParentsAreFoundAmongTheEarlierPointsOnly)
-{
-    ProverDrawing d;
-    d.open_prover();
-    // What an earlier statement left in record 2.
     g_pro_points[2].name = "s1";
     const int A = d.point("A", 0, 0);
     const int s = d.add(135, "s1", 2);
     d.add(103, "P", 1, A, s);
-    diagram_to_prover(*d.win);
+    prover->command(pcmd::kFromDrawing);
     EXPECT_EQ(record(2).name, "P");
     EXPECT_EQ(record(2).pots, (Pots{1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(prover->edit()->text().rfind("\nCheckinput: Cannot find point s1(" + std::to_string(s) + ")\n", 0),
+              0u)
+        << prover->edit()->text();
 }
 
 TEST(StatementFromDrawing, TwoPointsOfOneNameMapToTheFirst)
