@@ -128,32 +128,3 @@ TEST(DrawLineObj, ConicFollowsItsParentsOnlyWhenTheDiagramChanges)
         EXPECT_EQ(dc.count("ellipse"), 36u) << change.recompute << " " << change.action_state;
     }
 }
-
-TEST(DrawMarkObj, HandsMarksAndFillsOnWithAPenOfTheirColour)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_polar(d, 100, 100, 100, 45);
-    const int angle = add_object(d, kAngleMark, 4, {p, v, q}, kGreen);
-    d.table[angle].size = 2;
-    const int hidden = add_object(d, kSegmentMark, 4, {v, p}, kGreen);
-    d.table[hidden].shown = 0;
-    const int segment_mark = add_object(d, kSegmentMark, 4, {v, p}, kGreen);
-    d.table[segment_mark].pen_style = 1;
-    const int fill = add_object(d, kFillCircle, 3, {v, p}, kRed);
-    d.table[fill].pen_style = kSolidFillStyle;
-    RecordingDC dc;
-    EXPECT_EQ(draw_mark_obj(d, dc, hidden), 0);
-    EXPECT_TRUE(dc.log().empty());
-    EXPECT_EQ(draw_mark_obj(d, dc, angle), 1);
-    EXPECT_EQ(draw_mark_obj(d, dc, segment_mark), 1);
-    EXPECT_EQ(draw_mark_obj(d, dc, fill), 1);
-    const auto drawn = dc.drawing_calls();
-    ASSERT_EQ(drawn.size(), 5u);
-    // The angle at v from the arm through p (0 degrees) to the one through q.
-    EXPECT_EQ(drawn[0].canonical, "arc(85,85,115,115,200,100,171,29)");
-    EXPECT_EQ(drawn[1].state.pen, (Pen{kGreen, 1, PenStyle::Dash}));
-    EXPECT_EQ(drawn[4].canonical, "ellipse(0,0,200,200)");
-    EXPECT_EQ(dc.pen(), kBlackPen);
-}

@@ -77,21 +77,6 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
 
 // ---------------------------------------------------------------------- arrows
 
-TEST(Arrow, HeadIsDrawnInItsOwnPenAndTheShaftsPenIsGivenBack)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 130, 100);
-    RecordingDC dc;
-    const Pen shaft{kBlack, 3, PenStyle::Dash};
-    dc.select_pen(shaft);
-    draw_length_mark(d, dc, -1, 0, a, b, kOneWayArrow, kRed);
-    const auto drawn = dc.calls_named("line_to");
-    EXPECT_EQ(drawn[0].state.pen, shaft);
-    EXPECT_EQ(drawn[1].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-    EXPECT_EQ(dc.pen(), shaft);
-}
-
 TEST(Arrow, HeadLengthIsHalfTheWholeLengthUpToEight)
 {
     const struct {
@@ -247,22 +232,6 @@ TEST(AngleMark, FeedbackModeIsAPieWithTheCallersObjects)
     EXPECT_EQ(drawn[0].canonical, "pie(85,85,115,115,200,100,100,0)");
     EXPECT_EQ(drawn[0].state.brush, cross);
     EXPECT_EQ(drawn[0].state.pen, kBlackPen);
-}
-
-TEST(AngleMark, NameStandsOnTheBisectorBeyondTheArcWithItsOffset)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_polar(d, 100, 100, 100, 60);
-    const int q = add_polar(d, 100, 100, 100, 120);
-    const int mark = add_mark(d, kAngleMark, {p, v, q}, 2, "a", 1, kRed);
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    // The bisector points straight up: 23 units above the vertex, moved by (-2, -3).
-    const auto texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].canonical, "text_out(98,74,\"a\")");
-    EXPECT_EQ(texts[0].state.text_colour, kRed);
 }
 
 TEST(AngleMark, StraightAngleNameStandsOnTheSweptSide)

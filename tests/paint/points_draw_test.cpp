@@ -35,18 +35,6 @@ protected:
     RecordingDC dc;
 };
 
-TEST_F(PointsDraw, SelectedObjectsAreGivenBackAfterThePoint)
-{
-    const int a = add_point(100, 50, "A");
-    d.table[a].name_shown = 0;
-    const Pen callers{kGreen, 3, PenStyle::Dot};
-    dc.select_pen(callers);
-    dc.select_brush(kHollowBrush);
-    draw_point(d, dc, a);
-    EXPECT_EQ(dc.pen(), callers);
-    EXPECT_EQ(dc.brush(), kHollowBrush);
-}
-
 TEST_F(PointsDraw, MissingPointDrawsNothingNotEvenItsName)
 {
     const int near_origin = add_point(0.3, 0.2, "P");
@@ -57,21 +45,6 @@ TEST_F(PointsDraw, MissingPointDrawsNothingNotEvenItsName)
     d.table[at_edge].name_shown = 0;
     draw_point(d, dc, at_edge);
     EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(-3,47,3,53)"});
-}
-
-TEST_F(PointsDraw, DiscAndNameAreIndependent)
-{
-    const int a = add_point(100, 50, "C");
-    d.table[a].shown = 0;
-    draw_point(d, dc, a);
-    // The name sits at the position plus the offset (-3, 3).
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(97,53,\"C\")"});
-
-    dc.clear();
-    d.table[a].shown = 1;
-    d.table[a].name_shown = 0;
-    draw_point(d, dc, a);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(97,47,103,53)"});
 }
 
 TEST_F(PointsDraw, NameWithSubscript)
