@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "paint/buttons.h"
 #include "paint/conics.h"
@@ -18,6 +17,7 @@
 #include "paint_fixture.h"
 #include "platform/image_dc.h"
 #include "platform/surface.h"
+#include "support/call_log.h"
 #include "support/golden_file.h"
 
 using namespace paint_test;
@@ -117,26 +117,9 @@ struct EveryObject {
     }
 };
 
-std::string describe(const RecordedCall& c)
-{
-    const DcState& s = c.state;
-    std::ostringstream out;
-    out << c.canonical << " pen(" << std::hex << s.pen.colour << std::dec << "," << s.pen.width << ","
-        << static_cast<int>(s.pen.style) << ") brush(" << static_cast<int>(s.brush.kind) << "," << std::hex
-        << s.brush.colour << std::dec << "," << static_cast<int>(s.brush.hatch) << ") rop "
-        << static_cast<int>(s.rop) << " from " << s.position.x << "," << s.position.y;
-    if (c.op == "text_out")
-        out << " font(" << s.font.height << "," << s.font.face << "," << s.font.weight << ") text " << std::hex
-            << s.text_colour << std::dec << " bk " << static_cast<int>(s.bk_mode);
-    return out.str();
-}
-
 void expect_golden(const std::string& name, const RecordingDC& dc)
 {
-    std::string text;
-    for (const RecordedCall& c : dc.drawing_calls())
-        text += describe(c) + "\n";
-    expect_golden_file("paint", name, text);
+    expect_golden_file("paint", name, call_log(dc));
 }
 
 }  // namespace
