@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 #include "paint_fixture.h"
 #include "support/call_log.h"
@@ -72,13 +71,7 @@ TEST(Feedback, EveryFigureMatchesTheGoldenLog)
         for (const auto& [name, draw] : cases) {
             RecordingDC dc;
             draw(g, dc);
-            const Pen pen = dc.pen();
-            const Brush brush = dc.brush();
-            std::ostringstream left;
-            left << "left pen(" << std::hex << pen.colour << std::dec << "," << pen.width << ","
-                 << static_cast<int>(pen.style) << ") brush(" << static_cast<int>(brush.kind) << "," << std::hex
-                 << brush.colour << ")\n";
-            log += std::string(printing ? "paper: " : "screen: ") + name + "\n" + call_log(dc) + left.str();
+            log += std::string(printing ? "paper: " : "screen: ") + name + "\n" + call_log(dc) + selected_objects(dc);
         }
     }
     expect_golden_file("paint", "feedback.log", log);

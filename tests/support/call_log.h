@@ -29,3 +29,13 @@ inline std::string call_log(const RecordingDC& dc)
         text += describe_call(c) + "\n";
     return text;
 }
+
+// The pen and brush a context holds, as a log line.
+inline std::string selected_objects(const RecordingDC& dc)
+{
+    std::ostringstream out;
+    out << "left pen(" << std::hex << dc.pen().colour << std::dec << "," << dc.pen().width << ","
+        << static_cast<int>(dc.pen().style) << ") brush(" << static_cast<int>(dc.brush().kind) << ","
+        << std::hex << dc.brush().colour << ")\n";
+    return out.str();
+}
