@@ -337,13 +337,6 @@ struct CircleFigure {
     int g = add_free_point(t, 150, 420, "G");
 };
 
-TEST(CircleIntersection, ALineMissingTheCircleWhilePlacing) {
-    CircleFigure f;
-    const int x = add_constructed(f.t, 122, {f.a, f.b, f.far, f.g}, "X");
-    EXPECT_EQ(place_new(f.t, x, 120, 90), kComputeCandidatesShown);
-    expect_at(f.t, x, 0, 0, 0);
-}
-
 // A circle through a point of the line named like it (another record of the
 // same name counts): the sought point is the other root, with no choice asked
 // even when the click is on the common point.
