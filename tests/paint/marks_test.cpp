@@ -30,8 +30,6 @@ int add_mark(Diagram& d, int type, std::initializer_list<int> args, int size = 2
 
 }  // namespace
 
-// ---------------------------------------------------------------- segment mark
-
 // Segment marks, arrows and angle marks drawn, every case compared call by
 // call with a golden log (paint/marks.log).
 TEST(Marks, DrawingMatchesTheGoldenLog)
@@ -135,10 +133,6 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
             << "mouse " << c.mouse.x << "," << c.mouse.y;
     }
 }
-
-// ---------------------------------------------------------------------- arrows
-
-// ----------------------------------------------------------------- angle marks
 
 TEST(AngleMark, FilledMarkOverABlackLineLeavesTheLineBlack)
 {

@@ -1,5 +1,4 @@
-// Points, names, texts, segments and dots, checked on the recording context
-// and rendered once to an image for review.
+// Points, names, texts, segments and dots, checked on the recording context.
 
 #include <QDir>
 
