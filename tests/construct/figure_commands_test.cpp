@@ -215,21 +215,14 @@ TEST_F(FigureCommands, ArrowsMarksAndMarkedSegments)
     EXPECT_EQ(h.pend().size, 3);
 }
 
-TEST_F(FigureCommands, ArrowRefusesTheSamePoint)
+TEST_F(FigureCommands, ArrowCircleFillAndSegmentMarkRefuseTheSamePoint)
 {
-    h.start(186);
-    h.click_on_each({C, C});
-    EXPECT_EQ(h.cmdline(), "Arrow C #");
-    EXPECT_EQ(h.t().count(), kFirstNew);
-}
-
-TEST_F(FigureCommands, CircleFillAndSegmentMarkRefuseTheSamePoint)
-{
-    for (const int id : {145, 181}) {
+    for (const auto& [id, line] : {std::pair{186, "Arrow D #"}, {145, "Circle D #"}, {181, "Line D #"}}) {
         h.start(id);
         h.click_on_each({D, D});
         EXPECT_EQ(h.t().action_state(), 12) << id;
         EXPECT_EQ(h.t().count(), kFirstNew) << id;
+        EXPECT_EQ(h.cmdline(), line) << id;
     }
     h.start(145);
     h.click_on_each({D, E});

@@ -6,6 +6,8 @@
 
 #include "construct/show_sel_obj.h"
 #include "script_fixture.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 using script_test::ScriptHost;
 
@@ -24,14 +26,6 @@ std::vector<DevPoint> red_circles(const RecordingDC& dc, int radius)
     std::sort(out.begin(), out.end(), [](DevPoint a, DevPoint b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
     return out;
 }
-
-std::vector<DevPoint> sorted(std::vector<DevPoint> v)
-{
-    std::sort(v.begin(), v.end(), [](DevPoint a, DevPoint b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
-    return v;
-}
-
-constexpr Brush kGreyCrossHatch{BrushKind::Hatched, kGrey, HatchStyle::DiagonalCross};
 
 class HighlightTest : public ::testing::Test {
 protected:
@@ -53,109 +47,51 @@ protected:
 
 }  // namespace
 
-TEST_F(HighlightTest, PointsGetACrossAndTheDrawingIsRepaintedFirst)
+// Every kind of marker, compared call by call with a golden log
+// (construct/highlight.log).
+TEST_F(HighlightTest, EveryKindMatchesTheGoldenLog)
 {
-    highlight(b);
-    EXPECT_EQ(host.repaints, 1);
-    EXPECT_EQ(host.open_operations, 1);
-    EXPECT_EQ(host.mouse_operations, 1);
-    EXPECT_EQ(red_circles(host.dc, 5), (std::vector<DevPoint>{{300, 200}}));
-    const auto strokes = host.dc.calls_named("line_to");
-    ASSERT_EQ(strokes.size(), 2u);
-    EXPECT_EQ(strokes[0].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-    // The pen the context held before is back.
-    EXPECT_EQ(host.dc.pen(), kBlackPen);
-
-    // Any other type without a marker of its own is marked at its own position.
-    Dpoint mid(103, "M");
+    std::vector<int> objects{b};
+    Dpoint mid(103, "M");  // a type without a marker of its own: marked at its position
     mid.cls = 1;
     mid.arg = {a, b};
     mid.x = 200;
     mid.y = 200;
-    const int m = add_obj(host.d, mid);
-    highlight(m);
-    EXPECT_EQ(red_circles(host.dc, 5), (std::vector<DevPoint>{{200, 200}}));
-}
-
-TEST_F(HighlightTest, SegmentsAndArrowsGetEndCrossesAndTrisectionRings)
-{
-    for (int type : {135, 184, 186, 187}) {
-        const int k = host.object(type, 2, {a, b});
-        highlight(k);
-        EXPECT_EQ(red_circles(host.dc, 5), (std::vector<DevPoint>{{100, 200}, {300, 200}})) << type;
-        EXPECT_EQ(red_circles(host.dc, 4), (std::vector<DevPoint>{{166, 200}, {233, 200}})) << type;
-    }
-}
-
-TEST_F(HighlightTest, CirclesGetFourRingsAndTheThreePointCircleItsCircumcircle)
-{
-    const int circle = host.object(136, 2, {c, a});
-    highlight(circle);
-    // Centre C (200, 100), radius |CA| = 141.42 cut to 141.
-    EXPECT_EQ(red_circles(host.dc, 4), sorted({{341, 100}, {59, 100}, {200, 241}, {200, -41}}));
-
-    const int three = host.object(222, 2, {a, b, c});
-    highlight(three);
-    // The circle through A, B, C has its centre at (200, 200) and radius 100.
-    EXPECT_EQ(red_circles(host.dc, 4), sorted({{300, 200}, {100, 200}, {200, 300}, {200, 100}}));
-}
-
-TEST_F(HighlightTest, FillsAndAngleMarksAreCrossHatchedInGrey)
-{
+    objects.push_back(add_obj(host.d, mid));
+    for (int type : {135, 184, 186, 187})
+        objects.push_back(host.object(type, 2, {a, b}));
+    objects.push_back(host.object(136, 2, {c, a}));
+    objects.push_back(host.object(222, 2, {a, b, c}));
     const int fill = host.object(143, 3, {a, b, c});
     host.t()[fill].name_dx = 4;  // three corners and the closing one
     host.t()[fill].size = 2;     // a copy fill: the highlight still masks
-    highlight(fill);
-    const auto polygons = host.dc.calls_named("polygon");
-    ASSERT_EQ(polygons.size(), 1u);
-    EXPECT_EQ(polygons[0].state.brush, kGreyCrossHatch);
-    EXPECT_EQ(polygons[0].state.rop, Rop2::Mask);
-    EXPECT_EQ(host.dc.brush(), kWhiteBrush);
-    EXPECT_EQ(host.dc.rop2(), Rop2::Copy);
-
-    const int mark = host.object(182, 4, {a, c, b});
-    host.t()[mark].size = 3;
-    highlight(mark);
-    const auto pies = host.dc.calls_named("pie");
-    ASSERT_EQ(pies.size(), 1u);
-    EXPECT_EQ(pies[0].state.brush, kGreyCrossHatch);
-    EXPECT_EQ(pies[0].state.pen.colour, kRed);
-    EXPECT_EQ(host.dc.brush(), kWhiteBrush);
-}
-
-TEST_F(HighlightTest, TextsAreWrittenAgainInRed)
-{
+    objects.push_back(fill);
+    const int angle = host.object(182, 4, {a, c, b});
+    host.t()[angle].size = 3;
+    objects.push_back(angle);
     Dpoint text(180, "x");
     text.cls = 6;
     text.set_text("Given");
     text.x = 50;
     text.y = 60;
-    const int k = add_obj(host.d, text);
-    highlight(k);
-    const auto texts = host.dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "Given");
-    EXPECT_EQ(texts[0].state.text_colour, kRed);
-}
+    objects.push_back(add_obj(host.d, text));
+    objects.push_back(host.object(181, 4, {a, b}));
+    objects.push_back(host.object(192, 2, {host.point(200, 200, "O"), b, c}));
 
-TEST_F(HighlightTest, SegmentMarksGetMarkersOnTheirShaft)
-{
-    const int mark = host.object(181, 4, {a, b});
-    highlight(mark);
-    // Crosses at the two ends of the dimension line beside AB, not at A and B.
-    const auto crosses = red_circles(host.dc, 5);
-    ASSERT_EQ(crosses.size(), 2u);
-    EXPECT_NE(crosses[0].y, 200);
-    EXPECT_EQ(red_circles(host.dc, 4).size(), 2u);
-}
-
-TEST_F(HighlightTest, ArcsGetRingsAtTheirEndsAndMiddle)
-{
-    // Centre A' (200, 200), from B' (300, 200) counter-clockwise to C (200, 100).
-    const int centre = host.point(200, 200, "O");
-    const int arc = host.object(192, 2, {centre, b, c});
-    highlight(arc);
-    EXPECT_EQ(red_circles(host.dc, 4), sorted({{300, 200}, {200, 100}, {271, 129}}));
+    std::string log;
+    for (int k : objects) {
+        highlight(k);
+        log += "object " + std::to_string(k) + " type " + std::to_string(host.t().get(k).type) + "\n" +
+               call_log(host.dc);
+        // What the context held before is back.
+        EXPECT_EQ(host.dc.pen(), kBlackPen) << k;
+        EXPECT_EQ(host.dc.brush(), kWhiteBrush) << k;
+        EXPECT_EQ(host.dc.rop2(), Rop2::Copy) << k;
+    }
+    EXPECT_EQ(host.repaints, static_cast<int>(objects.size()));
+    EXPECT_EQ(host.open_operations, host.repaints);
+    EXPECT_EQ(host.mouse_operations, host.repaints);
+    expect_golden_file("construct", "highlight.log", log);
 }
 
 TEST_F(HighlightTest, AnArcStopsAtItsFirstUnplacedMarkerPoint)

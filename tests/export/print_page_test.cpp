@@ -150,24 +150,4 @@ TEST_F(Printing, OffsetContextHandsOnStateAndShiftedFigures)
     EXPECT_EQ(dc.position(), (DevPoint{25, 230}));
 }
 
-TEST_F(Printing, BitmapIsTheClientAreaOnWhite)
-{
-    Diagram d = page_diagram();
-    d.table.recompute() = 1;
-    const QImage image = render_diagram_image(d, {200, 150});
-    EXPECT_EQ(image.size(), QSize(200, 150));
-    EXPECT_LT(qGray(image.pixel(50, 50)), 100);             // the disc of A
-    EXPECT_EQ(qRed(image.pixel(100, 100)), 255);             // inside the red disc
-    EXPECT_EQ(image.pixel(190, 5) | 0xff000000u, qRgb(255, 255, 255));
-    EXPECT_EQ(d.table.recompute(), 0);  // painted as a finished repaint
-
-    std::filesystem::create_directories(PLEXATOR_TEST_OUTPUT);
-    const std::string path = output_path("page_diagram.bmp");
-    ASSERT_TRUE(save_bmp_file(image, path));
-    const QImage read(QString::fromStdString(path), "BMP");
-    EXPECT_EQ(read.size(), image.size());
-    EXPECT_EQ(read.pixel(100, 100) | 0xff000000u, image.pixel(100, 100) | 0xff000000u);
-    EXPECT_FALSE(save_bmp_file(image, output_path("no/such/dir/x.bmp")));
-}
-
 }  // namespace

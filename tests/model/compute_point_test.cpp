@@ -26,48 +26,12 @@ void recompute_state(ObjectTable& t) {
 
 // --- Constructed points by type ---------------------------------------------
 
-// Two points and a horizontal pair of direction points.
-struct Figure {
-    ObjectTable t;
-    int p0 = add_free_point(t, 100, 100, "A");
-    int p1 = add_free_point(t, 300, 100, "B");
-    int p2 = add_free_point(t, 160, 260, "C");
-    int h1 = add_free_point(t, 50, 200, "H");
-    int h2 = add_free_point(t, 90, 200, "I");
-};
-
-TEST(ConstructedType, VertexFromAnIncenterOnTheBaseFails) {
-    ObjectTable t;
-    const int a = add_free_point(t, 100, 100, "A");
-    const int b = add_free_point(t, 140, 100, "B");
-    const int in = add_free_point(t, 130, 100, "I");
-    const int v = add_constructed(t, 107, {a, b, in}, "V");
-    recompute_state(t);
-    compute_point(t, nullptr, v);
-    expect_at(t, v, 0, 0, 0);
-}
-
-TEST(ConstructedType, ParallelLinesKeepThePoint) {
-    Figure f;
-    const int r = add_constructed(f.t, 116, {f.p0, f.p1, f.h1, f.h2});
-    place(f.t, r, 12, 34);
-    recompute_state(f.t);
-    compute_point(f.t, nullptr, r);
-    expect_at(f.t, r, 12, 34, 0);
-}
-
-TEST(ConstructedType, ReflectionInADirectionlessLineKeepsThePoint) {
-    Figure f;
-    const int same = add_free_point(f.t, 100, 100, "S");  // on top of A
-    const int r = add_constructed(f.t, 130, {f.p2, f.p0, same});
-    place(f.t, r, 12, 34);
-    recompute_state(f.t);
-    compute_point(f.t, nullptr, r);
-    expect_at(f.t, r, 12, 34, 0);
-}
-
 TEST(ConstructedType, WithoutRecomputeNothingMoves) {
-    Figure f;
+    struct {
+        ObjectTable t;
+        int p0 = add_free_point(t, 100, 100, "A");
+        int p1 = add_free_point(t, 300, 100, "B");
+    } f;
     const int m = add_constructed(f.t, 103, {f.p0, f.p1});
     place(f.t, m, 1, 2);
     f.t.placing() = 0;
@@ -372,13 +336,6 @@ struct CircleFigure {
     int far = add_free_point(t, 150, 400, "F");  // circle (far; far, g) misses the line
     int g = add_free_point(t, 150, 420, "G");
 };
-
-TEST(CircleIntersection, ALineMissingTheCircleWhilePlacing) {
-    CircleFigure f;
-    const int x = add_constructed(f.t, 122, {f.a, f.b, f.far, f.g}, "X");
-    EXPECT_EQ(place_new(f.t, x, 120, 90), kComputeCandidatesShown);
-    expect_at(f.t, x, 0, 0, 0);
-}
 
 // A circle through a point of the line named like it (another record of the
 // same name counts): the sought point is the other root, with no choice asked

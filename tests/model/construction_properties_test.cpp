@@ -28,21 +28,24 @@ double dot(V a, V b) { return a.x * b.x + a.y * b.y; }
 double cross(V a, V b) { return a.x * b.y - a.y * b.x; }
 double len(V a) { return std::hypot(a.x, a.y); }
 
-// Appends a point of the given type whose parents are free points placed at
-// random; their positions are left in p.
-int append_on_random_parents(ObjectTable& t, std::vector<V>& p, int type, int parents, std::mt19937& random)
-{
-    std::uniform_real_distribution<double> coordinate(40.0, 600.0);
-    std::vector<int> ids;
-    for (int k = 0; k < parents; ++k) {
-        p.push_back({coordinate(random), coordinate(random)});
-        ids.push_back(add_free_point(t, p.back().x, p.back().y));
+// A point of the given type whose parents are free points placed at random.
+struct RandomFigure {
+    ObjectTable t;
+    std::vector<V> p;  // the parents' positions
+    int r = 0;
+    RandomFigure(int type, int parents, std::mt19937& random)
+    {
+        std::uniform_real_distribution<double> coordinate(40.0, 600.0);
+        Dpoint point(type, "R");
+        point.cls = 1;
+        for (int k = 0; k < parents; ++k) {
+            p.push_back({coordinate(random), coordinate(random)});
+            point.arg[k] = add_free_point(t, p.back().x, p.back().y);
+        }
+        r = t.append(point);
     }
-    Dpoint point(type, "R");
-    point.cls = 1;
-    for (int k = 0; k < parents; ++k) point.arg[k] = ids[k];
-    return t.append(point);
-}
+};
+V at(const ObjectTable& t, int k) { return {t.get(k).x, t.get(k).y}; }
 // Distance of p from the line through a and b.
 double off_line(V p, V a, V b) { return std::abs(cross(b - a, p - a)) / len(b - a); }
 // Sine of the angle between two directions.
@@ -145,14 +148,11 @@ TEST(ConstructionProperties, HoldOnRandomFigures) {
         SCOPED_TRACE(c.type);
         int judged = 0;
         for (int trial = 0; trial < 200; ++trial) {
-            ObjectTable t;
-            std::vector<V> p;
-            const int r = append_on_random_parents(t, p, c.type, c.parents, random);
-            t.placing() = 0;
-            t.recompute() = 1;
-            ASSERT_EQ(compute_point(t, nullptr, r), kComputeDone);
-            const V got{t.get(r).x, t.get(r).y};
-            const auto residuals = c.residuals(p, got);
+            RandomFigure f(c.type, c.parents, random);
+            f.t.placing() = 0;
+            f.t.recompute() = 1;
+            ASSERT_EQ(compute_point(f.t, nullptr, f.r), kComputeDone);
+            const auto residuals = c.residuals(f.p, at(f.t, f.r));
             if (residuals.empty()) continue;
             ++judged;
             for (double e : residuals) ASSERT_NEAR(e, 0.0, 1e-6) << "trial " << trial;
@@ -179,8 +179,7 @@ TEST(ConstructionProperties, TheVertexFromTheIncenterHasThatIncenter) {
         compute_point(t, nullptr, in);
         compute_point(t, nullptr, v);
         ++judged;
-        ASSERT_NEAR(t.get(v).x, c.x, 1e-6) << trial;
-        ASSERT_NEAR(t.get(v).y, c.y, 1e-6) << trial;
+        ASSERT_NEAR(len(at(t, v) - c), 0.0, 1e-6) << trial;
     }
     EXPECT_GT(judged, 50);
 }
@@ -217,14 +216,11 @@ TEST(ConstructionProperties, CircleIntersectionsLieOnBothCurves) {
         SCOPED_TRACE(c.type);
         int judged = 0;
         for (int trial = 0; trial < 300; ++trial) {
-            ObjectTable t;
-            std::vector<V> p;
-            const int r = append_on_random_parents(t, p, c.type, c.parents, random);
+            RandomFigure f(c.type, c.parents, random);
             const V mouse{coordinate(random), coordinate(random)};
-            EXPECT_EQ(place_new(t, r, mouse.x, mouse.y), kComputeCandidatesShown);
-            const V got{t.get(r).x, t.get(r).y};
-            const V c0{t.get(rec::kCandidate0).x, t.get(rec::kCandidate0).y};
-            const V c1{t.get(rec::kCandidate1).x, t.get(rec::kCandidate1).y};
+            EXPECT_EQ(place_new(f.t, f.r, mouse.x, mouse.y), kComputeCandidatesShown);
+            const V got = at(f.t, f.r), c0 = at(f.t, rec::kCandidate0), c1 = at(f.t, rec::kCandidate1);
+            const auto& p = f.p;
             if (len(got) == 0.0 || len(c0 - c1) < 1.0) continue;  // the curves miss or touch
             ++judged;
             for (V x : {got, c0, c1}) {

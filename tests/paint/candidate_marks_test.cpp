@@ -10,6 +10,8 @@
 #include "model/compute_point.h"
 #include "model/diagram.h"
 #include "platform/recording_dc.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -47,44 +49,26 @@ protected:
     int g = add_point(150, 420, "G");
 };
 
-TEST_F(CandidateMarks, LineAndCircleInRed) {
-    const int x = add_constructed(122, {a, b, o, c});
-    EXPECT_EQ(place_new(x, 120, 90), kComputeCandidatesShown);
-    const auto marks = dc.calls_named("ellipse");
-    ASSERT_EQ(marks.size(), 2u);
-    std::vector<std::string> boxes{marks[0].canonical, marks[1].canonical};
-    std::sort(boxes.begin(), boxes.end());
-    EXPECT_EQ(boxes[0], "ellipse(198,98,202,102)");
-    EXPECT_EQ(boxes[1], "ellipse(98,98,102,102)");
-    for (const auto& m : marks) {
-        EXPECT_EQ(m.state.pen.colour, kRed);
-        EXPECT_EQ(m.state.pen.width, 1);
-        EXPECT_EQ(m.state.brush, kWhiteBrush);
-    }
-    // Pen and brush are given back.
-    EXPECT_EQ(dc.pen(), kBlackPen);
-    EXPECT_EQ(dc.brush(), kWhiteBrush);
-}
-
-// A tline's candidates are blue, those of two circles red like the line's.
-TEST_F(CandidateMarks, TlineInBlueTwoCirclesInRed) {
+// The two marks of a line, a tline (blue) and two circles, compared with a
+// golden log (paint/candidate_marks.log) with the pen and brush left selected.
+TEST_F(CandidateMarks, MarksMatchTheGoldenLog) {
     const int d2 = add_point(190, 100, "D");
     const int e = add_point(190, 150, "E");
     const struct {
         int point;
         double mx, my;
-        Colour colour;
     } cases[] = {
-        {add_constructed(124, {o, a, b, o, c}), 150, 60, kBlue},  // tline x = 150 meets it at y = 50, 150
-        {add_constructed(125, {o, c, d2, e}), 170, 60, kRed},
+        {add_constructed(122, {a, b, o, c}), 120, 90},
+        {add_constructed(124, {o, a, b, o, c}), 150, 60},  // tline x = 150 meets it at y = 50, 150
+        {add_constructed(125, {o, c, d2, e}), 170, 60},
     };
+    std::string log;
     for (const auto& k : cases) {
         dc.clear();
         EXPECT_EQ(place_new(k.point, k.mx, k.my), kComputeCandidatesShown);
-        const auto marks = dc.calls_named("ellipse");
-        ASSERT_EQ(marks.size(), 2u);
-        for (const auto& m : marks) EXPECT_EQ(m.state.pen.colour, k.colour);
+        log += "type " + std::to_string(d.table.get(k.point).type) + "\n" + call_log(dc) + selected_objects(dc);
     }
+    expect_golden_file("paint", "candidate_marks.log", log);
 }
 
 TEST_F(CandidateMarks, NoneWithoutAnIntersectionOrAChoice) {

@@ -5,90 +5,62 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "paint/clip_copy.h"
 #include "paint/conics.h"
 #include "paint/fills.h"
 #include "paint/marks.h"
 #include "paint_fixture.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 using namespace paint_test;
 
-TEST(DrawLineObj, HiddenObjectDrawsNothingAndAnswersZero)
+// Lines and marks, each case compared call by call with a golden log
+// (paint/line_objects.log) with what draw_line_obj answers.
+TEST(DrawLineObj, EveryCaseMatchesTheGoldenLog)
 {
     Diagram d;
     const int a = add_point(d, 10, 10);
     const int b = add_point(d, 50, 50);
     const int seg = add_object(d, kSegmentType, 2, {a, b});
-    const int odd = add_object(d, 999, 2, {a, b});
     d.table[seg].shown = 0;
-    RecordingDC dc;
-    EXPECT_EQ(draw_line_obj(d, dc, seg), 0);
-    EXPECT_TRUE(dc.log().empty());
-    EXPECT_EQ(draw_line_obj(d, dc, odd), 1);  // shown, though its type draws nothing
-    // A circle through three collinear points has no circle to draw.
-    const int circle3 = add_object(d, kCircle3Type, 2, {a, b, add_point(d, 30, 30)});
-    EXPECT_EQ(draw_line_obj(d, dc, circle3), 1);
-    EXPECT_TRUE(dc.drawing_log().empty());
-}
-
-TEST(DrawLineObj, BlockHighlightReddensLinesButNotMarks)
-{
-    Diagram d;
     const int c = add_point(d, 100, 100);
     const int p = add_point(d, 140, 100);
     const int q = add_point(d, 140, 60);
     const int circle = add_object(d, kCircleType, 2, {c, p}, kBlue);
     const int mark = add_object(d, kAngleMark, 4, {p, c, q}, kBlue);
+    std::vector<std::pair<std::string, int>> objects{
+        {"hidden segment", seg},
+        {"unknown type", add_object(d, 999, 2, {a, b})},
+        {"circle through three collinear points", add_object(d, kCircle3Type, 2, {a, b, add_point(d, 30, 30)})},
+        {"arc through three collinear points", add_object(d, kArc3Type, 2, {a, add_point(d, 20, 20), add_point(d, 40, 40)})},
+        {"circle in the current block", circle},
+    };
+    // Arcs through three points at these directions from (200, 200), radius 100:
+    // the arc passes the middle one, whichever way round.
+    for (const auto& [da, db, dc] : {std::tuple{10, 50, 100}, {100, 200, 10}, {100, 50, 10}, {10, 200, 100}})
+        objects.push_back({"arc3 " + std::to_string(da) + " " + std::to_string(db) + " " + std::to_string(dc),
+                           add_object(d, kArc3Type, 2,
+                                      {add_polar(d, 200, 200, 100, da), add_polar(d, 200, 200, 100, db),
+                                       add_polar(d, 200, 200, 100, dc)})});
     d.table[circle].block = 2;
     d.table[mark].block = 2;
     d.table.current_block() = 2;
     d.table.action_state() = 204;
-    RecordingDC dc;
-    draw_line_obj(d, dc, circle);
-    draw_mark_obj(d, dc, mark);
-    const auto arcs = dc.calls_named("arc");
-    ASSERT_EQ(arcs.size(), 2u);
-    EXPECT_EQ(arcs[0].state.pen.colour, kRed);
-    EXPECT_EQ(arcs[1].state.pen.colour, kBlue);
-}
-
-TEST(DrawLineObj, ArcThroughThreePointsPassesTheMiddleOne)
-{
-    // Directions from the centre to a, b, c; the arc's start and end radials.
-    const struct {
-        double da, db, dc;
-        bool from_a;  // counter-clockwise from a to c, else from c to a
-    } cases[] = {
-        {10, 50, 100, true},
-        {100, 200, 10, true},   // from a past 200 to c
-        {100, 50, 10, false},   // from c (10) past 50 to a (100)
-        {10, 200, 100, false},  // from c (100) past 200 to a (10)
-    };
-    for (const auto& c : cases) {
-        Diagram d;
-        const int a = add_polar(d, 200, 200, 100, c.da);
-        const int b = add_polar(d, 200, 200, 100, c.db);
-        const int e = add_polar(d, 200, 200, 100, c.dc);
-        const int arc3 = add_object(d, kArc3Type, 2, {a, b, e});
+    std::string log;
+    for (const auto& [name, k] : objects) {
         RecordingDC dc;
-        draw_line_obj(d, dc, arc3);
-        const auto arcs = dc.calls_named("arc");
-        ASSERT_EQ(arcs.size(), 1u);
-        const Dpoint& start = d.table.get(c.from_a ? a : e);
-        const Dpoint& end = d.table.get(c.from_a ? e : a);
-        EXPECT_NEAR(arcs[0].args[4], start.x, 1) << c.da << " " << c.db << " " << c.dc;
-        EXPECT_NEAR(arcs[0].args[5], start.y, 1);
-        EXPECT_NEAR(arcs[0].args[6], end.x, 1);
-        EXPECT_NEAR(arcs[0].args[7], end.y, 1);
-        EXPECT_NEAR(arcs[0].args[0], 100, 1);  // radius 100 around (200, 200)
+        const int answer = draw_line_obj(d, dc, k);
+        log += name + ": " + std::to_string(answer) + "\n" + call_log(dc);
     }
-    // Through three collinear points it is the two segments.
-    Diagram d;
-    const int a = add_point(d, 10, 10), b = add_point(d, 20, 20), c = add_point(d, 40, 40);
     RecordingDC dc;
-    draw_line_obj(d, dc, add_object(d, kArc3Type, 2, {a, b, c}));
-    EXPECT_EQ(lines(dc), (std::vector<std::string>{"10,10-20,20", "20,20-40,40"}));
+    draw_mark_obj(d, dc, mark);  // marks are not reddened
+    log += "mark in the current block\n" + call_log(dc);
+    expect_golden_file("paint", "line_objects.log", log);
 }
 
 TEST(DrawLineObj, ConicFollowsItsParentsOnlyWhenTheDiagramChanges)
@@ -127,33 +99,4 @@ TEST(DrawLineObj, ConicFollowsItsParentsOnlyWhenTheDiagramChanges)
         g_clip_copy = 0;
         EXPECT_EQ(dc.count("ellipse"), 36u) << change.recompute << " " << change.action_state;
     }
-}
-
-TEST(DrawMarkObj, HandsMarksAndFillsOnWithAPenOfTheirColour)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_polar(d, 100, 100, 100, 45);
-    const int angle = add_object(d, kAngleMark, 4, {p, v, q}, kGreen);
-    d.table[angle].size = 2;
-    const int hidden = add_object(d, kSegmentMark, 4, {v, p}, kGreen);
-    d.table[hidden].shown = 0;
-    const int segment_mark = add_object(d, kSegmentMark, 4, {v, p}, kGreen);
-    d.table[segment_mark].pen_style = 1;
-    const int fill = add_object(d, kFillCircle, 3, {v, p}, kRed);
-    d.table[fill].pen_style = kSolidFillStyle;
-    RecordingDC dc;
-    EXPECT_EQ(draw_mark_obj(d, dc, hidden), 0);
-    EXPECT_TRUE(dc.log().empty());
-    EXPECT_EQ(draw_mark_obj(d, dc, angle), 1);
-    EXPECT_EQ(draw_mark_obj(d, dc, segment_mark), 1);
-    EXPECT_EQ(draw_mark_obj(d, dc, fill), 1);
-    const auto drawn = dc.drawing_calls();
-    ASSERT_EQ(drawn.size(), 5u);
-    // The angle at v from the arm through p (0 degrees) to the one through q.
-    EXPECT_EQ(drawn[0].canonical, "arc(85,85,115,115,200,100,171,29)");
-    EXPECT_EQ(drawn[1].state.pen, (Pen{kGreen, 1, PenStyle::Dash}));
-    EXPECT_EQ(drawn[4].canonical, "ellipse(0,0,200,200)");
-    EXPECT_EQ(dc.pen(), kBlackPen);
 }

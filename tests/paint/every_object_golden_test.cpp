@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "paint/buttons.h"
 #include "paint/conics.h"
@@ -20,6 +17,8 @@
 #include "paint_fixture.h"
 #include "platform/image_dc.h"
 #include "platform/surface.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 using namespace paint_test;
 
@@ -118,40 +117,9 @@ struct EveryObject {
     }
 };
 
-std::string describe(const RecordedCall& c)
-{
-    const DcState& s = c.state;
-    std::ostringstream out;
-    out << c.canonical << " pen(" << std::hex << s.pen.colour << std::dec << "," << s.pen.width << ","
-        << static_cast<int>(s.pen.style) << ") brush(" << static_cast<int>(s.brush.kind) << "," << std::hex
-        << s.brush.colour << std::dec << "," << static_cast<int>(s.brush.hatch) << ") rop "
-        << static_cast<int>(s.rop) << " from " << s.position.x << "," << s.position.y;
-    if (c.op == "text_out")
-        out << " font(" << s.font.height << "," << s.font.face << "," << s.font.weight << ") text " << std::hex
-            << s.text_colour << std::dec << " bk " << static_cast<int>(s.bk_mode);
-    return out.str();
-}
-
 void expect_golden(const std::string& name, const RecordingDC& dc)
 {
-    namespace fs = std::filesystem;
-    std::string text;
-    for (const RecordedCall& c : dc.drawing_calls())
-        text += describe(c) + "\n";
-    const fs::path out_dir = fs::path(PLEXATOR_TEST_OUTPUT) / "paint";
-    fs::create_directories(out_dir);
-    std::ofstream(out_dir / name, std::ios::binary) << text;
-    const fs::path golden = fs::path(PLEXATOR_TEST_DATA) / "paint" / name;
-    if (std::getenv("PLEXATOR_UPDATE_GOLDEN")) {
-        fs::create_directories(golden.parent_path());
-        std::ofstream(golden, std::ios::binary) << text;
-        return;
-    }
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << "missing golden file " << golden;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(text, expected.str()) << "differs from " << golden << "; see " << (out_dir / name);
+    expect_golden_file("paint", name, call_log(dc));
 }
 
 }  // namespace

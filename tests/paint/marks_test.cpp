@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
+#include <string>
 
 #include "paint_fixture.h"
 #include "platform/image_dc.h"
 #include "platform/surface.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 using namespace paint_test;
 
@@ -26,23 +30,78 @@ int add_mark(Diagram& d, int type, std::initializer_list<int> args, int size = 2
 
 }  // namespace
 
-// ---------------------------------------------------------------- segment mark
-
-TEST(SegmentMark, FeedbackModeMarksTheDimensionLineWithoutTicksOrName)
+// Segment marks, arrows and angle marks drawn, every case compared call by
+// call with a golden log (paint/marks.log).
+TEST(Marks, DrawingMatchesTheGoldenLog)
 {
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 190, 100);
-    RecordingDC dc;
-    draw_segment_mark(d, &dc, -1, 0, a, b);
-    const auto drawn = lines(dc);
-    EXPECT_EQ(drawn.front(), "100,90-190,90");
-    // Two crosses (two strokes each) follow the dimension line; no ticks.
-    EXPECT_EQ(drawn.size(), 5u);
-    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "100,94-100,86"), 0);
-    // Crosses at both ends and circles at the trisection points.
-    EXPECT_EQ(dc.count("arc"), 4u);
-    EXPECT_EQ(dc.count("text_out"), 0u);
+    // An angle mark of the given size at v (100, 100) with arms at the given
+    // directions and lengths, drawn from q to p.
+    const auto angle = [](RecordingDC& dc, double first, double second, int size = 2, double arm = 100.0,
+                          int mode = 1, const char* name = "a", int name_shown = 0) {
+        Diagram d;
+        const int v = add_point(d, 100, 100);
+        const int p = add_polar(d, 100, 100, arm, first);
+        const int q = add_polar(d, 100, 100, 100, second);
+        const int mark = add_mark(d, kAngleMark, {p, v, q}, size, name, name_shown);
+        draw_mark(d, &dc, mode, mark, v, q, p);
+    };
+    const auto arrow = [](RecordingDC& dc, double length) {
+        Diagram d;
+        draw_length_mark(d, dc, 1, 0, add_point(d, 100, 100), add_point(d, 100 + length, 100), kOneWayArrow, kBlack);
+    };
+    const std::pair<std::string, std::function<void(RecordingDC&)>> cases[] = {
+        {"segment mark feedback: dimension line and markers, no ticks or name",
+         [](RecordingDC& dc) {
+             Diagram d;
+             draw_segment_mark(d, &dc, -1, 0, add_point(d, 100, 100), add_point(d, 190, 100));
+         }},
+        // The head is half the whole length, at most eight; none below two.
+        {"arrow 30", [&](RecordingDC& dc) { arrow(dc, 30.0); }},
+        {"arrow 16", [&](RecordingDC& dc) { arrow(dc, 16.0); }},
+        {"arrow 9.9", [&](RecordingDC& dc) { arrow(dc, 9.9); }},
+        {"arrow 1.5", [&](RecordingDC& dc) { arrow(dc, 1.5); }},
+        {"only the radius mark writes its name, in the font colour",
+         [](RecordingDC& dc) {
+             Diagram d;
+             const int a = add_point(d, 100, 100);
+             const int b = add_point(d, 160, 140);
+             d.table.font_colour() = kGreen;
+             const int radius = add_mark(d, kRadiusMark, {a, b}, 1, "r", 1, kRed);
+             const int named_arrow = add_object(d, kOneWayArrow, 2, {a, b});
+             d.table[named_arrow].name_shown = 1;
+             draw_length_mark(d, dc, 1, radius, a, b, kRadiusMark, kRed);
+             draw_length_mark(d, dc, -1, named_arrow, a, b, kOneWayArrow, kBlack);
+         }},
+        // The radius is five times the size plus five, at most the shorter arm.
+        {"angle size 2", [&](RecordingDC& dc) { angle(dc, 0, 45); }},
+        {"angle size 0", [&](RecordingDC& dc) { angle(dc, 0, 45, 0); }},
+        {"angle arm 9.7", [&](RecordingDC& dc) { angle(dc, 0, 45, 2, 9.7); }},
+        {"angle arm 1.5", [&](RecordingDC& dc) { angle(dc, 0, 45, 2, 1.5); }},
+        // The smaller angle, across zero, in either order.
+        {"angle 350 to 10", [&](RecordingDC& dc) { angle(dc, 350, 10); }},
+        {"angle 10 to 350", [&](RecordingDC& dc) { angle(dc, 10, 350); }},
+        // Arms less than a degree apart draw nothing.
+        {"angle 0 to 0.5", [&](RecordingDC& dc) { angle(dc, 0, 0.5); }},
+        {"angle 359.75 to 0.25", [&](RecordingDC& dc) { angle(dc, 359.75, 0.25); }},
+        {"angle 120 to 120.5 feedback", [&](RecordingDC& dc) { angle(dc, 120, 120.5, 2, 100, -1); }},
+        {"right angle: a square corner with a dot", [&](RecordingDC& dc) { angle(dc, 0, 90); }},
+        {"nearly right: an arc", [&](RecordingDC& dc) { angle(dc, 0, 89.4); }},
+        {"feedback: a pie with the caller's brush",
+         [&](RecordingDC& dc) {
+             dc.select_brush(hatch_brush(HatchStyle::DiagonalCross, kGrey));
+             angle(dc, 0, 90, 2, 100, -1);
+         }},
+        {"name on the bisector beyond the arc", [&](RecordingDC& dc) { angle(dc, 60, 120, 2, 100, 1, "a", 1); }},
+        {"straight angle: the name on the swept side", [&](RecordingDC& dc) { angle(dc, 0, 180, 2, 100, 1, "a", 1); }},
+    };
+    std::string log;
+    for (const auto& [name, draw] : cases) {
+        RecordingDC dc;
+        dc.select_pen(Pen{kBlack, 3, PenStyle::Dash});  // the caller's
+        draw(dc);
+        log += name + "\n" + call_log(dc) + selected_objects(dc);
+    }
+    expect_golden_file("paint", "marks.log", log);
 }
 
 TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
@@ -75,146 +134,6 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
     }
 }
 
-// ---------------------------------------------------------------------- arrows
-
-TEST(Arrow, HeadIsDrawnInItsOwnPenAndTheShaftsPenIsGivenBack)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 130, 100);
-    RecordingDC dc;
-    const Pen shaft{kBlack, 3, PenStyle::Dash};
-    dc.select_pen(shaft);
-    draw_length_mark(d, dc, -1, 0, a, b, kOneWayArrow, kRed);
-    const auto drawn = dc.calls_named("line_to");
-    EXPECT_EQ(drawn[0].state.pen, shaft);
-    EXPECT_EQ(drawn[1].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-    EXPECT_EQ(dc.pen(), shaft);
-}
-
-TEST(Arrow, HeadLengthIsHalfTheWholeLengthUpToEight)
-{
-    const struct {
-        double length;
-        std::size_t lines;
-        int barb_x;  // where the barbs end along the shaft
-    } cases[] = {{30.0, 3, 122}, {9.9, 3, 106}, {16.0, 3, 108}, {1.5, 1, 0}};
-    for (const auto& c : cases) {
-        Diagram d;
-        const int a = add_point(d, 100, 100);
-        const int b = add_point(d, 100 + c.length, 100);
-        RecordingDC dc;
-        draw_length_mark(d, dc, 1, 0, a, b, kOneWayArrow, kBlack);
-        const auto drawn = dc.calls_named("line_to");
-        ASSERT_EQ(drawn.size(), c.lines) << c.length;
-        if (c.lines == 3) {
-            EXPECT_EQ(drawn[1].args[0], c.barb_x) << c.length;
-        }
-    }
-}
-
-TEST(Arrow, OnlyTheRadiusMarkWritesItsNameInTheFontColour)
-{
-    Diagram d;
-    const int a = add_point(d, 100, 100);
-    const int b = add_point(d, 160, 140);
-    d.table.font_colour() = kGreen;
-    const int radius = add_mark(d, kRadiusMark, {a, b}, 1, "r", 1, kRed);
-    const int arrow = add_object(d, kOneWayArrow, 2, {a, b});
-    d.table[arrow].name_shown = 1;
-    RecordingDC dc;
-    draw_length_mark(d, dc, 1, radius, a, b, kRadiusMark, kRed);
-    draw_length_mark(d, dc, -1, arrow, a, b, kOneWayArrow, kBlack);
-    const auto texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].canonical, "text_out(130,120,\"r\")");
-    EXPECT_EQ(texts[0].state.text_colour, kGreen);
-}
-
-// ----------------------------------------------------------------- angle marks
-
-TEST(AngleMark, RadiusIsFiveTimesSizePlusFiveAtMostTheShorterArm)
-{
-    const struct {
-        double arm;
-        int size;
-        std::string arc;  // empty: nothing drawn
-    } cases[] = {
-        {100.0, 2, "arc(85,85,115,115,200,100,171,29)"},
-        {9.7, 2, "arc(91,91,109,109,110,100,171,29)"},
-        {100.0, 0, "arc(95,95,105,105,200,100,171,29)"},
-        {1.5, 2, ""},
-    };
-    for (const auto& c : cases) {
-        Diagram d;
-        const int v = add_point(d, 100, 100);
-        const int p = add_point(d, 100 + c.arm, 100);
-        const int q = add_polar(d, 100, 100, 100, 45);
-        const int mark = add_mark(d, kAngleMark, {p, v, q}, c.size);
-        RecordingDC dc;
-        draw_mark(d, &dc, 1, mark, v, q, p);
-        if (c.arc.empty())
-            EXPECT_TRUE(dc.drawing_log().empty()) << c.arm;
-        else
-            EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{c.arc}) << c.arm;
-    }
-}
-
-TEST(AngleMark, SweepsTheSmallerAngleAcrossZeroInEitherOrder)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_polar(d, 100, 100, 100, 350);
-    const int q = add_polar(d, 100, 100, 100, 10);
-    const int mark = add_mark(d, kAngleMark, {p, v, q});
-    RecordingDC first, second;
-    draw_mark(d, &first, 1, mark, v, p, q);
-    draw_mark(d, &second, 1, mark, v, q, p);
-    // From the arm at 350 degrees counter-clockwise to the one at 10.
-    const std::vector<std::string> expected{"arc(85,85,115,115,198,117,198,83)"};
-    EXPECT_EQ(first.drawing_log(), expected);
-    EXPECT_EQ(second.drawing_log(), expected);
-}
-
-TEST(AngleMark, ArmsLessThanOneDegreeApartDrawNothing)
-{
-    const std::pair<double, double> arms[] = {{0.0, 0.5}, {359.75, 0.25}, {0.25, 359.75},
-                                              {120.0, 120.5}};
-    for (const auto& [first, second] : arms) {
-        Diagram d;
-        const int v = add_point(d, 100, 100);
-        const int p = add_polar(d, 100, 100, 100, first);
-        const int q = add_polar(d, 100, 100, 100, second);
-        const int mark = add_mark(d, kAngleMark, {p, v, q});
-        RecordingDC dc;
-        draw_mark(d, &dc, 1, mark, v, p, q);
-        draw_mark(d, &dc, -1, mark, v, p, q);
-        EXPECT_TRUE(dc.drawing_log().empty()) << first << " " << second;
-    }
-}
-
-TEST(AngleMark, RightAngleIsASquareCornerWithADot)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_point(d, 100, 0);
-    const int mark = add_mark(d, kAngleMark, {p, v, q});
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    // The square v, (100, 92.5), (107.5, 92.5), (107.5, 100): its two outer sides.
-    EXPECT_EQ(lines(dc), (std::vector<std::string>{"100,92-107,92", "107,100-107,92"}));
-    EXPECT_EQ(dc.calls_named("ellipse").at(0).canonical, "ellipse(106,91,108,93)");
-    EXPECT_EQ(dc.calls_named("line_to").at(0).state.pen, (Pen{kBlue, 2, PenStyle::Solid}));
-
-    // One unit off (dot product 100) it is an arc again.
-    place(d, q, 101, 0);
-    RecordingDC nearly;
-    draw_mark(d, &nearly, 1, mark, v, q, p);
-    EXPECT_EQ(nearly.count("arc"), 1u);
-    EXPECT_EQ(nearly.count("line_to"), 0u);
-}
-
 TEST(AngleMark, FilledMarkOverABlackLineLeavesTheLineBlack)
 {
     Diagram d;
@@ -229,60 +148,6 @@ TEST(AngleMark, FilledMarkOverABlackLineLeavesTheLineBlack)
     EXPECT_EQ(s.pixel(50, 61), kBlack);
     EXPECT_EQ(s.pixel(50, 70), kRed);
     EXPECT_EQ(s.pixel(50, 10), kWhite);  // outside the sector
-}
-
-TEST(AngleMark, FeedbackModeIsAPieWithTheCallersObjects)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int right = add_point(d, 100, 0);
-    const int mark = add_mark(d, kAngleMark, {p, v, right});
-    RecordingDC dc;
-    const Brush cross = hatch_brush(HatchStyle::DiagonalCross, kGrey);
-    dc.select_brush(cross);
-    draw_mark(d, &dc, -1, mark, v, right, p);
-    const auto drawn = dc.drawing_calls();
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].canonical, "pie(85,85,115,115,200,100,100,0)");
-    EXPECT_EQ(drawn[0].state.brush, cross);
-    EXPECT_EQ(drawn[0].state.pen, kBlackPen);
-}
-
-TEST(AngleMark, NameStandsOnTheBisectorBeyondTheArcWithItsOffset)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_polar(d, 100, 100, 100, 60);
-    const int q = add_polar(d, 100, 100, 100, 120);
-    const int mark = add_mark(d, kAngleMark, {p, v, q}, 2, "a", 1, kRed);
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    // The bisector points straight up: 23 units above the vertex, moved by (-2, -3).
-    const auto texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].canonical, "text_out(98,74,\"a\")");
-    EXPECT_EQ(texts[0].state.text_colour, kRed);
-}
-
-TEST(AngleMark, StraightAngleNameStandsOnTheSweptSide)
-{
-    Diagram d;
-    const int v = add_point(d, 100, 100);
-    const int p = add_point(d, 200, 100);
-    const int q = add_point(d, 0, 100);
-    const int mark = add_mark(d, kAngleMark, {p, v, q}, 2, "a", 1);
-    RecordingDC dc;
-    draw_mark(d, &dc, 1, mark, v, q, p);
-    const auto arcs = dc.calls_named("arc");
-    ASSERT_EQ(arcs.size(), 1u);
-    const auto texts = dc.calls_named("text_out");
-    ASSERT_EQ(texts.size(), 1u);
-    // The arc runs from the start radial counter-clockwise over the top when it
-    // starts at the right-hand arm, under the bottom otherwise.
-    const bool over_the_top = arcs[0].args[4] > 100;
-    EXPECT_EQ(texts[0].args[1] < 100, over_the_top) << texts[0].canonical;
-    EXPECT_NEAR(texts[0].args[0], 100, 3);
 }
 
 TEST(AngleMark, PickRules)

@@ -1,10 +1,10 @@
-// Points, names, texts, segments and dots, checked on the recording context
-// and rendered once to an image for review.
+// Points, names, texts, segments and dots, checked on the recording context.
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "model/diagram.h"
@@ -13,6 +13,8 @@
 #include "platform/image_dc.h"
 #include "platform/recording_dc.h"
 #include "platform/text_metrics.h"
+#include "support/call_log.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -35,43 +37,57 @@ protected:
     RecordingDC dc;
 };
 
-TEST_F(PointsDraw, SelectedObjectsAreGivenBackAfterThePoint)
+// Points, texts, segments and dots, each case compared call by call with a
+// golden log (paint/points.log) with the pen and brush it leaves selected.
+TEST_F(PointsDraw, EveryCaseMatchesTheGoldenLog)
 {
-    const int a = add_point(100, 50, "A");
-    d.table[a].name_shown = 0;
-    const Pen callers{kGreen, 3, PenStyle::Dot};
-    dc.select_pen(callers);
-    dc.select_brush(kHollowBrush);
-    draw_point(d, dc, a);
-    EXPECT_EQ(dc.pen(), callers);
-    EXPECT_EQ(dc.brush(), kHollowBrush);
-}
-
-TEST_F(PointsDraw, MissingPointDrawsNothingNotEvenItsName)
-{
+    const int a = add_point(100, 50, "A", 3, kBlue);
+    const int b = add_point(200, 50, "B", 3, kBlue);
+    const int unnamed = add_point(110, 70, "C");
+    d.table[unnamed].name_shown = 0;
+    const int hidden = add_point(120, 80, "D");
+    d.table[hidden].shown = 0;
     const int near_origin = add_point(0.3, 0.2, "P");
-    draw_point(d, dc, near_origin);
-    EXPECT_TRUE(dc.drawing_log().empty());
-
     const int at_edge = add_point(0.0, 50.0, "Q");
     d.table[at_edge].name_shown = 0;
-    draw_point(d, dc, at_edge);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(-3,47,3,53)"});
-}
-
-TEST_F(PointsDraw, DiscAndNameAreIndependent)
-{
-    const int a = add_point(100, 50, "C");
-    d.table[a].shown = 0;
-    draw_point(d, dc, a);
-    // The name sits at the position plus the offset (-3, 3).
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"text_out(97,53,\"C\")"});
-
-    dc.clear();
-    d.table[a].shown = 1;
-    d.table[a].name_shown = 0;
-    draw_point(d, dc, a);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(97,47,103,53)"});
+    const int text = add_text(40, 60, "Shown");
+    const int hidden_text = add_text(40, 90, "Hidden");
+    d.table[hidden_text].shown = 0;
+    d.table[a].block = 2;
+    d.table[text].block = 2;
+    d.table[b].block = 1;
+    d.table.mouse_x() = 200;  // object 0 is the mouse position
+    d.table.mouse_y() = 100;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"point", [&] { draw_point(d, dc, a); }},
+        {"point without its name", [&] { draw_point(d, dc, unnamed); }},
+        {"name without its point", [&] { draw_point(d, dc, hidden); }},
+        {"missing point, not even its name", [&] { draw_point(d, dc, near_origin); }},
+        {"point at x 0", [&] { draw_point(d, dc, at_edge); }},
+        {"text", [&] { draw_text_obj(d, dc, text, kBlack); }},
+        {"hidden text", [&] { draw_text_obj(d, dc, hidden_text, kBlack); }},
+        {"segment with the caller's pen", [&] { draw_segment(d, dc, a, b); }},
+        {"segment missing an end", [&] {
+             draw_segment(d, dc, a, near_origin);
+             draw_segment(d, dc, near_origin, b);
+         }},
+        {"dot", [&] { draw_dot(d, dc, a, kRed); }},
+        {"dot at the mouse", [&] { draw_dot(d, dc, 0, kBlue); }},
+        {"dot on a missing point", [&] { draw_dot(d, dc, near_origin, kBlue); }},
+    };
+    std::string log;
+    for (int action : {0, 204}) {  // while selecting a block the current block is red
+        d.table.current_block() = 2;
+        d.table.action_state() = action;
+        for (const auto& [name, draw] : cases) {
+            dc.clear();
+            dc.select_pen(Pen{kGreen, 3, PenStyle::Dot});  // the caller's
+            dc.select_brush(kHollowBrush);
+            draw();
+            log += "action " + std::to_string(action) + ": " + name + "\n" + call_log(dc) + selected_objects(dc);
+        }
+    }
+    expect_golden_file("paint", "points.log", log);
 }
 
 TEST_F(PointsDraw, NameWithSubscript)
@@ -151,49 +167,6 @@ TEST_F(PointsDraw, LabelNeverSplitsACharacter)
     EXPECT_EQ(dc.count("text_out"), 1u);
 }
 
-TEST_F(PointsDraw, BlockHighlightPaintsTheCurrentBlockRed)
-{
-    const int mine = add_point(100, 50, "A", 3, kBlue);
-    const int other = add_point(200, 50, "B", 3, kBlue);
-    d.table[mine].block = 2;
-    d.table[other].block = 1;
-    d.table.current_block() = 2;
-    d.table.action_state() = 204;
-
-    draw_point(d, dc, mine);
-    RecordedCall disc = dc.drawing_calls().at(0);
-    EXPECT_EQ(disc.state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-    EXPECT_EQ(disc.state.brush, kWhiteBrush);
-    EXPECT_EQ(dc.calls_named("text_out").at(0).state.text_colour, kRed);
-
-    dc.clear();
-    draw_point(d, dc, other);
-    disc = dc.drawing_calls().at(0);
-    EXPECT_EQ(disc.state.pen, (Pen{kBlue, 1, PenStyle::Solid}));
-    EXPECT_EQ(disc.state.brush, solid_brush(kBlue));
-    EXPECT_EQ(dc.calls_named("text_out").at(0).state.text_colour, kBlue);
-
-    dc.clear();
-    d.table.action_state() = 0;  // highlighting ends with the block selection
-    draw_point(d, dc, mine);
-    EXPECT_EQ(dc.drawing_calls().at(0).state.brush, solid_brush(kBlue));
-}
-
-TEST_F(PointsDraw, HiddenTextAndHighlightedText)
-{
-    const int t = add_text(40, 60, "Hidden");
-    d.table[t].shown = 0;
-    draw_text_obj(d, dc, t, kBlack);
-    EXPECT_TRUE(dc.drawing_log().empty());
-
-    d.table[t].shown = 1;
-    d.table[t].block = 1;
-    d.table.current_block() = 1;
-    d.table.action_state() = 204;
-    draw_text_obj(d, dc, t, kBlack);
-    EXPECT_EQ(dc.drawing_calls().at(0).state.text_colour, kRed);
-}
-
 TEST_F(PointsDraw, TextObjectSizeNeverOverflowsTheFontHeight)
 {
     const int t = add_text(40, 60, "x", 2'000'000'000);
@@ -202,48 +175,6 @@ TEST_F(PointsDraw, TextObjectSizeNeverOverflowsTheFontHeight)
     const int u = add_text(40, 60, "y", -2'000'000'000);
     draw_text_obj(d, dc, u, kBlack);
     EXPECT_LT(dc.drawing_calls().at(1).state.font.height, 0);
-}
-
-TEST_F(PointsDraw, SegmentUsesTheCallersPenAndSkipsMissingEnds)
-{
-    const int a = add_point(10, 20, "A");
-    const int b = add_point(110, 70, "B");
-    const int lost = add_point(0, 0, "L");
-    const Pen callers{kRed, 2, PenStyle::Dash};
-    dc.select_pen(callers);
-    draw_segment(d, dc, a, b);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"line_to(110,70)"});
-    const RecordedCall line = dc.drawing_calls()[0];
-    EXPECT_EQ(line.state.position, (DevPoint{10, 20}));
-    EXPECT_EQ(line.state.pen, callers);
-    EXPECT_EQ(line.state.bk_mode, BkMode::Transparent);
-
-    dc.clear();
-    draw_segment(d, dc, a, lost);
-    draw_segment(d, dc, lost, b);
-    EXPECT_TRUE(dc.drawing_log().empty());
-}
-
-TEST_F(PointsDraw, DotIsASmallRingThatGivesThePenAndBrushBack)
-{
-    const int a = add_point(30, 40, "A");
-    draw_dot(d, dc, a, kRed);
-    ASSERT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(28,38,32,42)"});
-    EXPECT_EQ(dc.drawing_calls()[0].state.pen, (Pen{kRed, 1, PenStyle::Solid}));
-    EXPECT_EQ(dc.drawing_calls()[0].state.brush, kWhiteBrush);
-    EXPECT_EQ(dc.pen(), kBlackPen);
-    EXPECT_EQ(dc.brush(), kWhiteBrush);
-
-    dc.clear();
-    d.table.mouse_x() = 200;  // object 0 is the mouse position
-    d.table.mouse_y() = 100;
-    draw_dot(d, dc, 0, kBlue);
-    EXPECT_EQ(dc.drawing_log(), std::vector<std::string>{"ellipse(198,98,202,102)"});
-
-    dc.clear();
-    const int lost = add_point(0.2, 0.4, "L");
-    draw_dot(d, dc, lost, kBlue);
-    EXPECT_TRUE(dc.drawing_log().empty());
 }
 
 }  // namespace

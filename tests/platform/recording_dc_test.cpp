@@ -45,38 +45,6 @@ TEST(RecordingDC, RecordsDrawingCallsInCanonicalForm)
     EXPECT_EQ(dc.calls_named("pie").at(0).args, (std::vector<int>{2, 2, 8, 8, 8, 5, 5, 2}));
 }
 
-TEST(RecordingDC, EachDrawingCallCarriesTheStateItDrewWith)
-{
-    RecordingDC dc;
-    const Pen red{kRed, 3, PenStyle::Dash};
-    dc.select_pen(red);
-    dc.select_brush(hatch_brush(HatchStyle::Vertical, kGreen));
-    dc.set_rop2(Rop2::Mask);
-    dc.ellipse(0, 0, 4, 4);
-    dc.restore_objects();
-    dc.set_rop2(Rop2::Copy);
-    dc.set_text_colour(kBlue);
-    dc.set_bk_mode(BkMode::Transparent);
-    dc.select_font(Font{18, "Time New Roman", 0, false});
-    dc.text_out(1, 1, "B");
-    dc.move_to(7, 8);
-    dc.line_to(9, 9);
-
-    const std::vector<RecordedCall> drawn = dc.drawing_calls();
-    ASSERT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn[0].state.pen, red);
-    EXPECT_EQ(drawn[0].state.brush, hatch_brush(HatchStyle::Vertical, kGreen));
-    EXPECT_EQ(drawn[0].state.rop, Rop2::Mask);
-    EXPECT_EQ(drawn[1].state.pen, kBlackPen);
-    EXPECT_EQ(drawn[1].state.brush, kWhiteBrush);
-    EXPECT_EQ(drawn[1].state.text_colour, kBlue);
-    EXPECT_EQ(drawn[1].state.bk_mode, BkMode::Transparent);
-    EXPECT_EQ(drawn[1].state.font.height, 18);
-    EXPECT_EQ(drawn[1].state.font.face, "Time New Roman");
-    EXPECT_EQ(drawn[2].state.position, (DevPoint{7, 8}));  // where the line starts
-    EXPECT_EQ(dc.position(), (DevPoint{9, 9}));
-}
-
 TEST(RecordingDC, StateCallsAreRecordedToo)
 {
     RecordingDC dc;
