@@ -427,14 +427,3 @@ TEST_F(AreaTest, TraceGoesToTheStandardOutput)
     // The window holds the proof only.
     EXPECT_EQ(proof_text().find("pe_gr"), std::string::npos);
 }
-
-TEST_F(AreaTest, ConstantRecordIsUsedAsAnEquation)
-{
-    read_stm("POINT A B C;\nCONSTANT k - 2;", "k k = 4.");
-    prove();
-    EXPECT_EQ(g_result, 1) << proof_text();
-
-    read_stm("POINT A B C;\nCONSTANT k - 2;", "k = 3.");
-    prove();
-    EXPECT_EQ(g_result, -1) << proof_text();
-}

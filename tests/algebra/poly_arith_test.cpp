@@ -38,30 +38,6 @@ TEST_F(ArithTest, ResultsMatchEvaluationAndStayCanonical)
     }
 }
 
-TEST_F(ArithTest, InspectionOfSizesAndDegrees)
-{
-    PolyPtr zero(get_num()), five(get_n(5)), p(P("x1^2*x2 + x1*x2 + 1"));
-    EXPECT_EQ(nterms(zero.get()), 0);
-    EXPECT_EQ(nterms(five.get()), 1);
-    EXPECT_EQ(nterms(p.get()), 3);
-    EXPECT_EQ(pndts(p.get()), 2);  // main variable x2: x2*(x1^2+x1) + 1
-    EXPECT_EQ(ldeg(p.get()), 1);
-    EXPECT_EQ(ldeg(five.get()), 0);
-
-    PolyPtr q(P("x3^3*x1^2 + x3*(x2 + x1^4) - 2x1"));
-    var_rec* x1 = mk_ivar(1);
-    EXPECT_EQ(deg_in(q.get(), x1), 4);
-    EXPECT_EQ(deg_in(q.get(), mk_ivar(3)), 3);
-    EXPECT_EQ(deg_in(q.get(), mk_ivar(7)), 0);
-    EXPECT_EQ(lowdeg_in(q.get(), x1), 0);
-    PolyPtr r(P("x3^3*x1^2 + x3*x1^5"));
-    EXPECT_EQ(lowdeg_in(r.get(), x1), 2);
-    EXPECT_EQ(lowdeg_in(r.get(), mk_ivar(3)), 1);
-    EXPECT_EQ(lnum(q.get()), 1);
-    PolyPtr s(P("-3x2*x1 + 5"));
-    EXPECT_EQ(lnum(s.get()), -3);
-}
-
 TEST_F(ArithTest, ContentIsSignedLikeTheLeadingNumber)
 {
     struct Case {
@@ -73,41 +49,6 @@ TEST_F(ArithTest, ContentIsSignedLikeTheLeadingNumber)
         PolyPtr p(P(c.poly));
         EXPECT_EQ(pcontent(p.get()), c.content) << c.poly;
     }
-}
-
-TEST_F(ArithTest, InitialAndReductum)
-{
-    xterm* p = P("(x1+2)x2^2 + x2 - 5");
-    EXPECT_EQ(text(pinit(p)), "x1+2");
-    PolyPtr init(pinit_cp(p));
-    EXPECT_NE(init.get(), pinit(p));
-    EXPECT_TRUE(peq(init.get(), pinit(p)));
-    p = preductum(p);
-    EXPECT_EQ(text(p), "x2-5");
-    p = preductum(p);
-    EXPECT_EQ(text(p), "-5");
-    p = preductum(p);
-    EXPECT_TRUE(pzerop(p));
-    put_p(p);
-    PolyPtr c(get_n(3));
-    EXPECT_EQ(pinit(static_cast<const xterm*>(c.get())), nullptr);
-}
-
-TEST_F(ArithTest, TopPartInAVariable)
-{
-    var_rec* x1 = mk_ivar(1);
-    xterm* r = ptop_in(P("x3*(x1^3 + 2x1^2 + 1) + x2*x1^2 + x1"), x1, 2);
-    EXPECT_EQ(text(r), "(x1+2)x3+x2");
-    put_p(r);
-    r = pdeg_in(P("x2*x1^2 + 3x1^2 + x1"), x1);
-    EXPECT_EQ(text(r), "x2+3");
-    put_p(r);
-    r = ptop_in(P("x1+1"), x1, 3);
-    EXPECT_TRUE(pzerop(r));
-    put_p(r);
-    r = ptop_in(P("x1+1"), mk_ivar(2), 1);  // variable not present
-    EXPECT_TRUE(pzerop(r));
-    put_p(r);
 }
 
 TEST_F(ArithTest, PolynomialOrder)

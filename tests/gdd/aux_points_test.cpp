@@ -312,21 +312,6 @@ TEST_F(AuxTest, RadiusWithATangentGetsItsDiameter)
     EXPECT_TRUE(xcoll(F, A, D));
 }
 
-TEST_F(AuxTest, TangentsAtConclusionPoints)
-{
-    statement(4);
-    add_cir3(0, D, A, B, C);
-    set_conclusion(153, {D, A, D, B});
-    aux_search();
-    // The on-perpendicular builder makes one point per conclusion point.
-    ASSERT_EQ(g_npoints, 6);
-    EXPECT_EQ(rec(E).kind, 112u);
-    EXPECT_EQ(rec(E).aux, 32u);
-    EXPECT_EQ(rec(E).pots, pots({A, A, D}));
-    EXPECT_EQ(rec(F).pots, pots({B, B, D}));
-    EXPECT_TRUE(xperp(E, A, A, D));
-}
-
 TEST_F(AuxTest, FootOnALineThroughTheRightAngle)
 {
     statement(4);
