@@ -1,14 +1,14 @@
 // Auxiliary points: naming, the builders and their refusals, and the search
 // families.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
-class AuxTest : public ProofTest {
+class AuxTest : public GddTest {
 protected:
     // A statement of n points, the database method just started.
     void statement(int n)
@@ -328,4 +328,4 @@ TEST_F(AuxTest, FootOnALineThroughTheRightAngle)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest

@@ -1,6 +1,6 @@
 // The LaTeX file of a database proof.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,7 +8,7 @@
 
 #include "gdd/proof_latex.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
 const char* const kPreamble =
@@ -24,11 +24,11 @@ std::string read_file(const std::filesystem::path& path)
     return s.str();
 }
 
-class ProofLatexTest : public ProofTest {
+class ProofLatexTest : public GddTest {
 protected:
     void SetUp() override
     {
-        ProofTest::SetUp();
+        GddTest::SetUp();
         dir_ = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "gdd-latex" /
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(dir_);
@@ -39,7 +39,7 @@ protected:
     {
         g_tex_dir.clear();
         g_result = 0;
-        ProofTest::TearDown();
+        GddTest::TearDown();
     }
     std::string file_text() const { return read_file(dir_ / "example.tex"); }
 
@@ -130,4 +130,4 @@ TEST_F(ProofLatexTest, MathModeAndBracesBalance)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest

@@ -1,15 +1,15 @@
 // The database proof where the golden corpus does not reach: an inconsistent
 // merge record, and the statement lines of the auxiliary points.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 #include "gdd/proof_text.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
-using ProofTextTest = ProofTest;
+using ProofTextTest = GddTest;
 
 // ---- merged records -----------------------------------------------------------------------
 
@@ -85,4 +85,4 @@ TEST_F(ProofTextTest, StatementLinesOfAuxiliaryKinds)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest
