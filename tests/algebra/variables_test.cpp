@@ -54,17 +54,4 @@ TEST_F(VariablesTest, ReversedRatiosAreNeitherBelowTheOther)
     EXPECT_FALSE(vless(r2, r1));
 }
 
-TEST_F(VariablesTest, VariablesOfAPolynomial)
-{
-    PolyPtr p(P("x3^2*(x2+x1) + x3*u1 + x1^2 + 5"));
-    const std::vector<var_rec*> vars = vars2(p.get());
-    ASSERT_EQ(vars.size(), 4u);
-    EXPECT_EQ(vars[0], mk_ivar(3));
-    EXPECT_EQ(vars[1], mk_ivar(2));
-    EXPECT_EQ(vars[2], mk_ivar(1));
-    EXPECT_EQ(vars[3], mk_ivar(-1));
-    PolyPtr c(get_n(4));
-    EXPECT_TRUE(vars2(c.get()).empty());
-}
-
 }  // namespace
