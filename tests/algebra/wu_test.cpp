@@ -113,16 +113,6 @@ TEST_F(WuTest, CircleLinesOfTheReader)
     EXPECT_EQ(g_result, 1) << proof_text();
 }
 
-TEST_F(WuTest, ConclusionSettledByTheLinearHypotheses)
-{
-    read_stm("POINT A B;\nMIDPOINT M A B;", "MIDPOINT M B A.", kMethodWu);
-    prove();
-    EXPECT_EQ(g_result, 1);
-    EXPECT_TRUE(proof_text().ends_with("Successive pseudo remainder of CONC wrt to TS \r\nIndex: (0,0,0) \r\n"
-                                       "\r\nProblem Is True"))
-        << proof_text();
-}
-
 TEST_F(WuTest, VectorEquationNeedsBothComponents)
 {
     const char* parallelogram = "POINT A B C;\nINTERSECTION_PP D A B C C A B;";
