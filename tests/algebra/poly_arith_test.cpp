@@ -38,19 +38,6 @@ TEST_F(ArithTest, ResultsMatchEvaluationAndStayCanonical)
     }
 }
 
-TEST_F(ArithTest, ContentIsSignedLikeTheLeadingNumber)
-{
-    struct Case {
-        const char* poly;
-        coef_t content;
-    } cases[] = {{"6x1+4", 2}, {"-6x1+4", -2}, {"0", 0}, {"-7", -7}, {"6x2*x1 + 9x1 + 15", 3},
-                 {"2x1 + 3", 1}};
-    for (const auto& c : cases) {
-        PolyPtr p(P(c.poly));
-        EXPECT_EQ(pcontent(p.get()), c.content) << c.poly;
-    }
-}
-
 TEST_F(ArithTest, PolynomialOrder)
 {
     struct Case {
