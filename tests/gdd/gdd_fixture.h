@@ -53,6 +53,28 @@ protected:
             g_concl.p[i++] = static_cast<std::uint32_t>(p);
     }
 
+    // A class whose reasons claim that it took line ABE in place of a line
+    // of a class that shares no two points with it; the goal is AB || FG.
+    static void inconsistent_merge()
+    {
+        Gdd_line* abe = new_ln(A, B);
+        ln_ins(abe, E);
+        Gdd_pline* old = g_pn_list.append();
+        old->last = 1;
+        old->lines[0] = new_ln(C, D);
+        old->lines[1] = new_ln(F, G);
+        Gdd_pline* merged = g_pn_list.append();
+        merged->state = kLive;
+        merged->last = 1;
+        merged->lines[0] = abe;
+        merged->lines[1] = old->lines[1];
+        clear_merge_db();
+        new_co(149, old);
+        new_co(148, abe);
+        merged->reasons = g_merge_db;
+        set_conclusion(149, {A, B, F, G});
+    }
+
     GprintCapture out;
 };
 

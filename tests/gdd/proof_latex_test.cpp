@@ -69,23 +69,7 @@ TEST_F(ProofLatexTest, FileThatCannotBeOpenedGivesAMessage)
 
 TEST_F(ProofLatexTest, AbortWhileWritingClosesTheFile)
 {
-    // A merged class whose recorded merge matches none of its parts.
-    Gdd_line* abe = new_ln(A, B);
-    ln_ins(abe, E);
-    Gdd_pline* old = g_pn_list.append();
-    old->last = 1;
-    old->lines[0] = new_ln(C, D);
-    old->lines[1] = new_ln(F, G);
-    Gdd_pline* merged = g_pn_list.append();
-    merged->state = kLive;
-    merged->last = 1;
-    merged->lines[0] = abe;
-    merged->lines[1] = old->lines[1];
-    clear_merge_db();
-    new_co(149, old);
-    new_co(148, abe);
-    merged->reasons = g_merge_db;
-    set_conclusion(149, {A, B, F, G});
+    inconsistent_merge();
     out.clear();
     EXPECT_THROW(save_proof_tex(1), ProverAbort);
     EXPECT_EQ(g_outfile, nullptr);
