@@ -233,41 +233,6 @@ TEST_F(AreaTest, ParallelOfALineWithItselfIsTrueFromZeroSides)
     EXPECT_EQ(g_proof_tail->type, kQuotCancel);
 }
 
-TEST_F(AreaTest, CollinearWithoutALineOfThreePointsIsAnArea)
-{
-    // A centroid states no facts: no line of three points exists.
-    read_stm("POINT A B C;\nCENTROID G A B C;", "COLLINEAR A G B.");
-    prove(false);
-    const quot_rec* first = g_proof_head.next;
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->dc, 0);
-    EXPECT_EQ(first->dp, nullptr);
-    EXPECT_EQ(first->np->coef->var->type, 2);
-    EXPECT_EQ(g_result, -1) << proof_text();
-    EXPECT_EQ(proof_text().find("conc_coll"), std::string::npos);
-}
-
-TEST_F(AreaTest, CollinearOnALineAddsAnIntersectionPoint)
-{
-    read_stm("POINT A B C D;\nINTERSECTION_LL O A C B D;\nMIDPOINT M A B;\nMIDPOINT N C D;",
-             "COLLINEAR M N O.");
-    const int count = g_npoints;
-    prove(false);
-    EXPECT_EQ(g_npoints, count);
-    EXPECT_EQ(g_elim_count, count + 1);
-    const Pro_point& added = g_pro_points[static_cast<std::size_t>(count + 1)];
-    EXPECT_EQ(added.kind, 116u);
-    EXPECT_EQ(added.name.substr(0, 3), "I_{");
-    EXPECT_NE(proof_text().find("conc_coll: "), std::string::npos);
-    EXPECT_NE(proof_text().find("\r\n***************************************\r\nA new point " + added.name +
-                                " is introduced by construction\r\nINTERSECTION_LL"),
-              std::string::npos)
-        << proof_text();
-    EXPECT_NE(proof_text().find("The new conclusion is: EQ_RATIO "), std::string::npos);
-    // Not true in general: the midpoints of AB and CD are not on a line through O.
-    EXPECT_EQ(g_result, -1) << proof_text();
-}
-
 TEST_F(AreaTest, EquationsOfConstantsAndConstantRecords)
 {
     const struct {
@@ -426,15 +391,4 @@ TEST_F(AreaTest, TraceGoesToTheStandardOutput)
     EXPECT_NE(trace.find("pconc:"), std::string::npos);
     // The window holds the proof only.
     EXPECT_EQ(proof_text().find("pe_gr"), std::string::npos);
-}
-
-TEST_F(AreaTest, ConstantRecordIsUsedAsAnEquation)
-{
-    read_stm("POINT A B C;\nCONSTANT k - 2;", "k k = 4.");
-    prove();
-    EXPECT_EQ(g_result, 1) << proof_text();
-
-    read_stm("POINT A B C;\nCONSTANT k - 2;", "k = 3.");
-    prove();
-    EXPECT_EQ(g_result, -1) << proof_text();
 }

@@ -33,61 +33,6 @@ protected:
 
 }  // namespace
 
-TEST_F(AreaQuotTest, PfactorSplitsContentVariablePowersAndPrimitivePart)
-{
-    struct Case {
-        xterm* p;
-        const char* factors;
-    };
-    // 6 x^2 y + 4 x^3 = 2 x^2 (3 y + 2 x); -x - y has content -1.
-    const Case cases[] = {
-        {pplus(ptimes(n(6), ptimes(ppower(x(), 2), y())), ptimes(n(4), ppower(x(), 3))), "1:2 2:x 1:3y+2x"},
-        {neg_poly(pplus(x(), y())), "1:-1 1:y+x"},
-        {n(0), "1:0"},
-        {n(-7), "1:-7"},
-        {ptimes(n(3), ptimes(x(), y())), "1:3 1:y 1:x"},
-    };
-    for (const Case& c : cases) {
-        dterm* f = pfactor(c.p);
-        EXPECT_EQ(list_text(f), c.factors);
-        put_dts(f);
-    }
-}
-
-TEST_F(AreaQuotTest, PlistFactorMergesEqualFactorsAndMultipliesExponents)
-{
-    dterm* list = nullptr;
-    plist_append(list, ptimes(n(2), x()), 2);   // (2x)^2
-    plist_append(list, ptimes(x(), y()), 1);    // x y
-    plist_append(list, n(1), 3);                // 1 is dropped
-    dterm* f = plist_factor(list);
-    EXPECT_EQ(list_text(f), "2:2 3:x 1:y");
-    put_dts(f);
-
-    dterm* zero = nullptr;
-    plist_append(zero, x(), 1);
-    plist_append(zero, n(0), 1);
-    f = plist_factor(zero);
-    EXPECT_EQ(list_text(f), "1:0");
-    put_dts(f);
-
-    f = plist_factor(nullptr);
-    EXPECT_EQ(list_text(f), "1:1");
-    put_dts(f);
-}
-
-TEST_F(AreaQuotTest, PlistCollectPutsOneCoefficientFirst)
-{
-    dterm* list = nullptr;
-    plist_append(list, n(2), 3);
-    plist_append(list, x(), 1);
-    plist_append(list, n(-3), 1);
-    plist_append(list, y(), 0);  // exponent 0: dropped
-    dterm* c = plist_collect(list);
-    EXPECT_EQ(list_text(c), "1:-24 1:x");
-    put_dts(c);
-}
-
 TEST_F(AreaQuotTest, QuotSimpCancelsCommonFactors)
 {
     // 2 (x)^2 = 4 (x) becomes 1 (x) = 2, with 2 and x cancelled.
@@ -98,17 +43,6 @@ TEST_F(AreaQuotTest, QuotSimpCancelsCommonFactors)
     EXPECT_EQ(list_text(s->cancelled), "1:2 1:x");
     // The record itself is left as it was.
     EXPECT_EQ(rec_text(r), "2[2:x] = 4[1:x] type 5");
-}
-
-TEST_F(AreaQuotTest, QuotSimpCancelsPolynomialsThatDivide)
-{
-    // (x^2 - y^2) = 3 (x + y) becomes -1 (y - x) = 3 (y is the main variable).
-    xterm* diff = pminus(ppower(x(), 2), ppower(y(), 2));
-    quot_rec* r = new_ratio_rec(1, get_dt(1, diff, nullptr), 3, get_dt(1, pplus(x(), y()), nullptr), 4);
-    const quot_rec* s = quot_simp(r);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(rec_text(s), "-1[1:y-x] = 3[] type -1");
-    EXPECT_EQ(list_text(s->cancelled), "1:y+x");
 }
 
 TEST_F(AreaQuotTest, QuotSimpKeepsTheSignAsAFactor)
@@ -141,50 +75,6 @@ TEST_F(AreaQuotTest, QuotSimpOfZeroSides)
 
     // Coefficients both zero: nothing to do.
     EXPECT_EQ(quot_simp(new_ratio_rec(0, nullptr, 0, nullptr, 4)), nullptr);
-}
-
-TEST_F(AreaQuotTest, ListOperations)
-{
-    dterm* a = nullptr;
-    plist_append(a, x(), 1);
-    plist_append(a, y(), 2);
-    plist_append(a, n(3), 1);
-    const PolyPtr probe(y());
-    ASSERT_NE(plist_find(probe.get(), a), nullptr);
-    EXPECT_EQ(plist_find(probe.get(), a)->deg, 2);
-    EXPECT_EQ(plist_nonconst(a), 2);
-
-    dterm* b = nullptr;
-    plist_append(b, y(), 1);
-    plist_append(b, pplus(x(), n(1)), 1);
-    a = plist_union(a, b);
-    EXPECT_EQ(list_text(a), "1:x 2:y 1:3 1:x+1");
-
-    dterm* drop = nullptr;
-    plist_append(drop, x(), 1);
-    plist_append(drop, n(3), 1);
-    a = plist_remove(a, drop);
-    EXPECT_EQ(list_text(a), "2:y 1:x+1");
-    put_dts(drop);
-
-    // y^2 (x + 1) as one polynomial.
-    const PolyPtr prod(ps_prod(a));
-    EXPECT_EQ(poly_text(prod.get(), 0), "(x+1)y^{2}");
-    const PolyPtr one(ps_prod(nullptr));
-    EXPECT_TRUE(ponep(one.get()));
-}
-
-TEST_F(AreaQuotTest, MaxNtermsAndQSwap)
-{
-    quot_rec* r = new_ratio_rec(1, get_dt(1, pplus(x(), y()), nullptr), 1,
-                                get_dt(1, pplus(pplus(x(), y()), n(1)), nullptr), 0);
-    EXPECT_EQ(max_nterms(r), 3);
-    EXPECT_EQ(max_nterms(new_ratio_rec(1, nullptr, 1, nullptr, 0)), 0);
-
-    elim_step* s = new_elim_step(mk_var_name("z"), x(), y());
-    q_swap(s);
-    EXPECT_EQ(poly_text(s->num, 0), "y");
-    EXPECT_EQ(poly_text(s->den, 0), "x");
 }
 
 TEST_F(AreaQuotTest, FreePlistGivesEverythingBack)

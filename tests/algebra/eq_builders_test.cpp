@@ -56,21 +56,6 @@ TEST_F(EqBuildersTest, ParallelIntersectionProvesNothing)
     }
 }
 
-TEST_F(EqBuildersTest, KnownCommonPointIsDividedOut)
-{
-    // The line CD meets the circle about A through C in C and X.
-    read_stm("POINT A B C D;\nINTERSECTION_LC X C D A C;", "NO.", kMethodWu);
-    build_all();
-    clear_output();
-    do_cons(cgeo::kHypList, 5);
-    ASSERT_EQ(plist_length(g_hyps), 2);
-    // Pivot (the line) first, then the remainder, linear once C's root is gone.
-    EXPECT_EQ(g_hyps->deg, 1);
-    EXPECT_EQ(g_hyps->next->deg, 2);
-    EXPECT_EQ(ldeg(g_hyps->next->coef), 1) << text_of(g_hyps->next->coef);
-    EXPECT_EQ(out(), "");  // the line passes through C itself: no search
-}
-
 TEST_F(EqBuildersTest, CommonPointSearchedInTheDatabase)
 {
     const struct {

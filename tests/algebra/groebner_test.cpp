@@ -1,5 +1,4 @@
-// The Groebner basis method: its normal forms, factors, S-polynomials and
-// basis, and points on lines written by a parameter.
+// The Groebner basis of the method: whatever pairs it skips, a basis.
 
 #include <string>
 
@@ -30,40 +29,6 @@ std::string texts_of(const dterm* list)
     for (; list; list = list->next)
         out += (out.empty() ? "" : "; ") + text_of(list->coef);
     return out;
-}
-
-TEST_F(GroebnerTest, NormalFormDividesOutCoefficientFactors)
-{
-    const struct {
-        const char* in;
-        const char* normal;
-    } cases[] = {
-        {"6x3-4", "3x3-2"},                         // content
-        {"u1 x3 + u1 u2", "x3+u2"},                 // a parameter of the head coefficient
-        {"(u1+1)x3 + (u1+1)u2", "x3+u2"},           // the head coefficient itself
-        {"(u1+1)(u2-1)x3+(u1+1)x2", "(u2-1)x3+x2"},  // one factor of the head coefficient
-        {"u1+7", "1"},                              // a coefficient
-        {"0", "0"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.in);
-        const PolyPtr n(gnormal(P(c.in)));
-        EXPECT_EQ(text_of(n.get()), text_of(PolyPtr(P(c.normal)).get()));
-    }
-}
-
-TEST_F(GroebnerTest, FactorsFoundByExactDivision)
-{
-    dterm* f = gfactors(P("(x2+1)(u1+2)x3 + (x2+1)(u1+2)u2"));
-    // Each factor divides the polynomial, and their product recovers it up to a unit.
-    PolyPtr product(get_n(1));
-    for (const dterm* d = f; d; d = d->next)
-        product.reset(ptimes(product.release(), cp_poly(d->coef)));
-    const PolyPtr whole(P("(x2+1)(u1+2)x3 + (x2+1)(u1+2)u2"));
-    EXPECT_TRUE(peq(product.get(), whole.get())) << texts_of(f);
-    EXPECT_GE(plist_length(f), 2) << texts_of(f);
-    put_dts(f);
-    EXPECT_EQ(gfactors(P("7")), nullptr);
 }
 
 // Whatever pairs the basis loop skips, its result is a basis: every input

@@ -84,34 +84,6 @@ TEST_F(DivTest, DivideOutRepeatedFactors)
     put_p(r);
 }
 
-TEST_F(DivTest, PseudoRemainderCountsMultiplicationsByTheInitial)
-{
-    struct Case {
-        const char* p;
-        const char* q;
-        const char* remainder;
-        int init_power;
-    } cases[] = {
-        {"x1^2", "2x1+1", "1", 2},             // 4x^2 - (2x+1)(2x-1)
-        {"x1^2", "x1+1", "1", 0},              // initial 1 divides everything
-        {"2x1^2+3", "2x1+1", "7", 1},          // -2 is a multiple of 2, then -1 is not
-        {"x2^2+x1", "x1", "x2^{2}", 0},        // x1 eliminated below the main variable
-        {"x1+5", "3", "0", 0},                 // constant divisor gives 0
-        {"x1+5", "x2+1", "x1+5", 0},           // p below q: unchanged
-        {"7", "x1+1", "7", 0},
-        {"x2^2-x1", "x2-x1", "x1^{2}-x1", 0},
-        {"x2^3", "x1*x2+1", "-1", 3},
-    };
-    for (const auto& c : cases) {
-        PolyPtr q(P(c.q));
-        g_init_power = -1;
-        xterm* r = prem(P(c.p), q.get());
-        EXPECT_EQ(text(r), c.remainder) << c.p << " prem " << c.q;
-        EXPECT_EQ(g_init_power, c.init_power) << c.p << " prem " << c.q;
-        put_p(r);
-    }
-}
-
 // I^k p - r must be a multiple of q, and r must fall below q's degree.
 void expect_pseudo_remainder(const xterm* p, const xterm* q, var_rec* v, const xterm* r, int k,
                              const xterm* init)

@@ -19,28 +19,6 @@ TEST_F(PoolTest, NodesComeFromBlocksOfTwoThousandAndGoBack)
     EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
 }
 
-TEST_F(PoolTest, PolynomialListsReturnTheirPolynomials)
-{
-    dterm* list = get_dt(1, P("x1+1"), get_dt(2, P("x2^2-x1"), nullptr));
-    dterm* copy = cp_dterms(list);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->deg, 1);
-    EXPECT_EQ(copy->next->deg, 2);
-    EXPECT_TRUE(peq(copy->next->coef, list->next->coef));
-    EXPECT_NE(copy->next->coef, list->next->coef);
-    put_dts(list);
-    put_dts(copy);
-}
-
-TEST_F(PoolTest, OwnerReturnsItsPolynomial)
-{
-    {
-        PolyPtr p(P("x1^2 + x2"));
-        EXPECT_GT(pool_stats().xterm_in_use(), 0u);
-    }
-    EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
-}
-
 // The pools grow while the prover's memory budget allows; past it the run
 // ends with the pool's report and the pools work again afterwards.
 TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)

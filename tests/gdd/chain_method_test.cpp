@@ -13,59 +13,6 @@ using MethodTest = ChainTest;
 
 constexpr const char* kMidline = "POINT A B C;\nMIDPOINT D A B;\nMIDPOINT E A C;";
 
-bool ends_with(const std::string& s, const std::string& tail)
-{
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-TEST_F(MethodTest, StatementWithoutConclusionRunsToTheFixpoint)
-{
-    read(kMidline, "NO.");
-    ASSERT_EQ(g_concl.type, kConclNone);
-    enter_hypotheses();
-    g_result = 7;
-    const int n = g_npoints;
-    out.clear();
-    run_gdd_method(concl_holds);
-    EXPECT_EQ(out.text(), "This statement has not conclusion.\r\n Fixpoint has been reached\r\n\r\n");
-    EXPECT_EQ(g_result, 7);
-    EXPECT_EQ(g_npoints, n);
-    EXPECT_TRUE(g_cond_queue.empty());
-    // The database is left saturated for the display commands.
-    EXPECT_TRUE(xpara(pt("D"), pt("E"), pt("B"), pt("C")));
-}
-
-TEST_F(MethodTest, ConclusionHoldingAtTheFixpointIsProvedWithoutAuxiliaryPoints)
-{
-    read(kMidline, "PARALLEL D E B C.");
-    enter_hypotheses();
-    const int n = g_npoints;
-    out.clear();
-    run_gdd_method(concl_holds);
-    EXPECT_EQ(g_result, 1);
-    EXPECT_EQ(g_npoints, n);
-    const std::string& text = out.text();
-    EXPECT_EQ(text.rfind("Problem Is True\r\n\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("The Machine Proof"), std::string::npos);
-    EXPECT_EQ(text.find("Beginning make auxillary points"), std::string::npos);
-    EXPECT_TRUE(ends_with(text, "\r\n"));
-    EXPECT_EQ(g_latex, 0);
-}
-
-TEST_F(MethodTest, ConclusionOutOfReachIsNotInTheDatabase)
-{
-    // False: the midline is not parallel to a side it meets.
-    read(kMidline, "PARALLEL D E A B.");
-    enter_hypotheses();
-    out.clear();
-    run_gdd_method(concl_holds);
-    EXPECT_EQ(g_result, 2);
-    const std::string& text = out.text();
-    EXPECT_EQ(text.rfind("Beginning make auxillary points\r\n", 0), 0u) << text;
-    EXPECT_TRUE(ends_with(text, "\r\nThe theorem is not in the database.\r\n\r\n")) << text;
-    EXPECT_FALSE(concl_holds());
-}
-
 TEST_F(MethodTest, ElapsedTimeIsAddedToTheProofTime)
 {
     read(kMidline, "PARALLEL D E B C.");

@@ -21,44 +21,9 @@ protected:
                 v.push_back(r);
         return v;
     }
-
-    // True when the chain holds a premise of that type with those points
-    // (first points; the rest 0).
-    static bool has_premise(Gdd_cond* c, std::int32_t type, std::vector<int> pts)
-    {
-        for (Gdd_cond* x : chain(c)) {
-            if (x->type != type)
-                continue;
-            bool same = true;
-            for (std::size_t i = 0; i < 8; ++i)
-                same = same && static_cast<int>(x->p[i]) == (i < pts.size() ? pts[i] : 0);
-            if (same)
-                return true;
-        }
-        return false;
-    }
 };
 
 // ---- parallels, perpendiculars, midpoints ------------------------------------------------
-
-TEST_F(RulesTest, MidlineOfATriangleIsParallelToTheBase)
-{
-    add_mid(0, D, A, B);
-    add_line(0, D, A, B);
-    add_mid(0, E, A, C);
-    add_line(0, E, A, C);
-    forward();
-    EXPECT_TRUE(xpara(D, E, B, C));
-    const auto classes = by_lemma(g_pn_list, 20);
-    ASSERT_FALSE(classes.empty());
-    // The rule's premises: the two midpoints.
-    EXPECT_TRUE(has_premise(classes[0]->reasons, 151, {E, A, C}));
-    EXPECT_TRUE(has_premise(classes[0]->reasons, 151, {D, A, B}));
-    // Equal halves of each side.
-    EXPECT_TRUE(xcong(D, A, D, B));
-    EXPECT_TRUE(xcong(E, A, E, C));
-    EXPECT_FALSE(xpara(D, E, A, B));
-}
 
 TEST_F(RulesTest, CommonMidpointOfTwoSegmentsMakesAParallelogram)
 {
@@ -73,26 +38,6 @@ TEST_F(RulesTest, CommonMidpointOfTwoSegmentsMakesAParallelogram)
     // Opposite sides of the parallelogram come out equal.
     EXPECT_TRUE(xcong(A, B, C, D));
     EXPECT_TRUE(xcong(A, D, B, C));
-}
-
-TEST_F(RulesTest, PerpendicularCarriesOverToEveryLineOfAParallelClass)
-{
-    add_pline(0, A, B, C, D);
-    add_pline(0, A, B, E, F);
-    add_tline(0, C, D, G, H);
-    forward();
-    EXPECT_TRUE(xperp(A, B, G, H));
-    EXPECT_TRUE(xperp(E, F, G, H));
-    EXPECT_FALSE(by_lemma(g_tn_list, 3).empty());
-}
-
-TEST_F(RulesTest, TwoPerpendicularPairsGiveFourConcyclicPoints)
-{
-    // Right angles at C and at D over EF.
-    add_tline(0, C, E, C, F);
-    add_tline(0, D, E, D, F);
-    forward();
-    EXPECT_TRUE(xcir_4p(0, C, D, E, F));
 }
 
 TEST_F(RulesTest, TrapezoidMidlineOnlyInTheFullAngleMethod)
@@ -122,15 +67,6 @@ TEST_F(RulesTest, DiameterMakesTheCentreAMidpointAndRightAnglesOnTheCircle)
     EXPECT_TRUE(xperp(A, K, B, K));
     EXPECT_FALSE(by_lemma(g_mid_list, 54).empty());
     EXPECT_FALSE(by_lemma(g_tn_list, 53).empty());
-}
-
-TEST_F(RulesTest, RadiiMakeIsoscelesTrianglesAndAreCongruent)
-{
-    add_cir3(0, O, A, B, C);
-    forward();
-    EXPECT_TRUE(xacong(O, A, B, A, B, O));
-    EXPECT_TRUE(xcong(O, A, O, C));
-    EXPECT_TRUE(xcong(O, B, O, C));
 }
 
 TEST_F(RulesTest, TangentChordAngleEqualsTheInscribedAngle)

@@ -1,13 +1,13 @@
 // Showing the database where the golden corpus does not: filtered listings, counts and the menu.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include "gdd/gdd_display.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
-using DisplayTest = ProofTest;
+using DisplayTest = GddTest;
 
 TEST_F(DisplayTest, ListWhoseRecordsAllFailTheFilterShowsOnlyItsHeading)
 {
@@ -94,4 +94,4 @@ TEST_F(DisplayTest, SizeWeightsOfClassesCirclesAnglesAndRatios)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest

@@ -8,21 +8,16 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "../algebra/area_numeric.h"
-#include "algebra/poly.h"
+#include "../algebra/method_fixture.h"
 #include "algebra/proof_chain.h"
 #include "gdd/full_angle.h"
 #include "gdd/gdd_records.h"
 #include "gdd/proof_latex.h"
-#include "statement/examples.h"
-#include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/tokenizer.h"
 #include "support/test_dirs.h"
 
 namespace {
@@ -30,56 +25,34 @@ namespace {
 namespace fs = std::filesystem;
 using area_numeric::Model;
 
-class FullAngleTest : public ::testing::Test {
+class FullAngleTest : public MethodTest {
 protected:
     void SetUp() override
     {
-        capture_ = std::make_unique<GprintCapture>();
-        prover_reset();
+        MethodTest::SetUp();
         set_method_entry(kMethodFullAngle, {prove_full_angle, full_angle_proof_output});
-        g_trace = 0;
         g_save_latex = 0;
-        g_timelimit = 60000;
     }
     void TearDown() override
     {
-        set_prover_clock(nullptr);
-        g_timing = 0;
         clear_proof_chain();
-        capture_.reset();
+        MethodTest::TearDown();
     }
-
     void read_stm(const std::string& hyps, const std::string& show)
     {
-        g_method = kMethodFullAngle;
-        capture_->clear();
-        rd_stm("EXAMPLE t\nHYPOTHESES:\n" + hyps + "\nSHOW: " + show + "\n.~");
-        ASSERT_EQ(g_abort, 0) << capture_->text();
+        MethodTest::read_stm(hyps, show, kMethodFullAngle);
     }
-    void load(int id)
-    {
-        g_method = kMethodFullAngle;
-        ASSERT_TRUE(load_example(id));
-    }
+    void load(int id) { MethodTest::load(id, kMethodFullAngle); }
     // The Prove command; with check_pools every node is back once the proof
     // chain is emptied.
     ProveEnd prove(bool check_pools = true)
     {
         clear_proof_chain();
-        const std::size_t x_before = pool_stats().xterm_in_use();
-        const std::size_t d_before = pool_stats().dterm_in_use();
-        capture_->clear();
-        const ProveEnd end = cmd_prove();
-        text_ = capture_->text();
-        if (check_pools) {
-            clear_proof_chain();
-            EXPECT_EQ(pool_stats().xterm_in_use(), x_before);
-            EXPECT_EQ(pool_stats().dterm_in_use(), d_before);
-        }
+        const ProveEnd end = run_prove(clear_proof_chain, check_pools);
+        text_ = proof_text();
         return end;
     }
 
-    std::unique_ptr<GprintCapture> capture_;
     std::string text_;
 };
 
@@ -228,7 +201,7 @@ TEST_F(FullAngleTest, TimeLimitEndsTheMethod)
     EXPECT_EQ(g_fa_stage, 0);
 }
 
-TEST_F(FullAngleTest, SimsonProofTextAndLatexFile)
+TEST_F(FullAngleTest, SimsonLatexFile)
 {
     const fs::path dir = per_test_dir(fs::path(PLEXATOR_TEST_OUTPUT) / "full_angle");
     fs::create_directories(dir);
@@ -246,10 +219,8 @@ TEST_F(FullAngleTest, SimsonProofTextAndLatexFile)
         s << in.rdbuf();
         return s.str();
     };
-    std::ofstream(dir / "angle_simson.txt", std::ios::binary) << text_;
-    const fs::path golden = fs::path(PLEXATOR_TEST_DATA) / "gdd";
-    EXPECT_EQ(text_, read(golden / "angle_simson.txt"));
-    EXPECT_EQ(read(dir / "example.tex"), read(golden / "angle_simson.tex"));
+    // The text is the corpus golden angle_example317.txt.
+    EXPECT_EQ(read(dir / "example.tex"), read(fs::path(PLEXATOR_TEST_DATA) / "gdd" / "angle_simson.tex"));
 }
 
 TEST_F(FullAngleTest, TraceShowsEveryStepInTheWindow)

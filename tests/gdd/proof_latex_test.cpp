@@ -1,6 +1,6 @@
 // The LaTeX file of a database proof.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,7 +8,7 @@
 
 #include "gdd/proof_latex.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
 const char* const kPreamble =
@@ -24,11 +24,11 @@ std::string read_file(const std::filesystem::path& path)
     return s.str();
 }
 
-class ProofLatexTest : public ProofTest {
+class ProofLatexTest : public GddTest {
 protected:
     void SetUp() override
     {
-        ProofTest::SetUp();
+        GddTest::SetUp();
         dir_ = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "gdd-latex" /
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(dir_);
@@ -39,7 +39,7 @@ protected:
     {
         g_tex_dir.clear();
         g_result = 0;
-        ProofTest::TearDown();
+        GddTest::TearDown();
     }
     std::string file_text() const { return read_file(dir_ / "example.tex"); }
 
@@ -69,23 +69,7 @@ TEST_F(ProofLatexTest, FileThatCannotBeOpenedGivesAMessage)
 
 TEST_F(ProofLatexTest, AbortWhileWritingClosesTheFile)
 {
-    // A merged class whose recorded merge matches none of its parts.
-    Gdd_line* abe = new_ln(A, B);
-    ln_ins(abe, E);
-    Gdd_pline* old = g_pn_list.append();
-    old->last = 1;
-    old->lines[0] = new_ln(C, D);
-    old->lines[1] = new_ln(F, G);
-    Gdd_pline* merged = g_pn_list.append();
-    merged->state = kLive;
-    merged->last = 1;
-    merged->lines[0] = abe;
-    merged->lines[1] = old->lines[1];
-    clear_merge_db();
-    new_co(149, old);
-    new_co(148, abe);
-    merged->reasons = g_merge_db;
-    set_conclusion(149, {A, B, F, G});
+    inconsistent_merge();
     out.clear();
     EXPECT_THROW(save_proof_tex(1), ProverAbort);
     EXPECT_EQ(g_outfile, nullptr);
@@ -130,4 +114,4 @@ TEST_F(ProofLatexTest, MathModeAndBracesBalance)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest

@@ -1,40 +1,21 @@
 // The database proof where the golden corpus does not reach: an inconsistent
 // merge record, and the statement lines of the auxiliary points.
 
-#include "proof_fixture.h"
+#include "gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 #include "gdd/proof_text.h"
 
-namespace gddproof {
+namespace gddtest {
 namespace {
 
-using ProofTextTest = ProofTest;
+using ProofTextTest = GddTest;
 
 // ---- merged records -----------------------------------------------------------------------
 
 TEST_F(ProofTextTest, InconsistentMergeRecordAbortsTheProof)
 {
-    // A class whose reasons claim that it took line ABE in place of a line
-    // of a class that shares no two points with it.
-    Gdd_line* abe = new_ln(A, B);
-    ln_ins(abe, E);
-    Gdd_line* cd = new_ln(C, D);
-    Gdd_line* fg = new_ln(F, G);
-    Gdd_pline* old = g_pn_list.append();
-    old->last = 1;
-    old->lines[0] = cd;
-    old->lines[1] = fg;
-    Gdd_pline* merged = g_pn_list.append();
-    merged->state = kLive;
-    merged->last = 1;
-    merged->lines[0] = abe;
-    merged->lines[1] = fg;
-    clear_merge_db();
-    new_co(149, old);
-    new_co(148, abe);
-    merged->reasons = g_merge_db;
-    set_conclusion(149, {A, B, F, G});
+    inconsistent_merge();
     out.clear();
     EXPECT_THROW(show_gdd_proof(1), ProverAbort);
     EXPECT_NE(out.text().find("exit: 103\r\n"), std::string::npos);
@@ -85,4 +66,4 @@ TEST_F(ProofTextTest, StatementLinesOfAuxiliaryKinds)
 }
 
 }  // namespace
-}  // namespace gddproof
+}  // namespace gddtest

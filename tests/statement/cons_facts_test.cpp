@@ -44,6 +44,9 @@ TEST_F(ConsFactsTest, FactsByKind)
         {"INTERSECTION_PT X A B C D E F;", [] { return xpara(X, A, B, C) && xperp(X, D, E, F); }},
         {"INTERSECTION_TT X A B C D E F;", [] { return xperp(X, A, B, C) && xperp(X, D, E, F); }},
         {"INTERSECTION_LC X A B C D;", [] { return xcoll(X, A, B) && xcir_2p(C, X, D) && !xmid(C, X, D); }},
+        // A line through the centre: the other end of the diameter.
+        {"INTERSECTION_LC X A B A B;", [] { return xmid(A, X, B); }},
+        {"INTERSECTION_LC X B A A B;", [] { return xmid(A, X, B); }},
         {"INTERSECTION_TC X A B C D E;", [] { return xperp(X, A, B, C) && xcir_2p(D, X, E); }},
         {"INTERSECTION_CC X A B C D;", [] { return xcir_2p(A, X, B) && xcir_2p(C, X, D); }},
         {"INTERSECTION_LR X A B C D E;", [] { return xcoll(X, A, B) && xcong(C, X, D, E); }},
@@ -66,33 +69,6 @@ TEST_F(ConsFactsTest, FactsByKind)
         do_cons(cgeo::kFacts, X);
         EXPECT_TRUE(c.holds());
     }
-}
-
-TEST_F(ConsFactsTest, LineThroughTheCentreGivesTheOtherEndOfTheDiameter)
-{
-    // INTERSECTION_LC X A B O C with A = O and B = C.
-    read_stm("POINT O P;\nINTERSECTION_LC X O P O P;", "NO.");
-    free_gdd();
-    do_cons(cgeo::kFacts, 3);
-    EXPECT_TRUE(xmid(1, 3, 2));
-    read_stm("POINT O P;\nINTERSECTION_LC X P O O P;", "NO.");
-    free_gdd();
-    do_cons(cgeo::kFacts, 3);
-    EXPECT_TRUE(xmid(1, 3, 2));
-}
-
-TEST_F(ConsFactsTest, MidpointStatesItsMidpointBeforeItsLine)
-{
-    read_stm("POINT A B;\nMIDPOINT M A B;", "NO.");
-    free_gdd();
-    do_cons(cgeo::kFacts, 3);
-    ASSERT_FALSE(g_cond_queue.empty());
-    EXPECT_EQ(g_cond_queue.first->type, kCondMid);
-    ASSERT_NE(g_cond_queue.first->next, nullptr);
-    EXPECT_EQ(g_cond_queue.first->next->type, kCondColl);
-    // Hypotheses need no proof.
-    EXPECT_EQ(g_mid_list.first->reasons, nullptr);
-    EXPECT_EQ(g_mid_list.first->lemma, 0);
 }
 
 TEST_F(ConsFactsTest, KindsWithoutFacts)

@@ -1,31 +1,81 @@
+#include <functional>
 #include <string>
 
 #include "algebra/poly.h"
 #include "gdd/gdd.h"
 #include "statement/parse_facts.h"
 #include "statement/parser.h"
+#include "statement/table_dump.h"
 #include "stm_fixture.h"
 
 namespace {
 
 using ParserTest = StatementTest;
 
-TEST_F(ParserTest, FreePointsAreNumberedFirst)
+// The table each statement reads into, under each method: free points first,
+// ratio values, and the records some methods rewrite constructions into
+// (centres of circles, bisector midpoints, perpendicular feet, placeholders).
+TEST_F(ParserTest, RecordsOfTheReader)
 {
-    read_stm("MIDPOINT M A B;\nPOINT A B;\nFOOT F M A B;\nPOINT C;", "NO.");
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 5);
-    EXPECT_EQ(pt("A"), 1);
-    EXPECT_EQ(pt("B"), 2);
-    EXPECT_EQ(pt("C"), 3);
-    EXPECT_EQ(pt("M"), 4);
-    EXPECT_EQ(pt("F"), 5);
-    EXPECT_EQ(rec(1).kind, 101u);
-    EXPECT_EQ(rec(4).kind, 103u);
-    EXPECT_EQ(rec(4).pots, (std::array<std::uint32_t, 8>{1, 2, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(5).kind, 102u);
-    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{4, 1, 2, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(g_concl.type, kConclNone);
+    const struct {
+        const char* hyps;
+        int method;
+        const char* table;
+        std::function<bool()> facts;  // what the reader put in the database
+    } cases[] = {
+        {"MIDPOINT M A B;\nPOINT A B;\nFOOT F M A B;\nPOINT C;", kMethodDatabase,
+         "1 A 101\n2 B 101\n3 C 101\n4 M 103 A B\n5 F 102 M A B\n", {}},
+        {"POINT A B;\nLRATIO P A B 1 ;\nMRATIO Q A B 2 3;\nPRATIO R A B A 1 2;\nLRATIO S A B -1 (x+1);",
+         kMethodDatabase,
+         "1 A 101\n2 B 101\n3 P 197 A B : [1] [1]\n4 Q 198 A B : [2] [3]\n5 R 199 A A B : [1] [2]\n"
+         "6 S 197 A B : [-1] [x+1]\n",
+         {}},
+        // A CIRCLE line of more than three points gets a centre for the
+        // algebraic methods; one of three points does not.
+        {"CIRCLE A B C D E;", kMethodWu, "1 A 0\n2 B 0\n3 C 0\n4 o0 62 A B C\n5 D 14 o0 A\n6 E 14 o0 A\n",
+         [] { return g_cir_list.size() == 1 && g_cir_list.first->centre == 4 && g_cir_list.first->count() == 5; }},
+        {"CIRCLE A B C D E;", kMethodGroebner, "1 A 0\n2 B 0\n3 C 0\n4 o0 62 A B C\n5 D 14 o0 A\n6 E 14 o0 A\n",
+         [] { return g_cir_list.size() == 1 && g_cir_list.first->centre == 4 && g_cir_list.first->count() == 5; }},
+        {"CIRCLE A B C;", kMethodGroebner, "1 A 0\n2 B 0\n3 C 0\n",
+         [] { return g_cir_list.size() == 1 && g_cir_list.first->centre == 0 && g_cir_list.first->count() == 3; }},
+        {"POINT A B C D;\nON_BLINE X A B;", kMethodArea,
+         "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 M_{D} 2 A B\n6 X 12 M_{D} A B\n", {}},
+        // With exactly three records the line stays as it is.
+        {"POINT A B C;\nON_BLINE X A B;", kMethodVector, "1 A 101\n2 B 101\n3 C 101\n4 X 11 A B\n", {}},
+        {"POINT A B C D;\nON_BLINE X A B;", kMethodWu, "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 X 11 A B\n", {}},
+        {"POINT A B C D E;\nINTERSECTION_TC X A B C D E;", kMethodArea,
+         "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 E 101\n6 T_{X} 12 A B C\n7 X 40 A T_{X} D E\n",
+         [] { return xperp(6, 1, 2, 3) && xcoll(7, 1, 6) && xcir_2p(4, 7, 5); }},
+        {"POINT A B C D E;\nINTERSECTION_LS X A B C D E;", kMethodWu,
+         "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 E 101\n6 o0 62 C D E\n7 X 40 A B o0 C\n",
+         [] { return xcir_3p(6, 3, 4, 5) && xcoll(7, 1, 2) && xcir_2p(6, 7, 3); }},
+        // The line's point C lies on the circle: a known centre.
+        {"CIRCLE A B C D E;\nPOINT P;\nINTERSECTION_LS X P C A B C;", kMethodGroebner,
+         "1 P 101\n2 A 0\n3 B 0\n4 C 0\n5 o0 62 A B C\n6 D 14 o0 A\n7 E 14 o0 A\n8 X 40 P C o0 C\n", {}},
+        {"POINT A B C D E;\nINTERSECTION_LS X A B C D E;", kMethodDatabase,
+         "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 E 101\n6 X 44 A B C D E\n",
+         [] { return xcoll(6, 1, 2) && xcir_4p(0, 6, 3, 4, 5); }},
+        // A is on both circles.
+        {"POINT A B C D E;\nINTERSECTION_SS X A B C A D E;", kMethodArea,
+         "1 A 101\n2 B 101\n3 C 101\n4 D 101\n5 E 101\n6 o0 62 A B C\n7 o1 62 A D E\n8 X 50 o0 A o1 A\n",
+         [] { return xcir_4p(0, 8, 1, 2, 3) && xcir_4p(0, 8, 1, 4, 5); }},
+        // No common defining point: each circle's first; M refers to X, not
+        // to the placeholder.
+        {"CIRCLE A B C D;\nPOINT E F G;\nINTERSECTION_SS X A B C E F G;\nMIDPOINT M X A;", kMethodWu,
+         "1 E 101\n2 F 101\n3 G 101\n4 A 0\n5 B 0\n6 C 0\n7 o0 62 A B C\n8 D 14 o0 A\n9  -100 A B C E F G\n"
+         "10 o1 62 E F G\n11 X 50 o0 A o1 E\n12 M 103 X A\n",
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hyps);
+        read_stm(c.hyps, "NO.", c.method);
+        ASSERT_EQ(out(), "");
+        EXPECT_EQ(dump_statement(), std::string(c.table) + "concl 1111\n");
+        if (c.facts) {
+            EXPECT_TRUE(c.facts());
+        }
+    }
+    EXPECT_EQ(rec(12).pots[0], 11u);
 }
 
 TEST_F(ParserTest, ErrorsNameWhatIsWrongAndEmptyTheStatement)
@@ -140,27 +190,6 @@ TEST_F(ParserTest, ConstantLine)
     EXPECT_EQ(mk_var_name("w")->type, kVarParam);
 }
 
-TEST_F(ParserTest, RatioLinesReadTwoValues)
-{
-    read_stm("POINT A B;\nLRATIO P A B 1 ;\nMRATIO Q A B 2 3;\nPRATIO R A B A 1 2;\nLRATIO S A B -1 (x+1);",
-             "NO.");
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 6);
-    const auto value = [](int r, int k) { return g_pro_points[static_cast<std::size_t>(r)].ps[static_cast<std::size_t>(k)]; };
-    EXPECT_EQ(rec(3).kind, 197u);
-    EXPECT_TRUE(ponep(value(3, 0)));
-    EXPECT_TRUE(ponep(value(3, 1)));
-    EXPECT_EQ(rec(4).kind, 198u);
-    EXPECT_TRUE(peq(value(4, 0), PolyPtr(get_n(2)).get()));
-    EXPECT_TRUE(peq(value(4, 1), PolyPtr(get_n(3)).get()));
-    // PRATIO with its first and third points equal stores A, A, B.
-    EXPECT_EQ(rec(5).kind, 199u);
-    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{1, 1, 2, 0, 0, 0, 0, 0}));
-    EXPECT_TRUE(peq(value(5, 1), PolyPtr(get_n(2)).get()));
-    EXPECT_TRUE(pmonep(value(6, 0)));
-    EXPECT_TRUE(peq(value(6, 1), PolyPtr(pplus(get_m_name("x"), get_n(1))).get()));
-}
-
 TEST_F(ParserTest, CircleLineForTheFactMethods)
 {
     read_stm("POINT O;\nCIRCLE A B C D;\nMIDPOINT M A B;", "NO.");
@@ -180,36 +209,6 @@ TEST_F(ParserTest, CircleLineForTheFactMethods)
     EXPECT_EQ(g_cond_queue.last->type, 152);
 }
 
-TEST_F(ParserTest, CircleLineForWuAndGroebner)
-{
-    for (int method : {kMethodWu, kMethodGroebner}) {
-        read_stm("CIRCLE A B C D E;", "NO.", method);
-        ASSERT_EQ(out(), "");
-        ASSERT_EQ(g_npoints, 6);
-        const char* names[] = {"A", "B", "C", "o0", "D", "E"};
-        const std::uint32_t kinds[] = {0, 0, 0, 62, 14, 14};
-        for (int i = 1; i <= 6; ++i) {
-            EXPECT_EQ(rec(i).name, names[i - 1]);
-            EXPECT_EQ(rec(i).kind, kinds[i - 1]);
-        }
-        EXPECT_EQ(rec(4).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
-        EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{4, 1, 0, 0, 0, 0, 0, 0}));
-        EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{4, 1, 0, 0, 0, 0, 0, 0}));
-        ASSERT_EQ(g_cir_list.size(), 1u);
-        EXPECT_EQ(g_cir_list.first->centre, 4);
-        EXPECT_EQ(g_cir_list.first->count(), 5);
-
-        prover_reset();
-        read_stm("CIRCLE A B C;", "NO.", method);
-        ASSERT_EQ(out(), "");
-        EXPECT_EQ(g_npoints, 3);
-        ASSERT_EQ(g_cir_list.size(), 1u);
-        EXPECT_EQ(g_cir_list.first->centre, 0);
-        EXPECT_EQ(g_cir_list.first->count(), 3);
-        prover_reset();
-    }
-}
-
 TEST_F(ParserTest, CircleLineHoldsAtMost29Points)
 {
     std::string names;
@@ -222,117 +221,6 @@ TEST_F(ParserTest, CircleLineHoldsAtMost29Points)
     EXPECT_EQ(out(), error_text("CIRCLE: a circle holds at most 29 points\n"));
     read_stm("CIRCLE A B" + names + " Q;", "NO.", kMethodWu);
     EXPECT_EQ(out(), error_text("CIRCLE: a circle holds at most 29 points\n"));
-}
-
-TEST_F(ParserTest, OnBlineForTheAreaMethod)
-{
-    read_stm("POINT A B C D;\nON_BLINE X A B;", "NO.", kMethodArea);
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 6);
-    EXPECT_EQ(rec(5).name, "M_{D}");
-    EXPECT_EQ(rec(5).kind, 2u);
-    EXPECT_EQ(rec(5).pots, (std::array<std::uint32_t, 8>{1, 2, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(6).name, "X");
-    EXPECT_EQ(rec(6).kind, 12u);
-    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{5, 1, 2, 0, 0, 0, 0, 0}));
-    // With exactly three records the line stays as it is.
-    read_stm("POINT A B C;\nON_BLINE X A B;", "NO.", kMethodVector);
-    ASSERT_EQ(out(), "");
-    EXPECT_EQ(rec(4).kind, 11u);
-    read_stm("POINT A B C D;\nON_BLINE X A B;", "NO.", kMethodWu);
-    EXPECT_EQ(rec(5).kind, 11u);
-}
-
-TEST_F(ParserTest, IntersectionTcForTheAreaMethod)
-{
-    read_stm("POINT A B C D E;\nINTERSECTION_TC X A B C D E;", "NO.", kMethodArea);
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 7);
-    EXPECT_EQ(rec(6).name, "T_{X}");
-    EXPECT_EQ(rec(6).kind, 12u);
-    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(7).kind, 40u);
-    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 6, 4, 5, 0, 0, 0, 0}));
-    EXPECT_TRUE(xperp(6, 1, 2, 3));
-    EXPECT_TRUE(xcoll(7, 1, 6));
-    EXPECT_TRUE(xcir_2p(4, 7, 5));
-}
-
-TEST_F(ParserTest, IntersectionLsMakesACentre)
-{
-    read_stm("POINT A B C D E;\nINTERSECTION_LS X A B C D E;", "NO.", kMethodWu);
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 7);
-    EXPECT_EQ(rec(6).name, "o0");
-    EXPECT_EQ(rec(6).kind, 62u);
-    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{3, 4, 5, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(7).name, "X");
-    EXPECT_EQ(rec(7).kind, 40u);
-    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 2, 6, 3, 0, 0, 0, 0}));
-    EXPECT_TRUE(xcir_3p(6, 3, 4, 5));
-    EXPECT_TRUE(xcoll(7, 1, 2));
-    EXPECT_TRUE(xcir_2p(6, 7, 3));
-}
-
-TEST_F(ParserTest, IntersectionLsUsesAKnownCentre)
-{
-    // The line's point B lies on the circle: it is the second point of the circle.
-    read_stm("CIRCLE A B C D E;\nPOINT P;\nINTERSECTION_LS X P C A B C;", "NO.", kMethodGroebner);
-    ASSERT_EQ(out(), "");
-    const int o = pt("o0");
-    ASSERT_NE(o, 0);
-    const int x = pt("X");
-    EXPECT_EQ(x, g_npoints);
-    EXPECT_EQ(rec(x).kind, 40u);
-    EXPECT_EQ(rec(x).pots, (std::array<std::uint32_t, 8>{static_cast<std::uint32_t>(pt("P")),
-                                                          static_cast<std::uint32_t>(pt("C")),
-                                                          static_cast<std::uint32_t>(o),
-                                                          static_cast<std::uint32_t>(pt("C")), 0, 0, 0, 0}));
-}
-
-TEST_F(ParserTest, IntersectionLsForTheDatabaseMethodKeepsItsKind)
-{
-    read_stm("POINT A B C D E;\nINTERSECTION_LS X A B C D E;", "NO.");
-    ASSERT_EQ(out(), "");
-    EXPECT_EQ(rec(6).kind, 44u);
-    EXPECT_TRUE(xcoll(6, 1, 2));
-    EXPECT_TRUE(xcir_4p(0, 6, 3, 4, 5));
-}
-
-TEST_F(ParserTest, IntersectionSsWithTwoNewCentres)
-{
-    read_stm("POINT A B C D E;\nINTERSECTION_SS X A B C A D E;", "NO.", kMethodArea);
-    ASSERT_EQ(out(), "");
-    ASSERT_EQ(g_npoints, 8);
-    EXPECT_EQ(rec(6).name, "o0");
-    EXPECT_EQ(rec(6).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(7).name, "o1");
-    EXPECT_EQ(rec(7).kind, 62u);
-    EXPECT_EQ(rec(7).pots, (std::array<std::uint32_t, 8>{1, 4, 5, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(8).name, "X");
-    EXPECT_EQ(rec(8).kind, 50u);
-    // A is on both circles.
-    EXPECT_EQ(rec(8).pots, (std::array<std::uint32_t, 8>{6, 1, 7, 1, 0, 0, 0, 0}));
-    EXPECT_TRUE(xcir_4p(0, 8, 1, 2, 3));
-    EXPECT_TRUE(xcir_4p(0, 8, 1, 4, 5));
-}
-
-TEST_F(ParserTest, IntersectionSsWithAKnownFirstCentre)
-{
-    read_stm("CIRCLE A B C D;\nPOINT E F G;\nINTERSECTION_SS X A B C E F G;\nMIDPOINT M X A;", "NO.",
-             kMethodWu);
-    ASSERT_EQ(out(), "");
-    // E, F, G, then A, B, C, o0, D, the placeholder, o1, X, M.
-    ASSERT_EQ(g_npoints, 12);
-    EXPECT_EQ(static_cast<std::int32_t>(rec(9).kind), -100);
-    EXPECT_EQ(rec(10).name, "o1");
-    EXPECT_EQ(rec(10).pots, (std::array<std::uint32_t, 8>{1, 2, 3, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rec(11).name, "X");
-    EXPECT_EQ(rec(11).kind, 50u);
-    // No common defining point: each circle's first.
-    EXPECT_EQ(rec(11).pots, (std::array<std::uint32_t, 8>{7, 4, 10, 1, 0, 0, 0, 0}));
-    // References to X reach X's own record, not the placeholder.
-    EXPECT_EQ(rec(12).pots[0], 11u);
 }
 
 TEST_F(ParserTest, ParserFactsCanBeEnteredAgain)
