@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QEnterEvent>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include <set>
 
@@ -49,6 +51,50 @@ TEST(Frame, EveryMenuItemIsFoundByItsIdAndShowsItsHintOnHighlight)
         EXPECT_EQ(f.app->frame()->statusBar()->currentMessage(), action->statusTip()) << id;
     }
     EXPECT_EQ(f.app->menu_action(185)->shortcut(), QKeySequence(Qt::Key_F1)) << "Help Contents";
+}
+
+// Where a command is named by its own words, those words are its hint: the
+// text the status bar shows while its menu item is highlighted or the mouse
+// is over its toolbox button.
+TEST(Frame, CommandsShowTheWordsTheyAreKnownByAsTheirHints)
+{
+    AppFixture f;
+    struct Case {
+        int id;
+        const char* words;
+    };
+    const Case cases[] = {
+        {195, "Clear the active window for a new drawing"},
+        {292, "Clear the draw Window for a new drawing"},
+        {140, "Delete a point"},
+        {190, "Delete a line segment"},
+        {289, "Delete a line segment"},
+        {191, "Delete a circle"},
+        {141, "Restore the deleted elements"},
+        {169, "Hide a point and its name"},
+        {170, "Hide a line"},
+        {171, "Hide a circle"},
+        {172, "Hide a the name of a point"},
+        {204, "Select a block as the current block"},
+        {451, "Copy Part of the current diagram as a block"},
+        {226, "Mirror reflection"},
+        {462, "Use the length of a segment to determine the unit"},
+        {463, "Use the static unit"},
+    };
+    QStatusBar* bar = f.app->frame()->statusBar();
+    for (const Case& c : cases) {
+        bar->clearMessage();
+        if (QAction* item = f.app->menu_action(c.id)) {
+            item->showStatusText(f.app->frame());
+        } else if (QToolButton* button = f.app->toolbox_button(c.id)) {
+            QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(button->mapToGlobal(QPoint(2, 2))));
+            QCoreApplication::sendEvent(button, &enter);
+        } else {
+            ADD_FAILURE() << c.id << " is neither a menu item nor a toolbox button";
+            continue;
+        }
+        EXPECT_EQ(bar->currentMessage().toStdString(), c.words) << c.id;
+    }
 }
 
 TEST(Frame, StatusBarHasThreeRecessedPanesOfTheirWidths)
