@@ -5,6 +5,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
 
 #include "construct/object_dialogs.h"
 #include "construct/script_drawing.h"
@@ -42,6 +46,16 @@ bool moves_selection_with_highlight(int key)
     }
 }
 
+// As in a single-column list box, Left and Right step the selection up and down.
+int as_vertical_step(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return Qt::Key_Up;
+    case Qt::Key_Right: return Qt::Key_Down;
+    default: return key;
+    }
+}
+
 std::string caption_for(ScriptDrawing* drawing, int length)
 {
     return fill_template("%s: %s", {load_string(ssid::kScriptManager),
@@ -69,7 +83,10 @@ ListWindow::ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialo
     setSortingEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setUniformItemSizes(true);
+    // Lines keep their whole text; the horizontal scroll range (MaxExtent)
+    // brings the end of a long line into view.
+    setUniformItemSizes(false);
+    setTextElideMode(Qt::ElideNone);
     resize(kWidth, kHeight);
     if (frame) {
         const QRect f = frame->frameGeometry();
@@ -98,10 +115,24 @@ void ListWindow::FitExtent(const std::string& s)
 {
     if (s.empty())
         return;
-    const int width = fontMetrics().horizontalAdvance(qs(s)) + 2;
+    // The width the list gives the line: its text and the margins around it.
+    QStyleOptionViewItem line;
+    initViewItemOption(&line);
+    line.features |= QStyleOptionViewItem::HasDisplay;
+    line.text = qs(s);
+    const int width = style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), this).width();
     // Only grows: deleting lines never narrows it, a refill starts again.
-    if (width > MaxExtent)
+    if (width > MaxExtent) {
         MaxExtent = width;
+        updateGeometries();
+    }
+}
+
+void ListWindow::updateGeometries()
+{
+    QListWidget::updateGeometries();
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setRange(0, std::max(bar->maximum(), MaxExtent - viewport()->width()));
 }
 
 int ListWindow::InsertString(const std::string& s, int pos)
@@ -132,6 +163,7 @@ void ListWindow::Refill()
 {
     clear();
     MaxExtent = 0;
+    updateGeometries();
     if (!Drawing)
         return;
     Diagram& d = Drawing->diagram();
@@ -210,7 +242,15 @@ void ListWindow::EvKeyDown(int key)
 void ListWindow::keyPressEvent(QKeyEvent* event)
 {
     const int old_pos = currentRow();
-    QListWidget::keyPressEvent(event);
+    const int step = as_vertical_step(event->key());
+    if (step != event->key()) {
+        QKeyEvent vertical(event->type(), step, event->modifiers(), event->text(), event->isAutoRepeat(),
+                           static_cast<ushort>(event->count()));
+        QListWidget::keyPressEvent(&vertical);
+        event->setAccepted(vertical.isAccepted());
+    } else {
+        QListWidget::keyPressEvent(event);
+    }
     // The first key after an update comes from its own line rewrite.
     if (Updating == 1) {
         Updating = 0;

@@ -80,7 +80,8 @@ public:
 
     // The lines as shown.
     std::vector<std::string> lines() const;
-    // The widest line seen since the last refill, in pixels.
+    // The widest line seen since the last refill, in pixels: the list's
+    // horizontal scroll extent.
     int max_extent() const { return MaxExtent; }
     bool updating() const { return Updating != 0; }
     // Dirty is never set: the list changes nothing that needs saving.
@@ -95,6 +96,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The list's own scroll ranges, the horizontal one widened to MaxExtent.
+    void updateGeometries() override;
 
 private:
     void AddObjLine();

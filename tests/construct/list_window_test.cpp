@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -345,8 +347,13 @@ TEST_F(ScriptManagerTest, KeysMoveTheSelectionAndHighlightOnlyForMovingKeys)
     // The cross of point B at (300, 100).
     EXPECT_EQ(host->dc.calls_named("arc").at(0).args[0], 295);
 
+    // Right and Left step the selection down and up, without a highlight.
     list.EvKeyDown(Qt::Key_Right);
+    EXPECT_EQ(list.currentRow(), 2);
+    list.EvKeyDown(Qt::Key_Right);
+    EXPECT_EQ(list.currentRow(), 3);
     list.EvKeyDown(Qt::Key_Left);
+    EXPECT_EQ(list.currentRow(), 2);
     EXPECT_EQ(host->repaints, 1);
     // Home on the first line and End on the last draw the same highlight again.
     list.EvKeyDown(Qt::Key_Home);
@@ -393,19 +400,50 @@ TEST_F(ScriptManagerTest, HorizontalExtentOnlyGrowsUntilARefill)
 {
     host->point(1, 1, "A");
     ListWindow& list = open(host.get());
+    list.show();
+    QScrollBar* bar = list.horizontalScrollBar();
     const int short_extent = list.max_extent();
     EXPECT_GT(short_extent, 2);
+    EXPECT_EQ(bar->maximum(), 0) << "a short line fits";
+
+    // A text line of 79 characters, far wider than the window.
     Dpoint text(180, "x");
     text.cls = 6;
-    text.set_text("A rather long line of text that widens the list");
+    text.set_text(std::string(39, 'W') + " " + std::string(39, 'M'));
     add_obj(host->d, text);
+    host->point(2, 2, "B");  // a short line after it
     const int long_extent = list.max_extent();
     EXPECT_GT(long_extent, short_extent);
+    EXPECT_GT(long_extent, list.fontMetrics().horizontalAdvance(QString(79, 'M')) / 2);
+    ASSERT_GT(bar->maximum(), 0) << "the long line can be scrolled";
+    const int range = bar->maximum();
+    EXPECT_EQ(range, long_extent - list.viewport()->width()) << "the extent is the scroll range";
+    // Scrolled to the end, the long line ends inside the list and is drawn whole.
+    bar->setValue(range);
+    const QRect line = list.visualItemRect(list.item(1));
+    EXPECT_LE(line.right(), list.viewport()->width());
+    EXPECT_GE(line.width(), long_extent) << "the line is not cut to the width of another";
+    // Its last letters are drawn at the right end of the list.
+    const QImage shown = list.viewport()->grab().toImage();
+    int ink = 0;
+    for (int x = shown.width() - 20; x < shown.width(); ++x)
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            ink += qGray(shown.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 10) << "the end of the long line is drawn";
+
+    // Deleting the long line leaves the range; resizing keeps it in step.
     host->boxes.push_answer(MessageResult::Yes);
     ASSERT_TRUE(del_point(host->d, 21, 0, 0));
     EXPECT_EQ(list.max_extent(), long_extent);
+    EXPECT_EQ(bar->maximum(), range);
+    const int narrow = list.viewport()->width();
+    list.resize(list.width() + 40, list.height());
+    QCoreApplication::processEvents();
+    ASSERT_GT(list.viewport()->width(), narrow);
+    EXPECT_EQ(bar->maximum() + list.viewport()->width(), range + narrow);
     list.Refill();
     EXPECT_EQ(list.max_extent(), short_extent);
+    EXPECT_EQ(bar->maximum(), 0);
 }
 
 TEST_F(ScriptManagerTest, ClosingTheWindowForgetsIt)
