@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +129,7 @@ void TAddDlg::build_controls()
     // The filter lists the name characters; '-' last stands for itself.
     name_field_ = make_field(this, units(175, 6, 60, 12), Dpoint::kNameSize,
                              QStringLiteral("[A-Za-z0-9:;<>,.!@#$%^&*()\\[\\]{}|+=?_-]*"));
+    name_field_->installEventFilter(this);
     size_list_ = dlg::make_list(this, units(175, 6, 60, 56));
     size_list_->hide();
     text_field_ = make_field(this, units(175, 6, 60, 12), 40, {});
@@ -316,6 +318,26 @@ void TAddDlg::CmChangeColor()
     if (const std::optional<Colour> chosen = services_.colours->choose(this, colour_, custom.colours))
         colour_ = *chosen;
     PaintSample();
+}
+
+void TAddDlg::NameSetFocus() { name_field_->selectAll(); }
+
+bool TAddDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == name_field_) {
+        if (event->type() == QEvent::FocusIn) {
+            NameSetFocus();
+            // The click that brought the focus places the cursor after this;
+            // the whole text is selected again when the button comes up.
+            name_clicked_into_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        } else if (event->type() == QEvent::MouseButtonRelease && name_clicked_into_) {
+            name_clicked_into_ = false;
+            NameSetFocus();
+        } else if (event->type() == QEvent::FocusOut) {
+            name_clicked_into_ = false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TAddDlg::CmHelp()

@@ -61,6 +61,9 @@ public:
     void StyleChanged(int index);
     void CmChangeColor();
     void CmHelp();
+    // The name field selects its whole text when it gets the focus, so that
+    // typing replaces the name.
+    void NameSetFocus();
     void PaintSample();
 
     int selected_row() const { return row_; }
@@ -88,6 +91,9 @@ public:
     QLabel* point_label(int i) const { return point_labels_[static_cast<std::size_t>(i - 1)]; }
     QPushButton* ok_button() const { return ok_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build_controls();
     void SetupWindow(Diagram& drawing);
@@ -104,6 +110,7 @@ private:
     int show_name_ = 1;
     double x_ = 0.0;
     double y_ = 0.0;
+    bool name_clicked_into_ = false;
     Dpoint record_;
     std::vector<PointItem> points_;
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QValidator>
 
 #include "construct/add_dialog.h"
@@ -324,4 +325,36 @@ TEST_F(AddDialogTest, AnEmptyDrawingStillAddsFreePointsAndCommentsButNoConstruct
     EXPECT_EQ(short_of_points->point_list(3)->currentIndex(), -1);
     short_of_points->ok_button()->click();
     EXPECT_EQ(boxes.asked().back().text, "Please select the 3rd Point");
+}
+
+TEST_F(AddDialogTest, NameFieldSelectsItsWholeTextWhenItGetsTheFocus)
+{
+    auto dialog = open();
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* name = dialog->name_field();
+    name->setText("Apex");
+
+    // Clicked back into: the click would place the cursor, yet the name is
+    // selected whole and typing replaces it.
+    dialog->x_field()->setFocus();
+    ASSERT_FALSE(name->hasFocus());
+    QTest::mouseClick(name, Qt::LeftButton, Qt::NoModifier, QPoint(name->width() - 4, name->height() / 2));
+    ASSERT_TRUE(name->hasFocus());
+    EXPECT_EQ(name->selectedText().toStdString(), "Apex");
+    QTest::keyClicks(name, "Q1");
+    EXPECT_EQ(name->text().toStdString(), "Q1");
+
+    // A second click while it has the focus places the cursor as usual.
+    QTest::mouseClick(name, Qt::LeftButton, Qt::NoModifier, QPoint(name->width() - 4, name->height() / 2));
+    EXPECT_FALSE(name->hasSelectedText());
+
+    // Focus given any other way selects the whole text too.
+    dialog->x_field()->setFocus();
+    name->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(name->selectedText().toStdString(), "Q1");
+    // The other fields keep the toolkit's own behaviour.
+    dialog->x_field()->setFocus(Qt::OtherFocusReason);
+    EXPECT_FALSE(dialog->x_field()->hasSelectedText());
 }
