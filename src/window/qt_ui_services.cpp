@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <map>
 
@@ -20,6 +21,24 @@
 namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A modal dialog blocks every window but its own. Help asked for while one is
+// open (the object dialogs' Help button) becomes the dialog's transient
+// window: the window manager keeps it above the dialog, and its links work
+// while the dialog stays open. Asked for with no dialog open, it stands alone.
+void stay_above_modal_dialog(QWidget& help)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != &help ? modal->windowHandle() : nullptr;
+    help.winId();  // makes the window handle
+    QWindow* handle = help.windowHandle();
+    if (!handle || handle->transientParent() == owner)
+        return;
+    // The window manager reads the owner when the window is mapped.
+    if (help.isVisible())
+        help.hide();
+    handle->setTransientParent(owner);
+}
 
 }  // namespace
 
@@ -166,6 +185,7 @@ void QtHelpViewer::show_context(int context)
     if (!window_)
         window_ = std::make_unique<HelpWindow>();
     window_->show_page(context);
+    stay_above_modal_dialog(*window_);
     window_->show();
     window_->raise();
     window_->activateWindow();
