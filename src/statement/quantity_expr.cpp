@@ -385,5 +385,12 @@ xterm* rd_pol()
         trace_str(fmt("rd_pol (%d) %s %s\n", g_rd_expr_mode ? 1 : 0, std::string(tok(g_tok)).c_str(),
                       std::string(tok(g_tok + 1)).c_str()));
     ExprReader reader;
-    return reader.read();
+    xterm* result = reader.read();
+    if (g_trace && result) {
+        // The trace must not move the proof printer's column.
+        const int column = g_pcol;
+        trace_str("rd_out: " + poly_text(result, 0) + "\n");
+        g_pcol = column;
+    }
+    return result;
 }

@@ -165,4 +165,22 @@ TEST_F(ExpressionTest, EveryNodeGoesBackToThePools)
     EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
 }
 
+TEST_F(ExpressionTest, TraceShowsEachValueOnEntryAndItsResult)
+{
+    g_trace = 1;
+    ::testing::internal::CaptureStdout();
+    read_stm("POINT A B;\nLRATIO P A B 2 (x + 1);", "x y - 3 = 0.");
+    const std::string trace = ::testing::internal::GetCapturedStdout();
+    g_trace = 0;
+    ASSERT_EQ(g_abort, 0) << out();
+    // Value mode (0) for the ratio's two values, expression mode (1) for the
+    // conclusion's sides; each result follows its entry line.
+    EXPECT_EQ(trace,
+              "rd_pol (0) 2 (\nrd_out: 2\n"
+              "rd_pol (0) ( x\nrd_out: x+1\n"
+              "x y - \n"  // the conclusion reader's own line
+              "rd_pol (1) x y\nrd_out: xy-3\n"
+              "rd_pol (1) 0 .\nrd_out: 0\n");
+}
+
 }  // namespace
