@@ -1,5 +1,7 @@
 #include "model/dump.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "model/numeric.h"
@@ -13,6 +15,21 @@ constexpr int kLastLineY = 600;
 // Device y of the next line, shared by all drawings.
 int g_line_y = 1;
 
+// The eight values of the ps(...) part: the parents, or for a text object the
+// first 32 bytes of its text read as little-endian int32, as the record
+// holds them in the parents' place.
+std::array<std::int32_t, Dpoint::kArgCount> ps_values(const Dpoint& p) {
+    if (!p.is_text()) return p.arg;
+    std::array<std::int32_t, Dpoint::kArgCount> values{};
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        std::uint32_t v = 0;
+        for (std::size_t b = 0; b < sizeof v; ++b)
+            v |= std::uint32_t(static_cast<unsigned char>(p.text[k * sizeof v + b])) << (8 * b);
+        values[k] = static_cast<std::int32_t>(v);
+    }
+    return values;
+}
+
 void put_text_line(const DumpWriter& write, std::string_view text) {
     if (g_line_y > kLastLineY) g_line_y = 1;
     write(1, g_line_y, text);
@@ -23,7 +40,7 @@ void put_text_line(const DumpWriter& write, std::string_view text) {
 
 std::string dump_line(const Dpoint& p, int index) {
     const std::string name(p.name_view());
-    const auto& a = p.arg;
+    const auto a = ps_values(p);
     const char* format =
         "(%d): type=%d,name=%s,xy(%ld,%ld)draw(%d),cls(%d) co(%d,%d) ps(%d,%d,%d,%d,%d,%d,%d,%d)\n";
     const long x = trunc_to_int(p.x);

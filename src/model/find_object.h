@@ -1,6 +1,6 @@
 #pragma once
 // Searches of a drawing's objects (indices 20 to the count minus one). Each
-// leaves the table's last index in record_count, as the loops over objects do.
+// leaves the table's last index (the count minus one) in record_count.
 
 #include <string_view>
 

@@ -43,14 +43,15 @@ bool project_on_line(ObjectTable& t, int A, int B, int C, int ref) {
     return true;
 }
 
-// The foot of ref on tline (A; B, C) into record 10; false when BC has no direction.
+// The foot of ref on tline (A; B, C) into record 10; false when the foot
+// kernel finds no crossing. B and C at one place count as a vertical BC, so
+// the point goes to the horizontal through A.
 bool project_on_tline(ObjectTable& t, int A, int B, int C, int ref) {
     const Dpoint& a = t.get(A);
     const Dpoint& b = t.get(B);
     const Dpoint& c = t.get(C);
     const double rx = t.get(ref).x;
     const double ry = t.get(ref).y;
-    if (coincide(b, c)) return false;
     if (c.x == b.x) {
         put(t, rec::kCandidate0, rx, a.y);
         return true;

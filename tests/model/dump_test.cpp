@@ -43,6 +43,23 @@ TEST(DumpLine, FormatsEveryFieldAndTruncatesThePosition) {
               "ps(21,22,0,0,0,0,0,0)\n");
 }
 
+TEST(DumpLine, ATextObjectListsItsTextBytesAsEightIntegers) {
+    Dpoint text(180, "x");
+    text.cls = 6;
+    text.x = 40;
+    text.y = 50;
+    // "ABCD" and "EFGH" little-endian, then "IJ" and the terminator; a
+    // longer text is cut after its 32nd byte.
+    text.set_text("ABCDEFGHIJ");
+    EXPECT_EQ(dump_line(text, 20),
+              "(20): type=180,name=x,xy(40,50)draw(1),cls(6) co(0,1) "
+              "ps(1145258561,1212630597,19017,0,0,0,0,0)\n");
+    text.set_text("0123456789abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(dump_line(text, 20).substr(dump_line(text, 20).find("ps(")),
+              "ps(858927408,926299444,1650538808,1717920867,1785292903,1852664939,1920036975,"
+              "1987409011)\n");
+}
+
 TEST(DumpPoints, WritesOneLineEverySeventeenPixelsAndWrapsAfterSixHundred) {
     Diagram d;
     EXPECT_TRUE(dump(d).empty());

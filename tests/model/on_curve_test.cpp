@@ -153,9 +153,13 @@ TEST(OnTline, AxisParallelDirectionsAndAPointOnA0) {
     set_mouse(t, 140, 7);
     on_tline_init(t, p, a0, v1, v2, 0);
     expect_at(t, p, 140, 100);
-    on_tline_init(t, p, a0, v1, v1, 0);  // no direction: unchanged
-    expect_at(t, p, 140, 100);
     EXPECT_DOUBLE_EQ(param1(t, p), 1600.0);
+    set_mouse(t, 170, 7);
+    on_tline_init(t, p, a0, v1, v1, 0);  // B = C: taken as vertical, the tline is horizontal
+    expect_at(t, p, 170, 100);
+    EXPECT_DOUBLE_EQ(param1(t, p), 4900.0);
+    EXPECT_DOUBLE_EQ(param2(t, p), 4900.0);
+    expect_at(t, rec::kCandidate0, 170, 100);
     set_mouse(t, 100, 55);
     on_tline_init(t, p, a0, v1, v2, 0);  // placed on a0
     expect_at(t, p, 100, 100);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "window/lookup.h"
@@ -282,6 +283,34 @@ TEST_F(Lookup, ModelLookupsAsTheWindowUsesThem)
     EXPECT_EQ(find_object_by_name(t, "A", 0, 0), a);
     EXPECT_EQ(find_object_by_name(t, "A", a, 0), a2) << "skipping the first finds the other";
     EXPECT_EQ(find_object_by_name(t, "Z", 0, 0), 0);
+}
+
+TEST_F(Lookup, EveryLookupLeavesTheLastIndexInTheRecordCount)
+{
+    const int a = add_free_point(win, 100, 100, "A");
+    const int b = add_free_point(win, 130, 100, "B");
+    Dpoint circle = Dpoint::of_type(136, 1);
+    circle.arg[0] = a;
+    circle.arg[1] = b;
+    t.append(circle);
+    add_free_point(win, 200, 200, "C");
+    const std::pair<const char*, std::function<int()>> lookups[] = {
+        {"find_object, found first", [&] { return find_object(t, 101, 0, 0, 0); }},
+        {"find_object, none", [&] { return find_object(t, 135, a, b, 0); }},
+        {"find_object for a circle", [&] { return find_object(t, 136, a, b, 0); }},
+        {"find_circle", [&] { return find_circle(t, a, b); }},
+        {"find_object_by_name, found first", [&] { return find_object_by_name(t, "A", 0, 0); }},
+        {"find_object_by_name, none", [&] { return find_object_by_name(t, "Z", 0, 0); }},
+        {"find_same_object", [&] { return find_same_object(t, t[b], 1); }},
+    };
+    for (const auto& [what, lookup] : lookups) {
+        t.record_count() = -7;
+        lookup();
+        EXPECT_EQ(t.record_count(), t.count() - 1) << what;
+    }
+    ObjectTable empty;
+    find_object(empty, 135, 20, 21, 0);
+    EXPECT_EQ(empty.record_count(), rec::kFirstObject - 1) << "an empty drawing";
 }
 
 }  // namespace
