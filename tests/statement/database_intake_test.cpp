@@ -194,6 +194,38 @@ TEST_F(DatabaseIntakeTest, AConclusionTheDatabaseCannotHoldEndsNotProved)
     }
 }
 
+TEST_F(DatabaseIntakeTest, FreePointsAndTheReadersOwnPointsAreNotNamed)
+{
+    // CIRCLE and INTERSECTION_LS state their facts through the reader.
+    EXPECT_EQ(prove("CIRCLE A B C D;\nPOINT E F;\nINTERSECTION_LS X E F A B C;", "PERPENDICULAR E F A B."),
+              ProveEnd::Ran);
+    EXPECT_EQ(g_result, kResultNotSolved);
+    EXPECT_TRUE(ends_with(window_, std::string(kNotInDatabase))) << window_;
+    EXPECT_NE(listing().find("[ABCDX]"), std::string::npos);
+}
+
+TEST_F(DatabaseIntakeTest, TheFactSearchTestsWhatTheDatabaseCanHold)
+{
+    ASSERT_EQ(prove("POINT A B C;\nON_PLINE D A B C;\nPSQUARE E D B;\nPSQUARE F E B;\nON_CIRCLE G E F;\n"
+                    "MIDPOINT H F B;",
+                    "EQDISTANCE F H D B."),
+              ProveEnd::Ran);
+    ASSERT_EQ(g_result, 1) << window_;
+    const auto fact = [](std::int32_t kind, std::string_view names) {
+        Gdd_cond f{};
+        f.type = kind;
+        for (std::size_t k = 0; k < names.size(); ++k)
+            f.p[k] = static_cast<std::uint32_t>(pt(names.substr(k, 1)));
+        return f;
+    };
+    // The proof's congruent triangles are in the database; tangency and the
+    // equilateral triangle have no test there.
+    EXPECT_EQ(do_concl_of(fact(236, "EDBDBH")), 1);
+    EXPECT_EQ(do_concl_of(fact(153, "FHDB")), 1);
+    EXPECT_EQ(do_concl_of(fact(156, "FHDB")), 0);
+    EXPECT_EQ(do_concl_of(fact(158, "DBE")), 0);
+}
+
 // The two statements that once ended in a refusal: the window text and the
 // database Show GDD lists, against tests/data/proofs/<name>.txt.
 TEST_F(DatabaseIntakeTest, GoldenRunsOfStatementsOnceRefused)
