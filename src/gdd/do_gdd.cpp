@@ -3,6 +3,14 @@
 // does not pull in the statement semantics.
 
 #include "gdd/forward.h"
+#include "statement/prove.h"
+#include "statement/prover.h"
 #include "statement/semantics.h"
 
-void do_gdd() { run_gdd_method([] { return do_concl_w() != 0; }); }
+void do_gdd()
+{
+    run_gdd_method([] { return do_concl_w() != 0; });
+    // Not reached: say what the database could not take.
+    if (g_result == kResultNotSolved)
+        gprint(database_limits());
+}

@@ -23,6 +23,14 @@ void state_predicate_fact(int no, int A, int B, int C, int D, int E, int F)
 
 }  // namespace
 
+bool cons_states_facts(int no)
+{
+    if (cons::record(no).hyp_predicate)
+        return true;
+    const int kind = cons::kind_of(no);
+    return kind == 102 || kind == 103 || (kind >= 105 && kind <= 130) || kind == 132 || kind == 133;
+}
+
 void state_cons_facts(int no)
 {
     using cons::arg;

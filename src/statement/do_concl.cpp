@@ -71,6 +71,8 @@ void report_unknown_kind()
 
 int database_test()
 {
+    if (!concl_has_database_test(g_concl.type))
+        return 0;  // not in the database
     switch (g_concl.type) {
     case 148: return xcoll(p(1), p(2), p(3));
     case 149: return xpara(p(1), p(2), p(3), p(4));
@@ -82,11 +84,13 @@ int database_test()
     case 155: return xratio(p(1), p(2), p(3), p(4), p(5), p(6), p(7), p(8));
     case 236: return xcon(p(1), p(2), p(3), p(4), p(5), p(6));
     case 237: return xsim(p(1), p(2), p(3), p(4), p(5), p(6));
-    default: return 0;  // no database test: not in the database
+    default: return 0;
     }
 }
 
 }  // namespace
+
+bool concl_has_database_test(int kind) { return (kind >= 148 && kind <= 155) || kind == 236 || kind == 237; }
 
 std::string concl_keyword_text()
 {

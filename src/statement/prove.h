@@ -61,9 +61,15 @@ bool method_built(int method);
 
 // The refusal texts of the selected method for the statement in the tables,
 // "" when it can prove it. Checked before anything is proved: a method that is
-// not built, a conclusion it cannot test, a hypothesis it cannot interpret
-// (naming the record's statement line).
+// not built; for Wu's and the Groebner method a conclusion they cannot state
+// or a hypothesis without equations (naming the record's statement line).
+// The database method refuses nothing: it takes the facts there are.
 std::string method_refusal(int method);
+
+// Why the database may not reach the conclusion, for a run that did not: the
+// conclusion when the database cannot test its kind, and the statement lines
+// of the records that state no facts in it. "" when there is neither.
+std::string database_limits();
 
 // The statement line of record i, or its name and kind where the kind has
 // none.

@@ -9,6 +9,7 @@
 #include "algebra/variables.h"
 #include "statement/cons_internal.h"
 #include "statement/keywords.h"
+#include "statement/parse_facts.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/semantics.h"
@@ -28,22 +29,6 @@ std::map<int, MethodEntry>& entries()
         register_default_methods();
     }
     return table;
-}
-
-// Constructions whose meaning the database method states as facts (kinds 1,
-// 44 and 52 through the facts the reader enters), and free points.
-bool gdd_interprets(const Pro_point& r)
-{
-    if (r.hyp_predicate)
-        return true;
-    switch (r.kind) {
-    case 1: case 44: case 52: case 101:
-    case 102: case 103: case 105: case 106: case 107: case 109:
-    case 132: case 133:
-        return true;
-    default:
-        return r.kind >= 110 && r.kind <= 130;
-    }
 }
 
 // Constructions with coordinate equations (free points and the defining
@@ -93,17 +78,26 @@ bool equation_translates()
     return !any_var_type(g_concl_lhs, foreign) && !any_var_type(g_concl_rhs, foreign);
 }
 
-// Conclusions the database can hold (or none: the database is only built).
-bool gdd_tests(int kind)
-{
-    return (kind >= 148 && kind <= 155) || kind == 236 || kind == 237 || kind == 0 || kind == kConclNone;
-}
-
 // The reader's word for a construction kind.
 std::string keyword_of(int kind)
 {
     const ConsKeyword* k = cons_keyword_of_kind(kind);
     return k ? std::string(stm_string(k->string_id)) : std::string();
+}
+
+// Does a fact the reader entered (a CIRCLE line, INTERSECTION_LS or _SS)
+// name point p?
+bool named_by_reader(int p)
+{
+    for (const ParseFact& f : g_parse_facts) {
+        for (int q : f.p)
+            if (q == p)
+                return true;
+        for (int q : f.pts)
+            if (q == p)
+                return true;
+    }
+    return false;
 }
 
 std::string names(std::initializer_list<std::uint32_t> points)
@@ -162,6 +156,22 @@ std::string record_line(int i)
     return fmt("%s (kind %d);\r\n", r.name.c_str(), static_cast<int>(r.kind));
 }
 
+std::string database_limits()
+{
+    std::string out;
+    if (g_concl.type != 0 && g_concl.type != kConclNone && !concl_has_database_test(g_concl.type))
+        out += "The database cannot test the conclusion\r\n" + concl_statement_text();
+    std::string silent;
+    for (int i = 1; i <= g_npoints; ++i) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+        if (r.kind != 101 && !cons_states_facts(i) && !named_by_reader(i))
+            silent += record_line(i);
+    }
+    if (!silent.empty())
+        out += "The database has no facts of\r\n" + silent;
+    return out;
+}
+
 void set_method_entry(int method, MethodEntry entry) { entries()[method] = std::move(entry); }
 
 MethodEntry get_method_entry(int method)
@@ -187,21 +197,15 @@ std::string method_refusal(int method)
     const std::string name(method_name(method));
     if (!method_built(method))
         return "\r\n" + (name.empty() ? fmt("Method %d", method) : name) + " is not built yet.\r\n";
-    bool (*interprets)(const Pro_point&) = nullptr;
-    if (method == kMethodDatabase) {
-        if (!gdd_tests(g_concl.type))
-            return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
-        interprets = gdd_interprets;
-    } else if (method == kMethodWu || method == kMethodGroebner) {
-        if (!equation_translates())
-            return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
-        interprets = algebra_interprets;
-    } else {
+    // The database takes whatever facts the hypotheses state and tests what
+    // it can hold; the other methods read the statement themselves.
+    if (method != kMethodWu && method != kMethodGroebner)
         return "";
-    }
+    if (!equation_translates())
+        return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
     for (int i = 1; i <= g_npoints; ++i) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-        if (!interprets(r) || (interprets == algebra_interprets && r.kind == 357 && !constant_translates(r)))
+        if (!algebra_interprets(r) || (r.kind == 357 && !constant_translates(r)))
             return "\r\n" + name + " cannot use the hypothesis\r\n" + record_line(i);
     }
     return "";

@@ -38,6 +38,10 @@ std::string cons_drawing_text(int no);     // mode 9
 std::string nondegenerate_text(int no);    // mode 4
 // Mode 5: enters the record's hypothesis facts into the fact database.
 void state_cons_facts(int no);
+// Does mode 5 state facts of the record? Free points, CENTROID, INVERSION,
+// the ratio points, CONSTANT, ON_HLINE, NROTATE and the reader's own kinds
+// (ON_BLINE, HARMONIC, SIM_TRIANGLE, the CIRCLE points, ...) state none.
+bool cons_states_facts(int no);
 
 // The conclusion g_concl in mode key (1, 3, 4, 6, 8, 9). Returns the database
 // test's answer in mode 6 (non-zero: the fact holds), else 0. An unknown kind
@@ -48,6 +52,9 @@ int do_concl_w();
 // The database test of a predicate record given in the conclusion's layout;
 // g_concl is left as it was.
 int do_concl_of(const Gdd_cond& fact);
+// Can the database hold a conclusion of this kind? Tangent circles, the
+// harmonic pair, the equilateral triangle and equations it cannot.
+bool concl_has_database_test(int kind);
 
 // The texts do_concl prints.
 std::string concl_keyword_text();    // keyword form, without ".\r\n"

@@ -202,6 +202,30 @@ TEST_P(ProofCitationsTest, Corpus)
     EXPECT_GE(proved, 4);
 }
 
+// Statements with constructions that state no facts in the database (their
+// points stay out of it) beside theorems of several steps.
+TEST_F(ProofCitationsTest, DatabaseProofsBesideConstructionsWithoutFacts)
+{
+    static const char* const statements[] = {
+        "POINT A B C;\nCENTROID X A B C;\nCIRCUMCENTER O A B C;\nON_BLINE K A B;\nON_CIRCLE E O A;\nFOOT F E B C;\n"
+        "FOOT G E A C;\nFOOT H E A B;\nSHOW: COLLINEAR F G H.",
+        "POINT A B C;\nHARMONIC D A B C;\nLRATIO P A B 1 3;\nCIRCUMCENTER O A B C;\nFOOT E B A C;\nFOOT F C A B;\n"
+        "SHOW: PERPENDICULAR A O E F.",
+        "POINT A B C;\nINVERSION J A B C;\nCONSTANT (AREA A B C) - 1;\nFOOT D A B C;\nFOOT E B A C;\nFOOT F C A B;\n"
+        "INTERSECTION_LL H A D B E;\nSHOW: EQANGEL E D H H D F.",
+        "POINT A B C U V;\nSIM_TRIANGLE S A B C U V;\nMRATIO Q A C 2 1;\nPRATIO R A B C 1 2;\nON_PLINE D A B C;\n"
+        "PSQUARE E D B;\nPSQUARE F E B;\nON_CIRCLE G E F;\nMIDPOINT H F B;\nSHOW: EQDISTANCE F H D B.",
+    };
+    int number = 0;
+    for (const char* s : statements) {
+        SCOPED_TRACE(s);
+        const ProveRun run =
+            prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", kMethodDatabase, 60);
+        EXPECT_EQ(run.result, "true") << run.window_text;
+        check_run(run, kMethodDatabase, "without_facts" + std::to_string(++number));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Methods, ProofCitationsTest, ::testing::Values(kMethodDatabase, kMethodFullAngle),
                          [](const auto& info) { return info.param == kMethodDatabase ? "Database" : "FullAngle"; });
 

@@ -45,8 +45,8 @@ TEST_F(ProveRunTest, ErrorsCarryTheirMessage)
     } cases[] = {
         {"EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nFOO X A B;\nSHOW: NO.\n", kMethodDatabase, [] { g_result = 1; },
          "Sytax error: FOO X A is not a proper construction"},
-        {"EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nCENTROID G A B C;\nSHOW: COLLINEAR A B G.\n", kMethodDatabase,
-         [] { g_result = 1; }, "GDD method cannot use the hypothesis CENTROID  G A B C;"},
+        {"EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nHARMONIC G A B C;\nSHOW: COLLINEAR A B G.\n", kMethodWu,
+         [] { g_result = 1; }, "Wu's method cannot use the hypothesis HARMONIC G A B C;"},
         {kFoot, kMethodWu, {}, "Wu's method is not built yet."},
         // After a long text the report names the error by its last lines.
         {kFoot, kMethodDatabase, long_text_then([] { prover_fatal("run out of memory."); }),
