@@ -44,7 +44,7 @@ void show_step_ref(const Gdd_cond* step);
 // else ", ".
 void add_pred(int last, int kind, int p1, int p2, int p3, int p4, int p5 = 0, int p6 = 0, int p7 = 0,
               int p8 = 0);
-// Collinearity hypotheses of the detailed proof: "lines\r\n[ABC](hyp), "
+// Collinearity hypotheses of the detailed proof: "lines[ABC](hyp), "
 // when at least three different points remain.
 void show_coll4(int a, int b, int c, int d);
 void show_coll6(int a, int b, int c, int d, int e, int f);
