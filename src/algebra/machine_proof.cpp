@@ -201,27 +201,35 @@ void show_elim(const elim_step* step, int latex)
         gprint("$");
 }
 
-void show_steps(const elim_step* steps, int latex)
+void show_steps(const elim_step* steps, int latex, const ProofCitations* citations)
 {
+    const auto cite = [&](const elim_step* s) {
+        if (citations && citations->cite && s && s->reasons)
+            citations->cite(s->reasons, latex);
+    };
     if (latex)
         gprint("\\hskip 10pt ");
     gprint(alg_words::kBecause);
     show_elim(steps, latex);
+    cite(steps);
     gprint("\r\n");
     for (const elim_step* s = steps ? steps->next : nullptr; s; s = s->next) {
         gprint(latex ? "\\vskip-5pt\r\n\\hskip 70pt " : "               ");
         show_elim(s, latex);
+        cite(s);
         gprint("\r\n");
     }
 }
 
-void show_machine_proof(int latex)
+void show_machine_proof(int latex, const ProofCitations* citations)
 {
     const quot_rec* first = g_proof_head.next;
     if (!first) {
         gprint(alg_words::kNoProof);
         return;
     }
+    if (citations && citations->begin)
+        citations->begin();
     gprint(alg_words::kConclusionIs);
     do_concl(cgeo::kPredicate);
     gprint(alg_words::kEquivalentTo);
@@ -229,6 +237,9 @@ void show_machine_proof(int latex)
     equivalent_side(first->nc, first->np, latex);
     gprint(" = ");
     equivalent_side(first->dc, first->dp, latex);
+    // The facts that turned the conclusion into this quotient.
+    if (citations && citations->cite && first->type == kQuotConclusion && first->steps && first->steps->reasons)
+        citations->cite(first->steps->reasons, latex);
     if (latex)
         gprint("\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n");
     gprint("\r\n");
@@ -246,7 +257,7 @@ void show_machine_proof(int latex)
                 gprint("$");
             gprint("\r\n\r\n");
         } else if (r->type != kQuotPlain && r->type != kQuotConclusion) {
-            show_steps(r->steps, latex);
+            show_steps(r->steps, latex, citations);
             gprint("\r\n");
         }
         if (r->type == kQuotConclusion) {
@@ -262,6 +273,8 @@ void show_machine_proof(int latex)
             gprint("$");
         gprint("\r\n\r\n");
     }
+    if (citations && citations->derivations)
+        citations->derivations(latex);
     if (latex)
         gprint("}");
     gprint("\r\n");

@@ -37,9 +37,9 @@ constexpr const char* kMacros[] = {
 
 }  // namespace
 
-void save_tex()
+void save_tex(const ProofCitations* citations)
 {
-    const bool written = write_proof_tex(kMacros, [] { show_machine_proof(1); });
+    const bool written = write_proof_tex(kMacros, [citations] { show_machine_proof(1, citations); });
     if (written && g_result == 1)
         gprint(fmt("\r\n%s %s.tex\r\n", alg_words::kLatexSaved, fname_part(g_example).c_str()));
 }

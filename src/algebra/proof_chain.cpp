@@ -60,7 +60,7 @@ quot_rec* new_quot_rec()
 elim_step* new_elim_step(var_rec* var, xterm* num, xterm* den)
 {
     take_epoch();
-    store().steps.push_back(std::make_unique<elim_step>(elim_step{var, num, den, nullptr}));
+    store().steps.push_back(std::make_unique<elim_step>(elim_step{var, num, den}));
     return store().steps.back().get();
 }
 

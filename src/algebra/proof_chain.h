@@ -9,11 +9,18 @@
 
 #include "algebra/poly.h"
 
+struct Gdd_cond;
+
 // One elimination: var = num / den, or, without num, the equation den = 0.
+// A full-angle rule also keeps the database facts it rests on (its premise
+// chain, shared with the database, which outlives the proof text); a step
+// without a variable carries only such facts (those the conclusion's full
+// angles used).
 struct elim_step {
     var_rec* var = nullptr;
     xterm* num = nullptr;
     xterm* den = nullptr;
+    Gdd_cond* reasons = nullptr;
     elim_step* next = nullptr;
 };
 

@@ -1,7 +1,9 @@
 // Collinear points: adding, merging lines and following a merge in the
 // records that name the old line.
 
+#include <array>
 #include <initializer_list>
+#include <memory>
 
 #include "gdd/fact_tests.h"
 #include "gdd/gdd_add.h"
@@ -86,6 +88,13 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
     for (Gdd_ea* E : g_ea_list) {
         if (!E->live())
             continue;
+        if (E->l1 != old && E->l2 != old && E->l3 != old && E->l4 != old)
+            continue;
+        if (!E->written) {
+            charge_gdd_memory(sizeof(std::array<Gdd_line*, 4>));
+            E->written = std::make_unique<const std::array<Gdd_line*, 4>>(
+                std::array<Gdd_line*, 4>{E->l1, E->l2, E->l3, E->l4});
+        }
         bool replaced = false;
         for (Gdd_line** l : {&E->l1, &E->l2, &E->l3, &E->l4}) {
             if (*l == old) {

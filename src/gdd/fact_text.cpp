@@ -55,7 +55,7 @@ void print_record(const Gdd_cond& f)
         if (f.obj)
             show_cg(static_cast<const Gdd_cg*>(f.obj));
         break;
-    case kCondEqAngle: show_ea(static_cast<const Gdd_ea*>(f.obj)); break;
+    case kCondEqAngle: show_ea_written(static_cast<const Gdd_ea*>(f.obj)); break;
     case kCondRatio:
         if (f.obj)
             show_ratio(static_cast<const Gdd_ra*>(f.obj));
@@ -77,7 +77,7 @@ std::string point_fact_text(const Gdd_cond& f)
     auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
     switch (f.type) {
     case kCondColl:
-        return in_math(joined_names(f, 0, 5)) + std::string(gdd_words::kLines);
+        return in_math(joined_names(f, 0, 5)) + " " + std::string(gdd_words::kLines);
     case kCondPara:
         if (g_latex)
             return fmt("$%s%s \\parallel %s%s", n(0), n(1), n(2), n(3)) + "$";

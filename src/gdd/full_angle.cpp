@@ -3,6 +3,11 @@
 
 #include "gdd/full_angle.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "algebra/area.h"
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
@@ -10,6 +15,8 @@
 #include "gdd/forward.h"
 #include "gdd/full_angle_internal.h"
 #include "gdd/gdd_conds.h"
+#include "gdd/gdd_lookup.h"
+#include "gdd/proof_text.h"
 #include "statement/prover.h"
 #include "statement/quantity_terms.h"
 
@@ -18,6 +25,8 @@ namespace {
 // Far more rewriting steps than any proof takes; a polynomial still not
 // constant by then is not solved.
 constexpr int kMaxSteps = 10000;
+// A collinearity premise names at most six points.
+constexpr std::size_t kCollPremisePoints = 6;
 
 const xterm* tail_poly()
 {
@@ -32,12 +41,52 @@ void append_step(xterm* p, elim_step* rule)
     append_quot(rec);
 }
 
+// A rule on the full angle [AB, CD] that used points of line AB (or CD)
+// other than A and B rests on their collinearity too; the premise is added
+// unless one already states it.
+void cite_used_points(var_rec* v, const Gdd_cond* finder_start)
+{
+    const FaAngle a = fa_angle(v);
+    const std::pair<const Gdd_line*, std::array<int, 2>> lines[] = {{a.L1, {a.A, a.B}}, {a.L2, {a.C, a.D}}};
+    for (const auto& [L, named] : lines) {
+        if (!L)
+            continue;
+        std::vector<int> used(named.begin(), named.end());
+        bool stated = false;
+        for (const Gdd_cond* c = g_co_db; c && c != finder_start; c = c->next) {
+            for (const std::uint32_t q : c->p) {
+                const int pt = static_cast<int>(q);
+                if (pt && on_ln(pt, L) && std::find(used.begin(), used.end(), pt) == used.end())
+                    used.push_back(pt);
+            }
+        }
+        if (used.size() <= 2)
+            continue;
+        used.resize(std::min<std::size_t>(used.size(), kCollPremisePoints));
+        for (const Gdd_cond* c = g_co_db; c && c != finder_start && !stated; c = c->next) {
+            if (c->type != kCondColl)
+                continue;
+            bool all = true;
+            for (int pt : used)
+                all = all && std::find(c->p.begin(), c->p.end(), static_cast<std::uint32_t>(pt)) != c->p.end();
+            stated = all;
+        }
+        if (!stated) {
+            used.resize(kCollPremisePoints, 0);
+            add_codb(kCondColl, used[0], used[1], used[2], used[3], used[4], used[5]);
+        }
+    }
+}
+
 elim_step* find_rule(const xterm* p)
 {
     var_rec* v = p->var;
+    const Gdd_cond* start = g_co_db;
     elim_step* rule = q7(p);
     if (!rule)
         rule = q8(p);
+    // The database rules work on the lines of the angle's leading variable.
+    const bool on_lines = !rule;
     if (!rule)
         rule = elim_f(v);
     const coef_t lead = lnum(p);
@@ -45,6 +94,11 @@ elim_step* find_rule(const xterm* p)
         rule = fa_double(v);
     if (!rule && lead % 3 == 0)
         rule = fa_triple(v);
+    if (rule) {
+        if (on_lines)
+            cite_used_points(v, start);
+        rule->reasons = g_co_db;
+    }
     return rule;
 }
 
@@ -112,22 +166,25 @@ void fa_build()
 void fa_concl()
 {
     const auto p = [](int k) { return static_cast<int>(g_concl.p[static_cast<std::size_t>(k - 1)]); };
+    // A full angle of the conclusion whose two lines the database already
+    // holds as one is 0; fa_pts records that collinearity as a premise.
+    clear_co_db();
     xterm* poly = nullptr;
     switch (g_concl.type) {
     case 148:
-        poly = trim_a1(p(1), p(2), p(1), p(3));
+        poly = fa_pts(p(1), p(2), p(1), p(3));
         break;
     case 149:
-        poly = trim_a1(p(1), p(2), p(3), p(4));
+        poly = fa_pts(p(1), p(2), p(3), p(4));
         break;
     case 150:
-        poly = pplus(trim_a1(p(1), p(2), p(3), p(4)), get_n(1));
+        poly = pplus(fa_pts(p(1), p(2), p(3), p(4)), get_n(1));
         break;
     case 152:
-        poly = pminus(trim_a1(p(4), p(2), p(4), p(3)), trim_a1(p(5), p(2), p(5), p(3)));
+        poly = pminus(fa_pts(p(4), p(2), p(4), p(3)), fa_pts(p(5), p(2), p(5), p(3)));
         break;
     case 154:
-        poly = pminus(trim_a1(p(1), p(2), p(3), p(4)), trim_a1(p(5), p(6), p(7), p(8)));
+        poly = pminus(fa_pts(p(1), p(2), p(3), p(4)), fa_pts(p(5), p(6), p(7), p(8)));
         break;
     case kConclEquation:
         if (g_concl_lhs && g_concl_rhs)
@@ -142,7 +199,13 @@ void fa_concl()
         g_abort = 1;
         return;
     }
-    append_quot(new_ratio_rec(1, get_dt(1, fa_norm(poly), nullptr), 0, nullptr, kQuotConclusion));
+    quot_rec* conclusion = new_ratio_rec(1, get_dt(1, fa_norm(poly), nullptr), 0, nullptr, kQuotConclusion);
+    if (g_co_db) {
+        conclusion->steps = new_elim_step(nullptr, nullptr, nullptr);
+        conclusion->steps->reasons = g_co_db;
+    }
+    clear_co_db();
+    append_quot(conclusion);
 }
 
 void fa_result()
@@ -216,7 +279,8 @@ void full_angle_proof_output()
 {
     if (g_result != 1)
         return;
-    show_machine_proof(0);
+    const ProofCitations citations{begin_fact_citations, show_fact_citations, show_fact_derivations};
+    show_machine_proof(0, &citations);
     if (g_save_latex)
-        save_tex();
+        save_tex(&citations);
 }

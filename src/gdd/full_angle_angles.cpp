@@ -24,14 +24,20 @@ elim_step* fa_center(const FaAngle& a)
                     if (y == u || y == w)
                         continue;
                     // x, y, u, w an orthocentric system: xy is perpendicular to uw.
+                    // The configuration is named, and the facts that make it
+                    // are premises too.
                     if (w > u && xperp(u, x, w, y) && xperp(w, x, u, y) && fa_precedes(x, y, L1)) {
                         add_codb(1905, x, u, w, y);
+                        add_codb(kCondPerp, u, x, w, y);
+                        add_codb(kCondPerp, w, x, u, y);
                         return fa_value(a.var, pplus(fa_pts(x, y, a.C, a.D), get_n(1)));
                     }
                     // xy and yx bisect the angles uyw and uxw.
                     if (xacong(x, y, u, u, y, w) && xacong(y, x, u, u, x, w) && fa_precedes(x, w, L1) &&
                         fa_precedes(x, y, L1) && fa_precedes(u, x, L1) && fa_precedes(u, y, L1)) {
                         add_codb(1906, u, w, x, y);
+                        add_codb(kCondEqAngle, x, y, y, u, u, y, y, w);
+                        add_codb(kCondEqAngle, y, x, x, u, u, x, x, w);
                         xterm* value = pplus(pplus(fa_pts(x, y, x, u), fa_pts(y, u, y, x)), fa_pts(w, x, a.C, a.D));
                         return fa_value(a.var, pplus(value, get_n(1)));
                     }

@@ -333,7 +333,13 @@ elim_step* fa_triple(var_rec* v)
             continue;
         const int x = inter_lc(a.L1, K), y = inter_lc(a.L2, K);
         if (x && y && (xcir_2p(x, p, y) || xcir_2p(y, p, x))) {
+            // The equilateral triangle pxy, and the two circles that make it.
             add_codb(1904, p, x, y);
+            add_codb(kCondCyclic, p, x, y);
+            if (xcir_2p(x, p, y))
+                add_codb(kCondCyclic, x, p, y);
+            else
+                add_codb(kCondCyclic, y, p, x);
             return fa_value(v, get_n(0), 3);
         }
     }

@@ -29,15 +29,23 @@ bool fa_precedes(int p, int q, const Gdd_line* L1)
     return l && ln_less(l, L1);
 }
 
-xterm* fa_pts(int a, int b, int c, int d) { return trim_a1(a, b, c, d); }
+xterm* fa_pts(int a, int b, int c, int d)
+{
+    xterm* p = trim_a1(a, b, c, d);
+    // The angle between two names of one line is 0 by the database's
+    // collinearity, which the rule then rests on as well.
+    if (pzerop(p))
+        add_codb(kCondColl, a, b, c, d);
+    return p;
+}
 
-xterm* fa_ln_pts(const Gdd_line* l, int c, int d) { return trim_a1(l->pts[0], l->pts[1], c, d); }
+xterm* fa_ln_pts(const Gdd_line* l, int c, int d) { return fa_pts(l->pts[0], l->pts[1], c, d); }
 
 xterm* trim_a1_ln(const Gdd_line* l1, const Gdd_line* l2)
 {
     if (l1 == l2)
         return get_n(0);
-    return trim_a1(l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1]);
+    return fa_pts(l1->pts[0], l1->pts[1], l2->pts[0], l2->pts[1]);
 }
 
 elim_step* fa_value(var_rec* v, xterm* value, coef_t den) { return new_elim_step(v, value, get_n(den)); }

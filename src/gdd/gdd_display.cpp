@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gdd/fact_text.h"
 #include "gdd/gdd_lookup.h"
@@ -98,8 +99,11 @@ void show_line(const Gdd_line* l, bool with_word)
     }
     if (g_latex)
         s += "$";
-    if (with_word)
+    if (with_word) {
+        if (g_latex)
+            s += " ";
         s += kLines;
+    }
     gprint(s);
 }
 
@@ -158,6 +162,18 @@ void show_ea(const Gdd_ea* e)
     show_ea_pair(e->l1, e->l2);
     gprint(" = ");
     show_ea_pair(e->l3, e->l4);
+    dollar();
+}
+
+void show_ea_written(const Gdd_ea* e)
+{
+    if (!e)
+        return;
+    state_prefix(e, "[%d]");
+    dollar();
+    show_ea_pair(e->written_line(0), e->written_line(1));
+    gprint(" = ");
+    show_ea_pair(e->written_line(2), e->written_line(3));
     dollar();
 }
 
@@ -293,12 +309,21 @@ void show_reasons(const Gdd_cond* chain)
     if (!chain)
         return;
     g_show_state = 0;
+    // A trivial premise (a collinearity of fewer than three points, such as
+    // the parallel of a line with itself) has no text and is left out.
+    std::vector<const Gdd_cond*> printed;
+    for (const Gdd_cond* r = chain; r; r = r->next)
+        if (r->type != kCondTrivial)
+            printed.push_back(r);
     gprint("       because ");
-    print_fact(*chain);
-    const bool two = chain->next && !chain->next->next;
-    for (const Gdd_cond* r = chain->next; r; r = r->next) {
-        gprint(two ? " and " : ", ");
-        print_fact(*r);
+    if (printed.empty()) {
+        gprint(kTrivially);
+        return;
+    }
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        if (i > 0)
+            gprint(printed.size() == 2 ? " and " : ", ");
+        print_fact(*printed[i]);
     }
     gprint(".\r\n");
 }

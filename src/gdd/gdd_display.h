@@ -26,6 +26,9 @@ void show_cir(const Gdd_cir* c);
 // One full angle [l1, l2].
 void show_ea_pair(const Gdd_line* l1, const Gdd_line* l2);
 void show_ea(const Gdd_ea* e);
+// The same for the lines the record was made with (a record named as the
+// reason of another fact stands for the fact its own reasons prove).
+void show_ea_written(const Gdd_ea* e);
 void show_sim(const Gdd_tri* t);
 void show_con(const Gdd_tri* t);
 void show_cg(const Gdd_cg* g);

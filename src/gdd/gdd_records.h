@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 
 #include "statement/gdd_cond.h"
 
@@ -116,12 +117,27 @@ struct Gdd_mid : Gdd_fact {
 };
 
 // Equal full angles [l1, l2] = [l3, l4], kept in canonical order.
+//
+// A line that merges into a larger one is replaced in place, so l1..l4 may
+// hold lines the fact was never derived for. Before the first replacement the
+// lines the record was made with are kept in `written`: its reasons prove the
+// fact for those, and a proof that uses it for the larger line also cites
+// the merge.
 struct Gdd_ea : Gdd_fact {
     Gdd_line* l1 = nullptr;
     Gdd_line* l2 = nullptr;
     Gdd_line* l3 = nullptr;
     Gdd_line* l4 = nullptr;
     Gdd_ea* next = nullptr;
+    std::unique_ptr<const std::array<Gdd_line*, 4>> written;  // null: l1..l4 as made
+
+    // Line k (0 .. 3) as the record was made.
+    Gdd_line* written_line(int k) const
+    {
+        if (written)
+            return (*written)[static_cast<std::size_t>(k)];
+        return k == 0 ? l1 : k == 1 ? l2 : k == 2 ? l3 : l4;
+    }
 };
 
 // Congruent segments; member k is end1[k] end2[k] with end1[k] < end2[k].

@@ -11,7 +11,9 @@ inline constexpr std::string_view kPerpSign = "\u22A5";    // perpendicular
 inline constexpr std::string_view kParaSign = "\u2225";    // parallel
 inline constexpr std::string_view kAngleSign = "\u2220";   // angle
 
-inline constexpr std::string_view kLines = "lines\r\n";
+// The word after a collinear fact's points. It ends a clause, never a line:
+// the proof goes on with ",", " because" or the next reason.
+inline constexpr std::string_view kLines = "lines";
 inline constexpr std::string_view kMidLabel = "midp:";
 inline constexpr std::string_view kCyclic = "cyclic:";
 inline constexpr std::string_view kConTriangle = "CON_TRIANGLE\u00CE";

@@ -2,6 +2,9 @@
 // Shared between the proof printer's files.
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "gdd/gdd_records.h"
 
@@ -27,3 +30,35 @@ void show_pred(Gdd_cond& f, bool last);
 // Ends the process's proof with an inconsistent record: prints "exit: %d"
 // and throws ProverAbort.
 [[noreturn]] void proof_inconsistent(int code);
+
+// ---- facts read on the lines their record was made with (proof_written.cpp) ----
+
+// Segment ab on line l as a record made before `before` knew it: an empty
+// (trivial) fact when a and b are points of l, the collinearity of a, b and
+// l's first two points when an old enough line record holds them, none
+// otherwise.
+std::optional<Gdd_cond> line_merge_fact(int a, int b, const Gdd_line* l, std::uint64_t before);
+
+// An equal-angle fact S (written with points) read on the lines record E
+// was made with, in the reading that needs the fewest merges.
+struct Ea_reading {
+    bool found = false;
+    Gdd_cond written;                // S on E's lines as made (obj E)
+    std::vector<Gdd_cond> merges;    // collinearities carrying a segment of S onto its line
+    std::uint64_t newest = 0;        // birth of the youngest of E and the merges' lines
+};
+Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before);
+
+// Birth of the youngest record an explanation of f cites for f itself: its
+// record, or for an equal-angle fact read through merged lines also the lines
+// of the merges. 0 for a fact without a record.
+std::uint64_t fact_newest(const Gdd_cond& f, std::uint64_t before);
+// f is an equal-angle fact whose record was made for smaller lines than f
+// names: its proof cites the record's fact as written and the merges.
+bool read_through_merges(const Gdd_cond& f, std::uint64_t before);
+// The birth below which the step being explained may cite records.
+std::uint64_t cite_before();
+// The facts that make an equal-angle fact without a record hold (its lines
+// the same two lines, or both pairs parallel, or both perpendicular), when
+// one of them is derived and all are older than `before`; else none.
+std::vector<Gdd_cond> obvious_angle_facts(const Gdd_cond& f, std::uint64_t before);

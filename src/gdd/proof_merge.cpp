@@ -89,9 +89,13 @@ Preds cong_merge(const Gdd_cond& S, const Gdd_cg* G1, const Gdd_cg* G2)
 
 // ---- equal angles -----------------------------------------------------------------------
 
-using Line_pair = std::optional<std::array<const Gdd_line*, 2>>;
-
-bool seg_on(int a, int b, const Gdd_line* l) { return on_ln(a, l) && on_ln(b, l); }
+// The pair of lines a record gives, and the record.
+struct Found_pair {
+    const Gdd_line* A;
+    const Gdd_line* B;
+    Gdd_ea* from;
+};
+using Line_pair = std::optional<Found_pair>;
 
 struct Try {
     int first;   // line holding ab (index into l1..l4)
@@ -100,17 +104,23 @@ struct Try {
     int out2;
 };
 
-Line_pair find_pair(const Gdd_ea* E, int a, int b, int c, int d, const Try* tries, std::size_t n)
+// Segment ab lies on line k of E as E was made, or a line record older than
+// the step's record carries it there.
+bool seg_on(int a, int b, const Gdd_ea* E, int k)
 {
-    const Gdd_line* l[4] = {E->l1, E->l2, E->l3, E->l4};
+    return line_merge_fact(a, b, E->written_line(k), cite_before()).has_value();
+}
+
+Line_pair find_pair(Gdd_ea* E, int a, int b, int c, int d, const Try* tries, std::size_t n)
+{
     for (std::size_t i = 0; i < n; ++i)
-        if (seg_on(a, b, l[tries[i].first]) && seg_on(c, d, l[tries[i].second]))
-            return std::array<const Gdd_line*, 2>{l[tries[i].out1], l[tries[i].out2]};
+        if (seg_on(a, b, E, tries[i].first) && seg_on(c, d, E, tries[i].second))
+            return Found_pair{E->written_line(tries[i].out1), E->written_line(tries[i].out2), E};
     return std::nullopt;
 }
 
 // [ab, cd] = [A, B] by transitivity through record E.
-Line_pair pair81(const Gdd_ea* E, int a, int b, int c, int d)
+Line_pair pair81(Gdd_ea* E, int a, int b, int c, int d)
 {
     static const Try tries[] = {
         {0, 1, 2, 3}, {1, 0, 3, 2}, {0, 2, 1, 3}, {2, 0, 3, 1},
@@ -120,7 +130,7 @@ Line_pair pair81(const Gdd_ea* E, int a, int b, int c, int d)
 }
 
 // [ab, A] = [B, cd] by record E.
-Line_pair pair_outer(const Gdd_ea* E, int a, int b, int c, int d)
+Line_pair pair_outer(Gdd_ea* E, int a, int b, int c, int d)
 {
     static const Try tries[] = {
         {0, 3, 1, 2}, {3, 0, 2, 1}, {1, 2, 0, 3}, {2, 1, 3, 0},
@@ -128,10 +138,32 @@ Line_pair pair_outer(const Gdd_ea* E, int a, int b, int c, int d)
     return find_pair(E, a, b, c, d, tries, std::size(tries));
 }
 
-Preds eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea* E2)
+// An equal-angle fact the merged record `from` holds: cited as that record's
+// fact, not as whatever record the lines hold now (after a line merge that
+// may be a record resting on the step being explained).
+Gdd_cond from_record(const std::array<int, 8>& pts, Gdd_ea* from)
 {
-    const int a = fact_pt(S, 0), b = fact_pt(S, 1), c = fact_pt(S, 2), d = fact_pt(S, 3);
-    const int e = fact_pt(S, 4), f = fact_pt(S, 5), g = fact_pt(S, 6), h = fact_pt(S, 7);
+    Gdd_cond f = pred_fact(kCondEqAngle, pts);
+    f.obj = from;
+    return f;
+}
+
+// Lines a and b are one line: the same record, or b carried onto a by a
+// line record older than the step's record.
+bool same_line(const Gdd_line* a, const Gdd_line* b)
+{
+    return a == b || line_merge_fact(p0(b), p1(b), a, cite_before()).has_value();
+}
+
+// The wording for S read with its segments in the order `seg`. Both facts
+// must meet in the same two lines (by transitivity [ab, cd] = [A, B] =
+// [ef, gh]; for lemma 82 [ab, A] = [B, gh] and [ef, B] = [A, cd]), and the
+// second is written with the first one's lines.
+Preds eqangle_reading(const Gdd_cond& S, const std::array<int, 4>& seg, int lemma, Gdd_ea* E1, Gdd_ea* E2)
+{
+    const auto pt = [&](int k, int end) { return fact_pt(S, 2 * seg[static_cast<std::size_t>(k)] + end); };
+    const int a = pt(0, 0), b = pt(0, 1), c = pt(1, 0), d = pt(1, 1);
+    const int e = pt(2, 0), f = pt(2, 1), g = pt(3, 0), h = pt(3, 1);
     if (lemma == 81) {
         Line_pair AB = pair81(E1, a, b, c, d);
         Line_pair CD;
@@ -141,11 +173,11 @@ Preds eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea
         } else {
             CD = pair81(E2, e, f, g, h);
         }
-        if (!AB || !CD)
-            return {pred_fact(kCondEqAngle, {a, b, e, f, c, d, g, h})};
-        const Gdd_line *A = (*AB)[0], *B = (*AB)[1], *C = (*CD)[0], *D = (*CD)[1];
-        return {pred_fact(kCondEqAngle, {a, b, c, d, p0(A), p1(A), p0(B), p1(B)}),
-                pred_fact(kCondEqAngle, {e, f, g, h, p0(C), p1(C), p0(D), p1(D)})};
+        if (!AB || !CD || !same_line(AB->A, CD->A) || !same_line(AB->B, CD->B))
+            return {};
+        const Gdd_line *A = AB->A, *B = AB->B;
+        return {from_record({a, b, c, d, p0(A), p1(A), p0(B), p1(B)}, AB->from),
+                from_record({e, f, g, h, p0(A), p1(A), p0(B), p1(B)}, CD->from)};
     }
     Line_pair AB = pair_outer(E1, a, b, g, h);
     Line_pair CD = pair_outer(E2, e, f, c, d);
@@ -153,11 +185,31 @@ Preds eqangle_merge(const Gdd_cond& S, int lemma, const Gdd_ea* E1, const Gdd_ea
         AB = pair_outer(E2, a, b, g, h);
         CD = pair_outer(E1, e, f, c, d);
     }
-    if (!AB || !CD)
+    if (!AB || !CD || !same_line(AB->A, CD->B) || !same_line(AB->B, CD->A))
         return {};
-    const Gdd_line *A = (*AB)[0], *B = (*AB)[1], *C = (*CD)[0], *D = (*CD)[1];
-    return {pred_fact(kCondEqAngle, {a, b, p0(A), p1(A), p0(B), p1(B), g, h}),
-            pred_fact(kCondEqAngle, {e, f, p0(C), p1(C), p0(D), p1(D), c, d})};
+    const Gdd_line *A = AB->A, *B = AB->B;
+    return {from_record({a, b, p0(A), p1(A), p0(B), p1(B), g, h}, AB->from),
+            from_record({e, f, p0(B), p1(B), p0(A), p1(A), c, d}, CD->from)};
+}
+
+Preds eqangle_merge(const Gdd_cond& S, int lemma, Gdd_ea* E1, Gdd_ea* E2)
+{
+    // S may be written in any of the eight readings of its fact, while the
+    // wording pairs its segments with the merged records' lines in one; S as
+    // written is tried first.
+    static constexpr std::array<std::array<int, 4>, 8> kReadings{{
+        {0, 1, 2, 3}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0},
+        {0, 2, 1, 3}, {2, 0, 3, 1}, {1, 3, 0, 2}, {3, 1, 2, 0},
+    }};
+    for (const auto& seg : kReadings) {
+        Preds preds = eqangle_reading(S, seg, lemma, E1, E2);
+        if (!preds.empty())
+            return preds;
+    }
+    if (lemma == 81)
+        return {pred_fact(kCondEqAngle, {fact_pt(S, 0), fact_pt(S, 1), fact_pt(S, 4), fact_pt(S, 5), fact_pt(S, 2),
+                                         fact_pt(S, 3), fact_pt(S, 6), fact_pt(S, 7)})};
+    return {};
 }
 
 // ---- triangles --------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "gdd/aux_points.h"
@@ -19,11 +20,33 @@ namespace {
 
 using namespace gdd_words;
 
+constexpr std::uint64_t kAnyBirth = std::numeric_limits<std::uint64_t>::max();
+
 std::deque<Gdd_cond> g_steps;
+// Beside each step: the birth below which the record that cited it was
+// made (its explanation may cite only records older than that), and the
+// birth of the youngest record that explanation cites for the fact itself.
+struct Step_marks {
+    std::uint64_t used_before = kAnyBirth;
+    std::uint64_t newest = 0;
+};
+std::deque<Step_marks> g_step_marks;
 int g_step_counter = 0;
 // Birth of the record whose step is being explained: every record its
 // reasons name is older, so the citations only ever step back in time.
-std::uint64_t g_cite_before = 0;
+// Outside an explanation (the goal, the facts a full-angle proof uses) any
+// record may be cited.
+std::uint64_t g_cite_before = kAnyBirth;
+
+void clear_steps()
+{
+    g_steps.clear();
+    g_step_marks.clear();
+    g_step_counter = 0;
+}
+
+// Step k has number k + 1.
+const Step_marks& marks_of(const Gdd_cond& step) { return g_step_marks[step.number - 1]; }
 
 ConsTextPrinter& cons_printer()
 {
@@ -147,15 +170,11 @@ bool detailed_lemma22(const Gdd_cond& S, const Gdd_cond& r, bool last)
     return true;
 }
 
-// One reason r of step S (not a merge list). Prints its separator too.
+// One reason r of step S (not a merge list, not trivial). Prints its
+// separator too.
 void show_reason(const Gdd_cond& S, Gdd_cond* r, bool last)
 {
     const char* separator = last ? ".\r\n" : ", ";
-    if (r->type == kCondTrivial) {
-        if (last)
-            gprint(separator);
-        return;
-    }
     // r's record was looked up when the rule pushed it (add_codb).
     if (const Gdd_cond* step = find_step(r)) {
         show_step_ref(step);
@@ -199,7 +218,16 @@ void show_plain_reason(Gdd_cond* r)
     if (!r->obj || !cond_fact(r)) {
         print_fact(*r);
         gprint(kObvious);
-    } else if (!fact_reasons(r)) {
+        // An equal-angle fact without a record holds by its lines; when
+        // that rests on derived facts (a merged line, say), they follow.
+        if (r->type == kCondEqAngle && !is_record_fact(*r)) {
+            std::vector<Gdd_cond> why = obvious_angle_facts(*r, g_cite_before);
+            for (Gdd_cond& f : why) {
+                gprint(", ");
+                show_reason_fact(&f);
+            }
+        }
+    } else if (!fact_reasons(r) && !read_through_merges(*r, g_cite_before)) {
         print_fact(*r);
         gprint(kHyp);
     } else {
@@ -238,9 +266,15 @@ Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
 
 bool pred_citable(const Gdd_cond& f)
 {
-    const Gdd_fact* rec = cond_fact(&f);
-    return !rec || rec->born < g_cite_before;
+    // An equal-angle fact must read on its record's lines as made, with
+    // merges older than the step's record.
+    if (f.type == kCondEqAngle && !is_record_fact(f) && cond_fact(&f) &&
+        !ea_reading(f, static_cast<const Gdd_ea*>(f.obj), g_cite_before).found)
+        return false;
+    return fact_newest(f, g_cite_before) < g_cite_before;
 }
+
+std::uint64_t cite_before() { return g_cite_before; }
 
 void show_pred(Gdd_cond& f, bool last)
 {
@@ -256,7 +290,8 @@ const std::deque<Gdd_cond>& proof_steps() { return g_steps; }
 
 Gdd_cond* new_step(const Gdd_cond* fact)
 {
-    charge_gdd_memory(sizeof(Gdd_cond));
+    charge_gdd_memory(sizeof(Gdd_cond) + sizeof(Step_marks));
+    g_step_marks.push_back({g_cite_before, fact_newest(*fact, g_cite_before)});
     Gdd_cond& s = g_steps.emplace_back();
     s.type = fact->type;
     s.number = static_cast<std::uint32_t>(++g_step_counter);
@@ -269,15 +304,15 @@ Gdd_cond* new_step(const Gdd_cond* fact)
 
 Gdd_cond* find_step(const Gdd_cond* fact)
 {
-    // A step stands for the fact only when its record is no younger than the
-    // one that held the fact when it was used; a younger record may rest on
-    // the step being explained.
+    // A step stands for the fact only when what it cites for it is no
+    // younger than what the fact's own record would be cited with where it
+    // was used; a younger record may rest on the step being explained.
     const Gdd_fact* held_by = cond_fact(fact);
+    const std::uint64_t limit = held_by ? fact_newest(*fact, g_cite_before) : 0;
     for (Gdd_cond& s : g_steps) {
         if (!fact_equal(s, *fact))
             continue;
-        const Gdd_fact* rec = cond_fact(&s);
-        if (!rec || rec == held_by || (held_by && rec->born <= held_by->born))
+        if (!cond_fact(&s) || (held_by && marks_of(s).newest <= limit))
             return &s;
     }
     return nullptr;
@@ -310,22 +345,28 @@ void show_coll4(int a, int b, int c, int d) { show_coll_points({a, b, c, d}); }
 
 void show_coll6(int a, int b, int c, int d, int e, int f) { show_coll_points({a, b, c, d, e, f}); }
 
-void show_proof_steps(Gdd_cond* goal)
-{
-    g_show_state = 0;
-    if (g_steps.empty() || &g_steps.front() != goal) {
-        const Gdd_cond copy = *goal;
-        g_steps.clear();
-        g_step_counter = 0;
-        goal = new_step(&copy);
-    }
-    while (g_steps.size() > 1)
-        g_steps.pop_back();
-    goal->number = 1;
-    goal->next = nullptr;
-    g_step_counter = 1;
+namespace {
 
-    for (std::size_t i = 0; i < g_steps.size(); ++i) {
+// S read on the lines its equal-angle record was made with, when that takes
+// merges: the record's fact as written, then each merge.
+bool show_written_reasons(const Gdd_cond& S)
+{
+    if (S.type != kCondEqAngle || is_record_fact(S) || !cond_fact(&S))
+        return false;
+    Ea_reading reading = ea_reading(S, static_cast<const Gdd_ea*>(S.obj), marks_of(S).used_before);
+    if (!reading.found || reading.merges.empty())
+        return false;
+    show_pred(reading.written, false);
+    for (std::size_t i = 0; i < reading.merges.size(); ++i)
+        show_pred(reading.merges[i], i + 1 == reading.merges.size());
+    return true;
+}
+
+// Prints the steps from the first one not yet printed on, while the list
+// grows behind them.
+void explain_steps(std::size_t first)
+{
+    for (std::size_t i = first; i < g_steps.size(); ++i) {
         // A proof is printed inside the timed part of Prove; the limit also
         // bounds a proof that keeps finding new steps.
         check_time();
@@ -339,19 +380,117 @@ void show_proof_steps(Gdd_cond* goal)
             gprint(kTrivially);
             continue;
         }
+        // Cited through a merged line: the fact as its record has it, and
+        // the merge. Any record older than the one that cited S may serve.
+        g_cite_before = marks_of(*S).used_before;
+        const bool written = show_written_reasons(*S);
+        g_cite_before = rec ? rec->born : 0;
+        if (written)
+            continue;
         Gdd_cond* R = fact_reasons(S);
         if (!R) {
             gprint(kHyp);
             gprint("\r\n");
             continue;
         }
-        if (R->p[1] == 0) {
+        // Trivial premises (a collinearity of fewer than three points) have
+        // no text and are left out.
+        std::vector<Gdd_cond*> printed;
+        for (Gdd_cond* r = R; r; r = r->next)
+            if (r->type != kCondTrivial)
+                printed.push_back(r);
+        if (printed.empty()) {
+            gprint(kTrivially);
+            continue;
+        }
+        if (printed.front()->p[1] == 0) {
             show_merge_reasons(S, R);
             continue;
         }
-        for (Gdd_cond* r = R; r; r = r->next)
-            show_reason(*S, r, r->next == nullptr);
+        for (std::size_t k = 0; k < printed.size(); ++k)
+            show_reason(*S, printed[k], k + 1 == printed.size());
     }
+    g_cite_before = kAnyBirth;
+}
+
+}  // namespace
+
+void show_proof_steps(Gdd_cond* goal)
+{
+    g_show_state = 0;
+    if (g_steps.empty() || &g_steps.front() != goal) {
+        const Gdd_cond copy = *goal;
+        clear_steps();
+        goal = new_step(&copy);
+    }
+    while (g_steps.size() > 1) {
+        g_steps.pop_back();
+        g_step_marks.pop_back();
+    }
+    goal->number = 1;
+    goal->next = nullptr;
+    g_step_counter = 1;
+    explain_steps(0);
+}
+
+// ---- the facts another method's proof rests on -------------------------------------
+
+namespace {
+
+// Facts whose kinds the database has no record for (the configurations a
+// full-angle rule names, such as an orthocentre) are printed as they are; a
+// kind without a text is left out, its rule states the facts it means too.
+bool database_kind(std::int32_t kind)
+{
+    return (kind >= kCondColl && kind <= kCondRatio) || kind == kCondCongTri || kind == kCondSimTri;
+}
+
+// g_latex as the caller's proof has it, for one piece of text.
+class Latex_scope {
+public:
+    explicit Latex_scope(int latex) : saved_(g_latex) { g_latex = static_cast<std::uint8_t>(latex != 0); }
+    ~Latex_scope() { g_latex = saved_; }
+    Latex_scope(const Latex_scope&) = delete;
+    Latex_scope& operator=(const Latex_scope&) = delete;
+
+private:
+    std::uint8_t saved_;
+};
+
+}  // namespace
+
+void begin_fact_citations()
+{
+    clear_steps();
+    g_cite_before = kAnyBirth;
+}
+
+void show_fact_citations(const Gdd_cond* reasons, int latex)
+{
+    const Latex_scope scope(latex);
+    g_show_state = 0;
+    // The chain lists the premises last pushed first; they are cited in the
+    // order the rule stated them.
+    std::vector<Gdd_cond*> cited;
+    for (const Gdd_cond* r = reasons; r; r = r->next)
+        if (r->type != kCondTrivial && (database_kind(r->type) || r->type == 1905 || r->type == 1906))
+            cited.push_back(const_cast<Gdd_cond*>(r));
+    for (auto it = cited.rbegin(); it != cited.rend(); ++it) {
+        gprint(", ");
+        if (!database_kind((*it)->type))
+            print_fact(**it);
+        else
+            show_reason_fact(*it);
+    }
+}
+
+void show_fact_derivations(int latex)
+{
+    if (g_steps.empty())
+        return;
+    const Latex_scope scope(latex);
+    g_show_state = 0;
+    explain_steps(0);
 }
 
 // ---- the whole proof -------------------------------------------------------------------
@@ -393,8 +532,8 @@ void show_gdd_proof(int which)
     gprint(kMachineProof);
     gprint("\r\n");
 
-    g_steps.clear();
-    g_step_counter = 0;
+    clear_steps();
+    g_cite_before = kAnyBirth;
     Gdd_cond goal_fact = fact;
     goal_fact.obj = nullptr;
     goal_fact.next = nullptr;

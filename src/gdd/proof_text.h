@@ -44,10 +44,21 @@ void show_step_ref(const Gdd_cond* step);
 // else ", ".
 void add_pred(int last, int kind, int p1, int p2, int p3, int p4, int p5 = 0, int p6 = 0, int p7 = 0,
               int p8 = 0);
-// Collinearity hypotheses of the detailed proof: "lines\r\n[ABC](hyp), "
+// Collinearity hypotheses of the detailed proof: "lines[ABC](hyp), "
 // when at least three different points remain.
 void show_coll4(int a, int b, int c, int d);
 void show_coll6(int a, int b, int c, int d, int e, int f);
+
+// ---- the facts another method's proof rests on (the full-angle method) ------
+// Starts a proof's citations: no step yet.
+void begin_fact_citations();
+// ", " and each fact of a premise chain as a database proof cites it: a
+// hypothesis with "(hyp)", a derived fact as a numbered step "(n)" (made
+// when new), in the order the premises were stated. latex as the proof.
+void show_fact_citations(const Gdd_cond* reasons, int latex);
+// The numbered steps made by the citations, each with its derivation,
+// traced back to the hypotheses as in a database proof.
+void show_fact_derivations(int latex);
 
 // The steps of the last proof, in order (step k has number k + 1).
 const std::deque<Gdd_cond>& proof_steps();

@@ -40,10 +40,17 @@ void md_md(Gdd_mid* M)
             else if (b == b2)
                 add_pline(20, m, m2, a, a2);
             else if (g_fa_stage != 0) {
-                if (xpara(a, a2, b, b2))
+                // The midline of a trapezoid: its parallel sides are a
+                // premise too.
+                if (xpara(a, a2, b, b2)) {
+                    add_codb(kCondPara, a, a2, b, b2);
                     add_pline(20, m, m2, a, a2);
-                else if (xpara(a, b2, b, a2))
+                    next_cond();
+                } else if (xpara(a, b2, b, a2)) {
+                    add_codb(kCondPara, a, b2, b, a2);
                     add_pline(20, m, m2, a, b2);
+                    next_cond();
+                }
             }
         } else {
             add_pline(36, a, a2, b, b2);

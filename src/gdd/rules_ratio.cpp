@@ -39,18 +39,35 @@ void search_ra(Gdd_ra* R)
     }
     add_codb(kCondRatio, u.s1, u.s2, u.s3, u.s4, w.s1, w.s2, w.s3, w.s4);
     const int a = u.s2, c = u.s4, b = w.s2, d = w.s4;
+    // The collinearities the rules test are premises too.
+    const auto on_lines = [](int p, int q, int r, int s, int t, int v) {
+        if (!xcoll(p, q, r) || !xcoll(s, t, v))
+            return false;
+        add_codb(kCondColl, p, q, r);
+        add_codb(kCondColl, s, t, v);
+        return true;
+    };
+    const auto pop_lines = [] {
+        next_cond();
+        next_cond();
+    };
     if (u.s1 == u.s3 && u.s3 == w.s1 && w.s1 == w.s3) {
         // oa / oc = ob / od, all from one point o (74).
         const int o = u.s1;
-        if (xcoll(o, a, c) && xcoll(o, b, d))
+        if (on_lines(o, a, c, o, b, d)) {
             add_pline(74, a, b, c, d);
-        else if (xcoll(o, a, b) && xcoll(o, c, d))
+            pop_lines();
+        } else if (on_lines(o, a, b, o, c, d)) {
             add_pline(74, a, c, b, d);
-        else if (xcoll(o, a, d) && xcoll(o, c, b))
+            pop_lines();
+        } else if (on_lines(o, a, d, o, c, b)) {
             add_cir4(0, 0, a, c, b, d);
-    } else if (u.s1 == u.s3 && w.s1 == w.s3 && xcoll(u.s1, a, c) && xcoll(w.s1, b, d)) {
+            pop_lines();
+        }
+    } else if (u.s1 == u.s3 && w.s1 == w.s3 && on_lines(u.s1, a, c, w.s1, b, d)) {
         add_pline(76, a, b, c, d);
         add_pline(76, a, b, u.s1, w.s1);
+        pop_lines();
     }
     // The premise stays: forward empties the reason list before the next search.
 }

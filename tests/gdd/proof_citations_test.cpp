@@ -2,7 +2,13 @@
 // (some of whose proofs once cited themselves, the goal, or a step resting on
 // the step that cited it): every database proof numbers its steps so that the
 // citations form an acyclic graph over printed steps and never name the goal;
-// every full-angle proof is a chain of rewritings ending in zero. The window
+// every full-angle proof is a chain of rewritings ending in zero, each
+// rewriting by a value the database gave naming the facts it used, and the
+// derived ones followed by their derivations in the database's form. No
+// proof prints an empty reason, and a step about full angles, parallels or
+// perpendiculars explained by such facts follows from them by adding and
+// subtracting angles, with the lines identified only by the hypotheses' lines
+// and the collinearities the step cites. The window
 // text, and for the database method the whole database it reached, are also
 // compared with tests/data/gdd/corpus/<method>_<case>.txt (time figures
 // masked); each run's actual text is left in the test output folder under the
@@ -10,14 +16,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "gdd/gdd_display.h"
+#include "gdd/gdd_records.h"
 #include "statement/examples.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
@@ -54,16 +65,19 @@ Citations database_citations(const std::string& text)
     return cites;
 }
 
-// Every cited step is printed, none cites the goal, and the steps can be
-// ordered so that each comes after every step it cites.
-void expect_acyclic(const Citations& cites)
+// Every cited step is printed, none cites the goal (a database proof's step
+// 1), and the steps can be ordered so that each comes after every step it
+// cites.
+void expect_acyclic(const Citations& cites, bool step1_is_goal = true)
 {
     std::map<int, int> uncited_reasons;
     for (const auto& [step, refs] : cites) {
         uncited_reasons[step] += static_cast<int>(refs.size());
         for (int r : refs) {
             EXPECT_TRUE(cites.count(r)) << "step " << step << " cites (" << r << "), which is not printed";
-            EXPECT_NE(r, 1) << "step " << step << " cites the goal";
+            if (step1_is_goal) {
+                EXPECT_NE(r, 1) << "step " << step << " cites the goal";
+            }
         }
     }
     // Peel off steps whose cited steps are all peeled; a cycle stays behind.
@@ -110,6 +124,349 @@ void expect_rewriting_chain(const std::string& text)
     }
 }
 
+// ---- a printed proof read back ----------------------------------------------------
+
+// A reason list split at its separators (", " outside brackets).
+std::vector<std::string> split_reasons(const std::string& list)
+{
+    std::vector<std::string> parts;
+    std::string cur;
+    int depth = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const char c = list[i];
+        if (c == '[' || c == '(')
+            ++depth;
+        if (c == ']' || c == ')')
+            --depth;
+        if (depth == 0 && c == ',' && i + 1 < list.size() && list[i + 1] == ' ') {
+            parts.push_back(cur);
+            cur.clear();
+            ++i;
+            continue;
+        }
+        cur += c;
+    }
+    parts.push_back(cur);
+    return parts;
+}
+
+struct PrintedStep {
+    int number = 0;
+    std::string fact;
+    std::string because;               // the text after "because ", up to the step's end
+    std::vector<std::string> reasons;  // that text split at its separators
+};
+
+// The numbered steps after "The Machine Proof" (a database proof, or the
+// derivations after a full-angle chain).
+std::vector<PrintedStep> printed_steps(const std::string& text)
+{
+    std::vector<PrintedStep> steps;
+    const std::size_t proof = text.find("The Machine Proof");
+    if (proof == std::string::npos)
+        return steps;
+    static const std::regex step(R"(\r\n([0-9]+)\. ([^\r]*),\r\n   because ([^\r]*)\r\n)");
+    for (auto it = std::sregex_iterator(text.begin() + static_cast<std::ptrdiff_t>(proof), text.end(), step);
+         it != std::sregex_iterator(); ++it) {
+        PrintedStep st;
+        st.number = std::stoi((*it)[1]);
+        st.fact = (*it)[2];
+        st.because = (*it)[3];
+        std::string list = st.because;
+        if (!list.empty() && list.back() == '.')
+            list.pop_back();
+        st.reasons = split_reasons(list);
+        steps.push_back(st);
+    }
+    return steps;
+}
+
+// A reason without its step number and its "(hyp)" or "(obvious)".
+std::string bare_fact(std::string r)
+{
+    static const std::regex number(R"(^\([0-9]+\))");
+    r = std::regex_replace(r, number, "");
+    for (const char* mark : {"(hyp)", "(obvious)"}) {
+        const std::string m = mark;
+        if (r.rfind(m, 0) == 0)
+            r = r.substr(m.size());
+        if (r.size() >= m.size() && r.compare(r.size() - m.size(), m.size(), m) == 0)
+            r.resize(r.size() - m.size());
+    }
+    return r;
+}
+
+// ---- steps about full angles checked by angle arithmetic ----------------------------
+
+using Segment = std::pair<std::string, std::string>;
+
+// A fact as relations between lines: an equal-angle fact [s0, s1] = [s2, s3],
+// a parallel or perpendicular pair, or a collinear set of points.
+struct AngleFact {
+    enum Kind { kAngle, kPara, kPerp, kColl } kind;
+    std::vector<Segment> segs;
+    std::vector<std::string> points;  // kColl
+};
+
+// The point names of the statement, longest first.
+std::vector<std::string> point_names()
+{
+    std::vector<std::string> names;
+    for (int i = 1; i <= g_npoints; ++i)
+        names.push_back(g_pro_points[static_cast<std::size_t>(i)].name);
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    return names;
+}
+
+std::optional<Segment> segment(const std::string& two, const std::vector<std::string>& names)
+{
+    for (const std::string& a : names)
+        if (two.rfind(a, 0) == 0)
+            for (const std::string& b : names)
+                if (two.size() == a.size() + b.size() && two.compare(a.size(), b.size(), b) == 0)
+                    return Segment{a, b};
+    return std::nullopt;
+}
+
+std::optional<AngleFact> angle_fact(const std::string& text, const std::vector<std::string>& names)
+{
+    static const std::regex angles("^\u2220\\[([^,\\]]+),([^,\\]]+)\\] = \u2220\\[([^,\\]]+),([^,\\]]+)\\]$");
+    static const std::regex para("^([^ ]+)\u2225([^ ]+)$");
+    static const std::regex perp("^([^ ]+) \u22A5 ([^ ]+)$");
+    static const std::regex coll("^(.+) lines$");
+    std::smatch m;
+    AngleFact f{AngleFact::kColl, {}, {}};
+    std::vector<std::string> twos;
+    if (std::regex_match(text, m, angles)) {
+        f.kind = AngleFact::kAngle;
+        twos = {m[1], m[2], m[3], m[4]};
+    } else if (std::regex_match(text, m, para)) {
+        f.kind = AngleFact::kPara;
+        twos = {m[1], m[2]};
+    } else if (std::regex_match(text, m, perp)) {
+        f.kind = AngleFact::kPerp;
+        twos = {m[1], m[2]};
+    } else if (std::regex_match(text, m, coll)) {
+        std::string pts = m[1];
+        std::string cur;
+        for (char c : pts + ",") {
+            if (c == ',') {
+                if (!cur.empty())
+                    f.points.push_back(cur);
+                cur.clear();
+            } else if (c != ' ') {
+                cur += c;
+            }
+        }
+        return f;
+    } else {
+        return std::nullopt;
+    }
+    for (const std::string& two : twos) {
+        const auto sgm = segment(two, names);
+        if (!sgm)
+            return std::nullopt;
+        f.segs.push_back(*sgm);
+    }
+    return f;
+}
+
+// Point sets known to be lines: sets sharing two points are one line.
+using LineSets = std::vector<std::set<std::string>>;
+
+void close_lines(LineSets& lines)
+{
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t i = 0; i < lines.size() && !merged; ++i)
+            for (std::size_t j = i + 1; j < lines.size() && !merged; ++j) {
+                std::size_t shared = 0;
+                for (const std::string& p : lines[j])
+                    shared += lines[i].count(p);
+                if (shared >= 2) {
+                    lines[i].insert(lines[j].begin(), lines[j].end());
+                    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(j));
+                    merged = true;
+                }
+            }
+    }
+}
+
+// The hypotheses' lines: line records of three or more points no rule made.
+LineSets hypothesis_lines()
+{
+    LineSets lines;
+    for (const Gdd_line* l : g_ln_list) {
+        if (l->reasons || l->count() < 3)
+            continue;
+        std::set<std::string> pts;
+        for (int k = 0; k < l->count(); ++k)
+            pts.insert(g_pro_points[static_cast<std::size_t>(l->pts[static_cast<std::size_t>(k)])].name);
+        lines.push_back(pts);
+    }
+    return lines;
+}
+
+// Rows: relations as coefficients of line variables (columns by line).
+struct Relations {
+    const LineSets* lines;
+    std::map<std::string, std::size_t> column;
+    std::vector<std::map<std::size_t, double>> rows;
+
+    std::size_t line_of(const Segment& s)
+    {
+        std::string key;
+        for (std::size_t i = 0; i < lines->size(); ++i)
+            if ((*lines)[i].count(s.first) && (*lines)[i].count(s.second))
+                key = "L" + std::to_string(i);
+        if (key.empty())
+            key = std::min(s.first, s.second) + "|" + std::max(s.first, s.second);
+        return column.emplace(key, column.size()).first->second;
+    }
+    // The relation of an angle, parallel or perpendicular fact (the right
+    // angle of a perpendicular is left out: only the lines are compared).
+    std::map<std::size_t, double> row(const AngleFact& f)
+    {
+        std::map<std::size_t, double> r;
+        if (f.kind == AngleFact::kAngle) {
+            r[line_of(f.segs[1])] += 1;
+            r[line_of(f.segs[0])] -= 1;
+            r[line_of(f.segs[3])] -= 1;
+            r[line_of(f.segs[2])] += 1;
+        } else {
+            r[line_of(f.segs[0])] += 1;
+            r[line_of(f.segs[1])] -= 1;
+        }
+        return r;
+    }
+};
+
+std::size_t rank(std::vector<std::map<std::size_t, double>> rows, std::size_t columns)
+{
+    std::vector<std::vector<double>> m;
+    for (const auto& r : rows) {
+        std::vector<double> v(columns, 0.0);
+        for (const auto& [c, x] : r)
+            v[c] += x;
+        m.push_back(v);
+    }
+    std::size_t rk = 0;
+    for (std::size_t c = 0; c < columns && rk < m.size(); ++c) {
+        std::size_t pivot = rk;
+        while (pivot < m.size() && std::fabs(m[pivot][c]) < 1e-9)
+            ++pivot;
+        if (pivot == m.size())
+            continue;
+        std::swap(m[pivot], m[rk]);
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            if (i == rk || std::fabs(m[i][c]) < 1e-9)
+                continue;
+            const double k = m[i][c] / m[rk][c];
+            for (std::size_t j = 0; j < columns; ++j)
+                m[i][j] -= k * m[rk][j];
+        }
+        ++rk;
+    }
+    return rk;
+}
+
+// Each step whose fact and reasons are all about full angles, parallels,
+// perpendiculars and collinear points follows from its reasons. Returns the
+// number of steps checked.
+int expect_angle_steps_follow(const std::vector<PrintedStep>& steps)
+{
+    const std::vector<std::string> names = point_names();
+    int checked = 0;
+    for (const PrintedStep& st : steps) {
+        const auto goal = angle_fact(st.fact, names);
+        if (!goal || goal->kind == AngleFact::kColl)
+            continue;
+        LineSets lines = hypothesis_lines();
+        std::vector<AngleFact> used;
+        bool all_angles = true;
+        for (const std::string& r : st.reasons) {
+            const auto f = angle_fact(bare_fact(r), names);
+            if (!f) {
+                all_angles = false;
+                break;
+            }
+            if (f->kind == AngleFact::kColl)
+                lines.emplace_back(f->points.begin(), f->points.end());
+            else
+                used.push_back(*f);
+        }
+        if (!all_angles || used.empty())
+            continue;
+        close_lines(lines);
+        Relations rel{&lines, {}, {}};
+        std::vector<std::map<std::size_t, double>> rows;
+        for (const AngleFact& f : used)
+            rows.push_back(rel.row(f));
+        const auto target = rel.row(*goal);
+        const std::size_t columns = rel.column.size();
+        auto with_goal = rows;
+        with_goal.push_back(target);
+        ++checked;
+        EXPECT_EQ(rank(with_goal, columns), rank(rows, columns))
+            << "step " << st.number << " (" << st.fact << ") does not follow from " << st.because;
+    }
+    return checked;
+}
+
+// No reason list has an empty entry ("because , x", "x, .", "because  and
+// y", a bare "(obvious)").
+void expect_no_empty_reason(const std::string& text)
+{
+    static const std::regex empty(
+        R"(because (,|\.| and)|, (,|\.)|and \.|(because |, |and )\((obvious|hyp)\)(,|\.| and|\r))");
+    std::smatch m;
+    EXPECT_FALSE(std::regex_search(text, m, empty)) << "empty reason at \"" << m.str() << "\" in\n" << text;
+}
+
+// ---- the full-angle proof's citations -----------------------------------------------
+
+// The rewriting chain names, after each elimination that sets an angle to a
+// constant (and after an equivalence that is already 0 = 0), the facts it
+// rests on; every numbered fact it cites is printed with its derivation.
+void expect_chain_cites(const std::string& text)
+{
+    const std::size_t proof = text.find("The Machine Proof");
+    ASSERT_NE(proof, std::string::npos);
+    static const std::regex because_line(R"(\r\nbecause ([^\r]*)\r\n)");
+    Citations cites;
+    int chain_refs = 0;
+    for (auto it = std::sregex_iterator(text.begin() + static_cast<std::ptrdiff_t>(proof), text.end(), because_line);
+         it != std::sregex_iterator(); ++it) {
+        const std::vector<std::string> parts = split_reasons((*it)[1]);
+        const std::string& elimination = parts.front();
+        const std::string value = elimination.substr(elimination.find(" = ") + 3);
+        if (value.find("\u2220") == std::string::npos) {
+            EXPECT_GT(parts.size(), 1u) << "\"" << elimination << "\" names no fact:\n" << text;
+        }
+        for (std::size_t k = 1; k < parts.size(); ++k) {
+            std::smatch m;
+            static const std::regex number(R"(^\(([0-9]+)\))");
+            if (std::regex_search(parts[k], m, number)) {
+                cites[0].push_back(std::stoi(m[1]));
+                ++chain_refs;
+            }
+        }
+    }
+    const std::size_t equivalent = text.find("This is equivalent to:   0 = 0");
+    if (equivalent != std::string::npos) {
+        EXPECT_EQ(text.compare(equivalent + 30, 2, ", "), 0) << "a conclusion that is 0 names no fact:\n" << text;
+    }
+    for (const PrintedStep& st : printed_steps(text)) {
+        auto& refs = cites[st.number];
+        static const std::regex reference(R"(\(([0-9]+)\))");
+        for (auto it = std::sregex_iterator(st.because.begin(), st.because.end(), reference);
+             it != std::sregex_iterator(); ++it)
+            refs.push_back(std::stoi((*it)[1]));
+    }
+    if (chain_refs > 0)
+        expect_acyclic(cites, false);
+}
+
 std::string read_file(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -135,18 +492,26 @@ void expect_golden(const ProveRun& run, int method, const std::string& name)
     EXPECT_EQ(text, read_file(std::filesystem::path(PLEXATOR_TEST_DATA) / "gdd" / "corpus" / file)) << file;
 }
 
-void check_run(const ProveRun& run, int method, const std::string& name)
+// Returns the number of steps checked by angle arithmetic.
+int check_run(const ProveRun& run, int method, const std::string& name)
 {
     expect_golden(run, method, name);
     if (run.result != "true")
-        return;
+        return 0;
+    expect_no_empty_reason(run.window_text);
     if (method == kMethodDatabase) {
         const Citations cites = database_citations(run.window_text);
-        ASSERT_FALSE(cites.empty()) << run.window_text;
+        EXPECT_FALSE(cites.empty()) << run.window_text;
         expect_acyclic(cites);
+        // Every record's reasons, as the database listing prints them.
+        GprintCapture gib;
+        show_gib(1);
+        expect_no_empty_reason(gib.text());
     } else {
         expect_rewriting_chain(run.window_text);
+        expect_chain_cites(run.window_text);
     }
+    return expect_angle_steps_follow(printed_steps(run.window_text));
 }
 
 class ProofCitationsTest : public ::testing::TestWithParam<int> {
@@ -158,15 +523,17 @@ protected:
 TEST_P(ProofCitationsTest, BuiltInExamples)
 {
     int proved = 0;
+    int checked = 0;
     for (const ExampleInfo& e : example_menu()) {
         SCOPED_TRACE(std::string(e.menu_text));
         // The examples the method proves take milliseconds; the others only
         // need to end.
         const ProveRun run = prove_example(e.id, GetParam(), 3);
         proved += run.result == "true";
-        check_run(run, GetParam(), "example" + std::to_string(e.id));
+        checked += check_run(run, GetParam(), "example" + std::to_string(e.id));
     }
     EXPECT_GE(proved, 4);
+    EXPECT_GE(checked, 10);
 }
 
 TEST_P(ProofCitationsTest, Corpus)
@@ -190,6 +557,14 @@ TEST_P(ProofCitationsTest, Corpus)
         "POINT A B C;\nCIRCUMCENTER O A B C;\nON_CIRCLE E O A;\nFOOT F E B C;\nFOOT G E A C;\nFOOT H E A B;\n"
         "SHOW: COLLINEAR F G H.",
         "POINT A B C;\nCIRCUMCENTER O A B C;\nFOOT E B A C;\nFOOT F C A B;\nSHOW: PERPENDICULAR A O E F.",
+        // Classic theorems the full-angle method took straight from the
+        // database, once printed as the conclusion being its own reason: the
+        // midline, Varignon's parallelogram, the midline of a trapezoid, a
+        // conclusion the database holds before any rewriting.
+        "POINT A B C;\nMIDPOINT E A B;\nMIDPOINT D A C;\nSHOW: PARALLEL E D B C.",
+        "POINT A B C D;\nMIDPOINT E A B;\nMIDPOINT F B C;\nMIDPOINT G C D;\nMIDPOINT H D A;\nSHOW: PARALLEL E F G H.",
+        "POINT A B C;\nON_PLINE D C A B;\nMIDPOINT E A D;\nMIDPOINT F B C;\nSHOW: PARALLEL E F A B.",
+        "POINT A B C;\nINTERSECTION_PP D A B C C A B;\nMIDPOINT M A C;\nSHOW: COLLINEAR B M D.",
     };
     int proved = 0;
     int number = 0;
@@ -199,7 +574,26 @@ TEST_P(ProofCitationsTest, Corpus)
         proved += run.result == "true";
         check_run(run, GetParam(), "corpus" + std::to_string(++number));
     }
-    EXPECT_GE(proved, 4);
+    EXPECT_GE(proved, 8);
+}
+
+// IMO 2015 Problem 4 in the database method: a step once cited, through the
+// line that merged A, O, W and X (the conclusion), the reasons of another
+// record; each record is now cited for the lines it was derived for.
+TEST(ProofCitationsImo, DatabaseCitesEachRecordForItsOwnLines)
+{
+    prover_reset();
+    const ProveRun run = prove_statement_text(
+        "EXAMPLE imo_2015_p4\nHYPOTHESES:\n"
+        "POINT A F R1 R2; MIDPOINT U A F; ON_TLINE O U A F; FOOT W F A O; SYM G W F;\n"
+        "INTERSECTION_LC B A R1 O A; INTERSECTION_LC D F R2 A F; INTERSECTION_LC C B D O B;\n"
+        "INTERSECTION_LC E D B A D; CIRCUMCENTER O3 B D F; INTERSECTION_LC K A B O3 B;\n"
+        "CIRCUMCENTER O4 C G E; INTERSECTION_LC L A C O4 C; INTERSECTION_LL X F K G L;\n"
+        "SHOW: COLLINEAR X O A.\n",
+        kMethodDatabase, 60);
+    EXPECT_EQ(run.result, "true");
+    EXPECT_GE(check_run(run, kMethodDatabase, "imo_2015_p4"), 5);
+    prover_reset();
 }
 
 // Statements with constructions that state no facts in the database (their

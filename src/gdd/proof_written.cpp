@@ -1,0 +1,132 @@
+// An equal-angle fact read on the lines its record was made with. The record
+// follows line merges in place, so a fact found through it may name a larger
+// line than the one its reasons are about; the proof then cites the record's
+// fact as written and the merges that carry it over.
+
+#include <algorithm>
+#include <array>
+
+#include "gdd/fact_tests.h"
+#include "gdd/fact_text.h"
+#include "gdd/gdd_lookup.h"
+#include "gdd/proof_internal.h"
+
+namespace {
+
+using Lines = std::array<const Gdd_line*, 4>;
+
+// The eight readings of [A, B] = [C, D] (also those of transitivity).
+std::array<Lines, 8> readings(const Gdd_ea* E)
+{
+    const Gdd_line *A = E->written_line(0), *B = E->written_line(1), *C = E->written_line(2),
+                   *D = E->written_line(3);
+    return {{
+        {A, B, C, D}, {B, A, D, C}, {C, D, A, B}, {D, C, B, A},
+        {A, C, B, D}, {C, A, D, B}, {B, D, A, C}, {D, B, C, A},
+    }};
+}
+
+}  // namespace
+
+std::optional<Gdd_cond> line_merge_fact(int a, int b, const Gdd_line* l, std::uint64_t before)
+{
+    if (!l || (on_ln(a, l) && on_ln(b, l)))
+        return Gdd_cond{};
+    // The first line record holding all four points is the oldest one: the
+    // collinearity held from its birth on.
+    Gdd_cond merge = pred_fact(kCondColl, {a, b, l->pts[0], l->pts[1], 0, 0, 0, 0});
+    const Gdd_fact* rec = cond_fact(&merge);
+    if (merge.type != kCondColl || !rec || rec->born >= before)
+        return std::nullopt;
+    return merge;
+}
+
+Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before)
+{
+    Ea_reading best;
+    for (const Lines& r : readings(E)) {
+        Ea_reading at;
+        at.found = true;
+        at.newest = E->born;
+        at.written = S;
+        at.written.obj = const_cast<Gdd_ea*>(E);
+        for (int k = 0; k < 4 && at.found; ++k) {
+            const int a = fact_pt(S, 2 * k), b = fact_pt(S, 2 * k + 1);
+            const std::optional<Gdd_cond> merge = line_merge_fact(a, b, r[static_cast<std::size_t>(k)], before);
+            if (!merge) {
+                at.found = false;
+                break;
+            }
+            if (merge->type == kCondTrivial)
+                continue;
+            // The segment is named by the written line's own points.
+            at.written.p[static_cast<std::size_t>(2 * k)] = static_cast<std::uint32_t>(r[static_cast<std::size_t>(k)]->pts[0]);
+            at.written.p[static_cast<std::size_t>(2 * k + 1)] = static_cast<std::uint32_t>(r[static_cast<std::size_t>(k)]->pts[1]);
+            at.newest = std::max(at.newest, cond_fact(&*merge)->born);
+            at.merges.push_back(*merge);
+        }
+        if (at.found && (!best.found || at.merges.size() < best.merges.size()))
+            best = at;
+        if (best.found && best.merges.empty())
+            break;
+    }
+    return best;
+}
+
+std::uint64_t fact_newest(const Gdd_cond& f, std::uint64_t before)
+{
+    const Gdd_fact* rec = cond_fact(&f);
+    if (!rec)
+        return 0;
+    if (f.type == kCondEqAngle && !is_record_fact(f)) {
+        const Ea_reading r = ea_reading(f, static_cast<const Gdd_ea*>(f.obj), before);
+        if (r.found)
+            return r.newest;
+    }
+    return rec->born;
+}
+
+bool read_through_merges(const Gdd_cond& f, std::uint64_t before)
+{
+    if (f.type != kCondEqAngle || is_record_fact(f) || !cond_fact(&f))
+        return false;
+    const Ea_reading r = ea_reading(f, static_cast<const Gdd_ea*>(f.obj), before);
+    return r.found && !r.merges.empty();
+}
+
+std::vector<Gdd_cond> obvious_angle_facts(const Gdd_cond& f, std::uint64_t before)
+{
+    const auto seg = [&](int k) { return std::array<int, 2>{fact_pt(f, 2 * k), fact_pt(f, 2 * k + 1)}; };
+    const Gdd_line* L[4];
+    for (int k = 0; k < 4; ++k) {
+        L[k] = fd_ln(seg(k)[0], seg(k)[1]);
+        if (!L[k])
+            return {};
+    }
+    // The two pairs of segments whose relation makes the angles equal.
+    std::vector<Gdd_cond> facts;
+    const auto pair_fact = [&](int kind, int i, int j) {
+        Gdd_cond c = pred_fact(kind, {seg(i)[0], seg(i)[1], seg(j)[0], seg(j)[1], 0, 0, 0, 0});
+        if (kind == kCondColl && fact_trivial(c))
+            return;
+        facts.push_back(c);
+    };
+    if (L[0] == L[2] && L[1] == L[3]) {
+        pair_fact(kCondColl, 0, 2);
+        pair_fact(kCondColl, 1, 3);
+    } else if (xpara_ln(L[0], L[1]) && xpara_ln(L[2], L[3])) {
+        pair_fact(kCondPara, 0, 1);
+        pair_fact(kCondPara, 2, 3);
+    } else if (xperp_ln(L[0], L[1]) && xperp_ln(L[2], L[3])) {
+        pair_fact(kCondPerp, 0, 1);
+        pair_fact(kCondPerp, 2, 3);
+    }
+    bool derived = false;
+    for (const Gdd_cond& c : facts) {
+        const Gdd_fact* rec = cond_fact(&c);
+        if (!rec || rec->born >= before)
+            return {};
+        derived = derived || rec->reasons;
+    }
+    return derived ? facts : std::vector<Gdd_cond>{};
+}
