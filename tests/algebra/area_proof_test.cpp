@@ -371,6 +371,20 @@ TEST_F(AreaTest, ExhaustedPoolsEndTheProofWithoutEndingTheProgram)
     set_pool_block_limit(limit);
 }
 
+TEST_F(AreaTest, GrowingPolynomialsAreBoundByMemoryNotByTheirSize)
+{
+    // The pedal triangle's factors grow past 30000 terms long before 150
+    // blocks of nodes are used up; the memory limit ends the run.
+    const std::size_t limit = pool_block_limit();
+    set_pool_block_limit(150);
+    load(318);
+    EXPECT_EQ(prove(false), ProveEnd::Aborted);
+    EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
+    EXPECT_EQ(proof_text().find("grew past"), std::string::npos) << proof_text();
+    EXPECT_GT(g_maxterm, 30000);
+    set_pool_block_limit(limit);
+}
+
 TEST_F(AreaTest, NoConclusionGivesNoVerdict)
 {
     read_stm("POINT A B C;\nMIDPOINT M A B;", "COLLINEAR A M B.");
