@@ -23,7 +23,7 @@ using namespace aterm;
 
 quot_rec* add_pstep(coef_t numc, xterm* nump, coef_t denc, xterm* denp)
 {
-    quot_rec* rec = new_quot(numc, nump, denc, denp);
+    quot_rec* rec = new_quot(get_n(numc), nump, get_n(denc), denp);
     append_quot(rec);
     return rec;
 }
@@ -49,7 +49,7 @@ dterm* two_factors(xterm* a, xterm* b)
 // elimination works on the smaller polynomials and common factors cancel.
 void add_products(xterm* a, xterm* b, xterm* c, xterm* d)
 {
-    append_quot(new_ratio_rec(1, two_factors(a, b), 1, two_factors(c, d), kQuotConclusion));
+    append_quot(new_ratio_rec(get_n(1), two_factors(a, b), get_n(1), two_factors(c, d), kQuotConclusion));
 }
 
 bool distinct(std::initializer_list<int> points)
@@ -199,7 +199,7 @@ void conc_tangent(int a, int b, int c, int d)
 {
     dterm* np = get_dt(2, sub(add(P(a, b, b, a), P(c, d, d, c)), P(a, c, c, a)), nullptr);
     dterm* dp = get_dt(1, P(c, d, d, c), get_dt(1, P(a, b, b, a), nullptr));
-    append_quot(new_ratio_rec(1, np, 4, dp, kQuotConclusion));
+    append_quot(new_ratio_rec(get_n(1), np, get_n(4), dp, kQuotConclusion));
 }
 
 void conc_coll()
@@ -317,14 +317,10 @@ void pconc()
                        var_text(v, 0).c_str()));
             break;
         }
-        if (pconstp(l) && pconstp(r))
-            add_pstep(l->value, nullptr, r->value, nullptr);
-        else if (pconstp(l))
-            add_pstep(l->value, nullptr, 1, cp(r));
-        else if (pconstp(r))
-            add_pstep(1, cp(l), r->value, nullptr);
-        else
-            add_pstep(1, cp(l), 1, cp(r));
+        // A constant side is the side's coefficient, of any size.
+        const auto coefficient = [](const xterm* side) { return pconstp(side) ? cp(side) : get_n(1); };
+        const auto factor = [](const xterm* side) { return pconstp(side) ? nullptr : cp(side); };
+        append_quot(new_quot(coefficient(l), factor(l), coefficient(r), factor(r)));
         break;
     }
     default:

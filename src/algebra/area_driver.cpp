@@ -6,6 +6,7 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
+#include "algebra/poly_coef.h"
 #include "gdd/gdd_lookup.h"
 #include "statement/prover.h"
 
@@ -227,10 +228,10 @@ void prt_false()
 {
     gprint(area_words::kFalse);
     const quot_rec* t = g_proof_tail;
-    gprint(fmt("(%lld)", static_cast<long long>(t->nc)));
+    gprint("(" + coef_text(t->nc) + ")");
     ltx_prod(t->np, 0);
     gprint(" = ");
-    gprint(fmt("(%lld)", static_cast<long long>(t->dc)));
+    gprint("(" + coef_text(t->dc) + ")");
     ltx_prod(t->dp, 0);
     gprint("\r\n");
     g_result = -1;
@@ -239,9 +240,9 @@ void prt_false()
 namespace {
 
 // One side of a record as a polynomial, coefficient and factors together.
-xterm* side_product(coef_t c, const dterm* factors) { return ptimes(get_n(c), ps_prod(cp_dterms(factors))); }
+xterm* side_product(const xterm* c, const dterm* factors) { return ptimes(cp_poly(c), ps_prod(cp_dterms(factors))); }
 
-bool side_zero(coef_t c, const dterm* factors)
+bool side_zero(const xterm* c, const dterm* factors)
 {
     const PolyPtr p(side_product(c, factors));
     return pzerop(p.get());
@@ -267,7 +268,7 @@ void prt_result()
         return;
     }
     if (t->np || t->dp) {
-        quot_rec* rec = new_ratio_rec(1, nullptr, 1, nullptr, kQuotCancel);
+        quot_rec* rec = new_ratio_rec(get_n(1), nullptr, get_n(1), nullptr, kQuotCancel);
         rec->cancelled = get_dt(1, left.release(), nullptr);
         append_quot(rec);
     }

@@ -198,16 +198,10 @@ dterm* as_one_factor(dterm* list)
 
 }  // namespace
 
-bool factor_too_large(const xterm* f)
+void note_factor_size(const xterm* f)
 {
     check_time();
-    const int n = nterms(f);
-    if (g_maxterm_on && n > g_maxterm)
-        g_maxterm = n;
-    if (n <= kMaxFactorTerms)
-        return false;
-    proof_not_proved(fmt("the polynomials grew past %d terms", kMaxFactorTerms));
-    return true;
+    note_maxterm(f);
 }
 
 xterm* pe_p(xterm* f, int i, int e)
@@ -240,8 +234,7 @@ xterm* pe_p(xterm* f, int i, int e)
             return fail(f, area_words::kProvingFailed);
         if (g_area_init_power > 0 && step->num)
             plist_append(g_side_list, cp_poly(step->den), deg_checked(static_cast<long>(g_area_init_power) * e));
-        if (factor_too_large(f))
-            return fail(f, nullptr);
+        note_factor_size(f);
     }
     return f;
 }
@@ -277,17 +270,17 @@ void pe_gr(int i)
     }
     // A side that is 0 stays 0 whatever it is multiplied by; the kept
     // denominators stand for the factors it would carry.
-    if (tail->nc == 0) {
+    if (pzerop(tail->nc)) {
         put_dts(extra_for_num);
         extra_for_num = nullptr;
     }
-    if (tail->dc == 0) {
+    if (pzerop(tail->dc)) {
         put_dts(extra_for_den);
         extra_for_den = nullptr;
     }
     plist_join(num, extra_for_num);
     plist_join(den, extra_for_den);
-    quot_rec* rec = new_ratio_rec(tail->nc, num, tail->dc, den, static_cast<std::int8_t>(i));
+    quot_rec* rec = new_ratio_rec(cp_poly(tail->nc), num, cp_poly(tail->dc), den, static_cast<std::int8_t>(i));
     rec->steps = g_step_stack;
     append_quot(rec);
     // Steps the denominators need beyond the record's are made in front of
@@ -296,7 +289,7 @@ void pe_gr(int i)
     if (g_abort || proof_stopped())
         return;
     if (quot_rec* simple = quot_simp(rec)) {
-        if (simple->nc != 0 || simple->dc != 0) {
+        if (!pzerop(simple->nc) || !pzerop(simple->dc)) {
             append_quot(simple);
         } else {
             // 0 = 0: the verdict sees it, the proof text does not.

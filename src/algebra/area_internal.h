@@ -31,13 +31,10 @@ elim_step* make_elim_step(var_rec* var, xterm* num, xterm* den = nullptr);
 // The step of this cycle for var, or null.
 elim_step* find_step(const var_rec* var);
 
-// A factor past this many terms ends the proof unproved: the elimination
-// has left the sizes a proof can reach, and the next substitutions would
-// only exhaust the memory.
-inline constexpr int kMaxFactorTerms = 30000;
-// Notes f's size for the maxterm figure; true (after printing why) when f
-// is past kMaxFactorTerms.
-bool factor_too_large(const xterm* f);
+// Notes f's size for the maxterm figure after a substitution, and gives the
+// time limit its say. The size itself is left to the time and memory
+// limits: the pools charge every node to the prover's budget.
+void note_factor_size(const xterm* f);
 
 // True for the geometric quantities (types 1 to 17): the variables that
 // belong to points and get eliminated.

@@ -126,10 +126,7 @@ xterm* pe_pass(xterm* f, int i, int e)
             xterm* side = step->num ? cp_poly(step->den) : pdeg_in(cp_poly(step->den), w);
             plist_append(g_side_list, side, deg_checked(static_cast<long>(g_area_init_power) * e));
         }
-        if (factor_too_large(f)) {
-            put_p(f);
-            return nullptr;
-        }
+        note_factor_size(f);
     }
     return f;
 }

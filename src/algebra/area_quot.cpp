@@ -6,9 +6,12 @@
 #include <utility>
 
 #include "algebra/plist.h"
+#include "statement/prover.h"
 
-quot_rec* new_ratio_rec(coef_t numc, dterm* nums, coef_t denc, dterm* dens, std::int8_t type)
+quot_rec* new_ratio_rec(xterm* numc, dterm* nums, xterm* denc, dterm* dens, std::int8_t type)
 {
+    if (!numc || !denc || !pconstp(numc) || !pconstp(denc))
+        prover_fatal("quotient record: a coefficient that is not a number");
     quot_rec* rec = new_quot_rec();
     rec->nc = numc;
     rec->np = nums;
@@ -18,7 +21,7 @@ quot_rec* new_ratio_rec(coef_t numc, dterm* nums, coef_t denc, dterm* dens, std:
     return rec;
 }
 
-quot_rec* new_quot(coef_t numc, xterm* nump, coef_t denc, xterm* denp)
+quot_rec* new_quot(xterm* numc, xterm* nump, xterm* denc, xterm* denp)
 {
     return new_ratio_rec(numc, nump ? get_dt(1, nump, nullptr) : nullptr, denc,
                          denp ? get_dt(1, denp, nullptr) : nullptr, kQuotConclusion);
@@ -118,9 +121,12 @@ int max_nterms(const quot_rec* rec)
 
 void free_plist(quot_rec* rec)
 {
+    put_p(rec->nc);
+    put_p(rec->dc);
     put_dts(rec->np);
     put_dts(rec->dp);
     put_dts(rec->cancelled);
+    rec->nc = rec->dc = nullptr;
     rec->np = rec->dp = rec->cancelled = nullptr;
     for (elim_step* s = rec->steps; s; s = s->next) {
         put_p(s->num);

@@ -12,11 +12,12 @@
 #include "algebra/poly.h"
 #include "algebra/proof_chain.h"
 
-// A record with these fields (lists taken over), no steps, not linked.
-quot_rec* new_ratio_rec(coef_t numc, dterm* nums, coef_t denc, dterm* dens, std::int8_t type);
+// A record with these fields (coefficients, constant polynomials, and lists
+// taken over), no steps, not linked.
+quot_rec* new_ratio_rec(xterm* numc, dterm* nums, xterm* denc, dterm* dens, std::int8_t type);
 // A record whose lists hold one cell (exponent 1) for each polynomial given;
-// a null polynomial gives no list. Type 0.
-quot_rec* new_quot(coef_t numc, xterm* nump, coef_t denc, xterm* denp);
+// a null polynomial gives no list. Type 0. Everything given is taken over.
+quot_rec* new_quot(xterm* numc, xterm* nump, xterm* denc, xterm* denp);
 // The value of the step turned over (numerator and denominator exchanged).
 elim_step* q_swap(elim_step* step);
 
@@ -35,8 +36,9 @@ int plist_nonconst(const dterm* list);
 xterm* ps_prod(dterm* list);
 // Largest term count among the factors of both sides (0 when none).
 int max_nterms(const quot_rec* rec);
-// Frees what a record holds (both lists, the cancelled factors, its steps'
-// polynomials) and leaves it empty; the storage itself belongs to the chain.
+// Frees what a record holds (its coefficients, both lists, the cancelled
+// factors, its steps' polynomials) and leaves it empty; the storage itself
+// belongs to the chain.
 void free_plist(quot_rec* rec);
 
 // ---- simplification --------------------------------------------------------------

@@ -6,7 +6,9 @@
 #include <algorithm>
 
 #include "algebra/coef_arith.h"
+#include "algebra/int_arith.h"
 #include "algebra/plist.h"
+#include "algebra/poly_coef.h"
 #include "algebra/variables.h"
 #include "statement/prover.h"
 
@@ -15,15 +17,7 @@ dterm* g_psdiv_den = nullptr;
 
 namespace {
 
-coef_t coef_pow(coef_t v, int e)
-{
-    coef_t r = 1;
-    for (int k = 0; k < e; ++k)
-        r = coef_mul(r, v);
-    return r;
-}
-
-bool is_const(const dterm* cell, coef_t v) { return pconstp(cell->coef) && cell->coef->value == v; }
+bool is_const(const dterm* cell, coef_t v) { return pconstp(cell->coef) && coef_is(cell->coef, v); }
 
 // The exact quotient p / q where it is known to exist; a failure would be an
 // inconsistent factorisation.
@@ -33,6 +27,14 @@ xterm* exact_div(xterm* p, const xterm* q)
     if (!r)
         prover_fatal("pfactor: inexact division");
     return r;
+}
+
+// a / c as a new constant, c dividing a.
+xterm* exact_quotient(const xterm* a, const xterm* c)
+{
+    xterm* q = cp_poly(a);
+    coef_divexact_to(q, c);
+    return q;
 }
 
 void free_list(dterm*& list)
@@ -63,22 +65,18 @@ dterm* pfactor(xterm* p)
         p = exact_div(p, divisor);
     put_p(divisor);
 
-    coef_t c;
+    xterm* c;
     if (pconstp(p)) {
-        c = p->value;
-        put_p(p);
+        c = p;
     } else {
-        c = pcontent(p);
-        if (c == -1) {
+        c = pcontent_poly(p);
+        if (pmonep(c))
             p = neg_poly(p);
-        } else if (c != 1) {
-            xterm* cp = get_n(c);
-            p = exact_div(p, cp);
-            put_p(cp);
-        }
+        else if (!ponep(c))
+            p = exact_div(p, c);
         plist_append(powers, p, 1);
     }
-    return get_dt(1, get_n(c), powers);
+    return get_dt(1, c, powers);
 }
 
 dterm* plist_factor(dterm* list)
@@ -126,7 +124,7 @@ dterm* plist_factor(dterm* list)
 
 dterm* plist_collect(dterm* list)
 {
-    coef_t c = 1;
+    xterm* c = get_n(1);
     dterm* rest = nullptr;
     while (list) {
         dterm* cell = list;
@@ -136,11 +134,13 @@ dterm* plist_collect(dterm* list)
             plist_join(rest, cell);
             continue;
         }
-        if (cell->deg != 0 && cell->coef)
-            c = coef_mul(c, coef_pow(cell->coef->value, cell->deg));
+        if (cell->deg != 0 && cell->coef) {
+            const PolyPtr power(ipower(cell->coef, cell->deg));
+            coef_mul_to(c, power.get());
+        }
         put_dts(cell);
     }
-    return get_dt(1, get_n(c), rest);
+    return get_dt(1, c, rest);
 }
 
 dterm* ps_div(dterm* a, dterm* b)
@@ -161,19 +161,17 @@ dterm* ps_div(dterm* a, dterm* b)
             const bool fc = pconstp(f->coef);
             const bool gc = pconstp(g->coef);
             if (fc && gc) {
-                const coef_t fv = f->coef->value;
-                const coef_t gv = g->coef->value;
-                const coef_t c = coef_gcd(fv, gv);
-                if (c == 1 || c == 0)
+                const PolyPtr c(igcd(f->coef, g->coef));
+                if (coef_is(c.get(), 1) || coef_is(c.get(), 0))
                     continue;
                 const int m = std::min(f->deg, g->deg);
                 f->deg = static_cast<std::uint16_t>(f->deg - m);
                 g->deg = static_cast<std::uint16_t>(g->deg - m);
-                plist_append(cancelled, get_n(c), m);
-                if (fv != c)
-                    plist_append(for_a, get_n(fv / c), m);
-                if (gv != c)
-                    plist_append(b, get_n(gv / c), m);
+                plist_append(cancelled, cp_poly(c.get()), m);
+                if (!coef_eq(f->coef, c.get()))
+                    plist_append(for_a, exact_quotient(f->coef, c.get()), m);
+                if (!coef_eq(g->coef, c.get()))
+                    plist_append(b, exact_quotient(g->coef, c.get()), m);
             } else if (!fc && !gc) {
                 xterm* q = pdiv(cp_poly(f->coef), g->coef);
                 if (!q)
@@ -206,35 +204,35 @@ dterm* ps_div(dterm* a, dterm* b)
 
 quot_rec* quot_simp(const quot_rec* rec)
 {
-    if (rec->nc == 0 && rec->dc == 0)
+    if (pzerop(rec->nc) && pzerop(rec->dc))
         return nullptr;
     dterm* N = plist_factor(cp_dterms(rec->np));
     dterm* D = plist_factor(cp_dterms(rec->dp));
-    const bool num_zero = rec->nc == 0 || (!N->next && is_const(N, 0));
-    const bool den_zero = rec->dc == 0 || (!D->next && is_const(D, 0));
+    const bool num_zero = pzerop(rec->nc) || (!N->next && is_const(N, 0));
+    const bool den_zero = pzerop(rec->dc) || (!D->next && is_const(D, 0));
 
     if (num_zero && den_zero) {
         free_list(N);
         free_list(D);
-        return new_ratio_rec(0, nullptr, 0, nullptr, kQuotPlain);
+        return new_ratio_rec(get_n(0), nullptr, get_n(0), nullptr, kQuotPlain);
     }
     if (num_zero) {
         free_list(N);
         if (plist_nonconst(D) > plist_nonconst(rec->dp))
-            return new_ratio_rec(0, nullptr, 1, D, kQuotPlain);
+            return new_ratio_rec(get_n(0), nullptr, get_n(1), D, kQuotPlain);
         free_list(D);
         return nullptr;
     }
     if (den_zero) {
         free_list(D);
         if (plist_nonconst(N) > plist_nonconst(rec->np))
-            return new_ratio_rec(1, N, 0, nullptr, kQuotPlain);
+            return new_ratio_rec(get_n(1), N, get_n(0), nullptr, kQuotPlain);
         free_list(N);
         return nullptr;
     }
 
-    N = get_dt(1, get_n(rec->nc), N);
-    D = get_dt(1, get_n(rec->dc), D);
+    N = get_dt(1, cp_poly(rec->nc), N);
+    D = get_dt(1, cp_poly(rec->dc), D);
     dterm* first = ps_div(N, D);
     N = g_psdiv_num;
     D = g_psdiv_den;
@@ -252,8 +250,8 @@ quot_rec* quot_simp(const quot_rec* rec)
     }
     plist_join(first, second);
     // Both lists come back collected: their coefficient cell first.
-    const coef_t nc = N->coef->value;
-    const coef_t dc = D->coef->value;
+    xterm* nc = plist_take(N);
+    xterm* dc = plist_take(D);
     dterm* np = N->next;
     dterm* dp = D->next;
     N->next = D->next = nullptr;

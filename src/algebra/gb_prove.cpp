@@ -40,24 +40,49 @@ void normalise_coefficients()
             g->coef = gnormal(plist_take(g));
 }
 
+// Shows the size of a remainder and divides the factors of the basis'
+// initials out of it.
+xterm* after_reduction(xterm* c)
+{
+    pprint_index(c);
+    gprint("\r\n");
+    note_maxterm(c);
+    if (gconst_p(c))
+        return c;
+    for (const dterm* f = g_gb_inits; f; f = f->next)
+        if (f->coef)
+            c = pdiv_out(c, f->coef);
+    return c;
+}
+
 }  // namespace
 
-xterm* gb_srem(xterm* c, const dterm* basis)
+xterm* gb_srem(xterm* c, const dterm* basis, const dterm* lin)
 {
-    for (const dterm* g = basis; g; g = g->next) {
-        if (!g->coef)
-            continue;
-        c = gred1(c, g->coef);
-        pprint_index(c);
-        gprint("\r\n");
-        note_maxterm(c);
-        if (gconst_p(c))
-            break;
-        for (const dterm* f = g_gb_inits; f; f = f->next)
-            if (f->coef)
-                c = pdiv_out(c, f->coef);
+    // LGB was split off the basis, and a reduction by either part can bring
+    // back terms that the other reduces: the remainder is final only when
+    // neither part reduces it any further. Every pass reduces, so the term
+    // order ends the loop.
+    bool by_basis = true;   // the first walk shows every step
+    for (;;) {
+        if (by_basis) {
+            for (const dterm* g = basis; g; g = g->next) {
+                if (!g->coef)
+                    continue;
+                c = after_reduction(gred1(c, g->coef));
+                if (gconst_p(c))
+                    return c;
+            }
+        }
+        if (lin && !gred_ps(c, lin)) {
+            c = after_reduction(gred(c, lin));
+            if (gconst_p(c))
+                return c;
+        }
+        by_basis = !gred_ps(c, basis);
+        if (!by_basis && (!lin || gred_ps(c, lin)))
+            return c;
     }
-    return c;
 }
 
 void gb_prove()
@@ -91,7 +116,7 @@ void gb_prove()
         pprint_index(g_concs->coef);
     gprint("\r\n");
     for (dterm* c = g_concs; c; c = c->next) {
-        xterm* r = gb_srem(plist_take(c), g_hyps);
+        xterm* r = gb_srem(plist_take(c), g_hyps, g_lin);
         c->deg = pzerop(r) ? 1 : 0;
         put_p(r);
     }

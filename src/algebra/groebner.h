@@ -58,5 +58,6 @@ dterm* g_basis(dterm* list);
 // Reduces the conclusions by the basis in g_hyps and prints the verdict;
 // sets g_result, adds to g_time and g_maxterm.
 void gb_prove();
-// The reduction of one conclusion polynomial by the basis (c consumed).
-xterm* gb_srem(xterm* c, const dterm* basis);
+// The reduction of one conclusion polynomial by the basis and its linear
+// part LGB, until neither reduces it further (c consumed).
+xterm* gb_srem(xterm* c, const dterm* basis, const dterm* lin);

@@ -5,12 +5,20 @@
 #include <string>
 
 #include "algebra/algebra_words.h"
+#include "algebra/poly_coef.h"
 #include "statement/prover.h"
 #include "statement/semantics.h"
 
 namespace {
 
-void print_num(coef_t v) { gprint(fmt("%lld", static_cast<long long>(v))); }
+void print_num(const xterm* v) { gprint(coef_text(v)); }
+
+// -v, printed.
+void print_negated(const xterm* v)
+{
+    const PolyPtr minus(neg_poly(cp_poly(v)));
+    print_num(minus.get());
+}
 
 // Every factor is a constant or one term of ratio variables.
 bool simple_factor(const xterm* p)
@@ -34,13 +42,13 @@ bool simple_list(const dterm* list)
 }
 
 // One side of the first record in "This is equivalent to".
-void equivalent_side(coef_t c, const dterm* factors, int latex)
+void equivalent_side(const xterm* c, const dterm* factors, int latex)
 {
-    if (c == 0)
+    if (pzerop(c))
         gprint("0");
     else if (!factors)
         print_num(c);
-    else if (c == 1)
+    else if (ponep(c))
         ltx_prod(factors, latex);
     else {
         print_num(c);
@@ -49,32 +57,33 @@ void equivalent_side(coef_t c, const dterm* factors, int latex)
 }
 
 // Numerator or denominator of a quotient with a denominator list.
-void frac_side(coef_t c, const dterm* factors, int latex)
+void frac_side(const xterm* c, const dterm* factors, int latex)
 {
     if (!factors) {
         print_num(c);
         return;
     }
-    if (c == -1)
+    if (pmonep(c))
         gprint("-");
-    else if (c != 1)
+    else if (!ponep(c))
         print_num(c);
     ltx_prod(factors, latex);
 }
 
 // A value of an elimination step as a quotient side: a constant, or the
-// polynomial as a one-factor list.
-void set_side(const xterm* p, coef_t& c, dterm*& list)
+// polynomial as a one-factor list with the coefficient one (which the
+// caller owns).
+void set_side(xterm* p, xterm* one, xterm*& c, dterm*& list)
 {
     if (!p) {
-        c = 1;
+        c = one;
         list = nullptr;
     } else if (pconstp(p)) {
-        c = p->value;
+        c = p;
         list = nullptr;
     } else {
-        c = 1;
-        list = get_dt(1, const_cast<xterm*>(p), nullptr);
+        c = one;
+        list = get_dt(1, p, nullptr);
     }
 }
 
@@ -89,12 +98,12 @@ void drop_cells(dterm* list)
 
 }  // namespace
 
-void frac_num(coef_t a, coef_t b, int latex)
+void frac_num(const xterm* a, const xterm* b, int latex)
 {
     if (latex)
-        gprint(fmt("\\frac{%lld}{%lld}", static_cast<long long>(a), static_cast<long long>(b)));
+        gprint("\\frac{" + coef_text(a) + "}{" + coef_text(b) + "}");
     else
-        gprint(fmt("%lld/%lld", static_cast<long long>(a), static_cast<long long>(b)));
+        gprint(coef_text(a) + "/" + coef_text(b));
 }
 
 void ltx_prod(const dterm* list, int latex)
@@ -119,16 +128,17 @@ void ltx_prod(const dterm* list, int latex)
 
 void ltx_frac(const quot_rec& q, int latex)
 {
-    const coef_t N = q.nc, D = q.dc;
-    if (D == 0) {
-        if (N == 0) {
+    const xterm* N = q.nc;
+    const xterm* D = q.dc;
+    if (pzerop(D)) {
+        if (pzerop(N)) {
             gprint("0");
         } else if (!q.np) {
             print_num(N);
         } else {
-            if (N == -1)
+            if (pmonep(N))
                 gprint("-");
-            else if (N != 1)
+            else if (!ponep(N))
                 print_num(N);
             ltx_prod(q.np, latex);
         }
@@ -136,10 +146,10 @@ void ltx_frac(const quot_rec& q, int latex)
     }
     if (!q.dp) {
         const auto plain = [&] {
-            if (D == 1)
+            if (ponep(D))
                 print_num(N);
-            else if (D == -1)
-                print_num(-N);
+            else if (pmonep(D))
+                print_negated(N);
             else
                 frac_num(N, D, latex);
         };
@@ -147,8 +157,8 @@ void ltx_frac(const quot_rec& q, int latex)
             plain();
             return;
         }
-        if (!(N == 1 && D == 1)) {
-            if (N == 1 && D == -1)
+        if (!(ponep(N) && ponep(D))) {
+            if (ponep(N) && pmonep(D))
                 gprint("-");
             else
                 plain();
@@ -191,8 +201,9 @@ void show_elim(const elim_step* step, int latex)
         print_var(v, latex);
         gprint(" = ");
         quot_rec value;
-        set_side(step->num, value.nc, value.np);
-        set_side(step->den, value.dc, value.dp);
+        const PolyPtr one(get_n(1));
+        set_side(step->num, one.get(), value.nc, value.np);
+        set_side(step->den, one.get(), value.dc, value.dp);
         ltx_frac(value, latex);
         drop_cells(value.np);
         drop_cells(value.dp);

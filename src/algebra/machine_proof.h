@@ -29,7 +29,7 @@ void show_elim(const elim_step* step, int latex);
 // A quotient record: nc * np over dc * dp.
 void ltx_frac(const quot_rec& q, int latex);
 // Two integers as a fraction.
-void frac_num(coef_t a, coef_t b, int latex);
+void frac_num(const xterm* a, const xterm* b, int latex);
 // A factor list as a product.
 void ltx_prod(const dterm* list, int latex);
 

@@ -132,14 +132,13 @@ int lowdeg_in(const xterm* p, const var_rec* v);
 // The leading number; one beyond 64 bits reads as the largest inline value
 // of its sign.
 coef_t lnum(const xterm* p);
+// The constant node of the leading number, inside p.
+const xterm* lnum_node(const xterm* p);
 // The constant that the leading number is (a copy).
 xterm* lnum_poly(const xterm* p);
 // Greatest common divisor of the constant leaves, negative when lnum is; 0
-// for 0. As a constant polynomial of any size:
+// for 0; a constant polynomial of any size.
 xterm* pcontent_poly(const xterm* p);
-// ... and as an inline integer, for callers that keep it beside a polynomial;
-// a content beyond 64 bits ends the run like a full pool.
-coef_t pcontent(const xterm* p);
 // A constant beyond 64 bits.
 bool pbigp(const xterm* p);
 // Whether some variable of p, at any depth, passes the test on its kind

@@ -1,15 +1,18 @@
 // The big-integer side of constant nodes. Big integers are kept on a free
 // list of their own, so a value that leaves and re-enters the big range
 // reuses an integer whose limbs are already allocated; every byte GMP holds
-// is counted against the prover's memory budget.
+// is counted against the prover's memory budget, and a result that would
+// pass it ends the run before GMP is asked for the memory.
 
 #include <gmpxx.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "algebra/poly_coef.h"
+#include "statement/prover.h"
 
 struct BigCoef {
     mpz_class v;
@@ -109,6 +112,27 @@ private:
     mpz_srcptr ptr_ = nullptr;
 };
 
+// From this size on, the memory for a result is first asked of the system
+// by the prover itself: GMP cannot report a failed allocation, only abort.
+constexpr std::size_t kProbeBytes = std::size_t{1} << 20;
+
+// Ends the run with "run out of memory." unless a result of `limbs` limbs
+// fits the prover's budget and the system has the memory for it.
+void reserve_limbs(std::size_t limbs)
+{
+    const std::size_t bytes = limbs * sizeof(mp_limb_t);
+    if (store().bytes() + bytes > prover_memory_budget())
+        prover_out_of_memory();
+    if (bytes >= kProbeBytes) {
+        void* probe = std::malloc(bytes);
+        if (!probe)
+            prover_out_of_memory();
+        std::free(probe);
+    }
+}
+
+std::size_t limbs_of(const View& v) { return mpz_size(v.get()); }
+
 // The big integer a result is computed into: a's own when it has one.
 mpz_ptr target_of(xterm* a)
 {
@@ -136,6 +160,7 @@ void settle(xterm* a)
 void coef_add_big(xterm* a, const xterm* b)
 {
     const View va(a), vb(b);
+    reserve_limbs(std::max(limbs_of(va), limbs_of(vb)) + 1);
     mpz_ptr t = target_of(a);
     mpz_add(t, va.get(), vb.get());
     settle(a);
@@ -144,6 +169,7 @@ void coef_add_big(xterm* a, const xterm* b)
 void coef_mul_big(xterm* a, const xterm* b)
 {
     const View va(a), vb(b);
+    reserve_limbs(limbs_of(va) + limbs_of(vb));
     mpz_ptr t = target_of(a);
     mpz_mul(t, va.get(), vb.get());
     settle(a);
@@ -152,6 +178,7 @@ void coef_mul_big(xterm* a, const xterm* b)
 void coef_neg_big(xterm* a)
 {
     const View va(a);
+    reserve_limbs(limbs_of(va) + 1);
     mpz_ptr t = target_of(a);
     mpz_neg(t, va.get());
     settle(a);
@@ -174,6 +201,7 @@ bool coef_divides_big(const xterm* a, const xterm* b)
 void coef_divexact_big(xterm* a, const xterm* b)
 {
     const View va(a), vb(b);
+    reserve_limbs(limbs_of(va) + 1);
     mpz_ptr t = target_of(a);
     mpz_divexact(t, va.get(), vb.get());
     settle(a);
@@ -182,6 +210,7 @@ void coef_divexact_big(xterm* a, const xterm* b)
 void coef_gcd_into_big(xterm* g, const xterm* c)
 {
     const View vg(g), vc(c);
+    reserve_limbs(std::max(limbs_of(vg), limbs_of(vc)) + 1);
     mpz_ptr t = target_of(g);
     mpz_gcd(t, vg.get(), vc.get());
     settle(g);
@@ -195,6 +224,7 @@ void release_big(BigCoef* b) { store().give(b); }
 
 BigCoef* copy_big(const BigCoef* b)
 {
+    reserve_limbs(mpz_size(b->v.get_mpz_t()));
     BigCoef* c = store().take();
     c->v = b->v;
     return c;

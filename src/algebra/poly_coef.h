@@ -102,6 +102,23 @@ inline void coef_divexact_to(xterm* a, const xterm* b)
         coef_divexact_big(a, b);
 }
 
+// g := gcd(g, |c|), g a non-negative constant node.
+inline void coef_gcd_into(xterm* g, const xterm* c)
+{
+    if (g->big || c->big || c->value == INT64_MIN) {
+        coef_gcd_into_big(g, c);
+        return;
+    }
+    coef_t a = g->value;
+    coef_t b = c->value < 0 ? -c->value : c->value;
+    while (b != 0) {
+        const coef_t t = a % b;
+        a = b;
+        b = t;
+    }
+    g->value = a;
+}
+
 inline std::string coef_text(const xterm* c)
 {
     if (!c->big)

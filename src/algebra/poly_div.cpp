@@ -1,6 +1,5 @@
 // Exact division, pseudo-division and the restructuring they use.
 
-#include "algebra/coef_arith.h"
 #include "algebra/poly.h"
 #include "algebra/poly_coef.h"
 #include "algebra/poly_internal.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "algebra/coef_arith.h"
 #include "algebra/poly.h"
 #include "algebra/poly_coef.h"
 #include "algebra/poly_internal.h"
@@ -61,8 +60,6 @@ int lowdeg_in(const xterm* p, const var_rec* v)
     return d;
 }
 
-namespace {
-
 const xterm* lnum_node(const xterm* p)
 {
     while (p->var)
@@ -70,28 +67,14 @@ const xterm* lnum_node(const xterm* p)
     return p;
 }
 
-coef_t small_gcd(coef_t a, coef_t b)
-{
-    // Both non-negative and below 2^63 in magnitude here.
-    while (b != 0) {
-        const coef_t t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
+namespace {
 
 // Running gcd of the absolute values of the leaves into constant node g;
 // stops early at 1.
 void leaf_gcd(const xterm* p, xterm* g)
 {
     if (!p->var) {
-        if (!g->big && !p->big && p->value != INT64_MIN) {
-            const coef_t v = p->value < 0 ? -p->value : p->value;
-            g->value = small_gcd(g->value, v);
-        } else {
-            coef_gcd_into_big(g, p);
-        }
+        coef_gcd_into(g, p);
         return;
     }
     for (const dterm* t = p->terms; t && !coef_is(g, 1); t = t->next) {
@@ -119,14 +102,6 @@ xterm* pcontent_poly(const xterm* p)
     if (coef_sign(lnum_node(p)) < 0)
         coef_negate(g);
     return g;
-}
-
-coef_t pcontent(const xterm* p)
-{
-    const PolyPtr g(pcontent_poly(p));
-    if (g->big)
-        prover_fatal("coefficient overflow");
-    return g->value;
 }
 
 xterm* pinit(xterm* p) { return p->var ? p->terms->coef : nullptr; }

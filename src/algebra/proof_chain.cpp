@@ -84,6 +84,8 @@ void clear_proof_chain()
     const bool live = s.epoch == pool_epoch();
     if (live) {
         for (auto& r : s.records) {
+            put_p(r->nc);
+            put_p(r->dc);
             put_dts(r->np);
             put_dts(r->dp);
             put_dts(r->cancelled);

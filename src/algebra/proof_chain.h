@@ -31,13 +31,14 @@ constexpr std::int8_t kQuotCancel = -1;     // common factors cancelled (see can
 constexpr std::int8_t kQuotPlain = -2;      // printed without justification
 constexpr std::int8_t kQuotFullAngle = 99;  // a full-angle step
 
-// nc * (product of np) = dc * (product of dp). Factor lists are polynomial
-// lists whose tag is the factor's exponent; no list means 1. dc 0: the record
-// has no denominator.
+// nc * (product of np) = dc * (product of dp). nc and dc are constant
+// polynomials (integers of any size) owned by the record like its lists.
+// Factor lists are polynomial lists whose tag is the factor's exponent; no
+// list means 1. dc 0: the record has no denominator.
 struct quot_rec {
-    coef_t nc = 0;
+    xterm* nc = nullptr;
     dterm* np = nullptr;
-    coef_t dc = 0;
+    xterm* dc = nullptr;
     dterm* dp = nullptr;
     std::int8_t type = kQuotConclusion;
     elim_step* steps = nullptr;    // the eliminations that led here

@@ -12,6 +12,7 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
+#include "algebra/poly_coef.h"
 #include "gdd/forward.h"
 #include "gdd/full_angle_internal.h"
 #include "gdd/gdd_conds.h"
@@ -36,7 +37,7 @@ const xterm* tail_poly()
 
 void append_step(xterm* p, elim_step* rule)
 {
-    quot_rec* rec = new_ratio_rec(1, get_dt(1, p, nullptr), 0, nullptr, kQuotFullAngle);
+    quot_rec* rec = new_ratio_rec(get_n(1), get_dt(1, p, nullptr), get_n(0), nullptr, kQuotFullAngle);
     rec->steps = rule;
     append_quot(rec);
 }
@@ -78,6 +79,12 @@ void cite_used_points(var_rec* v, const Gdd_cond* finder_start)
     }
 }
 
+bool divisible_by(const xterm* c, coef_t d)
+{
+    const PolyPtr divisor(get_n(d));
+    return coef_divides_const(c, divisor.get());
+}
+
 elim_step* find_rule(const xterm* p)
 {
     var_rec* v = p->var;
@@ -89,10 +96,10 @@ elim_step* find_rule(const xterm* p)
     const bool on_lines = !rule;
     if (!rule)
         rule = elim_f(v);
-    const coef_t lead = lnum(p);
-    if (!rule && lead % 2 == 0)
+    const xterm* lead = lnum_node(p);
+    if (!rule && divisible_by(lead, 2))
         rule = fa_double(v);
-    if (!rule && lead % 3 == 0)
+    if (!rule && divisible_by(lead, 3))
         rule = fa_triple(v);
     if (rule) {
         if (on_lines)
@@ -111,10 +118,10 @@ struct StageGuard {
 
 xterm* fa_norm(xterm* p)
 {
-    coef_t c0 = 0;
+    const xterm* c0 = nullptr;
     for (const xterm* n = p; n;) {
         if (pconstp(n)) {
-            c0 = n->value;
+            c0 = n;
             break;
         }
         const dterm* t = n->terms;
@@ -122,10 +129,11 @@ xterm* fa_norm(xterm* p)
             t = t->next;
         n = t->deg == 0 ? t->coef : nullptr;
     }
-    const coef_t reduced = c0 % 2;
-    if (reduced == c0)
+    // The constant is taken modulo 2 (two right angles), keeping its sign.
+    if (!c0 || coef_is(c0, 0) || coef_is(c0, 1) || coef_is(c0, -1))
         return p;
-    return pplus(p, get_n(reduced - c0));
+    const coef_t reduced = divisible_by(c0, 2) ? 0 : coef_sign(c0);
+    return pplus(p, pplus(get_n(reduced), neg_poly(cp_poly(c0))));
 }
 
 void fa_build()
@@ -194,12 +202,12 @@ void fa_concl()
         break;
     }
     if (!poly) {
-        append_quot(new_ratio_rec(1, nullptr, 0, nullptr, kQuotConclusion));
+        append_quot(new_ratio_rec(get_n(1), nullptr, get_n(0), nullptr, kQuotConclusion));
         gprint(area_words::kNotFullAngle);
         g_abort = 1;
         return;
     }
-    quot_rec* conclusion = new_ratio_rec(1, get_dt(1, fa_norm(poly), nullptr), 0, nullptr, kQuotConclusion);
+    quot_rec* conclusion = new_ratio_rec(get_n(1), get_dt(1, fa_norm(poly), nullptr), get_n(0), nullptr, kQuotConclusion);
     if (g_co_db) {
         conclusion->steps = new_elim_step(nullptr, nullptr, nullptr);
         conclusion->steps->reasons = g_co_db;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "algebra/poly_coef.h"
 #include "gdd/fact_tests.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
@@ -62,8 +63,17 @@ namespace {
 
 struct Term {
     var_rec* var;
-    coef_t coef;
+    const xterm* coef;   // a constant inside the polynomial
 };
+
+// a = -b, and a != b (so neither is 0).
+bool opposite(const xterm* a, const xterm* b)
+{
+    if (coef_eq(a, b))
+        return false;
+    const PolyPtr minus_b(neg_poly(cp_poly(b)));
+    return coef_eq(a, minus_b.get());
+}
 
 // The terms c V of a linear polynomial in order, without the constant.
 std::vector<Term> linear_terms(const xterm* p)
@@ -71,7 +81,7 @@ std::vector<Term> linear_terms(const xterm* p)
     std::vector<Term> terms;
     while (p && !pconstp(p)) {
         const dterm* t = p->terms;
-        terms.push_back({p->var, t->deg == 1 && pconstp(t->coef) ? t->coef->value : lnum(t->coef)});
+        terms.push_back({p->var, lnum_node(t->coef)});
         const dterm* last = t;
         while (last->next)
             last = last->next;
@@ -91,7 +101,7 @@ elim_step* q7_pair(const Term& ti, const Term& tj)
     const Gdd_line *L3 = j.L1, *L4 = j.L2;
     if (!i.L1 || !i.L2 || !L3 || !L4)
         return nullptr;
-    if (tj.coef == -ti.coef && tj.coef != ti.coef) {
+    if (opposite(tj.coef, ti.coef)) {
         if (i.L2 == L4 && ln_less(L3, i.L2)) {
             add_codb(148, i.C, i.D, G, H);
             return fa_equation(ti.var, pminus(pminus(monomial(ti.var), monomial(tj.var)), fa_pts(i.A, i.B, E, F)));
@@ -101,7 +111,7 @@ elim_step* q7_pair(const Term& ti, const Term& tj)
             return fa_equation(ti.var, pminus(pminus(monomial(ti.var), monomial(tj.var)), fa_pts(G, H, i.C, i.D)));
         }
     }
-    if (tj.coef == ti.coef) {
+    if (coef_eq(tj.coef, ti.coef)) {
         if (i.L2 == L3 && ln_less(L4, i.L2)) {
             add_codb(148, i.C, i.D, E, F);
             return fa_equation(ti.var, pminus(pplus(monomial(ti.var), monomial(tj.var)), fa_pts(i.A, i.B, G, H)));

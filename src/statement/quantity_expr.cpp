@@ -142,9 +142,11 @@ bool ExprReader::reduce_once()
             put_p(right);
             return fail("expression error");
         }
+        // An exponent beyond 64 bits is held in a big integer, not in value.
+        const bool too_large = pbigp(right) || right->value > kMaxExponent;
         const coef_t n = right->value;
         put_p(right);
-        if (n > kMaxExponent) {
+        if (too_large) {
             put_p(left);
             return fail("expression error");
         }

@@ -18,6 +18,15 @@ struct Theorem {
     int method = kMethodArea;
 };
 
+constexpr const char* kImo2007P4 =
+    "POINT A B I;\nINCENTER C A B I;\nCIRCUMCENTER O A B C;\nINTERSECTION_LC R I C O C;\nMIDPOINT K B C;\n"
+    "MIDPOINT L A C;\nINTERSECTION_LT P C I K B C;\nINTERSECTION_LT Q C I L A C;";
+
+constexpr const char* kLargeRatios =
+    "POINT A B C;\nLRATIO X1 A B 1000003 1000033;\nLRATIO X2 A X1 999983 1000037;\n"
+    "LRATIO X3 A X2 999979 1000039;\nLRATIO X4 A X3 999961 1000081;\nLRATIO Y1 A C 1000003 1000033;\n"
+    "LRATIO Y2 A Y1 999983 1000037;\nLRATIO Y3 A Y2 999979 1000039;\nLRATIO Y4 A Y3 999961 1000081;";
+
 // True statements over the constructions the area method eliminates.
 const std::vector<Theorem>& theorems()
 {
@@ -74,6 +83,15 @@ const std::vector<Theorem>& theorems()
         {"median_length", "POINT A B C;\nMIDPOINT M B C;",
          "4 (PY A M M A) = 2 (PY A B B A) + 2 (PY A C C A) - (PY B C C B)."},
         {"inscribed_angles", "POINT A B C;\nCIRCUMCENTER O A B C;\nON_CIRCLE D O A;", "EQANGEL A D B A C B."},
+        // IMO 2007 Problem 4: the bisector of angle C meets the circumcircle
+        // again at R and the perpendicular bisectors of BC and AC at P and Q;
+        // K and L are the midpoints of BC and AC. RPK and RQL have equal
+        // areas (of opposite orientation).
+        {"imo_2007_p4", kImo2007P4, "(AREA R P K) = (AREA R L Q)."},
+        {"imo_2007_p4_vector", kImo2007P4, "(AREA R P K) = (AREA R L Q).", kMethodVector},
+        // Ratios whose products pass 64 bits on the way.
+        {"exact_ratios", kLargeRatios, "PARALLEL X4 Y4 B C."},
+        {"exact_ratios_vector", kLargeRatios, "PARALLEL X4 Y4 B C.", kMethodVector},
     };
     return list;
 }

@@ -99,7 +99,7 @@ public:
         if (!p)
             return 1;
         if (pconstp(p))
-            return static_cast<long double>(p->value);
+            return pbigp(p) ? std::stold(poly_text(p, 0)) : static_cast<long double>(p->value);
         const Num x = value(p->var);
         Num sum = 0;
         for (const dterm* t = p->terms; t; t = t->next)
@@ -275,8 +275,8 @@ inline int check_chain(Model& m)
     const quot_rec* first = g_proof_head.next;
     if (!first)
         return 0;
-    const Num n0 = static_cast<long double>(first->nc) * m.eval_list(first->np);
-    const Num d0 = static_cast<long double>(first->dc) * m.eval_list(first->dp);
+    const Num n0 = m.eval(first->nc) * m.eval_list(first->np);
+    const Num d0 = m.eval(first->dc) * m.eval_list(first->dp);
     int index = 0;
     for (const quot_rec* r = first; r; r = r->next, ++index) {
         if (r->type > 0 || r->type <= -10) {
@@ -299,8 +299,8 @@ inline int check_chain(Model& m)
         }
         if (r->type == kQuotCancel && !r->np && !r->dp && r->cancelled)
             continue;  // the verdict's record: the common product
-        const Num n = static_cast<long double>(r->nc) * m.eval_list(r->np);
-        const Num d = static_cast<long double>(r->dc) * m.eval_list(r->dp);
+        const Num n = m.eval(r->nc) * m.eval_list(r->np);
+        const Num d = m.eval(r->dc) * m.eval_list(r->dp);
         if (!close(n * d0, n0 * d, 1e-5L)) {
             ++failures;
             ADD_FAILURE() << "record " << index << " (type " << int(r->type) << ") changes the quotient: "

@@ -244,6 +244,10 @@ TEST_F(AreaTest, EquationsOfConstantsAndConstantRecords)
         {"POINT A B C;", "2 = 3.", -1},
         {"POINT A B C;\nCONSTANT k - 2;", "k k = 4.", 1},
         {"POINT A B C;\nCONSTANT k - 2;", "k = 3.", -1},
+        // Constants beyond 64 bits compare exactly.
+        {"POINT A B C;", "10000000000 * 10000000000 = 1000000000 * 100000000000.", 1},
+        {"POINT A B C;", "10000000000 * 10000000000 = -3.", -1},
+        {"POINT A B C;", "10000000000 * 10000000000 (AREA A B C) = 100000000000000000 * 1000 (AREA A B C).", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.show);
@@ -254,6 +258,31 @@ TEST_F(AreaTest, EquationsOfConstantsAndConstantRecords)
     read_stm("POINT A B C;", "2 = 3.");
     prove();
     EXPECT_NE(proof_text().find("The statement is false.\r\n\r\n(2) = (3)\r\n"), std::string::npos) << proof_text();
+    read_stm("POINT A B C;", "10000000000 * 10000000000 = -3.");
+    prove();
+    EXPECT_NE(proof_text().find("The statement is false.\r\n\r\n(100000000000000000000) = (-3)\r\n"),
+              std::string::npos)
+        << proof_text();
+}
+
+TEST_F(AreaTest, FactorsBeyondSixtyFourBitsArePrintedExactly)
+{
+    // Y_k = A + r_k (Y_(k-1) - A): each S(Y_k C B) brings the denominator of
+    // r_k, and the side gathers numbers past 64 bits before they cancel.
+    read_stm("POINT A B C;\nLRATIO X1 A B 1000003 1000033;\nLRATIO X2 A X1 999983 1000037;\n"
+             "LRATIO X3 A X2 999979 1000039;\nLRATIO X4 A X3 999961 1000081;\nLRATIO Y1 A C 1000003 1000033;\n"
+             "LRATIO Y2 A Y1 999983 1000037;\nLRATIO Y3 A Y2 999979 1000039;\nLRATIO Y4 A Y3 999961 1000081;",
+             "PARALLEL X4 Y4 B C.");
+    prove(false);
+    EXPECT_EQ(g_result, 1) << proof_text();
+    // After Y4 .. Y1: the four denominators against
+    // -(999961 * 999979 * 999983 * 30 + 234005760130806 * 1000033) S(CBA).
+    const std::string text = proof_text();
+    EXPECT_NE(text.find(" = (-S(X4CB))1000081100003910000371000033 / (-264011172376059898908S(CBA))\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Eliminating the common factors: 264011172376059898908S(CBA)1000033"), std::string::npos)
+        << text;
 }
 
 TEST_F(AreaTest, MoreFreePointsAreEliminatedOneByOneOrGoToCoordinates)
@@ -339,6 +368,20 @@ TEST_F(AreaTest, ExhaustedPoolsEndTheProofWithoutEndingTheProgram)
     load(318);  // the pedal triangle: its polynomials grow past two blocks
     EXPECT_EQ(prove(false), ProveEnd::Aborted);
     EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
+    set_pool_block_limit(limit);
+}
+
+TEST_F(AreaTest, GrowingPolynomialsAreBoundByMemoryNotByTheirSize)
+{
+    // The pedal triangle's factors grow past 30000 terms long before 150
+    // blocks of nodes are used up; the memory limit ends the run.
+    const std::size_t limit = pool_block_limit();
+    set_pool_block_limit(150);
+    load(318);
+    EXPECT_EQ(prove(false), ProveEnd::Aborted);
+    EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
+    EXPECT_EQ(proof_text().find("grew past"), std::string::npos) << proof_text();
+    EXPECT_GT(g_maxterm, 30000);
     set_pool_block_limit(limit);
 }
 

@@ -26,7 +26,7 @@ protected:
     }
     static std::string rec_text(const quot_rec* r)
     {
-        return std::to_string(r->nc) + "[" + list_text(r->np) + "] = " + std::to_string(r->dc) + "[" +
+        return poly_text(r->nc, 0) + "[" + list_text(r->np) + "] = " + poly_text(r->dc, 0) + "[" +
                list_text(r->dp) + "] type " + std::to_string(r->type);
     }
 };
@@ -36,7 +36,7 @@ protected:
 TEST_F(AreaQuotTest, QuotSimpCancelsCommonFactors)
 {
     // 2 (x)^2 = 4 (x) becomes 1 (x) = 2, with 2 and x cancelled.
-    quot_rec* r = new_ratio_rec(2, get_dt(2, x(), nullptr), 4, get_dt(1, x(), nullptr), 5);
+    quot_rec* r = new_ratio_rec(n(2), get_dt(2, x(), nullptr), n(4), get_dt(1, x(), nullptr), 5);
     const quot_rec* s = quot_simp(r);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(rec_text(s), "1[1:x] = 2[] type -1");
@@ -48,7 +48,7 @@ TEST_F(AreaQuotTest, QuotSimpCancelsCommonFactors)
 TEST_F(AreaQuotTest, QuotSimpKeepsTheSignAsAFactor)
 {
     // -(x + y) = (y) keeps -1 as a factor of its own, nothing cancels.
-    quot_rec* r = new_ratio_rec(1, get_dt(1, neg_poly(pplus(x(), y())), nullptr), 1, get_dt(1, y(), nullptr), 4);
+    quot_rec* r = new_ratio_rec(n(1), get_dt(1, neg_poly(pplus(x(), y())), nullptr), n(1), get_dt(1, y(), nullptr), 4);
     EXPECT_EQ(quot_simp(r), nullptr);
     dterm* f = plist_factor(cp_dterms(r->np));
     EXPECT_EQ(list_text(f), "1:-1 1:y+x");
@@ -58,29 +58,29 @@ TEST_F(AreaQuotTest, QuotSimpKeepsTheSignAsAFactor)
 TEST_F(AreaQuotTest, QuotSimpOfZeroSides)
 {
     // Both sides zero: the record 0 = 0.
-    quot_rec* both = new_ratio_rec(1, get_dt(1, n(0), nullptr), 0, nullptr, 4);
+    quot_rec* both = new_ratio_rec(n(1), get_dt(1, n(0), nullptr), n(0), nullptr, 4);
     const quot_rec* s = quot_simp(both);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(rec_text(s), "0[] = 0[] type -2");
 
     // A zero numerator against a single irreducible factor: unchanged.
-    quot_rec* one = new_ratio_rec(1, get_dt(1, n(0), nullptr), 1, get_dt(1, pplus(x(), y()), nullptr), 4);
+    quot_rec* one = new_ratio_rec(n(1), get_dt(1, n(0), nullptr), n(1), get_dt(1, pplus(x(), y()), nullptr), 4);
     EXPECT_EQ(quot_simp(one), nullptr);
 
     // Against a factor that splits further: the split denominator alone.
-    quot_rec* split = new_ratio_rec(0, nullptr, 1, get_dt(1, ptimes(x(), pplus(x(), y())), nullptr), 4);
+    quot_rec* split = new_ratio_rec(n(0), nullptr, n(1), get_dt(1, ptimes(x(), pplus(x(), y())), nullptr), 4);
     s = quot_simp(split);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(rec_text(s), "0[] = 1[1:x 1:y+x] type -2");
 
     // Coefficients both zero: nothing to do.
-    EXPECT_EQ(quot_simp(new_ratio_rec(0, nullptr, 0, nullptr, 4)), nullptr);
+    EXPECT_EQ(quot_simp(new_ratio_rec(n(0), nullptr, n(0), nullptr, 4)), nullptr);
 }
 
 TEST_F(AreaQuotTest, FreePlistGivesEverythingBack)
 {
     const std::size_t before = pool_stats().xterm_in_use();
-    quot_rec* r = new_ratio_rec(1, get_dt(1, pplus(x(), y()), nullptr), 2, get_dt(1, x(), nullptr), 3);
+    quot_rec* r = new_ratio_rec(n(1), get_dt(1, pplus(x(), y()), nullptr), n(2), get_dt(1, x(), nullptr), 3);
     r->steps = new_elim_step(mk_var_name("z"), x(), y());
     r->cancelled = get_dt(1, y(), nullptr);
     free_plist(r);
@@ -93,9 +93,9 @@ TEST_F(AreaQuotTest, FreePlistGivesEverythingBack)
 
 TEST_F(AreaQuotTest, ARecordLinkedTwiceWouldMakeTheChainCiteItself)
 {
-    quot_rec* first = new_ratio_rec(1, nullptr, 1, nullptr, 0);
+    quot_rec* first = new_ratio_rec(n(1), nullptr, n(1), nullptr, 0);
     append_quot(first);
-    append_quot(new_ratio_rec(2, nullptr, 2, nullptr, 0));
+    append_quot(new_ratio_rec(n(2), nullptr, n(2), nullptr, 0));
     EXPECT_THROW(append_quot(first), ProverAbort);
     clear_proof_chain();
 }

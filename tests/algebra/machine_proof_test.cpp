@@ -63,9 +63,9 @@ protected:
     static quot_rec* quot(coef_t nc, dterm* np, coef_t dc, dterm* dp, std::int8_t type = kQuotConclusion)
     {
         quot_rec* q = new_quot_rec();
-        q->nc = nc;
+        q->nc = get_n(nc);
         q->np = np;
-        q->dc = dc;
+        q->dc = get_n(dc);
         q->dp = dp;
         q->type = type;
         return q;

@@ -119,7 +119,7 @@ TEST_F(OverflowTest, CoefficientsBeyondSixtyFourBitsAreExact)
     EXPECT_FALSE(pbigp(in_range.get()));
     EXPECT_TRUE(peq(in_range.get(), PolyPtr(get_n(1000000000000000000LL)).get()));
     EXPECT_FALSE(PolyPtr(pdiv(cp_poly(big.get()), PolyPtr(get_n(7)).get())));
-    EXPECT_EQ(pcontent(PolyPtr(P("6*x1 + 4")).get()), 2);
+    EXPECT_EQ(poly_text(PolyPtr(pcontent_poly(PolyPtr(P("6*x1 + 4")).get())).get(), 0), "2");
     PolyPtr content(pcontent_poly(PolyPtr(ptimes(cp_poly(big.get()), P("-2*x1 + 4"))).get()));
     EXPECT_EQ(poly_text(content.get(), 0), "-2000000000000000000000000000000");
 }
@@ -133,6 +133,29 @@ TEST_F(OverflowTest, DegreeOverflowIsReported)
         EXPECT_STREQ(e.what(), "degree overflow");
     }
     init_pools();
+}
+
+// A coefficient is charged to the prover's memory budget before GMP is asked
+// for its limbs: past the budget the run ends like a full pool, and the next
+// one has the memory again.
+TEST_F(OverflowTest, CoefficientPastTheMemoryBudgetEndsTheRun)
+{
+    constexpr std::size_t kBudget = std::size_t{1} << 20;
+    set_prover_memory_budget(kBudget);
+    try {
+        // About 1.5 MB of limbs.
+        put_p(ppower(get_n(LLONG_MAX), 200000));
+        ADD_FAILURE() << "no memory report";
+    } catch (const ProverAbort& e) {
+        EXPECT_STREQ(e.what(), "run out of memory.");
+    }
+    EXPECT_NE(out_.text().find("run out of memory."), std::string::npos);
+    EXPECT_LE(pool_stats().bytes_in_use, kBudget);
+    init_pools();
+    // Within the budget the same kind of number is made.
+    const PolyPtr fits(ppower(get_n(LLONG_MAX), 1000));
+    EXPECT_TRUE(pbigp(fits.get()));
+    set_prover_memory_budget(0);
 }
 
 }  // namespace

@@ -188,6 +188,14 @@ TEST_F(FullAngleTest, FaNormReducesTheConstantModuloTwo)
     }
     const PolyPtr k(fa_norm(get_n(5)));
     EXPECT_EQ(k->value, 1);
+    // Constants beyond 64 bits are reduced exactly: 10^20 + 1 is odd, and
+    // -(10^20 + 2) even.
+    const PolyPtr odd(fa_norm(pplus(get_m(v), pplus(ppower(get_n(10), 20), get_n(1)))));
+    EXPECT_EQ(poly_text(odd.get(), 0), poly_text(PolyPtr(pplus(get_m(v), get_n(1))).get(), 0));
+    const PolyPtr even(fa_norm(pminus(get_m(v), pplus(ppower(get_n(10), 20), get_n(2)))));
+    EXPECT_TRUE(peq(even.get(), PolyPtr(get_m(v)).get())) << poly_text(even.get(), 0);
+    const PolyPtr negative_odd(fa_norm(neg_poly(pplus(ppower(get_n(10), 20), get_n(1)))));
+    EXPECT_TRUE(pmonep(negative_odd.get())) << poly_text(negative_odd.get(), 0);
 }
 
 TEST_F(FullAngleTest, TimeLimitEndsTheMethod)

@@ -103,6 +103,7 @@ TEST_F(ExpressionTest, ErrorTexts)
     EXPECT_EQ(error_of("a / b"), "expression error 99");
     EXPECT_EQ(error_of("a ^ b"), "expression error");
     EXPECT_EQ(error_of("a ^ 100"), "expression error");
+    EXPECT_EQ(error_of("a ^ (10000000000 * 10000000000)"), "expression error");
     EXPECT_EQ(error_of("2 RATIO A B C D"), "expression error 99");
     EXPECT_EQ(error_of("(a + b"), "expression error 99");
     EXPECT_EQ(error_of("a + b)"), "expression error 17");
