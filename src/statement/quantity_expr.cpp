@@ -56,21 +56,16 @@ bool is_number(std::string_view t)
     return true;
 }
 
-// The value of a number token; false (after a report) when it does not fit
-// a coefficient.
-bool number_value(std::string_view t, coef_t* value)
+// The value of a number token as a constant polynomial, exact however many
+// digits it has.
+xterm* number_value(std::string_view t)
 {
     const bool negative = t[0] == '-';
     const std::size_t first = (t[0] == '+' || t[0] == '-') ? 1 : 0;
-    coef_t v = 0;
-    for (std::size_t i = first; i < t.size(); ++i) {
-        if (__builtin_mul_overflow(v, coef_t{10}, &v) || __builtin_add_overflow(v, coef_t(t[i] - '0'), &v)) {
-            gerror("coefficient overflow");
-            return false;
-        }
-    }
-    *value = negative ? -v : v;
-    return true;
+    xterm* value = get_n(0);
+    for (std::size_t i = first; i < t.size(); ++i)
+        value = pplus(ptimes(value, get_n(10)), get_n(t[i] - '0'));
+    return negative ? ptimes(get_n(-1), value) : value;
 }
 
 struct Cell {
@@ -185,10 +180,7 @@ bool ExprReader::operator_step(int t)
 
 bool ExprReader::push_number(std::string_view t)
 {
-    coef_t v = 0;
-    if (!number_value(t, &v))
-        return false;
-    push(kOperand, get_n(v));
+    push(kOperand, number_value(t));
     return true;
 }
 
@@ -327,18 +319,14 @@ xterm* ExprReader::read()
             return get_n(1);
         }
         if ((first == "+" || first == "-") && is_number(tok(g_tok + 1))) {
-            coef_t v = 0;
-            if (!number_value(tok(g_tok + 1), &v))
-                return nullptr;
+            xterm* value = number_value(tok(g_tok + 1));
             g_tok += 2;
-            return get_n(first == "-" ? -v : v);
+            return first == "-" ? ptimes(get_n(-1), value) : value;
         }
         if (is_number(first)) {
-            coef_t v = 0;
-            if (!number_value(first, &v))
-                return nullptr;
+            xterm* value = number_value(first);
             ++g_tok;
-            return get_n(v);
+            return value;
         }
         if (first != "(") {
             ++g_tok;

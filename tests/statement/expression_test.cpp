@@ -116,7 +116,15 @@ TEST_F(ExpressionTest, ErrorTexts)
     EXPECT_EQ(error_of("(VEC A B C)"), "vector is not proper");
     EXPECT_EQ(error_of("RATIO A B C Z"), "Cannot find point Z");
     EXPECT_EQ(error_of("RATIO A B C C"), "rtrim: denominator of ratio is zero.~%");
-    EXPECT_EQ(error_of("99999999999999999999"), "coefficient overflow");
+}
+
+TEST_F(ExpressionTest, NumbersPastSixtyFourBitsAreReadExactly)
+{
+    // 10^20 - 1 and its negation; both are past 64 bits.
+    const auto ten_to_20 = [] { return ppower(n(10), 20); };
+    EXPECT_TRUE(same(lhs("99999999999999999999"), pminus(ten_to_20(), n(1))));
+    EXPECT_TRUE(same(lhs("x - 100000000000000000000"), pminus(v("x"), ten_to_20())));
+    EXPECT_TRUE(same(lhs("3 * 100000000000000000000"), ptimes(n(3), ten_to_20())));
 }
 
 TEST_F(ExpressionTest, ValueModeReadsOneValue)
