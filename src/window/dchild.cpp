@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "export/fig_fingerprint.h"
 #include "model/compute_point.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
@@ -24,7 +25,7 @@ int g_ncolors = 256;
 
 Dchild::Dchild(const std::string& title, const std::optional<FileData>& open_data,
                DrawingServices& services, const UiServices& ui, QWidget* parent)
-    : QWidget(parent), diagram(this), services_(services), ui_(ui)
+    : QWidget(parent), diagram(this), services_(services), releasing_ui_(ui, [this] { let_mouse_go(); })
 {
     setWindowTitle(QString::fromStdString(title));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -169,6 +170,32 @@ void Dchild::Paint(DeviceContext* target)
     }
     if (!held)
         draw_action(4);
+}
+
+std::uint64_t Dchild::saved_form_fingerprint()
+{
+    FigExtras extras;
+    extras.expressions = services_.saved_expressions(*this);
+    // The file notes the window's size too, but resizing a window changes no drawing.
+    extras.view.view_flag = view_flag;
+    return fig_fingerprint(diagram, extras);
+}
+
+void Dchild::mark_if_changed(std::uint64_t before)
+{
+    if (saved_form_fingerprint() != before)
+        modified = 1;
+}
+
+void Dchild::let_mouse_go()
+{
+    if (objects().action_state() == 26 || (!mouse_dc_ && !captured_))
+        return;
+    draw_action(2);
+    draw_action(4);
+    // No release will come to compare with; the press compares again once
+    // the dialog is answered.
+    mark_if_changed_since_press();
 }
 
 bool Dchild::CanClose()
