@@ -1,6 +1,8 @@
 #include "window/dchild.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -198,10 +200,25 @@ void Dchild::let_mouse_go()
     mark_if_changed_since_press();
 }
 
+void Dchild::bring_to_front()
+{
+    // Among several changed drawings, the question must show which it means.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    if (QMdiArea* area = sub->mdiArea())
+        area->setActiveSubWindow(sub);
+    else
+        sub->raise();
+}
+
 bool Dchild::CanClose()
 {
     if (!modified)
         return true;
+    bring_to_front();
     const MessageResult answer = ui_.message_boxes->yes_no_cancel(
         load_string(wsid::kDrawingChanged), load_string(wsid::kSaveQuestion), MessageIcon::Question);
     if (answer == MessageResult::Cancel)

@@ -234,6 +234,8 @@ private:
     // began the mouse operation found.
     void mark_if_changed_since_press();
     void release();
+    // Makes this the active drawing window of its client.
+    void bring_to_front();
     void clear_drawing();
     void delete_last();
     void start_step_through();
