@@ -10,6 +10,7 @@
 #include "window/dchild.h"
 #include "window/draw_app.h"
 #include "window/qt_ui_services.h"
+#include "window/screen_placement.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ int OwlMain(int argc, char** argv)
 {
     QApplication qt_app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plexator"));
+    // Every window opens wholly on screen.
+    ScreenPlacement placement;
+    qt_app.installEventFilter(&placement);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         g_ncolors = display_colour_count(screen->depth());

@@ -88,11 +88,15 @@ ListWindow::ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialo
     setUniformItemSizes(false);
     setTextElideMode(Qt::ElideNone);
     resize(kWidth, kHeight);
-    if (frame) {
-        const QRect f = frame->frameGeometry();
-        move(f.x() + f.width() - (kWidth + 5), f.y() + f.height() - (kHeight + 25));
-    }
+    if (frame)
+        place_by(*frame);
     run_menu_ = [](QMenu& menu, QPoint global) { return menu.exec(global); };
+}
+
+void ListWindow::place_by(const QWidget& frame)
+{
+    const QRect f = frame.frameGeometry();
+    move(f.x() + f.width() - (kWidth + 5), f.y() + f.height() - (kHeight + 25));
 }
 
 ListWindow::~ListWindow()

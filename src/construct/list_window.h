@@ -44,6 +44,10 @@ public:
     ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialogs);
     ~ListWindow() override;
 
+    // Puts the window at its place by the frame, as the constructor does; for
+    // a frame that the window manager placed since.
+    void place_by(const QWidget& frame);
+
     // The drawing listed; null when none. The creator and the activation set it.
     ScriptDrawing* drawing() const { return Drawing; }
     void set_drawing(ScriptDrawing* drawing) { Drawing = drawing; }

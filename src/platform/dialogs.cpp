@@ -21,6 +21,8 @@ MessageResult ScriptedMessageBoxes::show(std::string_view caption, std::string_v
                                          MessageButtons buttons, MessageIcon icon)
 {
     asked_.push_back({std::string(caption), std::string(text), buttons, icon});
+    if (look_)
+        look_(asked_.back());
     if (answers_.empty())
         return cautious_answer(buttons);
     MessageResult answer = answers_.front();

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,9 @@ public:
     void push_answer(MessageResult answer) { answers_.push_back(answer); }
     MessageResult show(std::string_view caption, std::string_view text, MessageButtons buttons,
                        MessageIcon icon) override;
+    // Runs at every question before it is answered, to look at what the user
+    // would see then.
+    void on_ask(std::function<void(const Asked&)> look) { look_ = std::move(look); }
 
     const std::vector<Asked>& asked() const { return asked_; }
     std::size_t pending_answers() const { return answers_.size(); }
@@ -69,6 +73,7 @@ public:
 private:
     std::deque<MessageResult> answers_;
     std::vector<Asked> asked_;
+    std::function<void(const Asked&)> look_;
 };
 
 // Answers input dialogs from a queue (nullopt = Cancel) and records every

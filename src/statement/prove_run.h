@@ -19,8 +19,7 @@ struct ProveRun {
 // The result word of a Prove that ended so, with g_result as it stands.
 std::string_view prove_result_word(ProveEnd end);
 
-// Reads text as the window's read command does (a final line break is added
-// when missing, so the last line is not lost) and proves it.
+// Reads text as the window's read command does, whole, and proves it.
 ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s);
 // Loads a built-in example and proves it.
 ProveRun prove_example(int id, int method, int time_limit_s);

@@ -161,10 +161,12 @@ void rd_stm(std::string_view text)
 
 std::string window_statement_text(std::string_view window_text)
 {
-    const auto last_break = window_text.rfind('\n');
-    std::string text;
-    if (last_break != std::string_view::npos)
-        text.assign(window_text.substr(0, last_break + 1));
+    // The whole text the user sees, its last line too (usually the SHOW
+    // line). The end mark goes on a line of its own, so that a comment
+    // closing the text does not swallow it.
+    std::string text(window_text);
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
     text += ".~";
     return text;
 }

@@ -31,9 +31,8 @@ void tokenize_stm(std::string_view text);
 // (a pool overflow, say) ends the reading like gerror.
 void rd_stm(std::string_view text);
 
-// The text the prover window hands to rd_stm: everything before the start of
-// the window's last line (so a statement must end with a line break),
-// followed by ".~".
+// The text the prover window hands to rd_stm: the window's whole text, with a
+// line break when its last line has none, followed by ".~".
 std::string window_statement_text(std::string_view window_text);
 
 // The window's read command: rd_stm(window_statement_text(window_text)).

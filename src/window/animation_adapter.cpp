@@ -85,6 +85,7 @@ void AnimationProvider::ev_timer(Dchild& win, int id) { of(win).animator.ev_time
 void AnimationProvider::measure_cmd(Dchild& win, int code) { of(win).computation.measure_cmd(code); }
 bool AnimationProvider::pt_in_quantity(Dchild& win, int mode) { return of(win).computation.pt_in_quantity(mode); }
 void AnimationProvider::release_expression_tokens(Dchild& win) { of(win).computation.release_expression_tokens(); }
+std::vector<std::string> AnimationProvider::saved_expressions(Dchild& win) { return save_expressions(win.diagram); }
 
 void AnimationProvider::reset_computation_list(Dchild& win)
 {
@@ -163,22 +164,33 @@ void AnimationProvider::close_calculator(Dchild& win)
     calc_.reset();
 }
 
+// The calculator's keys change the computation list outside any click or
+// command of its drawing: each is watched like one.
 bool AnimationProvider::Keys::key(CalcKey k)
 {
     Computation* c = provider_.calculating();
-    return c && c->calc_key(k);
+    if (!c)
+        return false;
+    const Dchild::ChangeWatch watch(*provider_.calc_owner_);
+    return c->calc_key(k);
 }
 
 bool AnimationProvider::Keys::finish()
 {
     Computation* c = provider_.calculating();
-    return c && c->calc_finish();
+    if (!c)
+        return false;
+    const Dchild::ChangeWatch watch(*provider_.calc_owner_);
+    return c->calc_finish();
 }
 
 void AnimationProvider::Keys::cancel()
 {
-    if (Computation* c = provider_.calculating())
-        c->calc_cancel();
+    Computation* c = provider_.calculating();
+    if (!c)
+        return;
+    const Dchild::ChangeWatch watch(*provider_.calc_owner_);
+    c->calc_cancel();
 }
 
 // --- Painter ---

@@ -98,6 +98,8 @@ public:
     void measure_cmd(Dchild& win, int code);
     bool pt_in_quantity(Dchild& win, int mode);
     void release_expression_tokens(Dchild& win);
+    // The window's computation list as its point file stores it.
+    std::vector<std::string> saved_expressions(Dchild& win);
     void reset_computation_list(Dchild& win);
     void reset_animation(Dchild& win);
     void forget_calculator();
@@ -188,6 +190,7 @@ public:
     void measure_cmd(Dchild& win, int id) override { provider_.measure_cmd(win, id); }
     bool pt_in_quantity(Dchild& win, int mode) override { return provider_.pt_in_quantity(win, mode); }
     void release_expression_tokens(Dchild& win) override { provider_.release_expression_tokens(win); }
+    std::vector<std::string> saved_expressions(Dchild& win) override { return provider_.saved_expressions(win); }
     void reset_computation_list(Dchild& win) override { provider_.reset_computation_list(win); }
     void reset_animation(Dchild& win) override { provider_.reset_animation(win); }
     void forget_calculator() override { provider_.forget_calculator(); }

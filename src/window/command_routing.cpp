@@ -4,7 +4,6 @@
 #include "window/dchild.h"
 
 #include "model/deleting.h"
-#include "model/table_hash.h"
 #include "platform/string_table.h"
 #include "window/drawing_services.h"
 #include "window/draw_app.h"
@@ -30,14 +29,11 @@ bool Dchild::command(int id)
     const auto entry = find_dchild_command(id);
     if (!entry || entry->handler == CommandHandler::None)
         return false;
-    // Menu edits (restore, delete the last construction, blocks, clear...)
-    // change the drawing without a click: any command that leaves it different
-    // marks it for saving.
-    const std::uint64_t before = drawing_fingerprint(diagram.table);
-    const bool taken = run_command(*entry, id);
-    if (drawing_fingerprint(diagram.table) != before)
-        modified = 1;
-    return taken;
+    // Menu edits (restore, delete the last construction, blocks, clear,
+    // measurements, settings...) change the drawing without a click: any
+    // command that leaves it different marks it for saving.
+    const ChangeWatch watch(*this);
+    return run_command(*entry, id);
 }
 
 bool Dchild::run_command(const DchildCommand& entry, int id)

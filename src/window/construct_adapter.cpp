@@ -54,6 +54,8 @@ int DchildConstructionHost::modify_object(Dpoint& copy)
 {
     if (!dialogs_)
         return 0;
+    // A modal dialog takes the release of the press that picked the object.
+    win_.let_mouse_go();
     // The dialog belongs to the application's main window.
     QWidget* parent = g_app ? static_cast<QWidget*>(g_app->frame()) : static_cast<QWidget*>(&win_);
     return ::modify_object(*dialogs_, parent, copy);

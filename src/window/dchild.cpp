@@ -1,6 +1,8 @@
 #include "window/dchild.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 
+#include "export/fig_fingerprint.h"
 #include "model/compute_point.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
@@ -24,7 +27,7 @@ int g_ncolors = 256;
 
 Dchild::Dchild(const std::string& title, const std::optional<FileData>& open_data,
                DrawingServices& services, const UiServices& ui, QWidget* parent)
-    : QWidget(parent), diagram(this), services_(services), ui_(ui)
+    : QWidget(parent), diagram(this), services_(services), releasing_ui_(ui, [this] { let_mouse_go(); })
 {
     setWindowTitle(QString::fromStdString(title));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -171,10 +174,51 @@ void Dchild::Paint(DeviceContext* target)
         draw_action(4);
 }
 
+std::uint64_t Dchild::saved_form_fingerprint()
+{
+    FigExtras extras;
+    extras.expressions = services_.saved_expressions(*this);
+    // The file notes the window's size too, but resizing a window changes no drawing.
+    extras.view.view_flag = view_flag;
+    return fig_fingerprint(diagram, extras);
+}
+
+void Dchild::mark_if_changed(std::uint64_t before)
+{
+    if (saved_form_fingerprint() != before)
+        modified = 1;
+}
+
+void Dchild::let_mouse_go()
+{
+    if (objects().action_state() == 26 || (!mouse_dc_ && !captured_))
+        return;
+    draw_action(2);
+    draw_action(4);
+    // No release will come to compare with; the press compares again once
+    // the dialog is answered.
+    mark_if_changed_since_press();
+}
+
+void Dchild::bring_to_front()
+{
+    // Among several changed drawings, the question must show which it means.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    if (QMdiArea* area = sub->mdiArea())
+        area->setActiveSubWindow(sub);
+    else
+        sub->raise();
+}
+
 bool Dchild::CanClose()
 {
     if (!modified)
         return true;
+    bring_to_front();
     const MessageResult answer = ui_.message_boxes->yes_no_cancel(
         load_string(wsid::kDrawingChanged), load_string(wsid::kSaveQuestion), MessageIcon::Question);
     if (answer == MessageResult::Cancel)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/device_context.h"
 #include "platform/surface.h"
 #include "window/command_table.h"
+#include "window/mouse_releasing_ui.h"
 
 class Dclient;
 class DrawingServices;
@@ -47,7 +49,9 @@ public:
     // The record of the pending command, filled click by click.
     Dpoint& scratch() { return diagram.pending; }
 
-    int modified = 0;  // set when a click or command changed the drawing, cleared by saving
+    // Set when a click, key or command changed what the point file stores
+    // (see saved_form_fingerprint); cleared by saving.
+    int modified = 0;
     int untitled = 1;  // a new drawing not yet saved under a name
     FileData file_data;
     // False when the file the window was made for could not be read.
@@ -70,6 +74,8 @@ public:
     Surface& surface() { return surface_; }
 
     DrawingServices& services() { return services_; }
+    // The desktop's services as the window hands them on: its dialogs let the
+    // mouse go before they open (mouse_releasing_ui.h).
     const UiServices& ui() const { return ui_; }
     std::string title() const;
     // The window's animation timer (id 1).
@@ -128,6 +134,30 @@ public:
     // Copies the off-screen image to the window (one block transfer).
     void show_off_screen();
 
+    // --- Changes worth saving ---
+    // A fingerprint of the drawing as its point file would store it: objects,
+    // state records, the computation list, the unit, loci and traces.
+    std::uint64_t saved_form_fingerprint();
+    // Marks the drawing changed when its fingerprint is no longer `before`.
+    void mark_if_changed(std::uint64_t before);
+    // Notes the fingerprint when made and marks the drawing changed when it
+    // differs at the end of the scope.
+    class ChangeWatch {
+    public:
+        explicit ChangeWatch(Dchild& win) : win_(win), before_(win.saved_form_fingerprint()) {}
+        ~ChangeWatch() { win_.mark_if_changed(before_); }
+        ChangeWatch(const ChangeWatch&) = delete;
+        ChangeWatch& operator=(const ChangeWatch&) = delete;
+
+    private:
+        Dchild& win_;
+        std::uint64_t before_;
+    };
+
+    // Ends a running mouse operation without its release: a modal dialog is
+    // about to take the button's release. The animation keeps its hold.
+    void let_mouse_go();
+
     // Called after every command, mouse or key event: leaving a step-through
     // drawing by any way but finishing it gives the commands back; the
     // toolbox follows the new state; the surface is shown.
@@ -172,6 +202,9 @@ protected:
 private:
     // The handler of one response-table entry; command() wraps it.
     bool run_command(const DchildCommand& entry, int id);
+    // The left button's work; EvLButtonDown and EvLButtonUp watch it for changes.
+    void left_press(DevPoint point);
+    void left_release(DevPoint point);
     // Left-button modes that need more than a line.
     void pick_driving_point();
     void start_point_drag();
@@ -197,9 +230,12 @@ private:
     void paste_block();
     void delete_current_block();
 
-    // Marks the drawing changed when it differs from what the press found.
+    // Marks the drawing changed when it differs from what the press that
+    // began the mouse operation found.
     void mark_if_changed_since_press();
     void release();
+    // Makes this the active drawing window of its client.
+    void bring_to_front();
     void clear_drawing();
     void delete_last();
     void start_step_through();
@@ -210,7 +246,8 @@ private:
     void update_toolbox();
 
     DrawingServices& services_;
-    const UiServices& ui_;
+    MouseReleasingUi releasing_ui_;
+    const UiServices& ui_ = releasing_ui_.services();
     Surface surface_;
     std::unique_ptr<ImageDC> mouse_dc_;
     Surface off_surface_;
@@ -218,7 +255,8 @@ private:
     std::unique_ptr<WindowTimer> timer_;
     bool captured_ = false;
     bool file_read_ = true;
-    // The drawing as the last dispatched button press found it.
+    // The drawing as the press that began the running (or last) mouse
+    // operation found it; a release compares with it.
     std::optional<std::uint64_t> press_fingerprint_;
     bool repaint_pending_ = false;
     bool erase_pending_ = false;

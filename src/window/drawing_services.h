@@ -8,6 +8,7 @@
 // disabled. Defaults do nothing, so a drawing window runs without any of them.
 
 #include <string>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "window/command_table.h"
@@ -57,6 +58,9 @@ public:
     // Is the object index held in record_count an operand of a measurement?
     virtual bool pt_in_quantity(Dchild&, int /*mode*/) { return false; }
     virtual void release_expression_tokens(Dchild&) {}
+    // The computation list as the point file stores it, one text per entry;
+    // none without a computation list.
+    virtual std::vector<std::string> saved_expressions(Dchild&) { return {}; }
     // A new, empty computation list; the animation fields preset.
     virtual void reset_computation_list(Dchild&) {}
     virtual void reset_animation(Dchild&) {}

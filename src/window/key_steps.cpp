@@ -42,6 +42,9 @@ Step key_step(unsigned key)
 
 void Dchild::EvKeyDown(unsigned key)
 {
+    // A step moves what the file stores, also when it ends a mouse drag
+    // whose release will then find no operation.
+    const ChangeWatch watch(*this);
     ObjectTable& t = objects();
     const Step step = key_step(key);
     const int mode = t.action_state();

@@ -9,7 +9,6 @@
 #include "model/adding.h"
 #include "model/device_mapping.h"
 #include "model/primitives.h"
-#include "model/table_hash.h"
 #include "paint/buttons.h"
 #include "paint/hit_test.h"
 #include "paint/points_draw.h"
@@ -39,10 +38,19 @@ constexpr int kMaxDrivers = 8;
 
 void Dchild::EvLButtonDown(DevPoint point)
 {
-    ObjectTable& t = objects();
-    if (t.action_state() == 26)
+    if (objects().action_state() == 26)
         return;
-    press_fingerprint_.reset();
+    // A press that begins a mouse operation notes the drawing as it is; the
+    // press, the moves and the release are then compared with that.
+    if (!mouse_dc_)
+        press_fingerprint_ = saved_form_fingerprint();
+    left_press(point);
+    mark_if_changed_since_press();
+}
+
+void Dchild::left_press(DevPoint point)
+{
+    ObjectTable& t = objects();
     t.mouse_x() = point.x;
     t.mouse_y() = point.y;
 
@@ -86,7 +94,6 @@ void Dchild::EvLButtonDown(DevPoint point)
         return;
     draw_action(3);
     t.record_count() = t.count();
-    press_fingerprint_ = drawing_fingerprint(t);
 
     const int mode = t.action_state();
     switch (mode) {
@@ -195,15 +202,14 @@ void Dchild::EvLButtonDown(DevPoint point)
         set_status3("");
         break;
     }
-    mark_if_changed_since_press();
 }
 
 void Dchild::mark_if_changed_since_press()
 {
     // A click or drag that added, moved or changed nothing leaves the
     // drawing as saved.
-    if (press_fingerprint_ && drawing_fingerprint(objects()) != *press_fingerprint_)
-        modified = 1;
+    if (press_fingerprint_)
+        mark_if_changed(*press_fingerprint_);
 }
 
 void Dchild::pick_driving_point()

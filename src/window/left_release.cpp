@@ -42,6 +42,15 @@ constexpr int kMaxClipSide = 8192;
 
 void Dchild::EvLButtonUp(DevPoint point)
 {
+    left_release(point);
+    // Also when a key step or a dialog has ended the operation already: what
+    // the drag changed before counts.
+    mark_if_changed_since_press();
+    press_fingerprint_.reset();
+}
+
+void Dchild::left_release(DevPoint point)
+{
     ObjectTable& t = objects();
     if (t.action_state() == 26)
         return;
@@ -53,7 +62,6 @@ void Dchild::EvLButtonUp(DevPoint point)
                 draw_button(diagram, *mouse_dc_, k, kButtonNormal);
             draw_action(4);
             button_hit(diagram, 1, k);
-            mark_if_changed_since_press();
             return;
         }
     }
@@ -95,8 +103,6 @@ void Dchild::EvLButtonUp(DevPoint point)
     }
     draw_action(2);
     draw_action(4);
-    mark_if_changed_since_press();
-    press_fingerprint_.reset();
 }
 
 void Dchild::mirror_current_block()

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "model/adding.h"
-#include "model/table_hash.h"
 #include "paint/fills.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
@@ -14,8 +13,8 @@
 
 void Dchild::EvRButtonDown()
 {
+    const ChangeWatch watch(*this);
     ObjectTable& t = objects();
-    press_fingerprint_ = drawing_fingerprint(t);
     if (t.action_state() == 26)
         services_.cm_animation(*this, 0);
     if (t.outer_mode() == 221) {
@@ -51,6 +50,7 @@ void Dchild::EvRButtonDown()
 
 void Dchild::EvRButtonUp()
 {
+    const ChangeWatch watch(*this);
     ObjectTable& t = objects();
     if (t.outer_mode() == 144) {
         // The polygon was closed: its context is given up here, whether or
@@ -67,6 +67,4 @@ void Dchild::EvRButtonUp()
         set_status2("");
     }
     t.outer_mode() = 0;
-    mark_if_changed_since_press();
-    press_fingerprint_.reset();
 }

@@ -1,10 +1,13 @@
 #include "window/script_link.h"
 
+#include <QPointer>
+
 #include "construct/attribute_dialogs.h"
 #include "construct/list_window.h"
 #include "platform/dialogs.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
+#include "window/screen_placement.h"
 #include "window/status_panes.h"
 #include "window/ui_services.h"
 
@@ -85,7 +88,25 @@ bool ScriptManagerLink::lists(const Dchild& win) const
 void ScriptManagerLink::open_script_manager()
 {
     QWidget* frame = g_app ? g_app->frame() : nullptr;
+    const bool made = g_script_mgr == nullptr;
     ::open_script_manager(frame, wrap(g_active_draw), boxes_, dialogs_);
+    if (!made || !frame || !g_script_mgr)
+        return;
+    // At start-up the frame is shown but not yet placed by the window
+    // manager: the corner it will have is known once it is, and the list is
+    // moved exactly once the manager has framed the list too.
+    QPointer<ListWindow> list = g_script_mgr;
+    QPointer<QWidget> at = frame;
+    when_placed(*frame, [list, at] {
+        if (!list)
+            return;
+        when_placed(*list, [list, at] {
+            if (!list || !at)
+                return;
+            list->place_by(*at);
+            keep_inside(*list, available_area(*list));
+        });
+    });
 }
 
 bool ScriptManagerLink::script_manager_open() const { return g_script_mgr != nullptr; }

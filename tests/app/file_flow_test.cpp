@@ -29,6 +29,7 @@ constexpr int kSegmentLength = 159;
 constexpr int kSave = 502;
 constexpr int kSaveAs = 503;
 constexpr int kLoad = 501;
+constexpr int kNewWindow = 500;
 
 std::filesystem::path fresh_file(const std::string& name)
 {
@@ -258,5 +259,32 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseProtocol,
                                            CloseCase{"no", MessageResult::No, true, true, false},
                                            CloseCase{"cancel", MessageResult::Cancel, true, false, false}),
                          [](const auto& info) { return std::string(info.param.what); });
+
+TEST(FileFlow, EachSaveQuestionAtExitShowsItsDrawingInFront)
+{
+    RunningApp r;
+    for (const int n : {1, 2, 3}) {
+        if (n > 1)
+            r.command(kNewWindow);
+        r.command(kPoint);
+        r.click({100 + 40 * n, 150});
+        r.right_click();
+    }
+    // Diagram 2 is left unchanged; Diagram 3 is in front.
+    r.client().children().at(1)->modified = 0;
+    ASSERT_EQ(r.drawing().title(), "Diagram 3");
+
+    std::vector<std::string> in_front;
+    r.ui.boxes.on_ask([&r, &in_front](const ScriptedMessageBoxes::Asked&) {
+        QMdiSubWindow* active = r.client().activeSubWindow();
+        in_front.push_back(active ? static_cast<Dchild*>(active->widget())->title() : std::string());
+    });
+    r.ui.boxes.push_answer(MessageResult::No);
+    r.ui.boxes.push_answer(MessageResult::No);
+    EXPECT_TRUE(r.app->frame()->close());
+    settle();
+    EXPECT_EQ(in_front, (std::vector<std::string>{"Diagram 1", "Diagram 3"}));
+    r.ui.boxes.on_ask({});
+}
 
 }  // namespace

@@ -22,7 +22,7 @@ TEST_F(ProveRunTest, ResultWords)
 
 TEST_F(ProveRunTest, TheLastLineOfAFileIsRead)
 {
-    // kFoot has no final line break; the window would lose the SHOW line.
+    // kFoot has no final line break; its SHOW line is read all the same.
     set_method_entry(kMethodDatabase, {[] { g_result = 1; }, {}});
     EXPECT_EQ(prove_statement_text(kFoot, kMethodDatabase, 60).result, "true");
     EXPECT_EQ(g_concl.type, 150);

@@ -96,25 +96,35 @@ TEST_F(TokenizerTest, OverflowReportsThroughTheReaderAndSkipsTheParser)
     EXPECT_EQ(g_npoints, 0);
 }
 
-TEST(WindowStatementText, TheLastLineIsNotRead)
+TEST(WindowStatementText, TheWholeTextIsRead)
 {
-    EXPECT_EQ(window_statement_text("EXAMPLE t\nSHOW: NO."), "EXAMPLE t\n.~");
+    EXPECT_EQ(window_statement_text("EXAMPLE t\nSHOW: NO."), "EXAMPLE t\nSHOW: NO.\n.~");
     EXPECT_EQ(window_statement_text("EXAMPLE t\nSHOW: NO.\n"), "EXAMPLE t\nSHOW: NO.\n.~");
     EXPECT_EQ(window_statement_text(""), ".~");
-    EXPECT_EQ(window_statement_text("one line only"), ".~");
+    EXPECT_EQ(window_statement_text("one line only"), "one line only\n.~");
     EXPECT_EQ(window_statement_text("a\r\nb\r\n"), "a\r\nb\r\n.~");
 }
 
-TEST_F(TokenizerTest, AStatementWithoutFinalLineBreakLosesItsLastLine)
+TEST_F(TokenizerTest, AStatementIsReadWithOrWithoutAFinalLineBreak)
 {
-    const std::string text = "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nSHOW: COLLINEAR A B C.";
-    clear_output();
-    read_window_statement(text + "\n");
-    EXPECT_EQ(out(), "");
-    EXPECT_EQ(g_concl.type, 148);
-    read_window_statement(text);
-    EXPECT_EQ(out(), error_text(" .   is not a proper construction\n"));
-    EXPECT_EQ(g_npoints, 0);
+    const std::string head = "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\n";
+    const std::string endings[] = {
+        "SHOW: COLLINEAR A B C.\n",
+        "SHOW: COLLINEAR A B C.",
+        "SHOW: COLLINEAR A B C",
+        // A comment closing the text does not take the end mark with it.
+        "SHOW: COLLINEAR A B C # the last line",
+        "SHOW: COLLINEAR A B C.\n# after the statement",
+    };
+    for (const std::string& ending : endings) {
+        SCOPED_TRACE(ending);
+        clear_output();
+        g_concl.type = 0;
+        read_window_statement(head + ending);
+        EXPECT_EQ(out(), "");
+        EXPECT_EQ(g_npoints, 3);
+        EXPECT_EQ(g_concl.type, 148);
+    }
 }
 
 TEST_F(TokenizerTest, TraceListsTheTokens)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QMdiSubWindow>
+#include <QWindow>
 
 #include "construct/choosers.h"
 #include "construct/list_window.h"
@@ -74,6 +75,25 @@ TEST(ScriptLink, OpensAtStartUpOnTheFirstDrawing)
     const QRect frame = f.app->frame()->frameGeometry();
     EXPECT_EQ(f.list().x(), frame.x() + frame.width() - 155);
     EXPECT_EQ(f.list().y(), frame.y() + frame.height() - 225);
+}
+
+TEST(ScriptLink, OpensAtTheCornerOfTheFrameAsTheWindowManagerPlacedIt)
+{
+    ScriptAppFixture f;
+    // Shown, but not yet placed: the window manager moves and sizes the
+    // frame before it first shows it on screen.
+    QWidget& frame = *f.app->frame();
+    frame.setGeometry(60, 70, 500, 400);
+    process_deferred_deletes();
+    ASSERT_TRUE(frame.windowHandle()->isExposed());
+    const QRect placed = frame.frameGeometry();
+    EXPECT_EQ(f.list().x(), placed.x() + placed.width() - 155);
+    EXPECT_EQ(f.list().y(), placed.y() + placed.height() - 225);
+
+    // Later moves of the frame leave it where it is.
+    frame.move(200, 150);
+    process_deferred_deletes();
+    EXPECT_EQ(f.list().x(), placed.x() + placed.width() - 155);
 }
 
 TEST(ScriptLink, FollowsActivationAndClosing)

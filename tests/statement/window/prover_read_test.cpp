@@ -1,5 +1,5 @@
-// Reading the statement: from the window's text (whose last line is not
-// read), from the built-in examples and from a statement file.
+// Reading the statement: from the window's whole text, from the built-in
+// examples and from a statement file.
 
 #include <gtest/gtest.h>
 
@@ -29,27 +29,37 @@ std::vector<std::string> record_names()
     return names;
 }
 
-TEST(ProverRead, TheLastLineIsNotRead)
+TEST(ProverRead, TheWholeTextIsReadAsTheUserSeesIt)
 {
-    ProverWindow w;
-    // Without a final line break the SHOW line is lost.
-    w.set_text(kParallelogram);
-    w.command(pcmd::kFromText);
-    EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_abort, 1);
-    EXPECT_NE(w.text().find("Sytax error"), std::string::npos);
+    // Typed without a final Return, the SHOW line is read too, and so is it
+    // with one.
+    for (const std::string& text : {std::string(kParallelogram), std::string(kParallelogram) + "\n"}) {
+        SCOPED_TRACE(text);
+        ProverWindow w;
+        w.set_text(text);
+        w.command(pcmd::kFromText);
+        EXPECT_EQ(g_abort, 0);
+        EXPECT_EQ(record_names(), (std::vector<std::string>{"A", "B", "C", "D", "O"}));
+        EXPECT_EQ(g_concl.type, 151);
+        EXPECT_EQ(g_concl.p[0], 5u);
+        EXPECT_EQ(g_concl.p[1], 1u);
+        EXPECT_EQ(g_concl.p[2], 3u);
+        // Reading prints nothing of its own and refreshes the status.
+        EXPECT_EQ(w.text(), text);
+        EXPECT_EQ(w.pane(0), "GDD method");
+    }
+}
 
-    w.set_text(std::string(kParallelogram) + "\n");
-    w.command(pcmd::kFromTextButton);
+TEST(ProverRead, ProveReadsTheTypedStatementWhole)
+{
+    // Typed and proved at once: Prove reads the edited text, last line and all.
+    ProverWindow w;
+    w.type_text(kParallelogram);
+    w.command(pcmd::kProve);
     EXPECT_EQ(g_abort, 0);
-    EXPECT_EQ(record_names(), (std::vector<std::string>{"A", "B", "C", "D", "O"}));
-    EXPECT_EQ(g_concl.type, 151);
-    EXPECT_EQ(g_concl.p[0], 5u);
-    EXPECT_EQ(g_concl.p[1], 1u);
-    EXPECT_EQ(g_concl.p[2], 3u);
-    // Reading prints nothing of its own and refreshes the status.
-    EXPECT_EQ(w.text(), std::string(kParallelogram) + "\n");
-    EXPECT_EQ(w.pane(0), "GDD method");
+    EXPECT_EQ(g_npoints, 5);
+    EXPECT_EQ(g_result, 1);
+    EXPECT_EQ(w.text().find("Sytax error"), std::string::npos) << w.text();
 }
 
 struct ExampleCase {
