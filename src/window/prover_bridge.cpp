@@ -39,6 +39,7 @@ void run_prover_app(const UiServices& ui, PredicateInput* predicates, PrintDialo
         g_prover_app = nullptr;
         update_toolbox();
     };
+    links.proving_changed = [] { update_toolbox(); };
     toskApp* app = open_prover_app(prover_ui, std::move(links));
     g_prover_app = app->frame();
     // "Draw According to Script" follows the prover's state.
@@ -53,4 +54,5 @@ void open_prover_with(const UiServices* ui, PredicateInput* predicates, PrintDia
         run_prover_app(*ui, predicates, printing);
 }
 
-int prover_record_count() { return running_prover() ? g_npoints : 0; }
+// A running proof owns the tables: no statement to draw until it ends.
+int prover_record_count() { return running_prover() && !proof_running() ? g_npoints : 0; }

@@ -9,6 +9,7 @@
 #include "app_fixture.h"
 #include "statement/prover.h"
 #include "statement/window/prover_commands.h"
+#include "support/proof_wait.h"
 
 using namespace app_test;
 
@@ -72,6 +73,7 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     EXPECT_TRUE(r.app->command_enabled(kDrawScript)) << "the drawing side sees the statement";
 
     ASSERT_TRUE(prover->command(pcmd::kProve));
+    wait_for_proof(*prover);
     EXPECT_EQ(prover->pane_text(0), "GDD method");
     EXPECT_EQ(prover->pane_text(1), "Problem Is True");
     const std::string proof = prover->edit()->text();
