@@ -39,7 +39,6 @@ void run_prover_app(const UiServices& ui, PredicateInput* predicates, PrintDialo
         g_prover_app = nullptr;
         update_toolbox();
     };
-    links.proving_changed = [] { update_toolbox(); };
     toskApp* app = open_prover_app(prover_ui, std::move(links));
     g_prover_app = app->frame();
     // "Draw According to Script" follows the prover's state.

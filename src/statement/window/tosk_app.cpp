@@ -209,8 +209,6 @@ void toskApp::start_proof()
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     busy_cursor_ = true;
     proof_thread_->start([] { cmd_prove(); }, [this] { proof_ended(); });
-    if (links_.proving_changed)
-        links_.proving_changed();
 }
 
 void toskApp::proof_ended()
@@ -226,8 +224,6 @@ void toskApp::proof_ended()
     show_status();
     if (frame_)
         update_commands();
-    if (links_.proving_changed)
-        links_.proving_changed();
 }
 
 void toskApp::show_panes(const ProveStatus& status)

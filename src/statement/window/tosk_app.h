@@ -55,9 +55,6 @@ struct ProverLinks {
     std::function<void()> statement_from_drawing;
     // Runs once, after the prover window has agreed to close.
     std::function<void()> closed;
-    // Runs when a proof starts and when it ends: the drawing side's commands
-    // that read the statement wait for its end.
-    std::function<void()> proving_changed;
 };
 
 // The prover's main window: its close asks the application first.
