@@ -2,7 +2,8 @@
 // The prover's global tables and the services every proving method uses:
 // the point table of construction records, the conclusion record, the prover
 // flags, the output path gprint, the error report gerror and the time limit.
-// All of it is plain global state of the single GUI thread.
+// All of it is plain global state used by one thread at a time: the GUI
+// thread, or the thread a proof runs on while it runs.
 
 #include <array>
 #include <cstddef>
