@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
@@ -149,6 +150,12 @@ ProverClock& clock_fn()
     return c;
 }
 
+std::atomic<bool>& stop_requested()
+{
+    static std::atomic<bool> requested{false};
+    return requested;
+}
+
 std::uint32_t steady_ms()
 {
     using namespace std::chrono;
@@ -163,10 +170,17 @@ std::uint32_t prover_clock_ms() { return clock_fn() ? clock_fn()() : steady_ms()
 
 void set_prover_clock(ProverClock c) { clock_fn() = std::move(c); }
 
+void request_prover_stop() { stop_requested().store(true, std::memory_order_relaxed); }
+
+void withdraw_prover_stop() { stop_requested().store(false, std::memory_order_relaxed); }
+
 void check_time()
 {
     if (g_timing == 0)
         return;
+    // Only inside the timed run, where the dispatcher catches what is thrown.
+    if (stop_requested().load(std::memory_order_relaxed))
+        prover_fatal("The proof was stopped.");
     // The polynomial arithmetic checks after every small operation, and reading
     // the steady clock costs about as much as one: look at it every 64th check.
     // An injected clock (tests) is read every time.

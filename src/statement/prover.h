@@ -2,7 +2,8 @@
 // The prover's global tables and the services every proving method uses:
 // the point table of construction records, the conclusion record, the prover
 // flags, the output path gprint, the error report gerror and the time limit.
-// All of it is plain global state of the single GUI thread.
+// All of it is plain global state used by one thread at a time: the GUI
+// thread, or the thread a proof runs on while it runs.
 
 #include <array>
 #include <cstddef>
@@ -154,8 +155,15 @@ using ProverClock = std::function<std::uint32_t()>;
 std::uint32_t prover_clock_ms();
 void set_prover_clock(ProverClock clock);  // empty function = steady_clock
 // Throws TTIME when g_timing is set and more than g_timelimit ms have passed
-// since g_tstart.
+// since g_tstart; while g_timing is set, a stop request ends the run there too
+// (ProverAbort "The proof was stopped.").
 void check_time();
+// A proof running on a thread of its own is stopped from another thread: the
+// request is seen at the proof's next time check. Safe from any thread; the
+// request stays until it is withdrawn, which the one who runs proofs does
+// before and after each run.
+void request_prover_stop();
+void withdraw_prover_stop();
 
 // ---- memory budget --------------------------------------------------------
 // Bytes the prover's pools and growing tables may hold together during one

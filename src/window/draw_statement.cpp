@@ -158,6 +158,10 @@ void draw_statement_cmd(Dchild& win)
 
 void draw_statement_step(Dchild& win)
 {
+    // The statement's tables belong to a running proof until it ends: the
+    // click draws nothing.
+    if (proof_running())
+        return;
     // The counter is shared with the statement reader, which leaves it at 0.
     if (g_tok < 1)
         g_tok = 1;

@@ -53,4 +53,5 @@ void open_prover_with(const UiServices* ui, PredicateInput* predicates, PrintDia
         run_prover_app(*ui, predicates, printing);
 }
 
-int prover_record_count() { return running_prover() ? g_npoints : 0; }
+// A running proof owns the tables: no statement to draw until it ends.
+int prover_record_count() { return running_prover() && !proof_running() ? g_npoints : 0; }

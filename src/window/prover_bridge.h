@@ -39,7 +39,8 @@ void run_prover_app(const UiServices& ui, PredicateInput* predicates = nullptr, 
 // Opens the prover window with the given dialogs, or with the drawing
 // application's when ui is null.
 void open_prover_with(const UiServices* ui, PredicateInput* predicates, PrintDialogs* printing);
-// Records in the prover's point table.
+// Records in the prover's point table; none while the prover is closed or a
+// proof runs.
 int prover_record_count();
 
 // Adds the prover's commands to a set of drawing services:

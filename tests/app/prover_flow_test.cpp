@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 
 #include "app_fixture.h"
 #include "statement/prover.h"
 #include "statement/window/prover_commands.h"
+#include "support/gated_method.h"
+#include "support/proof_wait.h"
 
 using namespace app_test;
 
@@ -21,6 +24,15 @@ constexpr int kShowProver = 193;
 constexpr int kDrawScript = 221;
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The menu that holds a command's item.
+QMenu* menu_of(QAction* action)
+{
+    for (QObject* owner : action->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(owner))
+            return menu;
+    return nullptr;
+}
 
 // Triangle ABC, D the midpoint of AB, E that of AC; conclusion DE parallel to BC.
 void build_midline(RunningApp& r)
@@ -72,6 +84,7 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     EXPECT_TRUE(r.app->command_enabled(kDrawScript)) << "the drawing side sees the statement";
 
     ASSERT_TRUE(prover->command(pcmd::kProve));
+    wait_for_proof(*prover);
     EXPECT_EQ(prover->pane_text(0), "GDD method");
     EXPECT_EQ(prover->pane_text(1), "Problem Is True");
     const std::string proof = prover->edit()->text();
@@ -104,6 +117,52 @@ TEST(ProverFlow, ClosingTheProverWhileItsStatementIsDrawnLeavesADrawingThatWorks
     r.ui.boxes.push_answer(MessageResult::No);
     EXPECT_TRUE(r.app->frame()->close());
     EXPECT_EQ(r.ui.boxes.pending_answers(), 0u);
+}
+
+// While the prover proves, the drawing windows go on: their commands and
+// clicks work, the program refuses to close while the prover is open, and
+// "Draw According to Script" waits for the proof's end.
+TEST(ProverFlow, TheDrawingsGoOnWhileTheProverProves)
+{
+    RunningApp r;
+    build_midline(r);
+    r.command(kShowProver);
+    toskApp* prover = r.prover();
+    ASSERT_NE(prover, nullptr);
+    prover->command(pcmd::kFromDrawing);
+    QAction* draw_script = r.app->menu_action(kDrawScript);
+    ASSERT_NE(draw_script, nullptr);
+    QMenu* menu = menu_of(draw_script);
+    ASSERT_NE(menu, nullptr);
+
+    GatedMethod gate(kMethodWu);
+    prover->command(kMethodWu);
+    ASSERT_TRUE(prover->command(pcmd::kProve));
+    gate.wait_until_entered();
+    // The main window's menu opens, with the command waiting.
+    menu->popup(QPoint(10, 10));
+    settle();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(draw_script->isEnabled());
+    menu->hide();
+    EXPECT_FALSE(r.command(kDrawScript));
+
+    r.command(kPoint);
+    const int before = r.table().count();
+    r.click({300, 300});
+    EXPECT_EQ(r.table().count(), before + 1);
+    r.right_click();
+    EXPECT_FALSE(r.app->frame()->close());
+    EXPECT_EQ(r.ui.boxes.asked().back().text, "Please close the prover first.");
+    EXPECT_TRUE(prover->proving());
+
+    gate.release();
+    wait_for_proof(*prover);
+    menu->popup(QPoint(10, 10));
+    settle();
+    EXPECT_TRUE(draw_script->isEnabled());
+    menu->hide();
+    EXPECT_EQ(prover->pane_text(1), "Problem Is True");
 }
 
 }  // namespace

@@ -63,6 +63,25 @@ bool is_cmd_prover(int id)
     }
 }
 
+// What stays available while a proof runs: nothing that reads or changes
+// the prover's tables or the window's text.
+bool allowed_while_proving(int id)
+{
+    switch (id) {
+    case pcmd::kSave:
+    case pcmd::kSaveAs:
+    case pcmd::kPrint:
+    case pcmd::kPrintSetup:
+    case pcmd::kExit:
+    case pcmd::kCopy:
+    case pcmd::kFind:
+    case pcmd::kFindNext:
+        return true;
+    default:
+        return prover_help_context(id) != 0;
+    }
+}
+
 std::vector<std::string> text_lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -92,6 +111,8 @@ bool toskApp::command(int id)
 
 bool toskApp::command_enabled(int id)
 {
+    if (proving() && !allowed_while_proving(id))
+        return false;
     switch (id) {
     case pcmd::kProve:
     case pcmd::kBuildGdd:
@@ -202,8 +223,9 @@ void toskApp::cmd_gdd(int id)
     switch (id) {
     case pcmd::kBuildGdd:
         g_method = kMethodDatabase;
+        // The status comes when the proof ends.
         prove_shown_statement();
-        break;
+        return;
     case pcmd::kShowSize:
     case pcmd::kShowGdd:
         clear_prover_window();
@@ -283,7 +305,7 @@ void toskApp::prove_shown_statement()
             return;
         }
     }
-    cmd_prove();
+    start_proof();
 }
 
 void toskApp::print_text()

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +17,8 @@
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/window/predicate_dialog.h"
+#include "statement/window/proof_output.h"
+#include "statement/window/proof_thread.h"
 #include "statement/window/prover_commands.h"
 #include "statement/window/prover_menu.h"
 #include "statement/window/prover_window_strings.h"
@@ -36,6 +40,8 @@ constexpr std::array<int, 4> kPaneWidths{10, 10, 12, 10};
 toskApp* running_prover() { return g_running; }
 
 bool prover_tables_built() { return g_tables_built; }
+
+bool proof_running() { return g_running && g_running->proving(); }
 
 toskApp* open_prover_app(const ProverUi& ui, ProverLinks links)
 {
@@ -69,19 +75,39 @@ void SDIDecFrame::closeEvent(QCloseEvent* event)
 
 // ---- application ---------------------------------------------------------------
 
-toskApp::toskApp(const ProverUi& ui, ProverLinks links) : ui_(ui), links_(std::move(links))
+toskApp::toskApp(const ProverUi& ui, ProverLinks links)
+    : ui_(ui), links_(std::move(links)), proof_thread_(std::make_unique<ProofThread>())
 {
     register_prover_window_strings();
     if (!ui_.predicates) {
         own_predicates_ = std::make_unique<QtPredicateInput>();
         ui_.predicates = own_predicates_.get();
     }
+    proof_output_ = new ProofOutput(
+        {[this](std::string_view text) {
+             if (edit_) {
+                 edit_->append_output(text);
+                 edit_->flush_output();
+             }
+         },
+         [this] {
+             if (edit_)
+                 edit_->clear_text();
+         }},
+        this);
+    // The program ends only after the proof has stopped.
+    if (QCoreApplication* core = QCoreApplication::instance())
+        connect(core, &QCoreApplication::aboutToQuit, this, [this] { stop_proof(); });
 }
 
 toskApp::~toskApp()
 {
     // The frame (and with it this object) may go without a close, at the
-    // program's end: the prover's output must not reach a deleted window.
+    // program's end: a running proof is stopped before anything it prints
+    // to goes, and the prover's output must not reach a deleted window.
+    proof_thread_.reset();
+    if (busy_cursor_)
+        QGuiApplication::restoreOverrideCursor();
     remove_sinks();
     if (g_running == this)
         g_running = nullptr;
@@ -126,6 +152,7 @@ bool toskApp::CanClose()
 
 void toskApp::closing()
 {
+    stop_proof();
     remove_sinks();
     if (g_running == this)
         g_running = nullptr;
@@ -158,6 +185,45 @@ void toskApp::remove_sinks()
     set_clear_sink(nullptr);
     set_status_sink(nullptr);
     sinks_installed_ = false;
+}
+
+bool toskApp::proving() const { return proof_thread_ && proof_thread_->running(); }
+
+void toskApp::stop_proof()
+{
+    if (proof_thread_)
+        proof_thread_->stop();
+}
+
+void toskApp::start_proof()
+{
+    if (proving())
+        return;
+    // Until the proof ends its output comes through the hand-over to this
+    // thread, and the status panes wait for its result.
+    set_gprint_sink([out = proof_output_](std::string_view text) { out->print(text); });
+    set_clear_sink([out = proof_output_] { out->clear(); });
+    set_status_sink(nullptr);
+    show_panes(ProveStatus{std::string(method_name(g_method)), {}, {}, {}});
+    edit_->set_proving(true);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    busy_cursor_ = true;
+    proof_thread_->start([] { cmd_prove(); }, [this] { proof_ended(); });
+}
+
+void toskApp::proof_ended()
+{
+    proof_output_->flush();
+    if (busy_cursor_) {
+        QGuiApplication::restoreOverrideCursor();
+        busy_cursor_ = false;
+    }
+    if (edit_)
+        edit_->set_proving(false);
+    install_sinks();
+    show_status();
+    if (frame_)
+        update_commands();
 }
 
 void toskApp::show_panes(const ProveStatus& status)
@@ -259,6 +325,9 @@ void toskApp::update_commands()
         a->setEnabled(command_enabled(id));
     for (auto& [id, a] : tool_actions_)
         a->setEnabled(command_enabled(id));
+    // The check marks stay as the proof found them.
+    if (proving())
+        return;
     for (int id = pcmd::kFirstMethod; id <= pcmd::kLastMethod; ++id)
         if (QAction* a = action(id))
             a->setChecked(g_method == id);

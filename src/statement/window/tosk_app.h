@@ -23,6 +23,8 @@ class InputDialog;
 class MessageBoxes;
 class PredicateInput;
 class PrintDialogs;
+class ProofOutput;
+class ProofThread;
 class QAction;
 class QLabel;
 class QPrinter;
@@ -95,8 +97,20 @@ public:
     void cmd_gdd(int id);
     void cmd_fact(int prove);
     // Prove and Build GDD: reads the window's text first when it was edited
-    // since its statement was read, then proves.
+    // since its statement was read, then starts the proof.
     void prove_shown_statement();
+    // A proof runs on a thread of its own, so the windows stay alive: the
+    // text window shows its output as it comes, the cursor shows the program
+    // busy, and every command that would read or change the prover's tables
+    // (input of a statement, the examples, Prove, the methods, the time
+    // limit, the GDD menu, the statement printers) or the text (New, Open,
+    // the editing commands) waits, disabled, until it ends. Save, Print,
+    // Copy, Find, Help and Exit stay. The status panes show the method alone
+    // until the result comes.
+    bool proving() const;
+    // Stops a running proof at its next time check and waits for it; the
+    // window then shows what it printed, as after any end.
+    void stop_proof();
     // Theorems menu and "Load Statement from a File" (321).
     void load_example_cmd(int id);
     void print_text();
@@ -122,6 +136,9 @@ private:
     void install_sinks();
     void remove_sinks();
     void show_panes(const ProveStatus& status);
+    // The Prove command (cmd_prove) on the proof thread.
+    void start_proof();
+    void proof_ended();
     QPrinter& ensure_printer();
     // The frame agreed to close.
     void closing();
@@ -139,6 +156,9 @@ private:
     std::unique_ptr<QPrinter> printer_;
     int printing_ = 0;
     bool sinks_installed_ = false;
+    bool busy_cursor_ = false;
+    ProofOutput* proof_output_ = nullptr;  // a child of this object
+    std::unique_ptr<ProofThread> proof_thread_;
 };
 
 // The open prover; null while it is closed.
@@ -147,3 +167,6 @@ toskApp* running_prover();
 toskApp* open_prover_app(const ProverUi& ui, ProverLinks links);
 // True once a prover window has been opened, so that the prover tables exist.
 bool prover_tables_built();
+// True while the open prover's proof runs: the prover tables are not to be
+// read or changed.
+bool proof_running();

@@ -64,14 +64,25 @@ void toskEditFile::flush_output()
     pending_.clear();
     const QScopedValueRollback writing(writing_, true);
     QTextCursor cursor = textCursor();
-    if (join_clear_)
+    if (proving_)
+        cursor.movePosition(QTextCursor::End);
+    if (join_clear_ || join_proof_)
         cursor.joinPreviousEditBlock();
     else
         cursor.beginEditBlock();
     cursor.insertText(qt_text(text));
     cursor.endEditBlock();
     join_clear_ = false;
+    join_proof_ = proving_;
     setTextCursor(cursor);
+}
+
+void toskEditFile::set_proving(bool proving)
+{
+    flush_output();
+    proving_ = proving;
+    join_proof_ = false;
+    setReadOnly(proving);
 }
 
 void toskEditFile::clear_text()

@@ -35,6 +35,11 @@ public:
     void clear_text();
     // The whole text as plain UTF-8 with "\n" line breaks.
     std::string text();
+    // While a proof runs the text cannot be edited by hand, its output goes
+    // to the end of the text whatever the caret, and all of it (with the
+    // clearing it starts with) is one step for Undo.
+    void set_proving(bool proving);
+    bool proving() const { return proving_; }
 
     // True when the text was changed by hand (typed, pasted, loaded from a
     // file) since the last mark_read(); the prover's own output and the
@@ -79,6 +84,8 @@ private:
     std::string pending_;      // prover output not shown yet
     bool flush_posted_ = false;
     bool join_clear_ = false;  // the next output joins the clearing's undo step
+    bool proving_ = false;
+    bool join_proof_ = false;  // the next output joins the running proof's undo step
     bool writing_ = false;     // the window's own change of its text runs
     bool edited_ = false;
     std::string search_;

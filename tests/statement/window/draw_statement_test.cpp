@@ -9,6 +9,7 @@
 #include "bridge_fixture.h"
 #include "model/find_object.h"
 #include "statement/window/prover_commands.h"
+#include "support/gated_method.h"
 
 namespace {
 
@@ -214,6 +215,35 @@ TEST(DrawStatement, ARatioPointAsksForItsRatio)
     EXPECT_NEAR(d.t()[r].x, 130.0, 1e-6);
     EXPECT_NEAR(d.t()[r].y, 40.0, 1e-6);
     EXPECT_EQ(d.pane(1), "Drawing is Done!");
+}
+
+// The statement belongs to a running proof: drawing it waits for the proof's
+// end, and a click of the drawing meanwhile draws nothing.
+TEST(DrawStatement, WaitsForARunningProof)
+{
+    ProverDrawing d;
+    GatedMethod gate(kMethodWu);
+    toskApp* prover = d.open_prover();
+    prover->command(315);
+    ASSERT_TRUE(*d.win->command_enabled(221));
+    d.win->command(221);
+    d.click(100, 100);
+    ASSERT_EQ(d.t().count(), kFirst + 1);
+
+    prover->command(kMethodWu);
+    ASSERT_TRUE(prover->command(pcmd::kProve));
+    gate.wait_until_entered();
+    EXPECT_FALSE(*d.win->command_enabled(221));
+    EXPECT_EQ(prover_record_count(), 0);
+    d.click(200, 100);
+    EXPECT_EQ(d.t().count(), kFirst + 1);
+
+    gate.release();
+    wait_for_proof(*prover);
+    EXPECT_EQ(prover_record_count(), 5);
+    d.click(200, 100);
+    ASSERT_EQ(d.t().count(), kFirst + 2);
+    EXPECT_EQ(object_name(*d.win, kFirst + 1), "B");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "statement/window/tosk_edit_file.h"
 #include "window/scripted_ui.h"
 #include "window/window_test_support.h"
+#include "support/proof_wait.h"
 #include "support/test_dirs.h"
 
 // LaTeX proofs of the tests go beside the other test output.
@@ -94,7 +95,15 @@ struct ProverWindow {
         app = nullptr;
     }
 
-    bool command(int id) { return app->command(id); }
+    // A command, and the proof it started run to its end.
+    bool command(int id)
+    {
+        toskApp* const prover = app;
+        const bool handled = prover->command(id);
+        if (running_prover() == prover)
+            wait_for_proof(*prover);
+        return handled;
+    }
     std::string text() { return app->edit()->text(); }
     void set_text(const std::string& text)
     {
