@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "model/compute_point.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
@@ -143,14 +144,14 @@ void Dchild::Paint(DeviceContext* target)
         t.state_label_style() = 0;
         t.dragged_index() = 0;
     };
-    if (t.pending_command() == 210) {
+    if (t.pending_command() == cmd::kPrint) {
         settle();
         if (target)
             paint_whole_diagram(diagram, *target);
         return;
     }
     const int mode = t.action_state();
-    if (mode == 26 || mode == 207)
+    if (mode == astate::kAnimation || mode == cmd::kStepByStep)
         return;
     // A running mouse operation owns the context: paint on it and leave it held.
     const bool held = mouse_dc_ != nullptr;
