@@ -7,6 +7,7 @@
 
 #include "animate/animation_host.h"
 #include "animate/computation.h"
+#include "model/object_types.h"
 
 // The animation commands and the internal ids of Dchild::CmAnimation.
 namespace anim_id {
@@ -38,7 +39,7 @@ namespace anim_mode {
 inline constexpr int kDriverPick = 23;
 inline constexpr int kLocusFirst = 24;
 inline constexpr int kLocusSecond = 25;
-inline constexpr int kRunning = 26;
+inline constexpr int kRunning = astate::kAnimation;
 inline constexpr int kGraphQuantity = -1234;
 inline constexpr int kDriverSelect = 238;
 inline constexpr int kSelfTrace = 405;

@@ -9,17 +9,16 @@
 #include "animate/animate_strings.h"
 #include "animate/driver_paths.h"
 #include "model/adding.h"
+#include "model/object_types.h"
 #include "paint/loci.h"
 #include "platform/dialogs.h"
 #include "platform/string_table.h"
 
 namespace {
 
-constexpr int kPointClass = 1;
-
 bool is_point(const ObjectTable& t, int i)
 {
-    return i >= rec::kFirstObject && t.contains(i) && t.get(i).cls == kPointClass;
+    return i >= rec::kFirstObject && t.contains(i) && t.get(i).cls == oclass::kPoint;
 }
 
 std::string titled(int word_id, std::string_view name, bool open_slot)
@@ -86,8 +85,8 @@ void Animator::cm_animation(int id)
         host_.set_status(1, load_string(asid::kSelectDrivers));
         host_.set_status(3, load_string(asid::kDrivingPointTitle));
         break;
-    case anim_id::kTraceCircle: choose_trace(kPathCircle); break;
-    case anim_id::kTraceLine: choose_trace(kPathSegment); break;
+    case anim_id::kTraceCircle: choose_trace(otype::kCircle); break;
+    case anim_id::kTraceLine: choose_trace(otype::kSegment); break;
     case anim_id::kTraceSelfDrawn: choose_self_drawn_trace(); break;
     case anim_id::kLocusPoint:
     case anim_id::kLocusLine:
@@ -213,9 +212,9 @@ void Animator::pick_locus_first()
         return;
     const Dpoint& o = t.get(picked);
     // A line or circle locus may be picked as the object itself.
-    const bool whole = (kind == anim_id::kLocusLine && o.type == kPathSegment) ||
-                       (kind == anim_id::kLocusCircle && o.type == kPathCircle);
-    if (!whole && o.cls != kPointClass)
+    const bool whole = (kind == anim_id::kLocusLine && o.type == otype::kSegment) ||
+                       (kind == anim_id::kLocusCircle && o.type == otype::kCircle);
+    if (!whole && o.cls != oclass::kPoint)
         return;
 
     const int k = std::max(t.last_locus(), -1) + 1;

@@ -8,6 +8,7 @@
 #include "animate/animate_strings.h"
 #include "animate/driver_paths.h"
 #include "model/device_mapping.h"
+#include "model/object_types.h"
 #include "paint/feedback.h"
 #include "paint/loci.h"
 #include "paint/paint_support.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kPointClass = 1;
 constexpr Colour kDriverColour = kBlue;
 constexpr Colour kCurrentColour = kRed;
 
@@ -29,9 +29,9 @@ void mark_path(Diagram& d, DeviceContext& dc, int path)
     if (!is_object(t, path))
         return;
     const Dpoint& o = t.get(path);
-    if (o.type == kPathSegment) {
+    if (o.type == otype::kSegment) {
         draw_marker2(d, dc, o.arg[0], o.arg[1]);
-    } else if (o.type == kPathCircle) {
+    } else if (o.type == otype::kCircle) {
         paint_support::PenSelection pen(dc, kMarkerPen);
         paint_support::BrushSelection brush(dc, kHollowBrush);
         draw_arc_cpq(d, dc, o.arg[0], o.arg[1], o.arg[1]);
@@ -99,7 +99,7 @@ void Animator::draw_loci(DeviceContext& dc)
             continue;
         const Dpoint& o = t.get(object);
         const int kind = t.locus_kind(k);
-        if (kind == kLocusFunction && o.type == kPathSegment && is_object(t, o.arg[1])) {
+        if (kind == kLocusFunction && o.type == otype::kSegment && is_object(t, o.arg[1])) {
             // The graph's label beside the end of its axis.
             const int q = t.locus_second(k);
             std::string label = load_string(asid::kFunctionGraph);
@@ -110,7 +110,7 @@ void Animator::draw_loci(DeviceContext& dc)
         }
         if (!choosing)
             continue;
-        if (o.cls == kPointClass)
+        if (o.cls == oclass::kPoint)
             draw_cross(d, dc, object);
         else
             mark_path(d, dc, object);

@@ -8,6 +8,7 @@
 #include "animate/driver_paths.h"
 #include "animate/null_dc.h"
 #include "model/device_mapping.h"
+#include "model/object_types.h"
 #include "paint/feedback.h"
 #include "paint/hit_test.h"
 #include "paint/loci.h"
@@ -16,11 +17,9 @@
 
 namespace {
 
-constexpr int kPointClass = 1;
-
 bool is_point(const ObjectTable& t, int i)
 {
-    return i >= rec::kFirstObject && t.contains(i) && t.get(i).cls == kPointClass;
+    return i >= rec::kFirstObject && t.contains(i) && t.get(i).cls == oclass::kPoint;
 }
 
 double dev(const ObjectTable& t, double v) { return p_to_dev(t, v); }
@@ -140,7 +139,7 @@ void Animator::animation_step()
                 at = d.self_trace[d.trace_cursor];
         } else {
             at = path_position(t, k, step);
-            if (at && t.get(t.driver_path(k)).type == kPathSegment)
+            if (at && t.get(t.driver_path(k)).type == otype::kSegment)
                 t.anim_direction() = segment_direction(t, k, step);
         }
         if (!at)

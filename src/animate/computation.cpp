@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kPendingCalculator = 223;
 constexpr double kSmallestUnit = 0.001;
 constexpr std::size_t kLengthEditSize = 10;  // the edit takes one character less
 
@@ -222,7 +221,7 @@ void Computation::start_expression()
     t.expression_open() = 1;
     t.open_brackets() = 0;
     typing_.clear();
-    t.pending_command() = kPendingCalculator;
+    t.pending_command() = measure_code::kCalculator;
     t.action_state() = kOperandMode;
     host_.set_status(1, load_string(asid::kCalculatorPrompt));
     host_.set_status(3, load_string(asid::kCalculatorTitle));
@@ -309,7 +308,7 @@ void end_calculator_mode(AnimationHost& host)
         t.action_state() = 0;
         host.set_status(1, "");
     }
-    if (t.pending_command() == kPendingCalculator)
+    if (t.pending_command() == measure_code::kCalculator)
         t.pending_command() = 0;
 }
 

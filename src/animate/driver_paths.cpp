@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/object_types.h"
+
 namespace {
 
 bool is_placed_object(const ObjectTable& t, int i) { return i >= rec::kFirstObject && t.contains(i); }
@@ -40,12 +42,12 @@ std::optional<WorldPoint> path_position(const ObjectTable& t, int k, int step)
         return std::nullopt;
     const int path = t.get(rec::kDriverPath).arg[k];
     WorldPoint a, b;
-    if (path_ends(t, path, kPathSegment, a, b)) {
+    if (path_ends(t, path, otype::kSegment, a, b)) {
         const double u = folded(phase(t, k, step));
         const double f = u <= 1.0 ? u : 2.0 - u;
         return WorldPoint{a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)};
     }
-    if (path_ends(t, path, kPathCircle, a, b)) {
+    if (path_ends(t, path, otype::kCircle, a, b)) {
         const double r = std::hypot(b.x - a.x, b.y - a.y);
         // Counter-clockwise on the screen, whose y grows downward.
         const double angle = std::atan2(b.y - a.y, b.x - a.x) - std::numbers::pi * phase(t, k, step);
@@ -59,7 +61,7 @@ int segment_direction(const ObjectTable& t, int k, int step) { return folded(pha
 std::optional<WorldPoint> graph_point(const ObjectTable& t, int axis, WorldPoint abscissa, double value)
 {
     WorldPoint a, b;
-    if (!path_ends(t, axis, kPathSegment, a, b))
+    if (!path_ends(t, axis, otype::kSegment, a, b))
         return std::nullopt;
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double length2 = dx * dx + dy * dy;

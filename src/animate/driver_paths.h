@@ -25,7 +25,3 @@ int segment_direction(const ObjectTable& t, int k, int step);
 // (segment object `axis`), moved off the axis by value unit lengths, upward
 // for an axis drawn left to right. nullopt for a degenerate axis.
 std::optional<WorldPoint> graph_point(const ObjectTable& t, int axis, WorldPoint abscissa, double value);
-
-// Path types.
-inline constexpr int kPathSegment = 135;
-inline constexpr int kPathCircle = 136;

@@ -16,6 +16,7 @@
 #include "construct/choosers.h"
 #include "construct/script_strings.h"
 #include "model/adding.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 #include "platform/dialogs.h"
 #include "platform/string_table.h"
@@ -174,7 +175,7 @@ void TAddDlg::SetupWindow(Diagram& drawing)
 
     // Every point of the drawing, constructed or free, in table order.
     for (int k = 0; const Dpoint* obj = get_obj(drawing, k + rec::kFirstObject); ++k)
-        if (obj->cls == 1)
+        if (obj->cls == oclass::kPoint)
             points_.push_back({k, std::string(obj->name_view())});
     for (QComboBox* list : point_lists_)
         for (const PointItem& item : points_)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "construct/construction_host.h"
+#include "model/object_types.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void cmd_show(ConstructionHost& host) { host.set_status(3, cmd_line_text(host));
 void cmd_next(ConstructionHost& host, int k)
 {
     if (k >= 2 && k <= 6) {
-        host.table().action_state() = 10 + k;
+        host.table().action_state() = astate::kFirstPick + k - 1;
         set_cmd_slot(host, k, kOpenSlot);
     }
     cmd_show(host);

@@ -6,6 +6,7 @@
 #include "construct/command_line.h"
 #include "construct/cons_support.h"
 #include "model/adding.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/hit_test.h"
 #include "paint/points_draw.h"
@@ -17,7 +18,11 @@ constexpr std::string_view kNoObjectSlot = "*";
 
 // Commands whose first click on empty ground makes a free point: segment,
 // circle and the two rotations (their first point is the centre).
-bool first_click_makes_point(int id) { return id == 135 || id == 136 || id == 242 || id == 243; }
+bool first_click_makes_point(int id)
+{
+    return id == otype::kSegment || id == otype::kCircle || id == cmd::kRotateByPickedAngle ||
+           id == cmd::kRotateByTypedAngle;
+}
 
 // Whether step k of command id marks its pick with a blue dot. The position
 // clicks (a point placed on a green line or circle) and the choice between
@@ -26,21 +31,21 @@ bool first_click_makes_point(int id) { return id == 135 || id == 136 || id == 24
 bool marks_pick(int id, int step)
 {
     switch (id) {
-    case 99: return step != 2;
-    case 110:
-    case 113: return step != 3;
-    case 111:
-    case 112: return step != 4;
-    case 122:
-    case 125: return step != 5;
-    case 123:
-    case 124:
-    case 126:
-    case 127: return step != 6;
-    case 128: return step != 7;
-    case 180:
-    case 465:
-    case 466: return false;
+    case otype::kOnHline: return step != 2;
+    case otype::kOnLine:
+    case otype::kOnCircle: return step != 3;
+    case otype::kOnPline:
+    case otype::kOnTline: return step != 4;
+    case otype::kInterLineCircle:
+    case otype::kInterCircleCircle: return step != 5;
+    case otype::kInterPlineCircle:
+    case otype::kInterTlineCircle:
+    case otype::kInterLineRcircle:
+    case otype::kInterCircleRcircle: return step != 6;
+    case otype::kInterRcircleRcircle: return step != 7;
+    case otype::kText:
+    case otype::kAnimationButton:
+    case otype::kHideButton: return false;
     default: return true;
     }
 }
@@ -52,7 +57,7 @@ int add_free_point(ConstructionHost& host, DevPoint mouse)
     Diagram& d = host.diagram();
     ObjectTable& t = d.table;
     const Dpoint& pending = d.pending;
-    Dpoint point = Dpoint::of_type(101, t.current_block());
+    Dpoint point = Dpoint::of_type(otype::kFreePoint, t.current_block());
     point.colour = pending.colour;
     point.pen_style = pending.pen_style;
     point.size = pending.size;
@@ -84,7 +89,7 @@ void cons_click(ConstructionHost& host, DevPoint mouse)
     int picked = pick_nearest(d, mouse, 0);
     const int s = t.action_state();
 
-    if (s == kFirstPickState) {
+    if (s == astate::kFirstPick) {
         t.no_choice_pending() = 1;
         if (first_click_makes_point(t.pending_command())) {
             const bool near = picked > 0 && p_dist(t, picked, rec::kState) < cons::kReuseDistance;
@@ -93,21 +98,21 @@ void cons_click(ConstructionHost& host, DevPoint mouse)
         }
         if (picked > 0) {
             take_pick(host, 1, picked);
-            t.action_state() = kFirstPickState + 1;
+            t.action_state() = astate::kFirstPick + 1;
             cons_step(host, 1, &d.pending, 0);
         }
-    } else if (s > kFirstPickState && s <= kLastPickState) {
+    } else if (s > astate::kFirstPick && s <= astate::kLastPick) {
         const int k = s - 10;
         if (t.no_choice_pending() == 1 && picked == 0)
             return;
         take_pick(host, k, picked);
-        t.action_state() = s == kLastPickState ? kAllPickedState : s + 1;
+        t.action_state() = s == astate::kLastPick ? astate::kAllPicked : s + 1;
         cons_step(host, k, &d.pending, 0);
     }
 
-    if (t.action_state() == kFirstPickState)
+    if (t.action_state() == astate::kFirstPick)
         cons_step(host, 0, nullptr, 0);
-    else if (t.action_state() == kIdleState)
+    else if (t.action_state() == astate::kIdle)
         host.set_status(3, "");
 }
 
@@ -130,13 +135,13 @@ void cons_step(ConstructionHost& host, int step, Dpoint* rec, int flag)
     if (step == 0) {
         cmd_show(host);
     } else if (step == -1) {
-        if (t.action_state() != kStatementDrawing)
-            t.action_state() = kIdleState;
+        if (t.action_state() != cmd::kDrawStatement)
+            t.action_state() = astate::kIdle;
     } else if (DeviceContext* dc = host.mouse_dc();
-               dc && (t.action_state() == kIdleState || t.action_state() == kFirstPickState)) {
+               dc && (t.action_state() == astate::kIdle || t.action_state() == astate::kFirstPick)) {
         // The picked points are drawn again over their selection marks.
         for (const std::int32_t a : r.arg)
-            if (a != 0 && t.get(a).cls == 1)
+            if (a != 0 && t.get(a).cls == oclass::kPoint)
                 draw_point(d, *dc, a);
     }
 }

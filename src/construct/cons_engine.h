@@ -15,14 +15,6 @@
 class ConstructionHost;
 struct Dpoint;
 
-// Action states of the engine.
-inline constexpr int kIdleState = 0;
-inline constexpr int kPositionState = 10;    // free point, text and buttons
-inline constexpr int kFirstPickState = 11;   // 11 + k after pick k
-inline constexpr int kLastPickState = 18;
-inline constexpr int kAllPickedState = 31;   // eight picks taken
-inline constexpr int kStatementDrawing = 221;
-
 // A left click in action states 11 to 18, at the mouse point (device units).
 // The left-button handler has stored the mouse position in the state record
 // and the object count in its last index.

@@ -19,9 +19,6 @@ inline constexpr Colour kStandardLightGreen = rgb(0, 255, 0);
 // A click within this distance of an object (world units) reuses it.
 inline constexpr double kReuseDistance = 10.0;
 
-// Origin mode of a segment or circle made as a driving point's trace.
-inline constexpr int kTraceOrigin = 26;
-
 // Pick k (1..8) of a record: its arg[k - 1].
 inline int pick(const Dpoint& rec, int k) { return rec.arg[static_cast<std::size_t>(k - 1)]; }
 

@@ -10,6 +10,7 @@
 #include "construct/cons_support.h"
 #include "construct/obj_commands.h"
 #include "model/adding.h"
+#include "model/object_types.h"
 
 namespace {
 
@@ -39,18 +40,20 @@ struct Start {
 bool start_of(int id, Start& s)
 {
     switch (id) {
-    case 192: s = {1304, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
-    case 460: s = {kMarkedSegmentName, 2, 0, kMarkedSegmentFirst, 0, kMarkedSegmentSecond}; return true;
-    case 455: s = {1172, 3, 1165, nullptr, 1168, nullptr}; return true;
-    case 456: s = {1173, 3, 1166, nullptr, 1169, nullptr}; return true;
-    case 457: s = {1174, 3, 1167, nullptr, 1104, nullptr}; return true;
-    case 186:
-    case 187: s = {1301, 2, 1302, nullptr, 0, nullptr}; return true;
-    case 182:
-    case 183: s = {1316, 3, 0, kAnglePrompt, 0, nullptr}; return true;
-    case 144: s = {1311, 7, 1312, nullptr, 0, nullptr}; return true;
-    case 146: s = {1313, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
-    case 147: s = {1314, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
+    case otype::kArc: s = {1304, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
+    case otype::kMarkedSegment:
+        s = {kMarkedSegmentName, 2, 0, kMarkedSegmentFirst, 0, kMarkedSegmentSecond};
+        return true;
+    case otype::kEllipse: s = {1172, 3, 1165, nullptr, 1168, nullptr}; return true;
+    case otype::kHyperbola: s = {1173, 3, 1166, nullptr, 1169, nullptr}; return true;
+    case otype::kParabola: s = {1174, 3, 1167, nullptr, 1104, nullptr}; return true;
+    case otype::kOneWayArrow:
+    case otype::kTwoWayArrow: s = {1301, 2, 1302, nullptr, 0, nullptr}; return true;
+    case otype::kAngleMark:
+    case otype::kFilledAngleMark: s = {1316, 3, 0, kAnglePrompt, 0, nullptr}; return true;
+    case otype::kFillPolygon: s = {1311, 7, 1312, nullptr, 0, nullptr}; return true;
+    case otype::kFillChord: s = {1313, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
+    case otype::kFillPie: s = {1314, 3, kCentrePrompt, nullptr, kTwoOnCirclePrompt, nullptr}; return true;
     default: return false;
     }
 }
@@ -69,7 +72,7 @@ void add_curve(ConstructionHost& host, Dpoint& rec, int placing, int recompute, 
 {
     Diagram& d = host.diagram();
     ObjectTable& t = d.table;
-    rec.cls = 2;
+    rec.cls = oclass::kLine;
     rec.set_name("x");
     const int k = add_obj(d, rec);
     if (conic)
@@ -77,7 +80,7 @@ void add_curve(ConstructionHost& host, Dpoint& rec, int placing, int recompute, 
     t.placing() = placing;
     t.recompute() = recompute;
     cons::draw_line_now(host, k);
-    t.action_state() = kFirstPickState;
+    t.action_state() = astate::kFirstPick;
 }
 
 // A button at the mouse position (a complete record keeps its own); a hide
@@ -91,9 +94,9 @@ void add_button(ConstructionHost& host, int id, int step, Dpoint& rec)
         rec.x = t.mouse_x();
         rec.y = t.mouse_y();
     }
-    rec.cls = 7;
+    rec.cls = oclass::kButton;
     rec.set_name(cons_string(kHideName));
-    if (id == 466) {
+    if (id == otype::kHideButton) {
         rec.hide_list.clear();
         rec.hide_list.reserve(Dpoint::kMaxHideList);
         rec.aux1.set_int(-1);
@@ -108,33 +111,33 @@ void build(ConstructionHost& host, int id, int step, Dpoint& rec)
     Diagram& d = host.diagram();
     ObjectTable& t = d.table;
     switch (id) {
-    case 192: add_curve(host, rec, 1, 0, false); break;
-    case 460: add_curve(host, rec, 0, 0, false); break;
-    case 455:
-    case 456:
-    case 457: add_curve(host, rec, 0, 1, true); break;
-    case 186:
-    case 187:
-        rec.cls = 2;
+    case otype::kArc: add_curve(host, rec, 1, 0, false); break;
+    case otype::kMarkedSegment: add_curve(host, rec, 0, 0, false); break;
+    case otype::kEllipse:
+    case otype::kHyperbola:
+    case otype::kParabola: add_curve(host, rec, 0, 1, true); break;
+    case otype::kOneWayArrow:
+    case otype::kTwoWayArrow:
+        rec.cls = oclass::kLine;
         add_point(d, kAddOther, rec);
-        t.action_state() = kFirstPickState;
+        t.action_state() = astate::kFirstPick;
         break;
-    case 182:
-    case 183:
+    case otype::kAngleMark:
+    case otype::kFilledAngleMark:
         rec.size = kAngleMarkSize;
         add_point(d, kAddMark, rec);
-        t.action_state() = kFirstPickState;
+        t.action_state() = astate::kFirstPick;
         break;
-    case 144:
+    case otype::kFillPolygon:
         // Vertices + 1: the outline closes back to the first vertex.
         if (step != -1)
             rec.name_dx = static_cast<std::int16_t>(t.action_state() % 10);
-        t.action_state() = kFirstPickState;
+        t.action_state() = astate::kFirstPick;
         add_point(d, kAddFill, rec);
         break;
-    case 146:
-    case 147:
-        t.action_state() = kFirstPickState;
+    case otype::kFillChord:
+    case otype::kFillPie:
+        t.action_state() = astate::kFirstPick;
         add_point(d, kAddFill, rec);
         break;
     default: break;
@@ -148,7 +151,7 @@ namespace obj_commands {
 bool figure_step(ConstructionHost& host, int step, Dpoint& rec)
 {
     const int id = host.table().pending_command();
-    if (id == 465 || id == 466) {
+    if (id == otype::kAnimationButton || id == otype::kHideButton) {
         if (step != 0)
             add_button(host, id, step, rec);
         return true;
@@ -169,7 +172,7 @@ bool figure_step(ConstructionHost& host, int step, Dpoint& rec)
     if (step != s.nargs && step != -1)
         return true;
     // Only the arrows refuse a repeated point.
-    if ((id == 186 || id == 187) && pick(rec, 2) == pick(rec, 1)) {
+    if ((id == otype::kOneWayArrow || id == otype::kTwoWayArrow) && pick(rec, 2) == pick(rec, 1)) {
         cmd_next(host, 2);
         return true;
     }

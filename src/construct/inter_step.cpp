@@ -12,13 +12,14 @@
 #include "model/adding.h"
 #include "model/device_mapping.h"
 #include "model/intersections.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 
 namespace {
 
 constexpr int kP = -1;  // the new intersection point in a build item
 constexpr int kTwoSolutionsPrompt = 1219;
-constexpr int kLastLineKind = 121;  // 116 to 121 meet two lines
+constexpr int kLastLineKind = otype::kInterTlineTline;  // the kinds up to it meet two lines
 
 enum class Kind { Line, Tline, Circle };
 
@@ -80,27 +81,34 @@ constexpr Figure tline012{Kind::Tline, 0, 1, 2};
 
 const std::vector<InterForm>& forms()
 {
+    using namespace otype;
     static const std::vector<InterForm> table = {
-        {116, 1200, 4, 1201, 2, 0, 1, line01, 1202, {}, 2, 3, {seg(0, 1), seg(2, 3), seg(0, kP), seg(2, kP)}},
-        {117, 1203, 5, 1201, 2, 0, 1, line01, 1218, {}, 3, 4, {seg(0, 1), seg(3, 4), seg(0, kP), seg(2, kP)}},
-        {118, 1205, 5, 1201, 2, 0, 1, line01, 1216, {}, 3, 4, {seg(0, 1), seg(3, 4), seg(0, kP), seg(2, kP)}},
-        {119, 1206, 6, 1217, 3, 1, 2, pline012, 1218, {}, 4, 5, {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
-        {120, 1207, 6, 1217, 3, 1, 2, pline012, 1216, {}, 4, 5, {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
-        {121, 1208, 6, 1204, 3, 1, 2, tline012, 1216, {}, 4, 5, {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
-        {122, 1209, 4, 1104, 2, 0, 1, line01, 1124, {{3, 1125}}, 2, 3, {seg(0, 1), circ(2, 3), seg(0, kP)},
-         Unique::ThirdOnLine, {Kind::Circle, 2, 2, 3}, 2},
-        {123, 1210, 5, 1220, 3, 1, 2, pline012, 1124, {{4, 1125}}, 3, 4, {seg(1, 2), circ(3, 4), seg(0, kP)},
-         Unique::FourthIsFirst, {Kind::Circle, 3, 3, 4}},
-        {124, 1211, 5, 1204, 3, 1, 2, tline012, 1124, {{4, 1125}}, 3, 4, {seg(1, 2), circ(3, 4), seg(0, kP)},
-         Unique::FourthIsFirst, {Kind::Circle, 3, 3, 4}},
-        {125, 1212, 4, 1124, 2, 0, 1, {Kind::Circle, 0, 0, 1}, 1124, {{1, 1125}, {3, 1125}}, 2, 3,
+        {kInterLineLine, 1200, 4, 1201, 2, 0, 1, line01, 1202, {}, 2, 3,
+         {seg(0, 1), seg(2, 3), seg(0, kP), seg(2, kP)}},
+        {kInterLinePline, 1203, 5, 1201, 2, 0, 1, line01, 1218, {}, 3, 4,
+         {seg(0, 1), seg(3, 4), seg(0, kP), seg(2, kP)}},
+        {kInterLineTline, 1205, 5, 1201, 2, 0, 1, line01, 1216, {}, 3, 4,
+         {seg(0, 1), seg(3, 4), seg(0, kP), seg(2, kP)}},
+        {kInterPlinePline, 1206, 6, 1217, 3, 1, 2, pline012, 1218, {}, 4, 5,
+         {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
+        {kInterPlineTline, 1207, 6, 1217, 3, 1, 2, pline012, 1216, {}, 4, 5,
+         {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
+        {kInterTlineTline, 1208, 6, 1204, 3, 1, 2, tline012, 1216, {}, 4, 5,
+         {seg(1, 2), seg(4, 5), seg(0, kP), seg(3, kP)}},
+        {kInterLineCircle, 1209, 4, 1104, 2, 0, 1, line01, 1124, {{3, 1125}}, 2, 3,
+         {seg(0, 1), circ(2, 3), seg(0, kP)}, Unique::ThirdOnLine, {Kind::Circle, 2, 2, 3}, 2},
+        {kInterPlineCircle, 1210, 5, 1220, 3, 1, 2, pline012, 1124, {{4, 1125}}, 3, 4,
+         {seg(1, 2), circ(3, 4), seg(0, kP)}, Unique::FourthIsFirst, {Kind::Circle, 3, 3, 4}},
+        {kInterTlineCircle, 1211, 5, 1204, 3, 1, 2, tline012, 1124, {{4, 1125}}, 3, 4,
+         {seg(1, 2), circ(3, 4), seg(0, kP)}, Unique::FourthIsFirst, {Kind::Circle, 3, 3, 4}},
+        {kInterCircleCircle, 1212, 4, 1124, 2, 0, 1, {Kind::Circle, 0, 0, 1}, 1124, {{1, 1125}, {3, 1125}}, 2, 3,
          {circ(0, 1), circ(2, 3)}, Unique::ThirdIsSecond, {Kind::Circle, 2, 2, 3}, 2},
-        {126, 1213, 5, 1104, 2, 0, 1, line01, 1124, {{3, 1222}}, 3, 4, {seg(0, 1), seg(0, kP), circ(2, kP)},
-         Unique::Never, {Kind::Circle, 2, 3, 4}},
-        {127, 1214, 5, 1124, 2, 0, 1, {Kind::Circle, 0, 0, 1}, 1224, {{1, 1223}, {3, 1222}}, 3, 4,
+        {kInterLineRcircle, 1213, 5, 1104, 2, 0, 1, line01, 1124, {{3, 1222}}, 3, 4,
+         {seg(0, 1), seg(0, kP), circ(2, kP)}, Unique::Never, {Kind::Circle, 2, 3, 4}},
+        {kInterCircleRcircle, 1214, 5, 1124, 2, 0, 1, {Kind::Circle, 0, 0, 1}, 1224, {{1, 1223}, {3, 1222}}, 3, 4,
          {circ(0, 1), circ(2, kP)}, Unique::Never, {Kind::Circle, 2, 3, 4}, 2},
-        {128, 1215, 6, 1124, 3, 1, 2, {Kind::Circle, 0, 1, 2}, 1224, {{1, 1225}, {4, 1222}}, 4, 5,
-         {circ(0, kP), circ(3, kP)}, Unique::Never, {Kind::Circle, 3, 4, 5}, 3},
+        {kInterRcircleRcircle, 1215, 6, 1124, 3, 1, 2, {Kind::Circle, 0, 1, 2}, 1224, {{1, 1225}, {4, 1222}},
+         4, 5, {circ(0, kP), circ(3, kP)}, Unique::Never, {Kind::Circle, 3, 4, 5}, 3},
     };
     return table;
 }
@@ -162,7 +170,7 @@ void two_solution_rule(ConstructionHost& host, const InterForm& form, int step, 
         if (form.unique != Unique::ThirdIsSecond)
             draw(host, form.first, rec, 0);
         if (step > 0)
-            t.action_state() = kFirstPickState;
+            t.action_state() = astate::kFirstPick;
         return;
     }
     draw(host, form.first, rec, 1);
@@ -172,7 +180,7 @@ void two_solution_rule(ConstructionHost& host, const InterForm& form, int step, 
     } else {
         // No intersection: the point stays at (0, 0) and the command is done.
         if (step > 0)
-            t.action_state() = kFirstPickState;
+            t.action_state() = astate::kFirstPick;
         host.invalidate();
     }
     cons::dot(host, rec::kCandidate0, cons::kCandidateMark);
@@ -193,7 +201,7 @@ void choose(ConstructionHost& host, const InterForm& form, Dpoint& rec)
         const double side = kSideValueFactor * area3(t, p, arg(rec, 0), arg(rec, form.value_centre));
         t[p].aux1.set_double(side);
     }
-    t.action_state() = kFirstPickState;
+    t.action_state() = astate::kFirstPick;
     t.no_choice_pending() = 1;
 }
 
@@ -230,8 +238,8 @@ bool run(ConstructionHost& host, const InterForm& form, int step, Dpoint& rec)
                 draw(host, form.first, rec, 0);
             add_point_and_curves(host, form, rec);
             if (step > 0)
-                t.action_state() = kFirstPickState;
-            if (form.id == 116)
+                t.action_state() = astate::kFirstPick;
+            if (form.id == otype::kInterLineLine)
                 host.set_status(1, "");
             return true;
         }
@@ -256,6 +264,6 @@ void inter_step(ConstructionHost& host, int step, Dpoint* rec, int flag)
     else
         obj_step(host, step, &r, flag);
     // A finished command repaints, which takes away dots and feedback.
-    if (accepted && t.action_state() == kFirstPickState)
+    if (accepted && t.action_state() == astate::kFirstPick)
         host.invalidate();
 }

@@ -8,12 +8,11 @@
 
 #include "construct/script_strings.h"
 #include "construct/text_format.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 #include "platform/string_table.h"
 
 namespace {
-
-enum Class : int { kPointClass = 1, kLineClass = 2, kFillClass = 3, kMarkClass = 4, kTextClass = 6, kButtonClass = 7 };
 
 // Marks, texts and buttons keep no style of their own.
 constexpr int kNoStyle = 6;
@@ -155,7 +154,7 @@ void TModifyDlg::ShowRecord()
     const std::string object_type = w(ssid::kObjectType);
     auto set_heading = [this](const std::string& text) { heading_->setText(dlg::qs(text)); };
     switch (record_.cls) {
-    case kPointClass:
+    case oclass::kPoint:
         set_heading(fill_template("%s: %s", {object_type, w(ssid::kPoint)}));
         subscripts_box_->show();
         dlg::fill_list(point_size_list_, numbers(1, 1, 10));
@@ -170,7 +169,7 @@ void TModifyDlg::ShowRecord()
         dlg::select_entry(point_size_list_, size_ - 1);
         point_type_list_->setCurrentIndex(style_ == kHollowPointStyle ? 1 : 0);
         break;
-    case kLineClass:
+    case oclass::kLine:
         set_heading(fill_template("%s: %s%s%s", {object_type, w(ssid::kLine), w(ssid::kAnd), w(ssid::kCircle)}));
         dlg::fill_list(size_list_, numbers(1, 1, 7));
         size_label_->setText(dlg::qs(w(ssid::kLineSize)));
@@ -186,7 +185,7 @@ void TModifyDlg::ShowRecord()
         dlg::select_entry(size_list_, size_ - 1);
         dlg::select_entry(style_list_, style_);
         break;
-    case kFillClass:
+    case oclass::kFill:
         set_heading(fill_template("%s: %s", {object_type, w(ssid::kFill)}));
         dlg::fill_list(style_list_, fill_pattern_names());
         style_list_->show();
@@ -201,10 +200,10 @@ void TModifyDlg::ShowRecord()
         dlg::select_entry(style_list_, style_);
         dlg::select_entry(size_list_, size_ - 1);
         break;
-    case kMarkClass:
+    case oclass::kMark:
         set_heading(fill_template("%s: %s", {object_type, w(ssid::kMark)}));
         style_ = kNoStyle;
-        if (record_.type == 182 || record_.type == 183) {
+        if (record_.type == otype::kAngleMark || record_.type == otype::kFilledAngleMark) {
             dlg::fill_list(size_list_, numbers(10, 5, 7));
             size_label_->setText(dlg::qs(w(ssid::kMarkSize)));
             size_list_->show();
@@ -218,7 +217,7 @@ void TModifyDlg::ShowRecord()
         type_label_->hide();
         text_field_->hide();
         break;
-    case kTextClass:
+    case oclass::kText:
         set_heading(fill_template("%s: %s", {object_type, w(ssid::kTextWord)}));
         style_ = kNoStyle;
         name_label_->setText(dlg::qs(w(ssid::kTextLabel)));
@@ -231,7 +230,7 @@ void TModifyDlg::ShowRecord()
         char_size_label_->show();
         dlg::select_entry(size_list_, size_ - 1);
         break;
-    case kButtonClass:
+    case oclass::kButton:
         // The template's heading would call a button a point.
         set_heading(fill_template("%s: %s", {object_type, w(ssid::kButtonWord)}));
         style_ = kNoStyle;
@@ -279,20 +278,20 @@ void TModifyDlg::PaintSample()
     const int style = style_;
     sample_->paint([&](DeviceContext& dc, int width, int height) {
         switch (cls) {
-        case kPointClass:
-        case kTextClass:
+        case oclass::kPoint:
+        case oclass::kText:
             dc.set_text_colour(colour);
             dc.text_out(4, height / 5, "ABCD");
             break;
-        case kLineClass:
+        case oclass::kLine:
             dc.select_pen(Pen{colour, size, pen_style_from_int(style)});
             dc.move_to(4, height / 2);
             dc.line_to(width - 4, height / 2);
             break;
-        case kFillClass:
+        case oclass::kFill:
             dc.fill_rect({0, 0, width, height}, fill_brush(style, colour));
             break;
-        case kMarkClass:
+        case oclass::kMark:
             dc.fill_rect({0, 0, width, height}, solid_brush(colour));
             break;
         default:

@@ -5,11 +5,13 @@
 
 #include "construct/cons_engine.h"
 
+#include "animate/computation.h"
 #include "construct/command_line.h"
 #include "construct/cons_strings.h"
 #include "construct/cons_support.h"
 #include "construct/obj_commands.h"
 #include "model/adding.h"
+#include "model/object_types.h"
 
 namespace {
 
@@ -23,20 +25,22 @@ constexpr int kOnCirclePrompt = 1125;
 
 bool in_line_family(int id)
 {
-    return id == 135 || id == 170 || id == 181 || id == 190 || id == 194 || id == 462;
+    return id == otype::kSegment || id == cmd::kHideLine || id == otype::kSegmentMark ||
+           id == cmd::kDeleteLine || id == cmd::kUpdateLine || id == measure_code::kDynamicUnit;
 }
 
 bool in_circle_family(int id)
 {
-    return id == 136 || id == 145 || id == 171 || id == 189 || id == 191 || id == 224;
+    return id == otype::kCircle || id == otype::kFillCircle || id == cmd::kHideCircle ||
+           id == cmd::kUpdateCircle || id == cmd::kDeleteCircle || id == measure_type::kCirclePerimeter;
 }
 
-// The segment (135) or circle (136) itself, also as a driving point's trace.
+// The segment or circle itself, also as a driving point's trace.
 void build_line_or_circle(ConstructionHost& host, bool circle, Dpoint& rec)
 {
     Diagram& d = host.diagram();
     ObjectTable& t = d.table;
-    const bool trace = t.outer_mode() == cons::kTraceOrigin;
+    const bool trace = t.outer_mode() == astate::kAnimation;
     if (trace)
         rec.colour = cons::kStandardLightGreen;
     const int k = circle ? add_circle(d, 0, pick(rec, 1), pick(rec, 2), rec)
@@ -48,7 +52,7 @@ void build_line_or_circle(ConstructionHost& host, bool circle, Dpoint& rec)
         host.end_command();
         return;
     }
-    t.action_state() = kFirstPickState;
+    t.action_state() = astate::kFirstPick;
 }
 
 // Both families: the first pick starts the command (the circle family asks
@@ -72,12 +76,12 @@ void two_pick_family(ConstructionHost& host, bool circle, int id, int step, Dpoi
         return;
     }
     switch (id) {
-    case 135:
-    case 136: build_line_or_circle(host, circle, rec); break;
-    case 181:  // a mark on a segment
-    case 145:  // a filled circle
-        add_point(host.diagram(), id == 181 ? kAddMark : kAddFill, rec);
-        host.table().action_state() = kFirstPickState;
+    case otype::kSegment:
+    case otype::kCircle: build_line_or_circle(host, circle, rec); break;
+    case otype::kSegmentMark:
+    case otype::kFillCircle:
+        add_point(host.diagram(), id == otype::kSegmentMark ? kAddMark : kAddFill, rec);
+        host.table().action_state() = astate::kFirstPick;
         break;
     default:
         if (circle)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "animate/computation.h"
 #include "construct/command_line.h"
 #include "construct/cons_engine.h"
 #include "construct/cons_strings.h"
@@ -18,6 +19,7 @@
 #include "model/aux_text.h"
 #include "model/deleting.h"
 #include "model/find_object.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/points_draw.h"
 #include "platform/dialogs.h"
@@ -25,9 +27,6 @@
 namespace {
 
 using cons::pick;
-
-constexpr int kMeasureCode = -102;
-constexpr int kUnitCode = 462;
 
 // Rename: the name edit holds five characters.
 constexpr std::size_t kNameEditLength = 5;
@@ -44,8 +43,8 @@ constexpr std::size_t kAngleEditLength = 9;
 constexpr const char* kAngleDefault = "90.0";
 
 // Action states the turns run in (the painter and the kernels read them).
-constexpr int kDiagramTurnState = 242;
-constexpr int kTypedTurnState = 177;
+constexpr int kDiagramTurnState = cmd::kRotateByPickedAngle;
+constexpr int kTypedTurnState = cmd::kTranslate;
 
 constexpr int kRotationCentre = rec::kAnimation;  // record 12
 
@@ -57,14 +56,14 @@ void begin(ConstructionHost& host, int name_id, int n, int prompt_id)
 
 void restart(ConstructionHost& host)
 {
-    host.table().action_state() = kFirstPickState;
+    host.table().action_state() = astate::kFirstPick;
     cons_step(host, 0, nullptr, 0);
 }
 
 // The segment between two picks as add_segment stores it, in any block.
 int segment_of(ObjectTable& t, int a, int b)
 {
-    return find_object(t, kSegmentType, std::min(a, b), std::max(a, b), 0);
+    return find_object(t, otype::kSegment, std::min(a, b), std::max(a, b), 0);
 }
 
 // Toggles the show flag (or the show-name flag) of object o; the change goes
@@ -73,7 +72,7 @@ void toggle_shown(ConstructionHost& host, int o, bool name_only)
 {
     Diagram& d = host.diagram();
     ObjectTable& t = d.table;
-    t.action_state() = kFirstPickState;
+    t.action_state() = astate::kFirstPick;
     if (o == 0)
         return;
     push_hide_change(d, o);
@@ -108,8 +107,8 @@ void change_object(ConstructionHost& host, int o)
 
 void measure(ConstructionHost& host)
 {
-    host.table().action_state() = kFirstPickState;
-    host.measurement().measure_cmd(kMeasureCode);
+    host.table().action_state() = astate::kFirstPick;
+    host.measurement().measure_cmd(measure_code::kAppend);
 }
 
 void rename_point(ConstructionHost& host, int p)
@@ -142,7 +141,7 @@ void place_text(ConstructionHost& host, int step, Dpoint& rec)
     if (step == -1) {
         const std::int32_t size = rec.size;
         rec.size = kRecordTextSize;
-        rec.cls = 6;
+        rec.cls = oclass::kText;
         add_point(d, kAddOther, rec);
         rec.size = size;
     } else if (step == 1) {
@@ -157,7 +156,7 @@ void place_text(ConstructionHost& host, int step, Dpoint& rec)
             rec.y = t.mouse_y();
             rec.name_dy = static_cast<std::int16_t>(std::max<int>(dy - kTextLift, INT16_MIN));
             rec.size = kTypedTextSize;
-            rec.cls = 6;
+            rec.cls = oclass::kText;
             add_point(d, kAddOther, rec);
             rec.name_dy = dy;
             rec.size = size;
@@ -179,7 +178,7 @@ void turn(ConstructionHost& host, int centre, int state, double angle)
     t.action_state() = state;
     host.rotate_diagram(host.mouse_dc(), angle);
     host.invalidate();
-    t.action_state() = kIdleState;
+    t.action_state() = astate::kIdle;
 }
 
 void turn_by_typed_angle(ConstructionHost& host, int centre)
@@ -204,20 +203,20 @@ bool measurement_step(ConstructionHost& host, int id, int step, const Dpoint& re
     const int p4 = pick(rec, 4), p5 = pick(rec, 5), p6 = pick(rec, 6);
     const auto seg = [&host](int a, int b) { cons::feedback_segment(host, a, b); };
     switch (id) {
-    case 159:
+    case measure_type::kSegmentLength:
         if (step == 0) begin(host, 1321, 2, 1322);
         if (step == 2) { seg(p1, p2); measure(host); }
         return true;
-    case 160:
+    case measure_type::kAngle:
         if (step == 0) begin(host, 1316, 3, 1320);
         if (step == 2) seg(p1, p2);
         if (step == 3) { seg(p2, p3); measure(host); }
         return true;
-    case 161:
+    case measure_type::kSlope:
         if (step == 0) begin(host, 1005, 2, 1114);
         if (step == 2) { seg(p1, p2); measure(host); }
         return true;
-    case 162:
+    case measure_type::kTriangleArea:
         if (step == 0) {
             cmd_begin(host, cons_string(1309), 3);
             host.set_status(1, "");
@@ -225,23 +224,23 @@ bool measurement_step(ConstructionHost& host, int id, int step, const Dpoint& re
         if (step == 2) seg(p1, p2);
         if (step == 3) { seg(p1, p3); seg(p2, p3); measure(host); }
         return true;
-    case 163:
+    case measure_type::kQuadrilateralArea:
         if (step == 0) begin(host, 1324, 4, 1325);
         if (step == 2) seg(p1, p2);
         if (step == 3) seg(p2, p3);
         if (step == 4) { seg(p3, p4); seg(p1, p4); measure(host); }
         return true;
-    case 164:
+    case measure_type::kCircleArea:
         if (step == 0) begin(host, 1303, 2, 1326);
         if (step == 1) cons::prompt(host, 1125);
         if (step == 2) { cons::rubber_circle(host, 1, p1, p1, p2); measure(host); }
         return true;
-    case 165:
+    case measure_type::kSegmentRatio:
         if (step == 0) begin(host, 1321, 4, 1322);
         if (step == 2) { seg(p1, p2); cons::prompt(host, 1323); }
         if (step == 4) { seg(p3, p4); measure(host); }
         return true;
-    case 166:
+    case measure_type::kTriangleRatio:
         if (step == 0) begin(host, 1327, 6, 1328);
         if (step == 3) { seg(p1, p2); seg(p2, p3); seg(p1, p3); cons::prompt(host, 1329); }
         if (step == 6) { seg(p4, p5); seg(p5, p6); seg(p4, p6); measure(host); }
@@ -260,21 +259,21 @@ void line_member(ConstructionHost& host, int id, Dpoint& rec)
     ObjectTable& t = d.table;
     const int p1 = pick(rec, 1), p2 = pick(rec, 2);
     switch (id) {
-    case 170: toggle_shown(host, segment_of(t, p1, p2), false); break;
-    case 190:
+    case cmd::kHideLine: toggle_shown(host, segment_of(t, p1, p2), false); break;
+    case cmd::kDeleteLine:
         del_segment(d, p1, p2, 0);
         restart(host);
         break;
-    case 194:
+    case cmd::kUpdateLine:
         change_object(host, segment_of(t, p1, p2));
         restart(host);
         break;
-    case kUnitCode:
+    case measure_code::kDynamicUnit:
         host.measurement().close_calculator();
         t.unit_segment_a() = p1;
         t.unit_segment_b() = p2;
-        t.action_state() = kFirstPickState;
-        host.measurement().measure_cmd(kUnitCode);
+        t.action_state() = astate::kFirstPick;
+        host.measurement().measure_cmd(measure_code::kDynamicUnit);
         break;
     default: break;
     }
@@ -287,17 +286,17 @@ void circle_member(ConstructionHost& host, int id, Dpoint& rec)
     // Any point within 2.0 of the radius finds the circle.
     const int circle = find_circle(t, pick(rec, 1), pick(rec, 2));
     switch (id) {
-    case 171: toggle_shown(host, circle, false); break;
-    case 191:
+    case cmd::kHideCircle: toggle_shown(host, circle, false); break;
+    case cmd::kDeleteCircle:
         if (circle)
             del_point(d, circle, 0, 0);
         restart(host);
         break;
-    case 189:
+    case cmd::kUpdateCircle:
         change_object(host, circle);
         restart(host);
         break;
-    case 224: measure(host); break;
+    case measure_type::kCirclePerimeter: measure(host); break;
     default: break;
     }
 }
@@ -308,7 +307,7 @@ bool object_step(ConstructionHost& host, int step, Dpoint& rec)
     const int id = d.table.pending_command();
     const int p1 = pick(rec, 1);
     switch (id) {
-    case 134:
+    case cmd::kRenamePoint:
         // No renaming while the calculator may be showing the names.
         if (host.measurement().calculator_open())
             return true;
@@ -317,7 +316,7 @@ bool object_step(ConstructionHost& host, int step, Dpoint& rec)
         else if (step == 1)
             rename_point(host, p1);
         return true;
-    case 140:
+    case cmd::kDeletePoint:
         if (step == 0) {
             begin(host, 1004, 1, 1332);
         } else if (step == 1) {
@@ -325,19 +324,19 @@ bool object_step(ConstructionHost& host, int step, Dpoint& rec)
             restart(host);
         }
         return true;
-    case 169:
-    case 172:
+    case cmd::kHidePoint:
+    case cmd::kHidePointName:
         if (step == 0)
-            begin(host, id == 169 ? 1331 : 1004, 1, 1332);
+            begin(host, id == cmd::kHidePoint ? 1331 : 1004, 1, 1332);
         else if (step == 1)
-            toggle_shown(host, p1, id == 172);
+            toggle_shown(host, p1, id == cmd::kHidePointName);
         return true;
-    case 180:
+    case otype::kText:
         if (step == 0)
             begin(host, 1306, 0, 1307);
         place_text(host, step, rec);
         return true;
-    case 242:
+    case cmd::kRotateByPickedAngle:
         if (step == 0) {
             cons::prompt(host, 1085);
             cmd_begin(host, cons_string(1086), 4);
@@ -353,7 +352,7 @@ bool object_step(ConstructionHost& host, int step, Dpoint& rec)
                      std::atan(p_tan_angle(d.table, pick(rec, 2), pick(rec, 3), pick(rec, 4))));
         }
         return true;
-    case 243:
+    case cmd::kRotateByTypedAngle:
         if (step == 0) {
             cons::prompt(host, 1085);
             cmd_begin(host, cons_string(1086), 1);

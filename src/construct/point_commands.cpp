@@ -13,14 +13,13 @@
 #include "construct/typed_values.h"
 #include "model/adding.h"
 #include "model/derived_points.h"
+#include "model/object_types.h"
 #include "model/on_curve.h"
 #include "platform/dialogs.h"
 
 namespace {
 
 using cons::pick;
-
-constexpr int kFreePoint = 101;
 
 // Build items name picks 1..8, or these.
 constexpr int kNew = 100;   // the point just added
@@ -100,55 +99,59 @@ std::vector<BuildItem> triangle_sides() { return {point(), seg(1, 2), seg(1, 3),
 const std::vector<PointForm>& forms()
 {
     static const std::vector<PointForm> table = [] {
+        using namespace otype;
         std::vector<PointForm> f;
-        f.push_back({99, 1177, 2, 1176, {{1, 1115}}, {}, Figure::HorizontalLine, 1, 2, {point(), seg(1, kNew)}});
+        f.push_back({kOnHline, 1177, 2, 1176, {{1, 1115}}, {}, Figure::HorizontalLine, 1, 2,
+                     {point(), seg(1, kNew)}});
         f.push_back({kFreePoint, 1004, 0, 1089, {}, {}, Figure::None, 0, 1, {}, Special::FreePoint});
-        f.push_back({102, 1102, 3, 1103, {{1, 1104}}, {{3, 2, 3}}, Figure::None, 0, 3,
+        f.push_back({kFoot, 1102, 3, 1103, {{1, 1104}}, {{3, 2, 3}}, Figure::None, 0, 3,
                      {seg(2, 3), point(), seg(1, kNew), seg(2, kNew)}});
-        f.push_back({103, 1100, 2, 1101, {}, {{2, 1, 2}}, Figure::None, 0, 2, {point(), seg(1, 2)}});
-        for (const int id : {104, 106, 108})
+        f.push_back({kMidpoint, 1100, 2, 1101, {}, {{2, 1, 2}}, Figure::None, 0, 2, {point(), seg(1, 2)}});
+        for (const int id : {kCentroid, kOrthocenter, kIncenter})
             f.push_back({id, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, triangle_sides()});
         {
             auto sides = triangle_sides();
             sides.push_back(circ(kNew, kMin3));
-            f.push_back({105, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, sides});
+            f.push_back({kCircumcenter, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, sides});
         }
-        f.push_back({107, 1503, 3, 1109, {{2, 1112}}, {{2, 1, 2}}, Figure::None, 0, 3,
+        f.push_back({kIncenterVertex, 1503, 3, 1109, {{2, 1112}}, {{2, 1, 2}}, Figure::None, 0, 3,
                      {point(), seg(1, 2), seg(1, 3), seg(2, 3), seg(1, kNew), seg(2, kNew)}});
-        f.push_back({109, 1137, 2, 1138, {}, {}, Figure::None, 0, 2,
+        f.push_back({kEquilateralVertex, 1137, 2, 1138, {}, {}, Figure::None, 0, 2,
                      {point(), seg(1, 2), seg(1, kNew), seg(2, kNew)}});
-        f.push_back({110, 1113, 2, 1114, {{2, 1115}}, {{2, 1, 2}}, Figure::Line, 2, 3,
+        f.push_back({kOnLine, 1113, 2, 1114, {{2, 1115}}, {{2, 1, 2}}, Figure::Line, 2, 3,
                      {point(), seg(1, 2), seg(1, kNew)}});
-        f.push_back({111, 1116, 3, 1115, {{1, 1117}, {3, 1118}}, {{3, 2, 3}}, Figure::Pline, 3, 4,
+        f.push_back({kOnPline, 1116, 3, 1115, {{1, 1117}, {3, 1118}}, {{3, 2, 3}}, Figure::Pline, 3, 4,
                      {point(), seg(2, 3), seg(1, kNew)}});
-        f.push_back({112, 1119, 3, 1162, {{1, 1120}, {3, 1115}}, {{3, 2, 3}}, Figure::Tline, 3, 4,
+        f.push_back({kOnTline, 1119, 3, 1162, {{1, 1120}, {3, 1115}}, {{3, 2, 3}}, Figure::Tline, 3, 4,
                      {point(), seg(2, 3), seg(1, kNew)}});
-        f.push_back({113, 1123, 2, 1124, {{1, 1125}, {2, 1125}}, {}, Figure::Circle, 2, 3,
+        f.push_back({kOnCircle, 1123, 2, 1124, {{1, 1125}, {2, 1125}}, {}, Figure::Circle, 2, 3,
                      {point(), circ(1, 2)}, Special::ClearThird});
-        f.push_back({114, 1121, 5, 1114, {{2, 1122}, {5, 1115}, {6, 1115}}, {}, Figure::Aline, 5, 6,
+        f.push_back({kOnAline, 1121, 5, 1114, {{2, 1122}, {5, 1115}, {6, 1115}}, {}, Figure::Aline, 5, 6,
                      {point(), seg(1, 2), seg(3, 4), seg(4, 5), seg(1, kNew)}, Special::AlineSide});
-        f.push_back({115, 1126, 3, 1124, {{1, 1127}, {3, 1125}}, {}, Figure::Rcircle, 3, 4,
+        f.push_back({kOnRcircle, 1126, 3, 1124, {{1, 1127}, {3, 1125}}, {}, Figure::Rcircle, 3, 4,
                      {point(), circ(1, kNew)}});
-        f.push_back({129, 1128, 2, 1129, {{1, 1130}}, {}, Figure::None, 0, 2, {point(), seg(2, kNew)}});
-        f.push_back({130, 1131, 3, 1132, {{1, 1114}}, {}, Figure::None, 0, 3, {point(), seg(2, 3)}});
-        f.push_back({131, 1133, 3, 1134, {{1, 1124}, {2, 1125}}, {}, Figure::None, 0, 3,
+        f.push_back({kSymmetricPoint, 1128, 2, 1129, {{1, 1130}}, {}, Figure::None, 0, 2,
+                     {point(), seg(2, kNew)}});
+        f.push_back({kReflection, 1131, 3, 1132, {{1, 1114}}, {}, Figure::None, 0, 3, {point(), seg(2, 3)}});
+        f.push_back({kInversion, 1133, 3, 1134, {{1, 1124}, {2, 1125}}, {}, Figure::None, 0, 3,
                      {point(), circ(2, 3), seg(1, kNew)}});
-        for (const int id : {132, 133})
+        for (const int id : {kPositiveSquare, kNegativeSquare})
             f.push_back({id, 1135, 2, 1136, {}, {}, Figure::None, 0, 2, {point(), seg(1, 2), seg(1, kNew)}});
-        f.push_back({143, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, {}, Special::TriangleFill});
-        for (const int id : {222, 458})
+        f.push_back({kFillTriangle, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, {},
+                     Special::TriangleFill});
+        for (const int id : {kThreePointCircle, kThreePointArc})
             f.push_back({id, 1110, 3, 1111, {}, triangle_refusals(), Figure::None, 0, 3, {},
                          Special::ThreePointCurve});
-        for (const int id : {197, 198})
+        for (const int id : {kLratio, kMratio})
             f.push_back({id, 1105, 2, 1106, {}, {{2, 1, 2}}, Figure::None, 0, 2,
                          {point(), seg(1, 2), seg(kNew, 1)}, Special::RatioWords, "1 2"});
-        f.push_back({199, 1105, 3, 1099, {{1, 1106}}, {{3, 2, 3}}, Figure::None, 0, 3,
+        f.push_back({kPratio, 1105, 3, 1099, {{1, 1106}}, {{3, 2, 3}}, Figure::None, 0, 3,
                      {point(), seg(2, 3), seg(kNew, 1)}, Special::RatioWords, "1 1"});
         // A typed rotation turns p2 about p1: the new point's radius is drawn.
-        f.push_back({470, 1105, 2, 1106, {}, {{2, 1, 2}}, Figure::None, 0, 2, {point(), seg(1, kNew)},
+        f.push_back({kNrotate, 1105, 2, 1106, {}, {{2, 1, 2}}, Figure::None, 0, 2, {point(), seg(1, kNew)},
                      Special::TypedAngle, "90"});
         // p2 turned about p1 by the angle p3 p4 p5: all five picks on the command line.
-        f.push_back({471, 1105, 5, 1106, {{2, 1163}}, {}, Figure::None, 0, 5, {point()}});
+        f.push_back({kProtate, 1105, 5, 1106, {{2, 1163}}, {}, Figure::None, 0, 5, {point()}});
         return f;
     }();
     return table;
@@ -165,7 +168,7 @@ const PointForm* form_of(int id)
 std::string command_name(const PointForm& form)
 {
     // The three-point ratio shares the ratio's name with a "P" before it.
-    if (form.id == 199)
+    if (form.id == otype::kPratio)
         return "P" + cons_string(form.name_id);
     return cons_string(form.name_id);
 }
@@ -259,7 +262,7 @@ void build(ConstructionHost& host, const PointForm& form, int step, Dpoint& rec)
         // Cancelled: nothing is built; a command run by clicks starts afresh
         // rather than waiting with its slots full.
         if (step > 0)
-            t.action_state() = kFirstPickState;
+            t.action_state() = astate::kFirstPick;
         return;
     }
 
@@ -268,21 +271,21 @@ void build(ConstructionHost& host, const PointForm& form, int step, Dpoint& rec)
     case Special::ClearThird: rec.arg[2] = 0; break;
     case Special::TriangleFill:
         rec.name_dx = 4;  // three vertices and the closing point
-        t.action_state() = kFirstPickState;
+        t.action_state() = astate::kFirstPick;
         add_point(d, kAddFill, rec);
         return;
     case Special::ThreePointCurve:
-        rec.cls = 2;
+        rec.cls = oclass::kLine;
         add_point(d, kAddOther, rec);
         if (step > 0)
-            t.action_state() = kFirstPickState;
+            t.action_state() = astate::kFirstPick;
         return;
     default: break;
     }
 
     add_items(host, form, rec);
     if (step > 0)
-        t.action_state() = kFirstPickState;
+        t.action_state() = astate::kFirstPick;
     if (step > 0)
         for (const StepPrompt& p : form.prompts)
             if (p.step == form.build_step)

@@ -4,6 +4,7 @@
 #include "model/derived_points.h"
 #include "model/device_mapping.h"
 #include "model/intersections.h"
+#include "model/object_types.h"
 #include "paint/feedback.h"
 #include "paint/fills.h"
 #include "paint/marks.h"
@@ -65,37 +66,37 @@ void draw_highlight(Diagram& d, DeviceContext& dc, int k)
     const int a1 = object.arg[1];
     const int a2 = object.arg[2];
     switch (object.type) {
-    case 135:
-    case kRadiusMark:
-    case kOneWayArrow:
-    case kTwoWayArrow:
+    case otype::kSegment:
+    case otype::kRadiusMark:
+    case otype::kOneWayArrow:
+    case otype::kTwoWayArrow:
         draw_marker2(d, dc, a0, a1);
         break;
-    case 136:
+    case otype::kCircle:
         draw_marker4(d, dc, a0, a1);
         break;
-    case 222:
+    case otype::kThreePointCircle:
         cal_circumcenter(t, 1, a0, a1, a0, a2);
         draw_marker4(d, dc, 1, a1);
         break;
-    case kFillTriangle:
-    case kFillPolygon:
-    case kFillCircle:
-    case kFillChord:
-    case kFillPie:
+    case otype::kFillTriangle:
+    case otype::kFillPolygon:
+    case otype::kFillCircle:
+    case otype::kFillChord:
+    case otype::kFillPie:
         with_highlight_brush(dc, [&] { draw_fill(d, dc, k, 0); });
         break;
-    case 180:
+    case otype::kText:
         draw_text_obj(d, dc, k, kRed);
         break;
-    case kSegmentMark:
+    case otype::kSegmentMark:
         draw_segment_mark(d, &dc, -1, k, a0, a1);
         break;
-    case kAngleMark:
-    case kFilledAngleMark:
+    case otype::kAngleMark:
+    case otype::kFilledAngleMark:
         with_highlight_brush(dc, [&] { draw_mark(d, &dc, -1, k, a1, a2, a0); });
         break;
-    case 192:
+    case otype::kArc:
         arc_markers(d, dc, a0, a1, a2);
         break;
     default:

@@ -11,6 +11,7 @@
 #include "construct/text_format.h"
 #include "construct/text_line.h"
 #include "construct/text_words.h"
+#include "model/object_types.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ std::string points_on(const TextWords& x, int style)
         int parents;
     };
     static constexpr Form kForms[] = {
-        {99, "H", false, 1}, {110, "", false, 2}, {111, "P", false, 3}, {112, "T", false, 3},
-        {113, "", true, 2},  {114, "A", false, 5}, {115, "R", true, 3},
+        {otype::kOnHline, "H", false, 1},  {otype::kOnLine, "", false, 2},   {otype::kOnPline, "P", false, 3},
+        {otype::kOnTline, "T", false, 3},  {otype::kOnCircle, "", true, 2},  {otype::kOnAline, "A", false, 5},
+        {otype::kOnRcircle, "R", true, 3},
     };
     const auto* f = std::find_if(std::begin(kForms), std::end(kForms),
                                  [&](const Form& form) { return form.type == x.p.type; });
@@ -80,13 +82,19 @@ std::string intersection(const TextWords& x)
         Side first, second;
     };
     static constexpr Form kForms[] = {
-        {116, Side::Through, Side::Through}, {117, Side::Through, Side::PLine},
-        {118, Side::Through, Side::TLine},   {119, Side::PLine, Side::PLine},
-        {120, Side::PLine, Side::TLine},     {121, Side::TLine, Side::TLine},
-        {122, Side::Through, Side::PCircle}, {123, Side::PLine, Side::PCircle},
-        {124, Side::TLine, Side::PCircle},   {125, Side::PCircle, Side::PCircle},
-        {126, Side::Line, Side::RCircle},    {127, Side::PCircle, Side::RCircle},
-        {128, Side::RCircle, Side::RCircle},
+        {otype::kInterLineLine, Side::Through, Side::Through},
+        {otype::kInterLinePline, Side::Through, Side::PLine},
+        {otype::kInterLineTline, Side::Through, Side::TLine},
+        {otype::kInterPlinePline, Side::PLine, Side::PLine},
+        {otype::kInterPlineTline, Side::PLine, Side::TLine},
+        {otype::kInterTlineTline, Side::TLine, Side::TLine},
+        {otype::kInterLineCircle, Side::Through, Side::PCircle},
+        {otype::kInterPlineCircle, Side::PLine, Side::PCircle},
+        {otype::kInterTlineCircle, Side::TLine, Side::PCircle},
+        {otype::kInterCircleCircle, Side::PCircle, Side::PCircle},
+        {otype::kInterLineRcircle, Side::Line, Side::RCircle},
+        {otype::kInterCircleRcircle, Side::PCircle, Side::RCircle},
+        {otype::kInterRcircleRcircle, Side::RCircle, Side::RCircle},
     };
     const auto* f = std::find_if(std::begin(kForms), std::end(kForms),
                                  [&](const Form& form) { return form.type == x.p.type; });
@@ -104,23 +112,23 @@ std::string ratio_or_rotation(const TextWords& x, TextStatus* status)
     const std::string r1 = aux_run_text(x.p);
     const std::string r2(x.p.aux2.as_text());
     switch (x.p.type) {
-    case 197:
+    case otype::kLratio:
         // The ratio words of the point also go to the status bar.
         if (status) {
             status->set_status1(r1);
             status->set_status3(r2);
         }
         return fill_template("%s=L%s(%s%s,%s,%s)", {n, x.w(kRatioPointWord), x.a(0), x.a(1), r1, r2});
-    case 198:
+    case otype::kMratio:
         return fill_template("%s=M%s(%s%s,%s,%s)", {n, x.w(kRatioPointWord), x.a(0), x.a(1), r1, r2});
-    case 199:
+    case otype::kPratio:
         return fill_template("%s=P%s(%s%s%s,%s,%s)",
                              {n, x.w(kRatioPointWord), x.a(0), x.a(1), x.a(2), r1, r2});
-    case 470:
+    case otype::kNrotate:
         if (status)
             status->set_status1(r1);
         return fill_template("%s=NROTATE(%s%s,%s)", {n, x.a(0), x.a(1), r1});
-    case 471:
+    case otype::kProtate:
         return fill_template("%s=PROTATE(%s%s,%s%s%s)", {n, x.a(0), x.a(1), x.a(2), x.a(3), x.a(4)});
     default:
         return {};
@@ -145,9 +153,9 @@ std::string cons_text(const ObjectTable& t, int style, int k, TextStatus* status
     if (style != kFormulaStyle && style != kSentenceStyle)
         return {};
     const int type = p.type;
-    if (type == 99 || (type >= 110 && type <= 115))
+    if (type == otype::kOnHline || (type >= otype::kOnLine && type <= otype::kOnRcircle))
         return points_on(x, style);
-    if (type >= 116 && type <= 128)
+    if (type >= otype::kInterLineLine && type <= otype::kInterRcircleRcircle)
         return intersection(x);
     return ratio_or_rotation(x, status);
 }

@@ -8,11 +8,9 @@
 #include "construct/text_format.h"
 #include "construct/text_line.h"
 #include "construct/text_words.h"
+#include "model/object_types.h"
 
 namespace {
-
-// A record of this class reaches a table only from a point file.
-constexpr int kDrivingPointClass = 8;
 
 std::string point_construction(const TextWords& x, int style)
 {
@@ -21,37 +19,37 @@ std::string point_construction(const TextWords& x, int style)
     const bool formula = style == kFormulaStyle;
     const std::string is = x.w(kIsWord);
     switch (x.p.type) {
-    case 102:
+    case otype::kFoot:
         return formula ? fill_template("%s=%s(%s,%s%s)", {n, x.w(kFootWord), x.a(0), x.a(1), x.a(2)})
                        : fill_template("'%s'%s%s%s%s%s%s", {n, is, x.w(kFootWord), x.a(0),
                                                             x.w(kToWord), x.a(1), x.a(2)});
-    case 103:
+    case otype::kMidpoint:
         return formula ? fill_template("%s=%s(%s%s)", {n, x.w(kMidpointWord), x.a(0), x.a(1)})
                        : fill_template("'%s'%s%s%s%s", {n, is, x.w(kMidpointWord), x.a(0), x.a(1)});
-    case 104:
-    case 105:
-    case 106:
-    case 107:
-    case 108: {
-        const int word = x.p.type == 104   ? kCentroidWord
-                         : x.p.type == 105 ? kCircumcenterWord
-                         : x.p.type == 106 ? kOrthocenterWord
-                         : x.p.type == 107 ? kAntiCenterWord
+    case otype::kCentroid:
+    case otype::kCircumcenter:
+    case otype::kOrthocenter:
+    case otype::kIncenterVertex:
+    case otype::kIncenter: {
+        const int word = x.p.type == otype::kCentroid         ? kCentroidWord
+                         : x.p.type == otype::kCircumcenter   ? kCircumcenterWord
+                         : x.p.type == otype::kOrthocenter    ? kOrthocenterWord
+                         : x.p.type == otype::kIncenterVertex ? kAntiCenterWord
                                            : kIncenterWord;
         return formula ? fill_template("%s=%s(%s%s%s)", {n, x.w(word), x.a(0), x.a(1), x.a(2)})
                        : fill_template("'%s'%s%s%s%s%s%s", {n, is, x.w(word), x.w(kTriangleWord),
                                                             x.a(0), x.a(1), x.a(2)});
     }
-    case 129:
+    case otype::kSymmetricPoint:
         return formula ? fill_template("%s=%s(%s%s)", {n, x.w(kSymmetricWord), x.a(0), x.a(1)})
                        : fill_template("'%s'%s%s%s%s%s", {n, is, x.w(kSymmetricWord), x.a(0),
                                                           x.w(kWithWord), x.a(1)});
-    case 130:
+    case otype::kReflection:
         return formula ? fill_template("%s=%s(%s,%s%s)",
                                        {n, x.w(kReflectionWord), x.a(0), x.a(1), x.a(2)})
                        : fill_template("'%s'%s%s%s%s%s%s", {n, is, x.w(kReflectionWord), x.a(0),
                                                             x.w(kWithWord), x.a(1), x.a(2)});
-    case 131:
+    case otype::kInversion:
         return formula ? fill_template("%s=%s(%s,%s%s)",
                                        {n, x.w(kInversionWord), x.a(0), x.a(1), x.a(2)})
                        : fill_template("'%s'%s%s%s%s%s%s%s",
@@ -71,37 +69,39 @@ bool one_form(const TextWords& x, int style, std::string& out)
     auto named3 = [&](int word) { return fill_template("%s: %s%s%s", {x.w(word), x.a(0), x.a(1), x.a(2)}); };
     auto named2 = [&](int word) { return fill_template("%s: %s%s", {x.w(word), x.a(0), x.a(1)}); };
     switch (x.p.type) {
-    case 101: out = fill_template("%s:%s", {n, x.w(kFreePointWord)}); return true;
-    case 109:
-    case 132:
-    case 133: {
+    case otype::kFreePoint: out = fill_template("%s:%s", {n, x.w(kFreePointWord)}); return true;
+    case otype::kEquilateralVertex:
+    case otype::kPositiveSquare:
+    case otype::kNegativeSquare: {
         // The point's own name is also the first vertex of the triangle.
-        const int word = x.p.type == 109 ? kEquilateralWord
-                         : x.p.type == 132 ? kPositiveSquareWord
+        const int word = x.p.type == otype::kEquilateralVertex ? kEquilateralWord
+                         : x.p.type == otype::kPositiveSquare   ? kPositiveSquareWord
                                            : kNegativeSquareWord;
         out = fill_template("%s: %s%s%s%s%s", {n, n, x.a(0), x.a(1), x.w(kIsWord), x.w(word)});
         return true;
     }
-    case 135: out = named2(kLineWord); return true;
-    case 460: out = named2(kMarkedLineWord); return true;
-    case 136: out = named2(kCircleWord); return true;
-    case 192: out = fill_template("%s: (%s)%s%s", {x.w(kArcWord), x.a(0), x.a(1), x.a(2)}); return true;
-    case 186: out = fill_template("%s:%s%s", {x.w(kArrowWord), x.a(0), x.a(1)}); return true;
-    case 187: out = named2(kArrowWord); return true;
-    case 455: out = named3(kEllipseWord); return true;
-    case 456: out = named3(kHyperbolaWord); return true;
-    case 457: out = named3(kParabolaWord); return true;
-    case 222:
-    case 458: {
-        const int word = x.p.type == 222 ? kCircleWord : kArcWord;
+    case otype::kSegment: out = named2(kLineWord); return true;
+    case otype::kMarkedSegment: out = named2(kMarkedLineWord); return true;
+    case otype::kCircle: out = named2(kCircleWord); return true;
+    case otype::kArc:
+        out = fill_template("%s: (%s)%s%s", {x.w(kArcWord), x.a(0), x.a(1), x.a(2)});
+        return true;
+    case otype::kOneWayArrow: out = fill_template("%s:%s%s", {x.w(kArrowWord), x.a(0), x.a(1)}); return true;
+    case otype::kTwoWayArrow: out = named2(kArrowWord); return true;
+    case otype::kEllipse: out = named3(kEllipseWord); return true;
+    case otype::kHyperbola: out = named3(kHyperbolaWord); return true;
+    case otype::kParabola: out = named3(kParabolaWord); return true;
+    case otype::kThreePointCircle:
+    case otype::kThreePointArc: {
+        const int word = x.p.type == otype::kThreePointCircle ? kCircleWord : kArcWord;
         out = style == kFormulaStyle
                   ? fill_template("C%s: %s%s%s", {x.w(word), x.a(0), x.a(1), x.a(2)})
                   : fill_template("%s%s%s%s%s%s", {x.w(word), x.w(kPassingWord),
                                                    x.w(kThreePointsWord), x.a(0), x.a(1), x.a(2)});
         return true;
     }
-    case 143: out = named3(kFillTriangleWord); return true;
-    case 144: {
+    case otype::kFillTriangle: out = named3(kFillTriangleWord); return true;
+    case otype::kFillPolygon: {
         // The count field holds the vertices plus the closing one.
         out = x.w(kFillPolygonWord);
         const int vertices = std::min<int>(x.p.name_dx - 1, Dpoint::kArgCount);
@@ -109,15 +109,15 @@ bool one_form(const TextWords& x, int style, std::string& out)
             out += fill_template(" %s", {x.a(i)});
         return true;
     }
-    case 145: out = named2(kFillCircleWord); return true;
-    case 146: out = named3(kFillChordWord); return true;
-    case 147: out = named3(kFillPieWord); return true;
-    case 181: out = named2(kMarkLineWord); return true;
-    case 182: out = named3(kMarkAngleWord); return true;
-    case 183: out = named3(kFillAngleWord); return true;
-    case 180: out = fill_template("%s: %s", {x.w(kTextWord), x.p.text_view()}); return true;
-    case 465: out = x.w(kAnimationWord); return true;
-    case 466: out = fill_template("%s:%s", {x.w(kButtonWord), n}); return true;
+    case otype::kFillCircle: out = named2(kFillCircleWord); return true;
+    case otype::kFillChord: out = named3(kFillChordWord); return true;
+    case otype::kFillPie: out = named3(kFillPieWord); return true;
+    case otype::kSegmentMark: out = named2(kMarkLineWord); return true;
+    case otype::kAngleMark: out = named3(kMarkAngleWord); return true;
+    case otype::kFilledAngleMark: out = named3(kFillAngleWord); return true;
+    case otype::kText: out = fill_template("%s: %s", {x.w(kTextWord), x.p.text_view()}); return true;
+    case otype::kAnimationButton: out = x.w(kAnimationWord); return true;
+    case otype::kHideButton: out = fill_template("%s:%s", {x.w(kButtonWord), n}); return true;
     default: return false;
     }
 }
@@ -131,9 +131,10 @@ std::string obj_text(const ObjectTable& t, int style, int k, TextStatus* status)
         return {};
     const Dpoint& p = t.get(k);
     const TextWords x{t, p};
-    if (p.cls == kDrivingPointClass)
+    if (p.cls == oclass::kDrivingPoint)
         return fill_template("%s:%s", {x.w(ssid::kDrivingPoint), x.a(0)});
-    if ((p.type >= 102 && p.type <= 108) || (p.type >= 129 && p.type <= 131))
+    if ((p.type >= otype::kFoot && p.type <= otype::kIncenter) ||
+        (p.type >= otype::kSymmetricPoint && p.type <= otype::kInversion))
         return point_construction(x, style);
     std::string out;
     if (one_form(x, style, out))

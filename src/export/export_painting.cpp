@@ -1,5 +1,6 @@
 #include "export/export_painting.h"
 
+#include "model/object_types.h"
 #include "paint/animation_services.h"
 #include "paint/buttons.h"
 #include "paint/clip_copy.h"
@@ -11,13 +12,10 @@
 
 namespace {
 
-constexpr int kPointClass = 1, kLineClass = 2, kFillClass = 3, kMarkClass = 4;
-constexpr int kTextClass = 6, kButtonClass = 7;
-
 // Circles and conics lie beneath the other lines whatever their class.
 bool lowest_layer_curve(int type)
 {
-    return type == kCircleType || type == kCircle3Type || is_conic(type);
+    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
 }
 
 enum Section { kFills, kCurves, kMarks, kLines, kTexts, kButtons, kPoints, kMeasures, kLoci };
@@ -28,12 +26,12 @@ int section_of(const Dpoint& o)
     if (lowest_layer_curve(o.type))
         return kCurves;
     switch (o.cls) {
-    case kFillClass: return kFills;
-    case kMarkClass: return kMarks;
-    case kLineClass: return kLines;
-    case kTextClass: return kTexts;
-    case kButtonClass: return kButtons;
-    case kPointClass: return kPoints;
+    case oclass::kFill: return kFills;
+    case oclass::kMark: return kMarks;
+    case oclass::kLine: return kLines;
+    case oclass::kText: return kTexts;
+    case oclass::kButton: return kButtons;
+    case oclass::kPoint: return kPoints;
     default: return -1;
     }
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "model/object_types.h"
+
 namespace fig_layout {
 
 // How an aux field is written: as a double, an integer, a short text, or its
@@ -14,22 +16,22 @@ inline constexpr char kAuxText = 's';
 inline constexpr char kAuxRaw = 'x';
 
 // Types whose aux fields hold texts or integers.
-inline constexpr int kLratio = 197, kMratio = 198, kPratio = 199;
-inline constexpr int kRotation = 470;
-inline constexpr int kHideButton = 466;
-inline constexpr int kPolyline = 459;
-inline constexpr int kEllipse = 455, kHyperbola = 456, kParabola = 457;
-
-inline bool holds_ratio_texts(int type) { return type == kLratio || type == kMratio || type == kPratio; }
-inline bool is_conic_type(int type) { return type == kEllipse || type == kHyperbola || type == kParabola; }
+inline bool holds_ratio_texts(int type)
+{
+    return type == otype::kLratio || type == otype::kMratio || type == otype::kPratio;
+}
+inline bool is_conic_type(int type)
+{
+    return type == otype::kEllipse || type == otype::kHyperbola || type == otype::kParabola;
+}
 
 // The kind of aux1 and aux2 for a record of this type (kAuxDouble standing for
 // "double when finite, raw bytes otherwise").
 inline char aux1_kind(int type)
 {
-    if (holds_ratio_texts(type) || type == kRotation)
+    if (holds_ratio_texts(type) || type == otype::kNrotate)
         return kAuxText;
-    if (type == kHideButton || type == kPolyline || is_conic_type(type))
+    if (type == otype::kHideButton || type == otype::kPolyline || is_conic_type(type))
         return kAuxInt;
     return kAuxDouble;
 }

@@ -10,12 +10,12 @@
 #include "export/fig_layout.h"
 #include "export/fig_text.h"
 #include "paint/conics.h"
+#include "paint/loci.h"
 
 using fig_text::Field;
 
 namespace {
 
-constexpr int kLocusPoint = 426, kLocusLine = 428, kLocusCircle = 429, kLocusFunction = 461;
 constexpr int kHeaderFields = 29;
 
 // Thrown inside the reader only; fig_parse turns it into its result.

@@ -9,6 +9,7 @@
 #include "export/fig_format.h"
 #include "export/fig_layout.h"
 #include "export/fig_text.h"
+#include "model/object_types.h"
 
 using fig_text::format_double;
 using fig_text::quote;
@@ -58,7 +59,7 @@ void write_object(std::ostream& out, const Dpoint& o)
         << aux_fields(o.aux2, fig_layout::aux2_kind(o.type)) << ' ' << o.colour << ' '
         << o.pen_style << ' ' << o.size << ' ' << quote(o.text_view());
     // A hide button's list holds its entries 0 to aux1; the rest is not in use.
-    const std::size_t hidden = o.type == fig_layout::kHideButton ? o.hide_entries() : 0;
+    const std::size_t hidden = o.type == otype::kHideButton ? o.hide_entries() : 0;
     out << ' ' << hidden;
     for (std::size_t e = 0; e < hidden; ++e)
         out << ' ' << o.hide_list[e];

@@ -3,7 +3,7 @@
 PrintMode::PrintMode(ObjectTable& t)
     : table_(t), previous_command_(t.pending_command()), previous_scale_(t.print_scale())
 {
-    table_.pending_command() = kPrintCommandId;
+    table_.pending_command() = cmd::kPrint;
 }
 
 PrintMode::~PrintMode()

@@ -1,14 +1,14 @@
 #pragma once
 // Print mode: while a page is printed or previewed the pending command is
-// 210, which makes the painter map world units onto paper by the print scale
+// cmd::kPrint, which makes the painter map world units onto paper by the print scale
 // kept in record 1 aux1.
 
 #include <functional>
 
 #include "model/object_table.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 
-inline constexpr int kPrintCommandId = 210;
 inline constexpr double kPrintScale = 6.0;
 
 // Print mode for the life of the object; the pending command and the print

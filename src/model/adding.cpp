@@ -4,14 +4,13 @@
 #include <cstdio>
 
 #include "model/find_object.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 
 int g_name_changed = 0;
 
 namespace {
 
-constexpr int kFreePointType = 101;
-constexpr int kMarkAndFillAngle = 183;
 constexpr int kFilledMarkStyle = 6;
 
 // placing, recompute and the state record's label style are cleared together.
@@ -34,7 +33,7 @@ void add_new_point(Diagram& d, Dpoint& rec) {
     ObjectTable& t = d.table;
     const bool from_clicks = t.from_clicks() != 0;
     if (from_clicks || rec.name_view().empty()) rec.set_name(next_auto_name(t));
-    rec.cls = 1;
+    rec.cls = oclass::kPoint;
     rec.name_shown = t.new_points_show_names();
     add_obj(d, rec);
     const int k = t.record_count();
@@ -42,7 +41,7 @@ void add_new_point(Diagram& d, Dpoint& rec) {
     t[k].size = 2;
     t.placing() = 1;
     t.recompute() = 1;
-    if (!from_clicks && rec.type == kFreePointType)
+    if (!from_clicks && rec.type == otype::kFreePoint)
         d.hooks().draw_point(k);  // its given coordinates stay
     else
         d.hooks().draw_one(k);
@@ -63,7 +62,7 @@ void choose_candidate(Diagram& d) {
 
 void add_mark(Diagram& d, Dpoint& rec) {
     ObjectTable& t = d.table;
-    rec.cls = 4;
+    rec.cls = oclass::kMark;
     rec.set_name("x");
     add_obj(d, rec);
     const int k = t.record_count();
@@ -71,7 +70,7 @@ void add_mark(Diagram& d, Dpoint& rec) {
     Dpoint& mark = t[k];
     mark.colour = t.brush_colour();
     mark.name_shown = 0;
-    mark.pen_style = mark.type == kMarkAndFillAngle ? kFilledMarkStyle : 0;
+    mark.pen_style = mark.type == otype::kFilledAngleMark ? kFilledMarkStyle : 0;
     clear_placing(t);
     d.hooks().draw_one(k);
 }
@@ -82,7 +81,7 @@ void add_fill(Diagram& d, Dpoint& rec) {
         rec.colour = t.brush_colour();
         rec.pen_style = t.fill_style_setting();
     }
-    rec.cls = 3;
+    rec.cls = oclass::kFill;
     rec.size = 1;
     rec.set_name("f");
     add_obj(d, rec);
@@ -115,7 +114,7 @@ int add_or_restyle(Diagram& d, int found, int keep_style, int type, int a, int b
     if (found == 0) {
         Dpoint line = proto;
         line.reinit(type, "x", a, b);  // keeps the pending colour, style and size
-        line.cls = 2;
+        line.cls = oclass::kLine;
         line.block = static_cast<std::int8_t>(t.current_block());
         const int k = add_obj(d, line);
         t.placing() = 1;
@@ -179,13 +178,13 @@ void add_point(Diagram& d, char kind, Dpoint& rec) {
 int add_segment(Diagram& d, int keep_style, int a, int b, const Dpoint& proto) {
     if (a == b) return 0;
     if (a > b) std::swap(a, b);
-    const int found = find_object(d.table, kSegmentType, a, b, d.table.current_block());
-    return add_or_restyle(d, found, keep_style, kSegmentType, a, b, proto);
+    const int found = find_object(d.table, otype::kSegment, a, b, d.table.current_block());
+    return add_or_restyle(d, found, keep_style, otype::kSegment, a, b, proto);
 }
 
 int add_circle(Diagram& d, int keep_style, int c, int p, const Dpoint& proto) {
     const int found = find_circle(d.table, c, p);
-    return add_or_restyle(d, found, keep_style, kCircleType, c, p, proto);
+    return add_or_restyle(d, found, keep_style, otype::kCircle, c, p, proto);
 }
 
 void upd_obj(Diagram& d, int k, const Dpoint& rec) {
@@ -195,7 +194,7 @@ void upd_obj(Diagram& d, int k, const Dpoint& rec) {
     if (k < rec::kFirstObject || !t.write(k, rec)) return;
     DiagramHooks& h = d.hooks();
     if (h.script_manager_open()) {
-        if (t[k].cls == 1 && name_changed) {
+        if (t[k].cls == oclass::kPoint && name_changed) {
             // Later objects' lines may show k's name.
             t.repaint_switch() = 0;
             t.record_count() = t.count();

@@ -5,6 +5,7 @@
 #include "model/diagram.h"
 #include "model/intersections.h"
 #include "model/numeric.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "model/ratio_points.h"
 #include "model/rotations.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int kFreePoint = 101;
 constexpr int kParentsRead = 6;  // arg[6] and arg[7] are never parents of a point
 constexpr int kScratch1 = rec::kSettings1;  // scratch points of the incenter and
 constexpr int kScratch2 = rec::kSettings2;  // the equilateral vertex
@@ -43,12 +43,12 @@ void equilateral_vertex(ObjectTable& t, int r, const Args& a) {
 // One intersection with a circle (types 122 to 128) through its kernel with ref.
 int circle_kernel(ObjectTable& t, int type, int r, const Args& a, int ref) {
     switch (type) {
-    case 122: return cal_inter_lc(t, r, a[0], a[0], a[1], a[2], a[2], a[3], ref);
-    case 123: return cal_inter_lc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], ref);
-    case 124: return cal_inter_tc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], ref);
-    case 125: return cal_inter_cc(t, r, a[0], a[0], a[1], a[2], a[2], a[3], ref);
-    case 126: return cal_inter_lc(t, r, a[0], a[0], a[1], a[2], a[3], a[4], ref);
-    case 127: return cal_inter_cc(t, r, a[0], a[0], a[1], a[2], a[3], a[4], ref);
+    case otype::kInterLineCircle: return cal_inter_lc(t, r, a[0], a[0], a[1], a[2], a[2], a[3], ref);
+    case otype::kInterPlineCircle: return cal_inter_lc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], ref);
+    case otype::kInterTlineCircle: return cal_inter_tc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], ref);
+    case otype::kInterCircleCircle: return cal_inter_cc(t, r, a[0], a[0], a[1], a[2], a[2], a[3], ref);
+    case otype::kInterLineRcircle: return cal_inter_lc(t, r, a[0], a[0], a[1], a[2], a[3], a[4], ref);
+    case otype::kInterCircleRcircle: return cal_inter_cc(t, r, a[0], a[0], a[1], a[2], a[3], a[4], ref);
     default: return cal_inter_cc(t, r, a[0], a[1], a[2], a[3], a[4], a[5], ref);
     }
 }
@@ -56,11 +56,11 @@ int circle_kernel(ObjectTable& t, int type, int r, const Args& a, int ref) {
 // Status of a circle intersection that found no solution on recompute.
 int apart_status(int type) {
     switch (type) {
-    case 122:
-    case 123:
-    case 126: return kComputeFailed;
-    case 127:
-    case 128: return kComputeCirclesApart;
+    case otype::kInterLineCircle:
+    case otype::kInterPlineCircle:
+    case otype::kInterLineRcircle: return kComputeFailed;
+    case otype::kInterCircleRcircle:
+    case otype::kInterRcircleRcircle: return kComputeCirclesApart;
     default: return kComputeDone;
     }
 }
@@ -70,7 +70,7 @@ int apart_status(int type) {
 // one and no choice is asked. Returns the status, or 0 when the test does not apply.
 int by_common_name(ObjectTable& t, int type, int r, const Args& a) {
     switch (type) {
-    case 122:
+    case otype::kInterLineCircle:
         if (named_alike(t, a[3], a[0])) {
             cal_inter_lc(t, r, a[0], a[0], a[1], a[2], a[2], a[3], 0);
             return kComputeDone;
@@ -80,15 +80,15 @@ int by_common_name(ObjectTable& t, int type, int r, const Args& a) {
             return kComputeDone;
         }
         return 0;
-    case 123:
+    case otype::kInterPlineCircle:
         if (!named_alike(t, a[4], a[0])) return 0;
         return cal_inter_lc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], 0) < 0 ? kComputeFailed
                                                                             : kComputeDone;
-    case 124:
+    case otype::kInterTlineCircle:
         if (!named_alike(t, a[4], a[0])) return 0;
         cal_inter_tc(t, r, a[0], a[1], a[2], a[3], a[3], a[4], 0);
         return kComputeDone;
-    case 125:
+    case otype::kInterCircleCircle:
         if (!named_alike(t, a[3], a[1])) return 0;
         cal_reflection(t, r, a[1], a[0], a[2]);
         return kComputeDone;
@@ -101,7 +101,7 @@ int circle_intersection(ObjectTable& t, DeviceContext* dc, int type, int r, cons
     if (t.placing() != 0) {
         // Provisional root nearer the mouse; the command lets the user choose.
         if (circle_kernel(t, type, r, a, 0) > 0 && dc != nullptr) {
-            const Colour colour = type == 124 ? kBlue : kRed;
+            const Colour colour = type == otype::kInterTlineCircle ? kBlue : kRed;
             mark_candidate(t, *dc, rec::kCandidate0, colour);
             mark_candidate(t, *dc, rec::kCandidate1, colour);
         }
@@ -114,49 +114,49 @@ int constructed_point(ObjectTable& t, DeviceContext* dc, int r) {
     const Args a = t.get(r).arg;
     const int type = t.get(r).type;
     switch (type) {
-    case 102: cal_inter_lt(t, r, a[1], a[1], a[2], a[0], a[1], a[2]); break;
-    case 103: cal_midpoint(t, r, a[0], a[1]); break;
-    case 104: cal_centroid(t, r, a[0], a[1], a[2]); break;
-    case 105: cal_circumcenter(t, r, a[0], a[1], a[0], a[2]); break;
-    case 106: cal_inter_tt(t, r, a[0], a[1], a[2], a[1], a[0], a[2]); break;
-    case 107: cal_incenter_vertex(t, r, a[0], a[1], a[2]); break;
-    case 108: incenter(t, r, a); break;
-    case 109: equilateral_vertex(t, r, a); break;
-    case 116: cal_inter_ll(t, r, a[0], a[0], a[1], a[2], a[2], a[3]); break;
-    case 117: cal_inter_ll(t, r, a[0], a[0], a[1], a[2], a[3], a[4]); break;
-    case 118: cal_inter_lt(t, r, a[0], a[0], a[1], a[2], a[3], a[4]); break;
-    case 119: cal_inter_ll(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
-    case 120: cal_inter_lt(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
-    case 121: cal_inter_tt(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
-    case 122:
-    case 123:
-    case 124:
-    case 125:
-    case 126:
-    case 127:
-    case 128: return circle_intersection(t, dc, type, r, a);
-    case 129: {
+    case otype::kFoot: cal_inter_lt(t, r, a[1], a[1], a[2], a[0], a[1], a[2]); break;
+    case otype::kMidpoint: cal_midpoint(t, r, a[0], a[1]); break;
+    case otype::kCentroid: cal_centroid(t, r, a[0], a[1], a[2]); break;
+    case otype::kCircumcenter: cal_circumcenter(t, r, a[0], a[1], a[0], a[2]); break;
+    case otype::kOrthocenter: cal_inter_tt(t, r, a[0], a[1], a[2], a[1], a[0], a[2]); break;
+    case otype::kIncenterVertex: cal_incenter_vertex(t, r, a[0], a[1], a[2]); break;
+    case otype::kIncenter: incenter(t, r, a); break;
+    case otype::kEquilateralVertex: equilateral_vertex(t, r, a); break;
+    case otype::kInterLineLine: cal_inter_ll(t, r, a[0], a[0], a[1], a[2], a[2], a[3]); break;
+    case otype::kInterLinePline: cal_inter_ll(t, r, a[0], a[0], a[1], a[2], a[3], a[4]); break;
+    case otype::kInterLineTline: cal_inter_lt(t, r, a[0], a[0], a[1], a[2], a[3], a[4]); break;
+    case otype::kInterPlinePline: cal_inter_ll(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
+    case otype::kInterPlineTline: cal_inter_lt(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
+    case otype::kInterTlineTline: cal_inter_tt(t, r, a[0], a[1], a[2], a[3], a[4], a[5]); break;
+    case otype::kInterLineCircle:
+    case otype::kInterPlineCircle:
+    case otype::kInterTlineCircle:
+    case otype::kInterCircleCircle:
+    case otype::kInterLineRcircle:
+    case otype::kInterCircleRcircle:
+    case otype::kInterRcircleRcircle: return circle_intersection(t, dc, type, r, a);
+    case otype::kSymmetricPoint: {
         const Dpoint& c = t.get(a[0]);
         const Dpoint& p = t.get(a[1]);
         store_point(t[r], 2.0f * c.x - p.x, 2.0f * c.y - p.y);
         break;
     }
-    case 130: cal_reflection(t, r, a[0], a[1], a[2]); break;
-    case 131: cal_inversion(t, r, a[0], a[1], a[2]); break;
-    case 132: cal_square_pos(t, r, a[0], a[1]); break;
-    case 133: cal_square_neg(t, r, a[0], a[1]); break;
-    case 197: cal_lratio(t, r, a[0], a[1]); break;
-    case 198: cal_mratio(t, r, a[0], a[1]); break;
-    case 199: cal_pratio(t, r, a[0], a[1], a[2]); break;
-    case 470: cal_nrotate(t, r, a[0], a[1]); break;
-    case 471: cal_protate(t, r, a[0], a[1], a[2], a[3], a[4]); break;
+    case otype::kReflection: cal_reflection(t, r, a[0], a[1], a[2]); break;
+    case otype::kInversion: cal_inversion(t, r, a[0], a[1], a[2]); break;
+    case otype::kPositiveSquare: cal_square_pos(t, r, a[0], a[1]); break;
+    case otype::kNegativeSquare: cal_square_neg(t, r, a[0], a[1]); break;
+    case otype::kLratio: cal_lratio(t, r, a[0], a[1]); break;
+    case otype::kMratio: cal_mratio(t, r, a[0], a[1]); break;
+    case otype::kPratio: cal_pratio(t, r, a[0], a[1], a[2]); break;
+    case otype::kNrotate: cal_nrotate(t, r, a[0], a[1]); break;
+    case otype::kProtate: cal_protate(t, r, a[0], a[1], a[2], a[3], a[4]); break;
     default: break;  // no computation of its own
     }
     return kComputeDone;
 }
 
 int semi_free_point(ObjectTable& t, int i) {
-    if (t.action_state() == kResizeMode) return kComputeLeftAlone;
+    if (t.action_state() == astate::kResizing) return kComputeLeftAlone;
     if (t.placing() != 0) {
         semi_free_init(t, i, rec::kState);
     } else if (t.recompute() != 0 && i > t.dragged_index()) {
@@ -175,7 +175,7 @@ bool parent_failed(const ObjectTable& t, int i, int j) {
 
 int compute_point(ObjectTable& t, DeviceContext* dc, int i) {
     if (!t.contains(i)) return kComputeFailed;
-    if (t.get(i).cls != 1) return kComputeDone;  // a text's bytes are no parents
+    if (t.get(i).cls != oclass::kPoint) return kComputeDone;  // a text's bytes are no parents
     const Args& a = t.get(i).arg;
     for (int k = 0; k < kParentsRead; ++k) {
         if (a[k] != 0 && parent_failed(t, i, a[k])) {
@@ -184,7 +184,7 @@ int compute_point(ObjectTable& t, DeviceContext* dc, int i) {
         }
     }
     const int type = t.get(i).type;
-    if (type == kFreePoint) {
+    if (type == otype::kFreePoint) {
         if (t.placing() != 0) store_point(t[i], t.mouse_x(), t.mouse_y());
         return kComputeDone;
     }

@@ -22,8 +22,6 @@ inline constexpr int kComputeDone = 1;
 inline constexpr int kComputeCirclesApart = 2;     // types 127, 128 on recompute
 inline constexpr int kComputeCandidatesShown = 5;  // a new intersection with a circle
 
-inline constexpr int kResizeMode = -179;           // action_state of the resize drag
-
 // Re-solves object i. Only points (class 1) are computed; any other object is
 // left as it is (status 1). A parent index that is negative or not below i
 // counts as a failed parent. While a new intersection with a circle is placed,

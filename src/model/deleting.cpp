@@ -4,12 +4,12 @@
 
 #include "model/adding.h"
 #include "model/find_object.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 
 namespace {
 
-constexpr int kHideButtonType = 466;
-constexpr int kConicTypes[] = {455, 456, 457};
+constexpr int kConicTypes[] = {otype::kEllipse, otype::kHyperbola, otype::kParabola};
 
 bool is_conic(const Dpoint& p) {
     return std::find(std::begin(kConicTypes), std::end(kConicTypes), p.type) !=
@@ -27,7 +27,7 @@ bool refers_to(const Dpoint& p, int i) {
 }
 
 bool hides(const Dpoint& p, int i) {
-    if (p.type != kHideButtonType) return false;
+    if (p.type != otype::kHideButton) return false;
     const auto end = p.hide_list.begin() + static_cast<std::ptrdiff_t>(p.hide_entries());
     return std::find(p.hide_list.begin(), end, i) != end;
 }
@@ -42,7 +42,7 @@ void renumber_record(Dpoint& p, int i) {
         for (auto& a : p.arg) lower_above(a, i);
         for (auto& v : p.polyline) lower_above(v, i);
     }
-    if (p.type == kHideButtonType) {
+    if (p.type == otype::kHideButton) {
         const std::size_t n = p.hide_entries();
         for (std::size_t e = 0; e < n; ++e) lower_above(p.hide_list[e], i);
     }
@@ -61,7 +61,7 @@ void renumber_restore_stack(ObjectTable& t, int i) {
             if (k > i) entry.type = -(k - 1);
         } else {
             if (refers_to(entry, i)) continue;
-            if (entry.type == kHideButtonType) {
+            if (entry.type == otype::kHideButton) {
                 // The hidden object itself is gone: take it out of the list.
                 const auto used = static_cast<std::ptrdiff_t>(entry.hide_entries());
                 const auto end = entry.hide_list.begin() + used;
@@ -154,7 +154,7 @@ void del_object(Diagram& d, int i) {
 }
 
 int del_segment(Diagram& d, int a, int b, int confirm) {
-    const int s = find_object(d.table, kSegmentType, std::min(a, b), std::max(a, b), 0);
+    const int s = find_object(d.table, otype::kSegment, std::min(a, b), std::max(a, b), 0);
     if (s != 0) del_point(d, s, 0, confirm);
     return s;
 }

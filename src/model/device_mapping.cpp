@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "model/numeric.h"
+#include "model/object_types.h"
 
-bool is_print_mode(const ObjectTable& t) { return t.get(rec::kState).type == kPrintCommand; }
+bool is_print_mode(const ObjectTable& t) { return t.get(rec::kState).type == cmd::kPrint; }
 
 int p_to_dev(const ObjectTable& t, double v, unsigned char mode) {
     if (!(std::fabs(v) >= 0.5)) return 0;  // NaN too

@@ -4,7 +4,6 @@
 
 #include "model/object_table.h"
 
-inline constexpr int kPrintCommand = 210;        // pending_command while printing
 inline constexpr double kPrintOffset = 20.0;     // added to coordinates on paper
 inline constexpr unsigned char kLengthMode = 1;  // any other mode maps a coordinate
 inline constexpr unsigned char kCoordinateMode = 0;

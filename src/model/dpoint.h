@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/object_types.h"
 #include "platform/colour.h"
 
 // Eight bytes that hold a double, an int32 or a short NUL-terminated text,
@@ -118,7 +119,7 @@ struct Dpoint {
     void set_text(std::string_view value);
     std::string_view text_view() const;
 
-    bool is_text() const { return cls == 6 || type == 180; }
+    bool is_text() const { return cls == oclass::kText || type == otype::kText; }
 
     // Number of hide-list entries in use: entries 0 to aux1 of a hide button,
     // never more than the list holds nor more than kMaxHideList.

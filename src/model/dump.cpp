@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "model/numeric.h"
+#include "model/object_types.h"
 
 namespace {
 
-constexpr int kAnimationRunning = 26;
 constexpr int kLineHeight = 17;
 constexpr int kLastLineY = 600;
 
@@ -63,6 +63,6 @@ void dump_points(Diagram& d, const DumpWriter& write) {
 }
 
 void dump_diagram_cmd(Diagram& d, const DumpWriter& write) {
-    if (d.table.action_state() == kAnimationRunning) return;
+    if (d.table.action_state() == astate::kAnimation) return;
     dump_points(d, write);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/object_types.h"
 #include "model/primitives.h"
 
 namespace {
@@ -15,7 +16,7 @@ int last_index(ObjectTable& t) {
 }  // namespace
 
 int find_object(ObjectTable& t, int type, int a, int b, int block) {
-    if (type == kCircleType) return find_circle(t, a, b);
+    if (type == otype::kCircle) return find_circle(t, a, b);
     const int last = last_index(t);
     for (int i = rec::kFirstObject; i <= last; ++i) {
         const Dpoint& p = t[i];
@@ -29,7 +30,7 @@ int find_circle(ObjectTable& t, int c, int p) {
     const double radius = p_dist(t, c, p);
     for (int i = rec::kFirstObject; i <= last; ++i) {
         const Dpoint& o = t[i];
-        if (o.type == kCircleType && o.arg[0] == c && std::fabs(p_dist(t, c, o.arg[1]) - radius) < 2.0)
+        if (o.type == otype::kCircle && o.arg[0] == c && std::fabs(p_dist(t, c, o.arg[1]) - radius) < 2.0)
             return i;
     }
     return 0;

@@ -5,10 +5,7 @@
 #include <string_view>
 
 #include "model/object_table.h"
-
-// Segment and circle types.
-inline constexpr int kSegmentType = 135;
-inline constexpr int kCircleType = 136;
+#include "model/object_types.h"
 
 // First object of `type` with arg[0] = a and arg[1] = b, only within `block`
 // when it is non-zero; 0 when none. Type 136 is answered by find_circle.

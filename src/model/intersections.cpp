@@ -5,6 +5,7 @@
 
 #include "model/derived_points.h"
 #include "model/numeric.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 
 namespace {
@@ -34,7 +35,7 @@ int known_point_by_position(const ObjectTable& t, int r, int A, int B, int C, in
     const double inner2 = inner * inner;
     for (int k = rec::kFirstObject; k < end; ++k) {
         const Dpoint& p = t.get(k);
-        if (p.cls != 1) continue;
+        if (p.cls != oclass::kPoint) continue;
         const double dx = p.x - centre.x;
         const double dy = p.y - centre.y;
         const double d2 = dx * dx + dy * dy;

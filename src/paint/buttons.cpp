@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kAnimationRunning = 26;
-
 void toggle(std::int32_t& flag) { flag = flag == 0 ? 1 : 0; }
 
 void fire_hide_button(Diagram& d, int i)
@@ -37,10 +35,10 @@ int draw_button(Diagram& d, DeviceContext& dc, int i, int state)
         return 0;
     dc.set_rop2(Rop2::Copy);
 
-    const bool sunken = t.action_state() == kAnimationRunning || state == kButtonPressed;
+    const bool sunken = t.action_state() == astate::kAnimation || state == kButtonPressed;
     const Colour face = sunken ? kGrey : kLightGrey;
     std::string label;
-    if (button.type == kAnimationButton)
+    if (button.type == otype::kAnimationButton)
         label = sunken ? "Stop:R-key" : "Animation";
     else
         label = std::string(button.name_view());
@@ -64,7 +62,7 @@ int button_hit(Diagram& d, int op, int i)
         const double my = t.mouse_y();
         for (int k = rec::kFirstObject; k < t.count(); ++k) {
             const Dpoint& o = t.get(k);
-            if (o.cls == 7 && o.x < mx && o.y < my && mx < o.x + kButtonHitWidth &&
+            if (o.cls == oclass::kButton && o.x < mx && o.y < my && mx < o.x + kButtonHitWidth &&
                 my < o.y + kButtonHitHeight)
                 return k;
         }
@@ -72,10 +70,10 @@ int button_hit(Diagram& d, int op, int i)
     }
     if (op == 1 && t.contains(i) && i >= rec::kFirstObject) {
         const int type = t.get(i).type;
-        if (type == kAnimationButton) {
+        if (type == otype::kAnimationButton) {
             if (t.last_driver() >= 0)
                 animation_services(d).start_animation(d);
-        } else if (type == kHideButton) {
+        } else if (type == otype::kHideButton) {
             fire_hide_button(d, i);
         }
     }

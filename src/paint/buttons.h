@@ -3,10 +3,8 @@
 // starts the animation, the hide button shows or hides a list of objects.
 
 #include "model/diagram.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
-
-inline constexpr int kAnimationButton = 465;
-inline constexpr int kHideButton = 466;
 
 // Looks of a button.
 inline constexpr int kButtonNormal = 1;

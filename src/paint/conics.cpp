@@ -80,17 +80,20 @@ void parabola_samples(ObjectTable& t, int a, int b, int c, int n, std::vector<Wo
 
 }  // namespace
 
-bool is_conic(int type) { return type == kEllipse || type == kHyperbola || type == kParabola; }
+bool is_conic(int type)
+{
+    return type == otype::kEllipse || type == otype::kHyperbola || type == otype::kParabola;
+}
 
 int conic_sample_count(int type, double d1, double d2)
 {
-    if (type == kHyperbola && !(d2 >= kDegenerateAxis))
+    if (type == otype::kHyperbola && !(d2 >= kDegenerateAxis))
         return 0;
     const double sum = d1 + d2;
     double wanted;
-    if (type == kEllipse)
+    if (type == otype::kEllipse)
         wanted = sum * kEllipseFactor;
-    else if (type == kHyperbola)
+    else if (type == otype::kHyperbola)
         wanted = sum * kHyperbolaFactor;
     else
         wanted = sum * kParabolaFactor;
@@ -116,11 +119,11 @@ void conic_points(Diagram& d, int i)
 
     std::vector<WorldPoint> samples;
     samples.reserve(static_cast<std::size_t>(n));
-    if (type == kEllipse)
+    if (type == otype::kEllipse)
         ellipse_samples(axes, d1, d2, n, samples);
-    else if (type == kHyperbola)
+    else if (type == otype::kHyperbola)
         hyperbola_samples(axes, d1, d2, n, samples);
-    else if (type == kParabola)
+    else if (type == otype::kParabola)
         parabola_samples(t, a, b, c, n, samples);
 
     Dpoint& target = t[i];

@@ -3,10 +3,7 @@
 // points that the conic object keeps (its `samples`, count also in aux1).
 
 #include "model/diagram.h"
-
-inline constexpr int kEllipse = 455;
-inline constexpr int kHyperbola = 456;
-inline constexpr int kParabola = 457;
+#include "model/object_types.h"
 
 // Upper bound of the samples of one conic: a conic far larger than any
 // window or page still gets a bounded array.

@@ -27,12 +27,12 @@ constexpr double kTickHalf = 3.0;
 bool transforming(int action_state)
 {
     switch (action_state) {
-    case 177:   // translation
-    case -178:  // rotation under way
-    case -179:  // resizing under way
-    case 226:   // mirror reflection
-    case 242:   // rotation by an angle in the diagram
-    case 243:   // rotation by a given angle
+    case cmd::kTranslate:
+    case astate::kRotating:
+    case astate::kResizing:
+    case cmd::kMirror:
+    case cmd::kRotateByPickedAngle:
+    case cmd::kRotateByTypedAngle:
         return true;
     default:
         return false;
@@ -127,38 +127,38 @@ int draw_line_obj(Diagram& d, DeviceContext& dc, int i)
     const Brush previous_brush = dc.brush();
 
     switch (object.type) {
-    case kSegmentType:
+    case otype::kSegment:
         draw_segment(d, dc, a, b);
         break;
-    case kCircleType:
+    case otype::kCircle:
         draw_arc_cpq(d, dc, a, b, b);
         break;
-    case kOneWayArrow:
-    case kTwoWayArrow:
+    case otype::kOneWayArrow:
+    case otype::kTwoWayArrow:
         draw_length_mark(d, dc, -1, i, a, b, object.type, object.colour);
         break;
-    case kArcType:
+    case otype::kArc:
         draw_arc_cpq(d, dc, a, b, c);
         break;
-    case kCircle3Type:
+    case otype::kThreePointCircle:
         // Three points on one line have no circle through them.
         if (std::fabs(area3(t, a, b, c)) >= kCollinearArea) {
             cal_circumcenter(t, kCircleCentre, a, b, a, c);
             draw_arc_cpq(d, dc, kCircleCentre, a, a);
         }
         break;
-    case kEllipse:
-    case kHyperbola:
-    case kParabola:
+    case otype::kEllipse:
+    case otype::kHyperbola:
+    case otype::kParabola:
         draw_conic(d, dc, i);
         break;
-    case kArc3Type:
+    case otype::kThreePointArc:
         draw_arc3(d, dc, a, b, c);
         break;
-    case kMarkedSegmentType:
+    case otype::kMarkedSegment:
         draw_marked_segment(d, dc, a, b);
         break;
-    case kPolylineType:
+    case otype::kPolyline:
         draw_polyline(d, dc, object);
         break;
     default:
@@ -180,14 +180,14 @@ int draw_mark_obj(Diagram& d, DeviceContext& dc, int i)
     const PenStyle style = object.pen_style == 0 ? PenStyle::Solid : pen_style_from_int(object.pen_style);
     const Pen previous = dc.select_pen(Pen{object.colour, 1, style});
     switch (object.type) {
-    case kSegmentMark:
+    case otype::kSegmentMark:
         draw_segment_mark(d, &dc, 1, i, a, b);
         break;
-    case kAngleMark:
-    case kFilledAngleMark:
+    case otype::kAngleMark:
+    case otype::kFilledAngleMark:
         draw_mark(d, &dc, 1, i, b, c, a);
         break;
-    case kRadiusMark:
+    case otype::kRadiusMark:
         draw_length_mark(d, dc, 1, i, a, b, object.type, object.colour);
         break;
     default:

@@ -4,14 +4,8 @@
 // routines with a pen of their colour.
 
 #include "model/diagram.h"
-#include "model/find_object.h"  // kSegmentType, kCircleType
+#include "model/object_types.h"
 #include "platform/device_context.h"
-
-inline constexpr int kArcType = 192;
-inline constexpr int kCircle3Type = 222;
-inline constexpr int kPolylineType = 459;
-inline constexpr int kArc3Type = 458;
-inline constexpr int kMarkedSegmentType = 460;
 
 // Signed area (squared units) below which three points count as collinear.
 inline constexpr double kCollinearArea = 0.0001;

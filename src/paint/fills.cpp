@@ -40,8 +40,8 @@ bool is_origin(DevPoint p) { return p.x == 0 && p.y == 0; }
 bool fill_geometry(const ObjectTable& t, const Dpoint& fill, FillGeometry& g)
 {
     switch (fill.type) {
-    case kFillTriangle:
-    case kFillPolygon: {
+    case otype::kFillTriangle:
+    case otype::kFillPolygon: {
         const int n = fill.name_dx > kMaxFillPoints ? kMaxFillPoints : fill.name_dx;
         if (n < 2)
             return false;
@@ -54,9 +54,9 @@ bool fill_geometry(const ObjectTable& t, const Dpoint& fill, FillGeometry& g)
         g.count = n;
         return true;
     }
-    case kFillCircle:
-    case kFillChord:
-    case kFillPie:
+    case otype::kFillCircle:
+    case otype::kFillChord:
+    case otype::kFillPie:
         g.first_end = dev_pos(t, fill.arg[1]);
         if (is_origin(g.first_end))
             return false;
@@ -100,18 +100,18 @@ void draw_fill(Diagram& d, DeviceContext& dc, int i, int own_brush)
     const int r = g.radius;
     const DevPoint c = g.centre;
     switch (fill.type) {
-    case kFillTriangle:
-    case kFillPolygon:
+    case otype::kFillTriangle:
+    case otype::kFillPolygon:
         dc.polygon(std::span<const DevPoint>(g.points.data(), g.count));
         break;
-    case kFillCircle:
+    case otype::kFillCircle:
         dc.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
         break;
-    case kFillChord:
+    case otype::kFillChord:
         dc.chord(c.x - r, c.y - r, c.x + r, c.y + r, g.first_end.x, g.first_end.y,
                  g.second_end.x, g.second_end.y);
         break;
-    case kFillPie:
+    case otype::kFillPie:
         // The pie's box lies one pixel to the right of the disc's and the chord's.
         dc.pie(c.x - r + 1, c.y - r, c.x + r + 1, c.y + r, g.first_end.x, g.first_end.y,
                g.second_end.x, g.second_end.y);

@@ -4,14 +4,8 @@
 // the object's colour, solid or hatched.
 
 #include "model/diagram.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
-
-// Fill types.
-inline constexpr int kFillTriangle = 143;
-inline constexpr int kFillPolygon = 144;
-inline constexpr int kFillCircle = 145;
-inline constexpr int kFillChord = 146;
-inline constexpr int kFillPie = 147;
 
 // Fill style 6 is solid; 0 to 5 are hatches.
 inline constexpr int kSolidFillStyle = 6;

@@ -18,8 +18,8 @@ constexpr int kMouseRec = 1, kFootRec = 2, kMidRec = 3, kPickedMidRec = 4;
 
 bool is_segment_like(int type)
 {
-    return type == kSegmentType || type == kOneWayArrow || type == kTwoWayArrow ||
-           type == kMarkedSegmentType;
+    return type == otype::kSegment || type == otype::kOneWayArrow || type == otype::kTwoWayArrow ||
+           type == otype::kMarkedSegment;
 }
 
 struct Search {
@@ -118,55 +118,55 @@ struct Search {
         const int a = o.arg[0], b = o.arg[1], c = o.arg[2];
         bool hit = false;
         switch (o.type) {
-        case kSegmentType:
-        case kOneWayArrow:
-        case kTwoWayArrow:
-        case kMarkedSegmentType:
+        case otype::kSegment:
+        case otype::kOneWayArrow:
+        case otype::kTwoWayArrow:
+        case otype::kMarkedSegment:
             segment_rule(k, a, b);
             return;
-        case kCircleType:
+        case otype::kCircle:
             hit = on_rim(a, b);
             break;
-        case kCircle3Type:
+        case otype::kThreePointCircle:
             if (std::fabs(area3(t, a, b, c)) >= kCollinearArea) {
                 cal_circumcenter(t, kMouseRec, a, b, a, c);
                 hit = on_rim(kMouseRec, a);
             }
             break;
-        case kArcType:
+        case otype::kArc:
             hit = arc_rule(a, b, c);
             break;
-        case kArc3Type:
+        case otype::kThreePointArc:
             hit = arc3_rule(a, b, c);
             break;
-        case kEllipse:
-        case kHyperbola:
-        case kParabola:
+        case otype::kEllipse:
+        case otype::kHyperbola:
+        case otype::kParabola:
             hit = near_sample(o);
             break;
-        case kFillTriangle:
+        case otype::kFillTriangle:
             hit = inside_triangle(a, b, c);
             break;
-        case kFillCircle:
+        case otype::kFillCircle:
             hit = inside_disc(a, b);
             break;
-        case kFillPie:
+        case otype::kFillPie:
             hit = inside_disc(a, b) && in_arc_range(d, m.x, m.y, a, b, c) == 1;
             break;
-        case kFillChord:
+        case otype::kFillChord:
             if (inside_disc(a, b) && in_arc_range(d, m.x, m.y, a, b, c) == 1) {
                 const double centre_side = area3(t, a, b, c);
                 put_mouse(kMouseRec);
                 hit = centre_side * area3(t, kMouseRec, b, c) < 0.0;
             }
             break;
-        case kSegmentMark:
+        case otype::kSegmentMark:
             t.picked_index() = picked;
             draw_segment_mark(d, nullptr, kPickMode, k, a, b, m);
             picked = t.picked_index();
             return;
-        case kAngleMark:
-        case kFilledAngleMark:
+        case otype::kAngleMark:
+        case otype::kFilledAngleMark:
             t.picked_index() = picked;
             draw_mark(d, nullptr, kPickMode, k, b, a, c, m);
             picked = t.picked_index();
@@ -219,7 +219,7 @@ int pick_nearest(Diagram& d, DevPoint mouse, int block_only)
     ObjectTable& t = d.table;
     const int command = t.pending_command();
     const double tolerance2 =
-        command == kHideButtonCommand ? kHideButtonTolerance2 : kPickTolerance2;
+        command == otype::kHideButton ? kHideButtonTolerance2 : kPickTolerance2;
     Search s{d, t, mouse, tolerance2, std::sqrt(tolerance2)};
     t.picked_index() = 0;
     t.record_count() = t.count();
@@ -233,7 +233,7 @@ int pick_nearest(Diagram& d, DevPoint mouse, int block_only)
     double best = 0.0;
     for (int k = rec::kFirstObject; k < count; ++k) {
         const Dpoint& o = t.get(k);
-        if (!in_scope(o) || o.cls != 1 || paint_support::is_unplaced(t, k))
+        if (!in_scope(o) || o.cls != oclass::kPoint || paint_support::is_unplaced(t, k))
             continue;
         const double d2 = s.mouse_dist2(k);
         if (d2 < tolerance2 && (s.picked == 0 || d2 < best)) {
@@ -243,13 +243,14 @@ int pick_nearest(Diagram& d, DevPoint mouse, int block_only)
     }
 
     // Pass 2: buttons at their corner, texts at their drawing position.
-    if (s.picked == 0 && (command == kDragCommand || command == kHideButtonCommand)) {
+    if (s.picked == 0 && (command == cmd::kDragPoint || command == otype::kHideButton)) {
         for (int k = rec::kFirstObject; k < count; ++k) {
             const Dpoint& o = t.get(k);
-            if (!in_scope(o) || (o.cls != 7 && o.cls != 6) || paint_support::is_unplaced(t, k))
+            if (!in_scope(o) || (o.cls != oclass::kButton && o.cls != oclass::kText) ||
+                paint_support::is_unplaced(t, k))
                 continue;
-            const double sx = o.cls == 6 ? o.x + o.name_dx : o.x;
-            const double sy = o.cls == 6 ? o.y + o.name_dy : o.y;
+            const double sx = o.cls == oclass::kText ? o.x + o.name_dx : o.x;
+            const double sy = o.cls == oclass::kText ? o.y + o.name_dy : o.y;
             const double d2 = dist_mouse2(mouse.x, mouse.y, sx, sy);
             if (d2 < tolerance2 && (s.picked == 0 || d2 < best)) {
                 s.picked = k;
@@ -259,7 +260,7 @@ int pick_nearest(Diagram& d, DevPoint mouse, int block_only)
     }
 
     // Pass 3: every other kind with a hit rule, while a hide button is filled.
-    if (s.picked == 0 && command == kHideButtonCommand) {
+    if (s.picked == 0 && command == otype::kHideButton) {
         for (int k = rec::kFirstObject; k < count; ++k) {
             const Dpoint& o = t.get(k);
             if (in_scope(o))

@@ -2,13 +2,13 @@
 // The search for the diagram object under the mouse.
 
 #include "model/diagram.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 
 // Pending commands that widen the search: "Change the diagram by draging a
-// point" also finds buttons and texts; "Add a hide button" finds every kind
-// of object that has a hit rule, within a smaller radius.
-inline constexpr int kDragCommand = 175;
-inline constexpr int kHideButtonCommand = 466;
+// point" (cmd::kDragPoint) also finds buttons and texts; "Add a hide button"
+// (otype::kHideButton) finds every kind of object that has a hit rule, within
+// a smaller radius.
 
 // Squared tolerances: 16 units, or 5 units while a hide button is filled.
 inline constexpr double kPickTolerance2 = 256.0;

@@ -180,12 +180,12 @@ void draw_mark(Diagram& d, DeviceContext* dc, int mode, int i, int v, int p, int
         put(t, kMouse, mouse.x, mouse.y);
         const double from_vertex = std::sqrt(dist_mouse2(mouse.x, mouse.y, pv.x, pv.y));
         bool hit = false;
-        if (type == kFilledAngleMark && right_angle) {
+        if (type == otype::kFilledAngleMark && right_angle) {
             const double s1 = area3(t, kMouse, v, 4), s2 = area3(t, kMouse, 4, 3);
             const double s3 = area3(t, kMouse, 3, 5), s4 = area3(t, kMouse, 5, v);
             hit = (s1 > 0.0 && s2 > 0.0 && s3 > 0.0 && s4 > 0.0) ||
                   (s1 < 0.0 && s2 < 0.0 && s3 < 0.0 && s4 < 0.0);
-        } else if (type == kFilledAngleMark) {
+        } else if (type == otype::kFilledAngleMark) {
             hit = from_vertex < r && in_arc_range(d, mouse.x, mouse.y, v, start, end) == 1;
         } else if (right_angle) {
             for (int side_end : {5, 4}) {
@@ -208,7 +208,7 @@ void draw_mark(Diagram& d, DeviceContext* dc, int mode, int i, int v, int p, int
     const Colour colour = mark.colour;
     const Pen previous_pen = dc->select_pen(Pen{colour, kAnglePenWidth, PenStyle::Solid});
     const Brush previous_brush = dc->brush();
-    if (type == kFilledAngleMark) {
+    if (type == otype::kFilledAngleMark) {
         // Masked, so that lines under the fill stay visible.
         const Rop2 previous_rop = dc->set_rop2(Rop2::Mask);
         dc->select_brush(solid_brush(colour));
@@ -258,12 +258,12 @@ void draw_length_mark(Diagram& d, DeviceContext& dc, int /*mode*/, int i, int a,
     if (h > 0) {
         const Pen previous = dc.select_pen(Pen{colour, 1, PenStyle::Solid});
         arrow_head(d, dc, b, a, h);
-        if (type == kTwoWayArrow)
+        if (type == otype::kTwoWayArrow)
             arrow_head(d, dc, a, b, h);
         dc.select_pen(previous);
     }
 
-    if (i != 0 && t.get(i).type == kRadiusMark && t.get(i).name_shown) {
+    if (i != 0 && t.get(i).type == otype::kRadiusMark && t.get(i).name_shown) {
         const double mx = (t.get(a).x + t.get(b).x) * 0.5;
         const double my = (t.get(a).y + t.get(b).y) * 0.5;
         draw_label(d, dc, p_to_dev(t, mx), p_to_dev(t, my), t.get(i).name_view(),

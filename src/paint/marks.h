@@ -10,16 +10,10 @@
 // brush and without label; any other mode paints normally.
 
 #include "model/diagram.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 
 inline constexpr int kPickMode = 10;
-
-inline constexpr int kSegmentMark = 181;
-inline constexpr int kAngleMark = 182;
-inline constexpr int kFilledAngleMark = 183;
-inline constexpr int kRadiusMark = 184;
-inline constexpr int kOneWayArrow = 186;
-inline constexpr int kTwoWayArrow = 187;
 
 // Distance within which the mouse picks a mark's line or arc.
 inline constexpr double kMarkPickDistance = 5.0;

@@ -6,6 +6,7 @@
 #include "model/compute_point.h"
 #include "model/device_mapping.h"
 #include "model/numeric.h"
+#include "model/object_types.h"
 #include "paint/animation_services.h"
 #include "paint/buttons.h"
 #include "paint/conics.h"
@@ -18,9 +19,6 @@
 
 namespace {
 
-constexpr int kPointClass = 1, kLineClass = 2, kFillClass = 3, kMarkClass = 4;
-constexpr int kTextClass = 6, kButtonClass = 7;
-
 // The ruler's origin, its shortest drawn step and its scratch records.
 constexpr double kRulerX = 45.0;
 constexpr double kRulerY = 17.0;
@@ -30,7 +28,7 @@ constexpr int kRulerTail = 5, kRulerHead = 6;
 // Circles and conics lie in the lowest layer whatever their class.
 bool lowest_layer_curve(int type)
 {
-    return type == kCircleType || type == kCircle3Type || is_conic(type);
+    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
 }
 
 void paint_overlays(Diagram& d, DeviceContext& dc)
@@ -62,7 +60,7 @@ void paint_diagram(Diagram& d, DeviceContext& dc, int full)
 
     if (full == 0) {
         for (int i = rec::kFirstObject; i < count; ++i)
-            if (t.get(i).cls == kPointClass)
+            if (t.get(i).cls == oclass::kPoint)
                 compute_point(d, &dc, i);
         AnimationServices& animation = animation_services(d);
         for (int k = 0; k <= t.last_quantity(); ++k)
@@ -72,24 +70,24 @@ void paint_diagram(Diagram& d, DeviceContext& dc, int full)
 
     for (int i = rec::kFirstObject; i < count; ++i) {
         const Dpoint& o = t.get(i);
-        if (t.recompute() && o.cls == kPointClass)
+        if (t.recompute() && o.cls == oclass::kPoint)
             compute_point(d, &dc, i);
         if (lowest_layer_curve(o.type))
             draw_line_obj(d, dc, i);
-        else if (o.cls == kFillClass || o.cls == kMarkClass)
+        else if (o.cls == oclass::kFill || o.cls == oclass::kMark)
             draw_mark_obj(d, dc, i);
     }
     for (int i = rec::kFirstObject; i < count; ++i) {
         const Dpoint& o = t.get(i);
-        if (o.cls == kLineClass && !lowest_layer_curve(o.type))
+        if (o.cls == oclass::kLine && !lowest_layer_curve(o.type))
             draw_line_obj(d, dc, i);
-        else if (o.cls == kTextClass)
+        else if (o.cls == oclass::kText)
             draw_text_obj(d, dc, i, o.colour);
-        else if (o.cls == kButtonClass)
+        else if (o.cls == oclass::kButton)
             draw_button(d, dc, i, kButtonNormal);
     }
     for (int i = rec::kFirstObject; i < count; ++i)
-        if (t.get(i).cls == kPointClass)
+        if (t.get(i).cls == oclass::kPoint)
             draw_point(d, dc, i);
 
     if (!g_clip_copy)
@@ -104,17 +102,17 @@ int draw_one(Diagram& d, DeviceContext& dc, int i)
         compute_point(d, &dc, i);
     const Dpoint& o = t.get(i);
     switch (o.cls) {
-    case kPointClass:
+    case oclass::kPoint:
         draw_point(d, dc, i);
         break;
-    case kLineClass:
+    case oclass::kLine:
         draw_line_obj(d, dc, i);
         break;
-    case kButtonClass:
+    case oclass::kButton:
         draw_button(d, dc, i, kButtonNormal);
         break;
-    case kFillClass:
-    case kMarkClass:
+    case oclass::kFill:
+    case oclass::kMark:
         draw_mark_obj(d, dc, i);
         break;
     default:

@@ -4,13 +4,10 @@
 
 #include "model/device_mapping.h"
 #include "model/object_table.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 
 namespace paint_support {
-
-// Action state of "Select a block as the current block": objects of the
-// current block are drawn in red while it lasts.
-inline constexpr int kBlockSelectState = 204;
 
 // Device position of record i (coordinates mapped in coordinate mode).
 inline DevPoint dev_pos(const ObjectTable& t, int i)
@@ -27,9 +24,10 @@ inline bool is_unplaced(const ObjectTable& t, int i)
     return p.x == 0 && p.y == 0;
 }
 
+// While a block is selected as the current block, its objects are drawn in red.
 inline bool block_highlighted(ObjectTable& t, const Dpoint& object)
 {
-    return t.action_state() == kBlockSelectState && object.block == t.current_block();
+    return t.action_state() == cmd::kSelectBlock && object.block == t.current_block();
 }
 
 // Selects a pen for a scope and reselects the one held before when it ends.

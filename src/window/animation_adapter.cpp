@@ -222,7 +222,7 @@ void AnimationProvider::Painter::animation_step(Diagram& d)
 void AnimationProvider::Painter::start_animation(Diagram& d)
 {
     if (DrawingAnimation* state = provider_.find(d))
-        state->animator.cm_animation(420);
+        state->animator.cm_animation(anim_id::kStart);
 }
 
 // --- Point files ---

@@ -8,6 +8,7 @@
 #include "model/deleting.h"
 #include "model/derived_points.h"
 #include "model/find_object.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/paint_diagram.h"
 #include "paint/points_draw.h"
@@ -24,11 +25,6 @@ int g_copied_last = 0;
 
 namespace {
 
-constexpr int kFreePoint = 101;
-constexpr int kTextType = 180;
-constexpr int kPointClass = 1;
-constexpr int kTextClass = 6;
-constexpr int kButtonClass = 7;
 // Block numbers are signed bytes.
 constexpr int kMaxBlock = 127;
 constexpr double kSameCopyDistance = 1.0;
@@ -62,28 +58,28 @@ void Dchild::block_cmd(int code)
     case 3: {
         const int count = t.record_count();
         for (int i = rec::kFirstObject; i < count && i < t.count(); ++i)
-            if (t[i].cls == kPointClass && in_move_scope(t, t[i]))
+            if (t[i].cls == oclass::kPoint && in_move_scope(t, t[i]))
                 cal_reflection(t, i, i, rec::kAnimation, rec::kMouse13);
         invalidate(true);
         break;
     }
-    case 203:
+    case cmd::kNewBlock:
         if (const int block = next_block(t))
             t.current_block() = static_cast<char>(block);
         break;
-    case 204:
-        t.pending_command() = 204;
-        t.action_state() = 204;
+    case cmd::kSelectBlock:
+        t.pending_command() = cmd::kSelectBlock;
+        t.action_state() = cmd::kSelectBlock;
         set_status1(load_string(wsid::kSelectBlockPrompt));
         invalidate(true);
         break;
-    case 205:
+    case cmd::kSelectAllBlocks:
         t.current_block() = 0;
         break;
-    case 206:
+    case cmd::kDeleteBlock:
         delete_current_block();
         break;
-    case 299:
+    case cmd::kUniteBlocks:
         t.record_count() = last_index(t);
         if (t.record_count() >= rec::kFirstObject) {
             t.block_count() = 1;
@@ -92,15 +88,15 @@ void Dchild::block_cmd(int code)
                 t[i].block = 1;
         }
         break;
-    case 451:
+    case cmd::kCopyPartAsBlock:
         part_copy_begin();
         break;
-    case 452:
+    case cmd::kCopyBlock:
         g_block_owner = this;
         g_copied_block = static_cast<signed char>(t.current_block());
         g_copied_last = last_index(t);
         break;
-    case 453:
+    case cmd::kPaste:
         paste_block();
         break;
     default:
@@ -142,11 +138,11 @@ void Dchild::part_copy_begin()
     const int block = next_block(t);
     if (block == 0)
         return;
-    t.action_state() = 451;
-    t.pending_command() = 451;
+    t.action_state() = cmd::kCopyPartAsBlock;
+    t.pending_command() = cmd::kCopyPartAsBlock;
     t.current_block() = static_cast<char>(block);
     Dpoint& proto = scratch();
-    proto = Dpoint::of_type(kFreePoint, block);
+    proto = Dpoint::of_type(otype::kFreePoint, block);
     proto.colour = kBlue;
     proto.pen_style = 0;
     proto.size = 1;
@@ -187,7 +183,7 @@ void Dchild::part_copy_point()
             }
         }
         if (copy == 0) {
-            proto.cls = kPointClass;
+            proto.cls = oclass::kPoint;
             proto.name = t[p].name;
             copy = add_obj(diagram, proto);
             t[copy].size = 2;
@@ -220,11 +216,11 @@ void Dchild::part_copy_end()
         t.action_state() = 0;
         return;
     }
-    t.outer_mode() = 451;
+    t.outer_mode() = cmd::kCopyPartAsBlock;
     const int block = t.current_block();
     for (int i = rec::kFirstObject; i <= before; ++i) {
         const Dpoint& source = t[i];
-        if (source.cls == kPointClass || source.cls == kTextClass || source.cls == kButtonClass)
+        if (source.cls == oclass::kPoint || source.cls == oclass::kText || source.cls == oclass::kButton)
             continue;
         // Only what stands wholly on clicked points is copied.
         bool all_clicked = true;
@@ -240,14 +236,14 @@ void Dchild::part_copy_end()
             if (a != 0)
                 a = find_object_by_name(t, t.get(a).name_view(), 0, block);
         // The segments the clicks drew are there already, in either direction.
-        if (copy.type == kSegmentType &&
-            (find_object(t, kSegmentType, copy.arg[0], copy.arg[1], block) != 0 ||
-             find_object(t, kSegmentType, copy.arg[1], copy.arg[0], block) != 0))
+        if (copy.type == otype::kSegment &&
+            (find_object(t, otype::kSegment, copy.arg[0], copy.arg[1], block) != 0 ||
+             find_object(t, otype::kSegment, copy.arg[1], copy.arg[0], block) != 0))
             continue;
         add_obj(diagram, copy);
     }
     restore_marks();
-    drag_mode_cmd(177);
+    drag_mode_cmd(cmd::kTranslate);
 }
 
 void Dchild::paste_block()
@@ -269,7 +265,7 @@ void Dchild::paste_block()
         Dpoint copy = source[i];
         if (g_copied_block != 0 && copy.block != g_copied_block)
             continue;
-        if (copy.type != kTextType && copy.cls != kButtonClass) {
+        if (copy.type != otype::kText && copy.cls != oclass::kButton) {
             for (std::int32_t& a : copy.arg) {
                 if (a < rec::kFirstObject || a > copied_last)
                     continue;
@@ -290,5 +286,5 @@ void Dchild::paste_block()
     if (!held)
         draw_action(4);
     t.current_block() = static_cast<char>(block);
-    drag_mode_cmd(177);
+    drag_mode_cmd(cmd::kTranslate);
 }

@@ -3,6 +3,7 @@
 
 #include "window/dchild.h"
 
+#include "model/object_types.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/prover_link.h"
@@ -46,7 +47,7 @@ bool Dchild::enabler_rule(CommandEnabler enabler)
 {
     ObjectTable& t = objects();
     const int flag = t.command_lock();
-    const bool stepping = t.action_state() == 207;
+    const bool stepping = t.action_state() == cmd::kStepByStep;
     switch (enabler) {
     case CommandEnabler::None:
         return true;

@@ -4,6 +4,7 @@
 #include "window/dchild.h"
 
 #include "model/deleting.h"
+#include "model/object_types.h"
 #include "platform/string_table.h"
 #include "window/drawing_services.h"
 #include "window/draw_app.h"
@@ -79,30 +80,30 @@ void Dchild::drag_mode_cmd(int id)
     t.pending_command() = id;
     t.drag_moved() = 0;
     switch (id) {
-    case 175:
-    case 285:
-        t.action_state() = t.pending_command() = 175;
+    case cmd::kDragPoint:
+    case cmd::kToolDragPoint:
+        t.action_state() = t.pending_command() = cmd::kDragPoint;
         set_status1(load_string(wsid::kDragPointPrompt));
         set_status3(kDragPointTitle);
         break;
-    case 176:
-    case 286:
-        t.action_state() = t.pending_command() = 176;
+    case cmd::kMoveName:
+    case cmd::kToolMoveName:
+        t.action_state() = t.pending_command() = cmd::kMoveName;
         set_status1(load_string(wsid::kMoveNamePrompt));
         set_status3(load_string(wsid::kDragNameTitle));
         break;
-    case 177:
+    case cmd::kTranslate:
         set_status1(load_string(wsid::kTranslatePrompt));
         set_status3(load_string(wsid::kTranslateTitle));
         break;
-    case 178:
+    case cmd::kRotate:
         set_status1(load_string(wsid::kRotateCentrePrompt));
         set_status3(load_string(wsid::kRotateTitle));
         break;
-    case 179:
+    case cmd::kResize:
         set_status1(load_string(wsid::kResizePrompt));
         break;
-    case 226:
+    case cmd::kMirror:
         set_status1(load_string(wsid::kMirrorPrompt));
         break;
     default:
@@ -114,12 +115,12 @@ void Dchild::cons_mode_cmd(int id)
 {
     ObjectTable& t = objects();
     t.pending_command() = id;
-    t.action_state() = 11;
+    t.action_state() = astate::kFirstPick;
     t.no_choice_pending() = 1;
     if (const int twin = toolbox_menu_twin(id))
         t.pending_command() = twin;
 
-    if (t.pending_command() == 173) {
+    if (t.pending_command() == cmd::kHideAllNames) {
         // "All Names": hide every name, or show every name again.
         const int shown = t.new_points_show_names() == 0 ? 1 : 0;
         t.new_points_show_names() = shown;
@@ -148,7 +149,7 @@ void Dchild::toggle_view_flag()
 void Dchild::after_event()
 {
     ObjectTable& t = objects();
-    if (stepping_lock_ && t.action_state() != 207) {
+    if (stepping_lock_ && t.action_state() != cmd::kStepByStep) {
         stepping_lock_ = false;
         // Finishing the drawing leaves the flag at 1; any other way out must
         // not leave the commands disabled.

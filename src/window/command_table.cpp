@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <array>
 
+#include "model/object_types.h"
+
 namespace {
 
 using H = CommandHandler;
 using E = CommandEnabler;
 
+// Every command id the window answers, as a number: this table is where the
+// ids are listed, beside the menu and the toolbox (object_types.h names the
+// ones the handlers tell apart).
 constexpr DchildCommand kCommands[] = {
     {99, H::ConsMode, E::Objects1},
     {101, H::DrawAction, E::Enabled},
@@ -201,10 +206,22 @@ struct Alias {
     int menu;
 };
 
-// The construction tools of the toolbox and the menu commands they stand for.
+// The construction tools of the toolbox (by their ids, as the toolbox lists
+// them) and the menu commands they stand for.
 constexpr Alias kConsAliases[] = {
-    {281, 134}, {282, 103}, {283, 102}, {287, 135}, {288, 136}, {289, 190}, {290, 191},
-    {293, 122}, {295, 111}, {296, 112}, {297, 110}, {298, 113}, {384, 116},
+    {281, cmd::kRenamePoint},
+    {282, otype::kMidpoint},
+    {283, otype::kFoot},
+    {287, otype::kSegment},
+    {288, otype::kCircle},
+    {289, cmd::kDeleteLine},
+    {290, cmd::kDeleteCircle},
+    {293, otype::kInterLineCircle},
+    {295, otype::kOnPline},
+    {296, otype::kOnTline},
+    {297, otype::kOnLine},
+    {298, otype::kOnCircle},
+    {384, otype::kInterLineLine},
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "export/fig_fingerprint.h"
 #include "model/compute_point.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
@@ -146,14 +147,14 @@ void Dchild::Paint(DeviceContext* target)
         t.state_label_style() = 0;
         t.dragged_index() = 0;
     };
-    if (t.pending_command() == 210) {
+    if (t.pending_command() == cmd::kPrint) {
         settle();
         if (target)
             paint_whole_diagram(diagram, *target);
         return;
     }
     const int mode = t.action_state();
-    if (mode == 26 || mode == 207)
+    if (mode == astate::kAnimation || mode == cmd::kStepByStep)
         return;
     // A running mouse operation owns the context: paint on it and leave it held.
     const bool held = mouse_dc_ != nullptr;
@@ -191,7 +192,7 @@ void Dchild::mark_if_changed(std::uint64_t before)
 
 void Dchild::let_mouse_go()
 {
-    if (objects().action_state() == 26 || (!mouse_dc_ && !captured_))
+    if (objects().action_state() == astate::kAnimation || (!mouse_dc_ && !captured_))
         return;
     draw_action(2);
     draw_action(4);

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 
+#include "model/object_types.h"
 #include "platform/string_table.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
 #include "window/help_pages.h"
+#include "window/menu_layout.h"
 #include "window/toolbox_icons.h"
 #include "window/ui_services.h"
 #include "window/window_strings.h"
@@ -51,7 +53,7 @@ Dchild* Dclient::InitChild()
     }
     QMdiSubWindow* sub = addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(toolbox_icon(280));
+    sub->setWindowIcon(toolbox_icon(cmd::kToolFreePoint));
     sub->resize(std::max(320, width() * 3 / 4), std::max(240, height() * 3 / 4));
     sub->move(cascade_position(sub->size()));
     child->show();
@@ -121,16 +123,17 @@ bool Dclient::CeFile()
 
 bool Dclient::handles_command(int id) const
 {
-    return id == 500 || id == 501 || id == 212 || help_context_of_command(id).has_value();
+    return id == client_cmd::kNewWindow || id == client_cmd::kLoadDiagram || id == client_cmd::kAbout ||
+           help_context_of_command(id).has_value();
 }
 
 bool Dclient::command(int id)
 {
-    if (id == 500)
+    if (id == client_cmd::kNewWindow)
         CmFileNew();
-    else if (id == 501)
+    else if (id == client_cmd::kLoadDiagram)
         CmFileOpen();
-    else if (id == 212)
+    else if (id == client_cmd::kAbout)
         CmAbout();
     else if (help_context_of_command(id))
         CmHelp(id);
@@ -141,7 +144,7 @@ bool Dclient::command(int id)
 
 std::optional<bool> Dclient::command_enabled(int id)
 {
-    if (id == 500 || id == 501)
+    if (id == client_cmd::kNewWindow || id == client_cmd::kLoadDiagram)
         return CeFile();
     if (handles_command(id))
         return true;

@@ -4,6 +4,7 @@
 #include "window/dchild.h"
 
 #include "model/deleting.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "platform/image_dc.h"
 #include "platform/string_table.h"
@@ -60,47 +61,47 @@ void Dchild::draw_action(int code)
         mouse_dc_.reset();
         update();
         break;
-    case 101:
-    case 280:
-        t.pending_command() = 101;
-        t.action_state() = 10;
-        scratch() = Dpoint::of_type(101, t.current_block());
+    case otype::kFreePoint:
+    case cmd::kToolFreePoint:
+        t.pending_command() = otype::kFreePoint;
+        t.action_state() = astate::kPlacing;
+        scratch() = Dpoint::of_type(otype::kFreePoint, t.current_block());
         set_status1(load_string(wsid::kSelectPositionPrompt));
         set_status3(load_string(wsid::kPoint));
         break;
-    case 180:
-    case 465:
-    case 466:
+    case otype::kText:
+    case otype::kAnimationButton:
+    case otype::kHideButton:
         t.pending_command() = code;
-        t.action_state() = 10;
+        t.action_state() = astate::kPlacing;
         scratch() = Dpoint::of_type(code, t.current_block());
         set_status3(load_string(wsid::kText));
         set_status1(load_string(wsid::kTextPositionPrompt));
         break;
-    case 195:
-    case 292:
+    case cmd::kClearAndRedraw:
+    case cmd::kToolClear:
         clear_drawing();
         break;
-    case 214:
-    case 291:
+    case cmd::kDeleteLast:
+    case cmd::kToolDeleteLast:
         delete_last();
         break;
-    case 207:
+    case cmd::kStepByStep:
         start_step_through();
         break;
-    case 216:
+    case cmd::kRepaint:
         invalidate(true);
         break;
-    case 245:
+    case cmd::kDeleteConclusion:
         t.conclusion_type() = rec::kNoConclusion;
         t.conclusion_args().fill(0);
         break;
-    case 467:
+    case cmd::kLeaveTrace:
         t.leave_trace() = t.leave_trace() == 0 ? 1 : 0;
         break;
-    case 468:
-        t.action_state() = 468;
-        t.pending_command() = 468;
+    case cmd::kCopyToClipboard:
+        t.action_state() = cmd::kCopyToClipboard;
+        t.pending_command() = cmd::kCopyToClipboard;
         set_status3("");
         set_status1(load_string(wsid::kClipboardPrompt));
         break;
@@ -137,8 +138,8 @@ void Dchild::delete_last()
 void Dchild::start_step_through()
 {
     ObjectTable& t = objects();
-    t.action_state() = 207;
-    t.pending_command() = 207;
+    t.action_state() = cmd::kStepByStep;
+    t.pending_command() = cmd::kStepByStep;
     invalidate(true);
     step_cursor = rec::kFirstObject;
     t.command_lock() = -1;

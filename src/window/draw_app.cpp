@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "platform/string_table.h"
 #include "window/dchild.h"
@@ -28,8 +29,6 @@ TDrawApp* g_app = nullptr;
 
 namespace {
 
-constexpr int kScriptManagerCmd = 188;
-constexpr int kHelpContentsCmd = 185;
 constexpr int kIconSize = 24;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -141,9 +140,9 @@ void TDrawApp::build_menu()
                 const int id = node.id;
                 action->setData(id);
                 action->setStatusTip(qs(hint_of(id)));
-                if (id == kScriptManagerCmd)
+                if (id == cmd::kScriptManager)
                     action->setCheckable(true);
-                if (id == kHelpContentsCmd)
+                if (id == client_cmd::kHelpContents)
                     action->setShortcut(QKeySequence(Qt::Key_F1));
                 QObject::connect(action, &QAction::triggered, [this, id] { route_command(id); });
                 actions_[id] = action;
@@ -300,7 +299,7 @@ void TDrawApp::update_menu(QMenu& menu)
 
 void TDrawApp::EvInitMenu()
 {
-    if (QAction* action = menu_action(kScriptManagerCmd))
+    if (QAction* action = menu_action(cmd::kScriptManager))
         action->setChecked(services_.script_manager_open());
 }
 

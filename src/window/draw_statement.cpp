@@ -9,6 +9,7 @@
 #include "model/adding.h"
 #include "model/deleting.h"
 #include "model/find_object.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "statement/prover.h"
 #include "statement/tokenizer.h"
@@ -22,12 +23,6 @@
 #include "window/ui_services.h"
 
 namespace {
-
-constexpr int kStatementMode = 221;
-constexpr int kFreePoint = 101;
-constexpr int kCocyclic = 152;
-constexpr int kEqualAngle = 154;
-constexpr int kEqualProducts = 155;
 
 // The drawing object named like record p of the point table; 0 for none.
 int object_of(ObjectTable& t, std::uint32_t p)
@@ -43,7 +38,7 @@ int object_of(ObjectTable& t, std::uint32_t p)
 void prompt_for(int k)
 {
     const Pro_point& next = g_pro_points[static_cast<std::size_t>(k)];
-    if (next.kind == kFreePoint)
+    if (next.kind == otype::kFreePoint)
         set_status1(fmt("%s %s", pw_text(pwsid::kSelectLocationNext).c_str(), next.name.c_str()));
     else
         set_status1(pw_text(pwsid::kClickForNext));
@@ -61,9 +56,9 @@ void draw_record(Dchild& win, int k)
     rec = Dpoint(static_cast<int>(r.kind), r.name, parents[0], parents[1], parents[2], parents[3], parents[4],
                  parents[5]);
     rec.block = static_cast<std::int8_t>(t.current_block());
-    rec.cls = 1;
+    rec.cls = oclass::kPoint;
 
-    if (r.kind == kFreePoint) {
+    if (r.kind == otype::kFreePoint) {
         rec.x = t.mouse_x();
         rec.y = t.mouse_y();
         rec.name_shown = t.new_points_show_names();
@@ -94,20 +89,20 @@ void draw_conclusion(Dchild& win)
     rec.arg[7] = object_of(t, p[7]);
     // Into the order in which the drawing picks the conclusion's points.
     auto& a = rec.arg;
-    if (g_concl.type == kCocyclic) {
+    if (g_concl.type == concl::kCyclic) {
         a[0] = a[1];
         a[1] = a[2];
         a[2] = a[3];
         a[3] = a[4];
         a[4] = 0;
-    } else if (g_concl.type == kEqualAngle) {
+    } else if (g_concl.type == concl::kEqualAngle) {
         a[2] = a[3];
         a[3] = a[4];
         a[4] = a[5];
         a[5] = a[7];
         a[6] = 0;
         a[7] = 0;
-    } else if (g_concl.type == kEqualProducts) {
+    } else if (g_concl.type == concl::kEqualProduct) {
         // The prover holds the segments as first, fourth, third, second.
         std::swap(a[2], a[6]);
         std::swap(a[3], a[7]);
@@ -115,7 +110,7 @@ void draw_conclusion(Dchild& win)
     pick_conclusion(win, -1, rec);
     // A conclusion the drawing cannot pick (none, or an equation) ends the
     // mode as well: nothing is left to draw.
-    if (t.action_state() == kStatementMode)
+    if (t.action_state() == cmd::kDrawStatement)
         t.action_state() = 0;
 
     t.command_lock() = 0;
@@ -147,9 +142,9 @@ void draw_statement_cmd(Dchild& win)
         win.services().script_refresh();
 
     ObjectTable& t = win.objects();
-    t.action_state() = kStatementMode;
-    t.outer_mode() = kStatementMode;
-    t.pending_command() = kStatementMode;
+    t.action_state() = cmd::kDrawStatement;
+    t.outer_mode() = cmd::kDrawStatement;
+    t.pending_command() = cmd::kDrawStatement;
     g_tok = 1;
     t.command_lock() = -1;
     update_toolbox();

@@ -3,18 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+#include "model/object_types.h"
 
-constexpr int kPointClass = 1;
-constexpr int kTextClass = 6;
-constexpr int kButtonClass = 7;
+namespace {
 
 bool class_moves(int cls, MovedClasses classes)
 {
     switch (classes) {
-    case MovedClasses::PointsTexts: return cls == kPointClass || cls == kTextClass;
+    case MovedClasses::PointsTexts: return cls == oclass::kPoint || cls == oclass::kText;
     case MovedClasses::PointsTextsButtons:
-        return cls == kPointClass || cls == kTextClass || cls == kButtonClass;
+        return cls == oclass::kPoint || cls == oclass::kText || cls == oclass::kButton;
     case MovedClasses::All: return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #include "window/help_pages.h"
 
+#include "window/menu_layout.h"
 #include "window/ui_services.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,11 @@ namespace fs = std::filesystem;
 std::optional<int> help_context_of_command(int id)
 {
     switch (id) {
-    case 185: return help_context::kContents;
-    case 196: return help_context::kGettingStarted;
-    case 227: return help_context::kInterface;
-    case 228: return help_context::kCommands;
-    case 231: return help_context::kConstructions;
+    case client_cmd::kHelpContents: return help_context::kContents;
+    case client_cmd::kHelpGettingStarted: return help_context::kGettingStarted;
+    case client_cmd::kHelpInterface: return help_context::kInterface;
+    case client_cmd::kHelpCommands: return help_context::kCommands;
+    case client_cmd::kHelpConstructions: return help_context::kConstructions;
     default: return std::nullopt;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "animate/animator.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/paint_diagram.h"
 #include "platform/image_dc.h"
@@ -61,15 +63,16 @@ void Dchild::EvKeyDown(unsigned key)
         set_status1(load_string(up ? wsid::kLastBlock : wsid::kFirstBlock));
         return false;
     };
-    if (mode == 204 && (key == kKeyUp || key == kKeyDown)) {
+    if (mode == cmd::kSelectBlock && (key == kKeyUp || key == kKeyDown)) {
         step_selection(t.current_block(), 1, t.block_count());
         invalidate(true);
-    } else if (mode == 238 && (key == kKeyUp || key == kKeyDown)) {
+    } else if (mode == anim_mode::kDriverSelect && (key == kKeyUp || key == kKeyDown)) {
         if (step_selection(t.current_driver(), 0, t.last_driver()))
             invalidate(true);
     }
 
-    if (mode != 175 && mode != 177 && mode != -178 && mode != -179)
+    if (mode != cmd::kDragPoint && mode != cmd::kTranslate && mode != astate::kRotating &&
+        mode != astate::kResizing)
         return;
 
     // Each step has its own off-screen image; a running mouse drag's image is
@@ -81,7 +84,7 @@ void Dchild::EvKeyDown(unsigned key)
     const bool turning = t.pending_command() == 0 && moved;
 
     switch (mode) {
-    case 175:
+    case cmd::kDragPoint:
         if (moved) {
             t.mouse_x() += step.dx;
             t.mouse_y() += step.dy;
@@ -96,10 +99,10 @@ void Dchild::EvKeyDown(unsigned key)
             return;
         }
         break;
-    case 177:
+    case cmd::kTranslate:
         shift_objects(diagram, step.dx, step.dy, MovedClasses::All);
         break;
-    case -178:
+    case astate::kRotating:
         if (turning) {
             t.mouse_x() += step.dx;
             t.mouse_y() += step.dy;
@@ -112,7 +115,7 @@ void Dchild::EvKeyDown(unsigned key)
             mark_rotation_centre(*mem_dc_, centre.x, centre.y);
         }
         break;
-    case -179:
+    case astate::kResizing:
         if (turning) {
             t.mouse_x() += step.dx;
             t.mouse_y() += step.dy;

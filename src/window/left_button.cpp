@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "animate/animator.h"
 #include "model/adding.h"
 #include "model/device_mapping.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/buttons.h"
 #include "paint/hit_test.h"
@@ -25,20 +27,17 @@ using namespace mouse_support;
 
 namespace {
 
-constexpr int kListTop = 22;       // first row of the computation list
-constexpr int kRowHeight = 18;
 constexpr int kRulerBottom = 22;   // the unit ruler lies above this y
 constexpr int kRulerLeft = 60;
 constexpr int kDriverListRight = 80;
 constexpr double kSnapDistance = 10.0;  // a click this near a point means the point
 constexpr double kMirrorLineLength = 40.0;
-constexpr int kMaxDrivers = 8;
 
 }  // namespace
 
 void Dchild::EvLButtonDown(DevPoint point)
 {
-    if (objects().action_state() == 26)
+    if (objects().action_state() == astate::kAnimation)
         return;
     // A press that begins a mouse operation notes the drawing as it is; the
     // press, the moves and the release are then compared with that.
@@ -63,7 +62,7 @@ void Dchild::left_press(DevPoint point)
         point.y < kRulerBottom) {
         draw_action(3);
         draw_action(1);
-        t.action_state() = -12;
+        t.action_state() = astate::kUnitRuler;
         t.placing() = 0;
         t.recompute() = 0;
         t.dragged_index() = 1;
@@ -74,8 +73,8 @@ void Dchild::left_press(DevPoint point)
     if (last_driver >= 0 && row >= 0 && last_quantity < row &&
         row <= last_quantity + last_driver + 1 && point.x <= kDriverListRight) {
         t.current_driver() = row - last_quantity - 1;
-        t.pending_command() = 238;
-        t.action_state() = 238;
+        t.pending_command() = anim_id::kSelectDriver;
+        t.action_state() = anim_mode::kDriverSelect;
         invalidate(true);
         return;
     }
@@ -97,60 +96,60 @@ void Dchild::left_press(DevPoint point)
 
     const int mode = t.action_state();
     switch (mode) {
-    case 10:
+    case astate::kPlacing:
         t.from_clicks() = 1;
-        if (t.pending_command() == 101)
+        if (t.pending_command() == otype::kFreePoint)
             add_point(diagram, kAddPoint, scratch());
-        else if (t.pending_command() == 180 || t.pending_command() == 465 ||
-                 t.pending_command() == 466)
+        else if (t.pending_command() == otype::kText || t.pending_command() == otype::kAnimationButton ||
+                 t.pending_command() == otype::kHideButton)
             services_.obj_step(*this, 1, &scratch(), 0);
         break;
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
+    case astate::kFirstPick:
+    case astate::kFirstPick + 1:
+    case astate::kFirstPick + 2:
+    case astate::kFirstPick + 3:
+    case astate::kFirstPick + 4:
+    case astate::kFirstPick + 5:
+    case astate::kFirstPick + 6:
+    case astate::kLastPick:
         services_.cons_click(*this, point);
         break;
-    case 23:
+    case anim_mode::kDriverPick:
         pick_driving_point();
         break;
-    case 24:
+    case anim_mode::kLocusFirst:
         if (pick_nearest(diagram, point, 0) > 0)
-            services_.cm_animation(*this, 24);
+            services_.cm_animation(*this, anim_id::kLocusFirstPick);
         break;
-    case 25: {
+    case anim_mode::kLocusSecond: {
         const int k = std::clamp(t.last_locus(), 0, kMaxDrivers - 1);
         if (pick_nearest(diagram, point, 0) > 0 && t.picked_index() != t.locus_object(k))
-            services_.cm_animation(*this, 25);
+            services_.cm_animation(*this, anim_id::kLocusSecondPick);
         break;
     }
-    case -1234:
-        services_.cm_animation(*this, -1234);
+    case anim_mode::kGraphQuantity:
+        services_.cm_animation(*this, anim_id::kGraphQuantity);
         break;
-    case -22:
-        services_.measure_cmd(*this, -1);
+    case kOperandMode:
+        services_.measure_cmd(*this, measure_code::kPickOperand);
         break;
-    case 175:
+    case cmd::kDragPoint:
         start_point_drag();
         break;
-    case 176:
+    case cmd::kMoveName:
         start_name_move();
         break;
-    case 177:
+    case cmd::kTranslate:
         t.placing() = 0;
         t.recompute() = 0;
         t.dragged_index() = 1;
         set_position(t[rec::kAnimation], t.mouse_x(), t.mouse_y());
         draw_action(1);
         break;
-    case 178:
+    case cmd::kRotate:
         choose_rotation_centre();
         break;
-    case -178:
+    case astate::kRotating:
         t.placing() = 0;
         t.recompute() = 0;
         t.dragged_index() = 1;
@@ -158,39 +157,39 @@ void Dchild::left_press(DevPoint point)
         draw_action(1);
         t.pending_command() = 0;
         break;
-    case 179:
+    case cmd::kResize:
         choose_resize_reference();
         break;
-    case -179:
+    case astate::kResizing:
         start_resize();
         break;
-    case 207:
+    case cmd::kStepByStep:
         // No object left to draw: the click changes nothing at all.
         if (step_cursor >= t.record_count())
             return;
         step_through_click();
         break;
-    case 221:
+    case cmd::kDrawStatement:
         services_.draw_statement_step(*this);
         break;
-    case 226:
+    case cmd::kMirror:
         start_mirror_line();
         break;
-    case 405:
+    case anim_mode::kSelfTrace:
         services_.trace_mouse(*this, 1, point);
         break;
-    case 451:
-        if (t.pending_command() == 451) {
+    case cmd::kCopyPartAsBlock:
+        if (t.pending_command() == cmd::kCopyPartAsBlock) {
             if (pick_nearest(diagram, point, 0) > 0)
                 block_cmd(1);
         } else {
             block_cmd(3);
         }
         break;
-    case 466:
+    case otype::kHideButton:
         add_to_hide_list();
         break;
-    case 468:
+    case cmd::kCopyToClipboard:
         t.placing() = 0;
         t.recompute() = 0;
         t.dragged_index() = 0;
@@ -241,7 +240,7 @@ void Dchild::start_point_drag()
         return;
     const Dpoint& o = t[picked];
     set_status3(joined(load_string(wsid::kDrag), " ", shown_name(o)));
-    if (is_movable_point(t, picked) || o.type == kTextType || o.cls == kButtonClass) {
+    if (is_movable_point(t, picked) || o.type == otype::kText || o.cls == oclass::kButton) {
         t.placing() = 0;
         t.recompute() = 1;
         t.state_label_style() = 0;
@@ -257,7 +256,7 @@ void Dchild::start_name_move()
 {
     ObjectTable& t = objects();
     const int picked = pick_nearest(diagram, mouse_point(t), 0);
-    if (picked <= 0 || t[picked].type == kTextType)
+    if (picked <= 0 || t[picked].type == otype::kText)
         return;
     draw_action(1);
     set_status3(joined(load_string(wsid::kNameOf), " ", t[picked].name_view()));
@@ -282,7 +281,7 @@ void Dchild::choose_rotation_centre()
         set_position(centre, t[picked].x, t[picked].y);
     draw_dot(diagram, *mouse_dc_, rec::kAnimation, kRed);
     set_status1(load_string(wsid::kRotatePrompt));
-    t.action_state() = -178;
+    t.action_state() = astate::kRotating;
 }
 
 void Dchild::choose_resize_reference()
@@ -295,7 +294,7 @@ void Dchild::choose_resize_reference()
     scratch().arg[0] = picked;
     set_status1(load_string(wsid::kResizeDragPrompt));
     set_status3(load_string(wsid::kChangeSizeTitle));
-    t.action_state() = -179;
+    t.action_state() = astate::kResizing;
 }
 
 void Dchild::start_resize()
@@ -352,7 +351,7 @@ void Dchild::add_to_hide_list()
         return;
     // The button placed last collects the list; anything else there has none.
     Dpoint& button = t[t.count() - 1];
-    if (button.type != kHideButton)
+    if (button.type != otype::kHideButton)
         return;
     const std::size_t used = button.hide_entries();
     for (std::size_t e = 0; e < used; ++e)

@@ -8,9 +8,11 @@
 
 #include <algorithm>
 
+#include "animate/animator.h"
 #include "model/adding.h"
 #include "model/derived_points.h"
 #include "model/device_mapping.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/buttons.h"
 #include "paint/clip_copy.h"
@@ -31,10 +33,6 @@ using namespace mouse_support;
 namespace {
 
 constexpr double kSnapDistance = 10.0;
-constexpr int kSegmentCommand = 135;
-constexpr int kCircleCommand = 136;
-constexpr int kTraceOuterMode = 26;
-constexpr int kMaxDrivers = 8;
 // A clipboard picture larger than this on either side is cut to it.
 constexpr int kMaxClipSide = 8192;
 
@@ -52,7 +50,7 @@ void Dchild::EvLButtonUp(DevPoint point)
 void Dchild::left_release(DevPoint point)
 {
     ObjectTable& t = objects();
-    if (t.action_state() == 26)
+    if (t.action_state() == astate::kAnimation)
         return;
 
     if (t.button_down() != 0) {
@@ -69,33 +67,33 @@ void Dchild::left_release(DevPoint point)
         return;
 
     switch (t.action_state()) {
-    case 175:
-    case 177:
-    case 179:
-    case -178:
-        if (t.outer_mode() == 221)
-            t.action_state() = 221;
+    case cmd::kDragPoint:
+    case cmd::kTranslate:
+    case cmd::kResize:
+    case astate::kRotating:
+        if (t.outer_mode() == cmd::kDrawStatement)
+            t.action_state() = cmd::kDrawStatement;
         break;
-    case 176:
+    case cmd::kMoveName:
         if (const int k = t.picked_index(); k > 0) {
-            set_status3(t[k].type == kTextType ? std::string() : load_string(wsid::kNameTitle));
-            if (t.outer_mode() == 221)
-                t.action_state() = 221;
+            set_status3(t[k].type == otype::kText ? std::string() : load_string(wsid::kNameTitle));
+            if (t.outer_mode() == cmd::kDrawStatement)
+                t.action_state() = cmd::kDrawStatement;
         }
         break;
-    case -12:
+    case astate::kUnitRuler:
         draw_action(0);
         break;
-    case 226:
+    case cmd::kMirror:
         mirror_current_block();
         break;
-    case 405:
+    case anim_mode::kSelfTrace:
         services_.trace_mouse(*this, 3, point);
         break;
-    case 468:
+    case cmd::kCopyToClipboard:
         copy_rectangle_to_clipboard();
         break;
-    case 12:
+    case astate::kFirstPick + 1:  // a segment or circle dragged out of its first point
         finish_dragged_element(point);
         break;
     default:
@@ -110,7 +108,7 @@ void Dchild::mirror_current_block()
     ObjectTable& t = objects();
     const int count = t.count();
     for (int i = rec::kFirstObject; i < count; ++i)
-        if (t[i].cls == kPointClass && in_move_scope(t, t[i]))
+        if (t[i].cls == oclass::kPoint && in_move_scope(t, t[i]))
             cal_reflection(t, i, i, rec::kAnimation, rec::kMouse13);
     invalidate(true);
 }
@@ -158,7 +156,7 @@ void Dchild::finish_dragged_element(DevPoint release)
     ObjectTable& t = objects();
     const int command = t.pending_command();
     const int first = scratch().arg[0];
-    if ((command != kSegmentCommand && command != kCircleCommand) ||
+    if ((command != otype::kSegment && command != otype::kCircle) ||
         !(p_dist(t, first, rec::kState) > kSnapDistance))
         return;
 
@@ -171,7 +169,7 @@ void Dchild::finish_dragged_element(DevPoint release)
     int nearest = 0;
     for (int i = rec::kFirstObject; i < t.record_count(); ++i) {
         const Dpoint& o = t[i];
-        if (o.cls != kPointClass)
+        if (o.cls != oclass::kPoint)
             continue;
         if (p_to_dev(t, o.x) == 0 && p_to_dev(t, o.y) == 0)
             continue;
@@ -190,20 +188,20 @@ void Dchild::finish_dragged_element(DevPoint release)
     } else {
         // A free point at the release, without the element's parents.
         Dpoint free_point = work;
-        free_point.type = 101;
+        free_point.type = otype::kFreePoint;
         free_point.arg.fill(0);
         set_position(free_point, t.mouse_x(), t.mouse_y());
         add_point(diagram, kAddPoint, free_point);
         end = t.new_index();
     }
 
-    if (t.outer_mode() == kTraceOuterMode)
+    if (t.outer_mode() == astate::kAnimation)
         work.colour = kGreen;
-    const int element = command == kSegmentCommand ? add_segment(diagram, 0, first, end, work)
+    const int element = command == otype::kSegment ? add_segment(diagram, 0, first, end, work)
                                                    : add_circle(diagram, 0, first, end, work);
-    t.action_state() = 11;
+    t.action_state() = astate::kFirstPick;
 
-    if (t.outer_mode() == kTraceOuterMode) {
+    if (t.outer_mode() == astate::kAnimation) {
         const int k = t.current_driver();
         if (element != 0 && k >= 0 && k < kMaxDrivers)
             t.driver_path(k) = element;

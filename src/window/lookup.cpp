@@ -1,5 +1,7 @@
 #include "window/lookup.h"
 
+#include "model/object_types.h"
+
 int find_same_object(ObjectTable& t, const Dpoint& record, int block)
 {
     const int last = t.count() - 1;
@@ -18,17 +20,17 @@ int is_movable_point(ObjectTable& t, int i)
     if (i < rec::kFirstObject || !t.contains(i))
         return 0;
     const Dpoint& p = t[i];
-    if (p.cls != 1)
+    if (p.cls != oclass::kPoint)
         return 0;
     switch (p.type) {
-    case 101:
-    case 99:
-    case 110:
-    case 111:
-    case 112:
-    case 113:
-    case 114:
-    case 115:
+    case otype::kFreePoint:
+    case otype::kOnHline:
+    case otype::kOnLine:
+    case otype::kOnPline:
+    case otype::kOnTline:
+    case otype::kOnCircle:
+    case otype::kOnAline:
+    case otype::kOnRcircle:
         return 1;
     default:
         return 0;

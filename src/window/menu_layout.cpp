@@ -11,6 +11,8 @@ MenuNode popup(const char* text, std::vector<MenuNode> children)
     return MenuNode{Kind::Popup, text, 0, std::move(children)};
 }
 
+// The items carry their command ids as numbers: the menu is one of the lists
+// where each id is given (object_types.h names those the handlers tell apart).
 std::vector<MenuNode> build_menu()
 {
     return {

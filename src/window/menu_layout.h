@@ -16,6 +16,19 @@ inline constexpr int kTile = 24362;
 inline constexpr int kCloseAll = 24365;
 }  // namespace frame_cmd
 
+// Ids the MDI client handles: a new window, loading a drawing, the about box
+// and the help pages.
+namespace client_cmd {
+inline constexpr int kNewWindow = 500;
+inline constexpr int kLoadDiagram = 501;
+inline constexpr int kAbout = 212;
+inline constexpr int kHelpContents = 185;
+inline constexpr int kHelpGettingStarted = 196;
+inline constexpr int kHelpInterface = 227;
+inline constexpr int kHelpCommands = 228;
+inline constexpr int kHelpConstructions = 231;
+}  // namespace client_cmd
+
 struct MenuNode {
     enum class Kind { Item, Popup, Separator };
     Kind kind = Kind::Item;

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <string>
 
+#include "animate/animator.h"
 #include "model/device_mapping.h"
+#include "model/object_types.h"
 #include "model/primitives.h"
 #include "paint/feedback.h"
 #include "paint/hit_test.h"
@@ -29,8 +31,6 @@ constexpr int kRulerBottom = 22;
 constexpr int kRulerHintLeft = 65;
 constexpr double kRulerHintEnd = 60.0;  // the hint ends at 2 units past this x
 constexpr double kRulerOrigin = 55.55;
-constexpr int kSegmentCommand = 135;
-constexpr int kCircleCommand = 136;
 
 void set_position(Dpoint& r, DevPoint p)
 {
@@ -74,7 +74,7 @@ void Dchild::move_feedback(DevPoint point)
     const auto off_screen = [this]() -> DeviceContext* { return mem_dc_.get(); };
 
     switch (t.action_state()) {
-    case 175:
+    case cmd::kDragPoint:
         if (t.picked_index() > 0 && off_screen()) {
             set_position(t[rec::kState], point);
             t.drag_moved() = 1;
@@ -82,9 +82,9 @@ void Dchild::move_feedback(DevPoint point)
             show_off_screen();
         }
         break;
-    case 176: {
+    case cmd::kMoveName: {
         const int k = t.picked_index();
-        if (k > 0 && t[k].type != kTextType && off_screen()) {
+        if (k > 0 && t[k].type != otype::kText && off_screen()) {
             Dpoint& o = t[k];
             o.name_dx = name_offset(point.x, p_to_dev(t, o.x));
             o.name_dy = name_offset(point.y, p_to_dev(t, o.y));
@@ -93,7 +93,7 @@ void Dchild::move_feedback(DevPoint point)
         }
         break;
     }
-    case 177:
+    case cmd::kTranslate:
         if (off_screen()) {
             Dpoint& anchor = t[rec::kAnimation];
             const double dx = point.x - anchor.x;
@@ -105,7 +105,7 @@ void Dchild::move_feedback(DevPoint point)
             show_off_screen();
         }
         break;
-    case -178:
+    case astate::kRotating:
         if (t.pending_command() == 0 && off_screen()) {
             t.drag_moved() = 1;
             set_position(t[rec::kState], point);
@@ -115,7 +115,7 @@ void Dchild::move_feedback(DevPoint point)
             show_off_screen();
         }
         break;
-    case -179:
+    case astate::kResizing:
         if (t.pending_command() == 0 && off_screen()) {
             t.drag_moved() = 1;
             set_position(t[rec::kState], point);
@@ -127,7 +127,7 @@ void Dchild::move_feedback(DevPoint point)
             show_off_screen();
         }
         break;
-    case 226: {
+    case cmd::kMirror: {
         const Pen old = mouse_dc_->select_pen(kWhitePen);
         draw_segment(diagram, *mouse_dc_, rec::kAnimation, rec::kMouse13);
         set_position(t[rec::kMouse13], point);
@@ -138,7 +138,7 @@ void Dchild::move_feedback(DevPoint point)
         update();
         break;
     }
-    case -12:
+    case astate::kUnitRuler:
         if (t.last_quantity() >= 0 && point.x > kRulerHintLeft && point.y < kRulerBottom && off_screen()) {
             const double unit = (point.x - kRulerOrigin) * 0.5;
             t.unit_length() = unit;
@@ -147,13 +147,13 @@ void Dchild::move_feedback(DevPoint point)
             show_off_screen();
         }
         break;
-    case 12: {
+    case astate::kFirstPick + 1: {  // the first end or the centre is picked
         const int command = t.pending_command();
-        if (command != kSegmentCommand && command != kCircleCommand)
+        if (command != otype::kSegment && command != otype::kCircle)
             break;
         const int first = scratch().arg[0];
         const auto band = [&] {
-            if (command == kSegmentCommand)
+            if (command == otype::kSegment)
                 draw_segment(diagram, *mouse_dc_, first, rec::kState);
             else
                 draw_arc_cpq(diagram, *mouse_dc_, first, rec::kState, rec::kState);
@@ -172,10 +172,10 @@ void Dchild::move_feedback(DevPoint point)
         update();
         break;
     }
-    case 405:
+    case anim_mode::kSelfTrace:
         services_.trace_mouse(*this, 2, point);
         break;
-    case 468:
+    case cmd::kCopyToClipboard:
         if (off_screen()) {
             Dpoint& corner = t[rec::kMouse13];
             set_position(corner, point);
@@ -210,15 +210,15 @@ void Dchild::hover(DevPoint point)
     }
     const Dpoint& o = t[k];
     std::string text;
-    if (o.type == 101)
+    if (o.type == otype::kFreePoint)
         text = joined(std::string(o.name_view()), ": ", load_string(wsid::kFreePointWord));
-    else if (o.type >= 110 && o.type <= 115)
+    else if (o.type >= otype::kOnLine && o.type <= otype::kOnRcircle)
         text = joined(std::string(o.name_view()), ": ", load_string(wsid::kSemiFreePointWord));
-    else if (o.type == kTextType)
+    else if (o.type == otype::kText)
         text = joined(load_string(wsid::kTextLabel), ": ", o.text_view());
-    else if (o.cls == kButtonClass)
+    else if (o.cls == oclass::kButton)
         text = load_string(wsid::kButtonWord);
-    else if (o.cls == kPointClass)
+    else if (o.cls == oclass::kPoint)
         text = joined(std::string(o.name_view()), ": ", load_string(wsid::kFixedPointWord));
     else
         text = services_.obj_text(*this, 1, k);

@@ -8,13 +8,10 @@
 
 #include "model/numeric.h"
 #include "model/object_table.h"
+#include "model/object_types.h"
 #include "platform/device_context.h"
 
 namespace mouse_support {
-
-inline constexpr int kTextType = 180;
-inline constexpr int kPointClass = 1;
-inline constexpr int kButtonClass = 7;
 
 // The mouse position of the state record as a device point.
 inline DevPoint mouse_point(const ObjectTable& t)
@@ -49,7 +46,7 @@ inline std::string joined(const std::string& a, std::string_view sep, std::strin
 // An object as the status panes name it: a text by its text.
 inline std::string_view shown_name(const Dpoint& o)
 {
-    return o.type == kTextType ? o.text_view() : o.name_view();
+    return o.type == otype::kText ? o.text_view() : o.name_view();
 }
 
 }  // namespace mouse_support

@@ -1,21 +1,13 @@
 #include "window/move_point.h"
 
+#include "model/object_types.h"
 #include "model/semi_free.h"
 #include "paint/paint_diagram.h"
 
-namespace {
-
-constexpr int kFreePoint = 101;
-constexpr int kTextType = 180;
-constexpr int kAnimationButton = 465;
-constexpr int kHideButton = 466;
-
-}  // namespace
-
 bool is_draggable_type(int type)
 {
-    return type == kFreePoint || type == kTextType || type == kAnimationButton ||
-           type == kHideButton || is_semi_free_type(type);
+    return type == otype::kFreePoint || type == otype::kText || type == otype::kAnimationButton ||
+           type == otype::kHideButton || is_semi_free_type(type);
 }
 
 void move_point(Diagram& d, DeviceContext& dc, int full)
@@ -25,8 +17,8 @@ void move_point(Diagram& d, DeviceContext& dc, int full)
     // A pick that no longer names an object moves nothing.
     if (k >= rec::kFirstObject && t.contains(k)) {
         Dpoint& o = t[k];
-        if (o.type == kFreePoint || o.type == kTextType || o.type == kAnimationButton ||
-            o.type == kHideButton) {
+        if (o.type == otype::kFreePoint || o.type == otype::kText || o.type == otype::kAnimationButton ||
+            o.type == otype::kHideButton) {
             o.x = t.mouse_x();
             o.y = t.mouse_y();
         } else if (is_semi_free_type(o.type)) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/adding.h"
+#include "model/object_types.h"
 #include "platform/string_table.h"
 #include "window/dchild.h"
 #include "window/drawing_services.h"
@@ -51,41 +52,43 @@ std::vector<Prompt> two_triangle_prompts() { return {{0, 1328, nullptr}, {3, 132
 
 const std::vector<ConclusionForm>& forms()
 {
+    using namespace concl;
     static const std::vector<ConclusionForm> table = {
-        {148, 1139, nullptr, 3, {{0, 1140, nullptr}}, {{3, Part::Segment, 1, 2}, {3, Part::Segment, 2, 3}}},
-        {149, 1142, nullptr, 4, two_segment_prompts(), two_segments()},
-        {150, 1143, nullptr, 4, two_segment_prompts(), two_segments()},
-        {151, 1100, nullptr, 3, {{0, 1175, nullptr}, {1, 1147, nullptr}}, {{3, Part::Segment, 2, 3}}},
+        {kCollinear, 1139, nullptr, 3, {{0, 1140, nullptr}},
+         {{3, Part::Segment, 1, 2}, {3, Part::Segment, 2, 3}}},
+        {kParallel, 1142, nullptr, 4, two_segment_prompts(), two_segments()},
+        {kPerpendicular, 1143, nullptr, 4, two_segment_prompts(), two_segments()},
+        {kMidpoint, 1100, nullptr, 3, {{0, 1175, nullptr}, {1, 1147, nullptr}}, {{3, Part::Segment, 2, 3}}},
         // The circle through the first three picks is added after the conclusion is stored.
-        {152, 1146, nullptr, 4, {{0, 0, "Select four points on a circle"}}, {}},
-        {153, 1141, nullptr, 4, two_segment_prompts(), two_segments()},
-        {154,
+        {kCyclic, 1146, nullptr, 4, {{0, 0, "Select four points on a circle"}}, {}},
+        {kEqualDistance, 1141, nullptr, 4, two_segment_prompts(), two_segments()},
+        {kEqualAngle,
          1148,
          nullptr,
          6,
          {{0, 1149, nullptr}, {3, 1150, nullptr}},
          {{3, Part::Segment, 1, 2}, {3, Part::Segment, 2, 3}, {6, Part::Segment, 4, 5}, {6, Part::Segment, 5, 6}}},
-        {155,
+        {kEqualProduct,
          1151,
          nullptr,
          8,
          {{0, 1152, nullptr}, {2, 1153, nullptr}, {4, 1154, nullptr}, {6, 1155, nullptr}},
          {{2, Part::Segment, 1, 2}, {4, Part::Segment, 3, 4}, {6, Part::Segment, 5, 6}, {8, Part::Segment, 7, 8}}},
-        {156,
+        {kTangentCircles,
          1156,
          nullptr,
          4,
          {{0, 1157, nullptr}, {1, 1158, nullptr}, {2, 1159, nullptr}, {3, 1160, nullptr}},
          {{2, Part::Circle, 1, 2}, {4, Part::Circle, 3, 4}}},
-        {157, 1164, nullptr, 4, two_segment_prompts(), two_segments()},
-        {158,
+        {kHarmonic, 1164, nullptr, 4, two_segment_prompts(), two_segments()},
+        {kEquilateral,
          1161,
          nullptr,
          3,
          {{0, 0, "Select three points as the vertices of the triangle"}},
          {{3, Part::Segment, 1, 2}, {3, Part::Segment, 1, 3}, {3, Part::Segment, 2, 3}}},
-        {236, 0, "Congruent", 6, two_triangle_prompts(), two_triangles()},
-        {237, 1341, nullptr, 6, two_triangle_prompts(), two_triangles()},
+        {kCongruent, 0, "Congruent", 6, two_triangle_prompts(), two_triangles()},
+        {kSimilar, 1341, nullptr, 6, two_triangle_prompts(), two_triangles()},
     };
     return table;
 }
@@ -148,16 +151,16 @@ void pick_conclusion(Dchild& win, int step, const Dpoint& record)
         return;
 
     draw_parts(win, *form, final_step, work);
-    if (form->id == 154) {
+    if (form->id == concl::kEqualAngle) {
         // Each angle as the two lines through its vertex.
         const auto p = work.arg;
         work.arg = {p[0], p[1], p[1], p[2], p[3], p[4], p[4], p[5]};
     }
     add_point(win.diagram, kAddConclusion, work);
-    if (form->id == 152) {
+    if (form->id == concl::kCyclic) {
         Dpoint circle = work;
-        circle.type = 222;
-        circle.cls = 2;
+        circle.type = otype::kThreePointCircle;
+        circle.cls = oclass::kLine;
         circle.set_name("x");
         circle.arg = {work.arg[0], work.arg[1], work.arg[2], 0, 0, 0, 0, 0};
         add_obj(win.diagram, circle);

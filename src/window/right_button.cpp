@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "model/adding.h"
+#include "model/object_types.h"
 #include "paint/fills.h"
 #include "window/draw_app.h"
 #include "window/drawing_services.h"
@@ -15,34 +16,34 @@ void Dchild::EvRButtonDown()
 {
     const ChangeWatch watch(*this);
     ObjectTable& t = objects();
-    if (t.action_state() == 26)
+    if (t.action_state() == astate::kAnimation)
         services_.cm_animation(*this, 0);
-    if (t.outer_mode() == 221) {
+    if (t.outer_mode() == cmd::kDrawStatement) {
         // Drawing the prover's statement ends: the commands come back.
         t.command_lock() = 0;
         t.action_state() = 0;
         t.outer_mode() = 0;
         update_toolbox();
     }
-    if (t.action_state() == 451)
+    if (t.action_state() == cmd::kCopyPartAsBlock)
         block_cmd(2);
-    if (t.pending_command() == 144 && !mouse_dc_) {
-        // Vertices picked: one per mode step from 11; after the eighth pick the
-        // construction waits in mode 31.
+    if (t.pending_command() == otype::kFillPolygon && !mouse_dc_) {
+        // Vertices picked: one per mode step from kFirstPick; after the eighth
+        // pick the construction waits in kAllPicked.
         const int mode = t.action_state();
-        const int picked = mode == 31 ? 8 : mode - 11;
+        const int picked = mode == astate::kAllPicked ? 8 : mode - astate::kFirstPick;
         // A polygon needs a vertex before its repeated first one.
         if (picked >= 1 && picked <= 8) {
             draw_action(3);
             // The outline repeats the first vertex; the painter holds at most
             // kMaxFillPoints outline points.
             scratch().name_dx = static_cast<std::int16_t>(std::min(picked + 1, kMaxFillPoints));
-            t.action_state() = 11;
+            t.action_state() = astate::kFirstPick;
             add_point(diagram, kAddFill, scratch());
-            t.outer_mode() = 144;
+            t.outer_mode() = otype::kFillPolygon;
         }
     }
-    if (t.action_state() == 466) {
+    if (t.action_state() == otype::kHideButton) {
         t.pending_command() = 0;
         t.action_state() = 0;
     }
@@ -52,13 +53,13 @@ void Dchild::EvRButtonUp()
 {
     const ChangeWatch watch(*this);
     ObjectTable& t = objects();
-    if (t.outer_mode() == 144) {
+    if (t.outer_mode() == otype::kFillPolygon) {
         // The polygon was closed: its context is given up here, whether or
         // not a repaint ran in between, and the command starts over.
         services_.cons_step(*this, 0, nullptr, 0);
         draw_action(4);
     }
-    if (t.outer_mode() != 451 && t.outer_mode() != 144) {
+    if (t.outer_mode() != cmd::kCopyPartAsBlock && t.outer_mode() != otype::kFillPolygon) {
         t.pending_command() = 0;
         t.action_state() = 0;
         t.outer_mode() = 0;

@@ -4,6 +4,7 @@
 
 #include "construct/attribute_dialogs.h"
 #include "construct/list_window.h"
+#include "model/object_types.h"
 #include "platform/dialogs.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"
@@ -32,7 +33,7 @@ DeviceContext* DchildScriptDrawing::begin_mouse_operation()
 
 void DchildScriptDrawing::end_mouse_operation() { win_.draw_action(4); }
 
-void DchildScriptDrawing::clear_all() { win_.draw_action(292); }
+void DchildScriptDrawing::clear_all() { win_.draw_action(cmd::kToolClear); }
 
 void DchildScriptDrawing::changed()
 {

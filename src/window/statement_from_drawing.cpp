@@ -5,6 +5,7 @@
 
 #include "algebra/poly.h"
 #include "model/aux_text.h"
+#include "model/object_types.h"
 #include "statement/parse_facts.h"
 #include "statement/parser.h"
 #include "statement/prover.h"
@@ -15,11 +16,11 @@
 
 namespace {
 
-constexpr int kCocyclic = 152;
-constexpr int kEqualProducts = 155;
-constexpr int kRotation = 470;
 constexpr std::size_t kRotationTextLength = 15;
 
+// The prover's ratio kinds, 197 to 200: the drawing's Lratio, Mratio and
+// Pratio points and one more that no drawing command makes. Left as the
+// prover numbers them.
 bool is_ratio_point(int type) { return type >= 197 && type <= 200; }
 
 // First record among 1..last named like object k of the drawing; 0 (and a
@@ -77,7 +78,7 @@ void diagram_to_prover(Dchild& win)
     g_npoints = 0;
     for (int i = rec::kFirstObject; i < count; ++i) {
         const Dpoint& obj = t.get(i);
-        if (obj.cls != 1)
+        if (obj.cls != oclass::kPoint)
             continue;
         if (g_npoints >= kMaxProPoints) {
             gprint(fmt("\r\nOnly the first %d points of the drawing are taken.\r\n", kMaxProPoints));
@@ -100,7 +101,7 @@ void diagram_to_prover(Dchild& win)
             r.ps[0] = get_n(parse_decimal_integer(obj.aux1.as_text()));
             r.ps[1] = get_n(parse_decimal_integer(obj.aux2.as_text()));
         }
-        if (obj.type == kRotation)
+        if (obj.type == otype::kNrotate)
             r.rot = rotation_text(obj);
     }
 
@@ -109,13 +110,13 @@ void diagram_to_prover(Dchild& win)
     for (std::size_t k = 0; k < 8; ++k)
         g_concl.p[k] = args[k] == 0 ? 0 : static_cast<std::uint32_t>(check_point_name(win, args[k]));
     auto& p = g_concl.p;
-    if (g_concl.type == kCocyclic) {
+    if (g_concl.type == concl::kCyclic) {
         p[4] = p[3];
         p[3] = p[2];
         p[2] = p[1];
         p[1] = p[0];
         p[0] = 0;
-    } else if (g_concl.type == kEqualProducts) {
+    } else if (g_concl.type == concl::kEqualProduct) {
         // Picked as first, second, third, fourth segment; the prover holds
         // first, fourth, third, second.
         std::swap(p[2], p[6]);

@@ -324,6 +324,7 @@ struct Picture {
     Painter paint;
 };
 
+// By the toolbox ids, as the toolbox lists them.
 const Picture kPictures[] = {
     {501, paint_open},
     {502, paint_save},

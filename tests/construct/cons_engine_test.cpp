@@ -115,12 +115,12 @@ TEST_F(EngineTest, NoMoreThanEightPicks)
     h.start(155);
     for (int k = 0; k < 8; ++k)
         h.click_on(20 + k);
-    EXPECT_EQ(h.t().action_state(), kAllPickedState);
+    EXPECT_EQ(h.t().action_state(), astate::kAllPicked);
     const std::vector<int> steps = h.conclusion_steps;
     EXPECT_EQ(steps, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     h.click_on(A);
     EXPECT_EQ(h.conclusion_steps, steps);
-    EXPECT_EQ(h.t().action_state(), kAllPickedState);
+    EXPECT_EQ(h.t().action_state(), astate::kAllPicked);
 }
 
 TEST_F(EngineTest, CompleteRecordKeepsItsNameLeavesNoMarksAndDoesNotRepeat)
@@ -146,11 +146,11 @@ TEST_F(EngineTest, CompleteRecordWithEqualPicksBuildsNothing)
 
 TEST_F(EngineTest, StatementDrawingKeepsItsState)
 {
-    h.t().action_state() = kStatementDrawing;
+    h.t().action_state() = cmd::kDrawStatement;
     h.t().pending_command() = 103;
     Dpoint rec(103, "M", A, B);
     cons_step(h, -1, &rec, 0);
-    EXPECT_EQ(h.t().action_state(), kStatementDrawing);
+    EXPECT_EQ(h.t().action_state(), cmd::kDrawStatement);
     EXPECT_EQ(h.t().count(), 25);
 }
 

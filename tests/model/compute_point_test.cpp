@@ -211,7 +211,7 @@ TEST(SemiFree, OnlyPointsAboveTheDraggedIndexAreRederived) {
 TEST(SemiFree, ResizeModeLeavesThemAloneEvenWhilePlacing) {
     SemiFreeFigure f;
     place(f.t, f.c25, 7, 8);
-    f.t.action_state() = kResizeMode;
+    f.t.action_state() = astate::kResizing;
     EXPECT_EQ(place_new(f.t, f.c25, 100, 20), kComputeLeftAlone);
     expect_at(f.t, f.c25, 7, 8, 0);
     start_drag(f.t, 0);

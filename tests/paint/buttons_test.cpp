@@ -13,7 +13,7 @@ int add_button(Diagram& d, int type, double x, double y, const char* name = "Hid
     const int i = add_object(d, type, 7, {});
     place(d, i, x, y);
     d.table[i].set_name(name);
-    if (type == kHideButton)
+    if (type == otype::kHideButton)
         d.table[i].aux1.set_int(-1);
     return i;
 }
@@ -33,11 +33,11 @@ TEST(DrawButton, FaceAndLabelByLookAndAnimation)
         Colour face;
         std::string label;
     } cases[] = {
-        {kAnimationButton, kButtonNormal, 0, kLightGrey, "Animation"},
-        {kAnimationButton, kButtonPressed, 0, kGrey, "Stop:R-key"},
-        {kAnimationButton, kButtonNormal, 26, kGrey, "Stop:R-key"},
-        {kHideButton, kButtonNormal, 0, kLightGrey, "Lights"},
-        {kHideButton, kButtonPressed, 0, kGrey, "Lights"},
+        {otype::kAnimationButton, kButtonNormal, 0, kLightGrey, "Animation"},
+        {otype::kAnimationButton, kButtonPressed, 0, kGrey, "Stop:R-key"},
+        {otype::kAnimationButton, kButtonNormal, 26, kGrey, "Stop:R-key"},
+        {otype::kHideButton, kButtonNormal, 0, kLightGrey, "Lights"},
+        {otype::kHideButton, kButtonPressed, 0, kGrey, "Lights"},
     };
     for (const auto& c : cases) {
         Diagram d;
@@ -60,7 +60,7 @@ TEST(DrawButton, FaceAndLabelByLookAndAnimation)
 TEST(DrawButton, HiddenButtonIsNotDrawnButStillFound)
 {
     Diagram d;
-    const int b = add_button(d, kHideButton, 40, 60);
+    const int b = add_button(d, otype::kHideButton, 40, 60);
     d.table[b].shown = 0;
     RecordingDC dc;
     EXPECT_EQ(draw_button(d, dc, b, kButtonNormal), 0);
@@ -73,8 +73,8 @@ TEST(ButtonHit, StrictBoxTwentyUnitsHighFirstInTableOrder)
 {
     Diagram d;
     add_point(d, 45, 65);
-    const int first = add_button(d, kHideButton, 40, 60);
-    const int second = add_button(d, kAnimationButton, 90, 60);
+    const int first = add_button(d, otype::kHideButton, 40, 60);
+    const int second = add_button(d, otype::kAnimationButton, 90, 60);
     const struct {
         double x, y;
         int found;
@@ -99,7 +99,7 @@ TEST(ButtonHit, HideButtonTogglesItsListTwiceBackToTheStart)
     const int b = add_point(d, 20, 20);
     const int c = add_point(d, 30, 30);
     d.table[b].name_shown = 0;
-    const int hide = add_button(d, kHideButton, 100, 100);
+    const int hide = add_button(d, otype::kHideButton, 100, 100);
     d.table[hide].hide_list = {a, b, 7, 999};  // entries that are no objects are passed over
     d.table[hide].aux1.set_int(3);
     button_hit(d, 1, hide);
@@ -123,7 +123,7 @@ TEST(ButtonHit, HideListIsReadOnlyWithinItsEntries)
     Diagram d(&n);
     const int a = add_point(d, 10, 10);
     const int b = add_point(d, 20, 20);
-    const int hide = add_button(d, kHideButton, 100, 100);
+    const int hide = add_button(d, otype::kHideButton, 100, 100);
     d.table[hide].hide_list = {a};
     d.table[hide].aux1.set_int(40);  // claims more than the list holds
     button_hit(d, 1, hide);
@@ -141,7 +141,7 @@ TEST(ButtonHit, AnimationButtonStartsOnlyWithADrivingPoint)
 {
     RecordingNeighbours n;
     Diagram d(&n);
-    const int anim = add_button(d, kAnimationButton, 100, 100);
+    const int anim = add_button(d, otype::kAnimationButton, 100, 100);
     button_hit(d, 1, anim);
     EXPECT_TRUE(n.calls.empty());
     d.table.last_driver() = 0;

@@ -29,18 +29,18 @@ TEST(ConicSampleCount, FollowsTheSizeOfTheConic)
         double d1, d2;
         int count;
     } cases[] = {
-        {kEllipse, 51.0, 30.0, 194},   // 194.4
-        {kEllipse, 10.3, 0.0, 24},     // 24.72
-        {kHyperbola, 10.0, 5.0, 44},   // 45, made even
-        {kParabola, 20.5, 20.5, 82},
-        {kEllipse, 0.4, 0.4, 0},       // below 5/6
-        {kEllipse, 0.5, 0.4, 2},       // 2.16
-        {kHyperbola, 0.3, 0.3, 0},     // below 2/3
-        {kParabola, 0.45, 0.5, 0},     // below 1
-        {kHyperbola, 10.0, 0.0, 0},    // no conjugate axis
-        {kHyperbola, 10.0, 1e-12, 0},
-        {kEllipse, 1e7, 1e7, kMaxConicSamples},
-        {kParabola, 1e300, 1e300, kMaxConicSamples},
+        {otype::kEllipse, 51.0, 30.0, 194},   // 194.4
+        {otype::kEllipse, 10.3, 0.0, 24},     // 24.72
+        {otype::kHyperbola, 10.0, 5.0, 44},   // 45, made even
+        {otype::kParabola, 20.5, 20.5, 82},
+        {otype::kEllipse, 0.4, 0.4, 0},       // below 5/6
+        {otype::kEllipse, 0.5, 0.4, 2},       // 2.16
+        {otype::kHyperbola, 0.3, 0.3, 0},     // below 2/3
+        {otype::kParabola, 0.45, 0.5, 0},     // below 1
+        {otype::kHyperbola, 10.0, 0.0, 0},    // no conjugate axis
+        {otype::kHyperbola, 10.0, 1e-12, 0},
+        {otype::kEllipse, 1e7, 1e7, kMaxConicSamples},
+        {otype::kParabola, 1e300, 1e300, kMaxConicSamples},
     };
     for (const auto& c : cases)
         EXPECT_EQ(conic_sample_count(c.type, c.d1, c.d2), c.count)
@@ -50,7 +50,7 @@ TEST(ConicSampleCount, FollowsTheSizeOfTheConic)
 TEST(ConicPoints, EllipseRunsOnceAroundItsAxes)
 {
     Diagram d;
-    const int e = sampled_conic(d, kEllipse, {100, 100}, {151, 100}, {100, 130});
+    const int e = sampled_conic(d, otype::kEllipse, {100, 100}, {151, 100}, {100, 130});
     const Dpoint& conic = d.table.get(e);
     ASSERT_EQ(conic.samples.size(), 194u);
     EXPECT_EQ(conic.aux1.as_int(), 194);
@@ -79,7 +79,7 @@ TEST(ConicPoints, EllipseExtentFollowsItsAxes)
     };
     for (const auto& c : cases) {
         Diagram d;
-        const int e = sampled_conic(d, kEllipse, {100, 100}, c.b, c.c);
+        const int e = sampled_conic(d, otype::kEllipse, {100, 100}, c.b, c.c);
         const auto& samples = d.table.get(e).samples;
         ASSERT_EQ(samples.size(), c.count);
         double max_dx = 0, max_dy = 0;
@@ -95,7 +95,7 @@ TEST(ConicPoints, EllipseExtentFollowsItsAxes)
 TEST(ConicPoints, HyperbolaPairsAreSymmetricAboutTheConjugateAxis)
 {
     Diagram d;
-    const int h = sampled_conic(d, kHyperbola, {100, 100}, {110, 100}, {100, 105});
+    const int h = sampled_conic(d, otype::kHyperbola, {100, 100}, {110, 100}, {100, 105});
     const auto& samples = d.table.get(h).samples;
     ASSERT_EQ(samples.size(), 44u);
     for (std::size_t j = 0; j < samples.size(); j += 2) {
@@ -114,7 +114,7 @@ TEST(ConicPoints, HyperbolaPairsAreSymmetricAboutTheConjugateAxis)
 TEST(ConicPoints, DegenerateHyperbolaHasNoSamples)
 {
     Diagram d;
-    const int h = sampled_conic(d, kHyperbola, {100, 100}, {150, 100}, {100, 100});
+    const int h = sampled_conic(d, otype::kHyperbola, {100, 100}, {150, 100}, {100, 100});
     EXPECT_TRUE(d.table.get(h).samples.empty());
     EXPECT_EQ(d.table.get(h).aux1.as_int(), 0);
 }
@@ -122,7 +122,7 @@ TEST(ConicPoints, DegenerateHyperbolaHasNoSamples)
 TEST(ConicPoints, ParabolaPointsAreEquidistantFromFocusAndDirectrix)
 {
     Diagram d;
-    const int p = sampled_conic(d, kParabola, {100, 95.5}, {120, 100}, {80, 100});
+    const int p = sampled_conic(d, otype::kParabola, {100, 95.5}, {120, 100}, {80, 100});
     const auto samples = d.table.get(p).samples;
     ASSERT_EQ(samples.size(), 82u);
     // The first lies on the perpendicular to BC through C, at y = 53.3.
@@ -143,7 +143,7 @@ TEST(ConicPoints, ParabolaPointsAreEquidistantFromFocusAndDirectrix)
 TEST(ConicPoints, NewSamplesReplaceTheOldOnes)
 {
     Diagram d;
-    const int e = sampled_conic(d, kEllipse, {100, 100}, {151, 100}, {100, 130});
+    const int e = sampled_conic(d, otype::kEllipse, {100, 100}, {151, 100}, {100, 130});
     const int b = d.table.get(e).arg[1];
     place(d, b, 110, 100);
     conic_points(d, e);

@@ -26,25 +26,25 @@ TEST(DrawLineObj, EveryCaseMatchesTheGoldenLog)
     Diagram d;
     const int a = add_point(d, 10, 10);
     const int b = add_point(d, 50, 50);
-    const int seg = add_object(d, kSegmentType, 2, {a, b});
+    const int seg = add_object(d, otype::kSegment, 2, {a, b});
     d.table[seg].shown = 0;
     const int c = add_point(d, 100, 100);
     const int p = add_point(d, 140, 100);
     const int q = add_point(d, 140, 60);
-    const int circle = add_object(d, kCircleType, 2, {c, p}, kBlue);
-    const int mark = add_object(d, kAngleMark, 4, {p, c, q}, kBlue);
+    const int circle = add_object(d, otype::kCircle, 2, {c, p}, kBlue);
+    const int mark = add_object(d, otype::kAngleMark, 4, {p, c, q}, kBlue);
     std::vector<std::pair<std::string, int>> objects{
         {"hidden segment", seg},
         {"unknown type", add_object(d, 999, 2, {a, b})},
-        {"circle through three collinear points", add_object(d, kCircle3Type, 2, {a, b, add_point(d, 30, 30)})},
-        {"arc through three collinear points", add_object(d, kArc3Type, 2, {a, add_point(d, 20, 20), add_point(d, 40, 40)})},
+        {"circle through three collinear points", add_object(d, otype::kThreePointCircle, 2, {a, b, add_point(d, 30, 30)})},
+        {"arc through three collinear points", add_object(d, otype::kThreePointArc, 2, {a, add_point(d, 20, 20), add_point(d, 40, 40)})},
         {"circle in the current block", circle},
     };
     // Arcs through three points at these directions from (200, 200), radius 100:
     // the arc passes the middle one, whichever way round.
     for (const auto& [da, db, dc] : {std::tuple{10, 50, 100}, {100, 200, 10}, {100, 50, 10}, {10, 200, 100}})
         objects.push_back({"arc3 " + std::to_string(da) + " " + std::to_string(db) + " " + std::to_string(dc),
-                           add_object(d, kArc3Type, 2,
+                           add_object(d, otype::kThreePointArc, 2,
                                       {add_polar(d, 200, 200, 100, da), add_polar(d, 200, 200, 100, db),
                                        add_polar(d, 200, 200, 100, dc)})});
     d.table[circle].block = 2;
@@ -69,7 +69,7 @@ TEST(DrawLineObj, ConicFollowsItsParentsOnlyWhenTheDiagramChanges)
     const int a = add_point(d, 100, 100);
     const int b = add_point(d, 110, 100);
     const int c = add_point(d, 100, 105);
-    const int e = add_object(d, kEllipse, 2, {a, b, c});
+    const int e = add_object(d, otype::kEllipse, 2, {a, b, c});
     d.table.recompute() = 0;
     RecordingDC first;
     draw_line_obj(d, first, e);  // no samples yet: made now

@@ -43,51 +43,51 @@ struct EveryObject {
         d.table[m].colour = kRed;
         d.table[m].size = 4;
         d.table[c].pen_style = 1;  // a hollow point
-        add_object(d, kSegmentType, 2, {a, b});
-        const int bc = add_object(d, kSegmentType, 2, {b, c}, kBlue);
+        add_object(d, otype::kSegment, 2, {a, b});
+        const int bc = add_object(d, otype::kSegment, 2, {b, c}, kBlue);
         d.table[bc].size = 3;
         d.table[bc].pen_style = 1;
         const int o = add_point(d, 330, 140, "O");
         const int r = add_point(d, 380, 140, "R");
         const int s = add_point(d, 330, 90, "S");
-        add_object(d, kCircleType, 2, {o, r}, kBlue);
-        add_object(d, kArcType, 2, {o, s, r}, kRed);
-        add_object(d, kOneWayArrow, 2, {c, a}, kGreen);
-        add_object(d, kTwoWayArrow, 2, {add_point(d, 30, 260), add_point(d, 200, 260)});
-        add_object(d, kCircle3Type, 2, {add_point(d, 480, 60), add_point(d, 540, 120), add_point(d, 480, 180)});
-        add_object(d, kArc3Type, 2, {add_point(d, 600, 60), add_point(d, 660, 110), add_point(d, 600, 170)},
+        add_object(d, otype::kCircle, 2, {o, r}, kBlue);
+        add_object(d, otype::kArc, 2, {o, s, r}, kRed);
+        add_object(d, otype::kOneWayArrow, 2, {c, a}, kGreen);
+        add_object(d, otype::kTwoWayArrow, 2, {add_point(d, 30, 260), add_point(d, 200, 260)});
+        add_object(d, otype::kThreePointCircle, 2, {add_point(d, 480, 60), add_point(d, 540, 120), add_point(d, 480, 180)});
+        add_object(d, otype::kThreePointArc, 2, {add_point(d, 600, 60), add_point(d, 660, 110), add_point(d, 600, 170)},
                    kRed);
         const int e = add_point(d, 120, 360, "E");
-        add_object(d, kEllipse, 2, {e, add_point(d, 140, 360), add_point(d, 120, 350)}, kBlue);
+        add_object(d, otype::kEllipse, 2, {e, add_point(d, 140, 360), add_point(d, 120, 350)}, kBlue);
         const int h = add_point(d, 330, 360, "H");
-        add_object(d, kHyperbola, 2, {h, add_point(d, 340, 360), add_point(d, 330, 355)});
-        add_object(d, kParabola, 2, {add_point(d, 560, 392, "F"), add_point(d, 570, 400), add_point(d, 550, 400)},
+        add_object(d, otype::kHyperbola, 2, {h, add_point(d, 340, 360), add_point(d, 330, 355)});
+        add_object(d, otype::kParabola, 2, {add_point(d, 560, 392, "F"), add_point(d, 570, 400), add_point(d, 550, 400)},
                    kRed);
-        add_object(d, kMarkedSegmentType, 2, {add_point(d, 30, 450), add_point(d, 250, 450)});
-        fill(kFillTriangle, {a, b, c}, kGreen, kSolidFillStyle, 1, 4);
-        fill(kFillCircle, {add_point(d, 330, 500), add_point(d, 370, 500)}, rgb(255, 200, 0), 4, 1);
+        add_object(d, otype::kMarkedSegment, 2, {add_point(d, 30, 450), add_point(d, 250, 450)});
+        fill(otype::kFillTriangle, {a, b, c}, kGreen, kSolidFillStyle, 1, 4);
+        fill(otype::kFillCircle, {add_point(d, 330, 500), add_point(d, 370, 500)}, rgb(255, 200, 0), 4, 1);
         const int q = add_point(d, 480, 520);
-        fill(kFillChord, {q, add_point(d, 540, 520), add_point(d, 480, 460)}, kBlue, kSolidFillStyle, 2);
-        fill(kFillPie, {add_point(d, 650, 520), add_point(d, 700, 520), add_point(d, 650, 470)}, kRed,
+        fill(otype::kFillChord, {q, add_point(d, 540, 520), add_point(d, 480, 460)}, kBlue, kSolidFillStyle, 2);
+        fill(otype::kFillPie, {add_point(d, 650, 520), add_point(d, 700, 520), add_point(d, 650, 470)}, kRed,
              kSolidFillStyle, 3);
-        fill(kFillPolygon,
+        fill(otype::kFillPolygon,
              {add_point(d, 700, 200), add_point(d, 760, 220), add_point(d, 740, 300), add_point(d, 690, 280)},
              kGreen, 1, 2, 5);
-        mark(kSegmentMark, {a, b}, kRed, "a");
-        mark(kAngleMark, {b, a, c}, kBlue, "x");
-        d.table[mark(kFilledAngleMark, {a, b, c}, kGreen)].size = 3;
-        mark(kRadiusMark, {o, r}, kRed, "r");
+        mark(otype::kSegmentMark, {a, b}, kRed, "a");
+        mark(otype::kAngleMark, {b, a, c}, kBlue, "x");
+        d.table[mark(otype::kFilledAngleMark, {a, b, c}, kGreen)].size = 3;
+        mark(otype::kRadiusMark, {o, r}, kRed, "r");
         // A right angle, plain and filled.
         const int v = add_point(d, 560, 250, "V");
         const int v1 = add_point(d, 620, 250);
         const int v2 = add_point(d, 560, 190);
-        mark(kAngleMark, {v1, v, v2}, kBlue);
-        mark(kFilledAngleMark, {v1, v, v2}, kRed);
+        mark(otype::kAngleMark, {v1, v, v2}, kBlue);
+        mark(otype::kFilledAngleMark, {v1, v, v2}, kRed);
         add_text(d, 30, 520, "Every object type", 4);
         add_text(d, 30, 560, "small", 2, kRed);
-        const int anim = add_object(d, kAnimationButton, 7, {});
+        const int anim = add_object(d, otype::kAnimationButton, 7, {});
         place(d, anim, 560, 560);
-        const int hide = add_object(d, kHideButton, 7, {});
+        const int hide = add_object(d, otype::kHideButton, 7, {});
         place(d, hide, 680, 560);
         d.table[hide].set_name("Hide");
         d.table.last_quantity() = 0;  // the unit ruler

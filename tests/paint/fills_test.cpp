@@ -25,7 +25,7 @@ struct FillDiagram {
         const int i = add_object(d, type, 3, args, colour);
         d.table[i].pen_style = style;
         d.table[i].size = rop;
-        if (type == kFillTriangle || type == kFillPolygon)
+        if (type == otype::kFillTriangle || type == otype::kFillPolygon)
             d.table[i].name_dx = static_cast<std::int16_t>(args.size() + 1);
         return i;
     }
@@ -48,8 +48,8 @@ TEST(DrawFillPixels, RasterOperationCombinesTheColourWithTheBackground)
     };
     for (const auto& c : cases) {
         FillDiagram f;
-        const int fill = c.triangle ? f.fill(kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, c.rop, c.colour)
-                                    : f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, c.rop, c.colour);
+        const int fill = c.triangle ? f.fill(otype::kFillTriangle, {f.a, f.b, f.c}, kSolidFillStyle, c.rop, c.colour)
+                                    : f.fill(otype::kFillCircle, {f.centre, f.rim}, kSolidFillStyle, c.rop, c.colour);
         Surface s(200, 200, c.background);
         ImageDC dc(s);
         draw_fill(f.d, dc, fill, 1);
@@ -61,7 +61,7 @@ TEST(DrawFillPixels, RasterOperationCombinesTheColourWithTheBackground)
 TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
 {
     FillDiagram f;
-    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 1, kRed);
+    const int disc = f.fill(otype::kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 1, kRed);
     Surface s(200, 200, kWhite);
     ImageDC dc(s);
     dc.fill_rect({0, 95, 200, 106}, solid_brush(kBlack));  // a thick black line under the fill
@@ -76,7 +76,7 @@ TEST(DrawFillPixels, MaskOverBlackStaysBlackAndShowsColourOverWhite)
 TEST(DrawFillPixels, PrintedHatchIsBlack)
 {
     FillDiagram f;
-    const int hatched = f.fill(kFillCircle, {f.centre, f.rim}, 0, 2, kRed);
+    const int hatched = f.fill(otype::kFillCircle, {f.centre, f.rim}, 0, 2, kRed);
     print_mode(f.d, 1.0);  // scale 1: the page shows the disc shifted by 20
     Surface s(200, 200, kWhite);
     ImageDC dc(s);
@@ -95,8 +95,8 @@ TEST(DrawFill, MissingPointSuppressesTheFillAndLeavesTheContext)
 {
     FillDiagram f;
     const int failed = add_point(f.d, 0.2, 0.3);
-    const int poly = f.fill(kFillPolygon, {f.a, f.b, failed, f.c}, kSolidFillStyle, 1, kRed);
-    const int disc = f.fill(kFillCircle, {f.centre, failed}, kSolidFillStyle, 1, kRed);
+    const int poly = f.fill(otype::kFillPolygon, {f.a, f.b, failed, f.c}, kSolidFillStyle, 1, kRed);
+    const int disc = f.fill(otype::kFillCircle, {f.centre, failed}, kSolidFillStyle, 1, kRed);
     for (bool printing : {false, true}) {
         if (printing)
             print_mode(f.d);
@@ -111,8 +111,8 @@ TEST(DrawFill, ChordAndPieReachTowardAMissingSecondEnd)
 {
     FillDiagram f;
     const int failed = add_point(f.d, 0.0, 0.0);
-    const int chord = f.fill(kFillChord, {f.centre, f.rim, failed}, kSolidFillStyle, 1, kRed);
-    const int pie = f.fill(kFillPie, {f.centre, f.rim, f.top}, kSolidFillStyle, 1, kRed);
+    const int chord = f.fill(otype::kFillChord, {f.centre, f.rim, failed}, kSolidFillStyle, 1, kRed);
+    const int pie = f.fill(otype::kFillPie, {f.centre, f.rim, f.top}, kSolidFillStyle, 1, kRed);
     RecordingDC dc;
     draw_fill(f.d, dc, chord, 1);
     draw_fill(f.d, dc, pie, 1);
@@ -124,7 +124,7 @@ TEST(DrawFill, ChordAndPieReachTowardAMissingSecondEnd)
 TEST(DrawFill, HighlightUsesTheCallersBrushMaskedAndRestoresTheContext)
 {
     FillDiagram f;
-    const int disc = f.fill(kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 3, kRed);
+    const int disc = f.fill(otype::kFillCircle, {f.centre, f.rim}, kSolidFillStyle, 3, kRed);
     RecordingDC dc;
     const Brush grey_cross = hatch_brush(HatchStyle::DiagonalCross, kGrey);
     dc.select_brush(grey_cross);
@@ -142,7 +142,7 @@ TEST(DrawFill, HighlightUsesTheCallersBrushMaskedAndRestoresTheContext)
 TEST(DrawFill, PolygonCountIsKeptWithinEightPoints)
 {
     FillDiagram f;
-    const int poly = f.fill(kFillPolygon, {f.a, f.b, f.c, f.a, f.b, f.c, f.a, f.b},
+    const int poly = f.fill(otype::kFillPolygon, {f.a, f.b, f.c, f.a, f.b, f.c, f.a, f.b},
                             kSolidFillStyle, 1, kRed);
     f.d.table[poly].name_dx = 40;
     RecordingDC dc;

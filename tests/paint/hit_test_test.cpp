@@ -67,7 +67,7 @@ TEST(PickNearest, PointsWithinSixteenUnitsTheNearestAndTheLowerOnATie)
     // While a hide button is being filled the radius shrinks.
     Diagram hide;
     const int p = add_point(hide, 100, 100);
-    hide.table.pending_command() = kHideButtonCommand;
+    hide.table.pending_command() = otype::kHideButton;
     EXPECT_EQ(pick_nearest(hide, {106, 100}), 0);
     EXPECT_EQ(pick_nearest(hide, {104, 100}), p);
 }
@@ -94,7 +94,7 @@ TEST(PickNearest, TextsAndButtonsOnlyWhileDraggingOrFillingAHideButton)
     const int button = add_object(d, 466, 7, {});
     place(d, button, 300, 300);
     EXPECT_EQ(pick_nearest(d, {197, 206}), 0);
-    d.table.pending_command() = kDragCommand;
+    d.table.pending_command() = cmd::kDragPoint;
     EXPECT_EQ(pick_nearest(d, {197, 206}), text);
     EXPECT_EQ(pick_nearest(d, {302, 302}), button);
     // Points always win over texts and buttons.
@@ -107,11 +107,11 @@ TEST(PickNearest, LinesAndCurvesOnlyWhileFillingAHideButton)
     Diagram d;
     const int a = add_point(d, 100, 100);
     const int b = add_point(d, 300, 100);
-    const int seg = add_object(d, kSegmentType, 2, {a, b});
+    const int seg = add_object(d, otype::kSegment, 2, {a, b});
     EXPECT_EQ(pick_nearest(d, {200, 103}), 0);
-    d.table.pending_command() = kDragCommand;
+    d.table.pending_command() = cmd::kDragPoint;
     EXPECT_EQ(pick_nearest(d, {200, 103}), 0);
-    d.table.pending_command() = kHideButtonCommand;
+    d.table.pending_command() = otype::kHideButton;
     EXPECT_EQ(pick_nearest(d, {200, 103}), seg);
 }
 
@@ -120,7 +120,7 @@ namespace {
 // A drawing in which a hide button is being filled.
 struct HideButtonPick {
     Diagram d;
-    HideButtonPick() { d.table.pending_command() = kHideButtonCommand; }
+    HideButtonPick() { d.table.pending_command() = otype::kHideButton; }
     int pick(DevPoint m) { return pick_nearest(d, m); }
 };
 
@@ -133,8 +133,8 @@ TEST(PickNearestHideButton, SegmentRuleLooksAtBothCoordinatesAndIncludesTheEnds)
     const int b = add_point(h.d, 200, 100);
     const int top = add_point(h.d, 300.3, 100.7);
     const int bottom = add_point(h.d, 300.3, 200.7);
-    const int flat = add_object(h.d, kSegmentType, 2, {a, b});
-    const int upright = add_object(h.d, kSegmentType, 2, {top, bottom});
+    const int flat = add_object(h.d, otype::kSegment, 2, {a, b});
+    const int upright = add_object(h.d, otype::kSegment, 2, {top, bottom});
     EXPECT_EQ(h.pick({150, 104}), flat);
     EXPECT_EQ(h.pick({150, 106}), 0);
     EXPECT_EQ(h.pick({200, 120}), 0);   // far from everything
@@ -147,7 +147,7 @@ TEST(PickNearestHideButton, FootAtAnEndHitsBeyondItDoesNot)
     HideButtonPick h;
     const int a = add_point(h.d, 100, 100);
     const int b = add_point(h.d, 200, 100);
-    const int seg = add_object(h.d, kSegmentType, 2, {a, b});
+    const int seg = add_object(h.d, otype::kSegment, 2, {a, b});
     // Move the ends out of the point pass's reach by hiding them in another block.
     h.d.table[a].block = 9;
     h.d.table[b].block = 9;
@@ -166,10 +166,10 @@ TEST(PickNearestHideButton, CurvesDisplaceSegmentsNotTheOtherWayRound)
         const int c = add_point(h.d, 200, 300);
         const int r = add_point(h.d, 200, 202);  // circle of radius 98 around c
         if (!circle_first)
-            add_object(h.d, kSegmentType, 2, {a, b});
-        const int circle = add_object(h.d, kCircleType, 2, {c, r});
+            add_object(h.d, otype::kSegment, 2, {a, b});
+        const int circle = add_object(h.d, otype::kCircle, 2, {c, r});
         if (circle_first)
-            add_object(h.d, kSegmentType, 2, {a, b});
+            add_object(h.d, otype::kSegment, 2, {a, b});
         EXPECT_EQ(h.pick({180, 201}), circle) << circle_first;
     }
 }
@@ -181,8 +181,8 @@ TEST(PickNearestHideButton, OverlappingSegmentsPreferTheNearerMidpoint)
     const int b = add_point(h.d, 200, 100);
     const int c = add_point(h.d, 150, 100);
     const int e = add_point(h.d, 400, 100);
-    const int first = add_object(h.d, kSegmentType, 2, {a, b});   // midpoint 150
-    const int second = add_object(h.d, kSegmentType, 2, {c, e});  // midpoint 275
+    const int first = add_object(h.d, otype::kSegment, 2, {a, b});   // midpoint 150
+    const int second = add_object(h.d, otype::kSegment, 2, {c, e});  // midpoint 275
     EXPECT_EQ(h.pick({170, 103}), first);
     EXPECT_EQ(h.pick({190, 103}), first);  // 40 vs 85 from the midpoints
     EXPECT_EQ(h.pick({195, 104}), first);
@@ -196,7 +196,7 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
     const int c = add_point(h.d, 300, 300);
     const int p0 = add_polar(h.d, 300, 300, 100, 0);
     const int p90 = add_polar(h.d, 300, 300, 100, 90);
-    const int arc = add_object(h.d, kArcType, 2, {c, p0, p90});
+    const int arc = add_object(h.d, otype::kArc, 2, {c, p0, p90});
     EXPECT_EQ(h.pick(polar_mouse(300, 300, 102, 45)), arc);
     EXPECT_EQ(h.pick(polar_mouse(300, 300, 102, 200)), 0);  // on the rim, outside the arc
 
@@ -204,7 +204,7 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
     const int fc = add_point(fills.d, 300, 300);
     const int f300 = add_polar(fills.d, 300, 300, 100, 300);
     const int f60 = add_polar(fills.d, 300, 300, 100, 60);
-    const int pie = add_object(fills.d, kFillPie, 3, {fc, f300, f60});
+    const int pie = add_object(fills.d, otype::kFillPie, 3, {fc, f300, f60});
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 50, 10)), pie);
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 50, 330)), pie);
     EXPECT_EQ(fills.pick(polar_mouse(300, 300, 50, 180)), 0);
@@ -212,7 +212,7 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
 
     HideButtonPick discs;
     const int dc = add_point(discs.d, 300, 300);
-    const int disc = add_object(discs.d, kFillCircle, 3, {dc, add_point(discs.d, 340, 300)});
+    const int disc = add_object(discs.d, otype::kFillCircle, 3, {dc, add_point(discs.d, 340, 300)});
     EXPECT_EQ(discs.pick({330, 300}), disc);
     EXPECT_EQ(discs.pick({300, 339}), disc);
     EXPECT_EQ(discs.pick({300, 340}), 0);  // only strictly inside: not on the rim
@@ -221,7 +221,7 @@ TEST(PickNearestHideButton, CirclesArcsAndFills)
     // A chord is the side away from the centre.
     HideButtonPick chords;
     const int cc = add_point(chords.d, 300, 300);
-    const int chord = add_object(chords.d, kFillChord, 3,
+    const int chord = add_object(chords.d, otype::kFillChord, 3,
                                  {cc, add_polar(chords.d, 300, 300, 100, 0), add_polar(chords.d, 300, 300, 100, 90)});
     EXPECT_EQ(chords.pick(polar_mouse(300, 300, 90, 45)), chord);
     EXPECT_EQ(chords.pick(polar_mouse(300, 300, 50, 45)), 0);  // between centre and chord
@@ -233,7 +233,7 @@ TEST(PickNearestHideButton, TriangleFillAndMarks)
     const int a = add_point(h.d, 100, 100);
     const int b = add_point(h.d, 300, 100);
     const int c = add_point(h.d, 200, 250);
-    const int tri = add_object(h.d, kFillTriangle, 3, {a, b, c});
+    const int tri = add_object(h.d, otype::kFillTriangle, 3, {a, b, c});
     EXPECT_EQ(h.pick({200, 150}), tri);
     EXPECT_EQ(h.pick({120, 200}), 0);
 
@@ -241,12 +241,12 @@ TEST(PickNearestHideButton, TriangleFillAndMarks)
     const int v = add_point(marks.d, 100, 400);
     const int p = add_point(marks.d, 300, 400);
     const int q = add_polar(marks.d, 100, 400, 200, 45);
-    const int angle = add_object(marks.d, kAngleMark, 4, {p, v, q});
+    const int angle = add_object(marks.d, otype::kAngleMark, 4, {p, v, q});
     marks.d.table[angle].size = 4;  // radius 25
-    const int seg_mark = add_object(marks.d, kSegmentMark, 4, {v, p});
+    const int seg_mark = add_object(marks.d, otype::kSegmentMark, 4, {v, p});
     EXPECT_EQ(marks.pick(polar_mouse(100, 400, 25, 40)), angle);
     EXPECT_EQ(marks.pick({200, 390}), seg_mark);  // the dimension line 10 above
-    add_object(marks.d, kRadiusMark, 4, {v, p});
+    add_object(marks.d, otype::kRadiusMark, 4, {v, p});
     EXPECT_EQ(marks.pick({200, 400}), 0);  // radius marks are never found
 }
 
@@ -256,7 +256,7 @@ TEST(PickNearestHideButton, ConicThroughItsLastSamples)
     const int a = add_point(h.d, 300, 300);
     const int b = add_point(h.d, 400, 300);
     const int c = add_point(h.d, 300, 350);
-    const int e = add_object(h.d, kEllipse, 2, {a, b, c});
+    const int e = add_object(h.d, otype::kEllipse, 2, {a, b, c});
     EXPECT_EQ(h.pick({371, 335}), 0);  // never painted: no samples
     conic_points(h.d, e);
     EXPECT_EQ(h.pick({371, 335}), e);

@@ -42,12 +42,12 @@ TEST(Marks, DrawingMatchesTheGoldenLog)
         const int v = add_point(d, 100, 100);
         const int p = add_polar(d, 100, 100, arm, first);
         const int q = add_polar(d, 100, 100, 100, second);
-        const int mark = add_mark(d, kAngleMark, {p, v, q}, size, name, name_shown);
+        const int mark = add_mark(d, otype::kAngleMark, {p, v, q}, size, name, name_shown);
         draw_mark(d, &dc, mode, mark, v, q, p);
     };
     const auto arrow = [](RecordingDC& dc, double length) {
         Diagram d;
-        draw_length_mark(d, dc, 1, 0, add_point(d, 100, 100), add_point(d, 100 + length, 100), kOneWayArrow, kBlack);
+        draw_length_mark(d, dc, 1, 0, add_point(d, 100, 100), add_point(d, 100 + length, 100), otype::kOneWayArrow, kBlack);
     };
     const std::pair<std::string, std::function<void(RecordingDC&)>> cases[] = {
         {"segment mark feedback: dimension line and markers, no ticks or name",
@@ -66,11 +66,11 @@ TEST(Marks, DrawingMatchesTheGoldenLog)
              const int a = add_point(d, 100, 100);
              const int b = add_point(d, 160, 140);
              d.table.font_colour() = kGreen;
-             const int radius = add_mark(d, kRadiusMark, {a, b}, 1, "r", 1, kRed);
-             const int named_arrow = add_object(d, kOneWayArrow, 2, {a, b});
+             const int radius = add_mark(d, otype::kRadiusMark, {a, b}, 1, "r", 1, kRed);
+             const int named_arrow = add_object(d, otype::kOneWayArrow, 2, {a, b});
              d.table[named_arrow].name_shown = 1;
-             draw_length_mark(d, dc, 1, radius, a, b, kRadiusMark, kRed);
-             draw_length_mark(d, dc, -1, named_arrow, a, b, kOneWayArrow, kBlack);
+             draw_length_mark(d, dc, 1, radius, a, b, otype::kRadiusMark, kRed);
+             draw_length_mark(d, dc, -1, named_arrow, a, b, otype::kOneWayArrow, kBlack);
          }},
         // The radius is five times the size plus five, at most the shorter arm.
         {"angle size 2", [&](RecordingDC& dc) { angle(dc, 0, 45); }},
@@ -111,8 +111,8 @@ TEST(SegmentMark, PickIsNearTheDimensionLineBetweenItsEnds)
     const int b = add_point(d, 200, 100);
     const int up = add_point(d, 300, 100);
     const int down = add_point(d, 300, 200);  // vertical segment: mark at x 310
-    const int horizontal = add_mark(d, kSegmentMark, {a, b});
-    const int vertical = add_mark(d, kSegmentMark, {up, down});
+    const int horizontal = add_mark(d, otype::kSegmentMark, {a, b});
+    const int vertical = add_mark(d, otype::kSegmentMark, {up, down});
     const struct {
         int mark, a, b;
         DevPoint mouse;
@@ -140,7 +140,7 @@ TEST(AngleMark, FilledMarkOverABlackLineLeavesTheLineBlack)
     const int v = add_point(d, 20, 80);
     const int p = add_point(d, 120, 80);
     const int q = add_polar(d, 20, 80, 100, 60);
-    const int mark = add_mark(d, kFilledAngleMark, {p, v, q}, 10, "a", 0, kRed);  // radius 55
+    const int mark = add_mark(d, otype::kFilledAngleMark, {p, v, q}, 10, "a", 0, kRed);  // radius 55
     Surface s(140, 100, kWhite);
     ImageDC dc(s);
     dc.fill_rect({0, 60, 140, 63}, solid_brush(kBlack));
@@ -157,10 +157,10 @@ TEST(AngleMark, PickRules)
     const int p = add_point(d, 200, 100);
     const int q = add_polar(d, 100, 100, 100, 45);
     const int up = add_point(d, 100, 0);
-    const int arc = add_mark(d, kAngleMark, {p, v, q});
-    const int sector = add_mark(d, kFilledAngleMark, {p, v, q});
-    const int corner = add_mark(d, kAngleMark, {p, v, up});
-    const int square = add_mark(d, kFilledAngleMark, {p, v, up});
+    const int arc = add_mark(d, otype::kAngleMark, {p, v, q});
+    const int sector = add_mark(d, otype::kFilledAngleMark, {p, v, q});
+    const int corner = add_mark(d, otype::kAngleMark, {p, v, up});
+    const int square = add_mark(d, otype::kFilledAngleMark, {p, v, up});
     const struct {
         int mark, arm;
         DevPoint mouse;
@@ -193,14 +193,14 @@ TEST(Marks, MissingPointDrawsAndPicksNothing)
     const int p = add_point(d, 200, 100);
     const int failed = add_point(d, 0, 0);
     const int near_origin = add_point(d, 0.3, 0.2);
-    const int angle = add_mark(d, kFilledAngleMark, {p, v, failed});
-    const int segment = add_mark(d, kSegmentMark, {v, failed}, 1, "m", 1);
+    const int angle = add_mark(d, otype::kFilledAngleMark, {p, v, failed});
+    const int segment = add_mark(d, otype::kSegmentMark, {v, failed}, 1, "m", 1);
     RecordingDC dc;
     draw_mark(d, &dc, 1, angle, v, failed, p);
     draw_mark(d, nullptr, kPickMode, angle, v, p, failed, {105, 97});
     draw_segment_mark(d, &dc, 1, segment, v, failed);
     draw_segment_mark(d, nullptr, kPickMode, segment, v, failed, {50, 50});
-    draw_length_mark(d, dc, -1, 0, near_origin, v, kTwoWayArrow, kBlack);
+    draw_length_mark(d, dc, -1, 0, near_origin, v, otype::kTwoWayArrow, kBlack);
     EXPECT_TRUE(dc.log().empty());
     EXPECT_EQ(d.table.picked_index(), 0);
 }

@@ -72,7 +72,7 @@ TEST(PaintDiagram, ARepaintDrawsStoredPositionsADragResolvesThem)
     const int b = add_point(d, 200, 100);
     const int m = add_object(d, kMidpoint, 1, {a, b});
     place(d, m, 150, 100);
-    add_object(d, kCircleType, 2, {m, a});
+    add_object(d, otype::kCircle, 2, {m, a});
     place(d, a, 120, 100);
 
     d.table.recompute() = 0;
