@@ -40,18 +40,19 @@ gui_tests=(tests/window/window_tests tests/statement/window/prover_window_tests
 # Builds the suite into folder $1 with the cmake options after it, runs every
 # test and the shuffled window tests; reports each failing step and goes on.
 failed=()
+step() { echo "=== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
 test_build() {
   local dir=$1
   shift
-  echo "=== $dir: build"
+  step "$dir: build"
   if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir" -j "$jobs"; }; then
     failed+=("$dir: build")
     return
   fi
-  echo "=== $dir: tests"
+  step "$dir: tests"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" || failed+=("$dir: ctest")
   for t in "${gui_tests[@]}"; do
-    echo "=== $dir: shuffled twice: $t"
+    step "$dir: shuffled twice: $t"
     "$dir/$t" --gtest_shuffle --gtest_repeat=2 --gtest_brief=1 || failed+=("$dir: shuffled $t")
   done
 }
@@ -80,7 +81,7 @@ case "$mode" in
       printf 'FAILED: %s\n' "${failed[@]}" >&2
       exit 1
     fi
-    echo "All tests passed in both builds."
+    step "all tests passed in both builds"
     ;;
   *)
     echo "usage: $0 run|test" >&2
