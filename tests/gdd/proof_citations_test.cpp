@@ -208,7 +208,8 @@ TEST_P(ProofCitationsTest, Corpus)
     int number = 0;
     for (const char* s : statements) {
         SCOPED_TRACE(s);
-        const ProveRun run = prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", GetParam(), kCheckLimit);
+        const ProveRun run =
+            prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", GetParam(), kCheckLimit);
         proved += run.result == "true";
         check_run(run, GetParam(), "corpus" + std::to_string(++number));
     }

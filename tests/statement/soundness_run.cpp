@@ -7,12 +7,14 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "statement/prove.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
 #include "statement/tokenizer.h"
+#include "support/counted_prover_clock.h"
 
 namespace soundness {
 namespace {
@@ -47,8 +49,9 @@ std::string tail(const std::string& text, std::size_t n)
         if (!g_abort && g_npoints > 0) {
             g_method = method;
             g_timelimit = options.time_limit_ms;
+            std::optional<CountedProverClock> clock;
             if (options.counted_clock)
-                set_prover_clock([ticks = std::uint32_t{0}]() mutable { return ++ticks; });
+                clock.emplace();
             word = std::string(prove_result_word(cmd_prove()));
         }
         report = std::string(kResultMark) + word + "\n" + tail(capture.text(), kDetailChars) + "\n";

@@ -28,12 +28,15 @@ struct Outcome {
     bool late = false;    // ran well past its time limit (when checked)
 };
 
+// A run on the counted clock still going this long after its start is hung.
+constexpr int kCountedWallMs = 120000;
+
 struct RunOptions {
     std::vector<Method> methods;
     int time_limit_ms = 1000;
     // The prover's clock counts its own time checks, time_limit_ms is then a
     // number of checks: a run ends at the same step on any machine, as a test
-    // needs. Only a run still going kCountedWallMs after its start is hung.
+    // needs.
     bool counted_clock = false;
     int jobs = 3;          // children at once
     bool minimize = true;  // shrink a statement with a finding
@@ -55,8 +58,6 @@ struct Finding {
 
 // The verdict's fault, or "" when the verdict is sound (or cannot be judged).
 std::string fault_of(const Judgement& j, const Outcome& o);
-
-constexpr int kCountedWallMs = 120000;
 
 // Runs one statement text under each method (options.methods is not used),
 // children at most options.jobs at once.

@@ -15,8 +15,6 @@ public:
     CountedProverClock(const CountedProverClock&) = delete;
     CountedProverClock& operator=(const CountedProverClock&) = delete;
 
-    std::uint32_t ticks() const { return ticks_; }
-
 private:
     std::uint32_t ticks_ = 0;
 };
