@@ -222,8 +222,7 @@ int main(int argc, char** argv)
             // The report shows a few of each group; only those are worth shrinking.
             if (minimize && per_group[f.kind + "/" + f.method]++ < kMinimizedPerGroup && f.kind != "hang")
             {
-                f.minimal = soundness::minimize(s, figure_seed, *method_named(f.method), f.kind,
-                                                options.time_limit_ms);
+                f.minimal = soundness::minimize(s, figure_seed, *method_named(f.method), f.kind, options);
                 f.why = describe(judge(statement_from_text(f.minimal), figure_seed));
             }
             std::cout << "#" << n << "\t" << f.kind << "\t" << f.method << "\t" << f.result << "\t" << f.why << "\n"

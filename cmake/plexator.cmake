@@ -34,9 +34,9 @@ function(plexator_tests name)
   if(NOT sources)
     return()
   endif()
-  # Every test program carries the leak checker's suppressions for what the
-  # system libraries keep until exit.
-  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/lsan_suppressions.cpp)
+  # Every test program carries the sanitizer settings: suppressions for what
+  # the system libraries keep until exit, and no guessing at thread-local blocks.
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/sanitizer_options.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE

@@ -1,7 +1,7 @@
 // The bench's corpus of statements proved by the four algebraic methods: the
 // verdict and the whole window text of each proof (hypothesis polynomials,
-// eliminations, remainders) against golden files. Runs cut short by the time
-// limit depend on the machine and are left out.
+// eliminations, remainders) against golden files. The prover runs on the
+// counted clock, so every run ends at the same step on any machine.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "golden.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
+#include "support/counted_prover_clock.h"
 
 namespace {
 
@@ -35,7 +36,13 @@ class CorpusGoldenTest : public ::testing::TestWithParam<std::pair<const char*, 
 protected:
     void SetUp() override { prover_reset(); }
     void TearDown() override { prover_reset(); }
+
+    CountedProverClock clock_;
 };
+
+// Limit in seconds of the counted clock, a thousand time checks each: the
+// statements need at most a few thousand checks.
+constexpr int kCheckLimit = 100;
 
 TEST_P(CorpusGoldenTest, ProofTexts)
 {
@@ -45,11 +52,11 @@ TEST_P(CorpusGoldenTest, ProofTexts)
     int proved = 0;
     for (const auto& [name, text] : statements) {
         SCOPED_TRACE(name);
-        const ProveRun run = prove_statement_text(text, method, 20);
+        const ProveRun run = prove_statement_text(text, method, kCheckLimit);
         proved += run.result == "true";
-        if (run.result != "timeout")
-            golden::expect_matches(std::string("corpus/") + prefix + "_" + name + ".txt",
-                                   "result: " + run.result + "\n" + run.window_text);
+        EXPECT_NE(run.result, "timeout") << "more time checks than the limit allows";
+        golden::expect_matches(std::string("corpus/") + prefix + "_" + name + ".txt",
+                               "result: " + run.result + "\n" + run.window_text);
     }
     EXPECT_GE(proved, 8);
 }

@@ -13,6 +13,8 @@
 // compared with tests/data/gdd/corpus/<method>_<case>.txt (time figures
 // masked); each run's actual text is left in the test output folder under the
 // same name, so an intended change is reviewed with diff and copied over.
+// The prover runs on the counted clock, so every run ends at the same step on
+// any machine and every text is compared.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,7 @@
 #include "statement/examples.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
+#include "support/counted_prover_clock.h"
 #include "support/test_dirs.h"
 
 namespace {
@@ -473,12 +476,19 @@ std::string read_file(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Limits in seconds of the counted clock, a thousand time checks each: the
+// runs here need at most a few thousand checks.
+constexpr int kCheckLimit = 100;
+
+// The database saturates the Square only after two dozen auxiliary points, a
+// quarter of a million time checks, and lists 77,000 lines of facts: far too
+// long a run and a text for this test. The forward chaining tests check every
+// fact it derives there.
+constexpr int kSquare = 337;
+
 // The window text, the database's listing after it for the database method.
-// Where a time-out cut the run short, both depend on the machine's speed.
 void expect_golden(const ProveRun& run, int method, const std::string& name)
 {
-    if (run.result == "timeout")
-        return;
     static const std::regex time(R"(Time :[0-9.]+)");
     std::string text = "result: " + run.result + "\n" + std::regex_replace(run.window_text, time, "Time :#");
     if (method == kMethodDatabase) {
@@ -495,6 +505,7 @@ void expect_golden(const ProveRun& run, int method, const std::string& name)
 // Returns the number of steps checked by angle arithmetic.
 int check_run(const ProveRun& run, int method, const std::string& name)
 {
+    EXPECT_NE(run.result, "timeout") << name << " needs more time checks than the limit allows";
     expect_golden(run, method, name);
     if (run.result != "true")
         return 0;
@@ -518,6 +529,8 @@ class ProofCitationsTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override { prover_reset(); }
     void TearDown() override { prover_reset(); }
+
+    CountedProverClock clock_;
 };
 
 TEST_P(ProofCitationsTest, BuiltInExamples)
@@ -525,10 +538,10 @@ TEST_P(ProofCitationsTest, BuiltInExamples)
     int proved = 0;
     int checked = 0;
     for (const ExampleInfo& e : example_menu()) {
+        if (GetParam() == kMethodDatabase && e.id == kSquare)
+            continue;
         SCOPED_TRACE(std::string(e.menu_text));
-        // The examples the method proves take milliseconds; the others only
-        // need to end.
-        const ProveRun run = prove_example(e.id, GetParam(), 3);
+        const ProveRun run = prove_example(e.id, GetParam(), kCheckLimit);
         proved += run.result == "true";
         checked += check_run(run, GetParam(), "example" + std::to_string(e.id));
     }
@@ -570,7 +583,8 @@ TEST_P(ProofCitationsTest, Corpus)
     int number = 0;
     for (const char* s : statements) {
         SCOPED_TRACE(s);
-        const ProveRun run = prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", GetParam(), 60);
+        const ProveRun run =
+            prove_statement_text(std::string("EXAMPLE t\nHYPOTHESES:\n") + s + "\n", GetParam(), kCheckLimit);
         proved += run.result == "true";
         check_run(run, GetParam(), "corpus" + std::to_string(++number));
     }

@@ -7,12 +7,14 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "statement/prove.h"
 #include "statement/prove_run.h"
 #include "statement/prover.h"
 #include "statement/tokenizer.h"
+#include "support/counted_prover_clock.h"
 
 namespace soundness {
 namespace {
@@ -33,7 +35,7 @@ std::string tail(const std::string& text, std::size_t n)
 }
 
 // In the child: one Prove of text, its outcome written to fd; never returns.
-[[noreturn]] void child_prove(const std::string& text, int method, int time_limit_ms, int fd)
+[[noreturn]] void child_prove(const std::string& text, int method, const RunOptions& options, int fd)
 {
     dup2(fd, STDOUT_FILENO);
     dup2(fd, STDERR_FILENO);
@@ -46,7 +48,10 @@ std::string tail(const std::string& text, std::size_t n)
         std::string word = "error";
         if (!g_abort && g_npoints > 0) {
             g_method = method;
-            g_timelimit = time_limit_ms;
+            g_timelimit = options.time_limit_ms;
+            std::optional<CountedProverClock> clock;
+            if (options.counted_clock)
+                clock.emplace();
             word = std::string(prove_result_word(cmd_prove()));
         }
         report = std::string(kResultMark) + word + "\n" + tail(capture.text(), kDetailChars) + "\n";
@@ -72,7 +77,7 @@ struct Child {
     bool killed = false;
 };
 
-Child spawn(const std::string& text, int method, int time_limit_ms)
+Child spawn(const std::string& text, int method, const RunOptions& options)
 {
     int fds[2];
     Child c;
@@ -83,7 +88,7 @@ Child spawn(const std::string& text, int method, int time_limit_ms)
     c.pid = fork();
     if (c.pid == 0) {
         close(fds[0]);
-        child_prove(text, method, time_limit_ms, fds[1]);
+        child_prove(text, method, options, fds[1]);
     }
     close(fds[1]);
     c.fd = fds[0];
@@ -242,33 +247,41 @@ std::string fault_of(const Judgement& j, const Outcome& o)
     return "";
 }
 
-std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods, int time_limit_ms,
-                                 int jobs, int late_slack_ms)
+std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods,
+                                 const RunOptions& options)
 {
+    const auto jobs = static_cast<std::size_t>(options.jobs);
+    const int limit = options.time_limit_ms;
+    const int wall_ms = options.counted_clock ? kCountedWallMs : limit + kWallSlackMs;
+    const bool check_late = options.late_slack_ms > 0 && !options.counted_clock;
     std::vector<Outcome> out;
-    for (std::size_t first = 0; first < methods.size(); first += static_cast<std::size_t>(jobs)) {
+    for (std::size_t first = 0; first < methods.size(); first += jobs) {
         std::vector<Child> children;
-        for (std::size_t i = first; i < methods.size() && i < first + static_cast<std::size_t>(jobs); ++i)
-            children.push_back(spawn(text, methods[i].id, time_limit_ms));
+        for (std::size_t i = first; i < methods.size() && i < first + jobs; ++i)
+            children.push_back(spawn(text, methods[i].id, options));
         std::vector<Child*> running;
         for (auto& c : children)
             running.push_back(&c);
-        wait_all(running, time_limit_ms + kWallSlackMs);
+        wait_all(running, wall_ms);
         for (auto& c : children) {
             out.push_back(finish(c));
-            out.back().late = late_slack_ms > 0 && out.back().ms > time_limit_ms * 11 / 10 + late_slack_ms;
+            out.back().late = check_late && out.back().ms > limit * 11 / 10 + options.late_slack_ms;
         }
     }
     return out;
 }
 
-std::string minimize(Statement s, std::uint64_t seed, const Method& m, const std::string& kind, int time_limit_ms)
+std::string minimize(Statement s, std::uint64_t seed, const Method& m, const std::string& kind,
+                     const RunOptions& options)
 {
+    RunOptions one = options;
+    one.jobs = 1;
+    one.late_slack_ms = 0;
     int runs = 0;
     auto same = [&](const Statement& t) {
         ++runs;
         const Judgement j = judge(t, seed);
-        const auto outcome = run_methods(t.text(), {m}, time_limit_ms, 1);
+        const auto outcome = run_methods(t.text(), {m}, one);
         return fault_of(j, outcome.front()) == kind;
     };
     bool shrunk = true;
@@ -305,7 +318,7 @@ Checked check(const Statement& s, std::uint64_t figure_seed, const RunOptions& o
     Checked c;
     c.judgement = judge(s, figure_seed);
     const std::string text = s.text();
-    c.outcomes = run_methods(text, options.methods, options.time_limit_ms, options.jobs, options.late_slack_ms);
+    c.outcomes = run_methods(text, options.methods, options);
     for (std::size_t i = 0; i < options.methods.size(); ++i) {
         const Outcome& o = c.outcomes[i];
         const std::string kind = fault_of(c.judgement, o);
@@ -313,7 +326,7 @@ Checked check(const Statement& s, std::uint64_t figure_seed, const RunOptions& o
             continue;
         Finding f{kind, options.methods[i].name, o.result, text, "", describe(c.judgement), o.message};
         if (options.minimize && kind != "hang")
-            f.minimal = minimize(s, figure_seed, options.methods[i], kind, options.time_limit_ms);
+            f.minimal = minimize(s, figure_seed, options.methods[i], kind, options);
         c.findings.push_back(std::move(f));
     }
     return c;

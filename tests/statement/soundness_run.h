@@ -28,9 +28,16 @@ struct Outcome {
     bool late = false;    // ran well past its time limit (when checked)
 };
 
+// A run on the counted clock still going this long after its start is hung.
+constexpr int kCountedWallMs = 120000;
+
 struct RunOptions {
     std::vector<Method> methods;
     int time_limit_ms = 1000;
+    // The prover's clock counts its own time checks, time_limit_ms is then a
+    // number of checks: a run ends at the same step on any machine, as a test
+    // needs.
+    bool counted_clock = false;
     int jobs = 3;          // children at once
     bool minimize = true;  // shrink a statement with a finding
     // Report a run that ends later than 10% past its limit plus this slack
@@ -52,14 +59,15 @@ struct Finding {
 // The verdict's fault, or "" when the verdict is sound (or cannot be judged).
 std::string fault_of(const Judgement& j, const Outcome& o);
 
-// Runs one statement text under each method, children at most options.jobs at once.
-std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods, int time_limit_ms,
-                                 int jobs, int late_slack_ms = 0);
+// Runs one statement text under each method (options.methods is not used),
+// children at most options.jobs at once.
+std::vector<Outcome> run_methods(const std::string& text, const std::vector<Method>& methods,
+                                 const RunOptions& options);
 
 // The smallest statement, dropping hypothesis lines and free points, that
 // still shows the same fault under the method.
 std::string minimize(Statement s, std::uint64_t figure_seed, const Method& m, const std::string& kind,
-                     int time_limit_ms);
+                     const RunOptions& options);
 
 // Judges the statement, runs it under every method and returns the findings.
 struct Checked {
