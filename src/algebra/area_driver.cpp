@@ -8,6 +8,7 @@
 #include "algebra/machine_proof.h"
 #include "gdd/gdd_lookup.h"
 #include "statement/prover.h"
+#include "statement/verdict.h"
 
 namespace {
 
@@ -217,15 +218,12 @@ void area_proof_output()
         save_tex();
 }
 
-void prt_true()
-{
-    gprint(area_words::kTrue);
-    g_result = 1;
-}
+void prt_true() { say_verdict(1, area_words::kTrue); }
 
 void prt_false()
 {
-    gprint(area_words::kFalse);
+    // Overruled, the last quotient still shows why the method found it false.
+    say_verdict(-1, area_words::kFalse);
     const quot_rec* t = g_proof_tail;
     gprint(fmt("(%lld)", static_cast<long long>(t->nc)));
     ltx_prod(t->np, 0);
@@ -233,7 +231,6 @@ void prt_false()
     gprint(fmt("(%lld)", static_cast<long long>(t->dc)));
     ltx_prod(t->dp, 0);
     gprint("\r\n");
-    g_result = -1;
 }
 
 namespace {

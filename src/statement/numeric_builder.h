@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "statement/numeric_figure.h"
@@ -111,6 +113,7 @@ public:
     {
         landed_.clear();
         missed_ = false;
+        current_ = no;
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
         if (places_no_point(r)) {
             const bool free = ignore_constraints_ || r.kind == kPlaceholderKind ||
@@ -131,23 +134,7 @@ public:
 
     // The named points before no that point no falls on (for a root
     // construction whose roots are all named points, every such root).
-    std::vector<int> coincident(int no) const
-    {
-        std::vector<P> at = landed_;
-        at.push_back(pts_[static_cast<std::size_t>(no)]);
-        std::vector<int> hits;
-        for (int i = 1; i < no; ++i) {
-            const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-            if (r.generated || places_no_point(r))
-                continue;
-            for (const P& x : at)
-                if (same_point(x, pts_[static_cast<std::size_t>(i)])) {
-                    hits.push_back(i);
-                    break;
-                }
-        }
-        return hits;
-    }
+    std::vector<int> coincident(int no) const;
 
     // Constructions met so far that chose between two roots.
     unsigned root_choices() const { return roots_; }
@@ -160,6 +147,11 @@ public:
         std::fill(pts_.begin(), pts_.end(), P{NAN, NAN});
     }
     std::vector<double>& draws() { return draws_; }
+    // The record each free value was drawn for, in the order drawn.
+    const std::vector<int>& draw_records() const { return draw_records_; }
+    // The free values were moved onto the constraints: a point the solver
+    // placed is only as exact as its last step.
+    void set_solved(bool solved) { solved_ = solved; }
 
     // Computes records 1 .. count; false when one has no point here.
     bool place_all(int count)
@@ -176,9 +168,13 @@ public:
     const std::vector<P>& points() const { return pts_; }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
-    // Closer than rounding alone can bring two points computed apart (a
-    // chain of thirty midpoints still keeps its points apart).
-    static bool same_point(P a, P b) { return dist(a, b) <= 1e-10 * (1 + norm(a)); }
+    // Closer than rounding alone can bring two points computed apart,
+    // relative to the size of the figure.
+    bool same_point(P a, P b) const { return dist(a, b) <= kRounding * size(); }
+
+    // The largest distance of a placed point from the first one: the
+    // figure's size, whatever its position (at least a tiny floor).
+    double size() const;
 
     static constexpr std::uint32_t kConstantKind = 357;
     // Constructions the figures cannot compute; their point is taken free.
@@ -202,14 +198,38 @@ private:
     std::vector<P> landed_;
 
     std::vector<double> draws_;  // the figure's free values, in the order drawn
+    std::vector<int> draw_records_;
     std::size_t next_draw_ = 0;
+    int current_ = 0;     // the record being computed
+    P origin_{0, 0};      // free points are placed relative to it
+    bool solved_ = false;
+
+    // Relative to the figure's size, how far rounding can move a point, and
+    // how far apart a point must be from another to be told apart without
+    // computing again.
+    static constexpr double kRounding = 1e-10;
+    static constexpr double kSuspect = 1e-6;
+    // Relative to the coordinates a construction is computed from, how far
+    // rounding can move its point (conditioning included).
+    static constexpr double kLocalRounding = 1e-9;
+    // Relative to the figure's size, how exactly the solver meets the
+    // constraints.
+    static constexpr double kSolverAccuracy = 1e-9;
+
+    // Point no falls on point i: when the two are close, the figure is
+    // computed again with i at the origin, where points near it keep the
+    // precision of their own distances, and the two are compared relative to
+    // the coordinates point no was computed from.
+    bool lands_on(int no, int i) const;
 
     // The next free value: drawn at random the first time, the same (or as
     // the constraint solver moved it) when the figure is computed again.
     double draw(double lo, double hi)
     {
-        if (next_draw_ == draws_.size())
+        if (next_draw_ == draws_.size()) {
             draws_.push_back(std::uniform_real_distribution<double>(lo, hi)(rng_));
+            draw_records_.push_back(current_);
+        }
         return draws_[next_draw_++];
     }
     double param() { return draw(0.3, 1.7); }
@@ -222,7 +242,7 @@ private:
     P free_point()
     {
         const double x = draw(-10.0, 10.0);
-        return {x, draw(-10.0, 10.0)};
+        return P{x, draw(-10.0, 10.0)} - origin_;
     }
 
     bool taken(P c, int no) const
@@ -275,11 +295,11 @@ private:
 
     // A circle whose radius is the distance between two points in one
     // place: no point lies on it but its centre.
-    static bool no_size(P o, double r) { return !(r > 1e-10 * (1 + norm(o))); }
+    bool no_size(double r) const { return !(r > kRounding * size()); }
 
     std::optional<P> on_line_circle(P p, P u, P o, double r, int no)
     {
-        if (no_size(o, r))
+        if (no_size(r))
             return std::nullopt;
         const auto roots = line_circle_roots(p, u, o, r);
         return roots && !missed_ ? fresh(*roots, no) : std::nullopt;
@@ -287,7 +307,7 @@ private:
 
     std::optional<P> on_circles(P o1, double r1, P o2, double r2, int no)
     {
-        if (dist(o1, o2) <= kTol || no_size(o1, r1) || no_size(o2, r2))
+        if (dist(o1, o2) <= kTol * size() || no_size(r1) || no_size(r2))
             return std::nullopt;  // concentric, one circle twice, or a circle of no size
         const std::vector<P> roots = circle_circle(o1, r1, o2, r2);
         if (roots.empty()) {
@@ -306,12 +326,22 @@ private:
 
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
-// A COCIRCLE predicate also holds on four points of one line; such a figure
-// says nothing about the statement.
-bool holds_properly(int no, const std::vector<P>& f);
-// Moves the builder's free values to the nearest figure of records 1 .. count
-// in which every constraint holds (Newton steps of least length); false when
-// the steps do not get there.
+// The record a hypothesis predicate places: the latest of its points among
+// the records that draw free values; 0 for a CONSTANT relation and for a
+// predicate among constructed points only.
+int placed_record(int no, const std::set<int>& drawing);
+// The hypothesis line of constraint no that collapses in figure f where it
+// does not in raw (the same figure before the constraints moved it): the
+// two lines of a PARALLEL pair that are one line, the arms of an angle that
+// are one line, three points of a COCIRCLE on one line. A line the statement
+// names so (a point named twice) does not collapse. The reason
+// ("the lines AB and CD are one line"), or nothing.
+std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const std::vector<P>& raw);
+// Moves the builder's free values to a near figure of records 1 .. count in
+// which every constraint holds (Newton steps of least weighted length): each
+// hypothesis predicate places the latest point it names that has free
+// values, and the values drawn before stay unless some point is asked more
+// than its values can give. False when the steps do not get there.
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints);
 
 }  // namespace numeric_detail

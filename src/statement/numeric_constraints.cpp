@@ -1,8 +1,13 @@
 // Moving a figure onto the statement's hypothesis predicates and CONSTANT
-// relations.
+// relations, on the statement's principal component: each predicate places
+// the latest point it names that has free values, the points before it stay
+// where they were drawn unless the predicates ask more of a point than it
+// can give.
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 
 #include "statement/numeric_builder.h"
 
@@ -10,41 +15,59 @@ namespace numeric_detail {
 
 namespace {
 
+constexpr std::uint32_t kCollinearKind = 110;
+constexpr std::uint32_t kParallelKind = 111;
+constexpr std::uint32_t kPerpendicularKind = 112;
+constexpr std::uint32_t kEqualDistanceKind = 113;
+constexpr std::uint32_t kEqualAngleKind = 115;
+constexpr std::uint32_t kCocircleKind = 117;
+
+// Relative to the step the solver makes in the values it places, the step
+// it may make in the values drawn before them when it must move them.
+constexpr double kStiff = 1e-3;
+// Three points are on one line when the sine of their angle is below this.
+constexpr double kOneLine = 1e-6;
+
+// The full angle from line ab to line bc equals the one from de to eg: the
+// tangents of the two, cross-multiplied (a polynomial of degree 4).
+double angle_difference(P a, P b, P c, P d, P e, P g)
+{
+    const P u1 = b - a, v1 = c - b, u2 = e - d, v2 = g - e;
+    return cross(u1, v1) * dot(u2, v2) - dot(u1, v1) * cross(u2, v2);
+}
+
 // How far a hypothesis predicate or CONSTANT relation is from holding in
-// the figure, scaled to the figure's lengths; nothing when it cannot say.
-std::optional<double> constraint_residue(int no, const std::vector<P>& f)
+// the figure: the polynomial the methods state, made dimensionless by the
+// figure's size, so that the solver finds every root of it (the degenerate
+// ones are told apart afterwards); nothing when it cannot say.
+std::optional<double> constraint_residue(int no, const std::vector<P>& f, double size)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
     if (r.kind == Builder::kConstantKind)
         return numeric_relation_residue(r.ps[0], f);
     auto q = [&](int i) { return f[r.pots[static_cast<std::size_t>(i)]]; };
-    // Full angles from line BA to BC and from ED to EF are equal.
-    auto equal_angles = [](P a, P b, P c, P d, P e, P g) {
-        auto turn = [](P u, P v) { return P{dot(u, v), cross(u, v)}; };  // v times conj(u)
-        const P z1 = turn(a - b, c - b), z2 = turn(d - e, g - e);
-        return cross(z2, z1) / (norm(z1) * norm(z2) + 1e-12);
-    };
+    const double s2 = size * size, s4 = s2 * s2;
     const P a = q(0), b = q(1), c = q(2), d = q(3);
-    const double ab = norm(b - a), cd = norm(d - c);
     switch (r.kind) {
-    case 110: return cross(b - a, c - a) / (ab * norm(c - a) + 1e-12);
-    case 111: return cross(b - a, d - c) / (ab * cd + 1e-12);
-    case 112: return dot(b - a, d - c) / (ab * cd + 1e-12);
-    case 113: return (ab * ab - cd * cd) / (ab * ab + cd * cd + 1e-12);
-    case 115: return equal_angles(a, b, c, d, q(4), q(5));
-    case 117: return equal_angles(a, c, b, a, d, b);
+    case kCollinearKind: return cross(b - a, c - a) / s2;
+    case kParallelKind: return cross(b - a, d - c) / s2;
+    case kPerpendicularKind: return dot(b - a, d - c) / s2;
+    case kEqualDistanceKind: return (dot(b - a, b - a) - dot(d - c, d - c)) / s2;
+    case kEqualAngleKind: return angle_difference(a, b, c, d, q(4), q(5)) / s4;
+    // Inscribed angles over the chord AB at C and at D.
+    case kCocircleKind: return angle_difference(a, c, b, a, d, b) / s4;
     default: return std::nullopt;
     }
 }
 
 // The residues of all constraints, or nothing.
-std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints)
+std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints, double size)
 {
     if (!b.place_all(count))
         return std::nullopt;
     std::vector<double> out;
     for (int no : constraints) {
-        const auto r = constraint_residue(no, b.points());
+        const auto r = constraint_residue(no, b.points(), size);
         if (!r || !std::isfinite(*r))
             return std::nullopt;
         out.push_back(*r);
@@ -81,7 +104,62 @@ bool solve(std::vector<std::vector<double>>& a, std::vector<double>& r)
     return true;
 }
 
+// How freely the solver may move each free value: 1 for the values of the
+// points the constraints place; for the others 0, or kStiff when some point
+// is asked more than its values can give (or a constraint places no point),
+// so that the points before move only as much as they must.
+std::vector<double> value_weights(const Builder& b, const std::vector<int>& constraints)
+{
+    const std::vector<int>& owners = b.draw_records();
+    const std::set<int> drawing(owners.begin(), owners.end());
+    std::map<int, int> asked;
+    bool over = false;
+    for (int no : constraints) {
+        const int placed = placed_record(no, drawing);
+        over = over || placed == 0;
+        ++asked[placed];
+    }
+    std::vector<double> weight(owners.size());
+    for (std::size_t j = 0; j < owners.size(); ++j) {
+        const auto it = asked.find(owners[j]);
+        if (it != asked.end() && owners[j] != 0)
+            weight[j] = 1;
+    }
+    for (const auto& [record, equations] : asked)
+        if (record != 0 && equations > static_cast<int>(std::count(owners.begin(), owners.end(), record)))
+            over = true;
+    if (over)
+        for (double& w : weight)
+            w = std::max(w, kStiff);
+    return weight;
+}
+
+// Points a, b, c of the figure lie on one line (or two of them in one place).
+bool on_one_line(P a, P b, P c) { return std::abs(cross(b - a, c - a)) <= kOneLine * norm(b - a) * norm(c - a); }
+
+// Points i, j, k of the figure are on one line where the statement does not
+// force it: the statement names one of them twice, or they are on one line
+// before the constraints moved the figure (a construction puts them so).
+bool collapses(std::uint32_t i, std::uint32_t j, std::uint32_t k, const std::vector<P>& f, const std::vector<P>& raw)
+{
+    if (i == j || j == k || i == k)
+        return false;
+    return on_one_line(f[i], f[j], f[k]) && !on_one_line(raw[i], raw[j], raw[k]);
+}
+
 }  // namespace
+
+int placed_record(int no, const std::set<int>& drawing)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    if (!r.hyp_predicate)
+        return 0;
+    int placed = 0;
+    for (std::uint32_t p : r.pots)
+        if (p > 0 && static_cast<int>(p) < no && drawing.count(static_cast<int>(p)))
+            placed = std::max(placed, static_cast<int>(p));
+    return placed;
+}
 
 bool is_constraint(int no)
 {
@@ -89,16 +167,48 @@ bool is_constraint(int no)
     return r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r));
 }
 
-bool holds_properly(int no, const std::vector<P>& f)
+std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const std::vector<P>& raw)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    if (!r.hyp_predicate || r.kind != 117)
-        return true;
-    const P a = f[r.pots[0]], b = f[r.pots[1]], c = f[r.pots[2]];
-    // Named twice among the three, a point asks nothing of the others.
-    if (Builder::same_point(a, b) || Builder::same_point(b, c) || Builder::same_point(a, c))
-        return true;
-    return std::abs(cross(b - a, c - a)) > 1e-6 * norm(b - a) * norm(c - a);
+    if (!r.hyp_predicate)
+        return std::nullopt;
+    const auto& p = r.pots;
+    auto name = [&](std::initializer_list<std::uint32_t> points) {
+        std::string out;
+        for (std::uint32_t x : points)
+            out += g_pro_points[x].name;
+        return out;
+    };
+    switch (r.kind) {
+    case kParallelKind:
+        // The two lines of the pair are one line: both points of the second
+        // on the first (a point named in both makes them one).
+        if (p[0] == p[2] || p[0] == p[3] || p[1] == p[2] || p[1] == p[3])
+            return std::nullopt;
+        if (collapses(p[0], p[1], p[2], f, raw) && collapses(p[0], p[1], p[3], f, raw))
+            return "the lines " + name({p[0], p[1]}) + " and " + name({p[2], p[3]}) + " are one line";
+        return std::nullopt;
+    case kEqualAngleKind:
+        for (std::size_t first : {0U, 3U})
+            if (collapses(p[first], p[first + 1], p[first + 2], f, raw))
+                return "the arms " + name({p[first], p[first + 1]}) + " and " + name({p[first + 1], p[first + 2]}) +
+                       " of the angle are one line";
+        return std::nullopt;
+    case kCocircleKind: {
+        // Three of the four on one line: the circle is a line.
+        const std::uint32_t q[] = {p[0], p[1], p[2], p[3]};
+        for (int skip = 3; skip >= 0; --skip) {
+            std::vector<std::uint32_t> t;
+            for (int i = 0; i < 4; ++i)
+                if (i != skip)
+                    t.push_back(q[i]);
+            if (collapses(t[0], t[1], t[2], f, raw))
+                return name({t[0], t[1], t[2]}) + " are on one line";
+        }
+        return std::nullopt;
+    }
+    default: return std::nullopt;
+    }
 }
 
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)
@@ -108,10 +218,20 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
     constexpr double kHolds = 1e-12;
     constexpr double kShortest = 1e-9;
     constexpr int kPolish = 2;
+    if (!b.place_all(count))
+        return false;
+    // The residues are measured against one scale throughout, so that they
+    // stay the polynomials they are.
+    const double size = b.size();
+    const std::vector<double> weight = value_weights(b, constraints);
+    std::vector<std::size_t> moving;
+    for (std::size_t j = 0; j < weight.size(); ++j)
+        if (weight[j] > 0)
+            moving.push_back(j);
     int polished = 0;
     bool met = false;
     for (int step = 0; step < kSteps; ++step) {
-        const auto r = residues(b, count, constraints);
+        const auto r = residues(b, count, constraints, size);
         if (!r)
             return false;
         double worst = 0;
@@ -123,17 +243,20 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         if (met && polished++ == kPolish)
             return true;
         std::vector<double>& d = b.draws();
-        const std::size_t m = r->size(), n = d.size();
+        const std::size_t m = r->size(), n = moving.size();
+        // The Jacobian in the weighted values: a step of least weighted
+        // length moves the placed points first.
         std::vector<std::vector<double>> jac(m, std::vector<double>(n));
-        for (std::size_t j = 0; j < n; ++j) {
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t j = moving[k];
             const double saved = d[j];
             d[j] += kStep;
-            const auto moved = residues(b, count, constraints);
+            const auto moved = residues(b, count, constraints, size);
             d[j] = saved;
             if (!moved)
                 return met;
             for (std::size_t i = 0; i < m; ++i)
-                jac[i][j] = ((*moved)[i] - (*r)[i]) / kStep;
+                jac[i][k] = weight[j] * ((*moved)[i] - (*r)[i]) / kStep;
         }
         std::vector<std::vector<double>> normal(m, std::vector<double>(m));
         for (std::size_t i = 0; i < m; ++i)
@@ -147,17 +270,17 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         if (!solve(normal, y))
             return met;
         std::vector<double> move(n);
-        for (std::size_t j = 0; j < n; ++j)
+        for (std::size_t k = 0; k < n; ++k)
             for (std::size_t i = 0; i < m; ++i)
-                move[j] += jac[i][j] * y[i];
-        // A whole step can overshoot where a residue flattens out (a relation
-        // scaled by its own size); it is halved until the worst residue falls.
+                move[k] += weight[moving[k]] * jac[i][k] * y[i];
+        // A whole step can overshoot where a residue flattens out; it is
+        // halved until the worst residue falls.
         const std::vector<double> from = d;
         bool better = false;
         for (double t = 1; t > kShortest && !better; t /= 2) {
-            for (std::size_t j = 0; j < n; ++j)
-                d[j] = from[j] - t * move[j];
-            const auto tried = residues(b, count, constraints);
+            for (std::size_t k = 0; k < n; ++k)
+                d[moving[k]] = from[moving[k]] - t * move[k];
+            const auto tried = residues(b, count, constraints, size);
             better = tried && std::all_of(tried->begin(), tried->end(), [&](double x) { return std::abs(x) < worst; });
         }
         if (!better) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <map>
 #include <set>
 #include <span>
 #include <string>
@@ -316,42 +317,118 @@ bool has_uninterpreted_point(int count)
     return false;
 }
 
-std::vector<Num_figure> generic_figures(int count)
+namespace {
+
+// The constraints among records 1 .. count.
+std::vector<int> constraints_upto(int count)
 {
-    count = std::min(count, kMaxProPoints);
-    std::vector<int> constraints;
+    std::vector<int> out;
     for (int no = 1; no <= count; ++no)
         if (is_constraint(no))
-            constraints.push_back(no);
-    std::vector<Num_figure> figures;
-    bool usable = true;
+            out.push_back(no);
+    return out;
+}
+
+// The proper figures of records 1 .. count that meet the given constraints.
+Figure_search search_figures(int count, const std::vector<int>& constraints)
+{
+    Figure_search search;
+    search.constrained = !constraints.empty();
+    std::map<std::string, int> faults;
     const auto figure = [&](Builder& b) {
+        // The figure before the solver moves it: what the constructions
+        // alone make of the points.
+        b.place_all(count);
+        const std::vector<P> raw = b.points();
         // The constraints ask nothing of the records after the last of them,
         // and one of those that misses a circle on the way is no reason to
         // give up the figure.
         if (!constraints.empty() && !satisfy_constraints(b, constraints.back(), constraints))
             return b.root_choices();
+        b.set_solved(!constraints.empty());
         b.restart();
-        bool proper = usable;
-        for (int no = 1; no <= count && proper; ++no) {
+        ++search.met;
+        // Why the figure is not proper, to go with "in every figure" or "in
+        // any figure"; empty when it is.
+        std::string fault;
+        for (int no = 1; no <= count && fault.empty(); ++no) {
             const Step step = b.step(no);
-            if (step == Step::Unknown)
-                usable = false;
+            if (step == Step::Unknown) {
+                search.judged = false;
+                return b.root_choices();
+            }
             if (step == Step::Skip)
                 continue;
-            proper = step == Step::Point && (g_pro_points[static_cast<std::size_t>(no)].generated ||
-                                             b.coincident(no).empty());
+            const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+            if (step != Step::Point) {
+                fault = g_pro_points[static_cast<std::size_t>(named_record_from(no, count))].name +
+                        " has no proper solution in any figure";
+                continue;
+            }
+            if (r.generated)
+                continue;
+            const std::vector<int> hits = b.coincident(no);
+            if (!hits.empty())
+                fault = r.name + " is the point " + point_list({hits.begin(), hits.end()}) + " in every figure";
         }
         for (int no : constraints)
-            proper = proper && holds_properly(no, b.points());
-        if (proper)
-            figures.push_back(b.points());
+            if (const auto collapsed = collapsed_line(no, b.points(), raw); collapsed && fault.empty())
+                fault = *collapsed + " in every figure";
+        if (fault.empty())
+            search.figures.push_back(b.points());
+        else
+            ++faults[fault];
         return b.root_choices();
     };
     for_each_choice(count, true, figure);
-    if (usable && figures.size() < 2)
+    if (search.judged && search.figures.size() < 2)
         for_each_choice(count, true, figure, kMoreFigureSeeds);
-    if (!usable)
-        figures.clear();
-    return figures;
+    if (!search.judged)
+        search.figures.clear();
+    int most = 0;
+    for (const auto& [why, n] : faults)
+        if (n > most) {
+            most = n;
+            search.fault = why;
+        }
+    return search;
+}
+
+}  // namespace
+
+Figure_search generic_figures(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    return search_figures(count, constraints_upto(count));
+}
+
+std::optional<Unmet_hypotheses> unmet_hypotheses(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    const std::vector<int> all = constraints_upto(count);
+    std::vector<int> stated;
+    for (int no : all) {
+        stated.push_back(no);
+        const Figure_search search = search_figures(no, stated);
+        if (!search.judged)
+            return std::nullopt;
+        if (!search.figures.empty())
+            continue;
+        // The constraints before that place a point this one names.
+        Builder b(kFigureSeeds[0], no, 0, true);
+        b.place_all(no);
+        const std::vector<int>& owners = b.draw_records();
+        const std::set<int> drawing(owners.begin(), owners.end());
+        const auto& names = g_pro_points[static_cast<std::size_t>(no)].pots;
+        Unmet_hypotheses unmet;
+        for (int before : stated) {
+            const int placed = placed_record(before, drawing);
+            if (before == no || (placed > 0 && std::find(names.begin(), names.end(), placed) != names.end()))
+                unmet.records.push_back(before);
+        }
+        unmet.reason = search.met == 0 || search.fault.empty() ? "no figure meets these hypotheses"
+                                                                : search.fault + " that meets these hypotheses";
+        return unmet;
+    }
+    return std::nullopt;
 }
