@@ -65,7 +65,7 @@ inline std::vector<P> line_circle(P p, P u, P o, double r)
 inline std::vector<P> circle_circle(P o1, double r1, P o2, double r2)
 {
     const double d = dist(o1, o2);
-    if (d <= kTol)
+    if (!(d > 0))
         return {};
     // The common chord: perpendicular to o1o2 at distance a from o1.
     const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
