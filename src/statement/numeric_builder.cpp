@@ -43,6 +43,10 @@ std::vector<int> Builder::coincident(int no) const
 bool Builder::lands_on(int no, int i) const
 {
     const P x = pts_[static_cast<std::size_t>(no)], p = pts_[static_cast<std::size_t>(i)];
+    // The solver meets a double root (two circles that touch) only to the
+    // square root of rounding.
+    if (solved_)
+        return dist(x, p) <= kSolverAccuracy * size();
     const double suspect = kSuspect * size();
     if (!(dist(x, p) <= suspect))
         return false;
@@ -64,8 +68,7 @@ bool Builder::lands_on(int no, int i) const
     for (std::uint32_t parent : g_pro_points[static_cast<std::size_t>(no)].pots)
         if (parent > 0 && static_cast<int>(parent) < no && finite(moved[parent]))
             local = std::max(local, norm(moved[parent]));
-    const double tolerance = std::max(kLocalRounding * local, solved_ ? kSolverAccuracy * size() : 0.0);
-    return dist(x2, p2) <= tolerance;
+    return dist(x2, p2) <= kLocalRounding * local;
 }
 
 // A kind-1 point of a CIRCLE line: free among the first three of its

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -212,14 +211,15 @@ private:
     // Relative to the coordinates a construction is computed from, how far
     // rounding can move its point (conditioning included).
     static constexpr double kLocalRounding = 1e-9;
-    // Relative to the figure's size, how exactly the solver meets the
-    // constraints.
-    static constexpr double kSolverAccuracy = 1e-9;
+    // Relative to the figure's size, how close the solver may leave a point
+    // to the one it converges to.
+    static constexpr double kSolverAccuracy = 1e-6;
 
     // Point no falls on point i: when the two are close, the figure is
     // computed again with i at the origin, where points near it keep the
     // precision of their own distances, and the two are compared relative to
-    // the coordinates point no was computed from.
+    // the coordinates point no was computed from. In a figure the solver
+    // moved, the two are compared with the solver's accuracy.
     bool lands_on(int no, int i) const;
 
     // The next free value: drawn at random the first time, the same (or as
@@ -326,10 +326,10 @@ private:
 
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
-// The record a hypothesis predicate places: the latest of its points among
-// the records that draw free values; 0 for a CONSTANT relation and for a
-// predicate among constructed points only.
-int placed_record(int no, const std::set<int>& drawing);
+// For each constraint, the record it places: the latest record whose free
+// values it depends on (through constructions too); 0 for one that depends
+// on none.
+std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
 // The hypothesis line of constraint no that collapses in figure f where it
 // does not in raw (the same figure before the constraints moved it): the
 // two lines of a PARALLEL pair that are one line, the arms of an angle that
@@ -337,11 +337,17 @@ int placed_record(int no, const std::set<int>& drawing);
 // names so (a point named twice) does not collapse. The reason
 // ("the lines AB and CD are one line"), or nothing.
 std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const std::vector<P>& raw);
-// Moves the builder's free values to a near figure of records 1 .. count in
-// which every constraint holds (Newton steps of least weighted length): each
-// hypothesis predicate places the latest point it names that has free
-// values, and the values drawn before stay unless some point is asked more
-// than its values can give. False when the steps do not get there.
+// Three points of a CIRCLE line on one line in figure f where they are not
+// in raw: the circle is a line. The reason ("ABC of a circle are on one
+// line"), or nothing.
+std::optional<std::string> collapsed_circle(const std::vector<P>& f, const std::vector<P>& raw);
+// Moves the builder's free values to a figure of records 1 .. count in which
+// every constraint holds, on the statement's principal component: records
+// in order, each placed by the constraints it is the latest record of (Newton
+// steps of least length in its own values), the records before it staying
+// where they were drawn, unless some record is asked more than its values can
+// give, when the values before move too, as little as they must. False when
+// the steps do not get there.
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints);
 
 }  // namespace numeric_detail

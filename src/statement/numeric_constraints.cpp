@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 
 #include "statement/numeric_builder.h"
+#include "statement/parse_facts.h"
 
 namespace numeric_detail {
 
@@ -104,36 +104,6 @@ bool solve(std::vector<std::vector<double>>& a, std::vector<double>& r)
     return true;
 }
 
-// How freely the solver may move each free value: 1 for the values of the
-// points the constraints place; for the others 0, or kStiff when some point
-// is asked more than its values can give (or a constraint places no point),
-// so that the points before move only as much as they must.
-std::vector<double> value_weights(const Builder& b, const std::vector<int>& constraints)
-{
-    const std::vector<int>& owners = b.draw_records();
-    const std::set<int> drawing(owners.begin(), owners.end());
-    std::map<int, int> asked;
-    bool over = false;
-    for (int no : constraints) {
-        const int placed = placed_record(no, drawing);
-        over = over || placed == 0;
-        ++asked[placed];
-    }
-    std::vector<double> weight(owners.size());
-    for (std::size_t j = 0; j < owners.size(); ++j) {
-        const auto it = asked.find(owners[j]);
-        if (it != asked.end() && owners[j] != 0)
-            weight[j] = 1;
-    }
-    for (const auto& [record, equations] : asked)
-        if (record != 0 && equations > static_cast<int>(std::count(owners.begin(), owners.end(), record)))
-            over = true;
-    if (over)
-        for (double& w : weight)
-            w = std::max(w, kStiff);
-    return weight;
-}
-
 // Points a, b, c of the figure lie on one line (or two of them in one place).
 bool on_one_line(P a, P b, P c) { return std::abs(cross(b - a, c - a)) <= kOneLine * norm(b - a) * norm(c - a); }
 
@@ -148,18 +118,6 @@ bool collapses(std::uint32_t i, std::uint32_t j, std::uint32_t k, const std::vec
 }
 
 }  // namespace
-
-int placed_record(int no, const std::set<int>& drawing)
-{
-    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    if (!r.hyp_predicate)
-        return 0;
-    int placed = 0;
-    for (std::uint32_t p : r.pots)
-        if (p > 0 && static_cast<int>(p) < no && drawing.count(static_cast<int>(p)))
-            placed = std::max(placed, static_cast<int>(p));
-    return placed;
-}
 
 bool is_constraint(int no)
 {
@@ -211,24 +169,63 @@ std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const
     }
 }
 
-bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)
+std::optional<std::string> collapsed_circle(const std::vector<P>& f, const std::vector<P>& raw)
 {
-    constexpr int kSteps = 40;
+    for (const ParseFact& circle : g_parse_facts) {
+        if (circle.kind != ParseFact::Kind::Circle)
+            continue;
+        std::vector<std::uint32_t> on;
+        for (int p : circle.pts)
+            if (p > 0 && static_cast<std::size_t>(p) < f.size() && finite(f[static_cast<std::size_t>(p)]))
+                on.push_back(static_cast<std::uint32_t>(p));
+        for (std::size_t i = 0; i < on.size(); ++i)
+            for (std::size_t j = i + 1; j < on.size(); ++j)
+                for (std::size_t k = j + 1; k < on.size(); ++k)
+                    if (collapses(on[i], on[j], on[k], f, raw))
+                        return g_pro_points[on[i]].name + g_pro_points[on[j]].name + g_pro_points[on[k]].name +
+                               " of a circle are on one line";
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The derivatives of the residues in the free values of the columns.
+std::optional<std::vector<std::vector<double>>> jacobian(Builder& b, int count, const std::vector<int>& constraints,
+                                                         double size, const std::vector<std::size_t>& columns,
+                                                         const std::vector<double>& at)
+{
     constexpr double kStep = 1e-7;
+    std::vector<double>& d = b.draws();
+    std::vector<std::vector<double>> jac(at.size(), std::vector<double>(columns.size()));
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const std::size_t j = columns[k];
+        const double saved = d[j];
+        d[j] += kStep;
+        const auto moved = residues(b, count, constraints, size);
+        d[j] = saved;
+        if (!moved)
+            return std::nullopt;
+        for (std::size_t i = 0; i < at.size(); ++i)
+            jac[i][k] = ((*moved)[i] - at[i]) / kStep;
+    }
+    return jac;
+}
+
+// Newton steps of least weighted length on the free values with a weight
+// (a value of weight 0 stays), while they bring the residues down: to
+// rounding, so that a point the constraints put on an earlier one lands
+// there and not beside it (slowly where two roots meet there). True when the
+// constraints hold at the end.
+bool newton(Builder& b, int count, const std::vector<int>& constraints, double size, const std::vector<double>& weight)
+{
+    constexpr int kSteps = 60;
     constexpr double kHolds = 1e-12;
     constexpr double kShortest = 1e-9;
-    constexpr int kPolish = 2;
-    if (!b.place_all(count))
-        return false;
-    // The residues are measured against one scale throughout, so that they
-    // stay the polynomials they are.
-    const double size = b.size();
-    const std::vector<double> weight = value_weights(b, constraints);
     std::vector<std::size_t> moving;
     for (std::size_t j = 0; j < weight.size(); ++j)
         if (weight[j] > 0)
             moving.push_back(j);
-    int polished = 0;
     bool met = false;
     for (int step = 0; step < kSteps; ++step) {
         const auto r = residues(b, count, constraints, size);
@@ -237,32 +234,21 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         double worst = 0;
         for (double x : *r)
             worst = std::max(worst, std::abs(x));
-        // Met: two more steps take it to rounding, so that a point the
-        // constraint puts on an earlier one lands there and not beside it.
         met = worst < kHolds;
-        if (met && polished++ == kPolish)
+        if (worst == 0)
             return true;
-        std::vector<double>& d = b.draws();
+        auto jac = jacobian(b, count, constraints, size, moving, *r);
+        if (!jac)
+            return met;
         const std::size_t m = r->size(), n = moving.size();
-        // The Jacobian in the weighted values: a step of least weighted
-        // length moves the placed points first.
-        std::vector<std::vector<double>> jac(m, std::vector<double>(n));
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t j = moving[k];
-            const double saved = d[j];
-            d[j] += kStep;
-            const auto moved = residues(b, count, constraints, size);
-            d[j] = saved;
-            if (!moved)
-                return met;
-            for (std::size_t i = 0; i < m; ++i)
-                jac[i][k] = weight[j] * ((*moved)[i] - (*r)[i]) / kStep;
-        }
+        for (auto& row : *jac)
+            for (std::size_t k = 0; k < n; ++k)
+                row[k] *= weight[moving[k]];
         std::vector<std::vector<double>> normal(m, std::vector<double>(m));
         for (std::size_t i = 0; i < m; ++i)
             for (std::size_t k = 0; k < m; ++k) {
                 for (std::size_t j = 0; j < n; ++j)
-                    normal[i][k] += jac[i][j] * jac[k][j];
+                    normal[i][k] += (*jac)[i][j] * (*jac)[k][j];
                 if (i == k)
                     normal[i][k] += 1e-14;
             }
@@ -272,9 +258,10 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         std::vector<double> move(n);
         for (std::size_t k = 0; k < n; ++k)
             for (std::size_t i = 0; i < m; ++i)
-                move[k] += weight[moving[k]] * jac[i][k] * y[i];
+                move[k] += weight[moving[k]] * (*jac)[i][k] * y[i];
         // A whole step can overshoot where a residue flattens out; it is
         // halved until the worst residue falls.
+        std::vector<double>& d = b.draws();
         const std::vector<double> from = d;
         bool better = false;
         for (double t = 1; t > kShortest && !better; t /= 2) {
@@ -289,6 +276,75 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         }
     }
     return met;
+}
+
+}  // namespace
+
+std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints)
+{
+    std::vector<int> placed(constraints.size());
+    if (!b.place_all(count))
+        return placed;
+    const double size = b.size();
+    const auto r = residues(b, count, constraints, size);
+    if (!r)
+        return placed;
+    std::vector<std::size_t> all(b.draws().size());
+    for (std::size_t j = 0; j < all.size(); ++j)
+        all[j] = j;
+    const auto jac = jacobian(b, count, constraints, size, all, *r);
+    if (!jac)
+        return placed;
+    // Values are drawn in record order: the last one a residue moves with
+    // belongs to the latest record it depends on.
+    const std::vector<int>& owners = b.draw_records();
+    for (std::size_t i = 0; i < constraints.size(); ++i)
+        for (std::size_t j = all.size(); j-- > 0;)
+            if ((*jac)[i][j] != 0) {
+                placed[i] = owners[j];
+                break;
+            }
+    return placed;
+}
+
+bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)
+{
+    // The principal component: records in order, each placed by the
+    // constraints whose latest free value is its own, the records before it
+    // staying where they are.
+    const std::vector<int> placed = placed_records(b, count, constraints);
+    if (!b.place_all(count))
+        return false;
+    const double size = b.size();
+    const std::vector<int>& owners = b.draw_records();
+    std::map<int, std::vector<int>> groups;
+    bool over = false;
+    for (std::size_t i = 0; i < constraints.size(); ++i) {
+        // A constraint that moves with no value holds or never does.
+        over = over || placed[i] == 0;
+        groups[placed[i]].push_back(constraints[i]);
+    }
+    for (const auto& [record, own] : groups)
+        if (record != 0 &&
+            static_cast<long>(own.size()) > std::count(owners.begin(), owners.end(), record))
+            over = true;
+    if (over) {
+        // More is asked of a point than its values can give: the values drawn
+        // before move too, as little as they must.
+        std::vector<double> weight(owners.size(), kStiff);
+        for (std::size_t j = 0; j < owners.size(); ++j)
+            if (groups.count(owners[j]) && owners[j] != 0)
+                weight[j] = 1;
+        return newton(b, count, constraints, size, weight);
+    }
+    for (const auto& [record, own] : groups) {
+        std::vector<double> weight(owners.size());
+        for (std::size_t j = 0; j < owners.size(); ++j)
+            weight[j] = owners[j] == record ? 1 : 0;
+        if (!newton(b, count, own, size, weight))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace numeric_detail

@@ -374,6 +374,8 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
         for (int no : constraints)
             if (const auto collapsed = collapsed_line(no, b.points(), raw); collapsed && fault.empty())
                 fault = *collapsed + " in every figure";
+        if (const auto collapsed = collapsed_circle(b.points(), raw); collapsed && fault.empty())
+            fault = *collapsed + " in every figure";
         if (fault.empty())
             search.figures.push_back(b.points());
         else
@@ -414,17 +416,16 @@ std::optional<Unmet_hypotheses> unmet_hypotheses(int count)
             return std::nullopt;
         if (!search.figures.empty())
             continue;
-        // The constraints before that place a point this one names.
+        // The constraints before that place a point this one names, or the
+        // point it places.
         Builder b(kFigureSeeds[0], no, 0, true);
-        b.place_all(no);
-        const std::vector<int>& owners = b.draw_records();
-        const std::set<int> drawing(owners.begin(), owners.end());
+        const std::vector<int> placed = placed_records(b, no, stated);
         const auto& names = g_pro_points[static_cast<std::size_t>(no)].pots;
         Unmet_hypotheses unmet;
-        for (int before : stated) {
-            const int placed = placed_record(before, drawing);
-            if (before == no || (placed > 0 && std::find(names.begin(), names.end(), placed) != names.end()))
-                unmet.records.push_back(before);
+        for (std::size_t i = 0; i < stated.size(); ++i) {
+            const bool named = std::find(names.begin(), names.end(), placed[i]) != names.end();
+            if (stated[i] == no || (placed[i] > 0 && (named || placed[i] == placed.back())))
+                unmet.records.push_back(stated[i]);
         }
         unmet.reason = search.met == 0 || search.fault.empty() ? "no figure meets these hypotheses"
                                                                 : search.fault + " that meets these hypotheses";

@@ -262,7 +262,7 @@ const std::map<std::string, std::vector<std::vector<std::string>>>& predicate_fo
 }
 
 // The predicate asks something of its points: no line or angle of it, and
-// no circle, has a point named twice.
+// no circle, has a point named twice, and its two sides differ.
 bool asks_something(const Line& p)
 {
     const auto& a = p.args;
@@ -273,11 +273,17 @@ bool asks_something(const Line& p)
         std::sort(names.begin(), names.end());
         return std::adjacent_find(names.begin(), names.end()) == names.end();
     };
+    auto same = [&](std::vector<std::string> x, std::vector<std::string> y) {
+        std::vector<std::string> reversed(y.rbegin(), y.rend());
+        return x == y || x == reversed;
+    };
     const std::string& k = p.keyword;
     if (k == "COLLINEAR") return apart({0, 1, 2});
     if (k == "COCIRCLE") return apart({0, 1, 2, 3});
-    if (k == "EQANGEL") return apart({0, 1}) && apart({1, 2}) && apart({3, 4}) && apart({4, 5});
-    return apart({0, 1}) && apart({2, 3});
+    if (k == "EQANGEL")
+        return apart({0, 1}) && apart({1, 2}) && apart({3, 4}) && apart({4, 5}) &&
+               !same({a[0], a[1], a[2]}, {a[3], a[4], a[5]});
+    return apart({0, 1}) && apart({2, 3}) && !same({a[0], a[1]}, {a[2], a[3]});
 }
 
 }  // namespace
