@@ -204,22 +204,39 @@ Statement Builder::make()
     return s_;
 }
 
+// Constructions that leave their point some freedom: their records draw
+// free values in the prover's figures.
+bool leaves_freedom(const std::string& keyword)
+{
+    return keyword.starts_with("ON_") || keyword == "HARMONIC" || keyword == "SIM_TRIANGLE" || keyword == "CIRCLE";
+}
+
 // The predicate version: constructions replaced by their predicates, at
-// least one where any has a predicate form.
+// least one where any can be. The reader numbers the points of POINT lines
+// before all others, so a construction is replaced only where no CIRCLE line
+// and no construction with freedom stays before it: its point keeps its
+// place among the points that have freedom, and the predicates place it as
+// the construction did.
 void Builder::write_as_predicates()
 {
     std::vector<Line*> replaceable;
-    for (Line& l : s_.lines)
+    for (Line& l : s_.lines) {
         if (!predicate_form(l).empty())
             replaceable.push_back(&l);
+        else if (leaves_freedom(l.keyword))
+            break;
+    }
     bool any = false;
-    for (Line* l : replaceable)
+    for (Line* l : replaceable) {
         if (chance(kReplaceChance)) {
             l->as_predicates = true;
             any = true;
+        } else if (leaves_freedom(l->keyword)) {
+            break;
         }
+    }
     if (!any && !replaceable.empty())
-        replaceable[static_cast<std::size_t>(below(static_cast<int>(replaceable.size())))]->as_predicates = true;
+        replaceable.front()->as_predicates = true;
 }
 
 // The predicates of the construction keyword's form over X (the point) and
