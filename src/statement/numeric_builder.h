@@ -341,6 +341,11 @@ std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const
 // in raw: the circle is a line. The reason ("ABC of a circle are on one
 // line"), or nothing.
 std::optional<std::string> collapsed_circle(const std::vector<P>& f, const std::vector<P>& raw);
+// A free point the constraints place that the solver left near a named
+// point before it which meets the point's constraints as well: two roots
+// meet there, and the steps stall short of it. The reason ("E is the point
+// B"), or nothing. The builder's figure is computed again.
+std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints);
 // Moves the builder's free values to a figure of records 1 .. count in which
 // every constraint holds, on the statement's principal component: records
 // in order, each placed by the constraints it is the latest record of (Newton

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "statement/numeric_builder.h"
 #include "statement/parse_facts.h"
@@ -305,6 +306,45 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
                 break;
             }
     return placed;
+}
+
+std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints)
+{
+    constexpr std::uint32_t kFreePointKind = 101;
+    // Where two roots meet, the solver's steps stall short of the point.
+    constexpr double kNear = 1e-3;
+    constexpr double kHolds = 1e-12;
+    const std::vector<int> placed = placed_records(b, count, constraints);
+    if (!b.place_all(count))
+        return std::nullopt;
+    const double size = b.size();
+    const std::vector<int>& owners = b.draw_records();
+    std::vector<double>& d = b.draws();
+    for (int x : std::set<int>(placed.begin(), placed.end())) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(x)];
+        if (x == 0 || r.kind != kFreePointKind)
+            continue;
+        const auto first = std::find(owners.begin(), owners.end(), x);
+        if (first == owners.end() || first + 1 == owners.end() || first[1] != x)
+            continue;
+        const std::size_t at = static_cast<std::size_t>(first - owners.begin());
+        const std::vector<P> figure = b.points();
+        for (int p = 1; p < x; ++p) {
+            const Pro_point& named = g_pro_points[static_cast<std::size_t>(p)];
+            const P there = figure[static_cast<std::size_t>(p)];
+            if (named.generated || Builder::places_no_point(named) || !(dist(figure[static_cast<std::size_t>(x)], there) <= kNear * size))
+                continue;
+            const double saved_x = d[at], saved_y = d[at + 1];
+            d[at] = there.x;
+            d[at + 1] = there.y;
+            const auto r_there = residues(b, count, constraints, size);
+            d[at] = saved_x;
+            d[at + 1] = saved_y;
+            if (r_there && std::all_of(r_there->begin(), r_there->end(), [&](double v) { return std::abs(v) < kHolds; }))
+                return r.name + " is the point " + named.name;
+        }
+    }
+    return std::nullopt;
 }
 
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)

@@ -346,11 +346,14 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
         if (!constraints.empty() && !satisfy_constraints(b, constraints.back(), constraints))
             return b.root_choices();
         b.set_solved(!constraints.empty());
-        b.restart();
         ++search.met;
         // Why the figure is not proper, to go with "in every figure" or "in
         // any figure"; empty when it is.
         std::string fault;
+        if (!constraints.empty())
+            if (const auto stalled = stalled_on_a_point(b, constraints.back(), constraints))
+                fault = *stalled + " in every figure";
+        b.restart();
         for (int no = 1; no <= count && fault.empty(); ++no) {
             const Step step = b.step(no);
             if (step == Step::Unknown) {

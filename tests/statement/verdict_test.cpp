@@ -138,6 +138,11 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
          "The statement is not proved."},
         {"POINT C D E;\nINTERSECTION_LL X E D C E;", "EQDISTANCE E X E E.", "DDDDDD",
          "INTERSECTION_LL X E D C E: X is the point E in every figure. The statement is not proved."},
+        // Two circles that touch at B: the solver stalls short of it.
+        {"POINT A B C D E;\nCOLLINEAR D C B;\nPERPENDICULAR A D C B;\nEQDISTANCE C E C B;\nEQDISTANCE D E D B;",
+         "PERPENDICULAR A E C B.", "DDDDDD",
+         "COLLINEAR D C B; PERPENDICULAR A D C B; EQDISTANCE C E C B; EQDISTANCE D E D B: E is the point B in every "
+         "figure that meets these hypotheses. The statement is not proved."},
         // Parallel lines never meet; an angle's arms that can only be one line.
         {"POINT A B C X;\nPARALLEL X A B C;\nPARALLEL X B B C;", "COLLINEAR X A B.", "DDDDDD",
          "PARALLEL X A B C; PARALLEL X B B C: no figure meets these hypotheses. The statement is not proved."},
