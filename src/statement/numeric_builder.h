@@ -164,6 +164,15 @@ public:
         return true;
     }
 
+    // Computes records 1 .. count as far as each can be: every free value of
+    // them is drawn.
+    void draw_all(int count)
+    {
+        restart();
+        for (int no = 1; no <= count; ++no)
+            step(no);
+    }
+
     const std::vector<P>& points() const { return pts_; }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
@@ -326,17 +335,21 @@ private:
 
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
-// For each constraint, the record it places: the latest record whose free
-// values it depends on (through constructions too); 0 for one that depends
-// on none.
+// For each constraint, the record it places: the latest record with free
+// values among its points and the records they are constructed from; 0 for
+// a CONSTANT relation and for a predicate whose points have no free values.
+// Every free value of records 1 .. count is drawn.
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
-// The hypothesis line of constraint no that collapses in figure f where it
-// does not in raw (the same figure before the constraints moved it): the
-// two lines of a PARALLEL pair that are one line, the arms of an angle that
-// are one line, three points of a COCIRCLE on one line. A line the statement
-// names so (a point named twice) does not collapse. The reason
-// ("the lines AB and CD are one line"), or nothing.
-std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const std::vector<P>& raw);
+// The hypothesis line of constraint no, which places record placed, that
+// collapses in figure f where it does not in raw (the same figure before
+// the constraints moved it): the two lines of a PARALLEL pair that are one
+// line, the arms of an angle that are one line, three points of a COCIRCLE
+// on one line. A collapse the statement forces is none: a point named twice,
+// or the points placed before the placed point making the line one (its
+// partner in a PARALLEL pair already on the other line, the other angle of
+// an EQANGEL straight already). The reason ("the lines AB and CD are one
+// line"), or nothing.
+std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw);
 // Three points of a CIRCLE line on one line in figure f where they are not
 // in raw: the circle is a line. The reason ("ABC of a circle are on one
 // line"), or nothing.

@@ -61,17 +61,29 @@ std::optional<double> constraint_residue(int no, const std::vector<P>& f, double
     }
 }
 
+// Roots the solver is to stay away from: places of a record where it met a
+// named point. The residues are divided by the record's distances from
+// them, so that they have no root there (deflation).
+struct Deflation {
+    int record = 0;
+    std::vector<P> avoid;
+};
+
 // The residues of all constraints, or nothing.
-std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints, double size)
+std::optional<std::vector<double>> residues(Builder& b, int count, const std::vector<int>& constraints, double size,
+                                            const Deflation& deflation = {})
 {
     if (!b.place_all(count))
         return std::nullopt;
+    double factor = 1;
+    for (const P& p : deflation.avoid)
+        factor *= size / dist(b.points()[static_cast<std::size_t>(deflation.record)], p);
     std::vector<double> out;
     for (int no : constraints) {
         const auto r = constraint_residue(no, b.points(), size);
-        if (!r || !std::isfinite(*r))
+        if (!r || !std::isfinite(*r * factor))
             return std::nullopt;
-        out.push_back(*r);
+        out.push_back(*r * factor);
     }
     return out;
 }
@@ -126,12 +138,15 @@ bool is_constraint(int no)
     return r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r));
 }
 
-std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const std::vector<P>& raw)
+std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
     if (!r.hyp_predicate)
         return std::nullopt;
     const auto& p = r.pots;
+    const std::size_t points = r.kind == kEqualAngleKind ? 6 : 4;
+    const bool names_placed = std::find(p.begin(), p.begin() + points, static_cast<std::uint32_t>(placed)) !=
+                              p.begin() + points;
     auto name = [&](std::initializer_list<std::uint32_t> points) {
         std::string out;
         for (std::uint32_t x : points)
@@ -140,21 +155,41 @@ std::optional<std::string> collapsed_line(int no, const std::vector<P>& f, const
     };
     switch (r.kind) {
     case kParallelKind:
-        // The two lines of the pair are one line: both points of the second
-        // on the first (a point named in both makes them one).
-        if (p[0] == p[2] || p[0] == p[3] || p[1] == p[2] || p[1] == p[3])
+        // The pair's lines are one line where the points placed before put
+        // the placed point's partner on the other line, or where a point is
+        // named in both: forced either way.
+        if (names_placed || p[0] == p[2] || p[0] == p[3] || p[1] == p[2] || p[1] == p[3])
             return std::nullopt;
         if (collapses(p[0], p[1], p[2], f, raw) && collapses(p[0], p[1], p[3], f, raw))
             return "the lines " + name({p[0], p[1]}) + " and " + name({p[2], p[3]}) + " are one line";
         return std::nullopt;
-    case kEqualAngleKind:
+    case kEqualAngleKind: {
+        // An angle with a point named twice, straight by construction, or
+        // straight and not moved by the placed point, makes the other one
+        // straight as well. An angle and its arms both moved by the placed
+        // point are straight only on a degenerate factor (C on line AB for
+        // the angles at A and B of triangle ABC).
+        const auto straight_anyway = [&](std::size_t first) {
+            const std::uint32_t i = p[first], j = p[first + 1], k = p[first + 2];
+            const bool fixed = placed != 0 && i != static_cast<std::uint32_t>(placed) &&
+                               j != static_cast<std::uint32_t>(placed) && k != static_cast<std::uint32_t>(placed);
+            return i == j || j == k || i == k || on_one_line(raw[i], raw[j], raw[k]) ||
+                   (fixed && on_one_line(f[i], f[j], f[k]));
+        };
+        if (straight_anyway(0) || straight_anyway(3))
+            return std::nullopt;
         for (std::size_t first : {0U, 3U})
             if (collapses(p[first], p[first + 1], p[first + 2], f, raw))
                 return "the arms " + name({p[first], p[first + 1]}) + " and " + name({p[first + 1], p[first + 2]}) +
                        " of the angle are one line";
         return std::nullopt;
+    }
     case kCocircleKind: {
-        // Three of the four on one line: the circle is a line.
+        // Three of the four on one line: the circle is a line. The placed
+        // point goes on the circle through the other three, which is a line
+        // only where the points placed before make it one.
+        if (names_placed)
+            return std::nullopt;
         const std::uint32_t q[] = {p[0], p[1], p[2], p[3]};
         for (int skip = 3; skip >= 0; --skip) {
             std::vector<std::uint32_t> t;
@@ -194,7 +229,7 @@ namespace {
 // The derivatives of the residues in the free values of the columns.
 std::optional<std::vector<std::vector<double>>> jacobian(Builder& b, int count, const std::vector<int>& constraints,
                                                          double size, const std::vector<std::size_t>& columns,
-                                                         const std::vector<double>& at)
+                                                         const std::vector<double>& at, const Deflation& deflation = {})
 {
     constexpr double kStep = 1e-7;
     std::vector<double>& d = b.draws();
@@ -203,7 +238,7 @@ std::optional<std::vector<std::vector<double>>> jacobian(Builder& b, int count, 
         const std::size_t j = columns[k];
         const double saved = d[j];
         d[j] += kStep;
-        const auto moved = residues(b, count, constraints, size);
+        const auto moved = residues(b, count, constraints, size, deflation);
         d[j] = saved;
         if (!moved)
             return std::nullopt;
@@ -218,7 +253,8 @@ std::optional<std::vector<std::vector<double>>> jacobian(Builder& b, int count, 
 // rounding, so that a point the constraints put on an earlier one lands
 // there and not beside it (slowly where two roots meet there). True when the
 // constraints hold at the end.
-bool newton(Builder& b, int count, const std::vector<int>& constraints, double size, const std::vector<double>& weight)
+bool newton(Builder& b, int count, const std::vector<int>& constraints, double size, const std::vector<double>& weight,
+            const Deflation& deflation = {})
 {
     constexpr int kSteps = 60;
     constexpr double kHolds = 1e-12;
@@ -229,7 +265,7 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
             moving.push_back(j);
     bool met = false;
     for (int step = 0; step < kSteps; ++step) {
-        const auto r = residues(b, count, constraints, size);
+        const auto r = residues(b, count, constraints, size, deflation);
         if (!r)
             return false;
         double worst = 0;
@@ -238,7 +274,7 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
         met = worst < kHolds;
         if (worst == 0)
             return true;
-        auto jac = jacobian(b, count, constraints, size, moving, *r);
+        auto jac = jacobian(b, count, constraints, size, moving, *r, deflation);
         if (!jac)
             return met;
         const std::size_t m = r->size(), n = moving.size();
@@ -268,7 +304,7 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
         for (double t = 1; t > kShortest && !better; t /= 2) {
             for (std::size_t k = 0; k < n; ++k)
                 d[moving[k]] = from[moving[k]] - t * move[k];
-            const auto tried = residues(b, count, constraints, size);
+            const auto tried = residues(b, count, constraints, size, deflation);
             better = tried && std::all_of(tried->begin(), tried->end(), [&](double x) { return std::abs(x) < worst; });
         }
         if (!better) {
@@ -279,32 +315,94 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
     return met;
 }
 
+// The named point other than record that point p of the figure falls on
+// or stalls near; nothing when there is none.
+std::optional<P> named_point_near(const std::vector<P>& f, int record, double size)
+{
+    constexpr double kNear = 1e-3;
+    const P x = f[static_cast<std::size_t>(record)];
+    for (std::size_t i = 1; i < f.size(); ++i) {
+        const Pro_point& r = g_pro_points[i];
+        if (static_cast<int>(i) != record && !r.generated && !Builder::places_no_point(r) && finite(f[i]) &&
+            dist(x, f[i]) <= kNear * size)
+            return f[i];
+    }
+    return std::nullopt;
+}
+
+// Places record by its own constraints, starting from where it was drawn.
+// Where it falls on a named point, the solver starts again from there with
+// that root deflated, so that a proper root is found where there is one
+// (the second point where a line through a point of a circle meets it);
+// with none, the record stays on the named point.
+bool place_record(Builder& b, int count, const std::vector<int>& own, double size, const std::vector<double>& weight,
+                  int record)
+{
+    constexpr int kDeflations = 2;
+    const std::vector<double> start = b.draws();
+    if (!newton(b, count, own, size, weight))
+        return false;
+    Deflation deflation{record, {}};
+    for (int tries = 0; tries < kDeflations; ++tries) {
+        if (!b.place_all(count))
+            return true;
+        const auto near = named_point_near(b.points(), record, size);
+        if (!near)
+            return true;
+        const std::vector<double> on_the_point = b.draws();
+        deflation.avoid.push_back(*near);
+        b.draws() = start;
+        if (!newton(b, count, own, size, weight, deflation)) {
+            b.draws() = on_the_point;
+            return true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+namespace {
+
+// Record r and the records its point is computed from.
+void add_ancestors(std::uint32_t r, std::set<std::uint32_t>& out)
+{
+    if (r == 0 || !out.insert(r).second)
+        return;
+    const Pro_point& p = g_pro_points[r];
+    for (std::uint32_t parent : p.pots)
+        if (parent < r)
+            add_ancestors(parent, out);
+    // A point of a CIRCLE line after its first three lies on their circle.
+    for (const ParseFact& circle : g_parse_facts)
+        if (circle.kind == ParseFact::Kind::Circle && circle.pts.size() > 3 &&
+            std::find(circle.pts.begin() + 3, circle.pts.end(), static_cast<int>(r)) != circle.pts.end())
+            for (int i = 0; i < 3; ++i)
+                add_ancestors(static_cast<std::uint32_t>(circle.pts[static_cast<std::size_t>(i)]), out);
+}
+
 }  // namespace
 
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints)
 {
-    std::vector<int> placed(constraints.size());
-    if (!b.place_all(count))
-        return placed;
-    const double size = b.size();
-    const auto r = residues(b, count, constraints, size);
-    if (!r)
-        return placed;
-    std::vector<std::size_t> all(b.draws().size());
-    for (std::size_t j = 0; j < all.size(); ++j)
-        all[j] = j;
-    const auto jac = jacobian(b, count, constraints, size, all, *r);
-    if (!jac)
-        return placed;
-    // Values are drawn in record order: the last one a residue moves with
-    // belongs to the latest record it depends on.
+    b.draw_all(count);
     const std::vector<int>& owners = b.draw_records();
-    for (std::size_t i = 0; i < constraints.size(); ++i)
-        for (std::size_t j = all.size(); j-- > 0;)
-            if ((*jac)[i][j] != 0) {
-                placed[i] = owners[j];
-                break;
-            }
+    const std::set<int> drawing(owners.begin(), owners.end());
+    std::vector<int> placed;
+    for (int no : constraints) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        int latest = 0;
+        // A CONSTANT relation names its points in its terms: it places none.
+        if (r.hyp_predicate) {
+            std::set<std::uint32_t> depends;
+            for (std::uint32_t p : r.pots)
+                add_ancestors(p, depends);
+            for (std::uint32_t d : depends)
+                if (drawing.count(static_cast<int>(d)))
+                    latest = std::max(latest, static_cast<int>(d));
+        }
+        placed.push_back(latest);
+    }
     return placed;
 }
 
@@ -350,17 +448,14 @@ std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints)
 {
     // The principal component: records in order, each placed by the
-    // constraints whose latest free value is its own, the records before it
-    // staying where they are.
+    // constraints whose latest record with free values it is, the records
+    // before it staying where they are.
     const std::vector<int> placed = placed_records(b, count, constraints);
-    if (!b.place_all(count))
-        return false;
     const double size = b.size();
     const std::vector<int>& owners = b.draw_records();
     std::map<int, std::vector<int>> groups;
     bool over = false;
     for (std::size_t i = 0; i < constraints.size(); ++i) {
-        // A constraint that moves with no value holds or never does.
         over = over || placed[i] == 0;
         groups[placed[i]].push_back(constraints[i]);
     }
@@ -369,8 +464,9 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
             static_cast<long>(own.size()) > std::count(owners.begin(), owners.end(), record))
             over = true;
     if (over) {
-        // More is asked of a point than its values can give: the values drawn
-        // before move too, as little as they must.
+        // More is asked of a point than its values can give, or a relation
+        // places no point: the values drawn before move too, as little as
+        // they must.
         std::vector<double> weight(owners.size(), kStiff);
         for (std::size_t j = 0; j < owners.size(); ++j)
             if (groups.count(owners[j]) && owners[j] != 0)
@@ -381,7 +477,9 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
         std::vector<double> weight(owners.size());
         for (std::size_t j = 0; j < owners.size(); ++j)
             weight[j] = owners[j] == record ? 1 : 0;
-        if (!newton(b, count, own, size, weight))
+        // Only the records up to its last constraint are computed: a later
+        // one may have no point until this one is placed.
+        if (!place_record(b, own.back(), own, size, weight, record))
             return false;
     }
     return true;

@@ -243,6 +243,18 @@ std::optional<Degenerate_construction> forced_together(int no)
     return std::nullopt;
 }
 
+// No two named points among records 1 .. count of the figure are in one
+// place.
+bool points_apart(const Builder& b, int count)
+{
+    for (int no = 2; no <= count; ++no) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (!r.generated && !Builder::places_no_point(r) && !b.coincident(no).empty())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Degenerate_construction> degenerate_construction(int count)
@@ -264,7 +276,13 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
                 if (!satisfy_constraints(b, no, stated)) {
                     stated.pop_back();
                     b.draws() = before;
+                    continue;
                 }
+                // A figure that meets them only with two points in one place
+                // judges nothing after.
+                b.set_solved(true);
+                if (!b.place_all(no) || !points_apart(b, no))
+                    break;
                 continue;
             }
             if (!stated.empty() && !b.place_all(no - 1))
@@ -335,6 +353,9 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
     Figure_search search;
     search.constrained = !constraints.empty();
     std::map<std::string, int> faults;
+    // The record each constraint places, the same in every figure.
+    Builder first(kFigureSeeds[0], count, 0, true);
+    const std::vector<int> placed = placed_records(first, count, constraints);
     const auto figure = [&](Builder& b) {
         // The figure before the solver moves it: what the constructions
         // alone make of the points.
@@ -374,8 +395,8 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
             if (!hits.empty())
                 fault = r.name + " is the point " + point_list({hits.begin(), hits.end()}) + " in every figure";
         }
-        for (int no : constraints)
-            if (const auto collapsed = collapsed_line(no, b.points(), raw); collapsed && fault.empty())
+        for (std::size_t i = 0; i < constraints.size() && fault.empty(); ++i)
+            if (const auto collapsed = collapsed_line(constraints[i], placed[i], b.points(), raw))
                 fault = *collapsed + " in every figure";
         if (const auto collapsed = collapsed_circle(b.points(), raw); collapsed && fault.empty())
             fault = *collapsed + " in every figure";
