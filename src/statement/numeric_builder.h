@@ -354,9 +354,9 @@ std::optional<std::string> collapsed_line(int no, int placed, const std::vector<
 // in raw: the circle is a line. The reason ("ABC of a circle are on one
 // line"), or nothing.
 std::optional<std::string> collapsed_circle(const std::vector<P>& f, const std::vector<P>& raw);
-// A free point the constraints place that the solver left near a named
-// point before it which meets the point's constraints as well: two roots
-// meet there, and the steps stall short of it. The reason ("E is the point
+// A free point the constraints place that the solver left near another
+// named point (not constructed from it) which meets the point's constraints
+// as well: two roots meet there, and the steps stall short of it. The reason ("E is the point
 // B"), or nothing. The builder's figure is computed again.
 std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints);
 // Moves the builder's free values to a figure of records 1 .. count in which

@@ -427,10 +427,17 @@ std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::
             continue;
         const std::size_t at = static_cast<std::size_t>(first - owners.begin());
         const std::vector<P> figure = b.points();
-        for (int p = 1; p < x; ++p) {
+        for (int p = 1; p <= count; ++p) {
             const Pro_point& named = g_pro_points[static_cast<std::size_t>(p)];
+            if (p == x || named.generated || Builder::places_no_point(named))
+                continue;
             const P there = figure[static_cast<std::size_t>(p)];
-            if (named.generated || Builder::places_no_point(named) || !(dist(figure[static_cast<std::size_t>(x)], there) <= kNear * size))
+            if (!(dist(figure[static_cast<std::size_t>(x)], there) <= kNear * size))
+                continue;
+            // A point constructed from x moves with it.
+            std::set<std::uint32_t> from;
+            add_ancestors(static_cast<std::uint32_t>(p), from);
+            if (from.count(static_cast<std::uint32_t>(x)))
                 continue;
             const double saved_x = d[at], saved_y = d[at + 1];
             d[at] = there.x;

@@ -143,6 +143,11 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
          "PERPENDICULAR A E C B.", "DDDDDD",
          "COLLINEAR D C B; PERPENDICULAR A D C B; EQDISTANCE C E C B; EQDISTANCE D E D B: E is the point B in every "
          "figure that meets these hypotheses. The statement is not proved."},
+        // A line that touches the circle at D, a point constructed after E.
+        {"POINT A B C;\nFOOT D A C B;\nPOINT E;\nCOLLINEAR E D A;\nEQDISTANCE B E B D;", "PERPENDICULAR E B A D.",
+         "DDDDDD",
+         "COLLINEAR E D A; EQDISTANCE B E B D: E is the point D in every figure that meets these hypotheses. The "
+         "statement is not proved."},
         // Parallel lines never meet; an angle's arms that can only be one line.
         {"POINT A B C X;\nPARALLEL X A B C;\nPARALLEL X B B C;", "COLLINEAR X A B.", "DDDDDD",
          "PARALLEL X A B C; PARALLEL X B B C: no figure meets these hypotheses. The statement is not proved."},
