@@ -1,8 +1,9 @@
 // Moving a figure onto the statement's hypothesis predicates and CONSTANT
 // relations, on the statement's principal component: each predicate places
-// the latest point it names that has free values, the points before it stay
-// where they were drawn unless the predicates ask more of a point than it
-// can give.
+// the latest record with free values it depends on, the records before it
+// stay where they were drawn unless the predicates ask more of a record than
+// it can give; and telling the figures so found that are degenerate (a
+// hypothesis line collapsed, a point left on another).
 
 #include <algorithm>
 #include <cmath>
