@@ -9,6 +9,7 @@
 #include "algebra/poly_coef.h"
 #include "gdd/gdd_lookup.h"
 #include "statement/prover.h"
+#include "statement/verdict.h"
 
 namespace {
 
@@ -218,15 +219,12 @@ void area_proof_output()
         save_tex();
 }
 
-void prt_true()
-{
-    gprint(area_words::kTrue);
-    g_result = 1;
-}
+void prt_true() { say_verdict(1, area_words::kTrue); }
 
 void prt_false()
 {
-    gprint(area_words::kFalse);
+    // Overruled, the last quotient still shows why the method found it false.
+    say_verdict(-1, area_words::kFalse);
     const quot_rec* t = g_proof_tail;
     gprint("(" + coef_text(t->nc) + ")");
     ltx_prod(t->np, 0);
@@ -234,7 +232,6 @@ void prt_false()
     gprint("(" + coef_text(t->dc) + ")");
     ltx_prod(t->dp, 0);
     gprint("\r\n");
-    g_result = -1;
 }
 
 namespace {

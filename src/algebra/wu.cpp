@@ -9,6 +9,7 @@
 #include "algebra/poly_normal.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
+#include "statement/verdict.h"
 
 namespace {
 
@@ -172,12 +173,16 @@ void wu_verdict()
         return;
     }
     if (all_zero) {
-        g_result = 1;
-        gprint(alg_words::kProblemTrue);
+        say_verdict(1, alg_words::kProblemTrue);
         return;
     }
-    g_result = -1;
-    gprint(reducible_p() ? alg_words::kReducible : alg_words::kProblemFalse);
+    // Reducible hypotheses leave the statement undecided, as the words say.
+    if (reducible_p()) {
+        g_result = kResultNotSolved;
+        gprint(alg_words::kReducible);
+        return;
+    }
+    say_verdict(-1, alg_words::kProblemFalse);
 }
 
 void wu_prove()

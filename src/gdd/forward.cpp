@@ -14,6 +14,7 @@
 #include "statement/numeric_figure.h"
 #include "gdd/proof_text.h"
 #include "statement/prover.h"
+#include "statement/verdict.h"
 
 // ---- premise tests -----------------------------------------------------------------
 
@@ -239,12 +240,13 @@ void run_gdd_method(const std::function<bool()>& concl_holds)
     // called proved.
     const bool proved = concl_holds() && !numerically_false(g_concl, g_gdd_npoints);
     if (proved) {
-        gprint("Problem Is True");
-        gprint("\r\n\r\n");
-        g_latex = 0;
-        show_gdd_proof(1);
-        gprint("\r\n");
-        g_result = 1;
+        // An overruled verdict shows no proof.
+        if (say_verdict(1, "Problem Is True")) {
+            gprint("\r\n\r\n");
+            g_latex = 0;
+            show_gdd_proof(1);
+            gprint("\r\n");
+        }
     } else {
         gprint("\r\nThe theorem is not in the database.\r\n\r\n");
         g_result = 2;

@@ -10,6 +10,67 @@
 
 namespace numeric_detail {
 
+double Builder::size() const
+{
+    constexpr double kFloor = 1e-300;
+    const P* first = nullptr;
+    double out = kFloor;
+    for (const P& p : pts_) {
+        if (!finite(p))
+            continue;
+        if (!first)
+            first = &p;
+        out = std::max(out, dist(p, *first));
+    }
+    return out;
+}
+
+std::vector<int> Builder::coincident(int no) const
+{
+    std::vector<int> hits;
+    for (int i = 1; i < no; ++i) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+        if (r.generated || places_no_point(r))
+            continue;
+        const P at = pts_[static_cast<std::size_t>(i)];
+        const bool root = std::any_of(landed_.begin(), landed_.end(), [&](P x) { return same_point(x, at); });
+        if (root || lands_on(no, i))
+            hits.push_back(i);
+    }
+    return hits;
+}
+
+bool Builder::lands_on(int no, int i) const
+{
+    const P x = pts_[static_cast<std::size_t>(no)], p = pts_[static_cast<std::size_t>(i)];
+    // The solver meets a double root (two circles that touch) only to the
+    // square root of rounding.
+    if (solved_)
+        return dist(x, p) <= kSolverAccuracy * size();
+    const double suspect = kSuspect * size();
+    if (!(dist(x, p) <= suspect))
+        return false;
+    Builder frame(*this);
+    frame.origin_ = origin_ + p;
+    frame.restart();
+    for (int r = 1; r <= no; ++r) {
+        const Step s = frame.step(r);
+        // Close, and no better figure to tell them apart in.
+        if (s != Step::Point && s != Step::Skip)
+            return true;
+    }
+    const auto& moved = frame.pts_;
+    const P x2 = moved[static_cast<std::size_t>(no)], p2 = moved[static_cast<std::size_t>(i)];
+    // Another root taken in the new frame: keep what the first one says.
+    if (!(dist(x2 + p, x) <= suspect))
+        return true;
+    double local = std::max(norm(x2), norm(p2));
+    for (std::uint32_t parent : g_pro_points[static_cast<std::size_t>(no)].pots)
+        if (parent > 0 && static_cast<int>(parent) < no && finite(moved[parent]))
+            local = std::max(local, norm(moved[parent]));
+    return dist(x2, p2) <= kLocalRounding * local;
+}
+
 // A kind-1 point of a CIRCLE line: free among the first three of its
 // circle, on the circle through them after.
 std::optional<P> Builder::circle_line_point(int no)

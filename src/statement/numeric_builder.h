@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "statement/numeric_figure.h"
@@ -63,7 +64,7 @@ inline std::vector<P> line_circle(P p, P u, P o, double r)
 inline std::vector<P> circle_circle(P o1, double r1, P o2, double r2)
 {
     const double d = dist(o1, o2);
-    if (d <= kTol)
+    if (!(d > 0))
         return {};
     // The common chord: perpendicular to o1o2 at distance a from o1.
     const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
@@ -111,6 +112,7 @@ public:
     {
         landed_.clear();
         missed_ = false;
+        current_ = no;
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
         if (places_no_point(r)) {
             const bool free = ignore_constraints_ || r.kind == kPlaceholderKind ||
@@ -131,23 +133,7 @@ public:
 
     // The named points before no that point no falls on (for a root
     // construction whose roots are all named points, every such root).
-    std::vector<int> coincident(int no) const
-    {
-        std::vector<P> at = landed_;
-        at.push_back(pts_[static_cast<std::size_t>(no)]);
-        std::vector<int> hits;
-        for (int i = 1; i < no; ++i) {
-            const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-            if (r.generated || places_no_point(r))
-                continue;
-            for (const P& x : at)
-                if (same_point(x, pts_[static_cast<std::size_t>(i)])) {
-                    hits.push_back(i);
-                    break;
-                }
-        }
-        return hits;
-    }
+    std::vector<int> coincident(int no) const;
 
     // Constructions met so far that chose between two roots.
     unsigned root_choices() const { return roots_; }
@@ -160,6 +146,11 @@ public:
         std::fill(pts_.begin(), pts_.end(), P{NAN, NAN});
     }
     std::vector<double>& draws() { return draws_; }
+    // The record each free value was drawn for, in the order drawn.
+    const std::vector<int>& draw_records() const { return draw_records_; }
+    // The free values were moved onto the constraints: a point the solver
+    // placed is only as exact as its last step.
+    void set_solved(bool solved) { solved_ = solved; }
 
     // Computes records 1 .. count; false when one has no point here.
     bool place_all(int count)
@@ -173,12 +164,25 @@ public:
         return true;
     }
 
+    // Computes records 1 .. count as far as each can be: every free value of
+    // them is drawn.
+    void draw_all(int count)
+    {
+        restart();
+        for (int no = 1; no <= count; ++no)
+            step(no);
+    }
+
     const std::vector<P>& points() const { return pts_; }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
-    // Closer than rounding alone can bring two points computed apart (a
-    // chain of thirty midpoints still keeps its points apart).
-    static bool same_point(P a, P b) { return dist(a, b) <= 1e-10 * (1 + norm(a)); }
+    // Closer than rounding alone can bring two points computed apart,
+    // relative to the size of the figure.
+    bool same_point(P a, P b) const { return dist(a, b) <= kRounding * size(); }
+
+    // The largest distance of a placed point from the first one: the
+    // figure's size, whatever its position (at least a tiny floor).
+    double size() const;
 
     static constexpr std::uint32_t kConstantKind = 357;
     // Constructions the figures cannot compute; their point is taken free.
@@ -202,14 +206,39 @@ private:
     std::vector<P> landed_;
 
     std::vector<double> draws_;  // the figure's free values, in the order drawn
+    std::vector<int> draw_records_;
     std::size_t next_draw_ = 0;
+    int current_ = 0;     // the record being computed
+    P origin_{0, 0};      // free points are placed relative to it
+    bool solved_ = false;
+
+    // Relative to the figure's size, how far rounding can move a point, and
+    // how far apart a point must be from another to be told apart without
+    // computing again.
+    static constexpr double kRounding = 1e-10;
+    static constexpr double kSuspect = 1e-6;
+    // Relative to the coordinates a construction is computed from, how far
+    // rounding can move its point (conditioning included).
+    static constexpr double kLocalRounding = 1e-9;
+    // Relative to the figure's size, how close the solver may leave a point
+    // to the one it converges to.
+    static constexpr double kSolverAccuracy = 1e-6;
+
+    // Point no falls on point i: when the two are close, the figure is
+    // computed again with i at the origin, where points near it keep the
+    // precision of their own distances, and the two are compared relative to
+    // the coordinates point no was computed from. In a figure the solver
+    // moved, the two are compared with the solver's accuracy.
+    bool lands_on(int no, int i) const;
 
     // The next free value: drawn at random the first time, the same (or as
     // the constraint solver moved it) when the figure is computed again.
     double draw(double lo, double hi)
     {
-        if (next_draw_ == draws_.size())
+        if (next_draw_ == draws_.size()) {
             draws_.push_back(std::uniform_real_distribution<double>(lo, hi)(rng_));
+            draw_records_.push_back(current_);
+        }
         return draws_[next_draw_++];
     }
     double param() { return draw(0.3, 1.7); }
@@ -222,7 +251,7 @@ private:
     P free_point()
     {
         const double x = draw(-10.0, 10.0);
-        return {x, draw(-10.0, 10.0)};
+        return P{x, draw(-10.0, 10.0)} - origin_;
     }
 
     bool taken(P c, int no) const
@@ -275,11 +304,11 @@ private:
 
     // A circle whose radius is the distance between two points in one
     // place: no point lies on it but its centre.
-    static bool no_size(P o, double r) { return !(r > 1e-10 * (1 + norm(o))); }
+    bool no_size(double r) const { return !(r > kRounding * size()); }
 
     std::optional<P> on_line_circle(P p, P u, P o, double r, int no)
     {
-        if (no_size(o, r))
+        if (no_size(r))
             return std::nullopt;
         const auto roots = line_circle_roots(p, u, o, r);
         return roots && !missed_ ? fresh(*roots, no) : std::nullopt;
@@ -287,7 +316,7 @@ private:
 
     std::optional<P> on_circles(P o1, double r1, P o2, double r2, int no)
     {
-        if (dist(o1, o2) <= kTol || no_size(o1, r1) || no_size(o2, r2))
+        if (dist(o1, o2) <= kTol * size() || no_size(r1) || no_size(r2))
             return std::nullopt;  // concentric, one circle twice, or a circle of no size
         const std::vector<P> roots = circle_circle(o1, r1, o2, r2);
         if (roots.empty()) {
@@ -306,11 +335,36 @@ private:
 
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
-// A COCIRCLE predicate also holds on four points of one line; such a figure
-// says nothing about the statement.
-bool holds_properly(int no, const std::vector<P>& f);
-// Moves the builder's free values to the nearest figure of records 1 .. count
-// in which every constraint holds (Newton steps of least length); false when
+// For each constraint, the record it places: the latest record with free
+// values among its points and the records they are constructed from; 0 for
+// a CONSTANT relation and for a predicate whose points have no free values.
+// Every free value of records 1 .. count is drawn.
+std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
+// The hypothesis line of constraint no, which places record placed, that
+// collapses in figure f where it does not in raw (the same figure before
+// the constraints moved it): the two lines of a PARALLEL pair that are one
+// line, the arms of an angle that are one line, three points of a COCIRCLE
+// on one line. A collapse the statement forces is none: a point named twice,
+// or the points placed before the placed point making the line one (its
+// partner in a PARALLEL pair already on the other line, the other angle of
+// an EQANGEL straight already). The reason ("the lines AB and CD are one
+// line"), or nothing.
+std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw);
+// Three points of a CIRCLE line on one line in figure f where they are not
+// in raw: the circle is a line. The reason ("ABC of a circle are on one
+// line"), or nothing.
+std::optional<std::string> collapsed_circle(const std::vector<P>& f, const std::vector<P>& raw);
+// A free point the constraints place that the solver left near another
+// named point (not constructed from it) which meets the point's constraints
+// as well: two roots meet there, and the steps stall short of it. The reason ("E is the point
+// B"), or nothing. The builder's figure is computed again.
+std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints);
+// Moves the builder's free values to a figure of records 1 .. count in which
+// every constraint holds, on the statement's principal component: records
+// in order, each placed by the constraints it is the latest record of (Newton
+// steps of least length in its own values), the records before it staying
+// where they were drawn, unless some record is asked more than its values can
+// give, when the values before move too, as little as they must. False when
 // the steps do not get there.
 bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constraints);
 

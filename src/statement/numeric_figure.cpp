@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <map>
 #include <set>
 #include <span>
 #include <string>
@@ -242,6 +243,18 @@ std::optional<Degenerate_construction> forced_together(int no)
     return std::nullopt;
 }
 
+// No two named points among records 1 .. count of the figure are in one
+// place.
+bool points_apart(const Builder& b, int count)
+{
+    for (int no = 2; no <= count; ++no) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (!r.generated && !Builder::places_no_point(r) && !b.coincident(no).empty())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Degenerate_construction> degenerate_construction(int count)
@@ -263,7 +276,13 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
                 if (!satisfy_constraints(b, no, stated)) {
                     stated.pop_back();
                     b.draws() = before;
+                    continue;
                 }
+                // A figure that meets them only with two points in one place
+                // judges nothing after.
+                b.set_solved(true);
+                if (!b.place_all(no) || !points_apart(b, no))
+                    break;
                 continue;
             }
             if (!stated.empty() && !b.place_all(no - 1))
@@ -316,42 +335,125 @@ bool has_uninterpreted_point(int count)
     return false;
 }
 
-std::vector<Num_figure> generic_figures(int count)
+namespace {
+
+// The constraints among records 1 .. count.
+std::vector<int> constraints_upto(int count)
 {
-    count = std::min(count, kMaxProPoints);
-    std::vector<int> constraints;
+    std::vector<int> out;
     for (int no = 1; no <= count; ++no)
         if (is_constraint(no))
-            constraints.push_back(no);
-    std::vector<Num_figure> figures;
-    bool usable = true;
+            out.push_back(no);
+    return out;
+}
+
+// The proper figures of records 1 .. count that meet the given constraints.
+Figure_search search_figures(int count, const std::vector<int>& constraints)
+{
+    Figure_search search;
+    search.constrained = !constraints.empty();
+    std::map<std::string, int> faults;
+    // The record each constraint places, the same in every figure.
+    Builder first(kFigureSeeds[0], count, 0, true);
+    const std::vector<int> placed = placed_records(first, count, constraints);
     const auto figure = [&](Builder& b) {
+        // The figure before the solver moves it: what the constructions
+        // alone make of the points.
+        b.place_all(count);
+        const std::vector<P> raw = b.points();
         // The constraints ask nothing of the records after the last of them,
         // and one of those that misses a circle on the way is no reason to
         // give up the figure.
         if (!constraints.empty() && !satisfy_constraints(b, constraints.back(), constraints))
             return b.root_choices();
+        b.set_solved(!constraints.empty());
+        ++search.met;
+        // Why the figure is not proper, to go with "in every figure" or "in
+        // any figure"; empty when it is.
+        std::string fault;
+        if (!constraints.empty())
+            if (const auto stalled = stalled_on_a_point(b, constraints.back(), constraints))
+                fault = *stalled + " in every figure";
         b.restart();
-        bool proper = usable;
-        for (int no = 1; no <= count && proper; ++no) {
+        for (int no = 1; no <= count && fault.empty(); ++no) {
             const Step step = b.step(no);
-            if (step == Step::Unknown)
-                usable = false;
+            if (step == Step::Unknown) {
+                search.judged = false;
+                return b.root_choices();
+            }
             if (step == Step::Skip)
                 continue;
-            proper = step == Step::Point && (g_pro_points[static_cast<std::size_t>(no)].generated ||
-                                             b.coincident(no).empty());
+            const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+            if (step != Step::Point) {
+                fault = g_pro_points[static_cast<std::size_t>(named_record_from(no, count))].name +
+                        " has no proper solution in any figure";
+                continue;
+            }
+            if (r.generated)
+                continue;
+            const std::vector<int> hits = b.coincident(no);
+            if (!hits.empty())
+                fault = r.name + " is the point " + point_list({hits.begin(), hits.end()}) + " in every figure";
         }
-        for (int no : constraints)
-            proper = proper && holds_properly(no, b.points());
-        if (proper)
-            figures.push_back(b.points());
+        for (std::size_t i = 0; i < constraints.size() && fault.empty(); ++i)
+            if (const auto collapsed = collapsed_line(constraints[i], placed[i], b.points(), raw))
+                fault = *collapsed + " in every figure";
+        if (const auto collapsed = collapsed_circle(b.points(), raw); collapsed && fault.empty())
+            fault = *collapsed + " in every figure";
+        if (fault.empty())
+            search.figures.push_back(b.points());
+        else
+            ++faults[fault];
         return b.root_choices();
     };
     for_each_choice(count, true, figure);
-    if (usable && figures.size() < 2)
+    if (search.judged && search.figures.size() < 2)
         for_each_choice(count, true, figure, kMoreFigureSeeds);
-    if (!usable)
-        figures.clear();
-    return figures;
+    if (!search.judged)
+        search.figures.clear();
+    int most = 0;
+    for (const auto& [why, n] : faults)
+        if (n > most) {
+            most = n;
+            search.fault = why;
+        }
+    return search;
+}
+
+}  // namespace
+
+Figure_search generic_figures(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    return search_figures(count, constraints_upto(count));
+}
+
+std::optional<Unmet_hypotheses> unmet_hypotheses(int count)
+{
+    count = std::min(count, kMaxProPoints);
+    const std::vector<int> all = constraints_upto(count);
+    std::vector<int> stated;
+    for (int no : all) {
+        stated.push_back(no);
+        const Figure_search search = search_figures(no, stated);
+        if (!search.judged)
+            return std::nullopt;
+        if (!search.figures.empty())
+            continue;
+        // The constraints before that place a point this one names, or the
+        // point it places.
+        Builder b(kFigureSeeds[0], no, 0, true);
+        const std::vector<int> placed = placed_records(b, no, stated);
+        const auto& names = g_pro_points[static_cast<std::size_t>(no)].pots;
+        Unmet_hypotheses unmet;
+        for (std::size_t i = 0; i < stated.size(); ++i) {
+            const bool named = std::find(names.begin(), names.end(), placed[i]) != names.end();
+            if (stated[i] == no || (placed[i] > 0 && (named || placed[i] == placed.back())))
+                unmet.records.push_back(stated[i]);
+        }
+        unmet.reason = search.met == 0 || search.fault.empty() ? "no figure meets these hypotheses"
+                                                                : search.fault + " that meets these hypotheses";
+        return unmet;
+    }
+    return std::nullopt;
 }

@@ -83,6 +83,28 @@ bool has_uninterpreted_point(int count);
 // Figures of records 1 .. count for several random choices, each with every
 // choice of root, in which every construction has a proper solution, every
 // hypothesis predicate and CONSTANT relation holds (the free values moved
-// onto them) and no two named points coincide. Empty when a record has no
-// numeric meaning.
-std::vector<Num_figure> generic_figures(int count);
+// onto them, on the statement's principal component), no two named points
+// coincide and no hypothesis line collapses. judged is false, and figures
+// empty, when a record has no numeric meaning; fault says why most figures
+// that met the constraints were not proper ("X is the point E in every
+// figure", "Y has no proper solution in any figure").
+struct Figure_search {
+    std::vector<Num_figure> figures;
+    bool judged = true;
+    bool constrained = false;  // the statement has constraints to meet
+    int met = 0;               // figures that met them
+    std::string fault;
+};
+Figure_search generic_figures(int count);
+
+// Hypothesis predicates and CONSTANT relations among records 1 .. count that
+// no proper figure meets together: the first constraint with which the
+// constraints before it can no longer be met in a proper figure, with those
+// before it that place a point it names, and the reason ("X is the point E
+// in every figure that meets these hypotheses"). Nothing when every prefix
+// of the constraints has a proper figure.
+struct Unmet_hypotheses {
+    std::vector<int> records;
+    std::string reason;
+};
+std::optional<Unmet_hypotheses> unmet_hypotheses(int count);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "statement/prover.h"
+#include "statement/verdict.h"
 
 std::string g_tex_dir;
 
@@ -58,7 +59,11 @@ bool write_proof_tex(std::span<const char* const> macros, const std::function<vo
         for (const char* line : macros)
             gprint(line);
         gprint("\\begin{document}\r\n");
-        body();
+        // An overruled proof is not shown: the file says what the window says.
+        if (const std::string& overruled = overruling_sentence(); overruled.empty())
+            body();
+        else
+            gprint(overruled + "\r\n");
         gprint("\\end{document}\r\n");
     }
     file.close();

@@ -10,6 +10,7 @@
 #include "statement/prover.h"
 #include "statement/prover_strings.h"
 #include "statement/semantics.h"
+#include "statement/verdict.h"
 
 const MethodEntry* method_entry(int method);  // prove_methods.cpp
 
@@ -34,16 +35,12 @@ void store_hypotheses()
     do_cons_from(cgeo::kFacts, 1);
 }
 
-// The statement line of a construction that is degenerate in every figure,
-// with the reason; empty when there is none.
-std::string degenerate_report()
+// A statement line as one line: its words joined by single blanks, without
+// its semicolon.
+std::string one_line(const std::string& text)
 {
-    const auto bad = degenerate_construction(g_npoints);
-    if (!bad)
-        return {};
-    // The line's words joined by single blanks, without its semicolon.
     std::string line;
-    for (char c : record_line(bad->record)) {
+    for (char c : text) {
         if (c == ';' || c == '\r' || c == '\n')
             c = ' ';
         if (c != ' ' || (!line.empty() && line.back() != ' '))
@@ -51,26 +48,44 @@ std::string degenerate_report()
     }
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
-    return "\r\n" + line + ": " + bad->reason + ".\r\nThe statement is not proved.\r\n";
+    return line;
 }
 
-// What the generic figures of the statement say of the conclusion. Asked
+// The statement line of a construction that is degenerate in every figure,
+// with the reason; empty when there is none.
+std::string degenerate_report()
+{
+    const auto bad = degenerate_construction(g_npoints);
+    if (!bad)
+        return {};
+    return "\r\n" + one_line(record_line(bad->record)) + ": " + bad->reason + ".\r\nThe statement is not proved.\r\n";
+}
+
+// The hypotheses no proper figure meets together, with the reason; empty
+// when the figures meet them.
+std::string unmet_report(const Figure_search& search)
+{
+    if (!search.judged || !search.constrained || !search.figures.empty())
+        return {};
+    const auto unmet = unmet_hypotheses(g_npoints);
+    std::string lines;
+    if (unmet) {
+        for (int record : unmet->records)
+            lines += (lines.empty() ? "" : "; ") + one_line(record_line(record));
+    }
+    const std::string reason = unmet ? unmet->reason
+                                     : (search.fault.empty() ? std::string("no figure meets the hypotheses")
+                                                             : search.fault + " that meets the hypotheses");
+    return "\r\n" + (lines.empty() ? std::string("The hypotheses") : lines) + ": " + reason +
+           ".\r\nThe statement is not proved.\r\n";
+}
+
+// What the proper figures of the statement say of the conclusion. Asked
 // before the method runs: the methods may rewrite records and conclusion.
-struct FigureJudgement {
-    int told = 0;    // figures that can test the conclusion
-    int failed = 0;  // of them, figures where it fails
-    bool free_modelled = false;  // a point the figures place freely
-
-    // A false conclusion fails in every figure, or in those of one choice
-    // of root; one figure in eight is asked for, so that a figure that
-    // happens to be special cannot decide alone.
-    bool fails() const { return failed > 0 && 8 * failed >= told; }
-};
-
-FigureJudgement judge_conclusion()
+FigureJudgement judge_conclusion(const Figure_search& search)
 {
     FigureJudgement j;
-    for (const Num_figure& f : generic_figures(g_npoints)) {
+    for (const Num_figure& f : search.figures) {
         const int holds = g_concl.type == kConclEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
                                                           : numeric_fact_holds(g_concl, f);
         j.told += holds >= 0;
@@ -80,26 +95,17 @@ FigureJudgement judge_conclusion()
     return j;
 }
 
-// A method's verdict stands only where the figures agree: true needs
-// figures that test the conclusion and none that shows it failing; false
-// needs figures in which it fails, with every point placed as constructed.
-void settle_verdict(const FigureJudgement& j)
+// A method that set its verdict without saying it through say_verdict: the
+// figures overrule it after its text.
+void settle_unsaid_verdict(const FigureJudgement& j)
 {
-    if (g_result != 1 && g_result != -1)
+    if ((g_result != 1 && g_result != -1) || verdict_said())
         return;
-    const char* why = nullptr;
-    if (j.told == 0)
-        why = "No numeric figure can test the conclusion";
-    else if (g_result == 1 && j.fails())
-        why = "The conclusion fails in a numeric figure";
-    else if (g_result == -1 && !j.fails())
-        why = "No numeric figure shows the conclusion failing";
-    else if (g_result == -1 && j.free_modelled)
-        why = "A HARMONIC or SIM_TRIANGLE point is free in the numeric figures";
-    if (!why)
+    const std::string overruled = overruling(g_result, j);
+    if (overruled.empty())
         return;
     g_result = kResultNotSolved;
-    gprint(std::string("\r\n") + why + ": the statement is not proved.\r\n");
+    gprint("\r\n" + overruled + "\r\n");
 }
 
 void report_time_out()
@@ -141,19 +147,28 @@ ProveEnd gprove()
         g_result = kResultNotSolved;
         return ProveEnd::Refused;
     }
+    // The figures are found before the area and vector methods renumber the
+    // records: the conclusion is renumbered with them.
+    const Figure_search figures = generic_figures(g_npoints);
+    if (const std::string report = unmet_report(figures); !report.empty()) {
+        gprint(report);
+        g_result = kResultNotSolved;
+        return ProveEnd::Refused;
+    }
+    const FigureJudgement judgement = judge_conclusion(figures);
     const MethodEntry& method = *method_entry(g_method);
 
     try {
+        const VerdictCheck check(judgement);
         g_timing = 1;
         g_tstart = prover_clock_ms();
         if (g_method == kMethodArea || g_method == kMethodVector)
             free_points_first();
-        const FigureJudgement judgement = judge_conclusion();
         store_hypotheses();
         if (!g_abort)
             method.run();
         if (!g_abort)
-            settle_verdict(judgement);
+            settle_unsaid_verdict(judgement);
         if (!g_abort && method.after)
             method.after();
         g_timing = 0;

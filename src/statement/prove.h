@@ -84,9 +84,11 @@ void free_points_first();
 // The dispatcher: clears the window, refuses what no method can prove, enters
 // the reader's facts again and the hypothesis facts of every record, runs the
 // method and turns a time-out or an abort into its message. A construction
-// that is degenerate in every numeric figure is refused naming its line; a
-// verdict the figures contradict (false where every figure satisfies the
-// conclusion, true where one fails it) becomes "not solved" with the reason.
+// that is degenerate in every numeric figure is refused naming its line, and
+// hypotheses no proper figure meets together are refused naming theirs; a
+// verdict the figures contradict (false where no proper figure fails the
+// conclusion, true where one does) becomes "not solved", the sentence that
+// says so printed in the place of the method's verdict (verdict.h).
 // g_result is "none" after a refusal, "not solved" after a degenerate
 // construction, a time-out or an abort, so no pane ever shows an earlier
 // proof's result.

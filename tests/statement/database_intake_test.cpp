@@ -81,7 +81,7 @@ protected:
     // The conclusion holds in every generic figure of the statement.
     static void expect_holds_in_figures()
     {
-        const auto figures = generic_figures(g_npoints);
+        const auto figures = generic_figures(g_npoints).figures;
         ASSERT_FALSE(figures.empty());
         for (const Num_figure& f : figures)
             EXPECT_EQ(numeric_fact_holds(g_concl, f), 1);

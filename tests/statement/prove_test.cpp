@@ -157,7 +157,7 @@ TEST_F(ProveTest, TheDatabaseTakesItsOwnKinds)
 {
     install_answer(kMethodDatabase, 1);
     read_stm("POINT A B C D E;\nCIRCLE P Q R S;\nINTERSECTION_LS X A B P Q R;\nINTERSECTION_SS Y A B C D E P;\n"
-             "REFLECTION Z A B C;\nCOLLINEAR A B C;\nEQ_TRIANGLE T A B;",
+             "REFLECTION Z A B C;\nCOLLINEAR A B D;\nEQ_TRIANGLE T A B;",
              "COLLINEAR A B C.");
     ASSERT_EQ(g_abort, 0) << out();
     EXPECT_EQ(method_refusal(kMethodDatabase), "");

@@ -27,8 +27,10 @@ struct Round {
     double r2 = 0;
 };
 
-// Why a figure could not be built.
-enum class Built { Ok, NoRealRoot, NoSolution, Unstable };
+// Why a figure could not be built. A construction written as predicates
+// that has no proper solution may still have a whole family of points
+// meeting its predicates (two identical lines): such a figure is Unmodelled.
+enum class Built { Ok, NoRealRoot, NoSolution, Unstable, Unmodelled };
 
 struct Failure {
     Built kind = Built::Ok;
@@ -49,6 +51,8 @@ public:
             line_ = i;
             draw_ = 0;
             const Built b = build_line(s_.lines[i]);
+            if (b == Built::NoSolution && s_.lines[i].as_predicates)
+                return Failure{Built::Unmodelled, s_.lines[i].keyword + " " + s_.lines[i].point};
             if (b != Built::Ok)
                 return Failure{b, s_.lines[i].keyword + " " + s_.lines[i].point};
             for (const auto& [name, p] : pts_)
@@ -283,9 +287,11 @@ Built Builder::build_line(const Line& l)
         if (d2 == 0)
             return Built::NoSolution;
         put(x, O + (norm2(at(arg(2)) - O) / d2) * (A - O));
-    } else if (k == "PSQUARE") put(x, at(arg(0)) + turn(at(arg(1)) - at(arg(0))));
-    else if (k == "NSQUARE") put(x, at(arg(0)) - turn(at(arg(1)) - at(arg(0))));
-    else if (k == "EQ_TRIANGLE") put(x, at(arg(0)) + rotate(at(arg(1)) - at(arg(0)), M_PI / 3));
+    } else if (k == "PSQUARE" || k == "NSQUARE" || k == "EQ_TRIANGLE") {
+        // Written as predicates, the point may turn either way.
+        const double way = (k == "NSQUARE" ? -1 : 1) * (l.as_predicates && root() ? -1 : 1);
+        put(x, at(arg(0)) + rotate(at(arg(1)) - at(arg(0)), way * (k == "EQ_TRIANGLE" ? M_PI / 3 : M_PI / 2)));
+    }
     else {
         // HARMONIC and SIM_TRIANGLE name no construction of the semantics:
         // the point is as free as a POINT.
@@ -386,8 +392,9 @@ int root_bits(const Statement& s)
 {
     int n = 0;
     for (const auto& l : s.lines)
-        if (l.keyword.starts_with("INTERSECTION_") && (l.keyword.back() == 'C' || l.keyword.back() == 'S' ||
-                                                      l.keyword.back() == 'R'))
+        if ((l.keyword.starts_with("INTERSECTION_") &&
+             (l.keyword.back() == 'C' || l.keyword.back() == 'S' || l.keyword.back() == 'R')) ||
+            (l.as_predicates && (l.keyword == "PSQUARE" || l.keyword == "NSQUARE" || l.keyword == "EQ_TRIANGLE")))
             ++n;
     return std::min(n, kMaxRootBits);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "soundness_figure.h"
@@ -57,6 +58,8 @@ constexpr double kPatternChance = 0.1;   // a construction ill-posed by its shap
 constexpr double kHoldingChance = 0.5;    // a conclusion searched to hold
 constexpr int kHoldingTries = 80;
 constexpr int kMaxPoints = 20;
+constexpr double kPredicateVersionChance = 0.5;  // the statement comes as predicates
+constexpr double kReplaceChance = 0.75;          // of such a statement, each construction with a form
 
 class Builder {
 public:
@@ -73,6 +76,7 @@ private:
     void add_construction();
     Conclusion random_conclusion(bool distinct);
     std::string random_term(bool distinct);
+    void write_as_predicates();
 
     std::mt19937_64& rng_;
     int max_constructions_;
@@ -187,12 +191,150 @@ Statement Builder::make()
     if (chance(kHoldingChance) && judge(s_, figure_seed, 2).proper_figures >= 2) {
         for (int t = 0; t < kHoldingTries; ++t) {
             s_.conclusion = random_conclusion(true);
-            if (judge(s_, rng_(), 2).truth == Truth::Holds)
+            if (judge(s_, rng_(), 2).truth == Truth::Holds) {
+                if (chance(kPredicateVersionChance))
+                    write_as_predicates();
                 return s_;
+            }
         }
     }
     s_.conclusion = random_conclusion(false);
+    if (chance(kPredicateVersionChance))
+        write_as_predicates();
     return s_;
+}
+
+// Constructions that leave their point some freedom: their records draw
+// free values in the prover's figures.
+bool leaves_freedom(const std::string& keyword)
+{
+    return keyword.starts_with("ON_") || keyword == "HARMONIC" || keyword == "SIM_TRIANGLE" || keyword == "CIRCLE";
+}
+
+// The predicate version: constructions replaced by their predicates, at
+// least one where any can be. The reader numbers the points of POINT lines
+// before all others, so a construction is replaced only where no CIRCLE line
+// and no construction with freedom stays before it: its point keeps its
+// place among the points that have freedom, and the predicates place it as
+// the construction did.
+void Builder::write_as_predicates()
+{
+    std::vector<Line*> replaceable;
+    for (Line& l : s_.lines) {
+        if (!predicate_form(l).empty())
+            replaceable.push_back(&l);
+        else if (leaves_freedom(l.keyword))
+            break;
+    }
+    bool any = false;
+    for (Line* l : replaceable) {
+        if (chance(kReplaceChance)) {
+            l->as_predicates = true;
+            any = true;
+        } else if (leaves_freedom(l->keyword)) {
+            break;
+        }
+    }
+    if (!any && !replaceable.empty())
+        replaceable.front()->as_predicates = true;
+}
+
+// The predicates of the construction keyword's form over X (the point) and
+// the arguments a0, a1, ... of the line.
+const std::map<std::string, std::vector<std::vector<std::string>>>& predicate_forms()
+{
+    static const std::map<std::string, std::vector<std::vector<std::string>>> table{
+        {"MIDPOINT", {{"COLLINEAR", "X", "0", "1"}, {"EQDISTANCE", "X", "0", "X", "1"}}},
+        {"SYM", {{"COLLINEAR", "X", "0", "1"}, {"EQDISTANCE", "0", "X", "0", "1"}}},
+        {"ON_LINE", {{"COLLINEAR", "X", "0", "1"}}},
+        {"ON_BLINE", {{"EQDISTANCE", "X", "0", "X", "1"}}},
+        {"ON_TLINE", {{"PERPENDICULAR", "X", "0", "1", "2"}}},
+        {"ON_PLINE", {{"PARALLEL", "X", "0", "1", "2"}}},
+        {"ON_CIRCLE", {{"EQDISTANCE", "0", "X", "0", "1"}}},
+        {"ON_ALINE", {{"EQANGEL", "X", "0", "1", "2", "3", "4"}}},
+        {"INTERSECTION_LL", {{"COLLINEAR", "X", "0", "1"}, {"COLLINEAR", "X", "2", "3"}}},
+        {"FOOT", {{"COLLINEAR", "X", "1", "2"}, {"PERPENDICULAR", "0", "X", "1", "2"}}},
+        {"INTERSECTION_TT", {{"PERPENDICULAR", "X", "0", "1", "2"}, {"PERPENDICULAR", "X", "3", "4", "5"}}},
+        {"INTERSECTION_LT", {{"COLLINEAR", "X", "0", "1"}, {"PERPENDICULAR", "X", "2", "3", "4"}}},
+        {"INTERSECTION_LP", {{"COLLINEAR", "X", "0", "1"}, {"PARALLEL", "X", "2", "3", "4"}}},
+        {"INTERSECTION_PP", {{"PARALLEL", "X", "0", "1", "2"}, {"PARALLEL", "X", "3", "4", "5"}}},
+        {"INTERSECTION_PT", {{"PARALLEL", "X", "0", "1", "2"}, {"PERPENDICULAR", "X", "3", "4", "5"}}},
+        {"INTERSECTION_LC", {{"COLLINEAR", "X", "0", "1"}, {"EQDISTANCE", "2", "X", "2", "3"}}},
+        {"INTERSECTION_PC", {{"PARALLEL", "X", "0", "1", "2"}, {"EQDISTANCE", "3", "X", "3", "4"}}},
+        {"INTERSECTION_TC", {{"PERPENDICULAR", "X", "0", "1", "2"}, {"EQDISTANCE", "3", "X", "3", "4"}}},
+        {"INTERSECTION_LS", {{"COLLINEAR", "X", "0", "1"}, {"COCIRCLE", "X", "2", "3", "4"}}},
+        {"INTERSECTION_LR", {{"COLLINEAR", "X", "0", "1"}, {"EQDISTANCE", "2", "X", "3", "4"}}},
+        {"INTERSECTION_CC", {{"EQDISTANCE", "0", "X", "0", "1"}, {"EQDISTANCE", "2", "X", "2", "3"}}},
+        {"INTERSECTION_SS", {{"COCIRCLE", "X", "0", "1", "2"}, {"COCIRCLE", "X", "3", "4", "5"}}},
+        {"INTERSECTION_CR", {{"EQDISTANCE", "0", "X", "0", "1"}, {"EQDISTANCE", "2", "X", "3", "4"}}},
+        {"INTERSECTION_RR", {{"EQDISTANCE", "0", "X", "1", "2"}, {"EQDISTANCE", "3", "X", "4", "5"}}},
+        {"REFLECTION", {{"EQDISTANCE", "1", "X", "1", "0"}, {"EQDISTANCE", "2", "X", "2", "0"}}},
+        {"CIRCUMCENTER", {{"EQDISTANCE", "X", "0", "X", "1"}, {"EQDISTANCE", "X", "0", "X", "2"}}},
+        {"ORTHOCENTER", {{"PERPENDICULAR", "X", "0", "1", "2"}, {"PERPENDICULAR", "X", "1", "0", "2"}}},
+        {"PSQUARE", {{"PERPENDICULAR", "0", "X", "0", "1"}, {"EQDISTANCE", "0", "X", "0", "1"}}},
+        {"NSQUARE", {{"PERPENDICULAR", "0", "X", "0", "1"}, {"EQDISTANCE", "0", "X", "0", "1"}}},
+        {"EQ_TRIANGLE", {{"EQDISTANCE", "X", "0", "0", "1"}, {"EQDISTANCE", "X", "1", "0", "1"}}},
+    };
+    return table;
+}
+
+// The predicate asks something of its points: no line or angle of it, and
+// no circle, has a point named twice, and its two sides differ.
+bool asks_something(const Line& p)
+{
+    const auto& a = p.args;
+    auto apart = [&](std::initializer_list<std::size_t> idx) {
+        std::vector<std::string> names;
+        for (std::size_t i : idx)
+            names.push_back(a[i]);
+        std::sort(names.begin(), names.end());
+        return std::adjacent_find(names.begin(), names.end()) == names.end();
+    };
+    auto same = [&](std::vector<std::string> x, std::vector<std::string> y) {
+        std::vector<std::string> reversed(y.rbegin(), y.rend());
+        return x == y || x == reversed;
+    };
+    const std::string& k = p.keyword;
+    if (k == "COLLINEAR") return apart({0, 1, 2});
+    if (k == "COCIRCLE") return apart({0, 1, 2, 3});
+    if (k == "EQANGEL")
+        return apart({0, 1}) && apart({1, 2}) && apart({3, 4}) && apart({4, 5}) &&
+               !same({a[0], a[1], a[2]}, {a[3], a[4], a[5]});
+    return apart({0, 1}) && apart({2, 3}) && !same({a[0], a[1]}, {a[2], a[3]});
+}
+
+}  // namespace
+
+std::vector<Line> predicate_form(const Line& construction)
+{
+    const auto it = predicate_forms().find(construction.keyword);
+    if (it == predicate_forms().end())
+        return {};
+    std::vector<Line> out;
+    for (const auto& form : it->second) {
+        Line p{form[0], "", {}};
+        for (std::size_t i = 1; i < form.size(); ++i)
+            p.args.push_back(form[i] == "X" ? construction.point
+                                            : construction.args[static_cast<std::size_t>(std::stoi(form[i]))]);
+        if (!asks_something(p))
+            return {};
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+namespace {
+
+void write_line(std::ostream& out, const Line& l)
+{
+    out << l.keyword;
+    if (!l.point.empty())
+        out << ' ' << l.point;
+    for (const auto& a : l.args)
+        out << ' ' << a;
+    if (l.keyword.find("RATIO") != std::string::npos)
+        out << ' ' << l.ratio_num << ' ' << l.ratio_den;
+    out << ";";
 }
 
 }  // namespace
@@ -201,15 +343,20 @@ std::string Statement::text() const
 {
     std::ostringstream out;
     out << "EXAMPLE fuzz\nHYPOTHESES:\n";
+    std::ostringstream constructions;
     for (const auto& l : lines) {
-        out << l.keyword;
-        if (!l.point.empty())
-            out << ' ' << l.point;
-        for (const auto& a : l.args)
-            out << ' ' << a;
-        if (l.keyword.find("RATIO") != std::string::npos)
-            out << ' ' << l.ratio_num << ' ' << l.ratio_den;
-        out << ";\n";
+        if (!l.as_predicates) {
+            write_line(out, l);
+            out << "\n";
+            continue;
+        }
+        out << "POINT " << l.point << ";\n";
+        for (const Line& p : predicate_form(l)) {
+            write_line(out, p);
+            out << "\n";
+        }
+        constructions << ' ';
+        write_line(constructions, l);
     }
     out << "SHOW: ";
     if (conclusion.keyword == "=") {
@@ -220,42 +367,80 @@ std::string Statement::text() const
             out << ' ' << a;
     }
     out << ".\n";
+    if (!constructions.str().empty())
+        out << "CONSTRUCTIONS:" << constructions.str() << "\n";
     return out.str();
 }
 
+namespace {
+
+std::vector<std::string> words_of(const std::string& part)
+{
+    std::vector<std::string> w;
+    std::istringstream in(part);
+    for (std::string t; in >> t;)
+        w.push_back(t);
+    return w;
+}
+
+// One hypothesis line in the generator's form; nothing for an empty part.
+std::optional<Line> line_from_words(std::vector<std::string> w)
+{
+    if (w.empty())
+        return std::nullopt;
+    Line l{w[0], "", {}};
+    const bool declares = l.keyword == "POINT" || l.keyword == "CIRCLE" || predicate_point_count(l.keyword) > 0;
+    std::size_t i = 1;
+    if (!declares && w.size() > 1)
+        l.point = w[i++];
+    if (l.keyword.find("RATIO") != std::string::npos && w.size() >= 2) {
+        l.ratio_den = std::stoi(w.back());
+        w.pop_back();
+        l.ratio_num = std::stoi(w.back());
+        w.pop_back();
+    }
+    l.args.assign(w.begin() + static_cast<std::ptrdiff_t>(std::min(i, w.size())), w.end());
+    return l;
+}
+
+std::vector<Line> lines_of(const std::string& text)
+{
+    std::vector<Line> out;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, ';');)
+        if (auto l = line_from_words(words_of(part)))
+            out.push_back(std::move(*l));
+    return out;
+}
+
+}  // namespace
+
 Statement statement_from_text(const std::string& text)
 {
-    auto words = [](const std::string& part) {
-        std::vector<std::string> w;
-        std::istringstream in(part);
-        for (std::string t; in >> t;)
-            w.push_back(t);
-        return w;
-    };
     Statement s;
     const std::size_t hyps = text.find("HYPOTHESES:");
     const std::size_t show = text.find("SHOW:");
-    std::istringstream lines(text.substr(hyps + 11, show - hyps - 11));
-    for (std::string part; std::getline(lines, part, ';');) {
-        auto w = words(part);
-        if (w.empty())
-            continue;
-        Line l{w[0], "", {}};
-        const bool declares = l.keyword == "POINT" || l.keyword == "CIRCLE" || predicate_point_count(l.keyword) > 0;
-        std::size_t i = 1;
-        if (!declares && w.size() > 1)
-            l.point = w[i++];
-        if (l.keyword.find("RATIO") != std::string::npos && w.size() >= 2) {
-            l.ratio_den = std::stoi(w.back());
-            w.pop_back();
-            l.ratio_num = std::stoi(w.back());
-            w.pop_back();
+    const std::size_t end = text.find('.', show);
+    // The constructions that lines written as predicates stand for, by point.
+    std::map<std::string, Line> constructed;
+    const std::size_t listed = text.find("CONSTRUCTIONS:", end);
+    if (listed != std::string::npos)
+        for (Line& l : lines_of(text.substr(listed + 14))) {
+            l.as_predicates = true;
+            constructed[l.point] = l;
         }
-        l.args.assign(w.begin() + static_cast<std::ptrdiff_t>(std::min(i, w.size())), w.end());
-        s.lines.push_back(std::move(l));
+    const std::vector<Line> written = lines_of(text.substr(hyps + 11, show - hyps - 11));
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const Line& l = written[i];
+        const auto it = l.keyword == "POINT" && l.args.size() == 1 ? constructed.find(l.args[0]) : constructed.end();
+        if (it == constructed.end()) {
+            s.lines.push_back(l);
+            continue;
+        }
+        s.lines.push_back(it->second);
+        i += predicate_form(it->second).size();
     }
-    std::string concl = text.substr(show + 5);
-    concl = concl.substr(0, concl.rfind('.'));
+    std::string concl = text.substr(show + 5, end == std::string::npos ? std::string::npos : end - show - 5);
     const std::size_t eq = concl.find('=');
     if (eq != std::string::npos) {
         auto trim = [](std::string t) {
@@ -264,7 +449,7 @@ Statement statement_from_text(const std::string& text)
         };
         s.conclusion = {"=", {}, trim(concl.substr(0, eq)), trim(concl.substr(eq + 1))};
     } else {
-        auto w = words(concl);
+        auto w = words_of(concl);
         s.conclusion.keyword = w.empty() ? "NO" : w[0];
         if (!w.empty())
             s.conclusion.args.assign(w.begin() + 1, w.end());
@@ -281,6 +466,12 @@ const std::vector<std::string>& construction_keywords()
         return v;
     }();
     return all;
+}
+
+int construction_parent_count(const std::string& keyword)
+{
+    const auto it = parents().find(keyword);
+    return it == parents().end() ? 0 : it->second;
 }
 
 const std::vector<std::string>& conclusion_keywords()

@@ -3,7 +3,8 @@
 // every conclusion keyword of the statement language, with deliberate
 // coincidences and ill-posed constructions (repeated points, parallel or
 // identical lines, a line cut with its own parallel, a circle cut at a point
-// it already holds).
+// it already holds). Half of them come in a predicate version: the same
+// points, constructions replaced by the hypothesis predicates they imply.
 
 #include <cstdint>
 #include <random>
@@ -21,7 +22,18 @@ struct Line {
     std::vector<std::string> args;
     int ratio_num = 0;  // LRATIO, MRATIO, PRATIO
     int ratio_den = 1;
+    // A construction written as "POINT X;" and the predicates it implies
+    // (predicate_form); the figures still build it as the construction.
+    bool as_predicates = false;
 };
+
+// The hypothesis predicates a construction implies that the prover solves
+// back to the construction's points: for a point X, the construction's
+// roots together with points where X falls on a named point (and, for
+// PSQUARE, NSQUARE and EQ_TRIANGLE, the turn the other way). Empty for a
+// construction without such a form, or whose predicates would ask nothing
+// of X because a line or angle of them has a point named twice.
+std::vector<Line> predicate_form(const Line& construction);
 
 // The conclusion: a predicate keyword with its points, "NO", or an equation
 // whose sides are quantity terms (keyword "=" and the two sides' texts).
@@ -34,6 +46,9 @@ struct Conclusion {
 struct Statement {
     std::vector<Line> lines;
     Conclusion conclusion;
+    // The text the prover reads. Lines written as predicates are listed
+    // after the conclusion ("CONSTRUCTIONS: ..."), where the prover stops
+    // reading, so that the text reads back to the same statement.
     std::string text() const;
 };
 
@@ -43,6 +58,8 @@ Statement statement_from_text(const std::string& text);
 
 // Every construction keyword the generator uses, and every conclusion keyword.
 const std::vector<std::string>& construction_keywords();
+// The number of points a construction keyword takes after its point.
+int construction_parent_count(const std::string& keyword);
 const std::vector<std::string>& conclusion_keywords();
 // Hypothesis predicates and their point counts.
 int predicate_point_count(const std::string& keyword);

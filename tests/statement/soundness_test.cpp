@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -71,6 +72,63 @@ TEST(SoundnessFigures, KnownStatements)
     }
 }
 
+// Predicate versions: the figures build the construction each stands for,
+// with either turn where the predicates allow both, and leave out what its
+// predicates might meet otherwise when the construction has no solution.
+TEST(SoundnessFigures, PredicateVersions)
+{
+    const struct {
+        std::string_view hyps, show, constructions;
+        Truth truth;
+    } cases[] = {
+        {"POINT A B C; POINT D; PARALLEL D A B C; PARALLEL D C A B;", "EQDISTANCE A B C D",
+         "INTERSECTION_PP D A B C C A B;", Truth::Holds},
+        {"POINT A B C; POINT D; PARALLEL D A B C; PARALLEL D C A B;", "PARALLEL A C B D",
+         "INTERSECTION_PP D A B C C A B;", Truth::Fails},
+        {"POINT C D E; POINT X; COLLINEAR X E D; COLLINEAR X C E;", "EQDISTANCE E X E E",
+         "INTERSECTION_LL X E D C E;", Truth::Degenerate},
+        // Identical lines: X anywhere on AB meets the predicates.
+        {"POINT A B; POINT X; COLLINEAR X A B; COLLINEAR X B A;", "COLLINEAR X A B",
+         "INTERSECTION_LL X A B B A;", Truth::Unknown},
+        // X turns the other way from Y, or is Y.
+        {"POINT A B; EQ_TRIANGLE Y A B; POINT X; EQDISTANCE X A A B; EQDISTANCE X B A B;", "PERPENDICULAR X Y A B",
+         "EQ_TRIANGLE X A B;", Truth::Holds},
+        {"POINT A B; PSQUARE Y A B; POINT X; PERPENDICULAR A X A B; EQDISTANCE A X A B;", "MIDPOINT A X Y",
+         "PSQUARE X A B;", Truth::Holds},
+    };
+    for (const auto& c : cases) {
+        const std::string text = stm(c.hyps, c.show) + "CONSTRUCTIONS: " + std::string(c.constructions) + "\n";
+        SCOPED_TRACE(text);
+        const Statement s = statement_from_text(text);
+        EXPECT_EQ(s.text(), statement_from_text(s.text()).text());
+        EXPECT_EQ(std::count_if(s.lines.begin(), s.lines.end(), [](const Line& l) { return l.as_predicates; }), 1);
+        EXPECT_EQ(judge(s, 7).truth, c.truth);
+    }
+}
+
+// Each predicate of a construction's form holds in the construction's figures.
+TEST(SoundnessFigures, PredicateFormsHoldOfTheirConstruction)
+{
+    const std::vector<std::string> names{"A", "B", "C", "D", "E", "F"};
+    int forms = 0;
+    for (const std::string& keyword : construction_keywords()) {
+        const int parents = construction_parent_count(keyword);
+        const Line construction{keyword, "X", {names.begin(), names.begin() + parents}};
+        for (const Line& predicate : predicate_form(construction)) {
+            ++forms;
+            Statement s = statement_from_text(stm("POINT A B C D E F;", "NO"));
+            s.lines.push_back(construction);
+            s.conclusion = {predicate.keyword, predicate.args, {}, {}};
+            SCOPED_TRACE(s.text());
+            EXPECT_EQ(judge(s, 3).truth, Truth::Holds);
+        }
+    }
+    EXPECT_GT(forms, 40);
+    // A form whose line has a point named twice asks nothing: there is none.
+    EXPECT_TRUE(predicate_form(Line{"MIDPOINT", "X", {"A", "A"}}).empty());
+    EXPECT_FALSE(predicate_form(Line{"INTERSECTION_LC", "X", {"A", "B", "O", "A"}}).empty());
+}
+
 TEST(Soundness, GeneratedStatementsUnderEveryMethod)
 {
     constexpr int kStatements = 30;
@@ -101,17 +159,26 @@ TEST(Soundness, GeneratedStatementsUnderEveryMethod)
 TEST(Soundness, GeneratorCoversTheLanguage)
 {
     Generator generator(1);
-    std::set<std::string> constructions, conclusions;
-    int degenerate = 0;
+    std::set<std::string> constructions, conclusions, predicate_constructions;
+    int degenerate = 0, predicate_versions = 0;
     for (int n = 0; n < 300; ++n) {
         const Statement s = generator.next();
-        for (const auto& l : s.lines)
+        EXPECT_EQ(statement_from_text(s.text()).text(), s.text());
+        bool as_predicates = false;
+        for (const auto& l : s.lines) {
             constructions.insert(l.keyword);
+            if (l.as_predicates)
+                predicate_constructions.insert(l.keyword);
+            as_predicates = as_predicates || l.as_predicates;
+        }
+        predicate_versions += as_predicates;
         conclusions.insert(s.conclusion.keyword);
         degenerate += judge(s, n).truth == Truth::Degenerate;
     }
     for (const auto& k : construction_keywords())
         EXPECT_TRUE(constructions.count(k)) << k;
+    EXPECT_GT(predicate_versions, 60);
+    EXPECT_GT(predicate_constructions.size(), 25u);
     for (const auto& k : conclusion_keywords())
         EXPECT_TRUE(conclusions.count(k)) << k;
     for (const char* k : {"POINT", "CIRCLE", "COLLINEAR", "PARALLEL", "PERPENDICULAR", "EQDISTANCE", "EQANGEL",

@@ -3,11 +3,16 @@
 // statement without conclusion after one with; and a run ended by a limit
 // leaving the prover as a fresh one.
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "statement/numeric_figure.h"
+#include "statement/proof_tex_file.h"
 #include "statement/prove_run.h"
+#include "statement/verdict.h"
 #include "sem_fixture.h"
 
 namespace {
@@ -38,6 +43,27 @@ bool as_expected(char code, const std::string& result)
 std::string statement(std::string_view hyps, std::string_view show)
 {
     return "EXAMPLE v\nHYPOTHESES:\n" + std::string(hyps) + "\nSHOW: " + std::string(show) + "\n";
+}
+
+int occurrences(const std::string& text, std::string_view what)
+{
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// The window shows one verdict: none contrary to the result, and an
+// overruling sentence at most once.
+void expect_one_verdict(const ProveRun& run)
+{
+    const std::string& text = run.window_text;
+    const int said_true = occurrences(text, "Problem Is True") + occurrences(text, "The statement is true.");
+    const int said_false = occurrences(text, "Problem Is False") + occurrences(text, "The statement is false.");
+    const int overruled = occurrences(text, "The method finds the statement");
+    EXPECT_EQ(said_true, run.result == "true" ? 1 : 0) << text;
+    EXPECT_EQ(said_false, run.result == "false" ? 1 : 0) << text;
+    EXPECT_LE(overruled, run.result == "not-solved" ? 1 : 0) << text;
 }
 
 TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
@@ -98,12 +124,43 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C D;\nCOCIRCLE A C C D;\nCENTROID E B D A;", "EQANGEL D A B C E E.", "NNEETT", ""},
         {"POINT A B C D;\nEQANGEL C A B C A D;\nMRATIO E A C 2 3;\nINTERSECTION_CC F D B A E;", "COLLINEAR A B D.",
          "TTEET~", ""},
+        // Predicates solved on the principal component: the parallelogram, not
+        // four points of one line; the isosceles triangle, not C on line AB;
+        // the bisector from X through the midpoint, not X on line AB.
+        {"POINT A B C D;\nPARALLEL A B C D;\nPARALLEL A D B C;", "EQDISTANCE A B C D.", "TEEE**", ""},
+        {"POINT A B C;\nEQANGEL C A B A B C;", "EQDISTANCE C A C B.", "TEEE**", ""},
+        {"POINT A B X;\nMIDPOINT M A B;\nEQANGEL A X M M X B;", "EQDISTANCE X A X B.", "TEEE**", ""},
+        {"POINT O A B M;\nEQDISTANCE O A O B;\nCOLLINEAR M A B;\nEQANGEL A O M M O B;", "EQDISTANCE M A M B.",
+         "TEEE**", ""},
+        // The predicates put X on E: refused, as the construction is.
+        {"POINT C D E X;\nCOLLINEAR X E D;\nCOLLINEAR X C E;", "EQDISTANCE E X E E.", "DDDDDD",
+         "COLLINEAR X E D; COLLINEAR X C E: X is the point E in every figure that meets these hypotheses. "
+         "The statement is not proved."},
+        {"POINT C D E;\nINTERSECTION_LL X E D C E;", "EQDISTANCE E X E E.", "DDDDDD",
+         "INTERSECTION_LL X E D C E: X is the point E in every figure. The statement is not proved."},
+        // Two circles that touch at B: the solver stalls short of it.
+        {"POINT A B C D E;\nCOLLINEAR D C B;\nPERPENDICULAR A D C B;\nEQDISTANCE C E C B;\nEQDISTANCE D E D B;",
+         "PERPENDICULAR A E C B.", "DDDDDD",
+         "COLLINEAR D C B; PERPENDICULAR A D C B; EQDISTANCE C E C B; EQDISTANCE D E D B: E is the point B in every "
+         "figure that meets these hypotheses. The statement is not proved."},
+        // A line that touches the circle at D, a point constructed after E.
+        {"POINT A B C;\nFOOT D A C B;\nPOINT E;\nCOLLINEAR E D A;\nEQDISTANCE B E B D;", "PERPENDICULAR E B A D.",
+         "DDDDDD",
+         "COLLINEAR E D A; EQDISTANCE B E B D: E is the point D in every figure that meets these hypotheses. The "
+         "statement is not proved."},
+        // Parallel lines never meet; an angle's arms that can only be one line.
+        {"POINT A B C X;\nPARALLEL X A B C;\nPARALLEL X B B C;", "COLLINEAR X A B.", "DDDDDD",
+         "PARALLEL X A B C; PARALLEL X B B C: no figure meets these hypotheses. The statement is not proved."},
+        {"POINT A B C;\nCOLLINEAR A B C;\nEQANGEL A B C A C B;", "COLLINEAR A B C.", "DDDDDD",
+         "COLLINEAR A B C; EQANGEL A B C A C B: the arms AB and BC of the angle are one line in every figure that "
+         "meets these hypotheses. The statement is not proved."},
     };
     for (const auto& c : cases) {
         for (std::size_t m = 0; m < std::size(kMethods); ++m) {
             SCOPED_TRACE(std::string(c.hyps) + " / " + c.show + " / " + std::string(method_name(kMethods[m])));
             const ProveRun run = prove_statement_text(statement(c.hyps, c.show), kMethods[m], 20);
             EXPECT_TRUE(as_expected(c.codes[m], run.result)) << run.result << "\n" << run.window_text;
+            expect_one_verdict(run);
             if (c.codes[m] == 'D') {
                 EXPECT_EQ(run.message, c.message);
                 EXPECT_EQ(shown_.result, "Not Solved");
@@ -112,15 +169,82 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
     }
 }
 
-// Points that come close only by repeated halving are not one point.
+// Points that come close only by repeated halving are not one point, towards
+// A or towards B, however far below rounding of the figure's coordinates they
+// come; a point that falls on one of them still does.
 TEST_F(VerdictTest, AChainOfMidpointsIsNotDegenerate)
 {
-    std::string hyps = "POINT A B C;\nMIDPOINT M1 A B;";
+    std::string towards_a = "POINT A B C;\nMIDPOINT M1 A B;";
     for (int i = 2; i <= 30; ++i)
-        hyps += fmt("\nMIDPOINT M%d A M%d;", i, i - 1);
-    read_stm(hyps, "COLLINEAR A B M30.");
+        towards_a += fmt("\nMIDPOINT M%d A M%d;", i, i - 1);
+    read_stm(towards_a, "COLLINEAR A B M30.");
     ASSERT_EQ(g_abort, 0) << out();
     EXPECT_FALSE(degenerate_construction(g_npoints).has_value());
+
+    std::string towards_b = "POINT A B C;\nMIDPOINT M1 A B;";
+    for (int i = 2; i <= 56; ++i)
+        towards_b += fmt("\nMIDPOINT M%d M%d B;", i, i - 1);
+    read_stm(towards_b, "COLLINEAR A B M56.");
+    ASSERT_EQ(g_abort, 0) << out();
+    EXPECT_FALSE(degenerate_construction(g_npoints).has_value());
+    EXPECT_FALSE(generic_figures(g_npoints).figures.empty());
+
+    // Three quarters of the way from M54 to B is M56.
+    read_stm(towards_b + "\nLRATIO Z M54 B 3 4;", "COLLINEAR A B Z.");
+    ASSERT_EQ(g_abort, 0) << out();
+    const auto bad = degenerate_construction(g_npoints);
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_EQ(bad->reason, "Z is the point M56 in every figure");
+}
+
+// A method's verdict is said once: in its own words where the figures agree,
+// and where they do not, the overruling sentence in its place, the same in
+// the window, the status bar and the LaTeX file.
+TEST_F(VerdictTest, AVerdictIsSaidOnceInWindowStatusAndLatex)
+{
+    const std::filesystem::path dir = std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "verdict-latex";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    g_tex_dir = dir.string();
+    const std::string holds = "COLLINEAR M A B.", fails = "EQDISTANCE C A C M.";
+    const struct {
+        const std::string& show;
+        int verdict;
+        const char* said;  // in the window and the status bar
+        const char* why;   // the overruling reason, "" when the verdict stands
+    } cases[] = {
+        {holds, 1, "Problem Is True", ""},
+        {fails, -1, "Problem Is False", ""},
+        {fails, 1, "Not Solved", "the conclusion fails in a numeric figure that meets the hypotheses"},
+        {holds, -1, "Not Solved", "no numeric figure that meets the hypotheses shows the conclusion failing"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.show + " said " + std::to_string(c.verdict));
+        const int verdict = c.verdict;
+        const char* words = verdict == 1 ? "Problem Is True" : "Problem Is False";
+        set_method_entry(kMethodDatabase,
+                         {[&] {
+                              if (say_verdict(verdict, words))
+                                  gprint("\r\nTHE PROOF\r\n");
+                          },
+                          [] { write_proof_tex({}, [] { gprint("THE PROOF\r\n"); }); }});
+        read_stm("POINT A B C;\nMIDPOINT M A B;", c.show);
+        ASSERT_EQ(cmd_prove(), ProveEnd::Ran) << out();
+        EXPECT_EQ(shown_.result, c.said);
+        std::ifstream in(dir / "example.tex", std::ios::binary);
+        std::stringstream latex;
+        latex << in.rdbuf();
+        const std::string sentence = std::string("The method finds the statement ") +
+                                     (verdict == 1 ? "true" : "false") + ", but " + c.why +
+                                     ": the statement is not proved.";
+        const bool stands = std::string_view(c.why).empty();
+        EXPECT_EQ(occurrences(out(), words), stands ? 1 : 0) << out();
+        EXPECT_EQ(occurrences(out(), "THE PROOF"), stands ? 1 : 0) << out();
+        EXPECT_EQ(occurrences(out(), sentence), stands ? 0 : 1) << out();
+        EXPECT_EQ(occurrences(latex.str(), "THE PROOF"), stands ? 1 : 0) << latex.str();
+        EXPECT_EQ(occurrences(latex.str(), sentence), stands ? 0 : 1) << latex.str();
+    }
+    g_tex_dir.clear();
 }
 
 // Time figures differ from run to run.
