@@ -87,6 +87,7 @@ std::string_view prove_result_word(ProveEnd end)
     switch (end) {
     case ProveEnd::Refused:
     case ProveEnd::Aborted:
+    case ProveEnd::OutOfMemory:
         return "error";
     case ProveEnd::TimedOut:
         return "timeout";
