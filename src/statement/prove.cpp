@@ -218,17 +218,27 @@ ProveEnd cmd_prove()
         show_status();
         return ProveEnd::Refused;
     }
-    release_proof_memory(false);
     ProveEnd end = ProveEnd::OutOfMemory;
-    try {
-        end = gprove();
-    } catch (const std::bad_alloc&) {
-        // Out of memory before the method ran (its checks); the run's own
-        // allocations are caught where it runs.
-        g_timing = 0;
-        out_of_memory();
+    if (!release_proof_memory(false)) {
+        clear_prover_window();
+        gprint(kOutOfMemoryText);
+        g_result = kResultNotSolved;
+    } else {
+        try {
+            end = gprove();
+        } catch (const std::bad_alloc&) {
+            // Out of memory before the method ran (its checks); the run's own
+            // allocations are caught where it runs.
+            g_timing = 0;
+            out_of_memory();
+        } catch (const ProverOutOfMemory&) {
+            g_result = kResultNotSolved;
+        } catch (const ProverAbort&) {
+            end = ProveEnd::Aborted;
+            g_result = kResultNotSolved;
+        }
+        release_proof_memory(end == ProveEnd::Ran);
     }
-    release_proof_memory(end == ProveEnd::Ran);
     show_status();
     return end;
 }

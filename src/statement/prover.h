@@ -178,17 +178,18 @@ std::size_t prover_memory_held();
 // budget beside what all holders hold. Throws std::bad_alloc where a test
 // made this growth fail.
 bool prover_memory_allows(std::size_t more);
-// Ends the run: prints "run out of memory." through gprint and throws
+// Ends the run: prints "run out of memory." into the window and throws
 // ProverOutOfMemory. The caller's structures stay valid; the dispatcher gives
 // them back.
 [[noreturn]] void prover_out_of_memory();
 // The text of that end.
 inline constexpr std::string_view kOutOfMemoryText = "\r\nrun out of memory.\r\n";
 
-// Tests: counts growths from now, and makes the nth of them (0: none) fail
-// as on an exhausted system, by std::bad_alloc, so that a test can end any
-// method where it allocates.
-void fail_prover_growth_at(std::size_t nth);
+// Tests: counts growths from now, and makes the nth of them (0: none) fail,
+// as on an exhausted system (std::bad_alloc) or past the budget, so that a
+// test can end any method where it allocates.
+enum class GrowthFailure { System, Budget };
+void fail_prover_growth_at(std::size_t nth, GrowthFailure how = GrowthFailure::System);
 // Growths asked since the last fail_prover_growth_at.
 std::size_t prover_growth_count();
 

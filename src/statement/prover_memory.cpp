@@ -16,6 +16,7 @@ struct MemoryAccounts {
     std::vector<std::pair<std::string, std::function<std::size_t()>>> holders;
     std::size_t growths = 0;
     std::size_t fail_at = 0;
+    GrowthFailure fail_how = GrowthFailure::System;
 };
 
 MemoryAccounts& accounts()
@@ -63,21 +64,28 @@ std::size_t prover_memory_held()
 bool prover_memory_allows(std::size_t more)
 {
     MemoryAccounts& a = accounts();
-    if (++a.growths == a.fail_at)
-        throw std::bad_alloc();
+    if (++a.growths == a.fail_at) {
+        if (a.fail_how == GrowthFailure::System)
+            throw std::bad_alloc();
+        return false;
+    }
     return prover_memory_held() + more <= prover_memory_budget();
 }
 
 void prover_out_of_memory()
 {
+    // The message belongs in the window, also while a LaTeX file is written.
+    std::ostream* const file = std::exchange(g_outfile, nullptr);
     gprint(kOutOfMemoryText);
+    g_outfile = file;
     throw ProverOutOfMemory();
 }
 
-void fail_prover_growth_at(std::size_t nth)
+void fail_prover_growth_at(std::size_t nth, GrowthFailure how)
 {
     accounts().growths = 0;
     accounts().fail_at = nth;
+    accounts().fail_how = how;
 }
 
 std::size_t prover_growth_count() { return accounts().growths; }
