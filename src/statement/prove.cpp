@@ -232,6 +232,7 @@ ProveEnd cmd_prove()
             g_timing = 0;
             out_of_memory();
         } catch (const ProverOutOfMemory&) {
+            end = ProveEnd::OutOfMemory;
             g_result = kResultNotSolved;
         } catch (const ProverAbort&) {
             end = ProveEnd::Aborted;

@@ -172,8 +172,6 @@ void set_prover_memory_budget(std::size_t bytes);  // 0 restores the default
 // Each pool or table that grows during a run reports the bytes it holds
 // (registering a key twice replaces the earlier function).
 void add_prover_memory_holder(std::string key, std::function<std::size_t()> bytes_held);
-// Bytes all holders hold now.
-std::size_t prover_memory_held();
 // Asked before a pool or table takes `more` bytes: whether they fit in the
 // budget beside what all holders hold. Throws std::bad_alloc where a test
 // made this growth fail.

@@ -2,6 +2,7 @@
 // grow within it.
 
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace {
 
 struct MemoryAccounts {
     std::size_t override_bytes = 0;  // set by set_prover_memory_budget
-    std::size_t default_bytes = 0;   // from the limits, 0 until first read
+    std::optional<std::size_t> default_bytes;  // from the limits, once read
     std::vector<std::pair<std::string, std::function<std::size_t()>>> holders;
     std::size_t growths = 0;
     std::size_t fail_at = 0;
@@ -25,6 +26,14 @@ MemoryAccounts& accounts()
     return a;
 }
 
+std::size_t prover_memory_held()
+{
+    std::size_t held = 0;
+    for (const auto& [key, fn] : accounts().holders)
+        held += fn();
+    return held;
+}
+
 }  // namespace
 
 void refresh_prover_memory_budget() { accounts().default_bytes = memory_budget_for(current_memory_limits()); }
@@ -34,9 +43,9 @@ std::size_t prover_memory_budget()
     MemoryAccounts& a = accounts();
     if (a.override_bytes != 0)
         return a.override_bytes;
-    if (a.default_bytes == 0)
+    if (!a.default_bytes)
         refresh_prover_memory_budget();
-    return a.default_bytes;
+    return *a.default_bytes;
 }
 
 void set_prover_memory_budget(std::size_t bytes) { accounts().override_bytes = bytes; }
@@ -51,14 +60,6 @@ void add_prover_memory_holder(std::string key, std::function<std::size_t()> byte
         }
     }
     holders.emplace_back(std::move(key), std::move(bytes_held));
-}
-
-std::size_t prover_memory_held()
-{
-    std::size_t held = 0;
-    for (const auto& [key, fn] : accounts().holders)
-        held += fn();
-    return held;
 }
 
 bool prover_memory_allows(std::size_t more)
