@@ -13,10 +13,12 @@
 namespace {
 
 // A condition with the birth stamp of the database when it was pushed as a
-// premise: a record born later may have taken it into its reasons.
+// premise (a record born later may have taken it into its reasons), and
+// whether a holder that is not a record (a full-angle proof step) keeps it.
 struct Pooled_cond {
     Gdd_cond cond;
     std::uint64_t births = 0;
+    bool kept = false;
 };
 
 struct Cond_pool {
@@ -42,12 +44,13 @@ bool on_merge_list(const Gdd_cond* c)
 }
 
 // A premise that no record was born to take as a reason since it was pushed
-// (and that the merge list does not hold) is read by nothing once it leaves
-// the reason list: it goes back to the pool, so that the rules' failed
-// attempts do not pile up.
+// (and that neither a proof step nor the merge list holds) is read by nothing
+// once it leaves the reason list: it goes back to the pool, so that the
+// rules' failed attempts do not pile up.
 void release_if_unclaimed(Gdd_cond* c)
 {
-    if (slot_of(c)->births == births_so_far() && !on_merge_list(c))
+    const Pooled_cond* slot = slot_of(c);
+    if (!slot->kept && slot->births == births_so_far() && !on_merge_list(c))
         release_cond(c);
 }
 
@@ -220,6 +223,13 @@ Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4, int p5, in
     c->next = g_co_db;
     g_co_db = c;
     return c;
+}
+
+Gdd_cond* keep_co_db()
+{
+    for (Gdd_cond* c = g_co_db; c; c = c->next)
+        slot_of(c)->kept = true;
+    return g_co_db;
 }
 
 void next_cond()

@@ -5,8 +5,9 @@
 //
 // Every condition comes from the database's own pool. Conditions that a
 // record took as reasons stay valid until the next free_gdd / init_gdd, since
-// they are the proof; a premise popped off the current reason list before any
-// record was born to take it goes back to the pool at once. The full-angle
+// they are the proof, and so do those a full-angle proof step keeps
+// (keep_co_db); any other premise popped off the current reason list before
+// a record was born to take it goes back to the pool at once. The full-angle
 // method, which never takes up the queue, queues nothing.
 
 #include <cstddef>
@@ -45,6 +46,10 @@ void fix_queue_tail();
 // list.
 Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4 = 0,
                    int p5 = 0, int p6 = 0, int p7 = 0, int p8 = 0);
+// The current reason list, handed to a holder that is not a record (a
+// full-angle proof step cites it): its conditions stay until the database is
+// freed, however the list is popped afterwards.
+Gdd_cond* keep_co_db();
 // Pops the current reason list; the condition goes back to the pool when no
 // record can hold it.
 void next_cond();

@@ -1,7 +1,7 @@
 // The database grows with the facts it knows, not with the ways its rules
-// tried to find them: a premise no record took goes back to the pool, the
-// full-angle method (which never reads the queue) queues nothing, and no line
-// is stored as perpendicular to itself.
+// tried to find them: a premise no record took (nor a full-angle proof step)
+// goes back to the pool, the full-angle method (which never reads the queue)
+// queues nothing, and no line is stored as perpendicular to itself.
 
 #include "gdd/gdd_conds.h"
 #include "gdd_fixture.h"
@@ -42,6 +42,28 @@ TEST_F(CondMemoryTest, APremiseNoRecordTookIsUsedAgain)
     EXPECT_NE(add_codb(kCondColl, A, B, C), shared);
     clear_co_db();
     clear_merge_db();
+}
+
+// A full-angle proof step is no record: the premises it keeps as its reasons
+// stay theirs when the reason list is emptied for the next step.
+TEST_F(CondMemoryTest, APremiseAProofStepKeepsIsNotUsedAgain)
+{
+    Gdd_cond* line_premise = add_codb(kCondColl, A, B, C);
+    Gdd_cond* perp_premise = add_codb(kCondPerp, A, B, D, E);
+    const Gdd_cond* step_reasons = keep_co_db();
+    EXPECT_EQ(step_reasons, perp_premise);
+    clear_co_db();
+    for (int i = 0; i < 3; ++i) {
+        const Gdd_cond* later = add_codb(kCondPara, A, D, B, E);
+        EXPECT_NE(later, line_premise);
+        EXPECT_NE(later, perp_premise);
+    }
+    clear_co_db();
+    ASSERT_EQ(step_reasons->next, line_premise);
+    EXPECT_EQ(perp_premise->type, kCondPerp);
+    EXPECT_EQ(perp_premise->p[3], static_cast<std::uint32_t>(E));
+    EXPECT_EQ(line_premise->type, kCondColl);
+    EXPECT_EQ(line_premise->next, nullptr);
 }
 
 TEST_F(CondMemoryTest, TheFullAngleMethodQueuesNothing)
