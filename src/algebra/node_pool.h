@@ -9,9 +9,12 @@
 // returned twice. The pool grows block by block while the caller's budget
 // allows (the budget function decides; refusing ends the run).
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "statement/prover.h"
@@ -80,6 +83,61 @@ public:
         free_count_ = 0;
     }
 
+    // Blocks none of whose nodes is in use go back to the heap; the free
+    // list keeps its order over the blocks that stay. Returns the blocks
+    // released.
+    std::size_t release_unused_blocks()
+    {
+        const std::size_t n = blocks_.size();
+        std::vector<std::pair<const Slot*, std::size_t>> starts;  // by address
+        starts.reserve(n);
+        for (std::size_t i = 0; i < n; ++i)
+            starts.emplace_back(blocks_[i].get(), i);
+        std::sort(starts.begin(), starts.end());
+        const auto block_of = [&](const Slot* s) {
+            const auto after = std::upper_bound(starts.begin(), starts.end(), std::pair{s, n});
+            return std::prev(after)->second;
+        };
+        std::vector<std::size_t> free_in(n, 0);
+        for (Slot* s = free_; s; s = next_of(s))
+            ++free_in[block_of(s)];
+        std::vector<bool> unused(n);
+        std::size_t released = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            unused[i] = free_in[i] == kBlockSize;
+            released += unused[i] ? 1 : 0;
+        }
+        if (released == 0)
+            return 0;
+        Slot* kept = nullptr;
+        Slot* last = nullptr;
+        for (Slot* s = free_; s;) {
+            Slot* next = next_of(s);
+            if (!unused[block_of(s)]) {
+                if (last)
+                    set_next(last, s);
+                else
+                    kept = s;
+                last = s;
+            }
+            s = next;
+        }
+        if (last)
+            set_next(last, nullptr);
+        free_ = kept;
+        std::size_t to = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (unused[i])
+                PLEXATOR_UNPOISON(blocks_[i].get(), sizeof(Slot) * kBlockSize);
+            else
+                blocks_[to++] = std::move(blocks_[i]);
+        }
+        blocks_.resize(to);
+        blocks_.shrink_to_fit();
+        free_count_ -= released * kBlockSize;
+        return released;
+    }
+
     std::size_t total() const { return blocks_.size() * kBlockSize; }
     static constexpr std::size_t bytes_per_node() { return sizeof(Slot); }
     std::size_t bytes() const { return total() * sizeof(Slot); }
@@ -110,6 +168,22 @@ private:
     static bool marked(const Slot* s) { return s->in_pool; }
     static void mark(Slot* s, bool in_pool) { s->in_pool = in_pool; }
 #endif
+
+    // The free slot after s (s's storage is unpoisoned for the read).
+    static Slot* next_of(Slot* s)
+    {
+        PLEXATOR_UNPOISON(s, sizeof(Slot));
+        Slot* next = s->next_free;
+        PLEXATOR_POISON(&s->node, sizeof(Node));
+        return next;
+    }
+
+    static void set_next(Slot* s, Slot* next)
+    {
+        PLEXATOR_UNPOISON(s, sizeof(Slot));
+        s->next_free = next;
+        PLEXATOR_POISON(&s->node, sizeof(Node));
+    }
 
     void refill()
     {

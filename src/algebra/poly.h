@@ -77,6 +77,9 @@ struct PoolStats {
 // Empties the variable table and returns the pools' storage; every
 // polynomial built before becomes invalid. Runs at each prover reset.
 void init_pools();
+// Gives the blocks none of whose nodes is in use back to the system; the
+// polynomials in use stay as they are.
+void trim_pools();
 // Counts init_pools calls: holders of polynomials across calls (the equation
 // lists) compare it to learn that their nodes were reclaimed meanwhile.
 std::uint64_t pool_epoch();

@@ -1,8 +1,9 @@
 // The big-integer side of constant nodes. Big integers are kept on a free
 // list of their own, so a value that leaves and re-enters the big range
 // reuses an integer whose limbs are already allocated; every byte GMP holds
-// is counted against the prover's memory budget, and a result that would
-// pass it ends the run before GMP is asked for the memory.
+// is counted against the prover's memory budget (shared with the node pools
+// and the fact database), and a result that would pass it ends the run
+// before GMP is asked for the memory.
 
 #include <gmpxx.h>
 
@@ -117,11 +118,12 @@ private:
 constexpr std::size_t kProbeBytes = std::size_t{1} << 20;
 
 // Ends the run with "run out of memory." unless a result of `limbs` limbs
-// fits the prover's budget and the system has the memory for it.
+// fits the prover's budget, beside everything else the prover holds, and the
+// system has the memory for it.
 void reserve_limbs(std::size_t limbs)
 {
     const std::size_t bytes = limbs * sizeof(mp_limb_t);
-    if (store().bytes() + bytes > prover_memory_budget())
+    if (!prover_memory_allows(bytes))
         prover_out_of_memory();
     if (bytes >= kProbeBytes) {
         void* probe = std::malloc(bytes);

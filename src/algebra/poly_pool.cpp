@@ -30,17 +30,18 @@ std::size_t bytes_in_use()
 
 std::size_t bytes_held() { return xpool.bytes() + dpool.bytes() + big_coef_bytes(); }
 
-// A pool may take another block while everything the polynomials hold stays
-// within the prover's memory budget.
+// A pool may take another block while everything the prover holds stays
+// within its memory budget.
 bool may_grow(std::size_t block_bytes)
 {
     peak_bytes = std::max(peak_bytes, bytes_in_use());
-    return bytes_held() + block_bytes <= prover_memory_budget();
+    return prover_memory_allows(block_bytes);
 }
 
 const bool checks_installed = [] {
     xpool.set_growth_check(may_grow);
     dpool.set_growth_check(may_grow);
+    add_prover_memory_holder("algebra.pools", bytes_held);
     return true;
 }();
 
@@ -60,6 +61,13 @@ void init_pools()
     reclaim_big_coefs();
     malloc_trim(0);
     peak_bytes = 0;
+}
+
+void trim_pools()
+{
+    xpool.release_unused_blocks();
+    dpool.release_unused_blocks();
+    malloc_trim(0);
 }
 
 PoolStats pool_stats()

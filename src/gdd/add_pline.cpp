@@ -112,6 +112,10 @@ void add_tline(int lemma, int a, int b, int c, int d)
         return;
     Gdd_line* l1 = fadd_ln(a, b);
     Gdd_line* l2 = fadd_ln(c, d);
+    // No line is perpendicular to itself: such a pair only comes from a rule
+    // fed two names of one line, and it would pair with every other pair.
+    if (l1 == l2)
+        return;
     Gdd_tline* T = new_tp(l1, l2);
     T->lemma = static_cast<std::uint8_t>(lemma);
     T->reasons = g_co_db;
@@ -122,7 +126,7 @@ void add_tx(int lemma, Gdd_line* l1, Gdd_line* l2)
 {
     if (g_trace)
         trace_str(fmt("add_tx %d\n", lemma));
-    if (xperp_ln(l1, l2))
+    if (l1 == l2 || xperp_ln(l1, l2))
         return;
     Gdd_tline* T = new_tp(l1, l2);
     T->lemma = static_cast<std::uint8_t>(lemma);

@@ -104,7 +104,7 @@ elim_step* find_rule(const xterm* p)
     if (rule) {
         if (on_lines)
             cite_used_points(v, start);
-        rule->reasons = g_co_db;
+        rule->reasons = keep_co_db();
     }
     return rule;
 }
@@ -210,7 +210,7 @@ void fa_concl()
     quot_rec* conclusion = new_ratio_rec(get_n(1), get_dt(1, fa_norm(poly), nullptr), get_n(0), nullptr, kQuotConclusion);
     if (g_co_db) {
         conclusion->steps = new_elim_step(nullptr, nullptr, nullptr);
-        conclusion->steps->reasons = g_co_db;
+        conclusion->steps->reasons = keep_co_db();
     }
     clear_co_db();
     append_quot(conclusion);

@@ -12,9 +12,18 @@
 
 namespace {
 
+// A condition with the birth stamp of the database when it was pushed as a
+// premise (a record born later may have taken it into its reasons), and
+// whether a holder that is not a record (a full-angle proof step) keeps it.
+struct Pooled_cond {
+    Gdd_cond cond;
+    std::uint64_t births = 0;
+    bool kept = false;
+};
+
 struct Cond_pool {
-    std::deque<Gdd_cond> store;     // stable addresses
-    std::vector<Gdd_cond*> spare;   // released queue conditions
+    std::deque<Pooled_cond> store;  // stable addresses
+    std::vector<Gdd_cond*> spare;   // released conditions
 };
 
 Cond_pool& pool()
@@ -22,6 +31,31 @@ Cond_pool& pool()
     static Cond_pool p;
     return p;
 }
+
+// Every condition comes from the pool, as the first member of its slot.
+Pooled_cond* slot_of(Gdd_cond* c) { return reinterpret_cast<Pooled_cond*>(c); }
+
+bool on_merge_list(const Gdd_cond* c)
+{
+    for (const Gdd_cond* m = g_merge_db; m; m = m->next)
+        if (m == c)
+            return true;
+    return false;
+}
+
+// A premise that no record was born to take as a reason since it was pushed
+// (and that neither a proof step nor the merge list holds) is read by nothing
+// once it leaves the reason list: it goes back to the pool, so that the
+// rules' failed attempts do not pile up.
+void release_if_unclaimed(Gdd_cond* c)
+{
+    const Pooled_cond* slot = slot_of(c);
+    if (!slot->kept && slot->births == births_so_far() && !on_merge_list(c))
+        release_cond(c);
+}
+
+// The full-angle method never takes conditions off the queue.
+bool queue_read() { return g_fa_stage == 0; }
 
 Gdd_cond* make_cond(std::int32_t type, void* obj)
 {
@@ -42,8 +76,12 @@ void push_merge(Gdd_cond* c)
 void release_all_conds()
 {
     pool().spare.clear();
+    pool().spare.shrink_to_fit();
     pool().store.clear();
+    pool().store.shrink_to_fit();
 }
+
+std::size_t cond_pool_size() { return pool().store.size(); }
 
 Gdd_cond* alloc_cond()
 {
@@ -51,11 +89,11 @@ Gdd_cond* alloc_cond()
     if (!p.spare.empty()) {
         Gdd_cond* c = p.spare.back();
         p.spare.pop_back();
-        *c = Gdd_cond{};
+        *slot_of(c) = Pooled_cond{};
         return c;
     }
-    charge_gdd_memory(sizeof(Gdd_cond));
-    return &p.store.emplace_back();
+    charge_gdd_memory(sizeof(Pooled_cond));
+    return &p.store.emplace_back().cond;
 }
 
 void release_cond(Gdd_cond* c)
@@ -81,6 +119,8 @@ Gdd_cond* new_cond(std::int32_t type)
 
 Gdd_cond* queue_cond(std::int32_t type, void* rec)
 {
+    if (!queue_read())
+        return nullptr;
     Gdd_cond* c = new_cond(type);
     c->obj = rec;
     return c;
@@ -88,6 +128,8 @@ Gdd_cond* queue_cond(std::int32_t type, void* rec)
 
 void queue_pline(Gdd_pline* P)
 {
+    if (!queue_read())
+        return;
     Gdd_cond* c = make_cond(kCondPara, P);
     c->next = g_cond_queue.first;
     g_cond_queue.first = c;
@@ -177,18 +219,32 @@ Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4, int p5, in
     // The record that holds the premise now is the one the proof cites: a
     // record found later may rest on the facts this premise helps to derive.
     show_fact(c, nullptr, kFactLookup);
+    slot_of(c)->births = births_so_far();
     c->next = g_co_db;
     g_co_db = c;
     return c;
 }
 
-void next_cond()
+Gdd_cond* keep_co_db()
 {
-    if (g_co_db)
-        g_co_db = g_co_db->next;
+    for (Gdd_cond* c = g_co_db; c; c = c->next)
+        slot_of(c)->kept = true;
+    return g_co_db;
 }
 
-void clear_co_db() { g_co_db = nullptr; }
+void next_cond()
+{
+    if (Gdd_cond* c = g_co_db) {
+        g_co_db = c->next;
+        release_if_unclaimed(c);
+    }
+}
+
+void clear_co_db()
+{
+    while (g_co_db)
+        next_cond();
+}
 
 // ---- the merge reason list ---------------------------------------------------
 

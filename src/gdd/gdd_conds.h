@@ -3,10 +3,14 @@
 // the forward chaining, the current reason list a rule pushes its premises on,
 // and the merge reason list the merges record their reasons in.
 //
-// Every condition comes from the database's own pool and stays valid until
-// the next free_gdd / init_gdd; premises and merge conditions are never
-// released before then, since they are the proof.
+// Every condition comes from the database's own pool. Conditions that a
+// record took as reasons stay valid until the next free_gdd / init_gdd, since
+// they are the proof, and so do those a full-angle proof step keeps
+// (keep_co_db); any other premise popped off the current reason list before
+// a record was born to take it goes back to the pool at once. The full-angle
+// method, which never takes up the queue, queues nothing.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "gdd/gdd_records.h"
@@ -16,11 +20,14 @@ Gdd_cond* alloc_cond();
 // Gives a condition taken off the queue back to the pool. Only for queue
 // conditions: premises may be the reasons of a fact.
 void release_cond(Gdd_cond* c);
+// Conditions the pool holds, in use or spare.
+std::size_t cond_pool_size();
 
 // A zero-filled condition of that type appended at the end of the queue; the
 // caller sets its obj.
 Gdd_cond* new_cond(std::int32_t type);
-// Appends a condition of that type for rec at the end of the queue.
+// Appends a condition of that type for rec at the end of the queue (none
+// while the full-angle method builds: null).
 Gdd_cond* queue_cond(std::int32_t type, void* rec);
 // A type-149 condition for P pushed at the front of the queue.
 void queue_pline(Gdd_pline* P);
@@ -39,9 +46,14 @@ void fix_queue_tail();
 // list.
 Gdd_cond* add_codb(std::int32_t type, int p1, int p2, int p3, int p4 = 0,
                    int p5 = 0, int p6 = 0, int p7 = 0, int p8 = 0);
-// Pops the current reason list (the condition is not released).
+// The current reason list, handed to a holder that is not a record (a
+// full-angle proof step cites it): its conditions stay until the database is
+// freed, however the list is popped afterwards.
+Gdd_cond* keep_co_db();
+// Pops the current reason list; the condition goes back to the pool when no
+// record can hold it.
 void next_cond();
-// Empties the current reason list.
+// Empties the current reason list, as next_cond does.
 void clear_co_db();
 // A zero-filled condition of that type pushed on the merge reason list; the
 // caller sets obj.

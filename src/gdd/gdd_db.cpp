@@ -39,7 +39,7 @@ std::size_t& charged_bytes()
 
 void charge_gdd_memory(std::size_t bytes)
 {
-    if (charged_bytes() + bytes > prover_memory_budget())
+    if (!prover_memory_allows(bytes))
         prover_out_of_memory();
     charged_bytes() += bytes;
 }
@@ -109,9 +109,11 @@ void free_gdd() { init_gdd(); }
 
 namespace {
 
-// The prover's reset empties the database.
+// The prover's reset empties the database; what it holds counts against
+// the memory budget.
 [[maybe_unused]] const bool registered = [] {
     add_prover_reset_hook(ResetStage::FactDatabase, "gdd", init_gdd);
+    add_prover_memory_holder("gdd", [] { return charged_bytes(); });
     return true;
 }();
 

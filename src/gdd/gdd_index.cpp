@@ -78,7 +78,6 @@ public:
             it = row.insert(it, Cell{second, {}});
         return it->value;
     }
-    void clear() { rows_.clear(); }
 
 private:
     struct Cell {
@@ -132,12 +131,6 @@ public:
         if (E->seq < s.first->seq)
             std::swap(E, s.first);
         insert_ordered(more_[s.more - 1], E);
-    }
-    void clear()
-    {
-        slots_.clear();
-        more_.clear();
-        used_ = 0;
     }
 
 private:
@@ -240,26 +233,8 @@ struct Indexes {
     Line_pair_map<std::vector<Gdd_ea*>> ea_pairs;        // by two of the four lines, the earlier first
     std::vector<std::vector<Gdd_ea*>> ea_bisectors;     // [k1, m] = [m, k4] by m's seq
 
-    void reset()
-    {
-        line_cursor.reset();
-        for (auto& v : point_lines)
-            v.clear();
-        pline_cursor.reset();
-        line_classes.clear();
-        tline_cursor.reset();
-        line_pairs.clear();
-        cg_cursor.reset();
-        for (auto& v : segment_groups)
-            v.clear();
-        ra_cursor.reset();
-        for (auto& v : segment_ratios)
-            v.clear();
-        ea_cursor.reset();
-        ea_keys.clear();
-        ea_pairs.clear();
-        ea_bisectors.clear();
-    }
+    // Back to empty, the storage given back.
+    void reset() { *this = Indexes{}; }
 };
 
 Indexes g_indexes;

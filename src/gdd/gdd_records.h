@@ -52,11 +52,16 @@ constexpr std::int32_t kCondSimTri = 237;
 // A stamp for each new record, rising over every list: a fact's reasons were
 // all pushed before its record was born, so a proof that cites for each
 // premise the record that held it then only ever steps back in birth order.
-inline std::uint64_t next_birth()
+namespace gdd_detail {
+inline std::uint64_t& birth_counter()
 {
     static std::uint64_t births = 0;
-    return ++births;
+    return births;
 }
+}  // namespace gdd_detail
+inline std::uint64_t next_birth() { return ++gdd_detail::birth_counter(); }
+// The stamp of the latest record (0 before the first).
+inline std::uint64_t births_so_far() { return gdd_detail::birth_counter(); }
 
 // Common prefix of every fact record.
 struct Gdd_fact {
@@ -233,11 +238,11 @@ public:
 
     bool empty() const { return first == nullptr; }
     std::size_t size() const { return store_.size(); }
-    // Releases every record.
+    // Releases every record, the storage given back.
     void clear()
     {
         first = last = nullptr;
-        store_.clear();
+        store_ = std::deque<T>{};
     }
 
     iterator begin() const { return iterator(first); }

@@ -142,7 +142,7 @@ void tn_tn(Gdd_tline* T, Gdd_line* L1, Gdd_line* L2, int c)
             x = L1;
             y = A;
         }
-        if (x) {
+        if (x && !xpara_ln(x, y)) {
             // The new class's reasons are the two pairs.
             clear_merge_db();
             new_co(kCondPerp, T2);

@@ -1,11 +1,14 @@
 // gprove: the road from the Prove command to a proof.
 
+#include <new>
 #include <string>
 
 #include "gdd/gdd_add.h"
 #include "statement/keywords.h"
+#include "statement/memory_budget.h"
 #include "statement/numeric_figure.h"
 #include "statement/parse_facts.h"
+#include "statement/proof_memory.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/prover_strings.h"
@@ -117,6 +120,59 @@ void report_time_out()
     gprint(stm_string(sid::kWithProveMenu));
 }
 
+// Past the memory the system gives: what the run built goes first, so that
+// the message finds room.
+void out_of_memory()
+{
+    g_outfile = nullptr;
+    release_proof_memory(false);
+    gprint(kOutOfMemoryText);
+    g_result = kResultNotSolved;
+}
+
+// The method under the time limit, and how it ended.
+ProveEnd run_method(const MethodEntry& method, const FigureJudgement& judgement)
+{
+    try {
+        const VerdictCheck check(judgement);
+        g_timing = 1;
+        g_tstart = prover_clock_ms();
+        if (g_method == kMethodArea || g_method == kMethodVector)
+            free_points_first();
+        store_hypotheses();
+        if (!g_abort)
+            method.run();
+        if (!g_abort)
+            settle_unsaid_verdict(judgement);
+        if (!g_abort && method.after)
+            method.after();
+        return g_abort ? ProveEnd::Aborted : ProveEnd::Ran;
+    } catch (const TTIME&) {
+        return ProveEnd::TimedOut;
+    } catch (const ProverOutOfMemory&) {
+        // The message is already in the window.
+        return ProveEnd::OutOfMemory;
+    } catch (const ProverAbort&) {
+        return ProveEnd::Aborted;
+    } catch (const std::bad_alloc&) {
+        g_timing = 0;
+        out_of_memory();
+        return ProveEnd::OutOfMemory;
+    }
+}
+
+// The whole run's time: from the start of the proof to its end, whatever
+// ended it. (A clock that fails, as tests make it, leaves g_time as the
+// methods counted it.)
+void note_run_time()
+{
+    try {
+        g_time = static_cast<std::int32_t>(prover_clock_ms() - g_tstart);
+    } catch (const TTIME&) {
+    } catch (const ProverAbort&) {
+    }
+}
+
 }  // namespace
 
 ProveEnd gprove()
@@ -155,41 +211,17 @@ ProveEnd gprove()
         g_result = kResultNotSolved;
         return ProveEnd::Refused;
     }
-    const FigureJudgement judgement = judge_conclusion(figures);
-    const MethodEntry& method = *method_entry(g_method);
-
-    try {
-        const VerdictCheck check(judgement);
-        g_timing = 1;
-        g_tstart = prover_clock_ms();
-        if (g_method == kMethodArea || g_method == kMethodVector)
-            free_points_first();
-        store_hypotheses();
-        if (!g_abort)
-            method.run();
-        if (!g_abort)
-            settle_unsaid_verdict(judgement);
-        if (!g_abort && method.after)
-            method.after();
-        g_timing = 0;
-    } catch (const TTIME&) {
-        g_timing = 0;
+    refresh_prover_memory_budget();
+    const ProveEnd end = run_method(*method_entry(g_method), judge_conclusion(figures));
+    g_timing = 0;
+    note_run_time();
+    if (end != ProveEnd::Ran) {
         g_outfile = nullptr;
+        g_result = kResultNotSolved;
+    }
+    if (end == ProveEnd::TimedOut)
         report_time_out();
-        g_result = kResultNotSolved;
-        return ProveEnd::TimedOut;
-    } catch (const ProverAbort&) {
-        // The message is already in the window.
-        g_timing = 0;
-        g_outfile = nullptr;
-        g_result = kResultNotSolved;
-        return ProveEnd::Aborted;
-    }
-    if (g_abort) {
-        g_result = kResultNotSolved;
-        return ProveEnd::Aborted;
-    }
-    return ProveEnd::Ran;
+    return end;
 }
 
 ProveEnd cmd_prove()
@@ -200,9 +232,28 @@ ProveEnd cmd_prove()
         show_status();
         return ProveEnd::Refused;
     }
-    run_prover_reset_stage(ResetStage::Equations);
-    free_gdd();
-    const ProveEnd end = gprove();
+    ProveEnd end = ProveEnd::OutOfMemory;
+    if (!release_proof_memory(false)) {
+        clear_prover_window();
+        gprint(kOutOfMemoryText);
+        g_result = kResultNotSolved;
+    } else {
+        try {
+            end = gprove();
+        } catch (const std::bad_alloc&) {
+            // Out of memory before the method ran (its checks); the run's own
+            // allocations are caught where it runs.
+            g_timing = 0;
+            out_of_memory();
+        } catch (const ProverOutOfMemory&) {
+            end = ProveEnd::OutOfMemory;
+            g_result = kResultNotSolved;
+        } catch (const ProverAbort&) {
+            end = ProveEnd::Aborted;
+            g_result = kResultNotSolved;
+        }
+        release_proof_memory(end == ProveEnd::Ran);
+    }
     show_status();
     return end;
 }

@@ -19,6 +19,7 @@ enum class ProveEnd {
     Refused,   // nothing was proved: no statement, no conclusion, a refusal
     TimedOut,  // the proof-time limit ended it
     Aborted,   // the method reported an error (gerror) or a table overflowed
+    OutOfMemory,  // the run outgrew the memory budget or the system's memory
 };
 
 // The four panes of the prover window's status bar.
@@ -91,10 +92,15 @@ void free_points_first();
 // says so printed in the place of the method's verdict (verdict.h).
 // g_result is "none" after a refusal, "not solved" after a degenerate
 // construction, a time-out or an abort, so no pane ever shows an earlier
-// proof's result.
+// proof's result. Running out of memory (the budget or the system's own)
+// ends the run with "run out of memory.". g_time is the whole run's time.
 ProveEnd gprove();
 
-// The Prove command: the input help when the statement has fewer than two
-// records; otherwise the database is emptied and gprove runs. The status is
-// shown in every case.
+// The Prove command, the one call that runs a whole proof: the input help
+// when the statement has fewer than two records; otherwise the last proof's
+// results are given back, gprove runs, and what the run allocated is given
+// back on every way it ends (a run that ran to its end keeps the database and
+// the lists the window shows afterwards). The status is shown in every case:
+// g_result, and in g_time the whole run's time. The window holds the proof or
+// the message.
 ProveEnd cmd_prove();

@@ -74,7 +74,9 @@ ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
     r.ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     r.maxterm = g_maxterm > 0 ? g_maxterm : 0;
     r.result = prove_result_word(end);
-    if (r.result == "error")
+    if (end == ProveEnd::OutOfMemory)
+        r.message = "run out of memory.";
+    else if (r.result == "error")
         r.message = error_message(capture.text());
     r.window_text = capture.text();
     return r;
@@ -87,6 +89,7 @@ std::string_view prove_result_word(ProveEnd end)
     switch (end) {
     case ProveEnd::Refused:
     case ProveEnd::Aborted:
+    case ProveEnd::OutOfMemory:
         return "error";
     case ProveEnd::TimedOut:
         return "timeout";

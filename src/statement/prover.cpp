@@ -1,7 +1,5 @@
 #include "statement/prover.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdarg>
@@ -191,42 +189,6 @@ void check_time()
     const auto elapsed = static_cast<std::int64_t>(prover_clock_ms() - g_tstart);
     if (elapsed > g_timelimit)
         throw TTIME{g_timing, g_tstart};
-}
-
-// ---- memory budget ---------------------------------------------------------
-
-namespace {
-
-std::size_t& budget_override()
-{
-    static std::size_t bytes = 0;
-    return bytes;
-}
-
-std::size_t default_memory_budget()
-{
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long page_size = sysconf(_SC_PAGE_SIZE);
-    constexpr std::size_t kFallback = std::size_t{1} << 30;  // when the system does not say
-    if (pages <= 0 || page_size <= 0)
-        return kFallback;
-    return static_cast<std::size_t>(pages) * static_cast<std::size_t>(page_size) / 4;
-}
-
-}  // namespace
-
-std::size_t prover_memory_budget()
-{
-    static const std::size_t machine_default = default_memory_budget();
-    return budget_override() != 0 ? budget_override() : machine_default;
-}
-
-void set_prover_memory_budget(std::size_t bytes) { budget_override() = bytes; }
-
-void prover_out_of_memory()
-{
-    gprint("\r\nrun out of memory.\r\n");
-    throw ProverAbort("run out of memory.");
 }
 
 // ---- life cycle -----------------------------------------------------------

@@ -147,6 +147,12 @@ public:
     explicit ProverAbort(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Thrown when the run outgrows the prover's memory budget.
+class ProverOutOfMemory : public ProverAbort {
+public:
+    ProverOutOfMemory() : ProverAbort("run out of memory.") {}
+};
+
 // Prints msg (followed by a line break) through gprint and throws ProverAbort.
 [[noreturn]] void prover_fatal(const std::string& msg);
 
@@ -167,14 +173,31 @@ void withdraw_prover_stop();
 
 // ---- memory budget --------------------------------------------------------
 // Bytes the prover's pools and growing tables may hold together during one
-// run. The default is a quarter of the machine's physical memory; every bound
-// on a growing structure derives from this one figure.
+// run: the least of a quarter of the machine's memory and the room the
+// address-space and container limits leave (statement/memory_budget.h).
 std::size_t prover_memory_budget();
 void set_prover_memory_budget(std::size_t bytes);  // 0 restores the default
-// Ends the run: prints "run out of memory." through gprint and throws
-// ProverAbort. The caller's structures stay valid; the next prover_reset
-// empties them.
+// Each pool or table that grows during a run reports the bytes it holds
+// (registering a key twice replaces the earlier function).
+void add_prover_memory_holder(std::string key, std::function<std::size_t()> bytes_held);
+// Asked before a pool or table takes `more` bytes: whether they fit in the
+// budget beside what all holders hold. Throws std::bad_alloc where a test
+// made this growth fail.
+bool prover_memory_allows(std::size_t more);
+// Ends the run: prints "run out of memory." into the window and throws
+// ProverOutOfMemory. The caller's structures stay valid; the dispatcher gives
+// them back.
 [[noreturn]] void prover_out_of_memory();
+// The text of that end.
+inline constexpr std::string_view kOutOfMemoryText = "\r\nrun out of memory.\r\n";
+
+// Tests: counts growths from now, and makes the nth of them (0: none) fail,
+// as on an exhausted system (std::bad_alloc) or past the budget, so that a
+// test can end any method where it allocates.
+enum class GrowthFailure { System, Budget };
+void fail_prover_growth_at(std::size_t nth, GrowthFailure how = GrowthFailure::System);
+// Growths asked since the last fail_prover_growth_at.
+std::size_t prover_growth_count();
 
 // ---- life cycle ----------------------------------------------------------
 // Reset stages of the other prover parts, run by prover_reset in this order.

@@ -366,7 +366,7 @@ TEST_F(AreaTest, ExhaustedPoolsEndTheProofWithoutEndingTheProgram)
     const std::size_t limit = pool_block_limit();
     set_pool_block_limit(2);
     load(318);  // the pedal triangle: its polynomials grow past two blocks
-    EXPECT_EQ(prove(false), ProveEnd::Aborted);
+    EXPECT_EQ(prove(false), ProveEnd::OutOfMemory);
     EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
     set_pool_block_limit(limit);
 }
@@ -378,7 +378,7 @@ TEST_F(AreaTest, GrowingPolynomialsAreBoundByMemoryNotByTheirSize)
     const std::size_t limit = pool_block_limit();
     set_pool_block_limit(150);
     load(318);
-    EXPECT_EQ(prove(false), ProveEnd::Aborted);
+    EXPECT_EQ(prove(false), ProveEnd::OutOfMemory);
     EXPECT_NE(proof_text().find("run out of memory."), std::string::npos) << proof_text();
     EXPECT_EQ(proof_text().find("grew past"), std::string::npos) << proof_text();
     EXPECT_GT(g_maxterm, 30000);

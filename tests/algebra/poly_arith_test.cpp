@@ -1,4 +1,5 @@
 #include <climits>
+#include <vector>
 
 #include "poly_test_util.h"
 
@@ -154,6 +155,32 @@ TEST_F(OverflowTest, CoefficientPastTheMemoryBudgetEndsTheRun)
     init_pools();
     // Within the budget the same kind of number is made.
     const PolyPtr fits(ppower(get_n(LLONG_MAX), 1000));
+    EXPECT_TRUE(pbigp(fits.get()));
+    set_prover_memory_budget(0);
+}
+
+// Coefficients and nodes share one budget: a number that would fit in the
+// budget alone is refused while the pools hold most of it, and made once
+// they have given their blocks back.
+TEST_F(OverflowTest, CoefficientsShareTheBudgetWithThePools)
+{
+    constexpr std::size_t kHeldNodes = 40000;
+    constexpr std::size_t kRoom = std::size_t{256} << 10;
+    constexpr int kPower = 60000;  // about 470 KB of limbs
+    init_pools();
+    std::vector<xterm*> held;
+    for (std::size_t i = 0; i < kHeldNodes; ++i)
+        held.push_back(new_xterm());
+    const PoolStats pools = pool_stats();
+    set_prover_memory_budget(pools.xterm_total * pools.xterm_bytes + pools.dterm_total * pools.dterm_bytes + kRoom);
+    try {
+        put_p(ppower(get_n(LLONG_MAX), kPower));
+        ADD_FAILURE() << "no memory report";
+    } catch (const ProverAbort& e) {
+        EXPECT_STREQ(e.what(), "run out of memory.");
+    }
+    init_pools();  // the cut run's nodes and the held ones go back whole
+    const PolyPtr fits(ppower(get_n(LLONG_MAX), kPower));
     EXPECT_TRUE(pbigp(fits.get()));
     set_prover_memory_budget(0);
 }

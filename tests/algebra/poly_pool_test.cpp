@@ -42,6 +42,43 @@ TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)
     put_p(P("(x1+x2+x3)^60"));  // grows again under the default budget
 }
 
+// Blocks without a node in use go back; the nodes in use keep their values
+// and the blocks that stay serve every later node before a new one is taken.
+TEST_F(PoolTest, TrimmingGivesBackTheBlocksWithoutNodesInUse)
+{
+    init_pools();
+    constexpr std::size_t kBlock = 2000;
+    std::vector<xterm*> nodes;
+    for (std::size_t i = 0; i < 5 * kBlock; ++i)
+        nodes.push_back(get_n(static_cast<coef_t>(i)));
+    ASSERT_EQ(pool_stats().xterm_total, 5 * kBlock);
+    // One node stays in each of the first, third and fifth block.
+    std::vector<xterm*> kept;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (i % (2 * kBlock) == 7)
+            kept.push_back(nodes[i]);
+        else
+            put_x(nodes[i]);
+    }
+    trim_pools();
+    EXPECT_EQ(pool_stats().xterm_total, 3 * kBlock);
+    EXPECT_EQ(pool_stats().xterm_in_use(), 3u);
+    for (std::size_t k = 0; k < kept.size(); ++k)
+        EXPECT_EQ(kept[k]->value, static_cast<coef_t>(2 * kBlock * k + 7));
+    std::vector<xterm*> refill;
+    for (std::size_t i = 0; i < 3 * kBlock - 3; ++i)
+        refill.push_back(get_n(1));
+    EXPECT_EQ(pool_stats().xterm_total, 3 * kBlock);
+    refill.push_back(get_n(1));
+    EXPECT_EQ(pool_stats().xterm_total, 4 * kBlock);
+    for (xterm* x : refill)
+        put_x(x);
+    for (xterm* x : kept)
+        put_x(x);
+    trim_pools();
+    EXPECT_EQ(pool_stats().xterm_total, 0u);
+}
+
 TEST_F(PoolTest, NodeReturnedTwiceIsRefused)
 {
 #ifdef NDEBUG

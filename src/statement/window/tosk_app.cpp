@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "platform/dialogs.h"
+#include "statement/proof_memory.h"
 #include "statement/prove.h"
 #include "statement/prover.h"
 #include "statement/window/predicate_dialog.h"
@@ -154,6 +155,8 @@ void toskApp::closing()
 {
     stop_proof();
     remove_sinks();
+    // What the last proof left (its database, its lists) goes with the window.
+    release_proof_memory(false);
     if (g_running == this)
         g_running = nullptr;
     if (links_.closed)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gdd/gdd.h"
+#include "gdd/gdd_conds.h"
 #include "prover_fixture.h"
 #include "statement/examples.h"
 #include "statement/window/prover_commands.h"
@@ -82,6 +84,22 @@ TEST(ProverOpen, ChangedTextIsAskedAboutBeforeClosing)
     EXPECT_TRUE(w.close());
     EXPECT_EQ(running_prover(), nullptr);
     EXPECT_EQ(w.closed_count, 1);
+}
+
+// The database the last proof left for the window's commands goes when the
+// window closes.
+TEST(ProverOpen, ClosingGivesBackWhatTheLastProofLeft)
+{
+    ProverWindow w;
+    w.command(317);  // Simson
+    w.command(pcmd::kProve);
+    ASSERT_EQ(w.pane(1), "Problem Is True");
+    EXPECT_FALSE(g_ln_list.empty());
+    EXPECT_GT(cond_pool_size(), 0u);
+    w.ui.boxes.push_answer(MessageResult::No);  // the proof text is not saved
+    ASSERT_TRUE(w.close());
+    EXPECT_TRUE(g_ln_list.empty());
+    EXPECT_EQ(cond_pool_size(), 0u);
 }
 
 TEST(ProverOpen, OutputGoesToTheWindowOnlyWhileItIsOpen)
