@@ -340,6 +340,10 @@ bool is_constraint(int no);
 // a CONSTANT relation and for a predicate whose points have no free values.
 // Every free value of records 1 .. count is drawn.
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
+// Some record is asked more by the constraints (placed as placed_records
+// gives) than its free values can give, or a constraint places no record:
+// the values drawn before then move together with the placed ones.
+bool moves_jointly(Builder& b, const std::vector<int>& placed);
 // The hypothesis line of constraint no, which places record placed, that
 // collapses in figure f where it does not in raw (the same figure before
 // the constraints moved it): the two lines of a PARALLEL pair that are one
@@ -347,9 +351,11 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
 // on one line. A collapse the statement forces is none: a point named twice,
 // or the points placed before the placed point making the line one (its
 // partner in a PARALLEL pair already on the other line, the other angle of
-// an EQANGEL straight already). The reason ("the lines AB and CD are one
-// line"), or nothing.
-std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw);
+// an EQANGEL straight already); where the values moved jointly, the points
+// before moved as well and force no PARALLEL or COCIRCLE collapse. The
+// reason ("the lines AB and CD are one line"), or nothing.
+std::optional<std::string> collapsed_line(int no, int placed, bool jointly, const std::vector<P>& f,
+                                          const std::vector<P>& raw);
 // Three points of a CIRCLE line on one line in figure f where they are not
 // in raw: the circle is a line. The reason ("ABC of a circle are on one
 // line"), or nothing.

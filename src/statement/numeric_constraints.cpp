@@ -139,15 +139,33 @@ bool is_constraint(int no)
     return r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r));
 }
 
-std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw)
+bool moves_jointly(Builder& b, const std::vector<int>& placed)
+{
+    const std::vector<int>& owners = b.draw_records();
+    std::map<int, long> asked;
+    for (int record : placed) {
+        if (record == 0)
+            return true;
+        ++asked[record];
+    }
+    return std::any_of(asked.begin(), asked.end(), [&](const auto& entry) {
+        return entry.second > std::count(owners.begin(), owners.end(), entry.first);
+    });
+}
+
+std::optional<std::string> collapsed_line(int no, int placed, bool jointly, const std::vector<P>& f,
+                                          const std::vector<P>& raw)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
     if (!r.hyp_predicate)
         return std::nullopt;
     const auto& p = r.pots;
     const std::size_t points = r.kind == kEqualAngleKind ? 6 : 4;
-    const bool names_placed = std::find(p.begin(), p.begin() + points, static_cast<std::uint32_t>(placed)) !=
-                              p.begin() + points;
+    // Moved jointly, the points placed before may have left their places to
+    // make the placed point's line one with the other (a rhombus flattened
+    // onto one line): they force nothing.
+    const bool names_placed = !jointly && std::find(p.begin(), p.begin() + points,
+                                                    static_cast<std::uint32_t>(placed)) != p.begin() + points;
     auto name = [&](std::initializer_list<std::uint32_t> points) {
         std::string out;
         for (std::uint32_t x : points)
@@ -462,16 +480,9 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
     const double size = b.size();
     const std::vector<int>& owners = b.draw_records();
     std::map<int, std::vector<int>> groups;
-    bool over = false;
-    for (std::size_t i = 0; i < constraints.size(); ++i) {
-        over = over || placed[i] == 0;
+    for (std::size_t i = 0; i < constraints.size(); ++i)
         groups[placed[i]].push_back(constraints[i]);
-    }
-    for (const auto& [record, own] : groups)
-        if (record != 0 &&
-            static_cast<long>(own.size()) > std::count(owners.begin(), owners.end(), record))
-            over = true;
-    if (over) {
+    if (moves_jointly(b, placed)) {
         // More is asked of a point than its values can give, or a relation
         // places no point: the values drawn before move too, as little as
         // they must.

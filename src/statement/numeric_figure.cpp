@@ -356,6 +356,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
     // The record each constraint places, the same in every figure.
     Builder first(kFigureSeeds[0], count, 0, true);
     const std::vector<int> placed = placed_records(first, count, constraints);
+    const bool jointly = moves_jointly(first, placed);
     const auto figure = [&](Builder& b) {
         // The figure before the solver moves it: what the constructions
         // alone make of the points.
@@ -396,7 +397,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
                 fault = r.name + " is the point " + point_list({hits.begin(), hits.end()}) + " in every figure";
         }
         for (std::size_t i = 0; i < constraints.size() && fault.empty(); ++i)
-            if (const auto collapsed = collapsed_line(constraints[i], placed[i], b.points(), raw))
+            if (const auto collapsed = collapsed_line(constraints[i], placed[i], jointly, b.points(), raw))
                 fault = *collapsed + " in every figure";
         if (const auto collapsed = collapsed_circle(b.points(), raw); collapsed && fault.empty())
             fault = *collapsed + " in every figure";

@@ -132,6 +132,14 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B X;\nMIDPOINT M A B;\nEQANGEL A X M M X B;", "EQDISTANCE X A X B.", "TEEE**", ""},
         {"POINT O A B M;\nEQDISTANCE O A O B;\nCOLLINEAR M A B;\nEQANGEL A O M M O B;", "EQDISTANCE M A M B.",
          "TEEE**", ""},
+        // More is asked of D than it can give, so A, B, C move as well: onto
+        // the rhombus, the rectangle, the isosceles trapezoid, not onto one line.
+        {"POINT A B C D;\nPARALLEL A B C D;\nPARALLEL A D B C;\nEQDISTANCE A B A D;", "PERPENDICULAR A C B D.",
+         "T~EE**", ""},
+        {"POINT A B C D;\nPARALLEL A B C D;\nPARALLEL A D B C;\nEQDISTANCE A C B D;", "PERPENDICULAR A B A D.",
+         "~~EE**", ""},
+        {"POINT A B C D;\nPARALLEL A B C D;\nEQDISTANCE A D B C;\nCOCIRCLE A B C D;", "EQDISTANCE A C B D.",
+         "TEEE**", ""},
         // The predicates put X on E: refused, as the construction is.
         {"POINT C D E X;\nCOLLINEAR X E D;\nCOLLINEAR X C E;", "EQDISTANCE E X E E.", "DDDDDD",
          "COLLINEAR X E D; COLLINEAR X C E: X is the point E in every figure that meets these hypotheses. "
