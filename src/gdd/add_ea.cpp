@@ -49,25 +49,34 @@ Gdd_ea* new_ea(int lemma, Gdd_line* l1, Gdd_line* l2, Gdd_line* l3, Gdd_line* l4
     return E;
 }
 
+Gdd_cond* ea_premise(Gdd_cond* premise, Gdd_ea* E)
+{
+    // The premise states E's own fact; when the lookup finds no record for
+    // it (an angle of a line with itself, say), E holds it.
+    if (!premise->obj)
+        premise->obj = E;
+    return premise;
+}
+
 void ea_deg(Gdd_ea* E, Gdd_line* w, Gdd_line* x, Gdd_line* y, Gdd_line* z)
 {
     clear_merge_db();
     if (xpara_ln(w, x) && y != z) {
         kill_rec(E);
-        add_codb2_ln(kCondEqAngle, w, x, y, z);
+        ea_premise(add_codb2_ln(kCondEqAngle, w, x, y, z), E);
         add_codb2_ln(kCondPara, w, x);
         add_ppn(8, y, z);
     } else if (xperp_ln(w, x)) {
         kill_rec(E);
-        add_codb2_ln(kCondEqAngle, w, x, y, z);
+        ea_premise(add_codb2_ln(kCondEqAngle, w, x, y, z), E);
         add_codb2_ln(kCondPerp, w, x);
         add_tx(9, y, z);
     } else if (xpara_ln(w, y) && x != z) {
-        add_codb2_ln(kCondEqAngle, w, x, y, z);
+        ea_premise(add_codb2_ln(kCondEqAngle, w, x, y, z), E);
         add_codb2_ln(kCondPara, w, y);
         add_ppn(10, x, z);
     } else if (xperp_ln(w, y)) {
-        add_codb2_ln(kCondEqAngle, w, x, y, z);
+        ea_premise(add_codb2_ln(kCondEqAngle, w, x, y, z), E);
         add_codb2_ln(kCondPerp, w, y);
         add_tx(11, x, z);
     }

@@ -89,7 +89,7 @@ namespace {
 void ea_deg2(Gdd_ea* E, Gdd_line* w, Gdd_line* x, Gdd_line* y, Gdd_line* z)
 {
     auto premises = [&](std::int32_t type, Gdd_line* l1, Gdd_line* l2) {
-        add_codb_ln(kCondEqAngle, w, x, y, z);
+        ea_premise(add_codb_ln(kCondEqAngle, w, x, y, z), E);
         add_codb_ln(type, l1, l2);
     };
     auto pop2 = [] {

@@ -49,6 +49,9 @@ void add_ae_pt(int lemma, int a, int b, int c, int d, int e, int f);
 void add_ea_ln(int lemma, Gdd_line* l1, Gdd_line* l2, Gdd_line* l3, Gdd_line* l4);
 Gdd_ea* new_ea(int lemma, Gdd_line* l1, Gdd_line* l2, Gdd_line* l3, Gdd_line* l4);
 void ea_deg(Gdd_ea* E, Gdd_line* w, Gdd_line* x, Gdd_line* y, Gdd_line* z);
+// The premise stating E's fact that the degenerate-angle rules push: its
+// record is E when the lookup found none. Returns the premise.
+Gdd_cond* ea_premise(Gdd_cond* premise, Gdd_ea* E);
 void adj_ea(Gdd_ea* E0);
 
 // ---- congruent segments ----

@@ -58,7 +58,22 @@ std::uint64_t fact_newest(const Gdd_cond& f, std::uint64_t before);
 bool read_through_merges(const Gdd_cond& f, std::uint64_t before);
 // The birth below which the step being explained may cite records.
 std::uint64_t cite_before();
-// The facts that make an equal-angle fact without a record hold (its lines
-// the same two lines, or both pairs parallel, or both perpendicular), when
-// one of them is derived and all are older than `before`; else none.
-std::vector<Gdd_cond> obvious_angle_facts(const Gdd_cond& f, std::uint64_t before);
+
+// ---- premises no record held (proof_support.cpp) ----
+
+// How a fact without a record is cited by a step that may cite only records
+// born before `before`.
+struct Fact_support {
+    enum class Kind {
+        Unknown,   // nothing found: printed as obvious
+        Obvious,   // holds of the lines as the hypotheses state them
+        Record,    // an older record holds it: facts is that fact with its record
+        Derived,   // facts are what it follows from (some may have no record
+                   // themselves and are explained in turn)
+    } kind = Kind::Unknown;
+    std::vector<Gdd_cond> facts;
+    std::uint64_t newest = 0;   // birth of the youngest record among them
+};
+Fact_support fact_support(const Gdd_cond& f, std::uint64_t before);
+// A new step for a fact no record holds, explained by the facts of `why`.
+Gdd_cond* new_supported_step(const Gdd_cond* fact, Fact_support why);

@@ -26,9 +26,11 @@ std::deque<Gdd_cond> g_steps;
 // Beside each step: the birth below which the record that cited it was
 // made (its explanation may cite only records older than that), and the
 // birth of the youngest record that explanation cites for the fact itself.
+// A step whose fact no record holds carries the facts it follows from.
 struct Step_marks {
     std::uint64_t used_before = kAnyBirth;
     std::uint64_t newest = 0;
+    std::vector<Gdd_cond> support;
 };
 std::deque<Step_marks> g_step_marks;
 int g_step_counter = 0;
@@ -216,16 +218,18 @@ Gdd_cond* fact_reasons(const Gdd_cond* fact)
 void show_plain_reason(Gdd_cond* r)
 {
     if (!r->obj || !cond_fact(r)) {
-        print_fact(*r);
-        gprint(kObvious);
-        // An equal-angle fact without a record holds by its lines; when
-        // that rests on derived facts (a merged line, say), they follow.
-        if (r->type == kCondEqAngle && !is_record_fact(*r)) {
-            std::vector<Gdd_cond> why = obvious_angle_facts(*r, g_cite_before);
-            for (Gdd_cond& f : why) {
-                gprint(", ");
-                show_reason_fact(&f);
-            }
+        // No record held the premise when the rule pushed it: it is obvious
+        // only when the hypotheses' lines make it hold; otherwise an older
+        // record holds it, or it becomes a step citing what it follows from.
+        Fact_support why = fact_support(*r, g_cite_before);
+        switch (why.kind) {
+        case Fact_support::Kind::Record: show_reason_fact(&why.facts.front()); break;
+        case Fact_support::Kind::Derived: show_step_ref(new_supported_step(r, std::move(why))); break;
+        case Fact_support::Kind::Obvious:
+        case Fact_support::Kind::Unknown:
+            print_fact(*r);
+            gprint(kObvious);
+            break;
         }
     } else if (!fact_reasons(r) && !read_through_merges(*r, g_cite_before)) {
         print_fact(*r);
@@ -291,7 +295,7 @@ const std::deque<Gdd_cond>& proof_steps() { return g_steps; }
 Gdd_cond* new_step(const Gdd_cond* fact)
 {
     charge_gdd_memory(sizeof(Gdd_cond) + sizeof(Step_marks));
-    g_step_marks.push_back({g_cite_before, fact_newest(*fact, g_cite_before)});
+    g_step_marks.push_back({g_cite_before, fact_newest(*fact, g_cite_before), {}});
     Gdd_cond& s = g_steps.emplace_back();
     s.type = fact->type;
     s.number = static_cast<std::uint32_t>(++g_step_counter);
@@ -302,17 +306,29 @@ Gdd_cond* new_step(const Gdd_cond* fact)
     return &s;
 }
 
+Gdd_cond* new_supported_step(const Gdd_cond* fact, Fact_support why)
+{
+    Gdd_cond* s = new_step(fact);
+    s->obj = nullptr;
+    Step_marks& marks = g_step_marks.back();
+    marks.newest = why.newest;
+    marks.support = std::move(why.facts);
+    return s;
+}
+
 Gdd_cond* find_step(const Gdd_cond* fact)
 {
     // A step stands for the fact only when what it cites for it is no
     // younger than what the fact's own record would be cited with where it
-    // was used; a younger record may rest on the step being explained.
+    // was used; a younger record may rest on the step being explained. A
+    // step without a record stands for it where the records its facts cite
+    // may be cited.
     const Gdd_fact* held_by = cond_fact(fact);
     const std::uint64_t limit = held_by ? fact_newest(*fact, g_cite_before) : 0;
     for (Gdd_cond& s : g_steps) {
         if (!fact_equal(s, *fact))
             continue;
-        if (!cond_fact(&s) || (held_by && marks_of(s).newest <= limit))
+        if (!cond_fact(&s) ? marks_of(s).newest < g_cite_before : held_by && marks_of(s).newest <= limit)
             return &s;
     }
     return nullptr;
@@ -377,7 +393,19 @@ void explain_steps(std::size_t first)
         print_fact(*S);
         gprint(kBecause);
         if (!S->obj) {
-            gprint(kTrivially);
+            // A fact no record holds: the facts it follows from, cited where
+            // the step was first cited.
+            const std::vector<Gdd_cond> support = marks_of(*S).support;
+            if (support.empty()) {
+                gprint(kTrivially);
+                continue;
+            }
+            g_cite_before = marks_of(*S).used_before;
+            for (std::size_t k = 0; k < support.size(); ++k) {
+                Gdd_cond f = support[k];
+                show_reason_fact(&f);
+                gprint(k + 1 == support.size() ? ".\r\n" : ", ");
+            }
             continue;
         }
         // Cited through a merged line: the fact as its record has it, and
@@ -547,6 +575,17 @@ void show_gdd_proof(int which)
         return;
     }
     show_fact(goal, nullptr, kFactLookup);
+    if (!goal->obj) {
+        // The database holds the goal by combining records (an angle of
+        // parallel arms, say): the proof starts from those.
+        Fact_support why = fact_support(*goal, kAnyBirth);
+        if (why.kind == Fact_support::Kind::Record) {
+            goal->obj = why.facts.front().obj;
+        } else if (why.kind == Fact_support::Kind::Derived) {
+            g_step_marks.front().newest = why.newest;
+            g_step_marks.front().support = std::move(why.facts);
+        }
+    }
     show_proof_steps(goal);
     if (g_latex)
         gprint("}\r\n");

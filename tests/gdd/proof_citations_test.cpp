@@ -426,6 +426,87 @@ void expect_no_empty_reason(const std::string& text)
     EXPECT_FALSE(std::regex_search(text, m, empty)) << "empty reason at \"" << m.str() << "\" in\n" << text;
 }
 
+// ---- "(obvious)" only for what the lines as written make true ------------------------
+
+// Segments on one line as the statement has it: the same two points, or two
+// segments of one of the hypotheses' lines.
+bool written_same_line(const Segment& s, const Segment& t, const LineSets& lines)
+{
+    if ((s.first == t.first && s.second == t.second) || (s.first == t.second && s.second == t.first))
+        return true;
+    for (const auto& l : lines)
+        if (l.count(s.first) && l.count(s.second) && l.count(t.first) && l.count(t.second))
+            return true;
+    return false;
+}
+
+bool point_segment(const Segment& s) { return s.first == s.second; }
+
+// The fact of a reason printed "(obvious)" holds of the hypotheses' lines
+// alone: a segment equal to itself, a line parallel to itself, an angle
+// whose arms are pairwise the same lines, points on one line (or a fact
+// about a segment of one point). A derived fact (a perpendicular, an angle
+// resting on parallels or perpendiculars) must be cited with its
+// derivation instead.
+bool obvious_as_written(const std::string& fact, const std::vector<std::string>& names, const LineSets& lines)
+{
+    const auto f = angle_fact(fact, names);
+    if (!f) {
+        static const std::regex equal_segments("^([^ ]+) = ([^ ]+)$");
+        std::smatch m;
+        if (!std::regex_match(fact, m, equal_segments))
+            return false;
+        const auto s = segment(m[1], names), t = segment(m[2], names);
+        return s && t && (written_same_line(*s, *t, {}) || (point_segment(*s) && point_segment(*t)));
+    }
+    if ((f->kind == AngleFact::kPara || f->kind == AngleFact::kPerp) &&
+        (point_segment(f->segs[0]) || point_segment(f->segs[1])))
+        return true;
+    switch (f->kind) {
+    case AngleFact::kAngle:
+        return (written_same_line(f->segs[0], f->segs[2], lines) && written_same_line(f->segs[1], f->segs[3], lines)) ||
+               (written_same_line(f->segs[0], f->segs[1], lines) && written_same_line(f->segs[2], f->segs[3], lines));
+    case AngleFact::kPara: return written_same_line(f->segs[0], f->segs[1], lines);
+    case AngleFact::kPerp: return false;
+    case AngleFact::kColl: {
+        const std::set<std::string> pts(f->points.begin(), f->points.end());
+        if (pts.size() < 3)
+            return true;
+        for (const auto& l : lines)
+            if (std::includes(l.begin(), l.end(), pts.begin(), pts.end()))
+                return true;
+        return false;
+    }
+    }
+    return false;
+}
+
+// Every "(obvious)" of a proof's reason lists. Returns how many there are.
+int expect_obvious_only_as_written(const std::string& text)
+{
+    const std::vector<std::string> names = point_names();
+    LineSets lines = hypothesis_lines();
+    close_lines(lines);
+    static const std::regex reasons(R"(because ([^\r]*))");
+    int obvious = 0, checked = 0;
+    for (std::size_t at = text.find("(obvious)"); at != std::string::npos; at = text.find("(obvious)", at + 1))
+        ++obvious;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), reasons); it != std::sregex_iterator(); ++it) {
+        std::string list = (*it)[1];
+        if (!list.empty() && list.back() == '.')
+            list.pop_back();
+        for (const std::string& r : split_reasons(list)) {
+            if (r.size() < 9 || r.compare(r.size() - 9, 9, "(obvious)") != 0)
+                continue;
+            ++checked;
+            EXPECT_TRUE(obvious_as_written(bare_fact(r), names, lines))
+                << "\"" << r << "\" is not true of the lines as written, yet cited without derivation in\n" << text;
+        }
+    }
+    EXPECT_EQ(checked, obvious) << "an \"(obvious)\" outside a reason list in\n" << text;
+    return obvious;
+}
+
 // ---- the full-angle proof's citations -----------------------------------------------
 
 // The rewriting chain names, after each elimination that sets an angle to a
@@ -510,6 +591,7 @@ int check_run(const ProveRun& run, int method, const std::string& name)
     if (run.result != "true")
         return 0;
     expect_no_empty_reason(run.window_text);
+    expect_obvious_only_as_written(run.window_text);
     if (method == kMethodDatabase) {
         const Citations cites = database_citations(run.window_text);
         EXPECT_FALSE(cites.empty()) << run.window_text;
@@ -578,6 +660,13 @@ TEST_P(ProofCitationsTest, Corpus)
         "POINT A B C D;\nMIDPOINT E A B;\nMIDPOINT F B C;\nMIDPOINT G C D;\nMIDPOINT H D A;\nSHOW: PARALLEL E F G H.",
         "POINT A B C;\nON_PLINE D C A B;\nMIDPOINT E A D;\nMIDPOINT F B C;\nSHOW: PARALLEL E F A B.",
         "POINT A B C;\nINTERSECTION_PP D A B C C A B;\nMIDPOINT M A C;\nSHOW: COLLINEAR B M D.",
+        // The butterfly: a circle centred on the chord's midpoint M was
+        // derived from OM perpendicular to CG, which no record held (OM is
+        // perpendicular to AB, and CG parallel to it); it was cited as
+        // obvious, and is now a step of its own.
+        "POINT O A;\nON_CIRCLE B O A;\nMIDPOINT M A B;\nON_CIRCLE C O A;\nINTERSECTION_LC D C M O C;\n"
+        "ON_CIRCLE E O A;\nINTERSECTION_LC F E M O E;\nINTERSECTION_LL P C F A B;\nINTERSECTION_LL Q E D A B;\n"
+        "SHOW: MIDPOINT M P Q.",
     };
     int proved = 0;
     int number = 0;

@@ -1,5 +1,6 @@
 // The database proof where the golden corpus does not reach: an inconsistent
-// merge record, and the statement lines of the auxiliary points.
+// merge record, premises no record held, and the statement lines of the
+// auxiliary points.
 
 #include "gdd_fixture.h"
 
@@ -19,6 +20,65 @@ TEST_F(ProofTextTest, InconsistentMergeRecordAbortsTheProof)
     out.clear();
     EXPECT_THROW(show_gdd_proof(1), ProverAbort);
     EXPECT_NE(out.text().find("exit: 103\r\n"), std::string::npos);
+}
+
+// ---- premises no record held ----------------------------------------------------------------
+
+// A rule took [AB, DE] = [AC, DE] as premise for FG perpendicular to HI:
+// no angle record holds it, the lines AB and AC being one. That line is the
+// statement's own, or one a rule found (A, B, C collinear because B is the
+// midpoint of AC); then the premise is a step citing the collinearity.
+TEST_F(ProofTextTest, PremiseHeldByTheLinesIsObviousOnlyForTheStatementsLines)
+{
+    struct Case {
+        bool derived_line;
+        const char* proof;
+    };
+    const Case cases[] = {
+        {false,
+         "1. FG \u22A5 HI,\r\n   because \u2220[AB,DE] = \u2220[AC,DE](obvious).\r\n"},
+        {true,
+         "1. FG \u22A5 HI,\r\n   because (2)\u2220[AB,DE] = \u2220[AC,DE].\r\n"
+         "\r\n2. \u2220[AB,DE] = \u2220[AC,DE],\r\n   because (3)A,B,C lines.\r\n"
+         "\r\n3. A,B,C lines,\r\n   because midp:[B,AC](hyp).\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.derived_line ? "derived line" : "hypothesis line");
+        free_gdd();
+        if (c.derived_line) {
+            add_mid(0, B, A, C);
+            add_codb(151, B, A, C);
+            add_line(99, A, B, C);
+            next_cond();
+        } else {
+            add_line(0, A, B, C);
+        }
+        fadd_ln(D, E);
+        const Gdd_cond* premise = add_codb(154, A, B, D, E, A, C, D, E);
+        EXPECT_EQ(premise->obj, nullptr);
+        add_tline(7, F, G, H, I);
+        next_cond();
+        set_conclusion(150, {F, G, H, I});
+        out.clear();
+        show_gdd_proof(1);
+        EXPECT_EQ(out.text(), std::string("\r\nThe Machine Proof\r\n\r\n") + c.proof);
+    }
+}
+
+// An angle record [AB, AB] = [CD, EF] dies at once, giving CD parallel to EF;
+// the premise that states it names the record, whose own reasons follow.
+TEST_F(ProofTextTest, ParallelFromADegenerateAngleCitesTheAngleRecord)
+{
+    add_mid(0, G, H, I);
+    add_codb(151, G, H, I);
+    add_ea_ln(5, fadd_ln(A, B), fadd_ln(A, B), fadd_ln(C, D), fadd_ln(E, F));
+    next_cond();
+    set_conclusion(149, {C, D, E, F});
+    out.clear();
+    show_gdd_proof(1);
+    EXPECT_EQ(out.text(), "\r\nThe Machine Proof\r\n\r\n"
+                          "1. CD\u2225EF,\r\n   because (2)\u2220[BA,BA] = \u2220[CD,EF].\r\n"
+                          "\r\n2. \u2220[BA,BA] = \u2220[CD,EF],\r\n   because midp:[G,HI](hyp).\r\n");
 }
 
 // ---- auxiliary points at the head ---------------------------------------------------------
