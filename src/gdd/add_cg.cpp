@@ -16,7 +16,7 @@ void add_cg_seg(Gdd_cg* G, int a, int b)
     if (in_cg(a, b, G))
         return;
     if (G->last + 1 >= kMaxGeo)
-        prover_fatal("MAX_GEO of cg overflow");
+        member_overflow("MAX_GEO of cg overflow");
     if (a > b)
         std::swap(a, b);
     ++G->last;

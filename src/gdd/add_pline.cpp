@@ -29,7 +29,7 @@ void add_pls_line(Gdd_pline* P, Gdd_line* l)
     if (in_pls(l, P))
         return;
     if (P->last + 1 >= kMaxGeo)
-        prover_fatal("MAX_GEO of pn overflow");
+        member_overflow("MAX_GEO of pn overflow");
     ++P->last;
     P->lines[static_cast<std::size_t>(P->last)] = l;
     index_note(P);

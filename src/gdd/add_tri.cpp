@@ -12,7 +12,7 @@ namespace {
 void add_member(Gdd_tri* T, int s, int a, int b, int c)
 {
     if (T->last + 1 >= kMaxGeo)
-        prover_fatal(g_tri_mode == 0 ? "MAX_GEO of st overflow" : "MAX_GEO of ct overflow");
+        member_overflow(g_tri_mode == 0 ? "MAX_GEO of st overflow" : "MAX_GEO of ct overflow");
     ++T->last;
     const auto k = static_cast<std::size_t>(T->last);
     T->num[k] = static_cast<std::int8_t>(s);

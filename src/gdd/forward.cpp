@@ -210,6 +210,10 @@ void forward()
 
 void run_gdd_method(const std::function<bool()>& concl_holds)
 {
+    // The window text of this run is plain text, whatever LaTeX file an
+    // earlier proof wrote: the lines and circles the auxiliary-point search
+    // shows carry no math delimiters.
+    g_latex = 0;
     aux_method_start();
     const std::uint32_t t0 = prover_clock_ms();
     const bool has_concl = g_concl.type != kConclNone;

@@ -44,6 +44,12 @@ void charge_gdd_memory(std::size_t bytes)
     charged_bytes() += bytes;
 }
 
+void member_overflow(const char* message)
+{
+    gprint("\r\n");
+    prover_fatal(message);
+}
+
 bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, int p, const char* overflow)
 {
     int i = 0;
@@ -52,7 +58,7 @@ bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, 
     if (i <= last && pts[static_cast<std::size_t>(i)] == p)
         return false;
     if (last + 1 >= kMaxGeo)
-        prover_fatal(overflow);
+        member_overflow(overflow);
     for (int j = last + 1; j > i; --j)
         pts[static_cast<std::size_t>(j)] = pts[static_cast<std::size_t>(j - 1)];
     pts[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(p);

@@ -26,9 +26,13 @@
 // Members a line, class, circle, congruence group or triangle group holds.
 constexpr int kMaxGeo = 29;
 
+// A record that would take a 30th member ends the run: the table's message
+// (such as "MAX_GEO of ln overflow") on a line of its own, as the other
+// limits that end a run print theirs, then ProverAbort.
+[[noreturn]] void member_overflow(const char* message);
+
 // Inserts p into the ascending points pts[0 .. last] of a line or circle;
-// false when p is there already. A 30th point prints `overflow` and throws
-// ProverAbort.
+// false when p is there already. A 30th point is a member_overflow.
 bool insert_ascending(std::array<std::int8_t, kMaxGeo>& pts, std::int8_t& last, int p, const char* overflow);
 
 // Record states.

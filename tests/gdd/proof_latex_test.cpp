@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "gdd/proof_latex.h"
+#include "statement/prove_run.h"
+#include "support/counted_prover_clock.h"
 
 namespace gddtest {
 namespace {
@@ -111,6 +113,25 @@ TEST_F(ProofLatexTest, MathModeAndBracesBalance)
         EXPECT_GE(depth, 0);
     }
     EXPECT_EQ(depth, 0) << body;
+}
+
+// A proof leaves the LaTeX form on once its file is written; the next run's
+// window text (here the lines the auxiliary-point search lists) is plain
+// text all the same, as in a run alone.
+TEST_F(ProofLatexTest, NextRunPrintsPlainText)
+{
+    const CountedProverClock clock;
+    const std::string searched = "EXAMPLE s\nHYPOTHESES:\nPOINT A B C; MIDPOINT M A B; MIDPOINT N A M;\n"
+                                 "SHOW: PARALLEL N C M C.\n";
+    const ProveRun alone = prove_statement_text(searched, kMethodDatabase, 100);
+    ASSERT_NE(alone.window_text.find("A ,B ,M ,N "), std::string::npos) << alone.window_text;
+    const ProveRun proved = prove_statement_text(
+        "EXAMPLE p\nHYPOTHESES:\nPOINT A B C; MIDPOINT E A B; MIDPOINT D A C;\nSHOW: PARALLEL E D B C.\n",
+        kMethodDatabase, 100);
+    ASSERT_EQ(proved.result, "true");
+    ASSERT_NE(file_text().find("\\end{document}"), std::string::npos);
+    const ProveRun after = prove_statement_text(searched, kMethodDatabase, 100);
+    EXPECT_EQ(after.window_text, alone.window_text);
 }
 
 }  // namespace
