@@ -29,7 +29,7 @@ std::string statement_fingerprint()
 bool has_equilateral()
 {
     for (int i = 1; i <= g_npoints; ++i)
-        if (g_pro_points[static_cast<std::size_t>(i)].kind == 109 &&
+        if (g_pro_points[static_cast<std::size_t>(i)].kind == cons_kind::kEquilateralVertex &&
             !g_pro_points[static_cast<std::size_t>(i)].hyp_predicate)
             return true;
     return false;

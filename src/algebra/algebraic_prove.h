@@ -6,9 +6,9 @@
 // outcome is in g_result (1 true, -1 false, else not solved); g_time and
 // g_maxterm grow. An error of the statement is reported through gerror.
 
-// Method 327.
+// kMethodWu.
 void prove_wu();
-// Method 328.
+// kMethodGroebner.
 void prove_groebner();
 
 // The algebraic form: the coordinates, every record's and the conclusion's

@@ -206,7 +206,7 @@ void note_factor_size(const xterm* f)
 
 xterm* pe_p(xterm* f, int i, int e)
 {
-    if (i < 0 || point_kind(i) == 357)
+    if (i < 0 || point_kind(i) == cons_kind::kConstant)
         return pe_pass(f, i, e);
     while (!pconstp(f)) {
         var_rec* v = f->var;

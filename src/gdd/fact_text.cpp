@@ -176,14 +176,14 @@ void print_fact(const Gdd_cond& f)
 {
     switch (f.type) {
     case kCondTrivial: return;
-    case 1905: {
+    case kCondOrthocenter: {
         auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$](perp[$%s%s,%s%s$], perp[$%s%s,%s%s$]) ",
                    std::string(gdd_words::kOrthocenter).c_str(), n(0), n(1), n(2), n(3), n(0), n(1), n(2),
                    n(3), n(0), n(2), n(1), n(3)));
         return;
     }
-    case 1906: {
+    case kCondIncenter: {
         auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$]", std::string(gdd_words::kIncenter).c_str(), n(0), n(1), n(2), n(3)));
         return;

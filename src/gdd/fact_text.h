@@ -35,8 +35,9 @@ inline int fact_pt(const Gdd_cond& fact, int i) { return static_cast<int>(fact.p
 bool is_record_fact(const Gdd_cond& fact);
 
 // The database test of a predicate (the conclusion's mode-6 test): does the
-// fact hold in the database? Kinds without a test (156, 157, 158, 1111,
-// 1112, ...) answer false.
+// fact hold in the database? Kinds without a test (tangent circles, the
+// harmonic pair, the equilateral triangle, no conclusion, an equation, ...)
+// answer false.
 bool gdd_fact_holds(const Gdd_cond& fact);
 
 // Name of point p ("" for 0 or an index outside the point table).

@@ -212,7 +212,7 @@ void run_gdd_method(const std::function<bool()>& concl_holds)
 {
     aux_method_start();
     const std::uint32_t t0 = prover_clock_ms();
-    const bool has_concl = g_concl.type != kConclNone;
+    const bool has_concl = g_concl.type != concl_kind::kNone;
     for (;;) {
         forward();
         clear_queue();

@@ -15,7 +15,7 @@
 
 // ---- the method ----------------------------------------------------------------
 
-// The database method (method 326): saturates the database, adds auxiliary
+// The database method (kMethodDatabase): saturates the database, adds auxiliary
 // points while the conclusion does not hold, prints the outcome and the proof,
 // sets g_result and adds the elapsed time to g_time. A time-out leaves by
 // TTIME, an inconsistent record by ProverAbort.

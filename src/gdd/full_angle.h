@@ -1,5 +1,5 @@
 #pragma once
-// The full-angle method (329): the conclusion becomes a linear polynomial in
+// The full-angle method (kMethodFullAngle): the conclusion becomes a linear polynomial in
 // full angles [AB, CD] (in right angles, modulo 2) that must reduce to zero.
 // The fact database is built by running the rule searches of the database
 // method directly on the hypothesis facts, in two stages; each rewriting

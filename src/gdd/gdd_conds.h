@@ -29,7 +29,7 @@ Gdd_cond* new_cond(std::int32_t type);
 // Appends a condition of that type for rec at the end of the queue (none
 // while the full-angle method builds: null).
 Gdd_cond* queue_cond(std::int32_t type, void* rec);
-// A type-149 condition for P pushed at the front of the queue.
+// A parallel (kCondPara) condition for P pushed at the front of the queue.
 void queue_pline(Gdd_pline* P);
 // Takes the first condition off the queue (null when empty).
 Gdd_cond* take_cond();

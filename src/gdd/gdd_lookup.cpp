@@ -214,11 +214,13 @@ bool all_on_cir(int n)
     if (n < 3 || n >= kProPointCount)
         return false;
     auto kind = [](int p) { return g_pro_points[static_cast<std::size_t>(p)].kind; };
-    if (n == 3 && kind(1) == 101 && kind(2) == 101 && kind(3) == 101)
+    if (n == 3 && kind(1) == cons_kind::kFreePoint && kind(2) == cons_kind::kFreePoint &&
+        kind(3) == cons_kind::kFreePoint)
         return false;
     for (int p = 1; p <= n; ++p) {
         const auto k = kind(p);
-        if (k != 101 && k != 113 && k != 358 && k != 105)
+        if (k != cons_kind::kFreePoint && k != cons_kind::kOnCircle && k != cons_kind::kCircleMember &&
+            k != cons_kind::kCircumcenter)
             return false;
     }
     for (const Gdd_cir* c : g_cir_list) {

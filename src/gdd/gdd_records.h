@@ -21,6 +21,7 @@
 #include <deque>
 #include <memory>
 
+#include "prover/conclusion_kinds.h"
 #include "statement/gdd_cond.h"
 
 // Members a line, class, circle, congruence group or triangle group holds.
@@ -36,18 +37,23 @@ constexpr std::uint8_t kDead = 0;       // merged away or degenerate; kept, skip
 constexpr std::uint8_t kLive = 1;       // processed by the forward chaining
 constexpr std::uint8_t kNew = 2;        // its condition not yet taken up
 
-// Condition (fact) types.
-constexpr std::int32_t kCondTrivial = 0;
-constexpr std::int32_t kCondColl = 148;
-constexpr std::int32_t kCondPara = 149;
-constexpr std::int32_t kCondPerp = 150;
-constexpr std::int32_t kCondMid = 151;
-constexpr std::int32_t kCondCyclic = 152;
-constexpr std::int32_t kCondCong = 153;
-constexpr std::int32_t kCondEqAngle = 154;
-constexpr std::int32_t kCondRatio = 155;
-constexpr std::int32_t kCondCongTri = 236;
-constexpr std::int32_t kCondSimTri = 237;
+// Condition (fact) types: the predicates are numbered like the conclusion
+// kinds that ask for them.
+constexpr std::int32_t kCondTrivial = 0;                           // a trivial fact, not printed
+constexpr std::int32_t kCondColl = concl_kind::kCollinear;
+constexpr std::int32_t kCondPara = concl_kind::kParallel;
+constexpr std::int32_t kCondPerp = concl_kind::kPerpendicular;
+constexpr std::int32_t kCondMid = concl_kind::kMidpoint;
+constexpr std::int32_t kCondCyclic = concl_kind::kCyclic;           // with or without centre
+constexpr std::int32_t kCondCong = concl_kind::kEqualDistance;
+constexpr std::int32_t kCondEqAngle = concl_kind::kEqualAngle;
+constexpr std::int32_t kCondRatio = concl_kind::kEqualProduct;
+constexpr std::int32_t kCondCongTri = concl_kind::kCongruent;
+constexpr std::int32_t kCondSimTri = concl_kind::kSimilar;
+// Premises only the full-angle method writes.
+constexpr std::int32_t kCondEquilateral = 1904;                    // triangle p1 p2 p3 equilateral
+constexpr std::int32_t kCondOrthocenter = 1905;                    // orthocentre configuration x u w y
+constexpr std::int32_t kCondIncenter = 1906;                       // angle-bisector configuration u w x y
 
 // A stamp for each new record, rising over every list: a fact's reasons were
 // all pushed before its record was born, so a proof that cites for each
@@ -269,8 +275,8 @@ extern Gdd_list<Gdd_cir> g_cir_list;
 extern Gdd_list<Gdd_mid> g_mid_list;
 extern Gdd_list<Gdd_ea> g_ea_list;
 extern Gdd_list<Gdd_cg> g_cg_list;
-extern Gdd_list<Gdd_tri> g_st_list;   // similar triangles (condition type 237)
-extern Gdd_list<Gdd_tri> g_ct_list;   // congruent triangles (condition type 236)
+extern Gdd_list<Gdd_tri> g_st_list;   // similar triangles (kCondSimTri)
+extern Gdd_list<Gdd_tri> g_ct_list;   // congruent triangles (kCondCongTri)
 extern Gdd_list<Gdd_ra> g_ra_list;
 
 // Which triangle list the triangle routines work on: 0 similar, 1 congruent.
@@ -297,8 +303,9 @@ inline bool is_active(const Gdd_fact* rec)
 }
 
 // A condition's object, read back as the record kind its type names
-// (148 line, 149 class, 150 pair, 151 midpoint, 152 circle, 153 congruence
-// group, 154 equal angles, 155 ratio, 236/237 triangle group). Objects are
+// (collinear: line, parallel: class, perpendicular: pair, midpoint,
+// cyclic: circle, equal distance: congruence group, equal angles, ratio,
+// congruent and similar: triangle group). Objects are
 // always stored as a pointer to that record kind.
 template <class T>
 T* cond_obj(const Gdd_cond* c)

@@ -473,7 +473,7 @@ void show_fact_citations(const Gdd_cond* reasons, int latex)
     // order the rule stated them.
     std::vector<Gdd_cond*> cited;
     for (const Gdd_cond* r = reasons; r; r = r->next)
-        if (r->type != kCondTrivial && (database_kind(r->type) || r->type == 1905 || r->type == 1906))
+        if (r->type != kCondTrivial && (database_kind(r->type) || r->type == kCondOrthocenter || r->type == kCondIncenter))
             cited.push_back(const_cast<Gdd_cond*>(r));
     for (auto it = cited.rbegin(); it != cited.rend(); ++it) {
         gprint(", ");

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 struct Gdd_cond {
-    std::int32_t type = 0;          // fact kind (148..158, 236, 237, 1111, 1112, ...)
+    std::int32_t type = 0;          // fact kind: concl_kind, or a premise of the full-angle method
     std::uint32_t number = 0;       // proof step number, 0 until printed
     std::array<std::uint32_t, 8> p{};  // point indices p1..p8, 0 = none
     void* obj = nullptr;            // database record the condition announces or names

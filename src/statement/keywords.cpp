@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "prover/conclusion_kinds.h"
+#include "prover/construction_kinds.h"
 #include "statement/prover_strings.h"
 
 namespace {
@@ -83,26 +85,68 @@ const std::unordered_map<int, std::string_view>& texts()
     return table;
 }
 
+// String ids (the keywords' texts above) with the kinds they make.
 constexpr ConsKeyword kConsKeywords[] = {
-    {2113, 103, 2}, {2114, 129, 2}, {2115, 197, 2}, {2116, 198, 2}, {2117, 199, 3},
-    {2119, 110, 2}, {2120, 11, 2},  {2121, 112, 3}, {2122, 111, 3}, {2123, 113, 2},
-    {2124, 114, 5}, {2146, 116, 4}, {2137, 102, 3}, {2151, 121, 6}, {2148, 118, 5},
-    {2147, 117, 5}, {2149, 119, 6}, {2150, 120, 6}, {2152, 122, 4}, {2153, 123, 5},
-    {2154, 124, 5}, {2160, 44, 5},  {2156, 126, 5}, {2155, 125, 4}, {2138, 130, 3},
-    {2162, 52, 6},  {2157, 127, 5},  {2158, 128, 6},  {2126, 104, 3}, {2127, 106, 3},
-    {2128, 105, 3}, {2129, 107, 3}, {2131, 131, 3}, {2132, 71, 3},  {2133, 132, 2},
-    {2134, 133, 2}, {2135, 109, 2}, {2136, 76, 5},
+    {2113, cons_kind::kMidpoint, 2},
+    {2114, cons_kind::kSymmetricPoint, 2},
+    {2115, cons_kind::kLratio, 2},
+    {2116, cons_kind::kMratio, 2},
+    {2117, cons_kind::kPratio, 3},
+    {2119, cons_kind::kOnLine, 2},
+    {2120, cons_kind::kOnBline, 2},
+    {2121, cons_kind::kOnTline, 3},
+    {2122, cons_kind::kOnPline, 3},
+    {2123, cons_kind::kOnCircle, 2},
+    {2124, cons_kind::kOnAline, 5},
+    {2146, cons_kind::kInterLineLine, 4},
+    {2137, cons_kind::kFoot, 3},
+    {2151, cons_kind::kInterTlineTline, 6},
+    {2148, cons_kind::kInterLineTline, 5},
+    {2147, cons_kind::kInterLinePline, 5},
+    {2149, cons_kind::kInterPlinePline, 6},
+    {2150, cons_kind::kInterPlineTline, 6},
+    {2152, cons_kind::kInterLineCircle, 4},
+    {2153, cons_kind::kInterPlineCircle, 5},
+    {2154, cons_kind::kInterTlineCircle, 5},
+    {2160, cons_kind::kInterLineCircle3, 5},
+    {2156, cons_kind::kInterLineRcircle, 5},
+    {2155, cons_kind::kInterCircleCircle, 4},
+    {2138, cons_kind::kReflection, 3},
+    {2162, cons_kind::kInterCircle3Circle3, 6},
+    {2157, cons_kind::kInterCircleRcircle, 5},
+    {2158, cons_kind::kInterRcircleRcircle, 6},
+    {2126, cons_kind::kCentroid, 3},
+    {2127, cons_kind::kOrthocenter, 3},
+    {2128, cons_kind::kCircumcenter, 3},
+    {2129, cons_kind::kIncenterVertex, 3},
+    {2131, cons_kind::kInversion, 3},
+    {2132, cons_kind::kHarmonic, 3},
+    {2133, cons_kind::kPositiveSquare, 2},
+    {2134, cons_kind::kNegativeSquare, 2},
+    {2135, cons_kind::kEquilateralVertex, 2},
+    {2136, cons_kind::kSimTriangle, 5},
 };
 
 constexpr PredKeyword kHypPredicates[] = {
-    {2170, 110, 3}, {2171, 111, 4}, {2172, 112, 4},
-    {2173, 113, 4}, {2174, 115, 6}, {2175, 117, 4},
+    {2170, cons_kind::kHypCollinear, 3},
+    {2171, cons_kind::kHypParallel, 4},
+    {2172, cons_kind::kHypPerpendicular, 4},
+    {2173, cons_kind::kHypEqDistance, 4},
+    {2174, cons_kind::kHypEqAngle, 6},
+    {2175, cons_kind::kHypCocircle, 4},
 };
 
 constexpr PredKeyword kConclPredicates[] = {
-    {2170, 148, 3}, {2171, 149, 4}, {2172, 150, 4}, {2173, 153, 4},
-    {2174, 154, 6}, {2113, 151, 3}, {2176, 155, 8}, {2175, 152, 4},
-    {2177, 156, 4}, {1161, 158, 3},
+    {2170, concl_kind::kCollinear, 3},
+    {2171, concl_kind::kParallel, 4},
+    {2172, concl_kind::kPerpendicular, 4},
+    {2173, concl_kind::kEqualDistance, 4},
+    {2174, concl_kind::kEqualAngle, 6},
+    {2113, concl_kind::kMidpoint, 3},
+    {2176, concl_kind::kEqualProduct, 8},
+    {2175, concl_kind::kCyclic, 4},
+    {2177, concl_kind::kTangentCircles, 4},
+    {1161, concl_kind::kEquilateral, 3},
 };
 
 }  // namespace

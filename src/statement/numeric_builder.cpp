@@ -98,36 +98,36 @@ std::optional<P> Builder::point(int no)
     auto q = [&](int i) { return pts_[r.pots[static_cast<std::size_t>(i)]]; };
     auto radius = [&](int c, int d) { return dist(q(c), q(d)); };
     switch (equation_kind(no)) {
-    case 101: return free_point();
-    case 1: return circle_line_point(no);
-    case 11: return 0.5 * (q(0) + q(1)) + param() * perp(q(1) - q(0));
-    case 99: return q(0) + P{10 * param() - 10, 0};
-    case 102:
+    case cons_kind::kFreePoint: return free_point();
+    case cons_kind::kCirclePoint: return circle_line_point(no);
+    case cons_kind::kOnBline: return 0.5 * (q(0) + q(1)) + param() * perp(q(1) - q(0));
+    case cons_kind::kOnHline: return q(0) + P{10 * param() - 10, 0};
+    case cons_kind::kFoot:
         if (!(norm(q(2) - q(1)) > 0))
             return std::nullopt;
         return foot(q(0), q(1), q(2));
-    case 103: return 0.5 * (q(0) + q(1));
-    case 104: return (1.0 / 3) * (q(0) + q(1) + q(2));
-    case 105: return circumcentre(q(0), q(1), q(2));
-    case 106: return meet(q(0), perp(q(2) - q(1)), q(1), perp(q(2) - q(0)));
-    case 107: {
+    case cons_kind::kMidpoint: return 0.5 * (q(0) + q(1));
+    case cons_kind::kCentroid: return (1.0 / 3) * (q(0) + q(1) + q(2));
+    case cons_kind::kCircumcenter: return circumcentre(q(0), q(1), q(2));
+    case cons_kind::kOrthocenter: return meet(q(0), perp(q(2) - q(1)), q(1), perp(q(2) - q(0)));
+    case cons_kind::kIncenterVertex: {
         // The sides through A and B are AB mirrored in AI and BI.
         const P a = q(0), b = q(1), i = q(2);
         const P da = 2.0 * (foot(b, a, i) - a) - (b - a);
         const P db = 2.0 * (foot(a, b, i) - b) - (a - b);
         return meet(a, da, b, db);
     }
-    case 108: {
+    case cons_kind::kIncenter: {
         const P a = q(0), b = q(1), c = q(2);
         const double la = dist(b, c), lb = dist(a, c), lc = dist(a, b);
         return (1.0 / (la + lb + lc)) * (la * a + lb * b + lc * c);
     }
-    case 109: return q(0) + rot(q(1) - q(0), M_PI / 3);
-    case 110: return q(0) + param() * (q(1) - q(0));
-    case 111: return q(0) + param() * (q(2) - q(1));
-    case 112: return q(0) + param() * perp(q(2) - q(1));
-    case 113: return q(0) + radius(0, 1) * unit();
-    case 114: {
+    case cons_kind::kEquilateralVertex: return q(0) + rot(q(1) - q(0), M_PI / 3);
+    case cons_kind::kOnLine: return q(0) + param() * (q(1) - q(0));
+    case cons_kind::kOnPline: return q(0) + param() * (q(2) - q(1));
+    case cons_kind::kOnTline: return q(0) + param() * perp(q(2) - q(1));
+    case cons_kind::kOnCircle: return q(0) + radius(0, 1) * unit();
+    case cons_kind::kOnAline: {
         // [XA, AB] = [CD, DE]: line AX turned from AB back by that angle; an
         // angle with a side of no length turns by nothing the text defines.
         if (Builder::same_point(q(0), q(1)) || Builder::same_point(q(2), q(3)) || Builder::same_point(q(3), q(4)))
@@ -136,60 +136,60 @@ std::optional<P> Builder::point(int no)
         const double t = dir(q(1) - q(0)) - (dir(q(4) - q(3)) - dir(q(3) - q(2)));
         return q(0) + param() * 5.0 * P{std::cos(t), std::sin(t)};
     }
-    case 115: return q(0) + radius(1, 2) * unit();
-    case 116: return meet(q(0), q(1) - q(0), q(2), q(3) - q(2));
-    case 117: return meet(q(0), q(1) - q(0), q(2), q(4) - q(3));
-    case 118: return meet(q(0), q(1) - q(0), q(2), perp(q(4) - q(3)));
-    case 119: return meet(q(0), q(2) - q(1), q(3), q(5) - q(4));
-    case 120: return meet(q(0), q(2) - q(1), q(3), perp(q(5) - q(4)));
-    case 121: return meet(q(0), perp(q(2) - q(1)), q(3), perp(q(5) - q(4)));
-    case 122: return on_line_circle(q(0), q(1) - q(0), q(2), radius(2, 3), no);
-    case 123: return on_line_circle(q(0), q(2) - q(1), q(3), radius(3, 4), no);
-    case 124: return on_line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4), no);
-    case 125: return on_circles(q(0), radius(0, 1), q(2), radius(2, 3), no);
-    case 126: return on_line_circle(q(0), q(1) - q(0), q(2), radius(3, 4), no);
-    case 127: return on_circles(q(0), radius(0, 1), q(2), radius(3, 4), no);
-    case 128: return on_circles(q(0), radius(1, 2), q(3), radius(4, 5), no);
-    case 129: return 2.0 * q(0) - q(1);
-    case 130:
+    case cons_kind::kOnRcircle: return q(0) + radius(1, 2) * unit();
+    case cons_kind::kInterLineLine: return meet(q(0), q(1) - q(0), q(2), q(3) - q(2));
+    case cons_kind::kInterLinePline: return meet(q(0), q(1) - q(0), q(2), q(4) - q(3));
+    case cons_kind::kInterLineTline: return meet(q(0), q(1) - q(0), q(2), perp(q(4) - q(3)));
+    case cons_kind::kInterPlinePline: return meet(q(0), q(2) - q(1), q(3), q(5) - q(4));
+    case cons_kind::kInterPlineTline: return meet(q(0), q(2) - q(1), q(3), perp(q(5) - q(4)));
+    case cons_kind::kInterTlineTline: return meet(q(0), perp(q(2) - q(1)), q(3), perp(q(5) - q(4)));
+    case cons_kind::kInterLineCircle: return on_line_circle(q(0), q(1) - q(0), q(2), radius(2, 3), no);
+    case cons_kind::kInterPlineCircle: return on_line_circle(q(0), q(2) - q(1), q(3), radius(3, 4), no);
+    case cons_kind::kInterTlineCircle: return on_line_circle(q(0), perp(q(2) - q(1)), q(3), radius(3, 4), no);
+    case cons_kind::kInterCircleCircle: return on_circles(q(0), radius(0, 1), q(2), radius(2, 3), no);
+    case cons_kind::kInterLineRcircle: return on_line_circle(q(0), q(1) - q(0), q(2), radius(3, 4), no);
+    case cons_kind::kInterCircleRcircle: return on_circles(q(0), radius(0, 1), q(2), radius(3, 4), no);
+    case cons_kind::kInterRcircleRcircle: return on_circles(q(0), radius(1, 2), q(3), radius(4, 5), no);
+    case cons_kind::kSymmetricPoint: return 2.0 * q(0) - q(1);
+    case cons_kind::kReflection:
         if (!(norm(q(2) - q(1)) > 0))
             return std::nullopt;
         return 2.0 * foot(q(0), q(1), q(2)) - q(0);
-    case 131: {
+    case cons_kind::kInversion: {
         const P u = q(0) - q(1);
         return q(1) + (dot(q(2) - q(1), q(2) - q(1)) / dot(u, u)) * u;
     }
-    case 132: return q(0) + perp(q(1) - q(0));
-    case 133: return q(0) - perp(q(1) - q(0));
-    case 44: {
+    case cons_kind::kPositiveSquare: return q(0) + perp(q(1) - q(0));
+    case cons_kind::kNegativeSquare: return q(0) - perp(q(1) - q(0));
+    case cons_kind::kInterLineCircle3: {
         const auto o = circumcentre(q(2), q(3), q(4));
         if (!o)
             return std::nullopt;
         return on_line_circle(q(0), q(1) - q(0), *o, dist(*o, q(2)), no);
     }
-    case 52: {
+    case cons_kind::kInterCircle3Circle3: {
         const auto o1 = circumcentre(q(0), q(1), q(2));
         const auto o2 = circumcentre(q(3), q(4), q(5));
         if (!o1 || !o2)
             return std::nullopt;
         return on_circles(*o1, dist(*o1, q(0)), *o2, dist(*o2, q(3)), no);
     }
-    case 197:
-    case 198:
-    case 199: {
+    case cons_kind::kLratio:
+    case cons_kind::kMratio:
+    case cons_kind::kPratio: {
         // Ratios given by integer values only.
         if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0) {
             known_ = false;
             return std::nullopt;
         }
         const double k = static_cast<double>(lnum(r.ps[0])) / static_cast<double>(lnum(r.ps[1]));
-        if (r.kind == 197)
+        if (r.kind == cons_kind::kLratio)
             return q(0) + k * (q(1) - q(0));
-        if (r.kind == 198)
+        if (r.kind == cons_kind::kMratio)
             return q(0) + (k / (1 + k)) * (q(1) - q(0));
         return q(0) + k * (q(2) - q(1));
     }
-    case 470: {
+    case cons_kind::kNrotate: {
         char* end = nullptr;
         const double degrees = std::strtod(r.rot.c_str(), &end);
         if (end == r.rot.c_str()) {
@@ -198,8 +198,8 @@ std::optional<P> Builder::point(int no)
         }
         return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
     }
-    case kHarmonicKind:
-    case kSimilarKind:
+    case cons_kind::kHarmonic:
+    case cons_kind::kSimTriangle:
         // Placed nowhere in particular: what holds of every place holds of
         // the one the construction would choose.
         return free_point();

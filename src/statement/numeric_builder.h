@@ -115,8 +115,9 @@ public:
         current_ = no;
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
         if (places_no_point(r)) {
-            const bool free = ignore_constraints_ || r.kind == kPlaceholderKind ||
-                              (r.kind == kConstantKind && constant_names_a_value(r));
+            const bool free = ignore_constraints_ ||
+                              r.kind == static_cast<std::uint32_t>(cons_kind::kPlaceholder) ||
+                              (r.kind == cons_kind::kConstant && constant_names_a_value(r));
             return free ? Step::Skip : Step::Unknown;
         }
         known_ = true;
@@ -184,15 +185,16 @@ public:
     // figure's size, whatever its position (at least a tiny floor).
     double size() const;
 
-    static constexpr std::uint32_t kConstantKind = 357;
     // Constructions the figures cannot compute; their point is taken free.
-    static constexpr int kHarmonicKind = 71;
-    static constexpr int kSimilarKind = 76;
-    static constexpr std::uint32_t kPlaceholderKind = static_cast<std::uint32_t>(-100);
+    static bool uncomputed(const Pro_point& r)
+    {
+        return r.kind == cons_kind::kHarmonic || r.kind == cons_kind::kSimTriangle;
+    }
 
     static bool places_no_point(const Pro_point& r)
     {
-        return r.hyp_predicate || r.kind == kConstantKind || r.kind == kPlaceholderKind;
+        return r.hyp_predicate || r.kind == cons_kind::kConstant ||
+               r.kind == static_cast<std::uint32_t>(cons_kind::kPlaceholder);
     }
 
 private:

@@ -17,13 +17,6 @@ namespace numeric_detail {
 
 namespace {
 
-constexpr std::uint32_t kCollinearKind = 110;
-constexpr std::uint32_t kParallelKind = 111;
-constexpr std::uint32_t kPerpendicularKind = 112;
-constexpr std::uint32_t kEqualDistanceKind = 113;
-constexpr std::uint32_t kEqualAngleKind = 115;
-constexpr std::uint32_t kCocircleKind = 117;
-
 // Relative to the step the solver makes in the values it places, the step
 // it may make in the values drawn before them when it must move them.
 constexpr double kStiff = 1e-3;
@@ -45,19 +38,19 @@ double angle_difference(P a, P b, P c, P d, P e, P g)
 std::optional<double> constraint_residue(int no, const std::vector<P>& f, double size)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    if (r.kind == Builder::kConstantKind)
+    if (r.kind == cons_kind::kConstant)
         return numeric_relation_residue(r.ps[0], f);
     auto q = [&](int i) { return f[r.pots[static_cast<std::size_t>(i)]]; };
     const double s2 = size * size, s4 = s2 * s2;
     const P a = q(0), b = q(1), c = q(2), d = q(3);
     switch (r.kind) {
-    case kCollinearKind: return cross(b - a, c - a) / s2;
-    case kParallelKind: return cross(b - a, d - c) / s2;
-    case kPerpendicularKind: return dot(b - a, d - c) / s2;
-    case kEqualDistanceKind: return (dot(b - a, b - a) - dot(d - c, d - c)) / s2;
-    case kEqualAngleKind: return angle_difference(a, b, c, d, q(4), q(5)) / s4;
+    case cons_kind::kHypCollinear: return cross(b - a, c - a) / s2;
+    case cons_kind::kHypParallel: return cross(b - a, d - c) / s2;
+    case cons_kind::kHypPerpendicular: return dot(b - a, d - c) / s2;
+    case cons_kind::kHypEqDistance: return (dot(b - a, b - a) - dot(d - c, d - c)) / s2;
+    case cons_kind::kHypEqAngle: return angle_difference(a, b, c, d, q(4), q(5)) / s4;
     // Inscribed angles over the chord AB at C and at D.
-    case kCocircleKind: return angle_difference(a, c, b, a, d, b) / s4;
+    case cons_kind::kHypCocircle: return angle_difference(a, c, b, a, d, b) / s4;
     default: return std::nullopt;
     }
 }
@@ -136,7 +129,7 @@ bool collapses(std::uint32_t i, std::uint32_t j, std::uint32_t k, const std::vec
 bool is_constraint(int no)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    return r.hyp_predicate || (r.kind == Builder::kConstantKind && !constant_names_a_value(r));
+    return r.hyp_predicate || (r.kind == cons_kind::kConstant && !constant_names_a_value(r));
 }
 
 std::optional<std::string> collapsed_line(int no, int placed, const std::vector<P>& f, const std::vector<P>& raw)
@@ -145,7 +138,7 @@ std::optional<std::string> collapsed_line(int no, int placed, const std::vector<
     if (!r.hyp_predicate)
         return std::nullopt;
     const auto& p = r.pots;
-    const std::size_t points = r.kind == kEqualAngleKind ? 6 : 4;
+    const std::size_t points = r.kind == cons_kind::kHypEqAngle ? 6 : 4;
     const bool names_placed = std::find(p.begin(), p.begin() + points, static_cast<std::uint32_t>(placed)) !=
                               p.begin() + points;
     auto name = [&](std::initializer_list<std::uint32_t> points) {
@@ -155,7 +148,7 @@ std::optional<std::string> collapsed_line(int no, int placed, const std::vector<
         return out;
     };
     switch (r.kind) {
-    case kParallelKind:
+    case cons_kind::kHypParallel:
         // The pair's lines are one line where the points placed before put
         // the placed point's partner on the other line, or where a point is
         // named in both: forced either way.
@@ -164,7 +157,7 @@ std::optional<std::string> collapsed_line(int no, int placed, const std::vector<
         if (collapses(p[0], p[1], p[2], f, raw) && collapses(p[0], p[1], p[3], f, raw))
             return "the lines " + name({p[0], p[1]}) + " and " + name({p[2], p[3]}) + " are one line";
         return std::nullopt;
-    case kEqualAngleKind: {
+    case cons_kind::kHypEqAngle: {
         // An angle with a point named twice, straight by construction, or
         // straight and not moved by the placed point, makes the other one
         // straight as well. An angle and its arms both moved by the placed
@@ -185,7 +178,7 @@ std::optional<std::string> collapsed_line(int no, int placed, const std::vector<
                        " of the angle are one line";
         return std::nullopt;
     }
-    case kCocircleKind: {
+    case cons_kind::kHypCocircle: {
         // Three of the four on one line: the circle is a line. The placed
         // point goes on the circle through the other three, which is a line
         // only where the points placed before make it one.
@@ -409,7 +402,6 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
 
 std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints)
 {
-    constexpr std::uint32_t kFreePointKind = 101;
     // Where two roots meet, the solver's steps stall short of the point.
     constexpr double kNear = 1e-3;
     constexpr double kHolds = 1e-12;
@@ -421,7 +413,7 @@ std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::
     std::vector<double>& d = b.draws();
     for (int x : std::set<int>(placed.begin(), placed.end())) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(x)];
-        if (x == 0 || r.kind != kFreePointKind)
+        if (x == 0 || r.kind != cons_kind::kFreePoint)
             continue;
         const auto first = std::find(owners.begin(), owners.end(), x);
         if (first == owners.end() || first + 1 == owners.end() || first[1] != x)

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr std::uint32_t kConstantKind = 357;
 constexpr double kTolerance = 1e-6;
 
 bool named(const var_rec* v) { return v->type == kVarNamed || v->type == kVarParam; }
@@ -97,7 +96,7 @@ public:
     {
         for (int i = 1; i <= g_npoints; ++i) {
             const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-            if (r.kind != kConstantKind || !constant_names_a_value(r))
+            if (r.kind != cons_kind::kConstant || !constant_names_a_value(r))
                 continue;
             const auto [one, zero] = *linear_terms(r.ps[0]);
             const auto a = eval(one), b = eval(zero);

@@ -63,16 +63,16 @@ struct Tests {
         const P a = at(p[0]), b = at(p[1]), c = at(p[2]), d = at(p[3]);
         const P e = at(p[4]), g = at(p[5]), h = at(p[6]), k = at(p[7]);
         switch (f.type) {
-        case 148: return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
-        case 149:
-        case 150: {
+        case concl_kind::kCollinear: return small(cross(b - a, c - a), norm(b - a) * norm(c - a));
+        case concl_kind::kParallel:
+        case concl_kind::kPerpendicular: {
             if (!proper(b - a) || !proper(d - c))
                 return 1;
             const P u = (1 / norm(b - a)) * (b - a), w = (1 / norm(d - c)) * (d - c);
-            return small(f.type == 149 ? cross(u, w) : dot(u, w), 0);
+            return small(f.type == concl_kind::kParallel ? cross(u, w) : dot(u, w), 0);
         }
-        case 151: return dist(a, 0.5 * (b + c)) <= 1e-6 * (1 + norm(a));
-        case 152: {
+        case concl_kind::kMidpoint: return dist(a, 0.5 * (b + c)) <= 1e-6 * (1 + norm(a));
+        case concl_kind::kCyclic: {
             // p1 the centre (0: none), p2 .. p5 the points.
             std::vector<P> on;
             for (std::size_t i = 1; i < 8; ++i)
@@ -91,31 +91,31 @@ struct Tests {
                     return 0;
             return 1;
         }
-        case 153: return small(dist(a, b) - dist(c, d), dist(a, b));
-        case 156: {
+        case concl_kind::kEqualDistance: return small(dist(a, b) - dist(c, d), dist(a, b));
+        case concl_kind::kTangentCircles: {
             // The circle about A through B touches the one about C through D:
             // the distance of the centres is the sum or difference of the radii.
             const double r1 = dist(a, b), r2 = dist(c, d), oo = dist(a, c), size = oo + r1 + r2;
             return small(oo - (r1 + r2), size) || small(oo - std::abs(r1 - r2), size);
         }
-        case 154: {
+        case concl_kind::kEqualAngle: {
             if (!proper(b - a) || !proper(d - c) || !proper(g - e) || !proper(k - h))
                 return 1;
             return same_angle(angle(b - a, d - c), angle(g - e, k - h));
         }
-        case 155: {
+        case concl_kind::kEqualProduct: {
             const double l = dist(a, b) * dist(h, k), r = dist(c, d) * dist(e, g);
             return small(l - r, l);
         }
-        case 158: {
+        case concl_kind::kEquilateral: {
             // A + w B + w^2 C = 0, w a turn by a third of a full turn.
             using Complex = std::complex<double>;
             const Complex w = std::polar(1.0, 2 * M_PI / 3);
             const Complex sum = Complex(a.x, a.y) + w * Complex(b.x, b.y) + w * w * Complex(c.x, c.y);
             return small(std::abs(sum), norm(a) + norm(b) + norm(c));
         }
-        case 236:
-        case 237: {
+        case concl_kind::kCongruent:
+        case concl_kind::kSimilar: {
             if (!proper(b - a) || !proper(c - a) || !proper(e - d) || !proper(g - d))
                 return -1;
             const P s1 = shape(a, b, c), s2 = shape(d, e, g);
@@ -123,7 +123,7 @@ struct Tests {
             const bool mirror = dist(s1, P{s2.x, -s2.y}) <= 1e-6 * (1 + norm(s1));
             if (!same && !mirror)
                 return 0;
-            return f.type == 237 || small(dist(a, b) - dist(d, e), dist(a, b));
+            return f.type == concl_kind::kSimilar || small(dist(a, b) - dist(d, e), dist(a, b));
         }
         default: return -1;
         }
@@ -177,7 +177,6 @@ bool numerically_false(const Gdd_cond& fact, int count)
 
 namespace {
 
-constexpr std::uint32_t kEqualDistanceKind = 113;  // of a hypothesis predicate
 constexpr unsigned kFigureSeeds[] = {20231u, 4711u, 977u, 31337u, 65537u, 8191u, 1009u, 424242u};
 // Tried when those give fewer than two figures to judge a verdict by (a
 // circle their figures happen to miss, say).
@@ -231,7 +230,7 @@ int named_record_from(int r, int count)
 std::optional<Degenerate_construction> forced_together(int no)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    if (!r.hyp_predicate || r.kind != kEqualDistanceKind)
+    if (!r.hyp_predicate || r.kind != cons_kind::kHypEqDistance)
         return std::nullopt;
     const auto& p = r.pots;
     for (std::size_t zero : {0U, 2U}) {
@@ -329,7 +328,7 @@ bool has_uninterpreted_point(int count)
     count = std::min(count, kMaxProPoints);
     for (int no = 1; no <= count; ++no) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-        if (!Builder::places_no_point(r) && (r.kind == Builder::kHarmonicKind || r.kind == Builder::kSimilarKind))
+        if (!Builder::places_no_point(r) && Builder::uncomputed(r))
             return true;
     }
     return false;

@@ -19,12 +19,12 @@ const MethodEntry* method_entry(int method);  // prove_methods.cpp
 
 namespace {
 
-bool has_conclusion() { return g_concl.type != 0 && g_concl.type != kConclNone; }
+bool has_conclusion() { return g_concl.type != concl_kind::kEmpty && g_concl.type != concl_kind::kNone; }
 
 bool has_incenter()
 {
     for (int i = 1; i <= g_npoints; ++i)
-        if (g_pro_points[static_cast<std::size_t>(i)].kind == 108)
+        if (g_pro_points[static_cast<std::size_t>(i)].kind == cons_kind::kIncenter)
             return true;
     return false;
 }
@@ -89,7 +89,7 @@ FigureJudgement judge_conclusion(const Figure_search& search)
 {
     FigureJudgement j;
     for (const Num_figure& f : search.figures) {
-        const int holds = g_concl.type == kConclEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
+        const int holds = g_concl.type == concl_kind::kEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
                                                           : numeric_fact_holds(g_concl, f);
         j.told += holds >= 0;
         j.failed += holds == 0;

@@ -36,7 +36,7 @@ std::uint8_t g_trace = 1;
 
 void Pro_point::clear()
 {
-    kind = 0;
+    kind = cons_kind::kEmpty;
     name.clear();
     pots.fill(0);
     hyp_predicate = false;
@@ -240,7 +240,7 @@ void prover_init()
     }
     g_pairs.fill(Coord_pair{});
     g_trace = 0;
-    g_concl.type = 0;
+    g_concl.type = concl_kind::kEmpty;
     g_concl.obj = nullptr;
     g_abort = 0;
 }
@@ -255,7 +255,7 @@ void prover_reset()
     g_method = kMethodDatabase;
     g_outfile = nullptr;
     g_npoints = 0;
-    g_concl.type = kConclNone;
+    g_concl.type = concl_kind::kNone;
     g_concl.p.fill(0);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;

@@ -14,6 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "prover/conclusion_kinds.h"
+#include "prover/construction_kinds.h"
+#include "prover/methods.h"
 #include "statement/gdd_cond.h"
 
 struct xterm;  // polynomial node (algebra/poly.h)
@@ -24,31 +27,19 @@ constexpr std::size_t kMaxUserNameLength = 9;
 constexpr int kProPointCount = 100;
 constexpr int kMaxProPoints = kProPointCount - 1;
 
-// Conclusion kinds besides the predicates 148..158, 236, 237.
-constexpr std::int32_t kConclNone = 1111;
-constexpr std::int32_t kConclEquation = 1112;
-
-// Proving methods, numbered like their menu commands.
-constexpr std::int32_t kMethodArea = 325;
-constexpr std::int32_t kMethodDatabase = 326;
-constexpr std::int32_t kMethodWu = 327;
-constexpr std::int32_t kMethodGroebner = 328;
-constexpr std::int32_t kMethodFullAngle = 329;
-constexpr std::int32_t kMethodVector = 330;
-
 // One construction record of a statement.
 struct Pro_point {
-    std::uint32_t kind = 0;            // construction kind (command id numbering), 0 = empty
+    std::uint32_t kind = 0;            // cons_kind (command id numbering), kEmpty = empty
     std::uint32_t aux = 0;             // drawing's object index when taken from a drawing
     std::string name;                  // user names hold at most 9 characters; generated ones more
     std::array<std::uint32_t, 8> pots{};  // argument point indices, 0 = none
-    // The ratio kinds 197..200 and the named constant 357 keep two polynomials.
+    // The ratio kinds (kLratio .. kRatioUnused) and kConstant keep two polynomials.
     std::array<xterm*, 2> ps{nullptr, nullptr};
-    std::string rot;                   // kind 470: rotation angle in degrees as text (<= 15 chars)
+    std::string rot;                   // kNrotate: rotation angle in degrees as text (<= 15 chars)
     std::uint32_t x = 0;               // coordinate handles, unused
     std::uint32_t y = 0;
     // A predicate written among the hypotheses (COLLINEAR, PARALLEL, ...): the
-    // record is named "x", its kind (110..117) says which predicate and its
+    // record is named "x", its kind (cons_kind::kHyp...) says which predicate and its
     // pots are the predicate's points; it constructs no point.
     bool hyp_predicate = false;
     // A point the reader added for a method (a centre, a midpoint, a foot)
@@ -70,13 +61,13 @@ struct Coord_pair {
 extern std::array<Pro_point, kProPointCount> g_pro_points;
 extern std::int32_t g_npoints;
 extern Gdd_cond g_concl;         // the statement's conclusion (kind in .type)
-extern xterm* g_concl_lhs;       // sides of an equation conclusion (kind 1112)
+extern xterm* g_concl_lhs;       // sides of an equation conclusion (concl_kind::kEquation)
 extern xterm* g_concl_rhs;
 extern Gdd_cond g_fact;          // the fact the user searches for in the database
 extern std::array<Coord_pair, kProPointCount> g_pairs;
 
 // ---- prover globals -----------------------------------------------------
-extern std::int32_t g_method;       // 325..330
+extern std::int32_t g_method;       // kMethodArea .. kMethodVector
 extern std::int32_t g_timelimit;    // maximal proof time in ms; survives reopening
 extern std::uint32_t g_timing;      // 1 while a proof is timed
 extern std::uint32_t g_tstart;      // prover_clock_ms() when the proof started

@@ -18,10 +18,9 @@ namespace {
 
 constexpr std::size_t kRotationTextLength = 15;
 
-// The prover's ratio kinds, 197 to 200: the drawing's Lratio, Mratio and
-// Pratio points and one more that no drawing command makes. Left as the
-// prover numbers them.
-bool is_ratio_point(int type) { return type >= 197 && type <= 200; }
+// The prover's ratio kinds: the drawing's Lratio, Mratio and Pratio points
+// and one more that no drawing command makes.
+bool is_ratio_point(int type) { return type >= cons_kind::kLratio && type <= cons_kind::kRatioUnused; }
 
 // First record among 1..last named like object k of the drawing; 0 (and a
 // message) when none is.
@@ -110,13 +109,13 @@ void diagram_to_prover(Dchild& win)
     for (std::size_t k = 0; k < 8; ++k)
         g_concl.p[k] = args[k] == 0 ? 0 : static_cast<std::uint32_t>(check_point_name(win, args[k]));
     auto& p = g_concl.p;
-    if (g_concl.type == concl::kCyclic) {
+    if (g_concl.type == concl_kind::kCyclic) {
         p[4] = p[3];
         p[3] = p[2];
         p[2] = p[1];
         p[1] = p[0];
         p[0] = 0;
-    } else if (g_concl.type == concl::kEqualProduct) {
+    } else if (g_concl.type == concl_kind::kEqualProduct) {
         // Picked as first, second, third, fourth segment; the prover holds
         // first, fourth, third, second.
         std::swap(p[2], p[6]);

@@ -23,7 +23,7 @@ TEST(ProverOpen, OpeningSelectsTheDatabaseMethodAndEmptiesTheStatement)
     EXPECT_TRUE(prover_tables_built());
     EXPECT_EQ(g_method, kMethodDatabase);
     EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_concl.type, kConclNone);
+    EXPECT_EQ(g_concl.type, concl_kind::kNone);
     EXPECT_EQ(w.pane(0), "GDD method");
     EXPECT_EQ(w.pane(1), "");
     EXPECT_EQ(w.pane(2), "");

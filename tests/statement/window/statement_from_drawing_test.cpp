@@ -79,7 +79,7 @@ TEST(StatementFromDrawing, AnEmptyDrawingGivesAnEmptyStatement)
     ASSERT_EQ(g_npoints, 5);
     prover->command(pcmd::kFromDrawingButton);
     EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_concl.type, kConclNone);
+    EXPECT_EQ(g_concl.type, concl_kind::kNone);
     EXPECT_EQ(g_concl.p, Pots{});
     EXPECT_EQ(prover->edit()->text(), "");
 }
