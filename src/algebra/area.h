@@ -13,8 +13,8 @@
 // Refused constructions and missing lemmas end the proof through gerror;
 // the proof-time limit leaves by TTIME, inconsistent records by ProverAbort.
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 // ---- entry points of the dispatcher ---------------------------------------------
 

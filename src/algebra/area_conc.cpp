@@ -10,14 +10,14 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
-#include "algebra/variables.h"
-#include "gdd/fact_tests.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/numeric_figure.h"
-#include "statement/prover.h"
-#include "statement/semantics.h"
-#include "statement/tokenizer.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_lookup.h"
+#include "prover/numeric_figure.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
+#include "prover/variables.h"
 
 using namespace aterm;
 
@@ -161,7 +161,7 @@ const var_rec* ratio_off_parallels(const xterm* p)
 
 void refuse_off_line()
 {
-    std::string text = concl_statement_text();
+    std::string text = statement_conclusion_line();
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     gerror(text + " The points are not known to lie on one line; the area method cannot compare their ratios.\r\n");
@@ -244,7 +244,7 @@ void conc_coll()
     add_pstep(1, R(l1, p, l2, p), 1, R(l1, I, l2, I));
     gprint("\r\n***************************************\r\n");
     gprint(fmt("%s %s %s", area_words::kNewPoint, rec.name.c_str(), area_words::kIntroduced));
-    do_cons(cgeo::kStatement, I);
+    gprint(statement_record_line(I));
     gprint("\r\n\r\n");
     gprint(area_words::kNewConclusion);
     gprint(fmt("%s %s %s %s %s %s %s %s %s.\r\n\r\n", area_words::kEqRatio, pt_name(l1).c_str(), pt_name(p).c_str(),

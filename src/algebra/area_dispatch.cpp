@@ -7,9 +7,9 @@
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
-#include "statement/tokenizer.h"
+#include "facts/fact_tests.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 

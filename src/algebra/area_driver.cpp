@@ -6,10 +6,10 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
-#include "algebra/poly_coef.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "facts/gdd_lookup.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "algebra/area_internal.h"
-#include "statement/prover.h"
-#include "statement/semantics.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ Reading read_predicate(int i)
 
 void refuse(int i)
 {
-    std::string line = cons_statement_text(i);
+    std::string line = statement_record_line(i);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
     gerror(line + " The area method cannot use this hypothesis.\r\n");

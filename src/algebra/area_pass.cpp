@@ -4,10 +4,10 @@
 
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
-#include "algebra/coef_arith.h"
 #include "algebra/plist.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
+#include "facts/fact_tests.h"
+#include "prover/coef_arith.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 

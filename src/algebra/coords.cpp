@@ -6,8 +6,8 @@
 #include <string>
 
 #include "algebra/algebra_words.h"
-#include "algebra/poly.h"
-#include "statement/prover.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -31,25 +31,6 @@ bool mentioned_by_predicate(int i)
 bool groebner() { return g_method == kMethodGroebner; }
 
 }  // namespace
-
-int equation_kind(int no)
-{
-    if (!in_table(no))
-        return 0;
-    const int kind = static_cast<int>(record(no).kind);
-    if (record(no).hyp_predicate)
-        return kind;
-    switch (kind) {
-    case cons_kind::kCircleDefining: return cons_kind::kFreePoint;
-    case cons_kind::kReaderMidpoint: return cons_kind::kMidpoint;
-    case cons_kind::kReaderOnTline: return cons_kind::kOnTline;
-    case cons_kind::kCircleFurther: return cons_kind::kOnCircle;
-    case cons_kind::kReaderLineCircle: return cons_kind::kInterLineCircle;
-    case cons_kind::kReaderCircleCircle: return cons_kind::kInterCircleCircle;
-    case cons_kind::kReaderCentre: return cons_kind::kCircumcenter;
-    default: return kind;
-    }
-}
 
 bool param_point(int i)
 {

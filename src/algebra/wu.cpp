@@ -7,9 +7,8 @@
 #include "algebra/equations.h"
 #include "algebra/plist.h"
 #include "algebra/poly_normal.h"
-#include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 #include <initializer_list>
 #include <string>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_trace.h"
 #include "gdd/aux_internal.h"
 #include "gdd/aux_points.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/fact_tests.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_trace.h"
-#include "statement/numeric_figure.h"
-#include "statement/prover.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
 
 int g_gdd_npoints = 0;
 int g_aux_pass_start = 0;

@@ -5,8 +5,8 @@
 
 #include "gdd/fact_text.h"
 #include "gdd/proof_text.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
+#include "prover/keywords.h"
+#include "prover/prover.h"
 
 void print_aux_cons_text(int point)
 {

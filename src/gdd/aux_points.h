@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // The statement's own point count, saved when the database method starts.
 // Builders take only these points as arguments; the proof printer shows the

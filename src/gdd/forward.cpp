@@ -3,18 +3,18 @@
 
 #include "gdd/forward.h"
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_trace.h"
 #include "gdd/aux_points.h"
-#include "gdd/fact_tests.h"
 #include "gdd/fact_text.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_trace.h"
-#include "statement/numeric_figure.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 // ---- premise tests -----------------------------------------------------------------
 

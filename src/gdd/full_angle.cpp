@@ -12,14 +12,14 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
-#include "algebra/poly_coef.h"
+#include "algebra/quantity_terms.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/forward.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
 
 namespace {
 

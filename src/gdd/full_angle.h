@@ -7,8 +7,8 @@
 // fact of the database, and is appended to the proof chain of the algebraic
 // methods, which the machine-proof printer shows afterwards.
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 struct Gdd_line;
 

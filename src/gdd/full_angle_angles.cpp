@@ -1,12 +1,12 @@
 // Rewriting rules of the full-angle method from triangle centres and from
 // equal-angle facts.
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 elim_step* fa_center(const FaAngle& a)
 {

@@ -4,15 +4,15 @@
 
 #include <vector>
 
-#include "algebra/poly_coef.h"
-#include "gdd/fact_tests.h"
+#include "algebra/quantity_terms.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
-#include "statement/tokenizer.h"
+#include "prover/point_names.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
 
 FaAngle fa_angle(var_rec* v)
 {

@@ -7,14 +7,14 @@
 #include <limits>
 #include <vector>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/aux_points.h"
-#include "gdd/fact_tests.h"
 #include "gdd/fact_text.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
 #include "gdd/proof_internal.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

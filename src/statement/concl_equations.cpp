@@ -2,13 +2,13 @@
 
 #include "algebra/equations.h"
 #include "algebra/plist.h"
-#include "algebra/poly.h"
+#include "algebra/quantity_terms.h"
 #include "algebra/relations.h"
+#include "prover/keywords.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
-#include "statement/quantity_terms.h"
 #include "statement/semantics.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "algebra/poly.h"
-#include "statement/keywords.h"
+#include "prover/keywords.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser.h"
-#include "statement/prover.h"
 #include "statement/quantity_expr.h"
 #include "statement/tokenizer.h"
 

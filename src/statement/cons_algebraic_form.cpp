@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "algebra/coords.h"
-#include "algebra/poly.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace {

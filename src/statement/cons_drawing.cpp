@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 using namespace cons;

@@ -5,11 +5,11 @@
 #include "algebra/coords.h"
 #include "algebra/eq_builders.h"
 #include "algebra/equations.h"
-#include "algebra/poly.h"
+#include "algebra/quantity_terms.h"
 #include "algebra/relations.h"
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "prover/poly.h"
 #include "statement/cons_internal.h"
-#include "statement/quantity_terms.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Hypothesis facts (mode 5): what each construction states about the figure,
 // entered into the fact database as hypotheses (rule 0, no reasons).
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "statement/cons_internal.h"
 #include "statement/semantics.h"
 

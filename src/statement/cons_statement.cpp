@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/parse_facts.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace cons {

@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "algebra/poly.h"
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "prover/keywords.h"
+#include "prover/point_names.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 #include "statement/text_fill.h"
 #include "statement/tokenizer.h"

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
+#include "statement/prover_wiring.h"
 
 namespace {
 
@@ -137,6 +138,7 @@ std::span<const ExampleInfo> example_menu() { return kMenu; }
 
 bool load_example(int id)
 {
+    wire_statement_layer();
     g_concl.p.fill(0);
     for (const auto& ex : examples()) {
         if (ex.id == id) {

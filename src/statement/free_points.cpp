@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "statement/parse_facts.h"
+#include "prover/parse_facts.h"
+#include "prover/prover.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 
 void free_points_first()
 {

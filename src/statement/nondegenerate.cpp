@@ -3,8 +3,8 @@
 
 #include "statement/nondegenerate.h"
 
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace {

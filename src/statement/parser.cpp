@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "algebra/poly.h"
-#include "statement/keywords.h"
-#include "statement/parse_facts.h"
+#include "prover/keywords.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser_internal.h"
-#include "statement/prover.h"
 #include "statement/quantity_expr.h"
 #include "statement/tokenizer.h"
 

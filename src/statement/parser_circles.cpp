@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "gdd/gdd_records.h"
-#include "statement/parse_facts.h"
+#include "facts/gdd_records.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
+#include "statement/parse_fact_entry.h"
 #include "statement/parser.h"
 #include "statement/parser_internal.h"
-#include "statement/prover.h"
 #include "statement/tokenizer.h"
 
 namespace stm_parse {

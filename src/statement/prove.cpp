@@ -3,17 +3,17 @@
 #include <new>
 #include <string>
 
-#include "gdd/gdd_add.h"
-#include "statement/keywords.h"
-#include "statement/memory_budget.h"
-#include "statement/numeric_figure.h"
-#include "statement/parse_facts.h"
+#include "facts/gdd_add.h"
+#include "prover/keywords.h"
+#include "prover/memory_budget.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
+#include "prover/verdict.h"
+#include "statement/parse_fact_entry.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
-#include "statement/verdict.h"
 
 const MethodEntry* method_entry(int method);  // prove_methods.cpp
 

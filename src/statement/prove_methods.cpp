@@ -4,17 +4,17 @@
 #include <map>
 #include <string>
 
-#include "algebra/poly.h"
 #include "algebra/relations.h"
-#include "algebra/variables.h"
+#include "prover/keywords.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/variables.h"
 #include "statement/cons_internal.h"
-#include "statement/keywords.h"
-#include "statement/parse_facts.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
+#include "statement/prover_wiring.h"
 #include "statement/semantics.h"
 
-void register_default_methods();  // prover_wiring.cpp
 
 namespace {
 

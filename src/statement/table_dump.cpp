@@ -1,7 +1,8 @@
 #include "statement/table_dump.h"
 
-#include "algebra/poly.h"
-#include "statement/prover.h"
+#include "prover/point_names.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 
 namespace {

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "algebra/poly.h"
 #include "model/aux_text.h"
 #include "model/object_types.h"
-#include "statement/parse_facts.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser.h"
-#include "statement/prover.h"
 #include "statement/statement_forms.h"
 #include "statement/window/tosk_app.h"
 #include "window/dchild.h"

@@ -1,7 +1,7 @@
 // The database proof where the golden corpus does not reach: an inconsistent
 // merge record, and the statement lines of the auxiliary points.
 
-#include "gdd_fixture.h"
+#include "facts/gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 #include "gdd/proof_text.h"

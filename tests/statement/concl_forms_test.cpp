@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "sem_fixture.h"
 
 namespace {

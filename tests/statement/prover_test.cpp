@@ -1,7 +1,7 @@
 #include <sstream>
 #include <string>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "stm_fixture.h"
 
 namespace {

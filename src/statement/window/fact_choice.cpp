@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "prover/conclusion_kinds.h"
-#include "statement/keywords.h"
-#include "statement/prover_strings.h"
+#include "prover/keywords.h"
+#include "prover/prover_strings.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "platform/dialogs.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/prover_window_strings.h"
 #include "window/ui_services.h"
 

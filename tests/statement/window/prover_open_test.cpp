@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gdd/gdd.h"
-#include "gdd/gdd_conds.h"
+#include "facts/gdd.h"
+#include "facts/gdd_conds.h"
 #include "prover_fixture.h"
 #include "statement/examples.h"
 #include "statement/window/prover_commands.h"

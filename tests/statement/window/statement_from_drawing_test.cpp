@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "algebra/poly.h"
 #include "bridge_fixture.h"
+#include "prover/poly.h"
 #include "statement/window/prover_commands.h"
 
 namespace {
