@@ -5,11 +5,9 @@
 
 #include "model/aux_text.h"
 #include "model/object_types.h"
-#include "prover/parse_facts.h"
-#include "prover/poly.h"
 #include "prover/prover.h"
-#include "statement/parser.h"
 #include "statement/statement_forms.h"
+#include "statement/statement_records.h"
 #include "statement/window/tosk_app.h"
 #include "window/dchild.h"
 #include "window/prover_bridge.h"
@@ -48,17 +46,6 @@ std::string rotation_text(const Dpoint& obj)
     return text;
 }
 
-// What the statement read before left behind: its reader's facts, its
-// polynomials and its hypothesis predicates.
-void forget_previous_statement()
-{
-    run_prover_reset_stage(ResetStage::FactDatabase);
-    g_parse_facts.clear();
-    free_statement_polys();
-    for (auto& r : g_pro_points)
-        r.hyp_predicate = false;
-}
-
 }  // namespace
 
 int check_point_name(Dchild& win, int k) { return find_point_record(win, k, g_npoints); }
@@ -70,7 +57,7 @@ void diagram_to_prover(Dchild& win)
     const bool window_open = running_prover() != nullptr;
     if (window_open)
         clear_prover_window();
-    forget_previous_statement();
+    forget_read_statement();
 
     ObjectTable& t = win.objects();
     const int count = t.count();
@@ -96,10 +83,8 @@ void diagram_to_prover(Dchild& win)
         r.aux = static_cast<std::uint32_t>(i);
         r.name = std::string(obj.name_view());
         r.pots = pots;
-        if (is_ratio_point(obj.type)) {
-            r.ps[0] = get_n(parse_decimal_integer(obj.aux1.as_text()));
-            r.ps[1] = get_n(parse_decimal_integer(obj.aux2.as_text()));
-        }
+        if (is_ratio_point(obj.type))
+            set_ratio_values(r, parse_decimal_integer(obj.aux1.as_text()), parse_decimal_integer(obj.aux2.as_text()));
         if (obj.type == otype::kNrotate)
             r.rot = rotation_text(obj);
     }

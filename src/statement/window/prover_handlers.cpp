@@ -6,9 +6,10 @@
 
 #include <sstream>
 
-#include "export/print_dialogs.h"
 #include "gdd/gdd_output.h"
 #include "platform/dialogs.h"
+#include "platform/help_viewer.h"
+#include "platform/print_dialogs.h"
 #include "prover/parse_facts.h"
 #include "prover/prover.h"
 #include "statement/examples.h"
@@ -23,7 +24,6 @@
 #include "statement/window/time_limit.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
-#include "window/ui_services.h"
 
 namespace {
 

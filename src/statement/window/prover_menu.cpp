@@ -7,16 +7,17 @@
 #include <array>
 #include <map>
 
+#include "platform/help_viewer.h"
 #include "statement/examples.h"
 #include "statement/window/prover_commands.h"
 
 int prover_help_context(int id)
 {
     switch (id) {
-    case pcmd::kHelpConstructions: return 519;
-    case pcmd::kHelpInterface: return 520;
-    case pcmd::kHelpMethods: return 521;
-    case pcmd::kHelpPredicates: return 528;
+    case pcmd::kHelpConstructions: return help_context::kConstructions;
+    case pcmd::kHelpInterface: return help_context::kProverInterface;
+    case pcmd::kHelpMethods: return help_context::kProvingMethods;
+    case pcmd::kHelpPredicates: return help_context::kPredicates;
     default: return 0;
     }
 }

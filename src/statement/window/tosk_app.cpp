@@ -13,8 +13,8 @@
 #include <QTextDocument>
 #include <QToolBar>
 
-#include "export/qt_print_dialogs.h"
 #include "platform/dialogs.h"
+#include "platform/qt_print_dialogs.h"
 #include "prover/prover.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "export/print_dialogs.h"
 #include "gdd/proof_latex.h"
+#include "platform/print_dialogs.h"
 #include "prover/prover.h"
 #include "statement/prove.h"
 #include "statement/window/predicate_dialog.h"

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "export/print_dialogs.h"
+#include "platform/print_dialogs.h"
 
 class QtPrintDialogs : public PrintDialogs {
 public:

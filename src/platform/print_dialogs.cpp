@@ -1,4 +1,4 @@
-#include "export/print_dialogs.h"
+#include "platform/print_dialogs.h"
 
 #include <QPrinter>
 

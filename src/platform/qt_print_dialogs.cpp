@@ -1,4 +1,4 @@
-#include "export/qt_print_dialogs.h"
+#include "platform/qt_print_dialogs.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
