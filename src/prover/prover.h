@@ -200,7 +200,10 @@ void fail_prover_growth_at(std::size_t nth, GrowthFailure how = GrowthFailure::S
 std::size_t prover_growth_count();
 
 // ---- life cycle ----------------------------------------------------------
-// Reset stages of the other prover parts, run by prover_reset in this order.
+// Reset stages of the prover's parts, run by prover_reset in this order. The
+// core resets its own pools and the reader's facts; every layer above
+// registers the resets of its tables where they are defined, so the core
+// never calls up into them.
 enum class ResetStage { Polynomials = 0, Equations = 1, FactDatabase = 2 };
 // Registers fn to run at each prover_reset in stage `stage`. Registering the
 // same key twice replaces the earlier function (so re-registration is safe).
