@@ -473,7 +473,8 @@ void show_fact_citations(const Gdd_cond* reasons, int latex)
     // order the rule stated them.
     std::vector<Gdd_cond*> cited;
     for (const Gdd_cond* r = reasons; r; r = r->next)
-        if (r->type != kCondTrivial && (database_kind(r->type) || r->type == kCondOrthocenter || r->type == kCondIncenter))
+        if (r->type != kCondTrivial &&
+            (database_kind(r->type) || r->type == kCondOrthocenter || r->type == kCondIncenter))
             cited.push_back(const_cast<Gdd_cond*>(r));
     for (auto it = cited.rbegin(); it != cited.rend(); ++it) {
         gprint(", ");

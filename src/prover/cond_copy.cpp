@@ -2,7 +2,6 @@
 // points and link; the step number and the object stay the target's.
 
 #include "prover/gdd_cond.h"
-#include "prover/poly.h"
 
 void cp_cond(const Gdd_cond& src, Gdd_cond& dst)
 {

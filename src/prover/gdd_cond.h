@@ -13,3 +13,6 @@ struct Gdd_cond {
     void* obj = nullptr;            // database record the condition announces or names
     Gdd_cond* next = nullptr;       // next condition of its chain
 };
+
+// Copies kind, the eight point indices and the link of a predicate record.
+void cp_cond(const Gdd_cond& src, Gdd_cond& dst);

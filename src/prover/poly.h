@@ -33,8 +33,6 @@
 
 #include "prover/variables.h"
 
-struct Gdd_cond;
-
 // The inline form of a coefficient, and the type of the small integers the
 // methods keep beside their polynomials.
 using coef_t = std::int64_t;
@@ -214,6 +212,3 @@ void pprint_eq0(const xterm* p);                   // then "=0\r\n"
 std::string index_text(const xterm* p);            // the size line
 void pprint_index(const xterm* p);
 void print_plist(const dterm* list);
-
-// Copies kind, the eight point indices and the link of a predicate record.
-void cp_cond(const Gdd_cond& src, Gdd_cond& dst);
