@@ -24,9 +24,9 @@
 #include "algebra/equations.h"
 #include "algebra/groebner.h"
 #include "prove_bench_memory.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 #include "statement/semantics.h"
 
 namespace fs = std::filesystem;

@@ -16,8 +16,8 @@
 #include "prove_bench_memory.h"
 #include "prove_bench_parse.h"
 #include "prove_bench_prove.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/prover.h"
 
 namespace {
 

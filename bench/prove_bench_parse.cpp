@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/prover.h"
 #include "statement/table_dump.h"
 #include "statement/tokenizer.h"
 

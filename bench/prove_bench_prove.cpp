@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "gdd/proof_latex.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/prover.h"
 
 namespace fs = std::filesystem;
 

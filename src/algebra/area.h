@@ -1,5 +1,5 @@
 #pragma once
-// The area method (325) and the vector method (330): the conclusion becomes
+// The area method and the vector method (kMethodArea, kMethodVector): the conclusion becomes
 // an equation between two products of geometric quantities, and the
 // constructed points are eliminated from the last one down, each quantity
 // of a point replaced through an elimination lemma by quantities of earlier
@@ -13,12 +13,12 @@
 // Refused constructions and missing lemmas end the proof through gerror;
 // the proof-time limit leaves by TTIME, inconsistent records by ProverAbort.
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 // ---- entry points of the dispatcher ---------------------------------------------
 
-// Method 325 / 330: the driver, its run time added to g_time. The outcome is
+// Either method: the driver, its run time added to g_time. The outcome is
 // in g_result (1 true, -1 false); the proof chain holds the proof.
 void prove_area();
 void prove_vector();

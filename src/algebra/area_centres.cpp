@@ -10,8 +10,8 @@
 #include "algebra/area_internal.h"
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
+#include "facts/fact_tests.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 
@@ -113,7 +113,7 @@ elim_step* pe_v_cent(var_rec* var, int Y, int A, int B, int C)
         return combo_affine(var, Y, k);
     if (var->type == 3 && b == Y && c == Y)
         return combo_quadratic(var, a, d, k);
-    if (var->type == 1 && a == Y && c == Y) {
+    if (var->type == kVarRatio && a == Y && c == Y) {
         int A1 = A, B1 = B, C1 = C;
         if (xcoll(C1, Y, b))
             std::swap(B1, C1);
@@ -121,7 +121,7 @@ elim_step* pe_v_cent(var_rec* var, int Y, int A, int B, int C)
             std::swap(A1, C1);
         return make_elim_step(var, add(S(A1, A1, C1, b), S(B1, B1, C1, b)), add(S(A1, A1, C1, d), S(B1, B1, C1, d)));
     }
-    if (var->type == 1)
+    if (var->type == kVarRatio)
         return combo_ratio(var, a, b, c, d, Y, k);
     gerror("pe_v_cent");
     return nullptr;

@@ -10,14 +10,14 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
-#include "algebra/variables.h"
-#include "gdd/fact_tests.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/numeric_figure.h"
-#include "statement/prover.h"
-#include "statement/semantics.h"
-#include "statement/tokenizer.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_lookup.h"
+#include "prover/numeric_figure.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
+#include "prover/variables.h"
 
 using namespace aterm;
 
@@ -105,11 +105,12 @@ std::vector<std::pair<int, int>> construction_lines(int x)
         return std::pair<int, int>{static_cast<int>(p[i]), static_cast<int>(p[j])};
     };
     switch (point_kind(x)) {
-    case 110: case 103: case 117: case 118: case 197: case 198:
+    case cons_kind::kOnLine: case cons_kind::kMidpoint: case cons_kind::kInterLinePline:
+    case cons_kind::kInterLineTline: case cons_kind::kLratio: case cons_kind::kMratio:
         return {line(0, 1)};
-    case 102:
+    case cons_kind::kFoot:
         return {line(1, 2)};
-    case 116:
+    case cons_kind::kInterLineLine:
         return {line(0, 1), line(2, 3)};
     default:
         return {};
@@ -146,10 +147,10 @@ const var_rec* ratio_off_parallels(const xterm* p)
     if (!p || pconstp(p))
         return nullptr;
     for (const var_rec* v : vars2(p)) {
-        if (v->type != 1 || xpara(v->a[0], v->a[1], v->a[2], v->a[3]))
+        if (v->type != kVarRatio || xpara(v->a[0], v->a[1], v->a[2], v->a[3]))
             continue;
         Gdd_cond parallel;
-        parallel.type = 149;
+        parallel.type = concl_kind::kParallel;
         for (std::size_t k = 0; k < 4; ++k)
             parallel.p[k] = static_cast<std::uint32_t>(v->a[k]);
         if (numerically_false(parallel, g_npoints))
@@ -160,7 +161,7 @@ const var_rec* ratio_off_parallels(const xterm* p)
 
 void refuse_off_line()
 {
-    std::string text = concl_statement_text();
+    std::string text = statement_conclusion_line();
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     gerror(text + " The points are not known to lie on one line; the area method cannot compare their ratios.\r\n");
@@ -170,8 +171,8 @@ void refuse_off_line()
 // points of such a line through p, the smallest first.
 void conc_ln_pts(int p, int& l1, int& l2)
 {
-    l1 = 100;
-    l2 = 100;
+    l1 = kProPointCount;
+    l2 = kProPointCount;
     const Gdd_line* best = nullptr;
     for (const Gdd_line* l : g_ln_list) {
         if (!l->live() || l->count() < 3 || !on_ln(p, l))
@@ -234,7 +235,7 @@ void conc_coll()
     g_elim_count = I;
     Pro_point& rec = g_pro_points[static_cast<std::size_t>(I)];
     rec.clear();
-    rec.kind = 116;
+    rec.kind = cons_kind::kInterLineLine;
     rec.name = "I_{" + pt_name(p) + "}";
     rec.pots = {static_cast<std::uint32_t>(l1), static_cast<std::uint32_t>(l2), static_cast<std::uint32_t>(o1),
                 static_cast<std::uint32_t>(o2), 0, 0, 0, 0};
@@ -243,7 +244,7 @@ void conc_coll()
     add_pstep(1, R(l1, p, l2, p), 1, R(l1, I, l2, I));
     gprint("\r\n***************************************\r\n");
     gprint(fmt("%s %s %s", area_words::kNewPoint, rec.name.c_str(), area_words::kIntroduced));
-    do_cons(cgeo::kStatement, I);
+    gprint(statement_record_line(I));
     gprint("\r\n\r\n");
     gprint(area_words::kNewConclusion);
     gprint(fmt("%s %s %s %s %s %s %s %s %s.\r\n\r\n", area_words::kEqRatio, pt_name(l1).c_str(), pt_name(p).c_str(),
@@ -255,16 +256,16 @@ void pconc()
 {
     const int p1 = cp_(1), p2 = cp_(2), p3 = cp_(3), p4 = cp_(4), p5 = cp_(5), p6 = cp_(6), p7 = cp_(7), p8 = cp_(8);
     switch (g_concl.type) {
-    case 148:
+    case concl_kind::kCollinear:
         conc_coll();
         break;
-    case 149:
+    case concl_kind::kParallel:
         add_pstep(1, S(p1, p3, p4, p4), 1, S(p2, p3, p4, p4));
         break;
-    case 150:
+    case concl_kind::kPerpendicular:
         add_pstep(1, P(p1, p3, p3, p4), 1, P(p2, p3, p3, p4));
         break;
-    case 151:
+    case concl_kind::kMidpoint:
         // The ratio form holds the point on the line; without that fact the
         // point must be as far from both ends as half the segment:
         // (AO^2 - BO^2)^2 + (AB^2 - 4 AO^2)^2 = 0.
@@ -276,23 +277,23 @@ void pconc()
                           sq(sub(P(p2, p3, p3, p2), mul(num(4), P(p2, p1, p1, p2))))),
                       0, nullptr);
         break;
-    case 152:
+    case concl_kind::kCyclic:
         add_angle_products(S(p4, p2, p2, p5), P(p4, p3, p3, p5), P(p4, p2, p2, p5), S(p4, p3, p3, p5),
                            distinct({p2, p3, p4, p5}));
         break;
-    case 153:
+    case concl_kind::kEqualDistance:
         add_pstep(1, P(p1, p1, p2, p2), 1, P(p3, p3, p4, p4));
         break;
-    case 154:
+    case concl_kind::kEqualAngle:
         add_angle_products(S(p1, p2, p3, p4), P(p5, p6, p7, p8), P(p1, p2, p3, p4), S(p5, p6, p7, p8), false);
         break;
-    case 155:
+    case concl_kind::kEqualProduct:
         conc_ratio();
         break;
-    case 156:
+    case concl_kind::kTangentCircles:
         conc_tangent(p1, p2, p3, p4);
         break;
-    case 157:
+    case concl_kind::kHarmonic:
         // Ratios of segments compare only along one line.
         if (!xcoll4(p1, p2, p3, p4)) {
             refuse_off_line();
@@ -300,12 +301,12 @@ void pconc()
         }
         add_pstep(1, R(p3, p1, p3, p2), -1, R(p4, p1, p4, p2));
         break;
-    case 158:
+    case concl_kind::kEquilateral:
         add_pstep(1, add(V(p1), mul(named("w"), V(p2)), mul(named("w"), named("w"), V(p3))), 0, nullptr);
         break;
-    case kConclNone:
+    case concl_kind::kNone:
         break;
-    case kConclEquation: {
+    case concl_kind::kEquation: {
         const xterm* l = g_concl_lhs;
         const xterm* r = g_concl_rhs;
         if (!l || !r) {

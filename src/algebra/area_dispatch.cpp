@@ -7,9 +7,9 @@
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
 #include "algebra/area_words.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
-#include "statement/tokenizer.h"
+#include "facts/fact_tests.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 
@@ -85,17 +85,17 @@ elim_step* pe_lemma(var_rec* var, int i)
         return Values(r1, r2);
     };
     switch (point_kind(i)) {
-    case 101:
+    case cons_kind::kFreePoint:
         return pe_c2(var, i);
-    case 102:
+    case cons_kind::kFoot:
         return pe_v_ipt(var, i, p2, p2, p3, p1, p2, p3);
-    case 103: {
+    case cons_kind::kMidpoint: {
         const Values v(num(1), num(2));
         return pe_v_ratio(var, i, p1, p1, p2, v.r1.get(), v.r2.get());
     }
-    case 104:
+    case cons_kind::kCentroid:
         return pe_v_cent(var, i, p1, p2, p3);
-    case 105:
+    case cons_kind::kCircumcenter:
         switch (var->type) {
         case 1: return pe_r_circum1(var, i, p1, p2, p3);
         case 2: return pe_a_circum(var, i, p1, p2, p3);
@@ -103,7 +103,7 @@ elim_step* pe_lemma(var_rec* var, int i)
         case 4: return pe_v_circum(var, i, p1, p2, p3);
         default: gerror("pe_v_c111"); return nullptr;
         }
-    case 106:
+    case cons_kind::kOrthocenter:
         switch (var->type) {
         case 1: refuse_meeting(i); return nullptr;
         case 2: return pe_a_orth(var, i, p1, p2, p3);
@@ -111,7 +111,7 @@ elim_step* pe_lemma(var_rec* var, int i)
         case 4: return pe_v_orth(var, i, p1, p2, p3);
         default: return nullptr;
         }
-    case 107:
+    case cons_kind::kIncenterVertex:
         switch (var->type) {
         case 1: return pe_r_incenter(var, i, p3, p1, p2);
         case 2: return pe_a_incent(var, i, p3, p1, p2);
@@ -119,76 +119,76 @@ elim_step* pe_lemma(var_rec* var, int i)
         case 4: return pe_v_incent(var, i, p3, p1, p2);
         default: gerror("pe_v_c111"); return nullptr;
         }
-    case 108:
+    case cons_kind::kIncenter:
         refuse_incenter(i);
         return nullptr;
-    case 109:
+    case cons_kind::kEquilateralVertex:
         if (var->type == 4)
             return pe_g_lratio(var, i, p1, p2);
         gerror(area_words::kTriangleVectorsOnly);
         return nullptr;
-    case 110: {
+    case cons_kind::kOnLine: {
         const Values v(get_m(mk_var(-1, p1, i, p1, p2)), num(1));
         return pe_v_ratio(var, i, p1, p1, p2, v.r1.get(), v.r2.get());
     }
-    case 111: {
+    case cons_kind::kOnPline: {
         // The parameter is the ratio AX / BC, X = A + t (C - B).
         const Values v(get_m(mk_var(-1, p1, i, p2, p3)), num(1));
         return pe_v_ratio(var, i, p1, p2, p3, v.r1.get(), v.r2.get());
     }
-    case 112: {
+    case cons_kind::kOnTline: {
         const Values v(named(("t_{" + pt_name(i) + "}").c_str()), num(1));
         return pe_v_tratio(var, i, p1, p2, p3, v.r1.get(), v.r2.get());
     }
-    case 114: {
+    case cons_kind::kOnAline: {
         const Values v(mul(num(-4), S(p3, p4, p4, p5)), P(p3, p4, p4, p5));
         return pe_v_tratio(var, i, p2, p2, p1, v.r1.get(), v.r2.get());
     }
-    case 116:
+    case cons_kind::kInterLineLine:
         return pe_v_ipp(var, i, p1, p1, p2, p3, p3, p4);
-    case 117:
+    case cons_kind::kInterLinePline:
         return pe_v_ipp(var, i, p1, p1, p2, p3, p4, p5);
-    case 118:
+    case cons_kind::kInterLineTline:
         return pe_v_ipt(var, i, p1, p1, p2, p3, p4, p5);
-    case 119:
+    case cons_kind::kInterPlinePline:
         return pe_v_ipp(var, i, p1, p2, p3, p4, p5, p6);
-    case 120:
+    case cons_kind::kInterPlineTline:
         return pe_v_ipt(var, i, p1, p2, p3, p4, p5, p6);
-    case 121:
+    case cons_kind::kInterTlineTline:
         switch (var->type) {
         case 1: refuse_construction(i); return nullptr;
         case 2: return pe_g_ipt(var, i, p1, p2, p3, p4, p5, p6);
         case 3: return pe_g_ipt2(var, i, p1, p2, p3, p4, p5, p6);
         default: gerror("pe_v_c: itt"); return nullptr;
         }
-    case 122:
+    case cons_kind::kInterLineCircle:
         if (p2 == p4)
             return pe_v_ipc(var, i, p2, p2, p1, p3, p4);
         if (p1 == p4)
             return pe_v_ipc(var, i, p1, p1, p2, p3, p4);
         refuse_meeting(i);
         return nullptr;
-    case 123:
+    case cons_kind::kInterPlineCircle:
         if (p1 == p5)
             return pe_v_ipc(var, i, p1, p2, p3, p4, p5);
         refuse_meeting(i);
         return nullptr;
-    case 125:
+    case cons_kind::kInterCircleCircle:
         if (p2 == p4) {
             const Values v(mul(num(-8), S(p2, p1, p3, p3)), P(p1, p3, p3, p1));
             return pe_v_tratio(var, i, p2, p1, p3, v.r1.get(), v.r2.get());
         }
         refuse_meeting(i);
         return nullptr;
-    case 129: {
+    case cons_kind::kSymmetricPoint: {
         const Values v(num(-1), num(1));
         return pe_v_ratio(var, i, p1, p1, p2, v.r1.get(), v.r2.get());
     }
-    case 130: {
+    case cons_kind::kReflection: {
         const Values v(mul(num(-8), S(p1, p2, p3, p3)), P(p2, p3, p3, p2));
         return pe_v_tratio(var, i, p1, p2, p3, v.r1.get(), v.r2.get());
     }
-    case 131:
+    case cons_kind::kInversion:
         if (xcoll(p1, p2, p3)) {
             const Values v(R(p2, p3, p2, p1), num(1));
             return pe_v_ratio(var, i, p2, p2, p3, v.r1.get(), v.r2.get());
@@ -196,19 +196,19 @@ elim_step* pe_lemma(var_rec* var, int i)
             const Values v(P(p2, p3, p3, p2), P(p2, p1, p1, p2));
             return pe_v_ratio(var, i, p2, p2, p1, v.r1.get(), v.r2.get());
         }
-    case 132:
+    case cons_kind::kPositiveSquare:
         return pe_tri4(var, i, p1, p2, 1);
-    case 133:
+    case cons_kind::kNegativeSquare:
         return pe_tri4(var, i, p1, p2, -1);
-    case 197: {
+    case cons_kind::kLratio: {
         const Values v = record_values(false);
         return pe_v_ratio(var, i, p1, p1, p2, v.r1.get(), v.r2.get());
     }
-    case 198: {
+    case cons_kind::kMratio: {
         const Values v = record_values(true);
         return pe_v_ratio(var, i, p1, p1, p2, v.r1.get(), v.r2.get());
     }
-    case 199: {
+    case cons_kind::kPratio: {
         const Values v = record_values(false);
         return pe_v_ratio(var, i, p1, p2, p3, v.r1.get(), v.r2.get());
     }

@@ -6,10 +6,10 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
-#include "algebra/poly_coef.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "facts/gdd_lookup.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ bool tail_has_vector()
 int leading_free_points()
 {
     int n = 0;
-    while (n + 1 < kProPointCount && point_kind(n + 1) == 101)
+    while (n + 1 < kProPointCount && point_kind(n + 1) == cons_kind::kFreePoint)
         ++n;
     return n;
 }
@@ -181,11 +181,11 @@ void run_area_method()
         const int kind = point_kind(v);
         if (g_pro_points[static_cast<std::size_t>(v)].hyp_predicate) {
             // Read as a construction of one of its points, or refused.
-        } else if (kind == 105) {
+        } else if (kind == cons_kind::kCircumcenter) {
             pe_gr(v);
         } else if (all_on_cir(v)) {
             g_done = true;
-        } else if (kind != 101 && kind != -100) {
+        } else if (kind != cons_kind::kFreePoint && kind != cons_kind::kPlaceholder) {
             pe_gr(v);
         }
         if (ended())

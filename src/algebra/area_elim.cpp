@@ -8,10 +8,10 @@
 #include "algebra/area_internal.h"
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
-#include "algebra/coef_arith.h"
 #include "algebra/plist.h"
-#include "statement/prover.h"
-#include "statement/tokenizer.h"
+#include "prover/coef_arith.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 
 elim_step* g_step_stack = nullptr;
 dterm* g_side_list = nullptr;
@@ -206,7 +206,7 @@ void note_factor_size(const xterm* f)
 
 xterm* pe_p(xterm* f, int i, int e)
 {
-    if (i < 0 || point_kind(i) == 357)
+    if (i < 0 || point_kind(i) == cons_kind::kConstant)
         return pe_pass(f, i, e);
     while (!pconstp(f)) {
         var_rec* v = f->var;

@@ -14,15 +14,10 @@
 #include <vector>
 
 #include "algebra/area_internal.h"
-#include "statement/prover.h"
-#include "statement/semantics.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
 
 namespace {
-
-constexpr int kFreePoint = 101;
-constexpr int kCollinear = 110;   // the predicates' kinds, and the kinds of
-constexpr int kParallel = 111;    // ON_LINE, ON_PLINE and ON_TLINE
-constexpr int kPerpendicular = 112;
 
 struct Reading {
     int point = 0;
@@ -32,25 +27,26 @@ struct Reading {
 
 Pro_point& record(int i) { return g_pro_points[static_cast<std::size_t>(i)]; }
 
-bool free_point(int i) { return point_kind(i) == kFreePoint && !record(i).hyp_predicate; }
+bool free_point(int i) { return point_kind(i) == cons_kind::kFreePoint && !record(i).hyp_predicate; }
 
 // X on the line of a and b (a, b different points other than X).
 Reading on_line(int x, int a, int b)
 {
     if (a == b || a == x || b == x)
         return {};
-    return {x, kCollinear, {a, b, 0}};
+    return {x, cons_kind::kOnLine, {a, b, 0}};
 }
 
 // The predicate's points pairs (a, b) and (c, d), x among them: x on the
-// line through its partner parallel (or perpendicular) to the other pair.
+// line through its partner parallel (or perpendicular) to the other pair,
+// read as the construction of the predicate's kind (ON_PLINE, ON_TLINE).
 Reading on_pair_line(int x, int kind, int a, int b, int c, int d)
 {
     const bool in_first = a == x || b == x;
     const bool in_second = c == x || d == x;
     if (in_first && in_second) {
         // Two lines through x that are parallel are one line.
-        if (kind != kParallel)
+        if (kind != cons_kind::kHypParallel)
             return {};
         return on_line(x, a == x ? b : a, c == x ? d : c);
     }
@@ -70,19 +66,19 @@ Reading read_predicate(int i)
     const int a = static_cast<int>(p[0]), b = static_cast<int>(p[1]);
     const int c = static_cast<int>(p[2]), d = static_cast<int>(p[3]);
     const int kind = point_kind(i);
-    const int x = kind == kCollinear ? std::max({a, b, c}) : std::max({a, b, c, d});
+    const int x = kind == cons_kind::kHypCollinear ? std::max({a, b, c}) : std::max({a, b, c, d});
     if (x <= 0 || !free_point(x))
         return {};
     switch (kind) {
-    case kCollinear: {
+    case cons_kind::kHypCollinear: {
         int others[2]{}, n = 0;
         for (const int q : {a, b, c})
             if (q != x && n < 2)
                 others[n++] = q;
         return n == 2 ? on_line(x, others[0], others[1]) : Reading{};
     }
-    case kParallel:
-    case kPerpendicular:
+    case cons_kind::kHypParallel:
+    case cons_kind::kHypPerpendicular:
         return on_pair_line(x, kind, a, b, c, d);
     default:
         return {};
@@ -91,7 +87,7 @@ Reading read_predicate(int i)
 
 void refuse(int i)
 {
-    std::string line = cons_statement_text(i);
+    std::string line = statement_record_line(i);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
     gerror(line + " The area method cannot use this hypothesis.\r\n");

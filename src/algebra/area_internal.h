@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 // ---- elimination state of one cycle ------------------------------------------------
 

@@ -4,7 +4,7 @@
 
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 

@@ -4,10 +4,10 @@
 
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
-#include "algebra/coef_arith.h"
 #include "algebra/plist.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
+#include "facts/fact_tests.h"
+#include "prover/coef_arith.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 
@@ -36,7 +36,7 @@ elim_step* pe_v_nc(var_rec* var, int i)
 {
     const int a = var->a[0], b = var->a[1], c = var->a[2], d = var->a[3];
     elim_step* step = nullptr;
-    if (i > 0 && point_kind(i) == 357) {
+    if (i > 0 && point_kind(i) == cons_kind::kConstant) {
         const xterm* k = g_pro_points[static_cast<std::size_t>(i)].ps[0];
         step = make_elim_step(var, nullptr, k ? cp(k) : num(0));
     } else {

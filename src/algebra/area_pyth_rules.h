@@ -8,7 +8,7 @@
 
 #include "algebra/area_internal.h"
 #include "algebra/area_terms.h"
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
 
 struct PythTuple {
     int a, b, c, d;

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "algebra/plist.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 quot_rec* new_ratio_rec(xterm* numc, dterm* nums, xterm* denc, dterm* dens, std::int8_t type)
 {

@@ -9,8 +9,8 @@
 // factor's exponent. Records come from the proof chain's storage
 // (algebra/proof_chain.h).
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 // A record with these fields (coefficients, constant polynomials, and lists
 // taken over), no steps, not linked.

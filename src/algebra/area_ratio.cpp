@@ -6,8 +6,8 @@
 #include "algebra/area_pyth_rules.h"
 #include "algebra/area_quot.h"
 #include "algebra/area_terms.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
+#include "facts/fact_tests.h"
+#include "prover/prover.h"
 
 using namespace aterm;
 

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-#include "algebra/coef_arith.h"
-#include "algebra/int_arith.h"
 #include "algebra/plist.h"
-#include "algebra/poly_coef.h"
-#include "algebra/variables.h"
-#include "statement/prover.h"
+#include "prover/coef_arith.h"
+#include "prover/int_arith.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
+#include "prover/variables.h"
 
 dterm* g_psdiv_num = nullptr;
 dterm* g_psdiv_den = nullptr;

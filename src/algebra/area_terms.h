@@ -4,8 +4,8 @@
 // is written on paper. Every function returns a new owned polynomial and
 // consumes its polynomial arguments.
 
-#include "algebra/poly.h"
-#include "statement/quantity_terms.h"
+#include "algebra/quantity_terms.h"
+#include "prover/poly.h"
 
 namespace aterm {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "algebra/algebra_words.h"
-#include "algebra/poly.h"
-#include "statement/prover.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -32,31 +32,12 @@ bool groebner() { return g_method == kMethodGroebner; }
 
 }  // namespace
 
-int equation_kind(int no)
-{
-    if (!in_table(no))
-        return 0;
-    const int kind = static_cast<int>(record(no).kind);
-    if (record(no).hyp_predicate)
-        return kind;
-    switch (kind) {
-    case 0: return 101;   // a point of a CIRCLE line
-    case 2: return 103;   // midpoint
-    case 12: return 112;  // on a perpendicular
-    case 14: return 113;  // further point of a CIRCLE line
-    case 40: return 122;  // line and circle
-    case 50: return 125;  // two circles
-    case 62: return 105;  // centre of a circle through three points
-    default: return kind;
-    }
-}
-
 bool param_point(int i)
 {
     if (!in_table(i) || record(i).hyp_predicate)
         return false;
     const int kind = equation_kind(i);
-    return (kind == 101 || kind == 113) && !mentioned_by_predicate(i);
+    return (kind == cons_kind::kFreePoint || kind == cons_kind::kOnCircle) && !mentioned_by_predicate(i);
 }
 
 int x_var(int i)
@@ -68,7 +49,7 @@ int x_var(int i)
 
 int y_var(int i)
 {
-    if (groebner() && param_point(i) && equation_kind(i) == 101)
+    if (groebner() && param_point(i) && equation_kind(i) == cons_kind::kFreePoint)
         return -(2 * (i - 2) + 1);
     return 2 * (i - 2) + 1;
 }

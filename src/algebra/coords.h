@@ -7,10 +7,6 @@
 
 struct xterm;
 
-// The kind whose equations record no takes. The reader's auxiliary records
-// for circles (points, centres, intersections) speak like the constructions
-// they stand for.
-int equation_kind(int no);
 
 // Is point i's x (or both coordinates) a parameter under the Groebner method?
 // Not when a hypothesis predicate mentions the point: the predicate ties it

@@ -5,7 +5,7 @@
 // passed are copied (the pair slots keep theirs) unless said otherwise.
 // A hypothesis that is identically 0 says nothing and is not pushed.
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // One hypothesis (tag 0); its reductum when its initial vanishes on the
 // hypotheses already listed.

@@ -3,7 +3,7 @@
 #include "algebra/equations.h"
 
 #include "algebra/plist.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 dterm* g_hyps = nullptr;
 dterm* g_lin = nullptr;

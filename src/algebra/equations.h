@@ -2,12 +2,12 @@
 // The equation lists of Wu's and the Groebner method, with their upkeep.
 // Every list is a polynomial list (plist.h), most recent polynomial first;
 // each polynomial means "= 0". The per-point coordinate pairs live in
-// g_pairs (statement/prover.h).
+// g_pairs (prover/prover.h).
 
 #include <cstdint>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // Hypotheses; for Wu tags 0 = single equation, 1 = pivot of an intersection,
 // 2 = the remainder that follows its pivot (retagged by ts_initials).

@@ -6,7 +6,7 @@
 
 #include "algebra/groebner.h"
 #include "algebra/plist.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "algebra/plist.h"
 #include "algebra/poly_normal.h"
 #include "algebra/wu.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "algebra/groebner.h"
 #include "algebra/plist.h"
 #include "algebra/poly_normal.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 std::int8_t g_gbmode = 2;
 

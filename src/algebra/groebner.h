@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // Reduction mode: 1 full reduction (every term), 2 head reduction.
 extern std::int8_t g_gbmode;

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "algebra/algebra_words.h"
-#include "algebra/poly_coef.h"
-#include "statement/prover.h"
-#include "statement/semantics.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
 
 namespace {
 
@@ -242,7 +242,7 @@ void show_machine_proof(int latex, const ProofCitations* citations)
     if (citations && citations->begin)
         citations->begin();
     gprint(alg_words::kConclusionIs);
-    do_concl(cgeo::kPredicate);
+    gprint(conclusion_keyword_line());
     gprint(alg_words::kEquivalentTo);
     gprint("  ");
     equivalent_side(first->nc, first->np, latex);

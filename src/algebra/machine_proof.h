@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 // How a method that rests on database facts (the full-angle method) names
 // them: `begin` starts a proof's citations, `cite` prints the facts of one

@@ -2,8 +2,8 @@
 
 #include "algebra/algebra_words.h"
 #include "algebra/machine_proof.h"
-#include "statement/proof_tex_file.h"
-#include "statement/prover.h"
+#include "prover/proof_tex_file.h"
+#include "prover/prover.h"
 
 namespace {
 

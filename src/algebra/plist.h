@@ -2,7 +2,7 @@
 // Small helpers for polynomial lists: chains of dterm cells whose coef holds
 // a polynomial and whose deg holds a tag of the list's owner.
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // Puts p in a new cell at the front of list.
 inline void plist_push(dterm*& list, xterm* p, int tag) { list = get_dt(tag, p, list); }

@@ -3,7 +3,7 @@
 // All consume their first polynomial argument; lists are left in place
 // unless said.
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // Primitive part: content 1 and a positive leading number; a non-zero
 // constant becomes 1, zero stays 0.

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 quot_rec g_proof_head;
 quot_rec* g_proof_tail = &g_proof_head;

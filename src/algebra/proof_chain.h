@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 struct Gdd_cond;
 

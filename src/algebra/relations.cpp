@@ -9,10 +9,10 @@
 
 #include "algebra/coords.h"
 #include "algebra/equations.h"
-#include "algebra/poly.h"
-#include "gdd/fact_tests.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
+#include "algebra/quantity_terms.h"
+#include "facts/fact_tests.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 
 namespace {
 

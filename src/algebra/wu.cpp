@@ -7,9 +7,8 @@
 #include "algebra/equations.h"
 #include "algebra/plist.h"
 #include "algebra/poly_normal.h"
-#include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 namespace {
 
@@ -138,19 +137,19 @@ bool reducible_p()
             continue;
         const auto p = [&r](int k) { return r.pots[static_cast<std::size_t>(k - 1)]; };
         switch (equation_kind(i)) {
-        case 122:
+        case cons_kind::kInterLineCircle:
             if (p(2) == p(4) || p(1) == p(4))
                 return true;
             break;
-        case 123: case 124:
+        case cons_kind::kInterPlineCircle: case cons_kind::kInterTlineCircle:
             if (p(1) == p(5))
                 return true;
             break;
-        case 125:
+        case cons_kind::kInterCircleCircle:
             if (p(2) != p(4))
                 return true;
             break;
-        case 126: case 127: case 128:
+        case cons_kind::kInterLineRcircle: case cons_kind::kInterCircleRcircle: case cons_kind::kInterRcircleRcircle:
             return true;
         default:
             break;

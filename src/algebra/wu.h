@@ -3,7 +3,7 @@
 // the triangular hypotheses; the statement is proved when every conclusion
 // leaves the remainder 0. Works on g_hyps (TS), g_lin (LTS) and g_concs.
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 // Runs the method on the lists; sets g_result, adds to g_time and g_maxterm
 // and prints the listings and the verdict.

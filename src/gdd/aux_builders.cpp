@@ -3,16 +3,16 @@
 #include <initializer_list>
 #include <string>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_trace.h"
 #include "gdd/aux_internal.h"
 #include "gdd/aux_points.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/fact_tests.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_trace.h"
-#include "statement/numeric_figure.h"
-#include "statement/prover.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
 
 int g_gdd_npoints = 0;
 int g_aux_pass_start = 0;
@@ -127,7 +127,7 @@ int aux_on_tline(int code, int a, int b, int c)
     aux_trace(fmt("add-aux-tline (%d) %s,%s,%s\n", code, pname(a), pname(b), pname(c)));
     if (!may_build({a, b, c}, false))
         return 0;
-    const int x = place_point(code, 112, {a, b, c});
+    const int x = place_point(code, cons_kind::kOnTline, {a, b, c});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -140,7 +140,7 @@ int aux_mid(int code, int a, int b)
     aux_trace(fmt("add-aux-mid %s %s\n", pname(a), pname(b)));
     if (!may_build({a, b}, true) || a == b || fd_mid(a, b))
         return 0;
-    const int x = place_point(code, 103, {a, b});
+    const int x = place_point(code, cons_kind::kMidpoint, {a, b});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -154,7 +154,7 @@ int aux_inter_ll(int code, int a, int b, int c, int d)
     aux_trace(fmt("add-aux-ill (%d) %s %s %s %s\n", code, pname(a), pname(b), pname(c), pname(d)));
     if (!may_build({a, b, c, d}, false) || !new_crossing(a, b, c, d))
         return 0;
-    const int x = place_point(code, 116, {a, b, c, d});
+    const int x = place_point(code, cons_kind::kInterLineLine, {a, b, c, d});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -169,7 +169,7 @@ int aux_inter_lp(int code, int a, int b, int c, int d, int e)
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xpara(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_pl_pt(c, d, e)))
         return 0;
-    const int x = place_point(code, 117, {a, b, c, d, e});
+    const int x = place_point(code, cons_kind::kInterLinePline, {a, b, c, d, e});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -184,7 +184,7 @@ int aux_inter_lt(int code, int a, int b, int c, int d, int e)
     if (!may_build({a, b, c, d, e}, true) || a == b || d == e || xcoll(a, b, c) || xperp(a, b, d, e) ||
         inter_lln(fd_ln(a, b), fd_tl_pt(c, d, e)))
         return 0;
-    const int x = place_point(code, 118, {a, b, c, d, e});
+    const int x = place_point(code, cons_kind::kInterLineTline, {a, b, c, d, e});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -200,7 +200,7 @@ int aux_foot(int code, int a, int b, int c)
     // already meets the line in the foot.
     if (!may_build({a, b, c}, true) || b == c || xcoll(a, b, c) || inter_lln(fd_tl_pt(a, b, c), fd_ln(b, c)))
         return 0;
-    const int x = place_point(code, 102, {a, b, c});
+    const int x = place_point(code, cons_kind::kFoot, {a, b, c});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -215,7 +215,7 @@ int aux_inter_lc(int code, int a, int b, Gdd_cir* cir)
     // The second intersection must not be known already.
     if (!cir || !may_build({a, b}, true) || a == b || inter_lc_new(fd_ln(a, b), cir, a))
         return 0;
-    const int x = place_point(code, 122, {a, b, cir->centre, a});
+    const int x = place_point(code, cons_kind::kInterLineCircle, {a, b, cir->centre, a});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -230,7 +230,7 @@ int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir)
     aux_trace(fmt("add-aux-ipc %s, %s, %s;\n", pname(a), pname(b), pname(c)));
     if (!cir || !may_build({a, b, c}, true) || b == c || inter_lc_new(fd_pl_pt(a, b, c), cir, a))
         return 0;
-    const int x = place_point(code, 123, {a, b, c, cir->centre, a});
+    const int x = place_point(code, cons_kind::kInterPlineCircle, {a, b, c, cir->centre, a});
     if (!x)
         return 0;
     const Hypothesis_scope hyp;
@@ -252,7 +252,7 @@ int aux_circumcentre(int code, Gdd_cir* cir)
     const int a = cir->pts[0], b = cir->pts[1], c = cir->pts[2];
     if (!may_build({a, b, c}, true))
         return 0;
-    const int x = place_point(code, 105, {a, b, c});
+    const int x = place_point(code, cons_kind::kCircumcenter, {a, b, c});
     if (!x)
         return 0;
     cir->centre = static_cast<std::int8_t>(x);

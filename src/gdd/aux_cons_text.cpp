@@ -5,8 +5,8 @@
 
 #include "gdd/fact_text.h"
 #include "gdd/proof_text.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
+#include "prover/keywords.h"
+#include "prover/prover.h"
 
 void print_aux_cons_text(int point)
 {
@@ -18,19 +18,20 @@ void print_aux_cons_text(int point)
     const char* x = rec.name.c_str();
     std::string line = " ";
     switch (rec.kind) {
-    case 102: line = fmt("%s %s %s %s %s", kw(2137).c_str(), x, n(0), n(1), n(2)); break;
-    case 103: line = fmt("%s %s %s %s", kw(2113).c_str(), x, n(0), n(1)); break;
-    case 105: line = fmt("%s %s  %s %s %s", kw(2128).c_str(), x, n(0), n(1), n(2)); break;
-    case 112: line = fmt("%s %s %s %s %s", kw(2121).c_str(), x, n(0), n(1), n(2)); break;
-    case 116: line = fmt("%s %s %s %s %s %s", kw(2146).c_str(), x, n(0), n(1), n(2), n(3)); break;
-    case 117:
+    case cons_kind::kFoot: line = fmt("%s %s %s %s %s", kw(2137).c_str(), x, n(0), n(1), n(2)); break;
+    case cons_kind::kMidpoint: line = fmt("%s %s %s %s", kw(2113).c_str(), x, n(0), n(1)); break;
+    case cons_kind::kCircumcenter: line = fmt("%s %s  %s %s %s", kw(2128).c_str(), x, n(0), n(1), n(2)); break;
+    case cons_kind::kOnTline: line = fmt("%s %s %s %s %s", kw(2121).c_str(), x, n(0), n(1), n(2)); break;
+    case cons_kind::kInterLineLine: line = fmt("%s %s %s %s %s %s", kw(2146).c_str(), x, n(0), n(1), n(2), n(3)); break;
+    case cons_kind::kInterLinePline:
         line = fmt("%s %s  %s %s  %s %s %s", kw(2147).c_str(), x, n(0), n(1), n(2), n(3), n(4));
         break;
-    case 118:
+    case cons_kind::kInterLineTline:
         line = fmt("%s %s  %s %s  %s %s %s", kw(2148).c_str(), x, n(0), n(1), n(2), n(3), n(4));
         break;
-    case 122: line = fmt("%s %s  %s %s  %s %s", kw(2152).c_str(), x, n(0), n(1), n(2), n(3)); break;
-    case 123:
+    case cons_kind::kInterLineCircle:
+        line = fmt("%s %s  %s %s  %s %s", kw(2152).c_str(), x, n(0), n(1), n(2), n(3)); break;
+    case cons_kind::kInterPlineCircle:
         line = fmt("%s %s  %s %s %s  %s %s", kw(2153).c_str(), x, n(0), n(1), n(2), n(3), n(4));
         break;
     default: break;

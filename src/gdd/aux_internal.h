@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_records.h"
 #include "gdd/aux_points.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_records.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 // The search families, in the order aux_search runs them.
 void aux_orthocenter();

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // The statement's own point count, saved when the database method starts.
 // Builders take only these points as arguments; the proof printer shows the
@@ -43,23 +43,23 @@ int new_aux_point(int code, int kind);
 // instances of the figure (numeric_point_coincides). The facts of a new
 // point are hypotheses (no reasons).
 
-// On the line through a perpendicular to bc (kind 112).
+// On the line through a perpendicular to bc (ON_TLINE).
 int aux_on_tline(int code, int a, int b, int c);
-// Midpoint of ab (kind 103).
+// Midpoint of ab (MIDPOINT).
 int aux_mid(int code, int a, int b);
-// Intersection of lines ab and cd (kind 116).
+// Intersection of lines ab and cd (INTERSECTION_LL).
 int aux_inter_ll(int code, int a, int b, int c, int d);
-// On line ab and on the parallel through c to de (kind 117).
+// On line ab and on the parallel through c to de (INTERSECTION_LP).
 int aux_inter_lp(int code, int a, int b, int c, int d, int e);
-// On line ab and on the perpendicular through c to de (kind 118).
+// On line ab and on the perpendicular through c to de (INTERSECTION_LT).
 int aux_inter_lt(int code, int a, int b, int c, int d, int e);
-// Foot of the perpendicular from a to line bc (kind 102).
+// Foot of the perpendicular from a to line bc (FOOT).
 int aux_foot(int code, int a, int b, int c);
-// Second intersection of line ab with circle cir (kind 122; a lies on it).
+// Second intersection of line ab with circle cir (INTERSECTION_LC; a lies on it).
 int aux_inter_lc(int code, int a, int b, Gdd_cir* cir);
 // Second intersection of the parallel through a to bc with circle cir
-// (kind 123; a lies on it).
+// (INTERSECTION_PC; a lies on it).
 int aux_inter_pc(int code, int a, int b, int c, Gdd_cir* cir);
 // Circumcentre of the circle's first three points, which becomes the
-// circle's centre (kind 105).
+// circle's centre (CIRCUMCENTER).
 int aux_circumcentre(int code, Gdd_cir* cir);

@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/aux_internal.h"
-#include "gdd/fact_tests.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 // Two parallels J1, J2, a point t off both joined to two points u, v of J2:
 // a line through t that meets only one of the parallels gets its missing

@@ -2,14 +2,14 @@
 
 #include <utility>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_index.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/aux_internal.h"
-#include "gdd/fact_tests.h"
 #include "gdd/forward.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_index.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

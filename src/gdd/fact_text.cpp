@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <array>
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_lookup.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -147,13 +148,6 @@ bool cyclic_alike(const Gdd_cond& x, const Gdd_cond& y)
 
 }  // namespace
 
-const char* gdd_pt_name(int p)
-{
-    if (p <= 0 || p >= kProPointCount)
-        return "";
-    return g_pro_points[static_cast<std::size_t>(p)].name.c_str();
-}
-
 std::string angle_text(int a, int b, int c, int d)
 {
     auto n = [](int p) { return gdd_pt_name(p); };
@@ -167,23 +161,18 @@ std::string angle_text(int a, int b, int c, int d)
     return fmt("%s[%s%s,%s%s]", sign, n(a), n(b), n(c), n(d));
 }
 
-bool is_record_fact(const Gdd_cond& f)
-{
-    return f.p[0] == 0 && (f.type != kCondCyclic || f.p[1] == 0);
-}
-
 void print_fact(const Gdd_cond& f)
 {
     switch (f.type) {
     case kCondTrivial: return;
-    case 1905: {
+    case kCondOrthocenter: {
         auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$](perp[$%s%s,%s%s$], perp[$%s%s,%s%s$]) ",
                    std::string(gdd_words::kOrthocenter).c_str(), n(0), n(1), n(2), n(3), n(0), n(1), n(2),
                    n(3), n(0), n(2), n(1), n(3)));
         return;
     }
-    case 1906: {
+    case kCondIncenter: {
         auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
         gprint(fmt("%s[$%s,%s%s%s$]", std::string(gdd_words::kIncenter).c_str(), n(0), n(1), n(2), n(3)));
         return;
@@ -204,39 +193,6 @@ void print_fact(const Gdd_cond& f)
             gprint(point_fact_text(f));
         return;
     default: gprint(fmt("co-pred (%d) error", f.type)); return;
-    }
-}
-
-void* lookup_fact(const Gdd_cond& f)
-{
-    const int a = fact_pt(f, 0), b = fact_pt(f, 1), c = fact_pt(f, 2), d = fact_pt(f, 3);
-    const int e = fact_pt(f, 4), g = fact_pt(f, 5), h = fact_pt(f, 6), k = fact_pt(f, 7);
-    switch (f.type) {
-    case kCondColl: {
-        const int pts[6] = {a, b, c, d, e, g};
-        return fd_ln_pts(pts, 5);
-    }
-    case kCondPara: return fd_pls_4pt(a, b, c, d);
-    case kCondPerp: return fd_tp_4pt(a, b, c, d);
-    case kCondMid: return fd_mid_rec(a, b, c);
-    case kCondCyclic: {
-        Gdd_cir key;
-        key.centre = static_cast<std::int8_t>(a);
-        int n = 0;
-        for (int i = 1; i < 8; ++i)
-            if (fact_pt(f, i) != 0)
-                key.pts[static_cast<std::size_t>(n++)] = static_cast<std::int8_t>(fact_pt(f, i));
-        if (n == 0)
-            return nullptr;
-        key.last = static_cast<std::int8_t>(n - 1);
-        return fd_cir_key(key);
-    }
-    case kCondCong: return fd_cg_2seg(a, b, c, d);
-    case kCondEqAngle: return fd_ea_pt(a, b, c, d, e, g, h, k);
-    case kCondRatio: return fd_ra(a, b, c, d, e, g, h, k);
-    case kCondCongTri: return fd_tri_pair(false, false, a, b, c, d, e, g);
-    case kCondSimTri: return fd_tri_pair(true, false, a, b, c, d, e, g);
-    default: return nullptr;
     }
 }
 
@@ -281,31 +237,9 @@ int show_fact(Gdd_cond* fact, const Gdd_cond* other, int mode)
 {
     switch (mode) {
     case kFactPrint: print_fact(*fact); return 0;
-    case kFactLookup:
-        if (fact->p[0] != 0 || (fact->type == kCondCyclic && fact->p[1] != 0))
-            fact->obj = lookup_fact(*fact);
-        return 0;
+    case kFactLookup: note_fact_record(fact); return 0;
     case kFactEqual: return other && fact_equal(*fact, *other) ? 1 : 0;
     case kFactTrivial: return fact_trivial(*fact) ? 1 : 0;
     default: return 0;
-    }
-}
-
-bool gdd_fact_holds(const Gdd_cond& f)
-{
-    const int a = fact_pt(f, 0), b = fact_pt(f, 1), c = fact_pt(f, 2), d = fact_pt(f, 3);
-    const int e = fact_pt(f, 4), g = fact_pt(f, 5), h = fact_pt(f, 6), k = fact_pt(f, 7);
-    switch (f.type) {
-    case kCondColl: return xcoll(a, b, c);
-    case kCondPara: return xpara(a, b, c, d);
-    case kCondPerp: return xperp(a, b, c, d);
-    case kCondMid: return xmid(a, b, c);
-    case kCondCyclic: return xcir_4p(0, b, c, d, e);
-    case kCondCong: return xcong(a, b, c, d);
-    case kCondEqAngle: return xacong(a, b, d, e, g, k);
-    case kCondRatio: return xratio(a, b, c, d, e, g, h, k);
-    case kCondCongTri: return xcon(a, b, c, d, e, g);
-    case kCondSimTri: return xsim(a, b, c, d, e, g);
-    default: return false;
     }
 }

@@ -3,18 +3,18 @@
 
 #include "gdd/forward.h"
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_trace.h"
 #include "gdd/aux_points.h"
-#include "gdd/fact_tests.h"
 #include "gdd/fact_text.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_trace.h"
-#include "statement/numeric_figure.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
-#include "statement/verdict.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
+#include "prover/verdict.h"
 
 // ---- premise tests -----------------------------------------------------------------
 
@@ -216,7 +216,7 @@ void run_gdd_method(const std::function<bool()>& concl_holds)
     g_latex = 0;
     aux_method_start();
     const std::uint32_t t0 = prover_clock_ms();
-    const bool has_concl = g_concl.type != kConclNone;
+    const bool has_concl = g_concl.type != concl_kind::kNone;
     for (;;) {
         forward();
         clear_queue();

@@ -11,18 +11,16 @@
 #include <cstdint>
 #include <functional>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // ---- the method ----------------------------------------------------------------
 
-// The database method (method 326): saturates the database, adds auxiliary
-// points while the conclusion does not hold, prints the outcome and the proof,
-// sets g_result and adds the elapsed time to g_time. A time-out leaves by
-// TTIME, an inconsistent record by ProverAbort.
-void do_gdd();
-
-// The method with the test "the conclusion holds in the database" passed in;
-// do_gdd passes the conclusion semantics (do_concl_w).
+// The database method (kMethodDatabase) with the test "the conclusion holds
+// in the database" passed in (the statement's do_gdd passes the conclusion
+// semantics): saturates the database, adds auxiliary points while the
+// conclusion does not hold, prints the outcome and the proof, sets g_result
+// and adds the elapsed time to g_time. A time-out leaves by TTIME, an
+// inconsistent record by ProverAbort.
 void run_gdd_method(const std::function<bool()>& concl_holds);
 
 // Runs the new-condition queue to exhaustion (with the ratio, ratio-to-

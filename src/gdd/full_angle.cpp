@@ -12,14 +12,14 @@
 #include "algebra/area_quot.h"
 #include "algebra/area_words.h"
 #include "algebra/machine_proof.h"
-#include "algebra/poly_coef.h"
+#include "algebra/quantity_terms.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/forward.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -179,22 +179,22 @@ void fa_concl()
     clear_co_db();
     xterm* poly = nullptr;
     switch (g_concl.type) {
-    case 148:
+    case concl_kind::kCollinear:
         poly = fa_pts(p(1), p(2), p(1), p(3));
         break;
-    case 149:
+    case concl_kind::kParallel:
         poly = fa_pts(p(1), p(2), p(3), p(4));
         break;
-    case 150:
+    case concl_kind::kPerpendicular:
         poly = pplus(fa_pts(p(1), p(2), p(3), p(4)), get_n(1));
         break;
-    case 152:
+    case concl_kind::kCyclic:
         poly = pminus(fa_pts(p(4), p(2), p(4), p(3)), fa_pts(p(5), p(2), p(5), p(3)));
         break;
-    case 154:
+    case concl_kind::kEqualAngle:
         poly = pminus(fa_pts(p(1), p(2), p(3), p(4)), fa_pts(p(5), p(6), p(7), p(8)));
         break;
-    case kConclEquation:
+    case concl_kind::kEquation:
         if (g_concl_lhs && g_concl_rhs)
             poly = pminus(cp_poly(g_concl_lhs), cp_poly(g_concl_rhs));
         break;

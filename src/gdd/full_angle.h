@@ -1,5 +1,5 @@
 #pragma once
-// The full-angle method (329): the conclusion becomes a linear polynomial in
+// The full-angle method (kMethodFullAngle): the conclusion becomes a linear polynomial in
 // full angles [AB, CD] (in right angles, modulo 2) that must reduce to zero.
 // The fact database is built by running the rule searches of the database
 // method directly on the hypothesis facts, in two stages; each rewriting
@@ -7,8 +7,8 @@
 // fact of the database, and is appended to the proof chain of the algebraic
 // methods, which the machine-proof printer shows afterwards.
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
+#include "prover/poly.h"
 
 struct Gdd_line;
 

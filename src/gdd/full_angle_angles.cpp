@@ -1,12 +1,12 @@
 // Rewriting rules of the full-angle method from triangle centres and from
 // equal-angle facts.
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 elim_step* fa_center(const FaAngle& a)
 {
@@ -27,7 +27,7 @@ elim_step* fa_center(const FaAngle& a)
                     // The configuration is named, and the facts that make it
                     // are premises too.
                     if (w > u && xperp(u, x, w, y) && xperp(w, x, u, y) && fa_precedes(x, y, L1)) {
-                        add_codb(1905, x, u, w, y);
+                        add_codb(kCondOrthocenter, x, u, w, y);
                         add_codb(kCondPerp, u, x, w, y);
                         add_codb(kCondPerp, w, x, u, y);
                         return fa_value(a.var, pplus(fa_pts(x, y, a.C, a.D), get_n(1)));
@@ -35,7 +35,7 @@ elim_step* fa_center(const FaAngle& a)
                     // xy and yx bisect the angles uyw and uxw.
                     if (xacong(x, y, u, u, y, w) && xacong(y, x, u, u, x, w) && fa_precedes(x, w, L1) &&
                         fa_precedes(x, y, L1) && fa_precedes(u, x, L1) && fa_precedes(u, y, L1)) {
-                        add_codb(1906, u, w, x, y);
+                        add_codb(kCondIncenter, u, w, x, y);
                         add_codb(kCondEqAngle, x, y, y, u, u, y, y, w);
                         add_codb(kCondEqAngle, y, x, x, u, u, x, x, w);
                         xterm* value = pplus(pplus(fa_pts(x, y, x, u), fa_pts(y, u, y, x)), fa_pts(w, x, a.C, a.D));
@@ -70,7 +70,7 @@ elim_step* fa_eqangle(const FaAngle& a)
         for (const auto& r : arrangements) {
             if (r[0] != L1 || r[1] != L2 || !ln_less(r[2], L1) || !ln_less(r[3], L1))
                 continue;
-            add_codb(154, a.A, a.B, a.C, a.D, r[2]->pts[0], r[2]->pts[1], r[3]->pts[0], r[3]->pts[1]);
+            add_codb(kCondEqAngle, a.A, a.B, a.C, a.D, r[2]->pts[0], r[2]->pts[1], r[3]->pts[0], r[3]->pts[1]);
             return fa_value(a.var, trim_a1_ln(r[2], r[3]));
         }
     }
@@ -92,7 +92,7 @@ elim_step* fa_eqangle(const FaAngle& a)
                 pts[2 * m] = m == k ? a.A : e[m]->pts[0];
                 pts[2 * m + 1] = m == k ? a.B : e[m]->pts[1];
             }
-            add_codb(154, pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7]);
+            add_codb(kCondEqAngle, pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7]);
             // [E1, L2] = [E1, E2] + [E2, L2] and its three mirror images.
             static constexpr int partner[4] = {1, 0, 3, 2};
             const Gdd_line* other = e[partner[k]];

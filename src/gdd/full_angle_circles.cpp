@@ -3,12 +3,12 @@
 
 #include <vector>
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ elim_step* cir1_chord(const FaAngle& a, const Gdd_cir* K)
                 continue;
             if (fa_precedes(w, pb, a.L1)) {
                 fa_trace("cir1_2:  %s %s\r\n", a);
-                add_codb(152, 0, pa, pb, u, w);
+                add_codb(kCondCyclic, 0, pa, pb, u, w);
                 return fa_value(a.var, pplus(fa_pts(u, pa, u, w), fa_pts(w, pb, a.C, a.D)));
             }
             const Gdd_line* wb = fa_line(w, pb);
@@ -57,8 +57,8 @@ elim_step* cir1_chord(const FaAngle& a, const Gdd_cir* K)
                         continue;
                     if (perpendicular ? !xperp_ln(N, wb) : !xpara_ln(N, wb))
                         continue;
-                    add_codb(perpendicular ? 150 : 149, w, pb, N->pts[0], N->pts[1]);
-                    add_codb(152, 0, pa, pb, u, w);
+                    add_codb(perpendicular ? kCondPerp : kCondPara, w, pb, N->pts[0], N->pts[1]);
+                    add_codb(kCondCyclic, 0, pa, pb, u, w);
                     xterm* value = pplus(fa_pts(u, pa, u, w), fa_ln_pts(N, a.C, a.D));
                     return fa_value(a.var, perpendicular ? pplus(value, one()) : value);
                 }
@@ -85,7 +85,7 @@ elim_step* fa_cir1(const FaAngle& a)
                         continue;
                     if (fa_precedes(z, x, a.L1) && fa_precedes(z, y, a.L1)) {
                         fa_trace("cir1_1: %s %s %s\r\n", a);
-                        add_codb(152, 0, p, z, x, y);
+                        add_codb(kCondCyclic, 0, p, z, x, y);
                         return fa_value(a.var, fa_pts(z, x, z, y));
                     }
                 }
@@ -132,9 +132,9 @@ elim_step* fa_cir2(const FaAngle& a)
                             if (!ua || !ux || !wb || !wy || !ln_pair_less(ua, ux, a.L1, a.L2) ||
                                 !ln_pair_less(wb, wy, a.L1, a.L2))
                                 continue;
-                            add_codb(152, 0, p, pb, y, w);
-                            add_codb(152, 0, p, pa, x, u);
-                            add_codb(148, p, x, y);
+                            add_codb(kCondCyclic, 0, p, pb, y, w);
+                            add_codb(kCondCyclic, 0, p, pa, x, u);
+                            add_codb(kCondColl, p, x, y);
                             return fa_value(a.var, pminus(fa_pts(u, pa, u, x), fa_pts(w, pb, w, y)));
                         }
                     }
@@ -161,18 +161,18 @@ elim_step* fa_cir3(const FaAngle& a)
             if (const int y = inter_lc(a.L2, K)) {
                 for (const int z : pts)
                     if (z != x && z != y && fa_precedes(z, x, a.L1) && fa_precedes(z, y, a.L1)) {
-                        add_codb(152, o, x, y, z);
+                        add_codb(kCondCyclic, o, x, y, z);
                         return fa_value(a.var, twice(fa_pts(z, x, z, y)));
                     }
                 if (fa_precedes(x, y, a.L1)) {
-                    add_codb(152, o, x, y);
+                    add_codb(kCondCyclic, o, x, y);
                     return fa_value(a.var, twice(fa_pts(x, y, a.C, a.D)));
                 }
             }
         } else if (on_ln(x, a.L2)) {
             const int y = inter_lc_new(a.L2, K, x);
             if (y && fa_precedes(o, y, a.L1)) {
-                add_codb(152, o, x, y);
+                add_codb(kCondCyclic, o, x, y);
                 return fa_value(a.var, fa_pts(x, y, o, y));
             }
         }
@@ -184,7 +184,7 @@ elim_step* fa_cir3(const FaAngle& a)
                 const bool on_cd = on_ln(x, a.L2) && on_ln(t, a.L2);
                 const int g = on_cd ? t : s, h = on_cd ? s : t;
                 if (fa_precedes(x, g, a.L1) && fa_precedes(h, x, a.L1) && fa_precedes(h, g, a.L1)) {
-                    add_codb(152, o, x, g, h);
+                    add_codb(kCondCyclic, o, x, g, h);
                     return fa_value(a.var, pplus(pplus(fa_pts(h, x, h, g), fa_pts(x, g, a.C, a.D)), one()));
                 }
             }
@@ -209,22 +209,22 @@ elim_step* fa_cir4(const FaAngle& a)
                 continue;
             if (const int m = fd_mid(x, z)) {
                 if (fa_precedes(x, o, a.L1) && fa_precedes(o, m, a.L1)) {
-                    add_codb(151, m, x, z);
-                    add_codb(152, o, x, y, z);
+                    add_codb(kCondMid, m, x, z);
+                    add_codb(kCondCyclic, o, x, y, z);
                     return fa_value(a.var, pplus(fa_pts(o, x, o, m), fa_pts(y, z, a.C, a.D)));
                 }
                 if (fa_precedes(z, o, a.L1) && fa_precedes(o, m, a.L1)) {
-                    add_codb(151, m, x, z);
-                    add_codb(152, o, x, y, z);
+                    add_codb(kCondMid, m, x, z);
+                    add_codb(kCondCyclic, o, x, y, z);
                     return fa_value(a.var, pplus(fa_pts(o, m, o, z), fa_pts(y, z, a.C, a.D)));
                 }
             }
             if (fa_precedes(x, o, a.L1) && fa_precedes(x, z, a.L1)) {
-                add_codb(152, o, x, y, z);
+                add_codb(kCondCyclic, o, x, y, z);
                 return fa_value(a.var, pplus(pplus(fa_pts(x, o, x, z), fa_pts(y, z, a.C, a.D)), one()));
             }
             if (fa_precedes(z, o, a.L1) && fa_precedes(x, z, a.L1)) {
-                add_codb(152, o, x, y, z);
+                add_codb(kCondCyclic, o, x, y, z);
                 return fa_value(a.var, pplus(pplus(fa_pts(z, x, z, o), fa_pts(y, z, a.C, a.D)), one()));
             }
         }
@@ -248,14 +248,14 @@ elim_step* fa_double(var_rec* v)
         if (x && on_ln(o, a.L1)) {
             const int y = on_ln(x, a.L2) ? inter_lc_new(a.L2, K, x) : 0;
             if (y && xperp(o, x, o, y)) {
-                add_codb(150, o, x, o, y);
-                add_codb(152, o, x, y);
+                add_codb(kCondPerp, o, x, o, y);
+                add_codb(kCondCyclic, o, x, y);
                 return fa_value(v, get_n(1), 2);
             }
             for (const int q : points(K)) {
                 if (q != x && xperp(o, x, o, q) && fa_precedes(x, q, a.L1)) {
-                    add_codb(150, o, x, o, q);
-                    add_codb(152, o, x, q);
+                    add_codb(kCondPerp, o, x, o, q);
+                    add_codb(kCondCyclic, o, x, q);
                     return fa_value(v, pplus(twice(fa_pts(x, q, a.C, a.D)), one()), 2);
                 }
             }
@@ -265,11 +265,11 @@ elim_step* fa_double(var_rec* v)
         first_two_on(a.L1, K, pa, pb);
         if (pb && fa_precedes(o, pa, a.L1) && fa_precedes(o, pb, a.L1)) {
             if (!xpara(o, pa, a.C, a.D)) {
-                add_codb(152, o, pa, pb);
+                add_codb(kCondCyclic, o, pa, pb);
                 return fa_value(v, pplus(fa_pts(o, pa, o, pb), twice(fa_pts(o, pb, a.C, a.D))), 2);
             }
-            add_codb(149, o, pa, a.C, a.D);
-            add_codb(152, o, pa, pb);
+            add_codb(kCondPara, o, pa, a.C, a.D);
+            add_codb(kCondCyclic, o, pa, pb);
             return fa_value(v, fa_pts(o, pb, o, pa), 2);
         }
         // 3. L1 through the centre and a second circle through it.
@@ -285,11 +285,11 @@ elim_step* fa_double(var_rec* v)
                 continue;
             const int w = on_ln(z, a.L2) ? inter_lc_new(a.L2, K2, z) : 0;
             if ((p == w || q == w) && xperp(z, p, z, q)) {
-                add_codb(150, z, p, z, q);
-                add_codb(152, 0, o, p, q, z);
-                add_codb(152, o, p, q);
-                add_codb(148, o, a.A, a.B, z);
-                add_codb(148, a.C, a.D, w);
+                add_codb(kCondPerp, z, p, z, q);
+                add_codb(kCondCyclic, 0, o, p, q, z);
+                add_codb(kCondCyclic, o, p, q);
+                add_codb(kCondColl, o, a.A, a.B, z);
+                add_codb(kCondColl, a.C, a.D, w);
                 return fa_value(v, get_n(1), 2);
             }
             for (const int s : points(K2)) {
@@ -306,11 +306,11 @@ elim_step* fa_double(var_rec* v)
                     value = pplus(fa_pts(s, p, s, q), twice(fa_pts(z, q, a.C, a.D)));
                 if (!value)
                     break;
-                add_codb(152, 0, o, p, q, z, s);
-                add_codb(152, o, p, q);
-                add_codb(148, o, a.A, a.B, z);
+                add_codb(kCondCyclic, 0, o, p, q, z, s);
+                add_codb(kCondCyclic, o, p, q);
+                add_codb(kCondColl, o, a.A, a.B, z);
                 if (p == w || q == w)
-                    add_codb(148, a.C, a.D, w);
+                    add_codb(kCondColl, a.C, a.D, w);
                 return fa_value(v, value, 2);
             }
         }
@@ -334,7 +334,7 @@ elim_step* fa_triple(var_rec* v)
         const int x = inter_lc(a.L1, K), y = inter_lc(a.L2, K);
         if (x && y && (xcir_2p(x, p, y) || xcir_2p(y, p, x))) {
             // The equilateral triangle pxy, and the two circles that make it.
-            add_codb(1904, p, x, y);
+            add_codb(kCondEquilateral, p, x, y);
             add_codb(kCondCyclic, p, x, y);
             if (xcir_2p(x, p, y))
                 add_codb(kCondCyclic, x, p, y);

@@ -2,9 +2,9 @@
 // Shared parts of the full-angle rule finders: the angle being rewritten
 // with its two lines, and the small builders of rule values and premises.
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
+#include "prover/poly.h"
 
 // The full angle [AB, CD] of a variable, with L1 = line AB and L2 = line CD
 // (found or created).

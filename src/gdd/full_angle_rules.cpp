@@ -4,15 +4,15 @@
 
 #include <vector>
 
-#include "algebra/poly_coef.h"
-#include "gdd/fact_tests.h"
+#include "algebra/quantity_terms.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/full_angle.h"
 #include "gdd/full_angle_internal.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
-#include "statement/tokenizer.h"
+#include "prover/point_names.h"
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
 
 FaAngle fa_angle(var_rec* v)
 {
@@ -103,21 +103,21 @@ elim_step* q7_pair(const Term& ti, const Term& tj)
         return nullptr;
     if (opposite(tj.coef, ti.coef)) {
         if (i.L2 == L4 && ln_less(L3, i.L2)) {
-            add_codb(148, i.C, i.D, G, H);
+            add_codb(kCondColl, i.C, i.D, G, H);
             return fa_equation(ti.var, pminus(pminus(monomial(ti.var), monomial(tj.var)), fa_pts(i.A, i.B, E, F)));
         }
         if (i.L1 == L3) {
-            add_codb(148, i.A, i.B, E, F);
+            add_codb(kCondColl, i.A, i.B, E, F);
             return fa_equation(ti.var, pminus(pminus(monomial(ti.var), monomial(tj.var)), fa_pts(G, H, i.C, i.D)));
         }
     }
     if (coef_eq(tj.coef, ti.coef)) {
         if (i.L2 == L3 && ln_less(L4, i.L2)) {
-            add_codb(148, i.C, i.D, E, F);
+            add_codb(kCondColl, i.C, i.D, E, F);
             return fa_equation(ti.var, pminus(pplus(monomial(ti.var), monomial(tj.var)), fa_pts(i.A, i.B, G, H)));
         }
         if (i.L1 == L4) {
-            add_codb(148, i.A, i.B, G, H);
+            add_codb(kCondColl, i.A, i.B, G, H);
             return fa_equation(ti.var, pminus(pplus(monomial(ti.var), monomial(tj.var)), fa_pts(E, F, i.C, i.D)));
         }
     }
@@ -133,7 +133,7 @@ elim_step* fa_pn(const FaAngle& a)
         const Gdd_line* M = P->lines[static_cast<std::size_t>(k)];
         if (M && M != a.L1 && M->live() && ln_less(M, a.L1)) {
             fa_trace("pn: %s %s %s %s\r\n", a);
-            add_codb(149, a.A, a.B, M->pts[0], M->pts[1]);
+            add_codb(kCondPara, a.A, a.B, M->pts[0], M->pts[1]);
             return fa_value(a.var, fa_ln_pts(M, a.C, a.D));
         }
     }
@@ -149,7 +149,7 @@ elim_step* fa_tn(const FaAngle& a)
     if (!M || !ln_less(M, a.L1))
         return nullptr;
     fa_trace("tn: %s %s %s %s\r\n", a);
-    add_codb(150, a.A, a.B, M->pts[0], M->pts[1]);
+    add_codb(kCondPerp, a.A, a.B, M->pts[0], M->pts[1]);
     return fa_value(a.var, pplus(fa_ln_pts(M, a.C, a.D), get_n(1)));
 }
 
@@ -159,7 +159,7 @@ elim_step* fa_ln(const FaAngle& a)
     if (!l || a.A <= l->pts[1])
         return nullptr;
     fa_trace("ln: %s %s %s %s\r\n", a);
-    add_codb(148, l->pts[0], l->pts[1], a.A, a.B);
+    add_codb(kCondColl, l->pts[0], l->pts[1], a.A, a.B);
     return fa_value(a.var, fa_ln_pts(l, a.C, a.D));
 }
 
@@ -192,7 +192,7 @@ elim_step* q8(const xterm* p)
     const FaAngle v2 = fa_angle(terms[1].var);
     if (!v1.L1 || v2.L1 != v1.L1)
         return nullptr;
-    add_codb(148, v1.A, v1.B, v2.A, v2.B);
+    add_codb(kCondColl, v1.A, v1.B, v2.A, v2.B);
     return fa_equation(v1.var, pminus(get_m(v1.var), pplus(get_m(v2.var), fa_pts(v2.C, v2.D, v1.C, v1.D))));
 }
 
@@ -203,10 +203,10 @@ elim_step* elim_f(var_rec* v)
         gprint("\r\nelim_f:\r\n" + var_text(v, 0) + "\r\n");
     elim_step* rule = nullptr;
     if (xpara(a.A, a.B, a.C, a.D)) {
-        add_codb(149, a.A, a.B, a.C, a.D);
+        add_codb(kCondPara, a.A, a.B, a.C, a.D);
         rule = fa_value(v, get_n(0));
     } else if (xperp(a.A, a.B, a.C, a.D)) {
-        add_codb(150, a.A, a.B, a.C, a.D);
+        add_codb(kCondPerp, a.A, a.B, a.C, a.D);
         rule = fa_value(v, get_n(1));
     } else if (a.L1 && a.L2) {
         for (elim_step* (*finder)(const FaAngle&) :

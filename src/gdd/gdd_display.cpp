@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "facts/gdd_lookup.h"
 #include "gdd/fact_text.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 int g_show_count = 0;
 std::uint8_t g_show_state = 0;

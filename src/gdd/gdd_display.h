@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // Records printed by the last listing (the size count leaves its count of
 // relations here).

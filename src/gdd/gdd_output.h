@@ -1,6 +1,6 @@
 #pragma once
 // What the database method, the Prove dispatcher and the prover window call
-// besides the fact database itself:
+// besides the fact database itself (facts/gdd.h):
 //
 //   aux_points.h   aux_method_start, aux_search, new_aux_point and the
 //                  point builders (the chaining loop of the database method);
@@ -10,8 +10,9 @@
 //   gdd_display.h  the record printers, the listings, show_gib,
 //                  show_gdd_size, show_reasons and gdd_show_command (the
 //                  GDD menu's printing commands);
-//   fact_text.h    show_fact (print, look up, compare, trivial) and
-//                  gdd_fact_holds (the database test of a predicate).
+//   fact_text.h    show_fact (print, look up, compare, trivial), with
+//                  gdd_fact_holds (the database test of a predicate,
+//                  facts/fact_lookup.h).
 
 #include "gdd/aux_points.h"
 #include "gdd/fact_text.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // Prints the reasons of step S whose reason chain R is a merge reason list
 // (its first reason names a whole record).

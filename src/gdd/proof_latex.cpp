@@ -4,7 +4,7 @@
 
 #include "gdd/gdd_words.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

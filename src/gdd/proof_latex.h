@@ -1,7 +1,7 @@
 #pragma once
-// The database proof as a LaTeX file (statement/proof_tex_file.h).
+// The database proof as a LaTeX file (prover/proof_tex_file.h).
 
-#include "statement/proof_tex_file.h"
+#include "prover/proof_tex_file.h"
 
 // Writes the file: a fixed preamble, the proof of show_gdd_proof(which) in
 // LaTeX forms, "\end{document}". A statement that is not proved gets the

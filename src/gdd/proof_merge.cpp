@@ -6,12 +6,12 @@
 #include <optional>
 #include <vector>
 
+#include "facts/gdd_lookup.h"
 #include "gdd/fact_text.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
 #include "gdd/proof_internal.h"
 #include "gdd/proof_text.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

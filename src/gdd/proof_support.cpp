@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "gdd/fact_text.h"
-#include "gdd/gdd_lookup.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/proof_internal.h"
 
 namespace {

@@ -7,14 +7,14 @@
 #include <limits>
 #include <vector>
 
+#include "facts/fact_tests.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/aux_points.h"
-#include "gdd/fact_tests.h"
 #include "gdd/fact_text.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/gdd_words.h"
 #include "gdd/proof_internal.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 
@@ -501,7 +501,8 @@ void show_fact_citations(const Gdd_cond* reasons, int latex)
     // order the rule stated them.
     std::vector<Gdd_cond*> cited;
     for (const Gdd_cond* r = reasons; r; r = r->next)
-        if (r->type != kCondTrivial && (database_kind(r->type) || r->type == 1905 || r->type == 1906))
+        if (r->type != kCondTrivial &&
+            (database_kind(r->type) || r->type == kCondOrthocenter || r->type == kCondIncenter))
             cited.push_back(const_cast<Gdd_cond*>(r));
     for (auto it = cited.rbegin(); it != cited.rend(); ++it) {
         gprint(", ");

@@ -8,7 +8,7 @@
 #include <deque>
 #include <functional>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // Prints the proof of the conclusion (which 1) or of the searched fact
 // g_fact (which 2); nothing when the fact does not hold in the database.

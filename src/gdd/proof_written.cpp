@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/fact_text.h"
-#include "gdd/gdd_lookup.h"
 #include "gdd/proof_internal.h"
 
 namespace {

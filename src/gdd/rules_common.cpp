@@ -1,6 +1,6 @@
 // Line walks the rule searches share.
 
-#include "gdd/gdd_lookup.h"
+#include "facts/gdd_lookup.h"
 #include "gdd/rules_internal.h"
 
 int first_common_pt(const Gdd_line* U, const Gdd_line* V)

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "gdd/gdd_records.h"
+#include "facts/gdd_records.h"
 
 // First point of U (stored order) that is on V; 0 if none.
 int first_common_pt(const Gdd_line* U, const Gdd_line* V);

@@ -1,14 +1,14 @@
 // Rules started by a perpendicular pair: chords and tangents of circles,
 // bisectors, right angles over a midpoint, and two perpendicular pairs.
 
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "facts/gdd_add.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_lookup.h"
+#include "facts/gdd_trace.h"
 #include "gdd/forward.h"
-#include "gdd/gdd_add.h"
-#include "gdd/gdd_conds.h"
-#include "gdd/gdd_lookup.h"
-#include "gdd/gdd_trace.h"
 #include "gdd/rules_internal.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include "algebra/equations.h"
 #include "algebra/plist.h"
-#include "algebra/poly.h"
+#include "algebra/quantity_terms.h"
 #include "algebra/relations.h"
+#include "prover/keywords.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
-#include "statement/quantity_terms.h"
 #include "statement/semantics.h"
 
 namespace {
@@ -39,38 +39,38 @@ void add(xterm* q) { plist_append(g_concs, q, 0); }
 void concl_coord_polys()
 {
     switch (g_concl.type) {
-    case 148: add(poly_coll(p(1), p(2), p(3))); break;
-    case 149: add(poly_para(p(1), p(2), p(3), p(4))); break;
-    case 150: add(poly_perp(p(1), p(2), p(3), p(4))); break;
-    case 151:
+    case concl_kind::kCollinear: add(poly_coll(p(1), p(2), p(3))); break;
+    case concl_kind::kParallel: add(poly_para(p(1), p(2), p(3), p(4))); break;
+    case concl_kind::kPerpendicular: add(poly_perp(p(1), p(2), p(3), p(4))); break;
+    case concl_kind::kMidpoint:
         add(poly_midx(p(1), p(2), p(3)));
         add(poly_midy(p(1), p(2), p(3)));
         break;
-    case 152: add(poly_eqangle(p(2), p(4), p(3), p(2), p(5), p(3))); break;
-    case 153: add(poly_eqdist(p(1), p(2), p(3), p(4))); break;
-    case 154: add(poly_eqangle(p(1), p(2), p(4), p(5), p(6), p(8))); break;
-    case 155:
+    case concl_kind::kCyclic: add(poly_eqangle(p(2), p(4), p(3), p(2), p(5), p(3))); break;
+    case concl_kind::kEqualDistance: add(poly_eqdist(p(1), p(2), p(3), p(4))); break;
+    case concl_kind::kEqualAngle: add(poly_eqangle(p(1), p(2), p(4), p(5), p(6), p(8))); break;
+    case concl_kind::kEqualProduct:
         add(pminus(ptimes(poly_dist2(p(1), p(2)), poly_dist2(p(7), p(8))),
                    ptimes(poly_dist2(p(3), p(4)), poly_dist2(p(5), p(6)))));
         break;
-    case 156: add(poly_sumdist(p(1), p(2), p(3), p(4))); break;
-    case 157: add(gq2co(pplus(rtrim(p(3), p(1), p(3), p(2)), rtrim(p(4), p(1), p(4), p(2))))); break;
-    case 158:
+    case concl_kind::kTangentCircles: add(poly_sumdist(p(1), p(2), p(3), p(4))); break;
+    case concl_kind::kHarmonic: add(gq2co(pplus(rtrim(p(3), p(1), p(3), p(2)), rtrim(p(4), p(1), p(4), p(2))))); break;
+    case concl_kind::kEquilateral:
         add(poly_eqdist(p(1), p(2), p(1), p(3)));
         add(poly_eqdist(p(1), p(2), p(2), p(3)));
         break;
-    case 236:
+    case concl_kind::kCongruent:
         add(poly_eqdist(p(1), p(2), p(4), p(5)));
         add(poly_eqdist(p(1), p(3), p(4), p(6)));
         add(poly_eqdist(p(2), p(3), p(5), p(6)));
         break;
-    case 237:
+    case concl_kind::kSimilar:
         add(poly_eqangle(p(1), p(2), p(3), p(4), p(5), p(6)));
         add(poly_eqangle(p(1), p(3), p(2), p(4), p(6), p(5)));
         break;
-    case kConclEquation: equation_polys(); break;
-    case 0:
-    case kConclNone: add(get_num()); break;
+    case concl_kind::kEquation: equation_polys(); break;
+    case concl_kind::kEmpty:
+    case concl_kind::kNone: add(get_num()); break;
     default:
         gerror(fmt("%d %s.", g_concl.type, std::string(stm_string(sid::kNotProperPredicate)).c_str()));
         return;

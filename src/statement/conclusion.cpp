@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "algebra/poly.h"
-#include "statement/keywords.h"
+#include "prover/keywords.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser.h"
-#include "statement/prover.h"
 #include "statement/quantity_expr.h"
 #include "statement/tokenizer.h"
 
@@ -25,13 +25,13 @@ bool occurs_from(int from, std::string_view a, std::string_view b = {})
 void arrange_points(int kind)
 {
     auto& p = g_concl.p;
-    if (kind == 154) {  // angle ABC = angle DEF: lines AB, BC and DE, EF
+    if (kind == concl_kind::kEqualAngle) {  // angle ABC = angle DEF: lines AB, BC and DE, EF
         const auto a = p[0], b = p[1], c = p[2], d = p[3], e = p[4], f = p[5];
         p = {a, b, b, c, d, e, e, f};
-    } else if (kind == 155) {  // ab.cd = ef.gh is kept as ab/ef = gh/cd
+    } else if (kind == concl_kind::kEqualProduct) {  // ab.cd = ef.gh is kept as ab/ef = gh/cd
         const auto a = p[0], b = p[1], c = p[2], d = p[3], e = p[4], f = p[5], g = p[6], h = p[7];
         p = {a, b, e, f, g, h, c, d};
-    } else if (kind == 152) {  // centre unknown
+    } else if (kind == concl_kind::kCyclic) {  // centre unknown
         p = {0, p[0], p[1], p[2], p[3], 0, 0, 0};
     }
 }
@@ -49,7 +49,7 @@ void rd_equation()
     if (g_trace)
         std::printf("%s %s %s \n", std::string(tok(g_tok)).c_str(), std::string(tok(g_tok + 1)).c_str(),
                     std::string(tok(g_tok + 2)).c_str());
-    g_concl.type = kConclEquation;
+    g_concl.type = concl_kind::kEquation;
     g_concl.p.fill(0);
     put_p(g_concl_lhs);
     put_p(g_concl_rhs);
@@ -113,7 +113,7 @@ void parse_concl()
         if (matched)
             continue;
         if (tok_is(g_tok, stm_string(sid::kNo))) {
-            g_concl.type = kConclNone;
+            g_concl.type = concl_kind::kNone;
             g_concl.p.fill(0);
             ++g_tok;
             continue;

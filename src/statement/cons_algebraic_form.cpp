@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "algebra/coords.h"
-#include "algebra/poly.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace {
@@ -74,22 +74,32 @@ const Form* form_of(int kind)
     static const Form kJoined4{{":    ", Show::Joined}, {nullptr, Show::X}};
     static const Form kBoth1{{": ", Show::Both}, {nullptr, Show::X}};
     switch (kind) {
-    case 11: return &kX2;
-    case 99: return &kX4;
-    case 102: case 117: case 118: case 122: case 126: return &kLine5;
-    case 116: return &kLine5Coll;
-    case 103: return &kJoined2;
-    case 104: return &kBoth2;
-    case 105: case 106: case 107: case 108: return &kTwoLines;
-    case 109: return &kJoined1;
-    case 110: return &kOnLine;
-    case 111: return &kOnPline;
-    case 112: case 113: case 114: case 115: return &kX2;
-    case 119: case 120: case 121: case 123: case 124: case 125: case 127: case 128: return &kXY2;
-    case 129: case 197: case 198: case 199: case 470: return &kJoined4;
-    case 130: return &kLine5;
-    case 131: return &kBoth1;
-    case 132: case 133: return &kJoined2;
+    case cons_kind::kOnBline: return &kX2;
+    case cons_kind::kOnHline: return &kX4;
+    case cons_kind::kFoot: case cons_kind::kInterLinePline: case cons_kind::kInterLineTline:
+    case cons_kind::kInterLineCircle: case cons_kind::kInterLineRcircle:
+        return &kLine5;
+    case cons_kind::kInterLineLine: return &kLine5Coll;
+    case cons_kind::kMidpoint: return &kJoined2;
+    case cons_kind::kCentroid: return &kBoth2;
+    case cons_kind::kCircumcenter: case cons_kind::kOrthocenter: case cons_kind::kIncenterVertex:
+    case cons_kind::kIncenter:
+        return &kTwoLines;
+    case cons_kind::kEquilateralVertex: return &kJoined1;
+    case cons_kind::kOnLine: return &kOnLine;
+    case cons_kind::kOnPline: return &kOnPline;
+    case cons_kind::kOnTline: case cons_kind::kOnCircle: case cons_kind::kOnAline: case cons_kind::kOnRcircle:
+        return &kX2;
+    case cons_kind::kInterPlinePline: case cons_kind::kInterPlineTline: case cons_kind::kInterTlineTline:
+    case cons_kind::kInterPlineCircle: case cons_kind::kInterTlineCircle: case cons_kind::kInterCircleCircle:
+    case cons_kind::kInterCircleRcircle: case cons_kind::kInterRcircleRcircle:
+        return &kXY2;
+    case cons_kind::kSymmetricPoint: case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
+    case cons_kind::kNrotate:
+        return &kJoined4;
+    case cons_kind::kReflection: return &kLine5;
+    case cons_kind::kInversion: return &kBoth1;
+    case cons_kind::kPositiveSquare: case cons_kind::kNegativeSquare: return &kJoined2;
     default: return nullptr;
     }
 }
@@ -162,9 +172,9 @@ void print_cons_algebraic(int no)
     const Form* form = form_of(kind);
     if (!form)
         return;  // free points, constants and kinds without equations
-    const std::vector<std::string> lines = kind == 108  ? incenter_lines(no)
-                                           : kind == 11 ? bisector_lines(no)
-                                                        : predicate_lines(no);
+    const std::vector<std::string> lines = kind == cons_kind::kIncenter  ? incenter_lines(no)
+                                           : kind == cons_kind::kOnBline ? bisector_lines(no)
+                                                                         : predicate_lines(no);
     if (lines.empty())
         return;
     gprint(lines[0]);

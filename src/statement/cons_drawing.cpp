@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 using namespace cons;
@@ -26,7 +26,7 @@ std::string ratio_instructions(int no)
     out += "/";
     out += r.ps[1] ? poly_text(r.ps[1], 0) : std::string();
     out += ")";
-    out += line(no, kind_of(no) == 197 ? "L%s%s;" : "M%s%s;", {sid::kRatioPoint, kX});
+    out += line(no, kind_of(no) == cons_kind::kLratio ? "L%s%s;" : "M%s%s;", {sid::kRatioPoint, kX});
     return out + "\r\n";
 }
 
@@ -34,12 +34,13 @@ std::string ratio_instructions(int no)
 std::string predicate_sentence(int no)
 {
     switch (kind_of(no)) {
-    case 110: return line(no, "%s, %s, %s%s;\r\n", {A, B, C, sid::kColl});
-    case 111: return line(no, "%s%s%s%s%s;\r\n", {A, B, sid::kParallelTo, C, D});
-    case 112: return line(no, "%s%s%s%s%s;\r\n", {A, B, sid::kPerpendicularTo, C, D});
-    case 113: return line(no, "%s%s = %s%s;\r\n", {A, B, C, D});
-    case 115: return line(no, "%s%s%s%s = %s%s%s%s;\r\n", {sid::kAngleSign, A, B, C, sid::kAngleSign, D, E, F});
-    case 117: return line(no, "%s, %s, %s, %s%s;\r\n", {A, B, C, D, 2175});
+    case cons_kind::kHypCollinear: return line(no, "%s, %s, %s%s;\r\n", {A, B, C, sid::kColl});
+    case cons_kind::kHypParallel: return line(no, "%s%s%s%s%s;\r\n", {A, B, sid::kParallelTo, C, D});
+    case cons_kind::kHypPerpendicular: return line(no, "%s%s%s%s%s;\r\n", {A, B, sid::kPerpendicularTo, C, D});
+    case cons_kind::kHypEqDistance: return line(no, "%s%s = %s%s;\r\n", {A, B, C, D});
+    case cons_kind::kHypEqAngle:
+        return line(no, "%s%s%s%s = %s%s%s%s;\r\n", {sid::kAngleSign, A, B, C, sid::kAngleSign, D, E, F});
+    case cons_kind::kHypCocircle: return line(no, "%s, %s, %s, %s%s;\r\n", {A, B, C, D, sid::kCocircle});
     default: return "";
     }
 }
@@ -51,66 +52,73 @@ std::string cons_drawing_text(int no)
     if (record(no).hyp_predicate)
         return predicate_sentence(no);
     switch (kind_of(no)) {
-    case 99: return line(no, "%sL%s%s%s%s%s;\r\n", {Draw, Line, A, B, E2450, kX});
-    case 101: return line(no, "%s%s;\r\n", {sid::kFreePoint, kX});
-    case 102: return line(no, "%s%s%s%s%s%s%s%s;\r\n", {DrawPoint, A, To, LineWord, B, C, Foot, kX});
-    case 103: return line(no, "%s%s%s%s%s;\r\n", {Draw, A, B, E2448, kX});
-    case 104: return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kCentroidWord, kX});
-    case 105: return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kCircumcenterWord, kX});
-    case 106: return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kOrthocenterWord, kX});
-    case 108: return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kIncenterWord, kX});
-    case 107:
+    case cons_kind::kOnHline: return line(no, "%sL%s%s%s%s%s;\r\n", {Draw, Line, A, B, E2450, kX});
+    case cons_kind::kFreePoint: return line(no, "%s%s;\r\n", {sid::kFreePoint, kX});
+    case cons_kind::kFoot: return line(no, "%s%s%s%s%s%s%s%s;\r\n", {DrawPoint, A, To, LineWord, B, C, Foot, kX});
+    case cons_kind::kMidpoint: return line(no, "%s%s%s%s%s;\r\n", {Draw, A, B, E2448, kX});
+    case cons_kind::kCentroid:
+        return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kCentroidWord, kX});
+    case cons_kind::kCircumcenter:
+        return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kCircumcenterWord, kX});
+    case cons_kind::kOrthocenter:
+        return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kOrthocenterWord, kX});
+    case cons_kind::kIncenter:
+        return line(no, "%s%s%s%s%s%s%s;\r\n", {Draw, sid::kTriangle, A, B, C, sid::kIncenterWord, kX});
+    case cons_kind::kIncenterVertex:
         return line(no, "%s%s%s%s%s%s%s%s%s;\r\n",
                     {Draw, kX, sid::kEmpty2465, C, sid::kIs, A, B, kX, sid::kIncenterWord});
-    case 109: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kPosEqTriangleWord, kX});
-    case 110: return line(no, "%sL%s%s%s%s%s;\r\n", {Draw, Line, A, B, E2450, kX});
-    case 111: return line(no, "%sP%s%s%s%s%s%s;\r\n", {Draw, Line, A, B, C, E2450, kX});
-    case 112: return line(no, "%sT%s%s%s%s%s%s;\r\n", {Draw, Line, A, B, C, E2450, kX});
-    case 113: return line(no, "%sP%s%s%s%s%s;\r\n", {Draw, Circle, A, B, E2450, kX});
-    case 114: return line(no, "%sA%s(%s%s%s%s%s)%s%s;\r\n", {Draw, Line, A, B, C, D, E, E2450, kX});
-    case 115: return line(no, "%sR%s%s%s%s%s%s;\r\n", {Draw, Circle, A, B, C, E2450, kX});
-    case 116:
+    case cons_kind::kEquilateralVertex:
+        return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kPosEqTriangleWord, kX});
+    case cons_kind::kOnLine: return line(no, "%sL%s%s%s%s%s;\r\n", {Draw, Line, A, B, E2450, kX});
+    case cons_kind::kOnPline: return line(no, "%sP%s%s%s%s%s%s;\r\n", {Draw, Line, A, B, C, E2450, kX});
+    case cons_kind::kOnTline: return line(no, "%sT%s%s%s%s%s%s;\r\n", {Draw, Line, A, B, C, E2450, kX});
+    case cons_kind::kOnCircle: return line(no, "%sP%s%s%s%s%s;\r\n", {Draw, Circle, A, B, E2450, kX});
+    case cons_kind::kOnAline: return line(no, "%sA%s(%s%s%s%s%s)%s%s;\r\n", {Draw, Line, A, B, C, D, E, E2450, kX});
+    case cons_kind::kOnRcircle: return line(no, "%sR%s%s%s%s%s%s;\r\n", {Draw, Circle, A, B, C, E2450, kX});
+    case cons_kind::kInterLineLine:
         return line(no, "%s%s%s%s%s%s%s%s%s%s;\r\n", {Draw, LineWord, A, B, And, LineWord, C, D, Inter, kX});
-    case 117:
+    case cons_kind::kInterLinePline:
         return line(no, "%sL%s(%s%s)%sP%s(%s%s%s)%s%s;\r\n", {Draw, Line, A, B, And, Line, C, D, E, Inter, kX});
-    case 118:
+    case cons_kind::kInterLineTline:
         return line(no, "%sL%s(%s%s)%sT%s(%s%s%s)%s%s;\r\n", {Draw, Line, A, B, And, Line, C, D, E, Inter, kX});
-    case 119:
+    case cons_kind::kInterPlinePline:
         return line(no, "%sP%s(%s%s%s)%sP%s(%s%s%s)%s%s;\r\n",
                     {Draw, Line, A, B, C, And, Line, D, E, F, Inter, kX});
-    case 120:
+    case cons_kind::kInterPlineTline:
         return line(no, "%sP%s(%s%s%s)%sT%s(%s%s%s)%s%s;\r\n",
                     {Draw, Line, A, B, C, And, Line, D, E, F, Inter, kX});
-    case 121:
+    case cons_kind::kInterTlineTline:
         return line(no, "%sT%s(%s%s%s)%sT%s(%s%s%s)%s%s;\r\n",
                     {Draw, Line, A, B, C, And, Line, D, E, F, Inter, kX});
-    case 122:
+    case cons_kind::kInterLineCircle:
         return line(no, "%sL%s(%s%s)%sP%s(%s%s)%s%s;\r\n", {Draw, Line, A, B, And, Circle, C, D, Inter, kX});
-    case 123:
+    case cons_kind::kInterPlineCircle:
         return line(no, "%sP%s(%s%s%s)%sP%s(%s%s)%s%s;\r\n", {Draw, Line, A, B, C, And, Circle, D, E, Inter, kX});
-    case 124:
+    case cons_kind::kInterTlineCircle:
         return line(no, "%sT%s(%s%s%s)%sP%s(%s%s)%s%s;\r\n", {Draw, Line, A, B, C, And, Circle, D, E, Inter, kX});
-    case 125:
+    case cons_kind::kInterCircleCircle:
         return line(no, "%sP%s(%s%s)%sP%s(%s%s)%s%s;\r\n", {Draw, Circle, A, B, And, Circle, C, D, Inter, kX});
-    case 126:
+    case cons_kind::kInterLineRcircle:
         return line(no, "%sL%s(%s%s)%sR%s(%s%s%s)%s%s;\r\n", {Draw, Line, A, B, And, Circle, C, D, E, Inter, kX});
-    case 127:
+    case cons_kind::kInterCircleRcircle:
         return line(no, "%sP%s(%s%s)%sR%s(%s%s%s)%s%s;\r\n",
                     {Draw, Circle, A, B, And, Circle, C, D, E, Inter, kX});
-    case 128:
+    case cons_kind::kInterRcircleRcircle:
         return line(no, "%sR%s(%s%s%s)%sR%s(%s%s%s)%s%s;\r\n",
                     {Draw, Circle, A, B, C, And, Circle, D, E, F, Inter, kX});
-    case 129: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, A, With, B, sid::kSymmetric, kX});
-    case 130: return line(no, "%s%s%s%s%s%s%s%s;\r\n", {DrawPoint, A, With, LineWord, B, C, sid::kReflectionWord, kX});
+    case cons_kind::kSymmetricPoint: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, A, With, B, sid::kSymmetric, kX});
+    case cons_kind::kReflection:
+        return line(no, "%s%s%s%s%s%s%s%s;\r\n", {DrawPoint, A, With, LineWord, B, C, sid::kReflectionWord, kX});
     // The point's own name closes the line, as for every other kind.
-    case 131: return line(no, "%s%s%s%s%s%s%s%s;\r\n", {Draw, A, With, Circle, B, C, sid::kInversionWord, kX});
-    case 132: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kPosSquareWord, kX});
-    case 133: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kNegSquareWord, kX});
-    case 197: case 198:
+    case cons_kind::kInversion:
+        return line(no, "%s%s%s%s%s%s%s%s;\r\n", {Draw, A, With, Circle, B, C, sid::kInversionWord, kX});
+    case cons_kind::kPositiveSquare: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kPosSquareWord, kX});
+    case cons_kind::kNegativeSquare: return line(no, "%s%s%s%s%s%s;\r\n", {Draw, E2462, A, B, sid::kNegSquareWord, kX});
+    case cons_kind::kLratio: case cons_kind::kMratio:
         return ratio_instructions(no);
-    case 357:
+    case cons_kind::kConstant:
         return "";
-    case 470:
+    case cons_kind::kNrotate:
         return line(no, "NROTATE %s %s %s()", {kX, A, B}) + "\r\n";
     default:
         // No instructions: the blank the line buffer starts with.

@@ -1,7 +1,7 @@
 // Hypothesis facts (mode 5): what each construction states about the figure,
 // entered into the fact database as hypotheses (rule 0, no reasons).
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "statement/cons_internal.h"
 #include "statement/semantics.h"
 
@@ -11,12 +11,12 @@ namespace {
 void state_predicate_fact(int no, int A, int B, int C, int D, int E, int F)
 {
     switch (cons::kind_of(no)) {
-    case 110: add_line(0, A, B, C); break;
-    case 111: add_pline(0, A, B, C, D); break;
-    case 112: add_tline(0, A, B, C, D); break;
-    case 113: add_cong(0, 0, A, B, C, D); break;
-    case 115: add_ae_pt(0, A, B, C, D, E, F); break;  // angle ABC = angle DEF
-    case 117: add_cir4(0, 0, A, B, C, D); break;
+    case cons_kind::kHypCollinear: add_line(0, A, B, C); break;
+    case cons_kind::kHypParallel: add_pline(0, A, B, C, D); break;
+    case cons_kind::kHypPerpendicular: add_tline(0, A, B, C, D); break;
+    case cons_kind::kHypEqDistance: add_cong(0, 0, A, B, C, D); break;
+    case cons_kind::kHypEqAngle: add_ae_pt(0, A, B, C, D, E, F); break;  // angle ABC = angle DEF
+    case cons_kind::kHypCocircle: add_cir4(0, 0, A, B, C, D); break;
     default: break;
     }
 }
@@ -28,7 +28,9 @@ bool cons_states_facts(int no)
     if (cons::record(no).hyp_predicate)
         return true;
     const int kind = cons::kind_of(no);
-    return kind == 102 || kind == 103 || (kind >= 105 && kind <= 130) || kind == 132 || kind == 133;
+    return kind == cons_kind::kFoot || kind == cons_kind::kMidpoint ||
+           (kind >= cons_kind::kCircumcenter && kind <= cons_kind::kReflection) ||
+           kind == cons_kind::kPositiveSquare || kind == cons_kind::kNegativeSquare;
 }
 
 void state_cons_facts(int no)
@@ -43,35 +45,35 @@ void state_cons_facts(int no)
         return;
     }
     switch (cons::kind_of(no)) {
-    case 102:
+    case cons_kind::kFoot:
         add_line(0, X, B, C);
         add_tline(0, X, A, B, C);
         break;
-    case 103:
+    case cons_kind::kMidpoint:
         add_mid(0, X, A, B);
         add_line(0, X, A, B);
         break;
-    case 105:
+    case cons_kind::kCircumcenter:
         add_cir3(0, X, A, B, C);
         break;
-    case 106:
+    case cons_kind::kOrthocenter:
         add_tline(0, X, A, B, C);
         add_tline(0, X, B, A, C);
         add_tline(0, X, C, B, A);
         break;
-    case 107: {  // A B I: X the third vertex of the triangle ABX with incentre I
+    case cons_kind::kIncenterVertex: {  // A B I: X the third vertex of the triangle ABX with incentre I
         const int I = C;
         add_ae_pt(0, B, A, I, I, A, X);
         add_ae_pt(0, A, B, I, I, B, X);
         add_ae_pt(0, A, X, I, I, X, B);
         break;
     }
-    case 108:
+    case cons_kind::kIncenter:
         add_ae_pt(0, B, A, X, X, A, C);
         add_ae_pt(0, A, B, X, X, B, C);
         add_ae_pt(0, B, C, X, X, C, A);
         break;
-    case 109:
+    case cons_kind::kEquilateralVertex:
         add_cir2(0, X, A, B);
         add_cir2(0, A, B, X);
         add_cir2(0, B, A, X);
@@ -79,37 +81,37 @@ void state_cons_facts(int no)
         add_ae_pt(0, X, A, B, B, X, A);
         add_ae_pt(0, A, B, X, B, X, A);
         break;
-    case 110: add_line(0, X, A, B); break;
-    case 111: add_pline(0, X, A, B, C); break;
-    case 112: add_tline(0, X, A, B, C); break;
-    case 113: add_cir2(0, A, X, B); break;  // O A
-    case 114: add_ae_pt(0, X, A, B, C, D, E); break;
-    case 115: add_cong(0, 0, X, A, B, C); break;
-    case 116:
+    case cons_kind::kOnLine: add_line(0, X, A, B); break;
+    case cons_kind::kOnPline: add_pline(0, X, A, B, C); break;
+    case cons_kind::kOnTline: add_tline(0, X, A, B, C); break;
+    case cons_kind::kOnCircle: add_cir2(0, A, X, B); break;  // O A
+    case cons_kind::kOnAline: add_ae_pt(0, X, A, B, C, D, E); break;
+    case cons_kind::kOnRcircle: add_cong(0, 0, X, A, B, C); break;
+    case cons_kind::kInterLineLine:
         add_line(0, X, A, B);
         add_line(0, X, C, D);
         break;
-    case 117:
+    case cons_kind::kInterLinePline:
         add_line(0, X, A, B);
         add_pline(0, X, C, D, E);
         break;
-    case 118:
+    case cons_kind::kInterLineTline:
         add_line(0, X, A, B);
         add_tline(0, X, C, D, E);
         break;
-    case 119:
+    case cons_kind::kInterPlinePline:
         add_pline(0, X, A, B, C);
         add_pline(0, X, D, E, F);
         break;
-    case 120:
+    case cons_kind::kInterPlineTline:
         add_pline(0, X, A, B, C);
         add_tline(0, X, D, E, F);
         break;
-    case 121:
+    case cons_kind::kInterTlineTline:
         add_tline(0, X, A, B, C);
         add_tline(0, X, D, E, F);
         break;
-    case 122: {  // A B O C
+    case cons_kind::kInterLineCircle: {  // A B O C
         const int O = C, P = D;
         add_line(0, X, A, B);
         add_cir2(0, O, X, P);
@@ -119,40 +121,40 @@ void state_cons_facts(int no)
             add_mid(0, O, X, P);
         break;
     }
-    case 123:  // A B C O D
+    case cons_kind::kInterPlineCircle:  // A B C O D
         add_pline(0, X, A, B, C);
         add_cir2(0, D, X, E);
         break;
-    case 124:
+    case cons_kind::kInterTlineCircle:
         add_tline(0, X, A, B, C);
         add_cir2(0, D, X, E);
         break;
-    case 125:  // O A Q B
+    case cons_kind::kInterCircleCircle:  // O A Q B
         add_cir2(0, A, X, B);
         add_cir2(0, C, X, D);
         break;
-    case 126:
+    case cons_kind::kInterLineRcircle:
         add_line(0, X, A, B);
         add_cong(0, 0, C, X, D, E);
         break;
-    case 127:  // O A C D E
+    case cons_kind::kInterCircleRcircle:  // O A C D E
         add_cir2(0, A, X, B);
         add_cong(0, 0, C, X, D, E);
         break;
-    case 128:
+    case cons_kind::kInterRcircleRcircle:
         add_cong(0, 0, A, X, B, C);
         add_cong(0, 0, D, X, E, F);
         break;
-    case 129:  // O A
+    case cons_kind::kSymmetricPoint:  // O A
         add_line(0, X, A, B);
         add_mid(0, A, X, B);
         break;
-    case 130:
+    case cons_kind::kReflection:
         add_cir2(0, B, X, A);
         add_cir2(0, C, X, A);
         add_tline(0, X, A, B, C);
         break;
-    case 132: case 133:
+    case cons_kind::kPositiveSquare: case cons_kind::kNegativeSquare:
         add_tline(0, X, A, A, B);
         add_cir2(0, A, X, B);
         break;

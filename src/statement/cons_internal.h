@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "statement/keywords.h"
-#include "statement/prover.h"
+#include "prover/keywords.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 #include "statement/text_fill.h"
 #include "statement/tokenizer.h"
 

@@ -6,18 +6,18 @@
 #include <utility>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/parse_facts.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace cons {
 
 namespace {
 
-// Kind 108 (the incenter of a triangle, made from a drawing) is refused by
-// every method; its line must not read back as kind 107, which the reader
+// The incenter of a triangle (made from a drawing) is refused by every
+// method; its line must not read back as kIncenterVertex, which the reader
 // makes from "INCENTER".
 constexpr std::string_view kIncenterOfTriangle = "INCENTER_OF";
 
@@ -28,39 +28,39 @@ struct StatementForm {
 };
 
 constexpr StatementForm kForms[] = {
-    {101, 2110, "%s %s"},
-    {102, 2137, "%s %s %s %s %s"},
-    {103, 2113, "%s %s %s %s"},
-    {104, 2126, "%s  %s %s %s %s"},
-    {105, 2128, "%s %s  %s %s %s"},
-    {106, 2127, "%s  %s  %s %s %s"},
-    {107, 2129, "%s %s  %s %s %s"},
-    {108, 0, "%s %s  %s %s %s"},
-    {109, 2135, "%s %s %s %s"},
-    {110, 2119, "%s %s %s %s"},
-    {111, 2122, "%s %s %s %s %s"},
-    {112, 2121, "%s %s %s %s %s"},
-    {113, 2123, "%s %s %s %s"},
-    {114, 2124, "%s %s %s %s %s %s %s"},
-    {115, 2125, "%s %s %s %s %s"},
-    {116, 2146, "%s %s %s %s %s %s"},
-    {117, 2147, "%s %s  %s %s  %s %s %s"},
-    {118, 2148, "%s %s  %s %s  %s %s %s"},
-    {119, 2149, "%s %s  %s %s %s  %s %s %s"},
-    {120, 2150, "%s %s  %s %s %s  %s %s %s"},
-    {121, 2151, "%s %s %s %s %s %s %s %s"},
-    {122, 2152, "%s %s  %s %s  %s %s"},
-    {123, 2153, "%s %s  %s %s %s  %s %s"},
-    {124, 2154, "%s %s  %s %s %s  %s %s"},
-    {125, 2155, "%s %s  %s %s  %s %s"},
-    {126, 2156, "%s %s  %s %s  %s %s %s"},
-    {127, 2157, "%s %s  %s %s  %s %s %s"},
-    {128, 2158, "%s %s  %s %s %s  %s %s %s"},
-    {129, 2114, "%s %s %s %s"},
-    {130, 2138, "%s %s %s %s %s"},
-    {131, 2131, "%s %s %s %s %s"},
-    {132, 2133, "%s %s %s %s"},
-    {133, 2134, "%s %s %s %s"},
+    {cons_kind::kFreePoint, 2110, "%s %s"},
+    {cons_kind::kFoot, 2137, "%s %s %s %s %s"},
+    {cons_kind::kMidpoint, 2113, "%s %s %s %s"},
+    {cons_kind::kCentroid, 2126, "%s  %s %s %s %s"},
+    {cons_kind::kCircumcenter, 2128, "%s %s  %s %s %s"},
+    {cons_kind::kOrthocenter, 2127, "%s  %s  %s %s %s"},
+    {cons_kind::kIncenterVertex, 2129, "%s %s  %s %s %s"},
+    {cons_kind::kIncenter, 0, "%s %s  %s %s %s"},
+    {cons_kind::kEquilateralVertex, 2135, "%s %s %s %s"},
+    {cons_kind::kOnLine, 2119, "%s %s %s %s"},
+    {cons_kind::kOnPline, 2122, "%s %s %s %s %s"},
+    {cons_kind::kOnTline, 2121, "%s %s %s %s %s"},
+    {cons_kind::kOnCircle, 2123, "%s %s %s %s"},
+    {cons_kind::kOnAline, 2124, "%s %s %s %s %s %s %s"},
+    {cons_kind::kOnRcircle, 2125, "%s %s %s %s %s"},
+    {cons_kind::kInterLineLine, 2146, "%s %s %s %s %s %s"},
+    {cons_kind::kInterLinePline, 2147, "%s %s  %s %s  %s %s %s"},
+    {cons_kind::kInterLineTline, 2148, "%s %s  %s %s  %s %s %s"},
+    {cons_kind::kInterPlinePline, 2149, "%s %s  %s %s %s  %s %s %s"},
+    {cons_kind::kInterPlineTline, 2150, "%s %s  %s %s %s  %s %s %s"},
+    {cons_kind::kInterTlineTline, 2151, "%s %s %s %s %s %s %s %s"},
+    {cons_kind::kInterLineCircle, 2152, "%s %s  %s %s  %s %s"},
+    {cons_kind::kInterPlineCircle, 2153, "%s %s  %s %s %s  %s %s"},
+    {cons_kind::kInterTlineCircle, 2154, "%s %s  %s %s %s  %s %s"},
+    {cons_kind::kInterCircleCircle, 2155, "%s %s  %s %s  %s %s"},
+    {cons_kind::kInterLineRcircle, 2156, "%s %s  %s %s  %s %s %s"},
+    {cons_kind::kInterCircleRcircle, 2157, "%s %s  %s %s  %s %s %s"},
+    {cons_kind::kInterRcircleRcircle, 2158, "%s %s  %s %s %s  %s %s %s"},
+    {cons_kind::kSymmetricPoint, 2114, "%s %s %s %s"},
+    {cons_kind::kReflection, 2138, "%s %s %s %s %s"},
+    {cons_kind::kInversion, 2131, "%s %s %s %s %s"},
+    {cons_kind::kPositiveSquare, 2133, "%s %s %s %s"},
+    {cons_kind::kNegativeSquare, 2134, "%s %s %s %s"},
 };
 
 const StatementForm* form_of(int kind)
@@ -89,9 +89,9 @@ std::string ratio_text(int no)
     std::string out(word(cons_keyword_of_kind(kind)->string_id));
     out += ' ';
     out += r.name;
-    out += arg_names(no, kind == 199 ? 3 : 2);
+    out += arg_names(no, kind == cons_kind::kPratio ? 3 : 2);
     out += ' ';
-    out += poly_or_empty(r.ps[0], kind == 197 ? 0 : 1);
+    out += poly_or_empty(r.ps[0], kind == cons_kind::kLratio ? 0 : 1);
     out += " ";
     out += poly_or_empty(r.ps[1], 1);
     return out;
@@ -119,10 +119,10 @@ std::string circle_line_of(int no, bool* first)
             *first = !centre && f.pts.front() == no;
         std::string out(word(sid::kCircle));
         for (int p : f.pts)
-            if (kind_of(p) == 0 || kind_of(p) == 1)
+            if (kind_of(p) == cons_kind::kCircleDefining || kind_of(p) == cons_kind::kCirclePoint)
                 out += " " + pt_name(p);
         for (int p : f.pts)
-            if (kind_of(p) == 14)
+            if (kind_of(p) == cons_kind::kCircleFurther)
                 out += " " + pt_name(p);
         return out + ";\r\n";
     }
@@ -146,15 +146,16 @@ std::string cons_statement_text(int no)
     if (r.hyp_predicate)
         return predicate_record_line(no) + ";\r\n";
     switch (kind) {
-    case 99:
+    case cons_kind::kOnHline:
         return line(no, "ON_HLINE %s %s", {kX, -1}) + ";\r\n";
-    case 197: case 198: case 199:
+    case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
         return ratio_text(no) + ";\r\n";
-    case 357:
+    case cons_kind::kConstant:
         return std::string(word(sid::kConstant)) + " " + poly_or_empty(r.ps[0], 0) + ";\r\n";
-    case 470:
+    case cons_kind::kNrotate:
         return rotation_head(no) + ";\r\n";
-    case 0: case 1: case 14: case 62: {
+    case cons_kind::kCircleDefining: case cons_kind::kCirclePoint: case cons_kind::kCircleFurther:
+    case cons_kind::kReaderCentre: {
         // The points (and the centre) of a CIRCLE line.
         bool first = false;
         const std::string circle = circle_line_of(no, &first);
@@ -197,40 +198,55 @@ std::string predicate_lines(int no)
     };
     const int COLL = sid::kColl, CONG = sid::kCong, PERP = sid::kPerp, PARA = sid::kPara, ACONG = sid::kAcong;
     switch (kind_of(no)) {
-    case 99: return line(no, "HORI %s %s", {kX, A}) + ".\r\n";
-    case 102: return one("%s  %s %s %s", COLL, {kX, B, C}) + one("%s  %s %s %s %s", PERP, {kX, A, B, C});
-    case 103: return one("%s %s %s %s", 2113, {kX, A, B});
-    case 104: return one("%s  %s %s %s %s", 2126, {kX, A, B, C});
-    case 105: return one("%s %s %s %s %s", CONG, {kX, A, kX, B}) + one("%s %s %s %s %s", CONG, {kX, A, kX, C});
-    case 106: return one("%s %s %s %s %s", PERP, {kX, A, B, C}) + one("%s %s %s %s %s", PERP, {kX, B, A, C});
-    case 107:
+    case cons_kind::kOnHline: return line(no, "HORI %s %s", {kX, A}) + ".\r\n";
+    case cons_kind::kFoot: return one("%s  %s %s %s", COLL, {kX, B, C}) + one("%s  %s %s %s %s", PERP, {kX, A, B, C});
+    case cons_kind::kMidpoint: return one("%s %s %s %s", 2113, {kX, A, B});
+    case cons_kind::kCentroid: return one("%s  %s %s %s %s", 2126, {kX, A, B, C});
+    case cons_kind::kCircumcenter:
+        return one("%s %s %s %s %s", CONG, {kX, A, kX, B}) + one("%s %s %s %s %s", CONG, {kX, A, kX, C});
+    case cons_kind::kOrthocenter:
+        return one("%s %s %s %s %s", PERP, {kX, A, B, C}) + one("%s %s %s %s %s", PERP, {kX, B, A, C});
+    case cons_kind::kIncenterVertex:
         return one("%s %s %s %s %s %s %s", ACONG, {kX, A, C, C, A, B}) +
                one("%s %s %s %s %s %s %s", ACONG, {kX, B, C, C, B, A});
-    case 109: return one("%s %s %s %s", 2135, {kX, A, B});
-    case 110: return one("%s %s %s %s", COLL, {kX, A, B});
-    case 111: return one("%s %s %s %s %s", PARA, {kX, A, B, C});
-    case 112: return one("%s %s %s %s %s", PERP, {kX, A, B, C});
-    case 113: return one("%s %s %s %s %s", CONG, {kX, A, B, A});
-    case 114: return one("%s %s %s %s %s %s %s", ACONG, {kX, A, B, C, D, E});
-    case 115: return one("%s %s %s %s %s", CONG, {kX, A, B, C});
-    case 116: return one("%s %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s", COLL, {kX, C, D});
-    case 117: return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", PARA, {kX, C, D, E});
-    case 118: return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", PERP, {kX, C, D, E});
-    case 119: return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", PARA, {kX, D, E, F});
-    case 120: return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", PERP, {kX, D, E, F});
-    case 121: return one("%s  %s %s %s %s", PERP, {kX, A, B, C}) + one("%s  %s %s %s %s", PERP, {kX, D, E, F});
-    case 122: return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", CONG, {kX, C, D, C});
-    case 123: return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, D});
-    case 124: return one("%s %s %s %s %s", PERP, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, D});
-    case 125: return one("%s  %s %s %s %s", CONG, {kX, A, B, A}) + one("%s  %s %s %s %s", CONG, {kX, C, D, C});
-    case 126: return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", CONG, {kX, C, D, E});
-    case 127: return one("%s  %s %s %s %s", CONG, {kX, A, B, A}) + one("%s  %s %s %s %s", CONG, {kX, C, D, E});
-    case 128: return one("%s  %s %s %s %s", CONG, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, F});
-    case 129: return one("%s %s %s %s", 2114, {kX, A, B});
-    case 130: return one("%s %s %s %s %s", CONG, {kX, B, A, B}) + one("%s %s %s %s %s", CONG, {kX, C, A, C});
-    case 131: return one("%s %s %s %s %s", 2131, {kX, A, B, C});
-    case 132: return one("%s %s %s %s", 2133, {kX, A, B});
-    case 133: return one("%s %s %s %s", 2134, {kX, A, B});
+    case cons_kind::kEquilateralVertex: return one("%s %s %s %s", 2135, {kX, A, B});
+    case cons_kind::kOnLine: return one("%s %s %s %s", COLL, {kX, A, B});
+    case cons_kind::kOnPline: return one("%s %s %s %s %s", PARA, {kX, A, B, C});
+    case cons_kind::kOnTline: return one("%s %s %s %s %s", PERP, {kX, A, B, C});
+    case cons_kind::kOnCircle: return one("%s %s %s %s %s", CONG, {kX, A, B, A});
+    case cons_kind::kOnAline: return one("%s %s %s %s %s %s %s", ACONG, {kX, A, B, C, D, E});
+    case cons_kind::kOnRcircle: return one("%s %s %s %s %s", CONG, {kX, A, B, C});
+    case cons_kind::kInterLineLine: return one("%s %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s", COLL, {kX, C, D});
+    case cons_kind::kInterLinePline:
+        return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", PARA, {kX, C, D, E});
+    case cons_kind::kInterLineTline:
+        return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", PERP, {kX, C, D, E});
+    case cons_kind::kInterPlinePline:
+        return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", PARA, {kX, D, E, F});
+    case cons_kind::kInterPlineTline:
+        return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", PERP, {kX, D, E, F});
+    case cons_kind::kInterTlineTline:
+        return one("%s  %s %s %s %s", PERP, {kX, A, B, C}) + one("%s  %s %s %s %s", PERP, {kX, D, E, F});
+    case cons_kind::kInterLineCircle:
+        return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", CONG, {kX, C, D, C});
+    case cons_kind::kInterPlineCircle:
+        return one("%s  %s %s %s %s", PARA, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, D});
+    case cons_kind::kInterTlineCircle:
+        return one("%s %s %s %s %s", PERP, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, D});
+    case cons_kind::kInterCircleCircle:
+        return one("%s  %s %s %s %s", CONG, {kX, A, B, A}) + one("%s  %s %s %s %s", CONG, {kX, C, D, C});
+    case cons_kind::kInterLineRcircle:
+        return one("%s  %s %s %s", COLL, {kX, A, B}) + one("%s  %s %s %s %s", CONG, {kX, C, D, E});
+    case cons_kind::kInterCircleRcircle:
+        return one("%s  %s %s %s %s", CONG, {kX, A, B, A}) + one("%s  %s %s %s %s", CONG, {kX, C, D, E});
+    case cons_kind::kInterRcircleRcircle:
+        return one("%s  %s %s %s %s", CONG, {kX, A, B, C}) + one("%s  %s %s %s %s", CONG, {kX, D, E, F});
+    case cons_kind::kSymmetricPoint: return one("%s %s %s %s", 2114, {kX, A, B});
+    case cons_kind::kReflection:
+        return one("%s %s %s %s %s", CONG, {kX, B, A, B}) + one("%s %s %s %s %s", CONG, {kX, C, A, C});
+    case cons_kind::kInversion: return one("%s %s %s %s %s", 2131, {kX, A, B, C});
+    case cons_kind::kPositiveSquare: return one("%s %s %s %s", 2133, {kX, A, B});
+    case cons_kind::kNegativeSquare: return one("%s %s %s %s", 2134, {kX, A, B});
     default: return "";
     }
 }
@@ -239,8 +255,9 @@ std::string predicate_lines(int no)
 std::string predicate_record_keyword_line(int no)
 {
     static constexpr std::pair<int, int> kKeyword[] = {
-        {110, sid::kColl}, {111, sid::kPara}, {112, sid::kPerp},
-        {113, sid::kCong}, {115, sid::kAcong}, {117, 2175},
+        {cons_kind::kHypCollinear, sid::kColl},      {cons_kind::kHypParallel, sid::kPara},
+        {cons_kind::kHypPerpendicular, sid::kPerp},  {cons_kind::kHypEqDistance, sid::kCong},
+        {cons_kind::kHypEqAngle, sid::kAcong},       {cons_kind::kHypCocircle, sid::kCocircle},
     };
     for (const auto& [kind, id] : kKeyword)
         if (kind == kind_of(no))
@@ -256,11 +273,11 @@ std::string cons_predicate_text(int no)
     if (r.hyp_predicate)
         return predicate_record_keyword_line(no);
     switch (kind_of(no)) {
-    case 197: case 198: case 199:
+    case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
         return ratio_text(no) + ".\r\n";
-    case 357:
+    case cons_kind::kConstant:
         return std::string(word(sid::kConstant)) + " " + poly_or_empty(r.ps[0], 0) + " = 0\r\n";
-    case 470:
+    case cons_kind::kNrotate:
         return rotation_head(no) + ".\r\n";
     default:
         return predicate_lines(no);

@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "algebra/poly.h"
-#include "gdd/fact_tests.h"
+#include "facts/fact_tests.h"
+#include "prover/keywords.h"
+#include "prover/point_names.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
 #include "statement/cons_equations.h"
-#include "statement/keywords.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 #include "statement/text_fill.h"
 #include "statement/tokenizer.h"
@@ -32,19 +33,19 @@ struct ConclForm {
 const ConclForm* form_of(int kind)
 {
     static const ConclForm forms[] = {
-        {148, sid::kColl, sid::kCollinear, {1, 2, 3}},
-        {149, sid::kPara, sid::kParallel, {1, 2, 3, 4}},
-        {150, sid::kPerp, sid::kPerpendicular, {1, 2, 3, 4}},
-        {151, sid::kMidpoint, sid::kMidpoint, {1, 2, 3}},
-        {152, sid::kCocircle, sid::kCocircle, {2, 3, 4, 5}},
-        {153, sid::kCong, sid::kEqdistance, {1, 2, 3, 4}},
-        {154, sid::kAcong, sid::kEqangle, {1, 2, 4, 5, 6, 8}},
-        {155, sid::kEqProduct, sid::kEqProduct, {1, 2, 7, 8, 3, 4, 5, 6}},
-        {156, sid::kTangent, sid::kTangent, {1, 2, 3, 4}},
-        {157, sid::kHarmonicPair, sid::kHarmonicPair, {1, 2, 3, 4}},
-        {158, sid::kPositiveTriangle, sid::kPositiveTriangle, {1, 2, 3}},
-        {236, sid::kConTriangle, sid::kConTriangle, {1, 2, 3, 4, 5, 6}},
-        {237, sid::kSimTriangle, sid::kSimTriangle, {1, 2, 3, 4, 5, 6}},
+        {concl_kind::kCollinear, sid::kColl, sid::kCollinear, {1, 2, 3}},
+        {concl_kind::kParallel, sid::kPara, sid::kParallel, {1, 2, 3, 4}},
+        {concl_kind::kPerpendicular, sid::kPerp, sid::kPerpendicular, {1, 2, 3, 4}},
+        {concl_kind::kMidpoint, sid::kMidpoint, sid::kMidpoint, {1, 2, 3}},
+        {concl_kind::kCyclic, sid::kCocircle, sid::kCocircle, {2, 3, 4, 5}},
+        {concl_kind::kEqualDistance, sid::kCong, sid::kEqdistance, {1, 2, 3, 4}},
+        {concl_kind::kEqualAngle, sid::kAcong, sid::kEqangle, {1, 2, 4, 5, 6, 8}},
+        {concl_kind::kEqualProduct, sid::kEqProduct, sid::kEqProduct, {1, 2, 7, 8, 3, 4, 5, 6}},
+        {concl_kind::kTangentCircles, sid::kTangent, sid::kTangent, {1, 2, 3, 4}},
+        {concl_kind::kHarmonic, sid::kHarmonicPair, sid::kHarmonicPair, {1, 2, 3, 4}},
+        {concl_kind::kEquilateral, sid::kPositiveTriangle, sid::kPositiveTriangle, {1, 2, 3}},
+        {concl_kind::kCongruent, sid::kConTriangle, sid::kConTriangle, {1, 2, 3, 4, 5, 6}},
+        {concl_kind::kSimilar, sid::kSimTriangle, sid::kSimTriangle, {1, 2, 3, 4, 5, 6}},
     };
     for (const auto& f : forms)
         if (f.kind == kind)
@@ -62,7 +63,7 @@ std::string names(const ConclForm& f)
     return out;
 }
 
-bool no_conclusion(int kind) { return kind == 0 || kind == kConclNone; }
+bool no_conclusion(int kind) { return kind == concl_kind::kEmpty || kind == concl_kind::kNone; }
 
 void report_unknown_kind()
 {
@@ -74,28 +75,32 @@ int database_test()
     if (!concl_has_database_test(g_concl.type))
         return 0;  // not in the database
     switch (g_concl.type) {
-    case 148: return xcoll(p(1), p(2), p(3));
-    case 149: return xpara(p(1), p(2), p(3), p(4));
-    case 150: return xperp(p(1), p(2), p(3), p(4));
-    case 151: return xmid(p(1), p(2), p(3));
-    case 152: return xcir_4p(0, p(2), p(3), p(4), p(5));
-    case 153: return xcong(p(1), p(2), p(3), p(4));
-    case 154: return xacong(p(1), p(2), p(4), p(5), p(6), p(8));
-    case 155: return xratio(p(1), p(2), p(3), p(4), p(5), p(6), p(7), p(8));
-    case 236: return xcon(p(1), p(2), p(3), p(4), p(5), p(6));
-    case 237: return xsim(p(1), p(2), p(3), p(4), p(5), p(6));
+    case concl_kind::kCollinear: return xcoll(p(1), p(2), p(3));
+    case concl_kind::kParallel: return xpara(p(1), p(2), p(3), p(4));
+    case concl_kind::kPerpendicular: return xperp(p(1), p(2), p(3), p(4));
+    case concl_kind::kMidpoint: return xmid(p(1), p(2), p(3));
+    case concl_kind::kCyclic: return xcir_4p(0, p(2), p(3), p(4), p(5));
+    case concl_kind::kEqualDistance: return xcong(p(1), p(2), p(3), p(4));
+    case concl_kind::kEqualAngle: return xacong(p(1), p(2), p(4), p(5), p(6), p(8));
+    case concl_kind::kEqualProduct: return xratio(p(1), p(2), p(3), p(4), p(5), p(6), p(7), p(8));
+    case concl_kind::kCongruent: return xcon(p(1), p(2), p(3), p(4), p(5), p(6));
+    case concl_kind::kSimilar: return xsim(p(1), p(2), p(3), p(4), p(5), p(6));
     default: return 0;
     }
 }
 
 }  // namespace
 
-bool concl_has_database_test(int kind) { return (kind >= 148 && kind <= 155) || kind == 236 || kind == 237; }
+bool concl_has_database_test(int kind)
+{
+    return (kind >= concl_kind::kCollinear && kind <= concl_kind::kEqualProduct) || kind == concl_kind::kCongruent ||
+           kind == concl_kind::kSimilar;
+}
 
 std::string concl_keyword_text()
 {
     const int kind = g_concl.type;
-    if (kind == kConclEquation)
+    if (kind == concl_kind::kEquation)
         return side(g_concl_lhs) + " = " + side(g_concl_rhs);
     if (const ConclForm* f = form_of(kind))
         return std::string(w(f->keyword)) + names(*f);
@@ -108,14 +113,15 @@ std::string concl_statement_text()
     const std::string_view show = w(sid::kShow);
     if (no_conclusion(kind))
         return fill("%s %s", {show, w(sid::kNo)}) + ".\r\n";
-    if (kind == kConclEquation)
+    if (kind == concl_kind::kEquation)
         return std::string(show) + " " + concl_keyword_text() + ".\r\n";
     const ConclForm* f = form_of(kind);
     if (!f)
         return "";
     // Collinear, midpoint, cocyclic and the positive triangle keep the
     // reader's two blanks after "SHOW:".
-    const bool two_blanks = kind == 148 || kind == 151 || kind == 152 || kind == 158;
+    const bool two_blanks = kind == concl_kind::kCollinear || kind == concl_kind::kMidpoint ||
+                            kind == concl_kind::kCyclic || kind == concl_kind::kEquilateral;
     return std::string(show) + (two_blanks ? "  " : " ") + std::string(w(f->statement_keyword)) + names(*f) + ".\r\n";
 }
 
@@ -123,17 +129,20 @@ std::string concl_sentence_text()
 {
     const std::string_view show = w(sid::kSentenceShow);
     switch (g_concl.type) {
-    case 148: return fill("%s%s, %s, %s%s.", {show, n(1), n(2), n(3), w(sid::kColl)});
-    case 149: return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kParallelTo), n(3), n(4)});
-    case 150: return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kPerpendicularTo), n(3), n(4)});
-    case 151: return fill("%s%s%s%s%s%s.", {show, n(1), w(sid::kIs), n(2), n(3), w(sid::kMidpointWord)});
-    case 152: return fill("%s%s, %s, %s, %s%s.", {show, n(2), n(3), n(4), n(5), w(sid::kCocircle)});
-    case 153: return fill("%s%s%s = %s%s.", {show, n(1), n(2), n(3), n(4)});
-    case 154:
+    case concl_kind::kCollinear: return fill("%s%s, %s, %s%s.", {show, n(1), n(2), n(3), w(sid::kColl)});
+    case concl_kind::kParallel: return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kParallelTo), n(3), n(4)});
+    case concl_kind::kPerpendicular:
+        return fill("%s%s%s%s%s%s.", {show, n(1), n(2), w(sid::kPerpendicularTo), n(3), n(4)});
+    case concl_kind::kMidpoint:
+        return fill("%s%s%s%s%s%s.", {show, n(1), w(sid::kIs), n(2), n(3), w(sid::kMidpointWord)});
+    case concl_kind::kCyclic: return fill("%s%s, %s, %s, %s%s.", {show, n(2), n(3), n(4), n(5), w(sid::kCocircle)});
+    case concl_kind::kEqualDistance: return fill("%s%s%s = %s%s.", {show, n(1), n(2), n(3), n(4)});
+    case concl_kind::kEqualAngle:
         return fill("%s%s%s%s%s = %s%s%s%s.",
                     {show, w(sid::kAngleSign), n(1), n(2), n(4), w(sid::kAngleSign), n(5), n(6), n(8)});
-    case 155: return fill("%s%s%s * %s%s = %s%s * %s%s.", {show, n(1), n(2), n(7), n(8), n(3), n(4), n(5), n(6)});
-    case 156:
+    case concl_kind::kEqualProduct:
+        return fill("%s%s%s * %s%s = %s%s * %s%s.", {show, n(1), n(2), n(7), n(8), n(3), n(4), n(5), n(6)});
+    case concl_kind::kTangentCircles:
         return fill("%s%s %s%s, %s%s%s.",
                     {show, w(sid::kTwoCircles), n(1), n(2), n(3), n(4), w(sid::kTangentWord)});
     default: return "";
@@ -145,7 +154,7 @@ int do_concl(int key)
     const int kind = g_concl.type;
     if (g_trace)
         std::printf("conclusion: %d %d\n", kind, key);
-    const bool known = no_conclusion(kind) || kind == kConclEquation || form_of(kind) != nullptr;
+    const bool known = no_conclusion(kind) || kind == concl_kind::kEquation || form_of(kind) != nullptr;
     switch (key) {
     case cgeo::kPolys:
         concl_coord_polys();

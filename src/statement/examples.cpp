@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
+#include "statement/prover_wiring.h"
 
 namespace {
 
@@ -15,11 +16,13 @@ struct ExampleRecord {
     std::vector<const char*> parents;  // by name, resolved against earlier records
 };
 
+ExampleRecord free_point(const char* name) { return {name, cons_kind::kFreePoint, {}}; }
+
 struct Example {
     int id;
     std::string_view menu_text;
     std::vector<ExampleRecord> records;
-    int concl_kind;
+    int conclusion;  // its kind
     std::array<const char*, 8> concl;  // point names by slot, nullptr = 0
 };
 
@@ -27,70 +30,70 @@ const std::vector<Example>& examples()
 {
     static const std::vector<Example> list = {
         {315, "Parallelogram",
-         {{"A", 101, {}}, {"B", 101, {}}, {"C", 101, {}},
-          {"D", 119, {"A", "B", "C", "C", "A", "B"}},
-          {"O", 116, {"A", "C", "B", "D"}}},
-         151, {"O", "A", "C"}},
+         {free_point("A"), free_point("B"), free_point("C"),
+          {"D", cons_kind::kInterPlinePline, {"A", "B", "C", "C", "A", "B"}},
+          {"O", cons_kind::kInterLineLine, {"A", "C", "B", "D"}}},
+         concl_kind::kMidpoint, {"O", "A", "C"}},
         {316, "Orthocenter",
-         {{"A", 101, {}}, {"B", 101, {}}, {"C", 101, {}},
-          {"E", 102, {"A", "B", "C"}},
-          {"F", 102, {"B", "A", "C"}},
-          {"H", 116, {"E", "A", "F", "B"}},
-          {"T", 116, {"A", "B", "C", "H"}}},
-         150, {"A", "B", "C", "H"}},
+         {free_point("A"), free_point("B"), free_point("C"),
+          {"E", cons_kind::kFoot, {"A", "B", "C"}},
+          {"F", cons_kind::kFoot, {"B", "A", "C"}},
+          {"H", cons_kind::kInterLineLine, {"E", "A", "F", "B"}},
+          {"T", cons_kind::kInterLineLine, {"A", "B", "C", "H"}}},
+         concl_kind::kPerpendicular, {"A", "B", "C", "H"}},
         {317, "Simson",
-         {{"A", 101, {}}, {"B", 101, {}}, {"C", 101, {}},
-          {"O", 105, {"A", "B", "C"}},
-          {"D", 113, {"O", "A"}},
-          {"E", 102, {"D", "A", "B"}},
-          {"F", 102, {"D", "A", "C"}},
-          {"G", 102, {"D", "B", "C"}}},
-         148, {"E", "F", "G"}},
+         {free_point("A"), free_point("B"), free_point("C"),
+          {"O", cons_kind::kCircumcenter, {"A", "B", "C"}},
+          {"D", cons_kind::kOnCircle, {"O", "A"}},
+          {"E", cons_kind::kFoot, {"D", "A", "B"}},
+          {"F", cons_kind::kFoot, {"D", "A", "C"}},
+          {"G", cons_kind::kFoot, {"D", "B", "C"}}},
+         concl_kind::kCollinear, {"E", "F", "G"}},
         {318, "Pedal Triangle",
-         {{"A", 101, {}}, {"B", 101, {}}, {"C", 101, {}}, {"P", 101, {}},
-          {"A1", 102, {"P", "B", "C"}},
-          {"B1", 102, {"P", "A", "C"}},
-          {"C1", 102, {"P", "A", "B"}},
-          {"A2", 102, {"P", "B1", "C1"}},
-          {"B2", 102, {"P", "A1", "C1"}},
-          {"C2", 102, {"P", "A1", "B1"}},
-          {"A3", 102, {"P", "B2", "C2"}},
-          {"B3", 102, {"P", "A2", "C2"}},
-          {"C3", 102, {"P", "A2", "B2"}}},
-         154, {"A", "B", "B", "C", "A3", "B3", "B3", "C3"}},
+         {free_point("A"), free_point("B"), free_point("C"), free_point("P"),
+          {"A1", cons_kind::kFoot, {"P", "B", "C"}},
+          {"B1", cons_kind::kFoot, {"P", "A", "C"}},
+          {"C1", cons_kind::kFoot, {"P", "A", "B"}},
+          {"A2", cons_kind::kFoot, {"P", "B1", "C1"}},
+          {"B2", cons_kind::kFoot, {"P", "A1", "C1"}},
+          {"C2", cons_kind::kFoot, {"P", "A1", "B1"}},
+          {"A3", cons_kind::kFoot, {"P", "B2", "C2"}},
+          {"B3", cons_kind::kFoot, {"P", "A2", "C2"}},
+          {"C3", cons_kind::kFoot, {"P", "A2", "B2"}}},
+         concl_kind::kEqualAngle, {"A", "B", "B", "C", "A3", "B3", "B3", "C3"}},
         {319, "Pappus",
-         {{"A", 101, {}}, {"B", 101, {}}, {"E", 101, {}}, {"F", 101, {}}, {"R", 101, {}},
-          {"P", 116, {"A", "F", "B", "E"}},
-          {"C", 116, {"A", "B", "F", "R"}},
-          {"G", 116, {"E", "F", "B", "R"}},
-          {"Q", 116, {"A", "G", "E", "C"}}},
-         148, {"R", "P", "Q"}},
+         {free_point("A"), free_point("B"), free_point("E"), free_point("F"), free_point("R"),
+          {"P", cons_kind::kInterLineLine, {"A", "F", "B", "E"}},
+          {"C", cons_kind::kInterLineLine, {"A", "B", "F", "R"}},
+          {"G", cons_kind::kInterLineLine, {"E", "F", "B", "R"}},
+          {"Q", cons_kind::kInterLineLine, {"A", "G", "E", "C"}}},
+         concl_kind::kCollinear, {"R", "P", "Q"}},
         {320, "Miquel Circle",
-         {{"P1", 101, {}}, {"P2", 101, {}}, {"P3", 101, {}}, {"P4", 101, {}}, {"P5", 101, {}},
-          {"Q1", 116, {"P2", "P5", "P1", "P3"}},
-          {"Q2", 116, {"P1", "P3", "P2", "P4"}},
-          {"Q3", 116, {"P2", "P4", "P3", "P5"}},
-          {"Q4", 116, {"P3", "P5", "P4", "P1"}},
-          {"Q5", 116, {"P4", "P1", "P2", "P5"}},
-          {"O1", 105, {"P1", "Q1", "Q5"}},
-          {"O2", 105, {"P2", "Q1", "Q2"}},
-          {"O3", 105, {"P3", "Q2", "Q3"}},
-          {"O4", 105, {"P4", "Q3", "Q4"}},
-          {"O5", 105, {"P5", "Q4", "Q5"}},
-          {"M1", 125, {"O1", "Q1", "O2", "Q1"}},
-          {"M2", 125, {"O2", "Q2", "O3", "Q2"}},
-          {"M3", 125, {"O3", "Q3", "O4", "Q3"}},
-          {"M4", 125, {"O4", "Q4", "O5", "Q4"}},
-          {"M5", 125, {"O5", "Q5", "O1", "Q5"}}},
-         152, {nullptr, "M1", "M2", "M3", "M5"}},
+         {free_point("P1"), free_point("P2"), free_point("P3"), free_point("P4"), free_point("P5"),
+          {"Q1", cons_kind::kInterLineLine, {"P2", "P5", "P1", "P3"}},
+          {"Q2", cons_kind::kInterLineLine, {"P1", "P3", "P2", "P4"}},
+          {"Q3", cons_kind::kInterLineLine, {"P2", "P4", "P3", "P5"}},
+          {"Q4", cons_kind::kInterLineLine, {"P3", "P5", "P4", "P1"}},
+          {"Q5", cons_kind::kInterLineLine, {"P4", "P1", "P2", "P5"}},
+          {"O1", cons_kind::kCircumcenter, {"P1", "Q1", "Q5"}},
+          {"O2", cons_kind::kCircumcenter, {"P2", "Q1", "Q2"}},
+          {"O3", cons_kind::kCircumcenter, {"P3", "Q2", "Q3"}},
+          {"O4", cons_kind::kCircumcenter, {"P4", "Q3", "Q4"}},
+          {"O5", cons_kind::kCircumcenter, {"P5", "Q4", "Q5"}},
+          {"M1", cons_kind::kInterCircleCircle, {"O1", "Q1", "O2", "Q1"}},
+          {"M2", cons_kind::kInterCircleCircle, {"O2", "Q2", "O3", "Q2"}},
+          {"M3", cons_kind::kInterCircleCircle, {"O3", "Q3", "O4", "Q3"}},
+          {"M4", cons_kind::kInterCircleCircle, {"O4", "Q4", "O5", "Q4"}},
+          {"M5", cons_kind::kInterCircleCircle, {"O5", "Q5", "O1", "Q5"}}},
+         concl_kind::kCyclic, {nullptr, "M1", "M2", "M3", "M5"}},
         {337, "Square",
-         {{"A", 101, {}}, {"B", 101, {}}, {"C", 101, {}},
-          {"F", 132, {"A", "B"}},
-          {"H", 133, {"A", "C"}},
-          {"M", 103, {"B", "C"}},
-          {"E", 119, {"F", "A", "B", "B", "A", "F"}},
-          {"G", 119, {"H", "A", "C", "C", "A", "H"}}},
-         150, {"F", "H", "A", "M"}},
+         {free_point("A"), free_point("B"), free_point("C"),
+          {"F", cons_kind::kPositiveSquare, {"A", "B"}},
+          {"H", cons_kind::kNegativeSquare, {"A", "C"}},
+          {"M", cons_kind::kMidpoint, {"B", "C"}},
+          {"E", cons_kind::kInterPlinePline, {"F", "A", "B", "B", "A", "F"}},
+          {"G", cons_kind::kInterPlinePline, {"H", "A", "C", "C", "A", "H"}}},
+         concl_kind::kPerpendicular, {"F", "H", "A", "M"}},
     };
     return list;
 }
@@ -124,7 +127,7 @@ void write_example(const Example& ex)
             p.pots[k++] = static_cast<std::uint32_t>(index_of(parent, n - 1));
     }
     g_npoints = n;
-    g_concl.type = ex.concl_kind;
+    g_concl.type = ex.conclusion;
     for (std::size_t k = 0; k < 8; ++k)
         g_concl.p[k] = ex.concl[k] ? static_cast<std::uint32_t>(index_of(ex.concl[k], n)) : 0;
 }
@@ -135,6 +138,7 @@ std::span<const ExampleInfo> example_menu() { return kMenu; }
 
 bool load_example(int id)
 {
+    wire_statement_layer();
     g_concl.p.fill(0);
     for (const auto& ex : examples()) {
         if (ex.id == id) {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "statement/parse_facts.h"
+#include "prover/parse_facts.h"
+#include "prover/prover.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 
 void free_points_first()
 {
@@ -14,10 +14,10 @@ void free_points_first()
     // Record 1 stays; then the free points, then the others, each in order.
     std::vector<int> order{0, 1};
     for (int i = 2; i <= n; ++i)
-        if (g_pro_points[static_cast<std::size_t>(i)].kind == 101)
+        if (g_pro_points[static_cast<std::size_t>(i)].kind == cons_kind::kFreePoint)
             order.push_back(i);
     for (int i = 2; i <= n; ++i)
-        if (g_pro_points[static_cast<std::size_t>(i)].kind != 101)
+        if (g_pro_points[static_cast<std::size_t>(i)].kind != cons_kind::kFreePoint)
             order.push_back(i);
     std::vector<std::uint32_t> new_index(static_cast<std::size_t>(n) + 1, 0);
     for (int k = 1; k <= n; ++k)

@@ -3,8 +3,8 @@
 
 #include "statement/nondegenerate.h"
 
+#include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 
 namespace {
@@ -53,30 +53,30 @@ std::string nondegenerate_text(int no)
         return "";
     const int A = arg(no, 1), B = arg(no, 2), C = arg(no, 3), D = arg(no, 4), E = arg(no, 5), F = arg(no, 6);
     switch (cons::kind_of(no)) {
-    case 102: return nd_neq(B, C);
-    case 105: return not_collinear(C, A, B);
-    case 106: return nd_npara(B, C, A, C);
-    case 107: return nd_nperp(C, A, C, B);
-    case 109: return nd_neq(A, B);
-    case 110: return nd_neq(A, B);
-    case 111: case 112: return nd_neq(B, C);
-    case 113: return nd_neq(A, B);
-    case 114: return nd_neq(A, B) + nd_neq(C, D) + nd_neq(E, D);
-    case 115: return nd_neq(B, C);
-    case 116: return nd_npara(A, B, C, D);
-    case 117: return nd_npara(A, B, D, E);
-    case 118: return nd_nperp(A, B, D, E);
-    case 119: case 121: return nd_npara(B, C, E, F);
+    case cons_kind::kFoot: return nd_neq(B, C);
+    case cons_kind::kCircumcenter: return not_collinear(C, A, B);
+    case cons_kind::kOrthocenter: return nd_npara(B, C, A, C);
+    case cons_kind::kIncenterVertex: return nd_nperp(C, A, C, B);
+    case cons_kind::kEquilateralVertex: return nd_neq(A, B);
+    case cons_kind::kOnLine: return nd_neq(A, B);
+    case cons_kind::kOnPline: case cons_kind::kOnTline: return nd_neq(B, C);
+    case cons_kind::kOnCircle: return nd_neq(A, B);
+    case cons_kind::kOnAline: return nd_neq(A, B) + nd_neq(C, D) + nd_neq(E, D);
+    case cons_kind::kOnRcircle: return nd_neq(B, C);
+    case cons_kind::kInterLineLine: return nd_npara(A, B, C, D);
+    case cons_kind::kInterLinePline: return nd_npara(A, B, D, E);
+    case cons_kind::kInterLineTline: return nd_nperp(A, B, D, E);
+    case cons_kind::kInterPlinePline: case cons_kind::kInterTlineTline: return nd_npara(B, C, E, F);
     // The parallel to BC and the perpendicular to EF meet unless BC is
     // perpendicular to EF.
-    case 120: return nd_nperp(B, C, E, F);
-    case 122: return fill("Point %s is not equal to %s.\r\n", {nm(A), nm(B)});
+    case cons_kind::kInterPlineTline: return nd_nperp(B, C, E, F);
+    case cons_kind::kInterLineCircle: return fill("Point %s is not equal to %s.\r\n", {nm(A), nm(B)});
     // The line through A parallel (perpendicular) to BC needs B and C apart.
-    case 123: case 124: return nd_neq(B, C);
-    case 126: return nd_neq(B, A) + nd_neq(D, E);
-    case 130: return nd_neq(no, A) + nd_neq(B, C);
-    case 132: case 133: return nd_neq(A, B);
-    case 199: return fill("%s # %s.\r\n", {nm(B), nm(C)});
+    case cons_kind::kInterPlineCircle: case cons_kind::kInterTlineCircle: return nd_neq(B, C);
+    case cons_kind::kInterLineRcircle: return nd_neq(B, A) + nd_neq(D, E);
+    case cons_kind::kReflection: return nd_neq(no, A) + nd_neq(B, C);
+    case cons_kind::kPositiveSquare: case cons_kind::kNegativeSquare: return nd_neq(A, B);
+    case cons_kind::kPratio: return fill("%s # %s.\r\n", {nm(B), nm(C)});
     default: return "";
     }
 }

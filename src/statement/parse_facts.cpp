@@ -1,8 +1,6 @@
-#include "statement/parse_facts.h"
+#include "statement/parse_fact_entry.h"
 
-#include "gdd/gdd.h"
-
-std::vector<ParseFact> g_parse_facts;
+#include "facts/gdd.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "algebra/poly.h"
-#include "statement/keywords.h"
-#include "statement/parse_facts.h"
+#include "prover/keywords.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser_internal.h"
-#include "statement/prover.h"
 #include "statement/quantity_expr.h"
 #include "statement/tokenizer.h"
 
@@ -100,7 +100,7 @@ void number_free_points()
         if (kw(i, sid::kPoint)) {
             ++i;
             while (i < g_last_tok && !tok_is(i, ";")) {
-                add_user_point(101, tok(i));
+                add_user_point(cons_kind::kFreePoint, tok(i));
                 if (g_abort)
                     return;
                 ++i;
@@ -136,7 +136,7 @@ void rd_ratio_pt(int kind, int parents)
     if (g_abort || !resolve_pots(r, g_tok + 2, parents))
         return;
     auto& pots = rec(r).pots;
-    if (kind == 199 && pots[0] == pots[2])
+    if (kind == cons_kind::kPratio && pots[0] == pots[2])
         std::swap(pots[1], pots[2]);
     g_tok += 2 + parents;
     for (int k = 0; k < 2; ++k) {
@@ -153,7 +153,7 @@ void rd_ratio_pt(int kind, int parents)
 
 void rd_constant()
 {
-    const int r = add_pro_point(357, "x");
+    const int r = add_pro_point(cons_kind::kConstant, "x");
     if (g_abort)
         return;
     ++g_tok;
@@ -183,19 +183,19 @@ bool try_construction()
             continue;
         const int ntok = k.parents + 3;
         switch (k.kind) {
-        case 197: case 198: case 199:
+        case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
             rd_ratio_pt(k.kind, k.parents);
             break;
-        case 11:
+        case cons_kind::kOnBline:
             rd_on_bline(ntok);
             break;
-        case 124:
+        case cons_kind::kInterTlineCircle:
             rd_inter_tc(ntok);
             break;
-        case 44:
+        case cons_kind::kInterLineCircle3:
             rd_inter_ls(ntok);
             break;
-        case 52:
+        case cons_kind::kInterCircle3Circle3:
             rd_inter_ss(ntok);
             break;
         default:

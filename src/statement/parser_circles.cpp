@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "gdd/gdd_records.h"
-#include "statement/parse_facts.h"
+#include "facts/gdd_records.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
+#include "statement/parse_fact_entry.h"
 #include "statement/parser.h"
 #include "statement/parser_internal.h"
-#include "statement/prover.h"
 #include "statement/tokenizer.h"
 
 namespace stm_parse {
@@ -43,7 +44,7 @@ void rd_circle_points()
     while (g_tok <= g_last_tok && !tok_is(g_tok, ";")) {
         if (circle_full(circle.pts))
             return;
-        add_user_point(1, tok(g_tok));
+        add_user_point(cons_kind::kCirclePoint, tok(g_tok));
         if (g_abort)
             return;
         const int p = fd_pt(g_tok);
@@ -66,7 +67,7 @@ void rd_circle_wu()
     std::vector<int> defining;
     ++g_tok;
     while (defining.size() < 3 && g_tok <= g_last_tok && !tok_is(g_tok, ";")) {
-        defining.push_back(add_user_point(0, tok(g_tok)));
+        defining.push_back(add_user_point(cons_kind::kCircleDefining, tok(g_tok)));
         if (g_abort)
             return;
         add_circle_point(circle.pts, defining.back());
@@ -77,12 +78,12 @@ void rd_circle_wu()
         if (circle_full(circle.pts))
             return;
         if (centre == 0) {
-            centre = add_pro_aux(62, centre_name(), defining[0], defining[1], defining[2]);
+            centre = add_pro_aux(cons_kind::kReaderCentre, centre_name(), defining[0], defining[1], defining[2]);
             if (g_abort)
                 return;
             circle.p[0] = centre;
         }
-        const int p = add_user_point(14, tok(g_tok));
+        const int p = add_user_point(cons_kind::kCircleFurther, tok(g_tok));
         if (g_abort)
             return;
         set_pots(p, {centre, defining[0]});
@@ -125,7 +126,7 @@ void fact(ParseFact::Kind kind, std::initializer_list<int> pts)
 void rd_on_bline(int ntok)
 {
     if (!area_or_vector() || g_npoints == 3) {
-        rd_cons(11, ntok);
+        rd_cons(cons_kind::kOnBline, ntok);
         return;
     }
     if (!line_ends_right(ntok, false))
@@ -136,10 +137,10 @@ void rd_on_bline(int ntok)
     const int b = fd_pt(g_tok + 3);
     if (g_abort)
         return;
-    const int m = add_pro_aux(2, "M_{" + pt_name(g_npoints) + "}", a, b, 0);
+    const int m = add_pro_aux(cons_kind::kReaderMidpoint, "M_{" + pt_name(g_npoints) + "}", a, b, 0);
     if (g_abort)
         return;
-    const int x = add_user_point(12, tok(g_tok + 1));
+    const int x = add_user_point(cons_kind::kReaderOnTline, tok(g_tok + 1));
     if (g_abort)
         return;
     set_pots(x, {m, a, b});
@@ -151,7 +152,7 @@ void rd_on_bline(int ntok)
 void rd_inter_tc(int ntok)
 {
     if (!area_or_vector()) {
-        rd_cons(124, ntok);
+        rd_cons(cons_kind::kInterTlineCircle, ntok);
         return;
     }
     if (!line_ends_right(ntok, false))
@@ -164,11 +165,11 @@ void rd_inter_tc(int ntok)
     }
     const int a = p[0], b = p[1], c = p[2], d = p[3], e = p[4];
     const std::string xname(tok(g_tok + 1));
-    const int t = add_pro_aux(12, "T_{" + xname + "}", a, b, c);
+    const int t = add_pro_aux(cons_kind::kReaderOnTline, "T_{" + xname + "}", a, b, c);
     if (g_abort)
         return;
     fact(ParseFact::Kind::Tline, {t, a, b, c});
-    const int x = add_user_point(40, xname);
+    const int x = add_user_point(cons_kind::kReaderLineCircle, xname);
     if (g_abort)
         return;
     set_pots(x, {a, t, d, e});
@@ -188,7 +189,7 @@ int find_or_make_centre(int r, int c, int d, int e, bool* made)
     if (o == 0) {
         auto& centre = rec(r);
         centre.name = centre_name();
-        centre.kind = 62;
+        centre.kind = cons_kind::kReaderCentre;
         centre.generated = true;
         set_pots(r, {c, d, e});
         fact(ParseFact::Kind::Cir3, {r, c, d, e});
@@ -202,7 +203,7 @@ int find_or_make_centre(int r, int c, int d, int e, bool* made)
 // INTERSECTION_LS X A B C D E: X on line AB and on the circle through C, D, E.
 void rd_inter_ls(int ntok)
 {
-    int x = rd_cons(44, ntok);
+    int x = rd_cons(cons_kind::kInterLineCircle3, ntok);
     if (g_abort)
         return;
     const auto pots = rec(x).pots;
@@ -218,13 +219,13 @@ void rd_inter_ls(int ntok)
     bool made = false;
     const int o = find_or_make_centre(x, c, d, e, &made);
     if (made) {
-        x = add_pro_point(40, xname);
+        x = add_pro_point(cons_kind::kReaderLineCircle, xname);
         if (g_abort)
             return;
     }
     const auto defines = [&](int p) { return p == c || p == d || p == e; };
     const int k = defines(a) ? a : defines(b) ? b : c;
-    rec(x).kind = 40;
+    rec(x).kind = cons_kind::kReaderLineCircle;
     set_pots(x, {a, b, o, k});
     fact(ParseFact::Kind::Line, {x, a, b});
     fact(ParseFact::Kind::Cir2, {o, x, c});
@@ -247,7 +248,7 @@ int common_point(const int (&p)[6])
 // INTERSECTION_SS X A B C D E F: X on the circles through A, B, C and D, E, F.
 void rd_inter_ss(int ntok)
 {
-    int x = rd_cons(52, ntok);
+    int x = rd_cons(cons_kind::kInterCircle3Circle3, ntok);
     if (g_abort)
         return;
     int p[6];
@@ -260,12 +261,12 @@ void rd_inter_ss(int ntok)
         if (!made) {
             // The record stands for nothing now; without its name it cannot
             // catch the references meant for X's real record below.
-            rec(x).kind = static_cast<std::uint32_t>(-100);
+            rec(x).kind = static_cast<std::uint32_t>(cons_kind::kPlaceholder);
             rec(x).name.clear();
         }
         int o2 = parse_fd_cir3(p[3], p[4], p[5]);
         if (o2 == 0) {
-            o2 = add_pro_aux(62, centre_name(), p[3], p[4], p[5]);
+            o2 = add_pro_aux(cons_kind::kReaderCentre, centre_name(), p[3], p[4], p[5]);
             if (g_abort)
                 return;
             fact(ParseFact::Kind::Cir3, {o2, p[3], p[4], p[5]});
@@ -274,7 +275,7 @@ void rd_inter_ss(int ntok)
         const int common = common_point(p);
         if (common != 0)
             k1 = k2 = common;
-        x = add_pro_point(50, xname);
+        x = add_pro_point(cons_kind::kReaderCircleCircle, xname);
         if (g_abort)
             return;
         set_pots(x, {o1, k1, o2, k2});

@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "algebra/poly.h"
-#include "algebra/poly_image.h"
-#include "gdd/gdd_add.h"
-#include "statement/prover.h"
+#include "facts/gdd_add.h"
+#include "prover/poly.h"
+#include "prover/poly_image.h"
+#include "prover/prover.h"
 
 namespace {
 

@@ -3,28 +3,28 @@
 #include <new>
 #include <string>
 
-#include "gdd/gdd_add.h"
-#include "statement/keywords.h"
-#include "statement/memory_budget.h"
-#include "statement/numeric_figure.h"
-#include "statement/parse_facts.h"
+#include "facts/gdd_add.h"
+#include "prover/keywords.h"
+#include "prover/memory_budget.h"
+#include "prover/numeric_figure.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
+#include "prover/verdict.h"
+#include "statement/parse_fact_entry.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
-#include "statement/verdict.h"
 
 const MethodEntry* method_entry(int method);  // prove_methods.cpp
 
 namespace {
 
-bool has_conclusion() { return g_concl.type != 0 && g_concl.type != kConclNone; }
+bool has_conclusion() { return g_concl.type != concl_kind::kEmpty && g_concl.type != concl_kind::kNone; }
 
 bool has_incenter()
 {
     for (int i = 1; i <= g_npoints; ++i)
-        if (g_pro_points[static_cast<std::size_t>(i)].kind == 108)
+        if (g_pro_points[static_cast<std::size_t>(i)].kind == cons_kind::kIncenter)
             return true;
     return false;
 }
@@ -89,7 +89,7 @@ FigureJudgement judge_conclusion(const Figure_search& search)
 {
     FigureJudgement j;
     for (const Num_figure& f : search.figures) {
-        const int holds = g_concl.type == kConclEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
+        const int holds = g_concl.type == concl_kind::kEquation ? numeric_equation_holds(g_concl_lhs, g_concl_rhs, f)
                                                           : numeric_fact_holds(g_concl, f);
         j.told += holds >= 0;
         j.failed += holds == 0;

@@ -9,10 +9,6 @@
 #include <string>
 #include <string_view>
 
-// g_result of a proof that ended without deciding (time-out, abort, the
-// database method not reaching the conclusion).
-constexpr std::int32_t kResultNotSolved = 2;
-
 // How a Prove ended.
 enum class ProveEnd {
     Ran,       // the method ran to its end; g_result tells the outcome

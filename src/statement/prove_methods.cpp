@@ -4,17 +4,17 @@
 #include <map>
 #include <string>
 
-#include "algebra/poly.h"
 #include "algebra/relations.h"
-#include "algebra/variables.h"
+#include "prover/keywords.h"
+#include "prover/parse_facts.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/variables.h"
 #include "statement/cons_internal.h"
-#include "statement/keywords.h"
-#include "statement/parse_facts.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
+#include "statement/prover_wiring.h"
 #include "statement/semantics.h"
 
-void register_default_methods();  // prover_wiring.cpp
 
 namespace {
 
@@ -33,19 +33,23 @@ std::map<int, MethodEntry>& entries()
 
 // Constructions with coordinate equations (free points and the defining
 // points of a CIRCLE line need none). The reader's records for CIRCLE lines
-// (centre 62, further points 14) and for rewritten constructions (2, 12, 40,
-// 50) take the equations of the constructions they stand for; HARMONIC and
+// (centres, further points) and for rewritten constructions (midpoints,
+// perpendiculars, line-circle and circle-circle records) take the equations of the constructions they stand for; HARMONIC and
 // SIM_TRIANGLE have none.
 bool algebra_interprets(const Pro_point& r)
 {
     if (r.hyp_predicate)
         return true;
     switch (r.kind) {
-    case 0: case 2: case 11: case 12: case 14: case 40: case 50: case 62:
-    case 99: case 101: case 197: case 198: case 199: case 357: case 470:
+    case cons_kind::kCircleDefining: case cons_kind::kReaderMidpoint: case cons_kind::kOnBline:
+    case cons_kind::kReaderOnTline: case cons_kind::kCircleFurther: case cons_kind::kReaderLineCircle:
+    case cons_kind::kReaderCircleCircle: case cons_kind::kReaderCentre:
+    case cons_kind::kOnHline: case cons_kind::kFreePoint: case cons_kind::kLratio: case cons_kind::kMratio:
+    case cons_kind::kPratio: case cons_kind::kConstant: case cons_kind::kNrotate:
         return true;
     default:
-        return r.kind >= 102 && r.kind <= 133 && r.kind != 108;
+        return r.kind >= cons_kind::kFoot && r.kind <= cons_kind::kNegativeSquare &&
+               r.kind != cons_kind::kIncenter;
     }
 }
 
@@ -73,7 +77,7 @@ bool equation_translates()
         return type != kVarNamed && type != kVarParam && type != kVarRatio && type != kVarArea &&
                type != kVarPyth && type != kVarVector;
     };
-    if (g_concl.type != kConclEquation)
+    if (g_concl.type != concl_kind::kEquation)
         return true;
     return !any_var_type(g_concl_lhs, foreign) && !any_var_type(g_concl_rhs, foreign);
 }
@@ -108,35 +112,37 @@ std::string names(std::initializer_list<std::uint32_t> points)
     return out;
 }
 
-// The three points of the circle whose centre the reader made (kind 62);
+// The three points of the circle whose centre the reader made;
 // empty for any other centre.
 std::string circle_points(std::uint32_t centre)
 {
     const Pro_point& o = g_pro_points[centre];
-    return o.kind == 62 ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
+    return o.kind == cons_kind::kReaderCentre ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
 }
 
-// The line the reader rewrote into a perpendicular (12), line-circle (40)
-// or circle-circle (50) record for some methods, as the statement wrote it;
+// The line the reader rewrote into a perpendicular, line-circle or
+// circle-circle record for some methods, as the statement wrote it;
 // empty for other records.
 std::string rewritten_line(const Pro_point& r)
 {
     const auto& p = r.pots;
-    if (r.kind == 12 && !r.generated && g_pro_points[p[0]].generated && g_pro_points[p[0]].kind == 2)
-        return keyword_of(11) + " " + r.name + names({p[1], p[2]});  // through the midpoint of AB
-    if (r.kind == 40) {
+    if (r.kind == cons_kind::kReaderOnTline && !r.generated && g_pro_points[p[0]].generated &&
+        g_pro_points[p[0]].kind == cons_kind::kReaderMidpoint)
+        return keyword_of(cons_kind::kOnBline) + " " + r.name + names({p[1], p[2]});  // through the midpoint of AB
+    if (r.kind == cons_kind::kReaderLineCircle) {
         const Pro_point& t = g_pro_points[p[1]];
-        if (t.generated && t.kind == 12)
-            return keyword_of(124) + " " + r.name + names({t.pots[0], t.pots[1], t.pots[2], p[2], p[3]});
+        if (t.generated && t.kind == cons_kind::kReaderOnTline)
+            return keyword_of(cons_kind::kInterTlineCircle) + " " + r.name +
+                   names({t.pots[0], t.pots[1], t.pots[2], p[2], p[3]});
         if (const std::string circle = circle_points(p[2]); !circle.empty())
-            return keyword_of(44) + " " + r.name + names({p[0], p[1]}) + circle;
-        return keyword_of(122) + " " + r.name + names({p[0], p[1], p[2], p[3]});
+            return keyword_of(cons_kind::kInterLineCircle3) + " " + r.name + names({p[0], p[1]}) + circle;
+        return keyword_of(cons_kind::kInterLineCircle) + " " + r.name + names({p[0], p[1], p[2], p[3]});
     }
-    if (r.kind == 50) {
+    if (r.kind == cons_kind::kReaderCircleCircle) {
         const std::string c1 = circle_points(p[0]), c2 = circle_points(p[2]);
         if (!c1.empty() && !c2.empty())
-            return keyword_of(52) + " " + r.name + c1 + c2;
-        return keyword_of(125) + " " + r.name + names({p[0], p[1], p[2], p[3]});
+            return keyword_of(cons_kind::kInterCircle3Circle3) + " " + r.name + c1 + c2;
+        return keyword_of(cons_kind::kInterCircleCircle) + " " + r.name + names({p[0], p[1], p[2], p[3]});
     }
     return {};
 }
@@ -159,12 +165,13 @@ std::string record_line(int i)
 std::string database_limits()
 {
     std::string out;
-    if (g_concl.type != 0 && g_concl.type != kConclNone && !concl_has_database_test(g_concl.type))
+    if (g_concl.type != concl_kind::kEmpty && g_concl.type != concl_kind::kNone &&
+        !concl_has_database_test(g_concl.type))
         out += "The database cannot test the conclusion\r\n" + concl_statement_text();
     std::string silent;
     for (int i = 1; i <= g_npoints; ++i) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-        if (r.kind != 101 && !cons_states_facts(i) && !named_by_reader(i))
+        if (r.kind != cons_kind::kFreePoint && !cons_states_facts(i) && !named_by_reader(i))
             silent += record_line(i);
     }
     if (!silent.empty())
@@ -205,7 +212,7 @@ std::string method_refusal(int method)
         return "\r\n" + name + " cannot prove the conclusion\r\n" + concl_statement_text();
     for (int i = 1; i <= g_npoints; ++i) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-        if (!algebra_interprets(r) || (r.kind == 357 && !constant_translates(r)))
+        if (!algebra_interprets(r) || (r.kind == cons_kind::kConstant && !constant_translates(r)))
             return "\r\n" + name + " cannot use the hypothesis\r\n" + record_line(i);
     }
     return "";

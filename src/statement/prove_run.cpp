@@ -2,8 +2,8 @@
 
 #include <chrono>
 
+#include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/prover.h"
 #include "statement/tokenizer.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "statement/keywords.h"
+#include "prover/keywords.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 
 namespace {
 

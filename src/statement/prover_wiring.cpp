@@ -1,33 +1,35 @@
-// The resets of the polynomial pools and of the fact database register
-// themselves when their code is linked in; registering them here as well
-// (under the same keys, so nothing runs twice) keeps prover_reset complete in
-// a program that happens not to reference them otherwise.
+// What the statement layer hands down to the layers below it, and the
+// proving methods' entry points.
 
-#include "algebra/algebraic_prove.h"
+#include "statement/prover_wiring.h"
+
 #include "algebra/area.h"
-#include "algebra/poly.h"
-#include "gdd/gdd_add.h"
-#include "gdd/forward.h"
 #include "gdd/full_angle.h"
 #include "gdd/proof_latex.h"
 #include "gdd/proof_text.h"
-#include "statement/parse_facts.h"
+#include "prover/prover.h"
+#include "prover/statement_lines.h"
+#include "statement/algebraic_prove.h"
+#include "statement/database_prove.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 #include "statement/semantics.h"
 
-void register_default_reset_hooks()
+void wire_statement_layer()
 {
-    add_prover_reset_hook(ResetStage::Polynomials, "algebra.pools", init_pools);
-    add_prover_reset_hook(ResetStage::FactDatabase, "gdd", init_gdd);
-    add_prover_reset_hook(ResetStage::FactDatabase, "statement.parse_facts", [] { g_parse_facts.clear(); });
-    // The proof shows its auxiliary points in statement syntax.
-    set_cons_text_printer([](int point) { do_cons(cgeo::kStatement, point); });
+    static const bool wired = [] {
+        set_statement_lines({cons_statement_text, concl_statement_text,
+                             [] { return concl_keyword_text() + ".\r\n"; }});
+        // The proof shows its auxiliary points in statement syntax.
+        set_cons_text_printer([](int point) { do_cons(cgeo::kStatement, point); });
+        return true;
+    }();
+    (void)wired;
 }
 
 // The proving methods whose code is built: their entry points for gprove.
 void register_default_methods()
 {
+    wire_statement_layer();
     set_method_entry(kMethodDatabase, {do_gdd, [] {
                                            if (g_save_latex)
                                                save_proof_tex(1);

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "algebra/poly.h"
-#include "statement/keywords.h"
+#include "algebra/quantity_terms.h"
+#include "prover/keywords.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/parser.h"
-#include "statement/prover.h"
-#include "statement/quantity_terms.h"
 #include "statement/tokenizer.h"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "algebra/algebraic_prove.h"
-#include "statement/keywords.h"
+#include "prover/keywords.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
+#include "statement/algebraic_prove.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
-#include "statement/prover_strings.h"
 #include "statement/semantics.h"
 #include "statement/statement_forms.h"
 

@@ -1,7 +1,8 @@
 #include "statement/table_dump.h"
 
-#include "algebra/poly.h"
-#include "statement/prover.h"
+#include "prover/point_names.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 
 namespace {
@@ -41,7 +42,7 @@ std::string dump_record(int i)
 std::string dump_conclusion()
 {
     std::string out = fmt("concl %d", g_concl.type);
-    if (g_concl.type == kConclEquation) {
+    if (g_concl.type == concl_kind::kEquation) {
         out += ' ';
         out += g_concl_lhs ? poly_text(g_concl_lhs, 0) : std::string("?");
         out += " = ";

@@ -1,8 +1,10 @@
 #include "statement/tokenizer.h"
 
-#include "statement/parse_facts.h"
+#include "prover/parse_facts.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 #include "statement/parser.h"
-#include "statement/prover.h"
+#include "statement/prover_wiring.h"
 
 std::vector<std::string> g_tokens;
 int g_last_tok = -1;
@@ -140,6 +142,7 @@ void tokenize_stm(std::string_view text)
 
 void rd_stm(std::string_view text)
 {
+    wire_statement_layer();
     g_abort = 0;
     try {
         tokenize_stm(text);
@@ -172,11 +175,3 @@ std::string window_statement_text(std::string_view window_text)
 }
 
 void read_window_statement(std::string_view window_text) { rd_stm(window_statement_text(window_text)); }
-
-const std::string& pt_name(int i)
-{
-    static const std::string empty;
-    if (i <= 0 || i >= kProPointCount)
-        return empty;
-    return g_pro_points[static_cast<std::size_t>(i)].name;
-}

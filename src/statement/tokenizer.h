@@ -37,6 +37,3 @@ std::string window_statement_text(std::string_view window_text);
 
 // The window's read command: rd_stm(window_statement_text(window_text)).
 void read_window_statement(std::string_view window_text);
-
-// Printed name of point i of the point table; "" for 0 or an index outside it.
-const std::string& pt_name(int i);

@@ -12,7 +12,7 @@
 
 #include "construct/object_dialogs.h"
 #include "construct/qt_choosers.h"
-#include "export/qt_print_dialogs.h"
+#include "platform/qt_print_dialogs.h"
 #include "window/animation_adapter.h"
 #include "window/construct_adapter.h"
 #include "window/drawing_services.h"

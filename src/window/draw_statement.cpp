@@ -11,7 +11,8 @@
 #include "model/find_object.h"
 #include "model/object_types.h"
 #include "platform/dialogs.h"
-#include "statement/prover.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 #include "statement/window/prover_window_strings.h"
 #include "statement/window/tosk_app.h"
@@ -38,7 +39,7 @@ int object_of(ObjectTable& t, std::uint32_t p)
 void prompt_for(int k)
 {
     const Pro_point& next = g_pro_points[static_cast<std::size_t>(k)];
-    if (next.kind == otype::kFreePoint)
+    if (next.kind == cons_kind::kFreePoint)
         set_status1(fmt("%s %s", pw_text(pwsid::kSelectLocationNext).c_str(), next.name.c_str()));
     else
         set_status1(pw_text(pwsid::kClickForNext));
@@ -58,7 +59,7 @@ void draw_record(Dchild& win, int k)
     rec.block = static_cast<std::int8_t>(t.current_block());
     rec.cls = oclass::kPoint;
 
-    if (r.kind == otype::kFreePoint) {
+    if (r.kind == cons_kind::kFreePoint) {
         rec.x = t.mouse_x();
         rec.y = t.mouse_y();
         rec.name_shown = t.new_points_show_names();
@@ -89,20 +90,20 @@ void draw_conclusion(Dchild& win)
     rec.arg[7] = object_of(t, p[7]);
     // Into the order in which the drawing picks the conclusion's points.
     auto& a = rec.arg;
-    if (g_concl.type == concl::kCyclic) {
+    if (g_concl.type == concl_kind::kCyclic) {
         a[0] = a[1];
         a[1] = a[2];
         a[2] = a[3];
         a[3] = a[4];
         a[4] = 0;
-    } else if (g_concl.type == concl::kEqualAngle) {
+    } else if (g_concl.type == concl_kind::kEqualAngle) {
         a[2] = a[3];
         a[3] = a[4];
         a[4] = a[5];
         a[5] = a[7];
         a[6] = 0;
         a[7] = 0;
-    } else if (g_concl.type == concl::kEqualProduct) {
+    } else if (g_concl.type == concl_kind::kEqualProduct) {
         // The prover holds the segments as first, fourth, third, second.
         std::swap(a[2], a[6]);
         std::swap(a[3], a[7]);

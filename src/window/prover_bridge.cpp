@@ -3,7 +3,7 @@
 
 #include "window/prover_bridge.h"
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/tosk_app.h"
 #include "window/dchild.h"
 #include "window/draw_app.h"

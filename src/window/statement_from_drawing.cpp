@@ -3,13 +3,11 @@
 
 #include <string>
 
-#include "algebra/poly.h"
 #include "model/aux_text.h"
 #include "model/object_types.h"
-#include "statement/parse_facts.h"
-#include "statement/parser.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/statement_forms.h"
+#include "statement/statement_records.h"
 #include "statement/window/tosk_app.h"
 #include "window/dchild.h"
 #include "window/prover_bridge.h"
@@ -18,10 +16,9 @@ namespace {
 
 constexpr std::size_t kRotationTextLength = 15;
 
-// The prover's ratio kinds, 197 to 200: the drawing's Lratio, Mratio and
-// Pratio points and one more that no drawing command makes. Left as the
-// prover numbers them.
-bool is_ratio_point(int type) { return type >= 197 && type <= 200; }
+// The prover's ratio kinds: the drawing's Lratio, Mratio and Pratio points
+// and one more that no drawing command makes.
+bool is_ratio_point(int type) { return type >= cons_kind::kLratio && type <= cons_kind::kRatioUnused; }
 
 // First record among 1..last named like object k of the drawing; 0 (and a
 // message) when none is.
@@ -49,17 +46,6 @@ std::string rotation_text(const Dpoint& obj)
     return text;
 }
 
-// What the statement read before left behind: its reader's facts, its
-// polynomials and its hypothesis predicates.
-void forget_previous_statement()
-{
-    run_prover_reset_stage(ResetStage::FactDatabase);
-    g_parse_facts.clear();
-    free_statement_polys();
-    for (auto& r : g_pro_points)
-        r.hyp_predicate = false;
-}
-
 }  // namespace
 
 int check_point_name(Dchild& win, int k) { return find_point_record(win, k, g_npoints); }
@@ -71,7 +57,7 @@ void diagram_to_prover(Dchild& win)
     const bool window_open = running_prover() != nullptr;
     if (window_open)
         clear_prover_window();
-    forget_previous_statement();
+    forget_read_statement();
 
     ObjectTable& t = win.objects();
     const int count = t.count();
@@ -97,10 +83,8 @@ void diagram_to_prover(Dchild& win)
         r.aux = static_cast<std::uint32_t>(i);
         r.name = std::string(obj.name_view());
         r.pots = pots;
-        if (is_ratio_point(obj.type)) {
-            r.ps[0] = get_n(parse_decimal_integer(obj.aux1.as_text()));
-            r.ps[1] = get_n(parse_decimal_integer(obj.aux2.as_text()));
-        }
+        if (is_ratio_point(obj.type))
+            set_ratio_values(r, parse_decimal_integer(obj.aux1.as_text()), parse_decimal_integer(obj.aux2.as_text()));
         if (obj.type == otype::kNrotate)
             r.rot = rotation_text(obj);
     }
@@ -110,13 +94,13 @@ void diagram_to_prover(Dchild& win)
     for (std::size_t k = 0; k < 8; ++k)
         g_concl.p[k] = args[k] == 0 ? 0 : static_cast<std::uint32_t>(check_point_name(win, args[k]));
     auto& p = g_concl.p;
-    if (g_concl.type == concl::kCyclic) {
+    if (g_concl.type == concl_kind::kCyclic) {
         p[4] = p[3];
         p[3] = p[2];
         p[2] = p[1];
         p[1] = p[0];
         p[0] = 0;
-    } else if (g_concl.type == concl::kEqualProduct) {
+    } else if (g_concl.type == concl_kind::kEqualProduct) {
         // Picked as first, second, third, fourth segment; the prover holds
         // first, fourth, third, second.
         std::swap(p[2], p[6]);

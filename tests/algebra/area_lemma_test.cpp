@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "algebra/area_internal.h"
+#include "algebra/quantity_terms.h"
 #include "area_fixture.h"
 #include "area_numeric.h"
-#include "statement/quantity_terms.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "algebra/poly.h"
 #include "algebra/proof_chain.h"
-#include "statement/prover.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 
 namespace area_numeric {
 

@@ -389,7 +389,7 @@ TEST_F(AreaTest, NoConclusionGivesNoVerdict)
 {
     read_stm("POINT A B C;\nMIDPOINT M A B;", "COLLINEAR A M B.");
     set_method_entry(kMethodArea, {[] {
-                                       g_concl.type = kConclNone;
+                                       g_concl.type = concl_kind::kNone;
                                        run_area_method();
                                    },
                                    {}});

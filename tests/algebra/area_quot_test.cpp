@@ -5,8 +5,8 @@
 
 #include "algebra/area_quot.h"
 #include "algebra/plist.h"
-#include "statement/prover.h"
 #include "area_fixture.h"
+#include "prover/prover.h"
 
 namespace {
 

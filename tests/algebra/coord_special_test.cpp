@@ -6,10 +6,10 @@
 
 #include "algebra/coords.h"
 #include "algebra/equations.h"
+#include "algebra/quantity_terms.h"
 #include "algebra/relations.h"
 #include "figure_eval.h"
 #include "prove_fixture.h"
-#include "statement/quantity_terms.h"
 #include "statement/semantics.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "golden.h"
+#include "prover/prover.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 #include "support/counted_prover_clock.h"
 
 namespace {

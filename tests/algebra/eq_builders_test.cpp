@@ -7,8 +7,8 @@
 #include "algebra/equations.h"
 #include "algebra/plist.h"
 #include "algebra/relations.h"
-#include "poly_test_util.h"
 #include "prove_fixture.h"
+#include "prover/poly_test_util.h"
 #include "statement/semantics.h"
 
 namespace {

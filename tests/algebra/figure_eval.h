@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 
 namespace figure {
 

@@ -6,8 +6,8 @@
 #include "algebra/equations.h"
 #include "algebra/groebner.h"
 #include "algebra/plist.h"
-#include "poly_test_util.h"
 #include "prove_fixture.h"
+#include "prover/poly_test_util.h"
 
 namespace {
 

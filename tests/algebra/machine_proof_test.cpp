@@ -10,8 +10,8 @@
 #include "algebra/proof_chain.h"
 #include "gdd/proof_latex.h"
 #include "golden.h"
-#include "poly_test_util.h"
 #include "prove_fixture.h"
+#include "prover/poly_test_util.h"
 #include "support/test_dirs.h"
 
 namespace {

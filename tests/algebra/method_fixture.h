@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 #include "statement/tokenizer.h"
 
 class MethodTest : public ::testing::Test {

@@ -2,9 +2,9 @@
 // Set-up of the tests of Wu's and the Groebner method: both methods entered
 // in the dispatcher, the equation lists freed after each proof.
 
-#include "algebra/algebraic_prove.h"
 #include "algebra/equations.h"
 #include "method_fixture.h"
+#include "statement/algebraic_prove.h"
 
 class AlgebraProveTest : public MethodTest {
 protected:

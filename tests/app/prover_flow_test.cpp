@@ -8,7 +8,7 @@
 #include <QMenu>
 
 #include "app_fixture.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/prover_commands.h"
 #include "support/gated_method.h"
 #include "support/proof_wait.h"

@@ -14,11 +14,11 @@
 
 #include "export/export_fixture.h"
 #include "export/fig_expressions.h"
-#include "export/print_dialogs.h"
+#include "platform/print_dialogs.h"
+#include "support/widgets_application.h"
 #include "window/dchild.h"
 #include "window/drawing_services.h"
 #include "window/file_services.h"
-#include "support/widgets_application.h"
 #include "window/scripted_ui.h"
 
 using namespace export_test;

@@ -1,7 +1,7 @@
 // Auxiliary points: naming, the builders and their refusals, and the search
 // families.
 
-#include "gdd_fixture.h"
+#include "facts/gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "chain_fixture.h"
-#include "statement/numeric_figure.h"
+#include "prover/numeric_figure.h"
 #include "statement/examples.h"
 
 namespace chaintest {

@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "facts/gdd.h"
 #include "gdd/fact_text.h"
 #include "gdd/forward.h"
-#include "gdd/gdd.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 
 namespace chaintest {

@@ -3,7 +3,8 @@
 
 #include "chain_fixture.h"
 #include "gdd/aux_points.h"
-#include "statement/numeric_figure.h"
+#include "prover/numeric_figure.h"
+#include "statement/database_prove.h"
 #include "statement/semantics.h"
 
 namespace chaintest {

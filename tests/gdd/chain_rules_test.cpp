@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "facts/gdd_fixture.h"
 #include "gdd/forward.h"
-#include "gdd_fixture.h"
 
 namespace gddtest {
 namespace {

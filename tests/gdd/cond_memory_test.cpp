@@ -3,8 +3,8 @@
 // goes back to the pool, the full-angle method (which never reads the queue)
 // queues nothing, and no line is stored as perpendicular to itself.
 
-#include "gdd/gdd_conds.h"
-#include "gdd_fixture.h"
+#include "facts/gdd_conds.h"
+#include "facts/gdd_fixture.h"
 #include "statement/prove_run.h"
 
 namespace gddtest {

@@ -1,6 +1,6 @@
 // Showing the database where the golden corpus does not: filtered listings, counts and the menu.
 
-#include "gdd_fixture.h"
+#include "facts/gdd_fixture.h"
 
 #include "gdd/gdd_display.h"
 

@@ -15,8 +15,8 @@
 #include "../algebra/area_numeric.h"
 #include "../algebra/method_fixture.h"
 #include "algebra/proof_chain.h"
+#include "facts/gdd_records.h"
 #include "gdd/full_angle.h"
-#include "gdd/gdd_records.h"
 #include "gdd/proof_latex.h"
 #include "support/test_dirs.h"
 

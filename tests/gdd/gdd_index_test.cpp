@@ -5,10 +5,10 @@
 #include <random>
 #include <set>
 
+#include "facts/gdd_fixture.h"
+#include "facts/gdd_index.h"
+#include "facts/gdd_scan.h"
 #include "gdd/forward.h"
-#include "gdd/gdd_index.h"
-#include "gdd/gdd_scan.h"
-#include "gdd_fixture.h"
 
 namespace gddtest {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "prover/prover.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 
 namespace {
 

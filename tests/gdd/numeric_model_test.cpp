@@ -2,7 +2,7 @@
 // database method refusing a conclusion that is false in the figure.
 
 #include "chain_fixture.h"
-#include "statement/numeric_figure.h"
+#include "prover/numeric_figure.h"
 
 namespace chaintest {
 namespace {

@@ -29,11 +29,11 @@
 #include <string>
 #include <vector>
 
+#include "facts/gdd_records.h"
 #include "gdd/gdd_display.h"
-#include "gdd/gdd_records.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 #include "support/counted_prover_clock.h"
 #include "support/test_dirs.h"
 

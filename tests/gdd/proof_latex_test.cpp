@@ -1,6 +1,6 @@
 // The LaTeX file of a database proof.
 
-#include "gdd_fixture.h"
+#include "facts/gdd_fixture.h"
 
 #include <filesystem>
 #include <fstream>

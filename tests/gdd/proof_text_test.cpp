@@ -2,7 +2,7 @@
 // merge record, premises no record held, and the statement lines of the
 // auxiliary points.
 
-#include "gdd_fixture.h"
+#include "facts/gdd_fixture.h"
 
 #include "gdd/aux_points.h"
 #include "gdd/proof_text.h"

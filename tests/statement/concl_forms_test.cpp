@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "sem_fixture.h"
 
 namespace {
@@ -49,7 +49,7 @@ TEST_F(ConclFormsTest, FormsByKind)
          "SHOW: EQ_PRODUCT A B C D E F G H.\r\n", "SHOW:AB * CD = EF * GH."},
         {"TANGENT A B C D.", 156, {1, 2, 3, 4},
          "TANGENT A B C D.\r\n", "SHOW: TANGENT A B C D.\r\n", "SHOW: two circles AB, CD tangent."},
-        {"NO.", kConclNone, {},
+        {"NO.", concl_kind::kNone, {},
          ".\r\n", "SHOW: NO.\r\n", ""},
     };
     for (const auto& c : cases) {
@@ -96,7 +96,7 @@ TEST_F(ConclFormsTest, EquationSidesArePrintedAsPolynomials)
 {
     read_stm("POINT A B C;", "x = 2.");
     ASSERT_EQ(g_abort, 0) << out();
-    ASSERT_EQ(g_concl.type, kConclEquation);
+    ASSERT_EQ(g_concl.type, concl_kind::kEquation);
     EXPECT_EQ(concl_out(cgeo::kPredicate), "x = 2.\r\n");
     EXPECT_EQ(concl_out(cgeo::kNonDegenerate), "SHOW: x = 2.\r\n");
     EXPECT_EQ(concl_out(cgeo::kDrawing), "");
@@ -130,7 +130,7 @@ TEST_F(ConclFormsTest, DatabaseTest)
     EXPECT_EQ(g_concl.type, before.type);
     EXPECT_EQ(g_concl.p, before.p);
     // Kinds the database cannot hold answer "not in the database".
-    for (int kind : {156, 157, 158, kConclEquation, kConclNone}) {
+    for (int kind : {156, 157, 158, concl_kind::kEquation, concl_kind::kNone}) {
         SCOPED_TRACE(kind);
         g_concl.type = kind;
         EXPECT_EQ(do_concl(cgeo::kStatement), 0);

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "algebra/poly.h"
+#include "algebra/quantity_terms.h"
+#include "prover/poly.h"
 #include "statement/examples.h"
-#include "statement/quantity_terms.h"
 #include "stm_fixture.h"
 
 namespace {
@@ -46,7 +46,7 @@ TEST_F(ConclusionTest, EquationSides)
 {
     read_stm(kPoints, "(AREA A B C) = 0.");
     ASSERT_EQ(out(), "");
-    EXPECT_EQ(g_concl.type, kConclEquation);
+    EXPECT_EQ(g_concl.type, concl_kind::kEquation);
     ASSERT_NE(g_concl_lhs, nullptr);
     EXPECT_TRUE(peq(g_concl_lhs, PolyPtr(mk_sarea(1, 2, 3, 3)).get()));
     EXPECT_TRUE(pzerop(g_concl_rhs));
@@ -59,7 +59,7 @@ TEST_F(ConclusionTest, EquationSides)
 TEST_F(ConclusionTest, ALaterExampleKeepsTheSidesButNotTheKind)
 {
     read_stm(kPoints, "a = b.");
-    ASSERT_EQ(g_concl.type, kConclEquation);
+    ASSERT_EQ(g_concl.type, concl_kind::kEquation);
     const xterm* lhs = g_concl_lhs;
     ASSERT_TRUE(load_example(315));
     EXPECT_EQ(g_concl.type, 151);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "sem_fixture.h"
 
 namespace {

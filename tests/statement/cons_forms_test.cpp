@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "statement/examples.h"
-#include "statement/keywords.h"
-#include "statement/table_dump.h"
+#include "prover/keywords.h"
 #include "sem_fixture.h"
+#include "statement/examples.h"
+#include "statement/table_dump.h"
 
 namespace {
 

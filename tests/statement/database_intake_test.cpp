@@ -13,12 +13,12 @@
 #include <sstream>
 #include <string>
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
 #include "gdd/gdd_output.h"
-#include "statement/proof_tex_file.h"
-#include "statement/numeric_figure.h"
-#include "statement/prove_run.h"
+#include "prover/numeric_figure.h"
+#include "prover/proof_tex_file.h"
 #include "sem_fixture.h"
+#include "statement/prove_run.h"
 #include "support/test_dirs.h"
 
 namespace {

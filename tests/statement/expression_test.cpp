@@ -1,8 +1,8 @@
 #include <string>
 
-#include "algebra/poly.h"
+#include "algebra/quantity_terms.h"
+#include "prover/poly.h"
 #include "statement/parser.h"
-#include "statement/quantity_terms.h"
 #include "stm_fixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <functional>
 #include <string>
 
-#include "algebra/poly.h"
-#include "gdd/gdd.h"
-#include "statement/parse_facts.h"
+#include "facts/gdd.h"
+#include "prover/poly.h"
+#include "statement/parse_fact_entry.h"
 #include "statement/parser.h"
 #include "statement/table_dump.h"
 #include "stm_fixture.h"

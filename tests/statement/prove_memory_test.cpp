@@ -12,14 +12,14 @@
 #include <string>
 
 #include "algebra/equations.h"
-#include "algebra/node_pool.h"
-#include "algebra/poly.h"
-#include "gdd/gdd.h"
-#include "gdd/gdd_conds.h"
+#include "facts/gdd.h"
+#include "facts/gdd_conds.h"
+#include "prover/node_pool.h"
+#include "prover/poly.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
 #include "statement/prove.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 
 namespace {
 

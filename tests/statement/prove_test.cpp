@@ -5,12 +5,13 @@
 #include <sstream>
 #include <vector>
 
-#include "gdd/gdd.h"
+#include "facts/gdd.h"
+#include "prover/parse_facts.h"
+#include "prover/point_names.h"
+#include "sem_fixture.h"
 #include "statement/examples.h"
-#include "statement/parse_facts.h"
 #include "statement/statement_forms.h"
 #include "statement/table_dump.h"
-#include "sem_fixture.h"
 
 namespace {
 

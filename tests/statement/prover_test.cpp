@@ -1,7 +1,7 @@
 #include <sstream>
 #include <string>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "stm_fixture.h"
 
 namespace {
@@ -24,7 +24,7 @@ TEST_F(ProverTest, ResetGivesTheOpeningDefaults)
     g_outfile = &file;
     prover_reset();
     EXPECT_EQ(g_method, kMethodDatabase);
-    EXPECT_EQ(g_concl.type, kConclNone);
+    EXPECT_EQ(g_concl.type, concl_kind::kNone);
     EXPECT_EQ(g_concl.p, (std::array<std::uint32_t, 8>{}));
     EXPECT_EQ(g_concl.obj, nullptr);
     EXPECT_EQ(g_npoints, 0);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/poly.h"
+#include "prover/poly.h"
 #include "statement/parser.h"
 #include "stm_fixture.h"
 

@@ -10,9 +10,9 @@
 #include <optional>
 #include <set>
 
+#include "prover/prover.h"
 #include "statement/prove.h"
 #include "statement/prove_run.h"
-#include "statement/prover.h"
 #include "statement/tokenizer.h"
 #include "support/counted_prover_clock.h"
 

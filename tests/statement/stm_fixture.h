@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 
 class StatementTest : public ::testing::Test {

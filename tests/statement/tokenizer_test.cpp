@@ -1,7 +1,8 @@
 #include <string>
 #include <vector>
 
-#include "statement/prover.h"
+#include "prover/point_names.h"
+#include "prover/prover.h"
 #include "statement/tokenizer.h"
 #include "stm_fixture.h"
 

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "statement/numeric_figure.h"
-#include "statement/proof_tex_file.h"
-#include "statement/prove_run.h"
-#include "statement/verdict.h"
+#include "prover/numeric_figure.h"
+#include "prover/proof_tex_file.h"
+#include "prover/verdict.h"
 #include "sem_fixture.h"
+#include "statement/prove_run.h"
 
 namespace {
 

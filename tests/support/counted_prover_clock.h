@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 class CountedProverClock {
 public:

@@ -10,8 +10,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "prover/prover.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 
 class GatedMethod {
 public:

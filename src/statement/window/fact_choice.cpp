@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-#include "statement/keywords.h"
-#include "statement/prover_strings.h"
+#include "prover/conclusion_kinds.h"
+#include "prover/keywords.h"
+#include "prover/prover_strings.h"
 
 namespace {
 
@@ -19,16 +20,16 @@ constexpr int kNone = -2;  // past the last point
 constexpr int kZero = -1;  // a point slot that stays 0
 
 constexpr std::array<PredicateRow, kPredicateChoices> kRows{{
-    {sid::kCollinear, 148, "11100000", {0, 1, 2, kNone, kNone, kNone, kNone, kNone}},
-    {sid::kParallel, 149, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
-    {sid::kPerpendicular, 150, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
-    {2180, 151, "11100000", {0, 1, 2, kNone, kNone, kNone, kNone, kNone}},
-    {sid::kCocircle, 152, "11110000", {kZero, 0, 1, 2, 3, kNone, kNone, kNone}},
-    {sid::kEqdistance, 153, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
-    {sid::kEqangle, 154, "11101110", {0, 1, 1, 2, 4, 5, 5, 6}},
-    {sid::kEqProduct, 155, "11111111", {0, 1, 2, 3, 4, 5, 6, 7}},
-    {sid::kSimTriangle, 237, "11101110", {0, 1, 2, 4, 5, 6, kNone, kNone}},
-    {sid::kConTriangle, 236, "11101110", {0, 1, 2, 4, 5, 6, kNone, kNone}},
+    {sid::kCollinear, concl_kind::kCollinear, "11100000", {0, 1, 2, kNone, kNone, kNone, kNone, kNone}},
+    {sid::kParallel, concl_kind::kParallel, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
+    {sid::kPerpendicular, concl_kind::kPerpendicular, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
+    {2180, concl_kind::kMidpoint, "11100000", {0, 1, 2, kNone, kNone, kNone, kNone, kNone}},
+    {sid::kCocircle, concl_kind::kCyclic, "11110000", {kZero, 0, 1, 2, 3, kNone, kNone, kNone}},
+    {sid::kEqdistance, concl_kind::kEqualDistance, "11001100", {0, 1, 4, 5, kNone, kNone, kNone, kNone}},
+    {sid::kEqangle, concl_kind::kEqualAngle, "11101110", {0, 1, 1, 2, 4, 5, 5, 6}},
+    {sid::kEqProduct, concl_kind::kEqualProduct, "11111111", {0, 1, 2, 3, 4, 5, 6, 7}},
+    {sid::kSimTriangle, concl_kind::kSimilar, "11101110", {0, 1, 2, 4, 5, 6, kNone, kNone}},
+    {sid::kConTriangle, concl_kind::kCongruent, "11101110", {0, 1, 2, 4, 5, 6, kNone, kNone}},
 }};
 
 bool valid(int predicate) { return predicate >= 0 && predicate < kPredicateChoices; }

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "statement/gdd_cond.h"
+#include "prover/gdd_cond.h"
 
 // Predicates the dialog offers, in its list order 0..9.
 inline constexpr int kPredicateChoices = 10;

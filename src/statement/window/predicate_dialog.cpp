@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/prover_window_strings.h"
 
 namespace {

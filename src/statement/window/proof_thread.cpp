@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "statement/prover.h"
+#include "prover/prover.h"
 
 ProofThread::ProofThread(QObject* parent) : QObject(parent) {}
 

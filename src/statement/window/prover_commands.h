@@ -1,6 +1,8 @@
 #pragma once
 // Command ids of the prover window: its menu, tool bar and accelerators.
 
+#include "prover/methods.h"
+
 namespace pcmd {
 // File menu (the text window's own file commands) and the frame's exit.
 inline constexpr int kNew = 24331;
@@ -38,9 +40,9 @@ inline constexpr int kFromText = 322;
 inline constexpr int kFromDrawing = 323;
 inline constexpr int kTimeLimit = 324;
 inline constexpr int kProve = 335;
-// Methods 325..330 (numbered like g_method).
-inline constexpr int kFirstMethod = 325;
-inline constexpr int kLastMethod = 330;
+// The method commands: each is the id of the method it selects (g_method).
+inline constexpr int kFirstMethod = kMethodArea;
+inline constexpr int kLastMethod = kMethodVector;
 // GDD menu.
 inline constexpr int kBuildGdd = 336;
 inline constexpr int kDetailed = 339;

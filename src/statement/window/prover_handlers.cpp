@@ -8,22 +8,22 @@
 
 #include "gdd/gdd_output.h"
 #include "platform/dialogs.h"
+#include "platform/help_viewer.h"
+#include "platform/print_dialogs.h"
+#include "prover/parse_facts.h"
+#include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/parse_facts.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 #include "statement/semantics.h"
 #include "statement/statement_forms.h"
 #include "statement/tokenizer.h"
 #include "statement/window/predicate_dialog.h"
 #include "statement/window/prover_commands.h"
 #include "statement/window/prover_window_strings.h"
-#include "export/print_dialogs.h"
 #include "statement/window/text_printout.h"
 #include "statement/window/time_limit.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
-#include "window/ui_services.h"
 
 namespace {
 

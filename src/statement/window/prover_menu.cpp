@@ -7,16 +7,17 @@
 #include <array>
 #include <map>
 
+#include "platform/help_viewer.h"
 #include "statement/examples.h"
 #include "statement/window/prover_commands.h"
 
 int prover_help_context(int id)
 {
     switch (id) {
-    case pcmd::kHelpConstructions: return 519;
-    case pcmd::kHelpInterface: return 520;
-    case pcmd::kHelpMethods: return 521;
-    case pcmd::kHelpPredicates: return 528;
+    case pcmd::kHelpConstructions: return help_context::kConstructions;
+    case pcmd::kHelpInterface: return help_context::kProverInterface;
+    case pcmd::kHelpMethods: return help_context::kProvingMethods;
+    case pcmd::kHelpPredicates: return help_context::kPredicates;
     default: return 0;
     }
 }
@@ -54,9 +55,10 @@ std::vector<E> build_menu()
                item("Load Statement from a File", pcmd::kLoadFile), separator(), item("&Prove", pcmd::kProve),
                item("Print Proof", pcmd::kPredicateForm), item("Explain Current Statement", pcmd::kExplain),
                separator(), item("&Maximal Proof Time", pcmd::kTimeLimit)}),
-        popup("Prove &Methods", {item("&GDD Method", 326), item("&Area Method", 325), item("&Vector Method", 330),
-                                 item("Full-A&ngle Method", 329), item("&Wu's Method", 327),
-                                 item("G&roebner Basis Method", 328)}),
+        popup("Prove &Methods",
+              {item("&GDD Method", kMethodDatabase), item("&Area Method", kMethodArea),
+               item("&Vector Method", kMethodVector), item("Full-A&ngle Method", kMethodFullAngle),
+               item("&Wu's Method", kMethodWu), item("G&roebner Basis Method", kMethodGroebner)}),
         popup("&GDD", {item("&Build GDD", pcmd::kBuildGdd), item("&Show Size of GDD", pcmd::kShowSize),
                        item("&Show GDD", pcmd::kShowGdd),
                        popup("Show &Relations",
@@ -105,12 +107,12 @@ const std::map<int, std::string>& hints()
         {pcmd::kClearWindow, "Clear the window"},
         {pcmd::kExplain, "Explain the statement in words"},
         {pcmd::kTimeLimit, "Set the maximal proof time"},
-        {325, "Prove with the area method"},
-        {326, "Prove with the geometry deductive database"},
-        {327, "Prove with Wu's method"},
-        {328, "Prove with the Groebner basis method"},
-        {329, "Prove with the full-angle method"},
-        {330, "Prove with the vector method"},
+        {kMethodArea, "Prove with the area method"},
+        {kMethodDatabase, "Prove with the geometry deductive database"},
+        {kMethodWu, "Prove with Wu's method"},
+        {kMethodGroebner, "Prove with the Groebner basis method"},
+        {kMethodFullAngle, "Prove with the full-angle method"},
+        {kMethodVector, "Prove with the vector method"},
         {pcmd::kBuildGdd, "Build the deductive database of the statement"},
         {pcmd::kShowSize, "Count the relations in the database"},
         {pcmd::kShowGdd, "Show the whole database"},

@@ -1,7 +1,8 @@
 #pragma once
 // Printing the prover's text: the page layout (a fixed number of lines per
 // page, one line height apart, tabs expanded). The dialogs asked first are
-// those of the drawings' printing (export/print_dialogs.h).
+// the platform's print dialogs (platform/print_dialogs.h), the same as the
+// drawings' printing asks.
 
 #include <string>
 #include <string_view>

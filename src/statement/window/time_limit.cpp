@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/dialogs.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/prover_window_strings.h"
 
 std::string time_limit_field() { return std::to_string(static_cast<int>(g_timelimit * 0.001)); }

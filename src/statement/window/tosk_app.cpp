@@ -14,16 +14,17 @@
 #include <QToolBar>
 
 #include "platform/dialogs.h"
+#include "platform/qt_print_dialogs.h"
+#include "prover/prover.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
+#include "statement/prover_wiring.h"
 #include "statement/window/predicate_dialog.h"
 #include "statement/window/proof_output.h"
 #include "statement/window/proof_thread.h"
 #include "statement/window/prover_commands.h"
 #include "statement/window/prover_menu.h"
 #include "statement/window/prover_window_strings.h"
-#include "export/qt_print_dialogs.h"
 #include "statement/window/tosk_edit_file.h"
 
 namespace {
@@ -138,6 +139,7 @@ void toskApp::InitMainWindow()
     install_sinks();
 
     prover_reset();
+    wire_statement_layer();
     g_tables_built = true;
     cmd_prover(kMethodDatabase);
     update_commands();

@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "platform/dialogs.h"
-#include "statement/prover.h"
+#include "platform/file_dialogs.h"
+#include "prover/prover.h"
 #include "statement/window/prover_window_strings.h"
-#include "window/ui_services.h"
 
 namespace {
 

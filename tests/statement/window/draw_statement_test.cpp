@@ -135,14 +135,14 @@ TEST(DrawStatement, OneFreePointWithoutConclusionIsDoneAtTheFirstClick)
     source.open_prover();
     diagram_to_prover(*source.win);
     ASSERT_EQ(g_npoints, 1);
-    ASSERT_EQ(g_concl.type, kConclNone);
+    ASSERT_EQ(g_concl.type, concl_kind::kNone);
 
     draw_statement_cmd(*source.win);
     source.click(70, 80);
     EXPECT_EQ(source.t().count(), kFirst + 1);
     EXPECT_EQ(source.t()[kFirst].x, 70.0);
     EXPECT_EQ(source.pane(1), "Drawing is Done!");
-    EXPECT_EQ(source.t().conclusion_type(), kConclNone);
+    EXPECT_EQ(source.t().conclusion_type(), concl_kind::kNone);
     // Nothing is left to draw: further clicks add nothing.
     EXPECT_EQ(source.t().action_state(), 0);
     source.click(90, 90);

@@ -120,7 +120,7 @@ TEST(ProverCommands, AMethodThatNeedsAConclusionRefusesWithout)
 {
     ProverWindow w;
     w.command(315);
-    g_concl.type = kConclNone;
+    g_concl.type = concl_kind::kNone;
     w.command(kMethodGroebner);
     w.command(pcmd::kProve);
     EXPECT_EQ(w.text(), "\nNothing to prove\n\nPlease add a conclusion");

@@ -10,17 +10,17 @@
 #include <string>
 
 #include "gdd/proof_latex.h"
+#include "platform/print_dialogs.h"
+#include "prover/prover.h"
 #include "statement/prove.h"
-#include "statement/prover.h"
 #include "statement/window/predicate_dialog.h"
-#include "export/print_dialogs.h"
 #include "statement/window/text_printout.h"
 #include "statement/window/tosk_app.h"
 #include "statement/window/tosk_edit_file.h"
-#include "window/scripted_ui.h"
-#include "window/window_test_support.h"
 #include "support/proof_wait.h"
 #include "support/test_dirs.h"
+#include "window/scripted_ui.h"
+#include "window/window_test_support.h"
 
 // LaTeX proofs of the tests go beside the other test output.
 inline void route_latex_output()

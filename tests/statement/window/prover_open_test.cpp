@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gdd/gdd.h"
-#include "gdd/gdd_conds.h"
+#include "facts/gdd.h"
+#include "facts/gdd_conds.h"
 #include "prover_fixture.h"
 #include "statement/examples.h"
 #include "statement/window/prover_commands.h"
@@ -23,7 +23,7 @@ TEST(ProverOpen, OpeningSelectsTheDatabaseMethodAndEmptiesTheStatement)
     EXPECT_TRUE(prover_tables_built());
     EXPECT_EQ(g_method, kMethodDatabase);
     EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_concl.type, kConclNone);
+    EXPECT_EQ(g_concl.type, concl_kind::kNone);
     EXPECT_EQ(w.pane(0), "GDD method");
     EXPECT_EQ(w.pane(1), "");
     EXPECT_EQ(w.pane(2), "");

@@ -6,9 +6,9 @@
 
 #include <fstream>
 
+#include "prover/parse_facts.h"
 #include "prover_fixture.h"
 #include "statement/examples.h"
-#include "statement/parse_facts.h"
 #include "statement/window/prover_commands.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "algebra/poly.h"
 #include "bridge_fixture.h"
+#include "prover/poly.h"
 #include "statement/window/prover_commands.h"
 
 namespace {
@@ -79,7 +79,7 @@ TEST(StatementFromDrawing, AnEmptyDrawingGivesAnEmptyStatement)
     ASSERT_EQ(g_npoints, 5);
     prover->command(pcmd::kFromDrawingButton);
     EXPECT_EQ(g_npoints, 0);
-    EXPECT_EQ(g_concl.type, kConclNone);
+    EXPECT_EQ(g_concl.type, concl_kind::kNone);
     EXPECT_EQ(g_concl.p, Pots{});
     EXPECT_EQ(prover->edit()->text(), "");
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
-#include "statement/prover.h"
+#include "prover/prover.h"
 #include "statement/window/time_limit.h"
 
 namespace {

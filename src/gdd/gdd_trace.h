@@ -1,8 +1,0 @@
-#pragma once
-// Debug trace of the database routines (standard output, only while g_trace).
-
-#include "gdd/fact_text.h"
-#include "statement/prover.h"
-
-// Name of point p for trace lines ("" for 0 or an index outside the table).
-inline const char* pname(int p) { return gdd_pt_name(p); }

@@ -1,0 +1,237 @@
+// The big-integer side of constant nodes. Big integers are kept on a free
+// list of their own, so a value that leaves and re-enters the big range
+// reuses an integer whose limbs are already allocated; every byte GMP holds
+// is counted against the prover's memory budget (shared with the node pools
+// and the fact database), and a result that would pass it ends the run
+// before GMP is asked for the memory.
+
+#include <gmpxx.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "prover/poly_coef.h"
+#include "prover/prover.h"
+
+struct BigCoef {
+    mpz_class v;
+    BigCoef* next_free = nullptr;
+};
+
+namespace {
+
+std::size_t gmp_bytes = 0;
+
+void* counted_alloc(std::size_t n)
+{
+    void* p = std::malloc(n);
+    if (!p)
+        std::abort();  // GMP cannot report a failed allocation to its caller
+    gmp_bytes += n;
+    return p;
+}
+
+void* counted_realloc(void* p, std::size_t old_n, std::size_t n)
+{
+    void* q = std::realloc(p, n);
+    if (!q)
+        std::abort();
+    gmp_bytes = gmp_bytes - old_n + n;
+    return q;
+}
+
+void counted_free(void* p, std::size_t n)
+{
+    std::free(p);
+    gmp_bytes -= n;
+}
+
+class BigStore {
+public:
+    BigStore() { mp_set_memory_functions(counted_alloc, counted_realloc, counted_free); }
+
+    BigCoef* take()
+    {
+        if (!free_) {
+            all_.push_back(std::make_unique<BigCoef>());
+            return all_.back().get();
+        }
+        BigCoef* b = free_;
+        free_ = b->next_free;
+        b->next_free = nullptr;
+        return b;
+    }
+
+    void give(BigCoef* b)
+    {
+        b->next_free = free_;
+        free_ = b;
+    }
+
+    void reclaim_all()
+    {
+        free_ = nullptr;
+        all_.clear();  // also returns the limbs of large values to the heap
+    }
+
+    std::size_t bytes() const { return gmp_bytes + all_.size() * sizeof(BigCoef); }
+
+private:
+    std::vector<std::unique_ptr<BigCoef>> all_;
+    BigCoef* free_ = nullptr;
+};
+
+BigStore& store()
+{
+    static BigStore s;
+    return s;
+}
+
+// A read-only view of a constant as a GMP integer, without allocating for
+// an inline value.
+class View {
+public:
+    explicit View(const xterm* c)
+    {
+        if (c->big) {
+            ptr_ = c->big->v.get_mpz_t();
+            return;
+        }
+        const coef_t v = c->value;
+        limb_ = v < 0 ? 0 - static_cast<mp_limb_t>(v) : static_cast<mp_limb_t>(v);
+        ptr_ = mpz_roinit_n(z_, &limb_, v < 0 ? -1 : (v > 0 ? 1 : 0));
+    }
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+    mpz_srcptr get() const { return ptr_; }
+
+private:
+    mp_limb_t limb_ = 0;
+    mpz_t z_;
+    mpz_srcptr ptr_ = nullptr;
+};
+
+// From this size on, the memory for a result is first asked of the system
+// by the prover itself: GMP cannot report a failed allocation, only abort.
+constexpr std::size_t kProbeBytes = std::size_t{1} << 20;
+
+// Ends the run with "run out of memory." unless a result of `limbs` limbs
+// fits the prover's budget, beside everything else the prover holds, and the
+// system has the memory for it.
+void reserve_limbs(std::size_t limbs)
+{
+    const std::size_t bytes = limbs * sizeof(mp_limb_t);
+    if (!prover_memory_allows(bytes))
+        prover_out_of_memory();
+    if (bytes >= kProbeBytes) {
+        void* probe = std::malloc(bytes);
+        if (!probe)
+            prover_out_of_memory();
+        std::free(probe);
+    }
+}
+
+std::size_t limbs_of(const View& v) { return mpz_size(v.get()); }
+
+// The big integer a result is computed into: a's own when it has one.
+mpz_ptr target_of(xterm* a)
+{
+    if (!a->big)
+        a->big = store().take();
+    return a->big->v.get_mpz_t();
+}
+
+// Brings a's value back inline when it fits (one form per value).
+void settle(xterm* a)
+{
+    mpz_srcptr z = a->big->v.get_mpz_t();
+    if (mpz_fits_slong_p(z)) {
+        const coef_t v = mpz_get_si(z);
+        release_big(a->big);
+        a->big = nullptr;
+        a->value = v;
+    } else {
+        a->value = 0;
+    }
+}
+
+}  // namespace
+
+void coef_add_big(xterm* a, const xterm* b)
+{
+    const View va(a), vb(b);
+    reserve_limbs(std::max(limbs_of(va), limbs_of(vb)) + 1);
+    mpz_ptr t = target_of(a);
+    mpz_add(t, va.get(), vb.get());
+    settle(a);
+}
+
+void coef_mul_big(xterm* a, const xterm* b)
+{
+    const View va(a), vb(b);
+    reserve_limbs(limbs_of(va) + limbs_of(vb));
+    mpz_ptr t = target_of(a);
+    mpz_mul(t, va.get(), vb.get());
+    settle(a);
+}
+
+void coef_neg_big(xterm* a)
+{
+    const View va(a);
+    reserve_limbs(limbs_of(va) + 1);
+    mpz_ptr t = target_of(a);
+    mpz_neg(t, va.get());
+    settle(a);
+}
+
+bool coef_eq_big(const xterm* a, const xterm* b)
+{
+    // One form per value: a big value never equals an inline one.
+    if (!a->big || !b->big)
+        return false;
+    return a->big->v == b->big->v;
+}
+
+bool coef_divides_big(const xterm* a, const xterm* b)
+{
+    const View va(a), vb(b);
+    return mpz_divisible_p(va.get(), vb.get()) != 0;
+}
+
+void coef_divexact_big(xterm* a, const xterm* b)
+{
+    const View va(a), vb(b);
+    reserve_limbs(limbs_of(va) + 1);
+    mpz_ptr t = target_of(a);
+    mpz_divexact(t, va.get(), vb.get());
+    settle(a);
+}
+
+void coef_gcd_into_big(xterm* g, const xterm* c)
+{
+    const View vg(g), vc(c);
+    reserve_limbs(std::max(limbs_of(vg), limbs_of(vc)) + 1);
+    mpz_ptr t = target_of(g);
+    mpz_gcd(t, vg.get(), vc.get());
+    settle(g);
+}
+
+int coef_sign_big(const xterm* c) { return mpz_sgn(c->big->v.get_mpz_t()); }
+
+std::string coef_text_big(const xterm* c) { return c->big->v.get_str(); }
+
+void release_big(BigCoef* b) { store().give(b); }
+
+BigCoef* copy_big(const BigCoef* b)
+{
+    reserve_limbs(mpz_size(b->v.get_mpz_t()));
+    BigCoef* c = store().take();
+    c->v = b->v;
+    return c;
+}
+
+std::size_t big_coef_bytes() { return store().bytes(); }
+
+void reclaim_big_coefs() { store().reclaim_all(); }

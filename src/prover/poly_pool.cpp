@@ -1,0 +1,130 @@
+// The node pools and the return of whole polynomials to them.
+
+#include <malloc.h>
+
+#include <algorithm>
+
+#include "prover/node_pool.h"
+#include "prover/poly.h"
+#include "prover/poly_coef.h"
+
+constinit NodePool<xterm> xpool;
+constinit NodePool<dterm> dpool;
+
+namespace {
+
+// The pools and the variable table start afresh at every prover reset.
+const bool registered = [] {
+    add_prover_reset_hook(ResetStage::Polynomials, "prover.pools", init_pools);
+    return true;
+}();
+
+std::uint64_t epoch = 0;
+std::size_t peak_bytes = 0;
+
+std::size_t bytes_in_use()
+{
+    return (xpool.total() - xpool.free_count()) * xpool.bytes_per_node() +
+           (dpool.total() - dpool.free_count()) * dpool.bytes_per_node() + big_coef_bytes();
+}
+
+std::size_t bytes_held() { return xpool.bytes() + dpool.bytes() + big_coef_bytes(); }
+
+// A pool may take another block while everything the prover holds stays
+// within its memory budget.
+bool may_grow(std::size_t block_bytes)
+{
+    peak_bytes = std::max(peak_bytes, bytes_in_use());
+    return prover_memory_allows(block_bytes);
+}
+
+const bool checks_installed = [] {
+    xpool.set_growth_check(may_grow);
+    dpool.set_growth_check(may_grow);
+    add_prover_memory_holder("prover.pools", bytes_held);
+    return true;
+}();
+
+}  // namespace
+
+std::uint64_t pool_epoch() { return epoch; }
+
+void init_pools()
+{
+    (void)registered;
+    (void)checks_installed;
+    ++epoch;
+    reset_vars();
+    // The memory of a large proof goes back to the system, not only to the pools.
+    xpool.release_all();
+    dpool.release_all();
+    reclaim_big_coefs();
+    malloc_trim(0);
+    peak_bytes = 0;
+}
+
+void trim_pools()
+{
+    xpool.release_unused_blocks();
+    dpool.release_unused_blocks();
+    malloc_trim(0);
+}
+
+PoolStats pool_stats()
+{
+    PoolStats s;
+    s.xterm_total = xpool.total();
+    s.xterm_free = xpool.free_count();
+    s.dterm_total = dpool.total();
+    s.dterm_free = dpool.free_count();
+    s.bytes_in_use = bytes_in_use();
+    s.peak_bytes = std::max(peak_bytes, s.bytes_in_use);
+    s.xterm_bytes = xpool.bytes_per_node();
+    s.dterm_bytes = dpool.bytes_per_node();
+    return s;
+}
+
+void set_pool_block_limit(std::size_t blocks)
+{
+    xpool.set_block_limit(blocks);
+    dpool.set_block_limit(blocks);
+}
+
+std::size_t pool_block_limit() { return xpool.block_limit(); }
+
+xterm* new_xterm() { return xpool.pop(); }
+
+dterm* new_dterm() { return dpool.pop(); }
+
+void put_x(xterm* x)
+{
+    if (!xpool.returned(x) && !x->var && x->big)
+        release_big(x->big);
+    xpool.push(x);
+}
+
+void put_d(dterm* d) { dpool.push(d); }
+
+void put_p(xterm* p)
+{
+    if (!p)
+        return;
+    dterm* t = p->var ? p->terms : nullptr;
+    put_x(p);
+    while (t) {
+        dterm* next = t->next;
+        put_p(t->coef);
+        put_d(t);
+        t = next;
+    }
+}
+
+void put_dts(dterm* list)
+{
+    while (list) {
+        dterm* next = list->next;
+        put_p(list->coef);
+        put_d(list);
+        list = next;
+    }
+}

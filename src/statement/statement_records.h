@@ -1,0 +1,16 @@
+#pragma once
+// A statement written into the tables other than by reading its text (the
+// bridge from a drawing writes one record per point object): what the
+// statement read before left behind goes first, and a ratio record's two
+// values become its polynomials.
+
+struct Pro_point;
+
+// Forgets what the statement read before left behind: its reader's facts
+// and the database facts they entered, its polynomials and its hypothesis
+// predicates.
+void forget_read_statement();
+
+// The two values of a ratio record (LRATIO, MRATIO, PRATIO) as its
+// polynomials, replacing whatever its slots held without freeing it.
+void set_ratio_values(Pro_point& r, long numerator, long denominator);
