@@ -55,7 +55,11 @@ xterm* diameter() { return named("\\d"); }
 // o is the centre of a circle through a and b.
 bool centre_of(int o, int a, int b) { return xcir_2p(o, a, b); }
 
-// Area of a triangle with a vertex at a circle's centre, times 4.
+// Area of a triangle with a vertex at a circle's centre, times 4: the
+// triangle is turned to (centre, p, q), whose area is r^2 sin(pOq) / 2. The
+// half angles of the circle passes run clockwise (the inscribed-triangle
+// area C(a,b) C(b,c) C(c,a) / (2 d) fixes that), so the central angle from p
+// to q is twice the half angle from q to p: 4 S = d^2 sin(qp) cos(qp).
 xterm* pe_atri(int a, int b, int c)
 {
     int o = a, p = b, q = c;
@@ -69,7 +73,7 @@ xterm* pe_atri(int a, int b, int c)
         p = old_o;
         q = old_p;
     }
-    return mul(diameter(), diameter(), N(p, q), K(p, q));
+    return mul(diameter(), diameter(), N(q, p), K(q, p));
 }
 
 // P(a, b, b, c), times 2.

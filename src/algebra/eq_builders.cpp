@@ -2,6 +2,8 @@
 
 #include "algebra/eq_builders.h"
 
+#include <utility>
+
 #include "algebra/coords.h"
 #include "algebra/equations.h"
 #include "algebra/plist.h"
@@ -82,6 +84,51 @@ xterm* divide_known_root(xterm* rem, int k, bool by_y)
     return rem;
 }
 
+// Lists the normalised p so that the list stays triangular: reduced by the
+// listed hypothesis of its main variable (the lower degree keeps the place)
+// until its variable is new, and put in its place by main variable. A
+// hypothesis whose initial vanishes on the others says nothing of its main
+// variable: it is listed again by its reductum. Consumes p.
+void list_triangular(xterm* p)
+{
+    while (!pconstp(p)) {
+        if (initial_vanishes(p)) {
+            p = pnormal(preductum(p));
+            continue;
+        }
+        dterm* same = g_hyps;
+        while (same && (pconstp(same->coef) || same->coef->var != p->var))
+            same = same->next;
+        if (!same)
+            break;
+        if (deg_in(p, p->var) < deg_in(same->coef, p->var)) {
+            // The cell leaves the intersection pair it may belong to.
+            std::swap(p, same->coef);
+            same->deg = 0;
+        }
+        p = pnormal(prem(p, same->coef));
+    }
+    if (pzerop(p)) {
+        put_p(p);
+        return;
+    }
+    dterm** link = &g_hyps;
+    while (*link && !pconstp((*link)->coef) && !pconstp(p) && !vless((*link)->coef->var, p->var))
+        link = &(*link)->next;
+    *link = get_dt(0, p, *link);
+    // p may make the initial of a hypothesis above it vanish.
+    for (link = &g_hyps; *link; link = &(*link)->next) {
+        dterm* cell = *link;
+        if (!pconstp(cell->coef) && initial_vanishes(cell->coef)) {
+            *link = cell->next;
+            xterm* q = plist_take(cell);
+            put_d(cell);
+            list_triangular(pnormal(preductum(q)));
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 void eq_on_pt(const xterm* p)
@@ -93,6 +140,12 @@ void eq_on_pt(const xterm* p)
         return;
     }
     push_hyp(cp_poly(p), 0);
+}
+
+void eq_pred(const xterm* p0)
+{
+    if (p0 && !pzerop(p0))
+        list_triangular(pnormal(cp_poly(p0)));
 }
 
 void eq_ll(const xterm* p0, const xterm* q0)

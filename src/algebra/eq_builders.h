@@ -10,6 +10,13 @@
 // One hypothesis (tag 0); its reductum when its initial vanishes on the
 // hypotheses already listed.
 void eq_on_pt(const xterm* p);
+// A hypothesis predicate, whose polynomial belongs to no one point: reduced
+// by the listed hypothesis of its main variable until that variable is new
+// to the list, and put in its place (tag 0), so that the list stays
+// triangular, highest main variable first. Nothing is listed when it reduces
+// to 0; a listed hypothesis whose initial then vanishes is listed again by
+// its reductum.
+void eq_pred(const xterm* p);
 // A point on two lines: the pivot (tag 1) above the remainder (tag 2).
 // Parallel lines are reported through gerror.
 void eq_ll(const xterm* p, const xterm* q);

@@ -133,17 +133,20 @@ xterm* gq_atom4(int a, int b)
 
 namespace {
 
-xterm* two_point(int type, int a, int b, int same)
+// reversed_sign: the quantity's sign when its two points are exchanged.
+xterm* two_point(int type, int a, int b, int same, int reversed_sign)
 {
     if (a == b)
         return get_n(same);
     if (a < b)
-        return quantity(type, b, a, 0, 0, -1);
+        return quantity(type, b, a, 0, 0, reversed_sign);
     return quantity(type, a, b, 0, 0, 1);
 }
 
 }  // namespace
 
-xterm* gq_atom5(int a, int b) { return two_point(5, a, b, 0); }
-xterm* gq_atom6(int a, int b) { return two_point(6, a, b, 0); }
-xterm* gq_atom7(int a, int b) { return two_point(7, a, b, 1); }
+// Chords and sines change sign with the direction of their arc; the cosine
+// of the same arc does not.
+xterm* gq_atom5(int a, int b) { return two_point(5, a, b, 0, -1); }
+xterm* gq_atom6(int a, int b) { return two_point(6, a, b, 0, -1); }
+xterm* gq_atom7(int a, int b) { return two_point(7, a, b, 1, 1); }

@@ -194,7 +194,7 @@ void cons_hyp_list(int no)
         return;
     const Coord_pair& pair = g_pairs[static_cast<std::size_t>(no)];
     if (rec(no).hyp_predicate) {
-        eq_on_pt(pair.x);
+        eq_pred(pair.x);
         return;
     }
     const int A = arg(no, 1), B = arg(no, 2), D = arg(no, 4);

@@ -118,10 +118,12 @@ public:
 
     // The circle of the circle passes: its centre, diameter and the half
     // central angles of its points counted from point 1.
-    void set_circle(Pt centre)
+    void set_circle(Pt centre) { set_circle(centre, pts_[1]); }
+    // The same for a circle through the given point (point 1 may be its centre).
+    void set_circle(Pt centre, Pt through)
     {
         centre_ = centre;
-        diameter_ = 2.0L * std::abs(pts_[1] - centre);
+        diameter_ = 2.0L * std::abs(through - centre);
         named_["\\d"] = diameter_;
     }
 
