@@ -11,7 +11,7 @@
 #include "algebra/area_internal.h"
 #include "area_fixture.h"
 #include "area_numeric.h"
-#include "statement/quantity_terms.h"
+#include "algebra/quantity_terms.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "algebra/plist.h"
-#include "algebra/variables.h"
+#include "prover/variables.h"
 #include "prove_fixture.h"
 #include "statement/semantics.h"
 
@@ -90,24 +90,16 @@ std::string list_text(const dterm* list)
 
 }  // namespace
 
-TEST_F(WuPredicateTest, PredicatesMakeOneTriangularList)
+TEST_F(WuPredicateTest, OneTriangularListGivesTheFiguresVerdict)
 {
     for (const PredicateCase& c : cases()) {
-        SCOPED_TRACE(hypotheses(c));
+        SCOPED_TRACE(hypotheses(c) + " SHOW: " + c.conclusion);
         read_stm(hypotheses(c), c.conclusion, kMethodWu);
         do_cons_from(cgeo::kFacts, 1);
         do_cons_from(cgeo::kPolys, 1);
         do_cons_from(cgeo::kHypList, 1);
         EXPECT_TRUE(triangular(g_hyps)) << list_text(g_hyps);
         free_eqs();
-    }
-}
-
-TEST_F(WuPredicateTest, VerdictIsTheFiguresOne)
-{
-    for (const PredicateCase& c : cases()) {
-        SCOPED_TRACE(hypotheses(c) + " SHOW: " + c.conclusion);
-        read_stm(hypotheses(c), c.conclusion, kMethodWu);
         EXPECT_EQ(prove(), ProveEnd::Ran) << proof_text();
         // The figures overrule a wrong verdict: only the method's own right
         // one is left standing.
