@@ -44,7 +44,7 @@ void* lookup_fact(const Gdd_cond& f)
 
 void note_fact_record(Gdd_cond* fact)
 {
-    if (fact->p[0] != 0 || (fact->type == kCondCyclic && fact->p[1] != 0))
+    if (!is_record_fact(*fact))
         fact->obj = lookup_fact(*fact);
 }
 
