@@ -26,27 +26,30 @@ double Builder::size() const
 
 std::vector<int> Builder::coincident(int no) const
 {
+    // The figure's size, measured once: same_point and lands_on compare by it.
+    const double figure = size();
+    const double rounding = kRounding * figure;
     std::vector<int> hits;
     for (int i = 1; i < no; ++i) {
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
         if (r.generated || places_no_point(r))
             continue;
         const P at = pts_[static_cast<std::size_t>(i)];
-        const bool root = std::any_of(landed_.begin(), landed_.end(), [&](P x) { return same_point(x, at); });
-        if (root || lands_on(no, i))
+        const bool root = std::any_of(landed_.begin(), landed_.end(), [&](P x) { return dist(x, at) <= rounding; });
+        if (root || lands_on(no, i, figure))
             hits.push_back(i);
     }
     return hits;
 }
 
-bool Builder::lands_on(int no, int i) const
+bool Builder::lands_on(int no, int i, double figure) const
 {
     const P x = pts_[static_cast<std::size_t>(no)], p = pts_[static_cast<std::size_t>(i)];
     // The solver meets a double root (two circles that touch) only to the
     // square root of rounding.
     if (solved_)
-        return dist(x, p) <= kSolverAccuracy * size();
-    const double suspect = kSuspect * size();
+        return dist(x, p) <= kSolverAccuracy * figure;
+    const double suspect = kSuspect * figure;
     if (!(dist(x, p) <= suspect))
         return false;
     Builder frame(*this);

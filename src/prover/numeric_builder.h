@@ -230,8 +230,9 @@ private:
     // computed again with i at the origin, where points near it keep the
     // precision of their own distances, and the two are compared relative to
     // the coordinates point no was computed from. In a figure the solver
-    // moved, the two are compared with the solver's accuracy.
-    bool lands_on(int no, int i) const;
+    // moved, the two are compared with the solver's accuracy. figure is the
+    // figure's size().
+    bool lands_on(int no, int i, double figure) const;
 
     // The next free value: drawn at random the first time, the same (or as
     // the constraint solver moved it) when the figure is computed again.
@@ -258,8 +259,10 @@ private:
 
     bool taken(P c, int no) const
     {
+        // same_point, with the figure's size measured once.
+        const double rounding = kRounding * size();
         for (int i = 1; i < no; ++i)
-            if (same_point(c, pts_[static_cast<std::size_t>(i)]))
+            if (dist(c, pts_[static_cast<std::size_t>(i)]) <= rounding)
                 return true;
         return false;
     }
