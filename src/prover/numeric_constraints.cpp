@@ -22,6 +22,11 @@ namespace {
 constexpr double kStiff = 1e-3;
 // Three points are on one line when the sine of their angle is below this.
 constexpr double kOneLine = 1e-6;
+// A constraint holds when its residue is below this.
+constexpr double kHolds = 1e-12;
+// Relative to the figure's size, how near a named point the solver may stop
+// when two roots meet there and its steps stall short of it.
+constexpr double kNear = 1e-3;
 
 // The full angle from line ab to line bc equals the one from de to eg: the
 // tangents of the two, cross-multiplied (a polynomial of degree 4).
@@ -269,7 +274,6 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
             const Deflation& deflation = {})
 {
     constexpr int kSteps = 60;
-    constexpr double kHolds = 1e-12;
     constexpr double kShortest = 1e-9;
     std::vector<std::size_t> moving;
     for (std::size_t j = 0; j < weight.size(); ++j)
@@ -331,7 +335,6 @@ bool newton(Builder& b, int count, const std::vector<int>& constraints, double s
 // or stalls near; nothing when there is none.
 std::optional<P> named_point_near(const std::vector<P>& f, int record, double size)
 {
-    constexpr double kNear = 1e-3;
     const P x = f[static_cast<std::size_t>(record)];
     for (std::size_t i = 1; i < f.size(); ++i) {
         const Pro_point& r = g_pro_points[i];
@@ -371,10 +374,6 @@ bool place_record(Builder& b, int count, const std::vector<int>& own, double siz
     }
     return true;
 }
-
-}  // namespace
-
-namespace {
 
 // Record r and the records its point is computed from.
 void add_ancestors(std::uint32_t r, std::set<std::uint32_t>& out)
@@ -420,9 +419,6 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
 
 std::optional<std::string> stalled_on_a_point(Builder& b, int count, const std::vector<int>& constraints)
 {
-    // Where two roots meet, the solver's steps stall short of the point.
-    constexpr double kNear = 1e-3;
-    constexpr double kHolds = 1e-12;
     const std::vector<int> placed = placed_records(b, count, constraints);
     if (!b.place_all(count))
         return std::nullopt;
