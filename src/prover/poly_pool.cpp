@@ -13,11 +13,8 @@ constinit NodePool<dterm> dpool;
 
 namespace {
 
-// The pools and the variable table start afresh at every prover reset.
-const bool registered = [] {
-    add_prover_reset_hook(ResetStage::Polynomials, "prover.pools", init_pools);
-    return true;
-}();
+// The pools and the variable table start afresh at every prover reset: the
+// core registers init_pools with its own resets (prover.cpp).
 
 std::uint64_t epoch = 0;
 std::size_t peak_bytes = 0;
@@ -51,7 +48,6 @@ std::uint64_t pool_epoch() { return epoch; }
 
 void init_pools()
 {
-    (void)registered;
     (void)checks_installed;
     ++epoch;
     reset_vars();
