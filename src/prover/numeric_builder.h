@@ -348,7 +348,7 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
 // Some record is asked more by the constraints (placed as placed_records
 // gives) than its free values can give, or a constraint places no record:
 // the values drawn before then move together with the placed ones.
-bool moves_jointly(Builder& b, const std::vector<int>& placed);
+bool moves_jointly(const Builder& b, const std::vector<int>& placed);
 // The hypothesis line of constraint no, which places record placed, that
 // collapses in figure f where it does not in raw (the same figure before
 // the constraints moved it): the two lines of a PARALLEL pair that are one

@@ -137,7 +137,7 @@ bool is_constraint(int no)
     return r.hyp_predicate || (r.kind == cons_kind::kConstant && !constant_names_a_value(r));
 }
 
-bool moves_jointly(Builder& b, const std::vector<int>& placed)
+bool moves_jointly(const Builder& b, const std::vector<int>& placed)
 {
     const std::vector<int>& owners = b.draw_records();
     std::map<int, long> asked;
@@ -164,9 +164,9 @@ std::optional<std::string> collapsed_line(int no, int placed, bool jointly, cons
     // onto one line): they force nothing.
     const bool names_placed = !jointly && std::find(p.begin(), p.begin() + points,
                                                     static_cast<std::uint32_t>(placed)) != p.begin() + points;
-    auto name = [&](std::initializer_list<std::uint32_t> points) {
+    auto name = [&](std::initializer_list<std::uint32_t> ids) {
         std::string out;
-        for (std::uint32_t x : points)
+        for (std::uint32_t x : ids)
             out += g_pro_points[x].name;
         return out;
     };
