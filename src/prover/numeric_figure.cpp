@@ -17,6 +17,9 @@ using namespace numeric_detail;
 
 namespace {
 
+// The figures a quick check of one point or one fact asks: two, so that a
+// figure that happens to be special cannot decide alone.
+constexpr unsigned kCheckSeeds[] = {20231u, 4711u};
 
 // Checks on the instance. Where a line or side has no length (a point
 // named twice) the relation is read as the methods state it, a polynomial
@@ -143,7 +146,7 @@ bool numeric_point_coincides(int p)
 {
     if (p < 2 || p >= kProPointCount)
         return false;
-    for (unsigned seed : {20231u, 4711u}) {
+    for (unsigned seed : kCheckSeeds) {
         const auto inst = Builder(seed, p).build(p - 1);
         if (!inst)
             return false;
@@ -167,7 +170,7 @@ int numeric_fact_holds(const Gdd_cond& fact, const Num_figure& pts)
 
 bool numerically_false(const Gdd_cond& fact, int count)
 {
-    for (unsigned seed : {20231u, 4711u}) {
+    for (unsigned seed : kCheckSeeds) {
         const auto inst = numeric_instance(seed, count);
         if (!inst || numeric_fact_holds(fact, *inst) != 0)
             return false;
