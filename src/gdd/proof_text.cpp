@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "facts/fact_tests.h"
@@ -248,7 +249,7 @@ void show_reason_fact(Gdd_cond* r)
     show_plain_reason(r);
 }
 
-Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
+Gdd_cond point_fact(int kind, const std::array<int, 8>& pts)
 {
     Gdd_cond f;
     f.type = kind;
@@ -264,6 +265,12 @@ Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
                 kept[n++] = q;
         f.p = kept;
     }
+    return f;
+}
+
+Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
+{
+    Gdd_cond f = point_fact(kind, pts);
     show_fact(&f, nullptr, kFactLookup);
     return f;
 }
@@ -272,9 +279,8 @@ bool pred_citable(const Gdd_cond& f)
 {
     // An equal-angle fact must read on its record's lines as made, with
     // merges older than the step's record.
-    if (f.type == kCondEqAngle && !is_record_fact(f) && cond_fact(&f) &&
-        !ea_reading(f, static_cast<const Gdd_ea*>(f.obj), g_cite_before).found)
-        return false;
+    if (const std::optional<Ea_reading> r = written_reading(f, g_cite_before))
+        return r->found && r->newest < g_cite_before;
     return fact_newest(f, g_cite_before) < g_cite_before;
 }
 
@@ -367,14 +373,12 @@ namespace {
 // merges: the record's fact as written, then each merge.
 bool show_written_reasons(const Gdd_cond& S)
 {
-    if (S.type != kCondEqAngle || is_record_fact(S) || !cond_fact(&S))
+    std::optional<Ea_reading> reading = written_reading(S, marks_of(S).used_before);
+    if (!reading || !reading->found || reading->merges.empty())
         return false;
-    Ea_reading reading = ea_reading(S, static_cast<const Gdd_ea*>(S.obj), marks_of(S).used_before);
-    if (!reading.found || reading.merges.empty())
-        return false;
-    show_pred(reading.written, false);
-    for (std::size_t i = 0; i < reading.merges.size(); ++i)
-        show_pred(reading.merges[i], i + 1 == reading.merges.size());
+    show_pred(reading->written, false);
+    for (std::size_t i = 0; i < reading->merges.size(); ++i)
+        show_pred(reading->merges[i], i + 1 == reading->merges.size());
     return true;
 }
 
