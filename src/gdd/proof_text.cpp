@@ -382,17 +382,15 @@ bool show_written_reasons(const Gdd_cond& S)
     return true;
 }
 
-// Prints the steps from the first one not yet printed on, while the list
-// grows behind them.
-void explain_steps(std::size_t first)
+// Prints the steps, while the list grows behind them.
+void explain_steps()
 {
-    for (std::size_t i = first; i < g_steps.size(); ++i) {
+    for (std::size_t i = 0; i < g_steps.size(); ++i) {
         // A proof is printed inside the timed part of Prove; the limit also
         // bounds a proof that keeps finding new steps.
         check_time();
         Gdd_cond* S = &g_steps[i];
         const Gdd_fact* rec = cond_fact(S);
-        g_cite_before = rec ? rec->born : 0;
         gprint(fmt("\r\n%d. ", S->number));
         print_fact(*S);
         gprint(kBecause);
@@ -462,7 +460,7 @@ void show_proof_steps(Gdd_cond* goal)
     goal->number = 1;
     goal->next = nullptr;
     g_step_counter = 1;
-    explain_steps(0);
+    explain_steps();
 }
 
 // ---- the facts another method's proof rests on -------------------------------------
@@ -523,7 +521,7 @@ void show_fact_derivations(int latex)
         return;
     const Latex_scope scope(latex);
     g_show_state = 0;
-    explain_steps(0);
+    explain_steps();
 }
 
 // ---- the whole proof -------------------------------------------------------------------
