@@ -153,28 +153,32 @@ void show_ea_pair(const Gdd_line* l1, const Gdd_line* l2)
                nm(l2->pts[1])));
 }
 
-void show_ea(const Gdd_ea* e)
+namespace {
+
+// Record e stated with the lines given for its four.
+void show_ea_lines(const Gdd_ea* e, const Gdd_line* l1, const Gdd_line* l2, const Gdd_line* l3,
+                   const Gdd_line* l4)
 {
-    if (!e)
-        return;
     state_prefix(e, "[%d]");
     dollar();
-    show_ea_pair(e->l1, e->l2);
+    show_ea_pair(l1, l2);
     gprint(" = ");
-    show_ea_pair(e->l3, e->l4);
+    show_ea_pair(l3, l4);
     dollar();
+}
+
+}  // namespace
+
+void show_ea(const Gdd_ea* e)
+{
+    if (e)
+        show_ea_lines(e, e->l1, e->l2, e->l3, e->l4);
 }
 
 void show_ea_written(const Gdd_ea* e)
 {
-    if (!e)
-        return;
-    state_prefix(e, "[%d]");
-    dollar();
-    show_ea_pair(e->written_line(0), e->written_line(1));
-    gprint(" = ");
-    show_ea_pair(e->written_line(2), e->written_line(3));
-    dollar();
+    if (e)
+        show_ea_lines(e, e->written_line(0), e->written_line(1), e->written_line(2), e->written_line(3));
 }
 
 void show_sim(const Gdd_tri* t) { show_tri(t, kSimilarTriangles); }

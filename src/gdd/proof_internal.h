@@ -19,8 +19,10 @@ void show_plain_reason(Gdd_cond* r);
 // One reason written with points, its record looked up already: "(n)" and
 // the fact when a step holds it, else the plain wording.
 void show_reason_fact(Gdd_cond* r);
-// A fact the wording derives, with its record looked up (collinear points
-// each once).
+// A fact written with these points (collinear points each once, zeros
+// dropped), no record looked up.
+Gdd_cond point_fact(int kind, const std::array<int, 8>& pts);
+// A fact the wording derives: point_fact with its record looked up.
 Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts);
 // The fact's record (if any) is older than the step being explained, so the
 // proof may cite it there.
@@ -39,15 +41,24 @@ void show_pred(Gdd_cond& f, bool last);
 // otherwise.
 std::optional<Gdd_cond> line_merge_fact(int a, int b, const Gdd_line* l, std::uint64_t before);
 
-// An equal-angle fact S (written with points) read on the lines record E
+// The eight readings of an equal-angle fact [0, 1] = [2, 3] (also those of
+// transitivity): the order its four segments are taken in.
+inline constexpr std::array<std::array<int, 4>, 8> kEaReadings{{
+    {0, 1, 2, 3}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0},
+    {0, 2, 1, 3}, {2, 0, 3, 1}, {1, 3, 0, 2}, {3, 1, 2, 0},
+}};
+
+// An equal-angle fact S (written with points) read on the lines its record
 // was made with, in the reading that needs the fewest merges.
 struct Ea_reading {
     bool found = false;
-    Gdd_cond written;                // S on E's lines as made (obj E)
+    Gdd_cond written;                // S on the record's lines as made (obj the record)
     std::vector<Gdd_cond> merges;    // collinearities carrying a segment of S onto its line
-    std::uint64_t newest = 0;        // birth of the youngest of E and the merges' lines
+    std::uint64_t newest = 0;        // birth of the youngest of the record and the merges' lines
 };
-Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before);
+// That reading when S is an equal-angle fact written with points that a
+// record holds; none for any other fact.
+std::optional<Ea_reading> written_reading(const Gdd_cond& S, std::uint64_t before);
 
 // Birth of the youngest record an explanation of f cites for f itself: its
 // record, or for an equal-angle fact read through merged lines also the lines

@@ -197,11 +197,7 @@ Preds eqangle_merge(const Gdd_cond& S, int lemma, Gdd_ea* E1, Gdd_ea* E2)
     // S may be written in any of the eight readings of its fact, while the
     // wording pairs its segments with the merged records' lines in one; S as
     // written is tried first.
-    static constexpr std::array<std::array<int, 4>, 8> kReadings{{
-        {0, 1, 2, 3}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0},
-        {0, 2, 1, 3}, {2, 0, 3, 1}, {1, 3, 0, 2}, {3, 1, 2, 0},
-    }};
-    for (const auto& seg : kReadings) {
+    for (const auto& seg : kEaReadings) {
         Preds preds = eqangle_reading(S, seg, lemma, E1, E2);
         if (!preds.empty())
             return preds;

@@ -35,18 +35,7 @@ Seg first_two(const Gdd_line* l) { return {l->pts[0], l->last >= 1 ? l->pts[1] :
 // record that holds it, or none.
 Gdd_cond make_fact(std::int32_t kind, const std::array<int, 8>& pts, void* obj)
 {
-    Gdd_cond f;
-    f.type = kind;
-    std::size_t n = 0;
-    for (int q : pts) {
-        if (kind != kCondColl) {
-            f.p[n++] = static_cast<std::uint32_t>(q);
-            continue;
-        }
-        if (q != 0 && std::find(f.p.begin(), f.p.begin() + static_cast<std::ptrdiff_t>(n),
-                                static_cast<std::uint32_t>(q)) == f.p.begin() + static_cast<std::ptrdiff_t>(n))
-            f.p[n++] = static_cast<std::uint32_t>(q);
-    }
+    Gdd_cond f = point_fact(kind, pts);
     f.obj = obj;
     return f;
 }

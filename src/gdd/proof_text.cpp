@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "facts/fact_tests.h"
@@ -248,7 +249,7 @@ void show_reason_fact(Gdd_cond* r)
     show_plain_reason(r);
 }
 
-Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
+Gdd_cond point_fact(int kind, const std::array<int, 8>& pts)
 {
     Gdd_cond f;
     f.type = kind;
@@ -264,6 +265,12 @@ Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
                 kept[n++] = q;
         f.p = kept;
     }
+    return f;
+}
+
+Gdd_cond pred_fact(int kind, const std::array<int, 8>& pts)
+{
+    Gdd_cond f = point_fact(kind, pts);
     show_fact(&f, nullptr, kFactLookup);
     return f;
 }
@@ -272,9 +279,8 @@ bool pred_citable(const Gdd_cond& f)
 {
     // An equal-angle fact must read on its record's lines as made, with
     // merges older than the step's record.
-    if (f.type == kCondEqAngle && !is_record_fact(f) && cond_fact(&f) &&
-        !ea_reading(f, static_cast<const Gdd_ea*>(f.obj), g_cite_before).found)
-        return false;
+    if (const std::optional<Ea_reading> r = written_reading(f, g_cite_before))
+        return r->found && r->newest < g_cite_before;
     return fact_newest(f, g_cite_before) < g_cite_before;
 }
 
@@ -367,28 +373,24 @@ namespace {
 // merges: the record's fact as written, then each merge.
 bool show_written_reasons(const Gdd_cond& S)
 {
-    if (S.type != kCondEqAngle || is_record_fact(S) || !cond_fact(&S))
+    std::optional<Ea_reading> reading = written_reading(S, marks_of(S).used_before);
+    if (!reading || !reading->found || reading->merges.empty())
         return false;
-    Ea_reading reading = ea_reading(S, static_cast<const Gdd_ea*>(S.obj), marks_of(S).used_before);
-    if (!reading.found || reading.merges.empty())
-        return false;
-    show_pred(reading.written, false);
-    for (std::size_t i = 0; i < reading.merges.size(); ++i)
-        show_pred(reading.merges[i], i + 1 == reading.merges.size());
+    show_pred(reading->written, false);
+    for (std::size_t i = 0; i < reading->merges.size(); ++i)
+        show_pred(reading->merges[i], i + 1 == reading->merges.size());
     return true;
 }
 
-// Prints the steps from the first one not yet printed on, while the list
-// grows behind them.
-void explain_steps(std::size_t first)
+// Prints the steps, while the list grows behind them.
+void explain_steps()
 {
-    for (std::size_t i = first; i < g_steps.size(); ++i) {
+    for (std::size_t i = 0; i < g_steps.size(); ++i) {
         // A proof is printed inside the timed part of Prove; the limit also
         // bounds a proof that keeps finding new steps.
         check_time();
         Gdd_cond* S = &g_steps[i];
         const Gdd_fact* rec = cond_fact(S);
-        g_cite_before = rec ? rec->born : 0;
         gprint(fmt("\r\n%d. ", S->number));
         print_fact(*S);
         gprint(kBecause);
@@ -458,7 +460,7 @@ void show_proof_steps(Gdd_cond* goal)
     goal->number = 1;
     goal->next = nullptr;
     g_step_counter = 1;
-    explain_steps(0);
+    explain_steps();
 }
 
 // ---- the facts another method's proof rests on -------------------------------------
@@ -519,7 +521,7 @@ void show_fact_derivations(int latex)
         return;
     const Latex_scope scope(latex);
     g_show_state = 0;
-    explain_steps(0);
+    explain_steps();
 }
 
 // ---- the whole proof -------------------------------------------------------------------

@@ -11,23 +11,6 @@
 #include "gdd/fact_text.h"
 #include "gdd/proof_internal.h"
 
-namespace {
-
-using Lines = std::array<const Gdd_line*, 4>;
-
-// The eight readings of [A, B] = [C, D] (also those of transitivity).
-std::array<Lines, 8> readings(const Gdd_ea* E)
-{
-    const Gdd_line *A = E->written_line(0), *B = E->written_line(1), *C = E->written_line(2),
-                   *D = E->written_line(3);
-    return {{
-        {A, B, C, D}, {B, A, D, C}, {C, D, A, B}, {D, C, B, A},
-        {A, C, B, D}, {C, A, D, B}, {B, D, A, C}, {D, B, C, A},
-    }};
-}
-
-}  // namespace
-
 std::optional<Gdd_cond> line_merge_fact(int a, int b, const Gdd_line* l, std::uint64_t before)
 {
     if (!l || (on_ln(a, l) && on_ln(b, l)))
@@ -41,10 +24,12 @@ std::optional<Gdd_cond> line_merge_fact(int a, int b, const Gdd_line* l, std::ui
     return merge;
 }
 
+namespace {
+
 Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before)
 {
     Ea_reading best;
-    for (const Lines& r : readings(E)) {
+    for (const auto& order : kEaReadings) {
         Ea_reading at;
         at.found = true;
         at.newest = E->born;
@@ -52,7 +37,8 @@ Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before)
         at.written.obj = const_cast<Gdd_ea*>(E);
         for (int k = 0; k < 4 && at.found; ++k) {
             const int a = fact_pt(S, 2 * k), b = fact_pt(S, 2 * k + 1);
-            const std::optional<Gdd_cond> merge = line_merge_fact(a, b, r[static_cast<std::size_t>(k)], before);
+            const Gdd_line* l = E->written_line(order[static_cast<std::size_t>(k)]);
+            const std::optional<Gdd_cond> merge = line_merge_fact(a, b, l, before);
             if (!merge) {
                 at.found = false;
                 break;
@@ -60,8 +46,8 @@ Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before)
             if (merge->type == kCondTrivial)
                 continue;
             // The segment is named by the written line's own points.
-            at.written.p[static_cast<std::size_t>(2 * k)] = static_cast<std::uint32_t>(r[static_cast<std::size_t>(k)]->pts[0]);
-            at.written.p[static_cast<std::size_t>(2 * k + 1)] = static_cast<std::uint32_t>(r[static_cast<std::size_t>(k)]->pts[1]);
+            at.written.p[static_cast<std::size_t>(2 * k)] = static_cast<std::uint32_t>(l->pts[0]);
+            at.written.p[static_cast<std::size_t>(2 * k + 1)] = static_cast<std::uint32_t>(l->pts[1]);
             at.newest = std::max(at.newest, cond_fact(&*merge)->born);
             at.merges.push_back(*merge);
         }
@@ -73,23 +59,27 @@ Ea_reading ea_reading(const Gdd_cond& S, const Gdd_ea* E, std::uint64_t before)
     return best;
 }
 
+}  // namespace
+
+std::optional<Ea_reading> written_reading(const Gdd_cond& S, std::uint64_t before)
+{
+    if (S.type != kCondEqAngle || is_record_fact(S) || !cond_fact(&S))
+        return std::nullopt;
+    return ea_reading(S, static_cast<const Gdd_ea*>(S.obj), before);
+}
+
 std::uint64_t fact_newest(const Gdd_cond& f, std::uint64_t before)
 {
     const Gdd_fact* rec = cond_fact(&f);
     if (!rec)
         return 0;
-    if (f.type == kCondEqAngle && !is_record_fact(f)) {
-        const Ea_reading r = ea_reading(f, static_cast<const Gdd_ea*>(f.obj), before);
-        if (r.found)
-            return r.newest;
-    }
+    if (const std::optional<Ea_reading> r = written_reading(f, before); r && r->found)
+        return r->newest;
     return rec->born;
 }
 
 bool read_through_merges(const Gdd_cond& f, std::uint64_t before)
 {
-    if (f.type != kCondEqAngle || is_record_fact(f) || !cond_fact(&f))
-        return false;
-    const Ea_reading r = ea_reading(f, static_cast<const Gdd_ea*>(f.obj), before);
-    return r.found && !r.merges.empty();
+    const std::optional<Ea_reading> r = written_reading(f, before);
+    return r && r->found && !r->merges.empty();
 }
