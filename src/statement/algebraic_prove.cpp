@@ -3,6 +3,7 @@
 #include "statement/algebraic_prove.h"
 
 #include <string>
+#include <utility>
 
 #include "algebra/algebra_words.h"
 #include "algebra/coords.h"
@@ -57,19 +58,25 @@ void collect_groebner_hyps()
     g_hyps = g_basis(hyps);
 }
 
+// The coordinate polynomials of every record and of the conclusion, built
+// for the statement the fingerprint names. Whatever earlier lists were left
+// goes first. False after an error.
+bool build_coord_polys(std::string fingerprint)
+{
+    free_eqs();
+    lists_statement = std::move(fingerprint);
+    do_cons_from(cgeo::kPolys, 1);
+    if (!g_abort)
+        do_concl(cgeo::kPolys);
+    return !g_abort;
+}
+
 // The coordinate polynomials and the hypothesis list of the selected method.
 // False after an error.
 bool build_lists()
 {
-    // Whatever an earlier proof left goes first (the Prove command has
-    // usually freed it already).
-    free_eqs();
-    lists_statement = statement_fingerprint();
-    do_cons_from(cgeo::kPolys, 1);
-    if (g_abort)
-        return false;
-    do_concl(cgeo::kPolys);
-    if (g_abort)
+    // The Prove command has usually freed an earlier proof's lists already.
+    if (!build_coord_polys(statement_fingerprint()))
         return false;
     const std::uint32_t t0 = prover_clock_ms();
     put_dts(g_hyps);
@@ -93,6 +100,16 @@ bool build_lists()
     return true;
 }
 
+// Wu's or the Groebner method on the lists built for it.
+void prove_algebraically(void (*method)())
+{
+    if (!build_lists())
+        return;
+    print_algebraic_form();
+    if (!g_abort)
+        method();
+}
+
 }  // namespace
 
 void print_algebraic_form()
@@ -112,34 +129,13 @@ void print_algebraic_form()
 
 void print_statement_algebraic_form()
 {
-    const std::string now = statement_fingerprint();
-    if (!g_concs_print || now != lists_statement) {
-        free_eqs();
-        lists_statement = now;
-        do_cons_from(cgeo::kPolys, 1);
-        if (!g_abort)
-            do_concl(cgeo::kPolys);
-        if (g_abort)
-            return;
-    }
+    std::string now = statement_fingerprint();
+    if ((!g_concs_print || now != lists_statement) && !build_coord_polys(std::move(now)))
+        return;
     print_algebraic_form();
     print_plist(g_lin);
 }
 
-void prove_wu()
-{
-    if (!build_lists())
-        return;
-    print_algebraic_form();
-    if (!g_abort)
-        wu_prove();
-}
+void prove_wu() { prove_algebraically(wu_prove); }
 
-void prove_groebner()
-{
-    if (!build_lists())
-        return;
-    print_algebraic_form();
-    if (!g_abort)
-        gb_prove();
-}
+void prove_groebner() { prove_algebraically(gb_prove); }

@@ -200,7 +200,8 @@ void cons_hyp_list(int no)
     const int A = arg(no, 1), B = arg(no, 2), D = arg(no, 4);
     switch (equation_kind(no)) {
     case cons_kind::kOnBline: case cons_kind::kOnHline: case cons_kind::kOnLine: case cons_kind::kOnPline:
-    case cons_kind::kOnTline: case cons_kind::kOnCircle: case cons_kind::kOnAline: case cons_kind::kOnRcircle: case cons_kind::kConstant:
+    case cons_kind::kOnTline: case cons_kind::kOnCircle: case cons_kind::kOnAline: case cons_kind::kOnRcircle:
+    case cons_kind::kConstant:
         eq_on_pt(pair.x);
         break;
     case cons_kind::kMidpoint: case cons_kind::kCentroid: case cons_kind::kSymmetricPoint: case cons_kind::kInversion:

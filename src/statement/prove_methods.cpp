@@ -15,7 +15,6 @@
 #include "statement/prover_wiring.h"
 #include "statement/semantics.h"
 
-
 namespace {
 
 // The table, with the built methods entered before anyone reads or changes
@@ -34,8 +33,8 @@ std::map<int, MethodEntry>& entries()
 // Constructions with coordinate equations (free points and the defining
 // points of a CIRCLE line need none). The reader's records for CIRCLE lines
 // (centres, further points) and for rewritten constructions (midpoints,
-// perpendiculars, line-circle and circle-circle records) take the equations of the constructions they stand for; HARMONIC and
-// SIM_TRIANGLE have none.
+// perpendiculars, line-circle and circle-circle records) take the equations
+// of the constructions they stand for; HARMONIC and SIM_TRIANGLE have none.
 bool algebra_interprets(const Pro_point& r)
 {
     if (r.hyp_predicate)

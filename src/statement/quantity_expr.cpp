@@ -65,7 +65,7 @@ xterm* number_value(std::string_view t)
     xterm* value = get_n(0);
     for (std::size_t i = first; i < t.size(); ++i)
         value = pplus(ptimes(value, get_n(10)), get_n(t[i] - '0'));
-    return negative ? ptimes(get_n(-1), value) : value;
+    return negative ? neg_poly(value) : value;
 }
 
 struct Cell {
@@ -321,7 +321,7 @@ xterm* ExprReader::read()
         if ((first == "+" || first == "-") && is_number(tok(g_tok + 1))) {
             xterm* value = number_value(tok(g_tok + 1));
             g_tok += 2;
-            return first == "-" ? ptimes(get_n(-1), value) : value;
+            return first == "-" ? neg_poly(value) : value;
         }
         if (is_number(first)) {
             xterm* value = number_value(first);
