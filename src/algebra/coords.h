@@ -7,7 +7,6 @@
 
 struct xterm;
 
-
 // Is point i's x (or both coordinates) a parameter under the Groebner method?
 // Not when a hypothesis predicate mentions the point: the predicate ties it
 // to the others, and treating its coordinates as independent would make the

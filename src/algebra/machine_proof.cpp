@@ -5,6 +5,7 @@
 #include <string>
 
 #include "algebra/algebra_words.h"
+#include "algebra/plist.h"
 #include "prover/poly_coef.h"
 #include "prover/prover.h"
 #include "prover/statement_lines.h"
@@ -87,13 +88,11 @@ void set_side(xterm* p, xterm* one, xterm*& c, dterm*& list)
     }
 }
 
-// The cells made by set_side, without the polynomials they show.
-void drop_cells(dterm* list)
+// The database facts step rests on, where the method names them.
+void cite_reasons(const elim_step* step, int latex, const ProofCitations* citations)
 {
-    if (list) {
-        list->coef = nullptr;
-        put_d(list);
-    }
+    if (citations && citations->cite && step && step->reasons)
+        citations->cite(step->reasons, latex);
 }
 
 }  // namespace
@@ -205,8 +204,9 @@ void show_elim(const elim_step* step, int latex)
         set_side(step->num, one.get(), value.nc, value.np);
         set_side(step->den, one.get(), value.dc, value.dp);
         ltx_frac(value, latex);
-        drop_cells(value.np);
-        drop_cells(value.dp);
+        // The cells made by set_side, without the polynomials they show.
+        plist_free_cells(value.np);
+        plist_free_cells(value.dp);
     }
     if (latex)
         gprint("$");
@@ -214,20 +214,16 @@ void show_elim(const elim_step* step, int latex)
 
 void show_steps(const elim_step* steps, int latex, const ProofCitations* citations)
 {
-    const auto cite = [&](const elim_step* s) {
-        if (citations && citations->cite && s && s->reasons)
-            citations->cite(s->reasons, latex);
-    };
     if (latex)
         gprint("\\hskip 10pt ");
     gprint(alg_words::kBecause);
     show_elim(steps, latex);
-    cite(steps);
+    cite_reasons(steps, latex, citations);
     gprint("\r\n");
     for (const elim_step* s = steps ? steps->next : nullptr; s; s = s->next) {
         gprint(latex ? "\\vskip-5pt\r\n\\hskip 70pt " : "               ");
         show_elim(s, latex);
-        cite(s);
+        cite_reasons(s, latex, citations);
         gprint("\r\n");
     }
 }
@@ -249,8 +245,8 @@ void show_machine_proof(int latex, const ProofCitations* citations)
     gprint(" = ");
     equivalent_side(first->dc, first->dp, latex);
     // The facts that turned the conclusion into this quotient.
-    if (citations && citations->cite && first->type == kQuotConclusion && first->steps && first->steps->reasons)
-        citations->cite(first->steps->reasons, latex);
+    if (first->type == kQuotConclusion)
+        cite_reasons(first->steps, latex, citations);
     if (latex)
         gprint("\r\n{\\vskip6pt \\parskip=6pt \\parindent=10pt \r\n");
     gprint("\r\n");

@@ -15,6 +15,30 @@ xterm* quantity(int type, int a, int b, int c, int d, int sign)
     return sign < 0 ? neg_poly(q) : q;
 }
 
+// Brings the diagonals (a, c) and (b, d) of a four-point quantity into the
+// canonical order: the larger point first in each, then the diagonal with the
+// larger first point first (on a tie, the larger second point). Reversing a
+// diagonal turns the quantity's sign; exchanging the diagonals multiplies it
+// by exchanged_sign. Returns the sign the reordering gave.
+int order_diagonals(int& a, int& b, int& c, int& d, int exchanged_sign)
+{
+    int sign = 1;
+    if (c > a) {
+        std::swap(a, c);
+        sign = -sign;
+    }
+    if (d > b) {
+        std::swap(b, d);
+        sign = -sign;
+    }
+    if (b > a || (b == a && d > c)) {
+        std::swap(a, b);
+        std::swap(c, d);
+        sign *= exchanged_sign;
+    }
+    return sign;
+}
+
 }  // namespace
 
 xterm* rtrim(int a, int b, int c, int d)
@@ -51,23 +75,9 @@ xterm* mk_sarea(int a, int b, int c, int d)
         d = c;
     else if (xcoll(d, b, a))
         a = d;
-    int sign = 1;
-    if (c > a) {
-        std::swap(a, c);
-        sign = -sign;
-    }
-    if (d > b) {
-        std::swap(b, d);
-        sign = -sign;
-    }
-    if (b > a) {
-        std::swap(a, b);
-        std::swap(c, d);
-        sign = -sign;
-    } else if (b == a && d > c) {
-        std::swap(c, d);
-        sign = -sign;
-    }
+    // S(a b c d) is a multiple of the cross product (a - c) x (b - d):
+    // exchanging the diagonals turns its sign.
+    const int sign = order_diagonals(a, b, c, d, -1);
     if (b == a)
         return quantity(2, a, c, d, d, sign);
     if (c == b)
@@ -79,21 +89,9 @@ xterm* mk_pdiff(int a, int b, int c, int d)
 {
     if (xperp(a, c, b, d))
         return get_n(0);
-    int sign = 1;
-    if (c > a) {
-        std::swap(a, c);
-        sign = -sign;
-    }
-    if (d > b) {
-        std::swap(b, d);
-        sign = -sign;
-    }
-    if (b > a) {
-        std::swap(a, b);
-        std::swap(c, d);
-    } else if (b == a && d > c) {
-        std::swap(c, d);
-    }
+    // P(a b c d) is a multiple of the dot product (a - c) . (d - b):
+    // exchanging the diagonals keeps it.
+    const int sign = order_diagonals(a, b, c, d, 1);
     if (b == a)
         return quantity(3, c, b, a, d, -sign);
     if (d == c)
