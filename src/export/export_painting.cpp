@@ -15,7 +15,7 @@ namespace {
 // Circles and conics lie beneath the other lines whatever their class.
 bool lowest_layer_curve(int type)
 {
-    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
+    return type == otype::kCircle || type == otype::kThreePointCircle || otype::is_conic(type);
 }
 
 enum Section { kFills, kCurves, kMarks, kLines, kTexts, kButtons, kPoints, kMeasures, kLoci };

@@ -28,7 +28,7 @@ constexpr int kRulerTail = 5, kRulerHead = 6;
 // Circles and conics lie in the lowest layer whatever their class.
 bool lowest_layer_curve(int type)
 {
-    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
+    return type == otype::kCircle || type == otype::kThreePointCircle || otype::is_conic(type);
 }
 
 void paint_overlays(Diagram& d, DeviceContext& dc)
