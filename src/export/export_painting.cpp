@@ -4,19 +4,12 @@
 #include "paint/animation_services.h"
 #include "paint/buttons.h"
 #include "paint/clip_copy.h"
-#include "paint/conics.h"
 #include "paint/draw_objects.h"
 #include "paint/loci.h"
 #include "paint/paint_diagram.h"
 #include "paint/points_draw.h"
 
 namespace {
-
-// Circles and conics lie beneath the other lines whatever their class.
-bool lowest_layer_curve(int type)
-{
-    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
-}
 
 enum Section { kFills, kCurves, kMarks, kLines, kTexts, kButtons, kPoints, kMeasures, kLoci };
 

@@ -15,14 +15,10 @@ inline constexpr char kAuxInt = 'i';
 inline constexpr char kAuxText = 's';
 inline constexpr char kAuxRaw = 'x';
 
-// Types whose aux fields hold texts or integers.
+// Types whose aux fields both hold texts.
 inline bool holds_ratio_texts(int type)
 {
     return type == otype::kLratio || type == otype::kMratio || type == otype::kPratio;
-}
-inline bool is_conic_type(int type)
-{
-    return type == otype::kEllipse || type == otype::kHyperbola || type == otype::kParabola;
 }
 
 // The kind of aux1 and aux2 for a record of this type (kAuxDouble standing for
@@ -31,7 +27,7 @@ inline char aux1_kind(int type)
 {
     if (holds_ratio_texts(type) || type == otype::kNrotate)
         return kAuxText;
-    if (type == otype::kHideButton || type == otype::kPolyline || is_conic_type(type))
+    if (type == otype::kHideButton || type == otype::kPolyline || otype::is_conic(type))
         return kAuxInt;
     return kAuxDouble;
 }

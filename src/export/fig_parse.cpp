@@ -459,7 +459,7 @@ FigResult fig_parse(std::istream& in, Diagram& d, FigExtras* extras)
     t.last_quantity() = -1;
     // Conic samples are not kept in the file: they follow from the parents.
     for (int i = rec::kFirstObject; i < t.count(); ++i)
-        if (is_conic(t.get(i).type))
+        if (otype::is_conic(t.get(i).type))
             conic_points(fresh, i);
 
     take_drawing(d, std::move(fresh));

@@ -9,13 +9,6 @@
 
 namespace {
 
-constexpr int kConicTypes[] = {otype::kEllipse, otype::kHyperbola, otype::kParabola};
-
-bool is_conic(const Dpoint& p) {
-    return std::find(std::begin(kConicTypes), std::end(kConicTypes), p.type) !=
-           std::end(kConicTypes);
-}
-
 // Number of entries in use of a list of eight whose last index is `last`.
 int list_length(int last) { return std::clamp(last + 1, 0, Dpoint::kArgCount); }
 
@@ -188,7 +181,7 @@ void restore_last(Diagram& d) {
     if (entry.type > 0) {
         // Back as the last object, in the current block; its arrays are its own copies.
         const int k = add_obj(d, entry);
-        if (is_conic(entry)) h.resample_conic(k);
+        if (otype::is_conic(entry.type)) h.resample_conic(k);
         h.invalidate();
         return;
     }

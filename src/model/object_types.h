@@ -79,6 +79,9 @@ inline constexpr int kThreePointArc = 458;
 inline constexpr int kPolyline = 459;             // its points in `polyline`; no command makes one
 inline constexpr int kMarkedSegment = 460;
 
+// Ellipses, hyperbolas and parabolas: drawn from samples, their count in aux1.
+inline constexpr bool is_conic(int type) { return type == kEllipse || type == kHyperbola || type == kParabola; }
+
 // Fills (class 3).
 inline constexpr int kFillTriangle = 143;
 inline constexpr int kFillPolygon = 144;          // vertex count plus one in name_dx

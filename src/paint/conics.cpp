@@ -80,11 +80,6 @@ void parabola_samples(ObjectTable& t, int a, int b, int c, int n, std::vector<Wo
 
 }  // namespace
 
-bool is_conic(int type)
-{
-    return type == otype::kEllipse || type == otype::kHyperbola || type == otype::kParabola;
-}
-
 int conic_sample_count(int type, double d1, double d2)
 {
     if (type == otype::kHyperbola && !(d2 >= kDegenerateAxis))
@@ -113,7 +108,7 @@ void conic_points(Diagram& d, int i)
     const int a = conic.arg[0], b = conic.arg[1], c = conic.arg[2];
     const double d1 = p_dist(t, a, b);
     const double d2 = p_dist(t, a, c);
-    const int n = is_conic(type) ? conic_sample_count(type, d1, d2) : 0;
+    const int n = otype::is_conic(type) ? conic_sample_count(type, d1, d2) : 0;
     const double theta = std::atan(p_slope(t, a, b));
     const Axes axes{t.get(a).x, t.get(a).y, std::cos(theta), std::sin(theta)};
 

@@ -9,8 +9,6 @@
 // window or page still gets a bounded array.
 inline constexpr int kMaxConicSamples = 20000;
 
-bool is_conic(int type);
-
 // Number of samples of a conic whose defining distances are d1 = |AB| and
 // d2 = |AC|: about 2.4, 3 or 2 per world unit, even, capped. A hyperbola
 // whose conjugate semi-axis vanishes has none.

@@ -25,12 +25,6 @@ constexpr double kRulerY = 17.0;
 constexpr double kShortestStep = 30.0;
 constexpr int kRulerTail = 5, kRulerHead = 6;
 
-// Circles and conics lie in the lowest layer whatever their class.
-bool lowest_layer_curve(int type)
-{
-    return type == otype::kCircle || type == otype::kThreePointCircle || is_conic(type);
-}
-
 void paint_overlays(Diagram& d, DeviceContext& dc)
 {
     ObjectTable& t = d.table;
@@ -50,6 +44,11 @@ void paint_overlays(Diagram& d, DeviceContext& dc)
 }
 
 }  // namespace
+
+bool lowest_layer_curve(int type)
+{
+    return type == otype::kCircle || type == otype::kThreePointCircle || otype::is_conic(type);
+}
 
 void paint_diagram(Diagram& d, DeviceContext& dc, int full)
 {

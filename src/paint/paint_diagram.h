@@ -15,6 +15,10 @@
 // full == 0: only re-solves every point and recomputes the quantities.
 void paint_diagram(Diagram& d, DeviceContext& dc, int full);
 
+// Whether objects of this type lie in layer 1 whatever their class: circles
+// (centred and through three points) and conics.
+bool lowest_layer_curve(int type);
+
 // Re-solves object i when the recompute flag is set, then paints it by its
 // class (any class other than 1, 2, 3, 4 and 7 as a text). Returns 1.
 int draw_one(Diagram& d, DeviceContext& dc, int i);

@@ -186,6 +186,9 @@ std::uint64_t Dchild::saved_form_fingerprint()
 
 void Dchild::mark_if_changed(std::uint64_t before)
 {
+    // A drawing marked already needs no comparison: only saving clears the mark.
+    if (modified)
+        return;
     if (saved_form_fingerprint() != before)
         modified = 1;
 }

@@ -141,17 +141,27 @@ public:
     // Marks the drawing changed when its fingerprint is no longer `before`.
     void mark_if_changed(std::uint64_t before);
     // Notes the fingerprint when made and marks the drawing changed when it
-    // differs at the end of the scope.
+    // differs at the end of the scope. A drawing marked already is not
+    // fingerprinted: within the scope only a save clears the mark, and a save
+    // changes nothing.
     class ChangeWatch {
     public:
-        explicit ChangeWatch(Dchild& win) : win_(win), before_(win.saved_form_fingerprint()) {}
-        ~ChangeWatch() { win_.mark_if_changed(before_); }
+        explicit ChangeWatch(Dchild& win) : win_(win)
+        {
+            if (!win.modified)
+                before_ = win.saved_form_fingerprint();
+        }
+        ~ChangeWatch()
+        {
+            if (before_)
+                win_.mark_if_changed(*before_);
+        }
         ChangeWatch(const ChangeWatch&) = delete;
         ChangeWatch& operator=(const ChangeWatch&) = delete;
 
     private:
         Dchild& win_;
-        std::uint64_t before_;
+        std::optional<std::uint64_t> before_;
     };
 
     // Ends a running mouse operation without its release: a modal dialog is

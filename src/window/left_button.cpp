@@ -40,7 +40,9 @@ void Dchild::EvLButtonDown(DevPoint point)
     if (objects().action_state() == astate::kAnimation)
         return;
     // A press that begins a mouse operation notes the drawing as it is; the
-    // press, the moves and the release are then compared with that.
+    // press, the moves and the release are then compared with that. Noted on
+    // a marked drawing too: a save during the drag clears the mark, and what
+    // the drag changes after it still counts.
     if (!mouse_dc_)
         press_fingerprint_ = saved_form_fingerprint();
     left_press(point);

@@ -143,7 +143,7 @@ void Dchild::copy_rectangle_to_clipboard()
         // The samples were taken from the shifted points.
         const int count = t.count();
         for (int i = rec::kFirstObject; i < count; ++i)
-            if (is_conic(t[i].type))
+            if (otype::is_conic(t[i].type))
                 conic_points(diagram, i);
     }
     invalidate(true);
