@@ -235,3 +235,31 @@ BigCoef* copy_big(const BigCoef* b)
 std::size_t big_coef_bytes() { return store().bytes(); }
 
 void reclaim_big_coefs() { store().reclaim_all(); }
+
+// Built by inline steps of as many digits as a 64-bit value always holds, so
+// that the value takes its big form exactly when it needs it.
+xterm* coef_from_text(std::string_view text)
+{
+    constexpr std::size_t kChunkDigits = 18;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    xterm* value = get_n(0);
+    while (!text.empty()) {
+        const std::size_t n = std::min(kChunkDigits, text.size());
+        coef_t chunk = 0;
+        coef_t scale = 1;
+        for (char c : text.substr(0, n)) {
+            chunk = chunk * 10 + (c - '0');
+            scale *= 10;
+        }
+        text.remove_prefix(n);
+        const PolyPtr factor(get_n(scale));
+        const PolyPtr digits(get_n(chunk));
+        coef_mul_to(value, factor.get());
+        coef_add_to(value, digits.get());
+    }
+    if (negative)
+        coef_negate(value);
+    return value;
+}

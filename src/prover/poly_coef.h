@@ -5,6 +5,7 @@
 // every value has exactly one form and structural equality stays cheap.
 
 #include <string>
+#include <string_view>
 
 #include "prover/poly.h"
 
@@ -125,3 +126,7 @@ inline std::string coef_text(const xterm* c)
         return std::to_string(c->value);
     return coef_text_big(c);
 }
+
+// The constant of a decimal text with an optional leading '-', exact however
+// many digits it has: the inverse of coef_text.
+xterm* coef_from_text(std::string_view text);

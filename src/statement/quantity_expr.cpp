@@ -5,6 +5,7 @@
 
 #include "algebra/quantity_terms.h"
 #include "prover/keywords.h"
+#include "prover/poly_coef.h"
 #include "prover/poly.h"
 #include "prover/prover.h"
 #include "statement/parser.h"
@@ -60,12 +61,9 @@ bool is_number(std::string_view t)
 // digits it has.
 xterm* number_value(std::string_view t)
 {
-    const bool negative = t[0] == '-';
-    const std::size_t first = (t[0] == '+' || t[0] == '-') ? 1 : 0;
-    xterm* value = get_n(0);
-    for (std::size_t i = first; i < t.size(); ++i)
-        value = pplus(ptimes(value, get_n(10)), get_n(t[i] - '0'));
-    return negative ? neg_poly(value) : value;
+    if (t[0] == '+')
+        t.remove_prefix(1);
+    return coef_from_text(t);
 }
 
 struct Cell {
