@@ -1,7 +1,9 @@
 // The prover's statement taken from a drawing: every point object becomes a
 // construction record, the drawing's chosen conclusion the conclusion record.
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "model/aux_text.h"
 #include "model/object_types.h"
@@ -15,6 +17,69 @@
 namespace {
 
 constexpr std::size_t kRotationTextLength = 15;
+
+// A record taken from a drawing keeps its object's type as its kind, so the
+// drawing's point types and the prover's construction kinds must agree.
+constexpr std::pair<int, int> kSameConstruction[] = {
+    {otype::kOnHline, cons_kind::kOnHline},
+    {otype::kFreePoint, cons_kind::kFreePoint},
+    {otype::kFoot, cons_kind::kFoot},
+    {otype::kMidpoint, cons_kind::kMidpoint},
+    {otype::kCentroid, cons_kind::kCentroid},
+    {otype::kCircumcenter, cons_kind::kCircumcenter},
+    {otype::kOrthocenter, cons_kind::kOrthocenter},
+    {otype::kIncenterVertex, cons_kind::kIncenterVertex},
+    {otype::kIncenter, cons_kind::kIncenter},
+    {otype::kEquilateralVertex, cons_kind::kEquilateralVertex},
+    {otype::kOnLine, cons_kind::kOnLine},
+    {otype::kOnPline, cons_kind::kOnPline},
+    {otype::kOnTline, cons_kind::kOnTline},
+    {otype::kOnCircle, cons_kind::kOnCircle},
+    {otype::kOnAline, cons_kind::kOnAline},
+    {otype::kOnRcircle, cons_kind::kOnRcircle},
+    {otype::kInterLineLine, cons_kind::kInterLineLine},
+    {otype::kInterLinePline, cons_kind::kInterLinePline},
+    {otype::kInterLineTline, cons_kind::kInterLineTline},
+    {otype::kInterPlinePline, cons_kind::kInterPlinePline},
+    {otype::kInterPlineTline, cons_kind::kInterPlineTline},
+    {otype::kInterTlineTline, cons_kind::kInterTlineTline},
+    {otype::kInterLineCircle, cons_kind::kInterLineCircle},
+    {otype::kInterPlineCircle, cons_kind::kInterPlineCircle},
+    {otype::kInterTlineCircle, cons_kind::kInterTlineCircle},
+    {otype::kInterCircleCircle, cons_kind::kInterCircleCircle},
+    {otype::kInterLineRcircle, cons_kind::kInterLineRcircle},
+    {otype::kInterCircleRcircle, cons_kind::kInterCircleRcircle},
+    {otype::kInterRcircleRcircle, cons_kind::kInterRcircleRcircle},
+    {otype::kSymmetricPoint, cons_kind::kSymmetricPoint},
+    {otype::kReflection, cons_kind::kReflection},
+    {otype::kInversion, cons_kind::kInversion},
+    {otype::kPositiveSquare, cons_kind::kPositiveSquare},
+    {otype::kNegativeSquare, cons_kind::kNegativeSquare},
+    {otype::kLratio, cons_kind::kLratio},
+    {otype::kMratio, cons_kind::kMratio},
+    {otype::kPratio, cons_kind::kPratio},
+    {otype::kNrotate, cons_kind::kNrotate},
+    {otype::kProtate, cons_kind::kProtate},
+};
+static_assert(std::ranges::all_of(kSameConstruction, [](auto pair) { return pair.first == pair.second; }));
+
+// Likewise the conclusion the drawing chose becomes the conclusion record.
+constexpr std::pair<int, int> kSameConclusion[] = {
+    {concl::kCollinear, concl_kind::kCollinear},
+    {concl::kParallel, concl_kind::kParallel},
+    {concl::kPerpendicular, concl_kind::kPerpendicular},
+    {concl::kMidpoint, concl_kind::kMidpoint},
+    {concl::kCyclic, concl_kind::kCyclic},
+    {concl::kEqualDistance, concl_kind::kEqualDistance},
+    {concl::kEqualAngle, concl_kind::kEqualAngle},
+    {concl::kEqualProduct, concl_kind::kEqualProduct},
+    {concl::kTangentCircles, concl_kind::kTangentCircles},
+    {concl::kHarmonic, concl_kind::kHarmonic},
+    {concl::kEquilateral, concl_kind::kEquilateral},
+    {concl::kCongruent, concl_kind::kCongruent},
+    {concl::kSimilar, concl_kind::kSimilar},
+};
+static_assert(std::ranges::all_of(kSameConclusion, [](auto pair) { return pair.first == pair.second; }));
 
 // The prover's ratio kinds: the drawing's Lratio, Mratio and Pratio points
 // and one more that no drawing command makes.
