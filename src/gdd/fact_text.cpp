@@ -73,6 +73,19 @@ void print_record(const Gdd_cond& f)
     }
 }
 
+// The centre a circle fact is cited with: its own, else that of the record
+// that held it when a rule stated it without one (inscribed angles need no
+// centre). The record's reasons give the centre too, and a fact resting on
+// it, such as equal radii, cites the record: without the centre it would
+// read as a non sequitur.
+int cited_centre(const Gdd_cond& f)
+{
+    if (fact_pt(f, 0) != 0)
+        return fact_pt(f, 0);
+    const Gdd_cir* held_by = cond_obj<Gdd_cir>(&f);
+    return held_by ? held_by->centre : 0;
+}
+
 std::string point_fact_text(const Gdd_cond& f)
 {
     auto n = [&](int i) { return gdd_pt_name(fact_pt(f, i)); };
@@ -90,18 +103,17 @@ std::string point_fact_text(const Gdd_cond& f)
     case kCondMid:
         return fmt(g_latex ? "%s[$%s,%s%s$]" : "%s[%s,%s%s]", std::string(gdd_words::kMidLabel).c_str(),
                    n(0), n(1), n(2));
-    case kCondCyclic:
+    case kCondCyclic: {
         if (fact_pt(f, 0) != 0 && fact_pt(f, 3) == 0)
             return in_math(fmt("%s%s = %s%s", n(0), n(1), n(0), n(2)));
-        {
-            std::string s(gdd_words::kCyclic);
-            s += g_latex ? "[$" : "[";
-            if (fact_pt(f, 0) != 0)
-                s += fmt("(%s)", n(0));
-            s += joined_names(f, 1, 5);
-            s += g_latex ? "$]" : "]";
-            return s;
-        }
+        std::string s(gdd_words::kCyclic);
+        s += g_latex ? "[$" : "[";
+        if (const int centre = cited_centre(f))
+            s += fmt("(%s)", gdd_pt_name(centre));
+        s += joined_names(f, 1, 5);
+        s += g_latex ? "$]" : "]";
+        return s;
+    }
     case kCondCong: return in_math(fmt("%s%s = %s%s", n(0), n(1), n(2), n(3)));
     case kCondEqAngle:
         return in_math(angle_text(fact_pt(f, 0), fact_pt(f, 1), fact_pt(f, 2), fact_pt(f, 3)) + " = " +

@@ -5,7 +5,9 @@
 //
 // A fact is a Gdd_cond: a kind and eight point indices. A fact whose first
 // point is 0 (for a cyclic fact: whose second point is 0) stands for its
-// database record as a whole and is printed in the record form.
+// database record as a whole and is printed in the record form. A circle
+// fact a rule stated without a centre is printed with the centre of the
+// record that held it.
 
 #include <cstddef>
 #include <string>
