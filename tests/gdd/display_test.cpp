@@ -19,6 +19,30 @@ TEST_F(DisplayTest, ListWhoseRecordsAllFailTheFilterShowsOnlyItsHeading)
     EXPECT_EQ(g_show_count, 0);
 }
 
+// A rule states a circle without its centre (inscribed angles need none), or
+// with a centre no record holds: the reasons name the centre the fact or
+// the record that held it has, in text and in LaTeX.
+TEST_F(DisplayTest, CircleReasonsNameTheirCentres)
+{
+    add_cir4(0, O, A, B, C, D);
+    add_codb(152, 0, A, B, C, D);
+    add_codb(152, P, E, F, G);
+    add_codb(152, 0, E, F, G, H);
+    add_mid(7, M, I, J);
+    for (int i = 0; i < 3; ++i)
+        next_cond();
+    const char* const expected[] = {
+        "       because cyclic:[E,F,G,H], cyclic:[(P)E,F,G], cyclic:[(O)A,B,C,D].\r\n",
+        "       because cyclic:[$E,F,G,H$], cyclic:[$(P)E,F,G$], cyclic:[$(O)A,B,C,D$].\r\n",
+    };
+    for (int latex = 0; latex < 2; ++latex) {
+        g_latex = static_cast<std::uint8_t>(latex);
+        out.clear();
+        show_reasons(g_mid_list.first->reasons);
+        EXPECT_EQ(out.text(), expected[latex]);
+    }
+}
+
 TEST_F(DisplayTest, MenuShowsEmptyListMessages)
 {
     struct Case {

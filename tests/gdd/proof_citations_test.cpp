@@ -8,8 +8,9 @@
 // proof prints an empty reason, and a step about full angles, parallels or
 // perpendiculars explained by such facts follows from them by adding and
 // subtracting angles, with the lines identified only by the hypotheses' lines
-// and the collinearities the step cites. The window
-// text, and for the database method the whole database it reached, are also
+// and the collinearities the step cites. A circle fact is cited with the
+// centre its record has. The window text, and for the database method the
+// whole database it reached, are also
 // compared with tests/data/gdd/corpus/<method>_<case>.txt (time figures
 // masked); each run's actual text is left in the test output folder under the
 // same name, so an intended change is reviewed with diff and copied over.
@@ -26,15 +27,19 @@
 #include <optional>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "facts/gdd_lookup.h"
 #include "facts/gdd_records.h"
 #include "gdd/gdd_display.h"
+#include "prover/proof_tex_file.h"
 #include "prover/prover.h"
 #include "statement/examples.h"
 #include "statement/prove_run.h"
 #include "support/counted_prover_clock.h"
+#include "support/golden_file.h"
 #include "support/test_dirs.h"
 
 namespace {
@@ -507,6 +512,40 @@ int expect_obvious_only_as_written(const std::string& text)
     return obvious;
 }
 
+// ---- circles cited with their centres ----------------------------------------------
+
+int point_named(const std::string& name)
+{
+    for (int i = 1; i <= g_npoints; ++i)
+        if (g_pro_points[static_cast<std::size_t>(i)].name == name)
+            return i;
+    return 0;
+}
+
+// A circle fact printed without a centre ("cyclic:[A,B,C,D]", in LaTeX
+// "cyclic:[$A,B,C,D$]") is held by a circle record that knows none: a fact
+// whose record has a centre, be it cited for inscribed angles or for equal
+// radii, prints it.
+void expect_circles_cited_with_centres(const std::string& text)
+{
+    static const std::regex cyclic(R"(cyclic:\[\$?(\([^)]*\))?([^\]$]*)\$?\])");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), cyclic); it != std::sregex_iterator(); ++it) {
+        if ((*it)[1].matched)
+            continue;
+        std::vector<int> pts;
+        std::istringstream names((*it)[2].str());
+        for (std::string name; std::getline(names, name, ',');)
+            pts.push_back(point_named(name));
+        bool held_without_centre = false;
+        for (const Gdd_cir* c : g_cir_list)
+            held_without_centre = held_without_centre ||
+                                  (c->centre == 0 &&
+                                   std::all_of(pts.begin(), pts.end(), [&](int p) { return p && on_cir(p, c); }));
+        EXPECT_TRUE(held_without_centre) << "\"" << it->str() << "\" is cited without its circle's centre in\n"
+                                         << text;
+    }
+}
+
 // ---- the full-angle proof's citations -----------------------------------------------
 
 // The rewriting chain names, after each elimination that sets an angle to a
@@ -592,6 +631,7 @@ int check_run(const ProveRun& run, int method, const std::string& name)
         return 0;
     expect_no_empty_reason(run.window_text);
     expect_obvious_only_as_written(run.window_text);
+    expect_circles_cited_with_centres(run.window_text);
     if (method == kMethodDatabase) {
         const Citations cites = database_citations(run.window_text);
         EXPECT_FALSE(cites.empty()) << run.window_text;
@@ -600,6 +640,7 @@ int check_run(const ProveRun& run, int method, const std::string& name)
         GprintCapture gib;
         show_gib(1);
         expect_no_empty_reason(gib.text());
+        expect_circles_cited_with_centres(gib.text());
     } else {
         expect_rewriting_chain(run.window_text);
         expect_chain_cites(run.window_text);
@@ -697,6 +738,30 @@ TEST(ProofCitationsImo, DatabaseCitesEachRecordForItsOwnLines)
     EXPECT_EQ(run.result, "true");
     EXPECT_GE(check_run(run, kMethodDatabase, "imo_2015_p4"), 5);
     prover_reset();
+}
+
+// The circle about O through B, A, D and E, merged with the one about O
+// through E and F, is cited for inscribed angles and for the radii OA = BO:
+// with its centre, in the window and in the LaTeX file alike.
+TEST_F(ProofCitationsTest, MergedCircleIsCitedWithItsCentre)
+{
+    const std::filesystem::path dir = per_test_dir(std::filesystem::path(PLEXATOR_TEST_OUTPUT) / "gdd-latex");
+    const std::string saved_dir = g_tex_dir;
+    g_tex_dir = dir.string();
+    std::filesystem::remove(proof_tex_path());
+    const ProveRun run = prove_statement_text(
+        "EXAMPLE circle_centre\nHYPOTHESES:\n"
+        "POINT B C; MIDPOINT O B C; ON_CIRCLE A O B; INTERSECTION_TC D O A B O B; MIDPOINT L O A;\n"
+        "INTERSECTION_TC E L O A O B; SYM F L E; INTERSECTION_LP J A C O A D;\n"
+        "SHOW: EQANGEL E C J J C F.\n",
+        kMethodDatabase, kCheckLimit);
+    g_tex_dir = saved_dir;
+    EXPECT_EQ(run.result, "true");
+    check_run(run, kMethodDatabase, "circle_centre");
+    const std::string latex = read_file(dir / "example.tex");
+    expect_circles_cited_with_centres(latex);
+    static const std::regex time(R"(Time :[0-9.]+)");
+    expect_golden_file("gdd", "circle_centre.tex", std::regex_replace(latex, time, "Time :#"));
 }
 
 // Statements with constructions that state no facts in the database (their
