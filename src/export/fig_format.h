@@ -16,7 +16,10 @@
 // a0 .. a7 x y name_dx name_dy aux1 aux2 colour pen_style size "text", then
 // the count and entries of a hide button's list and of a polyline's
 // vertices. An aux field is a kind letter and a value: d <double>, i <int>,
-// s "<text>", or x <its eight bytes in hex> for what is no finite double.
+// s "<text>", or x <its eight bytes in hex> for what is no finite double. The
+// kind is the one the object's type keeps (fig_layout::aux1_kind, aux2_kind);
+// a conic's aux fields, made anew on reading, may be of any kind. Only a hide
+// button has a hide list, and only its entries in use (0 to aux1).
 // The header line: conclusion c0 .. c7 unit_length static_unit
 // unit_segment_length unit_a unit_b pen_colour brush_colour font_colour
 // pen_size pen_style fill_style show_names next_name_letter name_suffix

@@ -2,6 +2,7 @@
 // Shared between the point-file writer and reader: how the aux fields of a
 // record are written, and the limits a file must keep.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "model/object_types.h"
@@ -32,6 +33,20 @@ inline char aux1_kind(int type)
     return kAuxDouble;
 }
 inline char aux2_kind(int type) { return holds_ratio_texts(type) ? kAuxText : kAuxDouble; }
+
+// Whether a field written with this kind letter is one the writer writes for a
+// field of this kind, which alone reads back to the same bytes: a double is
+// written as raw bytes when it is no finite double.
+inline bool writes_kind(char kind, char letter)
+{
+    return letter == kind || (kind == kAuxDouble && letter == kAuxRaw);
+}
+
+// Bytes of an aux field; a text is NUL-terminated within them, except the
+// typed angle of a rotation, which fills aux1 whole when it runs on into aux2.
+inline constexpr std::size_t kAuxBytes = 8;
+inline std::size_t aux1_text_limit(int type) { return type == otype::kNrotate ? kAuxBytes : kAuxBytes - 1; }
+inline constexpr std::size_t kAux2TextLimit = kAuxBytes - 1;
 
 // Limits of the lists a file may hold.
 inline constexpr int kMaxObjects = 10'000'000;

@@ -150,22 +150,38 @@ private:
     const char* what_;
 };
 
-Aux read_aux(FieldCursor& c, const char* name)
+// The kind letters the writer writes for a field of this kind, for messages.
+std::string kind_letters(char kind)
 {
-    const std::string kind = c.word(name);
+    const std::string letter = std::string("'") + kind + "'";
+    return kind == fig_layout::kAuxDouble ? letter + " or '" + fig_layout::kAuxRaw + "'" : letter;
+}
+
+// An aux field of a record of the given type, in the kind the writer writes for
+// that type (`kind`), the only one that reads back to the same bytes: a value
+// of another kind would be saved changed, or saved so that it cannot be read.
+// A conic's fields may be of any kind, as reading makes them anew.
+Aux read_aux(FieldCursor& c, const char* name, int type, char kind, std::size_t text_limit)
+{
+    const std::string letter = c.word(name);
     Aux aux;
-    if (kind.size() != 1)
+    if (letter.size() != 1)
         c.refuse(std::string(name) + " has no kind letter");
-    switch (kind[0]) {
+    switch (letter[0]) {
     case fig_layout::kAuxDouble:
         aux.set_double(c.real(name));
         break;
     case fig_layout::kAuxInt:
         aux.set_int(c.int32(name));
         break;
-    case fig_layout::kAuxText:
-        aux.set_text(c.text(name, sizeof(Aux) - 1));
+    case fig_layout::kAuxText: {
+        // Copied into the zeroed field, not set: a rotation's angle text may
+        // fill all eight bytes.
+        static_assert(fig_layout::kAuxBytes == sizeof(Aux));
+        const std::string text = c.text(name, text_limit);
+        std::memcpy(aux.s, text.data(), text.size());
         break;
+    }
     case fig_layout::kAuxRaw: {
         const std::string hex = c.word(name);
         std::array<unsigned char, sizeof(Aux)> bytes{};
@@ -182,8 +198,11 @@ Aux read_aux(FieldCursor& c, const char* name)
         break;
     }
     default:
-        c.refuse(std::string(name) + " has an unknown kind '" + kind + "'");
+        c.refuse(std::string(name) + " has an unknown kind '" + letter + "'");
     }
+    if (!otype::is_conic(type) && !fig_layout::writes_kind(kind, letter[0]))
+        c.refuse(std::string(name) + " of type " + std::to_string(type) + " must be of kind " +
+                 kind_letters(kind) + ", not '" + letter + "'");
     return aux;
 }
 
@@ -260,16 +279,23 @@ private:
         o.y = c.real("y");
         o.name_dx = static_cast<std::int16_t>(c.integer("name offset", -32768, 32767));
         o.name_dy = static_cast<std::int16_t>(c.integer("name offset", -32768, 32767));
-        o.aux1 = read_aux(c, "aux1");
-        o.aux2 = read_aux(c, "aux2");
+        o.aux1 = read_aux(c, "aux1", o.type, fig_layout::aux1_kind(o.type),
+                          fig_layout::aux1_text_limit(o.type));
+        o.aux2 = read_aux(c, "aux2", o.type, fig_layout::aux2_kind(o.type), fig_layout::kAux2TextLimit);
         o.colour = static_cast<Colour>(c.integer("colour", 0, 0xffffffffLL));
         o.pen_style = c.int32("pen style");
         o.size = c.int32("size");
         o.set_text(c.text("text", Dpoint::kTextSize - 1));
 
         const auto hidden = c.integer("hide list length", 0, Dpoint::kMaxHideList);
+        if (hidden > 0 && o.type != otype::kHideButton)
+            c.refuse("type " + std::to_string(o.type) + " keeps no hide list");
         for (std::int64_t e = 0; e < hidden; ++e)
             o.hide_list.push_back(object(c, "hidden object"));
+        // The writer keeps the entries in use, 0 to aux1, and no others.
+        if (o.hide_entries() != o.hide_list.size())
+            c.refuse("hide list length " + std::to_string(hidden) + " is more than its entries in use (aux1 " +
+                     std::to_string(o.aux1.as_int()) + ")");
         const auto vertices = c.integer("vertex count", 0, fig_layout::kMaxPolylineVertices);
         for (std::int64_t e = 0; e < vertices; ++e)
             o.polyline.push_back(object(c, "polyline vertex"));

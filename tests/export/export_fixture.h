@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "export/fig_format.h"
 #include "model/diagram.h"
@@ -216,6 +217,24 @@ inline FigResult parse_text(const std::string& text, Diagram& d, FigExtras* extr
 {
     std::istringstream in(text);
     return fig_parse(in, d, extras);
+}
+
+// The lines of a file, without their line ends, and back.
+inline std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+inline std::string join(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& l : lines)
+        out += l + "\n";
+    return out;
 }
 
 inline bool same_bytes(const Aux& x, const Aux& y) { return std::memcmp(&x, &y, sizeof(Aux)) == 0; }

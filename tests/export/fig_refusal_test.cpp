@@ -36,23 +36,6 @@ std::string valid_file()
     return fig_text_of(d, extras);
 }
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::string join(const std::vector<std::string>& lines)
-{
-    std::string out;
-    for (const std::string& l : lines)
-        out += l + "\n";
-    return out;
-}
-
 // Replaces field `field` (0-based, blank separated, no quoted blanks before
 // it) of line `line` (0-based).
 std::string with_field(int line, int field, const std::string& value)
