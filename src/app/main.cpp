@@ -8,6 +8,7 @@
 
 #include "window/app_services.h"
 #include "window/dchild.h"
+#include "window/dialog_titles.h"
 #include "window/draw_app.h"
 #include "window/qt_ui_services.h"
 #include "window/screen_placement.h"
@@ -21,6 +22,9 @@ int OwlMain(int argc, char** argv)
     // Every window opens wholly on screen.
     ScreenPlacement placement;
     qt_app.installEventFilter(&placement);
+    // Every dialog shows its whole title.
+    DialogTitles titles;
+    qt_app.installEventFilter(&titles);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         g_ncolors = display_colour_count(screen->depth());

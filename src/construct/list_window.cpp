@@ -93,10 +93,19 @@ ListWindow::ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialo
     run_menu_ = [](QMenu& menu, QPoint global) { return menu.exec(global); };
 }
 
-void ListWindow::place_by(const QWidget& frame)
+QRect ListWindow::outer_rect_by(const QRect& frame_outer)
 {
-    const QRect f = frame.frameGeometry();
-    move(f.x() + f.width() - (kWidth + 5), f.y() + f.height() - (kHeight + 25));
+    return {frame_outer.x() + frame_outer.width() - (kWidth + 5),
+            frame_outer.y() + frame_outer.height() - (kHeight + 25), kWidth, kHeight};
+}
+
+void ListWindow::place_by(const QWidget& frame, const QMargins& own_frame)
+{
+    // A window's position is that of its frame, its size that of what lies
+    // inside the frame.
+    const QRect outer = outer_rect_by(frame.frameGeometry());
+    resize(outer.size().shrunkBy(own_frame));
+    move(outer.topLeft());
 }
 
 ListWindow::~ListWindow()

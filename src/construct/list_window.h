@@ -36,17 +36,24 @@ public:
     // Runs the pop-up menu at a screen position; the chosen action or null.
     using MenuRunner = std::function<QAction*(QMenu& menu, QPoint global)>;
 
+    // The whole window, its frame and title bar included.
     static constexpr int kWidth = 150;
     static constexpr int kHeight = 200;
 
-    // A window of its own owned by `frame` (its lower right corner 5 pixels
-    // inside the frame's right edge and 25 above its bottom), no drawing yet.
+    // A window of its own owned by `frame`, at its place by the frame, no
+    // drawing yet.
     ListWindow(QWidget* frame, MessageBoxes& boxes, ObjectDialogs& dialogs);
     ~ListWindow() override;
 
+    // The whole window's place by the whole frame window (both with the
+    // window manager's frames): kWidth x kHeight, its lower right corner 5
+    // pixels inside the frame's right edge and 25 above its bottom.
+    static QRect outer_rect_by(const QRect& frame_outer);
+
     // Puts the window at its place by the frame, as the constructor does; for
-    // a frame that the window manager placed since.
-    void place_by(const QWidget& frame);
+    // a frame that the window manager placed since. `own_frame`: what the
+    // window manager drew around this window, none before it is framed.
+    void place_by(const QWidget& frame, const QMargins& own_frame = {});
 
     // The drawing listed; null when none. The creator and the activation set it.
     ScriptDrawing* drawing() const { return Drawing; }

@@ -17,17 +17,6 @@ namespace {
 // whose frame cannot be seen yet.
 constexpr QMargins kAssumedDecoration{5, 35, 5, 5};
 
-// The frame drawn around a window that is shown and framed; none otherwise.
-QMargins frame_of(const QWidget& window)
-{
-    if (!window.isVisible())
-        return {};
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
 bool placed_here(const QWidget& window)
 {
     if (!window.isWindow())
@@ -128,6 +117,16 @@ QRect fit_inside(QRect frame, const QRect& area)
     if (frame.top() < area.top())
         frame.moveTop(area.top());
     return frame;
+}
+
+QMargins frame_of(const QWidget& window)
+{
+    if (!window.isVisible())
+        return {};
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
 }
 
 QMargins decoration_of(const QWidget& window)

@@ -39,6 +39,10 @@ private:
 // inside `area`; unchanged when it does already.
 QRect fit_inside(QRect frame, const QRect& area);
 
+// The frame the window manager drew around a top-level window that is shown
+// and framed; none otherwise.
+QMargins frame_of(const QWidget& window);
+
 // The window manager's frame around a top-level window: what it is once the
 // window is framed, else as found around another framed window, else a
 // generous title bar and border.

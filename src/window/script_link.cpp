@@ -94,8 +94,8 @@ void ScriptManagerLink::open_script_manager()
     if (!made || !frame || !g_script_mgr)
         return;
     // At start-up the frame is shown but not yet placed by the window
-    // manager: the corner it will have is known once it is, and the list is
-    // moved exactly once the manager has framed the list too.
+    // manager: the corner it will have is known once it is, and the list's
+    // own frame once the manager has framed the list too.
     QPointer<ListWindow> list = g_script_mgr;
     QPointer<QWidget> at = frame;
     when_placed(*frame, [list, at] {
@@ -104,7 +104,7 @@ void ScriptManagerLink::open_script_manager()
         when_placed(*list, [list, at] {
             if (!list || !at)
                 return;
-            list->place_by(*at);
+            list->place_by(*at, frame_of(*list));
             keep_inside(*list, available_area(*list));
         });
     });

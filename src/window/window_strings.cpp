@@ -144,7 +144,7 @@ constexpr StringEntry kHints[] = {
     {455, "Add an eclipse"},
     {456, "Add a hyperbola"},
     {457, "Add a parabola"},
-    {458, "Add an arc passing through three points"},
+    {458, "Add a circle passsing through three points"},
     {460, "Add a Marked Segment"},
     {143, "FIll a triangle"},
     {144, "Fill a polygon"},

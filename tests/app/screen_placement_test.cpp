@@ -54,6 +54,19 @@ TEST(ScreenPlacement, FitInsideMovesAndShrinksIntoTheArea)
     EXPECT_EQ(fit_inside({-50, -50, 10, 10}, QRect()), QRect(-50, -50, 10, 10)) << "no area, no change";
 }
 
+// The Script Manager's whole window by the frame's, both as the window
+// manager framed them: the first as measured on a laptop screen.
+TEST(ScreenPlacement, TheScriptManagerTakesTheFramesLowerRightCorner)
+{
+    const std::pair<QRect, QRect> frame_and_list[] = {
+        {{227, 19, 902, 675}, {974, 469, 150, 200}},
+        {{0, 0, 1366, 768}, {1211, 543, 150, 200}},
+        {{-40, 500, 300, 260}, {105, 535, 150, 200}},
+    };
+    for (const auto& [frame, list] : frame_and_list)
+        EXPECT_EQ(ListWindow::outer_rect_by(frame), list) << frame.x() << "," << frame.y();
+}
+
 struct Screen {
     const char* what;
     QRect area;

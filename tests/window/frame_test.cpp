@@ -80,6 +80,7 @@ TEST(Frame, CommandsShowTheWordsTheyAreKnownByAsTheirHints)
         {226, "Mirror reflection"},
         {462, "Use the length of a segment to determine the unit"},
         {463, "Use the static unit"},
+        {458, "Add a circle passsing through three points"},
     };
     QStatusBar* bar = f.app->frame()->statusBar();
     for (const Case& c : cases) {

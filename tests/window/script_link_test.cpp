@@ -87,8 +87,14 @@ TEST(ScriptLink, OpensAtTheCornerOfTheFrameAsTheWindowManagerPlacedIt)
     process_deferred_deletes();
     ASSERT_TRUE(frame.windowHandle()->isExposed());
     const QRect placed = frame.frameGeometry();
-    EXPECT_EQ(f.list().x(), placed.x() + placed.width() - 155);
-    EXPECT_EQ(f.list().y(), placed.y() + placed.height() - 225);
+    // The whole list, its frame included (the test platform frames windows
+    // too), is 150 x 200, its lower right corner 5 pixels inside the frame's
+    // right edge and 25 above its bottom.
+    const QRect list = f.list().frameGeometry();
+    ASSERT_NE(list, f.list().geometry()) << "framed";
+    EXPECT_EQ(list.size(), QSize(150, 200));
+    EXPECT_EQ(list.right(), placed.right() - 5);
+    EXPECT_EQ(list.bottom(), placed.bottom() - 25);
 
     // Later moves of the frame leave it where it is.
     frame.move(200, 150);
