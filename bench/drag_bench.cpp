@@ -1,6 +1,9 @@
 // Times dragging a free point of a drawing of a few hundred constructed
 // objects: each step moves the point, re-solves every constructed point and
 // paints the whole diagram off-screen, as a drag in a drawing window does.
+// Also times opening the point file of a drawing of about two hundred objects
+// whose centre point drives a long animation cycle with a few loci: Open
+// replays that cycle out of sight to take the locus samples.
 //
 //   drag_bench [steps] [cells] [--png FILE]
 //
@@ -20,20 +23,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "export/fig_format.h"
 #include "model/adding.h"
 #include "model/diagram.h"
 #include "model/semi_free.h"
+#include "paint/loci.h"
 #include "paint/paint_diagram.h"
 #include "platform/image_dc.h"
+#include "platform/print_dialogs.h"
 #include "platform/qt_drawing.h"
 #include "platform/recording_dc.h"
 #include "platform/text_metrics.h"
 #include "platform/surface.h"
+#include "window/animation_adapter.h"
 #include "window/dchild.h"
 #include "window/drawing_services.h"
+#include "window/file_services.h"
 #include "window/move_point.h"
 #include "window/scripted_ui.h"
 #include "window/window_strings.h"
@@ -341,6 +351,92 @@ Cost time_window_drag(int steps, int cells, ClickCosts& clicks)
     return per_step;
 }
 
+// The drawing Open is timed on: the web's centre point drives along a
+// segment through a long cycle while three of its points and one segment are
+// traced.
+constexpr int kOpenCells = 22;
+constexpr int kOpenSteps = 100000;
+
+// Index of the n-th object (from 0) of a type.
+int nth_of_type(const ObjectTable& t, int type, int n)
+{
+    for (int i = rec::kFirstObject; i < t.count(); ++i)
+        if (t.get(i).type == type && n-- == 0)
+            return i;
+    return 0;
+}
+
+void build_loci_drawing(Diagram& d)
+{
+    ObjectTable& t = d.table;
+    const int p = build_web(d, kOpenCells);
+    const int a = add(t, 101, 1, 0, 0, 0, 0, kWidth / 2.0 - 80.0, kHeight / 2.0 + 40.0);
+    const int b = add(t, 101, 1, 0, 0, 0, 0, kWidth / 2.0 + 80.0, kHeight / 2.0 - 40.0);
+    t.last_driver() = 0;
+    t.current_driver() = 0;
+    t.driver_point(0) = p;
+    t.driver_path(0) = add(t, 135, 2, a, b);
+    t.driver_speed(0) = 2;
+    const std::pair<int, int> traced[] = {{kLocusPoint, nth_of_type(t, 103, 7)},
+                                          {kLocusPoint, nth_of_type(t, 102, 12)},
+                                          {kLocusPoint, nth_of_type(t, 116, 18)},
+                                          {kLocusLine, nth_of_type(t, 135, 11)}};
+    t.last_locus() = -1;
+    for (const auto& [kind, object] : traced) {
+        const int k = ++t.last_locus();
+        t.locus_kind(k) = kind;
+        t.locus_object(k) = object;
+        t.locus_second(k) = 0;
+    }
+    t.anim_steps() = kOpenSteps;
+}
+
+struct OpenFigures {
+    Cost cost;
+    int objects = 0;
+    std::size_t samples = 0;
+    double checksum = 0.0;  // of every sample: equal figures, equal loci
+};
+
+// Open as the drawing window's file command runs it: the file read into a
+// window with the program's animation, and the loci replayed.
+OpenFigures time_open()
+{
+    Diagram drawing;
+    build_loci_drawing(drawing);
+    const std::string name = "drag_bench_" + std::to_string(QCoreApplication::applicationPid()) + ".fig";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
+    {
+        std::ofstream out(file, std::ios::binary);
+        fig_write(drawing, out);
+    }
+
+    ScriptedUi ui;
+    const UiServices services = ui.services();
+    AnimationProvider animation(CalculatorFactory{});
+    WithAnimation<DrawingServices> drawing_services(animation);
+    ScriptedPrintDialogs print_dialogs;
+    FileServices files(print_dialogs, &animation);
+    Dchild win("Diagram 1", std::nullopt, drawing_services, services);
+    win.resize(kWidth, kHeight);
+    win.flush();
+
+    OpenFigures figures;
+    const Stopwatch watch;
+    const bool read = files.fig_read(win, file.string());
+    figures.cost = watch.per_step(1);
+    std::filesystem::remove(file);
+    if (!read)
+        std::fprintf(stderr, "drag_bench: cannot read %s\n", file.c_str());
+    figures.objects = win.objects().count() - rec::kFirstObject;
+    for (const auto& samples : win.diagram.locus_lists)
+        for (const LocusNode& n : samples) {
+            ++figures.samples;
+            figures.checksum += n.x1 + 3.0 * n.y1 + 5.0 * n.x2 + 7.0 * n.y2;
+        }
+    return figures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -376,5 +472,8 @@ int main(int argc, char** argv)
                 clicks.marked.cpu);
     std::printf("  floor: %.3f ms per step (cpu %.3f); off-screen step / floor %.2fx (cpu %.2fx)\n", floor.wall,
                 floor.cpu, core.wall / floor.wall, core.cpu / floor.cpu);
+    const OpenFigures open = time_open();
+    std::printf("  open with loci (%d objects, %d steps): %.1f ms (cpu %.1f); %zu samples, checksum %.0f\n",
+                open.objects, kOpenSteps, open.cost.wall, open.cost.cpu, open.samples, open.checksum);
     return 0;
 }

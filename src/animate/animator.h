@@ -3,7 +3,9 @@
 // segments, circles or the self-drawn trace by the window's timer, the loci
 // sampled during the first cycle, function graphs, and the Animation menu.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "animate/animation_host.h"
 #include "animate/computation.h"
@@ -68,6 +70,11 @@ public:
     // One step: every driving point to the step held in record 12, the
     // diagram re-solved without painting, the loci sampled while recording.
     void animation_step();
+    // A replay of the loci out of sight begins: the points a step must
+    // re-solve for the samples and the computation list are found once, and
+    // until end_replay each step re-solves only those and paints nothing.
+    void begin_replay();
+    void end_replay();
     // The self-drawn trace: phase 1 press, 2 move, 3 release.
     void trace_mouse(int phase, DevPoint point);
 
@@ -84,6 +91,12 @@ private:
     void stop();
     void paint_frame();
     void sample_loci(int step);
+    // The objects the samples, the driving points' moves and the computation
+    // list read.
+    std::vector<int> replay_roots();
+    // The picked driving point moved, and what the replay needs re-solved;
+    // the quantities are evaluated on `nothing`, which draws nothing.
+    void replay_move(DeviceContext& nothing);
     void choose_locus_kind(int id);
     void pick_locus_first();
     void pick_locus_second();
@@ -107,4 +120,6 @@ private:
     bool running_ = false;
     // The point whose self-drawn trace is being drawn; 0 when none.
     int tracing_point_ = 0;
+    // While the loci are replayed: the points each step re-solves, in table order.
+    std::optional<std::vector<int>> replay_points_;
 };

@@ -150,7 +150,10 @@ void Animator::animation_step()
         t.dragged_index() = driver;
         t.placing() = 0;
         t.recompute() = 1;
-        host_.move_point(*dc, 0);
+        if (replay_points_)
+            replay_move(null_dc);
+        else
+            host_.move_point(*dc, 0);
     }
     if (t.anim_recording() == 1)
         sample_loci(step);

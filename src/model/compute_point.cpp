@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kParentsRead = 6;  // arg[6] and arg[7] are never parents of a point
 constexpr int kScratch1 = rec::kSettings1;  // scratch points of the incenter and
 constexpr int kScratch2 = rec::kSettings2;  // the equilateral vertex
 
@@ -167,6 +166,13 @@ int semi_free_point(ObjectTable& t, int i) {
 
 }  // namespace
 
+bool reads_earlier_points(int type) {
+    // The types whose kernel is cal_inter_lc, which looks for a known common
+    // point by position.
+    return type == otype::kInterLineCircle || type == otype::kInterPlineCircle ||
+           type == otype::kInterLineRcircle;
+}
+
 bool parent_failed(const ObjectTable& t, int i, int j) {
     if (j < 0 || j >= i || !t.contains(j)) return true;
     const Dpoint& p = t.get(j);
@@ -177,7 +183,7 @@ int compute_point(ObjectTable& t, DeviceContext* dc, int i) {
     if (!t.contains(i)) return kComputeFailed;
     if (t.get(i).cls != oclass::kPoint) return kComputeDone;  // a text's bytes are no parents
     const Args& a = t.get(i).arg;
-    for (int k = 0; k < kParentsRead; ++k) {
+    for (int k = 0; k < kParentArgs; ++k) {
         if (a[k] != 0 && parent_failed(t, i, a[k])) {
             fail(t, i);
             return kComputeFailed;

@@ -22,6 +22,16 @@ inline constexpr int kComputeDone = 1;
 inline constexpr int kComputeCirclesApart = 2;     // types 127, 128 on recompute
 inline constexpr int kComputeCandidatesShown = 5;  // a new intersection with a circle
 
+// arg[0] to arg[5] of a point name its parents where they are not 0; arg[6]
+// and arg[7] never do.
+inline constexpr int kParentArgs = 6;
+
+// Whether re-solving a point of this type reads more than its parents: an
+// intersection of a line with a circle takes the root away from any earlier
+// point (index 20 up to its own) that lies on both, so it depends on every
+// point before it.
+bool reads_earlier_points(int type);
+
 // Re-solves object i. Only points (class 1) are computed; any other object is
 // left as it is (status 1). A parent index that is negative or not below i
 // counts as a failed parent. While a new intersection with a circle is placed,

@@ -25,6 +25,11 @@ public:
     // record 12, re-solves the diagram without painting it and, while the
     // recording flag is set, prepends the samples of every locus.
     virtual void animation_step(Diagram&) {}
+    // A replay of the loci out of sight (recompute_loci) begins or ends. In
+    // between, animation_step re-solves only what the samples and the
+    // computation list read, and paints nothing.
+    virtual void begin_loci_replay(Diagram&) {}
+    virtual void end_loci_replay(Diagram&) {}
     // Starts the animation (the animation command 420).
     virtual void start_animation(Diagram&) {}
 };

@@ -41,12 +41,30 @@ void draw_samples(const ObjectTable& t, DeviceContext& dc, int kind,
     }
 }
 
+// The animation's steps in replay mode for the scope's lifetime.
+class ReplayScope {
+public:
+    ReplayScope(AnimationServices& animation, Diagram& d) : animation_(animation), d_(d)
+    {
+        animation_.begin_loci_replay(d_);
+    }
+    ~ReplayScope() { animation_.end_loci_replay(d_); }
+    ReplayScope(const ReplayScope&) = delete;
+    ReplayScope& operator=(const ReplayScope&) = delete;
+
+private:
+    AnimationServices& animation_;
+    Diagram& d_;
+};
+
 }  // namespace
+
+bool has_locus_replay(ObjectTable& t) { return t.last_driver() >= 0 && t.last_locus() >= 0; }
 
 void recompute_loci(Diagram& d)
 {
     ObjectTable& t = d.table;
-    if (t.last_driver() < 0 || t.last_locus() < 0)
+    if (!has_locus_replay(t))
         return;
     const int picked = t.picked_index();
     const int dragged = t.dragged_index();
@@ -73,9 +91,12 @@ void recompute_loci(Diagram& d)
     t.anim_recording() = 1;
     AnimationServices& animation = animation_services(d);
     const int steps = t.anim_steps();
-    for (int s = 1; s <= steps; ++s) {
-        t.anim_step() = s;
-        animation.animation_step(d);
+    {
+        const ReplayScope replay(animation, d);
+        for (int s = 1; s <= steps; ++s) {
+            t.anim_step() = s;
+            animation.animation_step(d);
+        }
     }
 
     for (int j = rec::kFirstObject; j < n && j < t.count(); ++j) {

@@ -219,6 +219,18 @@ void AnimationProvider::Painter::animation_step(Diagram& d)
         state->animator.animation_step();
 }
 
+void AnimationProvider::Painter::begin_loci_replay(Diagram& d)
+{
+    if (DrawingAnimation* state = provider_.find(d))
+        state->animator.begin_replay();
+}
+
+void AnimationProvider::Painter::end_loci_replay(Diagram& d)
+{
+    if (DrawingAnimation* state = provider_.find(d))
+        state->animator.end_replay();
+}
+
 void AnimationProvider::Painter::start_animation(Diagram& d)
 {
     if (DrawingAnimation* state = provider_.find(d))

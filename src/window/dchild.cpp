@@ -291,6 +291,8 @@ void Dchild::draw_driving_points(Diagram& d, DeviceContext& dc)
 }
 void Dchild::draw_loci(Diagram& d, DeviceContext& dc) { services_.animation().draw_loci(d, dc); }
 void Dchild::animation_step(Diagram& d) { services_.animation().animation_step(d); }
+void Dchild::begin_loci_replay(Diagram& d) { services_.animation().begin_loci_replay(d); }
+void Dchild::end_loci_replay(Diagram& d) { services_.animation().end_loci_replay(d); }
 void Dchild::start_animation(Diagram& d) { services_.animation().start_animation(d); }
 
 void Dchild::paintEvent(QPaintEvent*)

@@ -197,6 +197,8 @@ public:
     void draw_driving_points(Diagram& d, DeviceContext& dc) override;
     void draw_loci(Diagram& d, DeviceContext& dc) override;
     void animation_step(Diagram& d) override;
+    void begin_loci_replay(Diagram& d) override;
+    void end_loci_replay(Diagram& d) override;
     void start_animation(Diagram& d) override;
 
 protected:

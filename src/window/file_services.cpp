@@ -142,8 +142,12 @@ bool FileServices::fig_read(Dchild& win, const std::string& path)
     if (expressions_)
         expressions_->load_expressions(win.diagram, extras.expressions);
     win.view_flag = extras.view.view_flag;
-    // The locus samples are not kept in the file: one cycle out of sight makes them.
-    recompute_loci(win.diagram);
+    // The locus samples are not kept in the file: one cycle out of sight
+    // makes them, and the window takes no input until it ends.
+    {
+        const BusyScope busy(has_locus_replay(t) ? win.ui().busy : nullptr);
+        recompute_loci(win.diagram);
+    }
     win.modified = 0;
     if (win.script_manager_open())
         win.script_refill();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -151,6 +152,10 @@ void QtClipboard::put_image(const QImage& image)
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setImage(image);
 }
+
+void QtBusyCursor::show() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+void QtBusyCursor::restore() { QGuiApplication::restoreOverrideCursor(); }
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser(this))
 {

@@ -84,6 +84,14 @@ public:
     std::unique_ptr<WindowTimer> make(std::function<void(int id)> on_tick) override;
 };
 
+// The application's override cursor: the wait cursor, as the window takes no
+// input meanwhile.
+class QtBusyCursor : public BusyCursor {
+public:
+    void show() override;
+    void restore() override;
+};
+
 // The desktop services owned together.
 struct QtUi {
     QtMessageBoxes boxes;
@@ -92,6 +100,7 @@ struct QtUi {
     QtClipboard clipboard;
     QtHelpViewer help;
     QtTimerFactory timers;
+    QtBusyCursor busy;
 
     void set_parent(QWidget* parent)
     {
@@ -102,6 +111,6 @@ struct QtUi {
     }
     UiServices services()
     {
-        return UiServices{&boxes, &input, &files, &clipboard, &help, &timers};
+        return UiServices{&boxes, &input, &files, &clipboard, &help, &timers, &busy};
     }
 };

@@ -51,3 +51,17 @@ std::unique_ptr<WindowTimer> ScriptedTimerFactory::make(std::function<void(int i
 {
     return std::make_unique<Timer>(*this, std::move(on_tick));
 }
+
+void ScriptedBusyCursor::show()
+{
+    ++shown_;
+    if (on_change)
+        on_change(shown_ > restored_);
+}
+
+void ScriptedBusyCursor::restore()
+{
+    ++restored_;
+    if (on_change)
+        on_change(shown_ > restored_);
+}

@@ -3,6 +3,7 @@
 // what was asked and never block. Used by the tests and by headless runs.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -87,6 +88,21 @@ private:
     std::vector<Timer*> live_;
 };
 
+// Counts the busy cursor's shows and restores; on_change, when set, runs
+// after each with whether the cursor is busy now.
+class ScriptedBusyCursor : public BusyCursor {
+public:
+    void show() override;
+    void restore() override;
+    int shown() const { return shown_; }
+    int restored() const { return restored_; }
+    std::function<void(bool busy)> on_change;
+
+private:
+    int shown_ = 0;
+    int restored_ = 0;
+};
+
 // The whole set of scripted services, owned together.
 struct ScriptedUi {
     ScriptedMessageBoxes boxes;
@@ -95,9 +111,10 @@ struct ScriptedUi {
     ScriptedClipboard clipboard;
     ScriptedHelpViewer help;
     ScriptedTimerFactory timers;
+    ScriptedBusyCursor busy;
 
     UiServices services()
     {
-        return UiServices{&boxes, &input, &files, &clipboard, &help, &timers};
+        return UiServices{&boxes, &input, &files, &clipboard, &help, &timers, &busy};
     }
 };

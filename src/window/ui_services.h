@@ -39,6 +39,15 @@ public:
     virtual std::unique_ptr<WindowTimer> make(std::function<void(int id)> on_tick) = 0;
 };
 
+// Shows the program busy while the GUI thread works on without taking input
+// (the loci replayed when a drawing is opened).
+class BusyCursor {
+public:
+    virtual ~BusyCursor() = default;
+    virtual void show() = 0;
+    virtual void restore() = 0;
+};
+
 // Everything the application's windows ask the user or the desktop through.
 // Pointers are not owned; all are set.
 struct UiServices {
@@ -48,6 +57,27 @@ struct UiServices {
     Clipboard* clipboard = nullptr;
     HelpViewer* help = nullptr;
     TimerFactory* timers = nullptr;
+    BusyCursor* busy = nullptr;
+};
+
+// The busy cursor shown for a scope's lifetime; none when `busy` is null.
+class BusyScope {
+public:
+    explicit BusyScope(BusyCursor* busy) : busy_(busy)
+    {
+        if (busy_)
+            busy_->show();
+    }
+    ~BusyScope()
+    {
+        if (busy_)
+            busy_->restore();
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    BusyCursor* busy_;
 };
 
 // Converts "Point Files (*.fig)|*.fig|" into the toolkit's "Point Files (*.fig)".

@@ -42,6 +42,13 @@ struct Hooks : DiagramHooks, AnimationServices {
     }
     void draw_loci(Diagram&, DeviceContext& dc) override { if (animation) animation->animator.draw_loci(dc); }
     void animation_step(Diagram&) override { if (animation) animation->animator.animation_step(); }
+    // False: the loci are replayed as the timer steps, re-solving every point.
+    bool replay_by_parts = true;
+    void begin_loci_replay(Diagram&) override
+    {
+        if (animation && replay_by_parts) animation->animator.begin_replay();
+    }
+    void end_loci_replay(Diagram&) override { if (animation) animation->animator.end_replay(); }
     void start_animation(Diagram&) override { if (animation) animation->animator.cm_animation(420); }
 };
 
@@ -64,6 +71,7 @@ public:
     int calculator_refreshed = 0;
     int calculator_closed = 0;
     int shown = 0;                   // off-screen pictures copied to the window
+    int moves = 0;                   // move_point calls, each a paint of the diagram
     Surface window{kWidth, kHeight};
     Surface off_screen;
     std::unique_ptr<ImageDC> mouse;
@@ -109,6 +117,7 @@ public:
     // point on a line or circle is put on it; then the painter re-solves.
     void move_point(DeviceContext& dc, int full) override
     {
+        ++moves;
         ObjectTable& t = d.table;
         const int k = t.picked_index();
         if (k >= rec::kFirstObject && t.contains(k)) {
@@ -222,6 +231,29 @@ struct Drawing {
             out.push_back(c.text);
         return out;
     }
+};
+
+// A driving point D on the segment from S1 (100, 100) to S2 (300, 100), and
+// M, the midpoint of D and the fixed point Q (100, 200), which follows it.
+struct SegmentDrive : Drawing {
+    int S1 = point(100, 100, "S");
+    int S2 = point(300, 100, "T");
+    int seg = object(135, 2, {S1, S2});
+    int D = point(150, 150, "D");
+    int Q = point(100, 200, "Q");
+    int M = object(103, 1, {D, Q}, "M");
+
+    SegmentDrive()
+    {
+        drive(D, seg);
+        t.anim_steps() = 4;
+    }
+    void step(int s)
+    {
+        t.anim_step() = s;
+        animation.animator.animation_step();
+    }
+    void tick() { animation.animator.ev_timer(kAnimationTimer); }
 };
 
 inline std::string output_path(const std::string& file)

@@ -16,29 +16,6 @@ namespace {
 constexpr int kMidpoint = 103;
 constexpr int kOnLine = 110;
 
-// A driving point D on the segment from S1 (100, 100) to S2 (300, 100), and
-// M, the midpoint of D and the fixed point Q (100, 200), which follows it.
-struct SegmentDrive : Drawing {
-    int S1 = point(100, 100, "S");
-    int S2 = point(300, 100, "T");
-    int seg = object(135, 2, {S1, S2});
-    int D = point(150, 150, "D");
-    int Q = point(100, 200, "Q");
-    int M = object(kMidpoint, 1, {D, Q}, "M");
-
-    SegmentDrive()
-    {
-        drive(D, seg);
-        t.anim_steps() = 4;
-    }
-    void step(int s)
-    {
-        t.anim_step() = s;
-        animation.animator.animation_step();
-    }
-    void tick() { animation.animator.ev_timer(kAnimationTimer); }
-};
-
 struct StepCase {
     int step;
     double x;

@@ -3,10 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "animate/animator.h"
 #include "animate/computation.h"
 #include "animation_fixture.h"
+#include "export/fig_format.h"
 #include "paint/loci.h"
+#include "platform/print_dialogs.h"
+#include "support/test_dirs.h"
+#include "window/file_services.h"
 
 using namespace anim_window;
 
@@ -282,6 +288,64 @@ TEST(AnimationWindow, AFunctionGraphTakesItsQuantityFromARowOfTheList)
     EXPECT_EQ(f.t().action_state(), 0);
     EXPECT_EQ(f.t().locus_second(0), 0);
     EXPECT_EQ(f.t().locus_kind(0), kLocusFunction);
+}
+
+TEST(AnimationWindow, OpeningAPointFileReplaysTheLociOutOfSightUnderTheBusyCursor)
+{
+    Figure f;
+    ObjectTable& t = f.t();
+    Dpoint n(kMidpoint, "N", f.D, f.S);  // follows D; no locus reads it
+    n.cls = 1;
+    const int N = t.append(n);
+    solve(*f.win);
+    const int segment = t.append(Dpoint(135, "s", f.S, f.T));
+    t[segment].cls = 2;
+    t.last_driver() = 0;
+    t.driver_point(0) = f.D;
+    t.driver_path(0) = segment;
+    t.driver_speed(0) = 2;
+    t.last_locus() = 0;
+    t.locus_kind(0) = kLocusPoint;
+    t.locus_object(0) = f.M;
+    t.anim_steps() = 8;
+    const std::string path = (per_test_dir(PLEXATOR_TEST_OUTPUT) / "loci.fig").string();
+    const auto save = [&] {
+        std::ofstream out(path, std::ios::binary);
+        return fig_write(f.win->diagram, out);
+    };
+    ASSERT_TRUE(save());
+
+    // Open: busy while the samples are taken, and the window shows nothing new meanwhile.
+    ScriptedPrintDialogs print_dialogs;
+    FileServices files(print_dialogs, &f.provider);
+    std::vector<std::pair<bool, std::size_t>> cursor;  // busy, samples taken
+    QImage shown;
+    f.ui.busy.on_change = [&](bool busy) {
+        cursor.emplace_back(busy, f.win->diagram.locus_lists[0].size());
+        if (busy)
+            shown = f.win->surface().image().copy();
+        else
+            EXPECT_EQ(f.win->surface().image(), shown);
+    };
+    ASSERT_TRUE(files.fig_read(*f.win, path));
+    EXPECT_EQ(cursor, (std::vector<std::pair<bool, std::size_t>>{{true, 0}, {false, 8}}));
+    EXPECT_DOUBLE_EQ(t[f.D].x, 150.0);  // put back after the replay
+    EXPECT_TRUE(f.win->repaint_pending());
+
+    // A step of the replay through the window re-solves what the locus reads alone.
+    const WorldPoint n_at{t[N].x, t[N].y};
+    f.win->begin_loci_replay(f.win->diagram);
+    t.anim_step() = 2;  // half way: D at (200, 100)
+    f.win->animation_step(f.win->diagram);
+    EXPECT_DOUBLE_EQ(t[f.M].x, 150.0);
+    EXPECT_EQ((WorldPoint{t[N].x, t[N].y}), n_at);
+    f.win->end_loci_replay(f.win->diagram);
+
+    // A drawing without loci opens without the busy cursor.
+    t.last_locus() = -1;
+    ASSERT_TRUE(save());
+    ASSERT_TRUE(files.fig_read(*f.win, path));
+    EXPECT_EQ(cursor.size(), 2u);
 }
 
 }  // namespace

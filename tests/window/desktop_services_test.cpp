@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -91,6 +93,19 @@ TEST(DesktopServices, HelpFromTheAddDialogStaysAboveItAndItsLinksWork)
     click_link(*help, "Getting started");
     EXPECT_EQ(help->browser()->documentTitle().toStdString(), "Getting Started");
     help->close();
+}
+
+TEST(DesktopServices, TheBusyCursorIsTheApplicationsWaitCursorUntilRestored)
+{
+    ensure_widgets_application();
+    QtUi ui;
+    ASSERT_EQ(ui.services().busy, &ui.busy);
+    {
+        const BusyScope busy(&ui.busy);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
