@@ -135,9 +135,6 @@ void rd_ratio_pt(int kind, int parents)
     const int r = add_user_point(kind, tok(g_tok + 1));
     if (g_abort || !resolve_pots(r, g_tok + 2, parents))
         return;
-    auto& pots = rec(r).pots;
-    if (kind == cons_kind::kPratio && pots[0] == pots[2])
-        std::swap(pots[1], pots[2]);
     g_tok += 2 + parents;
     for (int k = 0; k < 2; ++k) {
         xterm* value = rd_pol();
