@@ -190,14 +190,14 @@ TEST_F(ShowReadbackTest, ValuesAreShownAsWrittenAndQuotedAsPolynomials)
 {
     read_stm("POINT A B C;\nCONSTANT k ^ 2 - 3;\nPRATIO Q A B A (x + 1) -2;\nLRATIO P A B + ;\n"
              "CONSTANT (x + y + z + w) ^ 6;",
-             "9 (AREA A Q P) = (AREA A B C).");
+             "9 (AREA A Q P) = -(AREA A B C).");
     ASSERT_EQ(g_abort, 0) << out();
     EXPECT_EQ(shown_statement_text(),
               "EXAMPLE thm \r\nHYPOTHESES:\r\nPOINT A;\r\nPOINT B;\r\nPOINT C;\r\nCONSTANT k ^ 2 - 3;\r\n"
               "PRATIO Q A B A (x + 1) -2;\r\nLRATIO P A B 0 1;\r\nCONSTANT (x + y + z + w) ^ 6;\r\n"
-              "SHOW: 9 (AREA A Q P) = (AREA A B C).\r\n");
+              "SHOW: 9 (AREA A Q P) = -(AREA A B C).\r\n");
     EXPECT_EQ(cons_statement_text(4), "CONSTANT k^{2}-3;\r\n");
-    EXPECT_EQ(concl_statement_text(), "SHOW: -9S(PQA) = -S(CBA).\r\n");
+    EXPECT_EQ(concl_statement_text(), "SHOW: -9S(PQA) = S(CBA).\r\n");
 }
 
 TEST_F(ShowReadbackTest, WhatCannotBeShownIsRefusedWhenRead)
