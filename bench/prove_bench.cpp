@@ -6,6 +6,8 @@
 //   prove_bench --examples [options]     proves the built-in examples
 //   prove_bench --parse [--method NAME] FILE...   reads each statement file
 //   prove_bench --parse --examples                dumps the built-in examples
+//   prove_bench --show [--method NAME] FILE...    prints each statement as the
+//       prover window's show button prints it (--examples: the built-in ones)
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,7 +28,8 @@ int usage()
     std::cerr << "usage: prove_bench [--method gdd|angle|area|vector|wu|groebner] [--time-limit SECONDS]\n"
                  "                   [--proof-dir DIR] [--examples] FILE...\n"
                  "       prove_bench --parse [--method NAME] FILE...\n"
-                 "       prove_bench --parse --examples\n";
+                 "       prove_bench --parse --examples\n"
+                 "       prove_bench --show [--method NAME] [--examples] FILE...\n";
     return 2;
 }
 
@@ -43,6 +46,7 @@ bool positive_number(const std::string& text, int& value)
 int main(int argc, char** argv)
 {
     bool parse = false;
+    bool show = false;
     bool examples = false;
     BenchOptions options;
     options.method = bench_method("gdd");
@@ -51,6 +55,8 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--parse") {
             parse = true;
+        } else if (arg == "--show") {
+            show = true;
         } else if (arg == "--examples") {
             examples = true;
         } else if (arg == "--method" && i + 1 < argc) {
@@ -84,11 +90,11 @@ int main(int argc, char** argv)
     g_method = options.method;
 
     bool ok = true;
-    if (parse) {
+    if (parse || show) {
         if (examples)
-            bench_dump_examples(std::cout);
+            bench_dump_examples(std::cout, show);
         for (const auto& f : files)
-            ok = bench_parse_file(f, std::cout) && ok;
+            ok = (show ? bench_show_file(f, std::cout) : bench_parse_file(f, std::cout)) && ok;
         return ok ? 0 : 1;
     }
     auto report = [&](const std::string& name, const ProveRun& r) {

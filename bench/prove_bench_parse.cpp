@@ -1,10 +1,12 @@
 #include "prove_bench_parse.h"
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "prover/prover.h"
 #include "statement/examples.h"
+#include "statement/statement_forms.h"
 #include "statement/table_dump.h"
 #include "statement/tokenizer.h"
 
@@ -36,7 +38,11 @@ int bench_method(std::string_view name)
     return 0;
 }
 
-bool bench_parse_file(const std::string& path, std::ostream& out)
+namespace {
+
+// Reads the file as the prover window reads a statement file, then writes
+// what the reader printed and, when it read the statement, what show adds.
+bool read_file_then(const std::string& path, std::ostream& out, const std::function<std::string()>& shown)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -51,14 +57,34 @@ bool bench_parse_file(const std::string& path, std::ostream& out)
     if (!capture.text().empty())
         out << as_lines(capture.text());
     if (!g_abort)
-        out << dump_statement();
+        out << shown();
     return true;
 }
 
-void bench_dump_examples(std::ostream& out)
+// The statement as the window's show button prints it.
+std::string shown_statement()
+{
+    GprintCapture capture;
+    show_statement();
+    return as_lines(capture.text());
+}
+
+}  // namespace
+
+bool bench_parse_file(const std::string& path, std::ostream& out)
+{
+    return read_file_then(path, out, dump_statement);
+}
+
+bool bench_show_file(const std::string& path, std::ostream& out)
+{
+    return read_file_then(path, out, shown_statement);
+}
+
+void bench_dump_examples(std::ostream& out, bool show)
 {
     for (const auto& ex : example_menu()) {
         load_example(ex.id);
-        out << "== " << ex.id << " " << ex.menu_text << "\n" << dump_statement();
+        out << "== " << ex.id << " " << ex.menu_text << "\n" << (show ? shown_statement() : dump_statement());
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The --parse and --examples modes of prove_bench.
+// The --parse, --show and --examples modes of prove_bench.
 
 #include <ostream>
 #include <string>
@@ -14,5 +14,10 @@ int bench_method(std::string_view name);
 // false when the file could not be read.
 bool bench_parse_file(const std::string& path, std::ostream& out);
 
-// Loads each built-in example and writes its table.
-void bench_dump_examples(std::ostream& out);
+// Reads the file likewise and writes the statement as the prover window's
+// show button prints it, or the text the window would show.
+bool bench_show_file(const std::string& path, std::ostream& out);
+
+// Loads each built-in example and writes its table, or with show the
+// statement as the show button prints it.
+void bench_dump_examples(std::ostream& out, bool show = false);

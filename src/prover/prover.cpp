@@ -18,6 +18,7 @@ std::int32_t g_npoints = 0;
 Gdd_cond g_concl;
 xterm* g_concl_lhs = nullptr;
 xterm* g_concl_rhs = nullptr;
+std::string g_concl_written;
 Gdd_cond g_fact;
 std::array<Coord_pair, kProPointCount> g_pairs;
 std::vector<ParseFact> g_parse_facts;
@@ -65,6 +66,7 @@ void Pro_point::clear()
     pots.fill(0);
     hyp_predicate = false;
     generated = false;
+    written.clear();
 }
 
 // ---- output ---------------------------------------------------------------
@@ -287,6 +289,7 @@ void prover_reset()
     g_concl.p.fill(0);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
+    g_concl_written.clear();
     g_abort = 0;
     g_trace = 0;
     g_save_latex = 1;

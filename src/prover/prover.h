@@ -35,6 +35,12 @@ struct Pro_point {
     std::array<std::uint32_t, 8> pots{};  // argument point indices, 0 = none
     // The ratio kinds (kLratio .. kRatioUnused) and kConstant keep two polynomials.
     std::array<xterm*, 2> ps{nullptr, nullptr};
+    // The line the record was read from, for showing the statement, where its
+    // fields do not give the line back: a ratio or CONSTANT line with its
+    // values as written, a construction the reader rewrote for the method,
+    // a CIRCLE line (on its first point). Its tokens, blank-separated,
+    // without the ";"; empty for other records.
+    std::string written;
     std::string rot;                   // kNrotate: rotation angle in degrees as text (<= 15 chars)
     std::uint32_t x = 0;               // coordinate handles, unused
     std::uint32_t y = 0;
@@ -46,8 +52,8 @@ struct Pro_point {
     // that the statement itself does not name.
     bool generated = false;
 
-    // Back to the empty record (kind 0, no name, no points, no predicate); the polynomial
-    // slots are only forgotten, their owner frees them.
+    // Back to the empty record (kind 0, no name, no points, no predicate, no written
+    // line); the polynomial slots are only forgotten, their owner frees them.
     void clear();
 };
 
@@ -69,6 +75,7 @@ extern std::int32_t g_npoints;
 extern Gdd_cond g_concl;         // the statement's conclusion (kind in .type)
 extern xterm* g_concl_lhs;       // sides of an equation conclusion (concl_kind::kEquation)
 extern xterm* g_concl_rhs;
+extern std::string g_concl_written;  // an equation as the statement wrote it, like Pro_point::written
 extern Gdd_cond g_fact;          // the fact the user searches for in the database
 extern std::array<Coord_pair, kProPointCount> g_pairs;
 

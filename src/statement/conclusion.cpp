@@ -55,6 +55,8 @@ void rd_equation()
     put_p(g_concl_rhs);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
+    g_concl_written.clear();
+    const int first = g_tok;
     xterm* lhs = rd_pol();
     if (g_abort) {
         put_p(lhs);
@@ -72,6 +74,7 @@ void rd_equation()
         return;
     }
     g_concl_rhs = rhs;
+    g_concl_written = tokens_text(first, g_tok);
 }
 
 }  // namespace

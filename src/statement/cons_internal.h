@@ -50,6 +50,15 @@ std::string predicate_record_line(int no);
 // the point the line is printed at.
 std::string circle_line_of(int no, bool* first = nullptr);
 
+// "LRATIO X A B" of a ratio record (LRATIO, MRATIO, PRATIO): the keyword,
+// the record's point and its arguments.
+std::string ratio_head(int no);
+
+// The line the reader rewrote into a perpendicular, line-circle or
+// circle-circle record for some methods (ON_BLINE, INTERSECTION_TC, _LS,
+// _SS), as the statement wrote it, without ";"; "" for other records.
+std::string rewritten_line(int no);
+
 // "name name ..." of the first n arguments of record no, each preceded by a blank.
 std::string arg_names(int no, int n);
 

@@ -81,20 +81,12 @@ int places(std::string_view format)
 
 std::string poly_or_empty(const xterm* p, int latex) { return p ? poly_text(p, latex) : std::string(); }
 
-// The head and the two values of a ratio record, as the reader takes them.
+// The head and the two values of a ratio record, printed as polynomials.
 std::string ratio_text(int no)
 {
     const auto& r = record(no);
-    const int kind = kind_of(no);
-    std::string out(word(cons_keyword_of_kind(kind)->string_id));
-    out += ' ';
-    out += r.name;
-    out += arg_names(no, kind == cons_kind::kPratio ? 3 : 2);
-    out += ' ';
-    out += poly_or_empty(r.ps[0], kind == cons_kind::kLratio ? 0 : 1);
-    out += " ";
-    out += poly_or_empty(r.ps[1], 1);
-    return out;
+    return ratio_head(no) + ' ' + poly_or_empty(r.ps[0], kind_of(no) == cons_kind::kLratio ? 0 : 1) + " " +
+           poly_or_empty(r.ps[1], 1);
 }
 
 std::string rotation_head(int no)
@@ -104,6 +96,13 @@ std::string rotation_head(int no)
 }
 
 }  // namespace
+
+std::string ratio_head(int no)
+{
+    const int kind = kind_of(no);
+    return std::string(word(cons_keyword_of_kind(kind)->string_id)) + ' ' + record(no).name +
+           arg_names(no, kind == cons_kind::kPratio ? 3 : 2);
+}
 
 std::string circle_line_of(int no, bool* first)
 {
@@ -127,6 +126,19 @@ std::string circle_line_of(int no, bool* first)
         return out + ";\r\n";
     }
     return "";
+}
+
+std::string rewritten_line(int no)
+{
+    const Pro_point& r = record(no);
+    switch (kind_of(no)) {
+    case cons_kind::kReaderOnTline:  // ON_BLINE, not the foot INTERSECTION_TC makes
+    case cons_kind::kReaderLineCircle:
+    case cons_kind::kReaderCircleCircle:
+        return r.generated ? std::string() : r.written;
+    default:
+        return {};
+    }
 }
 
 std::string predicate_record_line(int no)

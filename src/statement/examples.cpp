@@ -7,6 +7,7 @@
 
 #include "prover/prover.h"
 #include "statement/prover_wiring.h"
+#include "statement/statement_records.h"
 
 namespace {
 
@@ -114,14 +115,15 @@ int index_of(const char* name, int count)
 
 void write_example(const Example& ex)
 {
-    for (auto& p : g_pro_points)
-        p.hyp_predicate = false;
+    // The circles of the statement read before and the marks its reader left
+    // on the records are not the example's.
+    forget_reader_marks();
     int n = 0;
     for (const auto& r : ex.records) {
         auto& p = g_pro_points[static_cast<std::size_t>(++n)];
+        p.clear();
         p.kind = static_cast<std::uint32_t>(r.kind);
         p.name = r.name;
-        p.pots.fill(0);
         std::size_t k = 0;
         for (const char* parent : r.parents)
             p.pots[k++] = static_cast<std::uint32_t>(index_of(parent, n - 1));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "prover/keywords.h"
 #include "prover/parse_facts.h"
@@ -9,6 +10,8 @@
 #include "prover/prover.h"
 #include "statement/parser_internal.h"
 #include "statement/quantity_expr.h"
+#include "statement/shown_statement.h"
+#include "statement/statement_records.h"
 #include "statement/tokenizer.h"
 
 bool g_rd_expr_mode = false;
@@ -135,18 +138,22 @@ void rd_ratio_pt(int kind, int parents)
     const int r = add_user_point(kind, tok(g_tok + 1));
     if (g_abort || !resolve_pots(r, g_tok + 2, parents))
         return;
-    auto& pots = rec(r).pots;
-    if (kind == cons_kind::kPratio && pots[0] == pots[2])
-        std::swap(pots[1], pots[2]);
+    std::string written = tokens_text(g_tok, g_tok + 2 + parents);
     g_tok += 2 + parents;
-    for (int k = 0; k < 2; ++k) {
+    for (std::size_t k = 0; k < 2; ++k) {
+        const int first = g_tok;
         xterm* value = rd_pol();
         if (g_abort) {
             put_p(value);
             return;
         }
-        rec(r).ps[static_cast<std::size_t>(k)] = value;
+        rec(r).ps[k] = value;
+        // A number is written as its value: a ";" stands for 1 and a sign
+        // alone for 0, which would read otherwise beside the next value.
+        const bool number = pconstp(value) && !tok_is(first, "(");
+        written += ' ' + (number ? poly_text(value, 0) : tokens_text(first, g_tok));
     }
+    rec(r).written = std::move(written);
     if (tok_is(g_tok, ";"))
         ++g_tok;
 }
@@ -156,6 +163,7 @@ void rd_constant()
     const int r = add_pro_point(cons_kind::kConstant, "x");
     if (g_abort)
         return;
+    const int first = g_tok;
     ++g_tok;
     g_rd_expr_mode = true;
     xterm* value = rd_pol();
@@ -165,6 +173,7 @@ void rd_constant()
         return;
     }
     rec(r).ps[0] = value;
+    rec(r).written = tokens_text(first, g_tok);
     if (g_method == kMethodGroebner && value && value->var && value->var->type == kVarNamed)
         value->var->type = kVarParam;
     if (!tok_is(g_tok, ";")) {
@@ -244,6 +253,16 @@ void read_constructions()
     }
 }
 
+// The window shows a statement to be read again after an edit: one whose
+// shown text would be too long to read is refused now. (Each free point
+// has a line of its own there, so a statement of fewer tokens may need more.)
+void check_shown_length()
+{
+    std::vector<std::string> tokens;
+    if (!cut_tokens(shown_statement_text(), tokens))
+        gerror(fmt("Statement too long to be shown: more than %d tokens\n", kMaxTokens));
+}
+
 }  // namespace
 // ---- public ---------------------------------------------------------------------
 
@@ -305,6 +324,7 @@ void free_statement_polys()
     put_p(g_concl_rhs);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
+    g_concl_written.clear();
 }
 
 void parse_stm()
@@ -312,17 +332,15 @@ void parse_stm()
     g_rd_expr_mode = false;
     reset_centre_names();
     // Facts of an earlier statement speak of other points: the new
-    // statement's circle lookups must not find them.
-    run_prover_reset_stage(ResetStage::FactDatabase);
-    g_parse_facts.clear();
-    free_statement_polys();
-    // A statement whose SHOW: names nothing has no conclusion; it must not
-    // keep the one of the statement read before.
+    // statement's circle lookups must not find them. Records above the new
+    // statement's count may be taken by auxiliary points later: none may keep
+    // the marks of an earlier statement.
+    forget_read_statement();
+    // A statement whose SHOW: names nothing has no conclusion, as one that
+    // says "NO" (which is how it is shown); it must not keep the one of the
+    // statement read before.
     g_concl = Gdd_cond{};
-    // Records above the new statement's count may be taken by auxiliary points
-    // later: none may keep the predicate mark of an earlier statement.
-    for (auto& r : g_pro_points)
-        r.hyp_predicate = false;
+    g_concl.type = concl_kind::kNone;
     if (!kw(0, sid::kExample)) {
         gerror(stm_string(sid::kNoExample));
         return;
@@ -348,4 +366,6 @@ void parse_stm()
     g_rd_expr_mode = false;
     if (!tok_is(g_tok, "."))
         gerror(stm_string(sid::kNoEnd));
+    else
+        check_shown_length();
 }

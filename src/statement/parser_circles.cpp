@@ -34,17 +34,33 @@ bool circle_full(const std::vector<int>& pts)
     return true;
 }
 
+// The record of the point a CIRCLE line names at g_tok; the line's records
+// begin at record first. A line that names a point twice (CIRCLE A A;) is
+// refused: it adds nothing but records that stand for no point.
+int add_circle_record(int kind, int first)
+{
+    const std::string_view name = tok(g_tok);
+    for (int k = first; k <= g_npoints; ++k) {
+        if (!rec(k).generated && rec(k).name == name) {
+            gerror(fmt("CIRCLE: point %s is named twice\n", std::string(name).c_str()));
+            return 0;
+        }
+    }
+    return add_user_point(kind, name);
+}
+
 // Area, database, full-angle and vector methods: every name becomes a point
 // on one circle of unknown centre.
 void rd_circle_points()
 {
     ParseFact circle;
     circle.kind = ParseFact::Kind::Circle;
+    const int first = g_npoints + 1;
     ++g_tok;
     while (g_tok <= g_last_tok && !tok_is(g_tok, ";")) {
         if (circle_full(circle.pts))
             return;
-        add_user_point(cons_kind::kCirclePoint, tok(g_tok));
+        add_circle_record(cons_kind::kCirclePoint, first);
         if (g_abort)
             return;
         const int p = fd_pt(g_tok);
@@ -65,9 +81,10 @@ void rd_circle_wu()
     ParseFact circle;
     circle.kind = ParseFact::Kind::Circle;
     std::vector<int> defining;
+    const int first = g_npoints + 1;
     ++g_tok;
     while (defining.size() < 3 && g_tok <= g_last_tok && !tok_is(g_tok, ";")) {
-        defining.push_back(add_user_point(cons_kind::kCircleDefining, tok(g_tok)));
+        defining.push_back(add_circle_record(cons_kind::kCircleDefining, first));
         if (g_abort)
             return;
         add_circle_point(circle.pts, defining.back());
@@ -83,7 +100,7 @@ void rd_circle_wu()
                 return;
             circle.p[0] = centre;
         }
-        const int p = add_user_point(cons_kind::kCircleFurther, tok(g_tok));
+        const int p = add_circle_record(cons_kind::kCircleFurther, first);
         if (g_abort)
             return;
         set_pots(p, {centre, defining[0]});
@@ -99,15 +116,25 @@ void rd_circle_wu()
 
 void rd_circle()
 {
+    const int line = g_tok;
+    const int first = g_npoints + 1;
     if (g_method == kMethodWu || g_method == kMethodGroebner)
         rd_circle_wu();
     else
         rd_circle_points();
+    // The line's first record shows it as written: the circle's points may
+    // be points named before, which its records do not give back.
+    if (!g_abort && g_npoints >= first)
+        rec(first).written = tokens_text(line, tok_is(g_tok - 1, ";") ? g_tok - 1 : g_tok);
 }
 
 // ---- rewritten constructions -----------------------------------------------
 
 namespace {
+
+// The rewritten line of ntok tokens at token first, without its ";", on the
+// record that stands for the line's point: its records do not give it back.
+void keep_written_line(int x, int first, int ntok) { rec(x).written = tokens_text(first, first + ntok - 1); }
 
 void fact(ParseFact::Kind kind, std::initializer_list<int> pts)
 {
@@ -144,6 +171,7 @@ void rd_on_bline(int ntok)
     if (g_abort)
         return;
     set_pots(x, {m, a, b});
+    keep_written_line(x, g_tok, ntok);
     g_tok += ntok;
 }
 
@@ -175,6 +203,7 @@ void rd_inter_tc(int ntok)
     set_pots(x, {a, t, d, e});
     fact(ParseFact::Kind::Line, {x, a, t});
     fact(ParseFact::Kind::Cir2, {d, x, e});
+    keep_written_line(x, g_tok, ntok);
     g_tok += ntok;
 }
 
@@ -203,6 +232,7 @@ int find_or_make_centre(int r, int c, int d, int e, bool* made)
 // INTERSECTION_LS X A B C D E: X on line AB and on the circle through C, D, E.
 void rd_inter_ls(int ntok)
 {
+    const int line = g_tok;
     int x = rd_cons(cons_kind::kInterLineCircle3, ntok);
     if (g_abort)
         return;
@@ -227,6 +257,7 @@ void rd_inter_ls(int ntok)
     const int k = defines(a) ? a : defines(b) ? b : c;
     rec(x).kind = cons_kind::kReaderLineCircle;
     set_pots(x, {a, b, o, k});
+    keep_written_line(x, line, ntok);
     fact(ParseFact::Kind::Line, {x, a, b});
     fact(ParseFact::Kind::Cir2, {o, x, c});
 }
@@ -248,6 +279,7 @@ int common_point(const int (&p)[6])
 // INTERSECTION_SS X A B C D E F: X on the circles through A, B, C and D, E, F.
 void rd_inter_ss(int ntok)
 {
+    const int line = g_tok;
     int x = rd_cons(cons_kind::kInterCircle3Circle3, ntok);
     if (g_abort)
         return;
@@ -279,6 +311,7 @@ void rd_inter_ss(int ntok)
         if (g_abort)
             return;
         set_pots(x, {o1, k1, o2, k2});
+        keep_written_line(x, line, ntok);
     }
     // Entered with X's final record, so that they name the point itself.
     fact(ParseFact::Kind::Cir4, {0, x, p[0], p[1], p[2]});

@@ -81,13 +81,6 @@ bool equation_translates()
     return !any_var_type(g_concl_lhs, foreign) && !any_var_type(g_concl_rhs, foreign);
 }
 
-// The reader's word for a construction kind.
-std::string keyword_of(int kind)
-{
-    const ConsKeyword* k = cons_keyword_of_kind(kind);
-    return k ? std::string(stm_string(k->string_id)) : std::string();
-}
-
 // Does a fact the reader entered (a CIRCLE line, INTERSECTION_LS or _SS)
 // name point p?
 bool named_by_reader(int p)
@@ -103,54 +96,11 @@ bool named_by_reader(int p)
     return false;
 }
 
-std::string names(std::initializer_list<std::uint32_t> points)
-{
-    std::string out;
-    for (std::uint32_t p : points)
-        out += " " + g_pro_points[p].name;
-    return out;
-}
-
-// The three points of the circle whose centre the reader made;
-// empty for any other centre.
-std::string circle_points(std::uint32_t centre)
-{
-    const Pro_point& o = g_pro_points[centre];
-    return o.kind == cons_kind::kReaderCentre ? names({o.pots[0], o.pots[1], o.pots[2]}) : std::string();
-}
-
-// The line the reader rewrote into a perpendicular, line-circle or
-// circle-circle record for some methods, as the statement wrote it;
-// empty for other records.
-std::string rewritten_line(const Pro_point& r)
-{
-    const auto& p = r.pots;
-    if (r.kind == cons_kind::kReaderOnTline && !r.generated && g_pro_points[p[0]].generated &&
-        g_pro_points[p[0]].kind == cons_kind::kReaderMidpoint)
-        return keyword_of(cons_kind::kOnBline) + " " + r.name + names({p[1], p[2]});  // through the midpoint of AB
-    if (r.kind == cons_kind::kReaderLineCircle) {
-        const Pro_point& t = g_pro_points[p[1]];
-        if (t.generated && t.kind == cons_kind::kReaderOnTline)
-            return keyword_of(cons_kind::kInterTlineCircle) + " " + r.name +
-                   names({t.pots[0], t.pots[1], t.pots[2], p[2], p[3]});
-        if (const std::string circle = circle_points(p[2]); !circle.empty())
-            return keyword_of(cons_kind::kInterLineCircle3) + " " + r.name + names({p[0], p[1]}) + circle;
-        return keyword_of(cons_kind::kInterLineCircle) + " " + r.name + names({p[0], p[1], p[2], p[3]});
-    }
-    if (r.kind == cons_kind::kReaderCircleCircle) {
-        const std::string c1 = circle_points(p[0]), c2 = circle_points(p[2]);
-        if (!c1.empty() && !c2.empty())
-            return keyword_of(cons_kind::kInterCircle3Circle3) + " " + r.name + c1 + c2;
-        return keyword_of(cons_kind::kInterCircleCircle) + " " + r.name + names({p[0], p[1], p[2], p[3]});
-    }
-    return {};
-}
-
 }  // namespace
 
 std::string record_line(int i)
 {
-    if (std::string line = rewritten_line(g_pro_points[static_cast<std::size_t>(i)]); !line.empty())
+    if (std::string line = cons::rewritten_line(i); !line.empty())
         return line + ";\r\n";
     if (std::string circle = cons::circle_line_of(i); !circle.empty())
         return circle;

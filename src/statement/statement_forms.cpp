@@ -8,16 +8,13 @@
 #include "statement/algebraic_prove.h"
 #include "statement/prove.h"
 #include "statement/semantics.h"
+#include "statement/shown_statement.h"
 #include "statement/statement_forms.h"
 
 void show_statement()
 {
-    if (g_npoints < 2)
-        return;
-    gprint(fmt("%s thm \r\n", std::string(stm_string(sid::kExample)).c_str()));
-    gprint(std::string(stm_string(sid::kHypotheses)) + "\r\n");
-    do_cons_from(cgeo::kStatement, 1);
-    do_concl(cgeo::kNonDegenerate);
+    if (g_npoints >= 2)
+        gprint(shown_statement_text());
 }
 
 void print_predicate_form()

@@ -3,9 +3,8 @@
 // text, its predicate form with the non-degeneracy conditions, and its
 // drawing instructions.
 
-// "EXAMPLE thm", "HYPOTHESES:", every record in statement syntax and the
-// conclusion's statement form: a text the reader takes back. Nothing for a
-// statement of fewer than two records.
+// The statement as shown_statement_text gives it: a text the reader takes
+// back. Nothing for a statement of fewer than two records.
 void show_statement();
 
 // The predicate form: the points, every record's predicates, the

@@ -5,13 +5,21 @@
 #include "prover/prover.h"
 #include "statement/parser.h"
 
-void forget_read_statement()
+void forget_reader_marks()
 {
     run_prover_reset_stage(ResetStage::FactDatabase);
     g_parse_facts.clear();
-    free_statement_polys();
-    for (auto& r : g_pro_points)
+    for (auto& r : g_pro_points) {
         r.hyp_predicate = false;
+        r.generated = false;
+        r.written.clear();
+    }
+}
+
+void forget_read_statement()
+{
+    forget_reader_marks();
+    free_statement_polys();
 }
 
 void set_ratio_values(Pro_point& r, long numerator, long denominator)

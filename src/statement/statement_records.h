@@ -6,9 +6,12 @@
 
 struct Pro_point;
 
-// Forgets what the statement read before left behind: its reader's facts
-// and the database facts they entered, its polynomials and its hypothesis
-// predicates.
+// Forgets what the reader of the statement read before left behind: its
+// facts and the database facts they entered, and the marks of its records
+// (hypothesis predicates, records the reader made, lines as written).
+void forget_reader_marks();
+
+// forget_reader_marks, and the statement's polynomials go too.
 void forget_read_statement();
 
 // The two values of a ratio record (LRATIO, MRATIO, PRATIO) as its

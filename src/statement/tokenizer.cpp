@@ -22,6 +22,20 @@ bool tok_is(int i, std::string_view text)
     return i >= 0 && i <= g_last_tok && tok(i) == text;
 }
 
+std::string tokens_text(int first, int end)
+{
+    std::string out;
+    for (int i = first; i < end; ++i) {
+        const std::string_view prev = tok(i - 1), t = tok(i);
+        const bool opening_sign =
+            (prev == "+" || prev == "-") && (i - 1 == first || tok_is(i - 2, "(") || tok_is(i - 2, "="));
+        if (i > first && prev != "(" && t != ")" && !opening_sign)
+            out += ' ';
+        out += t;
+    }
+    return out;
+}
+
 namespace {
 
 bool is_separator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0'; }
@@ -55,12 +69,6 @@ bool method_reads_area_lines()
 
 bool method_reads_wu_lines() { return g_method == kMethodWu || g_method == kMethodGroebner; }
 
-void store_token(std::string text)
-{
-    g_tokens.push_back(std::move(text));
-    g_last_tok = static_cast<int>(g_tokens.size()) - 1;
-}
-
 void trace_tokens()
 {
     std::string out;
@@ -93,10 +101,8 @@ void trace_table()
 
 }  // namespace
 
-void tokenize_stm(std::string_view text)
+bool cut_tokens(std::string_view text, std::vector<std::string>& tokens)
 {
-    g_tokens.clear();
-    g_last_tok = -1;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] != '~') {
@@ -118,23 +124,33 @@ void tokenize_stm(std::string_view text)
             continue;
         }
         // A token begins here.
-        if (g_last_tok + 1 >= kMaxTokens) {
-            gerror(" gterm overflow.");
-            return;
-        }
+        if (tokens.size() >= static_cast<std::size_t>(kMaxTokens))
+            return false;
         if (c == '.') {
-            store_token(".");
+            tokens.emplace_back(".");
             break;
         }
         if (is_single_char_token(c)) {
-            store_token(std::string(1, c));
+            tokens.emplace_back(1, c);
             ++i;
             continue;
         }
         const std::size_t start = i;
         while (i < n && !ends_word(text[i]))
             ++i;
-        store_token(std::string(text.substr(start, i - start)));
+        tokens.emplace_back(text.substr(start, i - start));
+    }
+    return true;
+}
+
+void tokenize_stm(std::string_view text)
+{
+    g_tokens.clear();
+    const bool fits = cut_tokens(text, g_tokens);
+    g_last_tok = static_cast<int>(g_tokens.size()) - 1;
+    if (!fits) {
+        gerror(" gterm overflow.");
+        return;
     }
     if (g_trace)
         trace_tokens();

@@ -19,11 +19,18 @@ extern int g_tok;       // the parser's current token
 std::string_view tok(int i);
 // True when token i exists and equals text.
 bool tok_is(int i, std::string_view text);
+// Tokens first .. end - 1 as one text that cuts into the same tokens: a
+// blank between two tokens, none after "(" or after a sign that opens an
+// expression, and none before ")".
+std::string tokens_text(int first, int end);
 
 // Fills g_tokens from text. Reading stops at '~' or at the end of text; '.'
 // is stored as a token and ends the reading. Overflow reports " gterm
 // overflow." through gerror.
 void tokenize_stm(std::string_view text);
+// Cuts text into tokens as tokenize_stm does, appending them to tokens;
+// false when a token beyond kMaxTokens would begin.
+bool cut_tokens(std::string_view text, std::vector<std::string>& tokens);
 
 // Reads one statement into the point table and the conclusion record, or
 // reports its error through gerror. text normally ends with ".~" as the

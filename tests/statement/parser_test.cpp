@@ -27,7 +27,7 @@ TEST_F(ParserTest, RecordsOfTheReader)
          "1 A 101\n2 B 101\n3 C 101\n4 M 103 A B\n5 F 102 M A B\n", {}},
         {"POINT A B;\nLRATIO P A B 1 ;\nMRATIO Q A B 2 3;\nPRATIO R A B A 1 2;\nLRATIO S A B -1 (x+1);",
          kMethodDatabase,
-         "1 A 101\n2 B 101\n3 P 197 A B : [1] [1]\n4 Q 198 A B : [2] [3]\n5 R 199 A A B : [1] [2]\n"
+         "1 A 101\n2 B 101\n3 P 197 A B : [1] [1]\n4 Q 198 A B : [2] [3]\n5 R 199 A B A : [1] [2]\n"
          "6 S 197 A B : [-1] [x+1]\n",
          {}},
         // A CIRCLE line of more than three points gets a centre for the

@@ -1,6 +1,7 @@
 // Feeds thousands of mutated statements to the reader: whatever the text, the
-// reader ends with a table it can stand behind or with an error report, and
-// never reads or writes out of bounds (the sanitizers watch that).
+// reader ends with a table it can stand behind (and shows it as a text it
+// reads back) or with an error report, and never reads or writes out of
+// bounds (the sanitizers watch that).
 
 #include <random>
 #include <string>
@@ -8,6 +9,8 @@
 
 #include "prover/poly.h"
 #include "statement/parser.h"
+#include "statement/shown_statement.h"
+#include "statement/table_dump.h"
 #include "stm_fixture.h"
 
 namespace {
@@ -132,6 +135,12 @@ TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
                 ASSERT_LE(static_cast<int>(p), i);
         for (auto p : g_concl.p)
             ASSERT_LE(static_cast<int>(p), g_npoints);
+        // What the reader takes, the window shows as a text it takes back.
+        const std::string table = dump_statement();
+        const std::string shown = shown_statement_text();
+        read(window_statement_text(shown), method);
+        ASSERT_EQ(g_abort, 0) << shown << out();
+        ASSERT_EQ(dump_statement(), table) << shown;
         free_statement_polys();
         ASSERT_EQ(pool_stats().xterm_in_use(), 0u);
     }

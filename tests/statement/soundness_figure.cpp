@@ -214,14 +214,10 @@ Built Builder::build_line(const Line& l)
         if (den == 0)
             return Built::NoSolution;
         const double r = l.ratio_num / den;
-        if (k == "PRATIO") {
-            // The reader swaps the second and third point when the first and third are one.
-            const bool swap = arg(0) == arg(2);
-            const P from = at(swap ? arg(2) : arg(1)), to = at(swap ? arg(1) : arg(2));
-            put(x, at(arg(0)) + r * (to - from));
-        } else {
+        if (k == "PRATIO")
+            put(x, at(arg(0)) + r * (at(arg(2)) - at(arg(1))));
+        else
             put(x, at(arg(0)) + r * (at(arg(1)) - at(arg(0))));
-        }
     } else if (k == "ON_LINE") put(x, at(arg(0)) + t * (at(arg(1)) - at(arg(0))));
     else if (k == "ON_BLINE") put(x, 0.5 * (at(arg(0)) + at(arg(1))) + t * turn(at(arg(1)) - at(arg(0))));
     else if (k == "ON_TLINE") put(x, at(arg(0)) + t * turn(at(arg(2)) - at(arg(1))));

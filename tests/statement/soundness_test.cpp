@@ -50,7 +50,7 @@ TEST(SoundnessFigures, KnownStatements)
         {"POINT A O B; INVERSION X A O B;", "EQ_PRODUCT O A O X O B O B", Truth::Holds},
         {"POINT A B C; REFLECTION X A B C;", "EQDISTANCE B X B A", Truth::Holds},
         {"POINT A B; PSQUARE X A B; NSQUARE Y A B;", "MIDPOINT A X Y", Truth::Holds},
-        {"POINT A B C; PRATIO X A B A 1 2; LRATIO Y A B 1 3;", "MIDPOINT X A B", Truth::Holds},
+        {"POINT A B C; PRATIO X A B A 1 2; PRATIO Y A A B 1 2;", "MIDPOINT A X Y", Truth::Holds},
         {"POINT A B; MRATIO X A B 1 -1;", "COLLINEAR X A B", Truth::Degenerate},
         {"POINT A B C; FOOT D A B C;", "(PY A D B) = 0", Truth::Holds},
         {"POINT A B C; MIDPOINT M B C;", "(AREA A B M) = (AREA A M C)", Truth::Holds},

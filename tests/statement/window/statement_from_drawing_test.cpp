@@ -7,6 +7,7 @@
 
 #include "bridge_fixture.h"
 #include "prover/poly.h"
+#include "statement/tokenizer.h"
 #include "statement/window/prover_commands.h"
 
 namespace {
@@ -154,6 +155,29 @@ TEST(StatementFromDrawing, RatiosAndRotationAnglesComeAlong)
     EXPECT_EQ(record(4).ps[1]->value, -4);
     EXPECT_EQ(record(5).rot, "123.456789");
     EXPECT_EQ(record(5).pots, (Pots{1, 2, 0, 0, 0, 0, 0, 0}));
+}
+
+// A statement read before leaves no marks on the records the drawing's points
+// take: not the centre the reader made for Wu's method, nor a line as written.
+TEST(StatementFromDrawing, AStatementReadBeforeLeavesNoMarks)
+{
+    ProverDrawing d;
+    const int A = d.point("A", 0, 0);
+    const int B = d.point("B", 90, 0);
+    for (const char* name : {"C", "D", "E", "F"})
+        d.point(name, 0, 90);
+    const int R = d.add(197, "R", 1, A, B);
+    d.t()[R].aux1.set_text("2");
+    d.t()[R].aux2.set_text("3");
+    toskApp* prover = d.open_prover();
+    g_method = kMethodWu;
+    read_window_statement("EXAMPLE t\nHYPOTHESES:\nPOINT P;\nCIRCLE Q S T U;\nLRATIO V P Q 1 (x + 1);\nSHOW: NO.\n");
+    ASSERT_TRUE(record(5).generated);  // the circle's centre
+    prover->command(pcmd::kFromDrawing);
+    EXPECT_FALSE(record(5).generated);
+    EXPECT_EQ(prover->edit()->text(),
+              "EXAMPLE thm \nHYPOTHESES:\nPOINT A;\nPOINT B;\nPOINT C;\nPOINT D;\nPOINT E;\nPOINT F;\n"
+              "LRATIO R A B 2 3;\nSHOW: NO.\n");
 }
 
 // A parent that is no point is reported and left out, even when an earlier

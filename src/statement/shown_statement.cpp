@@ -1,0 +1,65 @@
+#include "statement/shown_statement.h"
+
+#include "prover/poly.h"
+#include "prover/prover.h"
+#include "prover/prover_strings.h"
+#include "statement/cons_internal.h"
+#include "statement/semantics.h"
+
+namespace {
+
+std::string value_text(const xterm* value) { return value ? poly_text(value, 0) : std::string(); }
+
+// A ratio or CONSTANT line as the statement wrote it; one that no text gave
+// (a drawing's ratio, an integer) with its values printed.
+std::string valued_line(int no)
+{
+    const Pro_point& r = cons::record(no);
+    if (!r.written.empty())
+        return r.written;
+    if (cons::kind_of(no) == cons_kind::kConstant)
+        return std::string(stm_string(sid::kConstant)) + " " + value_text(r.ps[0]);
+    return cons::ratio_head(no) + " " + value_text(r.ps[0]) + " " + value_text(r.ps[1]);
+}
+
+}  // namespace
+
+std::string shown_record_line(int no)
+{
+    const Pro_point& r = cons::record(no);
+    if (r.generated || r.kind == static_cast<std::uint32_t>(cons_kind::kPlaceholder))
+        return "";
+    if (!r.hyp_predicate) {
+        switch (cons::kind_of(no)) {
+        case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio: case cons_kind::kConstant:
+            return valued_line(no) + ";\r\n";
+        case cons_kind::kCircleDefining: case cons_kind::kCirclePoint: case cons_kind::kCircleFurther:
+            // The CIRCLE line, at its first point.
+            return r.written.empty() ? "" : r.written + ";\r\n";
+        default:
+            break;
+        }
+    }
+    if (const std::string line = cons::rewritten_line(no); !line.empty())
+        return line + ";\r\n";
+    return cons_statement_text(no);
+}
+
+std::string shown_conclusion_line()
+{
+    if (g_concl.type != concl_kind::kEquation)
+        return concl_statement_text();
+    const std::string equation = !g_concl_written.empty()
+                                     ? g_concl_written
+                                     : value_text(g_concl_lhs) + " = " + value_text(g_concl_rhs);
+    return std::string(stm_string(sid::kShow)) + " " + equation + ".\r\n";
+}
+
+std::string shown_statement_text()
+{
+    std::string out = fmt("%s thm \r\n", std::string(stm_string(sid::kExample)).c_str());
+    out += std::string(stm_string(sid::kHypotheses)) + "\r\n";
+    for (int i = 1; i <= g_npoints; ++i)
+        out += shown_record_line(i);
+    return out + shown_conclusion_line();
+}
