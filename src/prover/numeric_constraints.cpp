@@ -40,7 +40,7 @@ double angle_difference(P a, P b, P c, P d, P e, P g)
 // the figure: the polynomial the methods state, made dimensionless by the
 // figure's size, so that the solver finds every root of it (the degenerate
 // ones are told apart afterwards); nothing when it cannot say.
-std::optional<double> constraint_residue(int no, const std::vector<P>& f, double size)
+std::optional<double> constraint_residue(int no, const Num_figure& f, double size)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
     if (r.kind == cons_kind::kConstant)
@@ -79,7 +79,7 @@ std::optional<std::vector<double>> residues(Builder& b, int count, const std::ve
         factor *= size / dist(b.points()[static_cast<std::size_t>(deflation.record)], p);
     std::vector<double> out;
     for (int no : constraints) {
-        const auto r = constraint_residue(no, b.points(), size);
+        const auto r = constraint_residue(no, b.figure(), size);
         if (!r || !std::isfinite(*r * factor))
             return std::nullopt;
         out.push_back(*r * factor);
@@ -134,7 +134,9 @@ bool collapses(std::uint32_t i, std::uint32_t j, std::uint32_t k, const std::vec
 bool is_constraint(int no)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    return r.hyp_predicate || (r.kind == cons_kind::kConstant && !constant_names_a_value(r));
+    return r.hyp_predicate ||
+           (r.kind == cons_kind::kConstant && constant_lines(no)[static_cast<std::size_t>(no)].role ==
+                                                  Constant_line::Role::Relation);
 }
 
 bool moves_jointly(const Builder& b, const std::vector<int>& placed)
