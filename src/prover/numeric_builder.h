@@ -361,14 +361,20 @@ private:
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
 // For each constraint, the record it places: the latest record with free
-// values among its points and the records they are constructed from; 0 for
-// a CONSTANT relation and for a predicate whose points have no free values.
+// values among its points and the records they are constructed from, where
+// a free point (numbered first by the reader) counts where the statement
+// first names it: when that is after the latest record, a point on a line or
+// circle, the free point with values left declared last of those is placed
+// and the other stays generic on its line or circle; 0 for a CONSTANT
+// relation and for a predicate whose points have no free values.
 // Every free value of records 1 .. count is drawn.
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
 // Some record is asked more by the constraints (placed as placed_records
-// gives) than its free values can give, or a constraint places no record:
-// the values drawn before then move together with the placed ones.
-bool moves_jointly(const Builder& b, const std::vector<int>& placed);
+// gives) than its free values can give, a constraint places no record, or
+// a constraint depends on a record after the one it places that other
+// constraints place: the values drawn before then move together with the
+// placed ones.
+bool moves_jointly(const Builder& b, const std::vector<int>& constraints, const std::vector<int>& placed);
 // The hypothesis line of constraint no, which places record placed, that
 // collapses in figure f where it does not in raw (the same figure before
 // the constraints moved it): the two lines of a PARALLEL pair that are one

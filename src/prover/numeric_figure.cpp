@@ -382,7 +382,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
     // The record each constraint places, the same in every figure.
     Builder first(kFigureSeeds[0], count, 0, true);
     const std::vector<int> placed = placed_records(first, count, constraints);
-    const bool jointly = moves_jointly(first, placed);
+    const bool jointly = moves_jointly(first, constraints, placed);
     const auto figure = [&](Builder& b) {
         // The figure before the solver moves it: what the constructions
         // alone make of the points.

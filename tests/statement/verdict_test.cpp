@@ -174,6 +174,25 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C;\nCONSTANT n - 3;\nLRATIO D A B n 1;\nLRATIO E A C n 1;", "PARALLEL D E B C.", "~~TTTE", ""},
         // An area that is 0 (C, G, M on the median) beside a number.
         {"POINT A B C;\nMIDPOINT M A B;\nCENTROID G A B C;", "(AREA C G M) + 1 = 1.", "~ETTTT", ""},
+        // The lines of X3 (or X) both pass through B (or A) wherever the point
+        // on the circle is: they are one line only where it is special.
+        {"POINT A B C;\nPOINT X3;\nMIDPOINT X0 A C;\nON_CIRCLE X1 C B;\nORTHOCENTER X2 B C X1;\n"
+         "PERPENDICULAR X3 B A X0;\nPERPENDICULAR X3 X2 X1 C;",
+         "PARALLEL X3 C C B.", "DDDDDD",
+         "PERPENDICULAR X3 B A X0; PERPENDICULAR X3 X2 X1 C: X3 is the point B in every figure that meets these "
+         "hypotheses. The statement is not proved."},
+        {"POINT A B C X;\nON_CIRCLE Y A B;\nCOLLINEAR X A Y;\nCOLLINEAR X A C;", "COLLINEAR X A C.", "DDDDDD",
+         "COLLINEAR X A Y; COLLINEAR X A C: X is the point A in every figure that meets these hypotheses. The "
+         "statement is not proved."},
+        // Points first named after the point on the circle are placed where
+        // it is generic: P on both lines, C where XA is perpendicular to BC.
+        {"POINT A B C P;\nON_CIRCLE Y A B;\nCOLLINEAR P A C;\nCOLLINEAR P B Y;", "COLLINEAR P C A.", "TTEETT", ""},
+        {"POINT A B C;\nON_CIRCLE X A B;\nPERPENDICULAR X A B C;", "EQDISTANCE A X A B.", "TEEETT", ""},
+        // Y, on a circle about X, comes after X: the second line places Y.
+        {"POINT A B C X;\nON_CIRCLE Y X A;\nCOLLINEAR X A B;\nCOLLINEAR X B Y;", "COLLINEAR Y A B.", "TTEET~", ""},
+        // The first line places X, the second Y, which the first names: the
+        // two are met together, not one after the other.
+        {"POINT A B C X;\nON_CIRCLE Y A C;\nCOLLINEAR X A Y;\nCOLLINEAR Y B C;", "COLLINEAR X Y A.", "TTEETT", ""},
     };
     for (const auto& c : cases) {
         for (std::size_t m = 0; m < std::size(kMethods); ++m) {
