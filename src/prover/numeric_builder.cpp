@@ -6,6 +6,7 @@
 #include "prover/numeric_builder.h"
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
+#include "prover/real_roots.h"
 
 namespace numeric_detail {
 
@@ -14,7 +15,7 @@ double Builder::size() const
     constexpr double kFloor = 1e-300;
     const P* first = nullptr;
     double out = kFloor;
-    for (const P& p : pts_) {
+    for (const P& p : fig_.points) {
         if (!finite(p))
             continue;
         if (!first)
@@ -34,7 +35,7 @@ std::vector<int> Builder::coincident(int no) const
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
         if (r.generated || places_no_point(r))
             continue;
-        const P at = pts_[static_cast<std::size_t>(i)];
+        const P at = fig_.points[static_cast<std::size_t>(i)];
         const bool root = std::any_of(landed_.begin(), landed_.end(), [&](P x) { return dist(x, at) <= rounding; });
         if (root || lands_on(no, i, figure))
             hits.push_back(i);
@@ -44,7 +45,7 @@ std::vector<int> Builder::coincident(int no) const
 
 bool Builder::lands_on(int no, int i, double figure) const
 {
-    const P x = pts_[static_cast<std::size_t>(no)], p = pts_[static_cast<std::size_t>(i)];
+    const P x = fig_.points[static_cast<std::size_t>(no)], p = fig_.points[static_cast<std::size_t>(i)];
     // The solver meets a double root (two circles that touch) only to the
     // square root of rounding.
     if (solved_)
@@ -61,7 +62,7 @@ bool Builder::lands_on(int no, int i, double figure) const
         if (s != Step::Point && s != Step::Skip)
             return true;
     }
-    const auto& moved = frame.pts_;
+    const auto& moved = frame.fig_.points;
     const P x2 = moved[static_cast<std::size_t>(no)], p2 = moved[static_cast<std::size_t>(i)];
     // Another root taken in the new frame: keep what the first one says.
     if (!(dist(x2 + p, x) <= suspect))
@@ -71,6 +72,29 @@ bool Builder::lands_on(int no, int i, double figure) const
         if (parent > 0 && static_cast<int>(parent) < no && finite(moved[parent]))
             local = std::max(local, norm(moved[parent]));
     return dist(x2, p2) <= kLocalRounding * local;
+}
+
+Step Builder::constant(int no)
+{
+    const Constant_line& line = constants_[static_cast<std::size_t>(no)];
+    switch (line.role) {
+    case Constant_line::Role::Relation: return ignore_constraints_ ? Step::Skip : Step::Unknown;
+    case Constant_line::Role::Undetermined: return Step::Unknown;
+    case Constant_line::Role::Value: break;
+    }
+    const auto coefficients =
+        numeric_coefficients(g_pro_points[static_cast<std::size_t>(no)].ps[0], line.variable, fig_);
+    const auto roots = coefficients ? real_roots(*coefficients) : std::nullopt;
+    // A polynomial 0 in the figure leaves the value free: no figure tells it.
+    if (!roots)
+        return Step::Unknown;
+    if (roots->empty())
+        return Step::Missed;
+    std::size_t pick = 0;
+    for (std::size_t bit = 0; (std::size_t{1} << bit) < roots->size(); ++bit)
+        pick |= std::size_t{next_choice()} << bit;
+    fig_.values[line.variable] = (*roots)[pick % roots->size()];
+    return Step::Skip;
 }
 
 // A kind-1 point of a CIRCLE line: free among the first three of its
@@ -85,8 +109,9 @@ std::optional<P> Builder::circle_line_point(int no)
             continue;
         if (it - f.pts.begin() < 3 || f.pts.size() < 3)
             return free_point();
-        const P a = pts_[static_cast<std::size_t>(f.pts[0])], b = pts_[static_cast<std::size_t>(f.pts[1])];
-        const auto o = circumcentre(a, b, pts_[static_cast<std::size_t>(f.pts[2])]);
+        const auto at = [&](std::size_t i) { return fig_.points[static_cast<std::size_t>(f.pts[i])]; };
+        const P a = at(0), b = at(1);
+        const auto o = circumcentre(a, b, at(2));
         if (!o)
             return std::nullopt;
         return *o + dist(*o, a) * unit();
@@ -97,7 +122,7 @@ std::optional<P> Builder::circle_line_point(int no)
 std::optional<P> Builder::point(int no)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    auto q = [&](int i) { return pts_[r.pots[static_cast<std::size_t>(i)]]; };
+    auto q = [&](int i) { return fig_.points[r.pots[static_cast<std::size_t>(i)]]; };
     auto radius = [&](int c, int d) { return dist(q(c), q(d)); };
     switch (equation_kind(no)) {
     case cons_kind::kFreePoint: return free_point();
@@ -179,12 +204,14 @@ std::optional<P> Builder::point(int no)
     case cons_kind::kLratio:
     case cons_kind::kMratio:
     case cons_kind::kPratio: {
-        // Ratios given by integer values only.
-        if (!r.ps[0] || !r.ps[1] || !pconstp(r.ps[0]) || !pconstp(r.ps[1]) || lnum(r.ps[1]) == 0) {
+        // Ratios of numbers and named values (a CONSTANT's root) alike.
+        const auto p = r.ps[0] ? numeric_value(r.ps[0], fig_) : std::nullopt;
+        const auto d = r.ps[1] ? numeric_value(r.ps[1], fig_) : std::nullopt;
+        if (!p || !d || *d == 0) {
             known_ = false;
             return std::nullopt;
         }
-        const double k = static_cast<double>(lnum(r.ps[0])) / static_cast<double>(lnum(r.ps[1]));
+        const double k = *p / *d;
         if (r.kind == cons_kind::kLratio)
             return q(0) + k * (q(1) - q(0));
         if (r.kind == cons_kind::kMratio)

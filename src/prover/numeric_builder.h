@@ -88,23 +88,23 @@ public:
     // hypothesis predicates and CONSTANT lines are passed over instead of
     // ending the figure.
     Builder(unsigned seed, int count, unsigned choices = 0, bool ignore_constraints = false)
-        : rng_(seed), pts_(static_cast<std::size_t>(count) + 1, P{NAN, NAN}), choices_(choices),
-          ignore_constraints_(ignore_constraints)
+        : rng_(seed), fig_{std::vector<P>(static_cast<std::size_t>(count) + 1, P{NAN, NAN}), {}},
+          constants_(constant_lines(count)), choices_(choices), ignore_constraints_(ignore_constraints)
     {
     }
 
-    // The coordinates, when every record can be computed and no two of the
+    // The figure, when every record can be computed and no two of the
     // first `generic` points are in one place.
-    std::optional<std::vector<Num_point>> build(int generic)
+    std::optional<Num_figure> build(int generic)
     {
-        for (int no = 1; no < static_cast<int>(pts_.size()); ++no)
+        for (int no = 1; no < static_cast<int>(fig_.points.size()); ++no)
             if (step(no) != Step::Point)
                 return std::nullopt;
         for (std::size_t i = 1; i <= static_cast<std::size_t>(generic); ++i)
             for (std::size_t j = 1; j < i; ++j)
-                if (same_place(pts_[i], pts_[j]))
+                if (same_place(fig_.points[i], fig_.points[j]))
                     return std::nullopt;
-        return pts_;
+        return fig_;
     }
 
     // Computes record no from the records before it.
@@ -114,10 +114,11 @@ public:
         missed_ = false;
         current_ = no;
         const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+        if (r.kind == cons_kind::kConstant)
+            return constant(no);
         if (places_no_point(r)) {
-            const bool free = ignore_constraints_ ||
-                              r.kind == static_cast<std::uint32_t>(cons_kind::kPlaceholder) ||
-                              (r.kind == cons_kind::kConstant && constant_names_a_value(r));
+            const bool free =
+                ignore_constraints_ || r.kind == static_cast<std::uint32_t>(cons_kind::kPlaceholder);
             return free ? Step::Skip : Step::Unknown;
         }
         known_ = true;
@@ -128,7 +129,7 @@ public:
             return Step::Missed;
         if (!x || !finite(*x))
             return Step::Unsolved;
-        pts_[static_cast<std::size_t>(no)] = *x;
+        fig_.points[static_cast<std::size_t>(no)] = *x;
         return Step::Point;
     }
 
@@ -144,7 +145,8 @@ public:
     {
         next_draw_ = 0;
         roots_ = 0;
-        std::fill(pts_.begin(), pts_.end(), P{NAN, NAN});
+        std::fill(fig_.points.begin(), fig_.points.end(), P{NAN, NAN});
+        fig_.values.clear();
     }
     std::vector<double>& draws() { return draws_; }
     // The record each free value was drawn for, in the order drawn.
@@ -174,7 +176,13 @@ public:
             step(no);
     }
 
-    const std::vector<P>& points() const { return pts_; }
+    const std::vector<P>& points() const { return fig_.points; }
+    const Num_figure& figure() const { return fig_; }
+    // CONSTANT line no gives a named variable its value.
+    bool gives_value(int no) const
+    {
+        return constants_[static_cast<std::size_t>(no)].role == Constant_line::Role::Value;
+    }
 
     static bool same_place(P a, P b) { return dist(a, b) <= 1e-6 * (1 + norm(a)); }
     // Closer than rounding alone can bring two points computed apart,
@@ -199,7 +207,8 @@ public:
 
 private:
     std::mt19937 rng_;
-    std::vector<P> pts_;
+    Num_figure fig_;
+    std::vector<Constant_line> constants_;  // what each CONSTANT line is
     unsigned choices_ = 0;
     bool ignore_constraints_ = false;
     unsigned roots_ = 0;
@@ -262,10 +271,22 @@ private:
         // same_point, with the figure's size measured once.
         const double rounding = kRounding * size();
         for (int i = 1; i < no; ++i)
-            if (dist(c, pts_[static_cast<std::size_t>(i)]) <= rounding)
+            if (dist(c, fig_.points[static_cast<std::size_t>(i)]) <= rounding)
                 return true;
         return false;
     }
+
+    // The next choice between two roots.
+    unsigned next_choice()
+    {
+        const unsigned bit = roots_++;
+        return bit < 32 ? (choices_ >> bit) & 1U : 0U;
+    }
+
+    // A CONSTANT line: the value of its variable, one of the real roots by
+    // the next choices (as many as tell them apart); Missed when it has
+    // none. A relation among points is left to the constraint solver.
+    Step constant(int no);
 
     // Of the roots, one that is not a point already placed (the second
     // intersection with a line or circle through a known point); the choice
@@ -291,8 +312,7 @@ private:
         }
         if (open.size() == 1)
             return open.front();
-        const unsigned bit = roots_++;
-        return open[bit < 32 ? (choices_ >> bit) & 1U : 0U];
+        return open[next_choice()];
     }
 
     // Both common points of a line and a circle; none (and missed_) when
@@ -341,14 +361,20 @@ private:
 // A hypothesis predicate or a CONSTANT relation among points.
 bool is_constraint(int no);
 // For each constraint, the record it places: the latest record with free
-// values among its points and the records they are constructed from; 0 for
-// a CONSTANT relation and for a predicate whose points have no free values.
+// values among its points and the records they are constructed from, where
+// a free point (numbered first by the reader) counts where the statement
+// first names it: when that is after the latest record, a point on a line or
+// circle, the free point with values left declared last of those is placed
+// and the other stays generic on its line or circle; 0 for a CONSTANT
+// relation and for a predicate whose points have no free values.
 // Every free value of records 1 .. count is drawn.
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints);
 // Some record is asked more by the constraints (placed as placed_records
-// gives) than its free values can give, or a constraint places no record:
-// the values drawn before then move together with the placed ones.
-bool moves_jointly(const Builder& b, const std::vector<int>& placed);
+// gives) than its free values can give, a constraint places no record, or
+// a constraint depends on a record after the one it places that other
+// constraints place: the values drawn before then move together with the
+// placed ones.
+bool moves_jointly(const Builder& b, const std::vector<int>& constraints, const std::vector<int>& placed);
 // The hypothesis line of constraint no, which places record placed, that
 // collapses in figure f where it does not in raw (the same figure before
 // the constraints moved it): the two lines of a PARALLEL pair that are one

@@ -40,7 +40,7 @@ double angle_difference(P a, P b, P c, P d, P e, P g)
 // the figure: the polynomial the methods state, made dimensionless by the
 // figure's size, so that the solver finds every root of it (the degenerate
 // ones are told apart afterwards); nothing when it cannot say.
-std::optional<double> constraint_residue(int no, const std::vector<P>& f, double size)
+std::optional<double> constraint_residue(int no, const Num_figure& f, double size)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
     if (r.kind == cons_kind::kConstant)
@@ -79,7 +79,7 @@ std::optional<std::vector<double>> residues(Builder& b, int count, const std::ve
         factor *= size / dist(b.points()[static_cast<std::size_t>(deflation.record)], p);
     std::vector<double> out;
     for (int no : constraints) {
-        const auto r = constraint_residue(no, b.points(), size);
+        const auto r = constraint_residue(no, b.figure(), size);
         if (!r || !std::isfinite(*r * factor))
             return std::nullopt;
         out.push_back(*r * factor);
@@ -129,15 +129,68 @@ bool collapses(std::uint32_t i, std::uint32_t j, std::uint32_t k, const std::vec
     return on_one_line(f[i], f[j], f[k]) && !on_one_line(raw[i], raw[j], raw[k]);
 }
 
+// Record r and the records its point is computed from.
+void add_ancestors(std::uint32_t r, std::set<std::uint32_t>& out)
+{
+    if (r == 0 || !out.insert(r).second)
+        return;
+    const Pro_point& p = g_pro_points[r];
+    for (std::uint32_t parent : p.pots)
+        if (parent < r)
+            add_ancestors(parent, out);
+    // A point of a CIRCLE line after its first three lies on their circle.
+    for (const ParseFact& circle : g_parse_facts)
+        if (circle.kind == ParseFact::Kind::Circle && circle.pts.size() > 3 &&
+            std::find(circle.pts.begin() + 3, circle.pts.end(), static_cast<int>(r)) != circle.pts.end())
+            for (int i = 0; i < 3; ++i)
+                add_ancestors(static_cast<std::uint32_t>(circle.pts[static_cast<std::size_t>(i)]), out);
+}
+
+// The records with free values that constraint no depends on, in order: the
+// points it names and those they are constructed from. None for a CONSTANT
+// relation, which names its points in its terms.
+std::vector<int> free_dependencies(int no, const std::set<int>& drawing)
+{
+    const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
+    std::vector<int> out;
+    if (!r.hyp_predicate)
+        return out;
+    std::set<std::uint32_t> depends;
+    for (std::uint32_t p : r.pots)
+        add_ancestors(p, depends);
+    for (std::uint32_t d : depends)
+        if (drawing.count(static_cast<int>(d)))
+            out.push_back(static_cast<int>(d));
+    return out;
+}
+
+bool is_free_point(int record)
+{
+    return g_pro_points[static_cast<std::size_t>(record)].kind == cons_kind::kFreePoint;
+}
+
+// The first record after record r that names it among its points.
+int first_use(int r)
+{
+    for (int i = r + 1; i <= g_npoints; ++i) {
+        const auto& pots = g_pro_points[static_cast<std::size_t>(i)].pots;
+        if (std::find(pots.begin(), pots.end(), static_cast<std::uint32_t>(r)) != pots.end())
+            return i;
+    }
+    return r;
+}
+
 }  // namespace
 
 bool is_constraint(int no)
 {
     const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-    return r.hyp_predicate || (r.kind == cons_kind::kConstant && !constant_names_a_value(r));
+    return r.hyp_predicate ||
+           (r.kind == cons_kind::kConstant && constant_lines(no)[static_cast<std::size_t>(no)].role ==
+                                                  Constant_line::Role::Relation);
 }
 
-bool moves_jointly(const Builder& b, const std::vector<int>& placed)
+bool moves_jointly(const Builder& b, const std::vector<int>& constraints, const std::vector<int>& placed)
 {
     const std::vector<int>& owners = b.draw_records();
     std::map<int, long> asked;
@@ -146,9 +199,18 @@ bool moves_jointly(const Builder& b, const std::vector<int>& placed)
             return true;
         ++asked[record];
     }
-    return std::any_of(asked.begin(), asked.end(), [&](const auto& entry) {
-        return entry.second > std::count(owners.begin(), owners.end(), entry.first);
-    });
+    if (std::any_of(asked.begin(), asked.end(), [&](const auto& entry) {
+            return entry.second > std::count(owners.begin(), owners.end(), entry.first);
+        }))
+        return true;
+    // Records are placed in order: a constraint that depends on a later
+    // record which constraints place would not hold once that one is placed.
+    const std::set<int> drawing(owners.begin(), owners.end());
+    for (std::size_t i = 0; i < constraints.size(); ++i)
+        for (int d : free_dependencies(constraints[i], drawing))
+            if (d > placed[i] && asked.count(d))
+                return true;
+    return false;
 }
 
 std::optional<std::string> collapsed_line(int no, int placed, bool jointly, const std::vector<P>& f,
@@ -375,23 +437,6 @@ bool place_record(Builder& b, int count, const std::vector<int>& own, double siz
     return true;
 }
 
-// Record r and the records its point is computed from.
-void add_ancestors(std::uint32_t r, std::set<std::uint32_t>& out)
-{
-    if (r == 0 || !out.insert(r).second)
-        return;
-    const Pro_point& p = g_pro_points[r];
-    for (std::uint32_t parent : p.pots)
-        if (parent < r)
-            add_ancestors(parent, out);
-    // A point of a CIRCLE line after its first three lies on their circle.
-    for (const ParseFact& circle : g_parse_facts)
-        if (circle.kind == ParseFact::Kind::Circle && circle.pts.size() > 3 &&
-            std::find(circle.pts.begin() + 3, circle.pts.end(), static_cast<int>(r)) != circle.pts.end())
-            for (int i = 0; i < 3; ++i)
-                add_ancestors(static_cast<std::uint32_t>(circle.pts[static_cast<std::size_t>(i)]), out);
-}
-
 }  // namespace
 
 std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& constraints)
@@ -399,20 +444,29 @@ std::vector<int> placed_records(Builder& b, int count, const std::vector<int>& c
     b.draw_all(count);
     const std::vector<int>& owners = b.draw_records();
     const std::set<int> drawing(owners.begin(), owners.end());
+    std::map<int, long> asked;
+    auto values_left = [&](int record) {
+        const auto it = asked.find(record);
+        return (it == asked.end() ? 0 : it->second) < std::count(owners.begin(), owners.end(), record);
+    };
     std::vector<int> placed;
     for (int no : constraints) {
-        const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
-        int latest = 0;
-        // A CONSTANT relation names its points in its terms: it places none.
-        if (r.hyp_predicate) {
-            std::set<std::uint32_t> depends;
-            for (std::uint32_t p : r.pots)
-                add_ancestors(p, depends);
-            for (std::uint32_t d : depends)
-                if (drawing.count(static_cast<int>(d)))
-                    latest = std::max(latest, static_cast<int>(d));
+        const std::vector<int> free = free_dependencies(no, drawing);
+        int record = free.empty() ? 0 : free.back();
+        // The reader numbers the free points first: a free point the
+        // statement first names after a point with freedom of its own (on a
+        // line, on a circle) comes after that point in the statement, which
+        // stays generic on its line or circle while the constraint places
+        // the free point (of several, the one declared last).
+        if (record != 0 && !is_free_point(record)) {
+            const int latest = record;
+            for (int d : free)
+                if (is_free_point(d) && values_left(d) && first_use(d) > latest)
+                    record = d;
         }
-        placed.push_back(latest);
+        if (record != 0)
+            ++asked[record];
+        placed.push_back(record);
     }
     return placed;
 }
@@ -470,10 +524,11 @@ bool satisfy_constraints(Builder& b, int count, const std::vector<int>& constrai
     std::map<int, std::vector<int>> groups;
     for (std::size_t i = 0; i < constraints.size(); ++i)
         groups[placed[i]].push_back(constraints[i]);
-    if (moves_jointly(b, placed)) {
-        // More is asked of a point than its values can give, or a relation
-        // places no point: the values drawn before move too, as little as
-        // they must.
+    if (moves_jointly(b, constraints, placed)) {
+        // More is asked of a point than its values can give, a relation
+        // places no point, or a point is placed before one its constraints
+        // depend on: the values drawn before move too, as little as they
+        // must.
         std::vector<double> weight(owners.size(), kStiff);
         for (std::size_t j = 0; j < owners.size(); ++j)
             if (groups.count(owners[j]) && owners[j] != 0)

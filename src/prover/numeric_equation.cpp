@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <complex>
-#include <map>
 #include <optional>
+#include <set>
+#include <vector>
 
 #include "prover/numeric_figure.h"
 #include "prover/poly.h"
@@ -62,20 +63,6 @@ std::optional<double> angle_sum(const xterm* p, const Num_figure& f)
 // How far a sum of angles is from a whole number of straight angles.
 double off_straight(double angle) { return std::abs(std::sin(angle)); }
 
-// The terms of degree 1 and 0 of a polynomial of degree 1 in its main
-// variable (either may be null); nothing for a higher degree.
-std::optional<std::pair<const xterm*, const xterm*>> linear_terms(const xterm* p)
-{
-    const xterm* one = nullptr;
-    const xterm* zero = nullptr;
-    for (const dterm* t = p->terms; t; t = t->next) {
-        if (t->deg > 1)
-            return std::nullopt;
-        (t->deg == 1 ? one : zero) = t->coef;
-    }
-    return std::pair{one, zero};
-}
-
 using Complex = std::complex<double>;
 
 // A value with the size of the terms it was summed from, so that a residue
@@ -85,45 +72,67 @@ struct Value {
     double size = 0;
 };
 
+// x to the power n, with its size. (std::pow of a complex 0 to the power
+// 0 is not 1.)
+Value power(const Value& x, unsigned n)
+{
+    Value out{1, 1};
+    for (; n > 0; --n) {
+        out.value *= x.value;
+        out.size *= x.size;
+    }
+    return out;
+}
+
+// Coefficients of a polynomial in one variable, each with its size.
+using Coefficients = std::vector<Value>;
+
+void add_scaled(Coefficients& to, const Coefficients& from, const Value& factor, std::size_t shift)
+{
+    if (to.size() < from.size() + shift)
+        to.resize(from.size() + shift);
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        to[i + shift].value += factor.value * from[i].value;
+        to[i + shift].size += factor.size * from[i].size;
+    }
+}
+
 class Evaluator {
 public:
     // With vectors, the vector method's names w (a turn by a third of a full
     // turn) and i (a quarter turn) are complex units.
     Evaluator(const Num_figure& f, bool vectors) : f_(f), vectors_(vectors) {}
 
-    // The named values the CONSTANT lines define, in statement order.
-    void define_named_values()
-    {
-        for (int i = 1; i <= g_npoints; ++i) {
-            const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
-            if (r.kind != cons_kind::kConstant || !constant_names_a_value(r))
-                continue;
-            const auto [one, zero] = *linear_terms(r.ps[0]);
-            const auto a = eval(one), b = eval(zero);
-            if (a && b && std::abs(a->value) > kTolerance)
-                values_[r.ps[0]->var] = -b->value / a->value;
-        }
-    }
-
     std::optional<Value> eval(const xterm* p) const
     {
+        const auto c = coefficients(p, nullptr);
+        if (!c)
+            return std::nullopt;
+        return c->empty() ? Value{} : c->front();
+    }
+
+    // p as a polynomial in v, every other variable evaluated (null v: p's
+    // value, its only coefficient).
+    std::optional<Coefficients> coefficients(const xterm* p, const var_rec* v) const
+    {
         if (!p)
-            return Value{};
+            return Coefficients{};
         if (!p->var) {
             const double c = static_cast<double>(lnum(p));
-            return Value{c, std::abs(c)};
+            return Coefficients{Value{c, std::abs(c)}};
         }
-        const auto x = variable(p->var);
-        if (!x)
+        std::optional<Value> x;
+        if (p->var != v && !(x = variable(p->var)))
             return std::nullopt;
-        Value sum;
+        Coefficients sum;
         for (const dterm* t = p->terms; t; t = t->next) {
-            const auto c = eval(t->coef);
+            const auto c = coefficients(t->coef, v);
             if (!c)
                 return std::nullopt;
-            const Complex power = std::pow(*x, t->deg);
-            sum.value += c->value * power;
-            sum.size += c->size * std::abs(power);
+            if (x)
+                add_scaled(sum, *c, power(*x, t->deg), 0);
+            else
+                add_scaled(sum, *c, Value{1, 1}, t->deg);
         }
         return sum;
     }
@@ -131,7 +140,6 @@ public:
 private:
     const Num_figure& f_;
     bool vectors_ = false;
-    std::map<const var_rec*, Complex> values_;
 
     std::optional<Num_point> at(int i) const
     {
@@ -140,15 +148,18 @@ private:
         return f_[static_cast<std::size_t>(i)];
     }
 
-    std::optional<Complex> variable(const var_rec* v) const
+    // The value of a variable, with the size of the terms it is computed
+    // from (at least its own).
+    std::optional<Value> variable(const var_rec* v) const
     {
+        const auto exact = [](Complex x) { return Value{x, std::abs(x)}; };
         if (named(v)) {
-            if (const auto it = values_.find(v); it != values_.end())
-                return it->second;
+            if (const auto it = f_.values.find(v); it != f_.values.end())
+                return exact(it->second);
             if (vectors_ && v->name == "w")
-                return std::polar(1.0, 2 * M_PI / 3);
+                return exact(std::polar(1.0, 2 * M_PI / 3));
             if (vectors_ && v->name == "i")
-                return Complex(0, 1);
+                return exact(Complex(0, 1));
             return std::nullopt;
         }
         const auto [i1, i2, i3, i4] = v->a;
@@ -159,8 +170,8 @@ private:
             if (!p || !q)
                 return std::nullopt;
             if (i2 == 0)
-                return Complex(p->x, p->y);
-            return Complex(q->x - p->x, q->y - p->y);
+                return exact(Complex(p->x, p->y));
+            return exact(Complex(q->x - p->x, q->y - p->y));
         }
         const auto a = at(i1), b = at(i2), c = at(i3), d = at(i4);
         if (!a || !b || !c || !d)
@@ -169,6 +180,8 @@ private:
             return (p.x - o.x) * (q.y - o.y) - (p.y - o.y) * (q.x - o.x);
         };
         auto dist2 = [](Num_point p, Num_point q) { return (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y); };
+        // The size of cross3(o, p, q): the product of the two lengths.
+        auto cross3_size = [&](Num_point o, Num_point p, Num_point q) { return std::sqrt(dist2(o, p) * dist2(o, q)); };
         switch (v->type) {
         case kVarRatio: {
             // Directed segments a1a2 / a3a4: a value only on parallel lines.
@@ -176,10 +189,14 @@ private:
             const double w2 = wx * wx + wy * wy, u2 = ux * ux + uy * uy;
             if (w2 <= kTolerance || std::abs(ux * wy - uy * wx) > kTolerance * std::sqrt(u2 * w2 + 1))
                 return std::nullopt;
-            return (ux * wx + uy * wy) / w2;
+            return Value{(ux * wx + uy * wy) / w2, std::sqrt(u2 / w2)};
         }
-        case kVarArea: return (cross3(*a, *b, *d) - cross3(*c, *b, *d)) / 2;
-        case kVarPyth: return dist2(*a, *b) + dist2(*c, *d) - dist2(*b, *c) - dist2(*d, *a);
+        case kVarArea:
+            return Value{(cross3(*a, *b, *d) - cross3(*c, *b, *d)) / 2,
+                         (cross3_size(*a, *b, *d) + cross3_size(*c, *b, *d)) / 2};
+        case kVarPyth:
+            return Value{dist2(*a, *b) + dist2(*c, *d) - dist2(*b, *c) - dist2(*d, *a),
+                         dist2(*a, *b) + dist2(*c, *d) + dist2(*b, *c) + dist2(*d, *a)};
         default: return std::nullopt;
         }
     }
@@ -187,13 +204,27 @@ private:
 
 }  // namespace
 
-bool constant_names_a_value(const Pro_point& r)
+std::vector<Constant_line> constant_lines(int count)
 {
-    const xterm* p = r.ps[0];
-    if (!p || !p->var || !named(p->var))
-        return false;
-    const auto terms = linear_terms(p);
-    return terms && terms->first;
+    std::vector<Constant_line> lines(static_cast<std::size_t>(count) + 1);
+    std::set<const var_rec*> given;
+    for (int i = 1; i <= count; ++i) {
+        const Pro_point& r = g_pro_points[static_cast<std::size_t>(i)];
+        if (r.kind != cons_kind::kConstant || !r.ps[0])
+            continue;
+        std::vector<const var_rec*> unknowns;
+        for (const var_rec* v : vars2(r.ps[0]))
+            if (named(v) && !given.count(v))
+                unknowns.push_back(v);
+        Constant_line& line = lines[static_cast<std::size_t>(i)];
+        if (unknowns.size() == 1) {
+            line = {Constant_line::Role::Value, unknowns.front()};
+            given.insert(unknowns.front());
+        } else if (unknowns.size() > 1) {
+            line.role = Constant_line::Role::Undetermined;
+        }
+    }
+    return lines;
 }
 
 int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure& f)
@@ -204,8 +235,7 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
             return -1;
         return off_straight(*l - *r) <= kTolerance;
     }
-    Evaluator e(f, has_var_of_type(lhs, kVarVector) || has_var_of_type(rhs, kVarVector));
-    e.define_named_values();
+    const Evaluator e(f, has_var_of_type(lhs, kVarVector) || has_var_of_type(rhs, kVarVector));
     const auto l = e.eval(lhs), r = e.eval(rhs);
     if (!l || !r)
         return -1;
@@ -220,10 +250,32 @@ std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure&
     }
     if (has_var_of_type(p, kVarVector))
         return std::nullopt;
-    Evaluator e(f, false);
-    e.define_named_values();
-    const auto v = e.eval(p);
+    const auto v = Evaluator(f, false).eval(p);
     if (!v)
         return std::nullopt;
     return v->value.real() / (1 + v->size);
+}
+
+std::optional<double> numeric_value(const xterm* p, const Num_figure& f)
+{
+    if (has_var_of_type(p, kVarVector) || has_var_of_type(p, kVarFullAngle))
+        return std::nullopt;
+    const auto v = Evaluator(f, false).eval(p);
+    return v ? std::optional<double>(v->value.real()) : std::nullopt;
+}
+
+std::optional<std::vector<double>> numeric_coefficients(const xterm* p, const var_rec* v, const Num_figure& f)
+{
+    // Relative to the size of its terms, a coefficient that is rounding
+    // error of them.
+    constexpr double kRoundingOnly = 1e-9;
+    if (has_var_of_type(p, kVarVector) || has_var_of_type(p, kVarFullAngle))
+        return std::nullopt;
+    const auto c = Evaluator(f, false).coefficients(p, v);
+    if (!c)
+        return std::nullopt;
+    std::vector<double> out;
+    for (const Value& term : *c)
+        out.push_back(std::abs(term.value) <= kRoundingOnly * term.size ? 0.0 : term.value.real());
+    return out;
 }

@@ -12,6 +12,7 @@
 
 #include "prover/numeric_builder.h"
 #include "prover/prover.h"
+#include "prover/variables.h"
 
 using namespace numeric_detail;
 
@@ -165,7 +166,7 @@ int numeric_fact_holds(const Gdd_cond& fact, const Num_figure& pts)
     for (std::uint32_t q : fact.p)
         if (q >= pts.size())
             return -1;
-    return Tests{pts}.holds(fact);
+    return Tests{pts.points}.holds(fact);
 }
 
 bool numerically_false(const Gdd_cond& fact, int count)
@@ -226,6 +227,23 @@ int named_record_from(int r, int count)
             return i;
     }
     return r;
+}
+
+// The CONSTANT line no gives a named variable its value: that variable.
+const var_rec* given_variable(int no)
+{
+    const Constant_line line = constant_lines(no)[static_cast<std::size_t>(no)];
+    return line.role == Constant_line::Role::Value ? line.variable : nullptr;
+}
+
+// The record to name when record no has no point or value in any figure,
+// and why.
+Degenerate_construction no_solution(int no, int count)
+{
+    if (const var_rec* v = given_variable(no))
+        return {no, v->name + " has no real value in any figure"};
+    const int named = named_record_from(no, count);
+    return {named, g_pro_points[static_cast<std::size_t>(named)].name + " has no proper solution in any figure"};
 }
 
 // A hypothesis EQDISTANCE with a point named twice on one side puts the
@@ -290,6 +308,14 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
             if (!stated.empty() && !b.place_all(no - 1))
                 break;
             const Step step = b.step(no);
+            const auto i = static_cast<std::size_t>(no);
+            if (b.gives_value(no) && step != Step::Unknown) {
+                // A value is reached like a point; a figure without one ends.
+                reached[i] = 1;
+                if (step != Step::Skip)
+                    break;
+                proper[i] = 1;
+            }
             if (step == Step::Skip)
                 continue;
             if (step == Step::Unknown) {
@@ -298,7 +324,6 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
             }
             if (step == Step::Missed)
                 break;
-            const auto i = static_cast<std::size_t>(no);
             reached[i] = 1;
             if (step == Step::Unsolved)
                 break;
@@ -317,11 +342,10 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         const auto i = static_cast<std::size_t>(no);
         if (!reached[i] || proper[i])
             continue;
-        const int named = named_record_from(no, count);
-        const std::string& name = g_pro_points[static_cast<std::size_t>(named)].name;
-        if (named != no || lands_on[i].empty())
-            return Degenerate_construction{named, name + " has no proper solution in any figure"};
-        return Degenerate_construction{no, name + " is the point " + point_list(lands_on[i]) + " in every figure"};
+        if (named_record_from(no, count) != no || lands_on[i].empty())
+            return no_solution(no, count);
+        return Degenerate_construction{no, g_pro_points[i].name + " is the point " + point_list(lands_on[i]) +
+                                               " in every figure"};
     }
     return std::nullopt;
 }
@@ -358,7 +382,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
     // The record each constraint places, the same in every figure.
     Builder first(kFigureSeeds[0], count, 0, true);
     const std::vector<int> placed = placed_records(first, count, constraints);
-    const bool jointly = moves_jointly(first, placed);
+    const bool jointly = moves_jointly(first, constraints, placed);
     const auto figure = [&](Builder& b) {
         // The figure before the solver moves it: what the constructions
         // alone make of the points.
@@ -388,8 +412,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
                 continue;
             const Pro_point& r = g_pro_points[static_cast<std::size_t>(no)];
             if (step != Step::Point) {
-                fault = g_pro_points[static_cast<std::size_t>(named_record_from(no, count))].name +
-                        " has no proper solution in any figure";
+                fault = no_solution(no, count).reason;
                 continue;
             }
             if (r.generated)
@@ -404,7 +427,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
         if (const auto collapsed = collapsed_circle(b.points(), raw); collapsed && fault.empty())
             fault = *collapsed + " in every figure";
         if (fault.empty())
-            search.figures.push_back(b.points());
+            search.figures.push_back(b.figure());
         else
             ++faults[fault];
         return b.root_choices();

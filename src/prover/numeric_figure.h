@@ -2,12 +2,14 @@
 // Numeric figures of the statement: coordinates for its points, the free
 // points and free parameters chosen at random (from a seed), every
 // construction computed from its parents, with either root of a construction
-// that meets a circle. The methods reason symbolically; the figures let the
+// that meets a circle, and each CONSTANT's variable one real root of its
+// equation. The methods reason symbolically; the figures let the
 // dispatcher refuse a construction that is degenerate in every figure and
 // check a method's verdict against the figure, and let the database method
 // refuse to call a conclusion proved that is false in the figure.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "prover/gdd_cond.h"
 
 struct Pro_point;
+struct var_rec;
 struct xterm;
 
 struct Num_point {
@@ -22,7 +25,18 @@ struct Num_point {
     double y = 0.0;
 };
 
-using Num_figure = std::vector<Num_point>;
+// The values the CONSTANT lines give their named variables in one figure.
+using Num_values = std::map<const var_rec*, double>;
+
+// One figure: coordinates of the points (index = point number) and the
+// values of the named variables.
+struct Num_figure {
+    std::vector<Num_point> points;
+    Num_values values;
+
+    const Num_point& operator[](std::size_t i) const { return points[i]; }
+    std::size_t size() const { return points.size(); }
+};
 
 // Coordinates of points 1 .. count (index = point number) for one random
 // choice; nothing when a record cannot be computed (a kind without a numeric
@@ -61,9 +75,19 @@ struct Degenerate_construction {
 };
 std::optional<Degenerate_construction> degenerate_construction(int count);
 
-// A CONSTANT line that gives a named value (its main variable, of degree
-// one) rather than a relation among points.
-bool constant_names_a_value(const Pro_point& r);
+// What a CONSTANT line is to the figures: it gives a value to the one named
+// variable of its polynomial that no CONSTANT line before it gives one (a
+// root of the polynomial in that variable); with no such variable it is a
+// relation among points and the values given before; with more than one it
+// says too little to give any of them a value.
+struct Constant_line {
+    enum class Role { Value, Relation, Undetermined };
+    Role role = Role::Relation;
+    const var_rec* variable = nullptr;  // for Role::Value
+};
+// Per record 0 .. count (index = record number); the records that are not
+// CONSTANT lines get the default.
+std::vector<Constant_line> constant_lines(int count);
 
 // Does the equation lhs = rhs between quantities of the figure's points
 // (ratios of parallel segments, areas, Pythagoras differences, vectors) and
@@ -74,6 +98,17 @@ int numeric_equation_holds(const xterm* lhs, const xterm* rhs, const Num_figure&
 // The value of a CONSTANT relation in the figure, relative to the size of
 // its terms (0 where it holds); nothing when it cannot be evaluated.
 std::optional<double> numeric_relation_residue(const xterm* p, const Num_figure& f);
+
+// The value of p (a ratio value of LRATIO, MRATIO or PRATIO) in the figure:
+// numbers, named values, ratios, areas and Pythagoras differences of its
+// points; nothing when it cannot be evaluated.
+std::optional<double> numeric_value(const xterm* p, const Num_figure& f);
+
+// The coefficients (of v^0, v^1, ...) of p as a polynomial in the named
+// variable v, every other variable evaluated in the figure, a coefficient
+// that is only rounding error given as 0; nothing when one cannot be
+// evaluated (full angles, vectors, a named variable without a value).
+std::optional<std::vector<double>> numeric_coefficients(const xterm* p, const var_rec* v, const Num_figure& f);
 
 // A construction among records 1 .. count that the figures cannot compute
 // (HARMONIC, SIM_TRIANGLE): its point is free in them, so a conclusion

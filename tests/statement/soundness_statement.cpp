@@ -55,11 +55,13 @@ const std::vector<std::pair<std::string, int>>& terms()
 
 constexpr double kRepeatChance = 0.2;     // parents drawn from a tiny pool, so they repeat
 constexpr double kPatternChance = 0.1;   // a construction ill-posed by its shape
+constexpr double kMeetingChance = 0.15;  // a predicate point whose two lines meet at a named point
 constexpr double kHoldingChance = 0.5;    // a conclusion searched to hold
 constexpr int kHoldingTries = 80;
 constexpr int kMaxPoints = 20;
 constexpr double kPredicateVersionChance = 0.5;  // the statement comes as predicates
 constexpr double kReplaceChance = 0.75;          // of such a statement, each construction with a form
+constexpr double kPastFreedomChance = 0.5;       // constructions after points with freedom replaced too
 
 class Builder {
 public:
@@ -74,6 +76,7 @@ private:
     const std::string& any() { return points_[below(static_cast<int>(points_.size()))]; }
     std::vector<std::string> pick(int n, bool repeating);
     void add_construction();
+    void add_meeting_point();
     Conclusion random_conclusion(bool distinct);
     std::string random_term(bool distinct);
     void write_as_predicates();
@@ -131,6 +134,44 @@ void Builder::add_construction()
     s_.lines.push_back(std::move(l));
 }
 
+// A point whose two lines both pass through a named point P, written as
+// predicates after a point Y with freedom of its own (which the reader
+// numbers after it): one line through P and Y, or, as with the altitudes of
+// a triangle, the perpendicular to a side through the orthocentre H of P, A
+// and Y. The lines meet only at P where Y is generic; they are one line only
+// where Y is not.
+void Builder::add_meeting_point()
+{
+    static const std::vector<std::string> freedom{"ON_LINE", "ON_CIRCLE", "ON_TLINE", "ON_PLINE", "ON_BLINE"};
+    // Two lines of each keyword: through P and A (or P perpendicular or
+    // parallel to A B), and through P and Y (or P perpendicular or parallel
+    // to Y A or Y B).
+    static const std::vector<std::pair<std::string, std::string>> meeting{
+        {"INTERSECTION_LL", "PAPY"},   {"INTERSECTION_LT", "PAPYB"}, {"INTERSECTION_LP", "PAPYB"},
+        {"INTERSECTION_TT", "PABPYA"}, {"INTERSECTION_PP", "PABPYA"}, {"INTERSECTION_PT", "PABPYA"}};
+    const std::vector<std::string> base = pick(3, false);
+    const std::string& keyword = freedom[static_cast<std::size_t>(below(static_cast<int>(freedom.size())))];
+    Line semi{keyword, fresh_name(), pick(construction_parent_count(keyword), false)};
+    const std::string y = semi.point;
+    points_.push_back(y);
+    s_.lines.push_back(std::move(semi));
+    Line x{"INTERSECTION_TT", fresh_name(), {}};
+    if (chance(0.5)) {
+        Line h{"ORTHOCENTER", fresh_name(), {base[0], base[1], y}};
+        x.args = {base[0], base[1], base[2], h.point, base[1], y};
+        points_.push_back(h.point);
+        s_.lines.push_back(std::move(h));
+    } else {
+        const auto& [intersection, shape] = meeting[static_cast<std::size_t>(below(static_cast<int>(meeting.size())))];
+        x.keyword = intersection;
+        for (char c : shape)
+            x.args.push_back(c == 'P' ? base[0] : c == 'A' ? base[1] : c == 'B' ? base[2] : y);
+    }
+    x.as_predicates = !predicate_form(x).empty();
+    points_.push_back(x.point);
+    s_.lines.push_back(std::move(x));
+}
+
 std::string Builder::random_term(bool distinct)
 {
     const auto& [keyword, n] = terms()[below(static_cast<int>(terms().size()))];
@@ -186,6 +227,8 @@ Statement Builder::make()
     const int constructions = 1 + below(max_constructions_);
     for (int i = 0; i < constructions && names_ < kMaxPoints; ++i)
         add_construction();
+    if (chance(kMeetingChance) && names_ + 3 <= kMaxPoints)
+        add_meeting_point();
     s_.conclusion = {"NO", {}, {}, {}};
     const std::uint64_t figure_seed = rng_();
     if (chance(kHoldingChance) && judge(s_, figure_seed, 2).proper_figures >= 2) {
@@ -213,17 +256,18 @@ bool leaves_freedom(const std::string& keyword)
 
 // The predicate version: constructions replaced by their predicates, at
 // least one where any can be. The reader numbers the points of POINT lines
-// before all others, so a construction is replaced only where no CIRCLE line
-// and no construction with freedom stays before it: its point keeps its
-// place among the points that have freedom, and the predicates place it as
-// the construction did.
+// before all others, so a construction replaced after a CIRCLE line or a
+// construction with freedom gets its point numbered before the points with
+// freedom its predicates name; half the statements stop replacing at the
+// first such line, so that its point keeps its place among them.
 void Builder::write_as_predicates()
 {
+    const bool past_freedom = chance(kPastFreedomChance);
     std::vector<Line*> replaceable;
     for (Line& l : s_.lines) {
         if (!predicate_form(l).empty())
             replaceable.push_back(&l);
-        else if (leaves_freedom(l.keyword))
+        else if (leaves_freedom(l.keyword) && !past_freedom)
             break;
     }
     bool any = false;
@@ -231,7 +275,7 @@ void Builder::write_as_predicates()
         if (chance(kReplaceChance)) {
             l->as_predicates = true;
             any = true;
-        } else if (leaves_freedom(l->keyword)) {
+        } else if (leaves_freedom(l->keyword) && !past_freedom) {
             break;
         }
     }

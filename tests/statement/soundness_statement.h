@@ -3,8 +3,10 @@
 // every conclusion keyword of the statement language, with deliberate
 // coincidences and ill-posed constructions (repeated points, parallel or
 // identical lines, a line cut with its own parallel, a circle cut at a point
-// it already holds). Half of them come in a predicate version: the same
-// points, constructions replaced by the hypothesis predicates they imply.
+// it already holds, a predicate point whose two lines meet at a named point
+// wherever the point on a line or circle before it is). Half of them come in
+// a predicate version: the same points, constructions replaced by the
+// hypothesis predicates they imply.
 
 #include <cstdint>
 #include <random>

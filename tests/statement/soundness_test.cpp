@@ -95,6 +95,10 @@ TEST(SoundnessFigures, PredicateVersions)
          "EQ_TRIANGLE X A B;", Truth::Holds},
         {"POINT A B; PSQUARE Y A B; POINT X; PERPENDICULAR A X A B; EQDISTANCE A X A B;", "MIDPOINT A X Y",
          "PSQUARE X A B;", Truth::Holds},
+        // Both lines through B wherever X1 is on its circle: X3 is B.
+        {"POINT A B C; MIDPOINT X0 A C; ON_CIRCLE X1 C B; ORTHOCENTER X2 B C X1; POINT X3; "
+         "PERPENDICULAR X3 B A X0; PERPENDICULAR X3 X2 X1 C;",
+         "PARALLEL X3 C C B", "INTERSECTION_TT X3 B A X0 X2 X1 C;", Truth::Degenerate},
     };
     for (const auto& c : cases) {
         const std::string text = stm(c.hyps, c.show) + "CONSTRUCTIONS: " + std::string(c.constructions) + "\n";
@@ -160,20 +164,27 @@ TEST(Soundness, GeneratorCoversTheLanguage)
 {
     Generator generator(1);
     std::set<std::string> constructions, conclusions, predicate_constructions;
-    int degenerate = 0, predicate_versions = 0;
+    int degenerate = 0, predicate_versions = 0, after_freedom = 0, degenerate_after_freedom = 0;
     for (int n = 0; n < 300; ++n) {
         const Statement s = generator.next();
         EXPECT_EQ(statement_from_text(s.text()).text(), s.text());
-        bool as_predicates = false;
+        bool as_predicates = false, freedom = false, predicates_after_freedom = false;
         for (const auto& l : s.lines) {
             constructions.insert(l.keyword);
             if (l.as_predicates)
                 predicate_constructions.insert(l.keyword);
             as_predicates = as_predicates || l.as_predicates;
+            // The reader numbers the point of such a line before the point
+            // on a line or circle it follows.
+            predicates_after_freedom = predicates_after_freedom || (l.as_predicates && freedom);
+            freedom = freedom || l.keyword.starts_with("ON_");
         }
         predicate_versions += as_predicates;
         conclusions.insert(s.conclusion.keyword);
-        degenerate += judge(s, n).truth == Truth::Degenerate;
+        const bool ill_posed = judge(s, n).truth == Truth::Degenerate;
+        degenerate += ill_posed;
+        after_freedom += predicates_after_freedom;
+        degenerate_after_freedom += predicates_after_freedom && ill_posed;
     }
     for (const auto& k : construction_keywords())
         EXPECT_TRUE(constructions.count(k)) << k;
@@ -185,6 +196,9 @@ TEST(Soundness, GeneratorCoversTheLanguage)
                           "COCIRCLE"})
         EXPECT_TRUE(constructions.count(k)) << k;
     EXPECT_GT(degenerate, 20);
+    // Among them points whose two lines meet at a named point.
+    EXPECT_GT(after_freedom, 30);
+    EXPECT_GT(degenerate_after_freedom, 20);
 }
 
 }  // namespace

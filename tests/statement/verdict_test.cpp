@@ -3,9 +3,12 @@
 // statement without conclusion after one with; and a run ended by a limit
 // leaving the prover as a fresh one.
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -162,6 +165,34 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
         {"POINT A B C;\nCOLLINEAR A B C;\nEQANGEL A B C A C B;", "COLLINEAR A B C.", "DDDDDD",
          "COLLINEAR A B C; EQANGEL A B C A C B: the arms AB and BC of the angle are one line in every figure that "
          "meets these hypotheses. The statement is not proved."},
+        // A constant is a real root of its equation, in the ratios and the
+        // conclusion alike. (Each row names its own: read for the Groebner
+        // method, a constant's variable stays a parameter, which Wu's method
+        // cannot use.)
+        {"POINT A B C;\nCONSTANT k * k - 2;", "k * k = 2.", "~ETTTE", ""},
+        {"POINT A B;\nCONSTANT m ^ 2 - 2;\nLRATIO C A B m 1;", "COLLINEAR A B C.", "~~TTTE", ""},
+        {"POINT A B C;\nCONSTANT n - 3;\nLRATIO D A B n 1;\nLRATIO E A C n 1;", "PARALLEL D E B C.", "~~TTTE", ""},
+        // An area that is 0 (C, G, M on the median) beside a number.
+        {"POINT A B C;\nMIDPOINT M A B;\nCENTROID G A B C;", "(AREA C G M) + 1 = 1.", "~ETTTT", ""},
+        // The lines of X3 (or X) both pass through B (or A) wherever the point
+        // on the circle is: they are one line only where it is special.
+        {"POINT A B C;\nPOINT X3;\nMIDPOINT X0 A C;\nON_CIRCLE X1 C B;\nORTHOCENTER X2 B C X1;\n"
+         "PERPENDICULAR X3 B A X0;\nPERPENDICULAR X3 X2 X1 C;",
+         "PARALLEL X3 C C B.", "DDDDDD",
+         "PERPENDICULAR X3 B A X0; PERPENDICULAR X3 X2 X1 C: X3 is the point B in every figure that meets these "
+         "hypotheses. The statement is not proved."},
+        {"POINT A B C X;\nON_CIRCLE Y A B;\nCOLLINEAR X A Y;\nCOLLINEAR X A C;", "COLLINEAR X A C.", "DDDDDD",
+         "COLLINEAR X A Y; COLLINEAR X A C: X is the point A in every figure that meets these hypotheses. The "
+         "statement is not proved."},
+        // Points first named after the point on the circle are placed where
+        // it is generic: P on both lines, C where XA is perpendicular to BC.
+        {"POINT A B C P;\nON_CIRCLE Y A B;\nCOLLINEAR P A C;\nCOLLINEAR P B Y;", "COLLINEAR P C A.", "TTEETT", ""},
+        {"POINT A B C;\nON_CIRCLE X A B;\nPERPENDICULAR X A B C;", "EQDISTANCE A X A B.", "TEEETT", ""},
+        // Y, on a circle about X, comes after X: the second line places Y.
+        {"POINT A B C X;\nON_CIRCLE Y X A;\nCOLLINEAR X A B;\nCOLLINEAR X B Y;", "COLLINEAR Y A B.", "TTEET~", ""},
+        // The first line places X, the second Y, which the first names: the
+        // two are met together, not one after the other.
+        {"POINT A B C X;\nON_CIRCLE Y A C;\nCOLLINEAR X A Y;\nCOLLINEAR Y B C;", "COLLINEAR X Y A.", "TTEETT", ""},
     };
     for (const auto& c : cases) {
         for (std::size_t m = 0; m < std::size(kMethods); ++m) {
@@ -203,6 +234,56 @@ TEST_F(VerdictTest, AChainOfMidpointsIsNotDegenerate)
     const auto bad = degenerate_construction(g_npoints);
     ASSERT_TRUE(bad.has_value());
     EXPECT_EQ(bad->reason, "Z is the point M56 in every figure");
+}
+
+// A CONSTANT's variable takes each real root of its equation, one in each
+// figure, and the ratio built on it that value; an equation without a real
+// root is refused by name.
+TEST_F(VerdictTest, AConstantTakesEachRealRootOfItsEquation)
+{
+    constexpr int kConstantRecord = 4;
+    std::mt19937 rng(7);
+    for (int n = 0; n < 30; ++n) {
+        // Whole roots, some of them twice, and factors without a real root;
+        // D would be A or B for the roots 0 and 1.
+        std::set<long> roots;
+        std::string equation;
+        auto factor = [&](const std::string& f) { equation += (equation.empty() ? "" : " * ") + f; };
+        for (unsigned i = rng() % 3; i > 0; --i) {
+            const int r = static_cast<int>(rng() % 5) - 3;
+            roots.insert(r < 0 ? r : r + 2);
+            factor(r < 0 ? fmt("(k + %d)", -r) : fmt("(k - %d)", r + 2));
+        }
+        for (unsigned i = rng() % 2 + (roots.empty() ? 1 : 0); i > 0; --i)
+            factor(fmt("(k * k + %d)", static_cast<int>(1 + rng() % 5)));
+        SCOPED_TRACE(equation);
+        read_stm("POINT A B C;\nCONSTANT " + equation + ";\nLRATIO D A B k 1;", "COLLINEAR A B D.");
+        ASSERT_EQ(g_abort, 0) << out();
+        const auto bad = degenerate_construction(g_npoints);
+        if (roots.empty()) {
+            ASSERT_TRUE(bad.has_value());
+            EXPECT_EQ(bad->record, kConstantRecord);
+            EXPECT_EQ(bad->reason, "k has no real value in any figure");
+            continue;
+        }
+        EXPECT_FALSE(bad.has_value()) << bad->reason;
+        // k is the ratio AD / AB.
+        std::set<long> taken;
+        for (const Num_figure& f : generic_figures(g_npoints).figures) {
+            const Num_point a = f[pt("A")], b = f[pt("B")], d = f[pt("D")];
+            const double k = (d.x - a.x) / (b.x - a.x);
+            EXPECT_NEAR(k, std::lround(k), 1e-9);
+            EXPECT_NEAR(d.y - a.y, k * (b.y - a.y), 1e-9);
+            taken.insert(std::lround(k));
+        }
+        EXPECT_EQ(taken, roots);
+    }
+    // The coefficient of k is an area that is 0 but for rounding.
+    read_stm("POINT A B C;\nMIDPOINT M A B;\nCENTROID G A B C;\nCONSTANT (AREA C G M) * k - 1;\nLRATIO D A B k 1;",
+             "COLLINEAR A B D.");
+    const auto bad = degenerate_construction(g_npoints);
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_EQ(bad->reason, "k has no real value in any figure");
 }
 
 // A method's verdict is said once: in its own words where the figures agree,
