@@ -14,6 +14,7 @@
 #include "statement/prove.h"
 #include "statement/prover_wiring.h"
 #include "statement/semantics.h"
+#include "statement/shown_statement.h"
 
 namespace {
 
@@ -102,6 +103,10 @@ std::string record_line(int i)
 {
     if (std::string line = cons::rewritten_line(i); !line.empty())
         return line + ";\r\n";
+    // As the show button prints it, values as written, so that the user
+    // finds the line named in the statement.
+    if (std::string line = shown_record_line(i); !line.empty() && line != " ;\r\n")
+        return line;
     if (std::string circle = cons::circle_line_of(i); !circle.empty())
         return circle;
     const std::string line = cons_statement_text(i);

@@ -128,7 +128,7 @@ TEST_F(DatabaseIntakeTest, EveryConstructionIsTakenWithTheFactsItStates)
         {"LRATIO X A B 1 3;", {}, "COLLINEAR X A B.", "LRATIO X A B 1 3;\r\n"},
         {"MRATIO X A B 1 2;", {}, "COLLINEAR X A B.", "MRATIO X A B 1 2;\r\n"},
         {"PRATIO X A B C 1 2;", {}, "PARALLEL A X B C.", "PRATIO X A B C 1 2;\r\n"},
-        {"CONSTANT (AREA A B C) - 1;", {}, "PERPENDICULAR A B A C.", "CONSTANT -S(CBA)-1;\r\n"},
+        {"CONSTANT (AREA A B C) - 1;", {}, "PERPENDICULAR A B A C.", "CONSTANT (AREA A B C) - 1;\r\n"},
         {"ON_LINE X A B;", make_hline, "COLLINEAR X A B.", "ON_HLINE X A;\r\n"},
         {"ON_LINE X A B;", make_nrotate, "PERPENDICULAR A X A B.", "NROTATE X A B 90 ;\r\n"},
     };
