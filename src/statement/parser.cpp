@@ -174,8 +174,11 @@ void rd_constant()
     }
     rec(r).ps[0] = value;
     rec(r).written = tokens_text(first, g_tok);
-    if (g_method == kMethodGroebner && value && value->var && value->var->type == kVarNamed)
-        value->var->type = kVarParam;
+    // The Groebner method takes the constant's named variable as a parameter.
+    // Variables outlive the statement, so another method's reading turns it
+    // back: else a Groebner run would decide how the next statement reads.
+    if (value && value->var && (value->var->type == kVarNamed || value->var->type == kVarParam))
+        value->var->type = g_method == kMethodGroebner ? kVarParam : kVarNamed;
     if (!tok_is(g_tok, ";")) {
         gerror("conatant");
         return;

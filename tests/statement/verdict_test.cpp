@@ -286,6 +286,22 @@ TEST_F(VerdictTest, AConstantTakesEachRealRootOfItsEquation)
     EXPECT_EQ(bad->reason, "k has no real value in any figure");
 }
 
+// The Groebner method reads a CONSTANT's variable as a parameter, which the
+// other methods cannot use; a Groebner run leaves the next reading as if it
+// came first.
+TEST_F(VerdictTest, AConstantReadForGroebnerLeavesOtherMethodsTheirReading)
+{
+    const std::string text = statement("POINT A B C;\nCONSTANT k * k - 2;", "k * k = 2.");
+    for (int method : {kMethodArea, kMethodWu}) {
+        SCOPED_TRACE(std::string(method_name(method)));
+        const ProveRun alone = prove_statement_text(text, method, 20);
+        ASSERT_EQ(alone.result, "true") << alone.window_text;
+        prove_statement_text(text, kMethodGroebner, 20);
+        const ProveRun again = prove_statement_text(text, method, 20);
+        EXPECT_EQ(again.result, alone.result) << again.window_text;
+    }
+}
+
 // A method's verdict is said once: in its own words where the figures agree,
 // and where they do not, the overruling sentence in its place, the same in
 // the window, the status bar and the LaTeX file.
