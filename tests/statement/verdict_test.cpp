@@ -166,9 +166,7 @@ TEST_F(VerdictTest, EveryMethodOnStatementsThatOnceFooledIt)
          "COLLINEAR A B C; EQANGEL A B C A C B: the arms AB and BC of the angle are one line in every figure that "
          "meets these hypotheses. The statement is not proved."},
         // A constant is a real root of its equation, in the ratios and the
-        // conclusion alike. (Each row names its own: read for the Groebner
-        // method, a constant's variable stays a parameter, which Wu's method
-        // cannot use.)
+        // conclusion alike.
         {"POINT A B C;\nCONSTANT k * k - 2;", "k * k = 2.", "~ETTTE", ""},
         {"POINT A B;\nCONSTANT m ^ 2 - 2;\nLRATIO C A B m 1;", "COLLINEAR A B C.", "~~TTTE", ""},
         {"POINT A B C;\nCONSTANT n - 3;\nLRATIO D A B n 1;\nLRATIO E A C n 1;", "PARALLEL D E B C.", "~~TTTE", ""},
