@@ -101,10 +101,8 @@ bool named_by_reader(int p)
 
 std::string record_line(int i)
 {
-    if (std::string line = cons::rewritten_line(i); !line.empty())
-        return line + ";\r\n";
-    // As the show button prints it, values as written, so that the user
-    // finds the line named in the statement.
+    // As the show button prints it (a rewritten line as written, values as
+    // written), so that the user finds the line named in the statement.
     if (std::string line = shown_record_line(i); !line.empty() && line != " ;\r\n")
         return line;
     if (std::string circle = cons::circle_line_of(i); !circle.empty())
