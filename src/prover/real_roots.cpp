@@ -1,94 +1,97 @@
-// Real roots by their brackets: between two neighbouring real roots of the
-// derivative a polynomial is monotonic, so it has a root there exactly when
-// its sign changes, found by bisection; a multiple root is a root of the
-// derivative where the polynomial vanishes.
+// Real roots of a polynomial: the equation is first made as small as it
+// exactly can be (a factor x^m taken out, x^g written y), its roots found
+// through those of its derivatives, and each root checked against the
+// equation as given.
 
 #include "prover/real_roots.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+
+#include "prover/root_cascade.h"
 
 namespace {
 
-// Relative to the size of its terms, the value at a root of the derivative
-// below which the polynomial vanishes there (a double root).
-constexpr double kTouches = 1e-10;
+// Above this binary exponent of the largest coefficient the coefficients are
+// scaled down (by a power of two, exactly), so that the sums of their terms
+// cannot overflow.
+constexpr int kLargestUnscaled = 900;
 
-double value(const std::vector<double>& c, double x)
+// c without its trailing zeros, scaled where its coefficients are huge.
+std::vector<double> trimmed(std::vector<double> c)
 {
-    double v = 0;
-    for (auto it = c.rbegin(); it != c.rend(); ++it)
-        v = v * x + *it;
-    return v;
-}
-
-// The size of the terms of the value at x.
-double size(const std::vector<double>& c, double x)
-{
-    double s = 0;
-    for (auto it = c.rbegin(); it != c.rend(); ++it)
-        s = s * std::abs(x) + std::abs(*it);
-    return s;
-}
-
-// The root in [a, b] of a polynomial monotonic there with values of
-// opposite signs at a and b.
-double bisect(const std::vector<double>& c, double a, double b)
-{
-    const bool rising = value(c, a) < 0;
-    for (;;) {
-        const double m = 0.5 * (a + b);
-        if (!(m > a && m < b))
-            return m;
-        ((value(c, m) < 0) == rising ? a : b) = m;
+    while (!c.empty() && c.back() == 0)
+        c.pop_back();
+    double largest = 0;
+    for (double a : c)
+        largest = std::max(largest, std::abs(a));
+    if (largest > 0 && std::ilogb(largest) > kLargestUnscaled) {
+        const int shift = -std::ilogb(largest);
+        for (double& a : c)
+            a = std::ldexp(a, shift);
     }
+    return c;
 }
 
-// Roots of a polynomial of degree at least 1 whose leading coefficient is
-// not 0.
-std::vector<double> roots_of(const std::vector<double>& c)
+// c(x) = x^power q(x^step), q(0) not 0.
+struct Reduced {
+    std::size_t power = 0;
+    std::size_t step = 1;
+    std::vector<double> q;
+};
+
+// c has a coefficient other than 0.
+Reduced reduced(const std::vector<double>& c)
 {
-    const std::size_t n = c.size() - 1;
-    if (n == 1)
-        return {-c[0] / c[1]};
-    // Every root lies within this bound (Cauchy's).
-    double bound = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        bound = std::max(bound, std::abs(c[i] / c[n]));
-    bound += 1;
-    std::vector<double> derivative(n);
-    for (std::size_t i = 1; i <= n; ++i)
-        derivative[i - 1] = static_cast<double>(i) * c[i];
-    std::vector<double> ends{-bound};
-    for (double x : roots_of(derivative))
-        if (x > -bound && x < bound)
-            ends.push_back(x);
-    ends.push_back(bound);
-    auto vanishes = [&](double x) { return std::abs(value(c, x)) <= kTouches * size(c, x); };
-    std::vector<double> roots;
-    for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
-        const double a = ends[i], b = ends[i + 1];
-        if (vanishes(a)) {
-            roots.push_back(a);
-            continue;
-        }
-        if (vanishes(b))
-            continue;
-        if ((value(c, a) < 0) != (value(c, b) < 0))
-            roots.push_back(bisect(c, a, b));
-    }
-    return roots;
+    Reduced r;
+    while (c[r.power] == 0)
+        ++r.power;
+    std::size_t g = 0;
+    for (std::size_t i = r.power + 1; i < c.size(); ++i)
+        if (c[i] != 0)
+            g = std::gcd(g, i - r.power);
+    r.step = std::max<std::size_t>(g, 1);
+    for (std::size_t i = r.power; i < c.size(); i += r.step)
+        r.q.push_back(c[i]);
+    return r;
 }
 
 }  // namespace
 
 std::optional<std::vector<double>> real_roots(std::vector<double> c)
 {
-    while (!c.empty() && c.back() == 0)
-        c.pop_back();
+    c = trimmed(std::move(c));
     if (c.empty())
         return std::nullopt;
-    if (c.size() == 1)
-        return std::vector<double>{};
-    return roots_of(c);
+    const Reduced r = reduced(c);
+    std::vector<double> candidates;
+    if (r.power > 0)
+        candidates.push_back(0);
+    if (r.q.size() > 1) {
+        const double exponent = 1 / static_cast<double>(r.step);
+        for (double y : root_detail::cascade_roots(r.q)) {
+            const double x = std::pow(std::abs(y), exponent);
+            if (r.step % 2 == 1)
+                candidates.push_back(y < 0 ? -x : x);
+            else if (y > 0)
+                candidates.insert(candidates.end(), {-x, x});
+        }
+    }
+    const std::size_t degree = c.size() - 1;
+    std::vector<double> roots;
+    for (double x : candidates)
+        if (std::isfinite(x) && root_detail::within_rounding(root_detail::sample(c, x), degree))
+            roots.push_back(x);
+    std::sort(roots.begin(), roots.end());
+    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+    return roots;
+}
+
+std::size_t solved_degree(std::vector<double> c)
+{
+    c = trimmed(std::move(c));
+    if (c.empty())
+        return 0;
+    return reduced(c).q.size() - 1;
 }
