@@ -79,6 +79,9 @@ enum class Step {
     Missed,    // this figure has no real solution (a line missing a circle)
     Unsolved,  // no proper solution: parallel lines, concentric circles
     Unknown,   // a kind without a numeric meaning
+    // A CONSTANT whose equation is of too high a degree to solve in
+    // reasonable time (kMaxSolvedDegree).
+    TooHighDegree,
 };
 
 class Builder {
@@ -286,6 +289,7 @@ private:
     // A CONSTANT line: the value of its variable, one of the real roots by
     // the next choices (as many as tell them apart); Missed when it has
     // none. A relation among points is left to the constraint solver.
+    // Finding the roots looks at the proof's clock.
     Step constant(int no);
 
     // Of the roots, one that is not a point already placed (the second

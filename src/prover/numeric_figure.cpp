@@ -237,11 +237,12 @@ const var_rec* given_variable(int no)
 }
 
 // The record to name when record no has no point or value in any figure,
-// and why.
-Degenerate_construction no_solution(int no, int count)
+// and why; too_high: a CONSTANT whose equation the figures do not solve.
+Degenerate_construction no_solution(int no, int count, bool too_high = false)
 {
     if (const var_rec* v = given_variable(no))
-        return {no, v->name + " has no real value in any figure"};
+        return {no, too_high ? "the equation of " + v->name + " is of too high a degree for the figures to solve"
+                             : v->name + " has no real value in any figure"};
     const int named = named_record_from(no, count);
     return {named, g_pro_points[static_cast<std::size_t>(named)].name + " has no proper solution in any figure"};
 }
@@ -280,7 +281,7 @@ bool points_apart(const Builder& b, int count)
 std::optional<Degenerate_construction> degenerate_construction(int count)
 {
     count = std::min(count, kMaxProPoints);
-    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size());
+    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size()), too_high(reached.size());
     std::vector<std::set<int>> lands_on(reached.size());
     int judged = count;
     for_each_choice(count, true, [&](Builder& b) {
@@ -309,6 +310,7 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
                 break;
             const Step step = b.step(no);
             const auto i = static_cast<std::size_t>(no);
+            too_high[i] |= step == Step::TooHighDegree;
             if (b.gives_value(no) && step != Step::Unknown) {
                 // A value is reached like a point; a figure without one ends.
                 reached[i] = 1;
@@ -343,7 +345,7 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         if (!reached[i] || proper[i])
             continue;
         if (named_record_from(no, count) != no || lands_on[i].empty())
-            return no_solution(no, count);
+            return no_solution(no, count, too_high[i]);
         return Degenerate_construction{no, g_pro_points[i].name + " is the point " + point_list(lands_on[i]) +
                                                " in every figure"};
     }
@@ -404,7 +406,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
         b.restart();
         for (int no = 1; no <= count && fault.empty(); ++no) {
             const Step step = b.step(no);
-            if (step == Step::Unknown) {
+            if (step == Step::Unknown || step == Step::TooHighDegree) {
                 search.judged = false;
                 return b.root_choices();
             }
