@@ -1,6 +1,7 @@
 // gprove: the road from the Prove command to a proof.
 
 #include <new>
+#include <optional>
 #include <string>
 
 #include "facts/gdd_add.h"
@@ -130,13 +131,45 @@ void out_of_memory()
     g_result = kResultNotSolved;
 }
 
+// The statement's figures and what they say of the conclusion; nothing,
+// with the refusal printed, when a construction is degenerate in every
+// figure or no figure meets the hypotheses.
+std::optional<FigureJudgement> judge_figures()
+{
+    if (const std::string report = degenerate_report(); !report.empty()) {
+        gprint(report);
+        return std::nullopt;
+    }
+    // The figures are found before the area and vector methods renumber the
+    // records: the conclusion is renumbered with them.
+    const Figure_search figures = generic_figures(g_npoints);
+    if (const std::string report = unmet_report(figures); !report.empty()) {
+        gprint(report);
+        return std::nullopt;
+    }
+    return judge_conclusion(figures);
+}
+
+// The proof is timed while it lives: the figures that judge the method's
+// verdict, which solve the statement's CONSTANT equations and can take long
+// at a high degree, and the method after them share the time limit.
+class TimedProof {
+public:
+    TimedProof()
+    {
+        g_tstart = prover_clock_ms();
+        g_timing = 1;
+    }
+    ~TimedProof() { g_timing = 0; }
+    TimedProof(const TimedProof&) = delete;
+    TimedProof& operator=(const TimedProof&) = delete;
+};
+
 // The method under the time limit, and how it ended.
 ProveEnd run_method(const MethodEntry& method, const FigureJudgement& judgement)
 {
     try {
         const VerdictCheck check(judgement);
-        g_timing = 1;
-        g_tstart = prover_clock_ms();
         if (g_method == kMethodArea || g_method == kMethodVector)
             free_points_first();
         store_hypotheses();
@@ -198,22 +231,20 @@ ProveEnd gprove()
         gprint(refusal);
         return ProveEnd::Refused;
     }
-    if (const std::string report = degenerate_report(); !report.empty()) {
-        gprint(report);
-        g_result = kResultNotSolved;
-        return ProveEnd::Refused;
-    }
-    // The figures are found before the area and vector methods renumber the
-    // records: the conclusion is renumbered with them.
-    const Figure_search figures = generic_figures(g_npoints);
-    if (const std::string report = unmet_report(figures); !report.empty()) {
-        gprint(report);
-        g_result = kResultNotSolved;
-        return ProveEnd::Refused;
-    }
     refresh_prover_memory_budget();
-    const ProveEnd end = run_method(*method_entry(g_method), judge_conclusion(figures));
-    g_timing = 0;
+    ProveEnd end = ProveEnd::TimedOut;
+    {
+        const TimedProof timed;
+        try {
+            const std::optional<FigureJudgement> judgement = judge_figures();
+            if (!judgement) {
+                g_result = kResultNotSolved;
+                return ProveEnd::Refused;
+            }
+            end = run_method(*method_entry(g_method), *judgement);
+        } catch (const TTIME&) {
+        }
+    }
     note_run_time();
     if (end != ProveEnd::Ran) {
         g_outfile = nullptr;
