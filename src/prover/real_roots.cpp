@@ -13,24 +13,25 @@
 
 namespace {
 
-// Above this binary exponent of the largest coefficient the coefficients are
-// scaled down (by a power of two, exactly), so that the sums of their terms
-// cannot overflow.
-constexpr int kLargestUnscaled = 900;
+// The binary exponent the largest coefficient is scaled down to (by a power
+// of two, exactly) where it is larger, so that no sum of the terms of the
+// polynomial or its derivatives can overflow. A coefficient that this makes
+// 0 was far below the rounding of the others.
+constexpr int kLargestExponent = 960;
 
 // c without its trailing zeros, scaled where its coefficients are huge.
 std::vector<double> trimmed(std::vector<double> c)
 {
-    while (!c.empty() && c.back() == 0)
-        c.pop_back();
     double largest = 0;
     for (double a : c)
         largest = std::max(largest, std::abs(a));
-    if (largest > 0 && std::ilogb(largest) > kLargestUnscaled) {
-        const int shift = -std::ilogb(largest);
+    if (largest > 0 && std::ilogb(largest) > kLargestExponent) {
+        const int shift = kLargestExponent - std::ilogb(largest);
         for (double& a : c)
             a = std::ldexp(a, shift);
     }
+    while (!c.empty() && c.back() == 0)
+        c.pop_back();
     return c;
 }
 
@@ -61,6 +62,8 @@ Reduced reduced(const std::vector<double>& c)
 
 std::optional<std::vector<double>> real_roots(std::vector<double> c)
 {
+    if (!std::all_of(c.begin(), c.end(), [](double a) { return std::isfinite(a); }))
+        return std::nullopt;
     c = trimmed(std::move(c));
     if (c.empty())
         return std::nullopt;

@@ -102,6 +102,7 @@ TEST(RealRootsCases, KnownRoots)
         // The roots are +-1e160, where the terms are below the precision of
         // doubles: none can be checked, so none is given.
         {"a leading coefficient 1e-320", {-1, 0, 1e-320}, {}, 0},
+        {"a root beyond the largest double", {1e308, 1e-323}, {}, 0},
         {"x^10000 - 2", sparse({{10000, 1}, {0, -2}}), {-r10000, r10000}, 1e-15},
         {"x^64800 - 2", sparse({{64800, 1}, {0, -2}}), {-r64800, r64800}, 1e-15},
         {"x^3 (x^5001 + 1)", sparse({{5004, 1}, {3, 1}}), {-1, 0}, 1e-15},
@@ -131,6 +132,8 @@ TEST(RealRootsCases, DenseHighDegree)
         EXPECT_LT(found->back(), 1);
     }
     EXPECT_EQ(solved_degree(sparse({{64800, 1}, {0, -2}})), 1u);
+    EXPECT_FALSE(real_roots({1, NAN, 1}).has_value());
+    EXPECT_FALSE(real_roots({0, 0}).has_value());
     EXPECT_EQ(solved_degree(sparse({{5004, 1}, {3, 1}, {9, 2}})), 1667u);
 }
 
