@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "prover/prover.h"
 
@@ -46,9 +47,9 @@ private:
 int ceil_div(int e, int j) { return e >= 0 ? (e + j - 1) / j : -(-e / j); }
 
 // Every root lies strictly within this bound: Fujiwara's, 2 max over j of
-// |c_{n-j} / c_n|^(1/j), taken by powers of two so that it cannot overflow;
-// at most the largest double (a root beyond has no double to stand for it).
-double root_bound(const std::vector<double>& c)
+// |c_{n-j} / c_n|^(1/j), taken by powers of two so that it cannot overflow.
+// Nothing where it is beyond the largest double.
+std::optional<double> root_bound(const std::vector<double>& c)
 {
     const int n = static_cast<int>(c.size()) - 1;
     const int lead = std::ilogb(c.back());
@@ -63,14 +64,15 @@ double root_bound(const std::vector<double>& c)
     const int exponent = 1 + most;
     const int kLeast = std::numeric_limits<double>::min_exponent - std::numeric_limits<double>::digits;
     if (exponent >= std::numeric_limits<double>::max_exponent)
-        return std::numeric_limits<double>::max();
+        return std::nullopt;
     return std::ldexp(1.0, std::max(exponent, kLeast));
 }
 
 // The derivative of order k = n - m of c, divided by k! C(n, k): the
 // coefficients c_{j+k} C(j+k, k) / C(n, k), of degree m with c's leading
-// coefficient, none of them larger than c's own.
-void derivative_level(const std::vector<double>& c, std::size_t m, std::vector<double>& out)
+// coefficient, none of them larger than c's own. inverse[i] is 1 / i.
+void derivative_level(const std::vector<double>& c, std::size_t m, const std::vector<double>& inverse,
+                      std::vector<double>& out)
 {
     const std::size_t k = c.size() - 1 - m;
     out.resize(m + 1);
@@ -79,7 +81,7 @@ void derivative_level(const std::vector<double>& c, std::size_t m, std::vector<d
         out[j] = c[j + k] * ratio;
         if (j == 0)
             break;
-        ratio *= static_cast<double>(j) / static_cast<double>(j + k);
+        ratio *= static_cast<double>(j) * inverse[j + k];
     }
 }
 
@@ -138,11 +140,32 @@ double refine(const std::vector<double>& c, double lo, double hi, Sample at_lo, 
     return residue(at_lo) <= residue(at_hi) ? lo : hi;
 }
 
+// The search's ends: beyond every root where a double can stand for the
+// bound, the sign of the leading term there; else the largest doubles.
+struct Ends {
+    double bound;
+    bool beyond_roots;
+
+    explicit Ends(std::optional<double> b)
+        : bound(b.value_or(std::numeric_limits<double>::max())), beyond_roots(b.has_value())
+    {
+    }
+
+    Sample at(const std::vector<double>& c, double x) const
+    {
+        if (!beyond_roots)
+            return sample(c, x);
+        const bool odd = (c.size() - 1) % 2 == 1;
+        return {(x < 0 && odd) == (c.back() < 0) ? 1.0 : -1.0, 0, 1};
+    }
+};
+
 // The roots of c, ascending, from turns, the roots of its derivative
-// (ascending), all within (-bound, bound).
-std::vector<double> level_roots(const std::vector<double>& c, const std::vector<double>& turns, double bound,
+// (ascending).
+std::vector<double> level_roots(const std::vector<double>& c, const std::vector<double>& turns, const Ends& outer,
                                 Work_counter& work)
 {
+    const double bound = outer.bound;
     std::vector<double> ends{-bound};
     for (double t : turns)
         if (t > -bound && t < bound && t > ends.back())
@@ -150,10 +173,12 @@ std::vector<double> level_roots(const std::vector<double>& c, const std::vector<
     ends.push_back(bound);
     std::vector<Sample> at;
     at.reserve(ends.size());
-    for (double x : ends) {
-        at.push_back(sample(c, x));
+    at.push_back(outer.at(c, -bound));
+    for (std::size_t i = 1; i + 1 < ends.size(); ++i) {
+        at.push_back(sample(c, ends[i]));
         work.add(c.size());
     }
+    at.push_back(outer.at(c, bound));
     const std::size_t degree = c.size() - 1;
     // The bound is no root; a turn where the value vanishes is a multiple root.
     const auto touches = [&](std::size_t i) { return i > 0 && i + 1 < ends.size() && within_rounding(at[i], degree); };
@@ -211,13 +236,16 @@ bool within_rounding(const Sample& s, std::size_t degree)
 std::vector<double> cascade_roots(const std::vector<double>& c)
 {
     const std::size_t n = c.size() - 1;
-    const double bound = root_bound(c);
+    const Ends outer(root_bound(c));
+    std::vector<double> inverse(n + 1);
+    for (std::size_t i = 1; i <= n; ++i)
+        inverse[i] = 1 / static_cast<double>(i);
     Work_counter work;
     std::vector<double> level, turns;
     for (std::size_t m = 1; m <= n; ++m) {
-        derivative_level(c, m, level);
+        derivative_level(c, m, inverse, level);
         work.add(level.size());
-        turns = level_roots(level, turns, bound, work);
+        turns = level_roots(level, turns, outer, work);
     }
     return turns;
 }
