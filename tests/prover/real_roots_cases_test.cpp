@@ -18,20 +18,23 @@ namespace {
 
 using Coefficients = std::vector<double>;
 
-// lead times the product of (x - r)^k over the roots, multiplied out in
-// double as the figures' coefficients are.
+// The product, multiplied out in double as the figures' coefficients are.
+Coefficients times(const Coefficients& p, const Coefficients& q)
+{
+    Coefficients out(p.size() + q.size() - 1);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        for (std::size_t j = 0; j < q.size(); ++j)
+            out[i + j] += p[i] * q[j];
+    return out;
+}
+
+// lead times the product of (x - r)^k over the roots.
 Coefficients from_roots(const std::vector<std::pair<double, int>>& roots, double lead = 1)
 {
     Coefficients c{lead};
     for (const auto& [r, k] : roots)
-        for (int i = 0; i < k; ++i) {
-            Coefficients next(c.size() + 1);
-            for (std::size_t j = 0; j < c.size(); ++j) {
-                next[j + 1] += c[j];
-                next[j] -= r * c[j];
-            }
-            c = std::move(next);
-        }
+        for (int i = 0; i < k; ++i)
+            c = times(c, {-r, 1});
     return c;
 }
 
@@ -73,26 +76,23 @@ void expect_roots(const Coefficients& c, const std::vector<double>& expected, do
 
 TEST(RealRootsCases, KnownRoots)
 {
-    const double r10000 = std::pow(2.0, 1e-4), r64800 = std::pow(2.0, 1.0 / 64800);
+    const double r299 = std::pow(2.0, 1.0 / 299), r10000 = std::pow(2.0, 1e-4), r64800 = std::pow(2.0, 1.0 / 64800);
     const struct {
         const char* what;
         Coefficients c;
         std::vector<double> roots;
         double tolerance;  // relative to the root where it is larger than 1
     } cases[] = {
-        {"six simple roots 0.05 apart",
-         from_roots({{2, 1}, {2.05, 1}, {2.1, 1}, {2.15, 1}, {2.2, 1}, {2.25, 1}}),
-         {2, 2.05, 2.1, 2.15, 2.2, 2.25},
-         1e-6},
+        {"six simple roots 0.05 apart", from_roots({{2, 1}, {2.05, 1}, {2.1, 1}, {2.15, 1}, {2.2, 1}, {2.25, 1}}),
+         {2, 2.05, 2.1, 2.15, 2.2, 2.25}, 1e-6},
         {"a pair 1e-6 apart", from_roots({{1, 1}, {1.000001, 1}}), {1, 1.000001}, 1e-8},
-        {"a pair about 1e-4 apart beside a double root", from_roots({{-0.5, 2}, {0.3, 1}, {0.3001, 1}}),
+        {"a pair 1e-4 apart beside a double root", from_roots({{-0.5, 2}, {0.3, 1}, {0.3001, 1}}),
          {-0.5, 0.3, 0.3001}, 1e-7},
         {"a double root", from_roots({{1, 2}}), {1}, 1e-7},
         {"a triple root", from_roots({{1, 3}}), {1}, 1e-5},
         {"a triple and a double root", from_roots({{1, 2}, {-2, 3}}), {-2, 1}, 1e-4},
         {"the root 0 twice beside 1", from_roots({{0, 2}, {1, 1}}), {0, 1}, 0},
         {"a fourfold root from whole coefficients", from_roots({{-3, 4}}), {-3}, 1e-3},
-        {"no real root", from_roots({}, 1), {}, 0},
         {"a quadratic without real roots, squared", {1, 0, 2, 0, 1}, {}, 0},
         {"tiny coefficients", from_roots({{1, 1}, {2, 1}}, 1e-200), {1, 2}, 1e-12},
         {"huge coefficients", from_roots({{-4, 1}, {3, 1}}, 1e300), {-4, 3}, 1e-12},
@@ -103,6 +103,7 @@ TEST(RealRootsCases, KnownRoots)
         // doubles: none can be checked, so none is given.
         {"a leading coefficient 1e-320", {-1, 0, 1e-320}, {}, 0},
         {"a root beyond the largest double", {1e308, 1e-323}, {}, 0},
+        {"(x - 1) (x^299 + 2)", sparse({{300, 1}, {299, -1}, {1, 2}, {0, -2}}), {-r299, 1}, 1e-14},
         {"x^10000 - 2", sparse({{10000, 1}, {0, -2}}), {-r10000, r10000}, 1e-15},
         {"x^64800 - 2", sparse({{64800, 1}, {0, -2}}), {-r64800, r64800}, 1e-15},
         {"x^3 (x^5001 + 1)", sparse({{5004, 1}, {3, 1}}), {-1, 0}, 1e-15},
@@ -113,27 +114,9 @@ TEST(RealRootsCases, KnownRoots)
         SCOPED_TRACE(c.what);
         expect_roots(c.c, c.roots, c.tolerance);
     }
-}
-
-// Where the equation cannot be made smaller the roots are found all the
-// same: x^n + x - 1 has one root in (0, 1) and, for n even, one below -1.
-TEST(RealRootsCases, DenseHighDegree)
-{
-    for (std::size_t n : {201u, 300u}) {
-        SCOPED_TRACE(n);
-        const Coefficients c = sparse({{n, 1}, {1, 1}, {0, -1}});
-        EXPECT_EQ(solved_degree(c), n);
-        const auto found = real_roots(c);
-        ASSERT_TRUE(found.has_value());
-        ASSERT_EQ(found->size(), n % 2 == 0 ? 2u : 1u);
-        for (double x : *found)
-            EXPECT_TRUE(is_root(c, x)) << x;
-        EXPECT_GT(found->back(), 0.9);
-        EXPECT_LT(found->back(), 1);
-    }
-    EXPECT_EQ(solved_degree(sparse({{64800, 1}, {0, -2}})), 1u);
     EXPECT_FALSE(real_roots({1, NAN, 1}).has_value());
-    EXPECT_FALSE(real_roots({0, 0}).has_value());
+    EXPECT_EQ(solved_degree(sparse({{300, 1}, {299, -1}, {1, 2}, {0, -2}})), 300u);
+    EXPECT_EQ(solved_degree(sparse({{64800, 1}, {0, -2}})), 1u);
     EXPECT_EQ(solved_degree(sparse({{5004, 1}, {3, 1}, {9, 2}})), 1667u);
 }
 
@@ -162,12 +145,7 @@ TEST(RealRootsCases, RandomRootsComeBack)
         // (x - a)^2 + b with b > 0 has no real root.
         for (unsigned k = rng() % 2; k > 0; --k) {
             const double a = place(rng), b = 0.1 + std::abs(place(rng));
-            Coefficients with(c.size() + 2);
-            const double q[] = {a * a + b, -2 * a, 1};
-            for (std::size_t i = 0; i < c.size(); ++i)
-                for (std::size_t j = 0; j < 3; ++j)
-                    with[i + j] += c[i] * q[j];
-            c = std::move(with);
+            c = times(c, {a * a + b, -2 * a, 1});
         }
         std::sort(roots.begin(), roots.end());
         std::vector<double> distinct;
