@@ -243,6 +243,7 @@ ProveEnd gprove()
             }
             end = run_method(*method_entry(g_method), *judgement);
         } catch (const TTIME&) {
+            // The figures met the limit: the run ends as a method's time-out.
         }
     }
     note_run_time();
