@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "prover/keywords.h"
 #include "prover/parse_facts.h"
@@ -10,7 +9,6 @@
 #include "prover/prover.h"
 #include "statement/parser_internal.h"
 #include "statement/quantity_expr.h"
-#include "statement/shown_statement.h"
 #include "statement/statement_records.h"
 #include "statement/tokenizer.h"
 
@@ -266,16 +264,6 @@ void read_constructions()
     }
 }
 
-// The window shows a statement to be read again after an edit: one whose
-// shown text would be too long to read is refused now. (Each free point
-// has a line of its own there, so a statement of fewer tokens may need more.)
-void check_shown_length()
-{
-    std::vector<std::string> tokens;
-    if (!cut_tokens(shown_statement_text(), tokens))
-        gerror(fmt("Statement too long to be shown: more than %d tokens\n", kMaxTokens));
-}
-
 }  // namespace
 // ---- public ---------------------------------------------------------------------
 
@@ -379,6 +367,4 @@ void parse_stm()
     g_rd_expr_mode = false;
     if (!tok_is(g_tok, "."))
         gerror(stm_string(sid::kNoEnd));
-    else
-        check_shown_length();
 }

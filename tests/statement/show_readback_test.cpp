@@ -228,6 +228,27 @@ TEST_F(ShowReadbackTest, WhatCannotBeShownIsRefusedWhenRead)
     }
 }
 
+// A statement of exactly 500 tokens, many free points on one POINT line and a
+// long equation, is read and its shown text reads back; 501 are too many.
+TEST_F(ShowReadbackTest, FiveHundredTokensAreReadAndShownInNoMore)
+{
+    std::string points = "POINT";
+    for (int i = 1; i <= 58; ++i)
+        points += " P" + std::to_string(i);
+    std::string sum = "x";
+    for (int t = 1; t < 214; ++t)
+        sum += " + x";
+    const auto statement = [&](const std::string& pts) {
+        return "EXAMPLE t\nHYPOTHESES:\n" + pts + ";\nLRATIO R P1 P2 1 ;\nSHOW: " + sum + " = 0.\n";
+    };
+    const std::string text = statement(points);
+    ASSERT_EQ(token_count(text), kMaxTokens);
+    for (int method : kMethods)
+        EXPECT_TRUE(reads_back(text, method)) << out();
+    read(window_statement_text(statement(points + " P59")));
+    EXPECT_EQ(out(), error_text(" gterm overflow."));
+}
+
 // The line forms whose shown text once took more tokens than they were
 // written in: each is shown as written (its line quoted below), in no more
 // tokens, and reads back, under every method.
