@@ -18,7 +18,7 @@ std::int32_t g_npoints = 0;
 Gdd_cond g_concl;
 xterm* g_concl_lhs = nullptr;
 xterm* g_concl_rhs = nullptr;
-std::string g_concl_written;
+std::optional<std::string> g_concl_written;
 Gdd_cond g_fact;
 std::array<Coord_pair, kProPointCount> g_pairs;
 std::vector<ParseFact> g_parse_facts;
@@ -289,7 +289,7 @@ void prover_reset()
     g_concl.p.fill(0);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
-    g_concl_written.clear();
+    g_concl_written.reset();
     g_abort = 0;
     g_trace = 0;
     g_save_latex = 1;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,7 +40,8 @@ struct Pro_point {
     // fields do not give the line back: a ratio or CONSTANT line with its
     // values as written, a construction the reader rewrote for the method,
     // a CIRCLE line (on its first point). Its tokens, blank-separated,
-    // without the ";"; empty for other records.
+    // without the ";" (a ratio line keeps its ";", which it may lack);
+    // empty for other records.
     std::string written;
     std::string rot;                   // kNrotate: rotation angle in degrees as text (<= 15 chars)
     std::uint32_t x = 0;               // coordinate handles, unused
@@ -75,7 +77,11 @@ extern std::int32_t g_npoints;
 extern Gdd_cond g_concl;         // the statement's conclusion (kind in .type)
 extern xterm* g_concl_lhs;       // sides of an equation conclusion (concl_kind::kEquation)
 extern xterm* g_concl_rhs;
-extern std::string g_concl_written;  // an equation as the statement wrote it, like Pro_point::written
+// The conclusion after "SHOW:" as the statement wrote it, like
+// Pro_point::written, where the conclusion record does not give it back: an
+// equation, or nothing at all (which reads as "NO"). None for other
+// conclusions and for statements not read from a text.
+extern std::optional<std::string> g_concl_written;
 extern Gdd_cond g_fact;          // the fact the user searches for in the database
 extern std::array<Coord_pair, kProPointCount> g_pairs;
 

@@ -55,7 +55,7 @@ void rd_equation()
     put_p(g_concl_rhs);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
-    g_concl_written.clear();
+    g_concl_written.reset();
     const int first = g_tok;
     xterm* lhs = rd_pol();
     if (g_abort) {
@@ -101,6 +101,10 @@ void rd_concl_pts(int n)
 
 void parse_concl()
 {
+    // Nothing written after "SHOW:" reads as "NO" and is shown as written:
+    // the shown statement takes no more tokens than the one read.
+    if (tok_is(g_tok, "."))
+        g_concl_written = std::string();
     while (!g_abort && g_tok <= g_last_tok && !tok_is(g_tok, ".")) {
         bool matched = false;
         for (const auto& k : concl_predicates()) {

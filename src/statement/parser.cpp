@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "prover/keywords.h"
 #include "prover/parse_facts.h"
@@ -10,7 +9,6 @@
 #include "prover/prover.h"
 #include "statement/parser_internal.h"
 #include "statement/quantity_expr.h"
-#include "statement/shown_statement.h"
 #include "statement/statement_records.h"
 #include "statement/tokenizer.h"
 
@@ -140,6 +138,7 @@ void rd_ratio_pt(int kind, int parents)
         return;
     std::string written = tokens_text(g_tok, g_tok + 2 + parents);
     g_tok += 2 + parents;
+    bool ended = false;  // by a second value written ";"
     for (std::size_t k = 0; k < 2; ++k) {
         const int first = g_tok;
         xterm* value = rd_pol();
@@ -148,12 +147,21 @@ void rd_ratio_pt(int kind, int parents)
             return;
         }
         rec(r).ps[k] = value;
-        // A number is written as its value: a ";" stands for 1 and a sign
-        // alone for 0, which would read otherwise beside the next value.
-        const bool number = pconstp(value) && !tok_is(first, "(");
-        written += ' ' + (number ? poly_text(value, 0) : tokens_text(first, g_tok));
+        // The values as written, so that the line is shown in no more tokens
+        // than it was read from; but a ";" that stands for 1 ends a line for
+        // the pass that numbers the free points. The first is shown as 1; the
+        // second also ended the line, and the ";" the line is shown with
+        // stands for it again.
+        if (!tok_is(first, ";"))
+            written += ' ' + tokens_text(first, g_tok);
+        else if (k == 0)
+            written += " 1";
+        else
+            ended = true;
     }
-    rec(r).written = std::move(written);
+    // A line may end without ";" (its next line follows the values): it is
+    // shown so too, with its ";" kept only where it had one.
+    rec(r).written = std::move(written) + (ended || tok_is(g_tok, ";") ? ";" : "");
     if (tok_is(g_tok, ";"))
         ++g_tok;
 }
@@ -256,16 +264,6 @@ void read_constructions()
     }
 }
 
-// The window shows a statement to be read again after an edit: one whose
-// shown text would be too long to read is refused now. (Each free point
-// has a line of its own there, so a statement of fewer tokens may need more.)
-void check_shown_length()
-{
-    std::vector<std::string> tokens;
-    if (!cut_tokens(shown_statement_text(), tokens))
-        gerror(fmt("Statement too long to be shown: more than %d tokens\n", kMaxTokens));
-}
-
 }  // namespace
 // ---- public ---------------------------------------------------------------------
 
@@ -327,7 +325,7 @@ void free_statement_polys()
     put_p(g_concl_rhs);
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
-    g_concl_written.clear();
+    g_concl_written.reset();
 }
 
 void parse_stm()
@@ -369,6 +367,4 @@ void parse_stm()
     g_rd_expr_mode = false;
     if (!tok_is(g_tok, "."))
         gerror(stm_string(sid::kNoEnd));
-    else
-        check_shown_length();
 }

@@ -49,6 +49,14 @@ int add_circle_record(int kind, int first)
     return add_user_point(kind, name);
 }
 
+// A CIRCLE line that names no point states nothing, and has no record to be
+// shown by: no circle is entered for it.
+void enter_circle(const ParseFact& circle)
+{
+    if (!circle.pts.empty())
+        enter_parse_fact(circle);
+}
+
 // Area, database, full-angle and vector methods: every name becomes a point
 // on one circle of unknown centre.
 void rd_circle_points()
@@ -71,7 +79,7 @@ void rd_circle_points()
     }
     if (tok_is(g_tok, ";"))
         ++g_tok;
-    enter_parse_fact(circle);
+    enter_circle(circle);
 }
 
 // Wu and Groebner: three points define the circle; further points get a
@@ -109,7 +117,7 @@ void rd_circle_wu()
     }
     if (tok_is(g_tok, ";"))
         ++g_tok;
-    enter_parse_fact(circle);
+    enter_circle(circle);
 }
 
 }  // namespace

@@ -10,16 +10,23 @@ namespace {
 
 std::string value_text(const xterm* value) { return value ? poly_text(value, 0) : std::string(); }
 
-// A ratio or CONSTANT line as the statement wrote it; one that no text gave
-// (a drawing's ratio, an integer) with its values printed.
+// A ratio or CONSTANT line as the statement wrote it (a ratio line keeps the
+// ";" it had, a CONSTANT line always has one); one that no text gave (a
+// drawing's ratio, an integer) with its values printed.
 std::string valued_line(int no)
 {
     const Pro_point& r = cons::record(no);
+    const bool constant = cons::kind_of(no) == cons_kind::kConstant;
     if (!r.written.empty())
-        return r.written;
-    if (cons::kind_of(no) == cons_kind::kConstant)
-        return std::string(stm_string(sid::kConstant)) + " " + value_text(r.ps[0]);
-    return cons::ratio_head(no) + " " + value_text(r.ps[0]) + " " + value_text(r.ps[1]);
+        return constant ? r.written + ";" : r.written;
+    if (constant)
+        return std::string(stm_string(sid::kConstant)) + " " + value_text(r.ps[0]) + ";";
+    return cons::ratio_head(no) + " " + value_text(r.ps[0]) + " " + value_text(r.ps[1]) + ";";
+}
+
+bool is_free_point(int no)
+{
+    return cons::kind_of(no) == cons_kind::kFreePoint && !cons::record(no).hyp_predicate;
 }
 
 }  // namespace
@@ -32,7 +39,7 @@ std::string shown_record_line(int no)
     if (!r.hyp_predicate) {
         switch (cons::kind_of(no)) {
         case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio: case cons_kind::kConstant:
-            return valued_line(no) + ";\r\n";
+            return valued_line(no) + "\r\n";
         case cons_kind::kCircleDefining: case cons_kind::kCirclePoint: case cons_kind::kCircleFurther:
             // The CIRCLE line, at its first point.
             return r.written.empty() ? "" : r.written + ";\r\n";
@@ -47,19 +54,30 @@ std::string shown_record_line(int no)
 
 std::string shown_conclusion_line()
 {
+    const std::string show(stm_string(sid::kShow));
+    const bool written_kind = g_concl.type == concl_kind::kEquation || g_concl.type == concl_kind::kNone;
+    if (g_concl_written && written_kind)
+        return show + " " + *g_concl_written + ".\r\n";
     if (g_concl.type != concl_kind::kEquation)
         return concl_statement_text();
-    const std::string equation = !g_concl_written.empty()
-                                     ? g_concl_written
-                                     : value_text(g_concl_lhs) + " = " + value_text(g_concl_rhs);
-    return std::string(stm_string(sid::kShow)) + " " + equation + ".\r\n";
+    return show + " " + value_text(g_concl_lhs) + " = " + value_text(g_concl_rhs) + ".\r\n";
 }
 
 std::string shown_statement_text()
 {
     std::string out = fmt("%s thm \r\n", std::string(stm_string(sid::kExample)).c_str());
     out += std::string(stm_string(sid::kHypotheses)) + "\r\n";
-    for (int i = 1; i <= g_npoints; ++i)
-        out += shown_record_line(i);
+    for (int i = 1; i <= g_npoints;) {
+        if (!is_free_point(i)) {
+            out += shown_record_line(i++);
+            continue;
+        }
+        // Consecutive free points share one POINT line, as statements write
+        // them: a line each would take three tokens a point.
+        out += stm_string(sid::kPoint);
+        for (; i <= g_npoints && is_free_point(i); ++i)
+            out += " " + cons::record(i).name;
+        out += ";\r\n";
+    }
     return out + shown_conclusion_line();
 }

@@ -14,6 +14,7 @@ void forget_reader_marks()
         r.generated = false;
         r.written.clear();
     }
+    g_concl_written.reset();
 }
 
 void forget_read_statement()

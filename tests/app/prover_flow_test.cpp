@@ -74,9 +74,7 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     EXPECT_EQ(prover->edit()->text(),
               "EXAMPLE thm \n"
               "HYPOTHESES:\n"
-              "POINT A;\n"
-              "POINT B;\n"
-              "POINT C;\n"
+              "POINT A B C;\n"
               "MIDPOINT D A B;\n"
               "MIDPOINT E A C;\n"
               "SHOW: PARALLEL D E B C.\n");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "prover/prover.h"
 #include "statement/tokenizer.h"
@@ -44,6 +45,14 @@ protected:
     static std::string error_text(std::string_view what)
     {
         return "\r\n Sytax error: \r\n" + std::string(what) + "\r\n\r\n";
+    }
+
+    // Tokens the reader takes from text as the window hands it over (under
+    // g_method, which decides the method lines); -1 when they overflow.
+    static int token_count(std::string_view window_text)
+    {
+        std::vector<std::string> tokens;
+        return cut_tokens(window_statement_text(window_text), tokens) ? static_cast<int>(tokens.size()) : -1;
     }
 
     // Index of the first record named name, 0 if none.

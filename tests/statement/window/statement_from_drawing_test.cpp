@@ -52,8 +52,7 @@ TEST(StatementFromDrawing, PointsBecomeRecordsAndTheStatementIsShown)
     EXPECT_EQ(prover->edit()->text(),
               "EXAMPLE thm \n"
               "HYPOTHESES:\n"
-              "POINT A;\n"
-              "POINT B;\n"
+              "POINT A B;\n"
               "MIDPOINT M A B;\n"
               "POINT C;\n"
               "SHOW:  COLLINEAR A M B.\n");
@@ -176,7 +175,7 @@ TEST(StatementFromDrawing, AStatementReadBeforeLeavesNoMarks)
     prover->command(pcmd::kFromDrawing);
     EXPECT_FALSE(record(5).generated);
     EXPECT_EQ(prover->edit()->text(),
-              "EXAMPLE thm \nHYPOTHESES:\nPOINT A;\nPOINT B;\nPOINT C;\nPOINT D;\nPOINT E;\nPOINT F;\n"
+              "EXAMPLE thm \nHYPOTHESES:\nPOINT A B C D E F;\n"
               "LRATIO R A B 2 3;\nSHOW: NO.\n");
 }
 
