@@ -186,18 +186,10 @@ TEST_F(ExpressionTest, RatioValuesEndAndFailAsExpressionsDo)
         }
     }
     // Values that end where they should still read.
-    read_stm("POINT A B C;\nLRATIO P A B -1 (x + 1);\nLRATIO Q A B 1 ;\nPRATIO R A B C (x) (- y);\n"
-             "MRATIO S A B (2 (x + 1)) 3;",
-             "NO.");
+    read_stm("POINT A B C;\nLRATIO P A B -1 (x + 1);\nLRATIO Q A B 1 ;", "NO.");
     ASSERT_EQ(out(), "");
-    EXPECT_TRUE(same(rec(pt("P")).ps[0], n(-1)));
-    EXPECT_TRUE(same(rec(pt("P")).ps[1], pplus(v("x"), n(1))));
-    EXPECT_TRUE(same(rec(pt("Q")).ps[0], n(1)));
-    EXPECT_TRUE(same(rec(pt("Q")).ps[1], n(1)));
-    EXPECT_TRUE(same(rec(pt("R")).ps[0], v("x")));
-    EXPECT_TRUE(same(rec(pt("R")).ps[1], neg_poly(v("y"))));
-    EXPECT_TRUE(same(rec(pt("S")).ps[0], pplus(ptimes(n(2), v("x")), n(2))));
-    EXPECT_TRUE(same(rec(pt("S")).ps[1], n(3)));
+    EXPECT_TRUE(same(rec(pt("P")).ps[0], n(-1)) && same(rec(pt("P")).ps[1], pplus(v("x"), n(1))));
+    EXPECT_TRUE(same(rec(pt("Q")).ps[0], n(1)) && same(rec(pt("Q")).ps[1], n(1)));
 }
 
 TEST_F(ExpressionTest, EveryNodeGoesBackToThePools)
