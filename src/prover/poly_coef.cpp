@@ -234,30 +234,29 @@ BigCoef* copy_big(const BigCoef* b)
 
 std::size_t big_coef_bytes() { return store().bytes(); }
 
+std::size_t coef_words(const xterm* c) { return c->big ? mpz_size(c->big->v.get_mpz_t()) : 1; }
+
 void reclaim_big_coefs() { store().reclaim_all(); }
 
-// Built by inline steps of as many digits as a 64-bit value always holds, so
-// that the value takes its big form exactly when it needs it.
+// A text that always fits 64 bits is read inline; a longer one by GMP at
+// once (its conversion is subquadratic where steps of a few digits would be
+// quadratic in the length) and brought back inline when its value fits.
 xterm* coef_from_text(std::string_view text)
 {
-    constexpr std::size_t kChunkDigits = 18;
+    constexpr std::size_t kInlineDigits = 18;
+    constexpr std::size_t kDigitsPerLimb = 19;  // a 64-bit limb holds any 19 decimal digits
     const bool negative = !text.empty() && text.front() == '-';
     if (negative)
         text.remove_prefix(1);
     xterm* value = get_n(0);
-    while (!text.empty()) {
-        const std::size_t n = std::min(kChunkDigits, text.size());
-        coef_t chunk = 0;
-        coef_t scale = 1;
-        for (char c : text.substr(0, n)) {
-            chunk = chunk * 10 + (c - '0');
-            scale *= 10;
-        }
-        text.remove_prefix(n);
-        const PolyPtr factor(get_n(scale));
-        const PolyPtr digits(get_n(chunk));
-        coef_mul_to(value, factor.get());
-        coef_add_to(value, digits.get());
+    if (text.size() <= kInlineDigits) {
+        for (char c : text)
+            value->value = value->value * 10 + (c - '0');
+    } else {
+        reserve_limbs(text.size() / kDigitsPerLimb + 1);
+        mpz_ptr t = target_of(value);
+        mpz_set_str(t, std::string(text).c_str(), 10);
+        settle(value);
     }
     if (negative)
         coef_negate(value);

@@ -24,6 +24,8 @@ void release_big(BigCoef* b);
 BigCoef* copy_big(const BigCoef* b);
 // Bytes the big integers hold now.
 std::size_t big_coef_bytes();
+// Machine words constant c takes: 1 inline, the limbs of its big integer.
+std::size_t coef_words(const xterm* c);
 // Makes every big integer free again (all polynomials are gone).
 void reclaim_big_coefs();
 

@@ -36,7 +36,8 @@ void arrange_points(int kind)
     }
 }
 
-void rd_equation()
+// line: the token "SHOW:", with which messages name the conclusion.
+void rd_equation(int line)
 {
     if (!occurs_from(g_tok, ";", ".")) {
         gerror(stm_string(sid::kExprNoEnd));
@@ -57,7 +58,7 @@ void rd_equation()
     g_concl_rhs = nullptr;
     g_concl_written.reset();
     const int first = g_tok;
-    xterm* lhs = rd_pol();
+    xterm* lhs = rd_pol(line);
     if (g_abort) {
         put_p(lhs);
         return;
@@ -68,7 +69,7 @@ void rd_equation()
         return;
     }
     ++g_tok;
-    xterm* rhs = rd_pol();
+    xterm* rhs = rd_pol(line);
     if (g_abort) {
         put_p(rhs);
         return;
@@ -101,6 +102,7 @@ void rd_concl_pts(int n)
 
 void parse_concl()
 {
+    const int line = g_tok - 1;  // "SHOW:"
     // Nothing written after "SHOW:" reads as "NO" and is shown as written:
     // the shown statement takes no more tokens than the one read.
     if (tok_is(g_tok, "."))
@@ -125,6 +127,6 @@ void parse_concl()
             ++g_tok;
             continue;
         }
-        rd_equation();
+        rd_equation(line);
     }
 }

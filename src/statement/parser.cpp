@@ -133,6 +133,7 @@ void rd_pred(int kind, int ntok)
 
 void rd_ratio_pt(int kind, int parents)
 {
+    const int line = g_tok;
     const int r = add_user_point(kind, tok(g_tok + 1));
     if (g_abort || !resolve_pots(r, g_tok + 2, parents))
         return;
@@ -141,7 +142,7 @@ void rd_ratio_pt(int kind, int parents)
     bool ended = false;  // by a second value written ";"
     for (std::size_t k = 0; k < 2; ++k) {
         const int first = g_tok;
-        xterm* value = rd_pol();
+        xterm* value = rd_pol(line);
         if (g_abort) {
             put_p(value);
             return;
@@ -174,7 +175,7 @@ void rd_constant()
     const int first = g_tok;
     ++g_tok;
     g_rd_expr_mode = true;
-    xterm* value = rd_pol();
+    xterm* value = rd_pol(first);
     g_rd_expr_mode = false;
     if (g_abort) {
         put_p(value);

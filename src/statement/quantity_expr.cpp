@@ -1,15 +1,16 @@
 #include "statement/quantity_expr.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "algebra/quantity_terms.h"
 #include "prover/keywords.h"
-#include "prover/poly_coef.h"
 #include "prover/poly.h"
 #include "prover/prover.h"
 #include "statement/parser.h"
 #include "statement/tokenizer.h"
+#include "statement/value_bounds.h"
 
 namespace {
 
@@ -29,6 +30,14 @@ enum Tag : int {
 // Exponents above this are refused: no statement needs them, and the
 // power of a sum grows beyond any use long before.
 constexpr coef_t kMaxExponent = 64;
+
+// The bounds of a value. The largest values of the examples, the test
+// statements and the bench corpus take 84 words, and their largest product
+// 350 (the fourth power of a sum of four by its square, on the way to its
+// sixth power): these give them a hundredfold and more. A product may take
+// as many words as its work before it is measured, some megabytes at the
+// bound; a value at the bounds reads in a few milliseconds.
+constexpr ValueBounds kReaderBounds{10'000, 40'000};
 
 int operator_tag(std::string_view t)
 {
@@ -57,13 +66,48 @@ bool is_number(std::string_view t)
     return true;
 }
 
-// The value of a number token as a constant polynomial, exact however many
-// digits it has.
-xterm* number_value(std::string_view t)
+// A value ends at ";", "=" or "." in either mode (a ratio value in
+// parentheses also where they close).
+bool ends_value(int i) { return tok_is(i, ";") || tok_is(i, "=") || tok_is(i, "."); }
+
+// Longest text of a statement line a message quotes.
+constexpr std::size_t kNamedLineChars = 80;
+
+// The statement line starting at token first, as a message names it, the
+// reading having stopped at token stop. The conclusion ends at "."; a
+// hypothesis line at the first ";" from stop on that closes its parentheses,
+// or at the first ";" from stop on when they never close. A long line is cut
+// with "...".
+std::string named_line(int first, int stop)
 {
-    if (t[0] == '+')
-        t.remove_prefix(1);
-    return coef_from_text(t);
+    const bool conclusion = tok_is(first, stm_string(sid::kShow));
+    int depth = 0;
+    int first_semicolon = -1;
+    int end = first;
+    for (; end <= g_last_tok && !tok_is(end, "."); ++end) {
+        if (end >= stop && !conclusion && tok_is(end, ";")) {
+            if (depth <= 0)
+                break;
+            if (first_semicolon < 0)
+                first_semicolon = end;
+        }
+        depth += static_cast<int>(tok_is(end, "(")) - static_cast<int>(tok_is(end, ")"));
+    }
+    if (!tok_is(end, ";") && first_semicolon >= 0)
+        end = first_semicolon;
+    // Only the tokens that can show are joined: one may hold many thousand
+    // digits.
+    int shown_end = first;
+    for (std::size_t length = 0; shown_end < end && length <= kNamedLineChars; ++shown_end)
+        length += tok(shown_end).size() + 1;
+    std::string text = tokens_text(first, shown_end);
+    if (shown_end == end && text.size() <= kNamedLineChars)
+        return text;
+    std::size_t cut = std::min(text.size(), kNamedLineChars);
+    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 sequence
+    text.resize(cut);
+    return text + " ...";
 }
 
 struct Cell {
@@ -73,6 +117,7 @@ struct Cell {
 
 class ExprReader {
 public:
+    explicit ExprReader(int line) : line_(line) {}
     ~ExprReader()
     {
         for (auto& c : stack_)
@@ -82,26 +127,40 @@ public:
     xterm* read();
 
 private:
+    int line_;  // the first token of the statement line the value stands in
     std::vector<Cell> stack_;
+    BoundedArithmetic arithmetic_{kReaderBounds};
 
     bool top_is(int tag) const { return !stack_.empty() && stack_.back().tag == tag; }
     void push(int tag, xterm* poly = nullptr) { stack_.push_back({tag, poly}); }
 
+    // Every message of the reader names the line it stands in.
     bool fail(std::string_view message)
     {
-        if (!g_abort)
-            gerror(message);
+        if (!g_abort) {
+            const bool own_blank = !message.empty() && message.front() == ' ';
+            gerror(named_line(line_, g_tok) + (own_blank ? ":" : ": ") + std::string(message));
+        }
         return false;
+    }
+    // An operand from the bounded arithmetic, which refuses with null.
+    bool push_bounded(xterm* value)
+    {
+        if (!value)
+            return fail(arithmetic_.refusal());
+        push(kOperand, value);
+        return true;
     }
 
     bool operator_step(int t);
     bool reduce_once();
-    bool push_number(std::string_view t);
     bool push_quantity_term(bool* matched);
     bool expression_step();
-    bool done_in_value_mode() const { return stack_.size() == 1 && top_is(kOperand); }
+    bool group_closed() const { return stack_.size() == 1 && top_is(kOperand); }
     xterm* take_result();
     void skip_rest_of_value();
+    xterm* read_single_token_value();
+    xterm* read_expression(bool one_group);
 };
 
 bool ExprReader::reduce_once()
@@ -121,13 +180,13 @@ bool ExprReader::reduce_once()
     xterm* result = nullptr;
     switch (op) {
     case kPlus:
-        result = pplus(left, right);
+        result = arithmetic_.plus(left, right);
         break;
     case kMinus:
-        result = pminus(left, right);
+        result = arithmetic_.minus(left, right);
         break;
     case kTimes:
-        result = ptimes(left, right);
+        result = arithmetic_.times(left, right);
         break;
     default: {
         if (!pconstp(right)) {
@@ -143,12 +202,11 @@ bool ExprReader::reduce_once()
             put_p(left);
             return fail("expression error");
         }
-        result = ppower(left, n < 0 ? 0 : static_cast<int>(n));
+        result = arithmetic_.power(left, n < 0 ? 0 : static_cast<int>(n));
         break;
     }
     }
-    push(kOperand, result);
-    return true;
+    return push_bounded(result);
 }
 
 bool ExprReader::operator_step(int t)
@@ -173,12 +231,6 @@ bool ExprReader::operator_step(int t)
     } else if (t != kFinal) {
         push(t);
     }
-    return true;
-}
-
-bool ExprReader::push_number(std::string_view t)
-{
-    push(kOperand, number_value(t));
     return true;
 }
 
@@ -273,7 +325,7 @@ bool ExprReader::expression_step()
     if (top_is(kOperand) && !operator_step(kTimes))
         return false;
     if (is_number(t)) {
-        if (!push_number(t))
+        if (!push_bounded(arithmetic_.number(t)))
             return false;
     } else {
         push(kOperand, get_m(mk_var_name(t)));
@@ -297,57 +349,42 @@ xterm* ExprReader::take_result()
 // resumes where the value ends.
 void ExprReader::skip_rest_of_value()
 {
-    if (!g_rd_expr_mode)
-        return;
-    while (g_tok <= g_last_tok && !tok_is(g_tok, ";") && !tok_is(g_tok, "=") && !tok_is(g_tok, "."))
+    while (g_tok <= g_last_tok && !ends_value(g_tok))
         ++g_tok;
 }
 
-xterm* ExprReader::read()
+// A ratio value not in parentheses: one token, or a sign and a number.
+xterm* ExprReader::read_single_token_value()
 {
-    const auto exhausted = [] { return g_tok > g_last_tok; };
-    if (exhausted()) {
-        fail(" expression error\n");
+    const std::string_view first = tok(g_tok);
+    if (first == ";") {
+        ++g_tok;
+        return get_n(1);
+    }
+    const bool signed_number = (first == "+" || first == "-") && is_number(tok(g_tok + 1));
+    if (!signed_number && !is_number(first)) {
+        ++g_tok;
+        return get_m(mk_var_name(first));
+    }
+    xterm* value = arithmetic_.number(tok(g_tok + (signed_number ? 1 : 0)));
+    if (!value) {
+        fail(arithmetic_.refusal());
         return nullptr;
     }
-    const std::string_view first = tok(g_tok);
-    if (!g_rd_expr_mode) {
-        if (first == ";") {
-            ++g_tok;
-            return get_n(1);
-        }
-        if ((first == "+" || first == "-") && is_number(tok(g_tok + 1))) {
-            xterm* value = number_value(tok(g_tok + 1));
-            g_tok += 2;
-            return first == "-" ? neg_poly(value) : value;
-        }
-        if (is_number(first)) {
-            xterm* value = number_value(first);
-            ++g_tok;
-            return value;
-        }
-        if (first != "(") {
-            ++g_tok;
-            return get_m(mk_var_name(first));
-        }
-        push(kOpen);
-        ++g_tok;
-        if (tok_is(g_tok, "+") || tok_is(g_tok, "-"))
-            push(kOperand, get_n(0));
-        while (!done_in_value_mode()) {
-            if (exhausted()) {
-                fail(" expression error\n");
-                return nullptr;
-            }
-            if (!expression_step())
-                return nullptr;
-        }
-        return take_result();
-    }
-    if (first == "+" || first == "-")
+    g_tok += signed_number ? 2 : 1;
+    return signed_number && first == "-" ? neg_poly(value) : value;
+}
+
+// The expression at g_tok up to the end of the value; with one_group (a
+// ratio value, which starts with "(") also up to where that group closes.
+// Both modes end a value and reduce it here, so that a text reads to the
+// same value or the same error in either.
+xterm* ExprReader::read_expression(bool one_group)
+{
+    if (tok_is(g_tok, "+") || tok_is(g_tok, "-"))
         push(kOperand, get_n(0));
-    while (!tok_is(g_tok, ";") && !tok_is(g_tok, "=") && !tok_is(g_tok, ".")) {
-        if (exhausted()) {
+    while (!ends_value(g_tok) && !(one_group && group_closed())) {
+        if (g_tok > g_last_tok) {
             fail(" expression error\n");
             return nullptr;
         }
@@ -365,14 +402,25 @@ xterm* ExprReader::read()
     return take_result();
 }
 
+xterm* ExprReader::read()
+{
+    if (g_tok > g_last_tok) {
+        fail(" expression error\n");
+        return nullptr;
+    }
+    if (!g_rd_expr_mode && !tok_is(g_tok, "("))
+        return read_single_token_value();
+    return read_expression(!g_rd_expr_mode);
+}
+
 }  // namespace
 
-xterm* rd_pol()
+xterm* rd_pol(int line)
 {
     if (g_trace)
         trace_str(fmt("rd_pol (%d) %s %s\n", g_rd_expr_mode ? 1 : 0, std::string(tok(g_tok)).c_str(),
                       std::string(tok(g_tok + 1)).c_str()));
-    ExprReader reader;
+    ExprReader reader(line);
     xterm* result = reader.read();
     if (g_trace && result) {
         // The trace must not move the proof printer's column.

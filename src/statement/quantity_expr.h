@@ -5,6 +5,7 @@
 struct xterm;
 
 // Reads one value at g_tok in the mode g_rd_expr_mode gives, advances g_tok
-// past it and returns a new polynomial; on error reports through gerror and
-// returns null.
-xterm* rd_pol();
+// past it and returns a new polynomial; on error reports through gerror,
+// naming the statement line that starts at token line, and returns null. A
+// value whose expansion would pass the reader's size bounds is refused so.
+xterm* rd_pol(int line);

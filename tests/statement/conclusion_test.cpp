@@ -33,11 +33,14 @@ TEST_F(ConclusionTest, WrongConclusionsAreReportedAndEmptyTheStatement)
     clear_output();
     rd_stm("EXAMPLE t HYPOTHESES: POINT A; SHOW: a = b~");
     EXPECT_EQ(out(), error_text("Expression should end with ; or .\r\n") + no_end);
-    // Empty sides; a ";" after an equation starts another with an empty left side.
-    for (std::string_view show : {"= b.", "a = b; c = d.", "a = ."}) {
+    // Empty sides; a ";" after an equation starts another with an empty left
+    // side. The message names the whole conclusion.
+    const std::pair<std::string_view, std::string_view> empty_sides[] = {
+        {"= b.", "SHOW: = b"}, {"a = b; c = d.", "SHOW: a = b ; c = d"}, {"a = .", "SHOW: a ="}};
+    for (const auto& [show, named] : empty_sides) {
         SCOPED_TRACE(show);
         read_stm(kPoints, show);
-        EXPECT_EQ(out().find(error_text("expression error: empty expression")), 0u);
+        EXPECT_EQ(out().find(error_text(std::string(named) + ": expression error: empty expression")), 0u) << out();
         EXPECT_EQ(g_npoints, 0);
     }
 }

@@ -100,20 +100,23 @@ TEST_F(ExpressionTest, QuantityBuildersBringPointsIntoOneOrder)
 
 TEST_F(ExpressionTest, ErrorTexts)
 {
-    EXPECT_EQ(error_of("a / b"), "expression error 99");
-    EXPECT_EQ(error_of("a ^ b"), "expression error");
-    EXPECT_EQ(error_of("a ^ 100"), "expression error");
-    EXPECT_EQ(error_of("a ^ (10000000000 * 10000000000)"), "expression error");
-    EXPECT_EQ(error_of("2 RATIO A B C D"), "expression error 99");
-    EXPECT_EQ(error_of("(a + b"), "expression error 99");
-    EXPECT_EQ(error_of("a + b)"), "expression error 17");
-    EXPECT_EQ(error_of("a + * b"), "expresion error 13");
-    EXPECT_EQ(error_of("* b"), "expresion error 13");
-    EXPECT_EQ(error_of("( * a)"), "expresion error 13");
-    EXPECT_EQ(error_of("AREA A B C"), "area is not proper");
-    EXPECT_EQ(error_of("(AREA A B)"), "area is not proper");
-    EXPECT_EQ(error_of("PY A B C"), "py is not proper");
-    EXPECT_EQ(error_of("(VEC A B C)"), "vector is not proper");
+    // The reader's own messages name the conclusion they stand in.
+    EXPECT_EQ(error_of("a / b"), "SHOW: a / b = 0: expression error 99");
+    EXPECT_EQ(error_of("a ^ b"), "SHOW: a ^ b = 0: expression error");
+    EXPECT_EQ(error_of("a ^ 100"), "SHOW: a ^ 100 = 0: expression error");
+    EXPECT_EQ(error_of("a ^ (10000000000 * 10000000000)"),
+              "SHOW: a ^ (10000000000 * 10000000000) = 0: expression error");
+    EXPECT_EQ(error_of("2 RATIO A B C D"), "SHOW: 2 RATIO A B C D = 0: expression error 99");
+    EXPECT_EQ(error_of("(a + b"), "SHOW: (a + b = 0: expression error 99");
+    EXPECT_EQ(error_of("a + b)"), "SHOW: a + b) = 0: expression error 17");
+    EXPECT_EQ(error_of("a + * b"), "SHOW: a + * b = 0: expresion error 13");
+    EXPECT_EQ(error_of("* b"), "SHOW: * b = 0: expresion error 13");
+    EXPECT_EQ(error_of("( * a)"), "SHOW: (* a) = 0: expresion error 13");
+    EXPECT_EQ(error_of("AREA A B C"), "SHOW: AREA A B C = 0: area is not proper");
+    EXPECT_EQ(error_of("(AREA A B)"), "SHOW: (AREA A B) = 0: area is not proper");
+    EXPECT_EQ(error_of("PY A B C"), "SHOW: PY A B C = 0: py is not proper");
+    EXPECT_EQ(error_of("(VEC A B C)"), "SHOW: (VEC A B C) = 0: vector is not proper");
+    // Those of the point table and the quantity builders stay as they are.
     EXPECT_EQ(error_of("RATIO A B C Z"), "Cannot find point Z");
     EXPECT_EQ(error_of("RATIO A B C C"), "rtrim: denominator of ratio is zero.~%");
 }
@@ -148,12 +151,45 @@ TEST_F(ExpressionTest, ValueModeParenthesesAndExhaustedTokens)
 
     clear_output();
     rd_stm("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A B (x + 1~");
-    EXPECT_EQ(out(), error_text(" expression error\n"));
+    EXPECT_EQ(out(), error_text("LRATIO P A B (x + 1: expression error\n"));
     clear_output();
     rd_stm("EXAMPLE t HYPOTHESES: POINT A B; LRATIO P A B 1~");
-    EXPECT_EQ(out(), error_text(" expression error\n"));
+    EXPECT_EQ(out(), error_text("LRATIO P A B 1: expression error\n"));
     read_stm("POINT A B;\nLRATIO P A B (x / 2);", "NO.");
-    EXPECT_EQ(out(), error_text("expression error 99"));
+    EXPECT_EQ(out(), error_text("LRATIO P A B (x / 2): expression error 99"));
+}
+
+// A ratio value in parentheses ends where an expression ends, and is refused
+// for the same reason as the CONSTANT line of the same text; every message
+// names its line.
+TEST_F(ExpressionTest, RatioValuesEndAndFailAsExpressionsDo)
+{
+    // What the error report says after the line named, "" when it names
+    // another line or there is none.
+    const auto reason_after = [this](const std::string& line) {
+        const std::string head = error_text(line + ": ");
+        const std::string start = head.substr(0, head.size() - 4);  // without the closing line breaks
+        return out().rfind(start, 0) == 0 ? out().substr(start.size()) : std::string();
+    };
+    const char* const values[] = {"(; POINT C)", "(2 ; 3)", "(x = 1)", "(x + 1 ; y)", "(a / b)", "(* a)",
+                                  "((a + b) ; c)", "(AREA A B)", "(a ^ b)", "((x)"};
+    const char* const heads[] = {"LRATIO P A B", "MRATIO P A B", "PRATIO P A B C"};
+    for (const std::string value : values) {
+        SCOPED_TRACE(value);
+        read_stm("POINT A B C;\nCONSTANT " + value + ";", "NO.");
+        const std::string reason = reason_after("CONSTANT " + value);
+        ASSERT_NE(reason, "") << out();
+        for (const std::string head : heads) {
+            read_stm("POINT A B C;\n" + head + " " + value + " 1;", "NO.");
+            EXPECT_EQ(reason_after(head + " " + value + " 1"), reason) << out();
+            EXPECT_EQ(g_npoints, 0);
+        }
+    }
+    // Values that end where they should still read.
+    read_stm("POINT A B C;\nLRATIO P A B -1 (x + 1);\nLRATIO Q A B 1 ;", "NO.");
+    ASSERT_EQ(out(), "");
+    EXPECT_TRUE(same(rec(pt("P")).ps[0], n(-1)) && same(rec(pt("P")).ps[1], pplus(v("x"), n(1))));
+    EXPECT_TRUE(same(rec(pt("Q")).ps[0], n(1)) && same(rec(pt("Q")).ps[1], n(1)));
 }
 
 TEST_F(ExpressionTest, EveryNodeGoesBackToThePools)
