@@ -116,6 +116,8 @@ private:
     int AddString(const std::string& s);
     int InsertString(const std::string& s, int pos);
     void FitExtent(const std::string& s);
+    int line_extent(const std::string& s) const;
+    void put_object_lines(int from, int end);
     std::string object_line(int pos);
     void EvRButtonDown(QPoint global);
     void highlight(int old_pos, int new_pos);
