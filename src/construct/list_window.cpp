@@ -242,6 +242,13 @@ int ListWindow::UpdateLine(int pos)
     return 1;
 }
 
+int ListWindow::UpdateLines(int from, int end)
+{
+    if (Drawing && from >= 0)
+        put_object_lines(from, end);
+    return 1;
+}
+
 void ListWindow::SetTitle(std::string_view title)
 {
     setWindowTitle(qs(fill_template("%s : %s", {load_string(ssid::kScriptManager), title})));

@@ -71,6 +71,10 @@ public:
     int DeleteLine(int pos);
     // Rewrites line pos from object pos + 20 and selects it.
     int UpdateLine(int pos);
+    // Rewrites lines from..end-1 as UpdateLine does each in turn, with the
+    // drawing's painting off (so without the Down key's highlight): the last
+    // of them ends selected.
+    int UpdateLines(int from, int end);
     // Caption "Script Manager : title" after the drawing was saved as `title`.
     void SetTitle(std::string_view title);
     // Caption "Script Manager: caption" (at most 39 characters of it), the

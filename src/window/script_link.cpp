@@ -149,6 +149,12 @@ void ScriptManagerLink::script_update_line(Dchild& win, int pos)
         g_script_mgr->UpdateLine(pos);
 }
 
+void ScriptManagerLink::script_update_lines(Dchild& win, int from_pos, int end_pos)
+{
+    if (lists(win))
+        g_script_mgr->UpdateLines(from_pos, end_pos);
+}
+
 void ScriptManagerLink::script_delete_line(Dchild& win, int pos)
 {
     if (lists(win))

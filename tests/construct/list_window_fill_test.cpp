@@ -1,6 +1,7 @@
 // Filling the Script Manager in one pass: a refill shows exactly what adding
-// the lines one by one shows (lines, selection, extent, scroll ranges) and
-// scrolls to its selection a fixed number of times whatever the drawing's size.
+// the lines one by one shows (lines, selection, extent, scroll ranges), and
+// rewriting every later line shows what rewriting them one by one shows; both
+// move the selection a fixed number of times whatever the drawing's size.
 
 #include <gtest/gtest.h>
 
@@ -166,4 +167,68 @@ TEST_F(ScriptFillTest, RefillScrollsToItsSelectionAFixedNumberOfTimes)
         delete g_script_mgr;
     }
     EXPECT_EQ(row_changes, std::vector<int>(3, 1)) << "the selection moves once, to the last line";
+}
+
+// Deleting an early object or renaming an early point rewrites every later
+// line: at once, with what rewriting them one by one ends with.
+TEST_F(ScriptFillTest, RewritingLaterLinesAtOnceEndsAsOneByOne)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        for (const bool rename : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << (rename ? ", rename" : ", delete"));
+            ScriptHost host;
+            RandomDrawing(seed).add_to(host, 60);
+            ListWindow one_by_one(nullptr, boxes, dialogs);
+            ListWindow at_once(nullptr, boxes, dialogs);
+            for (ListWindow* list : {&one_by_one, &at_once}) {
+                list->show();
+                list->set_drawing(&host);
+                list->Refill();
+                list->setCurrentRow(static_cast<int>(seed) * 7);
+            }
+            ObjectTable& t = host.t();
+            int from = static_cast<int>(seed) * 3;
+            // As the table operations do while they rewrite several lines.
+            t.repaint_switch() = 0;
+            if (rename) {
+                t[from + rec::kFirstObject].set_name("Wide" + std::to_string(seed) + "WMW");
+            } else {
+                // The first object from there on that nothing uses.
+                while (!del_point(host.d, from, 1, 0))
+                    ++from;
+                one_by_one.DeleteLine(from);
+                at_once.DeleteLine(from);
+            }
+            const int end = t.count() - rec::kFirstObject;
+            for (int pos = from; pos < end; ++pos)
+                one_by_one.UpdateLine(pos);
+            at_once.UpdateLines(from, end);
+            t.repaint_switch() = 1;
+            EXPECT_EQ(at_once.lines(), host.expected_lines());
+            expect_same(shown(at_once), shown(one_by_one));
+            QCoreApplication::processEvents();
+            expect_same(shown(at_once), shown(one_by_one));
+            EXPECT_EQ(host.repaints, 0);
+        }
+    }
+}
+
+TEST_F(ScriptFillTest, DeletingAnEarlyObjectScrollsAFixedNumberOfTimes)
+{
+    std::vector<int> row_changes;
+    for (const int objects : {3, 30, 200}) {
+        ScriptHost host;
+        host.point(5, 5, "F");  // used by nothing
+        RandomDrawing(11).add_to(host, objects - 1);
+        ListWindow& list = open(&host);
+        int changes = 0;
+        QObject::connect(&list, &QListWidget::currentRowChanged, [&changes] { ++changes; });
+        ASSERT_TRUE(del_point(host.d, 0, 1, 0));
+        EXPECT_EQ(list.lines(), host.expected_lines());
+        EXPECT_EQ(list.currentRow(), objects - 2);
+        row_changes.push_back(changes);
+        delete g_script_mgr;
+    }
+    // The selected line goes with the lines rewritten, then their last is selected.
+    EXPECT_EQ(row_changes, std::vector<int>(3, 2));
 }
