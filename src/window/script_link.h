@@ -50,6 +50,12 @@ private:
 
 class ScriptManagerLink {
 public:
+    // Listing a drawing of this many objects or more keeps the window from
+    // input long enough (a twentieth of a second and more) that the list's
+    // refills started here show the busy cursor meanwhile: at opening, at
+    // activation, after reading a point file and at a refresh.
+    static constexpr int kBusyListObjects = 5000;
+
     ScriptManagerLink(MessageBoxes& boxes, ObjectDialogs& dialogs, ColourChooser& colours, FontChooser& fonts);
     ~ScriptManagerLink();
     ScriptManagerLink(const ScriptManagerLink&) = delete;
