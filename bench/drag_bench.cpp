@@ -3,7 +3,10 @@
 // paints the whole diagram off-screen, as a drag in a drawing window does.
 // Also times opening the point file of a drawing of about two hundred objects
 // whose centre point drives a long animation cycle with a few loci: Open
-// replays that cycle out of sight to take the locus samples.
+// replays that cycle out of sight to take the locus samples. Last, the fill
+// of a shown Script Manager with drawings of a few hundred to a few thousand
+// objects, as opening a drawing refills it, and deleting the first object of
+// a listed drawing of a few thousand, which rewrites every later line.
 //
 //   drag_bench [steps] [cells] [--png FILE]
 //
@@ -28,8 +31,12 @@
 #include <string>
 #include <vector>
 
+#include "construct/choosers.h"
+#include "construct/list_window.h"
+#include "construct/object_dialogs.h"
 #include "export/fig_format.h"
 #include "model/adding.h"
+#include "model/deleting.h"
 #include "model/diagram.h"
 #include "model/semi_free.h"
 #include "paint/loci.h"
@@ -45,6 +52,7 @@
 #include "window/drawing_services.h"
 #include "window/file_services.h"
 #include "window/move_point.h"
+#include "window/script_link.h"
 #include "window/scripted_ui.h"
 #include "window/window_strings.h"
 
@@ -437,6 +445,90 @@ OpenFigures time_open()
     return figures;
 }
 
+// A segment AB, a point on it and a chain of midpoints, each of the one
+// before and B: `objects` objects in all, their names growing longer.
+void build_midpoint_chain(ObjectTable& t, int objects)
+{
+    const int end = t.count() + objects;
+    const int a = add(t, 101, 1, 0, 0, 0, 0, 100.0, 300.0);
+    const int b = add(t, 101, 1, 0, 0, 0, 0, 800.0, 300.0);
+    add(t, 135, 2, a, b);
+    int last = add(t, 110, 1, a, b, 0, 0, 450.0, 300.0);
+    while (t.count() < end)
+        last = add(t, 103, 1, last, b);
+}
+
+// Sizes of the drawings the Script Manager is filled with.
+constexpr int kScriptFillSizes[] = {500, 2000, 5000};
+
+struct FillFigures {
+    Cost cost;
+    std::size_t lines = 0;
+};
+
+// A shown Script Manager refilled with a drawing, as opening its point file
+// does; the events the fill leaves pending (layout, paint) are counted too.
+FillFigures time_script_fill(int objects)
+{
+    ScriptedUi ui;
+    const UiServices services = ui.services();
+    Dchild win("Diagram 1", std::nullopt, no_drawing_services(), services);
+    build_midpoint_chain(win.objects(), objects);
+    DchildScriptDrawing drawing(win);
+    ScriptedObjectDialogs dialogs;
+    ListWindow list(nullptr, ui.boxes, dialogs);
+    list.show();
+    list.set_drawing(&drawing);
+    QCoreApplication::processEvents();
+
+    FillFigures figures;
+    const Stopwatch watch;
+    list.Refill();
+    QCoreApplication::processEvents();
+    figures.cost = watch.per_step(1);
+    figures.lines = static_cast<std::size_t>(list.count());
+    list.set_drawing(nullptr);
+    return figures;
+}
+
+constexpr int kScriptDeleteSize = 4000;
+
+struct DeleteFigures {
+    Cost cost;
+    std::size_t lines = 0;
+};
+
+// A free point that nothing uses, then the midpoint chain: `objects` objects
+// in all, listed by the Script Manager of a drawing window; the free point
+// deleted through the table operation, as the list's Delete command does.
+DeleteFigures time_script_delete(int objects)
+{
+    ScriptedUi ui;
+    const UiServices services = ui.services();
+    ScriptedObjectDialogs dialogs;
+    ScriptedColourChooser colours;
+    ScriptedFontChooser fonts;
+    ScriptManagerLink link(ui.boxes, dialogs, colours, fonts);
+    WithScriptManager<DrawingServices> drawing_services(link);
+    Dchild win("Diagram 1", std::nullopt, drawing_services, services);
+    ObjectTable& t = win.objects();
+    const int first = add(t, 101, 1, 0, 0, 0, 0, 50.0, 50.0);
+    build_midpoint_chain(t, objects - 1);
+    g_active_draw = &win;
+    link.open_script_manager();
+    QCoreApplication::processEvents();
+
+    DeleteFigures figures;
+    const Stopwatch watch;
+    del_point(win.diagram, first, 0, 0);
+    QCoreApplication::processEvents();
+    figures.cost = watch.per_step(1);
+    figures.lines = g_script_mgr ? static_cast<std::size_t>(g_script_mgr->count()) : 0;
+    delete g_script_mgr;
+    g_active_draw = nullptr;
+    return figures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -475,5 +567,13 @@ int main(int argc, char** argv)
     const OpenFigures open = time_open();
     std::printf("  open with loci (%d objects, %d steps): %.1f ms (cpu %.1f); %zu samples, checksum %.0f\n",
                 open.objects, kOpenSteps, open.cost.wall, open.cost.cpu, open.samples, open.checksum);
+    for (const int size : kScriptFillSizes) {
+        const FillFigures fill = time_script_fill(size);
+        std::printf("  Script Manager fill (%d objects): %.1f ms (cpu %.1f); %zu lines\n", size, fill.cost.wall,
+                    fill.cost.cpu, fill.lines);
+    }
+    const DeleteFigures deleted = time_script_delete(kScriptDeleteSize);
+    std::printf("  Script Manager, first of %d objects deleted: %.1f ms (cpu %.1f); %zu lines\n",
+                kScriptDeleteSize, deleted.cost.wall, deleted.cost.cpu, deleted.lines);
     return 0;
 }

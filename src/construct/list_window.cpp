@@ -9,6 +9,7 @@
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
+#include <limits>
 
 #include "construct/object_dialogs.h"
 #include "construct/script_drawing.h"
@@ -124,16 +125,21 @@ std::string ListWindow::object_line(int pos)
     return fill_template("%s: %s", {std::to_string(pos), text});
 }
 
-void ListWindow::FitExtent(const std::string& s)
+int ListWindow::line_extent(const std::string& s) const
 {
     if (s.empty())
-        return;
+        return 0;
     // The width the list gives the line: its text and the margins around it.
     QStyleOptionViewItem line;
     initViewItemOption(&line);
     line.features |= QStyleOptionViewItem::HasDisplay;
     line.text = qs(s);
-    const int width = style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), this).width();
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), this).width();
+}
+
+void ListWindow::FitExtent(const std::string& s)
+{
+    const int width = line_extent(s);
     // Only grows: deleting lines never narrows it, a refill starts again.
     if (width > MaxExtent) {
         MaxExtent = width;
@@ -172,16 +178,36 @@ void ListWindow::InsertObjLine(int pos)
     setCurrentRow(pos);
 }
 
+void ListWindow::put_object_lines(int from, int end)
+{
+    // What a line by line rewrite ends with, in one pass: the list lays out
+    // every line again whenever a selected line is scrolled to, so lines put
+    // in and selected one at a time would cost the square of their number.
+    QStringList lines;
+    int widest = MaxExtent;
+    if (Drawing) {
+        Diagram& d = Drawing->diagram();
+        for (int p = from; p < end && get_obj(d, p + rec::kFirstObject); ++p) {
+            const std::string line = object_line(p);
+            widest = std::max(widest, line_extent(line));
+            lines.append(qs(line));
+        }
+    }
+    MaxExtent = widest;
+    if (!lines.isEmpty()) {
+        const int kept = std::min(from, count());
+        model()->removeRows(kept, std::min(kept + static_cast<int>(lines.size()), count()) - kept);
+        insertItems(kept, lines);
+        setCurrentRow(kept + static_cast<int>(lines.size()) - 1);
+    }
+    updateGeometries();
+}
+
 void ListWindow::Refill()
 {
     clear();
     MaxExtent = 0;
-    updateGeometries();
-    if (!Drawing)
-        return;
-    Diagram& d = Drawing->diagram();
-    for (int k = rec::kFirstObject; get_obj(d, k); ++k)
-        AppendLine(&d.table[k]);
+    put_object_lines(0, std::numeric_limits<int>::max());
 }
 
 int ListWindow::Refresh(int /*clear*/)
@@ -213,6 +239,13 @@ int ListWindow::UpdateLine(int pos)
     get_obj(Drawing->diagram(), pos + rec::kFirstObject);
     DeleteLine(pos);
     InsertObjLine(std::min(pos, count()));
+    return 1;
+}
+
+int ListWindow::UpdateLines(int from, int end)
+{
+    if (Drawing && from >= 0)
+        put_object_lines(from, end);
     return 1;
 }
 

@@ -71,6 +71,10 @@ public:
     int DeleteLine(int pos);
     // Rewrites line pos from object pos + 20 and selects it.
     int UpdateLine(int pos);
+    // Rewrites lines from..end-1 as UpdateLine does each in turn, with the
+    // drawing's painting off (so without the Down key's highlight): the last
+    // of them ends selected.
+    int UpdateLines(int from, int end);
     // Caption "Script Manager : title" after the drawing was saved as `title`.
     void SetTitle(std::string_view title);
     // Caption "Script Manager: caption" (at most 39 characters of it), the
@@ -116,6 +120,8 @@ private:
     int AddString(const std::string& s);
     int InsertString(const std::string& s, int pos);
     void FitExtent(const std::string& s);
+    int line_extent(const std::string& s) const;
+    void put_object_lines(int from, int end);
     std::string object_line(int pos);
     void EvRButtonDown(QPoint global);
     void highlight(int old_pos, int new_pos);

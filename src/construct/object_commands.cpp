@@ -126,8 +126,7 @@ void rename_point(ConstructionHost& host, int p)
         t.record_count() = t.count();
         DiagramHooks& hooks = d.hooks();
         if (hooks.script_manager_open())
-            for (int k = p; k < t.count(); ++k)
-                hooks.script_update_line(k - rec::kFirstObject);
+            hooks.script_update_lines(p - rec::kFirstObject, t.count() - rec::kFirstObject);
         t.repaint_switch() = 1;
         host.invalidate();
     }

@@ -198,7 +198,7 @@ void upd_obj(Diagram& d, int k, const Dpoint& rec) {
             // Later objects' lines may show k's name.
             t.repaint_switch() = 0;
             t.record_count() = t.count();
-            for (int j = k; j < t.count(); ++j) h.script_update_line(j - rec::kFirstObject);
+            h.script_update_lines(k - rec::kFirstObject, t.count() - rec::kFirstObject);
         } else {
             h.script_update_line(k - rec::kFirstObject);
         }

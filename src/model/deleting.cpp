@@ -76,7 +76,7 @@ void refresh_script_lines(Diagram& d, int from) {
     ObjectTable& t = d.table;
     DiagramHooks& h = d.hooks();
     t.record_count() = t.count();
-    for (int j = from; j < t.count(); ++j) h.script_update_line(j - rec::kFirstObject);
+    h.script_update_lines(from - rec::kFirstObject, t.count() - rec::kFirstObject);
 }
 
 }  // namespace

@@ -45,6 +45,13 @@ public:
     virtual bool script_manager_open() const { return false; }
     virtual void script_append_line(int /*object_index*/) {}
     virtual void script_update_line(int /*pos*/) {}
+    // Lines from_pos..end_pos-1 rewritten in a row, with painting off; one by
+    // one unless the list can rewrite them at once.
+    virtual void script_update_lines(int from_pos, int end_pos)
+    {
+        for (int pos = from_pos; pos < end_pos; ++pos)
+            script_update_line(pos);
+    }
     virtual void script_delete_line(int /*pos*/) {}
     virtual void script_refill() {}
 

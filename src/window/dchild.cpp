@@ -271,6 +271,10 @@ void Dchild::rotate_diagram(DeviceContext& dc, double angle) { ::rotate_diagram(
 bool Dchild::script_manager_open() const { return services_.script_manager_open(); }
 void Dchild::script_append_line(int object_index) { services_.script_append_line(*this, object_index); }
 void Dchild::script_update_line(int pos) { services_.script_update_line(*this, pos); }
+void Dchild::script_update_lines(int from_pos, int end_pos)
+{
+    services_.script_update_lines(*this, from_pos, end_pos);
+}
 void Dchild::script_delete_line(int pos) { services_.script_delete_line(*this, pos); }
 void Dchild::script_refill() { services_.script_refill(*this); }
 bool Dchild::pt_in_quantity(int mode) { return services_.pt_in_quantity(*this, mode); }

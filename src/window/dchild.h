@@ -182,6 +182,7 @@ public:
     bool script_manager_open() const override;
     void script_append_line(int object_index) override;
     void script_update_line(int pos) override;
+    void script_update_lines(int from_pos, int end_pos) override;
     void script_delete_line(int pos) override;
     void script_refill() override;
     bool pt_in_quantity(int mode) override;

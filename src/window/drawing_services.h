@@ -94,6 +94,11 @@ public:
     // Line edits of the drawing's list, only while the Script Manager shows it.
     virtual void script_append_line(Dchild&, int /*object_index*/) {}
     virtual void script_update_line(Dchild&, int /*pos*/) {}
+    virtual void script_update_lines(Dchild& win, int from_pos, int end_pos)
+    {
+        for (int pos = from_pos; pos < end_pos; ++pos)
+            script_update_line(win, pos);
+    }
     virtual void script_delete_line(Dchild&, int /*pos*/) {}
     virtual void script_refill(Dchild&) {}
 

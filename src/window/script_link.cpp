@@ -12,6 +12,19 @@
 #include "window/status_panes.h"
 #include "window/ui_services.h"
 
+namespace {
+
+// The busy cursor of `win` when the list is about to show all of its many
+// objects; none for a drawing listed quickly.
+BusyCursor* busy_listing(Dchild* win)
+{
+    if (!win || win->objects().count() - rec::kFirstObject < ScriptManagerLink::kBusyListObjects)
+        return nullptr;
+    return win->ui().busy;
+}
+
+}  // namespace
+
 void StatusPaneText::set_status1(std::string_view text) { ::set_status1(text); }
 void StatusPaneText::set_status3(std::string_view text) { ::set_status3(text); }
 
@@ -90,7 +103,11 @@ void ScriptManagerLink::open_script_manager()
 {
     QWidget* frame = g_app ? g_app->frame() : nullptr;
     const bool made = g_script_mgr == nullptr;
-    ::open_script_manager(frame, wrap(g_active_draw), boxes_, dialogs_);
+    {
+        // Only a new list is filled.
+        const BusyScope busy(made ? busy_listing(g_active_draw) : nullptr);
+        ::open_script_manager(frame, wrap(g_active_draw), boxes_, dialogs_);
+    }
     if (!made || !frame || !g_script_mgr)
         return;
     // At start-up the frame is shown but not yet placed by the window
@@ -120,9 +137,10 @@ void ScriptManagerLink::script_show_drawing(Dchild* win)
         win = g_active_draw;
     DchildScriptDrawing* drawing = wrap(win);
     if (g_script_mgr) {
-        if (drawing)
+        if (drawing) {
+            const BusyScope busy(busy_listing(win));
             g_script_mgr->show_drawing(drawing);
-        else {
+        } else {
             g_script_mgr->set_drawing(nullptr);
             g_script_mgr->Refresh();
         }
@@ -133,8 +151,11 @@ void ScriptManagerLink::script_show_drawing(Dchild* win)
 
 void ScriptManagerLink::script_refresh()
 {
-    if (g_script_mgr)
-        g_script_mgr->Refresh();
+    if (!g_script_mgr)
+        return;
+    const bool listed = shown_ && g_script_mgr->drawing() == shown_.get();
+    const BusyScope busy(busy_listing(listed ? &shown_->window() : nullptr));
+    g_script_mgr->Refresh();
 }
 
 void ScriptManagerLink::script_append_line(Dchild& win, int object_index)
@@ -149,6 +170,12 @@ void ScriptManagerLink::script_update_line(Dchild& win, int pos)
         g_script_mgr->UpdateLine(pos);
 }
 
+void ScriptManagerLink::script_update_lines(Dchild& win, int from_pos, int end_pos)
+{
+    if (lists(win))
+        g_script_mgr->UpdateLines(from_pos, end_pos);
+}
+
 void ScriptManagerLink::script_delete_line(Dchild& win, int pos)
 {
     if (lists(win))
@@ -157,8 +184,10 @@ void ScriptManagerLink::script_delete_line(Dchild& win, int pos)
 
 void ScriptManagerLink::script_refill(Dchild& win)
 {
-    if (lists(win))
-        g_script_mgr->Refill();
+    if (!lists(win))
+        return;
+    const BusyScope busy(busy_listing(&win));
+    g_script_mgr->Refill();
 }
 
 void ScriptManagerLink::script_saved_as(Dchild& win)

@@ -50,6 +50,12 @@ private:
 
 class ScriptManagerLink {
 public:
+    // Listing a drawing of this many objects or more keeps the window from
+    // input long enough (a twentieth of a second and more) that the list's
+    // refills started here show the busy cursor meanwhile: at opening, at
+    // activation, after reading a point file and at a refresh.
+    static constexpr int kBusyListObjects = 5000;
+
     ScriptManagerLink(MessageBoxes& boxes, ObjectDialogs& dialogs, ColourChooser& colours, FontChooser& fonts);
     ~ScriptManagerLink();
     ScriptManagerLink(const ScriptManagerLink&) = delete;
@@ -73,6 +79,7 @@ public:
     // Line edits, only for the drawing that the list shows.
     void script_append_line(Dchild& win, int object_index);
     void script_update_line(Dchild& win, int pos);
+    void script_update_lines(Dchild& win, int from_pos, int end_pos);
     void script_delete_line(Dchild& win, int pos);
     void script_refill(Dchild& win);
     // After a drawing was saved under a new name (its caption).
@@ -129,6 +136,10 @@ public:
     void script_refresh() override { link_.script_refresh(); }
     void script_append_line(Dchild& win, int object_index) override { link_.script_append_line(win, object_index); }
     void script_update_line(Dchild& win, int pos) override { link_.script_update_line(win, pos); }
+    void script_update_lines(Dchild& win, int from_pos, int end_pos) override
+    {
+        link_.script_update_lines(win, from_pos, end_pos);
+    }
     void script_delete_line(Dchild& win, int pos) override { link_.script_delete_line(win, pos); }
     void script_refill(Dchild& win) override { link_.script_refill(win); }
 

@@ -67,6 +67,7 @@ public:
     }
     void script_append_line(int object_index) override { g_script_mgr->AppendLine(&d.table[object_index]); }
     void script_update_line(int pos) override { g_script_mgr->UpdateLine(pos); }
+    void script_update_lines(int from_pos, int end_pos) override { g_script_mgr->UpdateLines(from_pos, end_pos); }
     void script_delete_line(int pos) override { g_script_mgr->DeleteLine(pos); }
     void script_refill() override { g_script_mgr->Refill(); }
     void build_from_record(Dpoint& rec) override { cons_step(*this, -1, &rec, 0); }
