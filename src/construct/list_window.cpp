@@ -107,6 +107,10 @@ void ListWindow::place_by(const QWidget& frame, const QMargins& own_frame)
     const QRect outer = outer_rect_by(frame.frameGeometry());
     resize(outer.size().shrunkBy(own_frame));
     move(outer.topLeft());
+    // The list was filled before the window manager framed it: shrunk by
+    // the frame, it still shows its current line.
+    if (QListWidgetItem* current = currentItem())
+        scrollToItem(current);
 }
 
 ListWindow::~ListWindow()

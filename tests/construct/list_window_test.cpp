@@ -456,3 +456,24 @@ TEST_F(ScriptManagerTest, ClosingTheWindowForgetsIt)
     EXPECT_FALSE(host->script_manager_open());
     host->point(1, 1, "A");  // nothing to tell
 }
+
+TEST_F(ScriptManagerTest, PlacedByTheFrameTheCurrentLineStaysInView)
+{
+    for (int i = 0; i < 60; ++i)
+        host->point(i, i, ("P" + std::to_string(i)).c_str());
+    ListWindow& list = open(host.get());
+    list.show();
+    QCoreApplication::processEvents();
+    QWidget frame;
+    frame.setGeometry(0, 0, 800, 600);
+    // Framing shrinks the list by a title bar and borders.
+    for (const QMargins& own_frame : {QMargins(4, 40, 4, 30), QMargins(0, 0, 0, 0)}) {
+        list.setCurrentRow(list.count() - 1);
+        list.place_by(frame, own_frame);
+        QCoreApplication::processEvents();
+        const QRect line = list.visualItemRect(list.currentItem());
+        EXPECT_TRUE(line.top() >= 0 && line.bottom() < list.viewport()->height())
+            << own_frame.top() << ": line at " << line.top() << ".." << line.bottom() << " of "
+            << list.viewport()->height();
+    }
+}
