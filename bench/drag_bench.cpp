@@ -461,14 +461,15 @@ void build_midpoint_chain(ObjectTable& t, int objects)
 // Sizes of the drawings the Script Manager is filled with.
 constexpr int kScriptFillSizes[] = {500, 2000, 5000};
 
-struct FillFigures {
+// The time of a Script Manager operation and the lines it leaves.
+struct ListFigures {
     Cost cost;
     std::size_t lines = 0;
 };
 
 // A shown Script Manager refilled with a drawing, as opening its point file
 // does; the events the fill leaves pending (layout, paint) are counted too.
-FillFigures time_script_fill(int objects)
+ListFigures time_script_fill(int objects)
 {
     ScriptedUi ui;
     const UiServices services = ui.services();
@@ -481,7 +482,7 @@ FillFigures time_script_fill(int objects)
     list.set_drawing(&drawing);
     QCoreApplication::processEvents();
 
-    FillFigures figures;
+    ListFigures figures;
     const Stopwatch watch;
     list.Refill();
     QCoreApplication::processEvents();
@@ -493,15 +494,10 @@ FillFigures time_script_fill(int objects)
 
 constexpr int kScriptDeleteSize = 4000;
 
-struct DeleteFigures {
-    Cost cost;
-    std::size_t lines = 0;
-};
-
 // A free point that nothing uses, then the midpoint chain: `objects` objects
 // in all, listed by the Script Manager of a drawing window; the free point
 // deleted through the table operation, as the list's Delete command does.
-DeleteFigures time_script_delete(int objects)
+ListFigures time_script_delete(int objects)
 {
     ScriptedUi ui;
     const UiServices services = ui.services();
@@ -518,7 +514,7 @@ DeleteFigures time_script_delete(int objects)
     link.open_script_manager();
     QCoreApplication::processEvents();
 
-    DeleteFigures figures;
+    ListFigures figures;
     const Stopwatch watch;
     del_point(win.diagram, first, 0, 0);
     QCoreApplication::processEvents();
@@ -568,11 +564,11 @@ int main(int argc, char** argv)
     std::printf("  open with loci (%d objects, %d steps): %.1f ms (cpu %.1f); %zu samples, checksum %.0f\n",
                 open.objects, kOpenSteps, open.cost.wall, open.cost.cpu, open.samples, open.checksum);
     for (const int size : kScriptFillSizes) {
-        const FillFigures fill = time_script_fill(size);
+        const ListFigures fill = time_script_fill(size);
         std::printf("  Script Manager fill (%d objects): %.1f ms (cpu %.1f); %zu lines\n", size, fill.cost.wall,
                     fill.cost.cpu, fill.lines);
     }
-    const DeleteFigures deleted = time_script_delete(kScriptDeleteSize);
+    const ListFigures deleted = time_script_delete(kScriptDeleteSize);
     std::printf("  Script Manager, first of %d objects deleted: %.1f ms (cpu %.1f); %zu lines\n",
                 kScriptDeleteSize, deleted.cost.wall, deleted.cost.cpu, deleted.lines);
     return 0;
