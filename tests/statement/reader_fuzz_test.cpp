@@ -1,7 +1,7 @@
 // Feeds thousands of mutated statements to the reader: whatever the text, the
 // reader ends with a table it can stand behind (and shows it as a text it
-// reads back, no longer in tokens than the text read) or with an error
-// report, and never reads or writes out of bounds (the sanitizers watch that).
+// reads back) or with an error report, and never reads or writes out of
+// bounds (the sanitizers watch that).
 
 #include <random>
 #include <string>
@@ -135,8 +135,7 @@ TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
                 ASSERT_LE(static_cast<int>(p), i);
         for (auto p : g_concl.p)
             ASSERT_LE(static_cast<int>(p), g_npoints);
-        // What the reader takes, the window shows as a text it takes back,
-        // in no more tokens than it read.
+        // What the reader takes, the window shows as a text it takes back.
         const std::string table = dump_statement();
         const std::string shown = shown_statement_text();
         ASSERT_LE(token_count(shown), token_count(text)) << shown;

@@ -47,8 +47,7 @@ protected:
         return "\r\n Sytax error: \r\n" + std::string(what) + "\r\n\r\n";
     }
 
-    // Tokens the reader takes from text as the window hands it over (under
-    // g_method, which decides the method lines); -1 when they overflow.
+    // Tokens the reader takes from text as the window hands it over (under g_method); -1 when they overflow.
     static int token_count(std::string_view window_text)
     {
         std::vector<std::string> tokens;
