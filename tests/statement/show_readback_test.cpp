@@ -207,9 +207,9 @@ TEST_F(ShowReadbackTest, WhatCannotBeShownIsRefusedWhenRead)
 {
     read_stm("POINT A B C;\nCIRCLE A A;", "NO.");
     EXPECT_EQ(out(), error_text("CIRCLE: point A is named twice\n"));
-    // Free points once took a line each when shown, and a statement whose
-    // shown text went beyond 500 tokens was refused; shown on one line, 58
-    // of them take the 60 tokens they were read in.
+    // Free points are shown on one POINT line: 58 of them take the 60 tokens
+    // they were read in, so a long sum after them reads whatever its length
+    // within the tokenizer's limit.
     std::string points = "POINT";
     for (int i = 1; i <= 58; ++i)
         points += " P" + std::to_string(i);
