@@ -149,38 +149,25 @@ TEST(ScriptLink, ListingManyObjectsShowsTheBusyCursorMeanwhile)
 {
     constexpr int kMany = ScriptManagerLink::kBusyListObjects;
     for (const int objects : {kMany - 1, kMany}) {
-        SCOPED_TRACE(testing::Message() << objects << " objects");
-        // Whether the cursor shows busy, and the lines listed then (-1: no list).
-        std::vector<std::pair<bool, int>> cursor;
+        std::vector<std::pair<bool, int>> cursor;  // busy or not, with the lines listed then (-1: no list)
         ScriptAppFixture f;
         f.ui.busy.on_change = [&cursor](bool busy) {
             cursor.emplace_back(busy, g_script_mgr ? g_script_mgr->count() : -1);
         };
         Dchild* first = g_active_draw;
-        for (int i = 0; i < objects; ++i) {
-            Dpoint p(101, "P");
-            p.cls = 1;
-            p.x = i % 400;
-            p.y = i / 400;
-            first->objects().append(p);  // as a point file is read: no line yet
-        }
-        first->script_refill();  // after the point file was read
+        for (int i = 0; i < objects; ++i)
+            first->objects().append(Dpoint(101, "P"));  // as a point file is read: no line yet
+        first->script_refill();
         f.client().CmFileNew();
         f.activate(first);
         delete g_script_mgr;
-        ASSERT_TRUE(f.app->route_command(188));
-        EXPECT_EQ(f.list().count(), objects);
+        ASSERT_TRUE(f.app->route_command(188));  // opened again
         f.services.script_refresh();
-
-        const std::vector<std::pair<bool, int>> refill = {{true, 0}, {false, objects}};
-        const std::vector<std::pair<bool, int>> opening = {{true, -1}, {false, objects}};
-        const std::vector<std::pair<bool, int>> refresh = {{true, objects}, {false, objects}};
         std::vector<std::pair<bool, int>> expected;
-        if (objects >= kMany)
-            for (const auto* each : {&refill, &refill, &opening, &refresh})
-                expected.insert(expected.end(), each->begin(), each->end());
+        for (const int listed_then : {0, 0, -1, objects})  // read, activation, reopening, refresh
+            if (objects >= kMany)
+                expected.insert(expected.end(), {{true, listed_then}, {false, objects}});
         EXPECT_EQ(cursor, expected);
-        f.ui.busy.on_change = nullptr;
     }
 }
 
