@@ -1,6 +1,8 @@
 // Command-line driver of the prover.
-//   prove_bench [--method NAME] [--time-limit SECONDS] [--proof-dir DIR] FILE...
-//       proves each statement file: one line per file, tab-separated:
+//   prove_bench [--method NAME] [--read-method NAME] [--time-limit SECONDS] [--proof-dir DIR] FILE...
+//       proves each statement file (read under --read-method when given, as
+//       the window reads under one method and proves under the one chosen
+//       since): one line per file, tab-separated:
 //       file, method, result (true, false, not-solved, timeout, error),
 //       milliseconds, maxterm, peak resident memory of the proof in MB
 //   prove_bench --examples [options]     proves the built-in examples
@@ -25,8 +27,8 @@ namespace {
 
 int usage()
 {
-    std::cerr << "usage: prove_bench [--method gdd|angle|area|vector|wu|groebner] [--time-limit SECONDS]\n"
-                 "                   [--proof-dir DIR] [--examples] FILE...\n"
+    std::cerr << "usage: prove_bench [--method gdd|angle|area|vector|wu|groebner] [--read-method NAME]\n"
+                 "                   [--time-limit SECONDS] [--proof-dir DIR] [--examples] FILE...\n"
                  "       prove_bench --parse [--method NAME] FILE...\n"
                  "       prove_bench --parse --examples\n"
                  "       prove_bench --show [--method NAME] [--examples] FILE...\n";
@@ -63,6 +65,10 @@ int main(int argc, char** argv)
             options.method_name = argv[++i];
             options.method = bench_method(options.method_name);
             if (options.method == 0)
+                return usage();
+        } else if (arg == "--read-method" && i + 1 < argc) {
+            options.read_method = bench_method(argv[++i]);
+            if (options.read_method == 0)
                 return usage();
         } else if (arg == "--time-limit" && i + 1 < argc) {
             if (!positive_number(argv[++i], options.time_limit_s))

@@ -51,7 +51,7 @@ std::optional<ProveRun> bench_prove_file(const std::string& path, const BenchOpt
     ProveRun run;
     {
         TexDirectory in_dir(options.proof_dir);
-        run = prove_statement_text(buffer.str(), options.method, options.time_limit_s);
+        run = prove_statement_text(buffer.str(), options.method, options.time_limit_s, options.read_method);
     }
     keep_proof_files(options, fs::path(path).stem().string(), run);
     return run;
@@ -62,7 +62,7 @@ ProveRun bench_prove_example(int id, const BenchOptions& options)
     ProveRun run;
     {
         TexDirectory in_dir(options.proof_dir);
-        run = prove_example(id, options.method, options.time_limit_s);
+        run = prove_example(id, options.method, options.time_limit_s, options.read_method);
     }
     std::string stem;
     for (const auto& ex : example_menu())

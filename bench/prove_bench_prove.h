@@ -9,6 +9,7 @@
 
 struct BenchOptions {
     int method = 0;                  // method number (326 the database)
+    int read_method = 0;             // the method the statement is read under; 0: method
     std::string method_name = "gdd";
     int time_limit_s = 60;
     std::string proof_dir;           // empty: no files written

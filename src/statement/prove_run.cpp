@@ -99,19 +99,19 @@ std::string_view prove_result_word(ProveEnd end)
     return g_result == 1 ? "true" : g_result == -1 ? "false" : "not-solved";
 }
 
-ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s)
+ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s, int read_method)
 {
     GprintCapture capture;
     // The reader rewrites some constructions for the algebraic methods.
-    g_method = method;
+    g_method = read_method != 0 ? read_method : method;
     read_window_statement(text);
     return prove_loaded(method, time_limit_s, capture);
 }
 
-ProveRun prove_example(int id, int method, int time_limit_s)
+ProveRun prove_example(int id, int method, int time_limit_s, int read_method)
 {
     GprintCapture capture;
-    g_method = method;
+    g_method = read_method != 0 ? read_method : method;
     // Loading leaves the abort flag alone; a method's failure in the run
     // before must not pass for an error of this statement.
     g_abort = 0;

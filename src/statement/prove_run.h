@@ -1,7 +1,7 @@
 #pragma once
 // One whole Prove from a statement text or a built-in example, as the bench
 // and the tests run it: the statement is read with the method it is proved
-// by, proved under a time limit, and the outcome is named in one word.
+// by (or another one, as the window allows), proved under a time limit, and the outcome is named in one word.
 
 #include <string>
 #include <string_view>
@@ -19,7 +19,8 @@ struct ProveRun {
 // The result word of a Prove that ended so, with g_result as it stands.
 std::string_view prove_result_word(ProveEnd end);
 
-// Reads text as the window's read command does, whole, and proves it.
-ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s);
-// Loads a built-in example and proves it.
-ProveRun prove_example(int id, int method, int time_limit_s);
+// Reads text as the window's read command does, whole, under read_method
+// (0: the method it is proved by), and proves it under method.
+ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s, int read_method = 0);
+// Loads a built-in example under read_method (0: method) and proves it.
+ProveRun prove_example(int id, int method, int time_limit_s, int read_method = 0);
