@@ -6,6 +6,7 @@
 
 #include <gmpxx.h>
 
+#include <cstddef>
 #include <vector>
 
 struct Exact_roots {
@@ -20,3 +21,8 @@ struct Exact_roots {
 // than 0. In a timed proof the search looks at the clock (throwing TTIME past
 // the limit) and asks the memory budget before it grows.
 Exact_roots exact_real_roots(const std::vector<mpz_class>& c);
+
+// The degree of the equation the search solves for c: c's degree less a
+// factor x^m, divided by g where every power of x left is a multiple of g
+// (x^g is solved for as one unknown). What the search costs grows with it.
+std::size_t exact_solved_degree(const std::vector<mpz_class>& c);
