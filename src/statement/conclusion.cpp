@@ -103,8 +103,8 @@ void rd_concl_pts(int n)
 void parse_concl()
 {
     const int line = g_tok - 1;  // "SHOW:"
-    // Nothing written after "SHOW:" reads as "NO" and is shown as written:
-    // the shown statement takes no more tokens than the one read.
+    // Nothing written after "SHOW:" reads as "NO", and is shown so unless
+    // the shown statement must keep to the tokens of the one read.
     if (tok_is(g_tok, "."))
         g_concl_written = std::string();
     while (!g_abort && g_tok <= g_last_tok && !tok_is(g_tok, ".")) {

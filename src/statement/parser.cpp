@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "prover/keywords.h"
 #include "prover/parse_facts.h"
@@ -92,28 +93,95 @@ namespace {
 
 using namespace stm_parse;
 
+// ---- the lines ---------------------------------------------------------------
+
+// The construction keyword or hypothesis predicate at token i, in the order
+// pass 2 tries them; nullptr when it is neither.
+const ConsKeyword* cons_keyword_at(int i)
+{
+    for (const auto& k : cons_keywords())
+        if (kw(i, k.string_id))
+            return &k;
+    return nullptr;
+}
+
+const PredKeyword* predicate_at(int i)
+{
+    for (const auto& k : hyp_predicates())
+        if (kw(i, k.string_id))
+            return &k;
+    return nullptr;
+}
+
+bool is_ratio_kind(int kind)
+{
+    return kind == cons_kind::kLratio || kind == cons_kind::kMratio || kind == cons_kind::kPratio;
+}
+
+// The token after the first ";" from token i on.
+int past_semicolon(int i)
+{
+    while (i <= g_last_tok && !tok_is(i, ";"))
+        ++i;
+    return i + 1;
+}
+
+// The token after a line of ntok tokens at i, which pass 2 reads only when
+// its last token is ";" (it refuses the statement otherwise, wherever this
+// says the line ends).
+int fixed_line_end(int i, int ntok) { return tok_is(i + ntok - 1, ";") ? i + ntok : past_semicolon(i); }
+
+// The token after the hypothesis line at token i, as pass 2 reads it: a ratio
+// line ends after its two values (and the ";" that may follow them), and its
+// first value ";" stands for 1 rather than ending it; a construction or
+// hypothesis predicate takes its fixed number of tokens, whatever they say;
+// a CONSTANT line ends after its expression's ";". Other lines end at their
+// first ";".
+int line_end(int i)
+{
+    if (kw(i, sid::kPoint) || kw(i, sid::kCircle))
+        return past_semicolon(i);
+    if (kw(i, sid::kConstant)) {
+        const int end = value_end(i + 1, true);
+        return tok_is(end, ";") ? end + 1 : past_semicolon(i);
+    }
+    if (const ConsKeyword* k = cons_keyword_at(i)) {
+        if (!is_ratio_kind(k->kind))
+            return fixed_line_end(i, k->parents + 3);
+        const int values = i + 2 + k->parents;
+        const int end = value_end(value_end(values, false), false);
+        return tok_is(end, ";") ? end + 1 : end;
+    }
+    if (const PredKeyword* k = predicate_at(i))
+        return fixed_line_end(i, k->points + 2);
+    return past_semicolon(i);
+}
+
 // ---- pass 1 ---------------------------------------------------------------
 
-void number_free_points()
+// Numbers the free points of every POINT line, before any construction.
+// Returns the first token of every line it passed, which pass 2 must meet.
+std::vector<int> number_free_points()
 {
+    std::vector<int> lines;
     int i = 3;
     while (!g_abort && i <= g_last_tok && !kw(i, sid::kShow)) {
+        lines.push_back(i);
         if (kw(i, sid::kPoint)) {
             ++i;
             while (i < g_last_tok && !tok_is(i, ";")) {
                 add_user_point(cons_kind::kFreePoint, tok(i));
                 if (g_abort)
-                    return;
+                    break;
                 ++i;
             }
             if (tok_is(i, ";"))
                 ++i;
         } else {
-            while (i <= g_last_tok && !tok_is(i, ";"))
-                ++i;
-            ++i;
+            i = line_end(i);
         }
     }
+    return lines;
 }
 
 // ---- hypothesis predicates, ratio and CONSTANT lines ------------------------
@@ -149,9 +217,9 @@ void rd_ratio_pt(int kind, int parents)
         }
         rec(r).ps[k] = value;
         // The values as written, so that the line is shown in no more tokens
-        // than it was read from; but a ";" that stands for 1 ends a line for
-        // the pass that numbers the free points. The first is shown as 1; the
-        // second also ended the line, and the ";" the line is shown with
+        // than it was read from; but a first value ";" is shown as the 1 it
+        // stands for, which a person would take for the line's end. A second
+        // value ";" also ended the line, and the ";" the line is shown with
         // stands for it again.
         if (!tok_is(first, ";"))
             written += ' ' + tokens_text(first, g_tok);
@@ -199,50 +267,54 @@ void rd_constant()
 
 bool try_construction()
 {
-    for (const auto& k : cons_keywords()) {
-        if (!kw(g_tok, k.string_id))
-            continue;
-        const int ntok = k.parents + 3;
-        switch (k.kind) {
-        case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
-            rd_ratio_pt(k.kind, k.parents);
-            break;
-        case cons_kind::kOnBline:
-            rd_on_bline(ntok);
-            break;
-        case cons_kind::kInterTlineCircle:
-            rd_inter_tc(ntok);
-            break;
-        case cons_kind::kInterLineCircle3:
-            rd_inter_ls(ntok);
-            break;
-        case cons_kind::kInterCircle3Circle3:
-            rd_inter_ss(ntok);
-            break;
-        default:
-            rd_cons(k.kind, ntok);
-            break;
-        }
-        return true;
+    const ConsKeyword* k = cons_keyword_at(g_tok);
+    if (!k)
+        return false;
+    const int ntok = k->parents + 3;
+    switch (k->kind) {
+    case cons_kind::kLratio: case cons_kind::kMratio: case cons_kind::kPratio:
+        rd_ratio_pt(k->kind, k->parents);
+        break;
+    case cons_kind::kOnBline:
+        rd_on_bline(ntok);
+        break;
+    case cons_kind::kInterTlineCircle:
+        rd_inter_tc(ntok);
+        break;
+    case cons_kind::kInterLineCircle3:
+        rd_inter_ls(ntok);
+        break;
+    case cons_kind::kInterCircle3Circle3:
+        rd_inter_ss(ntok);
+        break;
+    default:
+        rd_cons(k->kind, ntok);
+        break;
     }
-    return false;
+    return true;
 }
 
 bool try_predicate()
 {
-    for (const auto& k : hyp_predicates()) {
-        if (kw(g_tok, k.string_id)) {
-            rd_pred(k.kind, k.points + 2);
-            return true;
-        }
-    }
-    return false;
+    const PredKeyword* k = predicate_at(g_tok);
+    if (k)
+        rd_pred(k->kind, k->points + 2);
+    return k != nullptr;
 }
 
-void read_constructions()
+// Reads every line, at the lines pass 1 passed: a line pass 1 did not see
+// begin would have had its free points numbered wrongly, and ends the
+// reading.
+void read_constructions(const std::vector<int>& lines)
 {
     g_tok = 3;
+    std::size_t next = 0;
     while (!g_abort && g_tok <= g_last_tok && !kw(g_tok, sid::kShow)) {
+        if (next >= lines.size() || lines[next] != g_tok) {
+            gerror(fmt("The statement's lines part at %s\n", std::string(tok(g_tok)).c_str()));
+            return;
+        }
+        ++next;
         if (kw(g_tok, sid::kPoint)) {
             while (g_tok <= g_last_tok && !tok_is(g_tok, ";"))
                 ++g_tok;
@@ -352,10 +424,10 @@ void parse_stm()
         return;
     }
     g_npoints = 0;
-    number_free_points();
+    const std::vector<int> lines = number_free_points();
     if (g_abort)
         return;
-    read_constructions();
+    read_constructions(lines);
     if (g_abort)
         return;
     if (!kw(g_tok, sid::kShow)) {

@@ -70,6 +70,41 @@ bool is_number(std::string_view t)
 // parentheses also where they close).
 bool ends_value(int i) { return tok_is(i, ";") || tok_is(i, "=") || tok_is(i, "."); }
 
+// A ratio value of two tokens: a sign and a number.
+bool signed_number_at(int i)
+{
+    return (tok_is(i, "+") || tok_is(i, "-")) && is_number(tok(i + 1));
+}
+
+// A quantity term at a token: its keyword (string id; 0 when the token is
+// none) and the points it names, -1 when the ")" that AREA, PY or VEC look
+// for is not where either of their forms needs it. The reader takes the
+// keyword and that many tokens, whatever they say.
+struct TermShape {
+    int keyword = 0;
+    int points = 0;
+};
+
+TermShape term_at(int i)
+{
+    const auto closes_at = [i](int k) { return tok_is(i + k, ")"); };
+    for (const int id : {sid::kRatio, sid::kAngle, sid::kCrossRatio, sid::kSqDis, sid::kL, sid::kArea, sid::kPy,
+                         sid::kVec}) {
+        if (!tok_is(i, stm_string(id)))
+            continue;
+        switch (id) {
+        case sid::kSqDis: case sid::kL: return {id, 2};
+        case sid::kArea: case sid::kPy: return {id, closes_at(4) ? 3 : closes_at(5) ? 4 : -1};
+        case sid::kVec: return {id, closes_at(2) ? 1 : closes_at(3) ? 2 : -1};
+        default: return {id, 4};
+        }
+    }
+    return {};
+}
+
+// Tokens the expression loop takes in one step at token i.
+int step_tokens(int i) { return 1 + std::max(term_at(i).points, 0); }
+
 // Longest text of a statement line a message quotes.
 constexpr std::size_t kNamedLineChars = 80;
 
@@ -237,62 +272,50 @@ bool ExprReader::operator_step(int t)
 // Reads a quantity term at g_tok when there is one.
 bool ExprReader::push_quantity_term(bool* matched)
 {
-    *matched = true;
-    const auto is = [](int id) { return tok_is(g_tok, stm_string(id)); };
-    // The points after the keyword, resolved in order; false on a missing name.
+    const TermShape term = term_at(g_tok);
+    *matched = term.keyword != 0;
+    if (!*matched)
+        return true;
+    if (term.points < 0) {
+        return fail(term.keyword == sid::kArea ? "area is not proper"
+                    : term.keyword == sid::kPy ? "py is not proper"
+                                               : "vector is not proper");
+    }
+    // The points after the keyword, resolved in order.
+    const int n = term.points;
     int p[4] = {0, 0, 0, 0};
-    const auto points = [&](int n) {
-        for (int k = 0; k < n; ++k) {
-            p[k] = fd_pt(g_tok + 1 + k);
-            if (g_abort)
-                return false;
-        }
-        g_tok += 1 + n;
-        return true;
-    };
-    const auto closes_at = [](int k) { return tok_is(g_tok + k, ")"); };
+    for (int k = 0; k < n; ++k) {
+        p[k] = fd_pt(g_tok + 1 + k);
+        if (g_abort)
+            return false;
+    }
+    g_tok += 1 + n;
     xterm* q = nullptr;
-    if (is(sid::kRatio)) {
-        if (!points(4))
-            return false;
+    switch (term.keyword) {
+    case sid::kRatio:
         q = rtrim(p[0], p[1], p[2], p[3]);
-    } else if (is(sid::kAngle)) {
-        if (!points(4))
-            return false;
+        break;
+    case sid::kAngle:
         q = trim_a1(p[0], p[1], p[2], p[3]);
-    } else if (is(sid::kArea) || is(sid::kPy)) {
-        const bool area = is(sid::kArea);
-        const int n = closes_at(4) ? 3 : closes_at(5) ? 4 : 0;
-        if (n == 0)
-            return fail(area ? "area is not proper" : "py is not proper");
-        if (!points(n))
-            return false;
-        if (area)
-            q = n == 3 ? mk_sarea(p[0], p[1], p[2], p[2]) : mk_sarea(p[0], p[1], p[2], p[3]);
-        else
-            q = n == 3 ? mk_pdiff(p[0], p[1], p[1], p[2]) : mk_pdiff(p[0], p[1], p[2], p[3]);
-    } else if (is(sid::kSqDis)) {
-        if (!points(2))
-            return false;
+        break;
+    case sid::kArea:
+        q = n == 3 ? mk_sarea(p[0], p[1], p[2], p[2]) : mk_sarea(p[0], p[1], p[2], p[3]);
+        break;
+    case sid::kPy:
+        q = n == 3 ? mk_pdiff(p[0], p[1], p[1], p[2]) : mk_pdiff(p[0], p[1], p[2], p[3]);
+        break;
+    case sid::kSqDis:
         q = mk_pdiff(p[0], p[1], p[1], p[0]);
-    } else if (is(sid::kVec)) {
-        const int n = closes_at(2) ? 1 : closes_at(3) ? 2 : 0;
-        if (n == 0)
-            return fail("vector is not proper");
-        if (!points(n))
-            return false;
+        break;
+    case sid::kVec:
         q = gq_atom4(p[0], p[1]);
-    } else if (is(sid::kL)) {
-        if (!points(2))
-            return false;
+        break;
+    case sid::kL:
         q = gq_atom5(p[0], p[1]);
-    } else if (is(sid::kCrossRatio)) {
-        if (!points(4))
-            return false;
+        break;
+    default:  // CROSS_RATIO
         q = ptimes(rtrim(p[2], p[0], p[2], p[1]), rtrim(p[3], p[1], p[3], p[0]));
-    } else {
-        *matched = false;
-        return true;
+        break;
     }
     push(kOperand, q);
     return true;
@@ -361,7 +384,7 @@ xterm* ExprReader::read_single_token_value()
         ++g_tok;
         return get_n(1);
     }
-    const bool signed_number = (first == "+" || first == "-") && is_number(tok(g_tok + 1));
+    const bool signed_number = signed_number_at(g_tok);
     if (!signed_number && !is_number(first)) {
         ++g_tok;
         return get_m(mk_var_name(first));
@@ -408,12 +431,53 @@ xterm* ExprReader::read()
         fail(" expression error\n");
         return nullptr;
     }
-    if (!g_rd_expr_mode && !tok_is(g_tok, "("))
-        return read_single_token_value();
-    return read_expression(!g_rd_expr_mode);
+    // The pass that numbers the free points finds a ratio line's end with
+    // value_end: a value read anywhere else is refused, so that the two
+    // passes cannot part.
+    const int end = value_end(g_tok, g_rd_expr_mode);
+    xterm* value = !g_rd_expr_mode && !tok_is(g_tok, "(") ? read_single_token_value()
+                                                          : read_expression(!g_rd_expr_mode);
+    if (value && g_tok != end) {
+        put_p(value);
+        fail(fmt("expression error: the value ends at %s", std::string(tok(g_tok)).c_str()));
+        return nullptr;
+    }
+    return value;
 }
 
 }  // namespace
+
+int value_end(int first, bool expression_mode)
+{
+    if (!expression_mode && !tok_is(first, "(")) {
+        if (tok_is(first, ";"))
+            return first + 1;
+        return first + (signed_number_at(first) ? 2 : 1);
+    }
+    // A ratio value in parentheses ends where its group closes holding an
+    // operand: after the ")" of a group with more than parentheses in it, or
+    // after the first operand that follows empty groups, as in "() 2".
+    int depth = 0;
+    bool content = false;
+    int i = first;
+    while (i <= g_last_tok && !ends_value(i)) {
+        if (tok_is(i, "(")) {
+            ++depth;
+            ++i;
+        } else if (tok_is(i, ")")) {
+            --depth;
+            ++i;
+            if (!expression_mode && depth <= 0 && content)
+                return i;
+        } else {
+            content = true;
+            i += step_tokens(i);
+            if (!expression_mode && depth <= 0)
+                return i;
+        }
+    }
+    return i;
+}
 
 xterm* rd_pol(int line)
 {

@@ -1,10 +1,14 @@
 #include "statement/shown_statement.h"
 
+#include <string>
+#include <vector>
+
 #include "prover/poly.h"
 #include "prover/prover.h"
 #include "prover/prover_strings.h"
 #include "statement/cons_internal.h"
 #include "statement/semantics.h"
+#include "statement/tokenizer.h"
 
 namespace {
 
@@ -55,29 +59,51 @@ std::string shown_record_line(int no)
 std::string shown_conclusion_line()
 {
     const std::string show(stm_string(sid::kShow));
-    const bool written_kind = g_concl.type == concl_kind::kEquation || g_concl.type == concl_kind::kNone;
-    if (g_concl_written && written_kind)
-        return show + " " + *g_concl_written + ".\r\n";
     if (g_concl.type != concl_kind::kEquation)
         return concl_statement_text();
+    if (g_concl_written)
+        return show + " " + *g_concl_written + ".\r\n";
     return show + " " + value_text(g_concl_lhs) + " = " + value_text(g_concl_rhs) + ".\r\n";
 }
 
-std::string shown_statement_text()
+namespace {
+
+// The statement's text. Gathered, consecutive free points share one POINT
+// line and a conclusion written as nothing is shown so: the text then takes
+// no more tokens than the one read (a line a free point takes three tokens a
+// point, "NO" one more).
+std::string statement_text(bool gathered)
 {
     std::string out = fmt("%s thm \r\n", std::string(stm_string(sid::kExample)).c_str());
     out += std::string(stm_string(sid::kHypotheses)) + "\r\n";
     for (int i = 1; i <= g_npoints;) {
-        if (!is_free_point(i)) {
+        if (!gathered || !is_free_point(i)) {
             out += shown_record_line(i++);
             continue;
         }
-        // Consecutive free points share one POINT line, as statements write
-        // them: a line each would take three tokens a point.
         out += stm_string(sid::kPoint);
         for (; i <= g_npoints && is_free_point(i); ++i)
             out += " " + cons::record(i).name;
         out += ";\r\n";
     }
+    const bool written_empty = g_concl.type == concl_kind::kNone && g_concl_written && g_concl_written->empty();
+    if (gathered && written_empty)
+        return out + std::string(stm_string(sid::kShow)) + " .\r\n";
     return out + shown_conclusion_line();
+}
+
+bool within_token_limit(const std::string& text)
+{
+    std::vector<std::string> tokens;
+    return cut_tokens(window_statement_text(text), tokens);
+}
+
+}  // namespace
+
+std::string shown_statement_text()
+{
+    std::string text = statement_text(false);
+    if (within_token_limit(text))
+        return text;
+    return statement_text(true);
 }

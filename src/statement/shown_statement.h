@@ -3,8 +3,7 @@
 // reader takes back into the same records and conclusion. Ratio values,
 // constants and the sides of an equation appear as the statement wrote them
 // (proofs print them as polynomials); a line the reader made several records
-// of appears once, as written; consecutive free points share a POINT line. So
-// the shown text of a statement read takes no more tokens than it did.
+// of appears once, as written.
 
 #include <string>
 
@@ -14,9 +13,12 @@
 // and feet the reader made).
 std::string shown_record_line(int no);
 
-// "SHOW: ..." with ".\r\n".
+// "SHOW: ..." with ".\r\n"; "SHOW: NO." for a statement without conclusion.
 std::string shown_conclusion_line();
 
-// "EXAMPLE thm", "HYPOTHESES:", the line of every record (free points in
-// runs on one line) and the conclusion.
+// "EXAMPLE thm", "HYPOTHESES:", the line of every record (a free point a
+// line) and the conclusion. Where that would pass the reader's token limit,
+// consecutive free points share a POINT line and a conclusion written as
+// nothing ("SHOW: .") is shown so: that text takes no more tokens than the
+// one read, so the shown text of a statement read always reads back.
 std::string shown_statement_text();

@@ -74,7 +74,9 @@ TEST(ProverFlow, MidlineStatementFromTheDrawingIsProvedByTheDatabase)
     EXPECT_EQ(prover->edit()->text(),
               "EXAMPLE thm \n"
               "HYPOTHESES:\n"
-              "POINT A B C;\n"
+              "POINT A;\n"
+              "POINT B;\n"
+              "POINT C;\n"
               "MIDPOINT D A B;\n"
               "MIDPOINT E A C;\n"
               "SHOW: PARALLEL D E B C.\n");

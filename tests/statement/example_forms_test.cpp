@@ -19,7 +19,9 @@ TEST_F(ExampleFormsTest, ParallelogramStatementWindowText)
     EXPECT_EQ(out(),
               "EXAMPLE thm \r\n"
               "HYPOTHESES:\r\n"
-              "POINT A B C;\r\n"
+              "POINT A;\r\n"
+              "POINT B;\r\n"
+              "POINT C;\r\n"
               "INTERSECTION_PP D  A B C  C A B;\r\n"
               "INTERSECTION_LL O A C B D;\r\n"
               "SHOW:  MIDPOINT O A C.\r\n");

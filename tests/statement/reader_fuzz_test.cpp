@@ -26,10 +26,12 @@ const char* const kCorpus[] = {
     "SHOW: (VEC A B) - SQ_DIS A B = L A B * (VEC T).\n",
     "EXAMPLE p\nHYPOTHESES:\nPOINT A B E F R;\nINTERSECTION_LL P A F B E;\nINTERSECTION_LL C A B F R;\n"
     "INTERSECTION_LL G E F B R;\nINTERSECTION_LL Q A G E C;\nSHOW: EQ_PRODUCT A B C P E F G Q.\n",
+    "EXAMPLE v\nHYPOTHESES:\nPOINT A B C D;\nLRATIO Q A B ; POINT CONSTANT k;\nMRATIO R A B ; (x + 1) POINT E;\n"
+    "PRATIO S A B C () 2 ;\nCONSTANT RATIO A B C D ;\nPOINT F;\nSHOW: .\n",
 };
 
 const char* const kVocabulary[] = {
-    "EXAMPLE", "HYPOTHESES:", "SHOW:", "POINT", "CIRCLE", "CONSTANT", "MIDPOINT", "LRATIO", "PRATIO",
+    "EXAMPLE", "HYPOTHESES:", "SHOW:", "POINT", "CIRCLE", "CONSTANT", "MIDPOINT", "LRATIO", "MRATIO", "PRATIO",
     "ON_BLINE", "INTERSECTION_LS", "INTERSECTION_SS", "INTERSECTION_TC", "COLLINEAR", "EQANGEL",
     "COCIRCLE", "EQ_PRODUCT", "NO", "RATIO", "AREA", "PY", "VEC", "SQ_DIS", "L", "ANGLE", "CROSS_RATIO",
     ";", ".", "(", ")", "+", "-", "*", "/", "^", "=", "A", "B", "C", "X", "x", "0", "2", "64",
@@ -93,7 +95,18 @@ std::string mutate(const std::string& text, std::mt19937& rng)
     return out;
 }
 
-using ReaderFuzzTest = StatementTest;
+class ReaderFuzzTest : public StatementTest {
+protected:
+    // The pass that numbers the free points finds every line where the pass
+    // that reads the constructions begins it, and every ratio value where the
+    // value reader ends it; when they part, the reader refuses the statement
+    // saying so.
+    void expect_passes_agree() const
+    {
+        EXPECT_EQ(out().find("lines part at"), std::string::npos) << out();
+        EXPECT_EQ(out().find("the value ends at"), std::string::npos) << out();
+    }
+};
 
 TEST_F(ReaderFuzzTest, TheUnmutatedCorpusReads)
 {
@@ -127,6 +140,7 @@ TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
         if (g_abort) {
             ASSERT_EQ(g_npoints, 0);
             ASSERT_NE(out().find(" Sytax error: "), std::string::npos);
+            expect_passes_agree();
             continue;
         }
         ++read_ok;
@@ -138,7 +152,8 @@ TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
         // What the reader takes, the window shows as a text it takes back.
         const std::string table = dump_statement();
         const std::string shown = shown_statement_text();
-        ASSERT_LE(token_count(shown), token_count(text)) << shown;
+        expect_shown_form(shown, text);
+        ASSERT_FALSE(HasFailure());
         read(window_statement_text(shown), method);
         ASSERT_EQ(g_abort, 0) << shown << out();
         ASSERT_EQ(dump_statement(), table) << shown;
@@ -147,6 +162,39 @@ TEST_F(ReaderFuzzTest, MutatedStatementsNeverBreakTheReader)
     }
     // The mutations leave a fair share of statements readable.
     EXPECT_GT(read_ok, 100);
+}
+
+// Ratio values of random tokens, the line followed by a POINT line: both
+// passes end every value alike, so Z is a free point whenever the statement
+// reads, and no statement is refused for their parting.
+TEST_F(ReaderFuzzTest, RandomRatioValuesEndAlikeForBothPasses)
+{
+    const char* const value_tokens[] = {"(", "(", ")", ")", "+", "-", "*", "^", "2", "x", ";",
+                                        "RATIO", "AREA", "VEC", "A", "B", "Z", "POINT"};
+    std::mt19937 rng(20250612);
+    int read_ok = 0;
+    for (int round = 0; round < 4000 && !HasFailure(); ++round) {
+        std::string values;
+        const int n = std::uniform_int_distribution<int>(1, 9)(rng);
+        std::uniform_int_distribution<std::size_t> pick(0, std::size(value_tokens) - 1);
+        for (int k = 0; k < n; ++k)
+            values += std::string(" ") + value_tokens[pick(rng)];
+        const std::string text = "EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nLRATIO Q A B" + values +
+                                 "\nPOINT Z;\nSHOW: COLLINEAR A B Z.\n";
+        SCOPED_TRACE(text);
+        read(window_statement_text(text), round % 2 ? kMethodWu : kMethodArea);
+        expect_passes_agree();
+        if (g_abort)
+            continue;
+        ++read_ok;
+        EXPECT_EQ(rec(pt("Z")).kind, static_cast<std::uint32_t>(cons_kind::kFreePoint));
+        const std::string table = dump_statement();
+        const std::string shown = shown_statement_text();
+        read(window_statement_text(shown), round % 2 ? kMethodWu : kMethodArea);
+        ASSERT_EQ(g_abort, 0) << shown << out();
+        EXPECT_EQ(dump_statement(), table) << shown;
+    }
+    EXPECT_GT(read_ok, 400);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,6 +53,45 @@ protected:
     {
         std::vector<std::string> tokens;
         return cut_tokens(window_statement_text(window_text), tokens) ? static_cast<int>(tokens.size()) : -1;
+    }
+
+    // A shown statement as the show button prints it where the token limit
+    // allows: a POINT line for every free point, "SHOW: NO." for a conclusion
+    // written as nothing.
+    static std::string ungathered(std::string_view shown)
+    {
+        std::string out;
+        for (std::size_t at = 0; at < shown.size();) {
+            std::size_t end = shown.find("\r\n", at);
+            end = end == std::string_view::npos ? shown.size() : end + 2;
+            const std::string_view line = shown.substr(at, end - at);
+            at = end;
+            if (line == "SHOW: .\r\n") {
+                out += "SHOW: NO.\r\n";
+            } else if (line.starts_with("POINT ") && line.ends_with(";\r\n")) {
+                std::string_view names = line.substr(6, line.size() - 9);
+                while (!names.empty()) {
+                    const std::size_t blank = std::min(names.find(' '), names.size());
+                    out += "POINT " + std::string(names.substr(0, blank)) + ";\r\n";
+                    names.remove_prefix(std::min(blank + 1, names.size()));
+                }
+            } else {
+                out += line;
+            }
+        }
+        return out;
+    }
+
+    // The text that read as text is shown within the token limit, ungathered
+    // wherever that fits, and gathered in no more tokens than text took.
+    static void expect_shown_form(const std::string& shown, std::string_view text)
+    {
+        const std::string full = ungathered(shown);
+        EXPECT_NE(token_count(shown), -1) << shown;
+        if (token_count(full) != -1)
+            EXPECT_EQ(shown, full);
+        else
+            EXPECT_LE(token_count(shown), token_count(text)) << shown;
     }
 
     // Index of the first record named name, 0 if none.

@@ -52,7 +52,8 @@ TEST(StatementFromDrawing, PointsBecomeRecordsAndTheStatementIsShown)
     EXPECT_EQ(prover->edit()->text(),
               "EXAMPLE thm \n"
               "HYPOTHESES:\n"
-              "POINT A B;\n"
+              "POINT A;\n"
+              "POINT B;\n"
               "MIDPOINT M A B;\n"
               "POINT C;\n"
               "SHOW:  COLLINEAR A M B.\n");
@@ -175,7 +176,7 @@ TEST(StatementFromDrawing, AStatementReadBeforeLeavesNoMarks)
     prover->command(pcmd::kFromDrawing);
     EXPECT_FALSE(record(5).generated);
     EXPECT_EQ(prover->edit()->text(),
-              "EXAMPLE thm \nHYPOTHESES:\nPOINT A B C D E F;\n"
+              "EXAMPLE thm \nHYPOTHESES:\nPOINT A;\nPOINT B;\nPOINT C;\nPOINT D;\nPOINT E;\nPOINT F;\n"
               "LRATIO R A B 2 3;\nSHOW: NO.\n");
 }
 
