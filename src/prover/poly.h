@@ -175,6 +175,12 @@ xterm* preductum(xterm* p);
 xterm* ptop_in(xterm* p, const var_rec* v, int d);
 // The leading coefficient of p with respect to v.
 xterm* pdeg_in(xterm* p, const var_rec* v);
+// A variable's kind decides its place in the order (vless): a polynomial
+// built before a kind changed may no longer be canonical. pcanonical tells
+// whether p is under the present order; p_reorder gives p in canonical form
+// under it (p itself when it already is).
+bool pcanonical(const xterm* p);
+xterm* p_reorder(xterm* p);
 
 // ---- arithmetic ------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
 #include "prover/prover.h"
+#include "statement/constant_roles.h"
 #include "statement/parser_internal.h"
 #include "statement/quantity_expr.h"
 #include "statement/statement_records.h"
@@ -251,11 +252,6 @@ void rd_constant()
     }
     rec(r).ps[0] = value;
     rec(r).written = tokens_text(first, g_tok);
-    // The Groebner method takes the constant's named variable as a parameter.
-    // Variables outlive the statement, so another method's reading turns it
-    // back: else a Groebner run would decide how the next statement reads.
-    if (value && value->var && (value->var->type == kVarNamed || value->var->type == kVarParam))
-        value->var->type = g_method == kMethodGroebner ? kVarParam : kVarNamed;
     if (!tok_is(g_tok, ";")) {
         gerror("conatant");
         return;
@@ -401,7 +397,9 @@ void free_statement_polys()
     g_concl_written.reset();
 }
 
-void parse_stm()
+namespace {
+
+void read_statement()
 {
     g_rd_expr_mode = false;
     reset_centre_names();
@@ -440,4 +438,15 @@ void parse_stm()
     g_rd_expr_mode = false;
     if (!tok_is(g_tok, "."))
         gerror(stm_string(sid::kNoEnd));
+}
+
+}  // namespace
+
+void parse_stm()
+{
+    read_statement();
+    // Which named variables the CONSTANT lines make parameters is decided
+    // once the whole statement is read, as the Prove command decides it for
+    // the method it proves by: the same statement, whichever way it came.
+    set_constant_roles(g_method);
 }

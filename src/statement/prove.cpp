@@ -11,6 +11,7 @@
 #include "prover/prover.h"
 #include "prover/prover_strings.h"
 #include "prover/verdict.h"
+#include "statement/constant_roles.h"
 #include "statement/parse_fact_entry.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
@@ -216,6 +217,9 @@ ProveEnd gprove()
     g_maxterm = 0;
     g_result = 0;
     g_maxterm_on = g_method == kMethodDatabase ? 0 : 1;
+    // The statement may have been read under another method: its CONSTANT
+    // lines take the roles this method reads them with.
+    set_constant_roles(g_method);
 
     if (!has_conclusion() && g_method != kMethodDatabase) {
         gprint(stm_string(sid::kNothingToProve));

@@ -78,9 +78,11 @@ std::string record_line(int i);
 // conclusion, the reader's facts) is renumbered to name the same point.
 void free_points_first();
 
-// The dispatcher: clears the window, refuses what no method can prove, enters
-// the reader's facts again and the hypothesis facts of every record, runs the
-// method and turns a time-out or an abort into its message. A construction
+// The dispatcher: clears the window, gives the statement's named variables
+// the roles of the method (constant_roles.h), refuses what no method can
+// prove, enters the reader's facts again and the hypothesis facts of every
+// record, runs the method and turns a time-out or an abort into its
+// message. A construction
 // that is degenerate in every numeric figure is refused naming its line, and
 // hypotheses no proper figure meets together are refused naming theirs; a
 // verdict the figures contradict (false where no proper figure fails the
