@@ -74,6 +74,7 @@ int main()
         Poly c;
     } cases[] = {
         {"x^5000 + x - 1", sparse({{5000, 1}, {1, 1}, {0, -1}})},
+        {"x^5000 - 3 x^2 + 1 (two sign changes)", sparse({{5000, 1}, {2, -3}, {0, 1}})},
         {"prod (100 x - i), i = 1..30", thirty},
         {"dense degree 200, coefficients below 2^20", dense_random(200, 200)},
         {"dense degree 1000, coefficients below 2^20", dense_random(1000, 1000)},

@@ -45,22 +45,6 @@ Reduced reduced(const std::vector<mpz_class>& c)
     return r;
 }
 
-// Where y stands to the root r of p.
-int side_of_root(const Isolated_root& r, const Sparse_poly& p, const Dyadic& y, Limb_work& work)
-{
-    const int from_lo = compare(y, r.lo);
-    if (r.exact)
-        return from_lo;
-    if (from_lo <= 0)
-        return -1;
-    if (compare(y, r.hi) >= 0)
-        return 1;
-    const int sign = sign_at(p, y, work);
-    if (sign == 0)
-        return 0;
-    return sign == r.sign_lo ? -1 : 1;
-}
-
 // The positive roots u of p(u^g), as their nearest doubles (0 or +inf
 // beyond the doubles' range); p is square-free with p(0) != 0.
 std::vector<double> positive_roots_of_power(const Int_poly& p, unsigned long g, Limb_work& work)
@@ -73,7 +57,11 @@ std::vector<double> positive_roots_of_power(const Int_poly& p, unsigned long g, 
     for (const Isolated_root& r : isolated) {
         // u -> u^g keeps the order of positive numbers.
         const auto side_of = [&](const Dyadic& u) {
-            return side_of_root(r, sparse, g == 1 ? u : power(u, g), work);
+            if (g == 1)
+                return side_of_root(r, sparse, u, work);
+            const Dyadic y = power(u, g);
+            work.add(mpz_size(y.m.get_mpz_t()));
+            return side_of_root(r, sparse, y, work);
         };
         const Wide_double guess = g == 1 ? r.guess : r.guess.root(g);
         roots.push_back(nearest_positive_double(side_of, guess.to_double()));

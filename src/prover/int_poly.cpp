@@ -219,6 +219,7 @@ int sign_at(const Sparse_poly& p, const Dyadic& x, Limb_work& work)
         } else {
             mpz_pow_ui(step.get_mpz_t(), x.m.get_mpz_t(), gap);
             value *= step;
+            work.add(limbs(step));
         }
         if (up > 0)
             value <<= up * gap;

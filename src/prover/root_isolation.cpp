@@ -128,4 +128,20 @@ std::vector<Isolated_root> positive_roots(const Int_poly& p, Limb_work& work)
     return roots;
 }
 
+int side_of_root(const Isolated_root& r, const Sparse_poly& p, const Dyadic& y, Limb_work& work)
+{
+    const int from_lo = compare(y, r.lo);
+    if (r.exact)
+        return from_lo;
+    // Outside the interval the sign may come from other roots.
+    if (from_lo <= 0)
+        return -1;
+    if (compare(y, r.hi) >= 0)
+        return 1;
+    const int sign = sign_at(p, y, work);
+    if (sign == 0)
+        return 0;
+    return sign == r.sign_lo ? -1 : 1;
+}
+
 }  // namespace exact_detail

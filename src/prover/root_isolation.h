@@ -25,4 +25,8 @@ struct Isolated_root {
 // budget before each polynomial it derives.
 std::vector<Isolated_root> positive_roots(const Int_poly& p, Limb_work& work);
 
+// Where y stands to r's root (-1 below, 0 on, 1 above), r one of the
+// roots of p isolated above (p in sparse form).
+int side_of_root(const Isolated_root& r, const Sparse_poly& p, const Dyadic& y, Limb_work& work);
+
 }  // namespace exact_detail

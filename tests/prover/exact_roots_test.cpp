@@ -17,6 +17,7 @@
 
 #include "prover/exact_roots.h"
 #include "prover/nearest_double.h"
+#include "prover/root_isolation.h"
 #include "prover/prover.h"
 #include "support/counted_prover_clock.h"
 
@@ -129,7 +130,7 @@ protected:
         fail_prover_growth_at(0);
     }
 
-    static constexpr std::int32_t kTicks = 200000;
+    static constexpr std::int32_t kTicks = 2000;  // a hundred times what the tests take
     CountedProverClock clock_;
 };
 
@@ -274,6 +275,49 @@ TEST_F(ExactRoots, NearestDoubleFromAnyGuess)
             else
                 EXPECT_TRUE(is_nearest(v, rational(r))) << n << " " << guess;
         }
+    }
+}
+
+// An isolated root tells where any point stands to it, also points outside
+// its interval, where the polynomial's sign comes from other roots.
+TEST_F(ExactRoots, IsolatedRootsTellTheSideOfEveryPoint)
+{
+    const std::vector<mpq_class> roots{mpq_class(1, 3), mpq_class(2, 3), 1, mpq_class(1000001, 1000000), 2,
+                                       mpq_class(20, 7)};
+    Poly p{1};
+    for (const mpq_class& r : roots)
+        p = times(p, {-r.get_num(), r.get_den()});
+    exact_detail::Limb_work work;
+    const auto isolated = exact_detail::positive_roots(p, work);
+    ASSERT_EQ(isolated.size(), roots.size());
+    const exact_detail::Sparse_poly sparse = exact_detail::sparse_form(p);
+    for (std::size_t i = 0; i < roots.size(); ++i)
+        for (long k = 1; k <= 64; ++k) {
+            const exact_detail::Dyadic y{k, -4};
+            EXPECT_EQ(exact_detail::side_of_root(isolated[i], sparse, y, work), cmp(mpq_class(k, 16), roots[i]))
+                << i << " " << k;
+        }
+}
+
+// Exact division gives the quotient where the divisor divides, and nothing
+// where a remainder is left.
+TEST_F(ExactRoots, ExactQuotient)
+{
+    std::mt19937_64 rng(5);
+    const auto random_poly = [&](std::size_t degree) {
+        Poly a(degree + 1);
+        for (mpz_class& c : a)
+            c = mpz_class(static_cast<long>(rng() % 2000001) - 1000000) * mpz_class(static_cast<unsigned long>(rng()));
+        a.back() += a.back() == 0 ? 1 : 0;
+        return a;
+    };
+    exact_detail::Limb_work work;
+    for (int n = 0; n < 200; ++n) {
+        const Poly a = random_poly(rng() % 6), b = random_poly(1 + rng() % 5);
+        Poly product = times(a, b);
+        EXPECT_EQ(exact_detail::exact_quotient(product, b, work), a);
+        product[rng() % (b.size() - 1)] += 1 + static_cast<long>(rng() % 5);
+        EXPECT_FALSE(exact_detail::exact_quotient(product, b, work).has_value());
     }
 }
 
