@@ -88,7 +88,8 @@ int main()
         for (const mpz_class& a : c.c)
             as_doubles.push_back(a.get_d());
         std::size_t double_count = 0;
-        const double double_ms = milliseconds([&] { double_count = real_roots(as_doubles).value_or(std::vector<double>{}).size(); });
+        const double double_ms =
+            milliseconds([&] { double_count = real_roots(as_doubles).value_or(std::vector<double>{}).size(); });
         std::printf("%-45s %8zu %10.2f %8zu %10.2f\n", c.name.c_str(), exact.roots.size(), exact_ms, double_count,
                     double_ms);
     }

@@ -63,12 +63,6 @@ Dyadic power(const Dyadic& a, unsigned long g)
     return r;
 }
 
-void trim(Int_poly& p)
-{
-    while (!p.empty() && p.back() == 0)
-        p.pop_back();
-}
-
 std::size_t limb_bytes(const Int_poly& p)
 {
     std::size_t n = 0;
@@ -147,12 +141,13 @@ std::optional<Int_poly> exact_quotient(const Int_poly& a, const Int_poly& b, Lim
     if (a.size() < b.size())
         return std::nullopt;
     const std::size_t m = b.size() - 1;
-    // A factor of a has coefficients below 2^deg ||a||_2 (Mignotte).
+    // A factor of a has coefficients below 2^deg ||a||_2 (Mignotte), with
+    // ||a||_2 below sqrt(n + 1) 2^largest; a bit more is allowed.
     long largest = 0;
     for (const mpz_class& c : a)
         largest = std::max(largest, bit_length(c));
     const auto n = static_cast<long>(a.size() - 1);
-    const long bound = n + largest + bit_length(mpz_class(static_cast<unsigned long>(n + 1))) / 2 + 1;
+    const long bound = n + largest + bit_length(mpz_class(static_cast<unsigned long>(n + 1))) + 2;
     Int_poly rest = a, quotient(a.size() - m);
     for (std::size_t i = a.size(); i-- > m;) {
         mpz_class& top = rest[i];
@@ -208,8 +203,8 @@ int sign_at(const Sparse_poly& p, const Dyadic& x, Limb_work& work)
     const std::size_t top = p.front().power;
     const unsigned long up = x.e > 0 ? static_cast<unsigned long>(x.e) : 0;
     const unsigned long down = x.e < 0 ? static_cast<unsigned long>(-x.e) : 0;
-    const std::size_t value_bytes =
-        (top * (static_cast<std::size_t>(bit_length(x.m)) + up + down) + static_cast<std::size_t>(bit_length(p.front().coef))) / CHAR_BIT;
+    const auto bits = [](const mpz_class& a) { return static_cast<std::size_t>(bit_length(a)); };
+    const std::size_t value_bytes = (top * (bits(x.m) + up + down) + bits(p.front().coef)) / CHAR_BIT;
     reserve_bytes(2 * value_bytes);
     mpz_class value = p.front().coef, step, term;
     for (std::size_t i = 1; i < p.size(); ++i) {

@@ -27,8 +27,6 @@ int compare(const Dyadic& a, const Dyadic& b);
 // a^g.
 Dyadic power(const Dyadic& a, unsigned long g);
 
-// Drops the zero coefficients at the top.
-void trim(Int_poly& p);
 // Bytes the coefficients' limbs take.
 std::size_t limb_bytes(const Int_poly& p);
 // Sign changes along the coefficients, zeros skipped.

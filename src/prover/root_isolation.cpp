@@ -94,7 +94,8 @@ std::vector<Isolated_root> positive_roots(const Int_poly& p, Limb_work& work)
             continue;
         const long e = b - node.depth;
         if (variations == 1) {
-            const Wide_double guess = Wide_double(node.c, e) + guess_root(node.p, Wide_double(), Wide_double(1.0)) * Wide_double(1, e);
+            const Wide_double unit = guess_root(node.p, Wide_double(), Wide_double(1.0));
+            const Wide_double guess = Wide_double(node.c, e) + unit * Wide_double(1, e);
             roots.push_back({Dyadic{node.c, e}, Dyadic{node.c + 1, e}, false, sgn(node.p[0]), guess});
             continue;
         }

@@ -105,7 +105,8 @@ void expect_roots(const Poly& c, const std::vector<True_root>& expected, bool be
                 found.roots.end());
     std::vector<bool> matched(found.roots.size());
     for (const True_root& t : expected) {
-        const auto it = std::find_if(found.roots.begin(), found.roots.end(), [&](double v) { return is_nearest(v, t); });
+        const auto it =
+            std::find_if(found.roots.begin(), found.roots.end(), [&](double v) { return is_nearest(v, t); });
         EXPECT_TRUE(it != found.roots.end()) << t.approx();
         if (it != found.roots.end())
             matched[static_cast<std::size_t>(it - found.roots.begin())] = true;
