@@ -24,6 +24,12 @@ namespace {
 
 std::size_t gmp_bytes = 0;
 
+// The counting functions are installed when the store is first used; a
+// block GMP allocated before that was never counted, so giving it back must
+// not take the count below 0 (it would wrap to a huge size and every later
+// request would be refused as beyond the budget).
+void uncount(std::size_t n) { gmp_bytes -= std::min(n, gmp_bytes); }
+
 void* counted_alloc(std::size_t n)
 {
     void* p = std::malloc(n);
@@ -38,14 +44,15 @@ void* counted_realloc(void* p, std::size_t old_n, std::size_t n)
     void* q = std::realloc(p, n);
     if (!q)
         std::abort();
-    gmp_bytes = gmp_bytes - old_n + n;
+    uncount(old_n);
+    gmp_bytes += n;
     return q;
 }
 
 void counted_free(void* p, std::size_t n)
 {
     std::free(p);
-    gmp_bytes -= n;
+    uncount(n);
 }
 
 class BigStore {
