@@ -5,6 +5,7 @@
 #include <string>
 
 #include "facts/gdd_add.h"
+#include "prover/constant_roots.h"
 #include "prover/keywords.h"
 #include "prover/memory_budget.h"
 #include "prover/numeric_figure.h"
@@ -216,6 +217,9 @@ ProveEnd gprove()
     g_maxterm = 0;
     g_result = 0;
     g_maxterm_on = g_method == kMethodDatabase ? 0 : 1;
+    // A run finds its CONSTANT roots itself: one found by an earlier run, under
+    // another time limit, would change what this one ends with.
+    clear_constant_roots();
 
     if (!has_conclusion() && g_method != kMethodDatabase) {
         gprint(stm_string(sid::kNothingToProve));
