@@ -14,12 +14,14 @@ namespace numeric_detail {
 namespace {
 
 // The highest degree of a CONSTANT's equation (once reduced, see
-// solved_degree and exact_solved_degree) whose real roots the figures seek. The search costs the
-// square of the degree, and the figures of one Prove solve the equation
-// some fifty times: measured on x^n + x - 1, a Prove spends 0.3 s on it at
-// degree 2000, 1.7 s at 5000, 6.7 s at 10000 and some five minutes at
-// 64800; with many real roots the cost grows faster still, up to the time
-// limit. Past this a refusal says why at once.
+// solved_degree and exact_solved_degree) whose real roots the figures seek.
+// The double search costs the square of the degree, and where the equation
+// depends on the figure the figures of one Prove solve it some fifty times:
+// measured on x^n + x - 1, a Prove spent 0.3 s on it at degree 2000, 1.7 s
+// at 5000, 6.7 s at 10000 and some five minutes at 64800; with many real
+// roots the cost grows faster still, up to the time limit. An equation of
+// numbers is solved once per Prove, but its exact search grows faster with
+// the degree. Past this a refusal says why at once.
 constexpr std::size_t kMaxSolvedDegree = 5000;
 
 }  // namespace
