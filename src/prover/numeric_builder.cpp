@@ -113,7 +113,8 @@ Step Builder::constant(int no)
         if (coefficients && solved_degree(*coefficients) > kMaxSolvedDegree)
             return Step::TooHighDegree;
         auto found = coefficients ? real_roots(*coefficients) : std::nullopt;
-        // A polynomial 0 in the figure leaves the value free: no figure tells it.
+        // A polynomial 0 in the figure leaves the value free, and one the
+        // doubles cannot hold says nothing of it: no figure tells it.
         if (!found)
             return Step::Unknown;
         if (found->empty())

@@ -10,6 +10,7 @@
 
 #include "support/counted_prover_clock.h"
 #include "prover/constant_roots.h"
+#include "prover/poly.h"
 #include "sem_fixture.h"
 #include "statement/prove_run.h"
 
@@ -242,6 +243,19 @@ TEST_F(FigureNumbersTest, ASecondProveGetsWhatItGetsAlone)
     // After a Prove that found the roots, one under the limit just short.
     ASSERT_EQ(prove_within(fits), ProveEnd::Ran);
     EXPECT_EQ(prove_within(short_of), ProveEnd::TimedOut);
+}
+
+// A reset gives back what the roots held, as it does every other number.
+TEST_F(FigureNumbersTest, AResetForgetsTheRoots)
+{
+    const std::size_t empty = pool_stats().bytes_in_use;
+    const CountedProverClock clock;
+    ASSERT_EQ(prove_statement_text(statement("CONSTANT " + factors(30, 1) + ";" + kLratio, "COLLINEAR A B D"),
+                                   kMethodArea, kTimeLimitS)
+                  .result,
+              "true");
+    prover_reset();
+    EXPECT_EQ(pool_stats().bytes_in_use, empty);
 }
 
 }  // namespace
