@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "support/counted_prover_clock.h"
 #include "prover/constant_roots.h"
 #include "prover/poly.h"
 #include "sem_fixture.h"
 #include "statement/prove_run.h"
+#include "support/counted_prover_clock.h"
 
 namespace {
 
@@ -40,10 +40,10 @@ bool refused_by_figures(const ProveRun& run)
 }
 
 enum class Expect {
-    Sound,        // a verdict that is not "false", or "not proved"; no refusal by the figures
+    Sound,          // not "false", and not refused by the figures
     TrueByAlgebra,  // as Sound, and "true" by the area, vector and Wu methods
-    NoRealValue,  // refused by name for a CONSTANT without a real root (by every method that takes it)
-    HasRealValue,  // never refused for having no real value, never "false"
+    NoRealValue,    // refused by name for a CONSTANT without a real root (by every method that takes it)
+    HasRealValue,   // not "false", and not refused for having no real value
     BeyondDoubles,  // refused by name for real values the doubles cannot hold
 };
 
@@ -53,13 +53,18 @@ struct Case {
     Expect expect;
 };
 
-std::string big(int zeros, int lead = 1) { return std::to_string(lead) + std::string(static_cast<std::size_t>(zeros), '0'); }
+// lead * 10^zeros.
+std::string big(int zeros, int lead = 1)
+{
+    return std::to_string(lead) + std::string(static_cast<std::size_t>(zeros), '0');
+}
 
-std::string factors(int count, int step, int offset = 0)
+// (100 k - step) * (100 k - 2 step) * ... : the roots step/100, 2 step/100, ...
+std::string factors(int count, int step)
 {
     std::string out;
     for (int i = 1; i <= count; ++i)
-        out += (i > 1 ? " * " : "") + std::string("(100 * k - ") + std::to_string(offset + step * i) + ")";
+        out += (i > 1 ? " * " : "") + std::string("(100 * k - ") + std::to_string(step * i) + ")";
     return out;
 }
 
@@ -121,6 +126,8 @@ void expect_class(const Case& c, const Method& m, const ProveRun& run)
     SCOPED_TRACE(std::string(c.what) + ", " + m.name + ": " + run.result + " " + run.message);
     EXPECT_NE(run.result, "false");
     const bool algebraic = m.id == kMethodArea || m.id == kMethodVector || m.id == kMethodWu;
+    // The angle and Groebner methods refuse a CONSTANT themselves.
+    const bool takes_constant = m.id != kMethodFullAngle && m.id != kMethodGroebner;
     switch (c.expect) {
     case Expect::TrueByAlgebra:
         if (algebraic) {
@@ -129,13 +136,13 @@ void expect_class(const Case& c, const Method& m, const ProveRun& run)
         [[fallthrough]];
     case Expect::Sound: EXPECT_FALSE(refused_by_figures(run)); break;
     case Expect::NoRealValue:
-        if (m.id != kMethodFullAngle && m.id != kMethodGroebner) {  // these two do not take a CONSTANT
+        if (takes_constant) {
             EXPECT_NE(run.message.find(": k has no real value in any figure."), std::string::npos);
         }
         break;
     case Expect::HasRealValue: EXPECT_EQ(run.message.find("has no real value"), std::string::npos); break;
     case Expect::BeyondDoubles:
-        if (m.id != kMethodFullAngle && m.id != kMethodGroebner) {
+        if (takes_constant) {
             EXPECT_NE(run.message.find(": the real values of k are too large or too small for the figures to hold."),
                       std::string::npos);
         }
