@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "prover/constant_roots.h"
 #include "prover/numeric_builder.h"
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
@@ -13,12 +14,14 @@ namespace numeric_detail {
 namespace {
 
 // The highest degree of a CONSTANT's equation (once reduced, see
-// solved_degree) whose real roots the figures seek. The search costs the
-// square of the degree, and the figures of one Prove solve the equation
-// some fifty times: measured on x^n + x - 1, a Prove spends 0.3 s on it at
-// degree 2000, 1.7 s at 5000, 6.7 s at 10000 and some five minutes at
-// 64800; with many real roots the cost grows faster still, up to the time
-// limit. Past this a refusal says why at once.
+// solved_degree and exact_solved_degree) whose real roots the figures seek.
+// The double search costs the square of the degree, and where the equation
+// depends on the figure the figures of one Prove solve it some fifty times:
+// measured on x^n + x - 1, a Prove spent 0.3 s on it at degree 2000, 1.7 s
+// at 5000, 6.7 s at 10000 and some five minutes at 64800; with many real
+// roots the cost grows faster still, up to the time limit. An equation of
+// numbers is solved once per Prove, but its exact search grows faster with
+// the degree. Past this a refusal says why at once.
 constexpr std::size_t kMaxSolvedDegree = 5000;
 
 }  // namespace
@@ -95,20 +98,33 @@ Step Builder::constant(int no)
     case Constant_line::Role::Undetermined: return Step::Unknown;
     case Constant_line::Role::Value: break;
     }
-    const auto coefficients =
-        numeric_coefficients(g_pro_points[static_cast<std::size_t>(no)].ps[0], line.variable, fig_);
-    if (coefficients && solved_degree(*coefficients) > kMaxSolvedDegree)
-        return Step::TooHighDegree;
-    const auto roots = coefficients ? real_roots(*coefficients) : std::nullopt;
-    // A polynomial 0 in the figure leaves the value free: no figure tells it.
-    if (!roots)
-        return Step::Unknown;
-    if (roots->empty())
-        return Step::Missed;
+    const xterm* equation = g_pro_points[static_cast<std::size_t>(no)].ps[0];
+    std::vector<double> roots;
+    if (const auto exact = integer_coefficients(equation, line.variable)) {
+        // Numbers only: the roots are found exactly, and the same in every figure.
+        if (exact_solved_degree(*exact) > kMaxSolvedDegree)
+            return Step::TooHighDegree;
+        const Exact_roots& found = constant_roots(*exact);
+        if (found.roots.empty())
+            return found.beyond_doubles ? Step::BeyondDoubles : Step::Missed;
+        roots = found.roots;
+    } else {
+        const auto coefficients = numeric_coefficients(equation, line.variable, fig_);
+        if (coefficients && solved_degree(*coefficients) > kMaxSolvedDegree)
+            return Step::TooHighDegree;
+        auto found = coefficients ? real_roots(*coefficients) : std::nullopt;
+        // A polynomial 0 in the figure leaves the value free, and one the
+        // doubles cannot hold says nothing of it: no figure tells it.
+        if (!found)
+            return Step::Unknown;
+        if (found->empty())
+            return Step::Missed;
+        roots = std::move(*found);
+    }
     std::size_t pick = 0;
-    for (std::size_t bit = 0; (std::size_t{1} << bit) < roots->size(); ++bit)
+    for (std::size_t bit = 0; (std::size_t{1} << bit) < roots.size(); ++bit)
         pick |= std::size_t{next_choice()} << bit;
-    fig_.values[line.variable] = (*roots)[pick % roots->size()];
+    fig_.values[line.variable] = roots[pick % roots.size()];
     return Step::Skip;
 }
 
@@ -236,11 +252,14 @@ std::optional<P> Builder::point(int no)
     case cons_kind::kNrotate: {
         char* end = nullptr;
         const double degrees = std::strtod(r.rot.c_str(), &end);
-        if (end == r.rot.c_str()) {
+        // Past 2^53 degrees a double no longer tells the angle's place in a
+        // turn; below, the remainder of a turn is exact.
+        constexpr double kLargestTold = 0x1p53;
+        if (end == r.rot.c_str() || !(std::abs(degrees) < kLargestTold)) {
             known_ = false;
             return std::nullopt;
         }
-        return q(0) + rot(q(1) - q(0), degrees * M_PI / 180.0);
+        return q(0) + rot(q(1) - q(0), std::fmod(degrees, 360.0) * M_PI / 180.0);
     }
     case cons_kind::kHarmonic:
     case cons_kind::kSimTriangle:

@@ -82,6 +82,8 @@ enum class Step {
     // A CONSTANT whose equation is of too high a degree to solve in
     // reasonable time (kMaxSolvedDegree).
     TooHighDegree,
+    // A CONSTANT whose real roots all lie beyond what a double can hold.
+    BeyondDoubles,
 };
 
 class Builder {
@@ -288,8 +290,10 @@ private:
 
     // A CONSTANT line: the value of its variable, one of the real roots by
     // the next choices (as many as tell them apart); Missed when it has
-    // none. A relation among points is left to the constraint solver.
-    // Finding the roots looks at the proof's clock.
+    // none. An equation of numbers alone is solved exactly (once per Prove);
+    // one whose coefficients depend on the figure, in doubles. A relation
+    // among points is left to the constraint solver. Finding the roots looks
+    // at the proof's clock.
     Step constant(int no);
 
     // Of the roots, one that is not a point already placed (the second

@@ -1,13 +1,16 @@
 // Equations between geometric quantities evaluated in a numeric figure.
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <optional>
 #include <set>
 #include <vector>
 
 #include "prover/numeric_figure.h"
 #include "prover/poly.h"
+#include "prover/poly_coef.h"
 #include "prover/prover.h"
 #include "prover/variables.h"
 
@@ -30,34 +33,59 @@ std::optional<double> full_angle(const var_rec* v, const Num_figure& f)
     return dir(v->a[2], v->a[3]) - dir(v->a[0], v->a[1]);
 }
 
-// A sum of full angles with whole coefficients (angles are known up to a
-// straight angle, so no other polynomial of them has a value); nothing for
-// any other polynomial.
-std::optional<double> angle_sum(const xterm* p, const Num_figure& f)
+// A sum of full angles with whole coefficients, with the size of its terms
+// (sum |coefficient| pi: each angle carries the rounding of directions up to
+// a straight angle, however small it is).
+struct Angle_sum {
+    double sum = 0;
+    double size = 0;
+};
+
+// p as a sum of full angles with whole coefficients (angles are known up to
+// a straight angle, so no other polynomial of them has a value); nothing for
+// any other polynomial, or for a coefficient beyond the doubles.
+std::optional<Angle_sum> angle_terms(const xterm* p, const Num_figure& f)
 {
     if (!p)
-        return 0.0;
+        return Angle_sum{};
     if (!p->var)
-        return lnum(p) == 0 ? std::optional<double>(0.0) : std::nullopt;
+        return pzerop(p) ? std::optional<Angle_sum>(Angle_sum{}) : std::nullopt;
     if (p->var->type != kVarFullAngle)
         return std::nullopt;
     const auto theta = full_angle(p->var, f);
     if (!theta)
         return std::nullopt;
-    double sum = 0;
+    Angle_sum out;
     for (const dterm* t = p->terms; t; t = t->next) {
         if (t->deg == 1 && t->coef && !t->coef->var) {
-            sum += static_cast<double>(lnum(t->coef)) * *theta;
+            const auto c = coef_nearest_double(t->coef);
+            if (!c)
+                return std::nullopt;
+            out.sum += *c * *theta;
+            out.size += std::abs(*c) * M_PI;
         } else if (t->deg == 0) {
-            const auto rest = angle_sum(t->coef, f);
+            const auto rest = angle_terms(t->coef, f);
             if (!rest)
                 return std::nullopt;
-            sum += *rest;
+            out.sum += rest->sum;
+            out.size += rest->size;
         } else {
             return std::nullopt;
         }
     }
-    return sum;
+    return out;
+}
+
+// The value of a sum of full angles, as far as it is known up to a straight
+// angle: nothing where the rounding of the angles, times coefficients this
+// large, could move it by the tolerance.
+std::optional<double> angle_sum(const xterm* p, const Num_figure& f)
+{
+    constexpr double kAngleRounding = 8 * std::numeric_limits<double>::epsilon();
+    const auto terms = angle_terms(p, f);
+    if (!terms || !std::isfinite(terms->sum) || terms->size * kAngleRounding > 0.1 * kTolerance)
+        return std::nullopt;
+    return terms->sum;
 }
 
 // How far a sum of angles is from a whole number of straight angles.
@@ -71,6 +99,12 @@ struct Value {
     Complex value = 0;
     double size = 0;
 };
+
+// A value that overflowed the doubles on the way tells nothing.
+bool finite(const Value& v)
+{
+    return std::isfinite(v.value.real()) && std::isfinite(v.value.imag()) && std::isfinite(v.size);
+}
 
 // x to the power n, with its size. (std::pow of a complex 0 to the power
 // 0 is not 1.)
@@ -103,12 +137,16 @@ public:
     // turn) and i (a quarter turn) are complex units.
     Evaluator(const Num_figure& f, bool vectors) : f_(f), vectors_(vectors) {}
 
+    // p's value; nothing where it cannot be evaluated or overflows.
     std::optional<Value> eval(const xterm* p) const
     {
         const auto c = coefficients(p, nullptr);
         if (!c)
             return std::nullopt;
-        return c->empty() ? Value{} : c->front();
+        const Value v = c->empty() ? Value{} : c->front();
+        if (!finite(v))
+            return std::nullopt;
+        return v;
     }
 
     // p as a polynomial in v, every other variable evaluated (null v: p's
@@ -118,8 +156,10 @@ public:
         if (!p)
             return Coefficients{};
         if (!p->var) {
-            const double c = static_cast<double>(lnum(p));
-            return Coefficients{Value{c, std::abs(c)}};
+            const auto c = coef_nearest_double(p);
+            if (!c)
+                return std::nullopt;
+            return Coefficients{Value{*c, std::abs(*c)}};
         }
         std::optional<Value> x;
         if (p->var != v && !(x = variable(p->var)))
@@ -272,7 +312,7 @@ std::optional<std::vector<double>> numeric_coefficients(const xterm* p, const va
     if (has_var_of_type(p, kVarVector) || has_var_of_type(p, kVarFullAngle))
         return std::nullopt;
     const auto c = Evaluator(f, false).coefficients(p, v);
-    if (!c)
+    if (!c || !std::all_of(c->begin(), c->end(), [](const Value& term) { return finite(term); }))
         return std::nullopt;
     std::vector<double> out;
     for (const Value& term : *c)

@@ -237,12 +237,19 @@ const var_rec* given_variable(int no)
 }
 
 // The record to name when record no has no point or value in any figure,
-// and why; too_high: a CONSTANT whose equation the figures do not solve.
-Degenerate_construction no_solution(int no, int count, bool too_high = false)
+// and why; unsolved: the step a CONSTANT ended with where the figures do not
+// solve its equation (too high a degree, roots beyond the doubles).
+Degenerate_construction no_solution(int no, int count, Step unsolved = Step::Missed)
 {
-    if (const var_rec* v = given_variable(no))
-        return {no, too_high ? "the equation of " + v->name + " is of too high a degree for the figures to solve"
-                             : v->name + " has no real value in any figure"};
+    if (const var_rec* v = given_variable(no)) {
+        switch (unsolved) {
+        case Step::TooHighDegree:
+            return {no, "the equation of " + v->name + " is of too high a degree for the figures to solve"};
+        case Step::BeyondDoubles:
+            return {no, "the real values of " + v->name + " are too large or too small for the figures to hold"};
+        default: return {no, v->name + " has no real value in any figure"};
+        }
+    }
     const int named = named_record_from(no, count);
     return {named, g_pro_points[static_cast<std::size_t>(named)].name + " has no proper solution in any figure"};
 }
@@ -281,7 +288,9 @@ bool points_apart(const Builder& b, int count)
 std::optional<Degenerate_construction> degenerate_construction(int count)
 {
     count = std::min(count, kMaxProPoints);
-    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size()), too_high(reached.size());
+    std::vector<char> reached(static_cast<std::size_t>(count) + 1), proper(reached.size());
+    // Per CONSTANT line, the step that says the figures do not solve it.
+    std::vector<Step> unsolved(reached.size(), Step::Missed);
     std::vector<std::set<int>> lands_on(reached.size());
     int judged = count;
     for_each_choice(count, true, [&](Builder& b) {
@@ -310,7 +319,8 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
                 break;
             const Step step = b.step(no);
             const auto i = static_cast<std::size_t>(no);
-            too_high[i] |= step == Step::TooHighDegree;
+            if (step == Step::TooHighDegree || step == Step::BeyondDoubles)
+                unsolved[i] = step;
             if (b.gives_value(no) && step != Step::Unknown) {
                 // A value is reached like a point; a figure without one ends.
                 reached[i] = 1;
@@ -345,7 +355,7 @@ std::optional<Degenerate_construction> degenerate_construction(int count)
         if (!reached[i] || proper[i])
             continue;
         if (named_record_from(no, count) != no || lands_on[i].empty())
-            return no_solution(no, count, too_high[i]);
+            return no_solution(no, count, unsolved[i]);
         return Degenerate_construction{no, g_pro_points[i].name + " is the point " + point_list(lands_on[i]) +
                                                " in every figure"};
     }
@@ -406,7 +416,7 @@ Figure_search search_figures(int count, const std::vector<int>& constraints)
         b.restart();
         for (int no = 1; no <= count && fault.empty(); ++no) {
             const Step step = b.step(no);
-            if (step == Step::Unknown || step == Step::TooHighDegree) {
+            if (step == Step::Unknown || step == Step::TooHighDegree || step == Step::BeyondDoubles) {
                 search.judged = false;
                 return b.root_choices();
             }

@@ -8,7 +8,9 @@
 #include <gmpxx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -244,6 +246,49 @@ std::size_t big_coef_bytes() { return store().bytes(); }
 std::size_t coef_words(const xterm* c) { return c->big ? mpz_size(c->big->v.get_mpz_t()) : 1; }
 
 void reclaim_big_coefs() { store().reclaim_all(); }
+
+mpz_class coef_mpz(const xterm* c)
+{
+    // Installs the counted allocator before GMP allocates for the copy, so
+    // that its memory is freed through the functions that counted it.
+    store();
+    if (!c->big)
+        return mpz_class(static_cast<long>(c->value));
+    reserve_limbs(mpz_size(c->big->v.get_mpz_t()));
+    return c->big->v;
+}
+
+double nearest_double(const mpz_class& v)
+{
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits;
+    const std::size_t bits = mpz_sizeinbase(v.get_mpz_t(), 2);
+    if (bits <= static_cast<std::size_t>(kMantissaBits))
+        return v.get_d();  // exact
+    const double sign = sgn(v) < 0 ? -1.0 : 1.0;
+    if (bits > static_cast<std::size_t>(std::numeric_limits<double>::max_exponent))
+        return sign * std::numeric_limits<double>::infinity();
+    const mpz_class magnitude = abs(v);
+    const mp_bitcnt_t dropped = bits - kMantissaBits;
+    mpz_class kept;
+    mpz_tdiv_q_2exp(kept.get_mpz_t(), magnitude.get_mpz_t(), dropped);
+    // Past half the last kept bit rounds up; exactly half rounds to even.
+    const bool half = mpz_tstbit(magnitude.get_mpz_t(), dropped - 1) != 0;
+    const bool beyond_half = mpz_scan1(magnitude.get_mpz_t(), 0) < dropped - 1;
+    if (half && (beyond_half || mpz_odd_p(kept.get_mpz_t())))
+        ++kept;
+    // kept has at most 54 bits, a power of two when it has 54: exact.
+    return sign * std::ldexp(kept.get_d(), static_cast<int>(dropped));
+}
+
+std::optional<double> coef_nearest_double(const xterm* c)
+{
+    if (!c->big)
+        return static_cast<double>(c->value);
+    const double d = nearest_double(c->big->v);
+    if (!std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
 
 // A text that always fits 64 bits is read inline; a longer one by GMP at
 // once (its conversion is subquadratic where steps of a few digits would be

@@ -4,6 +4,9 @@
 // negation leaves that range; a result that fits again moves back inline, so
 // every value has exactly one form and structural equality stays cheap.
 
+#include <gmpxx.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -132,3 +135,15 @@ inline std::string coef_text(const xterm* c)
 // The constant of a decimal text with an optional leading '-', exact however
 // many digits it has: the inverse of coef_text.
 xterm* coef_from_text(std::string_view text);
+
+// The exact value of constant c. A copy past the prover's memory budget ends
+// the run.
+mpz_class coef_mpz(const xterm* c);
+
+// The double nearest v, ties to even (GMP's own conversion truncates); +-inf
+// where that is beyond the largest double.
+double nearest_double(const mpz_class& v);
+
+// The double nearest constant c; nothing where c is beyond the doubles'
+// range, which no double may stand for.
+std::optional<double> coef_nearest_double(const xterm* c);

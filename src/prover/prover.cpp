@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "prover/constant_roots.h"
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
 
@@ -238,12 +239,14 @@ void add_prover_reset_hook(ResetStage stage, std::string key, std::function<void
 
 namespace {
 
-// The core's own resets: the polynomial pools and the reader's facts. The
+// The core's own resets: the polynomial pools, the roots of CONSTANT
+// equations and the reader's facts. The
 // other layers register theirs where their tables are defined.
 void ensure_default_hooks()
 {
     static const bool wired = [] {
         add_prover_reset_hook(ResetStage::Polynomials, "prover.pools", init_pools);
+        add_prover_reset_hook(ResetStage::Polynomials, "prover.constant_roots", clear_constant_roots);
         add_prover_reset_hook(ResetStage::FactDatabase, "prover.parse_facts", [] { g_parse_facts.clear(); });
         return true;
     }();

@@ -7,7 +7,8 @@
 
 // The real roots of c[0] + c[1] x + ... + c[n] x^n in ascending order, a
 // multiple root once; nothing when every coefficient is 0 (every value is a
-// root) or one is not finite. Coefficients that are only rounding errors
+// root), one is not finite, or they span more than the normal doubles hold
+// at once (some 2^1980). Coefficients that are only rounding errors
 // must be given as 0. Every root returned is finite and meets the equation
 // within the rounding of its evaluation. Roots closer than that rounding can
 // tell apart are one; where it cannot tell the polynomial from 0 over an

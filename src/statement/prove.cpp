@@ -5,6 +5,7 @@
 #include <string>
 
 #include "facts/gdd_add.h"
+#include "prover/constant_roots.h"
 #include "prover/keywords.h"
 #include "prover/memory_budget.h"
 #include "prover/numeric_figure.h"
@@ -220,6 +221,9 @@ ProveEnd gprove()
     // The statement may have been read under another method: its CONSTANT
     // lines take the roles this method reads them with.
     set_constant_roles(g_method);
+    // A run finds its CONSTANT roots itself: one found by an earlier run, under
+    // another time limit, would change what this one ends with.
+    clear_constant_roots();
 
     if (!has_conclusion() && g_method != kMethodDatabase) {
         gprint(stm_string(sid::kNothingToProve));
