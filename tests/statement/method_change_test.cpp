@@ -21,6 +21,7 @@
 #include "statement/constant_roles.h"
 #include "statement/examples.h"
 #include "statement/kept_reading.h"
+#include "statement/parser.h"
 #include "statement/prove.h"
 #include "statement/prove_run.h"
 #include "statement/semantics.h"
@@ -61,6 +62,7 @@ const std::vector<std::string>& constant_statements()
     return list;
 }
 
+// " P1 P2 ... Pcount" for prefix "P".
 std::string names(const char* prefix, int count)
 {
     std::string out;
@@ -88,7 +90,9 @@ const std::vector<std::string>& method_dependent_statements()
         statement("POINT A B C;\nMIDPOINT M B C;\nON_BLINE X A M;", "EQDISTANCE X A X M."),
         statement("POINT A B C O D;\nINTERSECTION_TC X A B C O D;", "EQDISTANCE O X O D."),
         statement("POINT A B C;\n#area MIDPOINT D A B;\n#wu MIDPOINT D A C;", "COLLINEAR A B D."),
-        statement("POINT" + names("P", 59) + ";\nINTERSECTION_TC X P1 P2 P3 P4 P5;", "PERPENDICULAR X P1 P2 P3."),
+        // One record left for X; the area and vector methods add its foot.
+        statement("POINT" + names("P", kMaxParsedPoints - 1) + ";\nINTERSECTION_TC X P1 P2 P3 P4 P5;",
+                  "PERPENDICULAR X P1 P2 P3."),
         statement("POINT A B;\nMIDPOINT M A B;\n#area POINT" + names("Q", kMaxTokens) + ";", "COLLINEAR A B M."),
     };
     return list;
