@@ -11,6 +11,7 @@
 #include "prover/poly.h"
 #include "prover/poly_image.h"
 #include "prover/prover.h"
+#include "statement/kept_reading.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ void forget_statement()
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
     g_npoints = 0;
+    forget_kept_reading();
 }
 
 // The statement's own polynomials (ratios, constants, the sides of an

@@ -12,7 +12,7 @@
 #include "prover/prover.h"
 #include "prover/prover_strings.h"
 #include "prover/verdict.h"
-#include "statement/constant_roles.h"
+#include "statement/kept_reading.h"
 #include "statement/parse_fact_entry.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
@@ -218,9 +218,12 @@ ProveEnd gprove()
     g_maxterm = 0;
     g_result = 0;
     g_maxterm_on = g_method == kMethodDatabase ? 0 : 1;
-    // The statement may have been read under another method: its CONSTANT
-    // lines take the roles this method reads them with.
-    set_constant_roles(g_method);
+    // A statement read from text under another method is read again under
+    // this one, as a fresh reading would read it. One that no longer reads
+    // leaves its error in the window and no statement, as such a reading
+    // does; nothing was proved.
+    if (read_kept_again() == Reread::kFailed)
+        return ProveEnd::Aborted;
     // A run finds its CONSTANT roots itself: one found by an earlier run, under
     // another time limit, would change what this one ends with.
     clear_constant_roots();

@@ -3,6 +3,7 @@
 #include "prover/parse_facts.h"
 #include "prover/point_names.h"
 #include "prover/prover.h"
+#include "statement/kept_reading.h"
 #include "statement/parser.h"
 #include "statement/prover_wiring.h"
 
@@ -62,13 +63,6 @@ bool ends_word(char c)
     }
 }
 
-bool method_reads_area_lines()
-{
-    return g_method == kMethodArea || g_method == kMethodVector || g_method == kMethodFullAngle;
-}
-
-bool method_reads_wu_lines() { return g_method == kMethodWu || g_method == kMethodGroebner; }
-
 void trace_tokens()
 {
     std::string out;
@@ -101,7 +95,21 @@ void trace_table()
 
 }  // namespace
 
+MarkedLines marked_lines(int method)
+{
+    if (method == kMethodArea || method == kMethodVector || method == kMethodFullAngle)
+        return MarkedLines::kArea;
+    if (method == kMethodWu || method == kMethodGroebner)
+        return MarkedLines::kWu;
+    return MarkedLines::kNone;
+}
+
 bool cut_tokens(std::string_view text, std::vector<std::string>& tokens)
+{
+    return cut_tokens(text, tokens, marked_lines(g_method));
+}
+
+bool cut_tokens(std::string_view text, std::vector<std::string>& tokens, MarkedLines marked)
 {
     std::size_t i = 0;
     const std::size_t n = text.size();
@@ -113,9 +121,9 @@ bool cut_tokens(std::string_view text, std::vector<std::string>& tokens)
         }
         if (c == '#') {
             const std::string_view rest = text.substr(i + 1);
-            if (rest.starts_with("area") && method_reads_area_lines()) {
+            if (rest.starts_with("area") && marked == MarkedLines::kArea) {
                 i += 5;
-            } else if (rest.starts_with("wu") && method_reads_wu_lines()) {
+            } else if (rest.starts_with("wu") && marked == MarkedLines::kWu) {
                 i += 3;
             } else {
                 while (i < n && text[i] != '\n' && text[i] != '~')
@@ -156,14 +164,35 @@ void tokenize_stm(std::string_view text)
         trace_tokens();
 }
 
-void rd_stm(std::string_view text)
+StatementCuts::StatementCuts(std::string_view text)
+{
+    for (const MarkedLines marked : {MarkedLines::kNone, MarkedLines::kArea, MarkedLines::kWu}) {
+        std::vector<std::string> tokens;
+        if (cut_tokens(text, tokens, marked))
+            cuts_[static_cast<std::size_t>(marked)] = std::move(tokens);
+    }
+}
+
+const std::vector<std::string>* StatementCuts::tokens_for(int method) const
+{
+    const auto& cut = cuts_[static_cast<std::size_t>(marked_lines(method))];
+    return cut ? &*cut : nullptr;
+}
+
+void read_statement_tokens(const std::vector<std::string>* tokens)
 {
     wire_statement_layer();
     g_abort = 0;
     try {
-        tokenize_stm(text);
-        if (!g_abort)
+        if (tokens) {
+            g_tokens = *tokens;
+            g_last_tok = static_cast<int>(g_tokens.size()) - 1;
+            if (g_trace)
+                trace_tokens();
             parse_stm();
+        } else {
+            gerror(" gterm overflow.");
+        }
     } catch (const ProverAbort&) {
         // The message is already printed; the statement is abandoned.
         g_npoints = 0;
@@ -176,6 +205,16 @@ void rd_stm(std::string_view text)
     g_tokens.clear();
     g_last_tok = -1;
     g_tok = 0;
+}
+
+void rd_stm(std::string_view text)
+{
+    StatementCuts cuts(text);
+    read_statement_tokens(cuts.tokens_for(g_method));
+    if (g_abort)
+        forget_kept_reading();
+    else
+        keep_reading(std::move(cuts), g_method);
 }
 
 std::string window_statement_text(std::string_view window_text)

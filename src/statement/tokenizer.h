@@ -1,6 +1,8 @@
 #pragma once
 // Cutting a statement text into tokens, and reading a whole statement.
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,14 +30,41 @@ std::string tokens_text(int first, int end);
 // is stored as a token and ends the reading. Overflow reports " gterm
 // overflow." through gerror.
 void tokenize_stm(std::string_view text);
-// Cuts text into tokens as tokenize_stm does, appending them to tokens;
-// false when a token beyond kMaxTokens would begin.
-bool cut_tokens(std::string_view text, std::vector<std::string>& tokens);
+// The marked lines a method reads as statement text, the others being
+// comments: "#area" lines under the area, vector and full-angle methods,
+// "#wu" lines under Wu's and the Groebner method, none under the database
+// method.
+enum class MarkedLines { kNone, kArea, kWu };
+MarkedLines marked_lines(int method);
 
-// Reads one statement into the point table and the conclusion record, or
-// reports its error through gerror. text normally ends with ".~" as the
-// window's read command appends it. A ProverAbort raised while reading
-// (a pool overflow, say) ends the reading like gerror.
+// Cuts text into tokens as tokenize_stm does (under g_method, or reading
+// the marked lines given), appending them to tokens; false when a token
+// beyond kMaxTokens would begin.
+bool cut_tokens(std::string_view text, std::vector<std::string>& tokens);
+bool cut_tokens(std::string_view text, std::vector<std::string>& tokens, MarkedLines marked);
+
+// A statement text cut into tokens as each method cuts it: the methods
+// differ in the marked lines they read.
+class StatementCuts {
+public:
+    explicit StatementCuts(std::string_view text);
+    // The tokens method reads; null when they run beyond kMaxTokens.
+    const std::vector<std::string>* tokens_for(int method) const;
+
+private:
+    std::array<std::optional<std::vector<std::string>>, 3> cuts_;  // by MarkedLines
+};
+
+// Reads one statement from its tokens (null: too many, reported as
+// " gterm overflow.") under g_method into the point table and the
+// conclusion record, or reports its error through gerror. A ProverAbort
+// raised while reading (a pool overflow, say) ends the reading like gerror.
+void read_statement_tokens(const std::vector<std::string>* tokens);
+
+// Reads one statement from text, as read_statement_tokens does, and keeps
+// the reading for the Prove command (statement/kept_reading.h); a reading
+// that fails is forgotten with the one before. text normally ends with
+// ".~" as the window's read command appends it.
 void rd_stm(std::string_view text);
 
 // The text the prover window hands to rd_stm: the window's whole text, with a

@@ -180,6 +180,27 @@ TEST(StatementFromDrawing, AStatementReadBeforeLeavesNoMarks)
               "LRATIO R A B 2 3;\nSHOW: NO.\n");
 }
 
+// A Prove under another method than the one a text was read under proves
+// the drawing's statement taken since: the text is not read again.
+TEST(StatementFromDrawing, AProveAfterwardsProvesTheDrawingsStatement)
+{
+    ProverDrawing d;
+    const int A = d.point("A", 100, 100);
+    const int B = d.point("B", 300, 100);
+    const int M = d.add(103, "M", 1, A, B);
+    d.conclude(148, {A, M, B, 0, 0, 0, 0, 0});
+    toskApp* prover = d.open_prover();
+    g_method = kMethodDatabase;
+    read_window_statement("EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nCIRCLE A B C D;\nSHOW: COLLINEAR A B C.\n");
+    ASSERT_EQ(g_abort, 0);
+    prover->command(pcmd::kFromDrawing);
+    prover->command(kMethodWu);
+    ASSERT_TRUE(prover->command(pcmd::kProve));
+    wait_for_proof(*prover);
+    EXPECT_EQ(record_names(), (std::vector<std::string>{"A", "B", "M"}));
+    EXPECT_EQ(g_result, 1) << prover->edit()->text();
+}
+
 // A parent that is no point is reported and left out, even when an earlier
 // statement left a point of its name in the records.
 TEST(StatementFromDrawing, AParentThatIsNoPointIsReportedAndLeftOut)
