@@ -3,8 +3,8 @@
 // Groebner method takes the leading variable of a CONSTANT line, when it is
 // a named variable, as a parameter; the other methods keep every named
 // variable as it is. The reader sets the roles for the method it reads under
-// (a Prove under another method reads the statement again,
-// statement/kept_reading.h).
+// (every Prove reads the statement again under its method,
+// statement/kept_statement.h).
 
 // Sets the roles for method as a reading of the statement line by line sets
 // them: each CONSTANT line's leading variable under the roles the lines

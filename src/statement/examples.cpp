@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "prover/prover.h"
+#include "statement/kept_statement.h"
 #include "statement/prover_wiring.h"
 #include "statement/statement_records.h"
 
@@ -132,6 +133,8 @@ void write_example(const Example& ex)
     g_concl.type = ex.conclusion;
     for (std::size_t k = 0; k < 8; ++k)
         g_concl.p[k] = ex.concl[k] ? static_cast<std::uint32_t>(index_of(ex.concl[k], n)) : 0;
+    // Every Prove starts from the example as loaded.
+    keep_loaded_statement();
 }
 
 }  // namespace
@@ -148,5 +151,8 @@ bool load_example(int id)
             return true;
         }
     }
+    // The tables no longer hold the statement kept: a Prove proves them as
+    // they stand.
+    forget_kept_statement();
     return false;
 }

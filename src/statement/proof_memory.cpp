@@ -11,7 +11,7 @@
 #include "prover/poly.h"
 #include "prover/poly_image.h"
 #include "prover/prover.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void forget_statement()
     g_concl_lhs = nullptr;
     g_concl_rhs = nullptr;
     g_npoints = 0;
-    forget_kept_reading();
+    forget_kept_statement();
 }
 
 // The statement's own polynomials (ratios, constants, the sides of an

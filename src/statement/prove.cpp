@@ -12,7 +12,7 @@
 #include "prover/prover.h"
 #include "prover/prover_strings.h"
 #include "prover/verdict.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/parse_fact_entry.h"
 #include "statement/proof_memory.h"
 #include "statement/prove.h"
@@ -218,12 +218,19 @@ ProveEnd gprove()
     g_maxterm = 0;
     g_result = 0;
     g_maxterm_on = g_method == kMethodDatabase ? 0 : 1;
-    // A statement read from text under another method is read again under
-    // this one, as a fresh reading would read it. One that no longer reads
-    // leaves its error in the window and no statement, as such a reading
-    // does; nothing was proved.
-    if (read_kept_again() == Reread::kFailed)
+    // The run starts from the statement as it was read or loaded, not as the
+    // last run left the tables: a text is read again under this method, as a
+    // fresh reading would read it. One that no longer reads leaves its error
+    // in the window and no statement, as such a reading does; nothing was
+    // proved.
+    if (restart_kept_statement() == Restart::kFailed)
         return ProveEnd::Aborted;
+    // A statement of fewer than two points is none to prove: the window
+    // shows how to write one.
+    if (g_npoints < 2) {
+        show_input_help();
+        return ProveEnd::Refused;
+    }
     // A run finds its CONSTANT roots itself: one found by an earlier run, under
     // another time limit, would change what this one ends with.
     clear_constant_roots();
@@ -269,7 +276,9 @@ ProveEnd gprove()
 
 ProveEnd cmd_prove()
 {
-    if (g_npoints < 2) {
+    // An error of the last run's method empties the tables, but the run
+    // starts again from the statement as read or loaded.
+    if (g_npoints < 2 && !statement_kept()) {
         show_input_help();
         g_result = 0;
         show_status();

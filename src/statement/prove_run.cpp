@@ -55,18 +55,11 @@ std::string error_message(const std::string& text)
     return one_line(text.substr(from));
 }
 
-// Proves what was just read; capture holds the window's text.
-ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
+// The Prove command on the tables as they stand; capture holds the window's
+// text.
+ProveRun run_prove(int method, int time_limit_s, GprintCapture& capture)
 {
     ProveRun r;
-    if (g_abort || g_npoints == 0) {
-        r.result = "error";
-        r.message = error_message(capture.text());
-        if (r.message.empty())
-            r.message = "no statement";
-        r.window_text = capture.text();
-        return r;
-    }
     g_method = method;
     g_timelimit = time_limit_s * 1000;
     const auto start = std::chrono::steady_clock::now();
@@ -80,6 +73,21 @@ ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
         r.message = error_message(capture.text());
     r.window_text = capture.text();
     return r;
+}
+
+// Proves what was just read; capture holds the window's text.
+ProveRun prove_loaded(int method, int time_limit_s, GprintCapture& capture)
+{
+    if (g_abort || g_npoints == 0) {
+        ProveRun r;
+        r.result = "error";
+        r.message = error_message(capture.text());
+        if (r.message.empty())
+            r.message = "no statement";
+        r.window_text = capture.text();
+        return r;
+    }
+    return run_prove(method, time_limit_s, capture);
 }
 
 }  // namespace
@@ -117,4 +125,10 @@ ProveRun prove_example(int id, int method, int time_limit_s, int read_method)
     g_abort = 0;
     load_example(id);
     return prove_loaded(method, time_limit_s, capture);
+}
+
+ProveRun prove_again(int method, int time_limit_s)
+{
+    GprintCapture capture;
+    return run_prove(method, time_limit_s, capture);
 }

@@ -24,3 +24,7 @@ std::string_view prove_result_word(ProveEnd end);
 ProveRun prove_statement_text(std::string_view text, int method, int time_limit_s, int read_method = 0);
 // Loads a built-in example under read_method (0: method) and proves it.
 ProveRun prove_example(int id, int method, int time_limit_s, int read_method = 0);
+// Proves under method, as the window's Prove command does once more after a
+// proof: the statement as read or loaded, or the tables as they stand where
+// none is kept.
+ProveRun prove_again(int method, int time_limit_s);

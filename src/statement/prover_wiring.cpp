@@ -11,7 +11,7 @@
 #include "prover/statement_lines.h"
 #include "statement/algebraic_prove.h"
 #include "statement/database_prove.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/prove.h"
 #include "statement/semantics.h"
 
@@ -23,8 +23,8 @@ void wire_statement_layer()
         // The proof shows its auxiliary points in statement syntax.
         set_cons_text_printer([](int point) { do_cons(cgeo::kStatement, point); });
         // prover_reset empties the tables and the pools the statement's
-        // polynomials live in: the reading kept of it goes too.
-        add_prover_reset_hook(ResetStage::Polynomials, "statement.kept_reading", forget_kept_reading);
+        // polynomials live in: the statement kept of it goes too.
+        add_prover_reset_hook(ResetStage::Polynomials, "statement.kept_statement", forget_kept_statement);
         return true;
     }();
     (void)wired;

@@ -3,12 +3,12 @@
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
 #include "prover/prover.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/parser.h"
 
 void forget_reader_marks()
 {
-    forget_kept_reading();
+    forget_kept_statement();
     run_prover_reset_stage(ResetStage::FactDatabase);
     g_parse_facts.clear();
     for (auto& r : g_pro_points) {

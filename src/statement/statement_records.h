@@ -7,7 +7,7 @@
 struct Pro_point;
 
 // Forgets what the reader of the statement read before left behind: the
-// reading kept for the Prove command, its facts and the database facts they
+// statement kept for the Prove command, its facts and the database facts they
 // entered, and the marks of its records (hypothesis predicates, records the
 // reader made, lines and the conclusion as written).
 void forget_reader_marks();

@@ -3,7 +3,7 @@
 #include "prover/parse_facts.h"
 #include "prover/point_names.h"
 #include "prover/prover.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/parser.h"
 #include "statement/prover_wiring.h"
 
@@ -212,9 +212,9 @@ void rd_stm(std::string_view text)
     StatementCuts cuts(text);
     read_statement_tokens(cuts.tokens_for(g_method));
     if (g_abort)
-        forget_kept_reading();
+        forget_kept_statement();
     else
-        keep_reading(std::move(cuts), g_method);
+        keep_reading(std::move(cuts));
 }
 
 std::string window_statement_text(std::string_view window_text)

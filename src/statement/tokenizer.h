@@ -62,7 +62,7 @@ private:
 void read_statement_tokens(const std::vector<std::string>* tokens);
 
 // Reads one statement from text, as read_statement_tokens does, and keeps
-// the reading for the Prove command (statement/kept_reading.h); a reading
+// the reading for the Prove command (statement/kept_statement.h); a reading
 // that fails is forgotten with the one before. text normally ends with
 // ".~" as the window's read command appends it.
 void rd_stm(std::string_view text);

@@ -8,6 +8,7 @@
 #include "model/aux_text.h"
 #include "model/object_types.h"
 #include "prover/prover.h"
+#include "statement/kept_statement.h"
 #include "statement/statement_forms.h"
 #include "statement/statement_records.h"
 #include "statement/window/tosk_app.h"
@@ -171,6 +172,8 @@ void diagram_to_prover(Dchild& win)
         std::swap(p[2], p[6]);
         std::swap(p[3], p[7]);
     }
+    // Every Prove starts from the statement as taken from the drawing.
+    keep_loaded_statement();
 
     if (window_open)
         show_statement();

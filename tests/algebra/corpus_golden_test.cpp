@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,23 +12,10 @@
 #include "golden.h"
 #include "prover/prover.h"
 #include "statement/prove_run.h"
+#include "support/bench_corpus.h"
 #include "support/counted_prover_clock.h"
 
 namespace {
-
-// (name, text) of each statement of the file, split at its EXAMPLE lines.
-std::vector<std::pair<std::string, std::string>> corpus()
-{
-    std::ifstream in(std::filesystem::path(PLEXATOR_TEST_DATA) / ".." / ".." / "bench" / "algebra_corpus.txt");
-    std::vector<std::pair<std::string, std::string>> statements;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("EXAMPLE ", 0) == 0)
-            statements.emplace_back(line.substr(8), "");
-        if (!statements.empty())
-            statements.back().second += line + "\n";
-    }
-    return statements;
-}
 
 class CorpusGoldenTest : public ::testing::TestWithParam<std::pair<const char*, int>> {
 protected:
@@ -47,7 +32,7 @@ constexpr int kCheckLimit = 100;
 TEST_P(CorpusGoldenTest, ProofTexts)
 {
     const auto [prefix, method] = GetParam();
-    const auto statements = corpus();
+    const auto statements = bench_corpus();
     ASSERT_GE(statements.size(), 10u);
     int proved = 0;
     for (const auto& [name, text] : statements) {

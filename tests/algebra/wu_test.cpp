@@ -8,6 +8,7 @@
 #include "algebra/equations.h"
 #include "algebra/plist.h"
 #include "algebra/wu.h"
+#include "statement/kept_statement.h"
 #include "statement/prove.h"
 #include "golden.h"
 #include "prove_fixture.h"
@@ -73,6 +74,7 @@ TEST_F(WuTest, FalseVariantsAreNotProved)
             g_concl.type = v.kind;
             for (std::size_t k = 0; k < 8; ++k)
                 g_concl.p[k] = v.points[k] ? static_cast<std::uint32_t>(pt(v.points[k])) : 0;
+            keep_loaded_statement();  // the example with its false conclusion
             EXPECT_EQ(prove(), ProveEnd::Ran) << proof_text();
             EXPECT_NE(g_result, 1) << proof_text();
             EXPECT_TRUE(proof_text().ends_with("Problem Is False")) << proof_text();

@@ -18,6 +18,7 @@
 #include "prover/numeric_figure.h"
 #include "prover/proof_tex_file.h"
 #include "sem_fixture.h"
+#include "statement/kept_statement.h"
 #include "statement/prove_run.h"
 #include "support/test_dirs.h"
 
@@ -57,13 +58,16 @@ protected:
     }
 
     // Reads the statement, lets edit change the records (for kinds only a
-    // drawing makes), proves it with the database and keeps the window text.
+    // drawing makes: the edited tables are the statement loaded), proves it
+    // with the database and keeps the window text.
     ProveEnd prove(std::string_view hyps, std::string_view show, const std::function<void()>& edit = {})
     {
         read_stm(hyps, show);
         EXPECT_EQ(g_abort, 0) << out();
-        if (edit)
+        if (edit) {
             edit();
+            keep_loaded_statement();
+        }
         clear_output();
         const ProveEnd end = cmd_prove();
         window_ = out();

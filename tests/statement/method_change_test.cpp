@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
-#include <fstream>
 #include <random>
 #include <set>
 #include <string>
@@ -20,7 +18,7 @@
 #include "prover/poly_test_util.h"
 #include "statement/constant_roles.h"
 #include "statement/examples.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/parser.h"
 #include "statement/prove.h"
 #include "statement/prove_run.h"
@@ -28,6 +26,7 @@
 #include "statement/shown_statement.h"
 #include "statement/statement_forms.h"
 #include "stm_fixture.h"
+#include "support/bench_corpus.h"
 #include "support/counted_prover_clock.h"
 
 namespace {
@@ -98,20 +97,6 @@ const std::vector<std::string>& method_dependent_statements()
     return list;
 }
 
-// The bench's corpus, split at its EXAMPLE lines.
-std::vector<std::string> corpus()
-{
-    std::ifstream in(std::filesystem::path(PLEXATOR_TEST_DATA) / ".." / ".." / "bench" / "algebra_corpus.txt");
-    std::vector<std::string> statements;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("EXAMPLE ", 0) == 0)
-            statements.emplace_back();
-        if (!statements.empty())
-            statements.back() += line + "\n";
-    }
-    return statements;
-}
-
 // Whether text reads under method, as the window's read command reads it.
 bool reads_under(const std::string& text, int method)
 {
@@ -133,7 +118,7 @@ constexpr int kCheckLimit = 10;
 TEST_F(MethodChangeTest, AProveAfterAMethodChangeIsAFreshReadingsProve)
 {
     const CountedProverClock clock;
-    const auto statements = corpus();
+    const auto statements = bench_corpus();
     ASSERT_GE(statements.size(), 10u);
     // Each source is proved under every method, read under that method first
     // and then under each of the others it reads under (a reading that fails
@@ -174,8 +159,8 @@ TEST_F(MethodChangeTest, AProveAfterAMethodChangeIsAFreshReadingsProve)
         text_check(text, text.substr(0, 200), true);
     for (const std::string& text : constant_statements())
         text_check(text, text, true);
-    for (const std::string& text : statements)
-        text_check(text, text.substr(0, text.find('\n')), false);
+    for (const CorpusStatement& s : statements)
+        text_check(s.text, s.name, false);
     for (const ExampleInfo& example : example_menu())
         check(
             std::string(example.menu_text), false,
@@ -219,7 +204,7 @@ TEST_F(MethodChangeTest, AProveReadsNoTextOlderThanTheStatementInTheTables)
         empty_tables();
         EXPECT_EQ(g_npoints, 0);
         g_method = kMethodWu;
-        EXPECT_EQ(read_kept_again(), Reread::kNotNeeded);
+        EXPECT_EQ(restart_kept_statement(), Restart::kNothingKept);
         EXPECT_EQ(g_npoints, 0);
     }
     // So does a Prove whose reading under its method fails (too many tokens
@@ -232,7 +217,7 @@ TEST_F(MethodChangeTest, AProveReadsNoTextOlderThanTheStatementInTheTables)
     EXPECT_EQ(g_npoints, 0);
     for (int method : kMethods) {
         g_method = method;
-        EXPECT_EQ(read_kept_again(), Reread::kNotNeeded);
+        EXPECT_EQ(restart_kept_statement(), Restart::kNothingKept);
         EXPECT_EQ(g_npoints, 0);
     }
 }

@@ -18,7 +18,7 @@
 #include "prover/poly.h"
 #include "prover/prover.h"
 #include "statement/examples.h"
-#include "statement/kept_reading.h"
+#include "statement/kept_statement.h"
 #include "statement/prove.h"
 #include "statement/prove_run.h"
 
@@ -151,7 +151,7 @@ TEST_F(ProveMemoryTest, AStatementThatCannotBeCarriedOverGoes)
         EXPECT_EQ(g_pro_points[4].ps[0], nullptr);
         // Nor does a Prove under another method read it again.
         g_method = kMethodGroebner;
-        EXPECT_EQ(read_kept_again(), Reread::kNotNeeded);
+        EXPECT_EQ(restart_kept_statement(), Restart::kNothingKept);
         EXPECT_EQ(g_npoints, 0);
         EXPECT_EQ(text(kThirdOfASide, kMethodWu).result, "true");
     }

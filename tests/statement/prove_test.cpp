@@ -10,6 +10,7 @@
 #include "prover/point_names.h"
 #include "sem_fixture.h"
 #include "statement/examples.h"
+#include "statement/kept_statement.h"
 #include "statement/statement_forms.h"
 #include "statement/table_dump.h"
 
@@ -111,6 +112,7 @@ TEST_F(ProveTest, IncenterIsRefusedByEveryMethod)
         g_pro_points[4].name = "I";
         g_pro_points[4].pots = {1, 2, 3, 0, 0, 0, 0, 0};
         g_npoints = 4;
+        keep_loaded_statement();  // as a drawing would load it
         ran_ = false;
         EXPECT_EQ(cmd_prove(), ProveEnd::Refused);
         EXPECT_FALSE(ran_);

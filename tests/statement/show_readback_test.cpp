@@ -3,10 +3,9 @@
 // method, for the test corpus and for random statements; what cannot be shown
 // so is refused when it is read.
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "prover/parse_facts.h"
@@ -17,6 +16,7 @@
 #include "statement/semantics.h"
 #include "statement/shown_statement.h"
 #include "stm_fixture.h"
+#include "support/bench_corpus.h"
 #include "support/counted_prover_clock.h"
 
 namespace {
@@ -97,14 +97,9 @@ const char* const kWritten[] = {
 // The statements of the bench's corpus and those above, each a whole text.
 std::vector<std::string> corpus()
 {
-    std::ifstream in(std::filesystem::path(PLEXATOR_TEST_DATA) / ".." / ".." / "bench" / "algebra_corpus.txt");
     std::vector<std::string> statements;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("EXAMPLE ", 0) == 0)
-            statements.emplace_back();
-        if (!statements.empty())
-            statements.back() += line + "\n";
-    }
+    for (CorpusStatement& s : bench_corpus())
+        statements.push_back(std::move(s.text));
     EXPECT_GE(statements.size(), 10u);
     for (const char* body : kWritten)
         statements.push_back("EXAMPLE t\nHYPOTHESES:\n" + std::string(body) + "\n");

@@ -13,6 +13,7 @@
 #include "prover/parse_facts.h"
 #include "prover/prover.h"
 #include "statement/examples.h"
+#include "statement/kept_statement.h"
 #include "statement/prove.h"
 #include "statement/semantics.h"
 #include "statement/statement_forms.h"
@@ -117,8 +118,10 @@ bool toskApp::command_enabled(int id)
     case pcmd::kProve:
     case pcmd::kBuildGdd:
     case pcmd::kProveButton:
-        // Text typed since the last reading is read by the proof itself.
-        return g_npoints >= 2 || (edit_ && edit_->edited_since_read());
+        // Text typed since the last reading is read by the proof itself, and
+        // a proof starts from the statement as read or loaded even where the
+        // last proof's method emptied the tables with an error.
+        return g_npoints >= 2 || statement_kept() || (edit_ && edit_->edited_since_read());
     case pcmd::kShowStatement:
     case pcmd::kPredicateForm:
         return g_npoints >= 2;

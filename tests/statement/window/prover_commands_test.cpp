@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "prover_fixture.h"
+#include "statement/kept_statement.h"
 #include "statement/prove_run.h"
 #include "statement/window/fact_choice.h"
 #include "statement/window/prover_commands.h"
@@ -121,6 +122,7 @@ TEST(ProverCommands, AMethodThatNeedsAConclusionRefusesWithout)
     ProverWindow w;
     w.command(315);
     g_concl.type = concl_kind::kNone;
+    keep_loaded_statement();  // a statement without conclusion, as a drawing gives one
     w.command(kMethodGroebner);
     w.command(pcmd::kProve);
     EXPECT_EQ(w.text(), "\nNothing to prove\n\nPlease add a conclusion");
