@@ -27,10 +27,6 @@ enum Tag : int {
     kPower = 8,
 };
 
-// Exponents above this are refused: no statement needs them, and the
-// power of a sum grows beyond any use long before.
-constexpr coef_t kMaxExponent = 64;
-
 // The bounds of a value. The largest values of the examples, the test
 // statements and the bench corpus take 84 words, and their largest product
 // 350 (the fourth power of a sum of four by its square, on the way to its
@@ -229,15 +225,7 @@ bool ExprReader::reduce_once()
             put_p(right);
             return fail("expression error");
         }
-        // An exponent beyond 64 bits is held in a big integer, not in value.
-        const bool too_large = pbigp(right) || right->value > kMaxExponent;
-        const coef_t n = right->value;
-        put_p(right);
-        if (too_large) {
-            put_p(left);
-            return fail("expression error");
-        }
-        result = arithmetic_.power(left, n < 0 ? 0 : static_cast<int>(n));
+        result = arithmetic_.raise(left, right);
         break;
     }
     }

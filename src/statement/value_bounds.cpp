@@ -12,6 +12,8 @@ namespace {
 
 constexpr const char* kTooLarge = "the value is too large to expand";
 
+std::string degree_refusal() { return fmt("the value has a degree above %ld", kMaxDegree); }
+
 // The highest degree of every variable of p.
 void note_top_degrees(const xterm* p, std::map<const var_rec*, long>& top)
 {
@@ -33,6 +35,17 @@ bool product_degree_overflows(const xterm* a, const xterm* b)
         if (const auto it = top_a.find(var); it != top_a.end() && it->second + d > kMaxDegree)
             return true;
     return false;
+}
+
+// The highest degree of any variable of p (0 for a constant).
+long top_degree(const xterm* p)
+{
+    std::map<const var_rec*, long> top;
+    note_top_degrees(p, top);
+    long d = 0;
+    for (const auto& entry : top)
+        d = std::max(d, entry.second);
+    return d;
 }
 
 // An upper bound of the words a number of this many decimal digits takes:
@@ -81,7 +94,7 @@ xterm* BoundedArithmetic::times(xterm* a, xterm* b)
     if (too_large || too_high) {
         put_p(a);
         put_p(b);
-        return refuse(too_large ? kTooLarge : fmt("the value has a degree above %ld", kMaxDegree));
+        return refuse(too_large ? kTooLarge : degree_refusal());
     }
     return admit(ptimes(a, b));
 }
@@ -109,6 +122,37 @@ xterm* BoundedArithmetic::power(xterm* p, int n)
         return nullptr;
     }
     return times(r, p);
+}
+
+xterm* BoundedArithmetic::raise(xterm* base, xterm* exponent)
+{
+    const mpz_class n = coef_mpz(exponent);
+    put_p(exponent);
+    if (sgn(n) <= 0 || ponep(base)) {
+        put_p(base);
+        return get_n(1);
+    }
+    if (pzerop(base))
+        return base;
+    if (pmonep(base)) {
+        if (mpz_odd_p(n.get_mpz_t()))
+            return base;
+        put_p(base);
+        return get_n(1);
+    }
+    // Each variable's degree in base^n is n times its degree in base (the
+    // leading coefficient's power is not zero), and a number of magnitude 2
+    // or more to the n has more than n bits: past the bounds the exponent
+    // alone refuses, however large it is.
+    const long degree = top_degree(base);
+    const bool too_high_power = degree > 0 && n > kMaxDegree / degree;
+    const mpz_class max_bits = mpz_class(bounds_.max_words) * mp_bits_per_limb;
+    const bool too_large_power = degree == 0 && (n > max_bits || !n.fits_sint_p());
+    if (too_high_power || too_large_power) {
+        put_p(base);
+        return refuse(too_high_power ? degree_refusal() : kTooLarge);
+    }
+    return power(base, static_cast<int>(n.get_si()));
 }
 
 xterm* BoundedArithmetic::number(std::string_view text)

@@ -32,6 +32,10 @@ public:
     xterm* minus(xterm* a, xterm* b);
     xterm* times(xterm* a, xterm* b);
     xterm* power(xterm* p, int n);
+    // base to the power of the constant exponent, of any size and sign (0
+    // or less gives 1). A power past the bounds is refused from the exponent
+    // before anything is computed.
+    xterm* raise(xterm* base, xterm* exponent);
     // The value of a decimal text (an optional sign, then digits; the sign
     // alone is 0), refused by its length before it is converted.
     xterm* number(std::string_view text);

@@ -10,11 +10,11 @@ namespace {
 
 using ConstantDegreeTest = SemanticsTest;
 
-ProveRun prove_with_constant(const std::string& equation, int time_limit_s)
+ProveRun prove_with_constant(const std::string& equation, int time_limit_s, int method = kMethodArea)
 {
     return prove_statement_text("EXAMPLE t\nHYPOTHESES:\nPOINT A B;\nCONSTANT " + equation +
                                     ";\nLRATIO D A B k 1;\nSHOW: COLLINEAR A B D.\n",
-                                kMethodArea, time_limit_s);
+                                method, time_limit_s);
 }
 
 TEST_F(ConstantDegreeTest, HighDegreesEndWithARefusalATimeOutOrAVerdict)
@@ -34,6 +34,21 @@ TEST_F(ConstantDegreeTest, HighDegreesEndWithARefusalATimeOutOrAVerdict)
     EXPECT_EQ(g_timing, 0u);
     // k = +-2^(1/64800), of degree 1 in k^64800: the next run proves it.
     EXPECT_EQ(prove_with_constant("((k ^ 60) ^ 60) ^ 18 - 2", 20).result, "true");
+}
+
+// The degree cap of the exact search met by powers written as such: a power
+// as high as the cap is solved under every method that reads CONSTANT lines
+// into its figures, one degree more is refused by the cap.
+TEST_F(ConstantDegreeTest, PowersWrittenDirectlyMeetTheCapOfTheExactSearch)
+{
+    for (const int method : {kMethodArea, kMethodVector, kMethodWu}) {
+        SCOPED_TRACE(method);
+        EXPECT_EQ(prove_with_constant("k ^ 100 - 2", 20, method).result, "true");
+        EXPECT_EQ(prove_with_constant("k ^ 5000 + k - 1", 20, method).result, "true");
+        EXPECT_EQ(prove_with_constant("k ^ 5001 + k - 1", 20, method).message,
+                  "CONSTANT k ^ 5001 + k - 1: the equation of k is of too high a degree for the figures to solve. The "
+                  "statement is not proved.");
+    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -104,9 +105,9 @@ TEST_F(ExpressionTest, ErrorTexts)
     // The reader's own messages name the conclusion they stand in.
     EXPECT_EQ(error_of("a / b"), "SHOW: a / b = 0: expression error 99");
     EXPECT_EQ(error_of("a ^ b"), "SHOW: a ^ b = 0: expression error");
-    EXPECT_EQ(error_of("a ^ 100"), "SHOW: a ^ 100 = 0: expression error");
+    EXPECT_EQ(error_of("a ^ 100000"), "SHOW: a ^ 100000 = 0: the value has a degree above 65535");
     EXPECT_EQ(error_of("a ^ (10000000000 * 10000000000)"),
-              "SHOW: a ^ (10000000000 * 10000000000) = 0: expression error");
+              "SHOW: a ^ (10000000000 * 10000000000) = 0: the value has a degree above 65535");
     EXPECT_EQ(error_of("2 RATIO A B C D"), "SHOW: 2 RATIO A B C D = 0: expression error 99");
     EXPECT_EQ(error_of("(a + b"), "SHOW: (a + b = 0: expression error 99");
     EXPECT_EQ(error_of("a + b)"), "SHOW: a + b) = 0: expression error 17");
@@ -197,6 +198,76 @@ TEST_F(ExpressionTest, ValuesAreRefusedAlikeWhereverTheyStandNamingTheirLine)
     ASSERT_EQ(out(), "");
     EXPECT_TRUE(same(rec(pt("P")).ps[0], n(-1)) && same(rec(pt("P")).ps[1], pplus(v("x"), n(1))));
     EXPECT_TRUE(same(rec(pt("Q")).ps[0], n(1)) && same(rec(pt("Q")).ps[1], n(1)));
+}
+
+// An exponent of any size and sign: a power the polynomials can hold reads
+// as the product of its copies, one they cannot is refused from the exponent
+// alone, naming its line (a CONSTANT line or the conclusion) and why.
+TEST_F(ExpressionTest, ExponentsOfAnySizeReadAsRepeatedProductsOrAreRefusedWithTheirReason)
+{
+    using Make = std::function<xterm*()>;
+    const Make k = [] { return v("k"); }, k_plus_1 = [] { return pplus(v("k"), n(1)); };
+    const auto number = [](coef_t c) { return Make([c] { return n(c); }); };
+    const auto copies = [](Make base, int count) {
+        return Make([base, count] {
+            xterm* product = n(1);
+            for (int i = 0; i < count; ++i)
+                product = ptimes(product, base());
+            return product;
+        });
+    };
+    const std::string degree = "the value has a degree above 65535", too_large = "the value is too large to expand";
+    const std::string big_odd = "99999999999999999999", big_even = "100000000000000000000";
+    struct Case {
+        std::string text;
+        Make value;          // null: refused
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"k ^ 100", copies(k, 100), ""},
+        {"(k ^ 50) ^ 2", copies(k, 100), ""},
+        {"(k + 1) ^ 70", copies(k_plus_1, 70), ""},
+        {"(k ^ 2) ^ 32767", copies(k, 65534), ""},
+        {"k ^ 65535", copies(k, 65535), ""},
+        {"2 ^ 100", copies(number(2), 100), ""},
+        {"(0 - 3) ^ 65", copies(number(-3), 65), ""},
+        {"0 ^ 5", number(0), ""},
+        {"0 ^ " + big_odd, number(0), ""},
+        {"1 ^ " + big_odd, number(1), ""},
+        {"(0 - 1) ^ " + big_odd, number(-1), ""},
+        {"(0 - 1) ^ " + big_even, number(1), ""},
+        {"(0 - 1) ^ 4294967297", number(-1), ""},
+        {"k ^ 0", number(1), ""},
+        {"0 ^ 0", number(1), ""},
+        {"k ^ (- 3)", number(1), ""},
+        {"k ^ (- " + big_odd + ")", number(1), ""},
+        {"2 ^ (- 99999999999999999999999999999999999999999)", number(1), ""},
+        {"k ^ 65536", nullptr, degree},
+        {"(k ^ 2) ^ 32768", nullptr, degree},
+        {"(k ^ 2 + 1) ^ 32768", nullptr, degree},  // expanded, it would be too large first
+        {"(k + 1) ^ 4294967297", nullptr, degree},
+        {"k ^ 99999999999999999999999", nullptr, degree},
+        {"(k + 1) ^ 65535", nullptr, too_large},
+        {"2 ^ 100000", nullptr, too_large},
+        {"3 ^ 640001", nullptr, too_large},
+        {"(0 - 2) ^ 4294967297", nullptr, too_large},
+        {"2 ^ " + big_odd, nullptr, too_large},
+    };
+    for (const Case& c : cases) {
+        for (const bool show : {true, false}) {
+            const std::string line = show ? "SHOW: " + c.text + " = 0" : "CONSTANT " + c.text;
+            SCOPED_TRACE(line);
+            read("EXAMPLE t HYPOTHESES: POINT A B; " + line + (show ? "." : "; SHOW: NO."));
+            if (c.value) {
+                EXPECT_EQ(out(), "");
+                EXPECT_TRUE(!show || same(g_concl_lhs, c.value()));
+            } else {
+                EXPECT_TRUE(out().starts_with(error_text(line + ": " + c.reason))) << out();
+            }
+            free_statement_polys();
+            EXPECT_EQ(pool_stats().xterm_in_use() + pool_stats().dterm_in_use(), 0u);
+        }
+    }
 }
 
 TEST_F(ExpressionTest, EveryNodeGoesBackToThePools)
