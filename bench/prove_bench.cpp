@@ -1,15 +1,18 @@
 // Command-line driver of the prover.
-//   prove_bench [--method NAME] [--read-method NAME] [--time-limit SECONDS] [--proof-dir DIR] FILE...
+//   prove_bench [--method NAME] [--read-method NAME] [--time-limit SECONDS] [--proof-dir DIR]
+//               [--examples] FILE...
 //       proves each statement file (read under --read-method when given, as
 //       the window reads under one method and proves under the one chosen
 //       since): one line per file, tab-separated:
 //       file, method, result (true, false, not-solved, timeout, error),
 //       milliseconds, maxterm, peak resident memory of the proof in MB
-//   prove_bench --examples [options]     proves the built-in examples
-//   prove_bench --parse [--method NAME] FILE...   reads each statement file
-//   prove_bench --parse --examples                dumps the built-in examples
-//   prove_bench --show [--method NAME] FILE...    prints each statement as the
-//       prover window's show button prints it (--examples: the built-in ones)
+//       (--examples: the built-in examples too; FILE may then be left out)
+//   prove_bench --parse [--method NAME] [--examples] FILE...
+//       reads each statement under --method and dumps its table
+//   prove_bench --show [--method NAME] [--examples] FILE...
+//       prints each statement as the prover window's show button prints it
+//   --parse and --show prove nothing, so --read-method is refused with them:
+//   they read under --method.
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,8 +32,7 @@ int usage()
 {
     std::cerr << "usage: prove_bench [--method gdd|angle|area|vector|wu|groebner] [--read-method NAME]\n"
                  "                   [--time-limit SECONDS] [--proof-dir DIR] [--examples] FILE...\n"
-                 "       prove_bench --parse [--method NAME] FILE...\n"
-                 "       prove_bench --parse --examples\n"
+                 "       prove_bench --parse [--method NAME] [--examples] FILE...\n"
                  "       prove_bench --show [--method NAME] [--examples] FILE...\n";
     return 2;
 }
@@ -83,6 +85,10 @@ int main(int argc, char** argv)
     }
     if (!examples && files.empty())
         return usage();
+    if ((parse || show) && options.read_method != 0) {
+        std::cerr << "prove_bench: --read-method is for proving; --parse and --show read under --method\n";
+        return usage();
+    }
     if (!options.proof_dir.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(options.proof_dir, ec);

@@ -78,12 +78,14 @@ std::string record_line(int i);
 // conclusion, the reader's facts) is renumbered to name the same point.
 void free_points_first();
 
-// The dispatcher: clears the window, gives the statement's named variables
-// the roles of the method (constant_roles.h), refuses what no method can
-// prove, enters the reader's facts again and the hypothesis facts of every
-// record, runs the method and turns a time-out or an abort into its
-// message. A construction
-// that is degenerate in every numeric figure is refused naming its line, and
+// The dispatcher: clears the window, starts from the statement as it was
+// read or loaded (restart_kept_statement, kept_statement.h: a text is read
+// again under the proving method, and the reading gives its named variables
+// their roles; a text that no longer reads leaves the reader's error and no
+// statement), refuses what no method can prove, enters the reader's facts
+// again and the hypothesis facts of every record, runs the method and turns
+// a time-out or an abort into its message. A construction that is
+// degenerate in every numeric figure is refused naming its line, and
 // hypotheses no proper figure meets together are refused naming theirs; a
 // verdict the figures contradict (false where no proper figure fails the
 // conclusion, true where one does) becomes "not solved", the sentence that

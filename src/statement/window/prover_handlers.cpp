@@ -102,9 +102,16 @@ bool toskApp::command(int id)
 {
     if (!command_enabled(id))
         return false;
-    const bool handled = dispatch(id);
+    // What a command does to the window is one step for Undo; a proof it
+    // started goes on with the step until it ends.
     if (edit_)
+        edit_->begin_undo_step();
+    const bool handled = dispatch(id);
+    if (edit_) {
         edit_->flush_output();
+        if (!proving())
+            edit_->end_undo_step();
+    }
     if (frame_)
         update_commands();
     return handled;

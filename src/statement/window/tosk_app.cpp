@@ -210,6 +210,9 @@ void toskApp::start_proof()
     set_clear_sink([out = proof_output_] { out->clear(); });
     set_status_sink(nullptr);
     show_panes(ProveStatus{std::string(method_name(g_method)), {}, {}, {}});
+    // The Prove command's step for Undo stays open until the proof ends, so
+    // that every clearing and print of the proof, the time-out's included,
+    // joins it.
     edit_->set_proving(true);
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     busy_cursor_ = true;
@@ -223,8 +226,10 @@ void toskApp::proof_ended()
         QGuiApplication::restoreOverrideCursor();
         busy_cursor_ = false;
     }
-    if (edit_)
+    if (edit_) {
         edit_->set_proving(false);
+        edit_->end_undo_step();
+    }
     install_sinks();
     show_status();
     if (frame_)

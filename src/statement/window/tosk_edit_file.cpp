@@ -66,41 +66,61 @@ void toskEditFile::flush_output()
     QTextCursor cursor = textCursor();
     if (proving_)
         cursor.movePosition(QTextCursor::End);
-    if (join_clear_ || join_proof_)
+    begin_own_edit(cursor);
+    cursor.insertText(qt_text(text));
+    cursor.endEditBlock();
+    join_next_ = in_undo_step_;
+    setTextCursor(cursor);
+}
+
+void toskEditFile::begin_own_edit(QTextCursor& cursor)
+{
+    if (join_next_)
         cursor.joinPreviousEditBlock();
     else
         cursor.beginEditBlock();
-    cursor.insertText(qt_text(text));
-    cursor.endEditBlock();
-    join_clear_ = false;
-    join_proof_ = proving_;
-    setTextCursor(cursor);
 }
 
 void toskEditFile::set_proving(bool proving)
 {
     flush_output();
     proving_ = proving;
-    join_proof_ = false;
     setReadOnly(proving);
+}
+
+void toskEditFile::begin_undo_step()
+{
+    if (in_undo_step_)
+        return;
+    flush_output();
+    in_undo_step_ = true;
+    // What the window did before belongs to the step before.
+    join_next_ = false;
+}
+
+void toskEditFile::end_undo_step()
+{
+    flush_output();
+    in_undo_step_ = false;
+    join_next_ = false;
 }
 
 void toskEditFile::clear_text()
 {
     pending_.clear();
     edited_ = false;
-    if (document()->isEmpty()) {
-        join_clear_ = false;
+    // An empty window has nothing to undo: the output after it starts a
+    // step, or goes on with the open one.
+    if (document()->isEmpty())
         return;
-    }
     const QScopedValueRollback writing(writing_, true);
     QTextCursor all(document());
-    all.beginEditBlock();
+    begin_own_edit(all);
     all.select(QTextCursor::Document);
     all.removeSelectedText();
     all.endEditBlock();
     setTextCursor(all);
-    join_clear_ = true;
+    join_next_ = true;
 }
 
 std::string toskEditFile::text()

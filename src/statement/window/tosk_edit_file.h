@@ -10,6 +10,7 @@
 class FileDialogs;
 class InputDialog;
 class MessageBoxes;
+class QTextCursor;
 
 // What the text window asks the user through; pointers are not owned.
 struct EditFileUi {
@@ -35,11 +36,19 @@ public:
     void clear_text();
     // The whole text as plain UTF-8 with "\n" line breaks.
     std::string text();
-    // While a proof runs the text cannot be edited by hand, its output goes
-    // to the end of the text whatever the caret, and all of it (with the
-    // clearing it starts with) is one step for Undo.
+    // While a proof runs the text cannot be edited by hand and its output
+    // goes to the end of the text whatever the caret.
     void set_proving(bool proving);
     bool proving() const { return proving_; }
+
+    // --- Undo ---
+    // From begin_undo_step() to end_undo_step() every clearing and output of
+    // the window joins one step for Undo, however many there are and however
+    // long between them (a proof on its own thread), so that one Undo brings
+    // back the text from before a command. The user's edits before and after
+    // stay steps of their own.
+    void begin_undo_step();
+    void end_undo_step();
 
     // True when the text was changed by hand (typed, pasted, loaded from a
     // file) since the last mark_read(); the prover's own output and the
@@ -77,15 +86,18 @@ public:
 
 private:
     bool find_from_cursor();
+    // Opens the edit block of a change the window makes itself: a new step,
+    // or the one the clearing before it or the open undo step began.
+    void begin_own_edit(QTextCursor& cursor);
 
     EditFileUi ui_;
     std::string filter_;
     std::string file_name_;
     std::string pending_;      // prover output not shown yet
     bool flush_posted_ = false;
-    bool join_clear_ = false;  // the next output joins the clearing's undo step
+    bool in_undo_step_ = false;
+    bool join_next_ = false;   // the window's next change joins its last one for Undo
     bool proving_ = false;
-    bool join_proof_ = false;  // the next output joins the running proof's undo step
     bool writing_ = false;     // the window's own change of its text runs
     bool edited_ = false;
     std::string search_;

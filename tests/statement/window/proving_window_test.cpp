@@ -11,29 +11,15 @@
 #include <QTextCursor>
 #include <QToolBar>
 
-#include <atomic>
-
 #include "prover_fixture.h"
 #include "statement/prove_run.h"
 #include "statement/window/prover_commands.h"
 #include "support/gated_method.h"
+#include "support/held_prover_clock.h"
 
 namespace {
 
 bool contains_text(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// The prover's clock held still (so no proof of these tests runs out of
-// time) unless the test moves it; the time limit as the test sets it.
-struct HeldClock {
-    std::atomic<std::uint32_t> now{0};
-    const std::int32_t saved_limit = g_timelimit;
-    HeldClock() { set_prover_clock([this] { return now.load(); }); }
-    ~HeldClock()
-    {
-        set_prover_clock({});
-        g_timelimit = saved_limit;
-    }
-};
 
 // Counts the paintings of a widget.
 class PaintCounter : public QObject {
@@ -98,7 +84,7 @@ void start_gated_proof(ProverWindow& w, GatedMethod& gate)
 TEST(ProvingWindow, TheWindowLivesAndTheStatementWaitsWhileItProves)
 {
     ProverWindow w;
-    HeldClock clock;
+    HeldProverClock clock;
     GatedMethod gate(kMethodWu);
     w.command(315);
     const std::string statement = w.text();
@@ -159,7 +145,7 @@ TEST(ProvingWindow, TheWindowLivesAndTheStatementWaitsWhileItProves)
 TEST(ProvingWindow, ClosingTheWindowStopsTheProofFirst)
 {
     ProverWindow w;
-    HeldClock clock;
+    HeldProverClock clock;
     GatedMethod gate(kMethodWu);
     start_gated_proof(w, gate);
 
@@ -191,7 +177,7 @@ TEST(ProvingWindow, ClosingTheWindowStopsTheProofFirst)
 TEST(ProvingWindow, TheProgramsEndStopsTheProof)
 {
     ProverWindow w;
-    HeldClock clock;
+    HeldProverClock clock;
     GatedMethod gate(kMethodWu);
     start_gated_proof(w, gate);
     // The program's event loop ends: the proof stops, the window stays until
@@ -208,7 +194,7 @@ TEST(ProvingWindow, TheProgramsEndStopsTheProof)
 
 TEST(ProvingWindow, AWindowDeletedWithoutACloseWaitsForItsProof)
 {
-    HeldClock clock;
+    HeldProverClock clock;
     GatedMethod gate(kMethodWu);
     {
         ProverWindow w;
@@ -224,7 +210,7 @@ TEST(ProvingWindow, AWindowDeletedWithoutACloseWaitsForItsProof)
 TEST(ProvingWindow, TheTimeLimitStillEndsIt)
 {
     ProverWindow w;
-    HeldClock clock;
+    HeldProverClock clock;
     GatedMethod gate(kMethodWu);
     g_timelimit = 1000;
     start_gated_proof(w, gate);
