@@ -114,7 +114,6 @@ Gdd_cond* new_cond(std::int32_t type, void* obj)
         q.last = c;
     } else {
         q.first = q.last = c;
-        q.before_last = nullptr;
     }
     q.counts.add(c);
     return c;
@@ -158,8 +157,6 @@ Gdd_cond* take_cond()
     } else {
         q.first = c->next;
     }
-    if (q.first == q.last)
-        q.before_last = nullptr;
     c->next = nullptr;
     return c;
 }

@@ -270,8 +270,8 @@ private:
 struct Gdd_cond_queue {
     Gdd_cond* first = nullptr;
     Gdd_cond* last = nullptr;
-    // The condition linked before last; null when last is first, or when the
-    // end mark moved back and it is not known.
+    // While last is not first: the condition linked before it, or null when
+    // not known (the end mark moved back, nothing appended since).
     Gdd_cond* before_last = nullptr;
     // The conditions from first to last by type and object.
     Cond_counts counts;
