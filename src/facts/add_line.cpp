@@ -49,9 +49,12 @@ void remove_line(Gdd_pline* Q, const Gdd_line* l)
 
 }  // namespace
 
+// The walks below cover whole lists, and a merge in a large database can
+// take long: each record is a time check.
 void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
 {
     for (Gdd_pline* P : g_pn_list) {
+        check_time();
         if (!P->live() || !in_pls(old, P))
             continue;
         Gdd_pline* Q = cp_pls(P);
@@ -74,6 +77,7 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
             kill_rec(Q);
     }
     for (Gdd_tline* T : g_tn_list) {
+        check_time();
         if (!T->live() || !in_tp(old, T))
             continue;
         Gdd_tline* U = new_tp(T->l1 == old ? neu : T->l1, T->l2 == old ? neu : T->l2);
@@ -86,6 +90,7 @@ void ln_merge_upd(Gdd_line* old, Gdd_line* neu)
         fix_queue_tail();
     }
     for (Gdd_ea* E : g_ea_list) {
+        check_time();
         if (!E->live())
             continue;
         if (E->l1 != old && E->l2 != old && E->l3 != old && E->l4 != old)
@@ -135,6 +140,7 @@ void add_line(int lemma, int a, int b, int c)
     }
 
     while (Gdd_line* M = fd_ln_meet2(L)) {
+        check_time();
         if (ln_sub(L, M)) {
             kill_rec(L);
             ln_merge_upd(L, M);

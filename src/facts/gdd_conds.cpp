@@ -104,16 +104,18 @@ void release_cond(Gdd_cond* c)
 
 // ---- the new-condition queue ---------------------------------------------------
 
-Gdd_cond* new_cond(std::int32_t type)
+Gdd_cond* new_cond(std::int32_t type, void* obj)
 {
-    Gdd_cond* c = alloc_cond();
-    c->type = type;
-    if (g_cond_queue.last) {
-        g_cond_queue.last->next = c;
-        g_cond_queue.last = c;
+    Gdd_cond* c = make_cond(type, obj);
+    Gdd_cond_queue& q = g_cond_queue;
+    if (q.last) {
+        q.last->next = c;
+        q.before_last = q.last;
+        q.last = c;
     } else {
-        g_cond_queue.first = g_cond_queue.last = c;
+        q.first = q.last = c;
     }
+    q.counts.add(c);
     return c;
 }
 
@@ -121,9 +123,7 @@ Gdd_cond* queue_cond(std::int32_t type, void* rec)
 {
     if (!queue_read())
         return nullptr;
-    Gdd_cond* c = new_cond(type);
-    c->obj = rec;
-    return c;
+    return new_cond(type, rec);
 }
 
 void queue_pline(Gdd_pline* P)
@@ -131,24 +131,31 @@ void queue_pline(Gdd_pline* P)
     if (!queue_read())
         return;
     Gdd_cond* c = make_cond(kCondPara, P);
-    c->next = g_cond_queue.first;
-    g_cond_queue.first = c;
-    if (!g_cond_queue.last)
-        g_cond_queue.last = c;
+    Gdd_cond_queue& q = g_cond_queue;
+    if (!q.last)
+        q.last = c;
+    else if (q.first == q.last)
+        q.before_last = c;
+    c->next = q.first;
+    q.first = c;
+    q.counts.add(c);
 }
 
 Gdd_cond* take_cond()
 {
-    Gdd_cond* c = g_cond_queue.first;
+    Gdd_cond_queue& q = g_cond_queue;
+    Gdd_cond* c = q.first;
     if (!c)
         return nullptr;
-    if (c == g_cond_queue.last) {
+    q.counts.remove(c);
+    if (c == q.last) {
         // A duplicate left behind the end mark by fix_queue_tail is still
         // queued until another condition is appended; it becomes the end.
-        g_cond_queue.first = c->next;
-        g_cond_queue.last = c->next;
+        q.first = q.last = c->next;
+        if (c->next)
+            q.counts.add(c->next);
     } else {
-        g_cond_queue.first = c->next;
+        q.first = c->next;
     }
     c->next = nullptr;
     return c;
@@ -167,18 +174,20 @@ bool cond_eq(const Gdd_cond* c1, const Gdd_cond* c2)
 
 void fix_queue_tail()
 {
-    Gdd_cond* tail = g_cond_queue.last;
-    if (!tail || tail == g_cond_queue.first)
+    Gdd_cond_queue& q = g_cond_queue;
+    Gdd_cond* tail = q.last;
+    // The count holds the tail itself: more means an equal condition before it.
+    if (!tail || tail == q.first || q.counts.count(tail) < 2)
         return;
-    Gdd_cond* before = nullptr;
-    bool duplicate = false;
-    for (Gdd_cond* c = g_cond_queue.first; c && c != tail; c = c->next) {
-        if (cond_eq(c, tail))
-            duplicate = true;
-        before = c;
-    }
-    if (duplicate && before && before->next == tail)
-        g_cond_queue.last = before;
+    Gdd_cond* before = q.before_last;
+    // Not known only after the mark moved back with nothing appended since,
+    // which the full-angle stage does on the hypotheses' queue.
+    if (!before)
+        for (before = q.first; before->next != tail;)
+            before = before->next;
+    q.counts.remove(tail);
+    q.last = before;
+    q.before_last = nullptr;
 }
 
 // ---- the current reason list -------------------------------------------------

@@ -23,9 +23,9 @@ void release_cond(Gdd_cond* c);
 // Conditions the pool holds, in use or spare.
 std::size_t cond_pool_size();
 
-// A zero-filled condition of that type appended at the end of the queue; the
-// caller sets its obj.
-Gdd_cond* new_cond(std::int32_t type);
+// A condition of that type for obj appended at the end of the queue, also
+// while the full-angle method builds.
+Gdd_cond* new_cond(std::int32_t type, void* obj);
 // Appends a condition of that type for rec at the end of the queue (none
 // while the full-angle method builds: null).
 Gdd_cond* queue_cond(std::int32_t type, void* rec);
@@ -39,6 +39,7 @@ void clear_queue();
 bool cond_eq(const Gdd_cond* c1, const Gdd_cond* c2);
 // When the condition just appended equals one queued earlier, the queue's end
 // mark moves back one, so that the next appended condition takes its place.
+// The queue counts its conditions by type and object, so this takes no walk.
 void fix_queue_tail();
 
 // Builds a premise (after the proof-time check), normalises it, notes the

@@ -21,6 +21,7 @@
 #include <deque>
 #include <memory>
 
+#include "facts/cond_counts.h"
 #include "prover/conclusion_kinds.h"
 #include "prover/gdd_cond.h"
 
@@ -263,10 +264,17 @@ private:
 };
 
 // The new-condition queue: conditions are appended at the end or pushed at
-// the front and taken from the front.
+// the front and taken from the front. Conditions linked after `last` were
+// left behind when fix_queue_tail moved the end mark back: the first of them
+// becomes the queue when `last` is taken, the next append drops them.
 struct Gdd_cond_queue {
     Gdd_cond* first = nullptr;
     Gdd_cond* last = nullptr;
+    // While last is not first: the condition linked before it, or null when
+    // not known (the end mark moved back, nothing appended since).
+    Gdd_cond* before_last = nullptr;
+    // The conditions from first to last by type and object.
+    Cond_counts counts;
 
     bool empty() const { return first == nullptr; }
 };

@@ -17,7 +17,7 @@ void enter_circle(const ParseFact& f)
     c->last = static_cast<std::int8_t>(f.pts.size() - 1);
     for (std::size_t k = 0; k < f.pts.size(); ++k)
         c->pts[k] = static_cast<std::int8_t>(f.pts[k]);
-    new_cond(kCondCyclic)->obj = c;
+    new_cond(kCondCyclic, c);
 }
 
 void apply(const ParseFact& f)
