@@ -1,0 +1,70 @@
+// The time check without an injected clock: the clock is read when the
+// run's alarm rang, and the first check after that ends the run however many
+// checks came before it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <thread>
+
+#include "prover/prover.h"
+
+namespace {
+
+std::uint32_t fake_now = 0;
+std::uint32_t fake_clock() { return fake_now; }
+
+class TimeCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override { set_time_check_clock(fake_clock); }
+    void TearDown() override
+    {
+        set_time_check_clock(nullptr);
+        g_timing = 0;
+        g_timelimit = 60000;
+    }
+};
+
+TEST_F(TimeCheckTest, TheFirstCheckAfterTheDeadlineThrowsWhateverCameBefore)
+{
+    constexpr std::int32_t kLimit = 1000;
+    g_timelimit = kLimit;
+    g_timing = 1;
+    for (const int checks : {0, 1, 2, 63, 64, 65, 255, 256, 257, 4000}) {
+        SCOPED_TRACE(checks);
+        fake_now += 100000;  // a new run
+        g_tstart = fake_now;
+        for (int i = 0; i < checks; ++i) {
+            fake_now = g_tstart + static_cast<std::uint32_t>(kLimit * i / checks);
+            if (i == checks / 2)
+                ring_time_alarm();  // early (a clock set back): the limit still decides
+            ASSERT_NO_THROW(check_time());
+        }
+        fake_now = g_tstart + kLimit + 1;
+        ring_time_alarm();  // what the alarm's thread does at the deadline
+        EXPECT_THROW(check_time(), TTIME);
+    }
+}
+
+// The alarm's own thread rings at the deadline of a run on the steady clock.
+TEST_F(TimeCheckTest, TheAlarmRingsAtTheDeadline)
+{
+    set_time_check_clock(nullptr);
+    g_timelimit = 0;
+    g_tstart = prover_clock_ms();
+    g_timing = 1;
+    constexpr int kMostWaits = 600000;  // ten minutes: the limit is a millisecond
+    int waits = 0;
+    for (;; ++waits) {
+        try {
+            check_time();
+        } catch (const TTIME&) {
+            break;
+        }
+        ASSERT_LT(waits, kMostWaits) << "the alarm never rang";
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+}  // namespace
