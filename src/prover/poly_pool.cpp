@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "prover/block_storage.h"
 #include "prover/node_pool.h"
 #include "prover/poly.h"
 #include "prover/poly_coef.h"
@@ -49,9 +50,12 @@ std::uint64_t pool_epoch() { return epoch; }
 void init_pools()
 {
     (void)checks_installed;
+    // What the last run gave back is with the system before the next starts.
+    wait_for_unmapped_blocks();
     ++epoch;
     reset_vars();
-    // The memory of a large proof goes back to the system, not only to the pools.
+    // The memory of a large proof goes back to the system, not only to the
+    // pools (the blocks while the caller goes on).
     xpool.release_all();
     dpool.release_all();
     reclaim_big_coefs();
