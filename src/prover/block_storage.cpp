@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -62,7 +63,10 @@ public:
         }
         {
             const std::lock_guard lock(worker_->mutex);
-            worker_->queue.insert(worker_->queue.end(), spans.begin(), spans.end());
+            if (worker_->queue.empty())
+                worker_->queue = std::move(spans);
+            else
+                worker_->queue.insert(worker_->queue.end(), spans.begin(), spans.end());
         }
         worker_->work.notify_one();
     }
@@ -159,7 +163,7 @@ void* map_aligned_block(std::size_t bytes)
 namespace {
 
 // Adjacent blocks as one span each.
-std::vector<Span> spans_of(std::vector<void*> blocks, std::size_t bytes)
+std::vector<Span> spans_of(std::vector<void*>& blocks, std::size_t bytes)
 {
     std::sort(blocks.begin(), blocks.end(), std::less<>());
     std::vector<Span> spans;
@@ -176,10 +180,20 @@ std::vector<Span> spans_of(std::vector<void*> blocks, std::size_t bytes)
 
 void unmap_blocks(std::vector<void*> blocks, std::size_t bytes)
 {
-    if (!blocks.empty())
-        unmapper().hand_over(spans_of(std::move(blocks), bytes));
+    if (blocks.empty())
+        return;
+    try {
+        unmapper().hand_over(spans_of(blocks, bytes));
+    } catch (const std::bad_alloc&) {
+        unmap_blocks_now(std::move(blocks), bytes);
+    }
 }
 
-void unmap_blocks_now(std::vector<void*> blocks, std::size_t bytes) { unmap(spans_of(std::move(blocks), bytes)); }
+void unmap_blocks_now(std::vector<void*> blocks, std::size_t bytes)
+{
+    // One by one: this runs where memory may have run out.
+    for (void* b : blocks)
+        munmap(b, bytes);
+}
 
 void wait_for_unmapped_blocks() { unmapper().wait(); }

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "prover/block_storage.h"
@@ -75,9 +76,8 @@ public:
     ~NodePool()
     {
         // The program ends: the thread that unmaps may be gone already.
-        for (Block* block : blocks_)
-            PLEXATOR_UNPOISON(block, kBlockBytes);
-        unmap_blocks_now(std::vector<void*>(blocks_.begin(), blocks_.end()), kBlockBytes);
+        unpoison_all();
+        unmap_blocks_now(std::move(blocks_), kBlockBytes);
     }
 
     Node* pop()
@@ -118,11 +118,8 @@ public:
     // Every block back to the system.
     void release_all()
     {
-        for (Block* block : blocks_)
-            PLEXATOR_UNPOISON(block, kBlockBytes);
-        unmap_blocks(std::vector<void*>(blocks_.begin(), blocks_.end()), kBlockBytes);
-        blocks_.clear();
-        blocks_.shrink_to_fit();
+        unpoison_all();
+        unmap_blocks(std::exchange(blocks_, {}), kBlockBytes);
         with_free_ = nullptr;
         free_count_ = 0;
     }
@@ -134,7 +131,8 @@ public:
     {
         std::vector<void*> unused;
         std::size_t kept = 0;
-        for (Block* block : blocks_) {
+        for (void* storage : blocks_) {
+            Block* block = static_cast<Block*>(storage);
             if (block->free_count == kBlockSize) {
                 unlink(block);
                 PLEXATOR_UNPOISON(block, kBlockBytes);
@@ -164,6 +162,12 @@ public:
     void set_growth_check(GrowthCheck check) { growth_check_ = check; }
 
 private:
+    void unpoison_all()
+    {
+        for (void* block : blocks_)
+            PLEXATOR_UNPOISON(block, kBlockBytes);
+    }
+
     static Block* block_of(Slot* slot)
     {
         return reinterpret_cast<Block*>(reinterpret_cast<std::uintptr_t>(slot) & ~(kBlockBytes - 1));
@@ -220,7 +224,7 @@ private:
         link_first(block);
     }
 
-    std::vector<Block*> blocks_;
+    std::vector<void*> blocks_;  // each a Block and its slots
     Block* with_free_ = nullptr;  // the first block with a free slot
     std::size_t free_count_ = 0;
     std::size_t block_limit_ = static_cast<std::size_t>(-1);
