@@ -180,8 +180,13 @@ std::vector<Span> spans_of(std::vector<void*>& blocks, std::size_t bytes)
 
 void unmap_blocks(std::vector<void*> blocks, std::size_t bytes)
 {
-    if (blocks.empty())
+    // A few megabytes take the kernel a millisecond: less than waking the
+    // thread that unmaps (and the processors that must forget the pages).
+    constexpr std::size_t kUnmappedHere = std::size_t{4} << 20;
+    if (blocks.size() * bytes <= kUnmappedHere) {
+        unmap(spans_of(blocks, bytes));
         return;
+    }
     try {
         unmapper().hand_over(spans_of(blocks, bytes));
     } catch (const std::bad_alloc&) {

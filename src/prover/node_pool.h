@@ -54,9 +54,12 @@ class NodePool {
     static void mark(Slot* s, bool in_pool) { s->in_pool = in_pool; }
 #endif
 
-    // The head of a block; its slots follow it.
+    // The head of a block; its slots follow it. A block gives out the slots
+    // returned to it first and its untouched ones in turn after, so that a
+    // small run touches only the pages it uses.
     struct Block {
-        Slot* free = nullptr;
+        Slot* free = nullptr;  // the slots returned to the block
+        std::size_t carved = 0;  // untouched slots given out so far
         std::size_t free_count = 0;
         Block* prev = nullptr;  // on the list of blocks with a free slot
         Block* next = nullptr;
@@ -86,8 +89,14 @@ public:
             refill();
         Block* block = with_free_;
         Slot* slot = block->free;
-        PLEXATOR_UNPOISON(slot, sizeof(Slot));
-        block->free = slot->next_free;
+        if (slot) {
+            PLEXATOR_UNPOISON(slot, sizeof(Slot));
+            block->free = slot->next_free;
+        } else {
+            slot = &slots_of(block)[block->carved++];
+            PLEXATOR_UNPOISON(slot, sizeof(Slot));
+            new (slot) Slot();
+        }
         if (--block->free_count == 0)
             unlink(block);
         mark(slot, false);
@@ -210,14 +219,7 @@ private:
         if (!storage)
             prover_out_of_memory();  // no syntax error: the run ends like every other one past the budget
         Block* block = new (storage) Block{};
-        Slot* slots = slots_of(block);
-        for (std::size_t i = 0; i < kBlockSize; ++i) {
-            Slot* slot = new (&slots[i]) Slot();
-            mark(slot, true);
-            slot->next_free = i + 1 < kBlockSize ? &slots[i + 1] : nullptr;
-            PLEXATOR_POISON(&slot->node, sizeof(Node));
-        }
-        block->free = &slots[0];
+        PLEXATOR_POISON(slots_of(block), kBlockSize * sizeof(Slot));
         block->free_count = kBlockSize;
         free_count_ += kBlockSize;
         blocks_.push_back(block);

@@ -48,16 +48,22 @@ void TimeAlarm::set(std::uint32_t tstart, std::int32_t limit, Duration remaining
         ring();
         return;
     }
+    bool sooner = false;
     {
         const std::lock_guard lock(watcher_->mutex);
-        watcher_->deadline = std::chrono::steady_clock::now() + remaining;
+        const auto deadline = std::chrono::steady_clock::now() + remaining;
+        sooner = !watcher_->armed || deadline < watcher_->deadline;
+        watcher_->deadline = deadline;
         ++watcher_->setting;
         watcher_->armed = true;
         // Under the lock the watcher checks the setting before it rings: no
         // ring of an earlier setting comes after this.
         rung_.store(false, std::memory_order_relaxed);
     }
-    watcher_->changed.notify_one();
+    // A later deadline the watcher finds when it wakes for the earlier one:
+    // a run that starts does not wake it.
+    if (sooner)
+        watcher_->changed.notify_one();
 }
 
 void TimeAlarm::after_fork()

@@ -54,7 +54,7 @@ TEST_F(TimeCheckTest, TheAlarmRingsAtTheDeadline)
     g_timelimit = 0;
     g_tstart = prover_clock_ms();
     g_timing = 1;
-    constexpr int kMostWaits = 600000;  // ten minutes: the limit is a millisecond
+    constexpr int kMostWaits = 60000;  // a minute or more: the limit is a millisecond
     int waits = 0;
     for (;; ++waits) {
         try {
