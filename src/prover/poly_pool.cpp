@@ -105,23 +105,32 @@ void put_x(xterm* x)
 
 void put_d(dterm* d) { dpool.push(d); }
 
+namespace {
+
+// Giving back a polynomial of millions of terms takes a tenth of a second,
+// and it may happen in a destructor, where nothing may be thrown: past the
+// time limit the rest is left to the reset of the pools that ends the run.
+bool run_ending_per_term()
+{
+    constexpr unsigned kTermsPerLook = 256;
+    static unsigned terms = 0;
+    return ++terms % kTermsPerLook == 0 && prover_run_ending();
+}
+
+}  // namespace
+
 void put_p(xterm* p)
 {
     if (!p)
         return;
     dterm* t = p->var ? p->terms : nullptr;
     put_x(p);
-    while (t) {
-        dterm* next = t->next;
-        put_p(t->coef);
-        put_d(t);
-        t = next;
-    }
+    put_dts(t);
 }
 
 void put_dts(dterm* list)
 {
-    while (list) {
+    while (list && !run_ending_per_term()) {
         dterm* next = list->next;
         put_p(list->coef);
         put_d(list);

@@ -220,6 +220,29 @@ void request_prover_stop() { stop_requested().store(true, std::memory_order_rela
 
 void withdraw_prover_stop() { stop_requested().store(false, std::memory_order_relaxed); }
 
+namespace {
+
+// Whether the run is past its limit.
+bool past_the_limit()
+{
+    if (clock_fn()) {
+        // Unsigned difference survives a wrap of the millisecond counter.
+        const auto elapsed = static_cast<std::int64_t>(clock_fn()() - g_tstart);
+        return elapsed > g_timelimit;
+    }
+    // The clock is read when the alarm rang and once a run to set it.
+    TimeAlarm& alarm = time_alarm();
+    if (!alarm.needs_look(g_tstart, g_timelimit))
+        return false;
+    const auto elapsed = static_cast<std::int64_t>(check_clock() - g_tstart);
+    if (elapsed > g_timelimit)
+        return true;
+    alarm.set(g_tstart, g_timelimit, std::chrono::milliseconds(g_timelimit + 1 - elapsed));
+    return false;
+}
+
+}  // namespace
+
 void check_time()
 {
     if (g_timing == 0)
@@ -227,21 +250,19 @@ void check_time()
     // Only inside the timed run, where the dispatcher catches what is thrown.
     if (stop_requested().load(std::memory_order_relaxed))
         prover_fatal("The proof was stopped.");
-    if (clock_fn()) {
-        // Unsigned difference survives a wrap of the millisecond counter.
-        const auto elapsed = static_cast<std::int64_t>(clock_fn()() - g_tstart);
-        if (elapsed > g_timelimit)
-            throw TTIME{g_timing, g_tstart};
-        return;
-    }
-    // The clock is read when the alarm rang and once a run to set it.
-    TimeAlarm& alarm = time_alarm();
-    if (!alarm.needs_look(g_tstart, g_timelimit))
-        return;
-    const auto elapsed = static_cast<std::int64_t>(check_clock() - g_tstart);
-    if (elapsed > g_timelimit)
+    if (past_the_limit())
         throw TTIME{g_timing, g_tstart};
-    alarm.set(g_tstart, g_timelimit, std::chrono::milliseconds(g_timelimit + 1 - elapsed));
+}
+
+bool prover_run_ending() noexcept
+{
+    if (g_timing == 0)
+        return false;
+    try {
+        return stop_requested().load(std::memory_order_relaxed) || past_the_limit();
+    } catch (...) {
+        return true;  // a clock that fails (as tests make it) ends the run at the next check
+    }
 }
 
 // ---- life cycle -----------------------------------------------------------

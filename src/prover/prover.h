@@ -184,6 +184,9 @@ void ring_time_alarm();
 // set, a stop request ends the run there too (ProverAbort "The proof was
 // stopped.").
 void check_time();
+// Whether check_time would end the run now (without throwing it): for walks
+// that must not throw, such as giving back polynomials from destructors.
+bool prover_run_ending() noexcept;
 // Walks over single terms (copying, counting, degrees, content, division by
 // a constant) can take seconds on large polynomials and call no sum or
 // product; they look at the clock through this counter, which costs one

@@ -103,4 +103,17 @@ TEST_F(TimeLimitTest, WalksOverTermsAskTheClock)
     }
 }
 
+// Giving back may happen in a destructor, where nothing may be thrown: past
+// the limit it stops and leaves the rest to the reset that ends the run.
+TEST_F(TimeLimitTest, GivingBackPastTheLimitStopsWithoutThrowing)
+{
+    g_timing = 0;
+    xterm* p = P("(x1+x2+x3+x4+x5+1)^8");
+    g_timing = 1;
+    now_ = 6001;
+    EXPECT_NO_THROW(put_p(p));
+    EXPECT_GT(pool_stats().xterm_in_use(), 0u);
+    init_pools();
+}
+
 }  // namespace
