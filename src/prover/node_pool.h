@@ -78,7 +78,7 @@ public:
     NodePool& operator=(const NodePool&) = delete;
     ~NodePool()
     {
-        // The program ends: the thread that unmaps may be gone already.
+        // At the program's end the thread that unmaps may be gone already.
         unpoison_all();
         unmap_blocks_now(std::move(blocks_), kBlockBytes);
     }

@@ -117,23 +117,35 @@ bool run_ending_per_term()
     return ++terms % kTermsPerLook == 0 && prover_run_ending();
 }
 
-}  // namespace
+bool give_back_terms(dterm* list);
 
-void put_p(xterm* p)
+// False when it stopped at the time limit (and every caller stops with it).
+bool give_back(xterm* p)
 {
     if (!p)
-        return;
+        return true;
     dterm* t = p->var ? p->terms : nullptr;
     put_x(p);
-    put_dts(t);
+    return give_back_terms(t);
 }
 
-void put_dts(dterm* list)
+bool give_back_terms(dterm* list)
 {
-    while (list && !run_ending_per_term()) {
+    while (list) {
+        if (run_ending_per_term())
+            return false;
         dterm* next = list->next;
-        put_p(list->coef);
+        xterm* coef = list->coef;
         put_d(list);
+        if (!give_back(coef))
+            return false;
         list = next;
     }
+    return true;
 }
+
+}  // namespace
+
+void put_p(xterm* p) { give_back(p); }
+
+void put_dts(dterm* list) { give_back_terms(list); }
