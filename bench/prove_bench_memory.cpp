@@ -3,8 +3,12 @@
 #include <fstream>
 #include <string>
 
+#include "prover/block_storage.h"
+
 void reset_peak_memory()
 {
+    // The last proof's blocks may still be going back to the system.
+    wait_for_unmapped_blocks();
     // Writing 5 to clear_refs resets the peak resident size (VmHWM).
     std::ofstream("/proc/self/clear_refs") << "5";
 }

@@ -28,9 +28,11 @@ bool all_area_or_parameters(const xterm* p)
         return true;
     if (p->var->type != 2 && p->var->type >= 0)
         return false;
-    for (const dterm* t = p->terms; t; t = t->next)
+    for (const dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         if (!all_area_or_parameters(t->coef))
             return false;
+    }
     return true;
 }
 

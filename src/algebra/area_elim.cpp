@@ -305,8 +305,10 @@ bool has_vtype4(const xterm* p)
         return false;
     if (p->var->type == 4)
         return true;
-    for (const dterm* t = p->terms; t; t = t->next)
+    for (const dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         if (has_vtype4(t->coef))
             return true;
+    }
     return false;
 }

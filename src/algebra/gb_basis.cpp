@@ -161,8 +161,10 @@ int poly_degree(const xterm* p)
     if (gconst_p(p))
         return 0;
     int d = 0;
-    for (const dterm* t = p->terms; t; t = t->next)
+    for (const dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         d = std::max(d, t->deg + poly_degree(t->coef));
+    }
     return d;
 }
 

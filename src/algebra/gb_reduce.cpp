@@ -178,15 +178,19 @@ bool gdivides(const xterm* p, const xterm* g)
     if (gconst_p(p) || vless(p->var, g->var))
         return false;
     if (p->var != g->var) {
-        for (const dterm* t = p->terms; t; t = t->next)
+        for (const dterm* t = p->terms; t; t = t->next) {
+            check_time_per_term();
             if (gdivides(t->coef, g))
                 return true;
+        }
         return false;
     }
     const int m = ldeg(g);
-    for (const dterm* t = p->terms; t && t->deg >= m; t = t->next)
+    for (const dterm* t = p->terms; t && t->deg >= m; t = t->next) {
+        check_time_per_term();
         if (gdivides(t->coef, pinit(g)))
             return true;
+    }
     return false;
 }
 

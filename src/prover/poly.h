@@ -82,9 +82,9 @@ void trim_pools();
 // lists) compare it to learn that their nodes were reclaimed meanwhile.
 std::uint64_t pool_epoch();
 PoolStats pool_stats();
-// Most blocks (of 2000 nodes) each pool may hold, besides the prover's memory
-// budget; beyond either the pool reports "run out of memory." and throws
-// ProverAbort.
+// Most blocks (of NodePool::kBlockSize nodes) each pool may hold, besides
+// the prover's memory budget; beyond either the pool reports "run out of
+// memory." and throws ProverAbort.
 void set_pool_block_limit(std::size_t blocks);
 std::size_t pool_block_limit();
 

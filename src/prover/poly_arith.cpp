@@ -104,8 +104,10 @@ xterm* neg_poly(xterm* p)
         coef_negate(p);
         return p;
     }
-    for (dterm* t = p->terms; t; t = t->next)
+    for (dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         neg_poly(t->coef);
+    }
     return p;
 }
 

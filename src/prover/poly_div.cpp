@@ -45,6 +45,7 @@ xterm* ptop_in(xterm* p, const var_rec* v, int d)
     }
     dterm** link = &p->terms;
     while (*link) {
+        check_time_per_term();
         dterm* t = *link;
         t->coef = ptop_in(t->coef, v, d);
         if (pzerop(t->coef)) {

@@ -24,9 +24,11 @@ bool peq(const xterm* p, const xterm* q)
         return coef_eq(p, q);
     const dterm* a = p->terms;
     const dterm* b = q->terms;
-    for (; a && b; a = a->next, b = b->next)
+    for (; a && b; a = a->next, b = b->next) {
+        check_time_per_term();
         if (a->deg != b->deg || !peq(a->coef, b->coef))
             return false;
+    }
     return !a && !b;
 }
 
@@ -39,8 +41,10 @@ int deg_in(const xterm* p, const var_rec* v)
     if (p->var == v)
         return p->terms->deg;
     int d = 0;
-    for (const dterm* t = p->terms; t; t = t->next)
+    for (const dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         d = std::max(d, deg_in(t->coef, v));
+    }
     return d;
 }
 
@@ -55,8 +59,10 @@ int lowdeg_in(const xterm* p, const var_rec* v)
         return t->deg;
     }
     int d = 10000;
-    for (; t; t = t->next)
+    for (; t; t = t->next) {
+        check_time_per_term();
         d = std::min(d, lowdeg_in(t->coef, v));
+    }
     return d;
 }
 

@@ -16,13 +16,3 @@ inline dterm* drop_cell(dterm* d)
     return next;
 }
 
-// Walks over single terms (copying, counting, content, division by a
-// constant) can take seconds on large polynomials and call no sum or product;
-// they look at the clock through this counter, which costs one increment.
-inline void check_time_per_term()
-{
-    constexpr unsigned kTermsPerCheck = 256;
-    static unsigned terms = 0;
-    if (++terms % kTermsPerCheck == 0)
-        check_time();
-}

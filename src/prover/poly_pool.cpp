@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "prover/block_storage.h"
 #include "prover/node_pool.h"
 #include "prover/poly.h"
 #include "prover/poly_coef.h"
@@ -49,9 +50,12 @@ std::uint64_t pool_epoch() { return epoch; }
 void init_pools()
 {
     (void)checks_installed;
+    // What the last run gave back is with the system before the next starts.
+    wait_for_unmapped_blocks();
     ++epoch;
     reset_vars();
-    // The memory of a large proof goes back to the system, not only to the pools.
+    // The memory of a large proof goes back to the system, not only to the
+    // pools (the blocks while the caller goes on).
     xpool.release_all();
     dpool.release_all();
     reclaim_big_coefs();
@@ -101,26 +105,47 @@ void put_x(xterm* x)
 
 void put_d(dterm* d) { dpool.push(d); }
 
-void put_p(xterm* p)
+namespace {
+
+// Giving back a polynomial of millions of terms takes a tenth of a second,
+// and it may happen in a destructor, where nothing may be thrown: past the
+// time limit the rest is left to the reset of the pools that ends the run.
+bool run_ending_per_term()
 {
-    if (!p)
-        return;
-    dterm* t = p->var ? p->terms : nullptr;
-    put_x(p);
-    while (t) {
-        dterm* next = t->next;
-        put_p(t->coef);
-        put_d(t);
-        t = next;
-    }
+    constexpr unsigned kTermsPerLook = 256;
+    static unsigned terms = 0;
+    return ++terms % kTermsPerLook == 0 && prover_run_ending();
 }
 
-void put_dts(dterm* list)
+bool give_back_terms(dterm* list);
+
+// False when it stopped at the time limit (and every caller stops with it).
+bool give_back(xterm* p)
+{
+    if (!p)
+        return true;
+    dterm* t = p->var ? p->terms : nullptr;
+    put_x(p);
+    return give_back_terms(t);
+}
+
+bool give_back_terms(dterm* list)
 {
     while (list) {
+        if (run_ending_per_term())
+            return false;
         dterm* next = list->next;
-        put_p(list->coef);
+        xterm* coef = list->coef;
         put_d(list);
+        if (!give_back(coef))
+            return false;
         list = next;
     }
+    return true;
 }
+
+}  // namespace
+
+void put_p(xterm* p) { give_back(p); }
+
+void put_dts(dterm* list) { give_back_terms(list); }

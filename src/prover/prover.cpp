@@ -1,5 +1,7 @@
 #include "prover/prover.h"
 
+#include <pthread.h>
+
 #include <atomic>
 #include <chrono>
 #include <cstdarg>
@@ -13,6 +15,7 @@
 #include "prover/constant_roots.h"
 #include "prover/parse_facts.h"
 #include "prover/poly.h"
+#include "prover/time_alarm.h"
 
 std::array<Pro_point, kProPointCount> g_pro_points;
 std::int32_t g_npoints = 0;
@@ -189,15 +192,56 @@ std::uint32_t steady_ms()
         duration_cast<milliseconds>(steady_clock::now() - origin).count());
 }
 
+TimeAlarm& time_alarm()
+{
+    static TimeAlarm alarm;
+    static const int fork_aware = pthread_atfork(nullptr, nullptr, [] { alarm.after_fork(); });
+    (void)fork_aware;
+    return alarm;
+}
+
+TimeCheckClock check_clock = steady_ms;
+
 }  // namespace
 
 std::uint32_t prover_clock_ms() { return clock_fn() ? clock_fn()() : steady_ms(); }
 
 void set_prover_clock(ProverClock c) { clock_fn() = std::move(c); }
 
+void set_time_check_clock(TimeCheckClock clock)
+{
+    check_clock = clock ? clock : steady_ms;
+    time_alarm().forget();  // it was set on the other clock's scale
+}
+
+void ring_time_alarm() { time_alarm().ring(); }
+
 void request_prover_stop() { stop_requested().store(true, std::memory_order_relaxed); }
 
 void withdraw_prover_stop() { stop_requested().store(false, std::memory_order_relaxed); }
+
+namespace {
+
+// Whether the run is past its limit.
+bool past_the_limit()
+{
+    if (clock_fn()) {
+        // Unsigned difference survives a wrap of the millisecond counter.
+        const auto elapsed = static_cast<std::int64_t>(clock_fn()() - g_tstart);
+        return elapsed > g_timelimit;
+    }
+    // The clock is read when the alarm rang and once a run to set it.
+    TimeAlarm& alarm = time_alarm();
+    if (!alarm.needs_look(g_tstart, g_timelimit))
+        return false;
+    const auto elapsed = static_cast<std::int64_t>(check_clock() - g_tstart);
+    if (elapsed > g_timelimit)
+        return true;
+    alarm.set(g_tstart, g_timelimit, std::chrono::milliseconds(g_timelimit + 1 - elapsed));
+    return false;
+}
+
+}  // namespace
 
 void check_time()
 {
@@ -206,16 +250,19 @@ void check_time()
     // Only inside the timed run, where the dispatcher catches what is thrown.
     if (stop_requested().load(std::memory_order_relaxed))
         prover_fatal("The proof was stopped.");
-    // The polynomial arithmetic checks after every small operation, and reading
-    // the steady clock costs about as much as one: look at it every 64th check.
-    // An injected clock (tests) is read every time.
-    static unsigned checks = 0;
-    if (!clock_fn() && (++checks & 63u) != 0)
-        return;
-    // Unsigned difference survives a wrap of the millisecond counter.
-    const auto elapsed = static_cast<std::int64_t>(prover_clock_ms() - g_tstart);
-    if (elapsed > g_timelimit)
+    if (past_the_limit())
         throw TTIME{g_timing, g_tstart};
+}
+
+bool prover_run_ending() noexcept
+{
+    if (g_timing == 0)
+        return false;
+    try {
+        return stop_requested().load(std::memory_order_relaxed) || past_the_limit();
+    } catch (...) {
+        return true;  // a clock that fails (as tests make it) ends the run at the next check
+    }
 }
 
 // ---- life cycle -----------------------------------------------------------

@@ -173,10 +173,31 @@ public:
 using ProverClock = std::function<std::uint32_t()>;
 std::uint32_t prover_clock_ms();
 void set_prover_clock(ProverClock clock);  // empty function = steady_clock
+// Without an injected clock the time check reads the clock only when an
+// alarm set at the run's deadline rang (prover/time_alarm.h), and once a run
+// to set it; tests replace that clock and ring the alarm themselves.
+using TimeCheckClock = std::uint32_t (*)();
+void set_time_check_clock(TimeCheckClock clock);  // null = steady_clock
+void ring_time_alarm();
 // Throws TTIME when g_timing is set and more than g_timelimit ms have passed
-// since g_tstart; while g_timing is set, a stop request ends the run there too
-// (ProverAbort "The proof was stopped.").
+// since g_tstart, at the first check after the deadline; while g_timing is
+// set, a stop request ends the run there too (ProverAbort "The proof was
+// stopped.").
 void check_time();
+// Whether check_time would end the run now (without throwing it): for walks
+// that must not throw, such as giving back polynomials from destructors.
+bool prover_run_ending() noexcept;
+// Walks over single terms (copying, counting, degrees, content, division by
+// a constant) can take seconds on large polynomials and call no sum or
+// product; they look at the clock through this counter, which costs one
+// increment.
+inline void check_time_per_term()
+{
+    constexpr unsigned kTermsPerCheck = 256;
+    static unsigned terms = 0;
+    if (++terms % kTermsPerCheck == 0)
+        check_time();
+}
 // A proof running on a thread of its own is stopped from another thread: the
 // request is seen at the proof's next time check. Safe from any thread; the
 // request stays until it is withdrawn, which the one who runs proofs does

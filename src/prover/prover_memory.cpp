@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "prover/block_storage.h"
 #include "prover/memory_budget.h"
 #include "prover/prover.h"
 
@@ -36,7 +37,12 @@ std::size_t prover_memory_held()
 
 }  // namespace
 
-void refresh_prover_memory_budget() { accounts().default_bytes = memory_budget_for(current_memory_limits()); }
+void refresh_prover_memory_budget()
+{
+    // The limits are read with the last run's blocks given back.
+    wait_for_unmapped_blocks();
+    accounts().default_bytes = memory_budget_for(current_memory_limits());
+}
 
 std::size_t prover_memory_budget()
 {

@@ -141,8 +141,10 @@ void collect_vars(const xterm* p, std::vector<var_rec*>& out)
         return;
     if (std::find(out.begin(), out.end(), p->var) == out.end())
         out.push_back(p->var);
-    for (const dterm* t = p->terms; t; t = t->next)
+    for (const dterm* t = p->terms; t; t = t->next) {
+        check_time_per_term();
         collect_vars(t->coef, out);
+    }
 }
 
 }  // namespace

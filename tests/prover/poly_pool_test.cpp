@@ -1,4 +1,7 @@
 #include "poly_test_util.h"
+#include "prover/memory_budget.h"
+#include "prover/node_pool.h"
+#include "support/mapped_memory.h"
 
 using namespace polytest;
 
@@ -6,14 +9,14 @@ namespace {
 
 class PoolTest : public PolyTest {};
 
-TEST_F(PoolTest, NodesComeFromBlocksOfTwoThousandAndGoBack)
+TEST_F(PoolTest, NodesComeFromWholeBlocksAndGoBack)
 {
     xterm* p = P("(x1+1)^3*(x2-x1)");
     const PoolStats used = pool_stats();
     EXPECT_GT(used.xterm_in_use(), 0u);
     EXPECT_GT(used.dterm_in_use(), 0u);
-    EXPECT_EQ(used.xterm_total % 2000, 0u);
-    EXPECT_EQ(used.dterm_total % 2000, 0u);
+    EXPECT_EQ(used.xterm_total % NodePool<xterm>::kBlockSize, 0u);
+    EXPECT_EQ(used.dterm_total % NodePool<dterm>::kBlockSize, 0u);
     put_p(p);
     EXPECT_EQ(pool_stats().xterm_in_use(), 0u);
     EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
@@ -47,7 +50,7 @@ TEST_F(PoolTest, PoolsPastTheMemoryBudgetReportAndAbort)
 TEST_F(PoolTest, TrimmingGivesBackTheBlocksWithoutNodesInUse)
 {
     init_pools();
-    constexpr std::size_t kBlock = 2000;
+    constexpr std::size_t kBlock = NodePool<xterm>::kBlockSize;
     std::vector<xterm*> nodes;
     for (std::size_t i = 0; i < 5 * kBlock; ++i)
         nodes.push_back(get_n(static_cast<coef_t>(i)));
@@ -101,6 +104,26 @@ TEST_F(PoolTest, InitPoolsReclaimsAbandonedNodesAndEmptiesVariables)
     EXPECT_EQ(pool_stats().dterm_in_use(), 0u);
     EXPECT_GT(total, 0u);
     EXPECT_EQ(pool_stats().xterm_total, 0u);  // the storage went back to the system
+}
+
+// The blocks go back to the system while the caller goes on; the next reset
+// of the pools, and the memory budget read for the next run, find them back.
+TEST_F(PoolTest, TheNextRunFindsTheBlocksBackWithTheSystem)
+{
+    // Tens of megabytes, which go back on the thread that unmaps them.
+    constexpr std::size_t kBlocks = 400;
+    for (const auto next_run : {+[] { init_pools(); }, +[] { refresh_prover_memory_budget(); }}) {
+        std::vector<std::uintptr_t> blocks;
+        for (std::size_t i = 0; i < kBlocks * NodePool<xterm>::kBlockSize; ++i) {
+            const auto node = reinterpret_cast<std::uintptr_t>(new_xterm());
+            if (i % NodePool<xterm>::kBlockSize == 0)
+                blocks.push_back(node);
+        }
+        init_pools();
+        next_run();
+        for (const std::uintptr_t block : blocks)
+            EXPECT_FALSE(page_mapped(block));
+    }
 }
 
 TEST_F(PoolTest, ProverResetRefillsThePools)

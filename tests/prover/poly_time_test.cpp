@@ -73,4 +73,50 @@ TEST_F(TimeLimitTest, ThrownFromAPseudoDivision)
     init_pools();  // q and the abandoned remainder go back together
 }
 
+// Walks that make no sum or product look at the clock themselves: on a
+// polynomial of hundreds of thousands of terms one walk takes seconds.
+TEST_F(TimeLimitTest, WalksOverTermsAskTheClock)
+{
+    struct Walk {
+        const char* name;
+        void (*run)(xterm* p, const xterm* copy, const var_rec* lowest);  // p may be consumed
+    };
+    const Walk walks[] = {
+        {"lowdeg_in", [](xterm* p, const xterm*, const var_rec* v) { (void)lowdeg_in(p, v); }},
+        {"deg_in", [](xterm* p, const xterm*, const var_rec* v) { (void)deg_in(p, v); }},
+        {"peq", [](xterm* p, const xterm* copy, const var_rec*) { (void)peq(p, copy); }},
+        {"vars2", [](xterm* p, const xterm*, const var_rec*) { (void)vars2(p); }},
+        {"neg_poly", [](xterm* p, const xterm*, const var_rec*) { (void)neg_poly(p); }},
+        {"ptop_in", [](xterm* p, const xterm*, const var_rec* v) { (void)ptop_in(p, v, 1); }},
+    };
+    for (const Walk& w : walks) {
+        SCOPED_TRACE(w.name);
+        g_timing = 0;
+        // Over a thousand terms above x1, the lowest variable.
+        xterm* p = P("(x1+x2+x3+x4+x5+1)^8");
+        const xterm* copy = cp_poly(p);
+        const var_rec* lowest = P("x1")->var;
+        g_timing = 1;
+        now_ = 6001;
+        EXPECT_THROW(w.run(p, copy, lowest), TTIME);
+        now_ = 5000;
+        init_pools();  // the polynomials, consumed or not
+    }
+}
+
+// Giving back may happen in a destructor, where nothing may be thrown: past
+// the limit it stops and leaves the rest to the reset that ends the run.
+TEST_F(TimeLimitTest, GivingBackPastTheLimitStopsWithoutThrowing)
+{
+    g_timing = 0;
+    xterm* p = P("(x1+x2+x3+x4+x5+1)^8");
+    const std::size_t terms = pool_stats().dterm_in_use();
+    g_timing = 1;
+    now_ = 6001;
+    EXPECT_NO_THROW(put_p(p));
+    // At most one look's worth of terms, at every depth together.
+    EXPECT_LE(terms - pool_stats().dterm_in_use(), 256u);
+    init_pools();
+}
+
 }  // namespace

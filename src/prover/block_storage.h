@@ -1,0 +1,24 @@
+#pragma once
+// Storage for the node pools in blocks mapped from the system, each aligned
+// to its size so that a node finds its block by masking its address. Blocks
+// go back to the system on a thread of their own: unmapping gigabytes takes
+// the kernel a fraction of a second per gigabyte, which the end of a proof
+// does not wait for.
+
+#include <cstddef>
+#include <vector>
+
+// A block of `bytes` (a power of two and a multiple of the page size) at an
+// address that is a multiple of `bytes`; null when the system has no room.
+void* map_aligned_block(std::size_t bytes);
+
+// Hands blocks of `bytes` each back to the system (adjacent ones in one
+// call); the caller goes on at once.
+void unmap_blocks(std::vector<void*> blocks, std::size_t bytes);
+// The same, returning when they are back (where the program ends).
+void unmap_blocks_now(std::vector<void*> blocks, std::size_t bytes);
+
+// Returns when every block handed to unmap_blocks is back with the system:
+// called before anything that must see the memory given back (the next
+// run, the memory budget read from the system's limits).
+void wait_for_unmapped_blocks();
