@@ -110,12 +110,7 @@ namespace {
 // Giving back a polynomial of millions of terms takes a tenth of a second,
 // and it may happen in a destructor, where nothing may be thrown: past the
 // time limit the rest is left to the reset of the pools that ends the run.
-bool run_ending_per_term()
-{
-    constexpr unsigned kTermsPerLook = 256;
-    static unsigned terms = 0;
-    return ++terms % kTermsPerLook == 0 && prover_run_ending();
-}
+bool run_ending_per_term() { return term_walk_looks() && prover_run_ending(); }
 
 bool give_back_terms(dterm* list);
 

@@ -254,6 +254,13 @@ void check_time()
         throw TTIME{g_timing, g_tstart};
 }
 
+void start_proof_clock()
+{
+    g_tstart = prover_clock_ms();
+    g_timing = 1;
+    g_terms_walked = 0;
+}
+
 bool prover_run_ending() noexcept
 {
     if (g_timing == 0)

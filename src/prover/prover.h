@@ -188,16 +188,24 @@ void check_time();
 // that must not throw, such as giving back polynomials from destructors.
 bool prover_run_ending() noexcept;
 // Walks over single terms (copying, counting, degrees, content, division by
-// a constant) can take seconds on large polynomials and call no sum or
-// product; they look at the clock through this counter, which costs one
-// increment.
+// a constant, giving back) can take seconds on large polynomials and call no
+// sum or product; they look at the clock every so many terms, counted here at
+// the cost of one increment. Every run counts afresh (start_proof_clock), so
+// that it looks at the clock at the same steps whatever ran before it.
+inline unsigned g_terms_walked = 0;
+inline bool term_walk_looks()
+{
+    constexpr unsigned kTermsPerLook = 256;
+    return ++g_terms_walked % kTermsPerLook == 0;
+}
 inline void check_time_per_term()
 {
-    constexpr unsigned kTermsPerCheck = 256;
-    static unsigned terms = 0;
-    if (++terms % kTermsPerCheck == 0)
+    if (term_walk_looks())
         check_time();
 }
+// Starts the clock of a run: g_tstart now, g_timing set, the walked terms
+// counted afresh.
+void start_proof_clock();
 // A proof running on a thread of its own is stopped from another thread: the
 // request is seen at the proof's next time check. Safe from any thread; the
 // request stays until it is withdrawn, which the one who runs proofs does

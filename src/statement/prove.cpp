@@ -159,8 +159,7 @@ class TimedProof {
 public:
     TimedProof()
     {
-        g_tstart = prover_clock_ms();
-        g_timing = 1;
+        start_proof_clock();
     }
     ~TimedProof() { g_timing = 0; }
     TimedProof(const TimedProof&) = delete;
