@@ -124,38 +124,40 @@ public:
         PLEXATOR_POISON(&slot->node, sizeof(Node));
     }
 
-    // Every block back to the system.
-    void release_all()
+    // Every block, to go back to the system (unmap_blocks) together with
+    // the blocks of other pools; the pool starts afresh.
+    std::vector<void*> take_all_blocks()
     {
         unpoison_all();
-        unmap_blocks(std::exchange(blocks_, {}), kBlockBytes);
         with_free_ = nullptr;
         free_count_ = 0;
+        return std::exchange(blocks_, {});
     }
 
-    // Blocks none of whose nodes is in use go back to the system; the list
-    // of blocks with a free node keeps its order over the blocks that stay.
-    // Returns the blocks released.
-    std::size_t release_unused_blocks()
+    // Moves the blocks none of whose nodes is in use to the end of `out`;
+    // the list of blocks with a free node keeps its order over the blocks
+    // that stay. Returns how many it moved. Where `out` cannot grow, it
+    // throws std::bad_alloc with the pool as it was.
+    std::size_t take_unused_blocks(std::vector<void*>& out)
     {
-        std::vector<void*> unused;
+        const std::size_t before = out.size();
+        out.reserve(before + blocks_.size());
         std::size_t kept = 0;
         for (void* storage : blocks_) {
             Block* block = static_cast<Block*>(storage);
             if (block->free_count == kBlockSize) {
                 unlink(block);
                 PLEXATOR_UNPOISON(block, kBlockBytes);
-                unused.push_back(block);
+                out.push_back(block);
             } else {
                 blocks_[kept++] = block;
             }
         }
         blocks_.resize(kept);
         blocks_.shrink_to_fit();
-        free_count_ -= unused.size() * kBlockSize;
-        const std::size_t released = unused.size();
-        unmap_blocks(std::move(unused), kBlockBytes);
-        return released;
+        const std::size_t taken = out.size() - before;
+        free_count_ -= taken * kBlockSize;
+        return taken;
     }
 
     std::size_t total() const { return blocks_.size() * kBlockSize; }

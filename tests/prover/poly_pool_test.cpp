@@ -1,4 +1,5 @@
 #include "poly_test_util.h"
+#include "prover/block_storage.h"
 #include "prover/memory_budget.h"
 #include "prover/node_pool.h"
 #include "support/mapped_memory.h"
@@ -108,6 +109,8 @@ TEST_F(PoolTest, InitPoolsReclaimsAbandonedNodesAndEmptiesVariables)
 
 // The blocks go back to the system while the caller goes on; the next reset
 // of the pools, and the memory budget read for the next run, find them back.
+// The thread that unmaps is held until a caller waits, so that a caller that
+// does not wait finds them mapped whatever the timing.
 TEST_F(PoolTest, TheNextRunFindsTheBlocksBackWithTheSystem)
 {
     // Tens of megabytes, which go back on the thread that unmaps them.
@@ -119,10 +122,15 @@ TEST_F(PoolTest, TheNextRunFindsTheBlocksBackWithTheSystem)
             if (i % NodePool<xterm>::kBlockSize == 0)
                 blocks.push_back(node);
         }
+        hold_unmapping_until_waited();
         init_pools();
+        EXPECT_TRUE(page_mapped(blocks.front()));
         next_run();
+        std::size_t still_mapped = 0;
         for (const std::uintptr_t block : blocks)
-            EXPECT_FALSE(page_mapped(block));
+            still_mapped += page_mapped(block);
+        EXPECT_EQ(still_mapped, 0u);
+        wait_for_unmapped_blocks();  // the hold ends with the test
     }
 }
 
