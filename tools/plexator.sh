@@ -32,13 +32,16 @@ if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; th
 fi
 
 jobs=$(nproc)
-# The test programs that open windows; each runs once more in a shuffled,
-# repeated order, so that no test leans on what another one left behind.
-gui_tests=(tests/window/window_tests tests/statement/window/prover_window_tests
-           tests/export/export_tests tests/app/app_tests)
+# The test programs that run once more in a shuffled, repeated order, so that
+# no test leans on what another one left behind: those that open windows, the
+# prover's (whose tests share its tables and the time alarm's thread) and the
+# algebraic methods' (whose tests enter methods of their own).
+shuffled_tests=(tests/window/window_tests tests/statement/window/prover_window_tests
+                tests/export/export_tests tests/app/app_tests
+                tests/prover/prover_tests tests/algebra/algebra_tests)
 
 # Builds the suite into folder $1 with the cmake options after it, runs every
-# test and the shuffled window tests; reports each failing step and goes on.
+# test and the shuffled ones; reports each failing step and goes on.
 failed=()
 step() { echo "=== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
 test_build() {
@@ -51,7 +54,7 @@ test_build() {
   fi
   step "$dir: tests"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" || failed+=("$dir: ctest")
-  for t in "${gui_tests[@]}"; do
+  for t in "${shuffled_tests[@]}"; do
     step "$dir: shuffled twice: $t"
     "$dir/$t" --gtest_shuffle --gtest_repeat=2 --gtest_brief=1 || failed+=("$dir: shuffled $t")
   done

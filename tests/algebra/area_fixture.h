@@ -11,14 +11,22 @@ protected:
     void SetUp() override
     {
         MethodTest::SetUp();
-        set_method_entry(kMethodArea, {prove_area, area_proof_output});
-        set_method_entry(kMethodVector, {prove_vector, area_proof_output});
+        enter_methods();
         g_save_latex = 0;
     }
     void TearDown() override
     {
         clear_proof_chain();
+        // A test may have entered a method of its own: the tests of other
+        // fixtures after it prove with the real ones.
+        enter_methods();
         MethodTest::TearDown();
+    }
+
+    static void enter_methods()
+    {
+        set_method_entry(kMethodArea, {prove_area, area_proof_output});
+        set_method_entry(kMethodVector, {prove_vector, area_proof_output});
     }
 
     void read_stm(std::string_view hyps, std::string_view show, int method = kMethodArea)
