@@ -34,13 +34,18 @@ std::string one_line(const std::string& text)
     return out;
 }
 
-// Why a run ended in an error: the error report when there is one, else the
-// window's last lines (a refusal is short; a method's text may be long).
+// Why a run ended in an error: the first error report when there is one, else
+// the window's last lines (a refusal is short; a method's text may be long).
+// The reader goes on after a report and may add others that follow from the
+// first (a conclusion that does not read is also left without its ".").
 std::string error_message(const std::string& text)
 {
-    const std::size_t report = text.rfind("Sytax error:");
-    if (report != std::string::npos)
-        return one_line(text.substr(report));
+    constexpr std::string_view kReport = "Sytax error:";
+    const std::size_t report = text.find(kReport);
+    if (report != std::string::npos) {
+        const std::size_t next = text.find(kReport, report + kReport.size());
+        return one_line(text.substr(report, next == std::string::npos ? std::string::npos : next - report));
+    }
     std::size_t from = text.size();
     for (int lines = 0; lines < 3 && from > 0;) {
         from = text.find_last_not_of("\r\n", from - 1);

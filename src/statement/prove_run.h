@@ -12,7 +12,8 @@ struct ProveRun {
     std::string result;       // true, false, not-solved, timeout, error
     long long ms = 0;         // wall-clock time of the Prove command
     int maxterm = 0;          // largest polynomial met, 0 for none
-    std::string message;      // for an error, the window's text on one line ("run out of memory." for that end)
+    std::string message;      // for an error, its first report (else the window's last lines) on one line
+                              // ("run out of memory." for that end)
     std::string window_text;  // what the prover window shows afterwards
 };
 

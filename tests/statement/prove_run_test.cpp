@@ -63,4 +63,28 @@ TEST_F(ProveRunTest, ErrorsCarryTheirMessage)
     }
 }
 
+TEST_F(ProveRunTest, AnErrorIsNamedByItsFirstReport)
+{
+    // A conclusion that does not read also leaves the statement without its
+    // ".": the second report follows from the first, which names the reason.
+    const struct {
+        std::string_view show;
+        std::string_view message;
+    } cases[] = {
+        {"k ^ 100000000000000000000 = 1.",
+         "Sytax error: SHOW: k ^ 100000000000000000000 = 1: the value has a degree above 65535"},
+        {"k * = 1.", "Sytax error: SHOW: k * = 1: expresion error 13"},
+        // A report of more than one paragraph is kept whole.
+        {"COLLINEAR A B", "Sytax error: Conclusion wrong: COLLINEAR A B ."},
+        {"COLLINEAR A B Z.", "Sytax error: Cannot find point Z"},  // the only report
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.show);
+        const ProveRun run = prove_statement_text(
+            "EXAMPLE t\nHYPOTHESES:\nPOINT A B C;\nSHOW: " + std::string(c.show) + "\n", kMethodArea, 60);
+        EXPECT_EQ(run.result, "error");
+        EXPECT_EQ(run.message, c.message);
+    }
+}
+
 }  // namespace
