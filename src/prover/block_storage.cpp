@@ -135,9 +135,9 @@ private:
                 w->thread = std::thread([&w = *w] { run(w); });
                 worker_ = w.release();
             } catch (const std::system_error&) {
-                no_worker_ = true;
+                no_worker_ = true;  // the system gives no thread
             } catch (const std::bad_alloc&) {
-                no_worker_ = true;
+                // Perhaps at the next hand-over.
             }
         }
         return worker_ != nullptr;
