@@ -46,9 +46,7 @@ const bool checks_installed = [] {
 // Both pools' blocks go back to the system in one hand-over. The pools grow
 // side by side and the system places each new block below the last, so the
 // blocks of one pool alternate in address with the other's: only together do
-// they form long runs, each of which goes back in one call. Block by block,
-// gigabytes took the kernel half a second more (one flush of the other
-// processors' address caches a call).
+// they form the long runs that unmap_blocks gives back in few calls.
 void give_back_blocks(std::vector<void*> xblocks, std::vector<void*> dblocks)
 {
     constexpr std::size_t kBlockBytes = NodePool<xterm>::kBlockBytes;
